@@ -1,0 +1,55 @@
+#pragma once
+// The application object: it owns the shared state and the platform services, and is
+// passed by reference to every procedure and window that needs them.
+
+#include "data/Crusade.h"
+#include "data/CrusadeSettings.h"
+#include "data/Messages.h"
+#include "data/ProgramSettings.h"
+#include "platform/Platform.h"
+#include "views/CurrentView.h"
+
+#include <functional>
+
+namespace fennick {
+
+class MainScreen;
+
+// Procedures of the windows that the display-free code calls back.
+struct Hooks {
+    // The main window's add command: begins a new entry in add mode.
+    std::function<void()> startAddMode;
+    // The repair pass run when a crusade is opened.
+    std::function<void()> fixFiles;
+    // The main window's return to all names.
+    std::function<void()> showAll;
+    // Writes the crusade settings file (set up with the settings file procedures).
+    std::function<void()> saveInfoFile;
+    // The attendance filter dialog (modal); leaves "equal", "atleast" or "cancel" in
+    // ScratchVar.
+    std::function<void()> showAttendanceFilters;
+    // The decision picker (modal), with decision d offered (0 for none). OK sets
+    // ReportKind to "decision" followed by a blank and the chosen number.
+    std::function<void(int d)> showDecisionPicker;
+    // The main window as a record screen; null while it does not exist.
+    MainScreen* editForm = nullptr;
+};
+
+class App {
+public:
+    explicit App(const Platform& platform) : platform(platform) {}
+
+    Dialogs& dialogs() { return platform.dialogs; }
+    Printer& printer() { return platform.printer; }
+    Clock& clock() { return platform.clock; }
+
+    Platform platform;
+    ProgramSettings program;
+    CrusadeSettings settings;
+    Crusade crusade;
+    CurrentView view;
+    Messages msg;
+    Hooks hooks;
+};
+
+}  // namespace fennick

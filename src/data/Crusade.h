@@ -1,0 +1,42 @@
+#pragma once
+// The open crusade: its data file, the working records and the side tables.
+
+#include "data/AttendeeRecord.h"
+#include "data/RecordFile.h"
+
+#include <QByteArray>
+#include <QList>
+
+namespace fennick {
+
+inline constexpr int kZipSlots = 2001;  // entries 0..2000; 1..ZipCount in use
+inline constexpr int kMaxZips = 2000;
+
+struct Crusade {
+    static constexpr int RecLen = AttendeeRecord::Size;
+
+    RecordFile file;  // the data file, open while the crusade is loaded
+    qint32 RecCount = 0;
+    qint32 CurRecNo = 0;
+
+    AttendeeRecord CurRecord;   // the record shown or edited, at CurRecNo
+    AttendeeRecord OrigRecord;  // copy taken when the record was shown
+    AttendeeRecord PrevRecord;  // the record saved last; a second file's record
+
+    bool FileIsOpen = false;
+    bool NewEmptyFile = false;
+    bool AddMode = false;
+    // The crusade was created in this run (only such a crusade may be deleted at close).
+    bool CreatedThisRun = false;
+
+    QList<QByteArray> ZipTable = QList<QByteArray>(kZipSlots);
+    qint16 ZipCount = 0;
+    // The zip or member file could not be read; it is not overwritten at close-down.
+    bool ZipFileUnreadable = false;
+
+    QList<QByteArray> MemberNames = QList<QByteArray>(1);  // entry 0 unused
+    qint16 MemberCount = 0;
+    bool MemberFileUnreadable = false;
+};
+
+}  // namespace fennick

@@ -1,0 +1,177 @@
+#include "data/DataStore.h"
+
+#include "data/App.h"
+#include "data/Errors.h"
+#include "mainwindow/MainScreen.h"
+#include "data/Text.h"
+#include "platform/Dialogs.h"
+
+namespace fennick {
+
+void OpenDataFile(App& app) {
+    Crusade& c = app.crusade;
+    c.file.open(app.program.DataFile, Crusade::RecLen, true);
+    c.RecCount = qint32(c.file.recordCount());
+    if (c.RecCount == 0) {
+        app.msg.MsgText = QStringLiteral("There are no records in: ") + NewLine + app.program.DataFile + NewLine +
+                          QStringLiteral("You must enter records before attempting other options.") + NewLine +
+                          NewLine + QStringLiteral("DO NOT EXIT FENNICK BEFORE ENTERING AT LEAST ONE RECORD.");
+        app.dialogs().msgBox(app.msg.MsgText, Buttons::OK);
+        c.NewEmptyFile = true;
+        c.AddMode = true;
+    }
+}
+
+void CloseDataFile(App& app) { app.crusade.file.close(); }
+
+AttendeeRecord ReadRecord(App& app, qint32 n) {
+    if (n < 1 || n > app.crusade.RecCount) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
+    return AttendeeRecord::decode(app.crusade.file.read(n));
+}
+
+void WriteRecord(App& app, qint32 n, const AttendeeRecord& rec) {
+    app.crusade.file.write(n, rec.encode());
+    if (n > app.crusade.RecCount) app.crusade.RecCount = n;
+}
+
+QList<AttendeeRecord> ReadAllRecords(App& app) {
+    const QByteArray all = app.crusade.file.readAll();
+    const qint32 n = std::min<qint32>(app.crusade.RecCount, qint32(all.size() / Crusade::RecLen));
+    QList<AttendeeRecord> out;
+    out.reserve(n);
+    for (qint32 i = 0; i < n; ++i) out.append(AttendeeRecord::decode(all.constData() + qsizetype(i) * Crusade::RecLen));
+    return out;
+}
+
+bool ReadCurrentRecord(App& app) {
+    CurrentView& v = app.view;
+    Crusade& c = app.crusade;
+    if (v.CurIndexPos == 0) {
+        c.FileIsOpen = false;
+        if (app.hooks.startAddMode) app.hooks.startAddMode();
+        return false;
+    }
+    if (v.CurIndexPos < 0 || v.CurIndexPos > v.ReportCount || v.CurIndexPos >= v.ReportIndex.size()) return false;
+
+    const QByteArray& entry = v.ReportIndex[v.CurIndexPos];
+    const qint32 n = qint32(Val(Right(entry, 4)));
+    try {
+        if (n < 1 || n > c.RecCount) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
+        const AttendeeRecord rec = ReadRecord(app, n);
+        c.CurRecNo = n;
+        c.CurRecord = rec;
+        return true;
+    } catch (const VbError&) {
+        // An empty entry in a file of exactly one record: the view is repaired to name
+        // that record, provided it is a live one.
+        if (Trim(entry).isEmpty() && c.RecCount == 1) {
+            try {
+                const AttendeeRecord first = ReadRecord(app, 1);
+                if (!first.isDeleted()) {
+                    v.ReportIndex[v.CurIndexPos] = QByteArray("---------   1");
+                    v.ReportCount = 1;
+                    c.CurRecNo = 1;
+                    c.CurRecord = first;
+                    return true;
+                }
+            } catch (const VbError&) {
+            }
+        }
+        return false;
+    }
+}
+
+void ClearRecord(AttendeeRecord& r) {
+    const auto attendance = r.Attendance;
+    const auto attend = r.Attend;
+    const qint16 last = r.Last;
+    const auto email = r.Email;
+    r = AttendeeRecord();
+    r.Advertising = ".......";
+    r.WorkerCode = "00";
+    r.Decisions = "---------";
+    r.Attendance = attendance;
+    r.Attend = attend;
+    r.Last = last;
+    r.Email = email;
+}
+
+void ClearRecord(App& app) { ClearRecord(app.crusade.CurRecord); }
+
+QByteArray NextRegNumber(App& app) {
+    CrusadeSettings& s = app.settings;
+    qint32 next = s.ReservedNumber;
+    if (s.ReservedDirection == QLatin1String("UP"))
+        next += 1;
+    else if (s.ReservedDirection == QLatin1String("DOWN"))
+        next -= 1;
+    if (next < 1 || next > 9999) {
+        app.msg.MsgText = QStringLiteral("No more registration numbers can be issued counting ") +
+                          s.ReservedDirection + QStringLiteral(" from ") + ZeroPad(s.ReservedNumber, 4) +
+                          QStringLiteral(".") + NewLine +
+                          QStringLiteral("Registration numbers run from 0001 to 9999.") + NewLine +
+                          QStringLiteral("Type a free number into the Registration Number box, or change the "
+                                         "direction in Fennick Preferences.");
+        app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Critical);
+        return QByteArray();
+    }
+    s.ReservedNumber = qint16(next);
+    if (app.hooks.saveInfoFile) app.hooks.saveInfoFile();
+    return Ansi(ZeroPad(next, 4));
+}
+
+int CountAttendance(QByteArray& attendance, qint16& last) {
+    int count = 0;
+    if (attendance.size() < 40) attendance = Fixed(attendance, 40);
+    for (int i = 1; i <= 40; ++i) {
+        char& ch = attendance[i - 1];
+        if (ch == ' ') ch = '-';
+        if (ch != '-') {
+            ++count;
+            last = qint16(i);
+        }
+    }
+    return count;
+}
+
+void RecountAttendance(AttendeeRecord& rec) {
+    QByteArray a = rec.Attendance.bytes();
+    qint16 last = 0;
+    const int count = CountAttendance(a, last);
+    rec.Attendance = a;
+    rec.Last = last;
+    rec.Attend = QByteArray::number(count);
+}
+
+int FindRNumPos(App& app) {
+    const QByteArray rnum = app.crusade.CurRecord.RNum.bytes();
+    for (int i = 1; i <= app.view.ReportCount && i < app.view.ReportIndex.size(); ++i)
+        if (EqualsNoCase(Left(app.view.ReportIndex[i], 4), rnum)) return i;
+    return 0;
+}
+
+int CheckDuplicateRNum(App& app, const QByteArray& number) {
+    const Crusade& c = app.crusade;
+    const QList<AttendeeRecord> records = ReadAllRecords(app);
+    for (qint32 i = 0; i < records.size(); ++i) {
+        const AttendeeRecord& r = records[i];
+        if (r.isDeleted()) continue;
+        if (!c.AddMode && i + 1 == c.CurRecNo) continue;  // the record being edited
+        if (!EqualsNoCase(r.RNum.bytes(), Fixed(number, 4)) || number.size() > 4) continue;
+        app.msg.MsgText = FromAnsi(r.RNum.bytes()) + QStringLiteral(" is a duplicate record number") + NewLine +
+                          QStringLiteral("The Registration Number will be reset.") + NewLine + NewLine +
+                          QStringLiteral("You must enter a different Number.");
+        const int answer = app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Critical);
+        app.msg.MsgAnswer = QString::number(answer);
+        if (app.hooks.editForm) app.hooks.editForm->setText(QStringLiteral("RNum"), QString());
+        return 3;
+    }
+    return 0;
+}
+
+bool HasBaptismDate(const QByteArray& baptDate) {
+    const QByteArray t = Trim(baptDate);
+    return !t.isEmpty() && t != "12:00AM";
+}
+
+}  // namespace fennick

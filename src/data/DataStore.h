@@ -1,0 +1,62 @@
+#pragma once
+// The crusade data file and the record-level rules: opening it, reading the record of
+// the current view position, blanking a record, issuing registration numbers, counting
+// attendance and refusing duplicate registration numbers.
+
+#include "data/AttendeeRecord.h"
+
+#include <QByteArray>
+
+namespace fennick {
+
+class App;
+
+// Records are addressed by a four-character number in the views: at most 9999.
+inline constexpr qint32 kMaxRecords = 9999;
+
+// Opens the data file (creating an empty one), sets RecCount. An empty file shows the
+// "There are no records in: " message and sets NewEmptyFile and AddMode.
+void OpenDataFile(App& app);
+// Closes the data file (file number 1).
+void CloseDataFile(App& app);
+
+// Reads the record of the view entry at CurIndexPos into CurRecord. With an empty view
+// clears FileIsOpen, starts the main window's add mode and returns false. Any failure
+// returns false and leaves CurRecord as it was.
+bool ReadCurrentRecord(App& app);
+
+// Record n of the data file; throws VbError when it cannot be read.
+AttendeeRecord ReadRecord(App& app, qint32 n);
+// Writes record n (RecCount grows when n is past the end).
+void WriteRecord(App& app, qint32 n, const AttendeeRecord& rec);
+// Every record of the data file at once, in file order.
+QList<AttendeeRecord> ReadAllRecords(App& app);
+
+// Blanks CurRecord for a new entry (Attendance, Attend, Last and Email are kept).
+void ClearRecord(AttendeeRecord& rec);
+void ClearRecord(App& app);
+
+// The next registration number ("0042"); the settings file is written at once so a
+// number is never issued twice. Returns an empty text, after a message, when the
+// numbers are used up (the next one would lie outside 0001..9999).
+QByteArray NextRegNumber(App& app);
+
+// Counts the nights attended: blanks become "-", last = the highest night marked (left
+// unchanged when none is). Returns the count.
+int CountAttendance(QByteArray& attendance, qint16& last);
+// Recounts Attend and Last of a record from its Attendance; a record with no night
+// attended gets Last 0.
+void RecountAttendance(AttendeeRecord& rec);
+
+// 1-based position in the view of the shown record's registration number; 0 when none.
+int FindRNumPos(App& app);
+
+// 3 when number belongs to another live record of the file (in add mode to any live
+// record), after the duplicate message; the main window's RNum box is emptied. Any other
+// value when the number is free.
+int CheckDuplicateRNum(App& app, const QByteArray& number);
+
+// "12:00AM" or blanks in BaptDate mean no baptism date.
+bool HasBaptismDate(const QByteArray& baptDate);
+
+}  // namespace fennick

@@ -1,0 +1,65 @@
+#include "data/FileUtil.h"
+
+#include "data/Errors.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace fennick {
+
+void WriteWholeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (!QFileInfo::exists(QFileInfo(path).absolutePath()))
+            throw VbError(err::PathNotFound, QStringLiteral("Path not found: ") + path);
+        throw VbError(err::PermissionDenied, QStringLiteral("Permission denied: ") + path);
+    }
+    if (f.write(bytes) != bytes.size() || !f.commit())
+        throw VbError(err::DiskFull, QStringLiteral("Could not write ") + path + QStringLiteral(": ") + f.errorString());
+}
+
+QString FindFileNoCase(const QString& path) {
+    if (path.isEmpty()) return QString();
+    if (QFileInfo(path).isFile()) return path;
+    const QFileInfo fi(path);
+    const QDir dir = fi.dir();
+    if (!dir.exists()) return QString();
+    const QString want = fi.fileName();
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& n : names)
+        if (n.compare(want, Qt::CaseInsensitive) == 0) return dir.filePath(n);
+    return QString();
+}
+
+QString SideFileName(const QString& dataFile, const QString& ext) {
+    const QString wanted = dataFile.left(std::max<qsizetype>(0, dataFile.size() - 3)) + ext.toLower();
+    const QString found = FindFileNoCase(wanted);
+    return found.isEmpty() ? wanted : found;
+}
+
+QString FolderOf(const QString& path) {
+    const auto p = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    return p < 0 ? QString() : path.left(p + 1);
+}
+
+QString UnusedFileName(const QString& path) {
+    if (!QFileInfo::exists(path)) return path;
+    for (int i = 1;; ++i) {
+        const QString candidate = path + u'.' + QString::number(i);
+        if (!QFileInfo::exists(candidate)) return candidate;
+    }
+}
+
+QStringList FilesWithBaseName(const QString& folder, const QString& base) {
+    QStringList out;
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    const QString prefix = base + u'.';
+    for (const QString& n : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (n.startsWith(prefix) && n.size() > prefix.size() && !n.mid(prefix.size()).contains(u'.'))
+            out << dir.filePath(n);
+    }
+    return out;
+}
+
+}  // namespace fennick

@@ -1,0 +1,33 @@
+#pragma once
+// File-system helpers shared by the crusade files.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace fennick {
+
+// Writes the whole file through a temporary file in the same folder and renames it into
+// place, so a crash or a full disk never leaves half a file. Throws VbError on failure.
+void WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+// The existing file whose name matches path's name without regard to case (the exact
+// name first); empty when there is none. Crusade files copied from other systems may
+// carry upper-case names.
+QString FindFileNoCase(const QString& path);
+
+// The data file's name less its last three characters, followed by ext ("inf", "mem",
+// "zps", "bak"). An existing file of that name in any case is returned as it is found;
+// otherwise the name with ext in lower case.
+QString SideFileName(const QString& dataFile, const QString& ext);
+
+// Folder part of a path, ending in '/' (empty when the path has no folder).
+QString FolderOf(const QString& path);
+
+// A file name that does not exist yet: path itself, or path followed by ".1", ".2", ...
+QString UnusedFileName(const QString& path);
+
+// Files of folder whose name is base followed by "." and any extension, by exact name.
+QStringList FilesWithBaseName(const QString& folder, const QString& base);
+
+}  // namespace fennick

@@ -1,0 +1,39 @@
+#pragma once
+// The main window as the display-free commands see it: a record screen whose controls,
+// buttons and menu items are reached by name. The window (EditForm) implements it with
+// widgets; tests use a scripted fake. Names are the controls' own ("SearchBox",
+// "btnSaveNew", "ChgRec(2)", "mnuFilterS", "mPrCut", "Line1").
+
+#include "data/RecordScreen.h"
+
+#include <QStringList>
+
+namespace fennick {
+
+class MainScreen : public RecordScreen {
+public:
+    // Controls and menu items.
+    virtual void setVisible(const QString& name, bool visible) = 0;
+    virtual bool isVisible(const QString& name) const = 0;
+    virtual void setEnabled(const QString& name, bool enabled) = 0;
+    virtual bool isEnabled(const QString& name) const = 0;
+
+    // Keyboard focus.
+    virtual void setFocus(const QString& name) = 0;
+    virtual QString focused() const = 0;
+
+    // Text selection of a text box or combo box.
+    virtual void setSelection(const QString& name, int start, int length) = 0;
+    virtual int selectionStart(const QString& name) const = 0;
+
+    // Items of a combo box.
+    virtual void setItems(const QString& name, const QStringList& items) = 0;
+    virtual QStringList items(const QString& name) const = 0;
+
+    // Opens a menu of the menu bar as a pop-up menu at the pointer.
+    virtual void popupMenu(const QString& name) = 0;
+    // Shows or hides the whole window.
+    virtual void setWindowVisible(bool visible) = 0;
+};
+
+}  // namespace fennick

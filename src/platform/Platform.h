@@ -1,0 +1,26 @@
+#pragma once
+// The platform services the program uses, gathered for the application object.
+
+namespace fennick {
+
+class Dialogs;
+class Printer;
+class Sound;
+class Help;
+class Shell;
+class SettingsStore;
+class Clock;
+class Busy;
+
+struct Platform {
+    Dialogs& dialogs;
+    Printer& printer;
+    Sound& sound;
+    Help& help;
+    Shell& shell;
+    SettingsStore& store;
+    Clock& clock;
+    Busy& busy;
+};
+
+}  // namespace fennick

@@ -1,0 +1,109 @@
+#include "platform/Printer.h"
+
+namespace fennick {
+
+QList<PrintedItem> PrintedDocument::page(int n) const {
+    QList<PrintedItem> out;
+    for (const PrintedItem& it : items)
+        if (it.page == n) out.append(it);
+    return out;
+}
+
+void Printer::addText(const QString& text) {
+    // A line that would run past the bottom of the page goes to the top of a new one.
+    if (y_ + textHeight() > kPageHeightCm && y_ > 0) newPage();
+    PrintedItem it;
+    it.kind = PrintedItem::Kind::Text;
+    it.page = page_;
+    it.x = x_;
+    it.y = y_;
+    it.text = text;
+    it.font = font_;
+    if (!text.isEmpty()) doc_.items.append(it);
+    doc_.pageCount = std::max(doc_.pageCount, page_);
+}
+
+void Printer::print(const QString& text) {
+    addText(text);
+    x_ = 0;
+    y_ += textHeight();
+}
+
+void Printer::printOnLine(const QString& text) {
+    addText(text);
+    x_ += textWidth(text);
+}
+
+void Printer::line(double x1, double y1, double x2, double y2) {
+    PrintedItem it;
+    it.kind = PrintedItem::Kind::Line;
+    it.page = page_;
+    it.x = x1;
+    it.y = y1;
+    it.x2 = x2;
+    it.y2 = y2;
+    it.drawWidth = drawWidth_;
+    it.font = font_;
+    doc_.items.append(it);
+    doc_.pageCount = std::max(doc_.pageCount, page_);
+    x_ = x2;
+    y_ = y2;
+}
+
+void Printer::newPage() {
+    doc_.pageCount = std::max(doc_.pageCount, page_);
+    ++page_;
+    doc_.pageCount = page_;
+    x_ = 0;
+    y_ = 0;
+}
+
+void Printer::endDoc() {
+    if (doc_.pageCount > 0 || !doc_.items.isEmpty()) {
+        doc_.pageCount = std::max(doc_.pageCount, 1);
+        deliver(doc_);
+    }
+    reset();
+}
+
+void Printer::killDoc() { reset(); }
+
+void Printer::reset() {
+    doc_ = PrintedDocument();
+    page_ = 1;
+    x_ = 0;
+    y_ = 0;
+}
+
+namespace {
+double CharEm(QChar c) {
+    switch (c.unicode()) {
+    case ' ': case 'i': case 'j': case 'l': case 'I': case '.': case ',': case ':': case ';':
+    case '\'': case '|': case '!':
+        return 0.28;
+    case 'f': case 't': case 'r':
+        return 0.33;
+    case 'm': case 'w':
+        return 0.83;
+    case 'M': case 'W':
+        return 0.94;
+    default:
+        break;
+    }
+    if (c >= u'A' && c <= u'Z') return 0.67;
+    if (c >= u'0' && c <= u'9') return 0.556;
+    return 0.5;
+}
+constexpr double kCmPerPoint = 2.54 / 72.0;
+}  // namespace
+
+double RecordingPrinter::textWidth(const QString& text) const {
+    double em = 0;
+    for (QChar c : text) em += CharEm(c);
+    const double w = em * font().size * kCmPerPoint;
+    return font().bold ? w * 1.05 : w;
+}
+
+double RecordingPrinter::textHeight(const QString&) const { return font().size * 1.15 * kCmPerPoint; }
+
+}  // namespace fennick

@@ -1,0 +1,130 @@
+#pragma once
+// The printer page model every printed report uses. Positions are in centimetres from
+// the top-left corner of a US Letter page. Printing a text either ends the line
+// (CurrentX back to 0, CurrentY down one line of the current font) or stays on the line
+// (CurrentX moves past the text). A text that would run below the bottom of the page
+// starts a new page by itself. Nothing reaches paper until endDoc(); killDoc() drops
+// the whole document.
+//
+// The model is kept here; a subclass measures text and delivers the finished document:
+// RecordingPrinter (display-free, for tests) and the Qt printer of the windows.
+
+#include <QList>
+#include <QString>
+
+namespace fennick {
+
+struct PrinterFont {
+    QString face = QStringLiteral("Arial");
+    double size = 10;  // points
+    bool bold = false;
+    bool underline = false;
+    bool italic = false;
+
+    bool operator==(const PrinterFont&) const = default;
+};
+
+// One mark on a page.
+struct PrintedItem {
+    enum class Kind { Text, Line };
+    Kind kind = Kind::Text;
+    int page = 1;
+    double x = 0;  // text: left edge; line: start
+    double y = 0;  // text: top edge; line: start
+    QString text;
+    PrinterFont font;
+    double x2 = 0;  // line end
+    double y2 = 0;
+    int drawWidth = 1;
+};
+
+struct PrintedDocument {
+    QList<PrintedItem> items;
+    int pageCount = 0;
+    // Texts of one page, in the order printed.
+    QList<PrintedItem> page(int n) const;
+};
+
+class Printer {
+public:
+    static constexpr double kPageWidthCm = 21.59;
+    static constexpr double kPageHeightCm = 27.94;
+
+    virtual ~Printer() = default;
+
+    double scaleWidth() const { return kPageWidthCm; }
+    double scaleHeight() const { return kPageHeightCm; }
+
+    double currentX() const { return x_; }
+    double currentY() const { return y_; }
+    void setCurrentX(double x) { x_ = x; }
+    void setCurrentY(double y) { y_ = y; }
+
+    void setFont(const PrinterFont& f) { font_ = f; }
+    const PrinterFont& font() const { return font_; }
+    void setFontSize(double points) { font_.size = points; }
+    void setFontBold(bool b) { font_.bold = b; }
+    void setFontUnderline(bool u) { font_.underline = u; }
+
+    // Prints text at the current position and ends the line.
+    void print(const QString& text = QString());
+    // Prints text at the current position and stays on the line.
+    void printOnLine(const QString& text);
+
+    // Size of a text in the current font, in centimetres.
+    virtual double textWidth(const QString& text) const = 0;
+    virtual double textHeight(const QString& text = QStringLiteral("X")) const = 0;
+
+    void setDrawWidth(int w) { drawWidth_ = w; }
+    int drawWidth() const { return drawWidth_; }
+    // Draws a line and leaves the current position at its end.
+    void line(double x1, double y1, double x2, double y2);
+
+    void newPage();
+    // Ends the document: it goes to its output and a fresh document begins.
+    void endDoc();
+    // Drops the document, every page of it.
+    void killDoc();
+    // Current page number, from 1.
+    int page() const { return page_; }
+    // The document being printed (items so far).
+    const PrintedDocument& document() const { return doc_; }
+
+protected:
+    // Receives the finished document at endDoc().
+    virtual void deliver(const PrintedDocument& doc) = 0;
+
+private:
+    void addText(const QString& text);
+    void reset();
+
+    PrinterFont font_;
+    double x_ = 0;
+    double y_ = 0;
+    int page_ = 1;
+    int drawWidth_ = 1;
+    PrintedDocument doc_;
+};
+
+// Measures text with a fixed table instead of real fonts, so reports can be checked
+// without a display: a character is a fraction of the font size (1 pt = 2.54/72 cm):
+// blank, i, j, l, I, '.', ',', ':', ';', '\'', '|', '!' 0.28; f, t, r 0.33;
+// m, w 0.83; M, W 0.94; other capitals 0.67; digits 0.556; every other character 0.5.
+// Bold adds 5 %. A line is 1.15 times the font size high.
+// Finished documents are kept in documents().
+class RecordingPrinter : public Printer {
+public:
+    double textWidth(const QString& text) const override;
+    double textHeight(const QString& text = QStringLiteral("X")) const override;
+
+    const QList<PrintedDocument>& documents() const { return documents_; }
+    void clearDocuments() { documents_.clear(); }
+
+protected:
+    void deliver(const PrintedDocument& doc) override { documents_.append(doc); }
+
+private:
+    QList<PrintedDocument> documents_;
+};
+
+}  // namespace fennick

@@ -1,0 +1,92 @@
+#include "FakeDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace fennick::test {
+
+FakeDialogs& FakeDialogs::answer(int a) {
+    queue_.push_back(a);
+    return *this;
+}
+FakeDialogs& FakeDialogs::type(const QString& t) {
+    queue_.push_back(t);
+    return *this;
+}
+FakeDialogs& FakeDialogs::choose(const std::optional<QString>& p) {
+    queue_.push_back(File{p});
+    return *this;
+}
+FakeDialogs& FakeDialogs::print(const std::optional<PrinterChoice>& c) {
+    queue_.push_back(Print{c});
+    return *this;
+}
+
+template <typename T>
+bool FakeDialogs::popAs(T& out, const char* what) {
+    if (queue_.empty()) {
+        ADD_FAILURE() << "Unexpected " << what << ": " << shown_.back().text.toStdString();
+        return false;
+    }
+    if (!std::holds_alternative<T>(queue_.front())) {
+        ADD_FAILURE() << "A " << what << " appeared where another dialog was expected: "
+                      << shown_.back().text.toStdString();
+        return false;
+    }
+    out = std::get<T>(queue_.front());
+    queue_.pop_front();
+    return true;
+}
+
+int FakeDialogs::messageBox(const MessageBoxSpec& spec) {
+    shown_.push_back({Kind::Message, spec.text, spec.title.value_or(kAppTitle), spec.buttons, spec.icon,
+                      spec.defaultButton, {}, {}});
+    if (spec.buttons == Buttons::OK) {
+        // An OK-only box takes a queued answer only when one is waiting for it.
+        if (!queue_.empty() && std::holds_alternative<int>(queue_.front()) && std::get<int>(queue_.front()) == AnsOK)
+            queue_.pop_front();
+        return AnsOK;
+    }
+    int a = AnsCancel;
+    if (!popAs(a, "message box")) return spec.buttons == Buttons::YesNo ? AnsNo : AnsCancel;
+    return a;
+}
+
+QString FakeDialogs::inputBox(const InputBoxSpec& spec) {
+    Shown s{Kind::Input, spec.prompt, spec.title.value_or(kAppTitle), Buttons::OKCancel, Icon::None, 1,
+            spec.defaultText, {}};
+    shown_.push_back(s);
+    QString t;
+    if (!popAs(t, "input box")) return QString();
+    return t;
+}
+
+std::optional<QString> FakeDialogs::openFile(const FileDialogSpec& spec) {
+    shown_.push_back({Kind::Open, spec.title, spec.title, Buttons::OKCancel, Icon::None, 1, {}, spec});
+    File f;
+    if (!popAs(f, "open-file dialog")) return std::nullopt;
+    return f.path;
+}
+
+std::optional<QString> FakeDialogs::saveFile(const FileDialogSpec& spec) {
+    shown_.push_back({Kind::Save, spec.title, spec.title, Buttons::OKCancel, Icon::None, 1, {}, spec});
+    File f;
+    if (!popAs(f, "save-file dialog")) return std::nullopt;
+    return f.path;
+}
+
+std::optional<PrinterChoice> FakeDialogs::selectPrinter(const PrinterDialogSpec&) {
+    shown_.push_back({Kind::Printer, QStringLiteral("Print"), QStringLiteral("Print"), Buttons::OKCancel,
+                      Icon::None, 1, {}, {}});
+    Print p;
+    if (!popAs(p, "printer dialog")) return std::nullopt;
+    return p.choice;
+}
+
+QStringList FakeDialogs::messages() const {
+    QStringList out;
+    for (const Shown& s : shown_)
+        if (s.kind == Kind::Message) out << s.text;
+    return out;
+}
+
+}  // namespace fennick::test

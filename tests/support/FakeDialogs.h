@@ -1,0 +1,67 @@
+#pragma once
+// Scripted dialogs for the tests: answers are queued before the code under test runs,
+// and every dialog shown is recorded. A message box with only an OK button answers OK by
+// itself; any other dialog without a queued answer fails the test and is cancelled.
+
+#include "platform/Dialogs.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <variant>
+#include <vector>
+
+namespace fennick::test {
+
+class FakeDialogs : public Dialogs {
+public:
+    enum class Kind { Message, Input, Open, Save, Printer };
+    struct Shown {
+        Kind kind;
+        QString text;   // message text or input prompt
+        QString title;  // resolved title
+        Buttons buttons = Buttons::OK;
+        Icon icon = Icon::None;
+        int defaultButton = 1;
+        QString defaultText;
+        FileDialogSpec file;
+    };
+
+    // Queue answers in the order the dialogs will appear.
+    FakeDialogs& answer(int messageBoxAnswer);
+    FakeDialogs& type(const QString& inputText);
+    FakeDialogs& choose(const std::optional<QString>& path);
+    FakeDialogs& print(const std::optional<PrinterChoice>& choice);
+
+    int messageBox(const MessageBoxSpec& spec) override;
+    QString inputBox(const InputBoxSpec& spec) override;
+    std::optional<QString> openFile(const FileDialogSpec& spec) override;
+    std::optional<QString> saveFile(const FileDialogSpec& spec) override;
+    std::optional<PrinterChoice> selectPrinter(const PrinterDialogSpec& spec) override;
+
+    const std::vector<Shown>& shown() const { return shown_; }
+    // Texts of the message boxes shown, in order.
+    QStringList messages() const;
+    const Shown& last() const { return shown_.back(); }
+    bool pending() const { return !queue_.empty(); }
+    void clear() {
+        shown_.clear();
+        queue_.clear();
+    }
+
+private:
+    struct File {
+        std::optional<QString> path;
+    };
+    struct Print {
+        std::optional<PrinterChoice> choice;
+    };
+    using Queued = std::variant<int, QString, File, Print>;
+    template <typename T>
+    bool popAs(T& out, const char* what);
+
+    std::deque<Queued> queue_;
+    std::vector<Shown> shown_;
+};
+
+}  // namespace fennick::test

@@ -1,0 +1,9 @@
+#include "FakePlatform.h"
+
+namespace fennick::test {
+
+TestApp::TestApp() : app(Platform{dialogs, printer, sound, help, shell, store, clock, busy}) {
+    app.program.ProgramDir = dir.path();
+}
+
+}  // namespace fennick::test
