@@ -6,6 +6,7 @@
 #include "data/CrusadeSettings.h"
 #include "data/Messages.h"
 #include "data/ProgramSettings.h"
+#include "mainwindow/MainWindowState.h"
 #include "platform/Platform.h"
 #include "views/CurrentView.h"
 
@@ -50,6 +51,7 @@ public:
     CurrentView view;
     Messages msg;
     Hooks hooks;
+    MainWindowState mainWindow;
 };
 
 }  // namespace fennick

@@ -1,0 +1,24 @@
+#pragma once
+// Variables of the main window that several of its procedures share.
+
+#include <QString>
+
+namespace fennick {
+
+struct MainWindowState {
+    // The registration number as it stood when the RNum box got the focus, or after the
+    // last display or save of a record.
+    QString EnteredRNum;
+    // The view position shown before the last navigation click or search hit.
+    qint16 PrevIndexPos = 1;
+    // The notes caution is still to be shown once since the window was activated.
+    bool NotesCautionPending = false;
+    // Slots appended for new names since add mode began.
+    qint16 AddAnother = 0;
+    // Caret position in the RelPref box before the key being typed.
+    qint16 RelPrefCaret = 0;
+    // ZipTable index of the entry the last successful zip lookup found.
+    qint16 ZipHitIndex = 0;
+};
+
+}  // namespace fennick
