@@ -56,7 +56,8 @@ struct PrinterChoice {
     int fromPage = 1;
     int toPage = 1000;
     bool toPdf = false;
-    QString pdfPath;  // when toPdf
+    QString pdfPath;      // when toPdf
+    QString printerName;  // empty: the system's default printer
 };
 
 class Dialogs {

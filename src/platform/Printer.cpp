@@ -1,5 +1,8 @@
 #include "platform/Printer.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace fennick {
 
 QList<PrintedItem> PrintedDocument::page(int n) const {
@@ -51,19 +54,22 @@ void Printer::line(double x1, double y1, double x2, double y2) {
 }
 
 void Printer::newPage() {
+    // The page left counts even when blank; the new one only once something is printed
+    // on it, so a new page just before endDoc() adds no blank sheet.
     doc_.pageCount = std::max(doc_.pageCount, page_);
     ++page_;
-    doc_.pageCount = page_;
     x_ = 0;
     y_ = 0;
 }
 
 void Printer::endDoc() {
-    if (doc_.pageCount > 0 || !doc_.items.isEmpty()) {
-        doc_.pageCount = std::max(doc_.pageCount, 1);
-        deliver(doc_);
-    }
+    // The printer starts afresh before delivery, so a failing delivery leaves no half document.
+    PrintedDocument finished = std::move(doc_);
     reset();
+    if (finished.pageCount > 0 || !finished.items.isEmpty()) {
+        finished.pageCount = std::max(finished.pageCount, 1);
+        deliver(finished);
+    }
 }
 
 void Printer::killDoc() { reset(); }

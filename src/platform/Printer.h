@@ -9,6 +9,8 @@
 // The model is kept here; a subclass measures text and delivers the finished document:
 // RecordingPrinter (display-free, for tests) and the Qt printer of the windows.
 
+#include "platform/Dialogs.h"
+
 #include <QList>
 #include <QString>
 
@@ -90,8 +92,15 @@ public:
     // The document being printed (items so far).
     const PrintedDocument& document() const { return doc_; }
 
+    // Where the documents go, as the printer dialog chose: the output prints only the pages
+    // fromPage..toPage of each document (numbered over the whole document), copies times.
+    // Reports draw every page; the job stays in force for the following documents.
+    void setJob(const PrinterChoice& job) { job_ = job; }
+    const PrinterChoice& job() const { return job_; }
+
 protected:
-    // Receives the finished document at endDoc().
+    // Receives the finished document at endDoc(). May throw VbError (printer error); the
+    // printer is ready for a new document either way.
     virtual void deliver(const PrintedDocument& doc) = 0;
 
 private:
@@ -104,6 +113,7 @@ private:
     int page_ = 1;
     int drawWidth_ = 1;
     PrintedDocument doc_;
+    PrinterChoice job_;
 };
 
 // Measures text with a fixed table instead of real fonts, so reports can be checked

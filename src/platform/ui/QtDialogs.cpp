@@ -1,0 +1,200 @@
+#include "platform/ui/QtDialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <vector>
+
+namespace fennick {
+
+namespace {
+
+std::vector<QMessageBox::StandardButton> ButtonsOf(Buttons b) {
+    switch (b) {
+        case Buttons::OK:
+            return {QMessageBox::Ok};
+        case Buttons::OKCancel:
+            return {QMessageBox::Ok, QMessageBox::Cancel};
+        case Buttons::YesNo:
+            return {QMessageBox::Yes, QMessageBox::No};
+        case Buttons::YesNoCancel:
+            return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+        case Buttons::RetryCancel:
+            return {QMessageBox::Retry, QMessageBox::Cancel};
+    }
+    return {QMessageBox::Ok};
+}
+
+QMessageBox::Icon IconOf(Icon i) {
+    switch (i) {
+        case Icon::None:
+            return QMessageBox::NoIcon;
+        case Icon::Critical:
+            return QMessageBox::Critical;
+        case Icon::Question:
+            return QMessageBox::Question;
+        case Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Icon::Information:
+            return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString Title(const std::optional<QString>& title) {
+    return title.value_or(kAppTitle);
+}
+
+// One Windows pattern ("*.dta") as Qt patterns, with its upper-case spelling.
+QStringList QtPatterns(const QString& patterns) {
+    QStringList out;
+    for (QString p : patterns.split(u';', Qt::SkipEmptyParts)) {
+        p = p.trimmed();
+        if (p.isEmpty()) continue;
+        if (p == QLatin1String("*.*")) p = QStringLiteral("*");
+        if (!out.contains(p)) out << p;
+        const QString upper = p.toUpper();
+        if (!out.contains(upper)) out << upper;
+    }
+    return out;
+}
+
+QString InitialPath(const FileDialogSpec& spec) {
+    if (spec.fileName.isEmpty()) return spec.initialDir;
+    if (spec.initialDir.isEmpty()) return spec.fileName;
+    return QDir(spec.initialDir).filePath(spec.fileName);
+}
+
+QString SelectedFilter(const QStringList& filters, int filterIndex) {
+    if (filterIndex < 1 || filterIndex > filters.size()) return filters.value(0);
+    return filters.at(filterIndex - 1);
+}
+
+std::optional<QString> Chosen(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+}
+
+}  // namespace
+
+QStringList QtFileFilters(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString desc = parts.at(i).trimmed();
+        const QStringList patterns = QtPatterns(parts.at(i + 1));
+        if (patterns.isEmpty()) continue;
+        out << desc + QStringLiteral(" (") + patterns.join(u' ') + u')';
+    }
+    return out;
+}
+
+QString ShownText(const QString& text) {
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(u'\r', u'\n');
+    return t;
+}
+
+void PrepareMessageBox(QMessageBox& box, const MessageBoxSpec& spec) {
+    box.setWindowTitle(Title(spec.title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ShownText(spec.text));
+    box.setIcon(IconOf(spec.icon));
+    const auto buttons = ButtonsOf(spec.buttons);
+    QMessageBox::StandardButtons set;
+    for (auto b : buttons) set |= b;
+    box.setStandardButtons(set);
+    const std::size_t def = spec.defaultButton >= 1 ? std::size_t(spec.defaultButton) : 1;
+    box.setDefaultButton(buttons.at(std::min(def, buttons.size()) - 1));
+    // Closing the box by its title bar or Esc gives the answer of Cancel, or of No.
+    if (set.testFlag(QMessageBox::Cancel))
+        box.setEscapeButton(QMessageBox::Cancel);
+    else if (set.testFlag(QMessageBox::No))
+        box.setEscapeButton(QMessageBox::No);
+    else
+        box.setEscapeButton(QMessageBox::Ok);
+}
+
+int MessageBoxAnswer(const MessageBoxSpec& spec, QMessageBox::StandardButton clicked) {
+    switch (clicked) {
+        case QMessageBox::Ok:
+            return AnsOK;
+        case QMessageBox::Cancel:
+            return AnsCancel;
+        case QMessageBox::Yes:
+            return AnsYes;
+        case QMessageBox::No:
+            return AnsNo;
+        case QMessageBox::Retry:
+            return AnsRetry;
+        default:
+            break;
+    }
+    // No button was clicked (the box was closed another way).
+    switch (spec.buttons) {
+        case Buttons::OK:
+            return AnsOK;
+        case Buttons::YesNo:
+            return AnsNo;
+        default:
+            return AnsCancel;
+    }
+}
+
+int QtDialogs::messageBox(const MessageBoxSpec& spec) {
+    QMessageBox box(parent_);
+    PrepareMessageBox(box, spec);
+    box.exec();
+    return MessageBoxAnswer(spec, box.standardButton(box.clickedButton()));
+}
+
+QString QtDialogs::inputBox(const InputBoxSpec& spec) {
+    QInputDialog dlg(parent_);
+    dlg.setWindowTitle(Title(spec.title));
+    dlg.setLabelText(ShownText(spec.prompt));
+    dlg.setTextValue(spec.defaultText);
+    if (spec.position) dlg.move(*spec.position);
+    if (dlg.exec() != QDialog::Accepted) return QString();
+    return dlg.textValue();
+}
+
+std::optional<QString> QtDialogs::openFile(const FileDialogSpec& spec) {
+    const QStringList filters = QtFileFilters(spec.filter);
+    QString selected = SelectedFilter(filters, spec.filterIndex);
+    return Chosen(QFileDialog::getOpenFileName(parent_, spec.title, InitialPath(spec),
+                                               filters.join(QStringLiteral(";;")), &selected));
+}
+
+std::optional<QString> QtDialogs::saveFile(const FileDialogSpec& spec) {
+    const QStringList filters = QtFileFilters(spec.filter);
+    QString selected = SelectedFilter(filters, spec.filterIndex);
+    return Chosen(QFileDialog::getSaveFileName(parent_, spec.title, InitialPath(spec),
+                                               filters.join(QStringLiteral(";;")), &selected));
+}
+
+std::optional<PrinterChoice> QtDialogs::selectPrinter(const PrinterDialogSpec& spec) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setCopyCount(spec.copies);
+    printer.setFromTo(spec.fromPage, spec.toPage);
+    QPrintDialog dlg(&printer, parent_);
+    dlg.setMinMax(spec.minPage, spec.maxPage);
+    dlg.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile |
+                   QAbstractPrintDialog::PrintShowPageSize);
+    if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+
+    PrinterChoice c;
+    c.copies = printer.copyCount();
+    const bool range = printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0;
+    c.fromPage = range ? printer.fromPage() : spec.minPage;
+    c.toPage = range ? printer.toPage() : spec.maxPage;
+    c.toPdf = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    if (c.toPdf) c.pdfPath = printer.outputFileName();
+    c.printerName = printer.printerName();
+    return c;
+}
+
+}  // namespace fennick

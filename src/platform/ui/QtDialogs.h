@@ -1,0 +1,41 @@
+#pragma once
+// The program's dialogs as Qt shows them: QMessageBox, QInputDialog, QFileDialog and
+// QPrintDialog, over the parent window that is set (the main window once it exists).
+
+#include "platform/Dialogs.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+namespace fennick {
+
+// "Data Files|*.dta|All Files|*.*" as Qt file-dialog filters: "Data Files (*.dta *.DTA)",
+// "All Files (*)". Patterns separated by ';' become separate patterns; "*.*" means every
+// file; each extension pattern also matches its upper-case spelling, as files copied
+// from other systems may carry one.
+QStringList QtFileFilters(const QString& filter);
+// Message text as Qt shows it: the program's CR LF line breaks become plain line breaks.
+QString ShownText(const QString& text);
+// Sets up a message box (buttons, default button, icon, title, plain text) as spec asks.
+void PrepareMessageBox(QMessageBox& box, const MessageBoxSpec& spec);
+// The program's answer value for the button of a message box (an Answer).
+int MessageBoxAnswer(const MessageBoxSpec& spec, QMessageBox::StandardButton clicked);
+
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    int messageBox(const MessageBoxSpec& spec) override;
+    QString inputBox(const InputBoxSpec& spec) override;
+    std::optional<QString> openFile(const FileDialogSpec& spec) override;
+    std::optional<QString> saveFile(const FileDialogSpec& spec) override;
+    std::optional<PrinterChoice> selectPrinter(const PrinterDialogSpec& spec) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace fennick

@@ -1,0 +1,242 @@
+// The printer page model, on the recording printer.
+
+#include "data/Errors.h"
+#include "data/ReportFonts.h"
+#include "platform/Printer.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace fennick {
+namespace {
+
+constexpr double kCmPerPoint = 2.54 / 72.0;
+
+PrinterFont Font(double size, bool bold = false) {
+    PrinterFont f;
+    f.size = size;
+    f.bold = bold;
+    return f;
+}
+
+TEST(RecordingPrinter, MeasuresWithItsDocumentedWidthTable) {
+    struct Case {
+        const char* text;
+        double size;
+        bool bold;
+        double em;  // sum of the characters' widths in the table
+    } const cases[] = {
+        {"", 10, false, 0},
+        {"il.,:;'|! I", 10, false, 11 * 0.28},
+        {"ftr", 12, false, 3 * 0.33},
+        {"mw", 8, false, 2 * 0.83},
+        {"MW", 8, false, 2 * 0.94},
+        {"AZ", 10, false, 2 * 0.67},
+        {"0189", 10, false, 4 * 0.556},
+        {"abz-", 14, false, 4 * 0.5},
+        {"Smith", 10, true, 0.67 + 0.83 + 0.28 + 0.33 + 0.5},
+    };
+    RecordingPrinter p;
+    for (const Case& c : cases) {
+        p.setFont(Font(c.size, c.bold));
+        const double expected = c.em * c.size * kCmPerPoint * (c.bold ? 1.05 : 1.0);
+        EXPECT_NEAR(p.textWidth(QString::fromLatin1(c.text)), expected, 1e-9) << c.text;
+        EXPECT_NEAR(p.textHeight(), c.size * 1.15 * kCmPerPoint, 1e-9) << c.text;
+    }
+}
+
+TEST(Printer, PrintingEndsTheLineOrStaysOnIt) {
+    struct Case {
+        bool onLine;
+        double x, y;
+        const char* text;
+    } const cases[] = {
+        {false, 2.0, 3.0, "Mary Smith"},
+        {true, 2.0, 3.0, "Mary Smith"},
+        {false, 0.0, 0.0, ""},  // an empty print still moves down a line
+        {true, 5.5, 10.0, ""},  // an empty text on the line moves nothing
+    };
+    for (const Case& c : cases) {
+        RecordingPrinter p;
+        p.setFont(Font(12));
+        p.setCurrentX(c.x);
+        p.setCurrentY(c.y);
+        const QString text = QString::fromLatin1(c.text);
+        const double w = p.textWidth(text);
+        const double h = p.textHeight();
+        if (c.onLine) {
+            p.printOnLine(text);
+            EXPECT_NEAR(p.currentX(), c.x + w, 1e-9) << c.text;
+            EXPECT_NEAR(p.currentY(), c.y, 1e-9) << c.text;
+        } else {
+            p.print(text);
+            EXPECT_EQ(p.currentX(), 0) << c.text;
+            EXPECT_NEAR(p.currentY(), c.y + h, 1e-9) << c.text;
+        }
+        // Empty texts leave no mark on the page.
+        EXPECT_EQ(p.document().items.size(), text.isEmpty() ? 0 : 1) << c.text;
+    }
+}
+
+TEST(Printer, ATextBelowTheBottomStartsANewPage) {
+    struct Case {
+        double y;
+        int page;  // page the text lands on
+    } const cases[] = {
+        {1.0, 1},
+        {Printer::kPageHeightCm - 1.0, 1},  // fits
+        {Printer::kPageHeightCm - 0.1, 2},  // would run past the bottom
+        {Printer::kPageHeightCm + 3.0, 2},  // placed below the page
+    };
+    for (const Case& c : cases) {
+        RecordingPrinter p;
+        p.setFont(Font(10));
+        p.setCurrentX(4.0);
+        p.setCurrentY(c.y);
+        p.printOnLine(QStringLiteral("x"));
+        ASSERT_EQ(p.document().items.size(), 1);
+        const PrintedItem& it = p.document().items.front();
+        EXPECT_EQ(it.page, c.page) << c.y;
+        EXPECT_EQ(p.page(), c.page) << c.y;
+        // A text carried to a new page starts at its top-left corner.
+        EXPECT_EQ(it.y, c.page == 1 ? c.y : 0.0) << c.y;
+        EXPECT_EQ(it.x, c.page == 1 ? 4.0 : 0.0) << c.y;
+    }
+    // A font taller than the page cannot loop: at the top it prints where it is.
+    RecordingPrinter p;
+    p.setFont(Font(2000));
+    p.print(QStringLiteral("Huge"));
+    EXPECT_EQ(p.document().items.front().page, 1);
+}
+
+TEST(Printer, PagesOfADocumentAndItsEnd) {
+    struct Case {
+        const char* name;
+        std::function<void(Printer&)> draw;
+        int documents;  // delivered by endDoc
+        int pageCount;
+    } const cases[] = {
+        {"nothing printed", [](Printer&) {}, 0, 0},
+        {"one line", [](Printer& p) { p.print(QStringLiteral("a")); }, 1, 1},
+        {"new page before the end adds no blank sheet",
+         [](Printer& p) {
+             p.print(QStringLiteral("a"));
+             p.newPage();
+         },
+         1, 1},
+        {"a blank page between two pages counts",
+         [](Printer& p) {
+             p.print(QStringLiteral("a"));
+             p.newPage();
+             p.newPage();
+             p.print(QStringLiteral("c"));
+         },
+         1, 3},
+        {"a line alone makes a page", [](Printer& p) { p.line(1, 1, 5, 1); }, 1, 1},
+    };
+    for (const Case& c : cases) {
+        RecordingPrinter p;
+        c.draw(p);
+        p.endDoc();
+        ASSERT_EQ(p.documents().size(), c.documents) << c.name;
+        if (c.documents) {
+            EXPECT_EQ(p.documents().front().pageCount, c.pageCount) << c.name;
+        }
+        // The next document starts fresh.
+        EXPECT_EQ(p.page(), 1) << c.name;
+        EXPECT_TRUE(p.document().items.isEmpty()) << c.name;
+    }
+}
+
+TEST(Printer, KillDocDropsEveryPage) {
+    RecordingPrinter p;
+    p.print(QStringLiteral("page one"));
+    p.newPage();
+    p.print(QStringLiteral("page two"));
+    p.setCurrentX(3);
+    p.killDoc();
+    EXPECT_EQ(p.page(), 1);
+    EXPECT_EQ(p.currentX(), 0);
+    EXPECT_EQ(p.currentY(), 0);
+    p.endDoc();
+    EXPECT_TRUE(p.documents().isEmpty());
+}
+
+TEST(Printer, LineIsRecordedAndMovesThePosition) {
+    RecordingPrinter p;
+    p.setDrawWidth(3);
+    p.line(1.0, 2.0, 19.5, 2.5);
+    EXPECT_EQ(p.currentX(), 19.5);
+    EXPECT_EQ(p.currentY(), 2.5);
+    p.printOnLine(QStringLiteral("after"));
+    const auto& items = p.document().items;
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0].kind, PrintedItem::Kind::Line);
+    EXPECT_EQ(items[0].drawWidth, 3);
+    EXPECT_EQ(QList<double>({items[0].x, items[0].y, items[0].x2, items[0].y2}), QList<double>({1.0, 2.0, 19.5, 2.5}));
+    EXPECT_EQ(items[1].x, 19.5);
+    EXPECT_EQ(items[1].y, 2.5);
+}
+
+TEST(RecordingPrinter, RecordsTextPositionFontAndPage) {
+    const ReportFonts& f = TheReportFonts();
+    RecordingPrinter p;
+    p.setFont(f.FontArial14);
+    p.setCurrentX(7.0);
+    p.print(QStringLiteral("Spring Crusade"));
+    p.setFont(f.FontTimes8B);
+    p.printOnLine(QStringLiteral("0012"));
+    p.printOnLine(QStringLiteral("Smith"));
+    p.newPage();
+    p.setFont(f.FontCourier8);
+    p.print(QStringLiteral("Page 2"));
+    p.endDoc();
+
+    ASSERT_EQ(p.documents().size(), 1);
+    const PrintedDocument& d = p.documents().front();
+    EXPECT_EQ(d.pageCount, 2);
+    const double h14 = 14 * 1.15 * kCmPerPoint;
+    p.setFont(f.FontTimes8B);
+    const double w0012 = p.textWidth(QStringLiteral("0012"));
+    struct Expected {
+        QString text;
+        int page;
+        double x, y;
+        PrinterFont font;
+    } const expected[] = {
+        {QStringLiteral("Spring Crusade"), 1, 7.0, 0.0, f.FontArial14},
+        {QStringLiteral("0012"), 1, 0.0, h14, f.FontTimes8B},
+        {QStringLiteral("Smith"), 1, w0012, h14, f.FontTimes8B},
+        {QStringLiteral("Page 2"), 2, 0.0, 0.0, f.FontCourier8},
+    };
+    ASSERT_EQ(d.items.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const PrintedItem& it = d.items[qsizetype(i)];
+        EXPECT_EQ(it.text, expected[i].text);
+        EXPECT_EQ(it.page, expected[i].page) << i;
+        EXPECT_NEAR(it.x, expected[i].x, 1e-9) << i;
+        EXPECT_NEAR(it.y, expected[i].y, 1e-9) << i;
+        EXPECT_EQ(it.font, expected[i].font) << i;
+    }
+    EXPECT_EQ(d.page(2).size(), 1);
+}
+
+// A printer whose output fails, as a printer that is off line or a PDF path that cannot be written.
+class FailingPrinter : public RecordingPrinter {
+protected:
+    void deliver(const PrintedDocument&) override { throw VbError(err::PrinterError, QStringLiteral("Printer error")); }
+};
+
+TEST(Printer, AFailedDeliveryLeavesAFreshDocument) {
+    FailingPrinter p;
+    p.print(QStringLiteral("one"));
+    p.newPage();
+    p.print(QStringLiteral("two"));
+    EXPECT_THROW(p.endDoc(), VbError);
+    EXPECT_EQ(p.page(), 1);
+    EXPECT_TRUE(p.document().items.isEmpty());
+}
+
+}  // namespace
+}  // namespace fennick

@@ -1,0 +1,163 @@
+// The Qt printer: real font metrics and documents painted to PDF files.
+
+#include "data/Errors.h"
+#include "data/ReportFonts.h"
+#include "platform/ui/QtPrinter.h"
+
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace fennick {
+namespace {
+
+constexpr double kCmPerPoint = 2.54 / 72.0;
+
+// What pdfinfo says about a PDF file: its page count and page size.
+struct PdfInfo {
+    int pages = -1;
+    QString pageSize;
+};
+
+PdfInfo ReadPdfInfo(const QString& path) {
+    QProcess proc;
+    proc.start(QStringLiteral("pdfinfo"), {path});
+    EXPECT_TRUE(proc.waitForFinished(20000)) << "pdfinfo did not finish";
+    const QString out = QString::fromUtf8(proc.readAllStandardOutput());
+    PdfInfo info;
+    const auto pages =
+        QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption).match(out);
+    if (pages.hasMatch()) info.pages = pages.captured(1).toInt();
+    const auto size =
+        QRegularExpression(QStringLiteral("^Page size:\\s+(.*)$"), QRegularExpression::MultilineOption).match(out);
+    if (size.hasMatch()) info.pageSize = size.captured(1).trimmed();
+    return info;
+}
+
+// Three pages: a heading and lines on the first, a page broken by a text below the
+// bottom, and a third begun by newPage().
+void PrintThreePages(Printer& p) {
+    const ReportFonts& f = TheReportFonts();
+    p.setFont(f.FontArial14);
+    p.setCurrentX(6.0);
+    p.print(QStringLiteral("Spring Crusade: Alphabetical List"));
+    p.setFont(f.FontTimes10);
+    p.line(1.0, 1.5, 20.5, 1.5);
+    p.setCurrentY(2.0);
+    for (int i = 1; i <= 5; ++i) p.print(QStringLiteral("%1  Smith, Mary   12 Oak St").arg(i, 4, 10, QLatin1Char('0')));
+    p.setCurrentY(Printer::kPageHeightCm - 0.05);
+    p.print(QStringLiteral("carried to page 2"));
+    p.newPage();
+    p.setFont(f.FontCourier8);
+    p.print(QStringLiteral("page 3"));
+}
+
+TEST(QtPrinter, PrintsADocumentToAPdfFileWithTheChosenPagesAndCopies) {
+    QTemporaryDir dir;
+    struct Case {
+        int from, to, copies;
+        int pages;  // in the PDF; 0 = no file
+    } const cases[] = {
+        {1, 1000, 1, 3}, {2, 3, 1, 2},  {3, 3, 1, 1},
+        {1, 1000, 2, 6}, {4, 10, 1, 0},  // no page of the document in the range
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const QString path = dir.filePath(QStringLiteral("report%1.pdf").arg(++n));
+        QtPrinter p;
+        PrinterChoice job;
+        job.fromPage = c.from;
+        job.toPage = c.to;
+        job.copies = c.copies;
+        p.setJob(job);
+        p.setOutputPdf(path);
+        PrintThreePages(p);
+        EXPECT_EQ(p.page(), 3);
+        p.endDoc();
+        if (c.pages == 0) {
+            EXPECT_FALSE(QFileInfo::exists(path)) << n;
+            continue;
+        }
+        const PdfInfo info = ReadPdfInfo(path);
+        EXPECT_EQ(info.pages, c.pages) << "case " << n;
+        EXPECT_TRUE(info.pageSize.contains(QLatin1String("612 x 792"))) << info.pageSize.toStdString();
+    }
+}
+
+TEST(QtPrinter, AnUnwritableOutputIsAPrinterError) {
+    QtPrinter p;
+    p.setOutputPdf(QStringLiteral("/nonexistent-folder/report.pdf"));
+    p.print(QStringLiteral("x"));
+    try {
+        p.endDoc();
+        FAIL() << "no error";
+    } catch (const VbError& e) {
+        EXPECT_EQ(e.number(), err::PrinterError);
+    }
+    EXPECT_TRUE(p.document().items.isEmpty());
+}
+
+TEST(QtPrinter, ReportFacesResolveToTheirMetricCompatibleFonts) {
+    const ReportFonts& f = TheReportFonts();
+    struct Case {
+        const char* name;
+        PrinterFont font;
+        const char* family;
+    } const cases[] = {
+        {"FontArial14", f.FontArial14, "Liberation Sans"},
+        {"FontArial13BU", f.FontArial13BU, "Liberation Sans"},
+        {"FontTimes8B", f.FontTimes8B, "Liberation Serif"},
+        {"FontTimes12", f.FontTimes12, "Liberation Serif"},
+        {"FontCourier7B", f.FontCourier7B, "Liberation Mono"},
+        {"FontCourier8", f.FontCourier8, "Liberation Mono"},  // spelt "courrier new"
+    };
+    for (const Case& c : cases) {
+        const QFont q = PrinterQFont(c.font);
+        EXPECT_EQ(QFontInfo(q).family(), QLatin1String(c.family)) << c.name;
+        EXPECT_EQ(q.bold(), c.font.bold) << c.name;
+        EXPECT_EQ(q.underline(), c.font.underline) << c.name;
+        EXPECT_DOUBLE_EQ(q.pointSizeF(), c.font.size) << c.name;
+    }
+}
+
+TEST(QtPrinter, MeasuresTextWithTheRealFonts) {
+    const ReportFonts& f = TheReportFonts();
+    QtPrinter p;
+    // Metric-compatible faces give the widths the layouts were made for: a digit of
+    // Arial is 0.556 em, every character of Courier 0.6 em.
+    struct Case {
+        PrinterFont font;
+        const char* text;
+        double em;
+    } const cases[] = {
+        {f.FontArial14, "0123456789", 10 * 0.556},
+        {f.FontTimes10, "0123456789", 10 * 0.5},
+        {f.FontCourier8, "Smith, Mary", 11 * 0.6},
+        {f.FontCourier7B, "0012", 4 * 0.6},
+    };
+    for (const Case& c : cases) {
+        p.setFont(c.font);
+        const double expected = c.em * c.font.size * kCmPerPoint;
+        EXPECT_NEAR(p.textWidth(QString::fromLatin1(c.text)), expected, expected * 0.01) << c.text;
+    }
+
+    p.setFont(f.FontArial14);
+    const double mary = p.textWidth(QStringLiteral("Mary"));
+    EXPECT_GT(p.textWidth(QStringLiteral("Mary Smith")), mary);
+    EXPECT_EQ(p.textWidth(QString()), 0.0);
+    EXPECT_NEAR(p.textHeight(), 14 * 1.15 * kCmPerPoint, 14 * kCmPerPoint * 0.05);
+    p.setFont(f.FontArial28B);
+    EXPECT_GT(p.textWidth(QStringLiteral("Mary")), 2 * mary);  // larger and bold
+    PrinterFont plain = f.FontArial28B;
+    plain.bold = false;
+    const double bold = p.textWidth(QStringLiteral("Mary Smith"));
+    p.setFont(plain);
+    EXPECT_GT(bold, p.textWidth(QStringLiteral("Mary Smith")));
+}
+
+}  // namespace
+}  // namespace fennick

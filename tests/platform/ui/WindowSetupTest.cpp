@@ -1,0 +1,156 @@
+// The window-test setup itself, and the Qt dialogs' translation of the program's requests.
+
+#include "FakePlatform.h"
+#include "ModalGuard.h"
+#include "platform/ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtTest/QTest>
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+namespace fennick {
+namespace {
+
+// A small window that asks a question through the application's dialogs.
+class AskingWindow : public QWidget {
+public:
+    explicit AskingWindow(App& app) {
+        auto* layout = new QVBoxLayout(this);
+        button = new QPushButton(QStringLiteral("Delete"), this);
+        answer = new QLabel(this);
+        layout->addWidget(button);
+        layout->addWidget(answer);
+        QObject::connect(button, &QPushButton::clicked, this, [this, &app] {
+            const int a = app.dialogs().msgBox(QStringLiteral("Delete this record?"), Buttons::YesNo, Icon::Question);
+            answer->setText(a == AnsYes ? QStringLiteral("deleted") : QStringLiteral("kept"));
+        });
+    }
+    QPushButton* button;
+    QLabel* answer;
+};
+
+TEST(WindowSetup, FakesAnswerAndAnUnexpectedModalDialogFailsInsteadOfHanging) {
+    test::TestApp t;
+    AskingWindow w(t.app);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+
+    t.dialogs.answer(AnsNo).answer(AnsYes);
+    QTest::mouseClick(w.button, Qt::LeftButton);
+    EXPECT_EQ(w.answer->text(), QStringLiteral("kept"));
+    QTest::mouseClick(w.button, Qt::LeftButton);
+    EXPECT_EQ(w.answer->text(), QStringLiteral("deleted"));
+    ASSERT_EQ(t.dialogs.messages(), QStringList(2, QStringLiteral("Delete this record?")));
+    EXPECT_EQ(t.dialogs.last().buttons, Buttons::YesNo);
+    EXPECT_EQ(t.dialogs.last().title, kAppTitle);
+
+    // A click nobody scripted fails the test and the fake gives the safe answer.
+    EXPECT_NONFATAL_FAILURE(QTest::mouseClick(w.button, Qt::LeftButton), "Unexpected message box");
+    EXPECT_EQ(w.answer->text(), QStringLiteral("kept"));
+
+    // A real modal dialog is closed at once and fails the test.
+    int result = -1;
+    EXPECT_NONFATAL_FAILURE(
+        {
+            QDialog d(&w);
+            d.setWindowTitle(QStringLiteral("Surprise"));
+            result = d.exec();
+        },
+        "An unexpected modal window appeared");
+    EXPECT_EQ(result, QDialog::Rejected);
+}
+
+TEST(QtDialogs, TurnsFilterListsIntoQtFilters) {
+    struct Case {
+        const char* filter;
+        QStringList expected;
+    } const cases[] = {
+        {"Crusade Files (*.dta)|*.dta", {QStringLiteral("Crusade Files (*.dta) (*.dta *.DTA)")}},
+        {"Text Files|*.txt|All Files|*.*",
+         {QStringLiteral("Text Files (*.txt *.TXT)"), QStringLiteral("All Files (*)")}},
+        {"Lists|*.txt;*.csv", {QStringLiteral("Lists (*.txt *.TXT *.csv *.CSV)")}},
+        {"Crusade Files (*.inf)|*.inf|Crusade Files", {QStringLiteral("Crusade Files (*.inf) (*.inf *.INF)")}},
+        {"", {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(QtFileFilters(QString::fromLatin1(c.filter)), c.expected) << c.filter;
+}
+
+TEST(QtDialogs, SetsUpMessageBoxesAsAsked) {
+    using SB = QMessageBox::StandardButton;
+    struct Case {
+        Buttons buttons;
+        int defaultButton;
+        QList<SB> shown;
+        SB def;
+        SB escape;
+    } const cases[] = {
+        {Buttons::OK, 1, {SB::Ok}, SB::Ok, SB::Ok},
+        {Buttons::OKCancel, 2, {SB::Ok, SB::Cancel}, SB::Cancel, SB::Cancel},
+        {Buttons::YesNo, 2, {SB::Yes, SB::No}, SB::No, SB::No},
+        {Buttons::YesNoCancel, 3, {SB::Yes, SB::No, SB::Cancel}, SB::Cancel, SB::Cancel},
+        {Buttons::YesNoCancel, 1, {SB::Yes, SB::No, SB::Cancel}, SB::Yes, SB::Cancel},
+        {Buttons::RetryCancel, 1, {SB::Retry, SB::Cancel}, SB::Retry, SB::Cancel},
+        {Buttons::YesNo, 3, {SB::Yes, SB::No}, SB::No, SB::No},  // past the last button: the last
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        ++n;
+        QMessageBox box;
+        PrepareMessageBox(box, {QStringLiteral("Line one\r\nLine <b>two</b>"), c.buttons, Icon::Question, std::nullopt,
+                                c.defaultButton});
+        QList<SB> shown;
+        for (QAbstractButton* b : box.buttons()) shown << box.standardButton(b);
+        std::sort(shown.begin(), shown.end());
+        QList<SB> expected = c.shown;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(shown, expected) << "case " << n;
+        EXPECT_EQ(box.standardButton(box.defaultButton()), c.def) << "case " << n;
+        EXPECT_EQ(box.standardButton(box.escapeButton()), c.escape) << "case " << n;
+        EXPECT_EQ(box.text(), QStringLiteral("Line one\nLine <b>two</b>"));
+        EXPECT_EQ(box.textFormat(), Qt::PlainText);
+        EXPECT_EQ(box.windowTitle(), kAppTitle);
+        EXPECT_EQ(box.icon(), QMessageBox::Question);
+    }
+}
+
+TEST(QtDialogs, AMessageBoxAnswersWithTheClassicValues) {
+    using SB = QMessageBox::StandardButton;
+    struct Case {
+        Buttons buttons;
+        SB click;
+        int answer;
+    } const cases[] = {
+        {Buttons::YesNoCancel, SB::Yes, AnsYes},       {Buttons::YesNoCancel, SB::No, AnsNo},
+        {Buttons::YesNoCancel, SB::Cancel, AnsCancel}, {Buttons::OKCancel, SB::Ok, AnsOK},
+        {Buttons::RetryCancel, SB::Retry, AnsRetry},   {Buttons::YesNo, SB::No, AnsNo},
+    };
+    QtDialogs dialogs;
+    test::ModalGuard::allow(true);
+    for (const Case& c : cases) {
+        QTimer::singleShot(0, [click = c.click] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->button(click)->click();
+        });
+        EXPECT_EQ(dialogs.msgBox(QStringLiteral("Go on?"), c.buttons, Icon::Question, QStringLiteral("Fix")), c.answer)
+            << int(c.click);
+    }
+    test::ModalGuard::allow(false);
+    // A box closed without a button gives Cancel, or No where there is no Cancel.
+    const auto closed = [](Buttons b) {
+        MessageBoxSpec spec;
+        spec.buttons = b;
+        return MessageBoxAnswer(spec, QMessageBox::NoButton);
+    };
+    EXPECT_EQ(closed(Buttons::YesNo), AnsNo);
+    EXPECT_EQ(closed(Buttons::YesNoCancel), AnsCancel);
+    EXPECT_EQ(closed(Buttons::OK), AnsOK);
+}
+
+}  // namespace
+}  // namespace fennick
