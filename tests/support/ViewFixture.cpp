@@ -3,6 +3,8 @@
 #include "data/App.h"
 #include "data/DataStore.h"
 
+#include <gtest/gtest.h>
+
 namespace fennick::test {
 
 Rec::Rec(const char* rnum, const char* first, const char* last) : rec(Person(rnum, first, last)) {}
@@ -224,6 +226,35 @@ QList<QByteArray> ViewFixture::rnums() const {
     QList<QByteArray> out;
     for (const QByteArray& e : entries()) out.append(e.left(4));
     return out;
+}
+
+void ExpectView(const ViewFixture& f, const QString& kind, const QList<QByteArray>& expected, int keyLength) {
+    const CurrentView& v = f.app.view;
+    EXPECT_EQ(v.ReportKind, kind);
+    EXPECT_EQ(f.entries(), expected);
+    EXPECT_EQ(v.ReportCount, expected.size());
+    EXPECT_EQ(v.ReportIndex.size(), expected.size() + 1);
+    EXPECT_EQ(v.CurIndexPos, expected.isEmpty() ? 0 : 1);
+    EXPECT_TRUE(v.ReportIndex[0].isEmpty());
+    for (const QByteArray& e : f.entries()) EXPECT_EQ(e.size(), keyLength) << e.constData();
+}
+
+PrevRule ObservedPrevRule(const std::function<void(ViewFixture&)>& build) {
+    // From ("zip", "alpha") and ("alpha", "mail") the four rules leave four different pairs.
+    auto prevAfter = [&](const char* kind, const char* prev) {
+        ViewFixture f;
+        f.app.view.ReportKind = QString::fromLatin1(kind);
+        f.app.view.PrevReportKind = QString::fromLatin1(prev);
+        build(f);
+        return f.app.view.PrevReportKind;
+    };
+    const QString a = prevAfter("zip", "alpha");
+    const QString b = prevAfter("alpha", "mail");
+    if (a == "zip" && b == "alpha") return PrevRule::Always;
+    if (a == "zip" && b == "mail") return PrevRule::R;
+    if (a == "alpha" && b == "alpha") return PrevRule::P;
+    EXPECT_TRUE(a == "alpha" && b == "mail") << a.toStdString() << " " << b.toStdString();
+    return PrevRule::None;
 }
 
 QByteArray Pad(const char* text, int width) {

@@ -6,6 +6,7 @@
 #include "FakePlatform.h"
 #include "RecordBuilder.h"
 #include "data/AttendeeRecord.h"
+#include "views/Indexes.h"
 
 #include <QByteArray>
 #include <QList>
@@ -66,6 +67,14 @@ public:
     TestApp t;
     App& app;
 };
+
+// Checks the current view after a builder: its kind, exactly its entries in order, their
+// common length, ReportCount, CurIndexPos and an empty entry 0.
+void ExpectView(const ViewFixture& f, const QString& kind, const QList<QByteArray>& expected, int keyLength);
+
+// Runs build on fresh fixtures from two starting states and tells which PrevReportKind
+// rule the builder followed (a failure is reported when no rule fits).
+PrevRule ObservedPrevRule(const std::function<void(ViewFixture&)>& build);
 
 // Left-aligned in width characters (cut or padded with blanks).
 QByteArray Pad(const char* text, int width);
