@@ -16,6 +16,8 @@ class QtHelp : public Help {
 public:
     explicit QtHelp(QWidget* parent = nullptr) : parent_(parent) {}
     ~QtHelp() override;
+    // The window the help belongs to (the main window); takes effect when help next opens.
+    void setParent(QWidget* parent) { parent_ = parent; }
 
     bool showContext(int context) override;
     bool showContents() override;
