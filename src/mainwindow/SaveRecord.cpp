@@ -1,0 +1,192 @@
+#include "mainwindow/SaveRecord.h"
+
+#include "data/App.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/RecordDisplay.h"
+#include "data/Text.h"
+#include "mainwindow/MainScreen.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "views/Indexes.h"
+
+#include <cmath>
+
+namespace fennick {
+
+namespace {
+
+constexpr int kMaxMeetings = 40;
+
+template <int N>
+void CopyText(const RecordScreen& s, const char* name, FixedText<N>& field) {
+    const QString control = QLatin1String(name);
+    if (s.has(control)) field = Ansi(s.text(control));
+}
+
+void CopyValue(const RecordScreen& s, const char* name, qint16& field) {
+    const QString control = QLatin1String(name);
+    if (s.has(control)) field = qint16(s.value(control));
+}
+
+bool IsMeetingNumber(const QString& text) {
+    if (!IsNumeric(text)) return false;
+    const double v = Val(text);
+    return v >= 0 && v <= kMaxMeetings && v == std::floor(v);
+}
+
+void CopyControls(const RecordScreen& s, AttendeeRecord& r) {
+    CopyText(s, "RNum", r.RNum);
+    CopyText(s, "FName", r.FName);
+    CopyText(s, "LName", r.LName);
+    CopyText(s, "Address", r.Address);
+    CopyText(s, "City", r.City);
+    CopyText(s, "State", r.State);
+    CopyText(s, "Zip", r.Zip);
+    CopyText(s, "Phone", r.Phone);
+    CopyText(s, "Age", r.Age);
+    CopyText(s, "Advertising", r.Advertising);
+    CopyText(s, "RelPref", r.RelPref);
+    CopyText(s, "IntLevel", r.IntLevel);
+    CopyText(s, "Visits", r.Visits);
+    CopyText(s, "WorkerCode", r.WorkerCode);
+    CopyText(s, "Attend", r.Attend);
+    CopyText(s, "Attendance", r.Attendance);
+    CopyText(s, "Notes", r.Notes);
+    if (s.has(QStringLiteral("Last"))) r.Last = ToInt16(Val(s.text(QStringLiteral("Last"))));
+    CopyText(s, "Decisions", r.Decisions);
+    CopyText(s, "BaptDate", r.BaptDate);
+    CopyValue(s, "Class", r.Class);
+    CopyValue(s, "MailList", r.MailList);
+    CopyText(s, "MapCode", r.MapCode);
+    CopyText(s, "BirthDate", r.BirthDate);
+    CopyValue(s, "chkMarkToVisit", r.MarkToVisit);
+    CopyText(s, "txtEmail", r.Email);
+}
+
+// BaptDate as month/day with two digits each: 1/5/99 gives 01/05/99; 1/15/99 gives
+// "01/15/99 ". A record without a date gives blanks. The position of the second "/"
+// is left in ScratchVar.
+QByteArray DatePiece(App& app, const AttendeeRecord& r) {
+    QByteArray d = r.BaptDate.bytes();
+    if (!HasBaptismDate(d)) {
+        app.msg.ScratchVar = QStringLiteral("0");
+        return QByteArray(d.size(), ' ');
+    }
+    if (InStr(d, "/") == 2) d.prepend('0');
+    const int second = InStr(d, "/", 4);
+    app.msg.ScratchVar = Plain(second);
+    if (second == 5) d = Left(d, 3) + '0' + Mid(d, 4, 4);
+    return d;
+}
+
+// The entry of CurRecord in the current view as a save rebuilds it: the registration
+// number, a sort part by the view's kind and the record number. For most kinds it is the
+// builder's key; for the others a shorter layout that keeps the first and last four
+// characters every reader relies on.
+QByteArray SavedEntry(App& app) {
+    const AttendeeRecord& r = app.crusade.CurRecord;
+    const auto [kind, number] = SplitViewKind(app.view.ReportKind);
+    if (!number.isNull()) app.msg.ScratchVar = number;
+
+    QByteArray part;
+    if (kind == QLatin1String("alpha")) {
+        part = LName5(r) + FName2(r);
+    } else if (kind == QLatin1String("attend")) {
+        part = Latest3(r) + LNAME(r) + FName3(r);
+    } else if (kind == QLatin1String("date")) {
+        part = DatePiece(app, r) + LNAME(r) + FNAME(r);
+    } else if (kind == QLatin1String("interest")) {
+        part = Level1(r) + LNAME(r) + FNAME3(r);
+    } else if (kind == QLatin1String("map")) {
+        part = Latest3(r) + Team2(r) + Map8(r) + Latest3(r) + LNAME(r) + FName3(r);
+    } else if (kind == QLatin1String("religion")) {
+        part = Rel20(r) + LNAME(r) + FName3(r);
+    } else if (kind == QLatin1String("wcalpha")) {
+        part = Team2(r) + LNAME(r) + FNAME(r);
+    } else if (kind == QLatin1String("wcattend")) {
+        part = Team2(r) + Latest3(r) + LNAME(r) + FName3(r);
+    } else if (kind == QLatin1String("zip")) {
+        part = Zip10(r) + LNAME(r) + FNAME(r);
+    } else if (kind == QLatin1String("SelWCAttend")) {
+        part = Team2(r) + LNAME(r) + FName3(r);
+    } else {
+        part = LNAME(r) + FNAME3(r);
+    }
+    if (kind == QLatin1String("attend") || kind == QLatin1String("map") || kind == QLatin1String("wcattend"))
+        app.msg.ScratchVar = FromAnsi(Latest3(r));
+    return r.RNum.bytes() + part + RecordNumber4(app.crusade.CurRecNo);
+}
+
+}  // namespace
+
+bool ScreenToRecord(App& app, RecordScreen& form) {
+    try {
+        const QString last = QStringLiteral("Last");
+        if (form.has(last) && !IsMeetingNumber(form.text(last)))
+            throw VbError(err::TypeMismatch,
+                          QStringLiteral("Type mismatch: the Last box must hold the number of the last meeting "
+                                         "attended, from 0 to ") +
+                              Plain(kMaxMeetings) + QStringLiteral(". The record was not saved."));
+        AttendeeRecord r = app.crusade.CurRecord;
+        CopyControls(form, r);
+        app.crusade.CurRecord = r;
+        return true;
+    } catch (const VbError& e) {
+        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick95), Buttons::OK);
+        return false;
+    }
+}
+
+bool SaveCurrentRecord(App& app, MainScreen& form) {
+    Crusade& c = app.crusade;
+    CurrentView& v = app.view;
+    const QString lname = QStringLiteral("LName");
+    const QString rnum = QStringLiteral("RNum");
+
+    if (form.text(lname).isEmpty()) form.setText(lname, QStringLiteral("Unknown"));
+    if (form.text(rnum).isEmpty()) {
+        const QByteArray next = NextRegNumber(app);
+        if (next.isEmpty()) return false;  // the numbers are used up; the message was shown
+        form.setText(rnum, FromAnsi(next));
+    }
+    if (!ScreenToRecord(app, form)) return false;
+
+    const bool changed = c.CurRecord != c.OrigRecord;
+    app.mainWindow.EnteredRNum = form.text(rnum);
+    if (v.ReportCount == 0) return true;
+
+    if (v.CurIndexPos < 1 || v.CurIndexPos > v.ReportCount || v.CurIndexPos >= v.ReportIndex.size())
+        throw VbError(err::SubscriptRange, QStringLiteral("Subscript out of range"));
+    if (changed || v.ReportIndex[v.CurIndexPos] == kNotSavedYet) {
+        const QByteArray entry = SavedEntry(app);
+        WriteRecord(app, c.CurRecNo, c.CurRecord);
+        v.ReportIndex[v.CurIndexPos] = entry;
+        app.settings.LastUpdated = GeneralDate(app.clock().now());
+        c.NewEmptyFile = false;
+    }
+    c.PrevRecord = c.CurRecord;
+    c.FileIsOpen = true;
+    return true;
+}
+
+void AppendRecordSlot(App& app) {
+    Crusade& c = app.crusade;
+    CurrentView& v = app.view;
+    // A view entry names its record in four digits, and ReportCount is a 16-bit count.
+    if (c.RecCount >= kMaxRecords)
+        throw VbError(err::Overflow,
+                      QStringLiteral("A crusade holds at most ") + Plain(kMaxRecords) + QStringLiteral(" names."));
+    if (v.ReportCount >= kMaxViewEntries) throw VbError(err::Overflow, QStringLiteral("Overflow"));
+
+    c.RecCount += 1;
+    c.FileIsOpen = true;
+    c.CurRecNo = c.RecCount;
+    v.ReportCount += 1;
+    v.CurIndexPos = v.ReportCount;
+    v.ReportIndex.resize(v.ReportCount + 1);
+    v.ReportIndex[v.CurIndexPos] = QByteArrayLiteral("-------") + RecordNumber4(c.CurRecNo);
+    app.mainWindow.AddAnother += 1;
+}
+
+}  // namespace fennick

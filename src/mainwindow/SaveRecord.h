@@ -1,0 +1,34 @@
+#pragma once
+// Saving the record shown on the main window: the screen is copied into CurRecord,
+// compared with the copy taken when it was shown (OrigRecord), and when anything changed
+// it is written back at CurRecNo and its view entry is rebuilt from the edited fields.
+
+#include <QByteArray>
+
+namespace fennick {
+
+class App;
+class MainScreen;
+class RecordScreen;
+
+// The view entry of a copied record that has not been written yet; it is always saved.
+inline const QByteArray kNotSavedYet = QByteArrayLiteral("NotSavedYet");
+
+// Empty LName and RNum boxes get "Unknown" and the next reserved number, then the screen
+// is copied and, when it differs from OrigRecord (or the entry is "NotSavedYet"), written
+// and re-keyed. PrevRecord becomes the screen's record. With an empty view nothing is
+// written. Returns false when the save is refused after a message (no registration number
+// left to issue, or a Last box that does not hold a meeting number); nothing is written
+// then.
+bool SaveCurrentRecord(App& app, MainScreen& form);
+
+// Copies the record controls into CurRecord (CardPrinted has no control and is kept).
+// A Last box that does not hold a whole number from 0 to 40 is refused with a message
+// before anything is copied, and false is returned.
+bool ScreenToRecord(App& app, RecordScreen& form);
+
+// Makes room for a new record: one more record in the file's count and one more view
+// entry ("-------" and the record number), which becomes current. Nothing is written.
+void AppendRecordSlot(App& app);
+
+}  // namespace fennick

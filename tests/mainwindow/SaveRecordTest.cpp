@@ -1,0 +1,332 @@
+#include "FakePlatform.h"
+#include "FakeScreen.h"
+#include "RecordBuilder.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/RecordDisplay.h"
+#include "data/Text.h"
+#include "mainwindow/SaveRecord.h"
+
+#include <gtest/gtest.h>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+const QString kUpdated = QStringLiteral("3/9/2026 4:05:09 PM");
+
+QByteArray Pad(const char* text, int width) { return Fixed(QByteArray(text), width); }
+
+struct SaveRecordTest : ::testing::Test {
+    TestApp t;
+    App& app = t.app;
+    FakeScreen screen;
+
+    // Seven records; the view lists them in file order and the main window shows the
+    // seventh, Mary Smith.
+    void SetUp() override {
+        QList<AttendeeRecord> records;
+        for (int i = 1; i <= 6; ++i) records << Person(qPrintable(ZeroPad(i, 4)), "Ann", "Adams");
+        AttendeeRecord mary = Person("0123", "Mary", "Smith");
+        mary.Last = 12;
+        mary.WorkerCode = "05";
+        mary.MapCode = "M12";
+        mary.IntLevel = "B";
+        mary.BaptDate = "1/5/99";
+        records << mary;
+        app.program.DataFile = t.path(QStringLiteral("spring.dta"));
+        WriteDataFile(app.program.DataFile, records);
+        OpenDataFile(app);
+        app.view.clear();
+        for (int i = 1; i <= records.size(); ++i)
+            app.view.ReportIndex.append(records[i - 1].RNum.bytes() + "XXXXXXX" +
+                                        Ansi(QString::number(i).rightJustified(4)));
+        app.view.ReportCount = qint16(records.size());
+        app.view.ReportKind = QStringLiteral("alpha");
+        show(7);
+    }
+    void show(qint16 pos) {
+        app.view.CurIndexPos = pos;
+        ASSERT_TRUE(ReadCurrentRecord(app));
+        ASSERT_TRUE(ShowRecord(app, screen));
+    }
+    // Reopens the data file for reading only: a save that writes fails with an error.
+    void forbidWrites() { app.crusade.file.openReadOnly(app.program.DataFile, Crusade::RecLen); }
+    AttendeeRecord onDisk(qint32 n) {
+        return AttendeeRecord::decode(
+            ReadFileBytes(app.program.DataFile).mid((n - 1) * Crusade::RecLen, Crusade::RecLen));
+    }
+    void type(const char* control, const char* text) { screen.setText(QLatin1String(control), QLatin1String(text)); }
+};
+
+TEST_F(SaveRecordTest, UnchangedScreenWritesNothing) {
+    forbidWrites();
+    app.crusade.NewEmptyFile = true;
+    app.crusade.FileIsOpen = false;
+    app.crusade.PrevRecord = AttendeeRecord();
+    const QByteArray entry = app.view.ReportIndex[7];
+
+    EXPECT_TRUE(SaveCurrentRecord(app, screen));
+    EXPECT_TRUE(app.settings.LastUpdated.isEmpty());
+    EXPECT_TRUE(app.crusade.NewEmptyFile);
+    EXPECT_TRUE(app.crusade.FileIsOpen);
+    EXPECT_EQ(app.crusade.PrevRecord, app.crusade.OrigRecord);
+    EXPECT_EQ(app.view.ReportIndex[7], entry);
+    EXPECT_EQ(app.mainWindow.EnteredRNum, QStringLiteral("0123"));
+    EXPECT_TRUE(t.dialogs.shown().empty());
+}
+
+TEST_F(SaveRecordTest, ChangeOfCaseWrites) {
+    app.crusade.NewEmptyFile = true;
+    type("FName", "mary");
+    EXPECT_TRUE(SaveCurrentRecord(app, screen));
+    EXPECT_EQ(onDisk(7).FName.bytes(), Pad("mary", 20));
+    EXPECT_EQ(onDisk(6), Person("0006", "Ann", "Adams"));
+    EXPECT_EQ(app.settings.LastUpdated, kUpdated);
+    EXPECT_FALSE(app.crusade.NewEmptyFile);
+    EXPECT_EQ(app.crusade.PrevRecord, onDisk(7));
+    EXPECT_EQ(app.view.ReportIndex[7], QByteArray("0123SMITHMA   7"));
+    // OrigRecord is renewed only by showing the record again: the next save writes again.
+    EXPECT_NE(app.crusade.OrigRecord, app.crusade.CurRecord);
+}
+
+TEST_F(SaveRecordTest, NotSavedYetIsAlwaysWritten) {
+    // A copied record: a new slot whose entry says it was never written.
+    AppendRecordSlot(app);
+    app.view.ReportIndex[app.view.CurIndexPos] = kNotSavedYet;
+    ASSERT_EQ(app.crusade.CurRecord, app.crusade.OrigRecord);
+
+    EXPECT_TRUE(SaveCurrentRecord(app, screen));
+    EXPECT_EQ(app.crusade.RecCount, 8);
+    EXPECT_EQ(onDisk(8), app.crusade.OrigRecord);
+    EXPECT_EQ(app.view.ReportIndex[8], QByteArray("0123SMITHMA   8"));
+    EXPECT_EQ(app.settings.LastUpdated, kUpdated);
+}
+
+TEST_F(SaveRecordTest, EmptyViewWritesNothing) {
+    forbidWrites();
+    app.view.clear();
+    app.crusade.FileIsOpen = false;
+    const AttendeeRecord prev = app.crusade.PrevRecord;
+    type("LName", "Smithson");
+    EXPECT_TRUE(SaveCurrentRecord(app, screen));
+    EXPECT_TRUE(app.settings.LastUpdated.isEmpty());
+    EXPECT_EQ(app.crusade.PrevRecord, prev);
+    EXPECT_FALSE(app.crusade.FileIsOpen);
+    EXPECT_EQ(app.view.ReportIndex.size(), 1);
+}
+
+TEST_F(SaveRecordTest, ReKeyedEntryForEachLayout) {
+    const QByteArray L = Pad("SMITHSON", 20);
+    const QByteArray FU = Pad("MARY", 20);
+    struct Case {
+        const char* kind;
+        const char* baptDate;
+        QByteArray entry;
+        const char* scratch;  // nullptr: not checked
+    };
+    const Case cases[] = {
+        {"alpha", "1/5/99", "0123SMITHMA   7", nullptr},
+        {"attend", "1/5/99", "0123987" + L + "Mar   7", "987"},
+        {"date", "1/5/99", "012301/05/99" + L + FU + "   7", "5"},
+        {"date", "1/15/99", "012301/15/99 " + L + FU + "   7", "6"},
+        {"date", "12/5/99", "012312/05/99" + L + FU + "   7", "5"},
+        {"date", "12:00AM", "0123        " + L + FU + "   7", nullptr},
+        {"interest", "1/5/99", "0123B" + L + "MAR   7", nullptr},
+        {"map", "1/5/99", "012398705M12     987" + L + "Mar   7", "987"},
+        {"religion", "1/5/99", "0123" + Pad("Baptist", 20) + L + "Mar   7", nullptr},
+        {"wcalpha", "1/5/99", "012305" + L + FU + "   7", nullptr},
+        {"wcattend", "1/5/99", "012305987" + L + "Mar   7", "987"},
+        {"zip", "1/5/99", "0123" + Pad("62701", 10) + L + FU + "   7", nullptr},
+        {"SelWCAttend05", "1/5/99", "012305" + L + "Mar   7", "05"},
+        {"attendnight 5", "1/5/99", "0123" + L + "MAR   7", " 5"},
+        {"missednight03", "1/5/99", "0123" + L + "MAR   7", "03"},
+        {"decision 3", "1/5/99", "0123" + L + "MAR   7", "3"},
+        {"decisions3", "1/5/99", "0123" + L + "MAR   7", "3"},
+        {"alphafilter", "1/5/99", "0123" + L + "MAR   7", nullptr},
+        {"Alpha", "1/5/99", "0123" + L + "MAR   7", nullptr},
+    };
+    for (const Case& c : cases) {
+        app.view.ReportKind = QLatin1String(c.kind);
+        show(7);
+        type("LName", "Smithson");
+        type("BaptDate", c.baptDate);
+        ASSERT_TRUE(SaveCurrentRecord(app, screen));
+        EXPECT_EQ(app.view.ReportIndex[7], c.entry) << c.kind << " " << c.baptDate;
+        if (c.scratch) {
+            EXPECT_EQ(app.msg.ScratchVar, QLatin1String(c.scratch)) << c.kind;
+        }
+        // The entry keeps its place; the others are untouched.
+        EXPECT_EQ(app.view.ReportIndex[6], QByteArray("0006XXXXXXX   6"));
+        // Put the file's record back for the next case.
+        app.crusade.file.write(7, app.crusade.OrigRecord.encode());
+    }
+}
+
+TEST_F(SaveRecordTest, RecordNumberPiece) {
+    struct Case {
+        qint32 recNo;
+        const char* tail;
+    };
+    for (const Case c : {Case{7, "   7"}, Case{123, " 123"}, Case{4321, "4321"}}) {
+        app.crusade.CurRecNo = c.recNo;
+        type("FName", "Changed");
+        ASSERT_TRUE(SaveCurrentRecord(app, screen));
+        EXPECT_EQ(Right(app.view.ReportIndex[7], 4), QByteArray(c.tail));
+        EXPECT_EQ(onDisk(c.recNo).FName.bytes(), Pad("Changed", 20));
+    }
+}
+
+TEST_F(SaveRecordTest, LastBoxMustHoldAMeetingNumber) {
+    struct Case {
+        const char* last;
+        bool accepted;
+        qint16 value;
+    };
+    const Case cases[] = {
+        {"abc", false, 0},   {"", false, 0},      {"41", false, 0}, {"-1", false, 0}, {"3.5", false, 0},
+        {"99999", false, 0}, {"12abc", false, 0}, {"0", true, 0},   {"40", true, 40}, {" 9 ", true, 9},
+    };
+    for (const Case& c : cases) {
+        show(7);
+        t.dialogs.clear();
+        app.crusade.file.openReadOnly(app.program.DataFile, Crusade::RecLen);
+        const AttendeeRecord shown = app.crusade.CurRecord;
+        type("FName", "Maria");
+        type("Last", c.last);
+        screen.setValue(QStringLiteral("MailList"), 0);
+        if (c.accepted) {
+            // Accepted: the save goes on to write, which the read-only file refuses.
+            EXPECT_THROW(SaveCurrentRecord(app, screen), VbError) << c.last;
+            EXPECT_EQ(app.crusade.CurRecord.Last, c.value);
+            EXPECT_EQ(app.crusade.CurRecord.MailList, 0);
+            EXPECT_TRUE(t.dialogs.shown().empty());
+        } else {
+            EXPECT_FALSE(SaveCurrentRecord(app, screen)) << c.last;
+            EXPECT_EQ(app.crusade.CurRecord, shown) << c.last;  // nothing copied, MailList as it was
+            ASSERT_EQ(t.dialogs.messages().size(), 1) << c.last;
+            EXPECT_TRUE(t.dialogs.messages().at(0).contains(
+                QStringLiteral(" 13 was generated by Fennick95 Error: \r\nType mismatch")));
+        }
+        app.crusade.file.open(app.program.DataFile, Crusade::RecLen);
+    }
+}
+
+TEST_F(SaveRecordTest, EmptyNameBoxes) {
+    struct Case {
+        const char* box;
+        const char* shown;
+        QByteArray saved;
+    };
+    for (const Case& c : {Case{"", "Unknown", Pad("Unknown", 20)}, Case{" ", " ", Pad("", 20)}}) {
+        type("LName", c.box);
+        ASSERT_TRUE(SaveCurrentRecord(app, screen));
+        EXPECT_EQ(screen.get(QStringLiteral("LName")).text, QLatin1String(c.shown));
+        EXPECT_EQ(onDisk(7).LName.bytes(), c.saved);
+    }
+}
+
+TEST_F(SaveRecordTest, EmptyNumberBoxGetsTheNextReservedNumber) {
+    app.settings.ReservedNumber = 41;
+    app.settings.ReservedDirection = QStringLiteral("UP");
+    type("RNum", "");
+    ASSERT_TRUE(SaveCurrentRecord(app, screen));
+    EXPECT_EQ(screen.get(QStringLiteral("RNum")).text, QStringLiteral("0042"));
+    EXPECT_EQ(onDisk(7).RNum.bytes(), QByteArray("0042"));
+    EXPECT_EQ(app.mainWindow.EnteredRNum, QStringLiteral("0042"));
+    EXPECT_EQ(app.settings.ReservedNumber, 42);
+}
+
+TEST_F(SaveRecordTest, NoNumberLeftRefusesTheSave) {
+    forbidWrites();
+    app.settings.ReservedNumber = 9999;
+    app.settings.ReservedDirection = QStringLiteral("UP");
+    const AttendeeRecord shown = app.crusade.CurRecord;
+    type("RNum", "");
+    type("FName", "Maria");
+    EXPECT_FALSE(SaveCurrentRecord(app, screen));
+    EXPECT_EQ(t.dialogs.messages().size(), 1);
+    EXPECT_EQ(screen.get(QStringLiteral("RNum")).text, QString());
+    EXPECT_EQ(app.crusade.CurRecord, shown);
+    EXPECT_TRUE(app.settings.LastUpdated.isEmpty());
+}
+
+TEST_F(SaveRecordTest, ScreenCopiesEveryControl) {
+    const QList<QPair<const char*, const char*>> texts = {
+        {"RNum", "0999X"},          {"FName", "Zoe"},        {"LName", "Young"},
+        {"Address", "PO Box 1"},    {"City", "Salem"},       {"State", "OR"},
+        {"Zip", "97301"},           {"Phone", "555-0000"},   {"Age", "20-29"},
+        {"Advertising", "N......"}, {"RelPref", "None"},     {"IntLevel", "AB"},
+        {"Visits", "h01"},          {"WorkerCode", "07"},    {"Attend", "2"},
+        {"Attendance", "11"},       {"Notes", " note "},     {"Last", "2"},
+        {"Decisions", "A"},         {"BaptDate", "2/2/26"},  {"MapCode", "Z9"},
+        {"BirthDate", "1/1/90"},    {"txtEmail", "z@y.org"},
+    };
+    for (const auto& [name, text] : texts) type(name, text);
+    screen.setValue(QStringLiteral("Class"), 2);
+    screen.setValue(QStringLiteral("MailList"), 0);
+    screen.setValue(QStringLiteral("chkMarkToVisit"), 1);
+    app.crusade.CurRecord.CardPrinted = 1;
+    ASSERT_TRUE(ScreenToRecord(app, screen));
+
+    AttendeeRecord expected;
+    expected.RNum = "0999";
+    expected.FName = "Zoe";
+    expected.LName = "Young";
+    expected.Address = "PO Box 1";
+    expected.City = "Salem";
+    expected.State = "OR";
+    expected.Zip = "97301";
+    expected.Phone = "555-0000";
+    expected.Age = "20-29";
+    expected.Advertising = "N......";
+    expected.RelPref = "None";
+    expected.IntLevel = "A";
+    expected.Visits = "h01";
+    expected.WorkerCode = "07";
+    expected.Attend = "2";
+    expected.Attendance = "11";
+    expected.Notes = " note ";
+    expected.Last = 2;
+    expected.Decisions = "A";
+    expected.BaptDate = "2/2/26";
+    expected.Class = 2;
+    expected.MailList = 0;
+    expected.MapCode = "Z9";
+    expected.BirthDate = "1/1/90";
+    expected.MarkToVisit = 1;
+    expected.Email = "z@y.org";
+    expected.CardPrinted = 1;
+    EXPECT_EQ(app.crusade.CurRecord, expected);
+}
+
+TEST_F(SaveRecordTest, AppendRecordSlot) {
+    app.crusade.RecCount = 50;
+    app.crusade.FileIsOpen = false;
+    app.view.ReportIndex.resize(11);
+    app.view.ReportCount = 10;
+    app.view.CurIndexPos = 3;
+    app.mainWindow.AddAnother = 0;
+    AppendRecordSlot(app);
+    EXPECT_EQ(app.crusade.RecCount, 51);
+    EXPECT_EQ(app.crusade.CurRecNo, 51);
+    EXPECT_TRUE(app.crusade.FileIsOpen);
+    EXPECT_EQ(app.view.ReportCount, 11);
+    EXPECT_EQ(app.view.CurIndexPos, 11);
+    ASSERT_EQ(app.view.ReportIndex.size(), 12);
+    EXPECT_EQ(app.view.ReportIndex[11], QByteArray("-------  51"));
+    EXPECT_EQ(app.view.ReportIndex[7], QByteArray("0123XXXXXXX   7"));
+    EXPECT_EQ(app.mainWindow.AddAnother, 1);
+    EXPECT_EQ(ReadFileBytes(app.program.DataFile).size(), 7 * Crusade::RecLen);
+}
+
+TEST_F(SaveRecordTest, AppendRecordSlotStopsAtTheLastAddressableRecord) {
+    app.crusade.RecCount = kMaxRecords;
+    EXPECT_THROW(AppendRecordSlot(app), VbError);
+    EXPECT_EQ(app.crusade.RecCount, kMaxRecords);
+    EXPECT_EQ(app.view.ReportCount, 7);
+    EXPECT_EQ(app.mainWindow.AddAnother, 0);
+}
+
+}  // namespace
