@@ -24,8 +24,6 @@ struct Hooks {
     std::function<void()> fixFiles;
     // The main window's return to all names.
     std::function<void()> showAll;
-    // Writes the crusade settings file (set up with the settings file procedures).
-    std::function<void()> saveInfoFile;
     // The attendance filter dialog (modal); leaves "equal", "atleast" or "cancel" in
     // ScratchVar.
     std::function<void()> showAttendanceFilters;

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 namespace fennick {
 
@@ -37,6 +38,10 @@ struct Crusade {
     QList<QByteArray> MemberNames = QList<QByteArray>(1);  // entry 0 unused
     qint16 MemberCount = 0;
     bool MemberFileUnreadable = false;
+
+    // The settings file whose header could not be read; it is kept aside, not
+    // overwritten, when the settings are next written.
+    QString UnreadableInfoFile;
 };
 
 }  // namespace fennick

@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/Errors.h"
+#include "data/InfoFile.h"
 #include "mainwindow/MainScreen.h"
 #include "data/Text.h"
 #include "platform/Dialogs.h"
@@ -116,7 +117,7 @@ QByteArray NextRegNumber(App& app) {
         return QByteArray();
     }
     s.ReservedNumber = qint16(next);
-    if (app.hooks.saveInfoFile) app.hooks.saveInfoFile();
+    SaveInfoFile(app);
     return Ansi(ZeroPad(next, 4));
 }
 

@@ -1,0 +1,303 @@
+#include "data/InfoFile.h"
+
+#include "data/App.h"
+#include "data/Conversion.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/FileUtil.h"
+#include "data/SequentialText.h"
+#include "data/SideFiles.h"
+#include "data/Text.h"
+#include "data/Utilities.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace fennick {
+
+namespace {
+
+const QString kCanada = QStringLiteral("*Canada");
+const QString kBlank = QStringLiteral("Blank");
+constexpr int kIgnoredLines = 7;
+
+// The next line's value; false at the end of the file.
+bool Next(SequentialTextReader& in, QString& out) {
+    if (in.atEnd()) return false;
+    out = in.readItem();
+    return true;
+}
+
+// A number line of the header: an empty line is 0; anything else must be a number.
+double HeaderNumber(const QString& item) {
+    if (Trim(item).isEmpty()) return 0;
+    if (!IsNumeric(item)) throw VbError(err::TypeMismatch, QStringLiteral("Type mismatch"));
+    return Val(item);
+}
+
+// Lines 1 to 9. A missing line leaves its setting as it was. Returns whether the file
+// reached its version line (left in versionLine).
+bool ReadInfoHeader(App& app, SequentialTextReader& in, QString& versionLine) {
+    CrusadeSettings& s = app.settings;
+    QString item;
+    if (Next(in, item)) {
+        s.CanadianZip = item.endsWith(kCanada);
+        s.CrusadeName = s.CanadianZip ? item.chopped(kCanada.size()) : item;
+    }
+    if (Next(in, item)) s.CrusadeDate = item;
+    if (Next(in, item)) s.LastMeeting = ClampInt16(HeaderNumber(item), 1, 40);
+    if (Next(in, item)) s.ReservedNumber = ClampInt16(HeaderNumber(item), 0, 9999);
+    if (Next(in, item)) s.ReservedDirection = item;
+    if (Next(in, item)) s.BackupPath = item;
+    if (Next(in, item)) s.TotalAttendNum = ClampInt16(HeaderNumber(item), 0, 40);
+    if (Next(in, item)) s.PrintCutOff = ClampInt16(HeaderNumber(item), 0, 39);
+    return Next(in, versionLine);
+}
+
+void FillAppointmentTables(CrusadeSettings& s) {
+    s.WeekDays = {QString(),
+                  QStringLiteral("Sunday"),
+                  QStringLiteral("Monday"),
+                  QStringLiteral("Tuesday"),
+                  QStringLiteral("Wednesday"),
+                  QStringLiteral("Thursday"),
+                  QStringLiteral("Friday")};
+    s.MeetingTimes = {QStringLiteral("08:00am"), QStringLiteral("09:00am"), QStringLiteral("10:00am"),
+                      QStringLiteral("11:00am"), QStringLiteral("12:00"),   QStringLiteral("01:00pm"),
+                      QStringLiteral("02:00pm"), QStringLiteral("03:00pm"), QStringLiteral("04:00pm"),
+                      QStringLiteral("05:00pm"), QStringLiteral("06:00pm"), QStringLiteral("07:00pm"),
+                      QStringLiteral("08:00pm"), QStringLiteral("09:00pm")};
+}
+
+// The settings of a crusade whose settings file is missing.
+void FreshSettings(App& app) {
+    CrusadeSettings& s = app.settings;
+    const QString title = FileTitle(app.program.DataFile);
+    s.CrusadeName = title.left(std::max<qsizetype>(0, title.size() - 4));
+    s.CrusadeDate = ShortDate(app.clock().today());
+    s.ReservedDirection = QStringLiteral("UP");
+    s.ReservedNumber = 0;
+    s.LastMeeting = 1;
+    s.PrintCutOff = 0;
+}
+
+// Settings files cut short before their version line come from versions older than 1.1,
+// whose data files had no room for baptism dates. Cancel ends the program.
+void WarnVeryOldFile(App& app) {
+    app.msg.MsgText = QStringLiteral("This file was created with an older version than 1.1") + NewLine +
+                      QStringLiteral("The information for baptism date will be lost.") + NewLine +
+                      QStringLiteral(
+                          "If you want to use this file with the current program, it is suggested you "
+                          "do the following.") +
+                      NewLine + NewLine + QStringLiteral("  1. Insure you have a backup copy of the data.") + NewLine +
+                      QStringLiteral("  2. Print a list of baptisms.") + NewLine +
+                      QStringLiteral("  3. If you like you can re-enter the baptism dates into the new file.") +
+                      NewLine + NewLine + NewLine +
+                      QStringLiteral("Click OK to continue or Cancel if you want to Exit the program.");
+    const int answer = app.dialogs().msgBox(app.msg.MsgText, Buttons::OKCancel, Icon::Critical, kOldDatabaseTitle);
+    app.msg.MsgAnswer = QString::number(answer);
+    if (answer == AnsCancel) {
+        CloseDataFile(app);
+        throw ProgramEnd{};
+    }
+}
+
+// Converts the data file when the version line names an older layout and the data file
+// does not already hold current records. Returns false when a conversion failed.
+bool ConvertIfOld(App& app, const QString& versionLine, bool headerComplete) {
+    const bool layout371 = InfoVersionValue(versionLine) < 2.4;
+    const bool layout369 = !layout371 && versionLine < QStringLiteral("version 2.2.0");
+    if (!layout371 && !layout369) return true;
+    const QString& dataFile = app.program.DataFile;
+    if (!QFileInfo(dataFile).isFile() || IsCurrentDataFile(dataFile)) return true;
+    if (layout369) return ConvertData22(app);
+    if (!headerComplete) WarnVeryOldFile(app);
+    if (AskToConvert(app) != AnsOK) {
+        CloseDataFile(app);
+        throw ProgramEnd{};
+    }
+    return ConvertOldData(app);
+}
+
+// A settings file whose header could not be read is renamed before it would be
+// overwritten, so nothing it held is lost.
+void KeepUnreadableInfoFile(App& app, const QString& path) {
+    QString& unreadable = app.crusade.UnreadableInfoFile;
+    if (unreadable != path) return;
+    if (QFileInfo::exists(path)) {
+        const QString kept = UnusedFileName(path + QStringLiteral(".unreadable"));
+        if (!QFile::rename(path, kept))
+            throw VbError(err::PathFileAccess, QStringLiteral("The unreadable settings file ") + path +
+                                                   QStringLiteral(" could not be kept as ") + kept);
+    }
+    unreadable.clear();
+}
+
+}  // namespace
+
+QString InfoVersionLine() {
+    return QStringLiteral("version %1.%2.%3")
+        .arg(FENNICK_VERSION_MAJOR)
+        .arg(FENNICK_VERSION_MINOR)
+        .arg(FENNICK_VERSION_PATCH);
+}
+
+double InfoVersionValue(const QString& versionLine) {
+    if (versionLine.size() < 9) return 0;
+    return Val(Mid(versionLine, 9, 3));
+}
+
+int InfoTeamLines(double version) {
+    return version > 2.4 ? 40 : 20;
+}
+
+QString InfoFileName(const App& app) {
+    if (app.program.DataFile.isEmpty()) return QDir(app.program.ProgramDir).filePath(QStringLiteral("unknown"));
+    return SideFileName(app.program.DataFile, QStringLiteral("inf"));
+}
+
+void SetDefaultInfo(App& app) {
+    CrusadeSettings& s = app.settings;
+    const char* religions[] = {
+        "SDA",      "Baptist",   "Catholic", "Christian",   "ChGod", "NoDenominational", "Episcopal",
+        "Lutheran", "Methodist", "NoChurch", "UnSpecified", "Other", "Pentecostal",      "Presbyterian"};
+    for (int i = 0; i < 14; ++i) s.ReligionNames[size_t(i) + 1] = QString::fromLatin1(religions[i]);
+
+    const char* ages[] = {"Unknown", "10-19", "20-29", "30-39", "40-49", "50-59", "60-70", "70+"};
+    for (int i = 0; i < 8; ++i) s.AgeGroupNames[size_t(i)] = QString::fromLatin1(ages[i]);
+
+    const char* decisions[] = {"Accepts Christ", "Accepts Sabbath", "Keep Sabbath",   "Sabbath Prob", "Baptism",
+                               "Tobacco",        "Second Advent",   "Death and Hell", "Unite"};
+    const char codes[] = "CSKPBTADU";
+    for (int i = 0; i < 9; ++i) {
+        s.DecisionNames[size_t(i) + 1] = QString::fromLatin1(decisions[i]);
+        s.DecisionCodes[size_t(i) + 1] = QString(QLatin1Char(codes[i]));
+    }
+
+    const char* sermons[] = {"Daniel 2",     "Angel Warfare",   "Dragon and Woman", "Israel",        "The Gospel",
+                             "Antichrist",   "Creation",        "The Sabbath",      "Law and Grace", "Water and Blood",
+                             "Three Angels", "Battle for Mind", "The Lamb",         "The Mark",      "Death",
+                             "Rapture",      "Judgment Day",    "Tongues",          "The Church",    "Fall of Babylon",
+                             "Last Day",     "Way of Sin",      "Armageddon",       "Family of God"};
+    for (int i = 1; i <= 40; ++i) s.SermonTitles[size_t(i)] = i <= 24 ? QString::fromLatin1(sermons[i - 1]) : QString();
+}
+
+bool LoadInfoFile(App& app) {
+    SetDefaultInfo(app);
+    app.crusade.UnreadableInfoFile.clear();
+    const QString path = InfoFileName(app);
+    if (!QFileInfo(path).isFile()) {
+        FreshSettings(app);
+        app.msg.MsgText = QStringLiteral(
+            "The Crusade information file is missing, Check Prefrences from the file menu to view the current "
+            "information.");
+        app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Critical);
+        return true;
+    }
+
+    QString versionLine;
+    bool headerComplete = false;
+    try {
+        SequentialTextReader in = SequentialTextReader::fromFile(path);
+        headerComplete = ReadInfoHeader(app, in, versionLine);
+        ReadInfoBody(app, in, InfoTeamLines(InfoVersionValue(versionLine)));
+    } catch (const VbError& e) {
+        app.crusade.UnreadableInfoFile = path;
+        app.msg.MsgText = QStringLiteral("Error # ") + Str(qint64(e.number())) + QStringLiteral(" was generated ") +
+                          NewLine + e.description();
+        app.dialogs().msgBox(app.msg.MsgText, Buttons::OK);
+        return true;
+    }
+    FillAppointmentTables(app.settings);
+    return ConvertIfOld(app, versionLine, headerComplete);
+}
+
+void ReadInfoBody(App& app, SequentialTextReader& in, int teamLines) {
+    CrusadeSettings& s = app.settings;
+    QString item;
+    for (int i = 1; i <= teamLines && i <= 40; ++i) {
+        if (!Next(in, item)) continue;
+        const QString t = Trim(item);
+        s.TeamNames[size_t(i)] = t.isEmpty() || t == u':' ? QStringLiteral("Team # ") + Str(qint64(i)) : item;
+    }
+    s.TeamNames[0] = QStringLiteral("Unassigned:");
+
+    for (qint16& meeting : s.SabbathMeetings)
+        if (Next(in, item) && IsNumeric(item)) meeting = ClampInt16(Val(item), 0, 40);
+
+    for (int i = 1; i <= 8; ++i)
+        if (Next(in, item) && !item.isEmpty()) s.DecisionNames[size_t(i)] = item;
+    s.DecisionNames[1] = QStringLiteral("Accept Christ");
+    s.DecisionNames[2] = QStringLiteral("Accept Sabbath");
+    s.DecisionNames[9] = QStringLiteral("Unite with Church");
+
+    for (int i = 1; i <= 15; ++i)
+        if (Next(in, item) && !item.isEmpty()) s.ReligionNames[size_t(i)] = item;
+    for (int i = 0; i < kIgnoredLines; ++i) Next(in, item);
+    s.AgeGroupNames = {QStringLiteral("NIF"),   QStringLiteral("10-19"), QStringLiteral("20-29"),
+                       QStringLiteral("30-39"), QStringLiteral("40-49"), QStringLiteral("50-59"),
+                       QStringLiteral("60-69"), QStringLiteral("70+")};
+
+    // Decision codes: nine letters in one line, or (older files) one code per line.
+    if (Next(in, item) && !item.isEmpty()) s.DecisionCodes[1] = item;
+    if (s.DecisionCodes[1].size() < 2) {
+        for (int i = 2; i <= 8; ++i)
+            if (Next(in, item) && !item.isEmpty()) s.DecisionCodes[size_t(i)] = item;
+    } else {
+        const QString line = s.DecisionCodes[1];
+        for (int i = 1; i <= 9; ++i) s.DecisionCodes[size_t(i)] = Mid(line, i, 1);
+        for (int i = 0; i < kIgnoredLines; ++i) Next(in, item);
+    }
+    s.DecisionCodes[1] = QStringLiteral("C");
+    s.DecisionCodes[2] = QStringLiteral("S");
+    s.DecisionCodes[9] = QStringLiteral("U");
+
+    for (int i = 1; i <= 40; ++i)
+        if (Next(in, item) && !item.isEmpty()) s.SermonTitles[size_t(i)] = item;
+
+    if (Next(in, item)) {
+        const QString t = Trim(item);
+        if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+            s.SoundOn = true;
+        else if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+            s.SoundOn = false;
+        else if (IsNumeric(t))
+            s.SoundOn = Val(t) != 0;
+    }
+    if (Next(in, item)) s.LastUpdated = item;
+}
+
+void SaveInfoFile(App& app) {
+    const CrusadeSettings& s = app.settings;
+    SequentialTextWriter out;
+    WriteValue(out, s.CanadianZip ? s.CrusadeName + kCanada : s.CrusadeName);
+    WriteValue(out, s.CrusadeDate);
+    out.text(Str(qint64(s.LastMeeting)));
+    out.number(qint64(s.ReservedNumber));
+    WriteValue(out, s.ReservedDirection);
+    WriteValue(out, s.BackupPath);
+    out.number(qint64(s.TotalAttendNum));
+    out.number(qint64(s.PrintCutOff));
+    out.text(InfoVersionLine());
+    for (int i = 1; i <= 40; ++i) WriteValue(out, s.TeamNames[size_t(i)]);
+    for (qint16 meeting : s.SabbathMeetings) out.number(qint64(meeting));
+    for (int i = 1; i <= 8; ++i) WriteValue(out, s.DecisionNames[size_t(i)]);
+    for (int i = 1; i <= 15; ++i) WriteValue(out, s.ReligionNames[size_t(i)]);
+    for (int i = 0; i < kIgnoredLines; ++i) out.text(kBlank);
+    QString codes;
+    for (int i = 1; i <= 9; ++i) codes += s.DecisionCodes[size_t(i)];
+    WriteValue(out, codes);
+    for (int i = 0; i < kIgnoredLines; ++i) out.text(kBlank);
+    for (int i = 1; i <= 40; ++i) WriteValue(out, s.SermonTitles[size_t(i)]);
+    out.flag(s.SoundOn);
+    out.text(ShortDate(app.clock().today()));
+
+    const QString path = InfoFileName(app);
+    KeepUnreadableInfoFile(app, path);
+    out.save(path);
+}
+
+}  // namespace fennick

@@ -1,0 +1,62 @@
+#include "data/RecentFiles.h"
+
+#include "data/App.h"
+#include "mainwindow/MainScreen.h"
+#include "platform/SettingsStore.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace fennick {
+
+namespace {
+
+const QString kApplication = QStringLiteral("MDINote");
+const QString kSection = QStringLiteral("Recent Files");
+
+QString Key(int i) {
+    return QStringLiteral("RecentFile%1").arg(i);
+}
+QString Item(int i) {
+    return QStringLiteral("mnuRecentFile(%1)").arg(i);
+}
+
+}  // namespace
+
+bool IsRecentFile(MainScreen& screen, const QString& file) {
+    for (int i = 1; i <= kRecentFiles; ++i)
+        if (screen.text(Item(i)) == file) return true;
+    return false;
+}
+
+void AddRecentFile(App& app, MainScreen& screen, const QString& file) {
+    if (!IsRecentFile(screen, file)) SaveRecentFile(app, file);
+    LoadRecentFiles(app, screen);
+}
+
+void SaveRecentFile(App& app, const QString& file) {
+    SettingsStore& store = app.platform.store;
+    QStringList list{file};
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        const QString path = store.get(kApplication, kSection, Key(i));
+        if (!path.isEmpty() && !list.contains(path) && list.size() < kRecentFiles) list << path;
+    }
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        const QString value = i <= list.size() ? list[i - 1] : QString();
+        if (value != store.get(kApplication, kSection, Key(i))) store.save(kApplication, kSection, Key(i), value);
+    }
+}
+
+void LoadRecentFiles(App& app, MainScreen& screen) {
+    const SettingsStore& store = app.platform.store;
+    if (store.get(kApplication, kSection, Key(1)).isEmpty()) return;
+    for (int i = 1; i <= kRecentFiles; ++i) {
+        const QString path = store.get(kApplication, kSection, Key(i));
+        if (path.isEmpty() || !QFileInfo(path).isFile()) continue;
+        screen.setVisible(Item(0), true);
+        screen.setText(Item(i), path);
+        screen.setVisible(Item(i), true);
+    }
+}
+
+}  // namespace fennick
