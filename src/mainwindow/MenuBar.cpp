@@ -1,0 +1,288 @@
+#include "mainwindow/MenuBar.h"
+
+#include <QHash>
+
+namespace fennick {
+
+namespace {
+
+// Builds the table depth first while remembering which menu is being filled.
+class MenuTable {
+public:
+    // A menu of the bar; the items that follow belong to it.
+    MenuTable& menu(const char* name, const char* caption) {
+        add({QLatin1String(name), QString::fromUtf8(caption), {}, {}, false, false, true});
+        menu_ = current_ = QLatin1String(name);
+        return *this;
+    }
+    // A submenu item; the items that follow belong to it until end().
+    MenuTable& sub(const char* name, const char* caption) {
+        add({QLatin1String(name), QString::fromUtf8(caption), {}, current_, false, false, true});
+        current_ = QLatin1String(name);
+        return *this;
+    }
+    MenuTable& end() {
+        current_ = menu_;
+        return *this;
+    }
+    // An item whose command is not built yet.
+    MenuTable& item(const char* name, const char* caption, const char* shortcut = "") {
+        add({QLatin1String(name), QString::fromUtf8(caption), QLatin1String(shortcut), current_, false, false, false});
+        return *this;
+    }
+    // An item whose command is built.
+    MenuTable& built(const char* name, const char* caption, const char* shortcut = "") {
+        add({QLatin1String(name), QString::fromUtf8(caption), QLatin1String(shortcut), current_, false, false, true});
+        return *this;
+    }
+    // An item that is never shown and has no command.
+    MenuTable& hidden(const char* name, const char* caption) {
+        add({QLatin1String(name), QString::fromUtf8(caption), {}, current_, false, true, false});
+        return *this;
+    }
+    MenuTable& separator(const char* name = "", bool hiddenAtStart = false) {
+        add({QLatin1String(name), {}, {}, current_, true, hiddenAtStart, true});
+        return *this;
+    }
+    // Items shown only once the program fills them in.
+    MenuTable& builtHidden(const QString& name) {
+        add({name, {}, {}, current_, false, true, true});
+        return *this;
+    }
+    QList<MenuEntry> entries;
+
+private:
+    void add(MenuEntry e) { entries.append(std::move(e)); }
+    QString menu_;
+    QString current_;
+};
+
+QList<MenuEntry> BuildMenuBar() {
+    MenuTable t;
+    t.menu("mnuFile", "&File")
+        .item("mnuBackup", "&Backup File")
+        .item("mnuRestoreCr", "&Restore from Backup")
+        .item("mnuNewCr", "&New Meeting")
+        .item("mnuChgCr", "C&hange Meeting")
+        .item("mnuErase", "&Erase Meeting Files")
+        .item("mnuMerge", "&Merge Files")
+        .item("mnuMergeAttendance", "Merge &Attendance Updates")
+        .item("mnuImportText", "Import from Text File", "Ctrl+I")
+        .hidden("mnuExportToAccess", "Export to MSAccess")
+        .separator()
+        .item("mnuCompact", "&Compact Database")
+        .item("mnuFixFile", "&Fix  the File", "Ctrl+F")
+        .item("mnuInfo", "File &Information")
+        .item("mnuPref", "Fennick &Preferences", "Ctrl+Y")
+        .item("mnuCompare", "Compare", "Ctrl+C")
+        .separator("mnuRecentFile(0)", true);
+    for (int i = 1; i <= 4; ++i) t.builtHidden(QStringLiteral("mnuRecentFile(%1)").arg(i));
+    t.separator().built("mnuExit", "E&xit", "Ctrl+X");
+
+    t.menu("mnuEdit", "&Edit")
+        .item("mnuUndo", "&Undo Changes", "Ctrl+Z")
+        .item("mnuEditMode", "&Edit Mode")
+        .item("mnuMembers", "SDA &Members")
+        .item("mnuZipCodes", "&Assign ZipCodes", "Ctrl+A")
+        .item("mnuEditTeamNames", "Edit &Team Names", "Ctrl+T")
+        .item("mnuVisits", "Enter &Visits")
+        .separator()
+        .item("mnuGlobal", "&Global Search", "Ctrl+G");
+
+    t.menu("mnuRecords", "&Records")
+        .item("mnuAddRecords", "&Add New Records")
+        .item("mnuCopy", "&Copy to New Record")
+        .item("mnuDeleteRecord", "&Delete Record", "Shift+Del")
+        .item("munUndeleteRec", "&Undelete Records")
+        .separator()
+        .built("mnuPreviousRec", "&Previous Record", "F7")
+        .built("mnuNextRecord", "&Next Record", "F8");
+
+    t.menu("mnuTools", "&Tools")
+        .hidden("mnuAddLastMeeting", "Add &Last Meeting")
+        .item("mnuAttendUpdate", "&Attendance Update Form")
+        .item("mnuCntWorkers", "Count &Team Names")
+        .item("mnuTeamAssignments", "&Team Assignments")
+        .separator()
+        .item("mnuMarkMarkers", "Mark all Displayed Records")
+        .item("mnuClearMark", "Clear Markers")
+        .separator()
+        .item("mnuClearIntFlag", "Clear Interest Card Flag")
+        .item("mnuExcel", "Open &Excel Charts")
+        .sub("mnuMMergeTitle", "Mail Merge Files")
+        .item("mnuMailMerge", "Write &Mail Merge File")
+        .item("mnuNamAndNum", "Merge Name and Number", "Ctrl+N")
+        .item("mnuMMDupIntMemNam", "Duplicate Int and Mem Names")
+        .end()
+        .item("mnuEmail", "Export to E-Mail File", "Ctrl+E")
+        .item("mnuExpMap", "Export To Street Atlas Maps")
+        .item("mnuExportText", "Export to Text File")
+        .separator()
+        .item("mnuEnterPrayerRequest", "Enter &Prayer Request", "Ctrl+P")
+        .item("mnuViewPrayerList", "&View Prayer List");
+
+    t.menu("mnuPreview", "&View Reports")
+        .sub("mnuPreMasterLists", "Master Lists")
+        .item("mnuPreAlpha", "Master Alphabetical List")
+        .item("mnuPreviewFile", "Master Attendance List")
+        .item("mnuPreZipMaster", "Master by Zipcode List")
+        .end()
+        .item("mnuPreBap", "&Baptism List")
+        .item("mnuPreDec", "&Decisions")
+        .item("mnuPreInt", "&Interest Level")
+        .item("mnuPreMailList", "Preview Mail List")
+        .item("mnuPreAddress", "Duplicate Addresses", "Ctrl+D")
+        .item("mnuStats", "&Statistics", "Ctrl+V")
+        .item("mnuWkrStats", "&Visitation Stats", "Ctrl+W");
+
+    t.menu("mnuPrint", "&Print Reports")
+        .item("mPrCut", "&Meeting Cut Off Point")
+        .item("mnuIntMem", "Interest and Members Numbers")
+        .item("mnuMemIntTickets", "Interest and Members Tickets")
+        .item("mnunamesbynumber", "Interest and Members by Number")
+        .separator()
+        .sub("mnuPrRptMasters", "Master Reports")
+        .item("mnuPrRptSubAlpha", "Alphabetical Report")
+        .item("mnuRptSubAttend", "Attendance Report")
+        .item("mnuPrRptSelectedMtg", "Attending a Selected Meeting")
+        .item("mnuPrnTotalAttended", "Total Meetings Attended")
+        .item("mnuRptSubZip", "Names by Zipcode")
+        .end()
+        .sub("mnuPrRptWorkerCode", "Reports by Team")
+        .item("mnuPrintAlphaWC", "Alphabetical by Team")
+        .item("mnuPrintAttendWC", "Attendance by Team")
+        .item("mnuTeamMaster", "Master List by Teams")
+        .item("mnuPrnTotalAttendedWC", "Total Meetings Attended by Team")
+        .end()
+        .item("mnuPrBapt", "&Baptisms")
+        .item("mnuPrintBaptClass", "Baptismal/ Bible Class List")
+        .item("mnuPrBaptDate", "Baptism Dates")
+        .item("mnuSDARpt", "Church Pref. SDA")
+        .item("mnuPrDecisions", "&Decisions")
+        .item("mnuICard", "&Interest Card Labels", "Ctrl+L")
+        .item("mnuPrIntLevel", "&Interest Level")
+        .item("mnuPrMailLbl", "&Mail Labels")
+        .item("mnuMapCode", "&by Map Code")
+        .item("mnuPreCrusade", "Pre-Crusade Invitations")
+        .item("mnuPrMarked", "Special Marked Names");
+
+    t.menu("mnuFilterS", "Fi&lters")
+        .item("mnuAllAlpha", "&All Names by Alpha")
+        .item("mnuAlphaCutOffFilter", "Alpha Cutoff")
+        .sub("mnuTeamfilters", "Team Code Filters")
+        .item("mnuSelTeamCode", "Selected Team Code")
+        .item("mnuWCAlpha", "&Team Code Cutoff Missing")
+        .end()
+        .separator()
+        .sub("mnuSpecialAttend", "Special Attendance Filters")
+        .item("mnuAttendFilter", "Sorted by &Attendance")
+        .item("mnuFilterSelMtg", "Attending a Selected Meeting")
+        .item("mnuFilterMissedMtgs", "Missed Last Meetings")
+        .item("mnuTotalAttend", "&Total Meetings Attended")
+        .end()
+        .item("mnuAdvFilter", "Ad&vertising Filter")
+        .item("mnuAgeFilter", "A&ge")
+        .item("mnuBaptisms", "&Baptisms")
+        .item("mnuBapDate", "Baptism Da&tes")
+        .item("mnuDecisionsFilter", "Decisions")
+        .item("mnuAddressFilter", "Duplicate Addresses")
+        .item("mnuIntLevel", "&Interest Level")
+        .item("mnuMailList", "Mail List Filter")
+        .item("mnuNeedInterview", "Need Baptism Interview")
+        .item("mnuNotes", "Notes")
+        .item("munPre", "&PreCrusade")
+        .item("mnuReligion", "&Religion")
+        .item("mnuZips", "&ZipCodes")
+        .separator()
+        .item("mnuMarked", "Marked Names")
+        .item("mnuClearMarks", "Clear Selection Marks");
+
+    t.menu("mnuHelp", "&Help")
+        .built("mnuHelpFiles", "&Help Files", "Ctrl+H")
+        .built("mnuShortcuts", "View Shortcuts", "Ctrl+S")
+        .built("mnuPrintManual", "Print Fennick Manual")
+        .item("mnuUpdate", "Update Fennick", "Ctrl+U")
+        .built("mnuAbout", "&About Fennick");
+    return t.entries;
+}
+
+ToolbarButton Button(const char* name, const char* caption, const char* tip, bool built = false) {
+    return {QLatin1String(name), QString::fromUtf8(caption), QString::fromUtf8(tip), built};
+}
+
+}  // namespace
+
+const QList<MenuEntry>& MenuBarEntries() {
+    static const QList<MenuEntry> entries = BuildMenuBar();
+    return entries;
+}
+
+QList<MenuEntry> MenuChildren(const QString& parent) {
+    QList<MenuEntry> out;
+    for (const MenuEntry& e : MenuBarEntries())
+        if (e.parent == parent) out.append(e);
+    return out;
+}
+
+const MenuEntry* FindMenuEntry(const QString& name) {
+    if (name.isEmpty()) return nullptr;
+    for (const MenuEntry& e : MenuBarEntries())
+        if (e.name == name) return &e;
+    return nullptr;
+}
+
+bool IsSubmenu(const QString& name) {
+    if (name.isEmpty()) return false;
+    for (const MenuEntry& e : MenuBarEntries())
+        if (e.parent == name) return true;
+    return false;
+}
+
+const QList<ToolbarButton>& ToolbarButtons() {
+    static const QList<ToolbarButton> buttons = {
+        Button("btnGlobal", "Global", "Global Search"),
+        Button("btnAddName", "New", "Add new names"),
+        Button("btnSDA", "SDA", "Move to SDA Member File or Right Click to Edit Member File"),
+        Button("btnDelete", "Del/", "Remove name from the file"),
+        Button("btnUndelete", "Restore", "Restore Deleted Name"),
+        Button("btnMark", "Mark", "Mark displayed name to return to later"),
+        Button("btnGoTo", "GoTo", "Return to marked name"),
+        Button("btnUndo", "Undo", "Undo Changes made to this record"),
+        Button("btnAttend", "Attend", "Mark attendance at a meeting"),
+        Button("btnViewFile", "PreV", "Preview the names as a report"),
+        Button("btnExcel", "Chart", "Open the statistics charts"),
+        Button("btnStats", "Stats", "Crusade statistics"),
+        Button("btnPrayer", "Prayer", "Enter a prayer request for this person"),
+    };
+    return buttons;
+}
+
+const QList<ToolbarButton>& OtherButtons() {
+    static const QList<ToolbarButton> buttons = {
+        Button("btnSaveNew", "Save and New", "Save this name and begin the next"),
+        Button("btnSaveExit", "Save and Exit", "Save this name and leave adding names"),
+        Button("btnCancelNew", "Cancel and Exit", "Drop this name and leave adding names"),
+        Button("ShowAll", "All Names", "Display all names "),
+        Button("ChgRec(0)", "|<", "First name of the list", true),
+        Button("ChgRec(1)", "<", "Right Click for next church, alphabet, worker code, etc.", true),
+        Button("ChgRec(2)", ">", "Right Click for next  alphabet, worker code, etc.", true),
+        Button("ChgRec(3)", ">|", "Last name of the list", true),
+        Button("btnVisitUpdate", "Update", "Copy the interest level and visit into the record"),
+    };
+    return buttons;
+}
+
+bool IsUnbuiltCommand(const QString& name) {
+    static const QHash<QString, bool> unbuilt = [] {
+        QHash<QString, bool> h;
+        for (const MenuEntry& e : MenuBarEntries())
+            if (!e.name.isEmpty() && !e.built) h.insert(e.name, true);
+        for (const auto* list : {&ToolbarButtons(), &OtherButtons()})
+            for (const ToolbarButton& b : *list)
+                if (!b.built) h.insert(b.name, true);
+        return h;
+    }();
+    return unbuilt.contains(name);
+}
+
+}  // namespace fennick

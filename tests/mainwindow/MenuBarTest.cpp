@@ -1,0 +1,217 @@
+#include "mainwindow/MenuBar.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+using namespace fennick;
+
+namespace {
+
+// The menu bar as the program shows it, one entry a line, two blanks of indent per level:
+// name "caption" [shortcut], then "hidden" and "off" (command not built) where they apply;
+// a separator is "---" with its name when it has one.
+const char* const kMenuBar = R"(mnuFile "&File"
+  mnuBackup "&Backup File" off
+  mnuRestoreCr "&Restore from Backup" off
+  mnuNewCr "&New Meeting" off
+  mnuChgCr "C&hange Meeting" off
+  mnuErase "&Erase Meeting Files" off
+  mnuMerge "&Merge Files" off
+  mnuMergeAttendance "Merge &Attendance Updates" off
+  mnuImportText "Import from Text File" [Ctrl+I] off
+  mnuExportToAccess "Export to MSAccess" hidden off
+  ---
+  mnuCompact "&Compact Database" off
+  mnuFixFile "&Fix  the File" [Ctrl+F] off
+  mnuInfo "File &Information" off
+  mnuPref "Fennick &Preferences" [Ctrl+Y] off
+  mnuCompare "Compare" [Ctrl+C] off
+  --- mnuRecentFile(0) hidden
+  mnuRecentFile(1) "" hidden
+  mnuRecentFile(2) "" hidden
+  mnuRecentFile(3) "" hidden
+  mnuRecentFile(4) "" hidden
+  ---
+  mnuExit "E&xit" [Ctrl+X]
+mnuEdit "&Edit"
+  mnuUndo "&Undo Changes" [Ctrl+Z] off
+  mnuEditMode "&Edit Mode" off
+  mnuMembers "SDA &Members" off
+  mnuZipCodes "&Assign ZipCodes" [Ctrl+A] off
+  mnuEditTeamNames "Edit &Team Names" [Ctrl+T] off
+  mnuVisits "Enter &Visits" off
+  ---
+  mnuGlobal "&Global Search" [Ctrl+G] off
+mnuRecords "&Records"
+  mnuAddRecords "&Add New Records" off
+  mnuCopy "&Copy to New Record" off
+  mnuDeleteRecord "&Delete Record" [Shift+Del] off
+  munUndeleteRec "&Undelete Records" off
+  ---
+  mnuPreviousRec "&Previous Record" [F7]
+  mnuNextRecord "&Next Record" [F8]
+mnuTools "&Tools"
+  mnuAddLastMeeting "Add &Last Meeting" hidden off
+  mnuAttendUpdate "&Attendance Update Form" off
+  mnuCntWorkers "Count &Team Names" off
+  mnuTeamAssignments "&Team Assignments" off
+  ---
+  mnuMarkMarkers "Mark all Displayed Records" off
+  mnuClearMark "Clear Markers" off
+  ---
+  mnuClearIntFlag "Clear Interest Card Flag" off
+  mnuExcel "Open &Excel Charts" off
+  mnuMMergeTitle "Mail Merge Files"
+    mnuMailMerge "Write &Mail Merge File" off
+    mnuNamAndNum "Merge Name and Number" [Ctrl+N] off
+    mnuMMDupIntMemNam "Duplicate Int and Mem Names" off
+  mnuEmail "Export to E-Mail File" [Ctrl+E] off
+  mnuExpMap "Export To Street Atlas Maps" off
+  mnuExportText "Export to Text File" off
+  ---
+  mnuEnterPrayerRequest "Enter &Prayer Request" [Ctrl+P] off
+  mnuViewPrayerList "&View Prayer List" off
+mnuPreview "&View Reports"
+  mnuPreMasterLists "Master Lists"
+    mnuPreAlpha "Master Alphabetical List" off
+    mnuPreviewFile "Master Attendance List" off
+    mnuPreZipMaster "Master by Zipcode List" off
+  mnuPreBap "&Baptism List" off
+  mnuPreDec "&Decisions" off
+  mnuPreInt "&Interest Level" off
+  mnuPreMailList "Preview Mail List" off
+  mnuPreAddress "Duplicate Addresses" [Ctrl+D] off
+  mnuStats "&Statistics" [Ctrl+V] off
+  mnuWkrStats "&Visitation Stats" [Ctrl+W] off
+mnuPrint "&Print Reports"
+  mPrCut "&Meeting Cut Off Point" off
+  mnuIntMem "Interest and Members Numbers" off
+  mnuMemIntTickets "Interest and Members Tickets" off
+  mnunamesbynumber "Interest and Members by Number" off
+  ---
+  mnuPrRptMasters "Master Reports"
+    mnuPrRptSubAlpha "Alphabetical Report" off
+    mnuRptSubAttend "Attendance Report" off
+    mnuPrRptSelectedMtg "Attending a Selected Meeting" off
+    mnuPrnTotalAttended "Total Meetings Attended" off
+    mnuRptSubZip "Names by Zipcode" off
+  mnuPrRptWorkerCode "Reports by Team"
+    mnuPrintAlphaWC "Alphabetical by Team" off
+    mnuPrintAttendWC "Attendance by Team" off
+    mnuTeamMaster "Master List by Teams" off
+    mnuPrnTotalAttendedWC "Total Meetings Attended by Team" off
+  mnuPrBapt "&Baptisms" off
+  mnuPrintBaptClass "Baptismal/ Bible Class List" off
+  mnuPrBaptDate "Baptism Dates" off
+  mnuSDARpt "Church Pref. SDA" off
+  mnuPrDecisions "&Decisions" off
+  mnuICard "&Interest Card Labels" [Ctrl+L] off
+  mnuPrIntLevel "&Interest Level" off
+  mnuPrMailLbl "&Mail Labels" off
+  mnuMapCode "&by Map Code" off
+  mnuPreCrusade "Pre-Crusade Invitations" off
+  mnuPrMarked "Special Marked Names" off
+mnuFilterS "Fi&lters"
+  mnuAllAlpha "&All Names by Alpha" off
+  mnuAlphaCutOffFilter "Alpha Cutoff" off
+  mnuTeamfilters "Team Code Filters"
+    mnuSelTeamCode "Selected Team Code" off
+    mnuWCAlpha "&Team Code Cutoff Missing" off
+  ---
+  mnuSpecialAttend "Special Attendance Filters"
+    mnuAttendFilter "Sorted by &Attendance" off
+    mnuFilterSelMtg "Attending a Selected Meeting" off
+    mnuFilterMissedMtgs "Missed Last Meetings" off
+    mnuTotalAttend "&Total Meetings Attended" off
+  mnuAdvFilter "Ad&vertising Filter" off
+  mnuAgeFilter "A&ge" off
+  mnuBaptisms "&Baptisms" off
+  mnuBapDate "Baptism Da&tes" off
+  mnuDecisionsFilter "Decisions" off
+  mnuAddressFilter "Duplicate Addresses" off
+  mnuIntLevel "&Interest Level" off
+  mnuMailList "Mail List Filter" off
+  mnuNeedInterview "Need Baptism Interview" off
+  mnuNotes "Notes" off
+  munPre "&PreCrusade" off
+  mnuReligion "&Religion" off
+  mnuZips "&ZipCodes" off
+  ---
+  mnuMarked "Marked Names" off
+  mnuClearMarks "Clear Selection Marks" off
+mnuHelp "&Help"
+  mnuHelpFiles "&Help Files" [Ctrl+H]
+  mnuShortcuts "View Shortcuts" [Ctrl+S]
+  mnuPrintManual "Print Fennick Manual"
+  mnuUpdate "Update Fennick" [Ctrl+U] off
+  mnuAbout "&About Fennick")";
+
+QString Line(const MenuEntry& e, int depth) {
+    QString s = QString(depth * 2, u' ');
+    if (e.separator) {
+        s += QStringLiteral("---");
+        if (!e.name.isEmpty()) s += u' ' + e.name;
+    } else {
+        s += e.name + QStringLiteral(" \"") + e.caption + u'"';
+    }
+    if (!e.shortcut.isEmpty()) s += QStringLiteral(" [") + e.shortcut + u']';
+    if (e.hidden) s += QStringLiteral(" hidden");
+    if (!e.built) s += QStringLiteral(" off");
+    return s;
+}
+
+void Render(const QString& parent, int depth, QStringList& out) {
+    for (const MenuEntry& e : MenuChildren(parent)) {
+        out << Line(e, depth);
+        if (IsSubmenu(e.name)) Render(e.name, depth + 1, out);
+    }
+}
+
+}  // namespace
+
+TEST(MenuBarTest, TheMenuTreeIsTheProgramsMenuBar) {
+    QStringList shown;
+    Render(QString(), 0, shown);
+    const QStringList expected = QString::fromUtf8(kMenuBar).split(u'\n');
+    ASSERT_EQ(shown.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) EXPECT_EQ(shown[i], expected[i]) << "line " << i + 1;
+
+    // Depth first: every entry is listed once, after its parent.
+    QStringList seen;
+    for (const MenuEntry& e : MenuBarEntries()) {
+        if (!e.parent.isEmpty()) {
+            EXPECT_TRUE(seen.contains(e.parent)) << e.name.toStdString();
+        }
+        if (e.name.isEmpty()) continue;
+        EXPECT_FALSE(seen.contains(e.name)) << e.name.toStdString();
+        seen << e.name;
+    }
+}
+
+TEST(MenuBarTest, CommandsNotBuiltCannotBeUsed) {
+    struct Case {
+        const char* name;
+        bool unbuilt;
+    };
+    const Case cases[] = {
+        {"mnuExit", false},         {"mnuRecentFile(3)", false}, {"mnuNextRecord", false}, {"mnuAbout", false},
+        {"mnuCopy", true},          {"mnuUpdate", true},         {"mnuWkrStats", true},    {"mnuFilterS", false},
+        {"mnuMMergeTitle", false},  {"ChgRec(0)", false},        {"ChgRec(3)", false},     {"btnGlobal", true},
+        {"btnSaveNew", true},       {"ShowAll", true},           {"RNum", false},          {"nothing", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(IsUnbuiltCommand(QLatin1String(c.name)), c.unbuilt) << c.name;
+}
+
+TEST(MenuBarTest, ToolbarCaptionsFollowTheCaptionLine) {
+    // The caption line names the buttons in their order, the marked name after "GoTo".
+    QStringList fromButtons;
+    for (const ToolbarButton& b : ToolbarButtons()) {
+        if (b.name == QStringLiteral("btnPrayer")) continue;
+        fromButtons << b.caption;
+        if (b.name == QStringLiteral("btnGoTo")) fromButtons << QStringLiteral("Name");
+    }
+    QStringList fromLine = kButtonLabelsCaption.split(u' ', Qt::SkipEmptyParts);
+    EXPECT_EQ(fromButtons, fromLine);
+    for (const ToolbarButton& b : ToolbarButtons()) EXPECT_FALSE(b.toolTip.isEmpty()) << b.name.toStdString();
+}
