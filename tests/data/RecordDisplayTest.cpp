@@ -1,10 +1,12 @@
 #include "FakePlatform.h"
 #include "FakeScreen.h"
 #include "RecordBuilder.h"
+#include "ViewFixture.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/RecordDisplay.h"
 #include "data/Text.h"
+#include "views/Indexes.h"
 
 #include <gtest/gtest.h>
 
@@ -22,26 +24,19 @@ FakeScreen AttendScreen() {
 }
 
 struct RecordDisplayTest : ::testing::Test {
-    TestApp t;
-    App& app = t.app;
+    ViewFixture f{
+        {Person("0001", "Ann", "Adams"), Person("0002", "Bob", "Brown"), Person("0003", "Cy", "Clark")}, 7, 0};
+    TestApp& t = f.t;
+    App& app = f.app;
     FakeScreen screen;
 
     RecordDisplayTest() {
         app.settings.CrusadeName = QStringLiteral("Spring   ");
-        app.settings.LastMeeting = 7;
         app.settings.SoundOn = true;
     }
-    // A data file of the records and a view over them in file order.
-    void open(const QList<AttendeeRecord>& records) {
-        app.program.DataFile = t.path(QStringLiteral("spring.dta"));
-        WriteDataFile(app.program.DataFile, records);
-        OpenDataFile(app);
-        app.view.clear();
-        for (int i = 1; i <= records.size(); ++i)
-            app.view.ReportIndex.append(records[i - 1].RNum.bytes() + "XXXXXXX" +
-                                        Ansi(QString::number(i).rightJustified(4)));
-        app.view.ReportCount = qint16(records.size());
-        app.view.CurIndexPos = 1;
+    // The alphabetical view over the three records (their file order), on the main window.
+    void openView() {
+        IndexAlpha(app);
         app.hooks.editForm = &screen;
     }
     QStringList sounds() const { return t.sound.played; }
@@ -59,6 +54,7 @@ TEST_F(RecordDisplayTest, ListCaptionTitlesAndHighlights) {
         qint16 cutOff;
         const char* title;
         QStringList highlighted;
+        const char* scratch = "before";  // ScratchVar afterwards
     };
     const QString kept = QStringLiteral("Caller");
     const Case cases[] = {
@@ -76,8 +72,8 @@ TEST_F(RecordDisplayTest, ListCaptionTitlesAndHighlights) {
         {"attend", 0, "Attendance \r\nLast Mtg >0", {"Attendance", "Last"}},
         {"zip", 0, "Zip Code Filter", {"Zip"}},
         {"religion", 2, "Religion\r\nLast Mtg >2", {}},
-        {"attendnight 7", 0, "Attendance for \r\nMtg:  7", {"Last"}},
-        {"attendnight12", 0, "Attendance for \r\nMtg: 12", {"Last"}},
+        {"attendnight 7", 0, "Attendance for \r\nMtg:  7", {"Last"}, " 7"},
+        {"attendnight12", 0, "Attendance for \r\nMtg: 12", {"Last"}, "12"},
         {"mail", 0, "Mail List", {}},
         {"DupAddress", 0, "Duplicate\r\nAddresses", {"Address"}},
         {"NDupAddress", 0, "Dup Address\r\nDifferent Name", {"Address", "LName"}},
@@ -85,13 +81,13 @@ TEST_F(RecordDisplayTest, ListCaptionTitlesAndHighlights) {
         {"CleanMailList", 0, "Clean up Mail List", {"Address", "WorkerCode"}},
         {"PreCrusade", 0, "Pre-Crusade\r\nGuests", {}},
         {"marked", 0, "Marked Names", {"chkMarkToVisit"}},
-        {"SelWCAttend05", 0, "Team Code: 05\r\nSmith Team", {"Attendance", "WorkerCode"}},
-        {"SelWCAttend12", 0, "Team Code: 12\r\nJones", {"Attendance", "WorkerCode"}},
+        {"SelWCAttend05", 0, "Team Code: 05\r\nSmith Team", {"Attendance", "WorkerCode"}, "05"},
+        {"SelWCAttend12", 0, "Team Code: 12\r\nJones", {"Attendance", "WorkerCode"}, "12"},
         {"TotalAttend", 0, "Total Meetings\r\nAttended =7", {"Attendance"}},
         {"wcattend", 0, "Caller", {"Attendance", "WorkerCode"}},
-        {"decisions3", 0, "Decision:\r\nBaptism", {"Dec(2)"}},
-        {"decision 3", 0, "Decision:\r\nBaptism", {"Dec(2)"}},
-        {"missednight03", 0, "Missed \r\n03 night(s).", {}},
+        {"decisions3", 0, "Decision:\r\nBaptism", {"Dec(2)"}, "3"},
+        {"decision 3", 0, "Decision:\r\nBaptism", {"Dec(2)"}, "3"},
+        {"missednight03", 0, "Missed \r\n03 night(s).", {}, "03"},
         {"", 0, "", {}},
         {"notes", 0, "Caller", {"Notes"}},
         {"unsorted", 0, "Caller", {}},
@@ -102,25 +98,12 @@ TEST_F(RecordDisplayTest, ListCaptionTitlesAndHighlights) {
         app.view.ReportKind = QLatin1String(c.kind);
         app.settings.PrintCutOff = c.cutOff;
         QString title = kept;
+        app.msg.ScratchVar = QStringLiteral("before");
         ShowListCaption(app, s, title);
+        EXPECT_EQ(app.msg.ScratchVar, QLatin1String(c.scratch)) << c.kind;
         EXPECT_EQ(title, QLatin1String(c.title)) << c.kind;
         EXPECT_EQ(s.get(QStringLiteral("EditLabel")).text, title) << c.kind;
         EXPECT_EQ(s.highlighted(), c.highlighted) << c.kind;
-    }
-}
-
-TEST_F(RecordDisplayTest, ListCaptionLeavesTheViewNumberInScratchVar) {
-    struct Case {
-        const char* kind;
-        const char* scratch;
-    };
-    for (const Case c : {Case{"attendnight 7", " 7"}, Case{"missednight03", "03"}, Case{"SelWCAttend07", "07"},
-                         Case{"decision 4", "4"}, Case{"decisions9", "9"}, Case{"alpha", "before"}}) {
-        app.msg.ScratchVar = QStringLiteral("before");
-        app.view.ReportKind = QLatin1String(c.kind);
-        QString title;
-        ShowListCaption(app, screen, title);
-        EXPECT_EQ(app.msg.ScratchVar, QLatin1String(c.scratch)) << c.kind;
     }
 }
 
@@ -326,7 +309,7 @@ TEST_F(RecordDisplayTest, SetDecisionWritesOneCharacter) {
 // --- MoveToRecord -------------------------------------------------------------------------
 
 TEST_F(RecordDisplayTest, MoveThroughTheView) {
-    open({Person("0001", "Ann", "Adams"), Person("0002", "Bob", "Brown"), Person("0003", "Cy", "Clark")});
+    openView();
     struct Case {
         qint16 from;
         int direction;
@@ -355,7 +338,7 @@ TEST_F(RecordDisplayTest, MoveThroughTheView) {
 }
 
 TEST_F(RecordDisplayTest, MoveFillsAnEmptyFindBox) {
-    open({Person("0001", "Ann", "Adams"), Person("0002", "Bob", "Brown")});
+    openView();
     screen.setText(QStringLiteral("FndNameBx"), QStringLiteral("   "));
     MoveToRecord(app, 2);
     EXPECT_EQ(screen.get(QStringLiteral("FndNameBx")).text, QStringLiteral("Brown").leftJustified(20));
@@ -365,7 +348,7 @@ TEST_F(RecordDisplayTest, MoveFillsAnEmptyFindBox) {
 }
 
 TEST_F(RecordDisplayTest, MoveOnAnEmptyViewStartsAddMode) {
-    open({Person("0001", "Ann", "Adams")});
+    openView();
     int addModeStarts = 0;
     app.hooks.startAddMode = [&] { ++addModeStarts; };
     screen.setText(QStringLiteral("RecordCounter"), QStringLiteral("1 of 1"));
@@ -383,7 +366,7 @@ TEST_F(RecordDisplayTest, MoveOnAnEmptyViewStartsAddMode) {
 }
 
 TEST_F(RecordDisplayTest, MoveKeepsThePositionWhenTheRecordCannotBeRead) {
-    open({Person("0001", "Ann", "Adams"), Person("0002", "Bob", "Brown")});
+    openView();
     MoveToRecord(app, 0);
     app.view.ReportIndex[2] = "0002XXXXXXX  99";  // names a record past the end
     MoveToRecord(app, 2);

@@ -1,11 +1,13 @@
 #include "FakePlatform.h"
 #include "FakeScreen.h"
 #include "RecordBuilder.h"
+#include "ViewFixture.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/RecordDisplay.h"
 #include "data/Text.h"
 #include "mainwindow/SaveRecord.h"
+#include "views/Indexes.h"
 
 #include <gtest/gtest.h>
 
@@ -16,34 +18,28 @@ namespace {
 
 const QString kUpdated = QStringLiteral("3/9/2026 4:05:09 PM");
 
-QByteArray Pad(const char* text, int width) { return Fixed(QByteArray(text), width); }
+// Six records of Ann Adams and, seventh, Mary Smith.
+QList<AttendeeRecord> Records() {
+    QList<AttendeeRecord> records;
+    for (int i = 1; i <= 6; ++i) records << Person(qPrintable(ZeroPad(i, 4)), "Ann", "Adams");
+    AttendeeRecord mary = Person("0123", "Mary", "Smith");
+    mary.Last = 12;
+    mary.WorkerCode = "05";
+    mary.MapCode = "M12";
+    mary.IntLevel = "B";
+    mary.BaptDate = "1/5/99";
+    return records << mary;
+}
 
 struct SaveRecordTest : ::testing::Test {
-    TestApp t;
-    App& app = t.app;
+    ViewFixture f{Records()};
+    TestApp& t = f.t;
+    App& app = f.app;
     FakeScreen screen;
 
-    // Seven records; the view lists them in file order and the main window shows the
-    // seventh, Mary Smith.
+    // The alphabetical view lists the records in file order; the main window shows Mary.
     void SetUp() override {
-        QList<AttendeeRecord> records;
-        for (int i = 1; i <= 6; ++i) records << Person(qPrintable(ZeroPad(i, 4)), "Ann", "Adams");
-        AttendeeRecord mary = Person("0123", "Mary", "Smith");
-        mary.Last = 12;
-        mary.WorkerCode = "05";
-        mary.MapCode = "M12";
-        mary.IntLevel = "B";
-        mary.BaptDate = "1/5/99";
-        records << mary;
-        app.program.DataFile = t.path(QStringLiteral("spring.dta"));
-        WriteDataFile(app.program.DataFile, records);
-        OpenDataFile(app);
-        app.view.clear();
-        for (int i = 1; i <= records.size(); ++i)
-            app.view.ReportIndex.append(records[i - 1].RNum.bytes() + "XXXXXXX" +
-                                        Ansi(QString::number(i).rightJustified(4)));
-        app.view.ReportCount = qint16(records.size());
-        app.view.ReportKind = QStringLiteral("alpha");
+        IndexAlpha(app);
         show(7);
     }
     void show(qint16 pos) {
@@ -158,23 +154,9 @@ TEST_F(SaveRecordTest, ReKeyedEntryForEachLayout) {
             EXPECT_EQ(app.msg.ScratchVar, QLatin1String(c.scratch)) << c.kind;
         }
         // The entry keeps its place; the others are untouched.
-        EXPECT_EQ(app.view.ReportIndex[6], QByteArray("0006XXXXXXX   6"));
+        EXPECT_EQ(app.view.ReportIndex[6], QByteArray("0006ADAMSAN   6"));
         // Put the file's record back for the next case.
         app.crusade.file.write(7, app.crusade.OrigRecord.encode());
-    }
-}
-
-TEST_F(SaveRecordTest, RecordNumberPiece) {
-    struct Case {
-        qint32 recNo;
-        const char* tail;
-    };
-    for (const Case c : {Case{7, "   7"}, Case{123, " 123"}, Case{4321, "4321"}}) {
-        app.crusade.CurRecNo = c.recNo;
-        type("FName", "Changed");
-        ASSERT_TRUE(SaveCurrentRecord(app, screen));
-        EXPECT_EQ(Right(app.view.ReportIndex[7], 4), QByteArray(c.tail));
-        EXPECT_EQ(onDisk(c.recNo).FName.bytes(), Pad("Changed", 20));
     }
 }
 
@@ -253,52 +235,53 @@ TEST_F(SaveRecordTest, NoNumberLeftRefusesTheSave) {
 }
 
 TEST_F(SaveRecordTest, ScreenCopiesEveryControl) {
-    const QList<QPair<const char*, const char*>> texts = {
-        {"RNum", "0999X"},          {"FName", "Zoe"},        {"LName", "Young"},
-        {"Address", "PO Box 1"},    {"City", "Salem"},       {"State", "OR"},
-        {"Zip", "97301"},           {"Phone", "555-0000"},   {"Age", "20-29"},
-        {"Advertising", "N......"}, {"RelPref", "None"},     {"IntLevel", "AB"},
-        {"Visits", "h01"},          {"WorkerCode", "07"},    {"Attend", "2"},
-        {"Attendance", "11"},       {"Notes", " note "},     {"Last", "2"},
-        {"Decisions", "A"},         {"BaptDate", "2/2/26"},  {"MapCode", "Z9"},
-        {"BirthDate", "1/1/90"},    {"txtEmail", "z@y.org"},
+    struct Case {
+        const char* control;
+        const char* typed;
+        int offset;
+        int width;
+        const char* stored;
     };
-    for (const auto& [name, text] : texts) type(name, text);
+    const Case cases[] = {
+        {"RNum", "0999X", recoff::RNum, 4, "0999"},
+        {"FName", "Zoe", recoff::FName, 20, "Zoe"},
+        {"LName", "Young", recoff::LName, 20, "Young"},
+        {"Address", "PO Box 1", recoff::Address, 30, "PO Box 1"},
+        {"City", "Salem", recoff::City, 20, "Salem"},
+        {"State", "OR", recoff::State, 2, "OR"},
+        {"Zip", "97301", recoff::Zip, 10, "97301"},
+        {"Phone", "555-0000", recoff::Phone, 12, "555-0000"},
+        {"Age", "20-29", recoff::Age, 10, "20-29"},
+        {"Advertising", "N......", recoff::Advertising, 20, "N......"},
+        {"RelPref", "None", recoff::RelPref, 20, "None"},
+        {"IntLevel", "AB", recoff::IntLevel, 1, "A"},
+        {"Visits", "h01", recoff::Visits, 12, "h01"},
+        {"WorkerCode", "07", recoff::WorkerCode, 2, "07"},
+        {"Attend", "2", recoff::Attend, 2, "2"},
+        {"Attendance", "11", recoff::Attendance, 40, "11"},
+        {"Notes", " note ", recoff::Notes, 150, " note "},
+        {"Decisions", "A", recoff::Decisions, 12, "A"},
+        {"BaptDate", "2/2/26", recoff::BaptDate, 8, "2/2/26"},
+        {"MapCode", "Z9", recoff::MapCode, 8, "Z9"},
+        {"BirthDate", "1/1/90", recoff::BirthDate, 8, "1/1/90"},
+        {"txtEmail", "z@y.org", recoff::Email, 40, "z@y.org"},
+    };
+    for (const Case& c : cases) type(c.control, c.typed);
+    type("Last", "2");
     screen.setValue(QStringLiteral("Class"), 2);
     screen.setValue(QStringLiteral("MailList"), 0);
     screen.setValue(QStringLiteral("chkMarkToVisit"), 1);
-    app.crusade.CurRecord.CardPrinted = 1;
-    ASSERT_TRUE(ScreenToRecord(app, screen));
+    app.crusade.CurRecord.CardPrinted = 1;  // no control: kept
 
-    AttendeeRecord expected;
-    expected.RNum = "0999";
-    expected.FName = "Zoe";
-    expected.LName = "Young";
-    expected.Address = "PO Box 1";
-    expected.City = "Salem";
-    expected.State = "OR";
-    expected.Zip = "97301";
-    expected.Phone = "555-0000";
-    expected.Age = "20-29";
-    expected.Advertising = "N......";
-    expected.RelPref = "None";
-    expected.IntLevel = "A";
-    expected.Visits = "h01";
-    expected.WorkerCode = "07";
-    expected.Attend = "2";
-    expected.Attendance = "11";
-    expected.Notes = " note ";
-    expected.Last = 2;
-    expected.Decisions = "A";
-    expected.BaptDate = "2/2/26";
-    expected.Class = 2;
-    expected.MailList = 0;
-    expected.MapCode = "Z9";
-    expected.BirthDate = "1/1/90";
-    expected.MarkToVisit = 1;
-    expected.Email = "z@y.org";
-    expected.CardPrinted = 1;
-    EXPECT_EQ(app.crusade.CurRecord, expected);
+    ASSERT_TRUE(ScreenToRecord(app, screen));
+    const AttendeeRecord& r = app.crusade.CurRecord;
+    const QByteArray bytes = r.encode();
+    for (const Case& c : cases) EXPECT_EQ(bytes.mid(c.offset, c.width), Pad(c.stored, c.width)) << c.control;
+    EXPECT_EQ(r.Last, 2);
+    EXPECT_EQ(r.Class, 2);
+    EXPECT_EQ(r.MailList, 0);
+    EXPECT_EQ(r.MarkToVisit, 1);
+    EXPECT_EQ(r.CardPrinted, 1);
 }
 
 TEST_F(SaveRecordTest, AppendRecordSlot) {
@@ -316,7 +299,7 @@ TEST_F(SaveRecordTest, AppendRecordSlot) {
     EXPECT_EQ(app.view.CurIndexPos, 11);
     ASSERT_EQ(app.view.ReportIndex.size(), 12);
     EXPECT_EQ(app.view.ReportIndex[11], QByteArray("-------  51"));
-    EXPECT_EQ(app.view.ReportIndex[7], QByteArray("0123XXXXXXX   7"));
+    EXPECT_EQ(app.view.ReportIndex[7], QByteArray("0123SMITHMA   7"));
     EXPECT_EQ(app.mainWindow.AddAnother, 1);
     EXPECT_EQ(ReadFileBytes(app.program.DataFile).size(), 7 * Crusade::RecLen);
 }
