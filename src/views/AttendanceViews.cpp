@@ -45,7 +45,7 @@ std::function<bool(const AttendeeRecord&)> TotalTest(const App& app, bool equal)
 }
 
 QByteArray NameKey(const AttendeeRecord& r) {
-    return LNAME(r) + FName3(r);
+    return JoinKey({LNAME(r), FName3(r)});
 }
 
 // A team code "00" to "40".
@@ -105,7 +105,7 @@ void BuildTotalAttend(App& app, bool equal, bool byTeam) {
                     .test = TotalTest(app, equal),
                     .sortPart =
                         [byTeam](const AttendeeRecord& r) {
-                            return (byTeam ? Team2(r) : QByteArray()) + Count2(r) + NameKey(r);
+                            return JoinKey({byTeam ? Team2(r) : QByteArray(), Count2(r), LNAME(r), FName3(r)});
                         },
                     .order = SortOrder::Descending});
 }
@@ -139,7 +139,9 @@ void IndexAttend(App& app) {
     BuildView(app, {.kind = QStringLiteral("attend"),
                     .rule = PrevRule::P,
                     .cutOff = true,
-                    .sortPart = [](const AttendeeRecord& r) { return Latest3(r) + NameKey(r); }});
+                    .sortPart = [](const AttendeeRecord& r) {
+                        return JoinKey({Latest3(r), LNAME(r), FName3(r)});
+                    }});
 }
 
 int IndexAttendNight(App& app, bool ask) {
@@ -186,7 +188,9 @@ void IndexTeamAttend(App& app) {
     BuildView(app, {.kind = QStringLiteral("wcattend"),
                     .rule = PrevRule::R,
                     .cutOff = true,
-                    .sortPart = [](const AttendeeRecord& r) { return Team2(r) + Latest3(r) + NameKey(r); }});
+                    .sortPart = [](const AttendeeRecord& r) {
+                        return JoinKey({Team2(r), Latest3(r), LNAME(r), FName3(r)});
+                    }});
 }
 
 void IndexSelectedTeam(App& app, QString& team, const QString& order) {
@@ -200,7 +204,7 @@ void IndexSelectedTeam(App& app, QString& team, const QString& order) {
                     .test = [code](const AttendeeRecord& r) { return r.WorkerCode.bytes() == code; },
                     .sortPart =
                         [byName](const AttendeeRecord& r) {
-                            return Team2(r) + (byName ? QByteArray("000") : Latest3(r)) + NameKey(r);
+                            return JoinKey({Team2(r), byName ? QByteArray("000") : Latest3(r), LNAME(r), FName3(r)});
                         }});
 }
 
@@ -208,7 +212,10 @@ void IndexTeamAlpha(App& app) {
     BuildView(app, {.kind = QStringLiteral("wcalpha"),
                     .rule = PrevRule::R,
                     .cutOff = true,
-                    .sortPart = [](const AttendeeRecord& r) { return Team2(r) + LNAME(r) + FNAME(r); },
+                    .sortPart =
+                        [](const AttendeeRecord& r) {
+                            return JoinKey({Team2(r), LNAME(r), FNAME(r)});
+                        },
                     .kindAfterSort = true});
 }
 

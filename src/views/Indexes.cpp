@@ -6,8 +6,10 @@
 #include "platform/Busy.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace fennick {
 
@@ -15,16 +17,27 @@ namespace {
 
 const QString kAlpha = QStringLiteral("alpha");
 
-QByteArray Upper(const char* p, int n) {
-    QByteArray out(p, n);
-    for (char& c : out) c = AnsiUpper(c);
+// The first n characters of a field (all of it when shorter), optionally upper-cased.
+template <int N>
+QByteArray LeftOf(const FixedText<N>& f, int n, bool upper) {
+    std::array<char, N> raw;
+    f.copyTo(raw.data());
+    QByteArray out(raw.data(), std::min(n, N));
+    if (upper) {
+        // The upper-case form of every byte, looked up rather than worked out per character.
+        static const std::array<char, 256> kUpper = [] {
+            std::array<char, 256> t{};
+            for (int b = 0; b < 256; ++b) t[size_t(b)] = AnsiUpper(char(b));
+            return t;
+        }();
+        for (char& c : out) c = kUpper[quint8(c)];
+    }
     return out;
 }
 
 template <int N>
 QByteArray UpperLeft(const FixedText<N>& f, int n) {
-    const QByteArray b = f.bytes();
-    return Upper(b.constData(), std::min(n, N));
+    return LeftOf(f, n, true);
 }
 
 // Compares the last l characters of two entries by byte code (all of an entry that is
@@ -38,9 +51,30 @@ int CompareTail(const QByteArray& a, const QByteArray& b, qsizetype l) {
     return la == lb ? 0 : (la < lb ? -1 : 1);
 }
 
-// The comb sort over entries 1 to n, comparing the last l characters of each.
+// The first 32 compared characters of an entry as four numbers (big-endian, zero
+// filled): two entries whose heads differ compare as their heads do, so most
+// comparisons need no look at the entries themselves.
+using SortHead = std::array<quint64, 4>;
+
+SortHead Head(const QByteArray& e, qsizetype l) {
+    const qsizetype len = std::min(l, e.size());
+    const char* p = e.constData() + (e.size() - len);
+    SortHead head{};
+    for (qsizetype k = 0; k < 32; ++k) head[size_t(k / 8)] = (head[size_t(k / 8)] << 8) | (k < len ? quint8(p[k]) : 0u);
+    return head;
+}
+
+// The comb sort over entries 1 to n, comparing the last l characters of each. The heads
+// travel with their entries.
 void CombSort(QList<QByteArray>& index, int n, qsizetype l, SortOrder order) {
     if (n <= 1) return;
+    QByteArray* e = index.data();  // entries 1..n, without a detach check per access
+    std::vector<SortHead> head(size_t(n) + 1);
+    for (int i = 1; i <= n; ++i) head[size_t(i)] = Head(e[i], l);
+    auto compare = [&](int i, int j) {
+        if (head[size_t(i)] != head[size_t(j)]) return head[size_t(i)] < head[size_t(j)] ? -1 : 1;
+        return CompareTail(e[i], e[j], l);
+    };
     const int sign = order == SortOrder::Ascending ? 1 : -1;
     int gap = n;
     bool swapped = false;
@@ -48,8 +82,9 @@ void CombSort(QList<QByteArray>& index, int n, qsizetype l, SortOrder order) {
         gap = NextCombGap(gap);
         swapped = false;
         for (int i = 1; i <= n - gap; ++i) {
-            if (sign * CompareTail(index[i], index[i + gap], l) > 0) {
-                std::swap(index[i], index[i + gap]);
+            if (sign * compare(i, i + gap) > 0) {
+                e[i].swap(e[i + gap]);
+                std::swap(head[size_t(i)], head[size_t(i + gap)]);
                 swapped = true;
             }
         }
@@ -88,17 +123,39 @@ void EmptyView(CurrentView& view) {
     view.clear();
 }
 
+namespace {
+
+// Appends the record number right-aligned in four characters.
+void AppendNumber4(QByteArray& out, qint32 r) {
+    if (r < 0 || r > 9999) {
+        out.append(QByteArray::number(r).right(4));
+        return;
+    }
+    char digits[4] = {' ', ' ', ' ', ' '};
+    int i = 3;
+    do {
+        digits[i--] = char('0' + r % 10);
+        r /= 10;
+    } while (r > 0);
+    out.append(digits, 4);
+}
+
+}  // namespace
+
 QByteArray RecordNumber4(qint32 r) {
-    QByteArray digits = QByteArray::number(r);
-    if (digits.size() >= 4) return digits.right(4);
-    return QByteArray(4 - digits.size(), ' ') + digits;
+    QByteArray out;
+    AppendNumber4(out, r);
+    return out;
 }
 
 void AppendEntry(CurrentView& view, const AttendeeRecord& rec, const QByteArray& sortPart, qint32 r) {
     if (view.ReportIndex.size() > kMaxViewEntries) return;
+    char rnum[4];
+    rec.RNum.copyTo(rnum);
     QByteArray entry;
     entry.reserve(8 + sortPart.size());
-    entry.append(rec.RNum.bytes()).append(sortPart).append(RecordNumber4(r));
+    entry.append(rnum, 4).append(sortPart);
+    AppendNumber4(entry, r);
     view.ReportIndex.append(std::move(entry));
 }
 
@@ -156,7 +213,7 @@ QByteArray LName20(const AttendeeRecord& r) {
     return r.LName.bytes();
 }
 QByteArray FName3(const AttendeeRecord& r) {
-    return r.FName.bytes().left(3);
+    return LeftOf(r.FName, 3, false);
 }
 QByteArray FNAME3(const AttendeeRecord& r) {
     return UpperLeft(r.FName, 3);
@@ -203,6 +260,15 @@ QByteArray ADDRESS(const AttendeeRecord& r) {
     return UpperLeft(r.Address, 30);
 }
 
+QByteArray JoinKey(std::initializer_list<QByteArray> pieces) {
+    qsizetype size = 0;
+    for (const QByteArray& p : pieces) size += p.size();
+    QByteArray key;
+    key.reserve(size);
+    for (const QByteArray& p : pieces) key.append(p);
+    return key;
+}
+
 // --- Building ---------------------------------------------------------------------------------
 
 void BuildView(App& app, const ViewSpec& spec) {
@@ -213,6 +279,7 @@ void BuildView(App& app, const ViewSpec& spec) {
     };
     if (!spec.kindAfterSort) setKind();
     EmptyView(v);
+    v.ReportIndex.reserve(std::min(app.crusade.RecCount, kMaxRecords) + 1);
     ScanRecords(app, [&](const AttendeeRecord& rec, qint32 r) {
         if (rec.isDeleted() != spec.deletedRecords) return;
         if (spec.cutOff && !AfterCutOff(app, rec)) return;

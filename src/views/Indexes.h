@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 
 namespace fennick {
 
@@ -76,6 +77,9 @@ QByteArray Rel20(const AttendeeRecord& r);    // RelPref (20) as stored
 QByteArray Map8(const AttendeeRecord& r);     // MapCode (8)
 QByteArray Bapt8(const AttendeeRecord& r);    // BaptDate (8) as stored
 QByteArray ADDRESS(const AttendeeRecord& r);  // Address (30), upper case
+
+// The pieces of a sort part joined, in one allocation.
+QByteArray JoinKey(std::initializer_list<QByteArray> pieces);
 
 // --- Building a view from a description ------------------------------------------------
 

@@ -28,10 +28,6 @@ bool LevelFrom(const AttendeeRecord& r, char from, char before) {
     return !LevelBefore(r, from) && LevelBefore(r, before);
 }
 
-QByteArray NameKey3(const AttendeeRecord& r) {
-    return LNAME(r) + FNAME3(r);
-}
-
 using Test = std::function<bool(const AttendeeRecord&)>;
 using Key = std::function<QByteArray(const AttendeeRecord&)>;
 
@@ -65,21 +61,27 @@ void IndexNeedInterview(App& app, bool byTeam) {
     BuildPlain(
         app, byTeam ? QStringLiteral("WCNeedInterview") : QStringLiteral("NeedInterview"),
         [](const AttendeeRecord& r) { return LevelFrom(r, 'A', 'D') && r.Class == 0; },
-        [byTeam](const AttendeeRecord& r) { return (byTeam ? Team2(r) : QByteArray()) + Level1(r) + NameKey3(r); });
+        [byTeam](const AttendeeRecord& r) {
+            return JoinKey({byTeam ? Team2(r) : QByteArray(), Level1(r), LNAME(r), FNAME3(r)});
+        });
 }
 
 void IndexNeedBaptismDate(App& app) {
     BuildPlain(
         app, QStringLiteral("NeedDate"),
         [](const AttendeeRecord& r) { return !HasBaptismDate(r.BaptDate.bytes()) && LevelFrom(r, 'A', 'C'); },
-        [](const AttendeeRecord& r) { return Level1(r) + NameKey3(r); });
+        [](const AttendeeRecord& r) {
+            return JoinKey({Level1(r), LNAME(r), FNAME3(r)});
+        });
 }
 
 void IndexFutureBaptismDate(App& app) {
     BuildPlain(
         app, QStringLiteral("FutureBapDateSet"),
         [](const AttendeeRecord& r) { return HasBaptismDate(r.BaptDate.bytes()) && r.IntLevel.at(1) != 'G'; },
-        [](const AttendeeRecord& r) { return Bapt8(r) + NameKey3(r); });
+        [](const AttendeeRecord& r) {
+            return JoinKey({Bapt8(r), LNAME(r), FNAME3(r)});
+        });
 }
 
 void IndexInterviewRemaining(App& app) {
@@ -88,13 +90,17 @@ void IndexInterviewRemaining(App& app) {
         [](const AttendeeRecord& r) {
             return LevelBefore(r, 'D') && r.Class != 0 && !HasBaptismDate(r.BaptDate.bytes());
         },
-        [](const AttendeeRecord& r) { return Appt4(r) + NameKey3(r); });
+        [](const AttendeeRecord& r) {
+            return JoinKey({Appt4(r), LNAME(r), FNAME3(r)});
+        });
 }
 
 void IndexBaptismClass(App& app) {
     BuildPlain(
         app, QStringLiteral("BaptClass"), [](const AttendeeRecord& r) { return r.Class != 0; },
-        [](const AttendeeRecord& r) { return Appt4(r) + NameKey3(r); });
+        [](const AttendeeRecord& r) {
+            return JoinKey({Appt4(r), LNAME(r), FNAME3(r)});
+        });
 }
 
 void IndexInterestCards(App& app) {
@@ -117,7 +123,10 @@ void IndexInterestCards(App& app) {
                             return r.CardPrinted != -1 && (!fourNights || AttendCount(r) > 3) &&
                                    (!withTeam || r.WorkerCode.bytes() != "00");
                         },
-                    .sortPart = [](const AttendeeRecord& r) { return Team2(r) + LNAME(r) + FNAME(r); }});
+                    .sortPart =
+                        [](const AttendeeRecord& r) {
+                            return JoinKey({Team2(r), LNAME(r), FNAME(r)});
+                        }});
 }
 
 void IndexBaptismDate(App& app) {
@@ -127,7 +136,10 @@ void IndexBaptismDate(App& app) {
                         [](const AttendeeRecord& r) {
                             return HasBaptismDate(r.BaptDate.bytes()) && Val(r.BaptDate.bytes()) > 0;
                         },
-                    .sortPart = [](const AttendeeRecord& r) { return Date8(r) + LNAME(r) + FNAME(r); }});
+                    .sortPart =
+                        [](const AttendeeRecord& r) {
+                            return JoinKey({Date8(r), LNAME(r), FNAME(r)});
+                        }});
 }
 
 }  // namespace fennick

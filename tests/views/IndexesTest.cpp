@@ -207,13 +207,13 @@ QList<QByteArray> SortedTails(QList<QByteArray> entries, qsizetype tail, bool de
     return entries;
 }
 
-// Random entries of one length: a registration number, a sort part with bytes of the
-// whole 1252 range, a distinct record number.
-QList<QByteArray> RandomEntries(int n, quint32 seed) {
+// Random entries of one length: a registration number, a sort part (a common prefix,
+// then bytes of the whole 1252 range), a distinct record number.
+QList<QByteArray> RandomEntries(int n, quint32 seed, const QByteArray& prefix = QByteArray()) {
     QRandomGenerator rng(seed);
     QList<QByteArray> out;
     for (int i = 1; i <= n; ++i) {
-        QByteArray e = QByteArray::number(int(rng.bounded(10000))).rightJustified(4, '0');
+        QByteArray e = QByteArray::number(int(rng.bounded(10000))).rightJustified(4, '0') + prefix;
         for (int k = 0; k < 6; ++k) e.append(char(rng.bounded(32, 256)));
         out.append(e + RecordNumber4(i));
     }
@@ -240,15 +240,19 @@ TEST(CombSort, GapSequence) {
 
 TEST(CombSort, MatchesStdSortBothWays) {
     test::TestApp t;
-    for (int n : {0, 1, 2, 3, 12, 13, 100, 1000}) {
-        const QList<QByteArray> entries = RandomEntries(n, quint32(n) + 7);
-        LoadView(t.app, entries, "alpha");
-        SortIndex(t.app);
-        EXPECT_EQ(t.app.view.ReportIndex.mid(1), SortedTails(entries, 10, false)) << n;
-        LoadView(t.app, entries, "TotalAttend");
-        SortIndexDescending(t.app);
-        EXPECT_EQ(t.app.view.ReportIndex.mid(1), SortedTails(entries, 10, true)) << n;
-        EXPECT_TRUE(t.app.view.ReportIndex[0].isEmpty());
+    // Short keys, and long ones that differ only after their first 40 characters.
+    for (const QByteArray& prefix : {QByteArray(), QByteArray(40, 'M')}) {
+        const qsizetype tail = prefix.size() + 10;
+        for (int n : {0, 1, 2, 3, 12, 13, 100, 1000}) {
+            const QList<QByteArray> entries = RandomEntries(n, quint32(n) + 7, prefix);
+            LoadView(t.app, entries, "alpha");
+            SortIndex(t.app);
+            EXPECT_EQ(t.app.view.ReportIndex.mid(1), SortedTails(entries, tail, false)) << n;
+            LoadView(t.app, entries, "TotalAttend");
+            SortIndexDescending(t.app);
+            EXPECT_EQ(t.app.view.ReportIndex.mid(1), SortedTails(entries, tail, true)) << n;
+            EXPECT_TRUE(t.app.view.ReportIndex[0].isEmpty());
+        }
     }
 }
 
