@@ -239,6 +239,14 @@ void ExpectView(const ViewFixture& f, const QString& kind, const QList<QByteArra
     for (const QByteArray& e : f.entries()) EXPECT_EQ(e.size(), keyLength) << e.constData();
 }
 
+void CheckBuilderRow(const BuilderRow& row) {
+    ViewFixture f(FixtureRecords(), 12, row.cutOff);
+    row.build(f);
+    ExpectView(f, QString::fromLatin1(row.kind), row.expected, row.keyLength);
+    EXPECT_FALSE(f.t.dialogs.pending());
+    EXPECT_EQ(f.app.crusade.CurRecord.RNum.bytes(), QByteArray("0121"));
+}
+
 PrevRule ObservedPrevRule(const std::function<void(ViewFixture&)>& build) {
     // From ("zip", "alpha") and ("alpha", "mail") the four rules leave four different pairs.
     auto prevAfter = [&](const char* kind, const char* prev) {

@@ -72,6 +72,21 @@ public:
 // common length, ReportCount, CurIndexPos and an empty entry 0.
 void ExpectView(const ViewFixture& f, const QString& kind, const QList<QByteArray>& expected, int keyLength);
 
+// One row of a table of view builders: how to run the builder on the fixture (dialog
+// answers included) and what it must leave.
+struct BuilderRow {
+    const char* name;
+    std::function<void(ViewFixture&)> build;
+    const char* kind;
+    int keyLength;
+    PrevRule rule;
+    QList<QByteArray> expected;
+    qint16 cutOff = 3;
+};
+// Runs the row on a fresh fixture and checks the view (ExpectView), that every scripted
+// answer was used, and that the file's last record is left in CurRecord.
+void CheckBuilderRow(const BuilderRow& row);
+
 // Runs build on fresh fixtures from two starting states and tells which PrevReportKind
 // rule the builder followed (a failure is reported when no rule fits).
 PrevRule ObservedPrevRule(const std::function<void(ViewFixture&)>& build);

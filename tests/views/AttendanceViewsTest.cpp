@@ -30,24 +30,10 @@ void AnswerFilters(ViewFixture& f, const char* choice, qint16 number) {
     };
 }
 
-struct BuilderCase {
-    const char* name;
-    std::function<void(ViewFixture&)> build;
-    const char* kind;
-    int keyLength;
-    PrevRule rule;
-    QList<QByteArray> expected;
-};
-
-class AttendanceBuilders : public ::testing::TestWithParam<BuilderCase> {};
+class AttendanceBuilders : public ::testing::TestWithParam<test::BuilderRow> {};
 
 TEST_P(AttendanceBuilders, EntriesOrderAndKind) {
-    const BuilderCase& c = GetParam();
-    ViewFixture f;
-    c.build(f);
-    ExpectView(f, QString::fromLatin1(c.kind), c.expected, c.keyLength);
-    EXPECT_FALSE(f.t.dialogs.pending());
-    EXPECT_EQ(f.app.crusade.CurRecord.RNum.bytes(), QByteArray("0121"));
+    test::CheckBuilderRow(GetParam());
 }
 
 TEST_P(AttendanceBuilders, PrevReportKindRule) {
@@ -58,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
     Fixture, AttendanceBuilders,
     ::testing::Values(
         // Highest count first; within one count names descending; "9 " sorts below "10".
-        BuilderCase{"TotalAtLeast9",
+        test::BuilderRow{"TotalAtLeast9",
                     [](ViewFixture& f) {
                         AnswerFilters(f, "atleast", 9);
                         IndexTotalAttend(f.app, true);
@@ -70,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                      Entry("0121", {"10", N("VAN DYKE", "Ed ")}, 21), Entry("0111", {"10", N("GREEN", "Sue")}, 11),
                      Entry("0118", {"09", N("PRICE", "Eve")}, 18)}},
         // Tom Brown (3 nights, Last 3 = the cut-off) is left out.
-        BuilderCase{"TotalEquals3",
+        test::BuilderRow{"TotalEquals3",
                     [](ViewFixture& f) {
                         AnswerFilters(f, "equal", 3);
                         IndexTotalAttend(f.app, true);
@@ -81,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {Entry("0105", {"03", N("\xC1LVAREZ", "Jos")}, 5),
                      Entry("0103", {"03", N("JOHNSONVILLE", "Mar")}, 3)}},
         // Without asking, the last answer (kept in FilterChoice) is used again.
-        BuilderCase{"TotalReusesChoice",
+        test::BuilderRow{"TotalReusesChoice",
                     [](ViewFixture& f) {
                         f.app.view.FilterChoice = QStringLiteral("equal");
                         f.app.settings.TotalAttendNum = 10;
@@ -91,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                     33,
                     PrevRule::None,
                     {Entry("0121", {"10", N("VAN DYKE", "Ed ")}, 21), Entry("0111", {"10", N("GREEN", "Sue")}, 11)}},
-        BuilderCase{"TotalByTeam",
+        test::BuilderRow{"TotalByTeam",
                     [](ViewFixture& f) {
                         AnswerFilters(f, "atleast", 9);
                         IndexTotalAttendByTeam(f.app);
@@ -103,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                      Entry("0118", {"07", "09", N("PRICE", "Eve")}, 18), Entry("0101", {"03", "12", N("SMITH", "Joh")}, 1),
                      Entry("0112", {"03", "11", N("GREEN", "Sam")}, 12),
                      Entry("0111", {"03", "10", N("GREEN", "Sue")}, 11)}},
-        BuilderCase{"Attend", [](ViewFixture& f) { IndexAttend(f.app); }, "attend", 34, PrevRule::P,
+        test::BuilderRow{"Attend", [](ViewFixture& f) { IndexAttend(f.app); }, "attend", 34, PrevRule::P,
                     {Entry("0113", {"987", N("HILL", "Bob")}, 13), Entry("0119", {"987", N("QUINN", "Dan")}, 19),
                      Entry("0101", {"987", N("SMITH", "Joh")}, 1), Entry("0105", {"987", N("\xC1LVAREZ", "Jos")}, 5),
                      Entry("0112", {"988", N("GREEN", "Sam")}, 12), Entry("0114", {"988", N("HILL", "Ann")}, 14),
@@ -112,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                      Entry("0103", {"993", N("JOHNSONVILLE", "Mar")}, 3), Entry("0102", {"994", N("JOHNSON", "Mar")}, 2),
                      Entry("0110", {"995", N("BROWN", "Tim")}, 10), Entry("0115", {"995", N("NG", "Lee")}, 15)}},
         // No cut-off here: a night is a night.
-        BuilderCase{"Night4",
+        test::BuilderRow{"Night4",
                     [](ViewFixture& f) {
                         f.t.dialogs.type("4");
                         EXPECT_EQ(IndexAttendNight(f.app, true), 4);
@@ -126,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                      Entry("0118", {N("PRICE", "Eve")}, 18), Entry("0101", {N("SMITH", "Joh")}, 1),
                      Entry("0121", {N("VAN DYKE", "Ed ")}, 21)}},
         // Out-of-range answers ask again; 11.6 rounds to night 12.
-        BuilderCase{"Night12AfterBadAnswers",
+        test::BuilderRow{"Night12AfterBadAnswers",
                     [](ViewFixture& f) {
                         f.t.dialogs.type("13").type("-2").type("11.6");
                         EXPECT_EQ(IndexAttendNight(f.app, true), 12);
@@ -140,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {Entry("0113", {N("HILL", "Bob")}, 13), Entry("0119", {N("QUINN", "Dan")}, 19),
                      Entry("0101", {N("SMITH", "Joh")}, 1), Entry("0105", {N("\xC1LVAREZ", "Jos")}, 5)}},
         // A name whose Last equals the cut-off is kept; 3.4 is taken as 3.
-        BuilderCase{"Missed3",
+        test::BuilderRow{"Missed3",
                     [](ViewFixture& f) {
                         f.t.dialogs.type("3.4");
                         IndexMissedMeetings(f.app, true);
@@ -152,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                      Entry("0102", {N("JOHNSON", "Mar")}, 2), Entry("0103", {N("JOHNSONVILLE", "Mar")}, 3),
                      Entry("0116", {N("NG", "Kim")}, 16), Entry("0115", {N("NG", "Lee")}, 15),
                      Entry("0118", {N("PRICE", "Eve")}, 18), Entry("0120", {N("YOUNG", "Liz")}, 20)}},
-        BuilderCase{"MissedFromKind",
+        test::BuilderRow{"MissedFromKind",
                     [](ViewFixture& f) {
                         f.app.view.ReportKind = QStringLiteral("missednight08");
                         IndexMissedMeetings(f.app, false);
@@ -162,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PrevRule::None,
                     {Entry("0110", {N("BROWN", "Tim")}, 10), Entry("0109", {N("BROWN", "Tom")}, 9),
                      Entry("0115", {N("NG", "Lee")}, 15), Entry("0120", {N("YOUNG", "Liz")}, 20)}},
-        BuilderCase{"TeamAttend", [](ViewFixture& f) { IndexTeamAttend(f.app); }, "wcattend", 36, PrevRule::R,
+        test::BuilderRow{"TeamAttend", [](ViewFixture& f) { IndexTeamAttend(f.app); }, "wcattend", 36, PrevRule::R,
                     {Entry("0101", {"03987", N("SMITH", "Joh")}, 1), Entry("0112", {"03988", N("GREEN", "Sam")}, 12),
                      Entry("0111", {"03989", N("GREEN", "Sue")}, 11), Entry("0102", {"03994", N("JOHNSON", "Mar")}, 2),
                      Entry("0116", {"05991", N("NG", "Kim")}, 16), Entry("0115", {"05995", N("NG", "Lee")}, 15),
@@ -171,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
                      Entry("0103", {"07993", N("JOHNSONVILLE", "Mar")}, 3),
                      Entry("0121", {"12989", N("VAN DYKE", "Ed ")}, 21), Entry("0110", {"12995", N("BROWN", "Tim")}, 10),
                      Entry("0113", {"40987", N("HILL", "Bob")}, 13), Entry("0114", {"40988", N("HILL", "Ann")}, 14)}},
-        BuilderCase{"SelectedTeamByAttendance",
+        test::BuilderRow{"SelectedTeamByAttendance",
                     [](ViewFixture& f) {
                         QString team = QStringLiteral("07");
                         IndexSelectedTeam(f.app, team, QString());
@@ -183,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
                      Entry("0118", {"07990", N("PRICE", "Eve")}, 18),
                      Entry("0103", {"07993", N("JOHNSONVILLE", "Mar")}, 3)}},
         // Asked: "41" and "x" are no team codes and ask again; "7" becomes "07".
-        BuilderCase{"SelectedTeamAskedByName",
+        test::BuilderRow{"SelectedTeamAskedByName",
                     [](ViewFixture& f) {
                         f.t.dialogs.type("41").type("x").type("7");
                         QString team;
@@ -197,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {Entry("0103", {"07000", N("JOHNSONVILLE", "Mar")}, 3), Entry("0118", {"07000", N("PRICE", "Eve")}, 18),
                      Entry("0119", {"07000", N("QUINN", "Dan")}, 19),
                      Entry("0105", {"07000", N("\xC1LVAREZ", "Jos")}, 5)}},
-        BuilderCase{"TeamAlpha", [](ViewFixture& f) { IndexTeamAlpha(f.app); }, "wcalpha", 50, PrevRule::R,
+        test::BuilderRow{"TeamAlpha", [](ViewFixture& f) { IndexTeamAlpha(f.app); }, "wcalpha", 50, PrevRule::R,
                     {Entry("0112", {"03", Pad("GREEN", 20), Pad("SAM", 20)}, 12),
                      Entry("0111", {"03", Pad("GREEN", 20), Pad("SUE", 20)}, 11),
                      Entry("0102", {"03", Pad("JOHNSON", 20), Pad("MARY", 20)}, 2),

@@ -11,7 +11,6 @@ namespace fennick {
 namespace {
 
 using test::Entry;
-using test::ExpectView;
 using test::ObservedPrevRule;
 using test::Pad;
 using test::Rec;
@@ -65,24 +64,10 @@ TEST(Date8Test, YearMonthDay) {
     }
 }
 
-struct BuilderCase {
-    const char* name;
-    std::function<void(ViewFixture&)> build;
-    const char* kind;
-    int keyLength;
-    PrevRule rule;
-    QList<QByteArray> expected;
-    qint16 cutOff = 3;
-};
-
-class VisitationBuilders : public ::testing::TestWithParam<BuilderCase> {};
+class VisitationBuilders : public ::testing::TestWithParam<test::BuilderRow> {};
 
 TEST_P(VisitationBuilders, EntriesOrderAndKind) {
-    const BuilderCase& c = GetParam();
-    ViewFixture f(test::FixtureRecords(), 12, c.cutOff);
-    c.build(f);
-    ExpectView(f, QString::fromLatin1(c.kind), c.expected, c.keyLength);
-    EXPECT_FALSE(f.t.dialogs.pending());
+    test::CheckBuilderRow(GetParam());
 }
 
 TEST_P(VisitationBuilders, PrevReportKindRule) {
@@ -99,36 +84,37 @@ INSTANTIATE_TEST_SUITE_P(
     Fixture, VisitationBuilders,
     ::testing::Values(
         // Levels A to C without an interview; a blank level is not among them.
-        BuilderCase{"NeedInterview",
-                    [](ViewFixture& f) { IndexNeedInterview(f.app, false); },
-                    "NeedInterview",
-                    32,
-                    PrevRule::None,
-                    {Entry("0109", {"A", N3("BROWN", "TOM")}, 9), Entry("0113", {"A", N3("HILL", "BOB")}, 13),
-                     Entry("0117", {"A", N3("ORTIZ", "RAY")}, 17), Entry("0119", {"A", N3("QUINN", "DAN")}, 19),
-                     Entry("0101", {"A", N3("SMITH", "JOH")}, 1), Entry("0102", {"B", N3("JOHNSON", "MAR")}, 2),
-                     Entry("0120", {"B", N3("YOUNG", "LIZ")}, 20), Entry("0114", {"C", N3("HILL", "ANN")}, 14)}},
-        BuilderCase{"NeedInterviewByTeam",
-                    [](ViewFixture& f) { IndexNeedInterview(f.app, true); },
-                    "WCNeedInterview",
-                    34,
-                    PrevRule::None,
-                    {Entry("0117", {"00A", N3("ORTIZ", "RAY")}, 17), Entry("0120", {"00B", N3("YOUNG", "LIZ")}, 20),
-                     Entry("0101", {"03A", N3("SMITH", "JOH")}, 1), Entry("0102", {"03B", N3("JOHNSON", "MAR")}, 2),
-                     Entry("0119", {"07A", N3("QUINN", "DAN")}, 19), Entry("0109", {"12A", N3("BROWN", "TOM")}, 9),
-                     Entry("0113", {"40A", N3("HILL", "BOB")}, 13), Entry("0114", {"40C", N3("HILL", "ANN")}, 14)}},
+        test::BuilderRow{"NeedInterview",
+                         [](ViewFixture& f) { IndexNeedInterview(f.app, false); },
+                         "NeedInterview",
+                         32,
+                         PrevRule::None,
+                         {Entry("0109", {"A", N3("BROWN", "TOM")}, 9), Entry("0113", {"A", N3("HILL", "BOB")}, 13),
+                          Entry("0117", {"A", N3("ORTIZ", "RAY")}, 17), Entry("0119", {"A", N3("QUINN", "DAN")}, 19),
+                          Entry("0101", {"A", N3("SMITH", "JOH")}, 1), Entry("0102", {"B", N3("JOHNSON", "MAR")}, 2),
+                          Entry("0120", {"B", N3("YOUNG", "LIZ")}, 20), Entry("0114", {"C", N3("HILL", "ANN")}, 14)}},
+        test::BuilderRow{
+            "NeedInterviewByTeam",
+            [](ViewFixture& f) { IndexNeedInterview(f.app, true); },
+            "WCNeedInterview",
+            34,
+            PrevRule::None,
+            {Entry("0117", {"00A", N3("ORTIZ", "RAY")}, 17), Entry("0120", {"00B", N3("YOUNG", "LIZ")}, 20),
+             Entry("0101", {"03A", N3("SMITH", "JOH")}, 1), Entry("0102", {"03B", N3("JOHNSON", "MAR")}, 2),
+             Entry("0119", {"07A", N3("QUINN", "DAN")}, 19), Entry("0109", {"12A", N3("BROWN", "TOM")}, 9),
+             Entry("0113", {"40A", N3("HILL", "BOB")}, 13), Entry("0114", {"40C", N3("HILL", "ANN")}, 14)}},
         // "12:00AM" is no date (Tom Brown); "0/0/00" is one (Ray Ortiz).
-        BuilderCase{"NeedDate",
-                    [](ViewFixture& f) { IndexNeedBaptismDate(f.app); },
-                    "NeedDate",
-                    32,
-                    PrevRule::None,
-                    {Entry("0110", {"A", N3("BROWN", "TIM")}, 10), Entry("0109", {"A", N3("BROWN", "TOM")}, 9),
-                     Entry("0113", {"A", N3("HILL", "BOB")}, 13), Entry("0119", {"A", N3("QUINN", "DAN")}, 19),
-                     Entry("0101", {"A", N3("SMITH", "JOH")}, 1), Entry("0102", {"B", N3("JOHNSON", "MAR")}, 2),
-                     Entry("0115", {"B", N3("NG", "LEE")}, 15)}},
+        test::BuilderRow{"NeedDate",
+                         [](ViewFixture& f) { IndexNeedBaptismDate(f.app); },
+                         "NeedDate",
+                         32,
+                         PrevRule::None,
+                         {Entry("0110", {"A", N3("BROWN", "TIM")}, 10), Entry("0109", {"A", N3("BROWN", "TOM")}, 9),
+                          Entry("0113", {"A", N3("HILL", "BOB")}, 13), Entry("0119", {"A", N3("QUINN", "DAN")}, 19),
+                          Entry("0101", {"A", N3("SMITH", "JOH")}, 1), Entry("0102", {"B", N3("JOHNSON", "MAR")}, 2),
+                          Entry("0115", {"B", N3("NG", "LEE")}, 15)}},
         // Dates set, not baptized; "12:00AM" (Tom Brown, Ed van Dyke) is not a date.
-        BuilderCase{
+        test::BuilderRow{
             "FutureBaptismDate",
             [](ViewFixture& f) { IndexFutureBaptismDate(f.app); },
             "FutureBapDateSet",
@@ -137,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
             {Entry("0117", {"0/0/00  ", N3("ORTIZ", "RAY")}, 17), Entry("0114", {"1/15/51 ", N3("HILL", "ANN")}, 14),
              Entry("0112", {"3/1/26  ", N3("GREEN", "SAM")}, 12), Entry("0120", {"5/4/26  ", N3("YOUNG", "LIZ")}, 20)}},
         // Ed van Dyke has "12:00AM", which is no date: his interview remains.
-        BuilderCase{
+        test::BuilderRow{
             "InterviewRemaining",
             [](ViewFixture& f) { IndexInterviewRemaining(f.app); },
             "InterviewRemain",
@@ -146,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
             {Entry("0115", {"A100", N3("NG", "LEE")}, 15), Entry("0103", {"A301", N3("JOHNSONVILLE", "MAR")}, 3),
              Entry("0110", {"A603", N3("BROWN", "TIM")}, 10), Entry("0104", {"AN04", N3("DE LA CRUZ", "ANA")}, 4),
              Entry("0121", {"AN04", N3("VAN DYKE", "ED ")}, 21)}},
-        BuilderCase{
+        test::BuilderRow{
             "BaptismClass",
             [](ViewFixture& f) { IndexBaptismClass(f.app); },
             "BaptClass",
@@ -156,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
              Entry("0103", {"A301", N3("JOHNSONVILLE", "MAR")}, 3), Entry("0110", {"A603", N3("BROWN", "TIM")}, 10),
              Entry("0104", {"AN04", N3("DE LA CRUZ", "ANA")}, 4), Entry("0121", {"AN04", N3("VAN DYKE", "ED ")}, 21)}},
         // Both limits off: every name after the cut-off whose card is not printed (Tim Brown's is).
-        BuilderCase{
+        test::BuilderRow{
             "InterestCardsAll",
             [](ViewFixture& f) { Cards(f, AnsNo, AnsNo); },
             "IntCard",
@@ -169,17 +155,18 @@ INSTANTIATE_TEST_SUITE_P(
              Entry("0119", {"07", NF("QUINN", "DAN")}, 19), Entry("0105", {"07", NF("\xC1LVAREZ", "JOS\xC9")}, 5),
              Entry("0121", {"12", NF("VAN DYKE", "ED")}, 21), Entry("0114", {"40", NF("HILL", "ANN")}, 14),
              Entry("0113", {"40", NF("HILL", "BOB")}, 13)}},
-        BuilderCase{"InterestCardsFourNightsAndTeam",
-                    [](ViewFixture& f) { Cards(f, AnsYes, AnsYes); },
-                    "IntCard",
-                    50,
-                    PrevRule::None,
-                    {Entry("0112", {"03", NF("GREEN", "SAM")}, 12), Entry("0111", {"03", NF("GREEN", "SUE")}, 11),
-                     Entry("0102", {"03", NF("JOHNSON", "MARY")}, 2), Entry("0101", {"03", NF("SMITH", "JOHN")}, 1),
-                     Entry("0116", {"05", NF("NG", "KIM")}, 16), Entry("0118", {"07", NF("PRICE", "EVE")}, 18),
-                     Entry("0121", {"12", NF("VAN DYKE", "ED")}, 21), Entry("0114", {"40", NF("HILL", "ANN")}, 14)}},
+        test::BuilderRow{
+            "InterestCardsFourNightsAndTeam",
+            [](ViewFixture& f) { Cards(f, AnsYes, AnsYes); },
+            "IntCard",
+            50,
+            PrevRule::None,
+            {Entry("0112", {"03", NF("GREEN", "SAM")}, 12), Entry("0111", {"03", NF("GREEN", "SUE")}, 11),
+             Entry("0102", {"03", NF("JOHNSON", "MARY")}, 2), Entry("0101", {"03", NF("SMITH", "JOHN")}, 1),
+             Entry("0116", {"05", NF("NG", "KIM")}, 16), Entry("0118", {"07", NF("PRICE", "EVE")}, 18),
+             Entry("0121", {"12", NF("VAN DYKE", "ED")}, 21), Entry("0114", {"40", NF("HILL", "ANN")}, 14)}},
         // Without a cut-off, the team limit leaves out the names of team 00.
-        BuilderCase{
+        test::BuilderRow{
             "InterestCardsTeamOnly",
             [](ViewFixture& f) { Cards(f, AnsNo, AnsYes); },
             "IntCard",
@@ -194,15 +181,15 @@ INSTANTIATE_TEST_SUITE_P(
              Entry("0114", {"40", NF("HILL", "ANN")}, 14), Entry("0113", {"40", NF("HILL", "BOB")}, 13)},
             0},
         // By date; "0/0/00" (value 0) and "12:00AM" are not dates.
-        BuilderCase{"BaptismDate",
-                    [](ViewFixture& f) { IndexBaptismDate(f.app); },
-                    "date",
-                    56,
-                    PrevRule::R,
-                    {Entry("0114", {"19510115", NF("HILL", "ANN")}, 14),
-                     Entry("0105", {"20031225", NF("\xC1LVAREZ", "JOS\xC9")}, 5),
-                     Entry("0112", {"20260301", NF("GREEN", "SAM")}, 12),
-                     Entry("0120", {"20260504", NF("YOUNG", "LIZ")}, 20)}}),
+        test::BuilderRow{"BaptismDate",
+                         [](ViewFixture& f) { IndexBaptismDate(f.app); },
+                         "date",
+                         56,
+                         PrevRule::R,
+                         {Entry("0114", {"19510115", NF("HILL", "ANN")}, 14),
+                          Entry("0105", {"20031225", NF("\xC1LVAREZ", "JOS\xC9")}, 5),
+                          Entry("0112", {"20260301", NF("GREEN", "SAM")}, 12),
+                          Entry("0120", {"20260504", NF("YOUNG", "LIZ")}, 20)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(InterestCards, Questions) {
