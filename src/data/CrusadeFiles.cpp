@@ -1,0 +1,258 @@
+#include "data/CrusadeFiles.h"
+
+#include "data/App.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/FileUtil.h"
+#include "data/InfoFile.h"
+#include "data/IniFile.h"
+#include "data/SequentialText.h"
+#include "data/SideFiles.h"
+#include "data/StartScreen.h"
+#include "data/Utilities.h"
+#include "platform/Busy.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "views/Indexes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace fennick {
+
+namespace {
+
+const QString kCrusadeExtension = QStringLiteral("dta");
+const QString kSideExtensions[] = {QStringLiteral("inf"), QStringLiteral("mem"), QStringLiteral("zps")};
+
+QString DataFolder(const App& app) {
+    return QDir(app.program.ProgramDir).filePath(QStringLiteral("data"));
+}
+
+FileDialogSpec CrusadeDialog(const App& app, const QString& filter) {
+    FileDialogSpec spec;
+    spec.title = kAppTitle + QStringLiteral(": Create a New Crusade or Select an Existing Crusade");
+    spec.filter = filter;
+    spec.filterIndex = 1;
+    spec.initialDir = DataFolder(app);
+    spec.hideReadOnly = true;
+    return spec;
+}
+
+// The data folder must exist before the dialog opens in it; it is made when missing.
+bool PrepareDataFolder(App& app) {
+    if (QFileInfo(DataFolder(app)).isDir() || QDir().mkpath(DataFolder(app))) return true;
+    app.dialogs().msgBox(
+        CommonErrorText(VbError(err::PathNotFound, QStringLiteral("Path not found: ") + DataFolder(app)),
+                        kSourceFennick3),
+        Buttons::OK, Icon::None, QStringLiteral("Error"));
+    return false;
+}
+
+// The loaded crusade, if any, is closed completely before another one is opened, so
+// that none of its tables can reach the other crusade's files.
+void CloseLoadedCrusade(App& app) {
+    if (app.crusade.FileIsOpen || app.crusade.file.isOpen()) CloseCrusade(app);
+    app.crusade.FileIsOpen = false;
+}
+
+void EmptyTables(Crusade& c) {
+    c.ZipTable = QList<QByteArray>(kZipSlots);
+    c.ZipCount = 0;
+    c.ZipFileUnreadable = false;
+    c.MemberNames = QList<QByteArray>(1);
+    c.MemberCount = 0;
+    c.MemberFileUnreadable = false;
+}
+
+void ForgetCrusade(App& app) {
+    Crusade& c = app.crusade;
+    CloseDataFile(app);
+    EmptyTables(c);
+    EmptyView(app.view);
+    app.view.ReportKind.clear();
+    c.RecCount = 0;
+    c.CurRecNo = 0;
+    c.FileIsOpen = false;
+    c.NewEmptyFile = false;
+    c.AddMode = false;
+    c.CreatedThisRun = false;
+}
+
+CrusadeChoice OpenChosenCrusade(App& app, const QString& path, StartScreen* start) {
+    CloseLoadedCrusade(app);
+    BusyGuard busy(app.platform.busy);
+    if (!OpenCrusade(app, path)) {
+        app.msg.MsgText = QStringLiteral("NoFileSelected");
+        return CrusadeChoice::Cancelled;
+    }
+    if (start) {
+        start->setText(QStringLiteral("lblLastCrusadeName"), QStringLiteral("Loading ") + app.settings.CrusadeName);
+        start->repaint();
+    }
+    RepairCrusade(app);
+    SaveIniFile(app);
+    app.msg.MsgText = QStringLiteral("oldfileselected");
+    return CrusadeChoice::Existing;
+}
+
+// Takes the settings body of a prior crusade's settings file: its teams, Sabbath
+// meetings, decisions, churches, sermons and sound switch, none of its header values.
+void ImportPriorSettings(App& app, const QString& chosen) {
+    SetDefaultInfo(app);
+    const QString path = FindFileNoCase(chosen.left(chosen.size() - 3) + QStringLiteral("inf"));
+    if (path.isEmpty()) return;
+    try {
+        SequentialTextReader in = SequentialTextReader::fromFile(path);
+        QString versionLine;
+        for (int line = 1; line <= 9 && !in.atEnd(); ++line) versionLine = in.readItem();
+        ReadInfoBody(app, in, InfoTeamLines(InfoVersionValue(versionLine)));
+    } catch (const VbError&) {
+        // An unreadable file leaves the defaults.
+    }
+}
+
+void AskForPriorSettings(App& app) {
+    app.msg.MsgText = QStringLiteral("You can choose to use the Infomation settings from a prior meeting for:") +
+                      NewLine + QStringLiteral("Decisions, Churches, Sermons and etc.") + NewLine +
+                      QStringLiteral("Or you can choose to use the default settings.") + NewLine + NewLine +
+                      QStringLiteral("Would you like to import the information from a prior meeting?");
+    const int answer =
+        app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::None, QStringLiteral("Select Preferences Option"));
+    if (answer != AnsYes) {
+        SetDefaultInfo(app);
+        return;
+    }
+    const auto prior =
+        app.dialogs().openFile(CrusadeDialog(app, QStringLiteral("Crusade Files (*.inf)|*.inf|Crusade Files")));
+    if (prior)
+        ImportPriorSettings(app, *prior);
+    else
+        SetDefaultInfo(app);
+}
+
+CrusadeChoice CreateCrusade(App& app, const QString& path) {
+    CloseLoadedCrusade(app);
+    ForgetCrusade(app);
+    CrusadeSettings& s = app.settings;
+    s.CrusadeName = CrusadeNameOf(path);
+    s.CrusadeDate = ShortDate(app.clock().today());
+    SetDataFile(app, path);
+    s.ReservedDirection = QStringLiteral("DOWN");
+    s.ReservedNumber = 9999;
+    s.BackupPath.clear();
+    SaveIniFile(app);
+
+    AskForPriorSettings(app);
+
+    s.LastMeeting = 1;
+    s.TotalAttendNum = 1;
+    s.PrintCutOff = 0;
+    SaveInfoFile(app);
+    app.view.ReportKind = QStringLiteral("unsorted");
+
+    OpenDataFile(app);
+    app.crusade.CreatedThisRun = true;
+    app.crusade.AddMode = true;
+    if (s.ReligionNames[1].isEmpty()) SetDefaultInfo(app);
+    app.crusade.NewEmptyFile = true;
+    app.msg.MsgText.clear();
+    return CrusadeChoice::Created;
+}
+
+void RefuseName(App& app, const QString& chosen) {
+    app.dialogs().msgBox(QStringLiteral("A crusade file must be named with the extension \".dta\".") + NewLine +
+                             QStringLiteral("\"") + FileTitle(chosen) +
+                             QStringLiteral("\" cannot be used as a crusade file."),
+                         Buttons::OK, Icon::Exclamation);
+    app.msg.MsgText = QStringLiteral("NoFileSelected");
+}
+
+}  // namespace
+
+QString CrusadeNameOf(const QString& dataFile) {
+    const QString title = FileTitle(dataFile);
+    return title.left(std::max<qsizetype>(0, title.size() - 4));
+}
+
+QString NewCrusadeFileName(const QString& chosen) {
+    const QString title = FileTitle(chosen);
+    const qsizetype dot = title.lastIndexOf(u'.');
+    if (dot < 0) return title.isEmpty() ? QString() : chosen + u'.' + kCrusadeExtension;
+    if (dot == 0) return QString();  // ".dta" alone names no crusade
+    const QString ext = title.mid(dot + 1);
+    if (ext.isEmpty()) return chosen + kCrusadeExtension;
+    return ext.compare(kCrusadeExtension, Qt::CaseInsensitive) == 0 ? chosen : QString();
+}
+
+CrusadeChoice SelectCrusade(App& app, StartScreen* start) {
+    app.msg.MsgText = QStringLiteral("NoFileSelected");
+    if (!PrepareDataFolder(app)) return CrusadeChoice::Cancelled;
+
+    const auto chosen =
+        app.dialogs().openFile(CrusadeDialog(app, QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files")));
+    if (!chosen || chosen->isEmpty()) return CrusadeChoice::Cancelled;
+
+    const QString path = NewCrusadeFileName(*chosen);
+    if (path.isEmpty()) {
+        RefuseName(app, *chosen);
+        return CrusadeChoice::Cancelled;
+    }
+    // A crusade copied from another system may carry an upper-case name.
+    const QString existing = FindFileNoCase(path);
+    if (!existing.isEmpty()) return OpenChosenCrusade(app, existing, start);
+    return CreateCrusade(app, path);
+}
+
+bool OpenCrusade(App& app, const QString& dataFile) {
+    ForgetCrusade(app);
+    SetDataFile(app, dataFile);
+    try {
+        if (!LoadInfoFile(app)) {
+            ForgetCrusade(app);
+            return false;
+        }
+        OpenDataFile(app);
+        LoadZips(app);
+        LoadMembers(app);
+    } catch (const VbError&) {
+        ForgetCrusade(app);
+        throw;
+    }
+    app.crusade.FileIsOpen = true;
+    return true;
+}
+
+void RepairCrusade(App& app) {
+    if (app.hooks.fixFiles) app.hooks.fixFiles();
+    if (app.view.ReportKind != QStringLiteral("alpha")) IndexAlpha(app);
+}
+
+void CloseCrusade(App& app) {
+    Crusade& c = app.crusade;
+    const bool loaded = c.FileIsOpen || c.file.isOpen();
+    CloseDataFile(app);
+
+    const QString dataFile = app.program.DataFile;
+    const bool neverUsed = app.view.ReportCount == 0 && c.NewEmptyFile && c.CreatedThisRun &&
+                           QFileInfo(dataFile).isFile() && QFileInfo(dataFile).size() == 0;
+    if (neverUsed) {
+        app.dialogs().msgBox(QStringLiteral("There are no records in the file.") + NewLine +
+                                 QStringLiteral("This file will be deleted and you must start over with another new "
+                                                "file next time you start Fennick"),
+                             Buttons::OK, Icon::Critical, QStringLiteral("Exit Fennick"));
+        QFile::remove(dataFile);
+        const QString base = dataFile.left(dataFile.size() - 3);
+        for (const QString& ext : kSideExtensions) QFile::remove(base + ext);
+        QFile::remove(IniFilePath(app));
+        throw ProgramEnd{};
+    }
+    if (!loaded) return;
+    SaveIniFile(app);
+    SaveInfoFile(app);
+    if (c.MemberCount > 0) SaveMembers(app);
+    SaveZips(app);
+}
+
+}  // namespace fennick

@@ -1,0 +1,47 @@
+#pragma once
+// Choosing, opening and closing a crusade: the set of files that share one base name in
+// one folder (the data file ".dta" and its "inf", "mem" and "zps" side files).
+
+#include <QString>
+
+namespace fennick {
+
+class App;
+class StartScreen;
+
+enum class CrusadeChoice {
+    Cancelled,  // nothing was chosen ("NoFileSelected" in MsgText)
+    Existing,   // an existing crusade was opened ("oldfileselected")
+    Created,    // a new crusade was created; NewEmptyFile and AddMode are set
+};
+
+// The start screen's "New File": the file dialog opens in the program's data folder; an
+// existing data file is opened (closing the loaded crusade first), a new name creates a
+// crusade, optionally with the settings of a prior one. A new name without an extension
+// gets ".dta"; any other extension is refused. start shows "Loading ..." when given.
+CrusadeChoice SelectCrusade(App& app, StartScreen* start = nullptr);
+
+// Loads the crusade of dataFile: settings, data file, zip table, member list, in this
+// order, over an emptied view and emptied tables. Returns false, with nothing loaded and
+// the data file closed, when the settings reader refused the crusade or a file could not
+// be opened (VbError passes to the caller after the data file is closed).
+bool OpenCrusade(App& app, const QString& dataFile);
+
+// The repair pass over the opened crusade; it leaves the alphabetical view built. While
+// the repair pass is not installed the alphabetical view is built directly.
+void RepairCrusade(App& app);
+
+// Closes the crusade. A crusade created in this run that never received a record is
+// deleted (its own four files and the ini file) after a warning, and the program ends
+// (ProgramEnd). Otherwise a loaded crusade has its ini, settings, member and zip files
+// written (an empty list or table writes nothing).
+void CloseCrusade(App& app);
+
+// The crusade name of a data file: its file name less the last four characters.
+QString CrusadeNameOf(const QString& dataFile);
+
+// The data file name a new crusade gets for the name chosen: ".dta" appended to a name
+// without an extension; empty when the name has another extension or no base name.
+QString NewCrusadeFileName(const QString& chosen);
+
+}  // namespace fennick

@@ -1,0 +1,235 @@
+#include "CrusadeOnDisk.h"
+#include "FakePlatform.h"
+#include "FakeScreen.h"
+#include "RecordBuilder.h"
+#include "data/Errors.h"
+#include "data/IniFile.h"
+#include "data/SideFiles.h"
+#include "data/StartScreen.h"
+#include "data/StartUp.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+class FakeStartScreen : public StartScreen {
+public:
+    void setText(const QString& c, const QString& t) override { texts[c] = t; }
+    QString text(const QString& c) const override { return texts.value(c); }
+    void setVisible(const QString& c, bool v) override { hidden[c] = !v; }
+    bool isVisible(const QString& c) const override { return !hidden.value(c); }
+    void setEnabled(const QString& c, bool e) override { disabled[c] = !e; }
+    void repaint() override { paintedTexts << texts.value(QStringLiteral("lblLastCrusadeName")); }
+
+    QMap<QString, QString> texts;
+    QMap<QString, bool> hidden;
+    QMap<QString, bool> disabled;
+    QStringList paintedTexts;
+};
+
+const QString kNoFile = QStringLiteral(
+    "Fennick could not find a Meeting data file.  \r\nYou must select 'New' to either create a new meeting file "
+    "or search for an existing file.");
+const QString kNoPrinter = QStringLiteral(
+    "There is no printer attached to your computer\r\nYou will not be able to print reports with Fennick.");
+
+class StartUpTest : public ::testing::Test {
+protected:
+    TestApp t;
+    App& app = t.app;
+    FakeStartScreen screen;
+    bool printer = true;
+    int repairs = 0;
+
+    StartUpTest() {
+        app.hooks.fixFiles = [this] { ++repairs; };
+    }
+    void load() {
+        frmSplash_Load(app, screen, [this] { return printer; });
+    }
+    void expectNoFileState() {
+        EXPECT_TRUE(screen.hidden.value("btnLastCrusade"));
+        EXPECT_TRUE(screen.hidden.value("LineLastCrusadeTop"));
+        EXPECT_TRUE(screen.hidden.value("LineLastCrusadeLeft"));
+        EXPECT_FALSE(app.crusade.FileIsOpen);
+        EXPECT_FALSE(app.crusade.file.isOpen());
+        // A key (or a click on a label) does nothing then.
+        EXPECT_FALSE(frmSplash_KeyPress(app, screen));
+        EXPECT_EQ(repairs, 0);
+    }
+    QString springFile() {
+        CrusadeSpec s;
+        s.records = {Person("0012", "Mary", "Smith"), Person("0013", "John", "Adams")};
+        s.members = {MemberEntry("0040", "Brown", "Ann")};
+        s.zips = {ZipEntry("62701", "IL", "03", "Springfield", 2), ZipEntry("62702", "IL", "04", "Springfield", 1)};
+        s.lastMeeting = 5;
+        return WriteCrusade(t, t.path("data"), QStringLiteral("spring"), s);
+    }
+};
+
+TEST_F(StartUpTest, WithoutAnIniFileTheStartScreenOffersOnlyNewAndExit) {
+    load();
+    EXPECT_EQ(screen.texts.value("lblVersion"), QStringLiteral("Version 2.5.86"));
+    EXPECT_EQ(screen.texts.value("lblProductName"), QStringLiteral("Fennick"));
+    ASSERT_EQ(t.dialogs.messages(), QStringList{kNoFile});
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("No File Present"));
+    EXPECT_EQ(t.dialogs.last().icon, Icon::Information);
+    EXPECT_EQ(app.program.ShowButtonLabels, -1);
+    EXPECT_TRUE(t.sound.played.isEmpty()) << "the greeting needs the ini file";
+    expectNoFileState();
+}
+
+TEST_F(StartUpTest, AnIniNamingADeletedCrusadeTakesTheNoFilePath) {
+    const QString file = springFile();
+    WriteIni(t, file);
+    QFile::remove(file);
+    load();
+    EXPECT_EQ(t.dialogs.messages(), QStringList{kNoFile});
+    ASSERT_EQ(t.sound.played.size(), 1);
+    EXPECT_TRUE(t.sound.played[0].endsWith(QStringLiteral("S06.wav")));
+    expectNoFileState();
+}
+
+TEST_F(StartUpTest, TheLastCrusadeIsLoadedAndAKeyOpensIt) {
+    const QString file = springFile();
+    WriteIni(t, file);
+    for (bool printerInstalled : {true, false}) {
+        SCOPED_TRACE(printerInstalled);
+        t.dialogs.clear();
+        repairs = 0;
+        printer = printerInstalled;
+        load();
+        EXPECT_EQ(app.program.DataFile, file);
+        EXPECT_EQ(app.settings.CrusadeName, QStringLiteral("spring"));
+        EXPECT_EQ(app.crusade.RecCount, 2);
+        EXPECT_EQ(app.crusade.ZipCount, 2);
+        EXPECT_EQ(app.crusade.MemberCount, 1);
+        EXPECT_TRUE(app.crusade.FileIsOpen);
+        EXPECT_FALSE(screen.hidden.value("btnLastCrusade"));
+        EXPECT_EQ(screen.texts.value("lblLastCrusadeName"), QStringLiteral("spring:  Meeting #5"));
+        EXPECT_EQ(t.dialogs.messages(), printerInstalled ? QStringList{} : QStringList{kNoPrinter});
+        EXPECT_EQ(repairs, 0) << "the repair pass waits for the user's choice";
+
+        ASSERT_TRUE(frmSplash_KeyPress(app, screen));
+        EXPECT_EQ(repairs, 1);
+        EXPECT_EQ(screen.paintedTexts.last(), QStringLiteral("Loading spring:  Meeting #5"));
+        EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
+        EXPECT_EQ(app.view.ReportCount, 2);
+    }
+}
+
+TEST_F(StartUpTest, ACrusadeThatCannotBeLoadedLeavesTheNoFileState) {
+    // A settings file of an old version asks to convert the data file; the conversion
+    // cannot write its working copy, so the crusade is not opened.
+    const QString file = springFile();
+    QList<QByteArray> inf = FileLines(t.path("data/spring.inf"));
+    inf[8] = "version 2.3.0";
+    QByteArray bytes;
+    for (const QByteArray& l : inf) bytes += l + "\r\n";
+    WriteFileBytes(t.path("data/spring.inf"), bytes);
+    WriteFileBytes(file, QByteArray(371, 'x'));
+    QDir().mkpath(t.path("data/TempConvert.dta/blocked"));
+    WriteIni(t, file);
+    t.dialogs.answer(AnsOK);
+
+    load();
+    EXPECT_FALSE(t.dialogs.pending());
+    EXPECT_GE(t.dialogs.messages().size(), 2);
+    expectNoFileState();
+}
+
+TEST_F(StartUpTest, NewFileAndExitFromTheStartScreen) {
+    // "New File" cancelled: the start screen stays.
+    t.dialogs.choose(std::nullopt);
+    EXPECT_EQ(btSelect_Click(app, screen), CrusadeChoice::Cancelled);
+
+    // A new crusade, then its first record is begun on the main window.
+    t.dialogs.choose(t.path("data/autumn")).answer(AnsNo);
+    ASSERT_EQ(btSelect_Click(app, screen), CrusadeChoice::Created);
+    FakeScreen main;
+    int addCommands = 0;
+    app.hooks.startAddMode = [&] { ++addCommands; };
+    app.crusade.CurRecord.FName = "Left over";
+    BeginFirstRecord(app, main);
+    EXPECT_EQ(main.text("Attendance"), QStringLiteral("1") + QString(39, u'-'));
+    EXPECT_EQ(app.crusade.CurRecord.Attendance.bytes(), "1" + QByteArray(39, '-'));
+    EXPECT_TRUE(app.crusade.CurRecord.FName.isBlank());
+    EXPECT_TRUE(app.crusade.OrigRecord == app.crusade.CurRecord);
+    EXPECT_EQ(addCommands, 1);
+
+    // "Exit" closes the crusade (the new one is removed) and ends the program.
+    EXPECT_THROW(btnExitFennick_Click(app), ProgramEnd);
+    EXPECT_FALSE(QFileInfo::exists(t.path("data/autumn.dta")));
+}
+
+TEST_F(StartUpTest, ExitWritesTheLoadedCrusade) {
+    const QString file = springFile();
+    WriteIni(t, file);
+    load();
+    app.settings.LastMeeting = 7;
+    EXPECT_THROW(btnExitFennick_Click(app), ProgramEnd);
+    EXPECT_EQ(FileLines(t.path("data/spring.inf")).value(2), " 7");
+}
+
+TEST_F(StartUpTest, ThePreparedProgramFolder) {
+    QTemporaryDir outside;
+    WriteFileBytes(QDir(outside.path()).filePath("keep.ex_"), "outside");
+    WriteFileBytes(QDir(outside.path()).filePath("setup.exe"), "outside");
+
+    struct Case {
+        const char* name;
+        bool tempFiles;   // a temp folder with files
+        bool linkedTemp;  // temp is a link to a folder outside
+        bool dataFolder;  // the data folder exists already
+        int messages;
+    };
+    const Case cases[] = {
+        {"fresh", false, false, false, 1},
+        {"ready", false, false, true, 0},
+        {"temp files", true, false, true, 1},
+        {"temp link", false, true, true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestApp f;
+        const QDir program(f.path("Fennick"));
+        f.app.program.ProgramDir = program.path();
+        QDir().mkpath(program.path());
+        if (c.dataFolder) program.mkpath("data");
+        if (c.tempFiles) {
+            program.mkpath("temp");
+            WriteFileBytes(program.filePath("temp/a.tmp"), "x");
+        }
+        if (c.linkedTemp) QFile::link(outside.path(), program.filePath("temp"));
+        WriteFileBytes(program.filePath("fennick.ex_"), "leftover");
+        WriteFileBytes(program.filePath("setup.exe"), "leftover");
+        WriteFileBytes(program.filePath("notes.txt"), "mine");
+
+        PrepareProgramFolder(f.app);
+        EXPECT_EQ(QDir::currentPath(), program.path());
+        EXPECT_EQ(f.dialogs.messages().size(), c.messages);
+        if (c.messages) {
+            EXPECT_TRUE(f.dialogs.messages()[0].startsWith(
+                QStringLiteral("Fennick has created a folder named 'Data' in the 'Fennick' program folder.")));
+        }
+        EXPECT_TRUE(QFileInfo(program.filePath("data")).isDir());
+        EXPECT_EQ(QFileInfo::exists(program.filePath("temp")), c.linkedTemp);
+        EXPECT_FALSE(QFileInfo::exists(program.filePath("fennick.ex_")));
+        EXPECT_FALSE(QFileInfo::exists(program.filePath("setup.exe")));
+        EXPECT_TRUE(QFileInfo::exists(program.filePath("notes.txt")));
+        EXPECT_TRUE(f.app.program.AskCanada);
+        EXPECT_TRUE(f.app.program.DropFilterOnExit);
+        // Nothing outside the program folder was touched.
+        EXPECT_EQ(QDir(outside.path()).entryList(QDir::Files).size(), 2);
+    }
+}
+
+}  // namespace
