@@ -24,6 +24,9 @@ struct Hooks {
     std::function<void()> fixFiles;
     // The main window's return to all names.
     std::function<void()> showAll;
+    // Add mode's "Cancel and Exit", run when the main window closes in add mode; leaves
+    // "dontexit" in MsgAnswer when the user chooses to stay.
+    std::function<void()> cancelAddMode;
     // The attendance filter dialog (modal); leaves "equal", "atleast" or "cancel" in
     // ScratchVar.
     std::function<void()> showAttendanceFilters;

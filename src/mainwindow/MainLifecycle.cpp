@@ -1,0 +1,246 @@
+#include "mainwindow/MainLifecycle.h"
+
+#include "data/App.h"
+#include "data/CrusadeFiles.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/IniFile.h"
+#include "data/RecentFiles.h"
+#include "data/RecordDisplay.h"
+#include "data/StartUp.h"
+#include "data/Text.h"
+#include "data/Utilities.h"
+#include "mainwindow/MainScreen.h"
+#include "mainwindow/SaveRecord.h"
+#include "platform/Busy.h"
+#include "platform/Dialogs.h"
+
+#include <QFileInfo>
+
+namespace fennick {
+
+namespace {
+
+const QString kEdit = QStringLiteral("edit");
+
+// The fields a view highlights, in the order their colour is put back.
+const char* const kColouredFields[] = {"Advertising",    "Address",    "Age",      "Attend", "Attendance", "BaptDate",
+                                       "chkMarkToVisit", "Class",      "IntLevel", "Last",   "LName",      "MailList",
+                                       "Notes",          "WorkerCode", "RelPref",  "Zip"};
+
+void FillChurchList(App& app, MainScreen& screen) {
+    QStringList churches;
+    for (int i = 1; i <= 14; ++i) churches << app.settings.ReligionNames[size_t(i)];
+    screen.setItems(QStringLiteral("RelPref"), churches);
+}
+
+// Saves the record on screen; with an empty view there is no record to save.
+bool SaveShownRecord(App& app, MainScreen& screen) {
+    return app.view.ReportCount == 0 || SaveCurrentRecord(app, screen);
+}
+
+// A new name being entered: add mode with its own layout on screen. It is not a record
+// yet, so it is neither saved nor replaced by a reread.
+bool AddEntryOnScreen(App& app, MainScreen& screen) {
+    return app.crusade.AddMode && screen.isVisible(QStringLiteral("MtgNum"));
+}
+
+// What the user typed is saved before the screen is read again, provided the screen
+// still shows the current record: a record another window moved to is never written
+// with this screen's fields.
+bool KeepTypedChanges(App& app, MainScreen& screen) {
+    if (app.view.ReportCount == 0) return true;
+    if (qint32(Val(screen.text(QStringLiteral("RecordPos")))) != app.crusade.CurRecNo) return true;
+    return SaveCurrentRecord(app, screen);
+}
+
+void Redisplay(App& app, MainScreen& screen, bool typedChanges) {
+    screen.setText(QStringLiteral("mPrCut"), CutOffCaption(app));
+    if (AddEntryOnScreen(app, screen)) return;
+    if (typedChanges && !KeepTypedChanges(app, screen)) return;
+    ShowDecisionNames(app, screen);
+    ShowCurrentRecord(app, screen);
+}
+
+bool CloseDown(App& app, MainScreen& screen) {
+    QuitHelp(app);
+    if (app.crusade.AddMode && app.hooks.cancelAddMode) app.hooks.cancelAddMode();
+    if (app.msg.MsgAnswer == QStringLiteral("dontexit")) {
+        app.msg.MsgAnswer.clear();
+        return false;
+    }
+    // A name still being added has no record of its own yet; it is not written.
+    if (!app.crusade.AddMode && !SaveShownRecord(app, screen)) return false;
+    app.msg.MsgText.clear();
+    CloseCrusade(app);
+    return true;
+}
+
+// Opens the crusade of dataFile in place of the closed one; false after a message.
+bool OpenInPlace(App& app, const QString& dataFile) {
+    try {
+        if (!OpenCrusade(app, dataFile)) return false;
+    } catch (const VbError& e) {
+        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
+        return false;
+    }
+    RepairCrusade(app);
+    SaveIniFile(app);
+    return true;
+}
+
+}  // namespace
+
+void Form_Load(App& app, MainScreen& screen) {
+    InitHelp(app);
+    LoadRecentFiles(app, screen);
+    if (app.crusade.FileIsOpen) screen.setEnabled(QStringLiteral("mnuEditMode"), false);
+    FillChurchList(app, screen);
+    app.mainWindow.PrevIndexPos = 1;
+}
+
+void Form_Activate(App& app, MainScreen& screen, bool typedChanges) {
+    app.mainWindow.NotesCautionPending = true;
+    QString& mode = app.program.ScreenMode;
+    if (mode == QStringLiteral("attendupdate") || mode == QStringLiteral("Appointment")) {
+        mode = kEdit;
+        return;
+    }
+    Redisplay(app, screen, typedChanges);
+    mode = kEdit;
+    screen.setVisible(QStringLiteral("lblShowButtonLabels"),
+                      screen.isVisible(QStringLiteral("btnExcel")) && app.program.ShowButtonLabels != 0);
+}
+
+void Form_GotFocus(App& app, MainScreen& screen, bool typedChanges) {
+    Redisplay(app, screen, typedChanges);
+    app.program.ScreenMode = kEdit;
+}
+
+void Form_LostFocus(App& app, MainScreen& screen) {
+    app.program.ScreenMode = kEdit;
+    for (const char* b : {"btnSaveNew", "btnSaveExit", "btnCancelNew"}) screen.setVisible(QLatin1String(b), false);
+}
+
+void Form_Deactivate(App& app) {
+    app.program.ScreenMode = kEdit;
+}
+
+void Form_MouseUp(MainScreen& screen, int button) {
+    if (button == 2) screen.popupMenu(QStringLiteral("mnuEdit"));
+}
+
+bool Form_Unload(App& app, MainScreen& screen) {
+    return CloseDown(app, screen);
+}
+
+bool mnuExit_Click(App& app, MainScreen& screen) {
+    return CloseDown(app, screen);
+}
+
+void ResetBackColor(MainScreen& screen) {
+    for (const char* f : kColouredFields) screen.setBackColor(QLatin1String(f), kWhite);
+    for (int i = 0; i <= 8; ++i) screen.setBackColor(QStringLiteral("Dec(%1)").arg(i), kWhite);
+}
+
+void SetBackColor(MainScreen& screen) {
+    ResetBackColor(screen);
+}
+
+void ShowDecisionNames(App& app, MainScreen& screen) {
+    for (int n = 1; n <= 9; ++n) {
+        const QString box = QStringLiteral("Dec(%1)").arg(n - 1);
+        screen.setText(box, app.settings.DecisionNames[size_t(n)]);
+        screen.setValue(box, 0);
+    }
+}
+
+QString CutOffCaption(const App& app) {
+    return QStringLiteral("Printer Cutoff Point (Meeting ") + Plain(app.settings.PrintCutOff) + QStringLiteral(")");
+}
+
+QString AboutText() {
+    return kAppTitle + NewLine +
+           QStringLiteral("Version %1.%2  Release %3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision) +
+           NewLine + kProductComments + NewLine + NewLine + kCompanyName + NewLine + kLegalCopyright;
+}
+
+void mnuAbout_Click(App& app) {
+    app.dialogs().msgBox(AboutText());
+}
+
+bool ShowCurrentRecord(App& app, MainScreen& screen) {
+    if (!ReadCurrentRecord(app)) return false;
+    ShowRecord(app, screen);
+    app.mainWindow.EnteredRNum = screen.text(QStringLiteral("RNum"));
+    QString title;
+    ShowListCaption(app, screen, title);
+    return true;
+}
+
+void ChgRec_Click(App& app, MainScreen& screen, int index) {
+    if (app.msg.MsgAnswer == QStringLiteral("dontexit")) {
+        app.msg.MsgAnswer.clear();
+        return;
+    }
+    app.mainWindow.PrevIndexPos = app.view.CurIndexPos;
+    if (!SaveShownRecord(app, screen)) return;
+    MoveToRecord(app, index);
+    app.mainWindow.EnteredRNum = screen.text(QStringLiteral("RNum"));
+}
+
+void mnuNextRecord_Click(App& app, MainScreen& screen) {
+    if (SaveShownRecord(app, screen)) ChgRec_Click(app, screen, 2);
+}
+
+void mnuPreviousRec_Click(App& app, MainScreen& screen) {
+    if (SaveShownRecord(app, screen)) ChgRec_Click(app, screen, 1);
+}
+
+void mnuRecentFile_Click(App& app, MainScreen& screen, int index) {
+    const QString path = screen.text(QStringLiteral("mnuRecentFile(%1)").arg(index));
+    if (path.isEmpty() || !SaveShownRecord(app, screen)) return;
+    if (!QFileInfo(path).isFile()) {
+        app.dialogs().msgBox(QStringLiteral("The crusade file ") + path + QStringLiteral(" no longer exists."),
+                             Buttons::OK, Icon::Exclamation);
+        return;
+    }
+    const QString previous = app.program.DataFile;
+    if (QFileInfo(path) == QFileInfo(previous)) return;
+
+    BusyGuard busy(app.platform.busy);
+    CloseCrusade(app);
+    if (OpenInPlace(app, path))
+        AddRecentFile(app, screen, path);
+    else if (!OpenInPlace(app, previous))
+        return;
+    FillChurchList(app, screen);
+    app.mainWindow.PrevIndexPos = 1;
+    Redisplay(app, screen, false);
+}
+
+void mnuPrintManual_Click(App& app, MainScreen& screen) {
+    if (SaveShownRecord(app, screen)) OpenManual(app);
+}
+
+void mnuHelpFiles_Click(App& app) {
+    ShowHelpContents(app);
+}
+
+void mnuShortcuts_Click(App& app) {
+    ShowHelpContext(app, kHelpShortcuts);
+}
+
+void EntInd_GotFocus(MainScreen& screen) {
+    screen.setFocus(QStringLiteral("SearchBox"));
+}
+
+void SDAIdent_GotFocus(MainScreen& screen) {
+    screen.setFocus(QStringLiteral("SearchBox"));
+}
+
+void Label17_DblClick(MainScreen& screen) {
+    screen.setText(QStringLiteral("Notes"), QString());
+}
+
+}  // namespace fennick
