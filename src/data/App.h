@@ -33,6 +33,12 @@ struct Hooks {
     // The decision picker (modal), with decision d offered (0 for none). OK sets
     // ReportKind to "decision" followed by a blank and the chosen number.
     std::function<void(int d)> showDecisionPicker;
+    // Dialogs of the attendance subsystem over the main window, set once they exist: the
+    // appointment dialog (the Class box), the per-record attendance editor (the Attendance
+    // box) and the prayer-request entry (a double click in Notes).
+    std::function<void()> showAppointment;
+    std::function<void()> showAttendanceUpdate;
+    std::function<void()> enterPrayer;
     // The main window as a record screen; null while it does not exist.
     MainScreen* editForm = nullptr;
 };

@@ -22,6 +22,18 @@ std::optional<QString> Opt(const char* s) {
     return s ? std::optional<QString>(QString::fromUtf8(s)) : std::nullopt;
 }
 
+// Each case: a text and what the rule makes of it.
+template <typename Rule>
+void ExpectTexts(Rule rule, std::initializer_list<TextCase> cases) {
+    for (const TextCase& c : cases) EXPECT_EQ(rule(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
+}
+
+// Each case: a text and what the check accepts it as (nullptr: refused).
+template <typename Check>
+void ExpectAccepted(Check check, std::initializer_list<TextCase> cases) {
+    for (const TextCase& c : cases) EXPECT_EQ(check(QString::fromUtf8(c.in)), Opt(c.out)) << c.in;
+}
+
 // --- Address -----------------------------------------------------------------------------------
 
 class AddressTest : public testing::TestWithParam<TextCase> {};
@@ -74,13 +86,12 @@ INSTANTIATE_TEST_SUITE_P(FieldRules, PhoneTest,
 // --- First name / city -------------------------------------------------------------------
 
 TEST(FieldRules, ProperFirstText) {
-    const TextCase cases[] = {{"mary", "Mary"},
-                              {"", "Unknown"},
-                              {"  ", "Unknown"},
-                              {" mcDonald", "McDonald"},
-                              {"\xc3\xa9mile", "\xc3\x89mile"},
-                              {"Ann marie", "Ann marie"}};
-    for (const auto& c : cases) EXPECT_EQ(ProperFirstText(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
+    ExpectTexts(ProperFirstText, {{"mary", "Mary"},
+                                  {"", "Unknown"},
+                                  {"  ", "Unknown"},
+                                  {" mcDonald", "McDonald"},
+                                  {"\xc3\xa9mile", "\xc3\x89mile"},
+                                  {"Ann marie", "Ann marie"}});
 }
 
 // --- Zip and postal code ---------------------------------------------------------------------
@@ -148,35 +159,48 @@ TEST(FieldRules, FindZipEntryMatchesTheKeyOnly) {
 // --- Registration number, team, interest level -------------------------------------------------
 
 TEST(FieldRules, RegistrationNumbers) {
-    struct Case {
-        const char* in;
-        const char* out;
-    };
-    const Case cases[] = {{"12", "0012"},    {"7", "0007"},    {" 0042 ", "0042"}, {"9999", "9999"},   {"0", "0000"},
-                          {"-5", nullptr},   {"1.5", nullptr}, {"1e3", nullptr},   {"12345", nullptr}, {"12a", nullptr},
-                          {"&H1F", nullptr}, {"", nullptr},    {"1 2", nullptr}};
-    for (const auto& c : cases) EXPECT_EQ(ParseRegNumber(QString::fromUtf8(c.in)), Opt(c.out)) << c.in;
+    ExpectAccepted(ParseRegNumber, {{"12", "0012"},
+                                    {"7", "0007"},
+                                    {" 0042 ", "0042"},
+                                    {"9999", "9999"},
+                                    {"0", "0000"},
+                                    {"-5", nullptr},
+                                    {"1.5", nullptr},
+                                    {"1e3", nullptr},
+                                    {"12345", nullptr},
+                                    {"12a", nullptr},
+                                    {"&H1F", nullptr},
+                                    {"", nullptr},
+                                    {"1 2", nullptr}});
 }
 
 TEST(FieldRules, TeamCodes) {
-    struct Case {
-        const char* in;
-        const char* out;
-    };
-    const Case cases[] = {{"7", "07"},     {"5", "05"},     {"05", "05"},     {"", "00"},      {"00", "00"},
-                          {"40", "40"},    {" 12 ", "12"},  {"41", nullptr},  {"99", nullptr}, {"3a", nullptr},
-                          {"##", nullptr}, {"-1", nullptr}, {"007", nullptr}, {"1.5", nullptr}};
-    for (const auto& c : cases) EXPECT_EQ(ParseTeamCode(QString::fromUtf8(c.in)), Opt(c.out)) << c.in;
+    ExpectAccepted(ParseTeamCode, {{"7", "07"},
+                                   {"5", "05"},
+                                   {"05", "05"},
+                                   {"", "00"},
+                                   {"00", "00"},
+                                   {"40", "40"},
+                                   {" 12 ", "12"},
+                                   {"41", nullptr},
+                                   {"99", nullptr},
+                                   {"3a", nullptr},
+                                   {"##", nullptr},
+                                   {"-1", nullptr},
+                                   {"007", nullptr},
+                                   {"1.5", nullptr}});
 }
 
 TEST(FieldRules, InterestLevels) {
-    struct Case {
-        const char* in;
-        const char* out;
-    };
-    const Case cases[] = {{"b", "B"},     {"A", "A"},     {"g", "G"},      {" ", " "},    {"", ""},
-                          {"h", nullptr}, {"1", nullptr}, {"AB", nullptr}, {"@", nullptr}};
-    for (const auto& c : cases) EXPECT_EQ(ParseInterestLevel(QString::fromUtf8(c.in)), Opt(c.out)) << c.in;
+    ExpectAccepted(ParseInterestLevel, {{"b", "B"},
+                                        {"A", "A"},
+                                        {"g", "G"},
+                                        {" ", " "},
+                                        {"", ""},
+                                        {"h", nullptr},
+                                        {"1", nullptr},
+                                        {"AB", nullptr},
+                                        {"@", nullptr}});
 }
 
 // --- Church -----------------------------------------------------------------------------------
@@ -192,27 +216,26 @@ TEST(FieldRules, ChurchCompletion) {
 }
 
 TEST(FieldRules, ChurchRewrites) {
-    const TextCase cases[] = {{"sda", "SDA"},
-                              {"Adventist", "SDA"},
-                              {"church of christ", "ChChrist"},
-                              {"Church of God", "ChGod"},
-                              {"church of god 7th day", "CG7th Day"},
-                              {"seventh day church of god", "CG7th Day"},
-                              {"", "UnSpecified"},
-                              {"none specified", "UnSpecified"},
-                              {"none", "NoChurch"},
-                              {"non denominational", "NoDenomination"},
-                              {"no denomination", "NoDenomination"},
-                              {"assemblies of god", "Pentecostal"},
-                              {"Assemblies", "Pentecostal"},
-                              {"assembly of god", "Pentecostal"},
-                              {"assembly", "Pentecostal"},
-                              {"United Apostolic", "Pentecostal"},
-                              {"four square", "Pentacostal"},
-                              {"mormon", "LDS"},
-                              {"Baptist", "Baptist"},
-                              {"church of gods", "church of gods"}};
-    for (const auto& c : cases) EXPECT_EQ(RewriteChurch(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
+    ExpectTexts(RewriteChurch, {{"sda", "SDA"},
+                                {"Adventist", "SDA"},
+                                {"church of christ", "ChChrist"},
+                                {"Church of God", "ChGod"},
+                                {"church of god 7th day", "CG7th Day"},
+                                {"seventh day church of god", "CG7th Day"},
+                                {"", "UnSpecified"},
+                                {"none specified", "UnSpecified"},
+                                {"none", "NoChurch"},
+                                {"non denominational", "NoDenomination"},
+                                {"no denomination", "NoDenomination"},
+                                {"assemblies of god", "Pentecostal"},
+                                {"Assemblies", "Pentecostal"},
+                                {"assembly of god", "Pentecostal"},
+                                {"assembly", "Pentecostal"},
+                                {"United Apostolic", "Pentecostal"},
+                                {"four square", "Pentacostal"},
+                                {"mormon", "LDS"},
+                                {"Baptist", "Baptist"},
+                                {"church of gods", "church of gods"}});
 }
 
 // --- Age, e-mail -------------------------------------------------------------------------------
@@ -221,23 +244,26 @@ TEST(FieldRules, AgeGroups) {
     const std::array<QString, 8> names = {QStringLiteral("NIF"),   QStringLiteral("10-19"), QStringLiteral("20-29"),
                                           QStringLiteral("30-39"), QStringLiteral("40-49"), QStringLiteral("50-59"),
                                           QStringLiteral("60-70"), QStringLiteral("70+")};
-    struct Case {
-        const char* in;
-        const char* out;
-    };
-    const Case cases[] = {{"0", "NIF"},       {"3", "30-39"}, {"9", "70+"},   {"8", "70+"},
-                          {"7", "70+"},       {"", "NIF"},    {" ", "NIF"},   {"1", "10-19"},
-                          {"30-39", "30-39"}, {"NIF", "NIF"}, {"x", nullptr}, {".", nullptr}};
-    for (const auto& c : cases) EXPECT_EQ(AgeGroupFromKey(QString::fromUtf8(c.in), names), Opt(c.out)) << c.in;
+    ExpectAccepted([&](const QString& t) { return AgeGroupFromKey(t, names); }, {{"0", "NIF"},
+                                                                                 {"3", "30-39"},
+                                                                                 {"9", "70+"},
+                                                                                 {"8", "70+"},
+                                                                                 {"7", "70+"},
+                                                                                 {"", "NIF"},
+                                                                                 {" ", "NIF"},
+                                                                                 {"1", "10-19"},
+                                                                                 {"30-39", "30-39"},
+                                                                                 {"NIF", "NIF"},
+                                                                                 {"x", nullptr},
+                                                                                 {".", nullptr}});
 }
 
 TEST(FieldRules, EmailAt) {
-    const TextCase cases[] = {{"mary at example.com", "mary@example.com"},
-                              {"mary@example.com", "mary@example.com"},
-                              {"pat at home at work", "pat@home at work"},
-                              {"matt@atlas.com", "matt@atlas.com"},
-                              {"", ""}};
-    for (const auto& c : cases) EXPECT_EQ(EmailAt(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
+    ExpectTexts(EmailAt, {{"mary at example.com", "mary@example.com"},
+                          {"mary@example.com", "mary@example.com"},
+                          {"pat at home at work", "pat@home at work"},
+                          {"matt@atlas.com", "matt@atlas.com"},
+                          {"", ""}});
 }
 
 // --- Dates -------------------------------------------------------------------------------------
@@ -279,20 +305,18 @@ TEST(FieldRules, DateStepping) {
 }
 
 TEST(FieldRules, DateWidening) {
-    const TextCase cases[] = {{"5/3/09", "05/03/09"},
-                              {"5/13/09", "05/13/09"},
-                              {"12/3/09", "12/03/09"},
-                              {"05/03/09", "05/03/09"},
-                              {"", ""},
-                              {"5", "5"}};
-    for (const auto& c : cases) EXPECT_EQ(WidenDate(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
+    ExpectTexts(WidenDate, {{"5/3/09", "05/03/09"},
+                            {"5/13/09", "05/13/09"},
+                            {"12/3/09", "12/03/09"},
+                            {"05/03/09", "05/03/09"},
+                            {"", ""},
+                            {"5", "5"}});
 }
 
 // --- Visits, notes -------------------------------------------------------------------------------
 
 TEST(FieldRules, VisitFrameCodes) {
-    const TextCase cases[] = {{"H5", "h05"}, {"h5", "h05"}, {"m12", "m12"}, {"h123", ""}, {"", ""}, {"h", ""}};
-    for (const auto& c : cases) EXPECT_EQ(VisitFrameCode(QString::fromUtf8(c.in)), QString::fromUtf8(c.out)) << c.in;
+    ExpectTexts(VisitFrameCode, {{"H5", "h05"}, {"h5", "h05"}, {"m12", "m12"}, {"h123", ""}, {"", ""}, {"h", ""}});
 }
 
 TEST(FieldRules, NotesLimits) {
