@@ -31,8 +31,9 @@ struct Hooks {
     // ScratchVar.
     std::function<void()> showAttendanceFilters;
     // The decision picker (modal), with decision d offered (0 for none). OK sets
-    // ReportKind to "decision" followed by a blank and the chosen number.
-    std::function<void(int d)> showDecisionPicker;
+    // ReportKind to "decision" followed by a blank and the chosen number and returns true;
+    // Cancel changes nothing and returns false.
+    std::function<bool(int d)> showDecisionPicker;
     // Dialogs of the attendance subsystem over the main window, set once they exist: the
     // appointment dialog (the Class box), the per-record attendance editor (the Attendance
     // box) and the prayer-request entry (a double click in Notes).
