@@ -190,8 +190,9 @@ CrusadeChoice SelectCrusade(App& app, StartScreen* start) {
     app.msg.MsgText = QStringLiteral("NoFileSelected");
     if (!PrepareDataFolder(app)) return CrusadeChoice::Cancelled;
 
-    const auto chosen =
-        app.dialogs().openFile(CrusadeDialog(app, QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files")));
+    FileDialogSpec spec = CrusadeDialog(app, QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files"));
+    spec.mayCreate = true;  // a new crusade is made by typing its name
+    const auto chosen = app.dialogs().openFile(spec);
     if (!chosen || chosen->isEmpty()) return CrusadeChoice::Cancelled;
 
     const QString path = NewCrusadeFileName(*chosen);

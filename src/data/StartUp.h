@@ -21,7 +21,8 @@ inline constexpr int kVersionRevision = FENNICK_VERSION_PATCH;
 inline const QString kCompanyName = QStringLiteral("Orvale Outreach Inc.");
 inline const QString kProductComments =
     QStringLiteral("Keeps the names, attendance, visits and decisions of the people who come to a series of meetings.");
-inline const QString kLegalCopyright = QStringLiteral("Copyright \u00A9 1995-2026 Orvale Outreach Inc.");
+inline const QString kLegalCopyright =
+    QStringLiteral("Copyright \u00A9 1995-2026 Orvale Outreach Inc. All rights reserved.");
 inline const QString kPlatformText = QStringLiteral("For Linux desktops");
 
 // "Version 2.5.86"

@@ -41,6 +41,8 @@ struct FileDialogSpec {
     QString initialDir;
     QString fileName;
     bool hideReadOnly = true;
+    // An Open dialog in which a name that does not exist yet may also be typed.
+    bool mayCreate = false;
 };
 
 struct PrinterDialogSpec {

@@ -102,6 +102,7 @@ TEST_F(CrusadeFilesTest, CancellingChangesNothing) {
     EXPECT_EQ(app.settings.CrusadeName, QStringLiteral("kept"));
     EXPECT_TRUE(QFileInfo(data).isDir()) << "the dialog opens in the data folder, made when missing";
     EXPECT_EQ(t.dialogs.last().file.initialDir, data);
+    EXPECT_TRUE(t.dialogs.last().file.mayCreate) << "a new name may be typed";
     EXPECT_EQ(t.dialogs.last().file.title,
               QStringLiteral("Fennick: Create a New Crusade or Select an Existing Crusade"));
 }

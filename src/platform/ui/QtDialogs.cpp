@@ -165,6 +165,14 @@ QString QtDialogs::inputBox(const InputBoxSpec& spec) {
 std::optional<QString> QtDialogs::openFile(const FileDialogSpec& spec) {
     const QStringList filters = QtFileFilters(spec.filter);
     QString selected = SelectedFilter(filters, spec.filterIndex);
+    if (spec.mayCreate) {
+        QFileDialog dlg(parent_, spec.title, InitialPath(spec), filters.join(QStringLiteral(";;")));
+        dlg.setAcceptMode(QFileDialog::AcceptOpen);
+        dlg.setFileMode(QFileDialog::AnyFile);
+        dlg.selectNameFilter(selected);
+        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+        return Chosen(dlg.selectedFiles().constFirst());
+    }
     return Chosen(QFileDialog::getOpenFileName(parent_, spec.title, InitialPath(spec),
                                                filters.join(QStringLiteral(";;")), &selected));
 }
