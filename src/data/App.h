@@ -24,6 +24,8 @@ struct Hooks {
     std::function<void()> fixFiles;
     // The main window's return to all names.
     std::function<void()> showAll;
+    // The add-mode command that copies the shown record into a new entry.
+    std::function<void()> copyCurrentRecord;
     // Add mode's "Cancel and Exit", run when the main window closes in add mode; leaves
     // "dontexit" in MsgAnswer when the user chooses to stay.
     std::function<void()> cancelAddMode;
