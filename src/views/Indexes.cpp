@@ -51,26 +51,28 @@ int CompareTail(const QByteArray& a, const QByteArray& b, qsizetype l) {
     return la == lb ? 0 : (la < lb ? -1 : 1);
 }
 
-// The first 32 compared characters of an entry as four numbers (big-endian, zero
+// The first 8 * W compared characters of an entry as W numbers (big-endian, zero
 // filled): two entries whose heads differ compare as their heads do, so most
 // comparisons need no look at the entries themselves.
-using SortHead = std::array<quint64, 4>;
+template <int W>
+using SortHead = std::array<quint64, W>;
 
-SortHead Head(const QByteArray& e, qsizetype l) {
+template <int W>
+SortHead<W> Head(const QByteArray& e, qsizetype l) {
     const qsizetype len = std::min(l, e.size());
     const char* p = e.constData() + (e.size() - len);
-    SortHead head{};
-    for (qsizetype k = 0; k < 32; ++k) head[size_t(k / 8)] = (head[size_t(k / 8)] << 8) | (k < len ? quint8(p[k]) : 0u);
+    SortHead<W> head{};
+    for (qsizetype k = 0; k < 8 * W; ++k)
+        head[size_t(k / 8)] = (head[size_t(k / 8)] << 8) | (k < len ? quint8(p[k]) : 0u);
     return head;
 }
 
 // The comb sort over entries 1 to n, comparing the last l characters of each. The heads
 // travel with their entries.
-void CombSort(QList<QByteArray>& index, int n, qsizetype l, SortOrder order) {
-    if (n <= 1) return;
-    QByteArray* e = index.data();  // entries 1..n, without a detach check per access
-    std::vector<SortHead> head(size_t(n) + 1);
-    for (int i = 1; i <= n; ++i) head[size_t(i)] = Head(e[i], l);
+template <int W>
+void CombSort(QByteArray* e, int n, qsizetype l, SortOrder order) {
+    std::vector<SortHead<W>> head(size_t(n) + 1);
+    for (int i = 1; i <= n; ++i) head[size_t(i)] = Head<W>(e[i], l);
     auto compare = [&](int i, int j) {
         if (head[size_t(i)] != head[size_t(j)]) return head[size_t(i)] < head[size_t(j)] ? -1 : 1;
         return CompareTail(e[i], e[j], l);
@@ -89,6 +91,22 @@ void CombSort(QList<QByteArray>& index, int n, qsizetype l, SortOrder order) {
             }
         }
     } while (gap > 1 || swapped);
+}
+
+// Sorts entries 1 to n with heads just long enough for the compared part (at most 32).
+void CombSort(QList<QByteArray>& index, int n, qsizetype l, SortOrder order) {
+    if (n <= 1) return;
+    QByteArray* e = index.data();  // without a detach check per access
+    switch (std::clamp<qsizetype>((l + 7) / 8, 1, 4)) {
+        case 1:
+            return CombSort<1>(e, n, l, order);
+        case 2:
+            return CombSort<2>(e, n, l, order);
+        case 3:
+            return CombSort<3>(e, n, l, order);
+        default:
+            return CombSort<4>(e, n, l, order);
+    }
 }
 
 void SortView(App& app, SortOrder order) {
