@@ -42,6 +42,12 @@ struct Hooks {
     std::function<void()> showAppointment;
     std::function<void()> showAttendanceUpdate;
     std::function<void()> enterPrayer;
+    // Whether the attendance screen is loaded (no record may be deleted meanwhile); unset
+    // while that screen does not exist, which means it is never loaded.
+    std::function<bool()> attendanceFormLoaded;
+    // Shows the report window again (without modality), for the return to its preview
+    // after a record opened from it was deleted; unset while that window does not exist.
+    std::function<void()> showPrintReports;
     // The main window as a record screen; null while it does not exist.
     MainScreen* editForm = nullptr;
 };
