@@ -120,6 +120,19 @@ QByteArray SavedEntry(App& app) {
 
 }  // namespace
 
+// Position of the view entry that names the record at CurRecNo: the current position
+// when it does (or holds the copy marker), otherwise the first entry with that record
+// number; 0 when the view holds none.
+static int EntryOfCurrentRecord(const App& app) {
+    const CurrentView& v = app.view;
+    const qint32 n = app.crusade.CurRecNo;
+    auto names = [&](int i) { return v.ReportIndex[i] == kNotSavedYet || v.recordNumberAt(i) == n; };
+    if (names(v.CurIndexPos)) return v.CurIndexPos;
+    for (int i = 1; i <= v.ReportCount && i < v.ReportIndex.size(); ++i)
+        if (v.recordNumberAt(i) == n) return i;
+    return 0;
+}
+
 bool ScreenToRecord(App& app, RecordScreen& form) {
     try {
         const QString last = QStringLiteral("Last");
@@ -161,7 +174,10 @@ bool SaveCurrentRecord(App& app, MainScreen& form) {
     if (changed || v.ReportIndex[v.CurIndexPos] == kNotSavedYet) {
         const QByteArray entry = SavedEntry(app);
         WriteRecord(app, c.CurRecNo, c.CurRecord);
-        v.ReportIndex[v.CurIndexPos] = entry;
+        // The entry re-keyed is the saved record's own: a view rebuilt since the record was
+        // shown holds it elsewhere, or not at all.
+        const int pos = EntryOfCurrentRecord(app);
+        if (pos > 0) v.ReportIndex[pos] = entry;
         app.settings.LastUpdated = GeneralDate(app.clock().now());
         c.NewEmptyFile = false;
     }

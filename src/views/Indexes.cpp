@@ -193,7 +193,6 @@ void ScanRecords(App& app, const RecordVisitor& visit) {
         rec = AttendeeRecord::decode(all.constData() + qsizetype(r - 1) * Crusade::RecLen);
         visit(rec, r);
     }
-    c.CurRecord = rec;
 }
 
 void ScanLiveRecords(App& app, const RecordVisitor& visit) {
@@ -361,7 +360,6 @@ void ClearMarks(App& app) {
             rec.MarkToVisit = 0;
             WriteRecord(app, i + 1, rec);
         }
-        if (i + 1 == records.size()) app.crusade.CurRecord = rec;
     }
     app.view.CurIndexPos = app.view.ReportCount > 0 ? 1 : 0;
 }

@@ -44,7 +44,7 @@ void FinishView(CurrentView& view);
 
 // Calls visit for records 1 to RecCount of the data file, deleted ones included, in file
 // order. A view addresses records 1 to 9999 only, so a longer file stops at record 9999.
-// CurRecord holds the last record read afterwards.
+// The working record CurRecord is left as it is (the record on screen).
 using RecordVisitor = std::function<void(const AttendeeRecord& rec, qint32 r)>;
 void ScanRecords(App& app, const RecordVisitor& visit);
 // The same over the live records only (WorkerCode not "##").

@@ -313,3 +313,29 @@ TEST_F(SaveRecordTest, AppendRecordSlotStopsAtTheLastAddressableRecord) {
 }
 
 }  // namespace
+
+// A save after the view was rebuilt (a filter that fell back to all names) re-keys the
+// saved record's own entry, wherever the new view holds it, and no other.
+TEST(SaveAfterRebuild, ReKeysTheSavedRecordsOwnEntry) {
+    fennick::test::TestApp t;
+    fennick::App& app = t.app;
+    app.program.DataFile = t.path(QStringLiteral("s.dta"));
+    fennick::test::WriteDataFile(app.program.DataFile, {fennick::test::Person("0001", "Ann", "Able"),
+                                                        fennick::test::Person("0002", "Bob", "Baker"),
+                                                        fennick::test::Person("0003", "Cy", "Cole")});
+    fennick::OpenDataFile(app);
+    fennick::IndexAlpha(app);
+    app.view.CurIndexPos = 3;  // Cole, record 3
+    ASSERT_TRUE(fennick::ReadCurrentRecord(app));
+    fennick::test::FakeScreen screen;
+    fennick::ShowRecord(app, screen);
+    screen.setText(QStringLiteral("FName"), QStringLiteral("Cyrus"));
+
+    fennick::IndexAlpha(app);  // the view is rebuilt: position 1 now, Cole still at 3
+    ASSERT_EQ(app.view.CurIndexPos, 1);
+    ASSERT_TRUE(fennick::SaveCurrentRecord(app, screen));
+    EXPECT_EQ(app.view.ReportIndex[1], QByteArray("0001ABLE AN   1"));
+    EXPECT_EQ(app.view.ReportIndex[3], QByteArray("0003COLE CY   3"));
+    EXPECT_EQ(fennick::ReadRecord(app, 3).FName.trimmed(), QByteArray("Cyrus"));
+    EXPECT_EQ(fennick::ReadRecord(app, 1).FName.trimmed(), QByteArray("Ann"));
+}

@@ -84,7 +84,7 @@ struct BuilderRow {
     qint16 cutOff = 3;
 };
 // Runs the row on a fresh fixture and checks the view (ExpectView), that every scripted
-// answer was used, and that the file's last record is left in CurRecord.
+// answer was used, and that the working record CurRecord is left as it was.
 void CheckBuilderRow(const BuilderRow& row);
 
 // Runs build on fresh fixtures from two starting states and tells which PrevReportKind

@@ -1,6 +1,7 @@
 // The mail, address and zip views.
 
 #include "FixturePeople.h"
+#include "data/DataStore.h"
 #include "views/Indexes.h"
 #include "views/MailViews.h"
 
@@ -222,7 +223,7 @@ TEST(MailList, AnyNonZeroValueIsOnTheList) {
         ViewFixture f({At("0001", "A", "B", "1 A St", "01", c.mail)});
         IndexMailList(f.app);
         EXPECT_EQ(f.app.view.ReportCount, c.listed ? 1 : 0) << c.mail;
-        EXPECT_EQ(Mark5(f.app.crusade.CurRecord), c.mark) << c.mail;
+        EXPECT_EQ(Mark5(ReadRecord(f.app, 1)), c.mark) << c.mail;
     }
 }
 
