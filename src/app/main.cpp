@@ -1,24 +1,75 @@
 // Fennick: follows the people who attend a series of public meetings.
+//
+// Start-up: the program folder is prepared, the start screen loads the crusade used last
+// and offers its choices, and the main window then drives the program.
 
+#include "data/App.h"
+#include "data/Errors.h"
+#include "data/StartUp.h"
+#include "data/ui/Artwork.h"
+#include "data/ui/frmSplash.h"
+#include "mainwindow/ui/EditForm.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+#include "platform/ui/QtBusy.h"
+#include "platform/ui/QtDialogs.h"
+#include "platform/ui/QtHelp.h"
+#include "platform/ui/QtPrinter.h"
+#include "platform/ui/QtShell.h"
+#include "platform/ui/QtSound.h"
 #include "platform/ui/Resources.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QMainWindow>
-#include <QMenuBar>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QTextBrowser>  // completes the help window's browser type
+
+namespace {
+
+bool PrinterInstalled() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fennick"));
+    QApplication::setApplicationVersion(fennick::VersionText().mid(8));
     QGuiApplication::setDesktopFileName(QStringLiteral("fennick"));
+    QApplication::setWindowIcon(fennick::AppIcon());
     fennick::InitResources();
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Fennick"));
-    QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    QObject::connect(exit, &QAction::triggered, &app, &QApplication::quit);
-    window.resize(1000, 700);
-    window.show();
-    return app.exec();
+    fennick::QtDialogs dialogs;
+    fennick::QtPrinter printer;
+    fennick::QtSound sound;
+    fennick::QtHelp help;
+    fennick::QtShell shell;
+    fennick::QtSettingsStore store;
+    fennick::SystemClock clock;
+    fennick::QtBusy busy;
+    fennick::App app(fennick::Platform{dialogs, printer, sound, help, shell, store, clock, busy});
+    app.program.ProgramDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+
+    try {
+        fennick::PrepareProgramFolder(app);
+    } catch (const fennick::VbError& e) {
+        dialogs.msgBox(fennick::CommonErrorText(e, fennick::kSourceFennick95));
+    }
+
+    // The main window exists from the start, so that the repair pass run from the start
+    // screen can show its first record there; it is loaded and shown afterwards.
+    fennick::EditForm form(app);
+    fennick::frmSplash splash(app, PrinterInstalled);
+    dialogs.setParent(&splash);
+    if (splash.exec() != QDialog::Accepted) return splash.exitCode();
+
+    dialogs.setParent(&form);
+    help.setParent(&form);
+    form.load();
+    if (splash.choice() == fennick::CrusadeChoice::Created) form.run([&] { fennick::BeginFirstRecord(app, form); });
+    if (form.ended()) return form.exitCode();
+    form.show();
+    return qapp.exec();
 }

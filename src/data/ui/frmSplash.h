@@ -1,0 +1,74 @@
+#pragma once
+// The start screen: shown modally at start-up, it loads the crusade used last and offers
+// "Last File", "New File" and "Exit". Its three choices are labels that act as buttons;
+// any key, or a click on one of its other labels, acts as "Last File" when a crusade is
+// loaded.
+
+#include "data/StartScreen.h"
+#include "data/StartUp.h"
+
+#include <QDialog>
+#include <QHash>
+
+#include <functional>
+
+class QLabel;
+
+namespace fennick {
+
+class App;
+
+class frmSplash : public QDialog, public StartScreen {
+    Q_OBJECT
+
+public:
+    frmSplash(App& app, PrinterProbe printerInstalled, QWidget* parent = nullptr);
+
+    // The start screen's loading; run once (the first showing runs it when nobody did).
+    void load();
+    // What "New File" chose; Cancelled when the screen closed another way.
+    CrusadeChoice choice() const { return choice_; }
+    // The program ended from the start screen (Exit, or a refusal while loading).
+    bool ended() const { return ended_; }
+    int exitCode() const { return exitCode_; }
+
+    // StartScreen
+    void setText(const QString& control, const QString& text) override;
+    QString text(const QString& control) const override;
+    void setVisible(const QString& control, bool visible) override;
+    bool isVisible(const QString& control) const override;
+    void setEnabled(const QString& control, bool enabled) override;
+    void repaint() override;
+
+    using QDialog::isVisible;
+    using QDialog::setEnabled;
+    using QDialog::setVisible;
+
+    // The three choices, as a click on them runs them.
+    void btnLastCrusade_Click();
+    void btSelect_Click();
+    void btnExitFennick_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* addLabel(const QString& name, const QString& text);
+    QLabel* addChoice(const QString& name, const QString& text);
+    void run(const std::function<void()>& command);
+    void Form_KeyPress();
+
+    App& app_;
+    PrinterProbe printerInstalled_;
+    QHash<QString, QWidget*> controls_;
+    CrusadeChoice choice_ = CrusadeChoice::Cancelled;
+    bool loaded_ = false;
+    bool ended_ = false;
+    int exitCode_ = 0;
+};
+
+}  // namespace fennick

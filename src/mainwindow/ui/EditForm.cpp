@@ -1,0 +1,936 @@
+#include "mainwindow/ui/EditForm.h"
+
+#include "data/App.h"
+#include "data/Errors.h"
+#include "data/ui/Artwork.h"
+#include "mainwindow/MainLifecycle.h"
+#include "mainwindow/MenuBar.h"
+#include "mainwindow/ui/ToolbarIcons.h"
+#include "platform/Dialogs.h"
+
+#include <QAbstractPrintDialog>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace fennick {
+
+namespace {
+
+// Toolbar cells share one width so that the caption line lines up under the buttons.
+constexpr int kCellWidth = 60;
+constexpr int kMarkedNameWidth = 150;
+constexpr int kCellSpacing = 2;
+// Fields up to this many characters get a box of their own width.
+constexpr int kShortField = 12;
+// The dynamic property that keeps a menu item's own enabled setting.
+const char* const kEnabledSetting = "fennickEnabled";
+
+// The record's boxes in the order Enter walks through them.
+const char* const kEnterOrder[] = {"RNum",    "FName",       "LName",      "Address",        "Zip",    "State",
+                                   "City",    "MailList",    "Phone",      "txtEmail",       "Age",    "MapCode",
+                                   "RelPref", "Advertising", "WorkerCode", "IntLevel",       "Visits", "BaptDate",
+                                   "Class",   "Baptized",    "BirthDate",  "chkMarkToVisit", "Notes"};
+
+// Controls that show a record field; typing into any of them is a change of the record.
+const char* const kRecordFields[] = {
+    "RNum",     "FName",      "LName",       "Address",        "City",      "State",    "Zip",
+    "Phone",    "Age",        "Advertising", "RelPref",        "IntLevel",  "Visits",   "WorkerCode",
+    "Attend",   "Attendance", "Notes",       "Last",           "Decisions", "BaptDate", "Class",
+    "MailList", "MapCode",    "BirthDate",   "chkMarkToVisit", "txtEmail",  "Baptized"};
+
+bool IsSystemColour(BgrColor c) {
+    return (c & 0x80000000u) != 0;
+}
+QColor FromBgr(BgrColor c) {
+    return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
+}
+
+// Message texts and view titles carry CR LF line breaks; labels show plain ones.
+QString Shown(const QString& text) {
+    return QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+bool IsInputBox(const QWidget* w) {
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+           qobject_cast<const QComboBox*>(w);
+}
+
+bool IsLine(const QWidget* w) {
+    const auto* f = qobject_cast<const QFrame*>(w);
+    return f && (f->frameShape() == QFrame::HLine || f->frameShape() == QFrame::VLine);
+}
+
+void SetRole(QWidget* w, QPalette::ColorRole role, BgrColor c) {
+    QPalette pal = w->palette();
+    pal.setColor(role, IsSystemColour(c) ? QApplication::palette(w).color(role) : FromBgr(c));
+    w->setPalette(pal);
+}
+
+QLineEdit* EditorOf(QWidget* w) {
+    if (auto* le = qobject_cast<QLineEdit*>(w)) return le;
+    if (auto* cb = qobject_cast<QComboBox*>(w)) return cb->lineEdit();
+    return nullptr;
+}
+
+}  // namespace
+
+EditForm::EditForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
+    setObjectName(QStringLiteral("EditForm"));
+    setWindowTitle(QStringLiteral("Fennick"));
+    setWindowIcon(AppIcon());
+
+    buildMenus();
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("EditFormBackground"));
+    background_ << central;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(8, 4, 8, 6);
+    column->setSpacing(4);
+    column->addWidget(buildToolbar());
+    auto* line1 = add(new QFrame(central), QStringLiteral("Line1"));
+    line1->setFrameShape(QFrame::HLine);
+    column->addWidget(line1);
+    column->addWidget(buildHeader());
+    column->addWidget(buildRecordArea(), 1);
+    auto* line2 = add(new QFrame(central), QStringLiteral("Line2"));
+    line2->setFrameShape(QFrame::HLine);
+    column->addWidget(line2);
+    column->addWidget(buildNavigation());
+    setCentralWidget(central);
+    for (const char* l : {"Line1", "Line2"}) {
+        auto* f = static_cast<QFrame*>(objects_.value(QLatin1String(l)));
+        f->setFrameShadow(QFrame::Plain);
+        f->setLineWidth(2);
+        setForeColor(QLatin1String(l), 0xC00000);
+    }
+    setTabOrderOfFields();
+
+    for (const char* hidden :
+         {"btnSaveNew", "btnSaveExit", "btnCancelNew", "ShowAll", "MtgNum", "MtgNumLabel", "AddNameLabel",
+          "ReturnToPreviewMsg", "frameVisit", "Label_MailListFocus", "lblShowButtonLabels"})
+        setVisible(QLatin1String(hidden), false);
+    for (auto it = objects_.cbegin(); it != objects_.cend(); ++it)
+        if (IsUnbuiltCommand(it.key())) setEnabled(it.key(), false);
+
+    wireCommands();
+    watchEdits();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &EditForm::onFocusWindowChanged);
+    app_.hooks.editForm = this;
+    resize(1280, 720);
+}
+
+EditForm::~EditForm() {
+    if (app_.hooks.editForm == this) app_.hooks.editForm = nullptr;
+}
+
+void EditForm::load() {
+    run([this] { Form_Load(app_, *this); });
+}
+
+void EditForm::run(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const ProgramEnd& e) {
+        endProgram(e.exitCode);
+    } catch (const VbError& e) {
+        app_.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
+    } catch (const std::exception& e) {
+        app_.dialogs().msgBox(
+            CommonErrorText(VbError(err::InvalidCall, QString::fromLocal8Bit(e.what())), kSourceFennick95));
+    }
+}
+
+void EditForm::endProgram(int code) {
+    ended_ = true;
+    exitCode_ = code;
+    QMainWindow::setVisible(false);
+    QCoreApplication::exit(code);
+}
+
+// --- building -------------------------------------------------------------------------
+
+QWidget* EditForm::surface() {
+    auto* w = new QWidget(this);
+    background_ << w;
+    return w;
+}
+
+template <typename T>
+T* EditForm::add(T* widget, const QString& name) {
+    widget->setObjectName(name);
+    objects_.insert(name, widget);
+    return widget;
+}
+
+QLineEdit* EditForm::field(const QString& name, int width) {
+    auto* box = add(new QLineEdit(this), name);
+    box->setMaxLength(width);
+    // Short fields are as wide as what they hold; the longer ones share the room left.
+    const int charWidth = box->fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    if (width <= kShortField)
+        box->setMaximumWidth(charWidth * (width + 2) + 16);
+    else
+        box->setMinimumWidth(charWidth * 8);
+    return box;
+}
+
+QCheckBox* EditForm::check(const QString& name, const QString& caption) {
+    return add(new QCheckBox(caption, this), name);
+}
+
+QLabel* EditForm::label(const QString& name, const QString& caption) {
+    auto* l = add(new QLabel(caption, this), name);
+    return l;
+}
+
+void EditForm::buildMenus() {
+    for (const MenuEntry& top : MenuChildren(QString())) {
+        QMenu* m = menuBar()->addMenu(top.caption);
+        m->setObjectName(top.name);
+        m->menuAction()->setObjectName(top.name);
+        menus_.insert(top.name, m);
+        objects_.insert(top.name, m);
+        buildMenu(m, top.name);
+    }
+}
+
+void EditForm::buildMenu(QMenu* menu, const QString& parent) {
+    for (const MenuEntry& e : MenuChildren(parent)) {
+        QAction* a = nullptr;
+        if (e.separator) {
+            a = menu->addSeparator();
+        } else if (IsSubmenu(e.name)) {
+            QMenu* sub = menu->addMenu(e.caption);
+            sub->setObjectName(e.name);
+            menus_.insert(e.name, sub);
+            objects_.insert(e.name, sub);
+            sub->menuAction()->setObjectName(e.name);
+            buildMenu(sub, e.name);
+            continue;
+        } else {
+            a = menu->addAction(e.caption);
+            if (!e.shortcut.isEmpty()) a->setShortcut(QKeySequence(e.shortcut, QKeySequence::PortableText));
+        }
+        a->setVisible(!e.hidden);
+        if (e.name.isEmpty()) continue;
+        a->setObjectName(e.name);
+        objects_.insert(e.name, a);
+    }
+}
+
+QWidget* EditForm::buildToolbar() {
+    auto* bar = surface();
+    bar->setObjectName(QStringLiteral("ToolbarRow"));
+    auto* grid = new QGridLayout(bar);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(0);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(kCellSpacing);
+    auto* captionRow = add(new QWidget(bar), QStringLiteral("lblShowButtonLabels"));
+    captionRow->setProperty("text", kButtonLabelsCaption);
+    auto* captions = new QHBoxLayout(captionRow);
+    captions->setContentsMargins(0, 0, 0, 0);
+    captions->setSpacing(kCellSpacing);
+
+    auto addCaption = [&](const QString& text, int width) {
+        auto* c = new QLabel(text, captionRow);
+        c->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        c->setFixedWidth(width);
+        QFont f = c->font();
+        f.setPointSizeF(f.pointSizeF() * 0.85);
+        c->setFont(f);
+        captions->addWidget(c);
+    };
+    for (const ToolbarButton& b : ToolbarButtons()) {
+        auto* button = add(new QToolButton(bar), b.name);
+        button->setIcon(ToolbarIcon(b.name));
+        button->setIconSize(QSize(32, 32));
+        button->setToolTip(b.toolTip);
+        button->setText(b.caption);
+        button->setAutoRaise(true);
+        button->setFixedSize(kCellWidth, 44);
+        buttons->addWidget(button);
+        addCaption(b.caption, kCellWidth);
+        if (b.name == QStringLiteral("btnGoTo")) {
+            auto* marked = label(QStringLiteral("FndNameBx"), QStringLiteral("Marked name"));
+            marked->setFrameShape(QFrame::StyledPanel);
+            marked->setFrameShadow(QFrame::Sunken);
+            marked->setAlignment(Qt::AlignCenter);
+            marked->setFixedSize(kMarkedNameWidth, 30);
+            marked->setToolTip(QStringLiteral("The marked name"));
+            buttons->addWidget(marked);
+            addCaption(QStringLiteral("Name"), kMarkedNameWidth);
+        }
+    }
+    buttons->addStretch(1);
+    captions->addStretch(1);
+    grid->addLayout(buttons, 0, 0);
+    grid->addWidget(captionRow, 1, 0);
+
+    auto* actions = new QHBoxLayout;
+    actions->setSpacing(6);
+    for (const ToolbarButton& b : OtherButtons()) {
+        if (!b.name.startsWith(QStringLiteral("btnSave")) && b.name != QStringLiteral("btnCancelNew") &&
+            b.name != QStringLiteral("ShowAll"))
+            continue;
+        auto* button = add(new QPushButton(b.caption, bar), b.name);
+        button->setToolTip(b.toolTip);
+        button->setMinimumHeight(34);
+        actions->addWidget(button);
+    }
+    auto* showAll = static_cast<QPushButton*>(objects_.value(QStringLiteral("ShowAll")));
+    showAll->setStyleSheet(
+        QStringLiteral("QPushButton { background: #c8372d; color: white; font-weight: bold; padding: 4px 14px; "
+                       "border-radius: 4px; }"));
+    grid->addLayout(actions, 0, 1, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    return bar;
+}
+
+QWidget* EditForm::buildHeader() {
+    auto* header = surface();
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(2, 0, 2, 0);
+
+    auto* title = label(QStringLiteral("EditLabel"), QStringLiteral("All Names Alphabetical"));
+    QFont tf = title->font();
+    tf.setPointSizeF(tf.pointSizeF() * 1.25);
+    tf.setBold(true);
+    title->setFont(tf);
+    title->setStyleSheet(QStringLiteral("color: #1f3f6b;"));
+    row->addWidget(title);
+
+    auto* preview = label(QStringLiteral("ReturnToPreviewMsg"),
+                          QStringLiteral("Editing a name from the report preview: close this window to return"));
+    preview->setStyleSheet(QStringLiteral("color: #c8372d; font-weight: bold;"));
+    row->addWidget(preview);
+    row->addStretch(1);
+
+    auto* adding = label(QStringLiteral("AddNameLabel"), QStringLiteral("Adding New Names"));
+    adding->setStyleSheet(QStringLiteral("color: #800000; font-weight: bold;"));
+    row->addWidget(adding);
+    row->addSpacing(12);
+    row->addWidget(label(QStringLiteral("MtgNumLabel"), QStringLiteral("MeetingNumber")));
+    row->addWidget(field(QStringLiteral("MtgNum"), 2));
+    row->addSpacing(24);
+
+    row->addWidget(label(QStringLiteral("lblRecordPos"), QStringLiteral("Record #")));
+    auto* pos = label(QStringLiteral("RecordPos"), QString());
+    pos->setMinimumWidth(pos->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+    row->addWidget(pos);
+    return header;
+}
+
+namespace {
+// A caption and a box on one row of a group's grid.
+void Row(QGridLayout* g, int row, int col, QLabel* caption, QWidget* box, int span = 1) {
+    caption->setBuddy(box);
+    g->addWidget(caption, row, col, Qt::AlignRight | Qt::AlignVCenter);
+    g->addWidget(box, row, col + 1, 1, span);
+}
+
+QGridLayout* GroupGrid(QGroupBox* box) {
+    auto* g = new QGridLayout(box);
+    g->setContentsMargins(10, 8, 10, 8);
+    g->setHorizontalSpacing(8);
+    g->setVerticalSpacing(7);
+    return g;
+}
+}  // namespace
+
+QGroupBox* EditForm::buildIdentity() {
+    auto* box = add(new QGroupBox(QStringLiteral("Person"), this), QStringLiteral("grpPerson"));
+    auto* g = GroupGrid(box);
+    Row(g, 0, 0, label(QStringLiteral("lblRNum"), QStringLiteral("Reg. #:")), field(QStringLiteral("RNum"), 4));
+    Row(g, 1, 0, label(QStringLiteral("lblFName"), QStringLiteral("First Name:")), field(QStringLiteral("FName"), 20));
+    Row(g, 2, 0, label(QStringLiteral("lblLName"), QStringLiteral("Last Name:")), field(QStringLiteral("LName"), 20));
+    g->setColumnStretch(1, 1);
+    return box;
+}
+
+QGroupBox* EditForm::buildAddress() {
+    auto* box = add(new QGroupBox(QStringLiteral("Address"), this), QStringLiteral("grpAddress"));
+    auto* g = GroupGrid(box);
+    Row(g, 0, 0, label(QStringLiteral("lblAddress"), QStringLiteral("Street:")), field(QStringLiteral("Address"), 30),
+        3);
+    Row(g, 1, 0, label(QStringLiteral("lblZip"), QStringLiteral("Zip Code:")), field(QStringLiteral("Zip"), 10));
+    Row(g, 1, 2, label(QStringLiteral("lblState"), QStringLiteral("State:")), field(QStringLiteral("State"), 2));
+    Row(g, 2, 0, label(QStringLiteral("lblCity"), QStringLiteral("City:")), field(QStringLiteral("City"), 20), 3);
+    auto* mail = new QHBoxLayout;
+    mail->addWidget(check(QStringLiteral("MailList"), QStringLiteral("On the mail list")));
+    auto* focusMark = label(QStringLiteral("Label_MailListFocus"), QStringLiteral("\u25C0"));
+    focusMark->setStyleSheet(QStringLiteral("color: #c8372d;"));
+    mail->addWidget(focusMark);
+    mail->addStretch(1);
+    g->addLayout(mail, 3, 1, 1, 3);
+    g->setColumnStretch(1, 1);
+    return box;
+}
+
+QGroupBox* EditForm::buildContact() {
+    auto* box = add(new QGroupBox(QStringLiteral("Contact"), this), QStringLiteral("grpContact"));
+    auto* g = GroupGrid(box);
+    Row(g, 0, 0, label(QStringLiteral("lblPhone"), QStringLiteral("Phone:")), field(QStringLiteral("Phone"), 12));
+    Row(g, 1, 0, label(QStringLiteral("lbltxtEmail"), QStringLiteral("E-mail:")),
+        field(QStringLiteral("txtEmail"), 40));
+    g->setColumnStretch(1, 1);
+    return box;
+}
+
+QGroupBox* EditForm::buildChurch() {
+    auto* box = add(new QGroupBox(QStringLiteral("Church, age and advertising"), this), QStringLiteral("grpChurch"));
+    auto* g = GroupGrid(box);
+    auto* church = add(new QComboBox(this), QStringLiteral("RelPref"));
+    church->setEditable(true);
+    church->setInsertPolicy(QComboBox::NoInsert);
+    church->lineEdit()->setMaxLength(20);
+    Row(g, 0, 0, label(QStringLiteral("lblRelPref"), QStringLiteral("Church:")), church);
+    Row(g, 1, 0, label(QStringLiteral("lblAge"), QStringLiteral("Age Group:")), field(QStringLiteral("Age"), 10));
+    Row(g, 2, 0, label(QStringLiteral("lblAdvertising"), QStringLiteral("Advertising:")),
+        field(QStringLiteral("Advertising"), 20));
+    Row(g, 3, 0, label(QStringLiteral("MapCodeLbl"), QStringLiteral("Map Code:")), field(QStringLiteral("MapCode"), 8));
+    g->setColumnStretch(1, 1);
+    return box;
+}
+
+QGroupBox* EditForm::buildVisitation() {
+    auto* box = add(new QGroupBox(QStringLiteral("Visitation and baptism"), this), QStringLiteral("grpVisitation"));
+    auto* g = GroupGrid(box);
+    Row(g, 0, 0, label(QStringLiteral("lblWorkerCode"), QStringLiteral("Team:")),
+        field(QStringLiteral("WorkerCode"), 2));
+    Row(g, 0, 2, label(QStringLiteral("IntLabel"), QStringLiteral("Interest:")), field(QStringLiteral("IntLevel"), 1));
+    Row(g, 1, 0, label(QStringLiteral("VisitsLabel"), QStringLiteral("Visits:")), field(QStringLiteral("Visits"), 12),
+        3);
+    Row(g, 2, 0, label(QStringLiteral("BaptDateLbl"), QStringLiteral("Bapt.Date:")),
+        field(QStringLiteral("BaptDate"), 8));
+    g->addWidget(label(QStringLiteral("lblBapDate"), QStringLiteral("M/D/Y")), 2, 2, 1, 2);
+    Row(g, 3, 0, label(QStringLiteral("ClassLbl"), QStringLiteral("Bapt. Interview:")),
+        check(QStringLiteral("Class"), {}));
+    Row(g, 3, 2, label(QStringLiteral("lBaptized"), QStringLiteral("Baptized/ POF")),
+        check(QStringLiteral("Baptized"), {}));
+    Row(g, 4, 0, label(QStringLiteral("lBDate"), QStringLiteral("Birth Date:")), field(QStringLiteral("BirthDate"), 8));
+    g->addWidget(check(QStringLiteral("chkMarkToVisit"), QStringLiteral("Marked to Print")), 5, 1, 1, 3);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(3, 1);
+    return box;
+}
+
+QGroupBox* EditForm::buildDecisions() {
+    auto* box = add(new QGroupBox(QStringLiteral("Decisions"), this), QStringLiteral("grpDecisions"));
+    auto* g = GroupGrid(box);
+    for (int i = 0; i <= 8; ++i) {
+        auto* d = check(QStringLiteral("Dec(%1)").arg(i), QStringLiteral("Decision %1").arg(i + 1));
+        d->setAutoFillBackground(true);
+        g->addWidget(d, i / 3, i % 3);
+    }
+    auto* codes = field(QStringLiteral("Decisions"), 12);
+    codes->setReadOnly(true);
+    codes->setToolTip(QStringLiteral("The decision letters as the record keeps them"));
+    g->addWidget(label(QStringLiteral("lblDecisions"), QStringLiteral("Letters:")), 3, 0, Qt::AlignRight);
+    g->addWidget(codes, 3, 1);
+    return box;
+}
+
+QGroupBox* EditForm::buildAttendance() {
+    auto* box = add(new QGroupBox(QStringLiteral("Attendance"), this), QStringLiteral("grpAttendance"));
+    auto* g = GroupGrid(box);
+    auto* nights = field(QStringLiteral("Attendance"), 40);
+    nights->setReadOnly(true);
+    nights->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    nights->setMinimumWidth(nights->fontMetrics().horizontalAdvance(QString(42, QLatin1Char('-'))));
+    nights->setToolTip(QStringLiteral("Click to update the nights attended"));
+    g->addWidget(nights, 0, 0, 1, 4);
+    Row(g, 1, 0, label(QStringLiteral("lblAttend"), QStringLiteral("Nights attended:")),
+        field(QStringLiteral("Attend"), 2));
+    Row(g, 1, 2, label(QStringLiteral("lblLast"), QStringLiteral("Last night:")), field(QStringLiteral("Last"), 6));
+    for (const char* ro : {"Attend", "Last"})
+        static_cast<QLineEdit*>(objects_.value(QLatin1String(ro)))->setReadOnly(true);
+    return box;
+}
+
+QGroupBox* EditForm::buildNotes() {
+    auto* box = add(new QGroupBox(QStringLiteral("Notes"), this), QStringLiteral("grpNotes"));
+    auto* col = new QVBoxLayout(box);
+    col->setContentsMargins(8, 6, 8, 6);
+    auto* caption = label(QStringLiteral("Label17"), QStringLiteral("Notes for Data Entry Only"));
+    caption->setToolTip(QStringLiteral("Double-click to empty the notes"));
+    col->addWidget(caption);
+    auto* notes = add(new QPlainTextEdit(this), QStringLiteral("Notes"));
+    notes->setTabChangesFocus(true);
+    notes->setMinimumHeight(notes->fontMetrics().lineSpacing() * 3 + 12);
+    col->addWidget(notes);
+    return box;
+}
+
+QGroupBox* EditForm::buildVisitFrame() {
+    auto* box = add(new QGroupBox(QStringLiteral("Update Visits"), this), QStringLiteral("frameVisit"));
+    auto* g = GroupGrid(box);
+    Row(g, 0, 0, label(QStringLiteral("lblboxVisitInterest"), QStringLiteral("Interest")),
+        field(QStringLiteral("boxVisitInterest"), 1));
+    Row(g, 0, 2, label(QStringLiteral("lblboxVisitVisits"), QStringLiteral("Visit:")),
+        field(QStringLiteral("boxVisitVisits"), 3));
+    auto* update = add(new QPushButton(QStringLiteral("Update"), this), QStringLiteral("btnVisitUpdate"));
+    g->addWidget(update, 0, 4);
+    g->addWidget(check(QStringLiteral("AutoUpdateVisits"), QStringLiteral("Update after each search")), 1, 1, 1, 4);
+    return box;
+}
+
+QWidget* EditForm::buildRecordArea() {
+    auto* area = surface();
+    // The record is read at a glance: its boxes use a slightly larger face.
+    QFont larger = area->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.1);
+    area->setFont(larger);
+    auto* grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildIdentity());
+    left->addWidget(buildAddress());
+    left->addWidget(buildContact());
+    left->addStretch(1);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(buildChurch());
+    middle->addWidget(buildVisitation());
+    middle->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildDecisions());
+    right->addWidget(buildAttendance());
+    right->addWidget(buildNotes());
+    right->addWidget(buildVisitFrame());
+    right->addStretch(1);
+    grid->addLayout(left, 0, 0);
+    grid->addLayout(middle, 0, 1);
+    grid->addLayout(right, 0, 2);
+    grid->setColumnStretch(0, 4);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(2, 4);
+    for (QGroupBox* g : area->findChildren<QGroupBox*>())
+        if (g->objectName() != QStringLiteral("frameVisit")) background_ << g;
+    return area;
+}
+
+QWidget* EditForm::buildNavigation() {
+    auto* nav = surface();
+    auto* row = new QHBoxLayout(nav);
+    row->setContentsMargins(0, 0, 0, 0);
+    const QStyle::StandardPixmap arrows[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
+                                             QStyle::SP_MediaSeekForward, QStyle::SP_MediaSkipForward};
+    for (int i = 0; i < 4; ++i) {
+        const ToolbarButton& b = OtherButtons().at(4 + i);
+        auto* button = add(new QToolButton(nav), b.name);
+        button->setIcon(style()->standardIcon(arrows[i]));
+        button->setToolTip(b.toolTip);
+        button->setText(b.caption);
+        button->setFixedSize(36, 30);
+        row->addWidget(button);
+        if (i == 1) {
+            auto* counter = field(QStringLiteral("RecordCounter"), 20);
+            counter->setReadOnly(true);
+            counter->setAlignment(Qt::AlignCenter);
+            counter->setFixedWidth(counter->fontMetrics().horizontalAdvance(QStringLiteral("00000 of 00000")) + 16);
+            counter->setFocusPolicy(Qt::NoFocus);
+            row->addWidget(counter);
+        }
+    }
+    row->addSpacing(8);
+    auto* hint = label(QStringLiteral("lblNextFieldBtn"), QStringLiteral("Right Click for Next Field"));
+    hint->setStyleSheet(QStringLiteral("color: #556;"));
+    row->addWidget(hint);
+    row->addStretch(1);
+
+    row->addWidget(label(QStringLiteral("SearchBoxLabel"), QStringLiteral("Enter Number or Name to search for")));
+    auto* search = field(QStringLiteral("SearchBox"), 30);
+    search->setMinimumWidth(search->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 14);
+    search->setClearButtonEnabled(true);
+    row->addWidget(search);
+    auto* found = field(QStringLiteral("EntInd"), 3);
+    found->setReadOnly(true);
+    found->setFixedWidth(found->fontMetrics().horizontalAdvance(QStringLiteral("SDAW")) + 12);
+    row->addWidget(found);
+    auto* note = field(QStringLiteral("SDAIdent"), 40);
+    note->setReadOnly(true);
+    note->setMinimumWidth(note->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 12);
+    row->addWidget(note);
+    return nav;
+}
+
+void EditForm::setTabOrderOfFields() {
+    QWidget* previous = nullptr;
+    for (const char* name : kEnterOrder) {
+        auto* w = qobject_cast<QWidget*>(objects_.value(QLatin1String(name)));
+        if (previous && w) QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+    QWidget::setTabOrder(previous, qobject_cast<QWidget*>(objects_.value(QStringLiteral("SearchBox"))));
+}
+
+// --- events -----------------------------------------------------------------------------
+
+void EditForm::onCommand(const QString& name, const std::function<void()>& command) {
+    commands_.insert(name, command);
+    QObject* o = objects_.value(name);
+    auto go = [this, command] { run(command); };
+    if (auto* a = qobject_cast<QAction*>(o))
+        connect(a, &QAction::triggered, this, go);
+    else if (auto* b = qobject_cast<QAbstractButton*>(o))
+        connect(b, &QAbstractButton::clicked, this, go);
+}
+
+void EditForm::wireCommands() {
+    onCommand(QStringLiteral("mnuExit"), [this] {
+        if (mnuExit_Click(app_, *this)) endProgram(0);
+    });
+    for (int i = 1; i <= 4; ++i)
+        onCommand(QStringLiteral("mnuRecentFile(%1)").arg(i), [this, i] { mnuRecentFile_Click(app_, *this, i); });
+    onCommand(QStringLiteral("mnuPreviousRec"), [this] { mnuPreviousRec_Click(app_, *this); });
+    onCommand(QStringLiteral("mnuNextRecord"), [this] { mnuNextRecord_Click(app_, *this); });
+    onCommand(QStringLiteral("mnuHelpFiles"), [this] { mnuHelpFiles_Click(app_); });
+    onCommand(QStringLiteral("mnuShortcuts"), [this] { mnuShortcuts_Click(app_); });
+    onCommand(QStringLiteral("mnuPrintManual"), [this] { mnuPrintManual_Click(app_, *this); });
+    onCommand(QStringLiteral("mnuAbout"), [this] { mnuAbout_Click(app_); });
+    for (int i = 0; i <= 3; ++i)
+        onCommand(QStringLiteral("ChgRec(%1)").arg(i), [this, i] { ChgRec_Click(app_, *this, i); });
+
+    for (QWidget* w : std::as_const(background_)) w->installEventFilter(this);
+    for (const char* name : {"Label17", "EntInd", "SDAIdent"})
+        objects_.value(QLatin1String(name))->installEventFilter(this);
+}
+
+void EditForm::watchEdits() {
+    auto typed = [this] {
+        if (!settingText_) typedChanges_ = true;
+    };
+    for (const char* name : kRecordFields) {
+        QObject* o = objects_.value(QLatin1String(name));
+        if (auto* le = qobject_cast<QLineEdit*>(o)) connect(le, &QLineEdit::textEdited, this, typed);
+        if (auto* cb = qobject_cast<QComboBox*>(o)) connect(cb->lineEdit(), &QLineEdit::textEdited, this, typed);
+        if (auto* ck = qobject_cast<QCheckBox*>(o)) connect(ck, &QCheckBox::clicked, this, typed);
+        if (auto* pt = qobject_cast<QPlainTextEdit*>(o)) connect(pt, &QPlainTextEdit::textChanged, this, typed);
+    }
+}
+
+bool EditForm::eventFilter(QObject* watched, QEvent* event) {
+    const QString name = watched->objectName();
+    switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
+                background_.contains(static_cast<QWidget*>(watched)))
+                run([this] { Form_MouseUp(*this, 2); });
+            break;
+        case QEvent::MouseButtonDblClick:
+            if (name == QStringLiteral("Label17")) run([this] { Label17_DblClick(*this); });
+            break;
+        case QEvent::FocusIn:
+            if (name == QStringLiteral("EntInd")) run([this] { EntInd_GotFocus(*this); });
+            if (name == QStringLiteral("SDAIdent")) run([this] { SDAIdent_GotFocus(*this); });
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void EditForm::closeEvent(QCloseEvent* event) {
+    if (ended_) {
+        event->accept();
+        return;
+    }
+    bool end = false;
+    run([this, &end] { end = Form_Unload(app_, *this); });
+    if (ended_ || end) {
+        event->accept();
+        if (!ended_) endProgram(0);
+    } else {
+        event->ignore();
+    }
+}
+
+void EditForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous()) return;
+    activationDue_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!activationDue_) return;
+        activationDue_ = false;
+        activatedByShow_ = true;
+        activateForm();
+    });
+}
+
+void EditForm::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    // The window is hidden only by commands that saved the record first.
+    if (!event->spontaneous()) typedChanges_ = false;
+}
+
+void EditForm::focusInEvent(QFocusEvent* event) {
+    QMainWindow::focusInEvent(event);
+    run([this] { Form_GotFocus(app_, *this, typedChanges_); });
+}
+
+void EditForm::focusOutEvent(QFocusEvent* event) {
+    QMainWindow::focusOutEvent(event);
+    run([this] { Form_LostFocus(app_, *this); });
+}
+
+void EditForm::activateForm() {
+    run([this] { Form_Activate(app_, *this, typedChanges_); });
+}
+
+bool EditForm::isOwnForm(QWindow* window) const {
+    if (!window || window == windowHandle()) return false;
+    if (window->type() == Qt::Popup || window->type() == Qt::ToolTip) return false;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowHandle() != window) continue;
+        // The program's message, input, file and printer boxes stand for the system's
+        // dialogs, and the help window for a program of its own: returning from them is
+        // not an activation of the main window.
+        if (qobject_cast<QMessageBox*>(top) || qobject_cast<QInputDialog*>(top) || qobject_cast<QFileDialog*>(top) ||
+            qobject_cast<QAbstractPrintDialog*>(top) || qobject_cast<QProgressDialog*>(top) ||
+            qobject_cast<QColorDialog*>(top) || qobject_cast<QFontDialog*>(top) || qobject_cast<QMenu*>(top))
+            return false;
+        return top->objectName() != QStringLiteral("HelpWindow");
+    }
+    return false;
+}
+
+void EditForm::onFocusWindowChanged(QWindow* window) {
+    QWindow* previous = focusWindow_;
+    focusWindow_ = window;
+    QWindow* mine = windowHandle();
+    if (!mine) return;
+    if (window == mine) {
+        if (activationDue_) {
+            activationDue_ = false;
+            activateForm();
+        } else if (isOwnForm(previous) && !activatedByShow_) {
+            activateForm();
+        }
+        activatedByShow_ = false;
+    } else if (previous == mine) {
+        activatedByShow_ = false;
+        if (isOwnForm(window)) run([this] { Form_Deactivate(app_); });
+    }
+}
+
+// --- MainScreen -------------------------------------------------------------------------
+
+QAction* EditForm::action(const QString& name) const {
+    QObject* o = objects_.value(name);
+    if (auto* m = qobject_cast<QMenu*>(o)) return m->menuAction();
+    return qobject_cast<QAction*>(o);
+}
+
+QString EditForm::text(const QString& control) const {
+    QObject* o = objects_.value(control);
+    if (!o) return QString();
+    const QVariant raw = o->property("rawText");
+    if (raw.isValid()) return raw.toString();
+    if (auto* w = qobject_cast<QLineEdit*>(o)) return w->text();
+    if (auto* w = qobject_cast<QPlainTextEdit*>(o)) return w->toPlainText();
+    if (auto* w = qobject_cast<QComboBox*>(o)) return w->currentText();
+    if (auto* w = qobject_cast<QLabel*>(o)) return w->text();
+    if (auto* w = qobject_cast<QAbstractButton*>(o)) return w->text();
+    if (auto* w = qobject_cast<QGroupBox*>(o)) return w->title();
+    if (auto* m = qobject_cast<QMenu*>(o)) return m->title();
+    if (auto* a = qobject_cast<QAction*>(o)) return a->text();
+    return o->property("text").toString();
+}
+
+void EditForm::setText(const QString& control, const QString& text) {
+    QObject* o = objects_.value(control);
+    if (!o) return;
+    if (control == QStringLiteral("RecordPos")) typedChanges_ = false;  // a record has been shown
+    settingText_ = true;
+    if (auto* w = qobject_cast<QLineEdit*>(o)) {
+        w->setText(text);
+    } else if (auto* w = qobject_cast<QPlainTextEdit*>(o)) {
+        w->setPlainText(text);
+    } else if (auto* w = qobject_cast<QComboBox*>(o)) {
+        w->setEditText(text);
+    } else if (auto* w = qobject_cast<QLabel*>(o)) {
+        w->setProperty("rawText", text.contains(QLatin1Char('\r')) ? QVariant(text) : QVariant());
+        w->setText(Shown(text));
+    } else if (auto* w = qobject_cast<QAbstractButton*>(o)) {
+        w->setText(text);
+    } else if (auto* w = qobject_cast<QGroupBox*>(o)) {
+        w->setTitle(text);
+    } else if (auto* m = qobject_cast<QMenu*>(o)) {
+        m->setTitle(text);
+    } else if (auto* a = qobject_cast<QAction*>(o)) {
+        a->setText(text);
+    } else {
+        o->setProperty("text", text);
+    }
+    settingText_ = false;
+}
+
+int EditForm::value(const QString& control) const {
+    auto* c = qobject_cast<QCheckBox*>(objects_.value(control));
+    if (!c) return 0;
+    switch (c->checkState()) {
+        case Qt::Checked:
+            return 1;
+        case Qt::PartiallyChecked:
+            return 2;
+        default:
+            return 0;
+    }
+}
+
+void EditForm::setValue(const QString& control, int value) {
+    auto* c = qobject_cast<QCheckBox*>(objects_.value(control));
+    if (!c) return;
+    if (value == 2) c->setTristate(true);
+    c->setCheckState(value == 2 ? Qt::PartiallyChecked : value != 0 ? Qt::Checked : Qt::Unchecked);
+}
+
+void EditForm::setBackColor(const QString& control, BgrColor color) {
+    auto* w = qobject_cast<QWidget*>(objects_.value(control));
+    if (!w) return;
+    if (IsLine(w)) {
+        SetRole(w, QPalette::WindowText, color);
+        return;
+    }
+    if (auto* cb = qobject_cast<QComboBox*>(w)) SetRole(cb->lineEdit(), QPalette::Base, color);
+    if (IsInputBox(w)) {
+        SetRole(w, QPalette::Base, color);
+    } else {
+        w->setAutoFillBackground(true);
+        SetRole(w, QPalette::Window, color);
+    }
+}
+
+void EditForm::setForeColor(const QString& control, BgrColor color) {
+    auto* w = qobject_cast<QWidget*>(objects_.value(control));
+    if (!w) return;
+    if (auto* cb = qobject_cast<QComboBox*>(w)) SetRole(cb->lineEdit(), QPalette::Text, color);
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) SetRole(w, role, color);
+}
+
+void EditForm::setBold(const QString& control, bool bold) {
+    auto* w = qobject_cast<QWidget*>(objects_.value(control));
+    if (!w) return;
+    QFont f = w->font();
+    f.setBold(bold);
+    w->setFont(f);
+}
+
+void EditForm::setVisible(const QString& name, bool visible) {
+    QObject* o = objects_.value(name);
+    if (auto* m = qobject_cast<QMenu*>(o))
+        m->menuAction()->setVisible(visible);
+    else if (auto* a = qobject_cast<QAction*>(o))
+        a->setVisible(visible);
+    else if (auto* w = qobject_cast<QWidget*>(o))
+        w->setVisible(visible);
+}
+
+bool EditForm::isVisible(const QString& name) const {
+    QObject* o = objects_.value(name);
+    if (auto* m = qobject_cast<QMenu*>(o)) return m->menuAction()->isVisible();
+    if (auto* a = qobject_cast<QAction*>(o)) return a->isVisible();
+    if (auto* w = qobject_cast<QWidget*>(o)) return !w->isHidden();
+    return false;
+}
+
+void EditForm::setEnabled(const QString& name, bool enabled) {
+    // A command that is not built yet stays disabled whoever asks.
+    if (enabled && IsUnbuiltCommand(name)) enabled = false;
+    QObject* o = objects_.value(name);
+    if (auto* m = qobject_cast<QMenu*>(o)) {
+        m->setEnabled(enabled);
+        m->menuAction()->setEnabled(enabled);
+    } else if (auto* a = qobject_cast<QAction*>(o)) {
+        // A hidden action reads as disabled; its own setting is kept for when it shows.
+        a->setProperty(kEnabledSetting, enabled);
+        a->setEnabled(enabled);
+    } else if (auto* w = qobject_cast<QWidget*>(o)) {
+        w->setEnabled(enabled);
+    }
+}
+
+bool EditForm::isEnabled(const QString& name) const {
+    QObject* o = objects_.value(name);
+    if (auto* m = qobject_cast<QMenu*>(o)) return m->menuAction()->isEnabled();
+    if (auto* a = qobject_cast<QAction*>(o)) {
+        if (a->isVisible()) return a->isEnabled();
+        const QVariant setting = a->property(kEnabledSetting);
+        return setting.isValid() ? setting.toBool() : !IsUnbuiltCommand(name);
+    }
+    if (auto* w = qobject_cast<QWidget*>(o)) return !w->testAttribute(Qt::WA_ForceDisabled);
+    return false;
+}
+
+void EditForm::setFocus(const QString& name) {
+    if (auto* w = qobject_cast<QWidget*>(objects_.value(name))) w->setFocus(Qt::OtherFocusReason);
+}
+
+QString EditForm::focused() const {
+    for (QWidget* w = focusWidget(); w && w != this; w = w->parentWidget())
+        if (objects_.value(w->objectName()) == w) return w->objectName();
+    return QString();
+}
+
+void EditForm::setSelection(const QString& name, int start, int length) {
+    if (QLineEdit* e = EditorOf(qobject_cast<QWidget*>(objects_.value(name)))) e->setSelection(start, length);
+}
+
+int EditForm::selectionStart(const QString& name) const {
+    QLineEdit* e = EditorOf(qobject_cast<QWidget*>(objects_.value(name)));
+    if (!e) return 0;
+    return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+}
+
+void EditForm::setItems(const QString& name, const QStringList& items) {
+    auto* cb = qobject_cast<QComboBox*>(objects_.value(name));
+    if (!cb) return;
+    const QString shown = cb->currentText();
+    settingText_ = true;
+    cb->clear();
+    cb->addItems(items);
+    cb->setEditText(shown);
+    settingText_ = false;
+}
+
+QStringList EditForm::items(const QString& name) const {
+    QStringList out;
+    if (auto* cb = qobject_cast<QComboBox*>(objects_.value(name)))
+        for (int i = 0; i < cb->count(); ++i) out << cb->itemText(i);
+    return out;
+}
+
+void EditForm::popupMenu(const QString& name) {
+    if (QMenu* m = menus_.value(name)) m->popup(QCursor::pos());
+}
+
+}  // namespace fennick

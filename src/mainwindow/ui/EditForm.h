@@ -1,0 +1,141 @@
+#pragma once
+// The main window: one attendee record in boxes named like the record's fields, the
+// toolbar, the navigation and search row, and the menu bar. It reaches its controls,
+// buttons and menu items by name for the display-free commands (MainScreen) and only
+// turns events into calls of them.
+
+#include "mainwindow/MainScreen.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+class QAction;
+class QBoxLayout;
+class QCheckBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QWindow;
+
+namespace fennick {
+
+class App;
+
+class EditForm : public QMainWindow, public MainScreen {
+    Q_OBJECT
+
+public:
+    explicit EditForm(App& app, QWidget* parent = nullptr);
+    ~EditForm() override;
+
+    // The window's own visibility, enabled state and focus, beside the by-name forms below.
+    using QMainWindow::isEnabled;
+    using QMainWindow::isVisible;
+    using QMainWindow::setEnabled;
+    using QMainWindow::setFocus;
+    using QMainWindow::setVisible;
+
+    // Form_Load: run once the crusade is loaded, before the window is first shown.
+    void load();
+    // Runs a command of the window: an error is reported with the program's common
+    // message, and an end of the program is carried out; nothing escapes.
+    void run(const std::function<void()>& command);
+    // The program ended through this window (Exit, closing, or a deleted new crusade).
+    bool ended() const { return ended_; }
+    int exitCode() const { return exitCode_; }
+
+    // The control, menu item or menu of that name; null when there is none.
+    QObject* object(const QString& name) const { return objects_.value(name); }
+    QAction* action(const QString& name) const;
+    QMenu* menu(const QString& name) const { return menus_.value(name); }
+
+    // MainScreen
+    QString formName() const override { return QStringLiteral("EditForm"); }
+    bool has(const QString& control) const override { return objects_.contains(control); }
+    QString text(const QString& control) const override;
+    void setText(const QString& control, const QString& text) override;
+    int value(const QString& control) const override;
+    void setValue(const QString& control, int value) override;
+    void setBackColor(const QString& control, BgrColor color) override;
+    void setForeColor(const QString& control, BgrColor color) override;
+    void setBold(const QString& control, bool bold) override;
+    void setCaption(const QString& caption) override { setWindowTitle(caption); }
+    void setVisible(const QString& name, bool visible) override;
+    bool isVisible(const QString& name) const override;
+    void setEnabled(const QString& name, bool enabled) override;
+    bool isEnabled(const QString& name) const override;
+    void setFocus(const QString& name) override;
+    QString focused() const override;
+    void setSelection(const QString& name, int start, int length) override;
+    int selectionStart(const QString& name) const override;
+    void setItems(const QString& name, const QStringList& items) override;
+    QStringList items(const QString& name) const override;
+    void popupMenu(const QString& name) override;
+    void setWindowVisible(bool visible) override { QMainWindow::setVisible(visible); }
+
+    // The user typed into the record on screen since it was last shown.
+    bool typedChanges() const { return typedChanges_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    template <typename T>
+    T* add(T* widget, const QString& name);
+    QLineEdit* field(const QString& name, int width);
+    QCheckBox* check(const QString& name, const QString& caption);
+    QLabel* label(const QString& name, const QString& caption);
+
+    // A plain surface of the window's background (a right click there pops up Edit).
+    QWidget* surface();
+    void buildMenus();
+    void buildMenu(QMenu* menu, const QString& parent);
+    QWidget* buildToolbar();
+    QWidget* buildHeader();
+    QWidget* buildRecordArea();
+    QGroupBox* buildIdentity();
+    QGroupBox* buildAddress();
+    QGroupBox* buildContact();
+    QGroupBox* buildChurch();
+    QGroupBox* buildVisitation();
+    QGroupBox* buildDecisions();
+    QGroupBox* buildAttendance();
+    QGroupBox* buildNotes();
+    QGroupBox* buildVisitFrame();
+    QWidget* buildNavigation();
+    void setTabOrderOfFields();
+
+    void wireCommands();
+    void onCommand(const QString& name, const std::function<void()>& command);
+    void watchEdits();
+    void activateForm();
+    void endProgram(int code);
+    void onFocusWindowChanged(QWindow* window);
+    bool isOwnForm(QWindow* window) const;
+
+    App& app_;
+    QHash<QString, QObject*> objects_;
+    QHash<QString, QMenu*> menus_;
+    QHash<QString, std::function<void()>> commands_;
+    QList<QWidget*> background_;  // the surfaces a right click pops the Edit menu on
+    bool typedChanges_ = false;
+    bool settingText_ = false;
+    bool activationDue_ = false;    // shown, and the activation has not run yet
+    bool activatedByShow_ = false;  // the showing ran the activation; the focus that follows does not
+    bool ended_ = false;
+    int exitCode_ = 0;
+    QPointer<QWindow> focusWindow_;
+    QPointer<QWindow> previousFocusWindow_;
+};
+
+}  // namespace fennick

@@ -1,0 +1,136 @@
+#include "CrusadeOnDisk.h"
+#include "FakePlatform.h"
+#include "ModalGuard.h"
+#include "RecordBuilder.h"
+#include "data/ui/frmSplash.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+class SplashTest : public ::testing::Test {
+protected:
+    TestApp t;
+    App& app = t.app;
+    int repairs = 0;
+    frmSplash splash{app, [] { return true; }};
+
+    SplashTest() {
+        app.hooks.fixFiles = [this] { ++repairs; };
+    }
+    void withLastCrusade() {
+        CrusadeSpec s;
+        s.records = {Person("0012", "Mary", "Smith")};
+        s.lastMeeting = 4;
+        WriteIni(t, WriteCrusade(t, t.path("data"), QStringLiteral("spring"), s));
+    }
+    QLabel* label(const char* name) { return splash.findChild<QLabel*>(QLatin1String(name)); }
+    void click(const char* name) {
+        QLabel* l = label(name);
+        ASSERT_NE(l, nullptr) << name;
+        QTest::mouseClick(l, Qt::LeftButton);
+    }
+    bool accepted() const { return splash.result() == QDialog::Accepted; }
+};
+
+TEST_F(SplashTest, TheScreensTexts) {
+    splash.load();
+    EXPECT_EQ(label("lblVersion")->text(), QStringLiteral("Version 2.5.86"));
+    EXPECT_EQ(label("lblProductName")->text(), QStringLiteral("Fennick"));
+    EXPECT_EQ(label("btnLastCrusade")->text(), QStringLiteral("Last File"));
+    EXPECT_EQ(label("btSelect")->text(), QStringLiteral("New File"));
+    EXPECT_EQ(label("btnExitFennick")->text(), QStringLiteral("Exit"));
+    EXPECT_EQ(label("lblCompany")->text(), QStringLiteral("Orvale Outreach Inc."));
+    EXPECT_FALSE(label("lblPlatform")->text().isEmpty());
+    EXPECT_TRUE(label("lblCopyright")->text().startsWith(QStringLiteral("Copyright")));
+    EXPECT_TRUE(splash.isModal());
+}
+
+TEST_F(SplashTest, WithoutACrusadeKeysAndLabelsDoNothing) {
+    splash.load();
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("No File Present"));
+    for (const char* name : {"btnLastCrusade", "LineLastCrusadeTop", "LineLastCrusadeLeft"})
+        EXPECT_FALSE(splash.isVisible(QLatin1String(name))) << name;
+    QTest::keyClick(&splash, Qt::Key_Space);
+    QTest::keyClick(&splash, Qt::Key_Escape);
+    click("lblVersion");
+    EXPECT_FALSE(accepted());
+    EXPECT_FALSE(splash.ended());
+    EXPECT_EQ(repairs, 0);
+}
+
+TEST_F(SplashTest, AKeyOrALabelOpensTheLastCrusade) {
+    withLastCrusade();
+    for (const char* how : {"key", "lblCopyright", "btnLastCrusade"}) {
+        SCOPED_TRACE(how);
+        frmSplash screen(app, [] { return true; });
+        screen.load();
+        EXPECT_EQ(screen.text(QStringLiteral("lblLastCrusadeName")), QStringLiteral("spring:  Meeting #4"));
+        EXPECT_TRUE(screen.isVisible(QStringLiteral("btnLastCrusade")));
+        repairs = 0;
+        if (QByteArray(how) == "key")
+            QTest::keyClick(&screen, Qt::Key_A);
+        else
+            QTest::mouseClick(screen.findChild<QLabel*>(QLatin1String(how)), Qt::LeftButton);
+        EXPECT_EQ(screen.result(), QDialog::Accepted);
+        EXPECT_EQ(repairs, 1);
+        EXPECT_EQ(screen.choice(), CrusadeChoice::Cancelled) << "no new file was chosen";
+    }
+}
+
+TEST_F(SplashTest, NewFileStaysOnCancelAndClosesOnACrusade) {
+    splash.load();
+    t.dialogs.choose(std::nullopt);
+    click("btSelect");
+    EXPECT_FALSE(accepted());
+
+    t.dialogs.choose(t.path("data/autumn")).answer(AnsNo);
+    click("btSelect");
+    EXPECT_TRUE(accepted());
+    EXPECT_EQ(splash.choice(), CrusadeChoice::Created);
+    EXPECT_TRUE(QFileInfo::exists(t.path("data/autumn.dta")));
+}
+
+TEST_F(SplashTest, ExitEndsTheProgram) {
+    withLastCrusade();
+    splash.load();
+    app.settings.LastMeeting = 6;
+    click("btnExitFennick");
+    EXPECT_TRUE(splash.ended());
+    EXPECT_FALSE(accepted());
+    EXPECT_EQ(FileLines(t.path("data/spring.inf")).value(2), " 6");
+}
+
+TEST_F(SplashTest, ShownModallyItLoadsAndAnswersAKey) {
+    withLastCrusade();
+    ModalGuard::allow(true);
+    QTimer::singleShot(50, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) QTest::keyClick(modal, Qt::Key_Return);
+    });
+    QTimer::singleShot(3000, &splash, &QDialog::reject);  // never hang
+    const int result = splash.exec();
+    ModalGuard::allow(false);
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_TRUE(app.crusade.FileIsOpen);
+    EXPECT_EQ(repairs, 1);
+}
+
+TEST_F(SplashTest, ClosingTheWindowIsExit) {
+    splash.load();
+    ModalGuard::allow(true);
+    splash.show();
+    EXPECT_TRUE(splash.close());
+    ModalGuard::allow(false);
+    EXPECT_TRUE(splash.ended());
+}
+
+}  // namespace
