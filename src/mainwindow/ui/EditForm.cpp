@@ -629,8 +629,11 @@ void EditForm::watchEdits() {
     auto typed = [this] {
         if (!settingText_) typedChanges_ = true;
     };
-    for (const char* name : kRecordFields) {
-        QObject* o = objects_.value(QLatin1String(name));
+    QStringList fields;
+    for (const char* name : kRecordFields) fields << QLatin1String(name);
+    for (int i = 0; i <= 8; ++i) fields << QStringLiteral("Dec(%1)").arg(i);
+    for (const QString& name : std::as_const(fields)) {
+        QObject* o = objects_.value(name);
         if (auto* le = qobject_cast<QLineEdit*>(o)) connect(le, &QLineEdit::textEdited, this, typed);
         if (auto* cb = qobject_cast<QComboBox*>(o)) connect(cb->lineEdit(), &QLineEdit::textEdited, this, typed);
         if (auto* ck = qobject_cast<QCheckBox*>(o)) connect(ck, &QCheckBox::clicked, this, typed);
