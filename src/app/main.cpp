@@ -5,6 +5,7 @@
 
 #include "data/App.h"
 #include "data/Errors.h"
+#include "data/FixFiles.h"
 #include "data/StartUp.h"
 #include "data/ui/Artwork.h"
 #include "data/ui/frmSplash.h"
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
     fennick::QtBusy busy;
     fennick::App app(fennick::Platform{dialogs, printer, sound, help, shell, store, clock, busy});
     app.program.ProgramDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // The repair pass run whenever a crusade is opened.
+    app.hooks.fixFiles = [&app] { fennick::FixFiles(app); };
 
     try {
         fennick::PrepareProgramFolder(app);
