@@ -9,6 +9,7 @@
 #include "data/StartUp.h"
 #include "data/ui/Artwork.h"
 #include "data/ui/frmSplash.h"
+#include "mainwindow/AddMode.h"
 #include "mainwindow/ui/EditForm.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -54,6 +55,9 @@ int main(int argc, char** argv) {
     app.program.ProgramDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     // The repair pass run whenever a crusade is opened.
     app.hooks.fixFiles = [&app] { fennick::FixFiles(app); };
+    // Add mode on the main window: started by an empty view, cancelled at close-down, and
+    // the search box's copy of the shown record.
+    fennick::InstallAddModeHooks(app);
 
     try {
         fennick::PrepareProgramFolder(app);
