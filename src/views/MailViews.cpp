@@ -7,6 +7,7 @@
 #include "views/ZipRebuild.h"
 
 #include <cstring>
+#include <utility>
 
 namespace fennick {
 
@@ -29,11 +30,11 @@ bool SameAt(const QByteArray& a, const QByteArray& b, int at, int width) {
 // An address that can be compared: not blank and not "Address Unknown" in any case.
 bool HasAddress(const AttendeeRecord& rec) {
     const QByteArray a = rec.Address.trimmed();
-    return !a.isEmpty() && AnsiUpper(a) != "ADDRESS UNKNOWN";
+    return !a.isEmpty() && !EqualsNoCase(a, QByteArrayLiteral("ADDRESS UNKNOWN"));
 }
 
 QByteArray AddressKey(const AttendeeRecord& rec) {
-    return ADDRESS(rec) + LNAME(rec) + FNAME(rec) + Team2(rec);
+    return JoinKey({ADDRESS(rec), LNAME(rec), FNAME(rec), Team2(rec)});
 }
 
 enum class DupMode { All, LastName, Team };
@@ -68,9 +69,10 @@ void KeepSharedAddresses(CurrentView& v, DupMode mode) {
     v.CurIndexPos = out > 0 ? 1 : 0;
 }
 
-// Splits the sorted clean-up entries into households and returns those with no mail
-// label or more than one, numbered from 1 without gaps. A household may be of any size.
-QList<QByteArray> HouseholdsToClean(const QList<QByteArray>& index, int count, qint16& familyMax) {
+// Splits the sorted clean-up entries into households and moves those with no mail label
+// or more than one, numbered from 1 without gaps, out of the index; households with one
+// label stay where they are. A household may be of any size.
+QList<QByteArray> TakeHouseholdsToClean(QList<QByteArray>& index, int count, qint16& familyMax) {
     QList<QByteArray> kept;
     int start = 1;
     while (start <= count) {
@@ -82,9 +84,9 @@ QList<QByteArray> HouseholdsToClean(const QList<QByteArray>& index, int count, q
             ++familyMax;
             const QByteArray number = Ansi(ZeroPad(familyMax, kHouseholdWidth));
             for (int k = start; k <= end; ++k) {
-                QByteArray e = index[k];
+                QByteArray& e = index[k];
                 if (e.size() >= kHouseholdAt + kHouseholdWidth) e.replace(kHouseholdAt, kHouseholdWidth, number);
-                kept.append(e);
+                kept.append(std::move(e));
             }
         }
         start = end + 1;
@@ -102,7 +104,10 @@ void IndexMailList(App& app) {
     BuildView(app, {.kind = QStringLiteral("mail"),
                     .rule = PrevRule::R,
                     .test = [](const AttendeeRecord& r) { return r.MailList != 0; },
-                    .sortPart = [](const AttendeeRecord& r) { return Zip10(r) + LNAME(r) + FNAME(r); }});
+                    .sortPart =
+                        [](const AttendeeRecord& r) {
+                            return JoinKey({Zip10(r), LNAME(r), FNAME(r)});
+                        }});
 }
 
 void IndexZip(App& app) {
@@ -111,7 +116,7 @@ void IndexZip(App& app) {
                     .rule = PrevRule::R,
                     .cutOff = true,
                     .sortPart = [canadian](const AttendeeRecord& r) {
-                        return ZipKey10(r, canadian) + ADDRESS(r) + LNAME(r) + FNAME(r);
+                        return JoinKey({ZipKey10(r, canadian), ADDRESS(r), LNAME(r), FNAME(r)});
                     }});
 }
 
@@ -135,8 +140,10 @@ void IndexCleanMailList(App& app) {
     BuildView(app, {.kind = QStringLiteral("CleanMailList"),
                     .rule = PrevRule::R,
                     .test = HasAddress,
-                    .sortPart = [](const AttendeeRecord& r) { return AddressKey(r) + Mark5(r); }});
-    const QList<QByteArray> kept = HouseholdsToClean(v.ReportIndex, v.ReportCount, v.FamilyMax);
+                    .sortPart = [](const AttendeeRecord& r) {
+                        return JoinKey({ADDRESS(r), LNAME(r), FNAME(r), Team2(r), Mark5(r)});
+                    }});
+    const QList<QByteArray> kept = TakeHouseholdsToClean(v.ReportIndex, v.ReportCount, v.FamilyMax);
     if (!kept.isEmpty()) {
         v.ReportIndex.resize(1);
         v.ReportIndex.append(kept);

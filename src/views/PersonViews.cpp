@@ -17,10 +17,10 @@ constexpr int kDecisions = 9;
 constexpr int kAdvertisingFlags = 7;
 
 QByteArray NameKey(const AttendeeRecord& r) {
-    return LNAME(r) + FName3(r);
+    return JoinKey({LNAME(r), FName3(r)});
 }
 QByteArray NameKeyUpper(const AttendeeRecord& r) {
-    return LNAME(r) + FNAME3(r);
+    return JoinKey({LNAME(r), FNAME3(r)});
 }
 
 bool TeamGrouping(const QString& grouping) {
@@ -69,7 +69,10 @@ void IndexReligion(App& app, const QString& religion) {
                             const QByteArray church = r.RelPref.trimmed();
                             return (names.contains(church) ? church : QByteArray("Other")) == wanted;
                         },
-                    .sortPart = [](const AttendeeRecord& r) { return Rel20(r) + NameKey(r); }});
+                    .sortPart =
+                        [](const AttendeeRecord& r) {
+                            return JoinKey({Rel20(r), LNAME(r), FName3(r)});
+                        }});
     if (compared) app.msg.ScratchVar = QString::number(kComparedReligions + 1);
 }
 
@@ -77,7 +80,10 @@ void IndexChurchMembers(App& app) {
     BuildView(app, {.kind = QStringLiteral("religion"),
                     .cutOff = true,
                     .test = [](const AttendeeRecord& r) { return r.RelPref.trimmed() == "SDA"; },
-                    .sortPart = [](const AttendeeRecord& r) { return Rel20(r) + NameKey(r); }});
+                    .sortPart =
+                        [](const AttendeeRecord& r) {
+                            return JoinKey({Rel20(r), LNAME(r), FName3(r)});
+                        }});
 }
 
 int SabbathNight(const App& app) {
@@ -98,7 +104,7 @@ void IndexNeedSabbathVisit(App& app) {
 
 void IndexAge(App& app) {
     BuildView(app, {.kind = QStringLiteral("age"), .cutOff = true, .sortPart = [](const AttendeeRecord& r) {
-                        return Age10(r) + NameKey(r);
+                        return JoinKey({Age10(r), LNAME(r), FName3(r)});
                     }});
 }
 
@@ -117,7 +123,7 @@ void IndexInterest(App& app, const QString& grouping) {
                     .sortPart =
                         [&](const AttendeeRecord& r) {
                             if (byTeam) lastTeam = Team2(r);
-                            return (byTeam ? Team2(r) : QByteArray()) + Level1(r) + NameKeyUpper(r);
+                            return JoinKey({byTeam ? Team2(r) : QByteArray(), Level1(r), LNAME(r), FNAME3(r)});
                         },
                     .kindAfterSort = true});
     app.msg.ScratchVar = FromAnsi(lastTeam);
@@ -132,7 +138,10 @@ void IndexNoInterest(App& app) {
                             const char level = r.IntLevel.at(1);
                             return (level == ' ' || level == 'E') && r.Last > recent;
                         },
-                    .sortPart = [](const AttendeeRecord& r) { return Level1(r) + NameKeyUpper(r); },
+                    .sortPart =
+                        [](const AttendeeRecord& r) {
+                            return JoinKey({Level1(r), LNAME(r), FNAME3(r)});
+                        },
                     .kindAfterSort = true});
 }
 
@@ -151,7 +160,7 @@ void IndexAdvertising(App& app) {
         for (int pos = 1; pos <= kAdvertisingFlags; ++pos) {
             // Pos1: the flag itself, so that the entries sort by medium.
             const char flag = r.Advertising.at(pos);
-            if (flag != '.') AppendEntry(v, r, QByteArray(1, flag) + LName20(r) + FNAME3(r), n);
+            if (flag != '.') AppendEntry(v, r, JoinKey({QByteArray(1, flag), LName20(r), FNAME3(r)}), n);
         }
     });
     FinishView(v);
@@ -164,7 +173,7 @@ void IndexMapCode(App& app) {
     QByteArray lastLatest;
     BuildView(app, {.kind = QStringLiteral("map"), .cutOff = true, .sortPart = [&](const AttendeeRecord& r) {
                         lastLatest = Latest3(r);
-                        return lastLatest + Team2(r) + Map8(r) + lastLatest + NameKey(r);
+                        return JoinKey({lastLatest, Team2(r), Map8(r), lastLatest, LNAME(r), FName3(r)});
                     }});
     app.msg.ScratchVar = FromAnsi(lastLatest);
 }
@@ -178,7 +187,7 @@ void IndexBaptisms(App& app, const QString& grouping) {
                     .sortPart =
                         [&](const AttendeeRecord& r) {
                             if (byTeam) lastTeam = Team2(r);
-                            return (byTeam ? Team2(r) : QByteArray()) + NameKeyUpper(r);
+                            return JoinKey({byTeam ? Team2(r) : QByteArray(), LNAME(r), FNAME3(r)});
                         },
                     .kindAfterSort = true});
     app.msg.ScratchVar = FromAnsi(lastTeam);
@@ -218,7 +227,7 @@ bool IndexDecisions(App& app, bool ask) {
                         },
                     .sortPart =
                         [byLevel](const AttendeeRecord& r) {
-                            return (byLevel ? Level1(r) : QByteArray()) + NameKeyUpper(r);
+                            return JoinKey({byLevel ? Level1(r) : QByteArray(), LNAME(r), FNAME3(r)});
                         }});
     return true;
 }

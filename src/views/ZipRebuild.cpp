@@ -88,7 +88,6 @@ void RebuildZipTable(App& app) {
         slotOfKey.insert(key, int(zips.size()));
         zips.append({key + rec.State.bytes() + team + Fixed(Left(rec.City.bytes(), kCityWidth), kCityWidth), 1});
     }
-    if (!records.isEmpty()) c.CurRecord = records.last();
 
     c.ZipTable = QList<QByteArray>(kZipSlots);
     c.ZipTable[0] = "0";

@@ -17,7 +17,7 @@ QByteArray ZipKey10(const AttendeeRecord& rec, bool canadianZip);
 // Recreates ZipTable (entries 1..ZipCount, entry 0 "0") from the live records: one
 // entry per zip in the order the zips first occur, 33 characters: zip key (10), state
 // (2), team (2), city (15), count (4). A table that would exceed 2000 zips stops at 2000
-// and the user is told. CurRecord holds the file's last record afterwards.
+// and the user is told. The working record CurRecord is left as it is.
 void RebuildZipTable(App& app);
 
 }  // namespace fennick

@@ -47,10 +47,11 @@ TEST(ZipRebuildTest, EntriesCountsAndCarriedTeams) {
                Deleted(At("0004", "12345")), At("0005", "12345"), Deleted(At("0006", "99999")), At("0007", "62701")},
               {Z("12345", "IL", "07", "Springfield", 9), Z("12346", "IN", "  ", "Shelbyville", 2),
                Z("99999", "IL", "12", "Gone", 1)});
+    c.app.crusade.CurRecord = At("0042", "55555");  // the record on screen
     EXPECT_EQ(c.rebuilt(), Strings({Z("12345", "IL", "07", "Springfield", 3), Z("12346", "IN", "00", "Shelbyville", 1),
                                     Z("62701", "IL", "00", "Springfield", 1)}));
     EXPECT_EQ(c.app.crusade.ZipTable[0], "0");
-    EXPECT_EQ(c.app.crusade.CurRecord.RNum.bytes(), "0007");
+    EXPECT_EQ(c.app.crusade.CurRecord.RNum.bytes(), "0042");
     EXPECT_TRUE(c.f.t.dialogs.shown().empty());
 }
 
