@@ -70,6 +70,10 @@ bool SelDecFm::pick(App& app, int d, QWidget* parent) {
     return picker.exec() == QDialog::Accepted;
 }
 
+void SelDecFm::install(App& app, QWidget* parent) {
+    app.hooks.showDecisionPicker = [&app, parent](int d) { return pick(app, d, parent); };
+}
+
 void SelDecFm::preselect(int d) {
     if (d < 1 || d > kDecisions) return;
     Dec[size_t(d)]->setChecked(true);

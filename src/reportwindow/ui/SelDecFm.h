@@ -27,6 +27,8 @@ public:
     // Shows the picker modally with decision d offered (0 or out of range: none). Returns
     // true when OK set ReportKind, false when the picker was cancelled.
     static bool pick(App& app, int d, QWidget* parent = nullptr);
+    // Makes the picker the one the decision view shows (app.hooks.showDecisionPicker).
+    static void install(App& app, QWidget* parent);
 
     // Selects decision d as a click on its button would.
     void preselect(int d);

@@ -1,6 +1,8 @@
 #include "FakePlatform.h"
 #include "ModalGuard.h"
+#include "ViewFixture.h"
 #include "reportwindow/ui/SelDecFm.h"
+#include "views/PersonViews.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -70,18 +72,26 @@ TEST_F(SelDecFmTest, Choices) {
     }
 }
 
-TEST_F(SelDecFmTest, PickTellsOkFromCancel) {
+// The decision view shows the installed picker with the current decision offered; OK
+// builds that decision's view, Cancel builds nothing.
+TEST(SelDecFmInstalled, DecisionViewThroughThePicker) {
     ModalGuard::allow(true);
     for (const QString& button : {QStringLiteral("OKBut"), QStringLiteral("CancelBut")}) {
-        app.view.ReportKind = QStringLiteral("decisions5");
+        ViewFixture f({Rec("0001", "Ann", "Able").nights("1111").decisions("----X----")});
+        SelDecFm::install(f.app, nullptr);
+        f.app.view.ReportKind = QStringLiteral("decisions5");
+        int offered = 0;
         QTimer::singleShot(0, [&] {
             auto* form = qobject_cast<SelDecFm*>(QApplication::activeModalWidget());
             ASSERT_NE(form, nullptr);
-            click(*form, button);
+            offered = form->ChosenDecision;
+            SelDecFmTest::click(*form, button);
         });
-        const bool chosen = SelDecFm::pick(app, 5);
-        EXPECT_EQ(chosen, button == QStringLiteral("OKBut"));
-        EXPECT_EQ(app.view.ReportKind, chosen ? QStringLiteral("decision 5") : QStringLiteral("decisions5"));
+        const bool built = IndexDecisions(f.app, true);
+        EXPECT_EQ(offered, 5);
+        EXPECT_EQ(built, button == QStringLiteral("OKBut"));
+        EXPECT_EQ(f.app.view.ReportKind, QStringLiteral("decisions5"));
+        EXPECT_EQ(f.app.view.ReportCount, built ? 1 : 0);
     }
     ModalGuard::allow(false);
 }
