@@ -17,13 +17,15 @@ namespace fennick {
 namespace {
 constexpr int kPad = 57;
 
+// The file text of each sound: a separator and the file name for the sounds kept in the
+// program folder, the bare name for the system's chimes.
 struct NamedSound {
     const char* name;
     const char* file;
 };
 constexpr NamedSound kSounds[] = {
-    {"clunk", "S02.wav"},    {"laser", "S01.wav"},   {"carbrake", "S03.wav"}, {"filedone", "S04.wav"},
-    {"welcome", "S05.wav"}, {"goodbye", "amen.wav"}, {"chimes", "chimes.wav"},
+    {"clunk", "\\S02.wav"},   {"laser", "\\S01.wav"},    {"carbrake", "\\S03.wav"}, {"filedone", "\\S04.wav"},
+    {"welcome", "\\S05.wav"}, {"goodbye", "\\amen.wav"}, {"chimes", "chimes.wav"},
 };
 
 // Sounds that failed once are reported once per run, not at every attempt.
@@ -81,7 +83,8 @@ void PlaySound(App& app, const QString& name) {
     if (file.isEmpty()) return;
     app.msg.ScratchVar = file;
     if (!app.settings.SoundOn) return;
-    app.msg.ScratchVar = PlayWave(app, file) ? QStringLiteral("1") : QStringLiteral("0");
+    const QString fileName = file.startsWith(u'\\') ? file.mid(1) : file;
+    app.msg.ScratchVar = PlayWave(app, fileName) ? QStringLiteral("1") : QStringLiteral("0");
 }
 
 void OpenManual(App& app) {

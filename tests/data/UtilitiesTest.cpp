@@ -37,7 +37,7 @@ TEST(Utilities, NamedSounds) {
     t.app.settings.SoundOn = false;
     PlaySound(t.app, QStringLiteral("clunk"));
     EXPECT_TRUE(t.sound.played.isEmpty());
-    EXPECT_EQ(t.app.msg.ScratchVar, QStringLiteral("S02.wav"));
+    EXPECT_EQ(t.app.msg.ScratchVar, QStringLiteral("\\S02.wav"));
 
     t.app.settings.SoundOn = true;
     PlaySound(t.app, QStringLiteral("clunk"));
