@@ -84,6 +84,17 @@ void FreshSettings(App& app) {
     s.PrintCutOff = 0;
 }
 
+// The nine decision codes in one line, one character each: a blank stands for an empty
+// code, so that every later code keeps its place.
+QString DecisionCodeLine(const CrusadeSettings& s) {
+    QString line;
+    for (int i = 1; i <= 9; ++i) {
+        const QString& code = s.DecisionCodes[size_t(i)];
+        line += code.isEmpty() ? QChar(u' ') : code.at(0);
+    }
+    return line;
+}
+
 // Settings files cut short before their version line come from versions older than 1.1,
 // whose data files had no room for baptism dates. Cancel ends the program.
 void WarnVeryOldFile(App& app) {
@@ -248,7 +259,7 @@ void ReadInfoBody(App& app, SequentialTextReader& in, int teamLines) {
             if (Next(in, item) && !item.isEmpty()) s.DecisionCodes[size_t(i)] = item;
     } else {
         const QString line = s.DecisionCodes[1];
-        for (int i = 1; i <= 9; ++i) s.DecisionCodes[size_t(i)] = Mid(line, i, 1);
+        for (int i = 1; i <= 9; ++i) s.DecisionCodes[size_t(i)] = Trim(Mid(line, i, 1));
         for (int i = 0; i < kIgnoredLines; ++i) Next(in, item);
     }
     s.DecisionCodes[1] = QStringLiteral("C");
@@ -287,9 +298,7 @@ void SaveInfoFile(App& app) {
     for (int i = 1; i <= 8; ++i) WriteValue(out, s.DecisionNames[size_t(i)]);
     for (int i = 1; i <= 15; ++i) WriteValue(out, s.ReligionNames[size_t(i)]);
     for (int i = 0; i < kIgnoredLines; ++i) out.text(kBlank);
-    QString codes;
-    for (int i = 1; i <= 9; ++i) codes += s.DecisionCodes[size_t(i)];
-    WriteValue(out, codes);
+    WriteValue(out, DecisionCodeLine(s));
     for (int i = 0; i < kIgnoredLines; ++i) out.text(kBlank);
     for (int i = 1; i <= 40; ++i) WriteValue(out, s.SermonTitles[size_t(i)]);
     out.flag(s.SoundOn);

@@ -96,8 +96,9 @@ TEST_F(InfoFileTest, SaveAndLoadKeepEverySetting) {
     s.SabbathMeetings = {6, 13, 20, 27};
     for (int i = 1; i <= 9; ++i) s.DecisionNames[size_t(i)] = QStringLiteral("Title %1").arg(i);
     for (int i = 1; i <= 15; ++i) s.ReligionNames[size_t(i)] = QStringLiteral("Ch\u00e9rch %1").arg(i);
-    const char codes[] = "CSXYZVWQU";
-    for (int i = 1; i <= 9; ++i) s.DecisionCodes[size_t(i)] = QString(QLatin1Char(codes[i - 1]));
+    // Empty codes keep the later codes in their places.
+    const char codes[] = "CSX Z  QU";
+    for (int i = 1; i <= 9; ++i) s.DecisionCodes[size_t(i)] = Trim(QString(QLatin1Char(codes[i - 1])));
     for (int i = 1; i <= 40; ++i) s.SermonTitles[size_t(i)] = QStringLiteral("Night %1, part 2").arg(i);
     s.SoundOn = true;
     writeCurrentData();
@@ -241,6 +242,7 @@ TEST_F(InfoFileTest, DecisionCodeLineInBothForms) {
     const Case cases[] = {
         {{"CSKPBTADU", "Blank", "Blank", "Blank", "Blank", "Blank", "Blank", "Blank"}, "C|S|K|P|B|T|A|D|U"},
         {{"XYZ", "Blank", "Blank", "Blank", "Blank", "Blank", "Blank", "Blank"}, "C|S|Z||||||U"},
+        {{"CSK P  DU", "Blank", "Blank", "Blank", "Blank", "Blank", "Blank", "Blank"}, "C|S|K||P|||D|U"},
         // One code per line: codes 1 to 8, an empty line keeps the default.
         {{"Q", "R", "", "L", "M", "N", "O", "W"}, "C|S|K|L|M|N|O|W|U"},
         {{"", "R", "E", "L", "M", "N", "O", "W"}, "C|S|E|L|M|N|O|W|U"},
