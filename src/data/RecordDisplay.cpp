@@ -278,6 +278,8 @@ bool ShowRecord(App& app, RecordScreen& form) {
         return false;
     }
     app.crusade.OrigRecord = app.crusade.CurRecord;
+    // A record on the main window replaces any new name of add mode that was on it.
+    if (&form == app.hooks.editForm) app.mainWindow.NewEntryOnScreen = false;
     if (ring) app.msg.ScratchVar = PlayWave(app, kRingWave) ? QStringLiteral("1") : QStringLiteral("0");
     return true;
 }

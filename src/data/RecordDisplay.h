@@ -23,7 +23,8 @@ ViewKindParts SplitViewKind(const QString& reportKind);
 
 // Puts CurRecord into the screen's controls, then OrigRecord = CurRecord. All or
 // nothing: when a control cannot be set, the controls already set get their earlier
-// values back, OrigRecord is left alone and false is returned.
+// values back, OrigRecord is left alone and false is returned. A record shown on the main
+// window ends the new name of add mode that was on it (NewEntryOnScreen).
 bool ShowRecord(App& app, RecordScreen& form);
 
 // Sets the list title of the current view (returned in title, kept for kinds without a

@@ -161,6 +161,7 @@ void TakeBackSlot(App& app, qint16 previousPos) {
     v.ReportCount -= 1;
     v.CurIndexPos = previousPos;
     app.mainWindow.AddAnother -= 1;
+    app.mainWindow.NewEntryOnScreen = true;
 }
 
 // Writes the entry as a new record at the end of the data file and of the view.
@@ -170,6 +171,7 @@ bool SaveEntry(App& app, MainScreen& form) {
     AppendRecordSlot(app);
     // The entry is written whatever the record shown before add mode held.
     app.view.ReportIndex[app.view.CurIndexPos] = kNotSavedYet;
+    app.mainWindow.NewEntryOnScreen = false;
     ClearRecord(app);
     bool saved = false;
     try {
@@ -343,6 +345,7 @@ void AddNewRecord(App& app, MainScreen& form) {
     form.setValue(QStringLiteral("MailList"), 1);
 
     app.mainWindow.EnteredRNum = form.text(kRNum);
+    app.mainWindow.NewEntryOnScreen = true;
     form.setText(QStringLiteral("RecordCounter"), Plain(app.view.ReportCount + 1));
     form.setCaption(QStringLiteral("Fennick Add Name Screen: ") + RTrim(app.settings.CrusadeName) +
                     QStringLiteral(" Crusade (Meeting # ") + Plain(app.settings.LastMeeting) + QStringLiteral(")"));

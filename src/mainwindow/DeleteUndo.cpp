@@ -6,6 +6,7 @@
 #include "data/SideFiles.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
+#include "mainwindow/AddMode.h"
 #include "mainwindow/MainLifecycle.h"
 #include "mainwindow/MainScreen.h"
 #include "mainwindow/Navigation.h"
@@ -31,6 +32,12 @@ const char* const kUndeleteMenus[] = {"mnuEdit",    "mnuRecords", "mnuFilterS", 
                                       "mnuPreview", "mnuTools",   "mnuPrint"};
 const char* const kUndeleteHidden[] = {"btnGlobal", "btnSDA",    "btnDelete",   "btnMark",    "btnGoTo",  "btnUndo",
                                        "btnExcel",  "btnAttend", "btnViewFile", "btnAddName", "btnStats", "FndNameBx"};
+
+// A new name of add mode on screen has no record to delete, and no search box or preview
+// to return to: the delete commands do nothing.
+bool NewEntryShown(const App& app) {
+    return app.mainWindow.NewEntryOnScreen;
+}
 
 // A Yes/No question with the stop icon under MsgTitle; No leaves 7 in MsgAnswer.
 bool Confirmed(App& app, const QString& question) {
@@ -71,6 +78,7 @@ bool SaveWithTeam(App& app, MainScreen& form, const QString& team) {
 // After a delete: back to the search box, or, for a record opened from the report
 // window's preview (the search box is then hidden), back to that preview.
 void FocusOrPreview(App& app, MainScreen& form) {
+    if (NewEntryShown(app)) return;
     if (form.isVisible(kSearchBox)) {
         form.setFocus(kSearchBox);
         return;
@@ -104,6 +112,7 @@ bool NumberFreeToRestore(App& app, const MainScreen& form) {
 
 void mnuDeleteRecord_Click(App& app, MainScreen& form) {
     Messages& msg = app.msg;
+    if (NewEntryShown(app)) return;
     if (app.hooks.attendanceFormLoaded && app.hooks.attendanceFormLoaded()) {
         app.dialogs().msgBox(QStringLiteral("You cannot delete a record while the Attendance form is open.  ") +
                              NewLine +
@@ -144,6 +153,7 @@ void btnSDA_Click(App& app, MainScreen& form) {
         msg.MsgAnswer.clear();
         return;
     }
+    if (NewEntryShown(app)) return;
     msg.MsgText = QStringLiteral("This Will Remove the information for,") + NewLine + QString(9, u' ') +
                   form.text(QStringLiteral("RNum")) + QStringLiteral("  ") + form.text(QStringLiteral("FName")) +
                   QStringLiteral(" ") + form.text(QStringLiteral("LName")) + NewLine +
@@ -216,6 +226,11 @@ void mnuUndo_Click(App& app, MainScreen& form) {
                   QStringLiteral("to this record.") + NewLine + NewLine +
                   QStringLiteral("Are you sure this is what you want?");
     if (app.dialogs().msgBox(msg.MsgText, Buttons::YesNo, Icon::Critical, msg.MsgTitle) != AnsYes) return;
+    // A new name of add mode has no copy in the file: its entry starts again, empty.
+    if (app.mainWindow.NewEntryOnScreen) {
+        AddNewRecord(app, form);
+        return;
+    }
     c.CurRecord = c.OrigRecord;
     // The file's copy, when the view names one (an empty view would start add mode).
     if (app.view.CurIndexPos != 0) ReadCurrentRecord(app);

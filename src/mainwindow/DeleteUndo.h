@@ -20,7 +20,8 @@ inline const QString kRightClick = QStringLiteral("right click");
 
 // Marks the shown record deleted and takes it out of the view, after two confirmations
 // (one in church-member mode, which also adds the person to the member list). Refused
-// while the attendance screen is loaded and for the only name of the view or the file.
+// while the attendance screen is loaded and for the only name of the view or the file;
+// does nothing while a new name of add mode is on screen.
 void mnuDeleteRecord_Click(App& app, MainScreen& form);
 // The delete, then the search box, or the return to the report window's preview when
 // the record was opened from it (the search box is then hidden).
@@ -35,7 +36,7 @@ void munUndeleteRec_Click(App& app, MainScreen& form);
 void btnUndelete_Click(App& app, MainScreen& form);
 
 // Throws away what was typed into the shown record: the screen shows the record as the
-// data file holds it.
+// data file holds it. A new name of add mode is blanked for entering again.
 void mnuUndo_Click(App& app, MainScreen& form);
 void btnUndo_Click(App& app, MainScreen& form);
 

@@ -39,24 +39,25 @@ bool SaveShownRecord(App& app, MainScreen& screen) {
     return app.view.ReportCount == 0 || SaveCurrentRecord(app, screen);
 }
 
-// A new name being entered: add mode with its own layout on screen. It is not a record
-// yet, so it is neither saved nor replaced by a reread.
-bool AddEntryOnScreen(App& app, MainScreen& screen) {
-    return app.crusade.AddMode && screen.isVisible(QStringLiteral("MtgNum"));
+// A new name being entered in add mode. It is not a record yet, so it is neither saved nor
+// replaced by a reread.
+bool AddEntryOnScreen(const App& app) {
+    return app.crusade.AddMode && app.mainWindow.NewEntryOnScreen;
 }
 
 // What the user typed is saved before the screen is read again, provided the screen
 // still shows the current record: a record another window moved to is never written
 // with this screen's fields.
 bool KeepTypedChanges(App& app, MainScreen& screen) {
-    if (app.view.ReportCount == 0) return true;
+    // A new name left behind when add mode ended elsewhere has no record to be saved into.
+    if (app.view.ReportCount == 0 || app.mainWindow.NewEntryOnScreen) return true;
     if (qint32(Val(screen.text(QStringLiteral("RecordPos")))) != app.crusade.CurRecNo) return true;
     return SaveCurrentRecord(app, screen);
 }
 
 void Redisplay(App& app, MainScreen& screen, bool typedChanges) {
     screen.setText(QStringLiteral("mPrCut"), CutOffCaption(app));
-    if (AddEntryOnScreen(app, screen)) return;
+    if (AddEntryOnScreen(app)) return;
     if (typedChanges && !KeepTypedChanges(app, screen)) return;
     ShowDecisionNames(app, screen);
     ShowCurrentRecord(app, screen);
@@ -220,7 +221,8 @@ void mnuRecentFile_Click(App& app, MainScreen& screen, int index) {
 }
 
 void mnuPrintManual_Click(App& app, MainScreen& screen) {
-    if (SaveShownRecord(app, screen)) OpenManual(app);
+    // A new name being entered stays on screen unsaved while the manual opens.
+    if (app.mainWindow.NewEntryOnScreen || SaveShownRecord(app, screen)) OpenManual(app);
 }
 
 void mnuHelpFiles_Click(App& app) {

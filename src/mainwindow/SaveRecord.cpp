@@ -157,6 +157,8 @@ bool SaveCurrentRecord(App& app, MainScreen& form) {
     const QString lname = QStringLiteral("LName");
     const QString rnum = QStringLiteral("RNum");
 
+    // The record numbers in use still name the record shown before add mode.
+    if (app.mainWindow.NewEntryOnScreen) return false;
     if (form.text(lname).isEmpty()) form.setText(lname, QStringLiteral("Unknown"));
     if (form.text(rnum).isEmpty()) {
         const QByteArray next = NextRegNumber(app);

@@ -19,7 +19,8 @@ inline const QByteArray kNotSavedYet = QByteArrayLiteral("NotSavedYet");
 // and re-keyed. PrevRecord becomes the screen's record. With an empty view nothing is
 // written. Returns false when the save is refused after a message (no registration number
 // left to issue, or a Last box that does not hold a meeting number); nothing is written
-// then.
+// then. A new name of add mode that has no slot yet (NewEntryOnScreen) is never saved:
+// false, without a message, and nothing changes.
 bool SaveCurrentRecord(App& app, MainScreen& form);
 
 // Copies the record controls into CurRecord (CardPrinted has no control and is kept).

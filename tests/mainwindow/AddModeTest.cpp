@@ -2,10 +2,17 @@
 #include "data/Errors.h"
 #include "data/Text.h"
 #include "mainwindow/AddMode.h"
+#include "mainwindow/DeleteUndo.h"
+#include "mainwindow/FieldEntry.h"
+#include "mainwindow/FilterCommands.h"
+#include "mainwindow/Marks.h"
+#include "mainwindow/Navigation.h"
+#include "mainwindow/SaveRecord.h"
 
 #include <QFileInfo>
 
 #include <cstring>
+#include <functional>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -196,6 +203,75 @@ TEST_F(AddModeTest, RefusedSaveTakesTheSlotBack) {
     EXPECT_EQ(app->view.ReportIndex.size(), 6);
     EXPECT_EQ(app->view.CurIndexPos, 5);
     EXPECT_EQ(text("LName"), S("Doe"));  // the entry stays to be corrected
+}
+
+TEST_F(AddModeTest, CommandsWhileANewNameIsOnScreenWriteNothing) {
+    // Menu shortcuts still reach these commands while their menus are disabled.
+    using Command = std::function<void(App&, MainScreen&)>;
+    const QString undoQuestion = S(
+        "Undo will Erase all of the changes you have made to this record.\r\n\r\nAre you sure this is what you want?");
+    struct Case {
+        const char* name;
+        Command run;
+        bool blanked = false;  // the entry starts again, empty
+        QStringList messages = {};
+    };
+    const Case cases[] = {
+        {"next", mnuNextRecord_Click},
+        {"previous", mnuPreviousRec_Click},
+        {"button", [](App& a, MainScreen& f) { ChgRec_Click(a, f, 3); }},
+        {"page down", [](App& a, MainScreen& f) { FieldKeyDown(a, f, S("FName"), vk::PageDown, 0); }},
+        {"global", mnuGlobal_Click},
+        {"fix", mnuFixFile_Click},
+        {"go to", btnGoTo_Click},
+        {"delete", mnuDeleteRecord_Click},
+        {"delete button", btnDelete_Click},
+        {"member delete", btnSDA_Click},
+        {"copy", mnuCopy_Click},
+        {"mark all", mnuMarkMarkers_Click},
+        {"filter", mnuMailList_Click},
+        {"activation", [](App& a, MainScreen& f) { Form_Activate(a, f, true); }},
+        {"save", [](App& a, MainScreen& f) { EXPECT_FALSE(SaveCurrentRecord(a, f)); }},
+        {"undo", mnuUndo_Click, true, {undoQuestion}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        open(People());
+        bool previewShown = false;
+        app->hooks.showPrintReports = [&] { previewShown = true; };
+        startAdding("5");
+        type("RNum", "0300");
+        type("FName", "Nora");
+        type("LName", "Newman");
+        dialogs().clear();
+        if (!c.messages.isEmpty()) dialogs().answer(AnsYes);
+        const QByteArray before = fileBytes();
+        c.run(*app, screen);
+
+        EXPECT_EQ(fileBytes(), before);
+        EXPECT_EQ(dialogs().messages(), c.messages);
+        EXPECT_TRUE(inAddLayout());
+        EXPECT_FALSE(previewShown);
+        EXPECT_EQ(app->crusade.RecCount, 5);
+        EXPECT_EQ(app->view.ReportCount, 5);
+        EXPECT_EQ(text("LName"), c.blanked ? QString() : S("Newman"));
+        EXPECT_EQ(text("FName"), c.blanked ? QString() : S("Nora"));
+    }
+
+    // The add-mode buttons append the entry's own record; the next entry is guarded again.
+    type("LName", "Newman");
+    btnSaveNew_Click(*app, screen);
+    EXPECT_EQ(onDisk(6).LName.trimmed(), QByteArray("Newman"));
+    EXPECT_EQ(onDisk(1).LName.trimmed(), QByteArray("Smith"));
+    type("LName", "Other");
+    mnuNextRecord_Click(*app, screen);
+    EXPECT_EQ(recordsOnDisk(), 6);
+    EXPECT_EQ(onDisk(6).LName.trimmed(), QByteArray("Newman"));
+    // Leaving add mode shows a record, which can be saved as usual.
+    mnuEditMode_Click(*app, screen);
+    type("FName", "Nina");
+    mnuPreviousRec_Click(*app, screen);
+    EXPECT_EQ(onDisk(6).FName.trimmed(), QByteArray("Nina"));
 }
 
 TEST_F(AddModeTest, SaveAndExitAndCancelQuestions) {

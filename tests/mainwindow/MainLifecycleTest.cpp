@@ -121,12 +121,14 @@ TEST_F(MainLifecycleTest, ActivationKeepsWhatWasTyped) {
 
     // A new name being entered in add mode is neither saved nor replaced.
     app.crusade.AddMode = true;
+    app.mainWindow.NewEntryOnScreen = true;
     screen.setVisible(QStringLiteral("MtgNum"), true);
     screen.setText(QStringLiteral("RNum"), QString());
     screen.setText(QStringLiteral("FName"), QStringLiteral("Newcomer"));
     activate(true);
     EXPECT_EQ(screen.text(QStringLiteral("FName")), QStringLiteral("Newcomer"));
     EXPECT_EQ(app.crusade.RecCount, 3);
+    EXPECT_EQ(ReadRecord(app, 2).FName.trimmed(), "John");
 }
 
 TEST_F(MainLifecycleTest, ExitSavesTheRecordAndWritesTheCrusade) {
