@@ -37,10 +37,10 @@ SequentialTextReader SequentialTextReader::fromBytes(const QByteArray& bytes) {
 QByteArray LineValue(const QByteArray& line) {
     QByteArray v = LTrim(line);
     while (v.startsWith('\t')) v = LTrim(v.mid(1));
-    if (v.startsWith('"')) {
-        const auto close = v.indexOf('"', 1);
-        return close < 0 ? v.mid(1) : v.mid(1, close - 1);
-    }
+    // A quoted value loses its outer pair of quotes only; quotes inside it stay. Blanks
+    // after the closing quote are passed over.
+    const QByteArray quoted = RTrim(v);
+    if (quoted.size() >= 2 && quoted.startsWith('"') && quoted.endsWith('"')) return quoted.mid(1, quoted.size() - 2);
     return v;
 }
 

@@ -2,8 +2,9 @@
 // Sequential text files of the crusade (settings, ini, member and zip files): one value
 // per line, Windows-1252, CRLF line ends when written, LF or CRLF accepted when read.
 //
-// Each line is read whole as one value: leading blanks are skipped and a value in double
-// quotes is unquoted. A comma inside a value therefore stays part of it.
+// Each line is read whole as one value: leading blanks are skipped and a line that begins
+// and ends with a double quote loses that outer pair. A comma inside a value therefore
+// stays part of it.
 
 #include <QByteArray>
 #include <QString>
@@ -31,7 +32,8 @@ private:
     qsizetype next_ = 0;
 };
 
-// The value of one line read whole: leading blanks skipped, a quoted value unquoted.
+// The value of one line read whole: leading blanks and tabs skipped, the outer pair of
+// quotes of a quoted value dropped.
 QByteArray LineValue(const QByteArray& line);
 
 class SequentialTextWriter {

@@ -80,11 +80,8 @@ QByteArray ZipEntry(const QByteArray& zipKey, const QByteArray& state, const QBy
 }
 
 void WriteValue(SequentialTextWriter& out, const QByteArray& value) {
-    const bool leadingBlank = value.startsWith(' ') || value.startsWith('\t');
-    if (leadingBlank && !value.contains('"'))
-        out.bytes('"' + value + '"');
-    else
-        out.bytes(value);
+    const bool quoted = value.startsWith(' ') || value.startsWith('\t') || value.startsWith('"');
+    out.bytes(quoted ? '"' + value + '"' : value);
 }
 
 void WriteValue(SequentialTextWriter& out, const QString& value) {

@@ -18,8 +18,9 @@ QByteArray MemberEntry(const QByteArray& rnum, const QByteArray& lastName, const
 QByteArray ZipEntry(const QByteArray& zipKey, const QByteArray& state, const QByteArray& team, const QByteArray& city,
                     int count);
 
-// Writes one value so that the reader, which skips leading blanks, gets it back as it
-// stands: a value that begins with a blank is put in double quotes.
+// Writes one value so that the reader, which skips leading blanks and unquotes, gets it
+// back as it stands: a value that begins with a blank, a tab or a double quote is put in
+// double quotes. Every value of a sequential file the program writes goes through it.
 void WriteValue(SequentialTextWriter& out, const QByteArray& value);
 void WriteValue(SequentialTextWriter& out, const QString& value);
 

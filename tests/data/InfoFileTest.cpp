@@ -83,7 +83,7 @@ TEST_F(InfoFileTest, NewCrusadeIsWrittenByteForByte) {
 TEST_F(InfoFileTest, SaveAndLoadKeepEverySetting) {
     SetDefaultInfo(app);
     CrusadeSettings& s = app.settings;
-    s.CrusadeName = " Spring, North";  // a leading blank and a comma
+    s.CrusadeName = " \"Spring\", North";  // a leading blank, quotes and a comma
     s.CanadianZip = true;
     s.CrusadeDate = "March 3, 2024";
     s.LastMeeting = 17;
@@ -93,6 +93,7 @@ TEST_F(InfoFileTest, SaveAndLoadKeepEverySetting) {
     s.TotalAttendNum = 9;
     s.PrintCutOff = 6;
     for (int i = 1; i <= 40; ++i) s.TeamNames[size_t(i)] = QStringLiteral("Smith, Bob %1:555-01%1").arg(i);
+    s.TeamNames[3] = QStringLiteral("\"Doc\" Smith:555-1234");
     s.SabbathMeetings = {6, 13, 20, 27};
     for (int i = 1; i <= 9; ++i) s.DecisionNames[size_t(i)] = QStringLiteral("Title %1").arg(i);
     for (int i = 1; i <= 15; ++i) s.ReligionNames[size_t(i)] = QStringLiteral("Ch\u00e9rch %1").arg(i);
@@ -100,6 +101,8 @@ TEST_F(InfoFileTest, SaveAndLoadKeepEverySetting) {
     const char codes[] = "CSX Z  QU";
     for (int i = 1; i <= 9; ++i) s.DecisionCodes[size_t(i)] = Trim(QString(QLatin1Char(codes[i - 1])));
     for (int i = 1; i <= 40; ++i) s.SermonTitles[size_t(i)] = QStringLiteral("Night %1, part 2").arg(i);
+    s.SermonTitles[5] = QStringLiteral(" \"Lead\" blank");
+    s.SermonTitles[6] = QStringLiteral("\"Fall\" of Babylon");
     s.SoundOn = true;
     writeCurrentData();
     SaveInfoFile(app);

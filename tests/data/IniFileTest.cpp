@@ -17,7 +17,7 @@ protected:
 };
 
 TEST_F(IniFileTest, WritesFiveLinesAndReadsThemBack) {
-    const QString data = t.path("my, crusade.dta");  // a comma in the path
+    const QString data = t.path("my, \"best\" crusade.dta");  // a comma and quotes in the path
     WriteFileBytes(data, QByteArray());
     SetDataFile(app, data);
     app.program.ShowButtonLabels = -1;

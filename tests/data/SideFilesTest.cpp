@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "RecordBuilder.h"
 #include "data/IniFile.h"
+#include "data/SequentialText.h"
 #include "data/SideFiles.h"
 
 #include <QDir>
@@ -34,9 +35,10 @@ TEST_F(SideFilesTest, EntryLayouts) {
 TEST_F(SideFilesTest, MembersAndZipsRoundTrip) {
     const QList<QByteArray> members = {MemberEntry("0012", "Smith", "Mary"),
                                        MemberEntry("  13", "O'Brien, Jr", "Se\xe1n"),  // leading blanks, comma
-                                       MemberEntry("", "Unknown", "Ann")};
+                                       MemberEntry("", "Unknown", "Ann"),
+                                       MemberEntry("", "\"Doc\" Smith", "Al")};  // leading blanks and quotes
     app.crusade.MemberNames = QList<QByteArray>{QByteArray()} + members;
-    app.crusade.MemberCount = 3;
+    app.crusade.MemberCount = 4;
     const QList<QByteArray> zips = {ZipEntry("62701", "IL", "03", "Springfield", 12), ZipEntry("G1R", "QC", "00",
                                                                                                "Qu\xe9"
                                                                                                "bec, Ville",
@@ -47,7 +49,8 @@ TEST_F(SideFilesTest, MembersAndZipsRoundTrip) {
     app.crusade.ZipCount = 2;
     SaveMembers(app);
     SaveZips(app);
-    EXPECT_EQ(ReadFileBytes(memFile), members[0] + "\r\n\"" + members[1] + "\"\r\n\"" + members[2] + "\"\r\n");
+    EXPECT_EQ(ReadFileBytes(memFile), members[0] + "\r\n\"" + members[1] + "\"\r\n\"" + members[2] + "\"\r\n\"" +
+                                          members[3] + "\"\r\n");
     EXPECT_EQ(ReadFileBytes(zipFile), zips[0] + "\r\n" + zips[1] + "\r\n");
 
     app.crusade.MemberNames.clear();
@@ -55,12 +58,30 @@ TEST_F(SideFilesTest, MembersAndZipsRoundTrip) {
     LoadMembers(app);
     LoadZips(app);
     EXPECT_TRUE(t.dialogs.shown().empty());
-    ASSERT_EQ(app.crusade.MemberCount, 3);
+    ASSERT_EQ(app.crusade.MemberCount, 4);
     EXPECT_EQ(app.crusade.MemberNames.mid(1), members);
     ASSERT_EQ(app.crusade.ZipCount, 2);
     EXPECT_EQ(app.crusade.ZipTable[1], zips[0]);
     EXPECT_EQ(app.crusade.ZipTable[2], zips[1]);
     EXPECT_TRUE(app.crusade.ZipTable[3].isEmpty());
+}
+
+TEST(SequentialValues, EveryWrittenValueReadsBackUnchanged) {
+    const QByteArray values[] = {"Spring",   "\"Fall\" Crusade", " \"Lead\" blank", "  two blanks", "\tTab",
+                                 "\"",       "\"\"",             "\"quoted\"",       "ends \"x\"",   "open \"only",
+                                 "\"open",   "trailing  ",     "a, b",             ""};
+    for (const QByteArray& v : values) {
+        SequentialTextWriter out;
+        WriteValue(out, v);
+        SequentialTextReader in = SequentialTextReader::fromBytes(out.data());
+        EXPECT_EQ(in.readItemBytes(), v) << out.data().constData();
+    }
+    // Lines of older files: a quoted value with blanks around it, or not closed.
+    struct Line {
+        QByteArray line, value;
+    };
+    const Line lines[] = {{"  \"Spring\"  ", "Spring"}, {"\t\"a, b\"", "a, b"}, {"\"unclosed", "\"unclosed"}};
+    for (const Line& l : lines) EXPECT_EQ(LineValue(l.line), l.value) << l.line.constData();
 }
 
 TEST_F(SideFilesTest, EmptyTablesWriteNothing) {
