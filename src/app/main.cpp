@@ -21,6 +21,8 @@
 #include "platform/ui/QtShell.h"
 #include "platform/ui/QtSound.h"
 #include "platform/ui/Resources.h"
+#include "reportwindow/ui/SelDecFm.h"
+#include "views/ui/frmFilters.h"
 
 #include <QApplication>
 #include <QPrinterInfo>
@@ -68,6 +70,9 @@ int main(int argc, char** argv) {
     // The main window exists from the start, so that the repair pass run from the start
     // screen can show its first record there; it is loaded and shown afterwards.
     fennick::EditForm form(app);
+    // The view commands' dialogs open over the main window.
+    fennick::frmFilters::install(app, &form);
+    fennick::SelDecFm::install(app, &form);
     fennick::frmSplash splash(app, PrinterInstalled);
     dialogs.setParent(&splash);
     if (splash.exec() != QDialog::Accepted) return splash.exitCode();

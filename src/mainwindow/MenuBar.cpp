@@ -71,7 +71,7 @@ QList<MenuEntry> BuildMenuBar() {
         .hidden("mnuExportToAccess", "Export to MSAccess")
         .separator()
         .item("mnuCompact", "&Compact Database")
-        .item("mnuFixFile", "&Fix  the File", "Ctrl+F")
+        .built("mnuFixFile", "&Fix  the File", "Ctrl+F")
         .item("mnuInfo", "File &Information")
         .item("mnuPref", "Fennick &Preferences", "Ctrl+Y")
         .item("mnuCompare", "Compare", "Ctrl+C")
@@ -80,20 +80,20 @@ QList<MenuEntry> BuildMenuBar() {
     t.separator().built("mnuExit", "E&xit", "Ctrl+X");
 
     t.menu("mnuEdit", "&Edit")
-        .item("mnuUndo", "&Undo Changes", "Ctrl+Z")
-        .item("mnuEditMode", "&Edit Mode")
+        .built("mnuUndo", "&Undo Changes", "Ctrl+Z")
+        .built("mnuEditMode", "&Edit Mode")
         .item("mnuMembers", "SDA &Members")
         .item("mnuZipCodes", "&Assign ZipCodes", "Ctrl+A")
         .item("mnuEditTeamNames", "Edit &Team Names", "Ctrl+T")
         .item("mnuVisits", "Enter &Visits")
         .separator()
-        .item("mnuGlobal", "&Global Search", "Ctrl+G");
+        .built("mnuGlobal", "&Global Search", "Ctrl+G");
 
     t.menu("mnuRecords", "&Records")
-        .item("mnuAddRecords", "&Add New Records")
-        .item("mnuCopy", "&Copy to New Record")
-        .item("mnuDeleteRecord", "&Delete Record", "Shift+Del")
-        .item("munUndeleteRec", "&Undelete Records")
+        .built("mnuAddRecords", "&Add New Records")
+        .built("mnuCopy", "&Copy to New Record")
+        .built("mnuDeleteRecord", "&Delete Record", "Shift+Del")
+        .built("munUndeleteRec", "&Undelete Records")
         .separator()
         .built("mnuPreviousRec", "&Previous Record", "F7")
         .built("mnuNextRecord", "&Next Record", "F8");
@@ -104,10 +104,10 @@ QList<MenuEntry> BuildMenuBar() {
         .item("mnuCntWorkers", "Count &Team Names")
         .item("mnuTeamAssignments", "&Team Assignments")
         .separator()
-        .item("mnuMarkMarkers", "Mark all Displayed Records")
-        .item("mnuClearMark", "Clear Markers")
+        .built("mnuMarkMarkers", "Mark all Displayed Records")
+        .built("mnuClearMark", "Clear Markers")
         .separator()
-        .item("mnuClearIntFlag", "Clear Interest Card Flag")
+        .built("mnuClearIntFlag", "Clear Interest Card Flag")
         .item("mnuExcel", "Open &Excel Charts")
         .sub("mnuMMergeTitle", "Mail Merge Files")
         .item("mnuMailMerge", "Write &Mail Merge File")
@@ -119,7 +119,7 @@ QList<MenuEntry> BuildMenuBar() {
         .item("mnuExportText", "Export to Text File")
         .separator()
         .item("mnuEnterPrayerRequest", "Enter &Prayer Request", "Ctrl+P")
-        .item("mnuViewPrayerList", "&View Prayer List");
+        .built("mnuViewPrayerList", "&View Prayer List");
 
     t.menu("mnuPreview", "&View Reports")
         .sub("mnuPreMasterLists", "Master Lists")
@@ -136,7 +136,7 @@ QList<MenuEntry> BuildMenuBar() {
         .item("mnuWkrStats", "&Visitation Stats", "Ctrl+W");
 
     t.menu("mnuPrint", "&Print Reports")
-        .item("mPrCut", "&Meeting Cut Off Point")
+        .built("mPrCut", "&Meeting Cut Off Point")
         .item("mnuIntMem", "Interest and Members Numbers")
         .item("mnuMemIntTickets", "Interest and Members Tickets")
         .item("mnunamesbynumber", "Interest and Members by Number")
@@ -167,35 +167,35 @@ QList<MenuEntry> BuildMenuBar() {
         .item("mnuPrMarked", "Special Marked Names");
 
     t.menu("mnuFilterS", "Fi&lters")
-        .item("mnuAllAlpha", "&All Names by Alpha")
-        .item("mnuAlphaCutOffFilter", "Alpha Cutoff")
+        .built("mnuAllAlpha", "&All Names by Alpha")
+        .built("mnuAlphaCutOffFilter", "Alpha Cutoff")
         .sub("mnuTeamfilters", "Team Code Filters")
-        .item("mnuSelTeamCode", "Selected Team Code")
-        .item("mnuWCAlpha", "&Team Code Cutoff Missing")
+        .built("mnuSelTeamCode", "Selected Team Code")
+        .built("mnuWCAlpha", "&Team Code Cutoff Missing")
         .end()
         .separator()
         .sub("mnuSpecialAttend", "Special Attendance Filters")
-        .item("mnuAttendFilter", "Sorted by &Attendance")
-        .item("mnuFilterSelMtg", "Attending a Selected Meeting")
-        .item("mnuFilterMissedMtgs", "Missed Last Meetings")
-        .item("mnuTotalAttend", "&Total Meetings Attended")
+        .built("mnuAttendFilter", "Sorted by &Attendance")
+        .built("mnuFilterSelMtg", "Attending a Selected Meeting")
+        .built("mnuFilterMissedMtgs", "Missed Last Meetings")
+        .built("mnuTotalAttend", "&Total Meetings Attended")
         .end()
-        .item("mnuAdvFilter", "Ad&vertising Filter")
-        .item("mnuAgeFilter", "A&ge")
-        .item("mnuBaptisms", "&Baptisms")
-        .item("mnuBapDate", "Baptism Da&tes")
-        .item("mnuDecisionsFilter", "Decisions")
-        .item("mnuAddressFilter", "Duplicate Addresses")
-        .item("mnuIntLevel", "&Interest Level")
-        .item("mnuMailList", "Mail List Filter")
-        .item("mnuNeedInterview", "Need Baptism Interview")
-        .item("mnuNotes", "Notes")
-        .item("munPre", "&PreCrusade")
-        .item("mnuReligion", "&Religion")
-        .item("mnuZips", "&ZipCodes")
+        .built("mnuAdvFilter", "Ad&vertising Filter")
+        .built("mnuAgeFilter", "A&ge")
+        .built("mnuBaptisms", "&Baptisms")
+        .built("mnuBapDate", "Baptism Da&tes")
+        .built("mnuDecisionsFilter", "Decisions")
+        .built("mnuAddressFilter", "Duplicate Addresses")
+        .built("mnuIntLevel", "&Interest Level")
+        .built("mnuMailList", "Mail List Filter")
+        .built("mnuNeedInterview", "Need Baptism Interview")
+        .built("mnuNotes", "Notes")
+        .built("munPre", "&PreCrusade")
+        .built("mnuReligion", "&Religion")
+        .built("mnuZips", "&ZipCodes")
         .separator()
-        .item("mnuMarked", "Marked Names")
-        .item("mnuClearMarks", "Clear Selection Marks");
+        .built("mnuMarked", "Marked Names")
+        .built("mnuClearMarks", "Clear Selection Marks");
 
     t.menu("mnuHelp", "&Help")
         .built("mnuHelpFiles", "&Help Files", "Ctrl+H")
@@ -240,14 +240,14 @@ bool IsSubmenu(const QString& name) {
 
 const QList<ToolbarButton>& ToolbarButtons() {
     static const QList<ToolbarButton> buttons = {
-        Button("btnGlobal", "Global", "Global Search"),
-        Button("btnAddName", "New", "Add new names"),
-        Button("btnSDA", "SDA", "Move to SDA Member File or Right Click to Edit Member File"),
-        Button("btnDelete", "Del/", "Remove name from the file"),
-        Button("btnUndelete", "Restore", "Restore Deleted Name"),
-        Button("btnMark", "Mark", "Mark displayed name to return to later"),
-        Button("btnGoTo", "GoTo", "Return to marked name"),
-        Button("btnUndo", "Undo", "Undo Changes made to this record"),
+        Button("btnGlobal", "Global", "Global Search", true),
+        Button("btnAddName", "New", "Add new names", true),
+        Button("btnSDA", "SDA", "Move to SDA Member File or Right Click to Edit Member File", true),
+        Button("btnDelete", "Del/", "Remove name from the file", true),
+        Button("btnUndelete", "Restore", "Restore Deleted Name", true),
+        Button("btnMark", "Mark", "Mark displayed name to return to later", true),
+        Button("btnGoTo", "GoTo", "Return to marked name", true),
+        Button("btnUndo", "Undo", "Undo Changes made to this record", true),
         Button("btnAttend", "Attend", "Mark attendance at a meeting"),
         Button("btnViewFile", "PreV", "Preview the names as a report"),
         Button("btnExcel", "Chart", "Open the statistics charts"),
@@ -259,15 +259,15 @@ const QList<ToolbarButton>& ToolbarButtons() {
 
 const QList<ToolbarButton>& OtherButtons() {
     static const QList<ToolbarButton> buttons = {
-        Button("btnSaveNew", "Save and New", "Save this name and begin the next"),
-        Button("btnSaveExit", "Save and Exit", "Save this name and leave adding names"),
-        Button("btnCancelNew", "Cancel and Exit", "Drop this name and leave adding names"),
-        Button("ShowAll", "All Names", "Display all names "),
+        Button("btnSaveNew", "Save and New", "Save this name and begin the next", true),
+        Button("btnSaveExit", "Save and Exit", "Save this name and leave adding names", true),
+        Button("btnCancelNew", "Cancel and Exit", "Drop this name and leave adding names", true),
+        Button("ShowAll", "All Names", "Display all names ", true),
         Button("ChgRec(0)", "|<", "First name of the list", true),
         Button("ChgRec(1)", "<", "Right Click for next church, alphabet, worker code, etc.", true),
         Button("ChgRec(2)", ">", "Right Click for next  alphabet, worker code, etc.", true),
         Button("ChgRec(3)", ">|", "Last name of the list", true),
-        Button("btnVisitUpdate", "Update", "Copy the interest level and visit into the record"),
+        Button("btnVisitUpdate", "Update", "Copy the interest level and visit into the record", true),
     };
     return buttons;
 }

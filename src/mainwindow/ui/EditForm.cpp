@@ -3,8 +3,14 @@
 #include "data/App.h"
 #include "data/Errors.h"
 #include "data/ui/Artwork.h"
+#include "mainwindow/AddMode.h"
+#include "mainwindow/DeleteUndo.h"
+#include "mainwindow/FieldEntry.h"
+#include "mainwindow/FilterCommands.h"
 #include "mainwindow/MainLifecycle.h"
+#include "mainwindow/Marks.h"
 #include "mainwindow/MenuBar.h"
+#include "mainwindow/Navigation.h"
 #include "mainwindow/ui/ToolbarIcons.h"
 #include "platform/Dialogs.h"
 
@@ -23,11 +29,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -141,11 +149,16 @@ EditForm::EditForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     watchEdits();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &EditForm::onFocusWindowChanged);
     app_.hooks.editForm = this;
+    app_.hooks.showAll = [this] { ShowAll_Click(app_, *this); };
+    // The window opens ready for a number or a name to search for.
+    static_cast<QWidget*>(objects_.value(QStringLiteral("SearchBox")))->setFocus();
     resize(1280, 720);
 }
 
 EditForm::~EditForm() {
-    if (app_.hooks.editForm == this) app_.hooks.editForm = nullptr;
+    if (app_.hooks.editForm != this) return;
+    app_.hooks.editForm = nullptr;
+    app_.hooks.showAll = nullptr;
 }
 
 void EditForm::load() {
@@ -153,6 +166,12 @@ void EditForm::load() {
 }
 
 void EditForm::run(const std::function<void()>& command) {
+    invoke(command);
+    if (depth_ == 0) settleFocus();
+}
+
+void EditForm::invoke(const std::function<void()>& command) {
+    ++depth_;
     try {
         command();
     } catch (const ProgramEnd& e) {
@@ -163,6 +182,7 @@ void EditForm::run(const std::function<void()>& command) {
         app_.dialogs().msgBox(
             CommonErrorText(VbError(err::InvalidCall, QString::fromLocal8Bit(e.what())), kSourceFennick95));
     }
+    --depth_;
 }
 
 void EditForm::endProgram(int code) {
@@ -276,6 +296,8 @@ QWidget* EditForm::buildToolbar() {
         button->setText(b.caption);
         button->setAutoRaise(true);
         button->setFixedSize(kCellWidth, 44);
+        // A click takes the focus, so the box left runs its leave rule before the command.
+        button->setFocusPolicy(Qt::StrongFocus);
         buttons->addWidget(button);
         addCaption(b.caption, kCellWidth);
         if (b.name == QStringLiteral("btnGoTo")) {
@@ -303,6 +325,7 @@ QWidget* EditForm::buildToolbar() {
         auto* button = add(new QPushButton(b.caption, bar), b.name);
         button->setToolTip(b.toolTip);
         button->setMinimumHeight(34);
+        button->setAutoDefault(true);  // Enter on the focused button clicks it
         actions->addWidget(button);
     }
     auto* showAll = static_cast<QPushButton*>(objects_.value(QStringLiteral("ShowAll")));
@@ -496,6 +519,7 @@ QGroupBox* EditForm::buildVisitFrame() {
     Row(g, 0, 2, label(QStringLiteral("lblboxVisitVisits"), QStringLiteral("Visit:")),
         field(QStringLiteral("boxVisitVisits"), 3));
     auto* update = add(new QPushButton(QStringLiteral("Update"), this), QStringLiteral("btnVisitUpdate"));
+    update->setAutoDefault(true);
     g->addWidget(update, 0, 4);
     g->addWidget(check(QStringLiteral("AutoUpdateVisits"), QStringLiteral("Update after each search")), 1, 1, 1, 4);
     return box;
@@ -551,6 +575,7 @@ QWidget* EditForm::buildNavigation() {
         button->setToolTip(b.toolTip);
         button->setText(b.caption);
         button->setFixedSize(36, 30);
+        button->setFocusPolicy(Qt::StrongFocus);
         row->addWidget(button);
         if (i == 1) {
             auto* counter = field(QStringLiteral("RecordCounter"), 20);
@@ -595,14 +620,117 @@ void EditForm::setTabOrderOfFields() {
 
 // --- events -----------------------------------------------------------------------------
 
+namespace {
+
+// Boxes whose keys, changes and focus the window hands to the field procedures, beside
+// the record's own fields.
+const char* const kEntryBoxes[] = {"MtgNum", "boxVisitInterest", "boxVisitVisits", "SearchBox"};
+
+// A focus that is handed on by the procedures settles after this many moves at most.
+constexpr int kFocusHops = 8;
+
+// The key as the field procedures know it: the virtual-key code of the classic keyboard.
+int VirtualKey(const QKeyEvent* e) {
+    const int k = e->key();
+    if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9)) return k;
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return vk::F2 - 1 + (k - Qt::Key_F1);
+    switch (k) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return vk::Enter;
+        case Qt::Key_Escape:
+            return vk::Escape;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return vk::Tab;
+        case Qt::Key_Backspace:
+            return vk::Back;
+        case Qt::Key_Delete:
+            return vk::Delete;
+        case Qt::Key_PageUp:
+            return vk::PageUp;
+        case Qt::Key_PageDown:
+            return vk::PageDown;
+        case Qt::Key_Shift:
+            return vk::Shift;
+        case Qt::Key_Control:
+            return vk::Control;
+        case Qt::Key_Alt:
+            return vk::Alt;
+        case Qt::Key_CapsLock:
+            return vk::CapsLock;
+        case Qt::Key_Space:
+            return 32;
+        case Qt::Key_End:
+            return 35;
+        case Qt::Key_Home:
+            return 36;
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Right:
+            return 39;
+        case Qt::Key_Down:
+            return 40;
+        case Qt::Key_Insert:
+            return 45;
+        case Qt::Key_Equal:
+        case Qt::Key_Plus:
+            return vk::Plus;
+        case Qt::Key_Comma:
+        case Qt::Key_Less:
+            return vk::Comma;
+        case Qt::Key_Minus:
+        case Qt::Key_Underscore:
+            return vk::Minus;
+        case Qt::Key_Period:
+        case Qt::Key_Greater:
+            return 190;
+        default:
+            return 0;
+    }
+}
+
+int ShiftState(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? vk::ShiftMask : 0) | (m & Qt::ControlModifier ? vk::CtrlMask : 0) |
+           (m & Qt::AltModifier ? vk::AltMask : 0);
+}
+
+// The character a key types into a box, as the classic key-press event gives it; null for
+// none. Tab moves the focus and types nothing.
+QChar TypedCharacter(const QKeyEvent* e) {
+    if (e->text().isEmpty() || e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab) return QChar();
+    return e->text().at(0);
+}
+
+// The controls whose keys go to the field procedures.
+bool IsKeyBox(const QString& name) {
+    if (name.startsWith(QLatin1String("Dec(")) || name.startsWith(QLatin1String("ChgRec("))) return true;
+    for (const char* box : kRecordFields)
+        if (name == QLatin1String(box)) return true;
+    for (const char* box : kEntryBoxes)
+        if (name == QLatin1String(box)) return true;
+    return false;
+}
+
+bool IsPageKey(int key) {
+    return key == vk::PageUp || key == vk::PageDown;
+}
+
+}  // namespace
+
 void EditForm::onCommand(const QString& name, const std::function<void()>& command) {
     commands_.insert(name, command);
     QObject* o = objects_.value(name);
-    auto go = [this, command] { run(command); };
-    if (auto* a = qobject_cast<QAction*>(o))
-        connect(a, &QAction::triggered, this, go);
-    else if (auto* b = qobject_cast<QAbstractButton*>(o))
-        connect(b, &QAbstractButton::clicked, this, go);
+    if (auto* a = qobject_cast<QAction*>(o)) {
+        // A shortcut acts only as its menu item would: not while a menu holding it is disabled.
+        connect(a, &QAction::triggered, this, [this, name, command] {
+            if (available(name)) run(command);
+        });
+    } else if (auto* b = qobject_cast<QAbstractButton*>(o)) {
+        connect(b, &QAbstractButton::clicked, this, [this, command] { run(command); });
+    }
 }
 
 void EditForm::wireCommands() {
@@ -619,10 +747,97 @@ void EditForm::wireCommands() {
     onCommand(QStringLiteral("mnuAbout"), [this] { mnuAbout_Click(app_); });
     for (int i = 0; i <= 3; ++i)
         onCommand(QStringLiteral("ChgRec(%1)").arg(i), [this, i] { ChgRec_Click(app_, *this, i); });
+    wireRecordCommands();
+
+    // The Filters menu: every view command, all names and the clearing of the marks.
+    QStringList filters = FilterViewCommands();
+    filters << QStringLiteral("mnuAllAlpha") << QStringLiteral("mnuClearMarks");
+    for (const QString& name : std::as_const(filters))
+        onCommand(name, [this, name] { RunFilterCommand(app_, *this, name); });
 
     for (QWidget* w : std::as_const(background_)) w->installEventFilter(this);
-    for (const char* name : {"Label17", "EntInd", "SDAIdent"})
-        objects_.value(QLatin1String(name))->installEventFilter(this);
+    wireFieldEvents();
+}
+
+void EditForm::wireRecordCommands() {
+    using Command = void (*)(App&, MainScreen&);
+    const QList<QPair<const char*, Command>> commands = {
+        // File and Tools: the repair pass.
+        {"mnuFixFile", mnuFixFile_Click},
+        {"mnuClearIntFlag", mnuClearIntFlag_Click},
+        // Edit and the toolbar.
+        {"mnuUndo", mnuUndo_Click},
+        {"btnUndo", btnUndo_Click},
+        {"mnuEditMode", mnuEditMode_Click},
+        {"mnuGlobal", mnuGlobal_Click},
+        {"btnGlobal", mnuGlobal_Click},
+        // Records: adding, copying, deleting and restoring.
+        {"mnuAddRecords", mnuAddRecords_Click},
+        {"btnAddName", mnuAddRecords_Click},
+        {"btnSaveNew", btnSaveNew_Click},
+        {"btnSaveExit", btnSaveExit_Click},
+        {"btnCancelNew", btnCancelNew_Click},
+        {"mnuCopy", mnuCopy_Click},
+        {"mnuDeleteRecord", mnuDeleteRecord_Click},
+        {"btnDelete", btnDelete_Click},
+        {"btnSDA", btnSDA_Click},
+        {"munUndeleteRec", munUndeleteRec_Click},
+        {"btnUndelete", btnUndelete_Click},
+        // Marks, the cut-off and moving about.
+        {"mnuMarkMarkers", mnuMarkMarkers_Click},
+        {"mnuClearMark", mnuClearMark_Click},
+        {"mPrCut", mPrCut_Click},
+        {"btnMark", btnMark_Click},
+        {"btnGoTo", btnGoTo_Click},
+        {"ShowAll", ShowAll_Click},
+    };
+    for (const auto& [name, command] : commands)
+        onCommand(QLatin1String(name), [this, command = command] { command(app_, *this); });
+    onCommand(QStringLiteral("mnuViewPrayerList"), [this] { mnuViewPrayerList_Click(app_); });
+    onCommand(QStringLiteral("btnVisitUpdate"), [this] { btnVisitUpdate_Click(*this); });
+
+    for (int i = 0; i <= 8; ++i)
+        connect(static_cast<QCheckBox*>(objects_.value(QStringLiteral("Dec(%1)").arg(i))), &QCheckBox::clicked, this,
+                [this, i] { run([this, i] { Dec_MouseUp(app_, *this, i); }); });
+    connect(static_cast<QCheckBox*>(objects_.value(QStringLiteral("Baptized"))), &QCheckBox::clicked, this,
+            [this] { run([this] { Baptized_Click(app_, *this); }); });
+}
+
+void EditForm::wireFieldEvents() {
+    QStringList boxes;
+    for (const char* name : kRecordFields) boxes << QLatin1String(name);
+    for (const char* name : kEntryBoxes) boxes << QLatin1String(name);
+    for (int i = 0; i <= 8; ++i) boxes << QStringLiteral("Dec(%1)").arg(i);
+    for (int i = 0; i <= 3; ++i) boxes << QStringLiteral("ChgRec(%1)").arg(i);
+    for (const char* name :
+         {"Label17", "EditLabel", "frameVisit", "btnSDA", "btnSaveExit", "btnCancelNew", "AutoUpdateVisits"})
+        boxes << QLatin1String(name);
+    for (const QString& name : std::as_const(boxes)) {
+        QObject* o = objects_.value(name);
+        o->installEventFilter(this);
+        if (auto* area = qobject_cast<QPlainTextEdit*>(o)) area->viewport()->installEventFilter(this);
+    }
+
+    // Changes typed or put into a box.
+    auto onChange = [this](const char* box, void (*change)(App&, MainScreen&), bool typedOnly) {
+        auto* edit = static_cast<QLineEdit*>(objects_.value(QLatin1String(box)));
+        auto handler = [this, change] { run([this, change] { change(app_, *this); }); };
+        if (typedOnly)
+            connect(edit, &QLineEdit::textEdited, this, handler);
+        else
+            connect(edit, &QLineEdit::textChanged, this, handler);
+    };
+    // The interest level is checked as the user types it; a record's own level is shown as
+    // it stands.
+    onChange("IntLevel", IntLevel_Change, true);
+    onChange("BaptDate", BaptDate_Change, false);
+    onChange("BirthDate", BirthDate_Change, false);
+    connect(static_cast<QLineEdit*>(objects_.value(QStringLiteral("boxVisitInterest"))), &QLineEdit::textChanged, this,
+            [this] { run([this] { boxVisitInterest_Change(*this); }); });
+
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        if (depth_ == 0) settleFocus();
+    });
 }
 
 void EditForm::watchEdits() {
@@ -641,20 +856,214 @@ void EditForm::watchEdits() {
     }
 }
 
+bool EditForm::available(const QString& item) const {
+    const MenuEntry* e = FindMenuEntry(item);
+    if (!e) return false;
+    QAction* a = action(item);
+    if (!a || !a->isVisible() || !a->isEnabled()) return false;
+    for (QString menu = e->parent; !menu.isEmpty(); menu = FindMenuEntry(menu)->parent)
+        if (!isEnabled(menu)) return false;
+    return true;
+}
+
+QString EditForm::controlOf(const QObject* o) const {
+    for (; o && o != this; o = o->parent())
+        if (objects_.value(o->objectName()) == o) return o->objectName();
+    return QString();
+}
+
+// --- focus ------------------------------------------------------------------------------
+
+QWidget* EditForm::focusedControl() const {
+    return qobject_cast<QWidget*>(objects_.value(controlOf(focusWidget())));
+}
+
+void EditForm::applyPendingFocus() {
+    if (pendingFocus_.isEmpty()) return;
+    auto* w = qobject_cast<QWidget*>(objects_.value(pendingFocus_));
+    pendingFocus_.clear();
+    if (w && w->isEnabled() && w->isVisibleTo(this)) w->setFocus(Qt::OtherFocusReason);
+}
+
+void EditForm::settleFocus() {
+    if (settling_) return;
+    settling_ = true;
+    for (int hop = 0; hop < kFocusHops && !ended_; ++hop) {
+        applyPendingFocus();
+        QWidget* now = focusedControl();
+        if (!now || now == current_) break;
+        const QString left = current_ ? current_->objectName() : QString();
+        current_ = nullptr;
+        if (!left.isEmpty()) invoke([this, &left] { leaveControl(left); });
+        // A leave that sends the focus elsewhere keeps it from the control it was going to.
+        if (!pendingFocus_.isEmpty() || focusedControl() != now) continue;
+        current_ = now;
+        invoke([this, now] { enterControl(now->objectName()); });
+    }
+    settling_ = false;
+}
+
+void EditForm::enterControl(const QString& name) {
+    if (name == QLatin1String("EntInd"))
+        EntInd_GotFocus(*this);
+    else if (name == QLatin1String("SDAIdent"))
+        SDAIdent_GotFocus(*this);
+    else
+        FieldGotFocus(app_, *this, name);
+}
+
+void EditForm::leaveControl(const QString& name) {
+    if (name == QLatin1String("LName")) LName_LostFocus(app_, *this);
+    FieldLostFocus(app_, *this, name);
+}
+
+// --- keys and mouse -----------------------------------------------------------------------
+
+bool EditForm::runMenuShortcut(const QKeyEvent* event) {
+    const QKeySequence keys(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
+    for (auto it = commands_.cbegin(); it != commands_.cend(); ++it) {
+        QAction* a = qobject_cast<QAction*>(objects_.value(it.key()));
+        if (!a || a->shortcut().isEmpty() || a->shortcut() != keys) continue;
+        if (!available(it.key())) return false;  // the box may use the key itself
+        run(it.value());
+        return true;
+    }
+    return false;
+}
+
+bool EditForm::keyPressed(QObject* watched, const QString& name, QKeyEvent* event) {
+    // The menu's shortcuts come first, even those a text box would take for itself.
+    if (runMenuShortcut(event)) return true;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const int key = VirtualKey(event);
+    const int shift = ShiftState(event->modifiers());
+    const QChar typed = TypedCharacter(event);
+    bool taken = false;
+    ++depth_;  // the box takes the key before the focus moves on
+    if (name == QLatin1String("SearchBox")) {
+        invoke([&] { SearchBox_KeyDown(app_, *this, key); });
+        taken = IsPageKey(key) || key == vk::F2 || key == vk::Plus;
+        if (!taken && !typed.isNull()) invoke([&] { taken = SearchBox_KeyPress(app_, *this, typed.unicode()) == 0; });
+    } else if (name.startsWith(QLatin1String("ChgRec("))) {
+        invoke([&] { ChgRec_KeyDown(app_, *this, key); });
+        taken = IsPageKey(key);
+    } else if (auto* box = qobject_cast<QCheckBox*>(watched); box && key == 32) {
+        // The space bar ticks the box at once: its key procedure may move the focus on.
+        if (!event->isAutoRepeat()) box->click();
+        invoke([&] { FieldKeyDown(app_, *this, name, key, shift); });
+        taken = true;
+    } else {
+        invoke([&] { taken = FieldKeyDown(app_, *this, name, key, shift); });
+        if (!taken && !typed.isNull()) invoke([&] { taken = FieldKeyPress(app_, *this, name, typed); });
+    }
+    if (!taken && !ended_) {
+        passing_ = event;
+        QCoreApplication::sendEvent(watched, event);
+        passing_ = nullptr;
+    }
+    event->accept();
+    --depth_;
+    if (depth_ == 0) settleFocus();
+    return true;
+}
+
+bool EditForm::mousePressed(const QString& name, const QMouseEvent* event) {
+    if (name == QLatin1String("Notes")) {
+        // The caution takes the press: the click that placed the caret comes again after it.
+        const bool caution = app_.mainWindow.NotesCautionPending;
+        run([this] { Notes_MouseDown(app_); });
+        return caution;
+    }
+    if (name == QLatin1String("frameVisit") && event->button() == Qt::RightButton) {
+        // The frame's right button is Edit, Enter Visits.
+        if (QAction* visits = action(QStringLiteral("mnuVisits")); visits && available(QStringLiteral("mnuVisits")))
+            visits->trigger();
+        return true;
+    }
+    return false;
+}
+
+void EditForm::mouseReleased(QObject* watched, const QString& name, const QMouseEvent* event) {
+    const bool right = event->button() == Qt::RightButton;
+    if (right && background_.contains(static_cast<QWidget*>(watched))) {
+        run([this] { Form_MouseUp(*this, kRightButton); });
+    } else if (name == QLatin1String("Class")) {
+        run([this] { Class_MouseUp(app_); });
+    } else if (name == QLatin1String("Attendance") && !right) {
+        run([this] { Attendance_Click(app_, *this); });
+    } else if (name.startsWith(QLatin1String("ChgRec(")) && right) {
+        const int index = name.mid(7, 1).toInt();
+        run([this, index] { ChgRec_MouseUp(app_, *this, index, kRightButton); });
+    } else if (name == QLatin1String("btnSDA") && right) {
+        sdaRightClick();
+    }
+}
+
+bool EditForm::doubleClicked(const QString& name) {
+    if (name == QLatin1String("Label17"))
+        run([this] { Label17_DblClick(*this); });
+    else if (name == QLatin1String("EditLabel"))
+        run([this] { EditLabel_DblClick(app_, *this); });
+    else if (name == QLatin1String("BaptDate"))
+        run([this] { BaptDate_DblClick(app_, *this); });
+    else if (name == QLatin1String("Notes"))
+        run([this] { Notes_DblClick(app_); });
+    else
+        return false;
+    return true;
+}
+
+// The right button on the church-member button opens the member list (Edit, SDA Members);
+// the click that follows it does nothing.
+void EditForm::sdaRightClick() {
+    if (QAction* members = action(QStringLiteral("mnuMembers")); members && available(QStringLiteral("mnuMembers")))
+        members->trigger();
+    run([this] {
+        app_.msg.MsgAnswer = kRightClick;
+        btnSDA_Click(app_, *this);
+    });
+}
+
+// A press reaches the window before any control. The mouse-down of the add-mode exit
+// buttons comes first; then the control under the pointer takes the focus, so that the box
+// left runs its leave rule before anything the click does.
+void EditForm::windowMousePressed(const QMouseEvent* event) {
+    QWidget* target = childAt(event->position().toPoint());
+    if (!target) return;
+    const QString name = controlOf(target);
+    if (event->button() == Qt::LeftButton && target->isEnabled()) {
+        if (name == QLatin1String("btnSaveExit"))
+            run([this] { btnSaveExit_MouseDown(app_); });
+        else if (name == QLatin1String("btnCancelNew"))
+            run([this] { btnCancelNew_MouseDown(app_); });
+    }
+    for (QWidget* w = target; w && w != this; w = w->parentWidget()) {
+        if (!w->isEnabled() || !(w->focusPolicy() & Qt::ClickFocus)) continue;
+        w->setFocus(Qt::MouseFocusReason);
+        if (depth_ == 0) settleFocus();
+        break;
+    }
+}
+
 bool EditForm::eventFilter(QObject* watched, QEvent* event) {
-    const QString name = watched->objectName();
+    if (event == passing_) return false;
+    if (watched == watchedWindow_) {
+        if (event->type() == QEvent::MouseButtonPress) windowMousePressed(static_cast<QMouseEvent*>(event));
+        return false;
+    }
+    const QString name = controlOf(watched);
     switch (event->type()) {
+        case QEvent::KeyPress:
+            if (IsKeyBox(name) && !ended_) return keyPressed(watched, name, static_cast<QKeyEvent*>(event));
+            break;
+        case QEvent::MouseButtonPress:
+            if (mousePressed(name, static_cast<QMouseEvent*>(event))) return true;
+            break;
         case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton &&
-                background_.contains(static_cast<QWidget*>(watched)))
-                run([this] { Form_MouseUp(*this, 2); });
+            mouseReleased(watched, name, static_cast<QMouseEvent*>(event));
             break;
         case QEvent::MouseButtonDblClick:
-            if (name == QStringLiteral("Label17")) run([this] { Label17_DblClick(*this); });
-            break;
-        case QEvent::FocusIn:
-            if (name == QStringLiteral("EntInd")) run([this] { EntInd_GotFocus(*this); });
-            if (name == QStringLiteral("SDAIdent")) run([this] { SDAIdent_GotFocus(*this); });
+            if (doubleClicked(name)) return true;
             break;
         default:
             break;
@@ -679,6 +1088,10 @@ void EditForm::closeEvent(QCloseEvent* event) {
 
 void EditForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (windowHandle() && watchedWindow_ != windowHandle()) {
+        watchedWindow_ = windowHandle();
+        watchedWindow_->installEventFilter(this);
+    }
     if (event->spontaneous()) return;
     activationDue_ = true;
     QTimer::singleShot(0, this, [this] {
@@ -895,13 +1308,15 @@ bool EditForm::isEnabled(const QString& name) const {
 }
 
 void EditForm::setFocus(const QString& name) {
-    if (auto* w = qobject_cast<QWidget*>(objects_.value(name))) w->setFocus(Qt::OtherFocusReason);
+    // The move takes place when the procedure asking for it ends.
+    pendingFocus_ = name;
+    if (depth_ == 0) settleFocus();
 }
 
 QString EditForm::focused() const {
-    for (QWidget* w = focusWidget(); w && w != this; w = w->parentWidget())
-        if (objects_.value(w->objectName()) == w) return w->objectName();
-    return QString();
+    if (!pendingFocus_.isEmpty()) return pendingFocus_;
+    const QWidget* w = focusedControl();
+    return w ? w->objectName() : QString();
 }
 
 void EditForm::setSelection(const QString& name, int start, int length) {

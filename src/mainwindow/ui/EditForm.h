@@ -17,9 +17,11 @@ class QBoxLayout;
 class QCheckBox;
 class QGridLayout;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMouseEvent;
 class QWindow;
 
 namespace fennick {
@@ -43,8 +45,15 @@ public:
     // Form_Load: run once the crusade is loaded, before the window is first shown.
     void load();
     // Runs a command of the window: an error is reported with the program's common
-    // message, and an end of the program is carried out; nothing escapes.
+    // message, and an end of the program is carried out; nothing escapes. A focus change
+    // the command asks for takes place when it ends, with the leave rule of the box that
+    // loses the focus and the entry rule of the one that gets it.
     void run(const std::function<void()>& command);
+    // A menu item or button of that name has its command connected.
+    bool wired(const QString& name) const { return commands_.contains(name); }
+    // A menu item whose command can run now: it is enabled and shown, and so are the
+    // menus that hold it.
+    bool available(const QString& item) const;
     // The program ended through this window (Exit, closing, or a deleted new crusade).
     bool ended() const { return ended_; }
     int exitCode() const { return exitCode_; }
@@ -116,8 +125,31 @@ private:
     void setTabOrderOfFields();
 
     void wireCommands();
+    void wireRecordCommands();
+    void wireFieldEvents();
     void onCommand(const QString& name, const std::function<void()>& command);
     void watchEdits();
+    // Runs a procedure of the window with the focus held: errors are reported as by run(),
+    // focus changes wait for whoever holds the focus.
+    void invoke(const std::function<void()>& command);
+
+    // The focus as the record boxes see it: a box "gets" the focus and later "leaves" it
+    // only when the focus really moves from one control of the window to another.
+    void settleFocus();
+    void applyPendingFocus();
+    QWidget* focusedControl() const;
+    void enterControl(const QString& name);
+    void leaveControl(const QString& name);
+
+    // The named control an object belongs to (itself, or the control it is a part of).
+    QString controlOf(const QObject* o) const;
+    bool keyPressed(QObject* watched, const QString& name, QKeyEvent* event);
+    bool runMenuShortcut(const QKeyEvent* event);
+    bool mousePressed(const QString& name, const QMouseEvent* event);
+    void mouseReleased(QObject* watched, const QString& name, const QMouseEvent* event);
+    bool doubleClicked(const QString& name);
+    void windowMousePressed(const QMouseEvent* event);
+    void sdaRightClick();
     void activateForm();
     void endProgram(int code);
     void onFocusWindowChanged(QWindow* window);
@@ -136,6 +168,13 @@ private:
     int exitCode_ = 0;
     QPointer<QWindow> focusWindow_;
     QPointer<QWindow> previousFocusWindow_;
+    QPointer<QWindow> watchedWindow_;  // the window whose mouse presses come before any focus change
+
+    QPointer<QWidget> current_;  // the control whose entry rule ran last and that has not left yet
+    QString pendingFocus_;       // asked for while a procedure runs
+    int depth_ = 0;              // procedures running
+    bool settling_ = false;
+    QEvent* passing_ = nullptr;  // a key event handed on to its box
 };
 
 }  // namespace fennick

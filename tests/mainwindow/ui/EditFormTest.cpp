@@ -88,7 +88,8 @@ void RenderTable(const QString& parent, int depth, QStringList& out) {
                          : e.name + QStringLiteral(" \"") + e.caption + u'"';
         if (!e.shortcut.isEmpty()) s += QStringLiteral(" [") + e.shortcut + u']';
         if (e.hidden) s += QStringLiteral(" hidden");
-        if (!e.built) s += QStringLiteral(" off");
+        // Edit Mode is out of use while a loaded crusade is shown in edit mode.
+        if (!e.built || e.name == QStringLiteral("mnuEditMode")) s += QStringLiteral(" off");
         out << s;
         if (IsSubmenu(e.name)) RenderTable(e.name, depth + 1, out);
     }
@@ -99,7 +100,8 @@ TEST_F(EditFormTest, TheMenuBarIsBuiltFromTheTable) {
     RenderMenu(*form, form->menuBar()->actions(), 0, shown);
     RenderTable(QString(), 0, table);
     ASSERT_EQ(shown.size(), table.size());
-    for (int i = 0; i < table.size(); ++i) EXPECT_EQ(shown[i], table[i]) << "line " << i + 1;
+    for (int i = 0; i < table.size(); ++i)
+        EXPECT_EQ(shown[i].toStdString(), table[i].toStdString()) << "line " << i + 1;
 }
 
 TEST_F(EditFormTest, EveryControlOfTheRecordScreenIsThere) {
@@ -166,7 +168,7 @@ TEST_F(EditFormTest, ControlsAndMenusByName) {
     EXPECT_FALSE(form->menu(QStringLiteral("mnuFilterS"))->isEnabled());
     form->setEnabled(QStringLiteral("mnuFilterS"), true);
     EXPECT_TRUE(form->isEnabled(QStringLiteral("mnuFilterS")));
-    for (const char* unbuilt : {"mnuCopy", "btnGlobal", "ShowAll"}) {
+    for (const char* unbuilt : {"mnuCompact", "btnAttend", "mnuVisits"}) {
         form->setEnabled(QLatin1String(unbuilt), true);
         EXPECT_FALSE(form->isEnabled(QLatin1String(unbuilt))) << unbuilt;
     }
