@@ -99,21 +99,36 @@ void ClearRecord(AttendeeRecord& r) {
 
 void ClearRecord(App& app) { ClearRecord(app.crusade.CurRecord); }
 
+namespace {
+
+// Tells why no registration number is issued; the user types one instead.
+void RefuseRegNumber(App& app, const QString& why) {
+    app.msg.MsgText = why + NewLine +
+                      QStringLiteral("Type a free number into the Registration Number box, or change the "
+                                     "direction in Fennick Preferences.");
+    app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Critical);
+}
+
+}  // namespace
+
 QByteArray NextRegNumber(App& app) {
     CrusadeSettings& s = app.settings;
     qint32 next = s.ReservedNumber;
-    if (s.ReservedDirection == QLatin1String("UP"))
+    if (s.ReservedDirection == QLatin1String("UP")) {
         next += 1;
-    else if (s.ReservedDirection == QLatin1String("DOWN"))
+    } else if (s.ReservedDirection == QLatin1String("DOWN")) {
         next -= 1;
+    } else {
+        // Issuing the same number again would give two records one number.
+        RefuseRegNumber(app, QStringLiteral("No registration number can be issued: the direction \"") +
+                                 s.ReservedDirection + QStringLiteral("\" is neither UP nor DOWN."));
+        return QByteArray();
+    }
     if (next < 1 || next > 9999) {
-        app.msg.MsgText = QStringLiteral("No more registration numbers can be issued counting ") +
-                          s.ReservedDirection + QStringLiteral(" from ") + ZeroPad(s.ReservedNumber, 4) +
-                          QStringLiteral(".") + NewLine +
-                          QStringLiteral("Registration numbers run from 0001 to 9999.") + NewLine +
-                          QStringLiteral("Type a free number into the Registration Number box, or change the "
-                                         "direction in Fennick Preferences.");
-        app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Critical);
+        RefuseRegNumber(app, QStringLiteral("No more registration numbers can be issued counting ") +
+                                 s.ReservedDirection + QStringLiteral(" from ") + ZeroPad(s.ReservedNumber, 4) +
+                                 QStringLiteral(".") + NewLine +
+                                 QStringLiteral("Registration numbers run from 0001 to 9999."));
         return QByteArray();
     }
     s.ReservedNumber = qint16(next);

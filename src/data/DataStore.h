@@ -38,7 +38,8 @@ void ClearRecord(App& app);
 
 // The next registration number ("0042"); the settings file is written at once so a
 // number is never issued twice. Returns an empty text, after a message, when the
-// numbers are used up (the next one would lie outside 0001..9999).
+// numbers are used up (the next one would lie outside 0001..9999) or the direction is
+// neither "UP" nor "DOWN".
 QByteArray NextRegNumber(App& app);
 
 // Counts the nights attended: blanks become "-", last = the highest night marked (left

@@ -50,7 +50,7 @@ bool ReadInfoHeader(App& app, SequentialTextReader& in, QString& versionLine) {
     if (Next(in, item)) s.CrusadeDate = item;
     if (Next(in, item)) s.LastMeeting = ClampInt16(HeaderNumber(item), 1, 40);
     if (Next(in, item)) s.ReservedNumber = ClampInt16(HeaderNumber(item), 0, 9999);
-    if (Next(in, item)) s.ReservedDirection = item;
+    if (Next(in, item)) s.ReservedDirection = Trim(item).toUpper();
     if (Next(in, item)) s.BackupPath = item;
     if (Next(in, item)) s.TotalAttendNum = ClampInt16(HeaderNumber(item), 0, 40);
     if (Next(in, item)) s.PrintCutOff = ClampInt16(HeaderNumber(item), 0, 39);

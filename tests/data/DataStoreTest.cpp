@@ -151,7 +151,8 @@ TEST_F(DataStoreTest, NextRegNumberCountsAndStopsAtTheEnds) {
     const Case cases[] = {
         {9999, "DOWN", "9998", 9998}, {41, "UP", "0042", 42},    {9999, "UP", "", 9999},
         {1, "DOWN", "", 1},           {9998, "UP", "9999", 9999}, {2, "DOWN", "0001", 1},
-        {5, "down", "0005", 5},  // neither direction: the number stays
+        // Neither direction: nothing is issued, so no number is issued twice.
+        {5, "down", "", 5},           {5, "DOWN ", "", 5},        {5, "", "", 5},
     };
     for (const Case& c : cases) {
         app.settings.ReservedNumber = c.reserved;

@@ -276,10 +276,14 @@ TEST_F(InfoFileTest, ValuesThatIndexAreClampedAndSoundWordsParsed) {
         {" 7", " 12 ", " 3 ", " 2 ", " 6 ", "-1", 7, 12, 3, 2, 6, false, true},
         {" 7", " 12 ", " 3 ", " 2 ", " 6 ", "maybe", 7, 12, 3, 2, 6, true, true},
     };
+    const QByteArray directions[] = {"UP", " down ", "Up", "DOWN  "};
+    const QString wantDirections[] = {"UP", "DOWN", "UP", "DOWN"};
     writeCurrentData();
-    for (const Case& c : cases) {
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
         QList<QByteArray> lines = SettingsLines("version 2.5.86", 40);
         lines[2] = c.last;
+        lines[4] = directions[i % std::size(directions)];
         lines[3] = c.reserved;
         lines[6] = c.total;
         lines[7] = c.cutoff;
@@ -291,6 +295,7 @@ TEST_F(InfoFileTest, ValuesThatIndexAreClampedAndSoundWordsParsed) {
         EXPECT_TRUE(t.dialogs.shown().empty());
         EXPECT_EQ(app.settings.LastMeeting, c.wantLast) << c.last.constData();
         EXPECT_EQ(app.settings.ReservedNumber, c.wantReserved);
+        EXPECT_EQ(app.settings.ReservedDirection, wantDirections[i % std::size(directions)]);
         EXPECT_EQ(app.settings.TotalAttendNum, c.wantTotal);
         EXPECT_EQ(app.settings.PrintCutOff, c.wantCutoff);
         EXPECT_EQ(app.settings.SabbathMeetings[0], c.wantSabbath);
