@@ -152,14 +152,33 @@ void FreshEntry(App& app, MainScreen& form) {
     BeginEntries(app, form, EntryMeeting(app, form));
 }
 
+// What AppendRecordSlot and the entry's save change besides the ends of the view and the
+// file: put back when the save does not happen.
+struct BeforeSlot {
+    qint16 pos;
+    qint32 recNo;
+    bool fileIsOpen;
+    AttendeeRecord record;
+};
+
+BeforeSlot TakeStock(const App& app) {
+    const Crusade& c = app.crusade;
+    return {app.view.CurIndexPos, c.CurRecNo, c.FileIsOpen, c.CurRecord};
+}
+
 // Takes back the slot AppendRecordSlot made for an entry whose save did not happen, so
-// that no view entry names a record the file does not hold.
-void TakeBackSlot(App& app, qint16 previousPos) {
+// that no view entry names a record the file does not hold, and the record shown before
+// add mode stays current with its fields.
+void TakeBackSlot(App& app, const BeforeSlot& before) {
     CurrentView& v = app.view;
-    app.crusade.RecCount -= 1;
+    Crusade& c = app.crusade;
+    c.RecCount -= 1;
     v.ReportIndex.removeLast();
     v.ReportCount -= 1;
-    v.CurIndexPos = previousPos;
+    v.CurIndexPos = before.pos;
+    c.CurRecNo = before.recNo;
+    c.FileIsOpen = before.fileIsOpen;
+    c.CurRecord = before.record;
     app.mainWindow.AddAnother -= 1;
     app.mainWindow.NewEntryOnScreen = true;
 }
@@ -167,7 +186,7 @@ void TakeBackSlot(App& app, qint16 previousPos) {
 // Writes the entry as a new record at the end of the data file and of the view.
 // Returns false, with the file and the view as they were, when the save was refused.
 bool SaveEntry(App& app, MainScreen& form) {
-    const qint16 previousPos = app.view.CurIndexPos;
+    const BeforeSlot before = TakeStock(app);
     AppendRecordSlot(app);
     // The entry is written whatever the record shown before add mode held.
     app.view.ReportIndex[app.view.CurIndexPos] = kNotSavedYet;
@@ -177,10 +196,10 @@ bool SaveEntry(App& app, MainScreen& form) {
     try {
         saved = SaveCurrentRecord(app, form);
     } catch (...) {
-        TakeBackSlot(app, previousPos);
+        TakeBackSlot(app, before);
         throw;
     }
-    if (!saved) TakeBackSlot(app, previousPos);
+    if (!saved) TakeBackSlot(app, before);
     return saved;
 }
 

@@ -193,7 +193,9 @@ TEST_F(AddModeTest, SaveAndNewAppendsAndKeysTheView) {
 }
 
 TEST_F(AddModeTest, RefusedSaveTakesTheSlotBack) {
+    const QByteArray smith = onDisk(1).encode();
     startAdding("5");
+    const AttendeeRecord shownBefore = app->crusade.CurRecord;  // Smith, record 1
     type("LName", "Doe");
     type("Last", "x");  // not a meeting number: the save is refused
     btnSaveNew_Click(*app, screen);
@@ -202,7 +204,17 @@ TEST_F(AddModeTest, RefusedSaveTakesTheSlotBack) {
     EXPECT_EQ(app->view.ReportCount, 5);
     EXPECT_EQ(app->view.ReportIndex.size(), 6);
     EXPECT_EQ(app->view.CurIndexPos, 5);
+    EXPECT_EQ(app->crusade.CurRecNo, 1);
+    EXPECT_EQ(app->crusade.CurRecord, shownBefore);
+    EXPECT_EQ(app->crusade.CurRecord.Notes.trimmed(), QByteArray("Asked for a visit"));
     EXPECT_EQ(text("LName"), S("Doe"));  // the entry stays to be corrected
+
+    // Corrected, the entry is saved as a new record with nothing of the record before.
+    type("Last", "5");
+    btnSaveNew_Click(*app, screen);
+    EXPECT_EQ(recordsOnDisk(), 6);
+    EXPECT_EQ(onDisk(6).CardPrinted, 0);
+    EXPECT_EQ(onDisk(1).encode(), smith);
 }
 
 TEST_F(AddModeTest, CommandsWhileANewNameIsOnScreenWriteNothing) {
