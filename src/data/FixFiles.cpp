@@ -114,8 +114,8 @@ void RepairDecisions(AttendeeRecord& rec, const CrusadeSettings& s) {
 }
 
 // Reads, repairs and writes back every record; the live ones get an entry of the
-// alphabetical view.
-void RepairRecords(App& app, bool clearCards) {
+// alphabetical view. lastMeeting follows the highest night attended.
+void RepairRecords(App& app, bool clearCards, qint16& lastMeeting) {
     Crusade& c = app.crusade;
     CrusadeSettings& s = app.settings;
     const bool master = s.CrusadeName == QLatin1String("Master");
@@ -131,7 +131,7 @@ void RepairRecords(App& app, bool clearCards) {
                 if (master) rec.RNum = Ansi(ZeroPad(++renumbered, 4));
                 // A view addresses records 1 to 9999 only.
                 if (i <= kMaxRecords) AppendEntry(app.view, rec, LName5(rec) + FName2(rec), i);
-                RepairAttendance(rec, s.LastMeeting);
+                RepairAttendance(rec, lastMeeting);
                 RepairTeamAndAge(rec, s);
             }
         }
@@ -217,11 +217,14 @@ bool FixFiles(App& app) {
     EmptyView(v);
     v.ReportKind = QStringLiteral("alpha");
     v.ReportIndex[0] = "alpha";
-    app.settings.LastMeeting = 1;
     ForgetViewPositions(app);
 
+    // The last meeting is recounted from the records; a pass that fails part way keeps
+    // the one the crusade had.
+    qint16 lastMeeting = 1;
     try {
-        RepairRecords(app, clearCards);
+        RepairRecords(app, clearCards, lastMeeting);
+        app.settings.LastMeeting = lastMeeting;
     } catch (const VbError& e) {
         FinishView(v);
         SortIndex(app);
