@@ -156,6 +156,8 @@ EditForm::EditForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
 }
 
 EditForm::~EditForm() {
+    // Taking the widgets down moves the focus: nothing of the window may answer that now.
+    QObject::disconnect(qApp, nullptr, this, nullptr);
     if (app_.hooks.editForm != this) return;
     app_.hooks.editForm = nullptr;
     app_.hooks.showAll = nullptr;

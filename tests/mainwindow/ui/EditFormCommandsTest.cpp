@@ -1,0 +1,255 @@
+// The main window's menu items and buttons reach their commands: the Filters menu, the
+// global search, the marks, the delete, and names added to a new crusade from the keyboard.
+
+#include "OpenWindow.h"
+
+#include "data/StartUp.h"
+#include "mainwindow/MenuBar.h"
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QMenu>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+class EditFormCommandsTest : public OpenWindow {
+protected:
+    CrusadeSpec crusade() const override {
+        CrusadeSpec s = OpenWindow::crusade();
+        s.records[1].Notes = "Asked for a Bible";  // Adams
+        return s;
+    }
+    // Chooses an item of the Filters menu as the menu itself would.
+    void filter(const QString& item) {
+        for (QAction* a : form->menu(QStringLiteral("mnuFilterS"))->actions())
+            if (a->objectName() == item) return a->trigger();
+        ADD_FAILURE() << "no item " << item.toStdString() << " in the Filters menu";
+    }
+    QColor base(const QString& box) const { return widget(box)->palette().color(QPalette::Base); }
+};
+
+const QColor kHighlight(255, 192, 128);
+
+TEST_F(EditFormCommandsTest, EveryBuiltItemAndButtonHasItsCommand) {
+    for (const MenuEntry& e : MenuBarEntries()) {
+        if (e.separator || e.name.isEmpty() || IsSubmenu(e.name)) continue;
+        EXPECT_EQ(form->wired(e.name), e.built) << e.name.toStdString();
+        if (!e.built) {
+            EXPECT_FALSE(form->isEnabled(e.name)) << e.name.toStdString();
+        }
+    }
+    for (const auto* buttons : {&ToolbarButtons(), &OtherButtons()})
+        for (const ToolbarButton& b : *buttons) {
+            EXPECT_EQ(form->wired(b.name), b.built) << b.name.toStdString();
+            EXPECT_EQ(widget(b.name)->isEnabled(), b.built) << b.name.toStdString();
+        }
+}
+
+TEST_F(EditFormCommandsTest, AFiltersCommandShowsItsViewFromTheMenu) {
+    filter(QStringLiteral("mnuNotes"));
+    EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0013"));
+    EXPECT_EQ(text(QStringLiteral("EditLabel")), QStringLiteral("Cards with Notes"));
+    EXPECT_EQ(base(QStringLiteral("Notes")), kHighlight);
+    EXPECT_TRUE(form->isVisible(QStringLiteral("ShowAll")));
+    EXPECT_TRUE(widget(QStringLiteral("ShowAll"))->isVisible());
+    EXPECT_EQ(t.dialogs.messages(),
+              QStringList{QStringLiteral("Names have been sorted and filtered to show only those who have NOTES on "
+                                         "their cards.\r\n\r\nClick the 'Show All Names' button to restore all names "
+                                         "in alphabetical order.")});
+    EXPECT_EQ(app.view.ReportCount, 1);
+
+    // The red button goes back to all names.
+    click(QStringLiteral("ShowAll"));
+    EXPECT_FALSE(form->isVisible(QStringLiteral("ShowAll")));
+    EXPECT_EQ(text(QStringLiteral("EditLabel")), QStringLiteral("All Names Sorted Alphabeticaly"));
+    EXPECT_NE(base(QStringLiteral("Notes")), kHighlight);
+    EXPECT_EQ(app.view.ReportCount, 3);
+
+    // A view with nobody in it says so and stays with all names.
+    t.dialogs.clear();
+    filter(QStringLiteral("mnuBaptisms"));
+    EXPECT_EQ(t.dialogs.messages(), QStringList{QStringLiteral("There are no baptisms to display")});
+    EXPECT_FALSE(form->isVisible(QStringLiteral("ShowAll")));
+    EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
+    EXPECT_FALSE(app.crusade.AddMode);
+
+    // A double click on the title runs the view before again.
+    filter(QStringLiteral("mnuMailList"));
+    filter(QStringLiteral("mnuAllAlpha"));
+    t.dialogs.clear();
+    QTest::mouseDClick(widget(QStringLiteral("EditLabel")), Qt::LeftButton);
+    EXPECT_EQ(text(QStringLiteral("EditLabel")), QStringLiteral("Mail List Filter"));
+    EXPECT_EQ(app.view.ReportKind, QStringLiteral("mail"));
+    EXPECT_EQ(t.dialogs.messages().size(), 1);
+}
+
+TEST_F(EditFormCommandsTest, GlobalSearchFromTheMenuAndItsShortcut) {
+    t.dialogs.type(QStringLiteral("main st")).answer(AnsNo).answer(AnsYes);
+    trigger(QStringLiteral("mnuGlobal"));
+    // Every record holds "1 Main St": Smith (record 1) is offered first, then Adams.
+    EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0013"));
+    EXPECT_EQ(t.dialogs.shown()[1].title, QStringLiteral("Global Search for: main st"));
+
+    focus(QStringLiteral("SearchBox"));
+    t.dialogs.type(QStringLiteral("ruth")).answer(AnsYes);
+    press(Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0014"));
+    EXPECT_FALSE(t.dialogs.pending());
+
+    // The search box finds a number typed into it.
+    focus(QStringLiteral("SearchBox"));
+    type(QStringLiteral("0012"));
+    press(Qt::Key_Return);
+    EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0012"));
+    EXPECT_TRUE(text(QStringLiteral("SearchBox")).isEmpty());
+}
+
+TEST_F(EditFormCommandsTest, MarkAllAndClearTheMarksFromTheMenus) {
+    filter(QStringLiteral("mnuNotes"));
+    trigger(QStringLiteral("mnuMarkMarkers"));
+    EXPECT_EQ(onFile(2).MarkToVisit, -1);
+    EXPECT_EQ(onFile(1).MarkToVisit, 0);
+    EXPECT_EQ(onFile(3).MarkToVisit, 0);
+    EXPECT_EQ(form->value(QStringLiteral("chkMarkToVisit")), 1);
+
+    trigger(QStringLiteral("mnuClearMark"));
+    for (int n = 1; n <= 3; ++n) EXPECT_EQ(onFile(n).MarkToVisit, 0) << n;
+    EXPECT_EQ(form->value(QStringLiteral("chkMarkToVisit")), 0);
+}
+
+TEST_F(EditFormCommandsTest, DeleteAsksTwiceBeforeTheNameLeavesTheView) {
+    // No to the last chance keeps everything.
+    t.dialogs.answer(AnsYes).answer(AnsNo);
+    click(QStringLiteral("btnDelete"));
+    EXPECT_EQ(onFile(2).WorkerCode.bytes(), "00");
+    EXPECT_EQ(app.view.ReportCount, 3);
+
+    t.dialogs.clear();
+    t.dialogs.answer(AnsYes).answer(AnsYes);
+    click(QStringLiteral("btnDelete"));
+    const QStringList asked = t.dialogs.messages();
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_EQ(asked[0], QStringLiteral("Are you sure you want to remove this record from the INTEREST file?"));
+    EXPECT_EQ(asked[1], QStringLiteral("This is your last chance to back out.\r\nAre you sure you want to remove this "
+                                       "record from the INTEREST file?"));
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("Delete Record"));
+    EXPECT_EQ(onFile(2).WorkerCode.bytes(), "##");
+    EXPECT_EQ(app.view.ReportCount, 2);
+    EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0014"));
+    EXPECT_EQ(focused(), QStringLiteral("SearchBox"));
+
+    // The right button on the church-member button deletes nothing.
+    t.dialogs.clear();
+    click(QStringLiteral("btnSDA"), Qt::RightButton);
+    EXPECT_TRUE(t.dialogs.shown().empty());
+    EXPECT_TRUE(app.msg.MsgAnswer.isEmpty());
+}
+
+// A new crusade, three names typed in from the keyboard, the program closed and the
+// crusade opened again: the data file holds the three records exactly.
+class NewCrusadeTest : public ::testing::Test {
+protected:
+    TestApp t;
+    App& app = t.app;
+    std::unique_ptr<EditForm> form;
+
+    QWidget* widget(const char* name) const { return qobject_cast<QWidget*>(form->object(QLatin1String(name))); }
+    QWidget* focusedBox() const { return qobject_cast<QWidget*>(form->object(form->focused())); }
+    void type(const QString& keys) { QTest::keyClicks(focusedBox(), keys); }
+    void enter() { QTest::keyClick(focusedBox(), Qt::Key_Return); }
+    // Types into the boxes one after another, Enter after each.
+    void typeName(const QStringList& boxes) {
+        for (const QString& keys : boxes) {
+            type(keys);
+            enter();
+        }
+    }
+};
+
+AttendeeRecord Expected(const char* rnum, const char* first, const char* last) {
+    AttendeeRecord r;
+    r.RNum = rnum;
+    r.FName = first;
+    r.LName = last;
+    r.Address = "12 Oak St";
+    r.City = "Grand rapids";
+    r.State = "MI";
+    r.Zip = "49503";
+    r.Phone = "555-1234";
+    r.Age = "30-39";
+    r.Advertising = ".......";
+    r.RelPref = "UnSpecified";
+    r.WorkerCode = "00";
+    r.Attendance = "1---------------------------------------";
+    r.Attend = "1";
+    r.Last = 1;
+    r.MailList = 1;
+    r.Decisions = "---------";
+    return r;
+}
+
+TEST_F(NewCrusadeTest, NamesTypedIntoANewCrusadeAreOnFileAfterTheProgramCloses) {
+    const QString file = t.path("data/autumn.dta");
+    t.dialogs.choose(file).answer(AnsNo);  // no settings from a prior crusade
+    ASSERT_EQ(SelectCrusade(app), CrusadeChoice::Created);
+    InstallAddModeHooks(app);
+    form = std::make_unique<EditForm>(app);
+    form->load();
+    form->run([&] { BeginFirstRecord(app, *form); });
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(app.crusade.AddMode);
+    ASSERT_EQ(form->focused(), QStringLiteral("RNum"));
+
+    // The first name: a number drawn by leaving the box empty, Enter down to the team box,
+    // whose Enter goes to Save and New; Enter there saves.
+    typeName({"", "mary", "smith", "12 oak street", "49503", "MI", "grand rapids", "", "(555) 1234", ""});
+    ASSERT_EQ(form->focused(), QStringLiteral("Age"));
+    type(QStringLiteral("3"));
+    ASSERT_EQ(form->focused(), QStringLiteral("RelPref"));
+    t.dialogs.type(QString());
+    QTest::keyClick(focusedBox(), Qt::Key_Tab);  // to the advertising box, which asks
+    ASSERT_EQ(form->focused(), QStringLiteral("btnSaveNew"));
+    enter();
+    EXPECT_EQ(app.crusade.RecCount, 1);
+
+    // The second and third: the number typed, the address block copied with F3, and the
+    // buttons clicked.
+    typeName({"0101", "john"});
+    QTest::keyClicks(focusedBox(), QStringLiteral("smith"));
+    QTest::keyClick(focusedBox(), Qt::Key_F3);
+    ASSERT_EQ(form->focused(), QStringLiteral("Age"));
+    type(QStringLiteral("3"));
+    QTest::mouseClick(widget("btnSaveNew"), Qt::LeftButton);
+    EXPECT_EQ(app.crusade.RecCount, 2);
+
+    // A zip the table knows fills the city and the state and goes on to the telephone.
+    typeName({"0102", "ann", "jones", "12 oak street", "49503"});
+    ASSERT_EQ(form->focused(), QStringLiteral("Phone"));
+    typeName({"5551234", ""});
+    type(QStringLiteral("3"));
+    QTest::mouseClick(widget("btnSaveExit"), Qt::LeftButton);
+    EXPECT_FALSE(app.crusade.AddMode);
+    EXPECT_EQ(form->text(QStringLiteral("RNum")), QStringLiteral("0102"));
+
+    form->close();
+    ASSERT_TRUE(form->ended());
+    ASSERT_FALSE(app.crusade.file.isOpen());
+
+    ASSERT_TRUE(OpenCrusade(app, file));
+    AttendeeRecord john = Expected("0101", "John", "Smith");
+    john.MailList = 0;  // F3 takes the name off the mail list
+    const QList<AttendeeRecord> expected = {Expected("9998", "Mary", "Smith"), john, Expected("0102", "Ann", "Jones")};
+    const QByteArray bytes = ReadFileBytes(file);
+    ASSERT_EQ(bytes.size(), 3 * AttendeeRecord::Size);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(bytes.mid(i * AttendeeRecord::Size, AttendeeRecord::Size), expected[i].encode())
+            << "record " << i + 1;
+}
+
+}  // namespace
