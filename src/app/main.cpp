@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     fennick::App app(fennick::Platform{dialogs, printer, sound, help, shell, store, clock, busy});
     app.program.ProgramDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     // The repair pass run whenever a crusade is opened.
-    app.hooks.fixFiles = [&app] { fennick::FixFiles(app); };
+    app.hooks.fixFiles = [&app] { return fennick::FixFiles(app); };
     // Add mode on the main window: started by an empty view, cancelled at close-down, and
     // the search box's copy of the shown record.
     fennick::InstallAddModeHooks(app);

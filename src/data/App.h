@@ -20,8 +20,8 @@ class MainScreen;
 struct Hooks {
     // The main window's add command: begins a new entry in add mode.
     std::function<void()> startAddMode;
-    // The repair pass run when a crusade is opened.
-    std::function<void()> fixFiles;
+    // The repair pass run when a crusade is opened; false when it failed part way.
+    std::function<bool()> fixFiles;
     // The main window's return to all names.
     std::function<void()> showAll;
     // The add-mode command that copies the shown record into a new entry.

@@ -226,8 +226,9 @@ bool OpenCrusade(App& app, const QString& dataFile) {
 }
 
 void RepairCrusade(App& app) {
-    if (app.hooks.fixFiles) app.hooks.fixFiles();
-    if (app.view.ReportKind != QStringLiteral("alpha")) IndexAlpha(app);
+    // A pass that failed part way leaves a partial view: the whole one is built instead.
+    const bool repaired = app.hooks.fixFiles && app.hooks.fixFiles();
+    if (!repaired || app.view.ReportKind != QStringLiteral("alpha")) IndexAlpha(app);
 }
 
 void CloseCrusade(App& app) {

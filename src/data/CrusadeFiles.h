@@ -28,7 +28,8 @@ CrusadeChoice SelectCrusade(App& app, StartScreen* start = nullptr);
 bool OpenCrusade(App& app, const QString& dataFile);
 
 // The repair pass over the opened crusade; it leaves the alphabetical view built. While
-// the repair pass is not installed the alphabetical view is built directly.
+// the repair pass is not installed, or when it failed, the alphabetical view is built
+// directly.
 void RepairCrusade(App& app);
 
 // Closes the crusade. A crusade created in this run that never received a record is

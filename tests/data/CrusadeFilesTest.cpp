@@ -4,7 +4,9 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/FixFiles.h"
 #include "data/IniFile.h"
+#include "data/RecordFile.h"
 #include "data/SideFiles.h"
 #include "views/Indexes.h"
 
@@ -224,6 +226,7 @@ TEST_F(CrusadeFilesTest, OpeningAnotherCrusadeClosesTheFirstCompletely) {
     app.hooks.fixFiles = [&] {
         seenByRepair << app.program.DataFile << QString::number(app.crusade.MemberCount)
                      << QString::number(app.crusade.ZipCount) << QString::number(app.settings.LastMeeting);
+        return true;
     };
     t.dialogs.choose(winterFile);
     ASSERT_EQ(SelectCrusade(app), CrusadeChoice::Existing);
@@ -247,6 +250,21 @@ TEST_F(CrusadeFilesTest, OpeningAnotherCrusadeClosesTheFirstCompletely) {
     ASSERT_EQ(create(QStringLiteral("autumn")), CrusadeChoice::Created);
     EXPECT_EQ(app.crusade.MemberCount, 0);
     EXPECT_EQ(app.crusade.ZipCount, 0);
+}
+
+TEST_F(CrusadeFilesTest, AFailedRepairPassLeavesTheWholeAlphabeticalView) {
+    const QString springFile = WriteCrusade(t, data, QStringLiteral("spring"), spring());
+    ASSERT_TRUE(OpenCrusade(app, springFile));
+    app.hooks.fixFiles = [this] { return FixFiles(app); };
+    RecordFile other;  // another program holds the data file: the pass fails at once
+    other.open(springFile, AttendeeRecord::Size, false);
+    ASSERT_TRUE(other.tryLock());
+
+    RepairCrusade(app);
+    EXPECT_EQ(t.dialogs.messages().size(), 1);
+    EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
+    EXPECT_EQ(app.view.ReportCount, 2);
+    EXPECT_EQ(app.view.CurIndexPos, 1);
 }
 
 TEST_F(CrusadeFilesTest, AnExistingCrusadeIsFoundWithoutRegardToCase) {

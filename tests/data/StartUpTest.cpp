@@ -50,7 +50,10 @@ protected:
     int repairs = 0;
 
     StartUpTest() {
-        app.hooks.fixFiles = [this] { ++repairs; };
+        app.hooks.fixFiles = [this] {
+            ++repairs;
+            return true;
+        };
     }
     void load() {
         frmSplash_Load(app, screen, [this] { return printer; });

@@ -25,7 +25,10 @@ protected:
     frmSplash splash{app, [] { return true; }};
 
     SplashTest() {
-        app.hooks.fixFiles = [this] { ++repairs; };
+        app.hooks.fixFiles = [this] {
+            ++repairs;
+            return true;
+        };
     }
     void withLastCrusade() {
         CrusadeSpec s;
