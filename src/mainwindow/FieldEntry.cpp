@@ -130,21 +130,23 @@ bool IsModifierOrTab(int keyCode) {
 // PgUp and PgDn: save and move, or only "clunk" while the record is edited for the
 // report window. A new name being entered in add mode is not a record of the view yet:
 // saving it would write it over the record shown before, so the keys only "clunk" there.
+// The box is left as by Tab before the save: its leave rule runs, and a text it refuses
+// stops the move.
 void PageKey(App& app, MainScreen& s, const QString& box, int keyCode) {
     const bool up = keyCode == vk::PageUp;
-    if (box == kRNum && !AddMode(app)) {
-        if (!SaveCurrentRecord(app, s)) return;
-        ChgRec_Click(app, s, up ? 1 : 2);
-        ShowCurrentRecord(app, s);
-        return;
-    }
-    if (AddMode(app) || s.isVisible(QStringLiteral("ReturnToPreviewMsg"))) {
+    const bool numberBox = box == kRNum && !AddMode(app);
+    if (!numberBox && (AddMode(app) || s.isVisible(QStringLiteral("ReturnToPreviewMsg")))) {
         PlaySound(app, QStringLiteral("clunk"));
         const bool backToTeam = box == kTeam || box == QLatin1String("chkMarkToVisit") || box == QLatin1String("Notes");
         if (up && backToTeam) s.setFocus(kTeam);
         return;
     }
-    if (!SaveCurrentRecord(app, s)) return;
+    if (!FieldLostFocus(app, s, box) || !SaveCurrentRecord(app, s)) return;
+    if (numberBox) {
+        ChgRec_Click(app, s, up ? 1 : 2);
+        ShowCurrentRecord(app, s);
+        return;
+    }
     MoveToRecord(app, up ? 1 : 2);
 }
 
@@ -312,8 +314,7 @@ QString Today(App& app) {
 }
 
 void RefuseTeamCode(App& app, MainScreen& s) {
-    app.dialogs().msgBox(QStringLiteral("You have entered an invalid Team code.  ") + NewLine +
-                         QStringLiteral("It must be a number between 00 and 40"));
+    app.dialogs().msgBox(TeamCodeRefusal());
     s.setText(kTeam, ParseTeamCode(FromAnsi(app.crusade.CurRecord.WorkerCode.trimmed())).value_or("00"));
     s.setFocus(kTeam);
 }
@@ -361,7 +362,7 @@ void FieldGotFocus(App& app, MainScreen& s, const QString& box) {
     if (b->flags & kHighlight) Highlight(app, s, box);
 }
 
-void FieldLostFocus(App& app, MainScreen& s, const QString& box) {
+bool FieldLostFocus(App& app, MainScreen& s, const QString& box) {
     using Rule = void (*)(App&, MainScreen&);
     static const QList<QPair<QString, Rule>> kRules = {
         {QStringLiteral("FName"), FName_LostFocus},
@@ -370,21 +371,29 @@ void FieldLostFocus(App& app, MainScreen& s, const QString& box) {
         {QStringLiteral("City"), City_LostFocus},
         {QStringLiteral("State"), State_LostFocus},
         {QStringLiteral("Phone"), Phone_LostFocus},
-        {QStringLiteral("RNum"), RNum_LostFocus},
-        {QStringLiteral("WorkerCode"), WorkerCode_LostFocus},
         {QStringLiteral("RelPref"), RelPref_LostFocus},
-        {QStringLiteral("Age"), Age_LostFocus},
         {QStringLiteral("MailList"), MailList_LostFocus},
         {QStringLiteral("txtEmail"), txtEmail_LostFocus},
         {QStringLiteral("BaptDate"), BaptDate_LostFocus},
         {QStringLiteral("Visits"), Visits_LostFocus},
         {QStringLiteral("Advertising"), Advertising_LostFocus},
-        {QStringLiteral("MtgNum"), MtgNum_LostFocus},
         {QStringLiteral("boxVisitVisits"), boxVisitVisits_LostFocus},
     };
+    // The rules that can refuse the box's text.
+    using Check = bool (*)(App&, MainScreen&);
+    static const QList<QPair<QString, Check>> kChecks = {
+        {QStringLiteral("RNum"), RNum_LostFocus},
+        {QStringLiteral("WorkerCode"), WorkerCode_LostFocus},
+        {QStringLiteral("Age"), Age_LostFocus},
+        {QStringLiteral("MtgNum"), MtgNum_LostFocus},
+    };
+    bool accepted = true;
     for (const auto& [name, rule] : kRules)
         if (name == box) rule(app, s);
+    for (const auto& [name, check] : kChecks)
+        if (name == box) accepted = check(app, s);
     if (const BoxRule* b = FindBox(box); b && (b->flags & kHighlight)) Unhighlight(app, s, box);
+    return accepted;
 }
 
 bool FieldKeyDown(App& app, MainScreen& s, const QString& box, int keyCode, int shift) {
@@ -465,21 +474,21 @@ void RNum_GotFocus(App& app, MainScreen& s) {
     app.mainWindow.EnteredRNum = s.text(kRNum);
 }
 
-void RNum_LostFocus(App& app, MainScreen& s) {
+bool RNum_LostFocus(App& app, MainScreen& s) {
     if (app.msg.MsgText == QLatin1String("StopImport")) {
         app.msg.MsgText.clear();
-        return;
+        return true;
     }
     const QString fallback = FromAnsi(app.crusade.CurRecord.RNum.trimmed());
     QString text = s.text(kRNum);
-    if (!AddMode(app) && text == app.mainWindow.EnteredRNum) return;
+    if (!AddMode(app) && text == app.mainWindow.EnteredRNum) return true;
     text = Trim(text);
     if (text.isEmpty()) {
         text = FromAnsi(NextRegNumber(app));
         if (text.isEmpty()) {  // the numbers are used up; NextRegNumber said so
             s.setText(kRNum, fallback);
             s.setFocus(kRNum);
-            return;
+            return false;
         }
     }
     const auto number = ParseRegNumber(text);
@@ -487,28 +496,28 @@ void RNum_LostFocus(App& app, MainScreen& s) {
         app.msg.MsgText = text;
         s.setText(kRNum, fallback);
         s.setFocus(kRNum);
-        app.dialogs().msgBox(QStringLiteral("You entered << ") + text +
-                             QStringLiteral(" >> for the Registration Number.") + NewLine +
-                             QStringLiteral("The Registration Number cannot have any letters in it, it must be all "
-                                            "numbers."));
-        return;
+        app.dialogs().msgBox(RegNumberRefusal(text));
+        return false;
     }
     s.setText(kRNum, *number);
-    if (CheckDuplicateRNum(app, Ansi(*number)) == 3) {
+    const bool duplicate = CheckDuplicateRNum(app, Ansi(*number)) == 3;
+    if (duplicate) {
         s.setText(kRNum, AddMode(app) ? QString() : fallback);
         s.setFocus(kRNum);
     } else {
         app.mainWindow.EnteredRNum = *number;
     }
     PutNumberInView(app, s.text(kRNum));
+    return !duplicate;
 }
 
-void WorkerCode_LostFocus(App& app, MainScreen& s) {
+bool WorkerCode_LostFocus(App& app, MainScreen& s) {
     const auto team = ParseTeamCode(s.text(kTeam));
     if (team)
         s.setText(kTeam, *team);
     else
         RefuseTeamCode(app, s);
+    return team.has_value();
 }
 
 void IntLevel_Change(App& app, MainScreen& s) {
@@ -562,7 +571,7 @@ bool Age_KeyPress(App& app, MainScreen& s, QChar) {
     return false;
 }
 
-void Age_LostFocus(App& app, MainScreen& s) {
+bool Age_LostFocus(App& app, MainScreen& s) {
     const QString box = QStringLiteral("Age");
     const auto group = AgeGroupFromKey(s.text(box), app.settings.AgeGroupNames);
     if (group) {
@@ -573,6 +582,7 @@ void Age_LostFocus(App& app, MainScreen& s) {
         s.setFocus(box);
     }
     Unhighlight(app, s, box);
+    return group.has_value();
 }
 
 void MailList_LostFocus(App& app, MainScreen& s) {
@@ -775,10 +785,10 @@ bool MtgNum_KeyPress(App& app, MainScreen& s, QChar ch) {
     return true;
 }
 
-void MtgNum_LostFocus(App& app, MainScreen& s) {
+bool MtgNum_LostFocus(App& app, MainScreen& s) {
     const QString box = QStringLiteral("MtgNum");
     const QString text = Trim(s.text(box));
-    if (text.isEmpty()) return;
+    if (text.isEmpty()) return true;
     constexpr int kNights = 40;
     const int m = text.toInt();
     const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
@@ -787,14 +797,15 @@ void MtgNum_LostFocus(App& app, MainScreen& s) {
                                  QStringLiteral("You must select a Meeting Number between 1 and 40"),
                              Buttons::OK, Icon::Critical);
         s.setFocus(box);
-        return;
+        return false;
     }
     if (m > app.settings.LastMeeting) app.settings.LastMeeting = qint16(m);
-    if (!AddMode(app)) return;
+    if (!AddMode(app)) return true;
     QString attendance(kNights, u'-');
     attendance[m - 1] = text.back();
     s.setText(QStringLiteral("Attendance"), attendance);
     s.setText(QStringLiteral("Last"), QString::number(m));
+    return true;
 }
 
 void mnuViewPrayerList_Click(App& app) {

@@ -31,8 +31,9 @@ inline constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
 // Selects the box's text and, in add mode, highlights it (RNum, RelPref, Advertising,
 // MailList, WorkerCode, MapCode and IntLevel have their own ways).
 void FieldGotFocus(App& app, MainScreen& screen, const QString& box);
-// Runs the box's own leave rule and takes the add-mode highlight off.
-void FieldLostFocus(App& app, MainScreen& screen, const QString& box);
+// Runs the box's own leave rule and takes the add-mode highlight off. Returns false when
+// the rule refused the box's text (after its message; the box holds an accepted text).
+bool FieldLostFocus(App& app, MainScreen& screen, const QString& box);
 // Enter to the next box, F2 and F3 (add mode) copying from the name entered before, Esc
 // back to the record as shown, PgUp and PgDn saving and moving, and the keys of the date,
 // visit, church and notes boxes.
@@ -55,8 +56,9 @@ void Phone_LostFocus(App& app, MainScreen& screen);
 // --- Number, team, categories -----------------------------------------------------------
 
 void RNum_GotFocus(App& app, MainScreen& screen);
-void RNum_LostFocus(App& app, MainScreen& screen);
-void WorkerCode_LostFocus(App& app, MainScreen& screen);
+// The leave rules that can refuse the box's text return false when they did.
+bool RNum_LostFocus(App& app, MainScreen& screen);
+bool WorkerCode_LostFocus(App& app, MainScreen& screen);
 // On every change of the box.
 void IntLevel_Change(App& app, MainScreen& screen);
 bool RelPref_KeyDown(App& app, MainScreen& screen, int keyCode);
@@ -65,7 +67,7 @@ bool RelPref_KeyPress(App& app, MainScreen& screen, QChar ch);
 void RelPref_LostFocus(App& app, MainScreen& screen);
 // The character stays in the box; the focus moves on.
 bool Age_KeyPress(App& app, MainScreen& screen, QChar ch);
-void Age_LostFocus(App& app, MainScreen& screen);
+bool Age_LostFocus(App& app, MainScreen& screen);
 void MailList_LostFocus(App& app, MainScreen& screen);
 void txtEmail_LostFocus(App& app, MainScreen& screen);
 
@@ -91,7 +93,7 @@ bool Notes_KeyDown(App& app, MainScreen& screen, int keyCode);
 void Notes_MouseDown(App& app);
 void Notes_DblClick(App& app);
 bool MtgNum_KeyPress(App& app, MainScreen& screen, QChar ch);
-void MtgNum_LostFocus(App& app, MainScreen& screen);
+bool MtgNum_LostFocus(App& app, MainScreen& screen);
 // Tools, View Prayer List.
 void mnuViewPrayerList_Click(App& app);
 

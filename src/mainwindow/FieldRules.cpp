@@ -164,11 +164,21 @@ std::optional<QString> ParseRegNumber(const QString& text) {
     return QString(4 - t.size(), u'0') + t;
 }
 
+QString RegNumberRefusal(const QString& typed) {
+    return QStringLiteral("You entered << ") + typed + QStringLiteral(" >> for the Registration Number.") + NewLine +
+           QStringLiteral("The Registration Number cannot have any letters in it, it must be all numbers.");
+}
+
 std::optional<QString> ParseTeamCode(const QString& text) {
     const QString t = Trim(text);
     if (t.isEmpty()) return QStringLiteral("00");
     if (t.size() > 2 || !AllDigits(t) || t.toInt() > 40) return std::nullopt;
     return ZeroPad(t.toInt(), 2);
+}
+
+QString TeamCodeRefusal() {
+    return QStringLiteral("You have entered an invalid Team code.  ") + NewLine +
+           QStringLiteral("It must be a number between 00 and 40");
 }
 
 std::optional<QString> ParseInterestLevel(const QString& text) {

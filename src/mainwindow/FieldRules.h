@@ -62,9 +62,13 @@ QByteArray WithZipCountRaised(const QByteArray& entry);
 // A registration number of one to four decimal digits, written in four ("12" -> "0012");
 // nullopt for anything else ("-5", "1.5", "1e3", "12345", "12a").
 std::optional<QString> ParseRegNumber(const QString& text);
+// The message that refuses a typed registration number.
+QString RegNumberRefusal(const QString& typed);
 
 // A team code 00..40 in two digits ("7" -> "07", empty -> "00"); nullopt otherwise.
 std::optional<QString> ParseTeamCode(const QString& text);
+// The message that refuses a team code.
+QString TeamCodeRefusal();
 
 // An interest level: one letter A..G (upper-cased) or blank (kept as it is); nullopt
 // otherwise.

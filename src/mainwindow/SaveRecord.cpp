@@ -5,6 +5,7 @@
 #include "data/Errors.h"
 #include "data/RecordDisplay.h"
 #include "data/Text.h"
+#include "mainwindow/FieldRules.h"
 #include "mainwindow/MainScreen.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -33,6 +34,23 @@ bool IsMeetingNumber(const QString& text) {
     if (!IsNumeric(text)) return false;
     const double v = Val(text);
     return v >= 0 && v <= kMaxMeetings && v == std::floor(v);
+}
+
+// The number and team boxes refuse other texts when they are left, but a text can reach
+// the save without that (a key that saves at once, a box filled by the program): it is
+// refused here with the box's message. The team box may hold the deleted mark "##".
+bool CodesAccepted(App& app, const RecordScreen& s) {
+    const QString rnum = QStringLiteral("RNum");
+    if (s.has(rnum) && ParseRegNumber(s.text(rnum)) != s.text(rnum)) {
+        app.dialogs().msgBox(RegNumberRefusal(s.text(rnum)));
+        return false;
+    }
+    const QString team = QStringLiteral("WorkerCode");
+    if (s.has(team) && s.text(team) != QLatin1String("##") && ParseTeamCode(s.text(team)) != s.text(team)) {
+        app.dialogs().msgBox(TeamCodeRefusal());
+        return false;
+    }
+    return true;
 }
 
 void CopyControls(const RecordScreen& s, AttendeeRecord& r) {
@@ -134,6 +152,7 @@ static int EntryOfCurrentRecord(const App& app) {
 }
 
 bool ScreenToRecord(App& app, RecordScreen& form) {
+    if (!CodesAccepted(app, form)) return false;
     try {
         const QString last = QStringLiteral("Last");
         if (form.has(last) && !IsMeetingNumber(form.text(last)))

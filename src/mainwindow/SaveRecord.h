@@ -18,14 +18,15 @@ inline const QByteArray kNotSavedYet = QByteArrayLiteral("NotSavedYet");
 // is copied and, when it differs from OrigRecord (or the entry is "NotSavedYet"), written
 // and re-keyed. PrevRecord becomes the screen's record. With an empty view nothing is
 // written. Returns false when the save is refused after a message (no registration number
-// left to issue, or a Last box that does not hold a meeting number); nothing is written
-// then. A new name of add mode that has no slot yet (NewEntryOnScreen) is never saved:
-// false, without a message, and nothing changes.
+// left to issue, or a box that ScreenToRecord refuses); nothing is written then. A new
+// name of add mode that has no slot yet (NewEntryOnScreen) is never saved: false, without
+// a message, and nothing changes.
 bool SaveCurrentRecord(App& app, MainScreen& form);
 
 // Copies the record controls into CurRecord (CardPrinted has no control and is kept).
-// A Last box that does not hold a whole number from 0 to 40 is refused with a message
-// before anything is copied, and false is returned.
+// A Last box that does not hold a whole number from 0 to 40, an RNum box that does not
+// hold four digits and a WorkerCode box that holds neither "00" to "40" nor the deleted
+// mark "##" are refused with a message before anything is copied, and false is returned.
 bool ScreenToRecord(App& app, RecordScreen& form);
 
 // Makes room for a new record: one more record in the file's count and one more view

@@ -185,6 +185,45 @@ TEST_F(FieldEntryTest, PageKeysSaveAndMove) {
     EXPECT_EQ(app.mainWindow.EnteredRNum, QStringLiteral("0012"));
 }
 
+TEST_F(FieldEntryTest, PageKeysRunTheBoxsLeaveRuleBeforeTheSave) {
+    struct Case {
+        const char* box;
+        const char* typed;
+        const char* kept;  // the box afterwards
+        bool moves;
+    };
+    const Case cases[] = {
+        {"WorkerCode", "##", "03", false}, {"WorkerCode", "99", "03", false}, {"WorkerCode", "7", "07", true},
+        {"RNum", "1e3", "0007", false},    {"RNum", "0020", "0007", false},   {"RNum", "42", "0042", true},
+        {"Age", "x", "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " " + c.typed);
+        IndexAlpha(app);
+        MoveToRecord(app, 0);  // Adams
+        RNum_GotFocus(app, s);
+        dialogs().clear();
+        const AttendeeRecord adams = onDisk(1);
+        type("FName", QStringLiteral("Alfred"));
+        type(c.box, QLatin1String(c.typed));
+        s.setFocus(QLatin1String(c.box));
+        EXPECT_TRUE(key(c.box, vk::PageDown));
+        EXPECT_EQ(dialogs().shown().size(), c.moves ? 0u : 1u);
+        if (!c.moves) {
+            EXPECT_EQ(onDisk(1), adams);
+            EXPECT_EQ(text("LName"), QStringLiteral("Adams"));
+            EXPECT_EQ(text(c.box), QLatin1String(c.kept));
+            EXPECT_EQ(s.focused(), QLatin1String(c.box));
+            continue;
+        }
+        EXPECT_EQ(onDisk(1).FName.trimmed(), QByteArray("Alfred"));
+        EXPECT_EQ(QLatin1String(c.box) == QLatin1String("RNum") ? onDisk(1).RNum.bytes() : onDisk(1).WorkerCode.bytes(),
+                  QByteArray(c.kept));
+        EXPECT_EQ(text("LName"), QStringLiteral("Allen"));
+        WriteRecord(app, 1, adams);
+    }
+}
+
 TEST_F(FieldEntryTest, PageKeysOnlyClunkWhileEditingFromThePreviewOrAddingNames) {
     s.setVisible(QStringLiteral("ReturnToPreviewMsg"), true);
     type("FName", QStringLiteral("Albert"));

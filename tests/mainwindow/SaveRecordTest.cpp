@@ -195,6 +195,44 @@ TEST_F(SaveRecordTest, LastBoxMustHoldAMeetingNumber) {
     }
 }
 
+TEST_F(SaveRecordTest, NumberAndTeamBoxesMustHoldValidCodes) {
+    const QString badNumber = QStringLiteral(
+        " >> for the Registration Number.\r\nThe Registration Number cannot have any letters in it, it must be all "
+        "numbers.");
+    const QString badTeam =
+        QStringLiteral("You have entered an invalid Team code.  \r\nIt must be a number between 00 and 40");
+    struct Case {
+        const char* box;
+        const char* typed;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"RNum", "0042", true},      {"RNum", "1e3", false},     {"RNum", "12", false},
+        {"RNum", "12345", false},    {"RNum", "00a1", false},    {"WorkerCode", "00", true},
+        {"WorkerCode", "40", true},  {"WorkerCode", "##", true}, {"WorkerCode", "41", false},
+        {"WorkerCode", "99", false}, {"WorkerCode", "7", false}, {"WorkerCode", "#", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " " + c.typed);
+        show(7);
+        t.dialogs.clear();
+        const QByteArray before = ReadFileBytes(app.program.DataFile);
+        type("FName", "Maria");
+        type(c.box, c.typed);
+        EXPECT_EQ(SaveCurrentRecord(app, screen), c.accepted);
+        EXPECT_EQ(ReadFileBytes(app.program.DataFile) != before, c.accepted);
+        if (c.accepted) {
+            EXPECT_TRUE(t.dialogs.shown().empty());
+            continue;
+        }
+        const QString message = QLatin1String(c.box) == QLatin1String("RNum")
+                                    ? QStringLiteral("You entered << ") + QLatin1String(c.typed) + badNumber
+                                    : badTeam;
+        EXPECT_EQ(t.dialogs.messages(), QStringList{message});
+        EXPECT_EQ(app.crusade.CurRecord, app.crusade.OrigRecord);  // nothing copied
+    }
+}
+
 TEST_F(SaveRecordTest, EmptyNameBoxes) {
     struct Case {
         const char* box;
@@ -243,7 +281,7 @@ TEST_F(SaveRecordTest, ScreenCopiesEveryControl) {
         const char* stored;
     };
     const Case cases[] = {
-        {"RNum", "0999X", recoff::RNum, 4, "0999"},
+        {"RNum", "0999", recoff::RNum, 4, "0999"},
         {"FName", "Zoe", recoff::FName, 20, "Zoe"},
         {"LName", "Young", recoff::LName, 20, "Young"},
         {"Address", "PO Box 1", recoff::Address, 30, "PO Box 1"},
