@@ -351,6 +351,9 @@ void MoveToRecord(App& app, int direction) {
         default:
             break;
     }
+    // Position 0 of a view that holds entries names no record (reading it would start
+    // add mode): the first entry is read instead.
+    if (v.CurIndexPos < 1) v.CurIndexPos = 1;
     if (!ReadCurrentRecord(app)) {
         // The screen still shows the record it showed; keep the position that names it.
         v.CurIndexPos = before;
