@@ -303,8 +303,12 @@ void ChgRec_MouseUp(App& app, MainScreen& form, int index, int button) {
         while (hasKey(p) && p >= 2) --p;
     else if (index == 2)
         while (hasKey(p) && p < v.ReportCount) ++p;
-    // Still in the group: the view has no other group in that direction.
-    if (hasKey(p)) {
+    // The previous and next buttons stay when still in the group: the view has no other
+    // group in that direction. The first and last buttons stay where they are, which is
+    // the end of the view for a record at either end; elsewhere the record is saved and
+    // shown again.
+    const bool stepping = index == 1 || index == 2;
+    if (stepping ? hasKey(p) : p == 1 || p == v.ReportCount) {
         PlaySound(app, kClunk);
         return;
     }

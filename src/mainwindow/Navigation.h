@@ -31,7 +31,8 @@ void ForgetViewPositions(App& app);
 
 // Navigation buttons: 0 first, 1 previous, 2 next, 3 last (their click is ChgRec_Click).
 // The right button on the previous or next button jumps to the neighbouring group of the
-// view's sort key (the previous group's last entry, the next group's first entry).
+// view's sort key (the previous group's last entry, the next group's first entry); on the
+// first or last button it shows the record again, except at either end of the view.
 void ChgRec_MouseUp(App& app, MainScreen& form, int index, int button);
 // Page Up and Page Down on a navigation button.
 void ChgRec_KeyDown(App& app, MainScreen& form, int keyCode);

@@ -120,6 +120,13 @@ TEST_F(NavigationTest, RightButtonJumpsToTheNeighbouringGroup) {
         {"alpha", 2, 1, kRightButton, 2, true},   // the first group
         {"alpha", 2, 2, kLeftButton, 2, false},   // only the right button jumps
         {"notes", 3, 2, kRightButton, 3, true},   // a view without a group key
+        // The first and last buttons stay: "clunk" at either end, elsewhere shown again.
+        {"alpha", 1, 0, kRightButton, 1, true},
+        {"alpha", 7, 0, kRightButton, 7, true},
+        {"alpha", 1, 3, kRightButton, 1, true},
+        {"alpha", 7, 3, kRightButton, 7, true},
+        {"alpha", 3, 0, kRightButton, 3, false},
+        {"notes", 4, 3, kRightButton, 4, false},
     };
     for (const Case& c : cases) {
         open();
@@ -140,6 +147,15 @@ TEST_F(NavigationTest, RightButtonJumpsToTheNeighbouringGroup) {
     EXPECT_EQ(ReadRecord(*app, 3).FName.trimmed(), QByteArray("Anne"));
     EXPECT_EQ(fx->entries()[1], QByteArray("0020ALLENAN   3"));
     EXPECT_EQ(fx->entries()[2], QByteArray("0031BAKERBO   4"));
+
+    // The last button away from the ends saves the record and shows it again.
+    open();
+    showAt(4);
+    screen.setText(QStringLiteral("FName"), QStringLiteral("Beatrice"));
+    ChgRec_MouseUp(*app, screen, 3, kRightButton);
+    EXPECT_EQ(ReadRecord(*app, 5).FName.trimmed(), QByteArray("Beatrice"));
+    EXPECT_EQ(screen.text(QStringLiteral("FName")), QStringLiteral("Beatrice"));
+    EXPECT_EQ(app->crusade.OrigRecord.FName.trimmed(), QByteArray("Beatrice"));
 }
 
 TEST_F(NavigationTest, GoToReturnsToTheMarkOrThePreviousPositionWithinTheView) {
