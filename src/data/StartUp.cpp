@@ -64,7 +64,9 @@ void RemoveInstallLeftovers(const QDir& program) {
     if (setup.isFile() || setup.isSymLink()) QFile::remove(setup.filePath());
 }
 
+// No crusade is loaded: only "New File" and "Exit" act.
 void NoFileState(App& app, StartScreen& screen) {
+    screen.setText(kLastCrusadeName, QString());
     screen.setVisible(kLastFile, false);
     screen.setVisible(QStringLiteral("LineLastCrusadeTop"), false);
     screen.setVisible(QStringLiteral("LineLastCrusadeLeft"), false);
@@ -137,6 +139,10 @@ void frmSplash_Load(App& app, StartScreen& screen, const PrinterProbe& printerIn
 }
 
 bool btnLastCrusade_Click(App& app, StartScreen& screen) {
+    if (!app.crusade.FileIsOpen || !app.crusade.file.isOpen()) {
+        NoFileState(app, screen);
+        return false;
+    }
     BusyGuard busy(app.platform.busy);
     screen.setText(kLastCrusadeName, QStringLiteral("Loading ") + MeetingCaption(app));
     screen.repaint();
@@ -145,7 +151,15 @@ bool btnLastCrusade_Click(App& app, StartScreen& screen) {
 }
 
 CrusadeChoice btSelect_Click(App& app, StartScreen& screen) {
-    return SelectCrusade(app, &screen);
+    // A crusade chosen but not opened has had the loaded one closed already.
+    try {
+        const CrusadeChoice choice = SelectCrusade(app, &screen);
+        if (choice == CrusadeChoice::Cancelled && !app.crusade.FileIsOpen) NoFileState(app, screen);
+        return choice;
+    } catch (const VbError&) {
+        if (!app.crusade.FileIsOpen) NoFileState(app, screen);
+        throw;
+    }
 }
 
 void btnExitFennick_Click(App& app) {

@@ -43,10 +43,13 @@ using PrinterProbe = std::function<bool()>;
 void frmSplash_Load(App& app, StartScreen& screen, const PrinterProbe& printerInstalled);
 
 // "Last File": the repair pass over the loaded crusade. Returns true: the start screen
-// is to close and the main window to open.
+// is to close and the main window to open. Without a loaded crusade it returns false and
+// the screen goes to its no-file state.
 bool btnLastCrusade_Click(App& app, StartScreen& screen);
 
-// "New File": the choice of SelectCrusade. On Cancelled the start screen stays.
+// "New File": the choice of SelectCrusade. On Cancelled the start screen stays, in its
+// no-file state when the crusade chosen could not be opened (the loaded one was closed
+// first); a VbError passes on after that.
 CrusadeChoice btSelect_Click(App& app, StartScreen& screen);
 
 // "Exit": the crusade is closed and the program ends (throws ProgramEnd).

@@ -149,6 +149,46 @@ TEST_F(StartUpTest, ACrusadeThatCannotBeLoadedLeavesTheNoFileState) {
     expectNoFileState();
 }
 
+TEST_F(StartUpTest, ANewFileThatCannotBeOpenedLeavesTheNoFileState) {
+    const QString spring = springFile();
+    // autumn's data file is of an old layout whose conversion cannot write its working copy.
+    const QString autumn = WriteCrusade(t, t.path("data"), QStringLiteral("autumn"), CrusadeSpec{});
+    QList<QByteArray> inf = FileLines(t.path("data/autumn.inf"));
+    inf[8] = "version 2.3.0";
+    QByteArray bytes;
+    for (const QByteArray& l : inf) bytes += l + "\r\n";
+    WriteFileBytes(t.path("data/autumn.inf"), bytes);
+    WriteFileBytes(autumn, QByteArray(371, 'x'));
+    QDir().mkpath(t.path("data/TempConvert.dta/blocked"));
+    // winter's data file leads nowhere: opening it fails with an error.
+    const QString winter = WriteCrusade(t, t.path("data"), QStringLiteral("winter"), CrusadeSpec{});
+    QFile::remove(winter);
+    ASSERT_TRUE(QFile::link(t.path("missing/winter.dta"), winter));
+    WriteIni(t, spring);
+
+    for (const QString& chosen : {autumn, winter}) {
+        SCOPED_TRACE(chosen.toStdString());
+        load();
+        ASSERT_TRUE(app.crusade.FileIsOpen);
+        ASSERT_FALSE(screen.hidden.value("btnLastCrusade"));
+        t.dialogs.clear();
+        t.dialogs.choose(chosen);
+        if (chosen == autumn) {
+            t.dialogs.answer(AnsOK);
+            EXPECT_EQ(btSelect_Click(app, screen), CrusadeChoice::Cancelled);
+        } else {
+            EXPECT_THROW(btSelect_Click(app, screen), VbError);
+        }
+        EXPECT_FALSE(t.dialogs.pending());
+        expectNoFileState();
+        EXPECT_TRUE(screen.texts.value("lblLastCrusadeName").isEmpty());
+        // "Last File" opens nothing over the closed crusade.
+        EXPECT_FALSE(btnLastCrusade_Click(app, screen));
+        EXPECT_EQ(repairs, 0);
+        EXPECT_FALSE(app.crusade.FileIsOpen);
+    }
+}
+
 TEST_F(StartUpTest, NewFileAndExitFromTheStartScreen) {
     // "New File" cancelled: the start screen stays.
     t.dialogs.choose(std::nullopt);
