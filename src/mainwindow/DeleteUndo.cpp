@@ -14,6 +14,8 @@
 #include "platform/Dialogs.h"
 #include "views/Indexes.h"
 
+#include <algorithm>
+
 namespace fennick {
 
 namespace {
@@ -46,23 +48,31 @@ bool Confirmed(App& app, const QString& question) {
     return false;
 }
 
-// The person on the screen joins the church member list, and the list file is written.
-void AddMember(App& app, const MainScreen& form) {
+// The member entry of the person on the screen.
+QByteArray MemberOnScreen(const MainScreen& form) {
+    return MemberEntry(Ansi(form.text(QStringLiteral("RNum"))), Ansi(form.text(QStringLiteral("LName"))),
+                       Ansi(form.text(QStringLiteral("FName"))));
+}
+
+// The entry joins the church member list, and the list file is written.
+void AddMember(App& app, const QByteArray& entry) {
     Crusade& c = app.crusade;
     c.MemberCount += 1;
     c.MemberNames.resize(c.MemberCount + 1);
-    c.MemberNames[c.MemberCount] =
-        MemberEntry(Ansi(form.text(QStringLiteral("RNum"))), Ansi(form.text(QStringLiteral("LName"))),
-                    Ansi(form.text(QStringLiteral("FName"))));
+    c.MemberNames[c.MemberCount] = entry;
     SaveMembers(app);
 }
 
-// The shown entry leaves the view; the next name takes its place (the new last name
-// when it was the last).
-void DropFromView(CurrentView& v) {
-    v.ReportIndex.removeAt(v.CurIndexPos);
+// The deleted record's entry leaves the view: the entry that names it, which a view
+// rebuilt since the record was shown holds elsewhere. The next name takes its place (the
+// new last name when it was the last).
+void DropFromView(App& app) {
+    CurrentView& v = app.view;
+    const int pos = EntryOfCurrentRecord(app);
+    if (pos == 0) return;
+    v.ReportIndex.removeAt(pos);
     v.ReportCount -= 1;
-    if (v.CurIndexPos > v.ReportCount) v.CurIndexPos = v.ReportCount;
+    v.CurIndexPos = qint16(std::min<int>(pos, v.ReportCount));
 }
 
 // Puts the team code on the screen and saves the record; when the save is refused the
@@ -136,10 +146,13 @@ void mnuDeleteRecord_Click(App& app, MainScreen& form) {
         !Confirmed(app, QStringLiteral("This is your last chance to back out.") + NewLine + kRemoveQuestion))
         return;
 
-    if (toMembers) AddMember(app, form);
+    // The person joins the member list only once the record is deleted: a refused save
+    // adds nobody.
     if (!SaveWithTeam(app, form, kDeleted)) return;
-    DropFromView(app.view);
+    const QByteArray member = toMembers ? MemberOnScreen(form) : QByteArray();
+    DropFromView(app);
     ShowCurrentRecord(app, form);
+    if (toMembers) AddMember(app, member);
 }
 
 void btnDelete_Click(App& app, MainScreen& form) {

@@ -138,10 +138,7 @@ QByteArray SavedEntry(App& app) {
 
 }  // namespace
 
-// Position of the view entry that names the record at CurRecNo: the current position
-// when it does (or holds the copy marker), otherwise the first entry with that record
-// number; 0 when the view holds none.
-static int EntryOfCurrentRecord(const App& app) {
+int EntryOfCurrentRecord(const App& app) {
     const CurrentView& v = app.view;
     const qint32 n = app.crusade.CurRecNo;
     auto names = [&](int i) { return v.ReportIndex[i] == kNotSavedYet || v.recordNumberAt(i) == n; };

@@ -29,6 +29,11 @@ bool SaveCurrentRecord(App& app, MainScreen& form);
 // mark "##" are refused with a message before anything is copied, and false is returned.
 bool ScreenToRecord(App& app, RecordScreen& form);
 
+// Position of the view entry that names the record at CurRecNo: the current position
+// when it does (or holds the copy marker), otherwise the first entry with that record
+// number; 0 when the view holds none.
+int EntryOfCurrentRecord(const App& app);
+
 // Makes room for a new record: one more record in the file's count and one more view
 // entry ("-------" and the record number), which becomes current. Nothing is written.
 void AppendRecordSlot(App& app);

@@ -146,6 +146,55 @@ TEST_F(DeleteUndoTest, ChurchMemberDelete) {
     EXPECT_EQ(screen.focused(), S("SearchBox"));
 }
 
+TEST_F(DeleteUndoTest, ChurchMemberDeleteWhoseSaveIsRefusedAddsNobody) {
+    struct Case {
+        const char* what;
+        std::function<void(DeleteUndoTest&)> arrange;
+    };
+    const Case cases[] = {
+        {"Last box", [](DeleteUndoTest& t) { t.type("Last", "x"); }},
+        {"numbers used up",
+         [](DeleteUndoTest& t) {
+             t.app->settings.ReservedNumber = 9999;
+             t.type("RNum", "");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        open(People());
+        const QByteArray members = MemberEntry("0001", "Older", "Member") + "\r\n";
+        WriteFileBytes(memberFile(), members);
+        LoadMembers(*app);
+        showAt(1);  // Adams
+        c.arrange(*this);
+        dialogs().answer(AnsYes).answer(AnsYes);
+        btnSDA_Click(*app, screen);
+
+        EXPECT_EQ(dialogs().shown().size(), 3u);  // the two questions and the refusal
+        EXPECT_EQ(app->crusade.MemberCount, 1);
+        EXPECT_EQ(ReadFileBytes(memberFile()), members);
+        EXPECT_FALSE(onDisk(1).isDeleted());
+        EXPECT_EQ(app->view.ReportCount, 5);
+        EXPECT_EQ(text("WorkerCode"), S("00"));
+    }
+}
+
+TEST_F(DeleteUndoTest, DeleteDropsTheEntryThatNamesTheDeletedRecord) {
+    // The view changed since Baker (record 3) was shown: his entry is now first.
+    showAt(3);
+    std::swap(app->view.ReportIndex[1], app->view.ReportIndex[3]);
+    dialogs().answer(AnsYes).answer(AnsYes);
+    mnuDeleteRecord_Click(*app, screen);
+
+    EXPECT_TRUE(onDisk(3).isDeleted());
+    EXPECT_EQ(app->view.ReportCount, 4);
+    QList<qint32> named;
+    for (int i = 1; i <= app->view.ReportCount; ++i) named << app->view.recordNumberAt(i);
+    EXPECT_EQ(named, (QList<qint32>{2, 1, 4, 5}));
+    EXPECT_EQ(app->view.CurIndexPos, 1);  // the next name takes the deleted one's place
+    EXPECT_EQ(text("LName"), S("Allen"));
+}
+
 TEST_F(DeleteUndoTest, ChurchMemberButtonAnswers) {
     struct Case {
         const char* what;
