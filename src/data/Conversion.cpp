@@ -11,6 +11,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace fennick {
@@ -79,17 +80,18 @@ bool Convert(App& app, int oldLen, bool keepCardPrinted, const QString& doneText
         return false;
     }
 
+    // The original is copied to its backup name first; the converted file then replaces
+    // the data file in one step, so there is always a data file under its name.
     const QString bak = BakFileName(dataFile);
-    if (!QFile::rename(dataFile, bak)) {
+    if (!QFile::copy(dataFile, bak)) {
         QFile::remove(temp);
-        ReportFailure(app, QStringLiteral("The data file could not be renamed to ") + bak, dataFile);
+        ReportFailure(app, QStringLiteral("The data file could not be copied to ") + bak, dataFile);
         return false;
     }
-    if (!QFile::rename(temp, dataFile)) {
-        const bool restored = QFile::rename(bak, dataFile);
+    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(dataFile).constData()) != 0) {
         QFile::remove(temp);
-        ReportFailure(app, QStringLiteral("The converted file could not be renamed to ") + dataFile,
-                      restored ? dataFile : bak);
+        QFile::remove(bak);
+        ReportFailure(app, QStringLiteral("The converted file could not be renamed to ") + dataFile, dataFile);
         return false;
     }
     app.crusade.RecCount = count;

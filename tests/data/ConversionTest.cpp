@@ -7,6 +7,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 using namespace fennick;
@@ -172,6 +176,29 @@ TEST_F(ConversionTest, AStaleTempFileLeaksNoRecords) {
     WriteDataFile(t.path(kTempConvertName), QList<AttendeeRecord>(10, Person("0099", "Stale", "Record")));
     WriteFileBytes(dataFile, Fixture("old371.dta"));
     ASSERT_TRUE(ConvertOldData(app));
+    EXPECT_EQ(ReadFileBytes(dataFile), Fixture("old371-converted.dta"));
+}
+
+TEST_F(ConversionTest, TheDataFileIsNeverMissingWhileItIsReplaced) {
+    // Another thread looks for the data file all the time the conversions run.
+    const std::string path = QFile::encodeName(dataFile).toStdString();
+    WriteFileBytes(dataFile, Fixture("old371.dta"));
+    std::atomic<bool> stop{false};
+    std::atomic<int> missing{0};
+    std::thread watcher([&] {
+        while (!stop)
+            if (!std::filesystem::exists(path)) ++missing;
+    });
+    bool converted = true;
+    for (int i = 0; i < 20 && converted; ++i) {
+        WriteFileBytes(dataFile, Fixture("old371.dta"));
+        converted = ConvertOldData(app);
+        QFile::remove(t.path("spring.bak"));
+    }
+    stop = true;
+    watcher.join();
+    ASSERT_TRUE(converted);
+    EXPECT_EQ(missing, 0);
     EXPECT_EQ(ReadFileBytes(dataFile), Fixture("old371-converted.dta"));
 }
 
