@@ -45,13 +45,21 @@ bool AddEntryOnScreen(const App& app) {
     return app.crusade.AddMode && app.mainWindow.NewEntryOnScreen;
 }
 
-// What the user typed is saved before the screen is read again, provided the screen
-// still shows the current record: a record another window moved to is never written
-// with this screen's fields.
+// What the user typed is saved before the screen is read again, into the record the
+// screen shows (RecordPos): another window may have made another record current
+// meanwhile. That record is then read first, for its CardPrinted (which has no box) and
+// as the copy the screen is compared with; the save re-keys its own view entry.
 bool KeepTypedChanges(App& app, MainScreen& screen) {
     // A new name left behind when add mode ended elsewhere has no record to be saved into.
     if (app.view.ReportCount == 0 || app.mainWindow.NewEntryOnScreen) return true;
-    if (qint32(Val(screen.text(QStringLiteral("RecordPos")))) != app.crusade.CurRecNo) return true;
+    Crusade& c = app.crusade;
+    const qint32 shown = qint32(Val(screen.text(QStringLiteral("RecordPos"))));
+    if (shown != c.CurRecNo) {
+        if (shown < 1 || shown > c.RecCount) return true;  // the screen names no record of the file
+        c.CurRecord = ReadRecord(app, shown);
+        c.CurRecNo = shown;
+        c.OrigRecord = c.CurRecord;
+    }
     return SaveCurrentRecord(app, screen);
 }
 

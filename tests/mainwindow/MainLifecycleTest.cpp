@@ -111,13 +111,24 @@ TEST_F(MainLifecycleTest, ActivationKeepsWhatWasTyped) {
     EXPECT_EQ(screen.text(QStringLiteral("FName")), QStringLiteral("Maria"));
     EXPECT_EQ(ReadRecord(app, 1).FName.trimmed(), "Maria");
 
-    // When another window has moved the current record, the screen is not written into it.
+    // When another window has made another record current, the screen is saved into the
+    // record it shows (Smith, record 1), which keeps its card flag, and then the current
+    // record is shown.
+    AttendeeRecord smith = ReadRecord(app, 1);
+    smith.CardPrinted = -1;  // set meanwhile by the other window
+    WriteRecord(app, 1, smith);
     screen.setText(QStringLiteral("FName"), QStringLiteral("Typed"));
     app.view.CurIndexPos = 1;
     ReadCurrentRecord(app);  // John Adams, record 2
+    const QByteArray adamsEntry = app.view.ReportIndex[1];
     activate(true);
+    EXPECT_EQ(ReadRecord(app, 1).FName.trimmed(), "Typed");
+    EXPECT_EQ(ReadRecord(app, 1).CardPrinted, -1);
+    EXPECT_EQ(app.view.ReportIndex[3], QByteArray("0012SMITHTY   1"));
     EXPECT_EQ(ReadRecord(app, 2).FName.trimmed(), "John");
+    EXPECT_EQ(app.view.ReportIndex[1], adamsEntry);
     EXPECT_EQ(shownRNum(), QStringLiteral("0013"));
+    EXPECT_EQ(app.crusade.CurRecNo, 2);
 
     // A new name being entered in add mode is neither saved nor replaced.
     app.crusade.AddMode = true;
