@@ -56,9 +56,10 @@ TEST_F(MainLifecycleTest, ActivationRereadsExceptAfterTheAttendanceEditorOrAppoi
         app.view.CurIndexPos = 2;
         app.program.ScreenMode = QLatin1String(c.mode);
         app.mainWindow.NotesCautionPending = false;
+        app.mainWindow.EnteredRNum = QStringLiteral("untouched");
         activate();
         EXPECT_EQ(shownRNum(), c.rereads ? QStringLiteral("0014") : QStringLiteral("9999"));
-        EXPECT_EQ(app.mainWindow.EnteredRNum, c.rereads ? QStringLiteral("0014") : app.mainWindow.EnteredRNum);
+        EXPECT_EQ(app.mainWindow.EnteredRNum, c.rereads ? QStringLiteral("0014") : QStringLiteral("untouched"));
         EXPECT_EQ(screen.text(QStringLiteral("mPrCut")).isEmpty(), !c.rereads);
         EXPECT_EQ(app.program.ScreenMode, QStringLiteral("edit"));
         EXPECT_TRUE(app.mainWindow.NotesCautionPending);
