@@ -486,8 +486,7 @@ void mnuCopy_Click(App& app, MainScreen& form) {
 }
 
 void LName_LostFocus(App& app, MainScreen& form) {
-    QString name = form.text(kLName);
-    form.setText(kLName, ProperFirst(app, name));
+    form.setText(kLName, ProperFirstText(form.text(kLName)));
     if (!app.crusade.AddMode) return;
     LookUpPreRegistration(app, form);
     form.setBackColor(kLName, kWindowBackground);

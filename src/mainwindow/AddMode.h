@@ -49,8 +49,9 @@ void CopyCurrentRecord(App& app, MainScreen& form);
 // Records, Copy to New Record: the shown record is saved, then copied.
 void mnuCopy_Click(App& app, MainScreen& form);
 
-// "Unknown" for an empty last name, its first letter in capitals; in add mode the
-// pre-registration file fills in the person's details when it holds the typed names.
+// The last name as ProperFirstText gives it (trimmed; "Unknown" for a box of blanks or
+// nothing); in add mode the pre-registration file fills in the person's details when it
+// holds the typed names.
 void LName_LostFocus(App& app, MainScreen& form);
 
 // The pre-registration file of a data file: "pre_" and the data file's name less its

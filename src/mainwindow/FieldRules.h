@@ -16,8 +16,9 @@ namespace fennick {
 
 // --- Names, address, telephone -----------------------------------------------------------
 
-// First name and city: blanks around the text are dropped, an empty text becomes
-// "Unknown", otherwise the first letter is upper-cased and the rest kept as typed.
+// The one rule of the first-name, last-name and city boxes when they are left: blanks
+// around the text are dropped, so a box of blanks is empty and becomes "Unknown";
+// otherwise the first letter is upper-cased and the rest kept as typed.
 QString ProperFirstText(const QString& text);
 
 // Street address: lower case, single blanks, no periods, capitals after blanks, compass

@@ -491,6 +491,8 @@ TEST_F(PreRegistrationTest, MatchingRules) {
         {false, "mary", "smith", "Smith", ""},          // outside add mode only the capital letter
         {true, "Unknown", "Jones", "Jones", ""},        // "Unknown" never matches
         {true, "Ann", "", "Unknown", ""},               // an empty last name becomes "Unknown"
+        {true, "Ann", "   ", "Unknown", ""},            // and so does one of blanks
+        {false, "Ann", " doe  ", "Doe", ""},            // blanks around the name are dropped
         {true, "Mary", "Smith", "Smith", "2 Late St"},  // the later of two matches wins
         {true, "Mary", "Smithson", "Smithson", ""},
     };
