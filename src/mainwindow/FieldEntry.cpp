@@ -615,7 +615,8 @@ bool BaptDate_KeyDown(App& app, MainScreen& s, int keyCode, int shift) {
     }
     if (keyCode != vk::Plus && keyCode != 43 && keyCode != vk::Minus) return false;
     const auto stepped = StepDate(s.text(box), keyCode == vk::Minus ? -1 : 1);
-    if (!stepped) return false;
+    // A box without a valid date is not stepped, and the key types nothing either.
+    if (!stepped) return true;
     app.msg.ScratchVar = *stepped;
     app.msg.MsgText = QStringLiteral("Chg Date");
     BaptDate_Change(app, s);

@@ -73,6 +73,8 @@ void txtEmail_LostFocus(App& app, MainScreen& screen);
 
 // --- Dates, decisions, visits, advertising, notes, meeting ----------------------------------
 
+// "+" and "-" step the date by a day (a box without a valid date stays as it is, and the
+// key is taken all the same); "P" puts in the preset baptism date.
 bool BaptDate_KeyDown(App& app, MainScreen& screen, int keyCode, int shift);
 void BaptDate_Change(App& app, MainScreen& screen);
 void BaptDate_LostFocus(App& app, MainScreen& screen);

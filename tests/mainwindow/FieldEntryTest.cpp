@@ -540,11 +540,15 @@ TEST_F(FieldEntryTest, BaptismDateKeys) {
     EXPECT_TRUE(app.msg.MsgText.isEmpty());
     EXPECT_TRUE(key("BaptDate", vk::Minus));
     EXPECT_EQ(text("BaptDate"), QStringLiteral("12/31/09"));
+    // Without a valid date the stepping keys do nothing: they are taken, not typed.
     for (const char* bad : {"", "5", "13/45/09"}) {
-        type("BaptDate", QLatin1String(bad));
-        EXPECT_FALSE(key("BaptDate", vk::Plus)) << bad;
-        EXPECT_EQ(text("BaptDate"), QLatin1String(bad));
+        for (int code : {vk::Plus, 43, vk::Minus}) {
+            type("BaptDate", QLatin1String(bad));
+            EXPECT_TRUE(key("BaptDate", code)) << bad << " " << code;
+            EXPECT_EQ(text("BaptDate"), QLatin1String(bad));
+        }
     }
+    EXPECT_TRUE(app.msg.MsgText.isEmpty());
     EXPECT_TRUE(key("BaptDate", 'P'));
     EXPECT_EQ(text("BaptDate"), QStringLiteral("05/23/09"));
     EXPECT_EQ(text("IntLevel"), QStringLiteral("A"));
