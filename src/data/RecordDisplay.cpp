@@ -310,14 +310,12 @@ void ShowListCaption(App& app, RecordScreen& form, QString& title) {
                     QStringLiteral(" Crusade (Meeting # ") + Plain(app.settings.LastMeeting) + QStringLiteral(")"));
 }
 
-void ResetFieldColors(App& app) {
-    MainScreen* form = app.hooks.editForm;
-    if (!form) return;
+void ResetFieldColors(RecordScreen& form) {
     static const char* const kFields[] = {
         "WorkerCode", "Zip", "BaptDate", "RelPref",    "IntLevel", "Last",  "LName", "Advertising",
         "Address",    "Age", "MailList", "Attendance", "Attend",   "Notes", "Class", "chkMarkToVisit"};
-    for (const char* name : kFields) PutBack(*form, QString::fromLatin1(name), kWhite);
-    for (int i = 0; i <= 8; ++i) PutBack(*form, DecName(i), kWhite);
+    for (const char* name : kFields) PutBack(form, QString::fromLatin1(name), kWhite);
+    for (int i = 0; i <= 8; ++i) PutBack(form, DecName(i), kWhite);
 }
 
 void MoveToRecord(App& app, int direction) {

@@ -32,8 +32,8 @@ bool ShowRecord(App& app, RecordScreen& form);
 // on, fills RecordCounter ("n of m") and sets the window caption.
 void ShowListCaption(App& app, RecordScreen& form, QString& title);
 
-// Puts white back on every field of the main window that a view highlights.
-void ResetFieldColors(App& app);
+// Puts white back on every field of the screen that a view highlights.
+void ResetFieldColors(RecordScreen& form);
 
 // Direction 0 first, 1 previous, 2 next, 3 last entry of the view; reads the record and
 // shows it on the main window. At either end "clunk" plays and the record is shown again.

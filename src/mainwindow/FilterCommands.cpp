@@ -440,7 +440,7 @@ bool SaveShown(App& app, MainScreen& form) {
 void Decorate(App& app, MainScreen& form, const FilterCommand& c) {
     form.setVisible(kShowAll, true);
     form.setVisible(kHint, c.hint);
-    ResetFieldColors(app);
+    ResetFieldColors(form);
     for (const QString& key : c.keys(app)) form.setBackColor(key, kHighlightColour);
 }
 

@@ -339,6 +339,16 @@ TEST_F(FilterCommandsTest, WithoutACutOffTheLastNightIsNotHighlighted) {
     }
 }
 
+TEST_F(FilterCommandsTest, TheScreenGivenHasItsEarlierHighlightsTakenOff) {
+    open();
+    FakeScreen mainWindow;  // the application's main window is another screen
+    app->hooks.editForm = &mainWindow;
+    mainWindow.setBackColor(QStringLiteral("Zip"), kHighlightColour);
+    RunFilterCommand(*app, screen, QStringLiteral("mnuTotalAttend"));
+    EXPECT_EQ(screen.highlighted(), (QStringList{"Attend", "Last"}));  // no longer Notes
+    EXPECT_EQ(mainWindow.highlighted(), QStringList{QStringLiteral("Zip")});
+}
+
 TEST_F(FilterCommandsTest, AnEmptyViewIsReportedAndAllNamesReturnWithoutAddMode) {
     const QString none = "There are no names to display";
     struct Case {
