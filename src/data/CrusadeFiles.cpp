@@ -69,6 +69,7 @@ void EmptyTables(Crusade& c) {
 void ForgetCrusade(App& app) {
     Crusade& c = app.crusade;
     CloseDataFile(app);
+    ResetCrusadeSettings(app);
     EmptyTables(c);
     EmptyView(app.view);
     app.view.ReportKind.clear();

@@ -22,7 +22,7 @@ enum class CrusadeChoice {
 CrusadeChoice SelectCrusade(App& app, StartScreen* start = nullptr);
 
 // Loads the crusade of dataFile: settings, data file, zip table, member list, in this
-// order, over an emptied view and emptied tables. Returns false, with nothing loaded and
+// order, over fresh settings, an emptied view and emptied tables. Returns false, with nothing loaded and
 // the data file closed, when the settings reader refused the crusade or a file could not
 // be opened (VbError passes to the caller after the data file is closed).
 bool OpenCrusade(App& app, const QString& dataFile);

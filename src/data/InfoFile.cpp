@@ -39,8 +39,9 @@ double HeaderNumber(const QString& item) {
 }
 
 // Lines 1 to 9. A missing line leaves its setting as it was. Returns whether the file
-// reached its version line (left in versionLine).
-bool ReadInfoHeader(App& app, SequentialTextReader& in, QString& versionLine) {
+// reached its version line (left in versionLine); reservedRead tells whether the
+// registration number and its direction (lines 4 and 5) were read.
+bool ReadInfoHeader(App& app, SequentialTextReader& in, QString& versionLine, bool& reservedRead) {
     CrusadeSettings& s = app.settings;
     QString item;
     if (Next(in, item)) {
@@ -50,7 +51,10 @@ bool ReadInfoHeader(App& app, SequentialTextReader& in, QString& versionLine) {
     if (Next(in, item)) s.CrusadeDate = item;
     if (Next(in, item)) s.LastMeeting = ClampInt16(HeaderNumber(item), 1, 40);
     if (Next(in, item)) s.ReservedNumber = ClampInt16(HeaderNumber(item), 0, 9999);
-    if (Next(in, item)) s.ReservedDirection = Trim(item).toUpper();
+    if (Next(in, item)) {
+        s.ReservedDirection = Trim(item).toUpper();
+        reservedRead = true;
+    }
     if (Next(in, item)) s.BackupPath = item;
     if (Next(in, item)) s.TotalAttendNum = ClampInt16(HeaderNumber(item), 0, 40);
     if (Next(in, item)) s.PrintCutOff = ClampInt16(HeaderNumber(item), 0, 39);
@@ -82,6 +86,29 @@ void FreshSettings(App& app) {
     s.ReservedNumber = 0;
     s.LastMeeting = 1;
     s.PrintCutOff = 0;
+}
+
+// The registration counter of a crusade whose settings file did not give one, taken from
+// the numbers of its data file (deleted records too, as they can be restored) so that
+// counting on never issues a number in use: UP from the highest number or DOWN from the
+// lowest, whichever leaves more numbers to issue; UP from 0 when no record has a number.
+void ReserveBeyondRecords(App& app) {
+    int lowest = 10000;
+    int highest = 0;
+    QFile f(app.program.DataFile);
+    if (f.open(QIODevice::ReadOnly)) {
+        const QByteArray all = f.readAll();
+        for (qsizetype at = 0; at + AttendeeRecord::Size <= all.size(); at += AttendeeRecord::Size) {
+            const QByteArray rnum = AttendeeRecord::decode(all.constData() + at).RNum.bytes();
+            if (!IsNumeric(rnum) || Val(rnum) < 1 || Val(rnum) > 9999) continue;
+            lowest = std::min(lowest, int(Val(rnum)));
+            highest = std::max(highest, int(Val(rnum)));
+        }
+    }
+    CrusadeSettings& s = app.settings;
+    const bool down = highest > 0 && lowest - 1 > 9999 - highest;
+    s.ReservedDirection = down ? QStringLiteral("DOWN") : QStringLiteral("UP");
+    s.ReservedNumber = qint16(down ? lowest : highest);
 }
 
 // The nine decision codes in one line, one character each: a blank stands for an empty
@@ -170,6 +197,14 @@ QString InfoFileName(const App& app) {
     return SideFileName(app.program.DataFile, QStringLiteral("inf"));
 }
 
+void ResetCrusadeSettings(App& app) {
+    CrusadeSettings fresh;
+    fresh.LastMeeting = 1;
+    fresh.TeamNames[0] = QStringLiteral("Unassigned:");
+    FillAppointmentTables(fresh);
+    app.settings = fresh;
+}
+
 void SetDefaultInfo(App& app) {
     CrusadeSettings& s = app.settings;
     const char* religions[] = {
@@ -202,6 +237,7 @@ bool LoadInfoFile(App& app) {
     const QString path = InfoFileName(app);
     if (!QFileInfo(path).isFile()) {
         FreshSettings(app);
+        ReserveBeyondRecords(app);
         app.msg.MsgText = QStringLiteral(
             "The Crusade information file is missing, Check Prefrences from the file menu to view the current "
             "information.");
@@ -211,19 +247,25 @@ bool LoadInfoFile(App& app) {
 
     QString versionLine;
     bool headerComplete = false;
+    bool reservedRead = false;
     try {
         SequentialTextReader in = SequentialTextReader::fromFile(path);
-        headerComplete = ReadInfoHeader(app, in, versionLine);
+        headerComplete = ReadInfoHeader(app, in, versionLine, reservedRead);
         ReadInfoBody(app, in, InfoTeamLines(InfoVersionValue(versionLine)));
     } catch (const VbError& e) {
         app.crusade.UnreadableInfoFile = path;
+        if (!reservedRead) ReserveBeyondRecords(app);
         app.msg.MsgText = QStringLiteral("Error # ") + Str(qint64(e.number())) + QStringLiteral(" was generated ") +
                           NewLine + e.description();
         app.dialogs().msgBox(app.msg.MsgText, Buttons::OK);
         return true;
     }
     FillAppointmentTables(app.settings);
-    return ConvertIfOld(app, versionLine, headerComplete);
+    if (!ConvertIfOld(app, versionLine, headerComplete)) return false;
+    // A file cut short before its registration lines: the counter comes from the records,
+    // read after any conversion.
+    if (!reservedRead) ReserveBeyondRecords(app);
+    return true;
 }
 
 void ReadInfoBody(App& app, SequentialTextReader& in, int teamLines) {

@@ -21,15 +21,25 @@ int InfoTeamLines(double version);
 // The settings file of DataFile ("unknown" in the program folder when there is none).
 QString InfoFileName(const App& app);
 
+// Every crusade setting back to its fresh value, before another crusade is opened or
+// created, so that nothing of the crusade loaded before reaches it: empty texts, zero
+// numbers but meeting 1 as the last meeting, sounds off, no teams but team 0
+// ("Unassigned:"), and the fixed appointment tables.
+void ResetCrusadeSettings(App& app);
+
 // Fills the default tables: church names, age groups, decision titles and codes, sermon
 // titles. Nothing else is set.
 void SetDefaultInfo(App& app);
 
 // Reads the settings file of DataFile. A missing file gives fresh settings and a
 // message; a header that cannot be read is reported, and the file is kept aside at the
-// next save. When the version line and the data file show an older data file, the data
-// file is converted (asking first; a refusal throws ProgramEnd). Returns false only when
-// that conversion failed: the user has been told and the crusade must not be opened.
+// next save. When the file gives no registration number and direction (missing, cut
+// short, or unreadable before line 5) they are taken from the data file's numbers: UP
+// from the highest or DOWN from the lowest, whichever leaves more to issue, so that no
+// number in use is issued again. When the version line and the data file show an older
+// data file, the data file is converted (asking first; a refusal throws ProgramEnd).
+// Returns false only when that conversion failed: the user has been told and the crusade
+// must not be opened.
 bool LoadInfoFile(App& app);
 
 // Reads the settings after the header (team lines on) from in; teamLines is 20 or 40.

@@ -252,6 +252,38 @@ TEST_F(CrusadeFilesTest, OpeningAnotherCrusadeClosesTheFirstCompletely) {
     EXPECT_EQ(app.crusade.ZipCount, 0);
 }
 
+TEST_F(CrusadeFilesTest, NothingOfTheCrusadeBeforeReachesACrusadeWithoutSettings) {
+    const QString springFile = WriteCrusade(t, data, QStringLiteral("spring"), spring());
+    CrusadeSpec winterSpec;
+    winterSpec.records = {Person("0100", "Ruth", "Baker"), Person("0101", "Sam", "Baker")};
+    const QString winterFile = WriteCrusade(t, data, QStringLiteral("winter"), winterSpec);
+    QFile::remove(inData("winter.inf"));
+    ASSERT_TRUE(OpenCrusade(app, springFile));
+    CrusadeSettings& s = app.settings;
+    s.TeamNames[2] = QStringLiteral("Spring team:555-0102");
+    s.SabbathMeetings = {6, 13, 20, 27};
+    s.SoundOn = true;
+    s.BackupPath = QStringLiteral("/media/spring");
+    s.TotalAttendNum = 9;
+    s.ReservedNumber = 9000;
+    s.ReservedDirection = QStringLiteral("DOWN");
+
+    t.dialogs.choose(winterFile);
+    ASSERT_EQ(SelectCrusade(app), CrusadeChoice::Existing);
+    EXPECT_TRUE(s.TeamNames[2].isEmpty());
+    EXPECT_EQ(s.SabbathMeetings, (std::array<qint16, 4>{}));
+    EXPECT_FALSE(s.SoundOn);
+    EXPECT_TRUE(s.BackupPath.isEmpty());
+    EXPECT_EQ(s.TotalAttendNum, 0);
+    // The counter goes on from winter's own numbers.
+    EXPECT_EQ(NextRegNumber(app), QByteArray("0102"));
+
+    CloseCrusade(app);
+    const QList<QByteArray> written = FileLines(inData("winter.inf"));
+    EXPECT_FALSE(written.contains("Spring team:555-0102"));
+    EXPECT_FALSE(written.contains("/media/spring"));
+}
+
 TEST_F(CrusadeFilesTest, AFailedRepairPassLeavesTheWholeAlphabeticalView) {
     const QString springFile = WriteCrusade(t, data, QStringLiteral("spring"), spring());
     ASSERT_TRUE(OpenCrusade(app, springFile));

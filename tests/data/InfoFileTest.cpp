@@ -343,6 +343,44 @@ TEST_F(InfoFileTest, UnreadableHeaderIsReportedAndKeptAside) {
     EXPECT_FALSE(QFileInfo::exists(infoFile + ".unreadable.1"));
 }
 
+TEST_F(InfoFileTest, ARegistrationCounterNotInTheFileComesFromTheRecords) {
+    AttendeeRecord deleted = Person("0500", "Del", "Eted");
+    deleted.WorkerCode = "##";
+    struct Case {
+        const char* what;
+        QList<AttendeeRecord> records;
+        int badLine;  // 0-based line made unreadable; -1: no settings file at all
+        qint16 number;
+        QString direction;
+    };
+    const Case cases[] = {
+        {"line 3 unreadable", {Person("0001", "A", "A"), Person("0002", "B", "B")}, 2, 2, "UP"},
+        {"numbers issued downwards", {Person("9990", "A", "A"), Person("9995", "B", "B")}, 3, 9990, "DOWN"},
+        {"a deleted record counts", {Person("0001", "A", "A"), deleted}, 2, 500, "UP"},
+        {"numbers that are no numbers", {Person("12AB", "A", "A"), Person("0040", "B", "B")}, 2, 40, "UP"},
+        {"no records", {}, 2, 0, "UP"},
+        {"missing file", {Person("0007", "A", "A"), Person("0003", "B", "B")}, -1, 7, "UP"},
+        {"line 7 unreadable keeps the file's counter", {Person("0001", "A", "A")}, 6, 42, "UP"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteDataFile(dataFile, c.records);
+        QList<QByteArray> lines = SettingsLines("version 2.5.86", 40);
+        if (c.badLine >= 0) {
+            lines[c.badLine] = "unreadable";
+            writeInfo(lines);
+        } else {
+            QFile::remove(infoFile);
+        }
+        app.settings.ReservedNumber = 7777;  // another crusade's counter
+        app.settings.ReservedDirection = "DOWN";
+        t.dialogs.clear();
+        ASSERT_TRUE(LoadInfoFile(app));
+        EXPECT_EQ(app.settings.ReservedNumber, c.number);
+        EXPECT_EQ(app.settings.ReservedDirection, c.direction);
+    }
+}
+
 TEST_F(InfoFileTest, ShortFileConvertsNothingWhenTheDataIsCurrent) {
     writeCurrentData();
     const QByteArray before = ReadFileBytes(dataFile);
