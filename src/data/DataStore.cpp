@@ -104,8 +104,9 @@ namespace {
 // Tells why no registration number is issued; the user types one instead.
 void RefuseRegNumber(App& app, const QString& why) {
     app.msg.MsgText = why + NewLine +
-                      QStringLiteral("Type a free number into the Registration Number box, or change the "
-                                     "direction in Fennick Preferences.");
+                      QStringLiteral(
+                          "Type a free number into the Registration Number box, or change the "
+                          "direction in Fennick Preferences.");
     app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Critical);
 }
 

@@ -148,10 +148,10 @@ TEST_F(DataStoreTest, NextRegNumberCountsAndStopsAtTheEnds) {
         QByteArray result;
         qint16 after;
     };
+    // The last three have neither direction: nothing is issued, so no number is issued twice.
     const Case cases[] = {
-        {9999, "DOWN", "9998", 9998}, {41, "UP", "0042", 42},    {9999, "UP", "", 9999},
+        {9999, "DOWN", "9998", 9998}, {41, "UP", "0042", 42},     {9999, "UP", "", 9999},
         {1, "DOWN", "", 1},           {9998, "UP", "9999", 9999}, {2, "DOWN", "0001", 1},
-        // Neither direction: nothing is issued, so no number is issued twice.
         {5, "down", "", 5},           {5, "DOWN ", "", 5},        {5, "", "", 5},
     };
     for (const Case& c : cases) {

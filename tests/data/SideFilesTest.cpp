@@ -33,10 +33,10 @@ TEST_F(SideFilesTest, EntryLayouts) {
 }
 
 TEST_F(SideFilesTest, MembersAndZipsRoundTrip) {
+    // Leading blanks, a comma, and quotes after leading blanks.
     const QList<QByteArray> members = {MemberEntry("0012", "Smith", "Mary"),
-                                       MemberEntry("  13", "O'Brien, Jr", "Se\xe1n"),  // leading blanks, comma
-                                       MemberEntry("", "Unknown", "Ann"),
-                                       MemberEntry("", "\"Doc\" Smith", "Al")};  // leading blanks and quotes
+                                       MemberEntry("  13", "O'Brien, Jr", "Se\xe1n"), MemberEntry("", "Unknown", "Ann"),
+                                       MemberEntry("", "\"Doc\" Smith", "Al")};
     app.crusade.MemberNames = QList<QByteArray>{QByteArray()} + members;
     app.crusade.MemberCount = 4;
     const QList<QByteArray> zips = {ZipEntry("62701", "IL", "03", "Springfield", 12), ZipEntry("G1R", "QC", "00",
@@ -49,8 +49,8 @@ TEST_F(SideFilesTest, MembersAndZipsRoundTrip) {
     app.crusade.ZipCount = 2;
     SaveMembers(app);
     SaveZips(app);
-    EXPECT_EQ(ReadFileBytes(memFile), members[0] + "\r\n\"" + members[1] + "\"\r\n\"" + members[2] + "\"\r\n\"" +
-                                          members[3] + "\"\r\n");
+    EXPECT_EQ(ReadFileBytes(memFile),
+              members[0] + "\r\n\"" + members[1] + "\"\r\n\"" + members[2] + "\"\r\n\"" + members[3] + "\"\r\n");
     EXPECT_EQ(ReadFileBytes(zipFile), zips[0] + "\r\n" + zips[1] + "\r\n");
 
     app.crusade.MemberNames.clear();
@@ -67,9 +67,9 @@ TEST_F(SideFilesTest, MembersAndZipsRoundTrip) {
 }
 
 TEST(SequentialValues, EveryWrittenValueReadsBackUnchanged) {
-    const QByteArray values[] = {"Spring",   "\"Fall\" Crusade", " \"Lead\" blank", "  two blanks", "\tTab",
-                                 "\"",       "\"\"",             "\"quoted\"",       "ends \"x\"",   "open \"only",
-                                 "\"open",   "trailing  ",     "a, b",             ""};
+    const QByteArray values[] = {
+        "Spring",     "\"Fall\" Crusade", " \"Lead\" blank", "  two blanks", "\tTab",      "\"",   "\"\"",
+        "\"quoted\"", "ends \"x\"",       "open \"only",     "\"open",       "trailing  ", "a, b", ""};
     for (const QByteArray& v : values) {
         SequentialTextWriter out;
         WriteValue(out, v);
