@@ -68,6 +68,18 @@ protected:
         EXPECT_FALSE(frmSplash_KeyPress(app, screen));
         EXPECT_EQ(repairs, 0);
     }
+    // A settings file of an old version asks to convert the data file; the conversion
+    // cannot write its working copy, so the crusade is not opened.
+    void makeUnconvertible(const QString& dataFile) {
+        const QString infoFile = dataFile.chopped(3) + QStringLiteral("inf");
+        QList<QByteArray> inf = FileLines(infoFile);
+        inf[8] = "version 2.3.0";
+        QByteArray bytes;
+        for (const QByteArray& l : inf) bytes += l + "\r\n";
+        WriteFileBytes(infoFile, bytes);
+        WriteFileBytes(dataFile, QByteArray(371, 'x'));
+        QDir().mkpath(t.path("data/TempConvert.dta/blocked"));
+    }
     QString springFile() {
         CrusadeSpec s;
         s.records = {Person("0012", "Mary", "Smith"), Person("0013", "John", "Adams")};
@@ -130,16 +142,8 @@ TEST_F(StartUpTest, TheLastCrusadeIsLoadedAndAKeyOpensIt) {
 }
 
 TEST_F(StartUpTest, ACrusadeThatCannotBeLoadedLeavesTheNoFileState) {
-    // A settings file of an old version asks to convert the data file; the conversion
-    // cannot write its working copy, so the crusade is not opened.
     const QString file = springFile();
-    QList<QByteArray> inf = FileLines(t.path("data/spring.inf"));
-    inf[8] = "version 2.3.0";
-    QByteArray bytes;
-    for (const QByteArray& l : inf) bytes += l + "\r\n";
-    WriteFileBytes(t.path("data/spring.inf"), bytes);
-    WriteFileBytes(file, QByteArray(371, 'x'));
-    QDir().mkpath(t.path("data/TempConvert.dta/blocked"));
+    makeUnconvertible(file);
     WriteIni(t, file);
     t.dialogs.answer(AnsOK);
 
@@ -151,15 +155,8 @@ TEST_F(StartUpTest, ACrusadeThatCannotBeLoadedLeavesTheNoFileState) {
 
 TEST_F(StartUpTest, ANewFileThatCannotBeOpenedLeavesTheNoFileState) {
     const QString spring = springFile();
-    // autumn's data file is of an old layout whose conversion cannot write its working copy.
     const QString autumn = WriteCrusade(t, t.path("data"), QStringLiteral("autumn"), CrusadeSpec{});
-    QList<QByteArray> inf = FileLines(t.path("data/autumn.inf"));
-    inf[8] = "version 2.3.0";
-    QByteArray bytes;
-    for (const QByteArray& l : inf) bytes += l + "\r\n";
-    WriteFileBytes(t.path("data/autumn.inf"), bytes);
-    WriteFileBytes(autumn, QByteArray(371, 'x'));
-    QDir().mkpath(t.path("data/TempConvert.dta/blocked"));
+    makeUnconvertible(autumn);
     // winter's data file leads nowhere: opening it fails with an error.
     const QString winter = WriteCrusade(t, t.path("data"), QStringLiteral("winter"), CrusadeSpec{});
     QFile::remove(winter);
