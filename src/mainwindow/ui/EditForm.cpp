@@ -211,7 +211,10 @@ T* EditForm::add(T* widget, const QString& name) {
 
 QLineEdit* EditForm::field(const QString& name, int width) {
     auto* box = add(new QLineEdit(this), name);
-    box->setMaxLength(width);
+    // A box holds what its field holds, except where the leave rule shortens what was
+    // typed: "(555) 123-4567" becomes 555-123-4567, "Avenue" becomes "Ave".
+    const int typingRoom = name == QLatin1String("Phone") ? 20 : name == QLatin1String("Address") ? 40 : width;
+    box->setMaxLength(typingRoom);
     // Short fields are as wide as what they hold; the longer ones share the room left.
     const int charWidth = box->fontMetrics().horizontalAdvance(QLatin1Char('M'));
     if (width <= kShortField)
@@ -222,7 +225,10 @@ QLineEdit* EditForm::field(const QString& name, int width) {
 }
 
 QCheckBox* EditForm::check(const QString& name, const QString& caption) {
-    return add(new QCheckBox(caption, this), name);
+    auto* box = add(new QCheckBox(caption, this), name);
+    // The box's colour covers the box and its caption, not the rest of the row.
+    box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    return box;
 }
 
 QLabel* EditForm::label(const QString& name, const QString& caption) {
@@ -1243,8 +1249,9 @@ void EditForm::setBackColor(const QString& control, BgrColor color) {
     if (IsInputBox(w)) {
         SetRole(w, QPalette::Base, color);
     } else {
+        // Labels fill with the window colour, buttons and check boxes with the button colour.
         w->setAutoFillBackground(true);
-        SetRole(w, QPalette::Window, color);
+        SetRole(w, w->backgroundRole(), color);
     }
 }
 
@@ -1264,6 +1271,8 @@ void EditForm::setBold(const QString& control, bool bold) {
 }
 
 void EditForm::setVisible(const QString& name, bool visible) {
+    // The search box's caption stands and goes with it.
+    if (name == QLatin1String("SearchBox")) setVisible(QStringLiteral("SearchBoxLabel"), visible);
     QObject* o = objects_.value(name);
     if (auto* m = qobject_cast<QMenu*>(o))
         m->menuAction()->setVisible(visible);

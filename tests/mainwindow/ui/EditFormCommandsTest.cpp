@@ -78,6 +78,7 @@ TEST_F(EditFormCommandsTest, AFiltersCommandShowsItsViewFromTheMenu) {
 
     // A double click on the title runs the view before again.
     filter(QStringLiteral("mnuMailList"));
+    EXPECT_EQ(widget(QStringLiteral("MailList"))->palette().color(QPalette::Button), kHighlight);
     filter(QStringLiteral("mnuAllAlpha"));
     t.dialogs.clear();
     QTest::mouseDClick(widget(QStringLiteral("EditLabel")), Qt::LeftButton);

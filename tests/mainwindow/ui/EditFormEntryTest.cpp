@@ -134,10 +134,12 @@ TEST_F(EditFormEntryTest, PageKeysSaveTheRecordAndMove) {
 TEST_F(EditFormEntryTest, TheBoxLeftRunsItsRuleBeforeTheButtonsClick) {
     // The address is put right as the box is left, so the record saved by the click
     // holds it that way.
+    retype(QStringLiteral("Phone"), QStringLiteral("(555) 123-4567"));
     retype(QStringLiteral("Address"), QStringLiteral("5 oak avenue apt 4b"));
     click(QStringLiteral("ChgRec(2)"));
     EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0014"));
     EXPECT_EQ(onFile(2).Address.trimmed(), "5 Oak Ave #4B");
+    EXPECT_EQ(onFile(2).Phone.trimmed(), "555-123-4567");
     EXPECT_TRUE(t.dialogs.messages().isEmpty());
 }
 
