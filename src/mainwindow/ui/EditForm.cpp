@@ -39,6 +39,7 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -55,6 +56,8 @@ constexpr int kMarkedNameWidth = 150;
 constexpr int kCellSpacing = 2;
 // Fields up to this many characters get a box of their own width.
 constexpr int kShortField = 12;
+// The dynamic property that keeps a field box's width in characters.
+const char* const kFieldWidth = "fennickFieldWidth";
 // The dynamic property that keeps a menu item's own enabled setting.
 const char* const kEnabledSetting = "fennickEnabled";
 
@@ -137,6 +140,7 @@ EditForm::EditForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
         setForeColor(QLatin1String(l), 0xC00000);
     }
     setTabOrderOfFields();
+    fitFields();
 
     for (const char* hidden :
          {"btnSaveNew", "btnSaveExit", "btnCancelNew", "ShowAll", "MtgNum", "MtgNumLabel", "AddNameLabel",
@@ -215,13 +219,27 @@ QLineEdit* EditForm::field(const QString& name, int width) {
     // typed: "(555) 123-4567" becomes 555-123-4567, "Avenue" becomes "Ave".
     const int typingRoom = name == QLatin1String("Phone") ? 20 : name == QLatin1String("Address") ? 40 : width;
     box->setMaxLength(typingRoom);
-    // Short fields are as wide as what they hold; the longer ones share the room left.
-    const int charWidth = box->fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    if (width <= kShortField)
-        box->setMaximumWidth(charWidth * (width + 2) + 16);
-    else
-        box->setMinimumWidth(charWidth * 8);
+    box->setProperty(kFieldWidth, width);
     return box;
+}
+
+void EditForm::fitFields() {
+    // Short fields are as wide as what they hold; the longer ones share the room left. The
+    // widths follow the face each box ends up with in its group.
+    for (QObject* o : std::as_const(objects_)) {
+        auto* box = qobject_cast<QLineEdit*>(o);
+        if (!box || !box->property(kFieldWidth).isValid()) continue;
+        if (box->minimumWidth() > 0 || box->maximumWidth() < QWIDGETSIZE_MAX) continue;  // sized where it was made
+        const int width = box->property(kFieldWidth).toInt();
+        const QFontMetrics metrics = box->fontMetrics();
+        const int charWidth = metrics.horizontalAdvance(QLatin1Char('M'));
+        if (width <= kShortField) {
+            box->setMinimumWidth(metrics.horizontalAdvance(QString(width, u'0')) + 18);
+            box->setMaximumWidth(charWidth * (width + 2) + 16);
+        } else {
+            box->setMinimumWidth(charWidth * 8);
+        }
+    }
 }
 
 QCheckBox* EditForm::check(const QString& name, const QString& caption) {
@@ -287,7 +305,7 @@ QWidget* EditForm::buildToolbar() {
     captions->setContentsMargins(0, 0, 0, 0);
     captions->setSpacing(kCellSpacing);
 
-    auto addCaption = [&](const QString& text, int width) {
+    auto addCaption = [&](const QString& text, int width, const QString& owner) {
         auto* c = new QLabel(text, captionRow);
         c->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         c->setFixedWidth(width);
@@ -295,6 +313,7 @@ QWidget* EditForm::buildToolbar() {
         f.setPointSizeF(f.pointSizeF() * 0.85);
         c->setFont(f);
         captions->addWidget(c);
+        captionCells_.insert(owner, c);
     };
     for (const ToolbarButton& b : ToolbarButtons()) {
         auto* button = add(new QToolButton(bar), b.name);
@@ -307,7 +326,7 @@ QWidget* EditForm::buildToolbar() {
         // A click takes the focus, so the box left runs its leave rule before the command.
         button->setFocusPolicy(Qt::StrongFocus);
         buttons->addWidget(button);
-        addCaption(b.caption, kCellWidth);
+        addCaption(b.caption, kCellWidth, b.name);
         if (b.name == QStringLiteral("btnGoTo")) {
             auto* marked = label(QStringLiteral("FndNameBx"), QStringLiteral("Marked name"));
             marked->setFrameShape(QFrame::StyledPanel);
@@ -316,9 +335,14 @@ QWidget* EditForm::buildToolbar() {
             marked->setFixedSize(kMarkedNameWidth, 30);
             marked->setToolTip(QStringLiteral("The marked name"));
             buttons->addWidget(marked);
-            addCaption(QStringLiteral("Name"), kMarkedNameWidth);
+            addCaption(QStringLiteral("Name"), kMarkedNameWidth, marked->objectName());
         }
     }
+    // A caption line of its own (the deleted records' view has one) takes the place of the
+    // buttons' captions.
+    captionText_ = new QLabel(captionRow);
+    captionText_->setVisible(false);
+    captions->addWidget(captionText_);
     buttons->addStretch(1);
     captions->addStretch(1);
     grid->addLayout(buttons, 0, 0);
@@ -1216,6 +1240,7 @@ void EditForm::setText(const QString& control, const QString& text) {
         o->setProperty("text", text);
     }
     settingText_ = false;
+    if (control == QLatin1String("lblShowButtonLabels")) showCaptions();
 }
 
 int EditForm::value(const QString& control) const {
@@ -1280,6 +1305,19 @@ void EditForm::setVisible(const QString& name, bool visible) {
         a->setVisible(visible);
     else if (auto* w = qobject_cast<QWidget*>(o))
         w->setVisible(visible);
+    if (captionCells_.contains(name)) showCaptions();
+}
+
+void EditForm::showCaptions() {
+    // The buttons' captions stand under the buttons shown; any other caption line is shown
+    // as it reads, its parts a little apart.
+    const QString line = text(QStringLiteral("lblShowButtonLabels"));
+    const bool buttonCaptions = line == kButtonLabelsCaption;
+    for (auto it = captionCells_.cbegin(); it != captionCells_.cend(); ++it)
+        it.value()->setVisible(buttonCaptions && !static_cast<QWidget*>(objects_.value(it.key()))->isHidden());
+    static const QRegularExpression kGap(QStringLiteral(" {3,}"));
+    captionText_->setText(line.trimmed().replace(kGap, QString(8, u' ')));
+    captionText_->setVisible(!buttonCaptions);
 }
 
 bool EditForm::isVisible(const QString& name) const {

@@ -123,6 +123,8 @@ private:
     QGroupBox* buildVisitFrame();
     QWidget* buildNavigation();
     void setTabOrderOfFields();
+    void showCaptions();
+    void fitFields();
 
     void wireCommands();
     void wireRecordCommands();
@@ -159,7 +161,9 @@ private:
     QHash<QString, QObject*> objects_;
     QHash<QString, QMenu*> menus_;
     QHash<QString, std::function<void()>> commands_;
-    QList<QWidget*> background_;  // the surfaces a right click pops the Edit menu on
+    QList<QWidget*> background_;            // the surfaces a right click pops the Edit menu on
+    QHash<QString, QLabel*> captionCells_;  // the caption under each toolbar button
+    QLabel* captionText_ = nullptr;         // a caption line that is not the buttons' captions
     bool typedChanges_ = false;
     bool settingText_ = false;
     bool activationDue_ = false;    // shown, and the activation has not run yet

@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 
 using namespace fennick;
@@ -29,6 +30,13 @@ protected:
         ADD_FAILURE() << "no item " << item.toStdString() << " in the Filters menu";
     }
     QColor base(const QString& box) const { return widget(box)->palette().color(QPalette::Base); }
+    // The captions shown under the toolbar buttons.
+    QStringList captionsShown() const {
+        QStringList shown;
+        for (const QLabel* l : widget(QStringLiteral("lblShowButtonLabels"))->findChildren<QLabel*>())
+            if (l->isVisibleTo(form.get())) shown << l->text();
+        return shown;
+    }
 };
 
 const QColor kHighlight(255, 192, 128);
@@ -141,6 +149,16 @@ TEST_F(EditFormCommandsTest, DeleteAsksTwiceBeforeTheNameLeavesTheView) {
     EXPECT_EQ(app.view.ReportCount, 2);
     EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0014"));
     EXPECT_EQ(focused(), QStringLiteral("SearchBox"));
+
+    // The deleted names' view: the restore button and All Names, with their own captions.
+    t.dialogs.answer(AnsOK);
+    trigger(QStringLiteral("munUndeleteRec"));
+    EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0013"));
+    EXPECT_EQ(captionsShown(), QStringList{QStringLiteral("Click to Restore displayed name to the file.        Return "
+                                                          "to Edit.")});
+    app.program.ShowButtonLabels = 1;
+    click(QStringLiteral("ShowAll"));
+    EXPECT_EQ(captionsShown().size(), ToolbarButtons().size() + 1);
 
     // The right button on the church-member button deletes nothing.
     t.dialogs.clear();
