@@ -910,20 +910,29 @@ QWidget* EditForm::focusedControl() const {
     return qobject_cast<QWidget*>(objects_.value(controlOf(focusWidget())));
 }
 
-void EditForm::applyPendingFocus() {
-    if (pendingFocus_.isEmpty()) return;
+QWidget* EditForm::applyPendingFocus() {
+    if (pendingFocus_.isEmpty()) return nullptr;
     auto* w = qobject_cast<QWidget*>(objects_.value(pendingFocus_));
     pendingFocus_.clear();
-    if (w && w->isEnabled() && w->isVisibleTo(this)) w->setFocus(Qt::OtherFocusReason);
+    if (!w || !w->isEnabled() || !w->isVisibleTo(this)) return nullptr;
+    w->setFocus(Qt::OtherFocusReason);
+    return w;
 }
 
 void EditForm::settleFocus() {
     if (settling_) return;
     settling_ = true;
     for (int hop = 0; hop < kFocusHops && !ended_; ++hop) {
-        applyPendingFocus();
+        QWidget* asked = applyPendingFocus();
         QWidget* now = focusedControl();
-        if (!now || now == current_) break;
+        if (!now) break;
+        if (now == current_) {
+            // Asked for again, the control that holds the focus gets it anew (a new entry
+            // begins in the number box it was left in).
+            if (asked == now) invoke([this, now] { enterControl(now->objectName()); });
+            if (pendingFocus_.isEmpty()) break;
+            continue;
+        }
         const QString left = current_ ? current_->objectName() : QString();
         current_ = nullptr;
         if (!left.isEmpty()) invoke([this, &left] { leaveControl(left); });

@@ -138,7 +138,7 @@ private:
     // The focus as the record boxes see it: a box "gets" the focus and later "leaves" it
     // only when the focus really moves from one control of the window to another.
     void settleFocus();
-    void applyPendingFocus();
+    QWidget* applyPendingFocus();
     QWidget* focusedControl() const;
     void enterControl(const QString& name);
     void leaveControl(const QString& name);

@@ -144,7 +144,11 @@ TEST_F(EditFormEntryTest, TheBoxLeftRunsItsRuleBeforeTheButtonsClick) {
 }
 
 TEST_F(EditFormEntryTest, TheExitButtonsMouseDownComesBeforeTheNumberBoxsLeave) {
+    // A new entry begins in the number box, highlighted, even when the focus was there.
+    focus(QStringLiteral("RNum"));
     addMode();
+    EXPECT_EQ(focused(), QStringLiteral("RNum"));
+    EXPECT_EQ(widget(QStringLiteral("RNum"))->palette().color(QPalette::Base), QColor(255, 192, 128));
     retype(QStringLiteral("RNum"), QStringLiteral("12a"));
     // Leaving by the mouse for Cancel and Exit skips the number's checks: only the
     // question of the cancel is asked.
