@@ -57,6 +57,21 @@ private:
     QString current_;
 };
 
+// A submenu whose items are none of them built is out of use as a whole.
+void MarkSubmenusOfUnbuiltItems(QList<MenuEntry>& entries) {
+    for (MenuEntry& sub : entries) {
+        if (sub.parent.isEmpty() || sub.separator) continue;
+        bool holdsItems = false;
+        bool anyBuilt = false;
+        for (const MenuEntry& e : std::as_const(entries)) {
+            if (e.parent != sub.name || e.separator) continue;
+            holdsItems = true;
+            anyBuilt = anyBuilt || e.built;
+        }
+        if (holdsItems) sub.built = anyBuilt;
+    }
+}
+
 QList<MenuEntry> BuildMenuBar() {
     MenuTable t;
     t.menu("mnuFile", "&File")
@@ -203,6 +218,7 @@ QList<MenuEntry> BuildMenuBar() {
         .built("mnuPrintManual", "Print Fennick Manual")
         .item("mnuUpdate", "Update Fennick", "Ctrl+U")
         .built("mnuAbout", "&About Fennick");
+    MarkSubmenusOfUnbuiltItems(t.entries);
     return t.entries;
 }
 

@@ -16,7 +16,7 @@ struct MenuEntry {
     QString parent;    // the menu or submenu holding it; empty for a menu of the bar
     bool separator = false;
     bool hidden = false;  // hidden until the program shows it (or never)
-    bool built = false;   // its command exists; menus and submenus count as built
+    bool built = false;   // its command exists; menus count as built, a submenu when one of its items is
 };
 
 // Every menu, submenu, item and separator, depth first: a menu is followed by its items,

@@ -379,6 +379,8 @@ QWidget* EditForm::buildHeader() {
     tf.setBold(true);
     title->setFont(tf);
     title->setStyleSheet(QStringLiteral("color: #1f3f6b;"));
+    // Some views' titles take two lines: the room is kept so the record does not move.
+    title->setMinimumHeight(QFontMetrics(tf).lineSpacing() * 2);
     row->addWidget(title);
 
     auto* preview = label(QStringLiteral("ReturnToPreviewMsg"),
