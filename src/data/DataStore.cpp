@@ -48,7 +48,8 @@ bool ReadCurrentRecord(App& app) {
     CurrentView& v = app.view;
     Crusade& c = app.crusade;
     if (v.CurIndexPos == 0) {
-        c.FileIsOpen = false;
+        // An empty view starts add mode; the crusade stays loaded, so close-down and the
+        // repair pass still treat it as open.
         if (app.hooks.startAddMode) app.hooks.startAddMode();
         return false;
     }

@@ -322,8 +322,9 @@ void mnuAddRecords_Click(App& app, MainScreen& form) {
     const bool wasAdding = c.AddMode;
     c.AddMode = true;
     ShowDecisionNames(app, form);
-    // With no crusade in use yet the names are those of the first meeting.
-    const int m = !c.FileIsOpen ? 1 : SaveCurrentRecord(app, form) ? AskMeeting(app) : 0;
+    // A crusade not in use yet, or one that has never held a name, starts with the first
+    // meeting without asking.
+    const int m = (!c.FileIsOpen || c.NewEmptyFile) ? 1 : SaveCurrentRecord(app, form) ? AskMeeting(app) : 0;
     if (m == 0) {
         // The command ends as if it had not run: the shown record keeps its decision marks.
         c.AddMode = wasAdding;

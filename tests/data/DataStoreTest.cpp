@@ -80,14 +80,14 @@ TEST_F(DataStoreTest, ReadCurrentRecordFailures) {
     // A position outside the view.
     app.view.CurIndexPos = 2;
     EXPECT_FALSE(ReadCurrentRecord(app));
-    // An empty view starts add mode and clears FileIsOpen.
+    // An empty view starts add mode; the crusade stays loaded.
     int started = 0;
     app.hooks.startAddMode = [&] { ++started; };
     app.crusade.FileIsOpen = true;
     app.view.CurIndexPos = 0;
     EXPECT_FALSE(ReadCurrentRecord(app));
     EXPECT_EQ(started, 1);
-    EXPECT_FALSE(app.crusade.FileIsOpen);
+    EXPECT_TRUE(app.crusade.FileIsOpen);
 }
 
 TEST_F(DataStoreTest, EmptyEntryIsRepairedOnlyToALiveRecord) {

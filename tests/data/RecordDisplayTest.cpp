@@ -362,7 +362,7 @@ TEST_F(RecordDisplayTest, MoveOnAnEmptyViewStartsAddMode) {
         EXPECT_EQ(app.view.CurIndexPos, 0);
     }
     EXPECT_EQ(addModeStarts, 4);
-    EXPECT_FALSE(app.crusade.FileIsOpen);
+    EXPECT_TRUE(app.crusade.FileIsOpen);  // the crusade stays loaded
     EXPECT_EQ(screen.get(QStringLiteral("RecordCounter")).text, QStringLiteral("1 of 1"));
     EXPECT_TRUE(sounds().isEmpty());
 }

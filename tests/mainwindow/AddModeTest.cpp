@@ -156,14 +156,26 @@ TEST_F(AddModeTest, NewEntryScreen) {
 }
 
 TEST_F(AddModeTest, NoCrusadeInUseStartsMeetingOneWithoutAsking) {
-    // The empty view's read starts add mode through the hook, with FileIsOpen cleared.
+    // A crusade just created has no view yet; its read starts add mode through the hook.
     InstallAddModeHooks(*app);
+    app->crusade.FileIsOpen = false;
     app->view.clear();
     EXPECT_FALSE(ReadCurrentRecord(*app));
     EXPECT_TRUE(inAddLayout());
     EXPECT_TRUE(dialogs().shown().empty());
     EXPECT_EQ(text("MtgNum"), S("1"));
     EXPECT_EQ(text("Attendance"), S("1---------------------------------------"));
+}
+
+TEST_F(AddModeTest, AnEmptiedViewOfACrusadeInUseAsksForTheMeeting) {
+    // Every name deleted: the crusade stays loaded and the meeting is asked as usual.
+    InstallAddModeHooks(*app);
+    app->view.clear();
+    dialogs().type(S("3"));
+    EXPECT_FALSE(ReadCurrentRecord(*app));
+    EXPECT_TRUE(app->crusade.FileIsOpen);
+    EXPECT_TRUE(inAddLayout());
+    EXPECT_EQ(text("MtgNum"), S("3"));
 }
 
 TEST_F(AddModeTest, SaveAndNewAppendsAndKeysTheView) {
