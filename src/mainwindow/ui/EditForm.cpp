@@ -1307,8 +1307,9 @@ void EditForm::setBold(const QString& control, bool bold) {
 }
 
 void EditForm::setVisible(const QString& name, bool visible) {
-    // The search box's caption stands and goes with it.
-    if (name == QLatin1String("SearchBox")) setVisible(QStringLiteral("SearchBoxLabel"), visible);
+    // The search box's caption and result boxes stand and go with it.
+    if (name == QLatin1String("SearchBox"))
+        for (const char* part : {"SearchBoxLabel", "EntInd", "SDAIdent"}) setVisible(QLatin1String(part), visible);
     QObject* o = objects_.value(name);
     if (auto* m = qobject_cast<QMenu*>(o))
         m->menuAction()->setVisible(visible);
