@@ -40,6 +40,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -56,6 +57,8 @@ constexpr int kMarkedNameWidth = 150;
 constexpr int kCellSpacing = 2;
 // Fields up to this many characters get a box of their own width.
 constexpr int kShortField = 12;
+// Room left on the screen for the window's title bar.
+constexpr int kTitleBarRoom = 40;
 // The dynamic property that keeps a field box's width in characters.
 const char* const kFieldWidth = "fennickFieldWidth";
 // The dynamic property that keeps a menu item's own enabled setting.
@@ -156,7 +159,10 @@ EditForm::EditForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     app_.hooks.showAll = [this] { ShowAll_Click(app_, *this); };
     // The window opens ready for a number or a name to search for.
     static_cast<QWidget*>(objects_.value(QStringLiteral("SearchBox")))->setFocus();
-    resize(1280, 720);
+    // The window opens at its usual size, or the screen's room less a title bar.
+    QSize size(1280, 720);
+    if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() - QSize(0, kTitleBarRoom));
+    resize(size);
 }
 
 EditForm::~EditForm() {
