@@ -188,25 +188,14 @@ protected:
     }
 };
 
+// A name typed in at the first meeting with the address of the walk below.
 AttendeeRecord Expected(const char* rnum, const char* first, const char* last) {
-    AttendeeRecord r;
-    r.RNum = rnum;
-    r.FName = first;
-    r.LName = last;
+    AttendeeRecord r = Person(rnum, first, last);
     r.Address = "12 Oak St";
     r.City = "Grand rapids";
     r.State = "MI";
     r.Zip = "49503";
-    r.Phone = "555-1234";
-    r.Age = "30-39";
-    r.Advertising = ".......";
     r.RelPref = "UnSpecified";
-    r.WorkerCode = "00";
-    r.Attendance = "1---------------------------------------";
-    r.Attend = "1";
-    r.Last = 1;
-    r.MailList = 1;
-    r.Decisions = "---------";
     return r;
 }
 
