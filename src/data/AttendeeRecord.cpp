@@ -2,6 +2,17 @@
 
 namespace fennick {
 
+bool IsTeamCode(const QByteArray& code) {
+    const auto digit = [](char ch) { return ch >= '0' && ch <= '9'; };
+    return code.size() == 2 && digit(code[0]) && digit(code[1]) && (code[0] - '0') * 10 + (code[1] - '0') <= kTeams;
+}
+
+QByteArray OneNightAttendance(int night) {
+    QByteArray a(kMeetings, '-');
+    if (night >= 1 && night <= kMeetings) a[night - 1] = char('0' + night % 10);
+    return a;
+}
+
 void AttendeeRecord::encodeTo(char* out) const {
     RNum.copyTo(out + recoff::RNum);
     FName.copyTo(out + recoff::FName);

@@ -111,6 +111,18 @@ struct AttendeeRecord {
     bool operator!=(const AttendeeRecord& o) const { return !(*this == o); }
 };
 
+// Meeting nights of a crusade: one Attendance character each.
+inline constexpr int kMeetings = 40;
+// Visitation teams "01".."40"; "00" is no team.
+inline constexpr int kTeams = 40;
+// Decisions 1..9, one Decisions character each.
+inline constexpr int kDecisionCount = 9;
+
+// A team code as stored: exactly two digits, "00" to "40".
+bool IsTeamCode(const QByteArray& code);
+// An attendance string with only the given night (1..40) marked by its last digit.
+QByteArray OneNightAttendance(int night);
+
 // Byte offsets of the fields in the 461-byte layout.
 namespace recoff {
 inline constexpr int RNum = 0, FName = 4, LName = 24, Address = 44, City = 74, State = 94, Zip = 96,

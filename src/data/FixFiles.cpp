@@ -79,9 +79,7 @@ bool IsEmptyAutomaticEntry(const AttendeeRecord& rec, const CrusadeSettings& s) 
 // marked) and lastMeeting follows the highest night seen.
 void RepairAttendance(AttendeeRecord& rec, qint16& lastMeeting) {
     if (rec.Attendance.isBlank()) {
-        QByteArray a(40, '-');
-        a[lastMeeting - 1] = char('0' + lastMeeting % 10);
-        rec.Attendance = a;
+        rec.Attendance = OneNightAttendance(lastMeeting);
     }
     RecountAttendance(rec);
     if (rec.Last > lastMeeting) lastMeeting = rec.Last;

@@ -174,7 +174,7 @@ bool frmSplash_KeyPress(App& app, StartScreen& screen) {
 
 void BeginFirstRecord(App& app, MainScreen& screen) {
     AttendeeRecord& rec = app.crusade.CurRecord;
-    const QByteArray nightOne = QByteArray("1") + QByteArray(39, '-');
+    const QByteArray nightOne = OneNightAttendance(1);
     rec.Attendance = nightOne;
     screen.setText(QStringLiteral("Attendance"), FromAnsi(nightOne));
     ClearRecord(rec);

@@ -25,7 +25,6 @@ namespace fennick {
 
 namespace {
 
-constexpr int kNights = 40;
 const QString kExitAddMode = QStringLiteral("Exit Add Mode");
 const QString kMtgNum = QStringLiteral("MtgNum");
 const QString kRNum = QStringLiteral("RNum");
@@ -75,7 +74,7 @@ void SetNavigationShown(MainScreen& form, bool shown) {
 }
 
 bool IsNight(int m) {
-    return m >= 1 && m <= kNights;
+    return m >= 1 && m <= kMeetings;
 }
 
 // The meeting number of an answer: its leading number rounded to a whole number; 0 for
@@ -355,9 +354,7 @@ void AddNewRecord(App& app, MainScreen& form) {
     // The new name attends the meeting of the entry: its last digit marks the night.
     const int m = EntryMeeting(app, form);
     form.setText(kMtgNum, Plain(m));
-    QString attendance(kNights, u'-');
-    attendance[m - 1] = Plain(m).back();
-    form.setText(QStringLiteral("Attendance"), attendance);
+    form.setText(QStringLiteral("Attendance"), FromAnsi(OneNightAttendance(m)));
     form.setText(QStringLiteral("Attend"), QStringLiteral("1"));
     app.crusade.CurRecord.Attend = "1";
     form.setText(QStringLiteral("Last"), Plain(m));

@@ -790,10 +790,9 @@ bool MtgNum_LostFocus(App& app, MainScreen& s) {
     const QString box = QStringLiteral("MtgNum");
     const QString text = Trim(s.text(box));
     if (text.isEmpty()) return true;
-    constexpr int kNights = 40;
     const int m = text.toInt();
     const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-    if (!digits || text.size() > 2 || m < 1 || m > kNights) {
+    if (!digits || text.size() > 2 || m < 1 || m > kMeetings) {
         app.dialogs().msgBox(QStringLiteral("The Meeting number you entered is invalid.") + NewLine +
                                  QStringLiteral("You must select a Meeting Number between 1 and 40"),
                              Buttons::OK, Icon::Critical);
@@ -802,9 +801,7 @@ bool MtgNum_LostFocus(App& app, MainScreen& s) {
     }
     if (m > app.settings.LastMeeting) app.settings.LastMeeting = qint16(m);
     if (!AddMode(app)) return true;
-    QString attendance(kNights, u'-');
-    attendance[m - 1] = text.back();
-    s.setText(QStringLiteral("Attendance"), attendance);
+    s.setText(QStringLiteral("Attendance"), FromAnsi(OneNightAttendance(m)));
     s.setText(QStringLiteral("Last"), QString::number(m));
     return true;
 }

@@ -1,5 +1,6 @@
 #include "mainwindow/FieldRules.h"
 
+#include "data/AttendeeRecord.h"
 #include "data/Messages.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
@@ -172,7 +173,7 @@ QString RegNumberRefusal(const QString& typed) {
 std::optional<QString> ParseTeamCode(const QString& text) {
     const QString t = Trim(text);
     if (t.isEmpty()) return QStringLiteral("00");
-    if (t.size() > 2 || !AllDigits(t) || t.toInt() > 40) return std::nullopt;
+    if (t.size() > 2 || !AllDigits(t) || t.toInt() > kTeams) return std::nullopt;
     return ZeroPad(t.toInt(), 2);
 }
 

@@ -17,7 +17,6 @@ namespace fennick {
 
 namespace {
 
-constexpr int kMaxMeetings = 40;
 
 template <int N>
 void CopyText(const RecordScreen& s, const char* name, FixedText<N>& field) {
@@ -33,7 +32,7 @@ void CopyValue(const RecordScreen& s, const char* name, qint16& field) {
 bool IsMeetingNumber(const QString& text) {
     if (!IsNumeric(text)) return false;
     const double v = Val(text);
-    return v >= 0 && v <= kMaxMeetings && v == std::floor(v);
+    return v >= 0 && v <= kMeetings && v == std::floor(v);
 }
 
 // The number and team boxes refuse other texts when they are left, but a text can reach
@@ -156,7 +155,7 @@ bool ScreenToRecord(App& app, RecordScreen& form) {
             throw VbError(err::TypeMismatch,
                           QStringLiteral("Type mismatch: the Last box must hold the number of the last meeting "
                                          "attended, from 0 to ") +
-                              Plain(kMaxMeetings) + QStringLiteral(". The record was not saved."));
+                              Plain(kMeetings) + QStringLiteral(". The record was not saved."));
         AttendeeRecord r = app.crusade.CurRecord;
         CopyControls(form, r);
         app.crusade.CurRecord = r;

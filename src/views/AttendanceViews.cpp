@@ -16,13 +16,10 @@ const QString kTotalAttend = QStringLiteral("TotalAttend");
 const QString kCancel = QStringLiteral("cancel");
 const QString kEqual = QStringLiteral("equal");
 
-// Nights a record can hold: the Attendance field has one character per night.
-constexpr int kMaxNights = 40;
-constexpr int kMaxTeam = 40;
 
 // The highest night that may be asked for: LastMeeting, within the nights a record holds.
 int NightLimit(const App& app) {
-    return std::min<int>(app.settings.LastMeeting, kMaxNights);
+    return std::min<int>(app.settings.LastMeeting, kMeetings);
 }
 
 // The answer's numeric value rounded to a whole number (half to even).
@@ -48,19 +45,14 @@ QByteArray NameKey(const AttendeeRecord& r) {
     return JoinKey({LNAME(r), FName3(r)});
 }
 
-// A team code "00" to "40".
-bool IsTeamCode(const QString& code) {
-    return code.size() == 2 && code[0].isDigit() && code[1].isDigit() && code.toInt() <= kMaxTeam;
-}
-
 // Asks for a team code until a valid one or nothing is given.
 QString AskTeam(App& app) {
     QString prompt = QStringLiteral("Enter the desired Team Code (01-20)");
     for (;;) {
         QString team = app.dialogs().input(prompt).trimmed();
         if (team.size() == 1) team.prepend(u'0');
-        if (team.isEmpty() || IsTeamCode(team)) return team;
-        prompt = QStringLiteral("A Team Code is two digits from 00 to %1.").arg(kMaxTeam) + NewLine +
+        if (team.isEmpty() || IsTeamCode(Ansi(team))) return team;
+        prompt = QStringLiteral("A Team Code is two digits from 00 to %1.").arg(kTeams) + NewLine +
                  QStringLiteral("Enter the desired Team Code (01-20)");
     }
 }
@@ -154,7 +146,7 @@ int IndexAttendNight(App& app, bool ask) {
         v.ReportKind = QStringLiteral("attendnight") + Right(QStringLiteral("00") + Str(qint64(night)), 2);
     } else {
         night = KindNumber(v.ReportKind);
-        if (night < 1 || night > kMaxNights) return 0;
+        if (night < 1 || night > kMeetings) return 0;
     }
     BuildView(app, {.kind = v.ReportKind,
                     .test = [night](const AttendeeRecord& r) { return r.Attendance.at(night) != '-'; },
@@ -174,7 +166,7 @@ void IndexMissedMeetings(App& app, bool ask) {
         v.ReportKind = QStringLiteral("missednight") + ZeroPad(n, 2);
     } else {
         n = KindNumber(v.ReportKind);
-        if (n < 0 || n >= kMaxNights) return;
+        if (n < 0 || n >= kMeetings) return;
     }
     const int latest = app.settings.LastMeeting - n;
     const int cutOff = app.settings.PrintCutOff;
@@ -195,7 +187,7 @@ void IndexTeamAttend(App& app) {
 
 void IndexSelectedTeam(App& app, QString& team, const QString& order) {
     if (team.isEmpty()) team = AskTeam(app);
-    if (!IsTeamCode(team)) return;
+    if (!IsTeamCode(Ansi(team))) return;
     const QByteArray code = team.toLatin1();
     const bool byName = order == QLatin1String("Al");
     BuildView(app, {.kind = QStringLiteral("SelWCAttend") + team,

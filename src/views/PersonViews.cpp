@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kComparedReligions = 14;
 constexpr int kSabbathSearchNights = 30;
-constexpr int kDecisions = 9;
 constexpr int kAdvertisingFlags = 7;
 
 QByteArray NameKey(const AttendeeRecord& r) {
@@ -32,7 +31,7 @@ int DecisionOfKind(const QString& kind) {
     if (!kind.startsWith(QLatin1String("decision")) || kind.size() <= 8) return 0;
     const QChar c = kind.back();
     const int d = c.isDigit() ? c.digitValue() : 0;
-    return d >= 1 && d <= kDecisions ? d : 0;
+    return d >= 1 && d <= kDecisionCount ? d : 0;
 }
 
 // A visit code (a letter and two digits) records a visit on or after night s. An empty

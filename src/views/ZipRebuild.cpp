@@ -25,10 +25,7 @@ QByteArray CanadianKey(const QByteArray& zip) {
 // A team carried over from the old table: "00" to "40" and the deleted-team mark "##"
 // are kept; anything else (blanks, letters, out of range) becomes "00".
 QByteArray CheckedTeam(const QByteArray& team) {
-    if (team == "##") return team;
-    const auto digit = [](char ch) { return ch >= '0' && ch <= '9'; };
-    if (team.size() == 2 && digit(team[0]) && digit(team[1]) && team <= "40") return team;
-    return QByteArrayLiteral("00");
+    return team == "##" || IsTeamCode(team) ? team : QByteArrayLiteral("00");
 }
 
 // Zip key -> team of every entry of the table as it stands; the first entry of a key wins.

@@ -14,11 +14,10 @@
 namespace fennick {
 
 namespace {
-constexpr int kDecisions = 9;
 }
 
 bool SelDecFm_OK(App& app, int chosenDecision) {
-    if (chosenDecision < 1 || chosenDecision > kDecisions) {
+    if (chosenDecision < 1 || chosenDecision > kDecisionCount) {
         app.dialogs().msgBox(QStringLiteral("You must select a Decision."), Buttons::OK);
         return false;
     }
@@ -37,7 +36,7 @@ SelDecFm::SelDecFm(App& app, QWidget* parent) : QDialog(parent), app_(app) {
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     auto* frameLayout = new QVBoxLayout(frame);
-    for (int k = 1; k <= kDecisions; ++k) {
+    for (int k = 1; k <= kDecisionCount; ++k) {
         Dec[size_t(k)] = new QRadioButton(frame);
         Dec[size_t(k)]->setObjectName(QStringLiteral("Dec(%1)").arg(k));
         frameLayout->addWidget(Dec[size_t(k)]);
@@ -75,13 +74,13 @@ void SelDecFm::install(App& app, QWidget* parent) {
 }
 
 void SelDecFm::preselect(int d) {
-    if (d < 1 || d > kDecisions) return;
+    if (d < 1 || d > kDecisionCount) return;
     Dec[size_t(d)]->setChecked(true);
     Dec_Click(d);
 }
 
 void SelDecFm::Form_Load() {
-    for (int k = 1; k <= kDecisions; ++k) Dec[size_t(k)]->setText(app_.settings.DecisionNames[size_t(k)]);
+    for (int k = 1; k <= kDecisionCount; ++k) Dec[size_t(k)]->setText(app_.settings.DecisionNames[size_t(k)]);
 }
 
 void SelDecFm::Dec_Click(int k) {
