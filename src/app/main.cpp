@@ -28,6 +28,7 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QTextBrowser>  // completes the help window's browser type
+#include <QTimer>
 
 namespace {
 
@@ -61,12 +62,6 @@ int main(int argc, char** argv) {
     // the search box's copy of the shown record.
     fennick::InstallAddModeHooks(app);
 
-    try {
-        fennick::PrepareProgramFolder(app);
-    } catch (const fennick::VbError& e) {
-        dialogs.msgBox(fennick::CommonErrorText(e, fennick::kSourceFennick95));
-    }
-
     // The main window exists from the start, so that the repair pass run from the start
     // screen can show its first record there; it is loaded and shown afterwards.
     fennick::EditForm form(app);
@@ -75,6 +70,16 @@ int main(int argc, char** argv) {
     fennick::SelDecFm::install(app, &form);
     fennick::frmSplash splash(app, PrinterInstalled);
     dialogs.setParent(&splash);
+    // The program folder is prepared as soon as the start screen stands, before its own
+    // loading, so that every window is built and a first-run message opens over it.
+    QTimer::singleShot(0, &splash, [&] {
+        try {
+            fennick::PrepareProgramFolder(app);
+        } catch (const fennick::VbError& e) {
+            dialogs.msgBox(fennick::CommonErrorText(e, fennick::kSourceFennick95));
+        }
+        splash.load();
+    });
     if (splash.exec() != QDialog::Accepted) return splash.exitCode();
 
     dialogs.setParent(&form);
