@@ -1,5 +1,7 @@
 #include "platform/Printer.h"
 
+#include "data/Errors.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -108,6 +110,15 @@ double RecordingPrinter::textWidth(const QString& text) const {
     for (QChar c : text) em += CharEm(c);
     const double w = em * font().size * kCmPerPoint;
     return font().bold ? w * 1.05 : w;
+}
+
+void RecordingPrinter::deliver(const PrintedDocument& doc) {
+    if (failDeliveries > 0) {
+        --failDeliveries;
+        throw VbError(err::PrinterError, QStringLiteral("Printer error"));
+    }
+    documents_.append(doc);
+    jobs_.append(job());
 }
 
 double RecordingPrinter::textHeight(const QString&) const { return font().size * 1.15 * kCmPerPoint; }

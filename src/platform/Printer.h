@@ -121,20 +121,31 @@ private:
 // blank, i, j, l, I, '.', ',', ':', ';', '\'', '|', '!' 0.28; f, t, r 0.33;
 // m, w 0.83; M, W 0.94; other capitals 0.67; digits 0.556; every other character 0.5.
 // Bold adds 5 %. A line is 1.15 times the font size high.
-// Finished documents are kept in documents().
+// Finished documents are kept in documents(), each with the job it was delivered under
+// (jobs(), same order): the pages from..to of a document, copies times, are what the
+// job prints.
 class RecordingPrinter : public Printer {
 public:
     double textWidth(const QString& text) const override;
     double textHeight(const QString& text = QStringLiteral("X")) const override;
 
     const QList<PrintedDocument>& documents() const { return documents_; }
-    void clearDocuments() { documents_.clear(); }
+    const QList<PrinterChoice>& jobs() const { return jobs_; }
+    void clearDocuments() {
+        documents_.clear();
+        jobs_.clear();
+    }
+
+    // Failure injection: the next failDeliveries deliveries throw a printer error, as a
+    // printer that is off line or a PDF file that cannot be written.
+    int failDeliveries = 0;
 
 protected:
-    void deliver(const PrintedDocument& doc) override { documents_.append(doc); }
+    void deliver(const PrintedDocument& doc) override;
 
 private:
     QList<PrintedDocument> documents_;
+    QList<PrinterChoice> jobs_;
 };
 
 }  // namespace fennick

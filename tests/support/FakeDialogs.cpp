@@ -74,9 +74,9 @@ std::optional<QString> FakeDialogs::saveFile(const FileDialogSpec& spec) {
     return f.path;
 }
 
-std::optional<PrinterChoice> FakeDialogs::selectPrinter(const PrinterDialogSpec&) {
+std::optional<PrinterChoice> FakeDialogs::selectPrinter(const PrinterDialogSpec& spec) {
     shown_.push_back({Kind::Printer, QStringLiteral("Print"), QStringLiteral("Print"), Buttons::OKCancel,
-                      Icon::None, 1, {}, {}});
+                      Icon::None, 1, {}, {}, spec});
     Print p;
     if (!popAs(p, "printer dialog")) return std::nullopt;
     return p.choice;

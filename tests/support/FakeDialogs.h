@@ -25,6 +25,7 @@ public:
         int defaultButton = 1;
         QString defaultText;
         FileDialogSpec file;
+        PrinterDialogSpec printer{};  // what the printer dialog offered
     };
 
     // Queue answers in the order the dialogs will appear.

@@ -9,7 +9,6 @@
 #include <QPrinter>
 
 #include <algorithm>
-#include <vector>
 
 namespace fennick {
 
@@ -36,27 +35,39 @@ QString ResolvedFamily(const QString& face, QFont::StyleHint& hint) {
     return face;
 }
 
-double CmToDots(double cm, int dpi) {
-    return cm / kCmPerInch * dpi;
-}
-
-void PaintItem(QPainter& painter, const PrintedItem& it, int dpi) {
-    if (it.kind == PrintedItem::Kind::Line) {
-        QPen pen(Qt::black, std::max(1.0, it.drawWidth * dpi / kDrawWidthDpi));
-        pen.setCapStyle(Qt::SquareCap);
-        painter.setPen(pen);
-        painter.drawLine(QPointF(CmToDots(it.x, dpi), CmToDots(it.y, dpi)),
-                         QPointF(CmToDots(it.x2, dpi), CmToDots(it.y2, dpi)));
-        return;
-    }
-    const QFont font = PrinterQFont(it.font);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    // Positions name the top of the text; QPainter draws on the baseline.
-    const QFontMetricsF fm(font, painter.device());
-    painter.drawText(QPointF(CmToDots(it.x, dpi), CmToDots(it.y, dpi) + fm.ascent()), it.text);
-}
 }  // namespace
+
+void PaintPage(QPainter& painter, const PrintedDocument& doc, int page, double dotsPerCm) {
+    // Fonts are sized in points for the device's own resolution; the painter is scaled so
+    // that one centimetre of the page comes out as dotsPerCm device dots.
+    const QPaintDevice* device = painter.device();
+    const double deviceDotsPerCm = (device ? device->logicalDpiX() : 96) / kCmPerInch;
+    const double scale = dotsPerCm / deviceDotsPerCm;
+    painter.save();
+    painter.scale(scale, scale);
+    auto at = [deviceDotsPerCm](double xCm, double yCm) {
+        return QPointF(xCm * deviceDotsPerCm, yCm * deviceDotsPerCm);
+    };
+    for (const PrintedItem& it : doc.items) {
+        if (it.page != page) continue;
+        if (it.kind == PrintedItem::Kind::Line) {
+            // A draw width of 1 is one dot of a 300 dpi printer; never thinner than a dot.
+            const double width = std::max(1.0 / scale, it.drawWidth * kCmPerInch / kDrawWidthDpi * deviceDotsPerCm);
+            QPen pen(Qt::black, width);
+            pen.setCapStyle(Qt::SquareCap);
+            painter.setPen(pen);
+            painter.drawLine(at(it.x, it.y), at(it.x2, it.y2));
+            continue;
+        }
+        const QFont font = PrinterQFont(it.font);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        // Positions name the top of the text; QPainter draws on the baseline.
+        const QFontMetricsF fm(font, painter.device());
+        painter.drawText(at(it.x, it.y) + QPointF(0, fm.ascent()), it.text);
+    }
+    painter.restore();
+}
 
 QFont PrinterQFont(const PrinterFont& f) {
     QFont::StyleHint hint = QFont::AnyStyle;
@@ -126,23 +137,19 @@ void QtPrinter::deliver(const PrintedDocument& doc) {
     const int rounds = printer.supportsMultipleCopies() ? 1 : copies;
     if (rounds > 1) printer.setCopyCount(1);
 
-    std::vector<std::vector<const PrintedItem*>> pages(doc.pageCount + 1);
-    for (const PrintedItem& it : doc.items)
-        if (it.page >= first && it.page <= last) pages[it.page].push_back(&it);
-
     QPainter painter;
     if (!painter.begin(&printer)) throw VbError(err::PrinterError, QStringLiteral("Printer error"));
     painter.setRenderHint(QPainter::Antialiasing);
-    const int dpi = printer.resolution();
+    const double dotsPerCm = printer.resolution() / kCmPerInch;
     bool firstSheet = true;
     for (int r = 0; r < rounds; ++r) {
         for (int p = first; p <= last; ++p) {
-            if (!firstSheet) printer.newPage();
+            if (!firstSheet && !printer.newPage()) throw VbError(err::PrinterError, QStringLiteral("Printer error"));
             firstSheet = false;
-            for (const PrintedItem* it : pages[p]) PaintItem(painter, *it, dpi);
+            PaintPage(painter, doc, p, dotsPerCm);
         }
     }
-    painter.end();
+    if (!painter.end()) throw VbError(err::PrinterError, QStringLiteral("Printer error"));
 }
 
 }  // namespace fennick

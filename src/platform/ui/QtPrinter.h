@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QImage>
 
+class QPainter;
+
 namespace fennick {
 
 // The Qt font for a printer font. The faces the reports name resolve to their
@@ -15,6 +17,11 @@ namespace fennick {
 // expect: "Arial" to Liberation Sans, "Times New Roman" to Liberation Serif, and any
 // spelling of Courier ("Courier New", "courrier new") to Liberation Mono.
 QFont PrinterQFont(const PrinterFont& font);
+
+// Paints page `page` of a recorded document with its texts and rules, one centimetre of
+// the page being dotsPerCm dots of the painter's device. The one page painter of the
+// program: printers, PDF files and windows that show a page all go through it.
+void PaintPage(QPainter& painter, const PrintedDocument& doc, int page, double dotsPerCm);
 
 class QtPrinter : public Printer {
 public:

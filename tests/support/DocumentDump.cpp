@@ -1,0 +1,83 @@
+#include "DocumentDump.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace fennick::test {
+
+namespace {
+
+QString Cm(double v) {
+    return QString::number(v, 'f', 2);
+}
+
+QString ItemLine(const PrintedItem& it) {
+    if (it.kind == PrintedItem::Kind::Line)
+        return QStringLiteral("rule  %1 %2 - %3 %4  width %5")
+            .arg(Cm(it.x), Cm(it.y), Cm(it.x2), Cm(it.y2))
+            .arg(it.drawWidth);
+    QString font = it.font.face + QLatin1Char(' ') + QString::number(it.font.size);
+    if (it.font.bold) font += QStringLiteral(" bold");
+    if (it.font.underline) font += QStringLiteral(" underline");
+    if (it.font.italic) font += QStringLiteral(" italic");
+    return QStringLiteral("text  %1 %2  %3  |%4|").arg(Cm(it.x), Cm(it.y), font, it.text);
+}
+
+}  // namespace
+
+QString DumpDocument(const PrintedDocument& doc, const PrinterChoice& job) {
+    const int first = std::max(1, job.fromPage);
+    const int last = std::min(doc.pageCount, job.toPage);
+    const int copies = std::max(1, job.copies);
+    QStringList out;
+    for (int c = 1; c <= copies; ++c) {
+        for (int p = first; p <= last; ++p) {
+            out << (copies > 1 ? QStringLiteral("copy %1 page %2").arg(c).arg(p) : QStringLiteral("page %1").arg(p));
+            for (const PrintedItem& it : doc.items)
+                if (it.page == p) out << ItemLine(it);
+        }
+    }
+    return out.join(QLatin1Char('\n')) + (out.isEmpty() ? QString() : QStringLiteral("\n"));
+}
+
+QString DumpDocuments(const RecordingPrinter& printer) {
+    QString out;
+    for (qsizetype i = 0; i < printer.documents().size(); ++i) {
+        const PrintedDocument& doc = printer.documents()[i];
+        const PrinterChoice job = i < printer.jobs().size() ? printer.jobs()[i] : PrinterChoice();
+        out += QStringLiteral("document %1: pages %2-%3 of %4, %5 copies\n")
+                   .arg(i + 1)
+                   .arg(job.fromPage)
+                   .arg(job.toPage)
+                   .arg(doc.pageCount)
+                   .arg(job.copies);
+        out += DumpDocument(doc, job);
+    }
+    return out;
+}
+
+::testing::AssertionResult MatchesGolden(const QString& actual, const QString& goldenPath) {
+    QFile golden(goldenPath);
+    QString expected;
+    const bool found = golden.open(QIODevice::ReadOnly);
+    if (found) expected = QString::fromUtf8(golden.readAll());
+    if (found && expected == actual) {
+        QFile::remove(goldenPath + QStringLiteral(".actual"));
+        return ::testing::AssertionSuccess();
+    }
+    QFile out(goldenPath + QStringLiteral(".actual"));
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) out.write(actual.toUtf8());
+    if (!found) return ::testing::AssertionFailure() << "no golden file " << goldenPath.toStdString();
+    const QStringList a = actual.split(QLatin1Char('\n'));
+    const QStringList e = expected.split(QLatin1Char('\n'));
+    qsizetype line = 0;
+    while (line < a.size() && line < e.size() && a[line] == e[line]) ++line;
+    return ::testing::AssertionFailure() << goldenPath.toStdString() << " differs at line " << (line + 1)
+                                         << "\n  expected: " << (line < e.size() ? e[line].toStdString() : "<end>")
+                                         << "\n  actual:   " << (line < a.size() ? a[line].toStdString() : "<end>")
+                                         << "\n  actual text written to " << goldenPath.toStdString() << ".actual";
+}
+
+}  // namespace fennick::test

@@ -1,0 +1,31 @@
+#pragma once
+// Recorded documents as text, for golden-file tests of printed reports.
+//
+// A dump shows what a document's job prints: the pages from..to of the document, each
+// copy in turn. Every page starts with a line "page N" ("copy C page N" when the job
+// makes more than one copy), followed by one line per mark in the order printed:
+//   text  x y  face size [bold] [underline]  |text|
+//   rule  x1 y1 - x2 y2  width W
+// with positions in centimetres to two decimals.
+
+#include "platform/Dialogs.h"
+#include "platform/Printer.h"
+
+#include <QString>
+
+#include <gtest/gtest.h>
+
+namespace fennick::test {
+
+// One document under the job it was delivered with.
+QString DumpDocument(const PrintedDocument& doc, const PrinterChoice& job);
+// Every document the recording printer received, in order, each after a line
+// "document N: pages F-T of P, C copies".
+QString DumpDocuments(const RecordingPrinter& printer);
+
+// Compares actual with the golden file at path. On a mismatch (or a missing golden) the
+// actual text is written beside it as path + ".actual", and the result names the first
+// line that differs.
+::testing::AssertionResult MatchesGolden(const QString& actual, const QString& goldenPath);
+
+}  // namespace fennick::test
