@@ -102,7 +102,8 @@ void WriteBenchDataFile(const QString& path, int n) {
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-BenchApp::BenchApp(int n) : app(Platform{dialogs, printer, sound, help, shell, store, clock, busy}) {
+BenchApp::BenchApp(int n, Printer* otherPrinter)
+    : app(Platform{dialogs, otherPrinter ? *otherPrinter : printer, sound, help, shell, store, clock, busy}) {
     if (!dir.isValid()) throw std::runtime_error("no temporary folder");
     app.program.ProgramDir = dir.path();
     app.program.DataFile = dir.filePath(QStringLiteral("bench.dta"));

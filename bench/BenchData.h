@@ -30,17 +30,19 @@ QList<AttendeeRecord> BenchRecords(int n = kBenchRecords);
 void WriteBenchDataFile(const QString& path, int n = kBenchRecords);
 
 // Dialogs that never show anything: an OK box answers OK, a question answers
-// questionAnswer, an input box gives inputAnswer, file and printer dialogs cancel.
+// questionAnswer, an input box gives inputAnswer, file dialogs cancel and the printer
+// dialog gives printerChoice.
 class ScriptedDialogs : public Dialogs {
 public:
     int messageBox(const MessageBoxSpec& spec) override;
     QString inputBox(const InputBoxSpec&) override { return inputAnswer; }
     std::optional<QString> openFile(const FileDialogSpec&) override { return std::nullopt; }
     std::optional<QString> saveFile(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<PrinterChoice> selectPrinter(const PrinterDialogSpec&) override { return std::nullopt; }
+    std::optional<PrinterChoice> selectPrinter(const PrinterDialogSpec&) override { return printerChoice; }
 
     int questionAnswer = AnsNo;
     QString inputAnswer;
+    std::optional<PrinterChoice> printerChoice;  // none: the printer dialog cancels
 };
 
 class QuietSound : public Sound {
@@ -67,7 +69,8 @@ public:
 // An application with a crusade open on a generated data file of n records (LastMeeting
 // 30, cut-off 3) in its own temporary folder.
 struct BenchApp {
-    explicit BenchApp(int n = kBenchRecords);
+    // otherPrinter: where documents go instead of the recording printer (null: not elsewhere).
+    explicit BenchApp(int n = kBenchRecords, Printer* otherPrinter = nullptr);
 
     ScriptedDialogs dialogs;
     RecordingPrinter printer;

@@ -13,8 +13,9 @@
 
 namespace fennick::test {
 
-// n further people "0201", "0202", ... with varied names, teams, zips and attendance.
-inline QList<AttendeeRecord> MorePeople(int n) {
+// n further people "0201", "0202", ... with varied names, teams, zips and attendance;
+// with appointments, each has an interview appointment on one of the six days.
+inline QList<AttendeeRecord> MorePeople(int n, bool appointments = false) {
     static const char* const last[] = {"Baker", "Carter", "Davis", "Evans", "Foster", "Garcia", "Hughes", "Irwin"};
     static const char* const first[] = {"Al", "Bea", "Cy", "Di", "Ed", "Flo", "Gus", "Hal", "Ida"};
     QList<AttendeeRecord> out;
@@ -28,6 +29,10 @@ inline QList<AttendeeRecord> MorePeople(int n) {
             .level(i % 4 == 0 ? "B" : "A")
             .zip(i % 2 == 0 ? "62710" : "62711")
             .address(QByteArray::number(100 + i).append(" Main St").constData());
+        if (appointments) {
+            const char visit[] = {'A', char('1' + i % 6), "abcd0123456789"[i % 14], 0};
+            r.interview(1).visits(visit);
+        }
         out.append(r);
     }
     return out;
@@ -41,8 +46,9 @@ inline QList<AttendeeRecord> FixtureWith(const QList<AttendeeRecord>& more) {
 
 class ReportFixture : public ViewFixture {
 public:
-    explicit ReportFixture(const QList<AttendeeRecord>& records = FixtureRecords(), qint16 lastMeeting = 12)
-        : ViewFixture(records, lastMeeting, 3) {
+    explicit ReportFixture(const QList<AttendeeRecord>& records = FixtureRecords(), qint16 lastMeeting = 12,
+                           Printer* printer = nullptr)
+        : ViewFixture(records, lastMeeting, 3, printer) {
         ResetCrusadeSettings(app);
         SetDefaultInfo(app);
         app.settings.CrusadeName = QStringLiteral("Spring Crusade");

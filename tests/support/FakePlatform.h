@@ -91,6 +91,9 @@ public:
 // An application object over fakes, with a temporary program folder.
 struct TestApp {
     TestApp();
+    // The same with documents going to another printer (a QtPrinter writing PDF files);
+    // null: to the recording printer.
+    explicit TestApp(Printer* otherPrinter);
 
     FakeDialogs dialogs;
     RecordingPrinter printer;

@@ -208,7 +208,8 @@ QList<AttendeeRecord> FixtureRecords() {
     };
 }
 
-ViewFixture::ViewFixture(const QList<AttendeeRecord>& records, qint16 lastMeeting, qint16 cutOff) : app(t.app) {
+ViewFixture::ViewFixture(const QList<AttendeeRecord>& records, qint16 lastMeeting, qint16 cutOff, Printer* printer)
+    : t(printer), app(t.app) {
     app.program.DataFile = t.path(QStringLiteral("views.dta"));
     WriteDataFile(app.program.DataFile, records);
     app.settings.LastMeeting = lastMeeting;

@@ -56,8 +56,9 @@ QList<AttendeeRecord> FixtureRecords();
 // A crusade open on a data file of the given records.
 class ViewFixture {
 public:
+    // printer: where documents go instead of the recording printer (null: not elsewhere).
     explicit ViewFixture(const QList<AttendeeRecord>& records = FixtureRecords(), qint16 lastMeeting = 12,
-                         qint16 cutOff = 3);
+                         qint16 cutOff = 3, Printer* printer = nullptr);
 
     // Entries 1 to ReportCount of the current view.
     QList<QByteArray> entries() const;

@@ -1,0 +1,81 @@
+// One-line lists printed for real: through the Qt printer to PDF files, read back with
+// pdfinfo and pdftotext.
+
+#include "../ReportFixture.h"
+#include "platform/ui/QtPrinter.h"
+#include "views/VisitationViews.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace fennick::test {
+namespace {
+
+QString Run(const QString& program, const QStringList& args) {
+    QProcess proc;
+    proc.start(program, args);
+    EXPECT_TRUE(proc.waitForFinished(30000)) << program.toStdString() << " did not finish";
+    return QString::fromUtf8(proc.readAllStandardOutput());
+}
+
+int PdfPages(const QString& path) {
+    const auto m = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
+                       .match(Run(QStringLiteral("pdfinfo"), {path}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// The text of one page, with runs of blanks made single.
+QString PdfPageText(const QString& path, int page) {
+    const QString p = QString::number(page);
+    QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), p, QStringLiteral("-l"), p, path,
+                                                     QStringLiteral("-")});
+    return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+}
+
+struct PdfCase {
+    const char* name;
+    QList<AttendeeRecord> records;
+    std::function<void(ReportFixture&)> before;
+    int type;
+    bool fromPrintButton;
+    int pages;
+    const char* title;
+    const char* person;  // a name on page 1
+};
+
+TEST(OneLineReportsPdf, PlainAndAppointmentListsPrintToPdf) {
+    const PdfCase cases[] = {
+        {"plain", FixtureWith(MorePeople(170)), nullptr, 1, false, 4, "Spring Crusade Master Alphabetical List",
+         "00 0108 Adams, Zoe"},
+        {"appointments", FixtureWith(MorePeople(110, true)), [](ReportFixture& f) { IndexBaptismClass(f.app); }, 10,
+         true, 4, "Spring Crusade Baptism Interview Set", "05 Ng, Lee"},
+    };
+    for (const PdfCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QtPrinter printer;
+        ReportFixture f(c.records, 12, &printer);
+        if (c.before) c.before(f);
+        PrinterChoice pdf;
+        pdf.toPdf = true;
+        pdf.pdfPath = f.t.path(QStringLiteral("list.pdf"));
+        f.t.dialogs.print(pdf);
+        if (c.fromPrintButton)
+            f.printBuilt(c.type);
+        else
+            f.print(c.type);
+
+        ASSERT_EQ(PdfPages(pdf.pdfPath), c.pages);
+        const QString first = PdfPageText(pdf.pdfPath, 1);
+        EXPECT_TRUE(first.contains(QString::fromLatin1(c.title))) << first.toStdString();
+        EXPECT_TRUE(first.contains(QLatin1String("Monday, March 9, 2026")));
+        EXPECT_TRUE(first.contains(QString::fromLatin1(c.person))) << first.toStdString();
+        const QString third = PdfPageText(pdf.pdfPath, 3);
+        EXPECT_TRUE(third.contains(QString::fromLatin1(c.title) + QStringLiteral(": Page 3"))) << third.toStdString();
+        EXPECT_TRUE(f.t.dialogs.messages().isEmpty());
+    }
+}
+
+}  // namespace
+}  // namespace fennick::test
