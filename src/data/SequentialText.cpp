@@ -18,18 +18,17 @@ SequentialTextReader SequentialTextReader::fromFile(const QString& path) {
 
 SequentialTextReader SequentialTextReader::fromBytes(const QByteArray& bytes) {
     SequentialTextReader r;
-    QByteArray b = bytes;
-    // A Ctrl+Z at the end of an old file marks its end.
-    const auto eof = b.indexOf('\x1A');
-    if (eof >= 0) b.truncate(eof);
+    // A Ctrl+Z as the very last byte is the end mark old editors wrote; anywhere else it is
+    // a character of its line.
+    const qsizetype size = bytes.endsWith('\x1A') ? bytes.size() - 1 : bytes.size();
     qsizetype start = 0;
-    while (start < b.size()) {
-        auto nl = b.indexOf('\n', start);
-        if (nl < 0) nl = b.size();
-        QByteArray line = b.mid(start, nl - start);
-        if (line.endsWith('\r')) line.chop(1);
-        r.lines_.append(line);
-        start = nl + 1;
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && bytes[end] != '\r' && bytes[end] != '\n') ++end;
+        r.lines_.append(bytes.mid(start, end - start));
+        // A line ends in CR LF, LF or a lone CR.
+        if (end < size && bytes[end] == '\r' && end + 1 < size && bytes[end + 1] == '\n') ++end;
+        start = end + 1;
     }
     return r;
 }

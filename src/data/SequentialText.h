@@ -1,6 +1,7 @@
 #pragma once
 // Sequential text files of the crusade (settings, ini, member and zip files): one value
-// per line, Windows-1252, CRLF line ends when written, LF or CRLF accepted when read.
+// per line, Windows-1252, CRLF line ends when written; CR LF, LF or a lone CR end a line
+// when read, and a Ctrl+Z ends the file only as its last byte.
 //
 // Each line is read whole as one value: leading blanks are skipped and a line that begins
 // and ends with a double quote loses that outer pair. A comma inside a value therefore
