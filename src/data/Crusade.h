@@ -39,6 +39,11 @@ struct Crusade {
     qint16 MemberCount = 0;
     bool MemberFileUnreadable = false;
 
+    // The registration counter was taken from the records and every choice of it would
+    // count an entry without names as issued automatically: the repair pass deletes no
+    // such entry until settings are read again.
+    bool KeepEmptyEntries = false;
+
     // The settings file whose header could not be read; it is kept aside, not
     // overwritten, when the settings are next written.
     QString UnreadableInfoFile;

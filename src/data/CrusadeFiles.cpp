@@ -79,6 +79,7 @@ void ForgetCrusade(App& app) {
     c.NewEmptyFile = false;
     c.AddMode = false;
     c.CreatedThisRun = false;
+    c.KeepEmptyEntries = false;
 }
 
 CrusadeChoice OpenChosenCrusade(App& app, const QString& path, StartScreen* start) {

@@ -64,8 +64,7 @@ private:
 // An entry whose names and address were never typed, with a number from the range the
 // program issues automatically: an abandoned new entry.
 bool IsEmptyAutomaticEntry(const AttendeeRecord& rec, const CrusadeSettings& s) {
-    if (!rec.FName.trimmed().isEmpty() || rec.LName.trimmed() != "Unknown" || !rec.Address.trimmed().isEmpty())
-        return false;
+    if (!IsEmptyEntry(rec)) return false;
     // A number that cannot be read as one lies outside the automatic range.
     if (!IsNumeric(rec.RNum.bytes())) return false;
     const double number = Val(rec.RNum.bytes());
@@ -124,7 +123,7 @@ void RepairRecords(App& app, bool clearCards, qint16& lastMeeting) {
         AttendeeRecord rec = before;
         if (clearCards) rec.CardPrinted = 0;
         if (!rec.isDeleted()) {
-            if (IsEmptyAutomaticEntry(rec, s)) rec.WorkerCode = "##";
+            if (!c.KeepEmptyEntries && IsEmptyAutomaticEntry(rec, s)) rec.WorkerCode = "##";
             if (!rec.isDeleted()) {
                 if (master) rec.RNum = Ansi(ZeroPad(++renumbered, 4));
                 // A view addresses records 1 to 9999 only.
@@ -205,6 +204,10 @@ void ReportFailure(App& app, const VbError& e) {
 }
 
 }  // namespace
+
+bool IsEmptyEntry(const AttendeeRecord& rec) {
+    return rec.FName.trimmed().isEmpty() && rec.LName.trimmed() == "Unknown" && rec.Address.trimmed().isEmpty();
+}
 
 bool FixFiles(App& app) {
     CurrentView& v = app.view;

@@ -7,11 +7,17 @@
 namespace fennick {
 
 class App;
+struct AttendeeRecord;
 
 // A data or member file held by another program is tried this many times, this far
 // apart, before the pass gives up and says so.
 inline constexpr int kFixAttempts = 5;
 inline constexpr int kFixRetryPauseMs = 200;
+
+// A live record whose names and address were never typed: no first name, the last name
+// "Unknown" and no address. The pass deletes it when its number lies in the range the
+// program issues automatically (an abandoned new entry).
+bool IsEmptyEntry(const AttendeeRecord& rec);
 
 // Runs the pass. With "ClearFlag" in ScratchVar every record's CardPrinted is cleared
 // as well. The data file is locked against other programs while its records are

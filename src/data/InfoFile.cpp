@@ -5,6 +5,7 @@
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
+#include "data/FixFiles.h"
 #include "data/SequentialText.h"
 #include "data/SideFiles.h"
 #include "data/Text.h"
@@ -88,27 +89,68 @@ void FreshSettings(App& app) {
     s.PrintCutOff = 0;
 }
 
+// A way of counting registration numbers on: the counter, and how many free numbers it
+// issues before it reaches a number in use or the end of the range.
+struct Counter {
+    bool down = false;
+    int from = 0;
+    int room = -1;
+};
+
 // The registration counter of a crusade whose settings file did not give one, taken from
-// the numbers of its data file (deleted records too, as they can be restored) so that
-// counting on never issues a number in use: UP from the highest number or DOWN from the
-// lowest, whichever leaves more numbers to issue; UP from 0 when no record has a number.
+// the numbers of its data file (deleted records too, as they can be restored): it counts
+// through the longest run of free numbers, so that counting on never issues a number in
+// use, and never counts an entry without names (which the repair pass deletes when its
+// number lies among those issued automatically) as issued automatically. When every
+// counter would, the repair pass keeps such entries until settings are read again.
 void ReserveBeyondRecords(App& app) {
-    int lowest = 10000;
-    int highest = 0;
+    std::vector<bool> used(10000, false);
+    int lowestUnnamed = 10000;
+    int highestUnnamed = -1;
     QFile f(app.program.DataFile);
     if (f.open(QIODevice::ReadOnly)) {
         const QByteArray all = f.readAll();
         for (qsizetype at = 0; at + AttendeeRecord::Size <= all.size(); at += AttendeeRecord::Size) {
-            const QByteArray rnum = AttendeeRecord::decode(all.constData() + at).RNum.bytes();
-            if (!IsNumeric(rnum) || Val(rnum) < 1 || Val(rnum) > 9999) continue;
-            lowest = std::min(lowest, int(Val(rnum)));
-            highest = std::max(highest, int(Val(rnum)));
+            const AttendeeRecord rec = AttendeeRecord::decode(all.constData() + at);
+            const QByteArray rnum = rec.RNum.bytes();
+            if (!IsNumeric(rnum) || Val(rnum) < 0 || Val(rnum) > 9999) continue;
+            const int number = int(Val(rnum));
+            used[size_t(number)] = true;
+            if (rec.isDeleted() || !IsEmptyEntry(rec)) continue;
+            lowestUnnamed = std::min(lowestUnnamed, number);
+            highestUnnamed = std::max(highestUnnamed, number);
         }
     }
+    // Counting UP from n counts the numbers up to n as issued automatically, counting DOWN
+    // from n those from n on.
+    Counter best;
+    Counter bestKeeping;
+    const auto consider = [&](Counter c) {
+        if (c.room > best.room) best = c;
+        const bool keeps = c.down ? c.from > highestUnnamed : c.from < lowestUnnamed;
+        if (keeps && c.room > bestKeeping.room) bestKeeping = c;
+    };
+    for (int first = 1; first <= 9999; ++first) {
+        if (used[size_t(first)]) continue;
+        int last = first;
+        while (last < 9999 && !used[size_t(last) + 1]) ++last;
+        // A counter that goes on from a number in use comes first among equals.
+        const Counter up{false, first - 1, last - first + 1};
+        const Counter down{true, std::min(last + 1, 9999), std::min(last + 1, 9999) - first};
+        if (used[size_t(first) - 1] || last == 9999) {
+            consider(up);
+            consider(down);
+        } else {
+            consider(down);
+            consider(up);
+        }
+        first = last;
+    }
+    const Counter chosen = bestKeeping.room > 0 ? bestKeeping : best;
+    app.crusade.KeepEmptyEntries = bestKeeping.room <= 0;
     CrusadeSettings& s = app.settings;
-    const bool down = highest > 0 && lowest - 1 > 9999 - highest;
-    s.ReservedDirection = down ? QStringLiteral("DOWN") : QStringLiteral("UP");
-    s.ReservedNumber = qint16(down ? lowest : highest);
+    s.ReservedDirection = chosen.down ? QStringLiteral("DOWN") : QStringLiteral("UP");
+    s.ReservedNumber = qint16(std::max(chosen.from, 0));
 }
 
 // The nine decision codes in one line, one character each: a blank stands for an empty
@@ -234,6 +276,7 @@ void SetDefaultInfo(App& app) {
 bool LoadInfoFile(App& app) {
     SetDefaultInfo(app);
     app.crusade.UnreadableInfoFile.clear();
+    app.crusade.KeepEmptyEntries = false;
     const QString path = InfoFileName(app);
     if (!QFileInfo(path).isFile()) {
         FreshSettings(app);

@@ -2,7 +2,10 @@
 #include "FakePlatform.h"
 #include "FakeScreen.h"
 #include "RecordBuilder.h"
+#include "data/CrusadeFiles.h"
+#include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/FixFiles.h"
 #include "data/IniFile.h"
 #include "data/SideFiles.h"
 #include "data/StartScreen.h"
@@ -11,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -273,3 +277,68 @@ TEST_F(StartUpTest, ThePreparedProgramFolder) {
 }
 
 }  // namespace
+
+namespace {
+
+// A record with no names or address that holds what the team learned of the person.
+AttendeeRecord Unnamed(const char* rnum) {
+    AttendeeRecord r = Person(rnum, "", "Unknown");
+    r.Address = "";
+    r.Attendance = "1-3" + QByteArray(37, '-');
+    r.Phone = "555-0102";
+    r.Decisions = "C--------";
+    r.Notes = "Asked for a visit";
+    return r;
+}
+
+}  // namespace
+
+TEST(StartUpRegistrationTest, ACrusadeWithoutItsSettingsFileKeepsItsEntriesWithoutNames) {
+    struct Case {
+        const char* what;
+        QList<AttendeeRecord> records;
+        const char* direction;  // of the counter taken from the records
+        bool keptWhenReopened;  // the counter written at close keeps them in later runs too
+    };
+    const Case cases[] = {
+        {"low numbers in use", {Person("0001", "Ann", "Able"), Unnamed("0002")}, "DOWN", true},
+        {"high numbers in use", {Person("9998", "Ann", "Able"), Unnamed("9997")}, "UP", true},
+        {"both ends in use", {Person("0001", "Ann", "Able"), Unnamed("9997"), Person("9998", "Bo", "Bee")}, "UP", true},
+        {"unnamed at both ends", {Unnamed("0001"), Person("5000", "Ann", "Able"), Unnamed("9999")}, nullptr, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestApp t;
+        App& app = t.app;
+        app.hooks.fixFiles = [&app] { return FixFiles(app); };
+        CrusadeSpec spec;
+        spec.records = c.records;
+        const QString file = WriteCrusade(t, t.path("data"), QStringLiteral("spring"), spec);
+        QFile::remove(t.path("data/spring.inf"));
+        WriteIni(t, file);
+        QSet<QByteArray> used;
+        for (const AttendeeRecord& r : c.records) used.insert(r.RNum.bytes());
+
+        const int runs = c.keptWhenReopened ? 2 : 1;
+        for (int run = 1; run <= runs; ++run) {
+            SCOPED_TRACE(run);
+            FakeStartScreen screen;
+            frmSplash_Load(app, screen, [] { return true; });
+            ASSERT_TRUE(frmSplash_KeyPress(app, screen));
+            if (run == 1 && c.direction) {
+                EXPECT_EQ(app.settings.ReservedDirection.toStdString(), c.direction);
+            }
+            // The repair command run later in the same session keeps them as well.
+            if (run == runs) {
+                ASSERT_TRUE(FixFiles(app));
+            }
+            for (qint32 n = 1; n <= app.crusade.RecCount; ++n)
+                EXPECT_FALSE(ReadRecord(app, n).isDeleted()) << ReadRecord(app, n).RNum.bytes().constData();
+            EXPECT_EQ(app.view.ReportCount, c.records.size());
+            if (run == runs) {
+                EXPECT_FALSE(used.contains(NextRegNumber(app)));
+            }
+            CloseCrusade(app);
+        }
+    }
+}
