@@ -136,10 +136,6 @@ public:
         jobs_.clear();
     }
 
-    // Failure injection: the next failDeliveries deliveries throw a printer error, as a
-    // printer that is off line or a PDF file that cannot be written.
-    int failDeliveries = 0;
-
 protected:
     void deliver(const PrintedDocument& doc) override;
 

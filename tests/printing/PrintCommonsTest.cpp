@@ -1,7 +1,7 @@
-// The printing commons: the report fonts by number, the printer dialog's choice as the
-// printer's job, the header date, and the page breaks and footers of the lists.
+// The printing commons: the report fonts by number and the printer dialog's choice as the
+// printer's job. The header, page breaks and footers are checked through the lists' golden
+// documents.
 
-#include "DocumentDump.h"
 #include "FakePlatform.h"
 #include "data/Errors.h"
 #include "printing/PrintCommons.h"
@@ -40,11 +40,6 @@ TEST(PrintCommons, ReportFontsComeInTheirNumberedOrder) {
             EXPECT_EQ(e.number(), err::SubscriptRange);
         }
     }
-}
-
-TEST(PrintCommons, HeaderDateNamesDayAndMonthInEnglish) {
-    EXPECT_EQ(HeaderDate(QDate(2026, 3, 9)), QStringLiteral("Monday, March 9, 2026"));
-    EXPECT_EQ(HeaderDate(QDate(2025, 12, 25)), QStringLiteral("Thursday, December 25, 2025"));
 }
 
 TEST(PrintCommons, SelPrinterMakesTheChoiceThePrintersJob) {
@@ -87,40 +82,6 @@ TEST(PrintCommons, SelPrinterMakesTheChoiceThePrintersJob) {
             EXPECT_TRUE(t.printer.document().items.isEmpty());  // discarded
         }
     }
-}
-
-TEST(PrintCommons, PagesBreakPastTheLastLineWithFootersFromPageTwo) {
-    // Five pages of one line each: breaks after every line, footers on pages 2 to 5.
-    TestApp t;
-    Printer& p = t.printer;
-    const QString title = QStringLiteral("Title");
-    PageCount count;
-    p.setFont(ReportFont(3));
-    for (int page = 1; page <= 5; ++page) {
-        p.setCurrentY(24.9);
-        EXPECT_FALSE(BreakPageIfFull(p, title, count));  // at the limit, not past it
-        p.print(QStringLiteral("line %1").arg(page));
-        if (page < 5) {
-            EXPECT_TRUE(BreakPageIfFull(p, title, count));
-            EXPECT_DOUBLE_EQ(p.currentY(), 0.2);
-        }
-    }
-    PrintLastPageFooter(p, title, count);
-    p.endDoc();
-    const QString dump = DumpDocuments(t.printer);
-    EXPECT_EQ(dump.count(QStringLiteral(": Page")), 4);
-    EXPECT_FALSE(dump.contains(QStringLiteral("Page 1|")));
-    EXPECT_TRUE(dump.contains(QStringLiteral("page 5\ntext  0.00 24.90  Times New Roman 8  |line 5|\n"
-                                             "text  1.00 25.40  Times New Roman 8  |Title: Page 5|")));
-
-    // Two pages: no footer at all.
-    PageCount two;
-    p.setCurrentY(25);
-    BreakPage(p, title, two);
-    p.print(QStringLiteral("x"));
-    PrintLastPageFooter(p, title, two);
-    EXPECT_EQ(p.document().pageCount, 2);
-    for (const PrintedItem& it : p.document().items) EXPECT_FALSE(it.text.contains(QLatin1String("Page")));
 }
 
 }  // namespace

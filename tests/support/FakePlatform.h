@@ -88,6 +88,16 @@ public:
     QDateTime at{QDate(2026, 3, 9), QTime(16, 5, 9)};
 };
 
+// The recording printer with failure injection: the next failDeliveries deliveries throw
+// a printer error, as a printer that is off line or a PDF file that cannot be written.
+class FakePrinter : public RecordingPrinter {
+public:
+    int failDeliveries = 0;
+
+protected:
+    void deliver(const PrintedDocument& doc) override;
+};
+
 // An application object over fakes, with a temporary program folder.
 struct TestApp {
     TestApp();
@@ -96,7 +106,7 @@ struct TestApp {
     explicit TestApp(Printer* otherPrinter);
 
     FakeDialogs dialogs;
-    RecordingPrinter printer;
+    FakePrinter printer;
     FakeSound sound;
     FakeHelp help;
     FakeShell shell;
