@@ -48,6 +48,19 @@ struct Hooks {
     // Shows the report window again (without modality), for the return to its preview
     // after a record opened from it was deleted; unset while that window does not exist.
     std::function<void()> showPrintReports;
+    // Closes the report window as its Close button does; unset while that window does not
+    // exist.
+    std::function<void()> closePrintReports;
+    // Shows the attendance screen without modality for the meeting number left in
+    // MsgAnswer; unset while that screen does not exist.
+    std::function<void()> showAttendanceScreen;
+    // Windows opened from the attendance screen, each working on that screen's boxes and
+    // variables; unset while they do not exist (their controls stay disabled): the
+    // per-record attendance editor (the Attendance box), the appointment dialog (the
+    // Interview box) and the prayer-request entry (its button and Tools, Prayer Requests).
+    std::function<void(MainScreen& attendF)> attendFAttendanceUpdate;
+    std::function<void(MainScreen& attendF)> attendFAppointment;
+    std::function<void(MainScreen& attendF)> attendFPrayerRequest;
     // The main window as a record screen; null while it does not exist.
     MainScreen* editForm = nullptr;
 };

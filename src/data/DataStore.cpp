@@ -169,6 +169,12 @@ int FindRNumPos(App& app) {
 }
 
 int CheckDuplicateRNum(App& app, const QByteArray& number) {
+    const int result = CheckDuplicateRNumOnly(app, number);
+    if (result == 3 && app.hooks.editForm) app.hooks.editForm->setText(QStringLiteral("RNum"), QString());
+    return result;
+}
+
+int CheckDuplicateRNumOnly(App& app, const QByteArray& number) {
     const Crusade& c = app.crusade;
     const QList<AttendeeRecord> records = ReadAllRecords(app);
     for (qint32 i = 0; i < records.size(); ++i) {
@@ -181,7 +187,6 @@ int CheckDuplicateRNum(App& app, const QByteArray& number) {
                           QStringLiteral("You must enter a different Number.");
         const int answer = app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Critical);
         app.msg.MsgAnswer = QString::number(answer);
-        if (app.hooks.editForm) app.hooks.editForm->setText(QStringLiteral("RNum"), QString());
         return 3;
     }
     return 0;

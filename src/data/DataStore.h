@@ -56,6 +56,8 @@ int FindRNumPos(App& app);
 // record), after the duplicate message; the main window's RNum box is emptied. Any other
 // value when the number is free.
 int CheckDuplicateRNum(App& app, const QByteArray& number);
+// The same check for a screen that puts its own box right: no box is emptied.
+int CheckDuplicateRNumOnly(App& app, const QByteArray& number);
 
 // "12:00AM" or blanks in BaptDate mean no baptism date.
 bool HasBaptismDate(const QByteArray& baptDate);

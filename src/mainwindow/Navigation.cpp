@@ -230,8 +230,27 @@ std::optional<qint32> LiveHolderOf(const QList<AttendeeRecord>& records, qint32 
     return std::nullopt;
 }
 
-// Offers a deleted record for restoring. On Yes it gets an entry at the end of the view,
-// unless a live record holds its number meanwhile.
+int PositionOfRecord(const App& app, qint32 r) {
+    for (int p = 1; InView(app, p); ++p)
+        if (app.view.recordNumberAt(p) == r) return p;
+    return 0;
+}
+
+// The repair pass and the return to all names from the first; the success message only
+// when the pass finished.
+void RunRepair(App& app, MainScreen& form) {
+    bool repaired = false;
+    {
+        BusyGuard busy(app.platform.busy);
+        repaired = FixFiles(app);
+        IndexAlpha(app);
+        ShowCurrentRecord(app, form);
+    }
+    if (repaired) app.dialogs().msgBox(QStringLiteral("Files have been repaired Successfully."));
+}
+
+}  // namespace
+
 bool RestoreDeleted(App& app, const QList<AttendeeRecord>& records, qint32 r) {
     const QString title = QStringLiteral("A Deleted Record Found");
     const AttendeeRecord& rec = records[r - 1];
@@ -261,27 +280,6 @@ bool RestoreDeleted(App& app, const QList<AttendeeRecord>& records, qint32 r) {
     ++v.ReportCount;
     return true;
 }
-
-int PositionOfRecord(const App& app, qint32 r) {
-    for (int p = 1; InView(app, p); ++p)
-        if (app.view.recordNumberAt(p) == r) return p;
-    return 0;
-}
-
-// The repair pass and the return to all names from the first; the success message only
-// when the pass finished.
-void RunRepair(App& app, MainScreen& form) {
-    bool repaired = false;
-    {
-        BusyGuard busy(app.platform.busy);
-        repaired = FixFiles(app);
-        IndexAlpha(app);
-        ShowCurrentRecord(app, form);
-    }
-    if (repaired) app.dialogs().msgBox(QStringLiteral("Files have been repaired Successfully."));
-}
-
-}  // namespace
 
 void ForgetViewPositions(App& app) {
     app.view.MarkedIndexPos = 0;

@@ -8,10 +8,13 @@
 // The window wires its events to these functions. Every command that shows another
 // record first saves the record on the screen; a refused save stops the command.
 
+#include <QList>
+
 namespace fennick {
 
 class App;
 class MainScreen;
+struct AttendeeRecord;
 
 // Key codes of the keys handled here.
 inline constexpr int kKeyPageUp = 33;
@@ -51,6 +54,12 @@ int SearchBox_KeyPress(App& app, MainScreen& form, int keyAscii);
 // Searches the text of every record, deleted ones too, and shows the one the user
 // chooses; a deleted record can be restored.
 void mnuGlobal_Click(App& app, MainScreen& form);
+
+// Offers record r of records (the whole data file, in file order), a deleted one, for
+// restoring. On Yes it gets an entry at the end of the view (registration number, the
+// first three letters of the last name, the record number) and true is returned, unless a
+// live record holds its registration number meanwhile: that is refused with a message.
+bool RestoreDeleted(App& app, const QList<AttendeeRecord>& records, qint32 r);
 
 // All names in alphabetical order, with the full menus and button bar.
 void ShowAll_Click(App& app, MainScreen& form);
