@@ -3,6 +3,7 @@
 // Start-up: the program folder is prepared, the start screen loads the crusade used last
 // and offers its choices, and the main window then drives the program.
 
+#include "attendance/ui/AttendF.h"
 #include "data/App.h"
 #include "data/Errors.h"
 #include "data/FixFiles.h"
@@ -68,6 +69,8 @@ int main(int argc, char** argv) {
     // The view commands' dialogs open over the main window.
     fennick::frmFilters::install(app, &form);
     fennick::SelDecFm::install(app, &form);
+    // The attendance screen, opened from the main window for a meeting night.
+    fennick::AttendF::install(app, &form);
     fennick::frmSplash splash(app, PrinterInstalled);
     dialogs.setParent(&splash);
     // The program folder is prepared as soon as the start screen stands, before its own

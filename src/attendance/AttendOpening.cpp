@@ -122,8 +122,9 @@ void mnuAttendUpdate_Click(App& app, MainScreen& editForm) {
     }
     app.msg.MsgAnswer = Plain(n);
     if (!app.hooks.showAttendanceScreen) return;
-    app.hooks.showAttendanceScreen();
+    // The main window goes first, so that the screen shown is the active window.
     editForm.setWindowVisible(false);
+    app.hooks.showAttendanceScreen();
 }
 
 void btnAttend_Click(App& app, MainScreen& editForm) {

@@ -115,7 +115,7 @@ QList<MenuEntry> BuildMenuBar() {
 
     t.menu("mnuTools", "&Tools")
         .hidden("mnuAddLastMeeting", "Add &Last Meeting")
-        .item("mnuAttendUpdate", "&Attendance Update Form")
+        .built("mnuAttendUpdate", "&Attendance Update Form")
         .item("mnuCntWorkers", "Count &Team Names")
         .item("mnuTeamAssignments", "&Team Assignments")
         .separator()
@@ -264,7 +264,7 @@ const QList<ToolbarButton>& ToolbarButtons() {
         Button("btnMark", "Mark", "Mark displayed name to return to later", true),
         Button("btnGoTo", "GoTo", "Return to marked name", true),
         Button("btnUndo", "Undo", "Undo Changes made to this record", true),
-        Button("btnAttend", "Attend", "Mark attendance at a meeting"),
+        Button("btnAttend", "Attend", "Mark attendance at a meeting", true),
         Button("btnViewFile", "PreV", "Preview the names as a report"),
         Button("btnExcel", "Chart", "Open the statistics charts"),
         Button("btnStats", "Stats", "Crusade statistics"),

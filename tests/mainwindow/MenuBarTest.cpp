@@ -53,7 +53,7 @@ mnuRecords "&Records"
   mnuNextRecord "&Next Record" [F8]
 mnuTools "&Tools"
   mnuAddLastMeeting "Add &Last Meeting" hidden off
-  mnuAttendUpdate "&Attendance Update Form" off
+  mnuAttendUpdate "&Attendance Update Form"
   mnuCntWorkers "Count &Team Names" off
   mnuTeamAssignments "&Team Assignments" off
   ---
@@ -199,7 +199,7 @@ TEST(MenuBarTest, CommandsNotBuiltCannotBeUsed) {
         {"mnuCopy", false},          {"mnuUpdate", true},         {"mnuWkrStats", true},    {"mnuFilterS", false},
         {"mnuSpecialAttend", false}, {"mnuMMergeTitle", true},    {"ChgRec(0)", false},     {"ChgRec(3)", false},
         {"btnGlobal", false},        {"btnSaveNew", false},       {"ShowAll", false},       {"RNum", false},
-        {"nothing", false},          {"btnAttend", true},         {"btnPrayer", true},      {"mnuMembers", true},
+        {"nothing", false},          {"btnAttend", false},        {"btnPrayer", true},      {"mnuMembers", true},
         {"mnuVisits", true},
     };
     for (const Case& c : cases) EXPECT_EQ(IsUnbuiltCommand(QLatin1String(c.name)), c.unbuilt) << c.name;

@@ -1,5 +1,6 @@
 #include "mainwindow/ui/EditForm.h"
 
+#include "attendance/AttendOpening.h"
 #include "data/App.h"
 #include "data/Errors.h"
 #include "data/ui/Artwork.h"
@@ -828,6 +829,9 @@ void EditForm::wireRecordCommands() {
         {"mnuClearMark", mnuClearMark_Click},
         {"mPrCut", mPrCut_Click},
         {"btnMark", btnMark_Click},
+        // The attendance screen for a meeting night.
+        {"mnuAttendUpdate", mnuAttendUpdate_Click},
+        {"btnAttend", btnAttend_Click},
         {"btnGoTo", btnGoTo_Click},
         {"ShowAll", ShowAll_Click},
     };
