@@ -7,9 +7,7 @@
 #include "attendance/AttendRecord.h"
 #include "platform/Dialogs.h"
 
-#include <cctype>
 #include <functional>
-#include <string>
 
 using namespace fennick;
 using namespace fennick::test;
@@ -211,19 +209,6 @@ const FaultCase kFaults[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Faults, AttendFaultsTest, ::testing::ValuesIn(kFaults),
-                         [](const ::testing::TestParamInfo<FaultCase>& info) {
-                             // The case's words run together: "TheMeetingNumberIs...".
-                             std::string name;
-                             bool upper = true;
-                             for (const char* p = info.param.name; *p; ++p) {
-                                 if (!std::isalnum(static_cast<unsigned char>(*p))) {
-                                     upper = true;
-                                     continue;
-                                 }
-                                 name += upper ? char(std::toupper(static_cast<unsigned char>(*p))) : *p;
-                                 upper = false;
-                             }
-                             return name;
-                         });
+                         [](const ::testing::TestParamInfo<FaultCase>& info) { return CaseName(info.param.name); });
 
 }  // namespace

@@ -17,8 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
 #include <ostream>
+#include <string>
 
 // Test failures show texts as text.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -26,6 +28,22 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 }
 
 namespace fennick::test {
+
+// A case's words run together as a test name: "the count stays" gives "TheCountStays".
+inline std::string CaseName(const char* words) {
+    std::string name;
+    bool upper = true;
+    for (const char* p = words; *p; ++p) {
+        const auto c = static_cast<unsigned char>(*p);
+        if (!std::isalnum(c)) {
+            upper = true;
+            continue;
+        }
+        name += upper ? char(std::toupper(c)) : char(c);
+        upper = false;
+    }
+    return name;
+}
 
 // The attendance screen: the record display's controls that only the main window has are
 // missing, and the screen's variables are served from its state.
