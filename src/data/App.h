@@ -61,6 +61,13 @@ struct Hooks {
     std::function<void(MainScreen& attendF)> attendFAttendanceUpdate;
     std::function<void(MainScreen& attendF)> attendFAppointment;
     std::function<void(MainScreen& attendF)> attendFPrayerRequest;
+    // Opens the report window on the current view (an open one is loaded afresh) and
+    // shows it without modality.
+    std::function<void()> openPrintReports;
+    // The crusade statistics on the statistics window (the report window's "Statistics").
+    std::function<void()> showCrusadeStatistics;
+    // Writes the mail-merge file from the current view, asking its own questions.
+    std::function<void()> mailMerge;
     // The main window as a record screen; null while it does not exist.
     MainScreen* editForm = nullptr;
 };

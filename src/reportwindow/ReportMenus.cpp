@@ -1,0 +1,177 @@
+#include "reportwindow/ReportMenus.h"
+
+#include "data/App.h"
+#include "data/Text.h"
+#include "mainwindow/MainLifecycle.h"
+#include "mainwindow/MainScreen.h"
+#include "mainwindow/SaveRecord.h"
+#include "platform/Dialogs.h"
+#include "reportwindow/ReturnToEditForm.h"
+#include "views/AttendanceViews.h"
+#include "views/Indexes.h"
+#include "views/MailViews.h"
+#include "views/PersonViews.h"
+
+namespace fennick {
+
+namespace {
+
+// Saves the record on screen; an empty view has none. False when the save was refused.
+bool SaveShown(App& app, MainScreen& form) {
+    return app.view.ReportCount == 0 || SaveCurrentRecord(app, form);
+}
+
+void OpenPreview(App& app) {
+    if (app.hooks.openPrintReports) app.hooks.openPrintReports();
+}
+
+// Opens the report window on the view and hides the main window behind it.
+void PreviewInstead(App& app, MainScreen& form) {
+    OpenPreview(app);
+    form.setWindowVisible(false);
+}
+
+// Saves the record, builds the view and previews it in place of the main window.
+void BuildAndPreview(App& app, MainScreen& form, void (*build)(App&)) {
+    if (!SaveShown(app, form)) return;
+    build(app);
+    PreviewInstead(app, form);
+}
+
+}  // namespace
+
+void mnuPreAlpha_Click(App& app, MainScreen& form) {
+    BuildAndPreview(app, form, IndexAlpha);
+}
+
+void mnuPreviewFile_Click(App& app, MainScreen& form) {
+    if (app.crusade.RecCount == 1) {
+        app.dialogs().msgBox(kOnlyOneRecord);
+        return;
+    }
+    form.setText(QStringLiteral("FndNameBx"), QString());
+    if (form.text(QStringLiteral("RNum")) != app.mainWindow.EnteredRNum) form.setFocus(QStringLiteral("LName"));
+    if (!SaveShown(app, form)) return;
+    const QString& kind = app.view.ReportKind;
+    if (kind == QLatin1String("alpha") || kind == QLatin1String("alphafilter")) IndexAttend(app);
+    PreviewInstead(app, form);
+}
+
+void btnViewFile_Click(App& app, MainScreen& form) {
+    if (!SaveShown(app, form)) return;
+    if (app.view.ReportCount <= 0) {
+        app.dialogs().msgBox(kInsufficientRecords);
+        return;
+    }
+    ResetBackColor(form);
+    PreviewInstead(app, form);
+}
+
+void mnuPreBap_Click(App& app, MainScreen& form) {
+    BuildAndPreview(app, form, [](App& a) { IndexBaptisms(a, QStringLiteral("Al")); });
+}
+
+void mnuPreInt_Click(App& app, MainScreen& form) {
+    BuildAndPreview(app, form, [](App& a) { IndexInterest(a, QStringLiteral("Al")); });
+}
+
+void mnuPreMailList_Click(App& app, MainScreen& form) {
+    BuildAndPreview(app, form, IndexMailList);
+}
+
+void mnuPreAddress_Click(App& app, MainScreen& form) {
+    if (!SaveShown(app, form)) return;
+    IndexDuplicateAddresses(app, QStringLiteral("All"));
+    app.program.DropFilterOnExit = false;
+    PreviewInstead(app, form);
+}
+
+void mnuPreDec_Click(App& app, MainScreen& form) {
+    if (!SaveShown(app, form)) return;
+    if (!IndexDecisions(app, true)) return;
+    OpenPreview(app);
+}
+
+void mnuPreZipMaster_Click(App& app, MainScreen& form) {
+    if (!SaveShown(app, form)) return;
+    IndexZip(app);
+    OpenPreview(app);
+}
+
+void mnuMailMerge_Click(App& app, MainScreen& form) {
+    if (!SaveShown(app, form)) return;
+    if (app.hooks.mailMerge) app.hooks.mailMerge();
+}
+
+const QList<PreviewCommand>& PreviewCommands() {
+    static const QList<PreviewCommand> commands = {
+        {"mnuPreAlpha", mnuPreAlpha_Click},       {"mnuPreviewFile", mnuPreviewFile_Click},
+        {"mnuPreZipMaster", mnuPreZipMaster_Click}, {"mnuPreBap", mnuPreBap_Click},
+        {"mnuPreDec", mnuPreDec_Click},           {"mnuPreInt", mnuPreInt_Click},
+        {"mnuPreMailList", mnuPreMailList_Click}, {"mnuPreAddress", mnuPreAddress_Click},
+        {"btnViewFile", btnViewFile_Click},
+    };
+    return commands;
+}
+
+const QList<PrintCommand>& PrintCommands() {
+    using P = PrintFirst;
+    static const QList<PrintCommand> commands = {
+        {"mnuPrRptSubAlpha", P::Save, "PrintOneLineReport", 1, nullptr},
+        {"mnuRptSubAttend", P::Save, "PrintOneLineReport", 2, nullptr},
+        {"mnuMapCode", P::Save, "PrintOneLineReport", 3, nullptr},
+        {"mnuRptSubZip", P::Save, "PrintOneLineReport", 4, nullptr},
+        {"mnuPrBaptDate", P::Save, "PrintOneLineReport", 5, nullptr},
+        {"mnuPrIntLevel", P::SaveUnlessIndexBuilt, "PrintOneLineReport", 6, nullptr},
+        {"mnuPrintBaptClass", P::Save, "PrintOneLineReport", 7, nullptr},
+        {"mnuPreCrusade", P::Save, "PrintOneLineReport", 8, nullptr},
+        {"mnuPrMarked", P::Save, "PrintOneLineReport", 10, nullptr},
+        {"mnuSDARpt", P::Save, "PrintOneLineReport", 11, nullptr},
+        {"mnuPrRptSelectedMtg", P::Save, "PrintOneLineReport", 12, nullptr},
+        {"mnuPrnTotalAttended", P::Save, "PrintOneLineReport", 13, nullptr},
+        {"mnuPrintAlphaWC", P::Save, "PrintWCReport", 1, nullptr},
+        {"mnuPrintAttendWC", P::Save, "PrintWCReport", 2, nullptr},
+        {"mnuTeamMaster", P::Save, "PrintWCReport", 4, nullptr},
+        {"mnuPrnTotalAttendedWC", P::Save, "PrintWCReport", 5, nullptr},
+        {"mnuPrBapt", P::Save, "PrintBaptisms", 0, nullptr},
+        {"mnuICard", P::Save, "InterestCard2x4", 0, nullptr},
+        {"mnuPrDecisions", P::SaveAndPickDecision, "PrintDecisions", 0, nullptr},
+    };
+    return commands;
+}
+
+const PrintCommand* FindPrintCommand(const QString& item) {
+    for (const PrintCommand& c : PrintCommands())
+        if (item == QLatin1String(c.item)) return &c;
+    return nullptr;
+}
+
+void RunPrintCommand(App& app, MainScreen& form, const PrintCommand& command) {
+    const bool save = command.first != PrintFirst::SaveUnlessIndexBuilt || !app.view.IndexBuilt;
+    if (save && !SaveShown(app, form)) return;
+    int reportType = command.reportType;
+    try {
+        if (command.first == PrintFirst::SaveAndPickDecision) {
+            // A cancelled picker prints nothing, whatever decision the view named before.
+            if (!IndexDecisions(app, true)) {
+                ReturnToEditForm(app, form);
+                return;
+            }
+            reportType = int(Val(Right(app.view.ReportKind, 1)));
+        }
+        if (command.generator) command.generator(app, reportType);
+    } catch (...) {
+        ReturnToEditForm(app, form);
+        throw;
+    }
+    ReturnToEditForm(app, form);
+}
+
+bool RunPrintCommand(App& app, MainScreen& form, const QString& item) {
+    const PrintCommand* command = FindPrintCommand(item);
+    if (!command || !command->generator) return false;
+    RunPrintCommand(app, form, *command);
+    return true;
+}
+
+}  // namespace fennick
