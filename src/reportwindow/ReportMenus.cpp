@@ -6,6 +6,7 @@
 #include "mainwindow/MainScreen.h"
 #include "mainwindow/SaveRecord.h"
 #include "platform/Dialogs.h"
+#include "printing/OneLineReports.h"
 #include "reportwindow/ReturnToEditForm.h"
 #include "views/AttendanceViews.h"
 #include "views/Indexes.h"
@@ -117,18 +118,18 @@ const QList<PreviewCommand>& PreviewCommands() {
 const QList<PrintCommand>& PrintCommands() {
     using P = PrintFirst;
     static const QList<PrintCommand> commands = {
-        {"mnuPrRptSubAlpha", P::Save, "PrintOneLineReport", 1, nullptr},
-        {"mnuRptSubAttend", P::Save, "PrintOneLineReport", 2, nullptr},
-        {"mnuMapCode", P::Save, "PrintOneLineReport", 3, nullptr},
-        {"mnuRptSubZip", P::Save, "PrintOneLineReport", 4, nullptr},
-        {"mnuPrBaptDate", P::Save, "PrintOneLineReport", 5, nullptr},
-        {"mnuPrIntLevel", P::SaveUnlessIndexBuilt, "PrintOneLineReport", 6, nullptr},
-        {"mnuPrintBaptClass", P::Save, "PrintOneLineReport", 7, nullptr},
-        {"mnuPreCrusade", P::Save, "PrintOneLineReport", 8, nullptr},
-        {"mnuPrMarked", P::Save, "PrintOneLineReport", 10, nullptr},
-        {"mnuSDARpt", P::Save, "PrintOneLineReport", 11, nullptr},
-        {"mnuPrRptSelectedMtg", P::Save, "PrintOneLineReport", 12, nullptr},
-        {"mnuPrnTotalAttended", P::Save, "PrintOneLineReport", 13, nullptr},
+        {"mnuPrRptSubAlpha", P::Save, "PrintOneLineReport", 1, PrintOneLineReport},
+        {"mnuRptSubAttend", P::Save, "PrintOneLineReport", 2, PrintOneLineReport},
+        {"mnuMapCode", P::Save, "PrintOneLineReport", 3, PrintOneLineReport},
+        {"mnuRptSubZip", P::Save, "PrintOneLineReport", 4, PrintOneLineReport},
+        {"mnuPrBaptDate", P::Save, "PrintOneLineReport", 5, PrintOneLineReport},
+        {"mnuPrIntLevel", P::SaveUnlessIndexBuilt, "PrintOneLineReport", 6, PrintOneLineReport},
+        {"mnuPrintBaptClass", P::Save, "PrintOneLineReport", 7, PrintOneLineReport},
+        {"mnuPreCrusade", P::Save, "PrintOneLineReport", 8, PrintOneLineReport},
+        {"mnuPrMarked", P::Save, "PrintOneLineReport", 10, PrintOneLineReport},
+        {"mnuSDARpt", P::Save, "PrintOneLineReport", 11, PrintOneLineReport},
+        {"mnuPrRptSelectedMtg", P::Save, "PrintOneLineReport", 12, PrintOneLineReport},
+        {"mnuPrnTotalAttended", P::Save, "PrintOneLineReport", 13, PrintOneLineReport},
         {"mnuPrintAlphaWC", P::Save, "PrintWCReport", 1, nullptr},
         {"mnuPrintAttendWC", P::Save, "PrintWCReport", 2, nullptr},
         {"mnuTeamMaster", P::Save, "PrintWCReport", 4, nullptr},

@@ -90,28 +90,28 @@ mnuPrint "&Print Reports"
   mnuMemIntTickets "Interest and Members Tickets" off
   mnunamesbynumber "Interest and Members by Number" off
   ---
-  mnuPrRptMasters "Master Reports" off
-    mnuPrRptSubAlpha "Alphabetical Report" off
-    mnuRptSubAttend "Attendance Report" off
-    mnuPrRptSelectedMtg "Attending a Selected Meeting" off
-    mnuPrnTotalAttended "Total Meetings Attended" off
-    mnuRptSubZip "Names by Zipcode" off
+  mnuPrRptMasters "Master Reports"
+    mnuPrRptSubAlpha "Alphabetical Report"
+    mnuRptSubAttend "Attendance Report"
+    mnuPrRptSelectedMtg "Attending a Selected Meeting"
+    mnuPrnTotalAttended "Total Meetings Attended"
+    mnuRptSubZip "Names by Zipcode"
   mnuPrRptWorkerCode "Reports by Team" off
     mnuPrintAlphaWC "Alphabetical by Team" off
     mnuPrintAttendWC "Attendance by Team" off
     mnuTeamMaster "Master List by Teams" off
     mnuPrnTotalAttendedWC "Total Meetings Attended by Team" off
   mnuPrBapt "&Baptisms" off
-  mnuPrintBaptClass "Baptismal/ Bible Class List" off
-  mnuPrBaptDate "Baptism Dates" off
-  mnuSDARpt "Church Pref. SDA" off
+  mnuPrintBaptClass "Baptismal/ Bible Class List"
+  mnuPrBaptDate "Baptism Dates"
+  mnuSDARpt "Church Pref. SDA"
   mnuPrDecisions "&Decisions" off
   mnuICard "&Interest Card Labels" [Ctrl+L] off
-  mnuPrIntLevel "&Interest Level" off
+  mnuPrIntLevel "&Interest Level"
   mnuPrMailLbl "&Mail Labels" off
-  mnuMapCode "&by Map Code" off
-  mnuPreCrusade "Pre-Crusade Invitations" off
-  mnuPrMarked "Special Marked Names" off
+  mnuMapCode "&by Map Code"
+  mnuPreCrusade "Pre-Crusade Invitations"
+  mnuPrMarked "Special Marked Names"
 mnuFilterS "Fi&lters"
   mnuAllAlpha "&All Names by Alpha"
   mnuAlphaCutOffFilter "Alpha Cutoff"

@@ -14,6 +14,7 @@
 #include "mainwindow/Navigation.h"
 #include "mainwindow/ui/ToolbarIcons.h"
 #include "platform/Dialogs.h"
+#include "reportwindow/ReportMenus.h"
 
 #include <QAbstractPrintDialog>
 #include <QAction>
@@ -838,6 +839,9 @@ void EditForm::wireRecordCommands() {
     for (const auto& [name, command] : commands)
         onCommand(QLatin1String(name), [this, command = command] { command(app_, *this); });
     onCommand(QStringLiteral("mnuViewPrayerList"), [this] { mnuViewPrayerList_Click(app_); });
+    // The Print Reports commands whose generators are built.
+    for (const PrintCommand& c : PrintCommands())
+        if (c.generator) onCommand(QLatin1String(c.item), [this, &c] { RunPrintCommand(app_, *this, c); });
     onCommand(QStringLiteral("btnVisitUpdate"), [this] { btnVisitUpdate_Click(*this); });
 
     for (int i = 0; i <= 8; ++i)
