@@ -135,7 +135,7 @@ void frmSplash_Load(App& app, StartScreen& screen, const PrinterProbe& printerIn
 
     if (!printerInstalled())
         app.dialogs().msgBox(QStringLiteral("There is no printer attached to your computer") + NewLine +
-                             QStringLiteral("You will not be able to print reports with Fennick."));
+                             QStringLiteral("Until a printer is set up, reports can be printed to PDF files."));
 }
 
 bool btnLastCrusade_Click(App& app, StartScreen& screen) {

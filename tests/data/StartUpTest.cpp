@@ -43,7 +43,7 @@ const QString kNoFile = QStringLiteral(
     "Fennick could not find a Meeting data file.  \r\nYou must select 'New' to either create a new meeting file "
     "or search for an existing file.");
 const QString kNoPrinter = QStringLiteral(
-    "There is no printer attached to your computer\r\nYou will not be able to print reports with Fennick.");
+    "There is no printer attached to your computer\r\nUntil a printer is set up, reports can be printed to PDF files.");
 
 class StartUpTest : public ::testing::Test {
 protected:
