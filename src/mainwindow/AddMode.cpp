@@ -364,6 +364,8 @@ void AddNewRecord(App& app, MainScreen& form) {
     app.mainWindow.EnteredRNum = form.text(kRNum);
     app.mainWindow.NewEntryOnScreen = true;
     form.setText(QStringLiteral("RecordCounter"), Plain(app.view.ReportCount + 1));
+    // The record number the entry is written under when it is saved.
+    form.setText(QStringLiteral("RecordPos"), Plain(app.crusade.RecCount + 1));
     form.setCaption(QStringLiteral("Fennick Add Name Screen: ") + RTrim(app.settings.CrusadeName) +
                     QStringLiteral(" Crusade (Meeting # ") + Plain(app.settings.LastMeeting) + QStringLiteral(")"));
     form.setFocus(kRNum);

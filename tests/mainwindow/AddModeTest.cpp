@@ -137,6 +137,7 @@ TEST_F(AddModeTest, NewEntryScreen) {
                                                           {"Attend", "1"},
                                                           {"Last", "12"},
                                                           {"RecordCounter", "6"},
+                                                          {"RecordPos", "6"},
                                                           {"lblNextFieldBtn", "Total Records"}};
     for (const auto& [box, value] : texts) EXPECT_EQ(text(box), S(value)) << box;
     for (const char* box : {"Dec(0)", "Dec(8)", "Class"}) EXPECT_EQ(screen.value(S(box)), 0) << box;
@@ -195,6 +196,7 @@ TEST_F(AddModeTest, SaveAndNewAppendsAndKeysTheView) {
     EXPECT_TRUE(inAddLayout());
     EXPECT_EQ(text("FName"), QString());
     EXPECT_EQ(text("RecordCounter"), S("7"));
+    EXPECT_EQ(text("RecordPos"), S("7"));
 
     // No last name: "Unknown" without a question, and the next reserved number.
     btnSaveNew_Click(*app, screen);
@@ -376,6 +378,7 @@ TEST_F(AddModeTest, DroppingTheEntryOfAnEmptyView) {
     open({});
     app->crusade.FileIsOpen = false;
     mnuAddRecords_Click(*app, screen);
+    EXPECT_EQ(text("RecordPos"), S("1"));
     type("LName", "Doe");
     dialogs().answer(AnsYes);
     btnCancelNew_Click(*app, screen);
