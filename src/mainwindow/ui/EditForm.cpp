@@ -53,14 +53,17 @@ namespace fennick {
 
 namespace {
 
-// Toolbar cells share one width so that the caption line lines up under the buttons.
+// Toolbar cells share one width; a view's own phrase under a button may take up to three.
 constexpr int kCellWidth = 60;
 constexpr int kMarkedNameWidth = 150;
 constexpr int kCellSpacing = 2;
+constexpr int kPhraseWidth = 3 * kCellWidth + 2 * kCellSpacing;
 // Fields up to this many characters get a box of their own width.
 constexpr int kShortField = 12;
 // Room left on the screen for the window's title bar.
 constexpr int kTitleBarRoom = 40;
+// The longest check box caption the program gives: a longer one is cut short.
+const QString kLongestCheckCaption = QStringLiteral("Unite with Church");
 // The dynamic property that keeps a field box's width in characters.
 const char* const kFieldWidth = "fennickFieldWidth";
 // The dynamic property that keeps a menu item's own enabled setting.
@@ -297,31 +300,45 @@ void EditForm::buildMenu(QMenu* menu, const QString& parent) {
     }
 }
 
+QLabel* EditForm::captionUnder(QWidget* cellOwner, const QString& name, QVBoxLayout* cell, int width) {
+    auto* c = new QLabel(cellOwner);
+    c->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    c->setWordWrap(true);
+    c->setFixedWidth(width);
+    QFont f = c->font();
+    f.setPointSizeF(f.pointSizeF() * 0.85);
+    c->setFont(f);
+    c->setVisible(false);
+    cell->addWidget(c, 0, Qt::AlignHCenter | Qt::AlignTop);
+    captionCells_.insert(name, c);
+    return c;
+}
+
 QWidget* EditForm::buildToolbar() {
     auto* bar = surface();
     bar->setObjectName(QStringLiteral("ToolbarRow"));
-    auto* grid = new QGridLayout(bar);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(0);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(kCellSpacing);
+    // The caption line: its text and whether it is shown decide the captions under the
+    // buttons; it has no face of its own.
+    auto* captionLine = add(new QWidget(bar), QStringLiteral("lblShowButtonLabels"));
+    captionLine->setProperty("text", kButtonLabelsCaption);
+    captionLine->setFixedSize(0, 0);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(kCellSpacing);
-    auto* captionRow = add(new QWidget(bar), QStringLiteral("lblShowButtonLabels"));
-    captionRow->setProperty("text", kButtonLabelsCaption);
-    auto* captions = new QHBoxLayout(captionRow);
-    captions->setContentsMargins(0, 0, 0, 0);
-    captions->setSpacing(kCellSpacing);
-
-    auto addCaption = [&](const QString& text, int width, const QString& owner) {
-        auto* c = new QLabel(text, captionRow);
-        c->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        c->setFixedWidth(width);
-        QFont f = c->font();
-        f.setPointSizeF(f.pointSizeF() * 0.85);
-        c->setFont(f);
-        captions->addWidget(c);
-        captionCells_.insert(owner, c);
+    // Each button stands over its caption in a cell of its own, so that a caption goes
+    // with its button whatever else is hidden.
+    auto addCell = [&](QWidget* control, const QString& caption, int width) {
+        auto* cell = new QWidget(bar);
+        auto* column = new QVBoxLayout(cell);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(1);
+        column->addWidget(control, 0, Qt::AlignHCenter);
+        captionUnder(cell, control->objectName(), column, width);
+        column->addStretch(1);
+        ownCaptions_.insert(control->objectName(), caption);
+        cells_.insert(control->objectName(), cell);
+        row->addWidget(cell, 0, Qt::AlignTop);
     };
     for (const ToolbarButton& b : ToolbarButtons()) {
         auto* button = add(new QToolButton(bar), b.name);
@@ -333,8 +350,7 @@ QWidget* EditForm::buildToolbar() {
         button->setFixedSize(kCellWidth, 44);
         // A click takes the focus, so the box left runs its leave rule before the command.
         button->setFocusPolicy(Qt::StrongFocus);
-        buttons->addWidget(button);
-        addCaption(b.caption, kCellWidth, b.name);
+        addCell(button, b.caption, kCellWidth);
         if (b.name == QStringLiteral("btnGoTo")) {
             auto* marked = label(QStringLiteral("FndNameBx"), QStringLiteral("Marked name"));
             marked->setFrameShape(QFrame::StyledPanel);
@@ -342,37 +358,24 @@ QWidget* EditForm::buildToolbar() {
             marked->setAlignment(Qt::AlignCenter);
             marked->setFixedSize(kMarkedNameWidth, 30);
             marked->setToolTip(QStringLiteral("The marked name"));
-            buttons->addWidget(marked);
-            addCaption(QStringLiteral("Name"), kMarkedNameWidth, marked->objectName());
+            addCell(marked, QStringLiteral("Name"), kMarkedNameWidth);
         }
     }
-    // A caption line of its own (the deleted records' view has one) takes the place of the
-    // buttons' captions.
-    captionText_ = new QLabel(captionRow);
-    captionText_->setVisible(false);
-    captions->addWidget(captionText_);
-    buttons->addStretch(1);
-    captions->addStretch(1);
-    grid->addLayout(buttons, 0, 0);
-    grid->addWidget(captionRow, 1, 0);
+    row->addStretch(1);
 
-    auto* actions = new QHBoxLayout;
-    actions->setSpacing(6);
-    for (const ToolbarButton& b : OtherButtons()) {
-        if (!b.name.startsWith(QStringLiteral("btnSave")) && b.name != QStringLiteral("btnCancelNew") &&
-            b.name != QStringLiteral("ShowAll"))
-            continue;
-        auto* button = add(new QPushButton(b.caption, bar), b.name);
-        button->setToolTip(b.toolTip);
-        button->setMinimumHeight(34);
-        button->setAutoDefault(true);  // Enter on the focused button clicks it
-        actions->addWidget(button);
-    }
-    auto* showAll = static_cast<QPushButton*>(objects_.value(QStringLiteral("ShowAll")));
+    // All Names, with a caption of its own only where a view gives it one.
+    auto* showAll = add(new QPushButton(bar), QStringLiteral("ShowAll"));
+    for (const ToolbarButton& b : OtherButtons())
+        if (b.name == QStringLiteral("ShowAll")) {
+            showAll->setText(b.caption);
+            showAll->setToolTip(b.toolTip);
+        }
+    showAll->setMinimumHeight(34);
+    showAll->setAutoDefault(true);  // Enter on the focused button clicks it
     showAll->setStyleSheet(
         QStringLiteral("QPushButton { background: #c8372d; color: white; font-weight: bold; padding: 4px 14px; "
                        "border-radius: 4px; }"));
-    grid->addLayout(actions, 0, 1, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
+    addCell(showAll, QString(), kPhraseWidth);
     return bar;
 }
 
@@ -387,14 +390,17 @@ QWidget* EditForm::buildHeader() {
     tf.setBold(true);
     title->setFont(tf);
     title->setStyleSheet(QStringLiteral("color: #1f3f6b;"));
-    // Some views' titles take two lines: the room is kept so the record does not move.
+    // Some views' titles take two lines: the room is kept so the record does not move. A
+    // longer title wraps in its room instead of widening the window.
     title->setMinimumHeight(QFontMetrics(tf).lineSpacing() * 2);
-    row->addWidget(title);
+    title->setWordWrap(true);
+    row->addWidget(title, 8);
 
     auto* preview = label(QStringLiteral("ReturnToPreviewMsg"),
                           QStringLiteral("Editing a name from the report preview: close this window to return"));
     preview->setStyleSheet(QStringLiteral("color: #c8372d; font-weight: bold;"));
-    row->addWidget(preview);
+    preview->setWordWrap(true);
+    row->addWidget(preview, 8);
     row->addStretch(1);
 
     auto* adding = label(QStringLiteral("AddNameLabel"), QStringLiteral("Adding New Names"));
@@ -403,6 +409,16 @@ QWidget* EditForm::buildHeader() {
     row->addSpacing(12);
     row->addWidget(label(QStringLiteral("MtgNumLabel"), QStringLiteral("MeetingNumber")));
     row->addWidget(field(QStringLiteral("MtgNum"), 2));
+    row->addSpacing(12);
+    // The buttons that drive add mode stand beside its meeting, where the view's title
+    // stands otherwise.
+    for (const ToolbarButton& b : OtherButtons()) {
+        if (!b.name.startsWith(QStringLiteral("btnSave")) && b.name != QStringLiteral("btnCancelNew")) continue;
+        auto* button = add(new QPushButton(b.caption, header), b.name);
+        button->setToolTip(b.toolTip);
+        button->setAutoDefault(true);  // Enter on the focused button clicks it
+        row->addWidget(button);
+    }
     row->addSpacing(24);
 
     row->addWidget(label(QStringLiteral("lblRecordPos"), QStringLiteral("Record #")));
@@ -474,6 +490,9 @@ QGroupBox* EditForm::buildChurch() {
     auto* church = add(new QComboBox(this), QStringLiteral("RelPref"));
     church->setEditable(true);
     church->setInsertPolicy(QComboBox::NoInsert);
+    // The box is as wide as a church's name field, whatever names the list holds.
+    church->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    church->setMinimumContentsLength(20);
     church->lineEdit()->setMaxLength(20);
     Row(g, 0, 0, label(QStringLiteral("lblRelPref"), QStringLiteral("Church:")), church);
     Row(g, 1, 0, label(QStringLiteral("lblAge"), QStringLiteral("Age Group:")), field(QStringLiteral("Age"), 10));
@@ -510,9 +529,7 @@ QGroupBox* EditForm::buildDecisions() {
     auto* box = add(new QGroupBox(QStringLiteral("Decisions"), this), QStringLiteral("grpDecisions"));
     auto* g = GroupGrid(box);
     for (int i = 0; i <= 8; ++i) {
-        auto* d = check(QStringLiteral("Dec(%1)").arg(i), QStringLiteral("Decision %1").arg(i + 1));
-        d->setAutoFillBackground(true);
-        g->addWidget(d, i / 3, i % 3);
+        g->addWidget(check(QStringLiteral("Dec(%1)").arg(i), QStringLiteral("Decision %1").arg(i + 1)), i / 3, i % 3);
     }
     auto* codes = field(QStringLiteral("Decisions"), 12);
     codes->setReadOnly(true);
@@ -1040,9 +1057,14 @@ bool EditForm::mousePressed(const QString& name, const QMouseEvent* event) {
     return false;
 }
 
-void EditForm::mouseReleased(QObject* watched, const QString& name, const QMouseEvent* event) {
+bool EditForm::mouseReleased(QObject* watched, const QString& name, const QMouseEvent* event) {
     const bool right = event->button() == Qt::RightButton;
-    if (right && background_.contains(static_cast<QWidget*>(watched))) {
+    auto* surface = qobject_cast<QWidget*>(watched);
+    if (right && background_.contains(surface)) {
+        // A release a control let pass comes up to the surface under it: the right button
+        // pops up the Edit menu only where nothing but the surface was pressed.
+        const QWidget* under = surface->childAt(event->position().toPoint());
+        if (under && !background_.contains(under)) return true;
         run([this] { Form_MouseUp(*this, kRightButton); });
     } else if (name == QLatin1String("Class")) {
         run([this] { Class_MouseUp(app_); });
@@ -1051,9 +1073,12 @@ void EditForm::mouseReleased(QObject* watched, const QString& name, const QMouse
     } else if (name.startsWith(QLatin1String("ChgRec(")) && right) {
         const int index = name.mid(7, 1).toInt();
         run([this, index] { ChgRec_MouseUp(app_, *this, index, kRightButton); });
+        return true;  // the arrow's jump is all the right button does there
     } else if (name == QLatin1String("btnSDA") && right) {
         sdaRightClick();
+        return true;
     }
+    return false;
 }
 
 bool EditForm::doubleClicked(const QString& name) {
@@ -1117,7 +1142,7 @@ bool EditForm::eventFilter(QObject* watched, QEvent* event) {
             if (mousePressed(name, static_cast<QMouseEvent*>(event))) return true;
             break;
         case QEvent::MouseButtonRelease:
-            mouseReleased(watched, name, static_cast<QMouseEvent*>(event));
+            if (mouseReleased(watched, name, static_cast<QMouseEvent*>(event))) return true;
             break;
         case QEvent::MouseButtonDblClick:
             if (doubleClicked(name)) return true;
@@ -1249,10 +1274,22 @@ void EditForm::setText(const QString& control, const QString& text) {
     } else if (auto* w = qobject_cast<QPlainTextEdit*>(o)) {
         w->setPlainText(text);
     } else if (auto* w = qobject_cast<QComboBox*>(o)) {
+        // The list opens at the entry the box shows, or at none.
+        w->setCurrentIndex(w->findText(text));
         w->setEditText(text);
     } else if (auto* w = qobject_cast<QLabel*>(o)) {
         w->setProperty("rawText", text.contains(QLatin1Char('\r')) ? QVariant(text) : QVariant());
         w->setText(Shown(text));
+    } else if (auto* w = qobject_cast<QCheckBox*>(o)) {
+        // A check box's caption (a decision title the user chose) is cut short in the room
+        // of the longest title the program gives; the whole of it shows as its tool tip.
+        const QFontMetrics metrics = w->fontMetrics();
+        const QString shown =
+            metrics.elidedText(text, Qt::ElideRight,
+                               metrics.horizontalAdvance(kLongestCheckCaption) + metrics.averageCharWidth());
+        w->setProperty("rawText", shown == text ? QVariant() : QVariant(text));
+        w->setToolTip(shown == text ? QString() : text);
+        w->setText(shown);
     } else if (auto* w = qobject_cast<QAbstractButton*>(o)) {
         w->setText(text);
     } else if (auto* w = qobject_cast<QGroupBox*>(o)) {
@@ -1298,6 +1335,13 @@ void EditForm::setBackColor(const QString& control, BgrColor color) {
     if (auto* cb = qobject_cast<QComboBox*>(w)) SetRole(cb->lineEdit(), QPalette::Base, color);
     if (IsInputBox(w)) {
         SetRole(w, QPalette::Base, color);
+    } else if (color == kWhite || IsSystemColour(color)) {
+        // White is the record screen's own ground: a label, button or check box given it
+        // goes back to showing the window behind it, as it first did.
+        w->setAutoFillBackground(false);
+        QPalette pal = w->palette();
+        pal.setColor(w->backgroundRole(), w->parentWidget()->palette().color(w->backgroundRole()));
+        w->setPalette(pal);
     } else {
         // Labels fill with the window colour, buttons and check boxes with the button colour.
         w->setAutoFillBackground(true);
@@ -1331,19 +1375,47 @@ void EditForm::setVisible(const QString& name, bool visible) {
         a->setVisible(visible);
     else if (auto* w = qobject_cast<QWidget*>(o))
         w->setVisible(visible);
-    if (captionCells_.contains(name)) showCaptions();
+    // A captioned button's cell stands and goes with it.
+    if (QWidget* cell = cells_.value(name)) cell->setVisible(visible);
+    if (cells_.contains(name) || name == QLatin1String("lblShowButtonLabels")) showCaptions();
 }
 
 void EditForm::showCaptions() {
-    // The buttons' captions stand under the buttons shown; any other caption line is shown
-    // as it reads, its parts a little apart.
-    const QString line = text(QStringLiteral("lblShowButtonLabels"));
-    const bool buttonCaptions = line == kButtonLabelsCaption;
-    for (auto it = captionCells_.cbegin(); it != captionCells_.cend(); ++it)
-        it.value()->setVisible(buttonCaptions && !static_cast<QWidget*>(objects_.value(it.key()))->isHidden());
-    static const QRegularExpression kGap(QStringLiteral(" {3,}"));
-    captionText_->setText(line.trimmed().replace(kGap, QString(8, u' ')));
-    captionText_->setVisible(!buttonCaptions);
+    // The buttons' own line puts each button's caption under it. A line of phrases of its
+    // own (the deleted names' view has one) puts them, in order, under the buttons it
+    // names that are shown, then under All Names; every other button keeps its caption.
+    auto* line = static_cast<QWidget*>(objects_.value(QStringLiteral("lblShowButtonLabels")));
+    const QString text = line->property("text").toString();
+    QHash<QString, QString> phrases;
+    if (text != kButtonLabelsCaption) {
+        static const QRegularExpression kGap(QStringLiteral(" {3,}"));
+        const QStringList parts = text.trimmed().split(kGap, Qt::SkipEmptyParts);
+        const QStringList named = kButtonLabelsCaption.split(u' ', Qt::SkipEmptyParts);
+        QStringList owners;
+        for (const ToolbarButton& b : ToolbarButtons()) {
+            if (named.contains(b.caption) && !widgetNamed(b.name)->isHidden()) owners << b.name;
+            if (b.name == QStringLiteral("btnGoTo") && !widgetNamed(QStringLiteral("FndNameBx"))->isHidden())
+                owners << QStringLiteral("FndNameBx");
+        }
+        if (!widgetNamed(QStringLiteral("ShowAll"))->isHidden()) owners << QStringLiteral("ShowAll");
+        for (qsizetype i = 0; i < parts.size() && i < owners.size(); ++i) phrases.insert(owners[i], parts[i]);
+    }
+    for (auto it = captionCells_.cbegin(); it != captionCells_.cend(); ++it) {
+        QLabel* caption = it.value();
+        const bool phrase = phrases.contains(it.key());
+        const QString shown = phrase ? phrases.value(it.key()) : ownCaptions_.value(it.key());
+        caption->setText(shown);
+        // A phrase wraps in the room of up to three buttons; a caption keeps its button's.
+        const QWidget* owner = widgetNamed(it.key());
+        const int own = std::max(owner->minimumWidth() > 0 ? owner->minimumWidth() : owner->sizeHint().width(), kCellWidth);
+        caption->setFixedWidth(phrase ? std::clamp(caption->fontMetrics().horizontalAdvance(shown) + 4, own, kPhraseWidth)
+                                      : own);
+        caption->setVisible(!line->isHidden() && !shown.isEmpty());
+    }
+}
+
+QWidget* EditForm::widgetNamed(const QString& name) const {
+    return static_cast<QWidget*>(objects_.value(name));
 }
 
 bool EditForm::isVisible(const QString& name) const {

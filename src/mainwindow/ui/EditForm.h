@@ -22,6 +22,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMouseEvent;
+class QVBoxLayout;
 class QWindow;
 
 namespace fennick {
@@ -110,6 +111,7 @@ private:
     void buildMenus();
     void buildMenu(QMenu* menu, const QString& parent);
     QWidget* buildToolbar();
+    QLabel* captionUnder(QWidget* cellOwner, const QString& name, QVBoxLayout* cell, int width);
     QWidget* buildHeader();
     QWidget* buildRecordArea();
     QGroupBox* buildIdentity();
@@ -124,6 +126,7 @@ private:
     QWidget* buildNavigation();
     void setTabOrderOfFields();
     void showCaptions();
+    QWidget* widgetNamed(const QString& name) const;
     void fitFields();
 
     void wireCommands();
@@ -148,7 +151,8 @@ private:
     bool keyPressed(QObject* watched, const QString& name, QKeyEvent* event);
     bool runMenuShortcut(const QKeyEvent* event);
     bool mousePressed(const QString& name, const QMouseEvent* event);
-    void mouseReleased(QObject* watched, const QString& name, const QMouseEvent* event);
+    // True when the release was taken and goes no further.
+    bool mouseReleased(QObject* watched, const QString& name, const QMouseEvent* event);
     bool doubleClicked(const QString& name);
     void windowMousePressed(const QMouseEvent* event);
     void sdaRightClick();
@@ -162,8 +166,9 @@ private:
     QHash<QString, QMenu*> menus_;
     QHash<QString, std::function<void()>> commands_;
     QList<QWidget*> background_;            // the surfaces a right click pops the Edit menu on
-    QHash<QString, QLabel*> captionCells_;  // the caption under each toolbar button
-    QLabel* captionText_ = nullptr;         // a caption line that is not the buttons' captions
+    QHash<QString, QLabel*> captionCells_;   // the caption under each toolbar button and All Names
+    QHash<QString, QString> ownCaptions_;    // a button's own caption (none for All Names)
+    QHash<QString, QWidget*> cells_;         // the cell a captioned button stands in
     bool typedChanges_ = false;
     bool settingText_ = false;
     bool activationDue_ = false;    // shown, and the activation has not run yet

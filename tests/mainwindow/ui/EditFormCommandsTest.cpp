@@ -30,11 +30,11 @@ protected:
         ADD_FAILURE() << "no item " << item.toStdString() << " in the Filters menu";
     }
     QColor base(const QString& box) const { return widget(box)->palette().color(QPalette::Base); }
-    // The captions shown under the toolbar buttons.
+    // The captions shown under the toolbar buttons, left to right.
     QStringList captionsShown() const {
         QStringList shown;
-        for (const QLabel* l : widget(QStringLiteral("lblShowButtonLabels"))->findChildren<QLabel*>())
-            if (l->isVisibleTo(form.get())) shown << l->text();
+        for (const QLabel* l : form->findChild<QWidget*>(QStringLiteral("ToolbarRow"))->findChildren<QLabel*>())
+            if (l->isVisibleTo(form.get()) && l != widget(QStringLiteral("FndNameBx"))) shown << l->text();
         return shown;
     }
 };
@@ -154,8 +154,8 @@ TEST_F(EditFormCommandsTest, DeleteAsksTwiceBeforeTheNameLeavesTheView) {
     t.dialogs.answer(AnsOK);
     trigger(QStringLiteral("munUndeleteRec"));
     EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0013"));
-    EXPECT_EQ(captionsShown(), QStringList{QStringLiteral("Click to Restore displayed name to the file.        Return "
-                                                          "to Edit.")});
+    EXPECT_EQ(captionsShown(), (QStringList{QStringLiteral("Click to Restore displayed name to the file."),
+                                            QStringLiteral("Prayer"), QStringLiteral("Return to Edit.")}));
     app.program.ShowButtonLabels = 1;
     click(QStringLiteral("ShowAll"));
     EXPECT_EQ(captionsShown().size(), ToolbarButtons().size() + 1);
