@@ -22,6 +22,7 @@
 #include "platform/ui/QtShell.h"
 #include "platform/ui/QtSound.h"
 #include "platform/ui/Resources.h"
+#include "reportwindow/ui/PrintReports.h"
 #include "reportwindow/ui/SelDecFm.h"
 #include "views/ui/frmFilters.h"
 
@@ -71,6 +72,8 @@ int main(int argc, char** argv) {
     fennick::SelDecFm::install(app, &form);
     // The attendance screen, opened from the main window for a meeting night.
     fennick::AttendF::install(app, &form);
+    // The report window, opened by the main window's previews.
+    fennick::PrintReports::install(app);
     fennick::frmSplash splash(app, PrinterInstalled);
     dialogs.setParent(&splash);
     // The program folder is prepared as soon as the start screen stands, before its own

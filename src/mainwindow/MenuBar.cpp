@@ -138,15 +138,15 @@ QList<MenuEntry> BuildMenuBar() {
 
     t.menu("mnuPreview", "&View Reports")
         .sub("mnuPreMasterLists", "Master Lists")
-        .item("mnuPreAlpha", "Master Alphabetical List")
-        .item("mnuPreviewFile", "Master Attendance List")
-        .item("mnuPreZipMaster", "Master by Zipcode List")
+        .built("mnuPreAlpha", "Master Alphabetical List")
+        .built("mnuPreviewFile", "Master Attendance List")
+        .built("mnuPreZipMaster", "Master by Zipcode List")
         .end()
-        .item("mnuPreBap", "&Baptism List")
-        .item("mnuPreDec", "&Decisions")
-        .item("mnuPreInt", "&Interest Level")
-        .item("mnuPreMailList", "Preview Mail List")
-        .item("mnuPreAddress", "Duplicate Addresses", "Ctrl+D")
+        .built("mnuPreBap", "&Baptism List")
+        .built("mnuPreDec", "&Decisions")
+        .built("mnuPreInt", "&Interest Level")
+        .built("mnuPreMailList", "Preview Mail List")
+        .built("mnuPreAddress", "Duplicate Addresses", "Ctrl+D")
         .item("mnuStats", "&Statistics", "Ctrl+V")
         .item("mnuWkrStats", "&Visitation Stats", "Ctrl+W");
 
@@ -265,7 +265,7 @@ const QList<ToolbarButton>& ToolbarButtons() {
         Button("btnGoTo", "GoTo", "Return to marked name", true),
         Button("btnUndo", "Undo", "Undo Changes made to this record", true),
         Button("btnAttend", "Attend", "Mark attendance at a meeting", true),
-        Button("btnViewFile", "PreV", "Preview the names as a report"),
+        Button("btnViewFile", "PreV", "Preview the names as a report", true),
         Button("btnExcel", "Chart", "Open the statistics charts"),
         Button("btnStats", "Stats", "Crusade statistics"),
         Button("btnPrayer", "Prayer", "Enter a prayer request for this person"),

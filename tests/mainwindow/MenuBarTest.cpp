@@ -73,15 +73,15 @@ mnuTools "&Tools"
   mnuEnterPrayerRequest "Enter &Prayer Request" [Ctrl+P] off
   mnuViewPrayerList "&View Prayer List"
 mnuPreview "&View Reports"
-  mnuPreMasterLists "Master Lists" off
-    mnuPreAlpha "Master Alphabetical List" off
-    mnuPreviewFile "Master Attendance List" off
-    mnuPreZipMaster "Master by Zipcode List" off
-  mnuPreBap "&Baptism List" off
-  mnuPreDec "&Decisions" off
-  mnuPreInt "&Interest Level" off
-  mnuPreMailList "Preview Mail List" off
-  mnuPreAddress "Duplicate Addresses" [Ctrl+D] off
+  mnuPreMasterLists "Master Lists"
+    mnuPreAlpha "Master Alphabetical List"
+    mnuPreviewFile "Master Attendance List"
+    mnuPreZipMaster "Master by Zipcode List"
+  mnuPreBap "&Baptism List"
+  mnuPreDec "&Decisions"
+  mnuPreInt "&Interest Level"
+  mnuPreMailList "Preview Mail List"
+  mnuPreAddress "Duplicate Addresses" [Ctrl+D]
   mnuStats "&Statistics" [Ctrl+V] off
   mnuWkrStats "&Visitation Stats" [Ctrl+W] off
 mnuPrint "&Print Reports"

@@ -296,8 +296,10 @@ TEST(CommandTables, MatchTheMenuBar) {
         const QString name = QLatin1String(p.item);
         const MenuEntry* e = FindMenuEntry(name);
         if (e) {
+            EXPECT_TRUE(e->built) << p.item;
             EXPECT_EQ(e->parent.startsWith(QStringLiteral("mnuPre")), true) << p.item;
         } else {
+            EXPECT_FALSE(IsUnbuiltCommand(name)) << p.item;
             bool onToolbar = false;
             for (const ToolbarButton& b : ToolbarButtons()) onToolbar = onToolbar || b.name == name;
             EXPECT_TRUE(onToolbar) << p.item;

@@ -814,6 +814,10 @@ void EditForm::wireCommands() {
     for (const QString& name : std::as_const(filters))
         onCommand(name, [this, name] { RunFilterCommand(app_, *this, name); });
 
+    // The previews of View Reports and the toolbar open the report window on their list.
+    for (const PreviewCommand& p : PreviewCommands())
+        onCommand(QLatin1String(p.item), [this, command = p.run] { command(app_, *this); });
+
     for (QWidget* w : std::as_const(background_)) w->installEventFilter(this);
     wireFieldEvents();
 }

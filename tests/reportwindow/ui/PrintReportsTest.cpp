@@ -1,0 +1,197 @@
+// The report window as a person uses it: opened from the main window's previews, read
+// and scrolled from the keyboard, re-ordered, and closed back to the main window.
+
+#include "../../mainwindow/ui/OpenWindow.h"
+
+#include "reportwindow/ui/PrintReports.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+class PrintReportsTest : public OpenWindow {
+protected:
+    // Thirty people, so that a page does not hold them all.
+    CrusadeSpec crusade() const override {
+        CrusadeSpec s;
+        for (int i = 1; i <= 30; ++i) {
+            const QByteArray n = QByteArray::number(1000 + i);
+            AttendeeRecord r = Person(n.constData(), "Ann", ("Name" + n).constData());
+            r.Attendance = QByteArray("11111").append(35, '-');
+            r.Attend = "5";
+            r.Last = 5;
+            if (i % 3 == 0) r.IntLevel = "G";
+            s.records << r;
+        }
+        return s;
+    }
+    void SetUp() override {
+        OpenWindow::SetUp();
+        app.program.DropFilterOnExit = true;  // as start-up leaves it
+        PrintReports::install(app);
+    }
+    void TearDown() override {
+        if (PrintReports* w = PrintReports::current()) w->dismiss();
+        QTest::qWait(1);
+        OpenWindow::TearDown();
+    }
+
+    static PrintReports* window() { return PrintReports::current(); }
+    template <typename T = QWidget>
+    static T* control(const char* name) {
+        auto* w = qobject_cast<T*>(window()->object(QLatin1String(name)));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    static QString firstLine() { return control<QPlainTextEdit>("Info")->toPlainText().section(u'\n', 0, 0); }
+    static QString title() { return control<QLineEdit>("CrTitleBox")->text(); }
+    void key(Qt::Key k) { QTest::keyClick(control("VScroll1"), k); }
+    static void click_(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+    void waitShown() {
+        ASSERT_NE(window(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+        window()->activateWindow();
+        QTest::qWait(10);
+    }
+};
+
+TEST_F(PrintReportsTest, EveryControlByNameWithItsCaption) {
+    app.hooks.openPrintReports();
+    waitShown();
+    const QList<std::pair<const char*, const char*>> captions = {
+        {"btnPrint", "Print"},          {"btnTeamSel", "21-40"},          {"CkIncludeF", "Include 'F'"},
+        {"Command2", "Clean Up Mail List"}, {"chkPrnMailLabels", "Mail Labels"}, {"Command1", "Statistics"},
+        {"chkTeam", "Teams"},           {"chkDisableCutoff", "Disable"},  {"ChkSaveFilter", "Save Filter on Exit"},
+        {"chkMailOpt(0)", "Mail List Only"}, {"optSortOpt(0)", "Attend"}, {"optSortOpt(1)", "Alphabet"},
+        {"NeedBapDate", "NeedBapDate"}, {"Appointments", "Appointments"}, {"pvBapDate", "BapDate Set"},
+        {"btnBaptisms", "Baptisms"},    {"PVInterestLevel", "Interest Lvl."}, {"PVDecisions", "View Churches"},
+        {"btnInterviewNeeded", "Need Apt."}, {"MasterListButton", "Master List"}, {"CloseBut", "  Close Preview"},
+        {"OptVisit", "Visit"},          {"OptIntML", "Interest"},         {"optAt", "Attend 5"},
+        {"optEd", "Edit"},              {"btnTeam(0)", " 0"},             {"btnTeam(20)", "20"},
+        {"btnTeam(21)", "All"},         {"btnSelect(0)", "Accept Christ"}};
+    for (const auto& [name, caption] : captions) {
+        if (auto* b = control<QAbstractButton>(name)) {
+            EXPECT_EQ(b->text(), QString::fromUtf8(caption)) << name;
+        }
+    }
+    for (const char* name : {"HelpButton", "txtInstructions", "btnVscrollUp", "btnVScrollDn", "boxMailLabelIndicator",
+                             "PrintCutOffBox", "VScroll1", "CrTitleBox", "Info", "lblMailOpt", "lblSelTeamToVies",
+                             "Label3", "btnSelect(14)", "mnuReports", "mnuCleanMList", "mnuBaptisms"})
+        EXPECT_NE(window()->object(QLatin1String(name)), nullptr) << name;
+    EXPECT_EQ(window()->windowTitle(), QStringLiteral("Preview spring Meeting Number: 5"));
+    EXPECT_EQ(control<QLineEdit>("PrintCutOffBox")->text(), QStringLiteral("0"));
+
+    // Built now: the master list, the page and its bar, help, close and the filter box.
+    for (const char* name : {"MasterListButton", "CloseBut", "HelpButton", "VScroll1", "ChkSaveFilter"})
+        EXPECT_TRUE(control(name)->isEnabled()) << name;
+    // The other lists, options, line clicks and printing wait for their own rules.
+    for (const char* name : {"btnPrint", "chkTeam", "chkMailOpt(0)", "PrintCutOffBox", "btnVscrollUp", "optAt",
+                             "btnTeam(21)", "btnSelect(0)", "PVDecisions", "Command2"})
+        EXPECT_FALSE(control(name)->isEnabled()) << name;
+    EXPECT_FALSE(window()->findChild<QAction*>(QStringLiteral("mnuByZip"))->isEnabled());
+    // "Statistics" answers once the statistics window exists.
+    EXPECT_FALSE(control("Command1")->isEnabled());
+
+    auto* info = control<QPlainTextEdit>("Info");
+    EXPECT_TRUE(info->isReadOnly());
+    EXPECT_EQ(QFontInfo(info->font()).family(), QStringLiteral("Liberation Mono"));
+    EXPECT_TRUE(QFontInfo(info->font()).fixedPitch());
+    EXPECT_GE(info->viewport()->height(), QFontMetrics(info->font()).lineSpacing() * 26);
+    // The window fits a 1366 x 768 screen with its title bar.
+    EXPECT_LE(window()->sizeHint().width(), 1366);
+    EXPECT_LE(window()->sizeHint().height() , 768 - 40);
+}
+
+TEST_F(PrintReportsTest, PreviewScrollsByKeyAndEscReturnsToTheMainWindow) {
+    click(QStringLiteral("btnViewFile"));
+    waitShown();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(title(), QStringLiteral("Master Alphabetical List (30)"));
+    EXPECT_TRUE(control("VScroll1")->hasFocus());
+    EXPECT_TRUE(firstLine().startsWith(QStringLiteral("00 1001  Name1001, Ann")));
+    EXPECT_EQ(control<QPlainTextEdit>("Info")->toPlainText().count(u'\n'), 25);  // 26 lines
+
+    key(Qt::Key_Down);
+    EXPECT_TRUE(firstLine().startsWith(QStringLiteral("00 1002 ")));
+    EXPECT_EQ(control<QScrollBar>("VScroll1")->value(), 2);
+    key(Qt::Key_End);
+    EXPECT_TRUE(firstLine().startsWith(QStringLiteral("00 1030 ")));
+    key(Qt::Key_PageUp);  // does nothing here
+    EXPECT_TRUE(firstLine().startsWith(QStringLiteral("00 1030 ")));
+    key(Qt::Key_F1);
+    EXPECT_EQ(t.dialogs.messages().last(), QStringLiteral("Help for Viewing Reports"));
+
+    app.view.CurIndexPos = 17;
+    key(Qt::Key_Escape);
+    QTest::qWait(10);
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
+    EXPECT_EQ(app.view.CurIndexPos, 1);
+    EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("1001"));
+}
+
+TEST_F(PrintReportsTest, MasterListAndTheSavedFilterFromTheMenus) {
+    trigger(QStringLiteral("mnuPreBap"));
+    waitShown();
+    EXPECT_EQ(title(), QStringLiteral("Baptism List (10)"));
+    EXPECT_TRUE(firstLine().contains(QStringLiteral("Name1003, Ann*")));
+
+    click_(control<QPushButton>("MasterListButton"));
+    EXPECT_EQ(title(), QStringLiteral("Master Alphabetical List (30)"));
+    EXPECT_EQ(control<QLineEdit>("txtInstructions")->text(), QStringLiteral("# -Baptism Date Set"));
+
+    click_(control<QCheckBox>("ChkSaveFilter"));
+    EXPECT_FALSE(app.program.DropFilterOnExit);
+    click_(control<QPushButton>("CloseBut"));
+    QTest::qWait(10);
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(app.view.ReportKind, QStringLiteral("alphafilter"));
+    EXPECT_TRUE(widget(QStringLiteral("ShowAll"))->isVisible());
+}
+
+TEST_F(PrintReportsTest, ZipListStandsBesideTheMainWindowAndReloadsForTheNextPreview) {
+    trigger(QStringLiteral("mnuPreZipMaster"));
+    waitShown();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(title(), QStringLiteral("Zipcode List (30)"));
+    PrintReports* first = window();
+    control<QScrollBar>("VScroll1")->setValue(9);
+
+    form->activateWindow();
+    trigger(QStringLiteral("mnuPreInt"));
+    waitShown();
+    EXPECT_EQ(window(), first);
+    EXPECT_EQ(title(), QStringLiteral("Priority Interest List (10)"));
+    EXPECT_EQ(control<QScrollBar>("VScroll1")->value(), 1);
+    EXPECT_FALSE(form->isVisible());
+
+    // The attendance screen's command closes it the way Close does.
+    app.hooks.closePrintReports();
+    QTest::qWait(10);
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
+}
+
+TEST_F(PrintReportsTest, StatisticsButtonCallsItsHook) {
+    int calls = 0;
+    app.hooks.showCrusadeStatistics = [&] { ++calls; };
+    app.hooks.openPrintReports();
+    waitShown();
+    ASSERT_TRUE(control("Command1")->isEnabled());
+    click_(control<QPushButton>("Command1"));
+    EXPECT_EQ(calls, 1);
+}
+
+}  // namespace
