@@ -1,5 +1,6 @@
 #include "mainwindow/Navigation.h"
 
+#include "attendance/VisitCodes.h"
 #include "data/App.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
@@ -460,7 +461,7 @@ void btnVisitUpdate_Click(MainScreen& form) {
     const QString visits = form.text(QStringLiteral("boxVisitVisits"));
     if (!visits.isEmpty()) {
         const QString box = QStringLiteral("Visits");
-        form.setText(box, Right(form.text(box) + visits, 12));
+        form.setText(box, AppendVisitCode(form.text(box), visits));
     }
     if (form.isVisible(kSearchBox)) form.setFocus(kSearchBox);
 }

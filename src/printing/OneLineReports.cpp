@@ -1,5 +1,6 @@
 #include "printing/OneLineReports.h"
 
+#include "attendance/VisitCodes.h"
 #include "data/App.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
@@ -327,10 +328,9 @@ QString OneLineList::headingText(int i) const {
         return Plain(qint64(Val(key))) + QStringLiteral(" Meetings Attended: ") + QStringLiteral("    (") + n +
                QStringLiteral(")");
     case Grouping::AppointmentDay: {
-        static const char* const days[] = {"Sunday ", "Monday ", "Tuesday ", "Wednesday ", "Thursday ", "Friday "};
         if (key == "N") return QStringLiteral("No Appointment Date Scheduled ");
-        const int d = key.size() == 1 ? key[0] - '0' : 0;
-        return d >= 1 && d <= 6 ? QString::fromLatin1(days[d - 1]) : QString();
+        const QString day = WeekDayName(s, key.size() == 1 ? key[0] - '0' : 0);
+        return day.isEmpty() ? QString() : day + QStringLiteral(" ");
     }
     case Grouping::None:
         break;
@@ -415,21 +415,21 @@ void OneLineList::printNotesLine(const AttendeeRecord& r) {
 }
 
 void OneLineList::printAppointmentLine(int i, const AttendeeRecord& r) {
-    const std::array<QString, 14>& times = app_.settings.MeetingTimes;
+    const CrusadeSettings& s = app_.settings;
     const QString name =
         PadRight(FromAnsi(r.WorkerCode.bytes() + ' ' + r.LName.rtrimmed() + ", " + r.FName.rtrimmed()), 30);
     const int t = EntryNumber(entries_[i], 7, 2);
     p_.setFont(ReportFont(1));
     // The free time slots between two appointments, as far as the table of times goes.
-    while (previousTime_ < t - 1 && previousTime_ + 1 < int(times.size())) {
+    while (previousTime_ < t - 1 && previousTime_ + 1 < kMeetingTimeCount) {
         p_.setCurrentY(p_.currentY() + 0.3);
         p_.setCurrentX(2.0);
-        p_.print(TableText(times, previousTime_ + 1));
+        p_.print(MeetingTimeText(s, previousTime_ + 1));
         ++previousTime_;
     }
     p_.setCurrentX(2.0);
     if (t != previousTime_) p_.setCurrentY(p_.currentY() + 0.3);
-    p_.printOnLine(TableText(times, t));
+    p_.printOnLine(MeetingTimeText(s, t));
     p_.setCurrentX(4.0);
     p_.printOnLine(name);
     p_.setCurrentX(11.0);

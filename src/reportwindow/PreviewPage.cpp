@@ -1,5 +1,6 @@
 #include "reportwindow/PreviewPage.h"
 
+#include "attendance/VisitCodes.h"
 #include "data/App.h"
 #include "data/DataStore.h"
 #include "data/Messages.h"
@@ -63,10 +64,8 @@ QByteArray Appointment(const App& app, const QByteArray& entry) {
     const CrusadeSettings& s = app.settings;
     const QByteArray w = Mid(entry, 6, 1);
     const QByteArray h = Mid(entry, 7, 2);
-    QString day;
-    if (IsNumeric(w) && Val(w) >= 1 && Val(w) < double(s.WeekDays.size())) day = s.WeekDays[size_t(Val(w))];
-    QString time;
-    if (IsNumeric(h) && Val(h) >= 0 && Val(h) < double(s.MeetingTimes.size())) time = s.MeetingTimes[size_t(Val(h))];
+    const QString day = IsNumeric(w) ? WeekDayName(s, int(Val(w))) : QString();
+    const QString time = IsNumeric(h) ? MeetingTimeText(s, int(Val(h))) : QString();
     return PadRight(Ansi(day) + ": ", 11) + Ansi(time);
 }
 

@@ -1,5 +1,6 @@
 #include "views/VisitationViews.h"
 
+#include "attendance/VisitCodes.h"
 #include "data/App.h"
 #include "data/DataStore.h"
 #include "data/Text.h"
@@ -10,14 +11,12 @@ namespace fennick {
 
 namespace {
 
-// The time order of an appointment's time character: "A" to "D" (8 to 11 in the
-// morning) 00 to 03, "0" (noon) 04, "1" to "9" (1 to 9 in the evening) 05 to 13; any
-// other character stands for itself.
+// The time order of an appointment's time character: its MeetingTimes index as two digits
+// (8 in the morning 00 to 9 in the evening 13); any other character stands for itself.
 QByteArray TimeOrder(char t) {
-    auto twoDigits = [](int n) { return QByteArray::number(n).rightJustified(2, '0'); };
-    if (t >= 'A' && t <= 'D') return twoDigits(t - 'A');
-    if (t >= '0' && t <= '9') return twoDigits(t - '0' + 4);
-    return QByteArray(1, t);
+    const int index = TimeIndex(QChar::fromLatin1(t));
+    if (index < 0) return QByteArray(1, t);
+    return QByteArray::number(index).rightJustified(2, '0');
 }
 
 // Interest levels compare by byte code, so a blank comes before "A".
@@ -43,7 +42,7 @@ bool AskYesNo(App& app, const QString& question, int defaultButton) {
 
 QByteArray Appt4(const AttendeeRecord& r) {
     const QByteArray v = AnsiUpper(r.Visits.trimmed());
-    const int p = InStr(v, "A");
+    const int p = AppointmentPos(FromAnsi(v));
     const QByteArray code = p > 0 ? Mid(v, p, 3) : QByteArray("AN0");
     return Fixed(Left(code, 2) + TimeOrder(code.back()), 4);
 }
