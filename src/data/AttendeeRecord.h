@@ -4,6 +4,7 @@
 // padded; integer fields are 16-bit signed little-endian.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <algorithm>
@@ -40,6 +41,8 @@ public:
     void copyTo(char* p) const { std::memcpy(p, b_.data(), N); }
 
     QByteArray bytes() const { return QByteArray(b_.data(), N); }
+    // The N bytes without a copy, valid while the field lives (for writers of long files).
+    QByteArrayView view() const { return QByteArrayView(b_.data(), N); }
     operator QByteArray() const { return bytes(); }  // NOLINT
     // Leading and trailing blanks removed.
     QByteArray trimmed() const {

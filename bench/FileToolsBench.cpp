@@ -1,0 +1,94 @@
+// The file tools on the 9,999-record file. The text export and the mail-merge file of the
+// alphabetical view, built and written whole, should each take at most twice as long as
+// IndexAlpha on the same file, measured in the same run.
+
+#include "BenchData.h"
+#include "data/FileUtil.h"
+#include "filetools/MailMergeFile.h"
+#include "filetools/TextExportFile.h"
+#include "views/Indexes.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace fennick::bench {
+namespace {
+
+// Milliseconds, and with repetitions also the fastest run.
+benchmark::internal::Benchmark* Timed(benchmark::internal::Benchmark* b) {
+    return b->Unit(benchmark::kMillisecond)->ComputeStatistics("min", [](const std::vector<double>& v) {
+        return *std::min_element(v.begin(), v.end());
+    });
+}
+
+BenchApp& Shared() {
+    static BenchApp b;
+    return b;
+}
+
+void BM_FileTools_IndexAlpha(benchmark::State& state) {
+    BenchApp& b = Shared();
+    for (auto _ : state) {
+        IndexAlpha(b.app);
+        benchmark::DoNotOptimize(b.app.view.ReportCount);
+    }
+    state.counters["entries"] = b.app.view.ReportCount;
+}
+BENCHMARK(BM_FileTools_IndexAlpha)->Apply([](auto* b) { Timed(b); });
+
+// The bytes of a file alone, without the write.
+void BuildOnly(benchmark::State& state, const std::function<QByteArray(App&)>& build) {
+    BenchApp& b = Shared();
+    IndexAlpha(b.app);
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QByteArray file = build(b.app);
+        bytes = file.size();
+        benchmark::DoNotOptimize(file.constData());
+    }
+    state.counters["bytes"] = double(bytes);
+}
+
+void BM_TextExportBytes(benchmark::State& state) {
+    BuildOnly(state, TextExportFile);
+}
+BENCHMARK(BM_TextExportBytes)->Apply([](auto* b) { Timed(b); });
+
+void BM_MailMergeBytes(benchmark::State& state) {
+    BuildOnly(state, [](App& app) { return MailMergeFile(app, false); });
+}
+BENCHMARK(BM_MailMergeBytes)->Apply([](auto* b) { Timed(b); });
+
+void BM_TextExport(benchmark::State& state) {
+    BenchApp& b = Shared();
+    IndexAlpha(b.app);
+    const QString path = b.dir.filePath(QStringLiteral("export.txt"));
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QByteArray file = TextExportFile(b.app);
+        WriteWholeFile(path, file);
+        bytes = file.size();
+    }
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(BM_TextExport)->Apply([](auto* b) { Timed(b); });
+
+void BM_MailMergeFile(benchmark::State& state) {
+    BenchApp& b = Shared();
+    IndexAlpha(b.app);
+    const QString path = b.dir.filePath(QStringLiteral("merge.doc"));
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QByteArray file = MailMergeFile(b.app, false);
+        WriteWholeFile(path, file);
+        bytes = file.size();
+    }
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(BM_MailMergeFile)->Apply([](auto* b) { Timed(b); });
+
+}  // namespace
+}  // namespace fennick::bench
