@@ -64,12 +64,6 @@ DecisionIndexes FindDecisionIndexes(const App& app) {
     return d;
 }
 
-QString SabbathSuffix(const App& app, int night) {
-    for (qint16 s : app.settings.SabbathMeetings)
-        if (s == night) return QStringLiteral(" (Sab. AM)");
-    return QString();
-}
-
 // The title of type 10, by the kind of the current view; empty when the user gave none.
 QString TitleByKind(App& app, int& type) {
     const CurrentView& v = app.view;

@@ -65,6 +65,17 @@ QString HeaderDate(const QDate& date) {
     return QLocale::c().toString(date, QStringLiteral("dddd, MMMM d, yyyy"));
 }
 
+QString SabbathSuffix(const App& app, int night) {
+    for (qint16 s : app.settings.SabbathMeetings)
+        if (s == night) return QStringLiteral(" (Sab. AM)");
+    return QString();
+}
+
+QString SermonTitle(const App& app, qint64 night) {
+    const auto& titles = app.settings.SermonTitles;
+    return night >= 0 && night < qint64(titles.size()) ? titles[size_t(night)] : QString();
+}
+
 void PrintFirstPageHeader(App& app, const QString& title) {
     Printer& p = app.printer();
     p.setFont(ReportFont(6));
@@ -119,15 +130,19 @@ void PrintLastPageFooter(Printer& printer, const QString& title, const PageCount
     if (count.breaks > 1) PrintPageFooter(printer, title, count.breaks + 1, rules);
 }
 
+void DiscardPastTheLastPage(App& app) {
+    app.printer().killDoc();
+    app.dialogs().msgBox(
+        QStringLiteral("The page you selected to begin with was greater than the total number of pages available "
+                       "to print."),
+        Buttons::OK, Icon::Critical, QStringLiteral("Print Error"));
+    app.msg.MsgAnswer = QStringLiteral("3");
+}
+
 bool EndListDocument(App& app, int fromPage) {
     Printer& p = app.printer();
     if (p.document().pageCount < fromPage) {
-        p.killDoc();
-        app.dialogs().msgBox(
-            QStringLiteral("The page you selected to begin with was greater than the total number of pages available "
-                           "to print."),
-            Buttons::OK, Icon::Critical, QStringLiteral("Print Error"));
-        app.msg.MsgAnswer = QStringLiteral("3");
+        DiscardPastTheLastPage(app);
         return false;
     }
     p.endDoc();

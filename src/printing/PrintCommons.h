@@ -32,6 +32,11 @@ const PrinterFont& ReportFont(int n);
 // Today's date as the headers print it: "Monday, March 9, 2026".
 QString HeaderDate(const QDate& date);
 
+// " (Sab. AM)" when night is one of the Sabbath morning meetings, else empty.
+QString SabbathSuffix(const App& app, int night);
+// The sermon title of a night; empty for a night outside 0 to 40.
+QString SermonTitle(const App& app, qint64 night);
+
 // The first page's header: the title in Arial 14 at the top left, LastMeeting in Arial
 // 28 bold at the top right, today's date (from the Clock) right-aligned below it in
 // Times New Roman 8, and a heavy rule (draw width 6) across the page at 1.0 cm. The body
@@ -70,6 +75,10 @@ void PrintLastPageFooter(Printer& printer, const QString& title, const PageCount
 // it is discarded, "Print Error" tells the user so (MsgAnswer "3") and the result is
 // false; otherwise the document goes to its output (which may throw VbError).
 bool EndListDocument(App& app, int fromPage);
+
+// Discards the document being drawn and tells the user the chosen first page lies past
+// its last page ("Print Error"; MsgAnswer "3").
+void DiscardPastTheLastPage(App& app);
 
 // "There were no names in the file that match your search criteria.", then the main
 // window's return to all names.

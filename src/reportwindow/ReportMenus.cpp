@@ -7,6 +7,7 @@
 #include "mainwindow/SaveRecord.h"
 #include "platform/Dialogs.h"
 #include "printing/OneLineReports.h"
+#include "printing/TeamReports.h"
 #include "reportwindow/ReturnToEditForm.h"
 #include "views/AttendanceViews.h"
 #include "views/Indexes.h"
@@ -130,10 +131,10 @@ const QList<PrintCommand>& PrintCommands() {
         {"mnuSDARpt", P::Save, "PrintOneLineReport", 11, PrintOneLineReport},
         {"mnuPrRptSelectedMtg", P::Save, "PrintOneLineReport", 12, PrintOneLineReport},
         {"mnuPrnTotalAttended", P::Save, "PrintOneLineReport", 13, PrintOneLineReport},
-        {"mnuPrintAlphaWC", P::Save, "PrintWCReport", 1, nullptr},
-        {"mnuPrintAttendWC", P::Save, "PrintWCReport", 2, nullptr},
-        {"mnuTeamMaster", P::Save, "PrintWCReport", 4, nullptr},
-        {"mnuPrnTotalAttendedWC", P::Save, "PrintWCReport", 5, nullptr},
+        {"mnuPrintAlphaWC", P::Save, "PrintWCReport", 1, PrintWCReport},
+        {"mnuPrintAttendWC", P::Save, "PrintWCReport", 2, PrintWCReport},
+        {"mnuTeamMaster", P::Save, "PrintWCReport", 4, PrintWCReport},
+        {"mnuPrnTotalAttendedWC", P::Save, "PrintWCReport", 5, PrintWCReport},
         {"mnuPrBapt", P::Save, "PrintBaptisms", 0, nullptr},
         {"mnuICard", P::Save, "InterestCard2x4", 0, nullptr},
         {"mnuPrDecisions", P::SaveAndPickDecision, "PrintDecisions", 0, nullptr},

@@ -96,11 +96,11 @@ mnuPrint "&Print Reports"
     mnuPrRptSelectedMtg "Attending a Selected Meeting"
     mnuPrnTotalAttended "Total Meetings Attended"
     mnuRptSubZip "Names by Zipcode"
-  mnuPrRptWorkerCode "Reports by Team" off
-    mnuPrintAlphaWC "Alphabetical by Team" off
-    mnuPrintAttendWC "Attendance by Team" off
-    mnuTeamMaster "Master List by Teams" off
-    mnuPrnTotalAttendedWC "Total Meetings Attended by Team" off
+  mnuPrRptWorkerCode "Reports by Team"
+    mnuPrintAlphaWC "Alphabetical by Team"
+    mnuPrintAttendWC "Attendance by Team"
+    mnuTeamMaster "Master List by Teams"
+    mnuPrnTotalAttendedWC "Total Meetings Attended by Team"
   mnuPrBapt "&Baptisms" off
   mnuPrintBaptClass "Baptismal/ Bible Class List"
   mnuPrBaptDate "Baptism Dates"
