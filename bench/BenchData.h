@@ -7,6 +7,7 @@
 #include "platform/Busy.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/Printer.h"
 #include "platform/SettingsStore.h"
@@ -80,6 +81,7 @@ struct BenchApp {
     NoStore store;
     SystemClock clock;
     NoBusy busy;
+    QtFiles files;
     QTemporaryDir dir;
     App app;
 };

@@ -69,7 +69,7 @@ void BM_TextExport(benchmark::State& state) {
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray file = TextExportFile(b.app);
-        WriteWholeFile(path, file);
+        WriteWholeFile(b.app.files(), path, file);
         bytes = file.size();
     }
     state.counters["bytes"] = double(bytes);
@@ -83,7 +83,7 @@ void BM_MailMergeFile(benchmark::State& state) {
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray file = MailMergeFile(b.app, false);
-        WriteWholeFile(path, file);
+        WriteWholeFile(b.app.files(), path, file);
         bytes = file.size();
     }
     state.counters["bytes"] = double(bytes);

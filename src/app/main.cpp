@@ -5,6 +5,7 @@
 
 #include "attendance/ui/AttendF.h"
 #include "data/App.h"
+#include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "data/FixFiles.h"
 #include "data/StartUp.h"
@@ -14,6 +15,7 @@
 #include "mainwindow/ui/EditForm.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "platform/SettingsStore.h"
 #include "platform/ui/QtBusy.h"
 #include "platform/ui/QtDialogs.h"
@@ -56,7 +58,8 @@ int main(int argc, char** argv) {
     fennick::QtSettingsStore store;
     fennick::SystemClock clock;
     fennick::QtBusy busy;
-    fennick::App app(fennick::Platform{dialogs, printer, sound, help, shell, store, clock, busy});
+    fennick::QtFiles files;
+    fennick::App app(fennick::Platform{dialogs, printer, sound, help, shell, store, clock, busy, files});
     app.program.ProgramDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     // The repair pass run whenever a crusade is opened.
     app.hooks.fixFiles = [&app] { return fennick::FixFiles(app); };
@@ -79,11 +82,7 @@ int main(int argc, char** argv) {
     // The program folder is prepared as soon as the start screen stands, before its own
     // loading, so that every window is built and a first-run message opens over it.
     QTimer::singleShot(0, &splash, [&] {
-        try {
-            fennick::PrepareProgramFolder(app);
-        } catch (const fennick::VbError& e) {
-            dialogs.msgBox(fennick::CommonErrorText(e, fennick::kSourceFennick95));
-        }
+        fennick::RunGuarded(app, fennick::kSourceFennick95, [&app] { fennick::PrepareProgramFolder(app); });
         splash.load();
     });
     if (splash.exec() != QDialog::Accepted) return splash.exitCode();

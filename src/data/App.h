@@ -18,6 +18,9 @@ class MainScreen;
 
 // Procedures of the windows that the display-free code calls back.
 struct Hooks {
+    // The main window's end of the program: it hides the windows and quits with the exit
+    // code. Commands that end the program (ProgramEnd) reach it through RunGuarded.
+    std::function<void(int exitCode)> endProgram;
     // The main window's add command: begins a new entry in add mode.
     std::function<void()> startAddMode;
     // The repair pass run when a crusade is opened; false when it failed part way.
@@ -79,6 +82,7 @@ public:
     Dialogs& dialogs() { return platform.dialogs; }
     Printer& printer() { return platform.printer; }
     Clock& clock() { return platform.clock; }
+    Files& files() { return platform.files; }
 
     Platform platform;
     ProgramSettings program;

@@ -7,11 +7,11 @@
 #include "data/InfoFile.h"
 #include "data/IniFile.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 
 #include <QFile>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace fennick {
@@ -57,41 +57,36 @@ void ReportFailure(App& app, const QString& reason, const QString& originalAt) {
     app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Critical);
 }
 
-// Copies every old record (oldLen bytes apart) into a fresh temporary file of current
-// records, then puts it in the data file's place and keeps the old file as "bak".
+// Converts every old record (oldLen bytes apart) to the current layout, keeps the old file
+// as "bak" and replaces the data file with the converted records.
 bool Convert(App& app, int oldLen, bool keepCardPrinted, const QString& doneText) {
     const QString dataFile = app.program.DataFile;
-    const QString temp = FolderOf(dataFile) + kTempConvertName;
     CloseDataFile(app);
 
     qint32 count = 0;
+    QByteArray converted;
     try {
         const QByteArray old = ReadOldFile(dataFile);
         count = qint32(old.size() / oldLen);
-        QByteArray converted;
         converted.reserve(qsizetype(count) * AttendeeRecord::Size);
         for (qint32 i = 0; i < count; ++i)
             converted.append(ConvertRecord(old.constData() + qsizetype(i) * oldLen, keepCardPrinted).encode());
-        // Written whole under a new name, so records of an earlier attempt never remain.
-        WriteWholeFile(temp, converted);
     } catch (const VbError& e) {
-        QFile::remove(temp);
         ReportFailure(app, e.description(), dataFile);
         return false;
     }
 
-    // The original is copied to its backup name first; the converted file then replaces
-    // the data file in one step, so there is always a data file under its name.
+    // The original is copied to its backup name first; the converted records then replace
+    // the data file in one step, so there is always a whole data file under its name.
+    Files& files = app.files();
     const QString bak = BakFileName(dataFile);
-    if (!QFile::copy(dataFile, bak)) {
-        QFile::remove(temp);
+    if (!files.copy(dataFile, bak).ok()) {
         ReportFailure(app, QStringLiteral("The data file could not be copied to ") + bak, dataFile);
         return false;
     }
-    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(dataFile).constData()) != 0) {
-        QFile::remove(temp);
-        QFile::remove(bak);
-        ReportFailure(app, QStringLiteral("The converted file could not be renamed to ") + dataFile, dataFile);
+    if (const FileResult saved = files.save(dataFile, converted); !saved.ok()) {
+        files.remove(bak);
+        ReportFailure(app, saved.description, dataFile);
         return false;
     }
     app.crusade.RecCount = count;

@@ -14,7 +14,6 @@ class App;
 
 inline constexpr int kOldRecordSpacing = 371;
 inline constexpr int kRecordLen22 = 369;
-inline const QString kTempConvertName = QStringLiteral("TempConvert.dta");
 inline const QString kOldDatabaseTitle = QStringLiteral("Fennick 95: Old Database");
 
 // Byte offsets of the fields that moved in the old record layout (those before Notes

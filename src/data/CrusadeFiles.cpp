@@ -13,10 +13,10 @@
 #include "platform/Busy.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "views/Indexes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace fennick {
@@ -42,7 +42,7 @@ FileDialogSpec CrusadeDialog(const App& app, const QString& filter) {
 
 // The data folder must exist before the dialog opens in it; it is made when missing.
 bool PrepareDataFolder(App& app) {
-    if (QFileInfo(DataFolder(app)).isDir() || QDir().mkpath(DataFolder(app))) return true;
+    if (QFileInfo(DataFolder(app)).isDir() || app.files().makeFolder(DataFolder(app)).ok()) return true;
     app.dialogs().msgBox(
         CommonErrorText(VbError(err::PathNotFound, QStringLiteral("Path not found: ") + DataFolder(app)),
                         kSourceFennick3),
@@ -246,10 +246,11 @@ void CloseCrusade(App& app) {
                                  QStringLiteral("This file will be deleted and you must start over with another new "
                                                 "file next time you start Fennick"),
                              Buttons::OK, Icon::Critical, QStringLiteral("Exit Fennick"));
-        QFile::remove(dataFile);
+        Files& files = app.files();
+        files.remove(dataFile);
         const QString base = dataFile.left(dataFile.size() - 3);
-        for (const QString& ext : kSideExtensions) QFile::remove(base + ext);
-        QFile::remove(IniFilePath(app));
+        for (const QString& ext : kSideExtensions) files.remove(base + ext);
+        files.remove(IniFilePath(app));
         throw ProgramEnd{};
     }
     if (!loaded) return;

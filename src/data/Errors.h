@@ -1,30 +1,13 @@
 #pragma once
-// Errors as the program reports them: a number and a description. Numbers keep the
-// meaning the program's messages and rules test for (53 file not found, 70 permission
-// denied, ...).
+// Errors as the program reports them: a number (platform/ErrorNumbers.h) and a
+// description.
+
+#include "platform/ErrorNumbers.h"
 
 #include <QString>
 #include <stdexcept>
 
 namespace fennick {
-
-namespace err {
-inline constexpr int InvalidCall = 5;
-inline constexpr int Overflow = 6;
-inline constexpr int SubscriptRange = 9;
-inline constexpr int TypeMismatch = 13;
-inline constexpr int BadRecordNumber = 63;
-inline constexpr int FileNotFound = 53;
-inline constexpr int FileAlreadyOpen = 55;
-inline constexpr int FileExists = 58;
-inline constexpr int DiskFull = 61;
-inline constexpr int PastEndOfFile = 62;
-inline constexpr int PermissionDenied = 70;
-inline constexpr int PathFileAccess = 75;
-inline constexpr int PathNotFound = 76;
-inline constexpr int PrinterError = 482;
-inline constexpr int Cancelled = 32755;
-}  // namespace err
 
 class VbError : public std::runtime_error {
 public:

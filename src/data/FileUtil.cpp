@@ -1,22 +1,16 @@
 #include "data/FileUtil.h"
 
 #include "data/Errors.h"
+#include "platform/Files.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace fennick {
 
-void WriteWholeFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (!QFileInfo::exists(QFileInfo(path).absolutePath()))
-            throw VbError(err::PathNotFound, QStringLiteral("Path not found: ") + path);
-        throw VbError(err::PermissionDenied, QStringLiteral("Permission denied: ") + path);
-    }
-    if (f.write(bytes) != bytes.size() || !f.commit())
-        throw VbError(err::DiskFull, QStringLiteral("Could not write ") + path + QStringLiteral(": ") + f.errorString());
+void WriteWholeFile(Files& files, const QString& path, const QByteArray& bytes) {
+    const FileResult r = files.save(path, bytes);
+    if (!r.ok()) throw VbError(r.error, r.description);
 }
 
 QString FindFileNoCase(const QString& path) {

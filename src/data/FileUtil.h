@@ -7,9 +7,12 @@
 
 namespace fennick {
 
+class Files;
+
 // Writes the whole file through a temporary file in the same folder and renames it into
-// place, so a crash or a full disk never leaves half a file. Throws VbError on failure.
-void WriteWholeFile(const QString& path, const QByteArray& bytes);
+// place (Files::save), so a crash or a full disk never leaves half a file. Throws VbError
+// on failure.
+void WriteWholeFile(Files& files, const QString& path, const QByteArray& bytes);
 
 // The existing file whose name matches path's name without regard to case (the exact
 // name first); empty when there is none. Crusade files copied from other systems may

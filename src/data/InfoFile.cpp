@@ -12,6 +12,7 @@
 #include "data/Utilities.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -209,7 +210,7 @@ void KeepUnreadableInfoFile(App& app, const QString& path) {
     if (unreadable != path) return;
     if (QFileInfo::exists(path)) {
         const QString kept = UnusedFileName(path + QStringLiteral(".unreadable"));
-        if (!QFile::rename(path, kept))
+        if (!app.files().rename(path, kept).ok())
             throw VbError(err::PathFileAccess, QStringLiteral("The unreadable settings file ") + path +
                                                    QStringLiteral(" could not be kept as ") + kept);
     }
@@ -391,7 +392,7 @@ void SaveInfoFile(App& app) {
 
     const QString path = InfoFileName(app);
     KeepUnreadableInfoFile(app, path);
-    out.save(path);
+    out.save(app.files(), path);
 }
 
 }  // namespace fennick

@@ -69,7 +69,7 @@ void SaveIniFile(App& app) {
     out.number(qint64(p.ShowButtonLabels));
     out.number(PrintableSingle(p.LabelOffsetDown));
     out.number(PrintableSingle(p.LabelOffsetRight));
-    out.save(IniFilePath(app));
+    out.save(app.files(), IniFilePath(app));
 }
 
 }  // namespace fennick

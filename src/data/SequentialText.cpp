@@ -48,23 +48,37 @@ QByteArray SequentialTextReader::readRawLine() {
     return lines_[next_++];
 }
 
-QByteArray SequentialTextReader::readItemBytes() { return LineValue(readRawLine()); }
+QByteArray SequentialTextReader::readItemBytes() {
+    return LineValue(readRawLine());
+}
 
-QString SequentialTextReader::readItem() { return FromAnsi(readItemBytes()); }
+QString SequentialTextReader::readItem() {
+    return FromAnsi(readItemBytes());
+}
 
-void SequentialTextWriter::text(const QString& value) { bytes(Ansi(value)); }
+void SequentialTextWriter::text(const QString& value) {
+    bytes(Ansi(value));
+}
 
 void SequentialTextWriter::bytes(const QByteArray& value) {
     data_.append(value);
     data_.append("\r\n");
 }
 
-void SequentialTextWriter::number(qint64 value) { text(Str(value) + u' '); }
+void SequentialTextWriter::number(qint64 value) {
+    text(Str(value) + u' ');
+}
 
-void SequentialTextWriter::number(double value) { text(Str(value) + u' '); }
+void SequentialTextWriter::number(double value) {
+    text(Str(value) + u' ');
+}
 
-void SequentialTextWriter::flag(bool value) { text(value ? QStringLiteral("True") : QStringLiteral("False")); }
+void SequentialTextWriter::flag(bool value) {
+    text(value ? QStringLiteral("True") : QStringLiteral("False"));
+}
 
-void SequentialTextWriter::save(const QString& path) const { WriteWholeFile(path, data_); }
+void SequentialTextWriter::save(Files& files, const QString& path) const {
+    WriteWholeFile(files, path, data_);
+}
 
 }  // namespace fennick

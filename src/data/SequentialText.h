@@ -13,6 +13,8 @@
 
 namespace fennick {
 
+class Files;
+
 class SequentialTextReader {
 public:
     // Reads the whole file. Throws VbError 53 when it does not exist.
@@ -50,7 +52,7 @@ public:
 
     const QByteArray& data() const { return data_; }
     // Replaces path as a whole (temporary file and rename).
-    void save(const QString& path) const;
+    void save(Files& files, const QString& path) const;
 
 private:
     QByteArray data_;

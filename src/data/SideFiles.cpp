@@ -24,7 +24,7 @@ QList<QByteArray> ReadEntries(const QString& path) {
 }
 
 // Writes entries 1..count (empty ones left out); nothing at all when none is left.
-void WriteEntries(const QString& path, const QList<QByteArray>& table, int count) {
+void WriteEntries(Files& files, const QString& path, const QList<QByteArray>& table, int count) {
     SequentialTextWriter out;
     bool any = false;
     for (int i = 1; i <= count && i < table.size(); ++i) {
@@ -32,7 +32,7 @@ void WriteEntries(const QString& path, const QList<QByteArray>& table, int count
         WriteValue(out, table[i]);
         any = true;
     }
-    if (any) out.save(path);
+    if (any) out.save(files, path);
 }
 
 // What a side file holds, for its messages: "church member" and "names", "zip code" and
@@ -100,7 +100,7 @@ void LoadMembers(App& app) {
 void SaveMembers(App& app) {
     const Crusade& c = app.crusade;
     if (c.MemberCount <= 0 || c.MemberFileUnreadable) return;
-    WriteEntries(SideFileName(app.program.DataFile, QStringLiteral("mem")), c.MemberNames, c.MemberCount);
+    WriteEntries(app.files(), SideFileName(app.program.DataFile, QStringLiteral("mem")), c.MemberNames, c.MemberCount);
 }
 
 void LoadZips(App& app) {
@@ -116,7 +116,7 @@ void LoadZips(App& app) {
 void SaveZips(App& app) {
     const Crusade& c = app.crusade;
     if (c.ZipCount <= 0 || c.ZipFileUnreadable) return;
-    WriteEntries(SideFileName(app.program.DataFile, QStringLiteral("zps")), c.ZipTable, c.ZipCount);
+    WriteEntries(app.files(), SideFileName(app.program.DataFile, QStringLiteral("zps")), c.ZipTable, c.ZipCount);
 }
 
 }  // namespace fennick

@@ -11,6 +11,7 @@ class Shell;
 class SettingsStore;
 class Clock;
 class Busy;
+class Files;
 
 struct Platform {
     Dialogs& dialogs;
@@ -21,6 +22,7 @@ struct Platform {
     SettingsStore& store;
     Clock& clock;
     Busy& busy;
+    Files& files;
 };
 
 }  // namespace fennick

@@ -140,8 +140,12 @@ TEST_F(ConversionTest, OlderFilesConvertToTheGoldenOutput) {
         EXPECT_EQ(ReadFileBytes(data), Fixture(f.golden)) << f.input;
         EXPECT_EQ(ReadFileBytes(local.path("spring.bak")), Fixture(f.input)) << f.input;
         EXPECT_EQ(local.app.crusade.RecCount, 3);
-        EXPECT_FALSE(QFileInfo::exists(local.path(kTempConvertName)));
-        EXPECT_TRUE(QFileInfo::exists(local.path("spring.inf")));
+        // The old file is kept first; the converted one replaces it, leaving no working file.
+        EXPECT_EQ(local.files.calls,
+                  QStringList({"copy " + data + " > " + local.path("spring.bak"), "save " + data,
+                               "save " + local.path("spring.inf"), "save " + local.path("Fennick.ini")}));
+        EXPECT_EQ(QDir(local.dir.path()).entryList(QDir::Files, QDir::Name),
+                  QStringList({"Fennick.ini", "spring.bak", "spring.dta", "spring.inf"}));
         EXPECT_TRUE(ReadFileBytes(local.path("Fennick.ini")).startsWith(data.toUtf8() + "\r\nAvailable\r\n"));
         EXPECT_EQ(local.dialogs.last().text, f.done);
         if (f.asks) {
@@ -172,13 +176,6 @@ TEST_F(ConversionTest, AnExistingBakFileSurvives) {
     EXPECT_EQ(ReadFileBytes(dataFile), Fixture("old371-converted.dta"));
 }
 
-TEST_F(ConversionTest, AStaleTempFileLeaksNoRecords) {
-    WriteDataFile(t.path(kTempConvertName), QList<AttendeeRecord>(10, Person("0099", "Stale", "Record")));
-    WriteFileBytes(dataFile, Fixture("old371.dta"));
-    ASSERT_TRUE(ConvertOldData(app));
-    EXPECT_EQ(ReadFileBytes(dataFile), Fixture("old371-converted.dta"));
-}
-
 TEST_F(ConversionTest, TheDataFileIsNeverMissingWhileItIsReplaced) {
     // Another thread looks for the data file all the time the conversions run.
     const std::string path = QFile::encodeName(dataFile).toStdString();
@@ -202,18 +199,42 @@ TEST_F(ConversionTest, TheDataFileIsNeverMissingWhileItIsReplaced) {
     EXPECT_EQ(ReadFileBytes(dataFile), Fixture("old371-converted.dta"));
 }
 
-TEST_F(ConversionTest, AFailedCopyLeavesTheOriginalUntouched) {
-    // The temporary file cannot be written where a folder of its name stands.
-    ASSERT_TRUE(QDir(t.dir.path()).mkdir(kTempConvertName));
-    WriteFileBytes(dataFile, Fixture("old371.dta"));
-    EXPECT_FALSE(ConvertOldData(app));
-    EXPECT_EQ(ReadFileBytes(dataFile), Fixture("old371.dta"));
-    EXPECT_FALSE(QFileInfo::exists(t.path("spring.bak")));
-    EXPECT_FALSE(QFileInfo::exists(t.path("spring.inf")));
-    const QString text = t.dialogs.last().text;
-    EXPECT_TRUE(text.startsWith("Error# 0100 converting your data file.  Call Tech. Support for help."))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains("The original data file is unchanged: " + dataFile));
+TEST(ConversionFailure, AFailureAtAnyStepLeavesTheOriginalOrItsBackup) {
+    // Each file operation of the conversion fails in turn, until none is left to fail.
+    const QByteArray original = Fixture("old371.dta");
+    bool failedAtTheDataFile = false;
+    for (int step = 1;; ++step) {
+        SCOPED_TRACE(step);
+        TestApp t;
+        const QString data = t.path("spring.dta");
+        SetDataFile(t.app, data);
+        WriteFileBytes(data, original);
+        t.files.failAt(step, err::DiskFull);
+
+        if (ConvertOldData(t.app)) {
+            // Failing after the data file was replaced: the converted file stands, the
+            // original is kept as its backup, and only the settings could not be saved.
+            EXPECT_EQ(ReadFileBytes(data), Fixture("old371-converted.dta"));
+            EXPECT_EQ(ReadFileBytes(t.path("spring.bak")), original);
+            if (!t.files.calls.filter(" failed").isEmpty()) {
+                EXPECT_TRUE(t.dialogs.messages().first().startsWith(
+                    "The data file has been converted, but its settings could not be saved:"));
+                continue;
+            }
+            break;  // no step was left to fail
+        }
+        EXPECT_EQ(ReadFileBytes(data), original);
+        EXPECT_FALSE(QFileInfo::exists(t.path("spring.bak")));
+        EXPECT_FALSE(QFileInfo::exists(t.path("spring.inf")));
+        EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files), QStringList{"spring.dta"}) << "no working file is left";
+        failedAtTheDataFile |= t.files.calls.contains("save " + data + " failed");
+        ASSERT_EQ(t.dialogs.messages().size(), 1);
+        const QString text = t.dialogs.last().text;
+        EXPECT_TRUE(text.startsWith("Error# 0100 converting your data file.  Call Tech. Support for help."))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains("The original data file is unchanged: " + data));
+    }
+    EXPECT_TRUE(failedAtTheDataFile);
 }
 
 TEST_F(ConversionTest, RefusingThe369ConversionEndsTheProgram) {

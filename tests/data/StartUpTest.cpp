@@ -73,7 +73,7 @@ protected:
         EXPECT_EQ(repairs, 0);
     }
     // A settings file of an old version asks to convert the data file; the conversion
-    // cannot write its working copy, so the crusade is not opened.
+    // cannot keep the old file under its backup name, so the crusade is not opened.
     void makeUnconvertible(const QString& dataFile) {
         const QString infoFile = dataFile.chopped(3) + QStringLiteral("inf");
         QList<QByteArray> inf = FileLines(infoFile);
@@ -82,7 +82,7 @@ protected:
         for (const QByteArray& l : inf) bytes += l + "\r\n";
         WriteFileBytes(infoFile, bytes);
         WriteFileBytes(dataFile, QByteArray(371, 'x'));
-        QDir().mkpath(t.path("data/TempConvert.dta/blocked"));
+        t.files.failAt(1, err::PathFileAccess, FakeFiles::Op::Copy);
     }
     QString springFile() {
         CrusadeSpec s;

@@ -1,5 +1,7 @@
 #include "FakeDialogs.h"
 
+#include "data/Errors.h"
+
 #include <gtest/gtest.h>
 
 namespace fennick::test {
@@ -21,15 +23,28 @@ FakeDialogs& FakeDialogs::print(const std::optional<PrinterChoice>& c) {
     return *this;
 }
 
+FakeDialogs& FakeDialogs::fail(int number, const QString& description) {
+    queue_.push_back(Failure{number, description});
+    return *this;
+}
+
+void FakeDialogs::failIfQueued() {
+    if (queue_.empty() || !std::holds_alternative<Failure>(queue_.front())) return;
+    const Failure f = std::get<Failure>(queue_.front());
+    queue_.pop_front();
+    throw VbError(f.number, f.description);
+}
+
 template <typename T>
 bool FakeDialogs::popAs(T& out, const char* what) {
+    failIfQueued();
     if (queue_.empty()) {
         ADD_FAILURE() << "Unexpected " << what << ": " << shown_.back().text.toStdString();
         return false;
     }
     if (!std::holds_alternative<T>(queue_.front())) {
-        ADD_FAILURE() << "A " << what << " appeared where another dialog was expected: "
-                      << shown_.back().text.toStdString();
+        ADD_FAILURE() << "A " << what
+                      << " appeared where another dialog was expected: " << shown_.back().text.toStdString();
         return false;
     }
     out = std::get<T>(queue_.front());
@@ -38,8 +53,15 @@ bool FakeDialogs::popAs(T& out, const char* what) {
 }
 
 int FakeDialogs::messageBox(const MessageBoxSpec& spec) {
-    shown_.push_back({Kind::Message, spec.text, spec.title.value_or(kAppTitle), spec.buttons, spec.icon,
-                      spec.defaultButton, {}, {}});
+    shown_.push_back({Kind::Message,
+                      spec.text,
+                      spec.title.value_or(kAppTitle),
+                      spec.buttons,
+                      spec.icon,
+                      spec.defaultButton,
+                      {},
+                      {}});
+    failIfQueued();
     if (spec.buttons == Buttons::OK) {
         // An OK-only box takes a queued answer only when one is waiting for it.
         if (!queue_.empty() && std::holds_alternative<int>(queue_.front()) && std::get<int>(queue_.front()) == AnsOK)
@@ -52,7 +74,7 @@ int FakeDialogs::messageBox(const MessageBoxSpec& spec) {
 }
 
 QString FakeDialogs::inputBox(const InputBoxSpec& spec) {
-    Shown s{Kind::Input, spec.prompt, spec.title.value_or(kAppTitle), Buttons::OKCancel, Icon::None, 1,
+    Shown s{Kind::Input,      spec.prompt, spec.title.value_or(kAppTitle), Buttons::OKCancel, Icon::None, 1,
             spec.defaultText, {}};
     shown_.push_back(s);
     QString t;
@@ -75,8 +97,15 @@ std::optional<QString> FakeDialogs::saveFile(const FileDialogSpec& spec) {
 }
 
 std::optional<PrinterChoice> FakeDialogs::selectPrinter(const PrinterDialogSpec& spec) {
-    shown_.push_back({Kind::Printer, QStringLiteral("Print"), QStringLiteral("Print"), Buttons::OKCancel,
-                      Icon::None, 1, {}, {}, spec});
+    shown_.push_back({Kind::Printer,
+                      QStringLiteral("Print"),
+                      QStringLiteral("Print"),
+                      Buttons::OKCancel,
+                      Icon::None,
+                      1,
+                      {},
+                      {},
+                      spec});
     Print p;
     if (!popAs(p, "printer dialog")) return std::nullopt;
     return p.choice;

@@ -33,6 +33,9 @@ public:
     FakeDialogs& type(const QString& inputText);
     FakeDialogs& choose(const std::optional<QString>& path);
     FakeDialogs& print(const std::optional<PrinterChoice>& choice);
+    // The next dialog, whatever it is, is recorded and then throws VbError(number,
+    // description), as a procedure failing at that point would.
+    FakeDialogs& fail(int number, const QString& description);
 
     int messageBox(const MessageBoxSpec& spec) override;
     QString inputBox(const InputBoxSpec& spec) override;
@@ -57,9 +60,15 @@ private:
     struct Print {
         std::optional<PrinterChoice> choice;
     };
-    using Queued = std::variant<int, QString, File, Print>;
+    struct Failure {
+        int number;
+        QString description;
+    };
+    using Queued = std::variant<int, QString, File, Print, Failure>;
     template <typename T>
     bool popAs(T& out, const char* what);
+    // Throws the failure queued next, if one is.
+    void failIfQueued();
 
     std::deque<Queued> queue_;
     std::vector<Shown> shown_;

@@ -2,6 +2,7 @@
 // Every platform service as a fake, and an application object over them, for tests.
 
 #include "FakeDialogs.h"
+#include "FakeFiles.h"
 #include "data/App.h"
 #include "platform/Busy.h"
 #include "platform/Clock.h"
@@ -113,6 +114,7 @@ struct TestApp {
     MemorySettingsStore store;
     FixedClock clock;
     NoBusy busy;
+    FakeFiles files;
     QTemporaryDir dir;
     App app;
 

@@ -1,6 +1,7 @@
 #include "data/ui/frmSplash.h"
 
 #include "data/App.h"
+#include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "data/ui/Artwork.h"
 #include "platform/Dialogs.h"
@@ -142,15 +143,12 @@ QLabel* frmSplash::addChoice(const QString& name, const QString& text) {
 }
 
 void frmSplash::run(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const ProgramEnd& e) {
+    // An end of the program here ends the start screen, whose exit code main returns.
+    RunGuarded(app_, kSourceFennick95, command, [this](int code) {
         ended_ = true;
-        exitCode_ = e.exitCode;
+        exitCode_ = code;
         reject();
-    } catch (const VbError& e) {
-        app_.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
-    }
+    });
 }
 
 void frmSplash::load() {

@@ -2,6 +2,7 @@
 
 #include "attendance/AttendOpening.h"
 #include "data/App.h"
+#include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "data/ui/Artwork.h"
 #include "mainwindow/AddMode.h"
@@ -162,6 +163,7 @@ EditForm::EditForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &EditForm::onFocusWindowChanged);
     app_.hooks.editForm = this;
     app_.hooks.showAll = [this] { ShowAll_Click(app_, *this); };
+    app_.hooks.endProgram = [this](int code) { endProgram(code); };
     // The window opens ready for a number or a name to search for.
     static_cast<QWidget*>(objects_.value(QStringLiteral("SearchBox")))->setFocus();
     // The window opens at its usual size, or the screen's room less a title bar.
@@ -176,6 +178,7 @@ EditForm::~EditForm() {
     if (app_.hooks.editForm != this) return;
     app_.hooks.editForm = nullptr;
     app_.hooks.showAll = nullptr;
+    app_.hooks.endProgram = nullptr;
 }
 
 void EditForm::load() {
@@ -189,16 +192,7 @@ void EditForm::run(const std::function<void()>& command) {
 
 void EditForm::invoke(const std::function<void()>& command) {
     ++depth_;
-    try {
-        command();
-    } catch (const ProgramEnd& e) {
-        endProgram(e.exitCode);
-    } catch (const VbError& e) {
-        app_.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
-    } catch (const std::exception& e) {
-        app_.dialogs().msgBox(
-            CommonErrorText(VbError(err::InvalidCall, QString::fromLocal8Bit(e.what())), kSourceFennick95));
-    }
+    RunGuarded(app_, kSourceFennick95, command, [this](int code) { endProgram(code); });
     --depth_;
 }
 

@@ -1,6 +1,8 @@
 #include "reportwindow/ui/SelDecFm.h"
 
 #include "data/App.h"
+#include "data/CommandGuard.h"
+#include "data/Errors.h"
 #include "data/Text.h"
 #include "platform/Dialogs.h"
 
@@ -12,9 +14,6 @@
 #include <QVBoxLayout>
 
 namespace fennick {
-
-namespace {
-}
 
 bool SelDecFm_OK(App& app, int chosenDecision) {
     if (chosenDecision < 1 || chosenDecision > kDecisionCount) {
@@ -40,7 +39,7 @@ SelDecFm::SelDecFm(App& app, QWidget* parent) : QDialog(parent), app_(app) {
         Dec[size_t(k)] = new QRadioButton(frame);
         Dec[size_t(k)]->setObjectName(QStringLiteral("Dec(%1)").arg(k));
         frameLayout->addWidget(Dec[size_t(k)]);
-        connect(Dec[size_t(k)], &QRadioButton::clicked, this, [this, k] { Dec_Click(k); });
+        connect(Dec[size_t(k)], &QRadioButton::clicked, this, [this, k] { run([this, k] { Dec_Click(k); }); });
     }
 
     OKBut = new QPushButton(QStringLiteral("OK"), this);
@@ -48,8 +47,8 @@ SelDecFm::SelDecFm(App& app, QWidget* parent) : QDialog(parent), app_(app) {
     OKBut->setDefault(true);
     CancelBut = new QPushButton(QStringLiteral("Cancel"), this);
     CancelBut->setObjectName(QStringLiteral("CancelBut"));
-    connect(OKBut, &QPushButton::clicked, this, [this] { OKBut_Click(); });
-    connect(CancelBut, &QPushButton::clicked, this, [this] { CancelBut_Click(); });
+    connect(OKBut, &QPushButton::clicked, this, [this] { run([this] { OKBut_Click(); }); });
+    connect(CancelBut, &QPushButton::clicked, this, [this] { run([this] { CancelBut_Click(); }); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -77,6 +76,10 @@ void SelDecFm::preselect(int d) {
     if (d < 1 || d > kDecisionCount) return;
     Dec[size_t(d)]->setChecked(true);
     Dec_Click(d);
+}
+
+void SelDecFm::run(const std::function<void()>& command) {
+    RunGuarded(app_, kSourceFennick95, command);
 }
 
 void SelDecFm::Form_Load() {

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -35,6 +36,8 @@ public:
     int ChosenDecision = 0;  // the decision clicked last; 0 before any click
 
 private:
+    // Runs a procedure of the picker through the command guard.
+    void run(const std::function<void()>& command);
     void Form_Load();
     void Dec_Click(int k);
     void OKBut_Click();

@@ -1,6 +1,8 @@
 #include "views/ui/frmFilters.h"
 
 #include "data/App.h"
+#include "data/CommandGuard.h"
+#include "data/Errors.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,14 +65,14 @@ frmFilters::frmFilters(App& app, QWidget* parent) : QDialog(parent), app_(app) {
     layout->addLayout(cutOff);
     layout->addLayout(buttons);
 
-    connect(txtTotalAttend, &QLineEdit::textChanged, this, [this] { txtTotalAttend_Change(); });
+    connect(txtTotalAttend, &QLineEdit::textChanged, this, [this] { run([this] { txtTotalAttend_Change(); }); });
     connect(txtLastMtgCutoff, &QLineEdit::textChanged, this, [this](const QString& t) { form_.txtLastMtgCutoff = t; });
     for (int i = 0; i < 2; ++i)
         connect(optTotal[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) form_.optTotal = i;
         });
-    connect(btnSave, &QPushButton::clicked, this, [this] { btnSave_Click(); });
-    connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancel_Click(); });
+    connect(btnSave, &QPushButton::clicked, this, [this] { run([this] { btnSave_Click(); }); });
+    connect(btnCancel, &QPushButton::clicked, this, [this] { run([this] { btnCancel_Click(); }); });
 }
 
 void frmFilters::ask(App& app, QWidget* parent) {
@@ -91,8 +93,12 @@ void frmFilters::Form_Load() {
 
 void frmFilters::done(int result) {
     // Closed by its frame (or Esc): neither button ran, which counts as Cancel.
-    if (!answered_ && result != QDialog::Accepted) fennick::btnCancel_Click(app_, form_);
+    if (!answered_ && result != QDialog::Accepted) run([this] { fennick::btnCancel_Click(app_, form_); });
     QDialog::done(result);
+}
+
+void frmFilters::run(const std::function<void()>& command) {
+    RunGuarded(app_, kSourceFennick95, command);
 }
 
 void frmFilters::txtTotalAttend_Change() {

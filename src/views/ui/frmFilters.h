@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -35,6 +36,8 @@ protected:
     void done(int result) override;
 
 private:
+    // Runs a procedure of the dialog through the command guard.
+    void run(const std::function<void()>& command);
     void txtTotalAttend_Change();
     void btnSave_Click();
     void btnCancel_Click();

@@ -1,0 +1,53 @@
+#pragma once
+// The file operations of the program: copy, remove, rename, make a folder, save a whole
+// file, and the two questions the file tools ask. Every change to the file system beyond
+// a data file's records goes through here, so that tests can make any step fail.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace fennick {
+
+// What a file operation came to: error 0 when it succeeded, otherwise the program's error
+// number (platform/ErrorNumbers.h) and a description naming the file.
+struct FileResult {
+    int error = 0;
+    QString description;
+    bool ok() const { return error == 0; }
+};
+
+class Files {
+public:
+    virtual ~Files() = default;
+    // Copies the file from to the new file to; an existing to is not replaced (58).
+    virtual FileResult copy(const QString& from, const QString& to) = 0;
+    // Removes a file (53 when there is none).
+    virtual FileResult remove(const QString& path) = 0;
+    // Gives a file another name; an existing to is not replaced (58).
+    virtual FileResult rename(const QString& from, const QString& to) = 0;
+    // Makes a folder and the folders above it; one that exists already is no error.
+    virtual FileResult makeFolder(const QString& path) = 0;
+    // Replaces path as a whole with bytes: they are written to a temporary file in the
+    // same folder, which then takes the file's place in one step. On failure the file is
+    // as it was.
+    virtual FileResult save(const QString& path, const QByteArray& bytes) = 0;
+    // Whether a file or folder of that name exists.
+    virtual bool exists(const QString& path) const = 0;
+    // The names of the files (not folders) in a folder, sorted by name.
+    virtual QStringList list(const QString& folder) const = 0;
+};
+
+// The operations on the disk, with Qt Core (whole-file saves through QSaveFile).
+class QtFiles : public Files {
+public:
+    FileResult copy(const QString& from, const QString& to) override;
+    FileResult remove(const QString& path) override;
+    FileResult rename(const QString& from, const QString& to) override;
+    FileResult makeFolder(const QString& path) override;
+    FileResult save(const QString& path, const QByteArray& bytes) override;
+    bool exists(const QString& path) const override;
+    QStringList list(const QString& folder) const override;
+};
+
+}  // namespace fennick

@@ -1,0 +1,79 @@
+// The file operations on the disk and their failing stand-in.
+
+#include "FakeFiles.h"
+#include "RecordBuilder.h"
+#include "platform/ErrorNumbers.h"
+#include "platform/Files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace fennick {
+namespace {
+
+TEST(QtFiles, FailuresCarryTheProgramsErrorNumbers) {
+    QTemporaryDir dir;
+    const auto at = [&](const char* name) { return dir.filePath(QLatin1String(name)); };
+    test::WriteFileBytes(at("a.txt"), "old");
+    test::WriteFileBytes(at("b.txt"), "other");
+    QtFiles files;
+    struct Case {
+        const char* what;
+        std::function<FileResult()> call;
+        int error;
+    } const cases[] = {
+        {"copy of a missing file", [&] { return files.copy(at("none"), at("c.txt")); }, err::FileNotFound},
+        {"copy onto a file", [&] { return files.copy(at("a.txt"), at("b.txt")); }, err::FileExists},
+        {"copy into a missing folder", [&] { return files.copy(at("a.txt"), at("no/c.txt")); }, err::PathNotFound},
+        {"rename onto a file", [&] { return files.rename(at("a.txt"), at("b.txt")); }, err::FileExists},
+        {"rename of a missing file", [&] { return files.rename(at("none"), at("c.txt")); }, err::FileNotFound},
+        {"remove of a missing file", [&] { return files.remove(at("none")); }, err::FileNotFound},
+        {"save into a missing folder", [&] { return files.save(at("no/c.txt"), "x"); }, err::PathNotFound},
+        {"save over a folder", [&] { return files.save(dir.path(), "x"); }, err::PermissionDenied},
+        {"folder where a file stands", [&] { return files.makeFolder(at("a.txt/sub")); }, err::PathFileAccess},
+    };
+    for (const Case& c : cases) {
+        const FileResult r = c.call();
+        EXPECT_EQ(r.error, c.error) << c.what;
+        EXPECT_FALSE(r.description.isEmpty()) << c.what;
+    }
+    // Nothing a failure touched has changed.
+    EXPECT_EQ(test::ReadFileBytes(at("a.txt")), "old");
+    EXPECT_EQ(test::ReadFileBytes(at("b.txt")), "other");
+    EXPECT_EQ(files.list(dir.path()), QStringList({"a.txt", "b.txt"}));
+}
+
+TEST(QtFiles, SaveReplacesTheWholeFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.txt");
+    test::WriteFileBytes(path, "a longer old content");
+    QtFiles files;
+    ASSERT_TRUE(files.save(path, "new").ok());
+    EXPECT_EQ(test::ReadFileBytes(path), "new");
+    EXPECT_TRUE(files.makeFolder(dir.filePath("x/y")).ok());
+    EXPECT_TRUE(files.makeFolder(dir.filePath("x/y")).ok()) << "an existing folder is no error";
+    EXPECT_EQ(files.list(dir.path()), QStringList{"a.txt"}) << "folders are not listed";
+}
+
+TEST(FakeFiles, FailsTheChosenCallOfItsKindAndChangesNothing) {
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a.txt"), b = dir.filePath("b.txt");
+    test::WriteFileBytes(a, "old");
+    test::FakeFiles files;
+    files.failAt(2, err::DiskFull, test::FakeFiles::Op::Save).failAt(3, err::PermissionDenied);
+    EXPECT_TRUE(files.copy(a, b).ok());
+    EXPECT_TRUE(files.save(a, "one").ok());
+    const FileResult failed = files.save(a, "two");  // the second save and the third call
+    EXPECT_EQ(failed.error, err::DiskFull);
+    EXPECT_TRUE(files.remove(b).ok());
+    EXPECT_EQ(test::ReadFileBytes(a), "one");
+    EXPECT_FALSE(files.exists(b));
+    EXPECT_EQ(files.calls, QStringList({"copy " + a + " > " + b, "save " + a, "save " + a + " failed", "remove " + b}));
+}
+
+}  // namespace
+}  // namespace fennick

@@ -1,0 +1,55 @@
+#include "FakeFiles.h"
+
+namespace fennick::test {
+
+FakeFiles& FakeFiles::failAt(int n, int error, Op op) {
+    planned_.append({op, n, error});
+    return *this;
+}
+
+int FakeFiles::plannedError(Op op) {
+    int error = 0;
+    for (auto it = planned_.begin(); it != planned_.end();) {
+        if (it->op == Op::Any || it->op == op) {
+            if (--it->remaining == 0) {
+                if (error == 0) error = it->error;
+                it = planned_.erase(it);
+                continue;
+            }
+        }
+        ++it;
+    }
+    return error;
+}
+
+template <typename Real>
+FileResult FakeFiles::pass(Op op, const QString& call, Real real) {
+    if (const int error = plannedError(op)) {
+        calls << call + QStringLiteral(" failed");
+        return FileResult{error, QStringLiteral("Failed on purpose: ") + call};
+    }
+    calls << call;
+    return real();
+}
+
+FileResult FakeFiles::copy(const QString& from, const QString& to) {
+    return pass(Op::Copy, QStringLiteral("copy %1 > %2").arg(from, to), [&] { return real_.copy(from, to); });
+}
+
+FileResult FakeFiles::remove(const QString& path) {
+    return pass(Op::Remove, QStringLiteral("remove ") + path, [&] { return real_.remove(path); });
+}
+
+FileResult FakeFiles::rename(const QString& from, const QString& to) {
+    return pass(Op::Rename, QStringLiteral("rename %1 > %2").arg(from, to), [&] { return real_.rename(from, to); });
+}
+
+FileResult FakeFiles::makeFolder(const QString& path) {
+    return pass(Op::MakeFolder, QStringLiteral("folder ") + path, [&] { return real_.makeFolder(path); });
+}
+
+FileResult FakeFiles::save(const QString& path, const QByteArray& bytes) {
+    return pass(Op::Save, QStringLiteral("save ") + path, [&] { return real_.save(path, bytes); });
+}
+
+}  // namespace fennick::test

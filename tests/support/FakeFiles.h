@@ -1,0 +1,48 @@
+#pragma once
+// The file operations on the disk, with failures on demand: every call is recorded and
+// handed to the real operations, except the one chosen to fail, which changes nothing
+// and reports the chosen error number.
+
+#include "platform/Files.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace fennick::test {
+
+class FakeFiles : public Files {
+public:
+    enum class Op { Any, Copy, Remove, Rename, MakeFolder, Save };
+
+    // The n-th call of kind op from now on (1: the next) fails with error. Several
+    // failures may be planned; each fails one call.
+    FakeFiles& failAt(int n, int error, Op op = Op::Any);
+
+    FileResult copy(const QString& from, const QString& to) override;
+    FileResult remove(const QString& path) override;
+    FileResult rename(const QString& from, const QString& to) override;
+    FileResult makeFolder(const QString& path) override;
+    FileResult save(const QString& path, const QByteArray& bytes) override;
+    bool exists(const QString& path) const override { return real_.exists(path); }
+    QStringList list(const QString& folder) const override { return real_.list(folder); }
+
+    // The changing calls in order, as "copy <from> > <to>", "remove <path>",
+    // "rename <from> > <to>", "folder <path>", "save <path>"; a failed one ends in " failed".
+    QStringList calls;
+
+private:
+    struct Planned {
+        Op op;
+        int remaining;  // calls of its kind still to pass
+        int error;
+    };
+    // The planned error for this call of kind op, or 0.
+    int plannedError(Op op);
+    template <typename Real>
+    FileResult pass(Op op, const QString& call, Real real);
+
+    QtFiles real_;
+    QList<Planned> planned_;
+};
+
+}  // namespace fennick::test
