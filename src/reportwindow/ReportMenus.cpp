@@ -6,6 +6,7 @@
 #include "mainwindow/MainScreen.h"
 #include "mainwindow/SaveRecord.h"
 #include "platform/Dialogs.h"
+#include "printing/BaptismDecisionReports.h"
 #include "printing/OneLineReports.h"
 #include "printing/TeamReports.h"
 #include "reportwindow/ReturnToEditForm.h"
@@ -38,6 +39,14 @@ void BuildAndPreview(App& app, MainScreen& form, void (*build)(App&)) {
     if (!SaveShown(app, form)) return;
     build(app);
     PreviewInstead(app, form);
+}
+
+// The baptism and decision reports as print commands: the decision is the report type.
+void PrintBaptismsCommand(App& app, int&) {
+    PrintBaptisms(app);
+}
+void PrintDecisionsCommand(App& app, int& decision) {
+    PrintDecisions(app, decision);
 }
 
 }  // namespace
@@ -135,9 +144,9 @@ const QList<PrintCommand>& PrintCommands() {
         {"mnuPrintAttendWC", P::Save, "PrintWCReport", 2, PrintWCReport},
         {"mnuTeamMaster", P::Save, "PrintWCReport", 4, PrintWCReport},
         {"mnuPrnTotalAttendedWC", P::Save, "PrintWCReport", 5, PrintWCReport},
-        {"mnuPrBapt", P::Save, "PrintBaptisms", 0, nullptr},
+        {"mnuPrBapt", P::Save, "PrintBaptisms", 0, PrintBaptismsCommand},
         {"mnuICard", P::Save, "InterestCard2x4", 0, nullptr},
-        {"mnuPrDecisions", P::SaveAndPickDecision, "PrintDecisions", 0, nullptr},
+        {"mnuPrDecisions", P::SaveAndPickDecision, "PrintDecisions", 0, PrintDecisionsCommand},
     };
     return commands;
 }

@@ -101,11 +101,11 @@ mnuPrint "&Print Reports"
     mnuPrintAttendWC "Attendance by Team"
     mnuTeamMaster "Master List by Teams"
     mnuPrnTotalAttendedWC "Total Meetings Attended by Team"
-  mnuPrBapt "&Baptisms" off
+  mnuPrBapt "&Baptisms"
   mnuPrintBaptClass "Baptismal/ Bible Class List"
   mnuPrBaptDate "Baptism Dates"
   mnuSDARpt "Church Pref. SDA"
-  mnuPrDecisions "&Decisions" off
+  mnuPrDecisions "&Decisions"
   mnuICard "&Interest Card Labels" [Ctrl+L] off
   mnuPrIntLevel "&Interest Level"
   mnuPrMailLbl "&Mail Labels" off
