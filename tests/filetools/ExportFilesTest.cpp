@@ -24,6 +24,10 @@ struct FileRow {
     std::function<QByteArray(App&)> build;
 };
 
+void PrintTo(const FileRow& row, std::ostream* os) {
+    *os << row.golden;
+}
+
 const QByteArray kMergeHeader =
     "FName\tLName\tReg Number\tPhone\tAddress\tCity\tState\tZip\tAge\tRelPref\tIntLevel\tVisits\tWorkerCode\t"
     "Notes\tAttendance\tMapCode\tAdvertising\tBaptism Date\r\n";

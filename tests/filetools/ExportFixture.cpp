@@ -1,6 +1,7 @@
 #include "ExportFixture.h"
 
 #include "RecordBuilder.h"
+#include "mainwindow/MainLifecycle.h"
 #include "views/Indexes.h"
 
 namespace fennick::test {
@@ -69,6 +70,7 @@ ExportFixture::ExportFixture() : view(ExportRecords(), 4, 0), app(view.app) {
     app.crusade.MemberCount = 3;
     app.hooks.editForm = &screen;
     IndexAlpha(app);
+    ShowCurrentRecord(app, screen);
 }
 
 QByteArray ExportFixture::golden(const char* name) {

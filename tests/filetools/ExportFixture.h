@@ -14,6 +14,8 @@
 
 namespace fennick::test {
 
+// The crusade open on its records, the alphabetical view built and its first name shown on
+// a main window held in memory.
 struct ExportFixture {
     ExportFixture();
 

@@ -62,13 +62,13 @@ mnuTools "&Tools"
   ---
   mnuClearIntFlag "Clear Interest Card Flag"
   mnuExcel "Open &Excel Charts" off
-  mnuMMergeTitle "Mail Merge Files" off
-    mnuMailMerge "Write &Mail Merge File" off
-    mnuNamAndNum "Merge Name and Number" [Ctrl+N] off
-    mnuMMDupIntMemNam "Duplicate Int and Mem Names" off
-  mnuEmail "Export to E-Mail File" [Ctrl+E] off
-  mnuExpMap "Export To Street Atlas Maps" off
-  mnuExportText "Export to Text File" off
+  mnuMMergeTitle "Mail Merge Files"
+    mnuMailMerge "Write &Mail Merge File"
+    mnuNamAndNum "Merge Name and Number" [Ctrl+N]
+    mnuMMDupIntMemNam "Duplicate Int and Mem Names"
+  mnuEmail "Export to E-Mail File" [Ctrl+E]
+  mnuExpMap "Export To Street Atlas Maps"
+  mnuExportText "Export to Text File"
   ---
   mnuEnterPrayerRequest "Enter &Prayer Request" [Ctrl+P] off
   mnuViewPrayerList "&View Prayer List"
@@ -197,7 +197,7 @@ TEST(MenuBarTest, CommandsNotBuiltCannotBeUsed) {
     const Case cases[] = {
         {"mnuExit", false},          {"mnuRecentFile(3)", false}, {"mnuNextRecord", false}, {"mnuAbout", false},
         {"mnuCopy", false},          {"mnuUpdate", true},         {"mnuWkrStats", true},    {"mnuFilterS", false},
-        {"mnuSpecialAttend", false}, {"mnuMMergeTitle", true},    {"ChgRec(0)", false},     {"ChgRec(3)", false},
+        {"mnuSpecialAttend", false}, {"mnuMMergeTitle", false},   {"ChgRec(0)", false},     {"ChgRec(3)", false},
         {"btnGlobal", false},        {"btnSaveNew", false},       {"ShowAll", false},       {"RNum", false},
         {"nothing", false},          {"btnAttend", false},        {"btnPrayer", true},      {"mnuMembers", true},
         {"mnuVisits", true},

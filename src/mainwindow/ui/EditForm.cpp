@@ -5,6 +5,7 @@
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "data/ui/Artwork.h"
+#include "filetools/ExportCommands.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
 #include "mainwindow/FieldEntry.h"
@@ -164,6 +165,7 @@ EditForm::EditForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     app_.hooks.editForm = this;
     app_.hooks.showAll = [this] { ShowAll_Click(app_, *this); };
     app_.hooks.endProgram = [this](int code) { endProgram(code); };
+    app_.hooks.mailMerge = [this] { MailMerge(app_); };
     // The window opens ready for a number or a name to search for.
     static_cast<QWidget*>(objects_.value(QStringLiteral("SearchBox")))->setFocus();
     // The window opens at its usual size, or the screen's room less a title bar.
@@ -179,6 +181,7 @@ EditForm::~EditForm() {
     app_.hooks.editForm = nullptr;
     app_.hooks.showAll = nullptr;
     app_.hooks.endProgram = nullptr;
+    app_.hooks.mailMerge = nullptr;
 }
 
 void EditForm::load() {
@@ -822,6 +825,13 @@ void EditForm::wireRecordCommands() {
         // File and Tools: the repair pass.
         {"mnuFixFile", mnuFixFile_Click},
         {"mnuClearIntFlag", mnuClearIntFlag_Click},
+        // Tools: the exports.
+        {"mnuExportText", mnuExportText_Click},
+        {"mnuEmail", mnuEmail_Click},
+        {"mnuMailMerge", mnuMailMerge_Click},
+        {"mnuNamAndNum", mnuNamAndNum_Click},
+        {"mnuMMDupIntMemNam", mnuMMDupIntMemNam_Click},
+        {"mnuExpMap", mnuExpMap_Click},
         // Edit and the toolbar.
         {"mnuUndo", mnuUndo_Click},
         {"btnUndo", btnUndo_Click},

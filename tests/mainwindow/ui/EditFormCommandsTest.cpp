@@ -116,6 +116,23 @@ TEST_F(EditFormCommandsTest, GlobalSearchFromTheMenuAndItsShortcut) {
     EXPECT_TRUE(text(QStringLiteral("SearchBox")).isEmpty());
 }
 
+TEST_F(EditFormCommandsTest, ExportsRunFromTheToolsMenuAndItsShortcut) {
+    // Ctrl+E writes the e-mail list of the view (nobody has an address: the header alone).
+    const QString emails = t.path(QStringLiteral("emails.csv"));
+    focus(QStringLiteral("SearchBox"));
+    t.dialogs.choose(emails);
+    press(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(ReadFileBytes(emails), QByteArray("Name,FName,LName,EMail,Meeting\r\n"));
+    EXPECT_EQ(t.dialogs.messages().last(), QStringLiteral("The file containing E-Mail Data is found in ") + emails);
+
+    // Write Mail Merge File reaches the window's mail merge.
+    const QString merge = t.path(QStringLiteral("merge.doc"));
+    t.dialogs.answer(AnsNo).choose(merge);
+    trigger(QStringLiteral("mnuMailMerge"));
+    EXPECT_EQ(ReadFileBytes(merge).count("\r\n"), 1 + app.view.ReportCount);
+    EXPECT_FALSE(t.dialogs.pending());
+}
+
 TEST_F(EditFormCommandsTest, MarkAllAndClearTheMarksFromTheMenus) {
     filter(QStringLiteral("mnuNotes"));
     trigger(QStringLiteral("mnuMarkMarkers"));
