@@ -6,6 +6,7 @@
 #include "attendance/AttendRecord.h"
 #include "attendance/NightlyEntry.h"
 #include "data/App.h"
+#include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "platform/Dialogs.h"
 
@@ -118,14 +119,7 @@ void AttendF::open() {
 
 void AttendF::run(const std::function<void()>& command) {
     ++depth_;
-    try {
-        command();
-    } catch (const VbError& e) {
-        app_.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
-    } catch (const std::exception& e) {
-        app_.dialogs().msgBox(
-            CommonErrorText(VbError(err::InvalidCall, QString::fromLocal8Bit(e.what())), kSourceFennick95));
-    }
+    RunGuarded(app_, kSourceFennick95, command);
     --depth_;
     if (depth_ == 0) applyPendingFocus();
 }
