@@ -15,6 +15,7 @@
 namespace fennick {
 
 class MainScreen;
+class StatsScreen;
 
 // Procedures of the windows that the display-free code calls back.
 struct Hooks {
@@ -71,6 +72,9 @@ struct Hooks {
     std::function<void()> showCrusadeStatistics;
     // Writes the mail-merge file from the current view, asking its own questions.
     std::function<void()> mailMerge;
+    // The statistics window, made on first use (not shown by this); unset where there is
+    // no window.
+    std::function<StatsScreen*()> statsWindow;
     // The main window as a record screen; null while it does not exist.
     MainScreen* editForm = nullptr;
 };

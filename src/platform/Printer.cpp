@@ -14,7 +14,7 @@ QList<PrintedItem> PrintedDocument::page(int n) const {
 
 void Printer::addText(const QString& text) {
     // A line that would run past the bottom of the page goes to the top of a new one.
-    if (y_ + textHeight() > kPageHeightCm && y_ > 0) newPage();
+    if (y_ + textHeight() > pageHeight() && y_ > 0) newPage();
     PrintedItem it;
     it.kind = PrintedItem::Kind::Text;
     it.page = page_;
@@ -103,18 +103,22 @@ double CharEm(QChar c) {
 constexpr double kCmPerPoint = 2.54 / 72.0;
 }  // namespace
 
-double RecordingPrinter::textWidth(const QString& text) const {
+double TableTextWidth(const QString& text, const PrinterFont& font) {
     double em = 0;
     for (QChar c : text) em += CharEm(c);
-    const double w = em * font().size * kCmPerPoint;
-    return font().bold ? w * 1.05 : w;
+    const double w = em * font.size * kCmPerPoint;
+    return font.bold ? w * 1.05 : w;
 }
+
+double TableLineHeight(const PrinterFont& font) { return font.size * 1.15 * kCmPerPoint; }
+
+double RecordingPrinter::textWidth(const QString& text) const { return TableTextWidth(text, font()); }
+
+double RecordingPrinter::textHeight(const QString&) const { return TableLineHeight(font()); }
 
 void RecordingPrinter::deliver(const PrintedDocument& doc) {
     documents_.append(doc);
     jobs_.append(job());
 }
-
-double RecordingPrinter::textHeight(const QString&) const { return font().size * 1.15 * kCmPerPoint; }
 
 }  // namespace fennick

@@ -102,6 +102,9 @@ protected:
     // Receives the finished document at endDoc(). May throw VbError (printer error); the
     // printer is ready for a new document either way.
     virtual void deliver(const PrintedDocument& doc) = 0;
+    // Where a text starts a new page by itself: the bottom of the sheet. A surface that
+    // never pages returns infinity.
+    virtual double pageHeight() const { return kPageHeightCm; }
 
 private:
     void addText(const QString& text);
@@ -116,14 +119,17 @@ private:
     PrinterChoice job_;
 };
 
-// Measures text with a fixed table instead of real fonts, so reports can be checked
-// without a display: a character is a fraction of the font size (1 pt = 2.54/72 cm):
-// blank, i, j, l, I, '.', ',', ':', ';', '\'', '|', '!' 0.28; f, t, r 0.33;
-// m, w 0.83; M, W 0.94; other capitals 0.67; digits 0.556; every other character 0.5.
-// Bold adds 5 %. A line is 1.15 times the font size high.
-// Finished documents are kept in documents(), each with the job it was delivered under
-// (jobs(), same order): the pages from..to of a document, copies times, are what the
-// job prints.
+// A fixed table instead of real fonts, so drawings can be checked without a display: a
+// character is a fraction of the font size (1 pt = 2.54/72 cm): blank, i, j, l, I, '.',
+// ',', ':', ';', '\'', '|', '!' 0.28; f, t, r 0.33; m, w 0.83; M, W 0.94; other capitals
+// 0.67; digits 0.556; every other character 0.5. Bold adds 5 %. A line is 1.15 times the
+// font size high. Both in centimetres.
+double TableTextWidth(const QString& text, const PrinterFont& font);
+double TableLineHeight(const PrinterFont& font);
+
+// Measures text with the fixed table. Finished documents are kept in documents(), each
+// with the job it was delivered under (jobs(), same order): the pages from..to of a
+// document, copies times, are what the job prints.
 class RecordingPrinter : public Printer {
 public:
     double textWidth(const QString& text) const override;

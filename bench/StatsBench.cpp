@@ -1,0 +1,97 @@
+// The crusade statistics over 9,999 records: the pass alone, and a whole run on the
+// window (pass and drawing). The pass should take at most twice as long as IndexAlpha on
+// the same file; its "vsIndexAlpha" counter gives the ratio measured in the same run.
+
+#include "BenchData.h"
+#include "platform/DrawingSurface.h"
+#include "statistics/CrusadeTallies.h"
+#include "statistics/Stats.h"
+#include "statistics/StatsScreen.h"
+#include "views/Indexes.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace fennick::bench {
+namespace {
+
+benchmark::internal::Benchmark* Timed(benchmark::internal::Benchmark* b) {
+    return b->Unit(benchmark::kMillisecond)->ComputeStatistics("min", [](const std::vector<double>& v) {
+        return *std::min_element(v.begin(), v.end());
+    });
+}
+
+BenchApp& Shared() {
+    static BenchApp b;
+    return b;
+}
+
+// The fastest of a few runs, in nanoseconds.
+qint64 Fastest(const std::function<void()>& run) {
+    qint64 best = -1;
+    for (int i = 0; i < 7; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        const qint64 ns = timer.nsecsElapsed();
+        if (best < 0 || ns < best) best = ns;
+    }
+    return best;
+}
+
+void BM_StatsIndexAlpha(benchmark::State& state) {
+    BenchApp& b = Shared();
+    for (auto _ : state) {
+        IndexAlpha(b.app);
+        benchmark::DoNotOptimize(b.app.view.ReportCount);
+    }
+}
+BENCHMARK(BM_StatsIndexAlpha)->Apply([](auto* b) { Timed(b); });
+
+void BM_CrusadeStatisticsPass(benchmark::State& state) {
+    BenchApp& b = Shared();
+    int total = 0;
+    for (auto _ : state) {
+        const CrusadeTallies t = CrusadeStatisticsPass(b.app);
+        benchmark::DoNotOptimize(&t);
+        total = t.TotalNames;
+    }
+    state.counters["names"] = total;
+    const double pass = double(Fastest([&] { benchmark::DoNotOptimize(CrusadeStatisticsPass(b.app)); }));
+    const double alpha = double(Fastest([&] { IndexAlpha(b.app); }));
+    state.counters["vsIndexAlpha"] = pass / alpha;
+}
+BENCHMARK(BM_CrusadeStatisticsPass)->Apply([](auto* b) { Timed(b); });
+
+// A statistics window that only keeps the drawing.
+class BenchScreen : public StatsScreen {
+public:
+    Printer& beginReport(Report) override {
+        surface.clear();
+        return surface;
+    }
+    void endReport() override {}
+    RecordingSurface surface;
+};
+
+void BM_StatsOnWindow(benchmark::State& state) {
+    BenchApp& b = Shared();
+    BenchScreen screen;
+    screen.surface.setFont(kStatsWindowFont);
+    b.app.hooks.statsWindow = [&screen] { return &screen; };
+    for (auto _ : state) {
+        Stats(b.app, kStatsOnWindow);
+        benchmark::DoNotOptimize(screen.surface.displayList().size());
+    }
+    state.counters["items"] = double(screen.surface.displayList().size());
+    b.app.hooks.statsWindow = nullptr;
+}
+BENCHMARK(BM_StatsOnWindow)->Apply([](auto* b) { Timed(b); });
+
+}  // namespace
+}  // namespace fennick::bench
