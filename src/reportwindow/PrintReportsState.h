@@ -80,6 +80,7 @@ struct PrintReportsState {
     int VScroll1 = 0;     // first view entry shown (1-based; 0 before the first page)
     int VScroll1Max = 0;  // ReportCount
     PreviewPage page;     // the lines last drawn, with their columns, for clicks on them
+    quint32 viewGeneration = 0;  // the view those lines came from (CurrentView::Generation)
 
     // --- Requests to the window ----------------------------------------------------------
 

@@ -169,6 +169,11 @@ void Form_Load(App& app, PrintReportsState& w) {
 
 void Form_Activate(App& app, PrintReportsState& w) {
     if (!w.chkDisableCutoff) w.PrintCutOffBox = Plain(app.settings.PrintCutOff);
+    // A list that another window replaced meanwhile is titled and shown from its start.
+    if (w.viewGeneration != app.view.Generation) {
+        PreviewReport(app, w);
+        return;
+    }
     showScrollInfo(app, w);
 }
 
@@ -194,6 +199,7 @@ void PreviewReport(App& app, PrintReportsState& w) {
         w.boxMailLabelIndicator =
             w.chkPrnMailLabels ? QStringLiteral("Print Mail Labels For") : QStringLiteral("Mail List for");
     w.CrTitleBox = title + QStringLiteral(" (") + Plain(v.ReportCount) + QLatin1Char(')');
+    w.viewGeneration = v.Generation;
     if (v.ReportKind != QLatin1String("mail")) w.BaseMLFilter = v.ReportKind;
 
     if (v.ReportCount > 0) {
@@ -217,6 +223,7 @@ void showScrollInfo(App& app, PrintReportsState& w) {
         w.LastVpage = qint16(w.VScroll1);
     }
     w.page = showScrollInfo(app, OptionsOf(w));
+    w.viewGeneration = app.view.Generation;
     w.clickSwitch = w.page.clickSwitch;
     w.Info = w.page.text();
     if (!w.page.lines.isEmpty() && !w.chkPrnMailLabels)

@@ -21,10 +21,13 @@ struct CurrentView {
     QString FilterChoice;       // last answer of the attendance filter dialog
     bool IndexBuilt = false;    // a printed report uses the view as it stands
     bool IncludeF = false;      // interest views include level "F"
+    // Counts the views begun: every builder empties the view first, so a window that shows
+    // the view can tell when another command has replaced it.
+    quint32 Generation = 0;
 
     // Record number held in the last four characters of entry i.
     qint32 recordNumberAt(int i) const;
-    // Empties the view (entry 0 only, empty).
+    // Empties the view (entry 0 only, empty) for a new one.
     void clear();
 };
 

@@ -248,6 +248,26 @@ TEST(LoadingTest, EmptyViewKeepsThePageHiddenWithItsMessage) {
     EXPECT_EQ(w.VScroll1, 0);
 }
 
+TEST(ActivationTest, RedrawsThePageOrPreviewsAListReplacedMeanwhile) {
+    PreviewFixture f;
+    IndexZip(f.app);
+    PrintReportsState w;
+    Form_Load(f.app, w);
+    w.VScroll1 = 5;
+    f.app.settings.PrintCutOff = 2;  // changed on the main window
+    Form_Activate(f.app, w);
+    EXPECT_EQ(w.PrintCutOffBox, QStringLiteral("2"));
+    EXPECT_EQ(w.CrTitleBox, QStringLiteral("Zipcode List (17)"));
+    EXPECT_EQ(w.page.top, 5);
+
+    // The main window beside the preview builds another list.
+    IndexMailList(f.app);
+    Form_Activate(f.app, w);
+    EXPECT_EQ(w.CrTitleBox, QStringLiteral("Spring (20)"));
+    EXPECT_EQ(w.page.top, 1);
+    EXPECT_EQ(w.page.lines[0].text.left(5), QByteArray("(ML) "));
+}
+
 TEST(LoadingTest, KindWithoutTitlePreviewsTheMasterListInItsSortOrder) {
     PreviewFixture f;
     IndexAge(f.app);
