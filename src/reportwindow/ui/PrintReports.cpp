@@ -1,6 +1,7 @@
 #include "reportwindow/ui/PrintReports.h"
 
 #include "data/App.h"
+#include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "data/ui/Artwork.h"
 #include "mainwindow/MainScreen.h"
@@ -409,14 +410,7 @@ void PrintReports::wire() {
 
 void PrintReports::run(const std::function<void()>& procedure) {
     ++depth_;
-    try {
-        procedure();
-    } catch (const VbError& e) {
-        app_.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
-    } catch (const std::exception& e) {
-        app_.dialogs().msgBox(
-            CommonErrorText(VbError(err::InvalidCall, QString::fromLocal8Bit(e.what())), kSourceFennick95));
-    }
+    RunGuarded(app_, kSourceFennick95, procedure);
     --depth_;
     showState();
     if (depth_ == 0 && state_.unloadRequested) {

@@ -184,6 +184,21 @@ TEST_F(PrintReportsTest, ZipListStandsBesideTheMainWindowAndReloadsForTheNextPre
     EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
 }
 
+TEST_F(PrintReportsTest, AFailingPageIsReportedOnceAndTheWindowGoesOn) {
+    click(QStringLiteral("btnViewFile"));
+    waitShown();
+    app.view.ReportIndex[3] = app.view.ReportIndex[3].left(app.view.ReportIndex[3].size() - 4) + "9999";
+    const auto before = t.dialogs.shown().size();
+    key(Qt::Key_Down);
+    ASSERT_EQ(t.dialogs.shown().size(), before + 1);
+    EXPECT_TRUE(t.dialogs.last().text.startsWith(QStringLiteral("Error # ")));
+    EXPECT_TRUE(window()->isVisible());
+    key(Qt::Key_Escape);
+    QTest::qWait(10);
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_TRUE(form->isVisible());
+}
+
 TEST_F(PrintReportsTest, StatisticsButtonCallsItsHook) {
     int calls = 0;
     app.hooks.showCrusadeStatistics = [&] { ++calls; };
