@@ -26,6 +26,7 @@
 #include "platform/ui/Resources.h"
 #include "reportwindow/ui/PrintReports.h"
 #include "reportwindow/ui/SelDecFm.h"
+#include "statistics/ui/BlankFrm.h"
 #include "views/ui/frmFilters.h"
 
 #include <QApplication>
@@ -77,6 +78,8 @@ int main(int argc, char** argv) {
     fennick::AttendF::install(app, &form);
     // The report window, opened by the main window's previews.
     fennick::PrintReports::install(app);
+    // The statistics window, opened by the statistics commands.
+    fennick::BlankFrm::install(app, &form);
     fennick::frmSplash splash(app, PrinterInstalled);
     dialogs.setParent(&splash);
     // The program folder is prepared as soon as the start screen stands, before its own

@@ -147,7 +147,7 @@ QList<MenuEntry> BuildMenuBar() {
         .built("mnuPreInt", "&Interest Level")
         .built("mnuPreMailList", "Preview Mail List")
         .built("mnuPreAddress", "Duplicate Addresses", "Ctrl+D")
-        .item("mnuStats", "&Statistics", "Ctrl+V")
+        .built("mnuStats", "&Statistics", "Ctrl+V")
         .item("mnuWkrStats", "&Visitation Stats", "Ctrl+W");
 
     t.menu("mnuPrint", "&Print Reports")
@@ -267,7 +267,7 @@ const QList<ToolbarButton>& ToolbarButtons() {
         Button("btnAttend", "Attend", "Mark attendance at a meeting", true),
         Button("btnViewFile", "PreV", "Preview the names as a report", true),
         Button("btnExcel", "Chart", "Open the statistics charts"),
-        Button("btnStats", "Stats", "Crusade statistics"),
+        Button("btnStats", "Stats", "Crusade statistics", true),
         Button("btnPrayer", "Prayer", "Enter a prayer request for this person"),
     };
     return buttons;

@@ -10,7 +10,7 @@
 namespace fennick {
 
 // The window's own font, in which the reports' columns stand clear of each other.
-inline const PrinterFont kStatsWindowFont{QStringLiteral("Arial"), 8};
+inline const PrinterFont kStatsWindowFont{QStringLiteral("Arial"), 7.5};
 
 class StatsScreen {
 public:

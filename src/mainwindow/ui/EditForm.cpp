@@ -17,6 +17,7 @@
 #include "mainwindow/ui/ToolbarIcons.h"
 #include "platform/Dialogs.h"
 #include "reportwindow/ReportMenus.h"
+#include "statistics/Stats.h"
 
 #include <QAbstractPrintDialog>
 #include <QAction>
@@ -860,6 +861,9 @@ void EditForm::wireRecordCommands() {
         {"btnAttend", btnAttend_Click},
         {"btnGoTo", btnGoTo_Click},
         {"ShowAll", ShowAll_Click},
+        // The crusade statistics on the statistics window.
+        {"mnuStats", mnuStats_Click},
+        {"btnStats", mnuStats_Click},
     };
     for (const auto& [name, command] : commands)
         onCommand(QLatin1String(name), [this, command = command] { command(app_, *this); });

@@ -1,0 +1,77 @@
+#pragma once
+// The statistics window: the crusade statistics (or the visitation report) drawn on a
+// millimetre surface that scrolls inside the window, with the buttons to switch reports
+// (disabled while the visitation report does not exist), print the report shown and
+// close. Modeless, one instance at a time: Close unloads it
+// and the next report makes it anew.
+//
+// Each request draws its report once on the cleared surface; the window paints the
+// drawing it holds whenever it needs to. Coming back to the window after leaving it runs
+// the report it shows again, so it reflects what was saved meanwhile.
+
+#include "statistics/StatsScreen.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QPushButton;
+class QScrollArea;
+
+namespace fennick {
+
+class App;
+class DrawingSurface;
+class QtDrawingSurface;
+
+class BlankFrm : public QWidget, public StatsScreen {
+    Q_OBJECT
+
+public:
+    // owner: the window this one belongs to (it goes with it); null for a window of its own.
+    explicit BlankFrm(App& app, QWidget* owner = nullptr);
+    ~BlankFrm() override;
+
+    // Makes this window the statistics window of the program: app.hooks.statsWindow makes
+    // it on first use, as a window of owner, and showCrusadeStatistics runs the
+    // statistics on it.
+    static void install(App& app, QWidget* owner);
+
+    // StatsScreen
+    Printer& beginReport(Report report) override;
+    void endReport() override;
+
+    // The drawing shown (in millimetres).
+    const DrawingSurface& surface() const;
+    // The area the drawing scrolls in.
+    QScrollArea* scrollArea() const { return scroll_; }
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void Form_GotFocus();
+    void PrintStatsBut_Click();
+    void CloseStatsBut_Click();
+    // Runs the report the window shows, in the given mode of Stats.
+    void runShownReport(int mode);
+    void showCaptions();
+    // Runs a procedure of the window through the command guard.
+    void guarded(const std::function<void()>& procedure);
+
+    App& app_;
+    QWidget* canvas_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QPushButton* btnSwitchStats = nullptr;
+    QPushButton* PrintStatsBut = nullptr;
+    QPushButton* CloseStatsBut = nullptr;
+    std::unique_ptr<QtDrawingSurface> surface_;
+    bool leftSinceDrawn_ = false;  // the window was left after its report was drawn
+};
+
+}  // namespace fennick
