@@ -3,15 +3,13 @@
 // Start-up: the program folder is prepared, the start screen loads the crusade used last
 // and offers its choices, and the main window then drives the program.
 
-#include "attendance/ui/AttendF.h"
+#include "app/ui/ProgramWindows.h"
 #include "data/App.h"
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
-#include "data/FixFiles.h"
 #include "data/StartUp.h"
 #include "data/ui/Artwork.h"
 #include "data/ui/frmSplash.h"
-#include "mainwindow/AddMode.h"
 #include "mainwindow/ui/EditForm.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -24,10 +22,6 @@
 #include "platform/ui/QtShell.h"
 #include "platform/ui/QtSound.h"
 #include "platform/ui/Resources.h"
-#include "reportwindow/ui/PrintReports.h"
-#include "reportwindow/ui/SelDecFm.h"
-#include "statistics/ui/BlankFrm.h"
-#include "views/ui/frmFilters.h"
 
 #include <QApplication>
 #include <QPrinterInfo>
@@ -62,24 +56,10 @@ int main(int argc, char** argv) {
     fennick::QtFiles files;
     fennick::App app(fennick::Platform{dialogs, printer, sound, help, shell, store, clock, busy, files});
     app.program.ProgramDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    // The repair pass run whenever a crusade is opened.
-    app.hooks.fixFiles = [&app] { return fennick::FixFiles(app); };
-    // Add mode on the main window: started by an empty view, cancelled at close-down, and
-    // the search box's copy of the shown record.
-    fennick::InstallAddModeHooks(app);
-
-    // The main window exists from the start, so that the repair pass run from the start
-    // screen can show its first record there; it is loaded and shown afterwards.
-    fennick::EditForm form(app);
-    // The view commands' dialogs open over the main window.
-    fennick::frmFilters::install(app, &form);
-    fennick::SelDecFm::install(app, &form);
-    // The attendance screen, opened from the main window for a meeting night.
-    fennick::AttendF::install(app, &form);
-    // The report window, opened by the main window's previews.
-    fennick::PrintReports::install(app);
-    // The statistics window, opened by the statistics commands.
-    fennick::BlankFrm::install(app, &form);
+    // The main window, the dialogs over it and the crusade's modeless windows, with every
+    // hook they provide.
+    fennick::ProgramWindows windows(app);
+    fennick::EditForm& form = windows.main();
     fennick::frmSplash splash(app, PrinterInstalled);
     dialogs.setParent(&splash);
     // The program folder is prepared as soon as the start screen stands, before its own

@@ -22,6 +22,10 @@ struct Hooks {
     // The main window's end of the program: it hides the windows and quits with the exit
     // code. Commands that end the program (ProgramEnd) reach it through RunGuarded.
     std::function<void(int exitCode)> endProgram;
+    // Closes every modeless window that shows the open crusade (the owner of those windows
+    // sets it). Run when the crusade is closed and before another is opened or created,
+    // so that no window shows or writes another crusade's records.
+    std::function<void()> closeCrusadeWindows;
     // The main window's add command: begins a new entry in add mode.
     std::function<void()> startAddMode;
     // The repair pass run when a crusade is opened; false when it failed part way.

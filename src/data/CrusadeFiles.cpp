@@ -66,7 +66,13 @@ void EmptyTables(Crusade& c) {
     c.MemberFileUnreadable = false;
 }
 
+void CloseCrusadeWindows(App& app) {
+    if (app.hooks.closeCrusadeWindows) app.hooks.closeCrusadeWindows();
+}
+
+// Everything of the crusade that was open goes, its windows first.
 void ForgetCrusade(App& app) {
+    CloseCrusadeWindows(app);
     Crusade& c = app.crusade;
     CloseDataFile(app);
     ResetCrusadeSettings(app);
@@ -234,6 +240,8 @@ void RepairCrusade(App& app) {
 }
 
 void CloseCrusade(App& app) {
+    // The crusade's windows close while its files are still open.
+    CloseCrusadeWindows(app);
     Crusade& c = app.crusade;
     const bool loaded = c.FileIsOpen || c.file.isOpen();
     CloseDataFile(app);

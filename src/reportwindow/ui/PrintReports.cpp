@@ -164,6 +164,8 @@ PrintReports::PrintReports(App& app, QWidget* parent) : QMainWindow(parent), app
         activateWindow();
     };
     app_.hooks.closePrintReports = [this] { run([this] { CloseBut_Click(state_); }); };
+    // The window made last is the current one, whoever made it.
+    gCurrent = this;
 
     QSize size = sizeHint();
     if (const QScreen* s = screen())

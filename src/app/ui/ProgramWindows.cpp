@@ -1,0 +1,71 @@
+#include "app/ui/ProgramWindows.h"
+
+#include "app/ui/CrusadeWindows.h"
+#include "attendance/ui/AttendF.h"
+#include "data/App.h"
+#include "data/FixFiles.h"
+#include "mainwindow/AddMode.h"
+#include "mainwindow/ui/EditForm.h"
+#include "reportwindow/ui/PrintReports.h"
+#include "reportwindow/ui/SelDecFm.h"
+#include "statistics/Stats.h"
+#include "statistics/ui/BlankFrm.h"
+#include "views/ui/frmFilters.h"
+
+namespace fennick {
+
+ProgramWindows::ProgramWindows(App& app) : app_(app) {
+    // The repair pass run whenever a crusade is opened.
+    app.hooks.fixFiles = [&app] { return FixFiles(app); };
+    // Add mode on the main window: started by an empty view, cancelled at close-down, and
+    // the search box's copy of the shown record.
+    InstallAddModeHooks(app);
+
+    // The main window exists from the start, so that the repair pass run from the start
+    // screen can show its first record there; it is loaded and shown afterwards.
+    main_ = std::make_unique<EditForm>(app);
+    EditForm* form = main_.get();
+    // The view commands' dialogs open over the main window.
+    frmFilters::install(app, form);
+    SelDecFm::install(app, form);
+
+    windows_ = std::make_unique<CrusadeWindows>(app);
+    CrusadeWindows* windows = windows_.get();
+    // The attendance screen, opened from the main window for a meeting night.
+    windows->add(QStringLiteral("AttendF"), [&app, form] { return new AttendF(app, form); });
+    app.hooks.showAttendanceScreen = [windows] { windows->window<AttendF>(QStringLiteral("AttendF"))->open(); };
+    // The report window, opened by the main window's previews; the crusade's closing
+    // closes it without returning to the main window.
+    windows->add(
+        QStringLiteral("PrintReports"),
+        [&app] {
+            auto* w = new PrintReports(app);
+            w->setAttribute(Qt::WA_DeleteOnClose);
+            return w;
+        },
+        [](QWidget* w) { static_cast<PrintReports*>(w)->dismiss(); });
+    app.hooks.openPrintReports = [windows] { windows->window<PrintReports>(QStringLiteral("PrintReports"))->open(); };
+    // The statistics window, opened by the statistics commands over the main window.
+    windows->add(QStringLiteral("BlankFrm"), [&app, form] { return new BlankFrm(app, form); });
+    app.hooks.statsWindow = [windows]() -> StatsScreen* { return windows->window<BlankFrm>(QStringLiteral("BlankFrm")); };
+    app.hooks.showCrusadeStatistics = [&app] { ShowCrusadeStatistics(app); };
+}
+
+ProgramWindows::~ProgramWindows() {
+    // The windows take the hooks they set with them; those set here go as well.
+    windows_.reset();
+    main_.reset();
+    Hooks& h = app_.hooks;
+    h.fixFiles = nullptr;
+    h.startAddMode = nullptr;
+    h.copyCurrentRecord = nullptr;
+    h.cancelAddMode = nullptr;
+    h.showAttendanceFilters = nullptr;
+    h.showDecisionPicker = nullptr;
+    h.showAttendanceScreen = nullptr;
+    h.openPrintReports = nullptr;
+    h.statsWindow = nullptr;
+    h.showCrusadeStatistics = nullptr;
+}
+
+}  // namespace fennick

@@ -1,0 +1,146 @@
+// The program's windows as start-up builds them: which hooks stand once it has, and the
+// real modeless windows closing with the crusade.
+
+#include "CrusadeOnDisk.h"
+#include "FakePlatform.h"
+#include "ModalGuard.h"
+#include "RecordBuilder.h"
+#include "app/ui/CrusadeWindows.h"
+#include "app/ui/ProgramWindows.h"
+#include "attendance/ui/AttendF.h"
+#include "data/CrusadeFiles.h"
+#include "mainwindow/MenuBar.h"
+#include "mainwindow/ui/EditForm.h"
+#include "reportwindow/ui/PrintReports.h"
+#include "views/Indexes.h"
+
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+enum class When {
+    StartUp,      // set once start-up has built the windows
+    WhileWindow,  // set while its modeless window stands
+    NotBuiltYet,  // its window does not exist yet: unset, and its commands stay disabled
+};
+
+struct HookRow {
+    const char* hook;
+    std::function<bool(const Hooks&)> isSet;
+    When when;
+    QStringList commands;  // the main window's menu items and buttons that need it
+};
+
+#define HOOK(name) #name, [](const Hooks& h) { return bool(h.name); }
+
+// Every hook of App::Hooks. A hook added there gets its row here.
+const QList<HookRow>& HookRows() {
+    static const QList<HookRow> rows = {
+        {HOOK(endProgram), When::StartUp, {"mnuExit"}},
+        {HOOK(closeCrusadeWindows), When::StartUp, {}},
+        {HOOK(startAddMode), When::StartUp, {"mnuAddRecords", "btnAddName"}},
+        {HOOK(fixFiles), When::StartUp, {"mnuFixFile"}},
+        {HOOK(showAll), When::StartUp, {"ShowAll"}},
+        {HOOK(copyCurrentRecord), When::StartUp, {"mnuCopy"}},
+        {HOOK(cancelAddMode), When::StartUp, {"btnCancelNew"}},
+        {HOOK(showAttendanceFilters), When::StartUp, {"mnuTotalAttend"}},
+        {HOOK(showDecisionPicker), When::StartUp, {"mnuDecisionsFilter"}},
+        {HOOK(showAppointment), When::NotBuiltYet, {}},
+        {HOOK(showAttendanceUpdate), When::NotBuiltYet, {}},
+        {HOOK(enterPrayer), When::NotBuiltYet, {"mnuEnterPrayerRequest", "btnPrayer"}},
+        {HOOK(attendanceFormLoaded), When::WhileWindow, {}},
+        {HOOK(showPrintReports), When::WhileWindow, {}},
+        {HOOK(closePrintReports), When::WhileWindow, {}},
+        {HOOK(showAttendanceScreen), When::StartUp, {"mnuAttendUpdate", "btnAttend"}},
+        {HOOK(attendFAttendanceUpdate), When::NotBuiltYet, {}},
+        {HOOK(attendFAppointment), When::NotBuiltYet, {}},
+        {HOOK(attendFPrayerRequest), When::NotBuiltYet, {}},
+        {HOOK(openPrintReports), When::StartUp, {"mnuPreAlpha", "btnViewFile"}},
+        {HOOK(showCrusadeStatistics), When::StartUp, {"mnuStats", "btnStats"}},
+        {HOOK(statsWindow), When::StartUp, {}},
+        {HOOK(mailMerge), When::StartUp, {"mnuMailMerge"}},
+        {"editForm", [](const Hooks& h) { return h.editForm != nullptr; }, When::StartUp, {}},
+    };
+    return rows;
+}
+
+#undef HOOK
+
+class ProgramWindowsTest : public ::testing::Test {
+protected:
+    TestApp t;
+    App& app = t.app;
+    QString spring, autumn;
+
+    void SetUp() override {
+        CrusadeSpec s;
+        s.records = {Person("0012", "Mary", "Smith"), Person("0013", "John", "Adams")};
+        spring = WriteCrusade(t, t.path("data"), QStringLiteral("spring"), s);
+        autumn = WriteCrusade(t, t.path("data"), QStringLiteral("autumn"), s);
+        ASSERT_TRUE(OpenCrusade(app, spring));
+        IndexAlpha(app);
+    }
+};
+
+TEST_F(ProgramWindowsTest, AfterStartUpEveryHookOfABuiltPartIsSet) {
+    ProgramWindows windows(app);
+    windows.main().load();
+    for (const HookRow& row : HookRows()) {
+        SCOPED_TRACE(row.hook);
+        EXPECT_EQ(row.isSet(app.hooks), row.when == When::StartUp);
+        for (const QString& command : row.commands) {
+            SCOPED_TRACE(command.toStdString());
+            // A command needing a hook that is not set is not built, and stays disabled.
+            EXPECT_EQ(IsUnbuiltCommand(command), row.when == When::NotBuiltYet);
+            if (row.when == When::NotBuiltYet) {
+                EXPECT_FALSE(windows.main().isEnabled(command));
+            }
+        }
+    }
+}
+
+TEST_F(ProgramWindowsTest, TheHooksGoWithTheWindows) {
+    { ProgramWindows windows(app); }
+    for (const HookRow& row : HookRows()) EXPECT_FALSE(row.isSet(app.hooks)) << row.hook;
+}
+
+TEST_F(ProgramWindowsTest, TheReportWindowAndTheAttendanceScreenCloseWithTheCrusade) {
+    ModalGuard::allow(true);
+    ProgramWindows windows(app);
+    windows.main().load();
+    CrusadeWindows& owner = windows.crusadeWindows();
+
+    app.hooks.openPrintReports();
+    QPointer<QWidget> report = owner.find(QStringLiteral("PrintReports"));
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report, PrintReports::current());
+    EXPECT_TRUE(report->isVisible());
+    EXPECT_TRUE(bool(app.hooks.showPrintReports));
+
+    app.msg.MsgAnswer = QStringLiteral("3");
+    app.hooks.showAttendanceScreen();
+    QPointer<QWidget> screen = owner.find(QStringLiteral("AttendF"));
+    ASSERT_NE(screen, nullptr);
+    EXPECT_TRUE(bool(app.hooks.attendanceFormLoaded));
+
+    t.dialogs.clear();
+    ASSERT_TRUE(OpenCrusade(app, autumn));
+    EXPECT_TRUE(report.isNull());
+    EXPECT_TRUE(screen.isNull());
+    EXPECT_EQ(PrintReports::current(), nullptr);
+    for (const HookRow& row : HookRows()) {
+        if (row.when == When::WhileWindow) {
+            EXPECT_FALSE(row.isSet(app.hooks)) << row.hook;
+        }
+    }
+    ModalGuard::allow(false);
+}
+
+}  // namespace
