@@ -141,6 +141,10 @@ bool SaveRecord(App& app, AttendFState& st, MainScreen& form) {
     CopyBox(form, "Notes", r.Notes);
     r.Decisions = Ansi(st.Decisions);
     CopyBox(form, "txtEmail", r.Email);
+    // The appointment dialog sets the interview box with the appointment code, so that
+    // Class and the code agree in the file; an unchanged box keeps the stored value.
+    const int interview = form.value(QStringLiteral("Class"));
+    if ((interview != 0) != (r.Class != 0)) r.Class = qint16(interview);
     WriteRecord(app, c.CurRecNo, r);
 
     if (const int pos = EntryOfRecord(app, c.CurRecNo); pos > 0)

@@ -16,6 +16,7 @@ namespace fennick {
 
 class MainScreen;
 class StatsScreen;
+class RecordScreen;
 
 // Procedures of the windows that the display-free code calls back.
 struct Hooks {
@@ -79,6 +80,9 @@ struct Hooks {
     // The statistics window, made on first use (not shown by this); unset where there is
     // no window.
     std::function<StatsScreen*()> statsWindow;
+    // A screen now shows record n (0: a new name not written yet), told by every display
+    // of a record, so that a window working on the record shown before can let it go.
+    std::function<void(const RecordScreen& screen, qint32 n)> recordShown;
     // The main window as a record screen; null while it does not exist.
     MainScreen* editForm = nullptr;
 };

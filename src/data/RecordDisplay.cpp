@@ -281,6 +281,7 @@ bool ShowRecord(App& app, RecordScreen& form) {
     // A record on the main window replaces any new name of add mode that was on it.
     if (&form == app.hooks.editForm) app.mainWindow.NewEntryOnScreen = false;
     if (ring) app.msg.ScratchVar = PlayWave(app, kRingWave) ? QStringLiteral("1") : QStringLiteral("0");
+    if (app.hooks.recordShown) app.hooks.recordShown(form, app.crusade.CurRecNo);
     return true;
 }
 

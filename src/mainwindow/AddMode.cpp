@@ -363,6 +363,7 @@ void AddNewRecord(App& app, MainScreen& form) {
 
     app.mainWindow.EnteredRNum = form.text(kRNum);
     app.mainWindow.NewEntryOnScreen = true;
+    if (app.hooks.recordShown) app.hooks.recordShown(form, 0);
     form.setText(QStringLiteral("RecordCounter"), Plain(app.view.ReportCount + 1));
     // The record number the entry is written under when it is saved.
     form.setText(QStringLiteral("RecordPos"), Plain(app.crusade.RecCount + 1));
