@@ -80,6 +80,9 @@ struct Hooks {
     // The statistics window, made on first use (not shown by this); unset where there is
     // no window.
     std::function<StatsScreen*()> statsWindow;
+    // The visit-code window (modal): the letter left in MsgText chooses the visit type;
+    // on closing MsgText holds the letter and the meeting number ("H7").
+    std::function<void()> enterVisitCode;
     // A screen now shows record n (0: a new name not written yet), told by every display
     // of a record, so that a window working on the record shown before can let it go.
     std::function<void(const RecordScreen& screen, qint32 n)> recordShown;

@@ -100,7 +100,7 @@ QList<MenuEntry> BuildMenuBar() {
         .item("mnuMembers", "SDA &Members")
         .item("mnuZipCodes", "&Assign ZipCodes", "Ctrl+A")
         .item("mnuEditTeamNames", "Edit &Team Names", "Ctrl+T")
-        .item("mnuVisits", "Enter &Visits")
+        .built("mnuVisits", "Enter &Visits")
         .separator()
         .built("mnuGlobal", "&Global Search", "Ctrl+G");
 

@@ -1,7 +1,10 @@
 #include "app/ui/ProgramWindows.h"
 
 #include "app/ui/CrusadeWindows.h"
+#include "attendance/ui/AppointmentFm.h"
 #include "attendance/ui/AttendF.h"
+#include "attendance/ui/AttendFieldUpdate.h"
+#include "attendance/ui/fEnterVisits.h"
 #include "data/App.h"
 #include "data/FixFiles.h"
 #include "mainwindow/AddMode.h"
@@ -28,6 +31,12 @@ ProgramWindows::ProgramWindows(App& app) : app_(app) {
     // The view commands' dialogs open over the main window.
     frmFilters::install(app, form);
     SelDecFm::install(app, form);
+
+    // Over the main window and the attendance screen: the appointment dialog, the
+    // attendance editor and the visit-code window of the visit frame.
+    AppointmentFm::install(app);
+    AttendFieldUpdate::install(app);
+    fEnterVisits::install(app);
 
     windows_ = std::make_unique<CrusadeWindows>(app);
     CrusadeWindows* windows = windows_.get();
@@ -65,6 +74,11 @@ ProgramWindows::~ProgramWindows() {
     h.showAttendanceScreen = nullptr;
     h.openPrintReports = nullptr;
     h.statsWindow = nullptr;
+    h.showAppointment = nullptr;
+    h.attendFAppointment = nullptr;
+    h.showAttendanceUpdate = nullptr;
+    h.attendFAttendanceUpdate = nullptr;
+    h.enterVisitCode = nullptr;
     h.showCrusadeStatistics = nullptr;
 }
 

@@ -1,6 +1,7 @@
 #include "mainwindow/ui/EditForm.h"
 
 #include "attendance/AttendOpening.h"
+#include "attendance/VisitEntry.h"
 #include "data/App.h"
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
@@ -571,9 +572,9 @@ QGroupBox* EditForm::buildNotes() {
 QGroupBox* EditForm::buildVisitFrame() {
     auto* box = add(new QGroupBox(QStringLiteral("Update Visits"), this), QStringLiteral("frameVisit"));
     auto* g = GroupGrid(box);
-    Row(g, 0, 0, label(QStringLiteral("lblboxVisitInterest"), QStringLiteral("Interest")),
+    Row(g, 0, 0, label(QStringLiteral("lblVisitInt"), QStringLiteral("Interest")),
         field(QStringLiteral("boxVisitInterest"), 1));
-    Row(g, 0, 2, label(QStringLiteral("lblboxVisitVisits"), QStringLiteral("Visit:")),
+    Row(g, 0, 2, label(QStringLiteral("lblVisitVisit"), QStringLiteral("Visit:")),
         field(QStringLiteral("boxVisitVisits"), 3));
     auto* update = add(new QPushButton(QStringLiteral("Update"), this), QStringLiteral("btnVisitUpdate"));
     update->setAutoDefault(true);
@@ -872,6 +873,7 @@ void EditForm::wireRecordCommands() {
     for (const PrintCommand& c : PrintCommands())
         if (c.generator) onCommand(QLatin1String(c.item), [this, &c] { RunPrintCommand(app_, *this, c); });
     onCommand(QStringLiteral("btnVisitUpdate"), [this] { btnVisitUpdate_Click(*this); });
+    onCommand(QStringLiteral("mnuVisits"), [this] { mnuVisits_Click(app_, *this); });
 
     for (int i = 0; i <= 8; ++i)
         connect(static_cast<QCheckBox*>(objects_.value(QStringLiteral("Dec(%1)").arg(i))), &QCheckBox::clicked, this,
@@ -1060,6 +1062,9 @@ bool EditForm::mousePressed(const QString& name, const QMouseEvent* event) {
         run([this] { Notes_MouseDown(app_); });
         return caution;
     }
+    // The interview box follows the appointment dialog its release opens; a click does
+    // not tick it on its own.
+    if (name == QLatin1String("Class")) return true;
     if (name == QLatin1String("frameVisit") && event->button() == Qt::RightButton) {
         // The frame's right button is Edit, Enter Visits.
         if (QAction* visits = action(QStringLiteral("mnuVisits")); visits && available(QStringLiteral("mnuVisits")))
@@ -1080,6 +1085,7 @@ bool EditForm::mouseReleased(QObject* watched, const QString& name, const QMouse
         run([this] { Form_MouseUp(*this, kRightButton); });
     } else if (name == QLatin1String("Class")) {
         run([this] { Class_MouseUp(app_); });
+        return true;
     } else if (name == QLatin1String("Attendance") && !right) {
         run([this] { Attendance_Click(app_, *this); });
     } else if (name.startsWith(QLatin1String("ChgRec(")) && right) {
@@ -1102,6 +1108,10 @@ bool EditForm::doubleClicked(const QString& name) {
         run([this] { BaptDate_DblClick(app_, *this); });
     else if (name == QLatin1String("Notes"))
         run([this] { Notes_DblClick(app_); });
+    else if (name == QLatin1String("frameVisit"))
+        run([this] { frameVisit_DblClick(app_, *this); });
+    else if (name == QLatin1String("boxVisitVisits"))
+        run([this] { boxVisitVisits_DblClick(app_, *this); });
     else
         return false;
     return true;
@@ -1318,6 +1328,7 @@ void EditForm::setText(const QString& control, const QString& text) {
 }
 
 int EditForm::value(const QString& control) const {
+    if (auto* a = qobject_cast<QAction*>(objects_.value(control))) return a->isChecked() ? 1 : 0;
     auto* c = qobject_cast<QCheckBox*>(objects_.value(control));
     if (!c) return 0;
     switch (c->checkState()) {
@@ -1331,6 +1342,12 @@ int EditForm::value(const QString& control) const {
 }
 
 void EditForm::setValue(const QString& control, int value) {
+    // A menu item's value is its check mark.
+    if (auto* a = qobject_cast<QAction*>(objects_.value(control))) {
+        a->setCheckable(true);
+        a->setChecked(value != 0);
+        return;
+    }
     auto* c = qobject_cast<QCheckBox*>(objects_.value(control));
     if (!c) return;
     if (value == 2) c->setTristate(true);
