@@ -152,9 +152,9 @@ QList<MenuEntry> BuildMenuBar() {
 
     t.menu("mnuPrint", "&Print Reports")
         .built("mPrCut", "&Meeting Cut Off Point")
-        .item("mnuIntMem", "Interest and Members Numbers")
-        .item("mnuMemIntTickets", "Interest and Members Tickets")
-        .item("mnunamesbynumber", "Interest and Members by Number")
+        .built("mnuIntMem", "Interest and Members Numbers")
+        .built("mnuMemIntTickets", "Interest and Members Tickets")
+        .built("mnunamesbynumber", "Interest and Members by Number")
         .separator()
         .sub("mnuPrRptMasters", "Master Reports")
         .built("mnuPrRptSubAlpha", "Alphabetical Report")

@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "printing/BaptismDecisionReports.h"
 #include "printing/OneLineReports.h"
+#include "printing/RegistrationLists.h"
 #include "printing/TeamReports.h"
 #include "reportwindow/ReturnToEditForm.h"
 #include "views/AttendanceViews.h"
@@ -47,6 +48,16 @@ void PrintBaptismsCommand(App& app, int&) {
 }
 void PrintDecisionsCommand(App& app, int& decision) {
     PrintDecisions(app, decision);
+}
+// The registration lists and tickets, which take no report type.
+void IntMemCommand(App& app, int&) {
+    mnuIntMem_Click(app);
+}
+void MemIntTicketsCommand(App& app, int&) {
+    mnuMemIntTickets_Click(app);
+}
+void NamesByNumberCommand(App& app, int&) {
+    mnunamesbynumber_Click(app);
 }
 
 }  // namespace
@@ -128,6 +139,9 @@ const QList<PreviewCommand>& PreviewCommands() {
 const QList<PrintCommand>& PrintCommands() {
     using P = PrintFirst;
     static const QList<PrintCommand> commands = {
+        {"mnuIntMem", P::Save, "mnuIntMem_Click", 0, IntMemCommand},
+        {"mnuMemIntTickets", P::Save, "mnuMemIntTickets_Click", 0, MemIntTicketsCommand},
+        {"mnunamesbynumber", P::Save, "mnunamesbynumber_Click", 0, NamesByNumberCommand},
         {"mnuPrRptSubAlpha", P::Save, "PrintOneLineReport", 1, PrintOneLineReport},
         {"mnuRptSubAttend", P::Save, "PrintOneLineReport", 2, PrintOneLineReport},
         {"mnuMapCode", P::Save, "PrintOneLineReport", 3, PrintOneLineReport},

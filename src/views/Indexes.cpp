@@ -345,6 +345,13 @@ int NextCombGap(int gap) {
     return next;
 }
 
+void SortEntries(QList<QByteArray>& entries, int n, bool wholeEntries) {
+    n = std::min<int>(n, int(entries.size()) - 1);
+    if (n <= 0) return;
+    const qsizetype l = std::max<qsizetype>(0, entries[1].size() - (wholeEntries ? 0 : 4));
+    CombSort(entries, n, l, SortOrder::Ascending);
+}
+
 void SortIndex(App& app) {
     SortView(app, SortOrder::Ascending);
 }

@@ -10,6 +10,7 @@
 #include "data/AttendeeRecord.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -117,6 +118,9 @@ void IndexDeleted(App& app);
 void SortIndex(App& app);
 // The same in descending order (L always the length of entry 1 less four).
 void SortIndexDescending(App& app);
+// The comb sort of SortIndex over entries 1 to n of a list of one's own (entry 0 unused):
+// by the last L characters, L the length of entry 1 less four, or by whole entries.
+void SortEntries(QList<QByteArray>& entries, int n, bool wholeEntries);
 // The comb sort's next gap: gap / 1.3, at least 1, with 9 and 10 becoming 11.
 int NextCombGap(int gap);
 

@@ -86,9 +86,9 @@ mnuPreview "&View Reports"
   mnuWkrStats "&Visitation Stats" [Ctrl+W] off
 mnuPrint "&Print Reports"
   mPrCut "&Meeting Cut Off Point"
-  mnuIntMem "Interest and Members Numbers" off
-  mnuMemIntTickets "Interest and Members Tickets" off
-  mnunamesbynumber "Interest and Members by Number" off
+  mnuIntMem "Interest and Members Numbers"
+  mnuMemIntTickets "Interest and Members Tickets"
+  mnunamesbynumber "Interest and Members by Number"
   ---
   mnuPrRptMasters "Master Reports"
     mnuPrRptSubAlpha "Alphabetical Report"

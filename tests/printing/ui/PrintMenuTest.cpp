@@ -5,6 +5,7 @@
 
 #include "DocumentDump.h"
 #include "data/Errors.h"
+#include "views/MailViews.h"
 
 #include <QAction>
 
@@ -46,6 +47,36 @@ TEST_F(PrintMenuTest, APrinterThatFailsIsReportedOnce) {
     EXPECT_EQ(t.dialogs.messages(),
               QStringList{CommonErrorText(VbError(err::PrinterError, QStringLiteral("Printer error")), kSourceFennick95)});
     EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
+}
+
+TEST_F(PrintMenuTest, ATeamListAndABaptismReportPrintFromTheMenu) {
+    t.dialogs.print(PrinterChoice());
+    choose(QStringLiteral("mnuPrintAlphaWC"));
+    t.dialogs.print(PrinterChoice());
+    choose(QStringLiteral("mnuPrBapt"));
+    ASSERT_EQ(t.printer.documents().size(), 2);
+    const QString dump = DumpDocuments(t.printer);
+    EXPECT_TRUE(dump.contains(QLatin1String("|Team 00:  Unassigned       ")));
+    EXPECT_TRUE(dump.contains(QLatin1String(" Team Alphabetical List|")));
+    EXPECT_TRUE(dump.contains(QLatin1String("Baptisms and Profession of Faith (*)|")));
+    EXPECT_TRUE(t.dialogs.messages().isEmpty());
+    EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
+    EXPECT_EQ(text(QStringLiteral("LName")), QStringLiteral("Adams"));
+}
+
+TEST_F(PrintMenuTest, ARegistrationListThatFailsIsReportedOnceAndAllNamesComeBack) {
+    IndexZip(app);
+    t.printer.failDeliveries = 1;
+    t.dialogs.answer(AnsNo);
+    t.dialogs.print(PrinterChoice());
+    choose(QStringLiteral("mnuIntMem"));
+    EXPECT_TRUE(t.printer.documents().isEmpty());
+    EXPECT_EQ(t.dialogs.messages(),
+              (QStringList{QStringLiteral("Do you want to include SDA members in this list?"),
+                           CommonErrorText(VbError(err::PrinterError, QStringLiteral("Printer error")),
+                                           kSourceFennick95)}));
+    EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
+    EXPECT_EQ(text(QStringLiteral("LName")), QStringLiteral("Adams"));
 }
 
 }  // namespace
