@@ -35,6 +35,14 @@ struct Hooks {
     std::function<void()> showAll;
     // The add-mode command that copies the shown record into a new entry.
     std::function<void()> copyCurrentRecord;
+    // Shows the zip-code editor beside its team totals window (modeless), creating them on
+    // first use.
+    std::function<void()> showZipEditor;
+    // Closes the modeless windows that show the crusade's tables (zip-code editor, team
+    // totals) after each has kept what it shows in the table in memory. Called before
+    // anything replaces or rebuilds the zip table, the member list or the settings: closing
+    // and opening a crusade, the repair pass, the zip table's rebuild. Unset: none is open.
+    std::function<void()> closeTableWindows;
     // Add mode's "Cancel and Exit", run when the main window closes in add mode; leaves
     // "dontexit" in MsgAnswer when the user chooses to stay.
     std::function<void()> cancelAddMode;

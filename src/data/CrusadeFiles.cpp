@@ -215,6 +215,8 @@ CrusadeChoice SelectCrusade(App& app, StartScreen* start) {
 }
 
 bool OpenCrusade(App& app, const QString& dataFile) {
+    // No table window may stay open over the tables of another crusade.
+    if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
     ForgetCrusade(app);
     SetDataFile(app, dataFile);
     try {
@@ -240,6 +242,8 @@ void RepairCrusade(App& app) {
 }
 
 void CloseCrusade(App& app) {
+    // The table windows keep what they show before the tables are written.
+    if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
     // The crusade's windows close while its files are still open.
     CloseCrusadeWindows(app);
     Crusade& c = app.crusade;

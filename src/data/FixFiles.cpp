@@ -210,6 +210,9 @@ bool IsEmptyEntry(const AttendeeRecord& rec) {
 }
 
 bool FixFiles(App& app) {
+    // The pass rewrites the member list and rebuilds the zip table: the windows that show
+    // them keep their entries first and close.
+    if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
     CurrentView& v = app.view;
     const bool clearCards = app.msg.ScratchVar == QLatin1String("ClearFlag");
     // The word asks for one pass only.

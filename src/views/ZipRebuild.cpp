@@ -55,6 +55,8 @@ QByteArray ZipKey10(const AttendeeRecord& rec, bool canadianZip) {
 }
 
 void RebuildZipTable(App& app) {
+    // An open zip editor keeps its entry, which the rebuild then carries over, and closes.
+    if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
     Crusade& c = app.crusade;
     const bool canadian = app.settings.CanadianZip;
     const QHash<QByteArray, QByteArray> oldTeams = OldTeams(c, canadian);

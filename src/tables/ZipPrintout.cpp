@@ -1,0 +1,76 @@
+#include "tables/ZipPrintout.h"
+
+#include "data/App.h"
+#include "data/Errors.h"
+#include "data/Text.h"
+#include "mainwindow/FieldRules.h"
+#include "platform/Printer.h"
+#include "tables/ZipTable.h"
+
+namespace fennick {
+
+namespace {
+
+// The team's name as the printout shows it: the stored text trimmed, without one final
+// ":" (a team stored without a telephone). Teams outside 1..40 have no name.
+QString PrintedTeamName(const App& app, int team) {
+    if (team < 1 || team > kTeams) return QString();
+    QString name = Trim(app.settings.TeamNames[size_t(team)]);
+    if (name.endsWith(u':')) name.chop(1);
+    return name;
+}
+
+void PrintTable(App& app, Printer& p) {
+    const PrinterFont header{QStringLiteral("Arial"), 16};
+    const PrinterFont body{QStringLiteral("Arial"), 14};
+    p.printOnLine(QString());
+    p.setFont(header);
+    p.printOnLine(QString());
+
+    p.setCurrentX(1.0);
+    p.setCurrentY(0.5);
+    p.print(app.settings.CrusadeName + QStringLiteral(" Zip Code Count"));
+    p.setDrawWidth(6);
+    p.line(1.0, 1.0, 19.9, 1.0);
+
+    p.setFont(body);
+    p.setCurrentY(2.0);
+    const Crusade& c = app.crusade;
+    const int n = ZipEntriesUsed(c);
+    for (int i = 1; i <= n; ++i) {
+        const QByteArray& e = c.ZipTable[i];
+        p.setCurrentX(2.0);
+        p.printOnLine(FromAnsi(ZipEntryZip(e)));
+        p.setCurrentX(6.0);
+        p.printOnLine(FromAnsi(Trim(ZipEntryCity(e))) + QStringLiteral(", ") + FromAnsi(ZipEntryState(e)));
+        p.setCurrentX(13.0);
+        // A number printed as an item: its sign's place before it and a blank after it.
+        const QString count = Str(qint64(ZipEntryCount(e))) + u' ';
+        const double team = Val(ZipEntryTeam(e));
+        if (team == 0) {
+            p.print(count);
+            continue;
+        }
+        p.printOnLine(count);
+        p.setCurrentX(15.0);
+        p.print(FromAnsi(ZipEntryTeam(e)) + QStringLiteral("- ") + PrintedTeamName(app, int(team)));
+    }
+    p.endDoc();
+}
+
+}  // namespace
+
+void PrintZips(App& app) {
+    Printer& p = app.printer();
+    try {
+        const auto choice = app.dialogs().selectPrinter(PrinterDialogSpec{});
+        if (!choice) return;
+        p.setJob(*choice);
+        PrintTable(app, p);
+    } catch (const VbError&) {
+        // The printout ends silently; nothing of it reaches the printer.
+        p.killDoc();
+    }
+}
+
+}  // namespace fennick
