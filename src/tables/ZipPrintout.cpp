@@ -5,6 +5,7 @@
 #include "data/Text.h"
 #include "mainwindow/FieldRules.h"
 #include "platform/Printer.h"
+#include "printing/PrintCommons.h"
 #include "tables/ZipTable.h"
 
 namespace fennick {
@@ -39,6 +40,9 @@ void PrintTable(App& app, Printer& p) {
     const int n = ZipEntriesUsed(c);
     for (int i = 1; i <= n; ++i) {
         const QByteArray& e = c.ZipTable[i];
+        // A line that would run past the bottom begins the next page at its top, as the
+        // printer would carry it there, but with its columns where they belong.
+        if (p.currentY() + p.textHeight() > Printer::kPageHeightCm) p.newPage();
         p.setCurrentX(2.0);
         p.printOnLine(FromAnsi(ZipEntryZip(e)));
         p.setCurrentX(6.0);
@@ -63,9 +67,8 @@ void PrintTable(App& app, Printer& p) {
 void PrintZips(App& app) {
     Printer& p = app.printer();
     try {
-        const auto choice = app.dialogs().selectPrinter(PrinterDialogSpec{});
-        if (!choice) return;
-        p.setJob(*choice);
+        int fromPage = 1, toPage = 1000, copies = 1;
+        if (!SelPrinter(app, fromPage, toPage, copies)) return;
         PrintTable(app, p);
     } catch (const VbError&) {
         // The printout ends silently; nothing of it reaches the printer.
