@@ -82,7 +82,7 @@ mnuPreview "&View Reports"
   mnuPreInt "&Interest Level"
   mnuPreMailList "Preview Mail List"
   mnuPreAddress "Duplicate Addresses" [Ctrl+D]
-  mnuStats "&Statistics" [Ctrl+V] off
+  mnuStats "&Statistics" [Ctrl+V]
   mnuWkrStats "&Visitation Stats" [Ctrl+W] off
 mnuPrint "&Print Reports"
   mPrCut "&Meeting Cut Off Point"

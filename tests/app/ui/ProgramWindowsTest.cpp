@@ -49,6 +49,8 @@ const QList<HookRow>& HookRows() {
         {HOOK(fixFiles), When::StartUp, {"mnuFixFile"}},
         {HOOK(showAll), When::StartUp, {"ShowAll"}},
         {HOOK(copyCurrentRecord), When::StartUp, {"mnuCopy"}},
+        {HOOK(showZipEditor), When::NotBuiltYet, {}},
+        {HOOK(closeTableWindows), When::NotBuiltYet, {}},
         {HOOK(cancelAddMode), When::StartUp, {"btnCancelNew"}},
         {HOOK(showAttendanceFilters), When::StartUp, {"mnuTotalAttend"}},
         {HOOK(showDecisionPicker), When::StartUp, {"mnuDecisionsFilter"}},
