@@ -1,9 +1,11 @@
 // Printed reports over 9,999 names on the recording printer: the master attendance list
-// (its view built too) should take well under half a second.
+// (its view built too) and the registration list with 2,000 church members (the member
+// merge, the sort, the layout) should each take well under half a second.
 
 #include "BenchData.h"
 #include "data/InfoFile.h"
 #include "printing/OneLineReports.h"
+#include "printing/RegistrationLists.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,6 +28,37 @@ void BM_AttendanceListToRecordingPrinter(benchmark::State& state) {
     state.counters["pages"] = pages;
 }
 BENCHMARK(BM_AttendanceListToRecordingPrinter)->Unit(benchmark::kMillisecond);
+
+// 2,000 church members: every fifth one registered under an attendee's number, every
+// tenth without a number, the rest numbered from 5000 up.
+void AddMembers(App& app) {
+    static const char* const last[] = {"Abbott", "Moss", "Nolan", "Ortiz", "Price", "Quade", "Reyes", "Stone"};
+    QList<QByteArray>& members = app.crusade.MemberNames;
+    members = {QByteArray()};
+    for (int i = 0; i < 2000; ++i) {
+        QByteArray number = i % 5 == 0   ? QByteArray::number(1 + i).rightJustified(4, '0')
+                            : i % 10 == 1 ? QByteArray(4, ' ')
+                                          : QByteArray::number(5000 + i);
+        members << number + QByteArray(last[i % 8]).leftJustified(15) + ("M" + QByteArray::number(i)).leftJustified(15);
+    }
+    app.crusade.MemberCount = 2000;
+}
+
+void BM_RegistrationListWithMembers(benchmark::State& state) {
+    BenchApp b;
+    b.app.settings.CrusadeName = QStringLiteral("Bench Crusade");
+    AddMembers(b.app);
+    b.dialogs.questionAnswer = AnsYes;  // the church members too
+    b.dialogs.printerChoice = PrinterChoice();
+    int pages = 0;
+    for (auto _ : state) {
+        b.printer.clearDocuments();
+        PrintRegistrationList(b.app, RegistrationList::Numbers);
+        pages = b.printer.documents().isEmpty() ? 0 : b.printer.documents().front().pageCount;
+    }
+    state.counters["pages"] = pages;
+}
+BENCHMARK(BM_RegistrationListWithMembers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace fennick::bench

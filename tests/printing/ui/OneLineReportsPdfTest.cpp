@@ -2,37 +2,14 @@
 // pdfinfo and pdftotext.
 
 #include "../ReportFixture.h"
+#include "PdfText.h"
 #include "platform/ui/QtPrinter.h"
 #include "views/VisitationViews.h"
-
-#include <QProcess>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 namespace fennick::test {
 namespace {
-
-QString Run(const QString& program, const QStringList& args) {
-    QProcess proc;
-    proc.start(program, args);
-    EXPECT_TRUE(proc.waitForFinished(30000)) << program.toStdString() << " did not finish";
-    return QString::fromUtf8(proc.readAllStandardOutput());
-}
-
-int PdfPages(const QString& path) {
-    const auto m = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption)
-                       .match(Run(QStringLiteral("pdfinfo"), {path}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-// The text of one page, with runs of blanks made single.
-QString PdfPageText(const QString& path, int page) {
-    const QString p = QString::number(page);
-    QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), p, QStringLiteral("-l"), p, path,
-                                                     QStringLiteral("-")});
-    return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
-}
 
 struct PdfCase {
     const char* name;
