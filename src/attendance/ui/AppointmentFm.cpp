@@ -2,9 +2,9 @@
 
 #include "attendance/ScreenTarget.h"
 #include "data/App.h"
+#include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "mainwindow/MainScreen.h"
-#include "platform/Dialogs.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -141,14 +141,7 @@ void AppointmentFm::install(App& app) {
 }
 
 void AppointmentFm::run(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const VbError& e) {
-        app_.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
-    } catch (const std::exception& e) {
-        app_.dialogs().msgBox(
-            CommonErrorText(VbError(err::InvalidCall, QString::fromLocal8Bit(e.what())), kSourceFennick95));
-    }
+    RunGuarded(app_, kSourceFennick95, command);
     showState();
 }
 

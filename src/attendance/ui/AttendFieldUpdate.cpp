@@ -1,9 +1,9 @@
 #include "attendance/ui/AttendFieldUpdate.h"
 
 #include "data/App.h"
+#include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "mainwindow/MainScreen.h"
-#include "platform/Dialogs.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -188,14 +188,7 @@ void AttendFieldUpdate::install(App& app) {
 }
 
 void AttendFieldUpdate::run(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const VbError& e) {
-        app_.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
-    } catch (const std::exception& e) {
-        app_.dialogs().msgBox(
-            CommonErrorText(VbError(err::InvalidCall, QString::fromLocal8Bit(e.what())), kSourceFennick95));
-    }
+    RunGuarded(app_, kSourceFennick95, command);
     showState();
 }
 
@@ -246,9 +239,8 @@ bool AttendFieldUpdate::eventFilter(QObject* watched, QEvent* e) {
         run([this] { editor_.Attendance_Click(); });
         return true;
     }
-    // The screen hidden (another screen took its turn) or closed: the record is let go.
-    if (watched == screen_ && !done_ && (e->type() == QEvent::Hide || e->type() == QEvent::Close) && !e->spontaneous())
-        letGo();
+    // The screen hidden (another screen took its turn, or it closed): the record is let go.
+    if (watched == screen_ && !done_ && e->type() == QEvent::Hide && !e->spontaneous()) letGo();
     return QWidget::eventFilter(watched, e);
 }
 

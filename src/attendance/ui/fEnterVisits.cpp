@@ -1,9 +1,9 @@
 #include "attendance/ui/fEnterVisits.h"
 
 #include "data/App.h"
+#include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "mainwindow/MainScreen.h"
-#include "platform/Dialogs.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -71,14 +71,7 @@ void fEnterVisits::install(App& app) {
 }
 
 void fEnterVisits::run(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const VbError& e) {
-        app_.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
-    } catch (const std::exception& e) {
-        app_.dialogs().msgBox(
-            CommonErrorText(VbError(err::InvalidCall, QString::fromLocal8Bit(e.what())), kSourceFennick95));
-    }
+    RunGuarded(app_, kSourceFennick95, command);
     showState();
 }
 
