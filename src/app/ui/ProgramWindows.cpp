@@ -8,12 +8,15 @@
 #include "data/App.h"
 #include "data/FixFiles.h"
 #include "mainwindow/AddMode.h"
+#include "mainwindow/MainScreen.h"
 #include "mainwindow/ui/EditForm.h"
 #include "reportwindow/ui/PrintReports.h"
 #include "reportwindow/ui/SelDecFm.h"
 #include "statistics/Stats.h"
 #include "statistics/ui/BlankFrm.h"
 #include "views/ui/frmFilters.h"
+
+#include <memory>
 
 namespace fennick {
 
@@ -32,14 +35,26 @@ ProgramWindows::ProgramWindows(App& app) : app_(app) {
     frmFilters::install(app, form);
     SelDecFm::install(app, form);
 
-    // Over the main window and the attendance screen: the appointment dialog, the
-    // attendance editor and the visit-code window of the visit frame.
+    // Over the main window and the attendance screen: the appointment dialog and the
+    // visit-code window of the visit frame (both modal).
     AppointmentFm::install(app);
-    AttendFieldUpdate::install(app);
     fEnterVisits::install(app);
 
     windows_ = std::make_unique<CrusadeWindows>(app);
     CrusadeWindows* windows = windows_.get();
+    // The attendance editor, over the screen whose Attendance box was clicked. It is one of
+    // the crusade's windows, so that it closes, writing nothing back, before the crusade
+    // it works on is closed or replaced; it goes before the screen it stands over.
+    auto editorScreen = std::make_shared<MainScreen*>(nullptr);
+    windows->add(
+        QStringLiteral("AttendFieldUpdate"), [&app, editorScreen] { return new AttendFieldUpdate(app, **editorScreen); },
+        [](QWidget* w) { static_cast<AttendFieldUpdate*>(w)->dismiss(); });
+    AttendFieldUpdate::install(app, [windows, editorScreen](MainScreen& screen) {
+        *editorScreen = &screen;
+        auto* editor = windows->window<AttendFieldUpdate>(QStringLiteral("AttendFieldUpdate"));
+        *editorScreen = nullptr;
+        return editor;
+    });
     // The attendance screen, opened from the main window for a meeting night.
     windows->add(QStringLiteral("AttendF"), [&app, form] { return new AttendF(app, form); });
     app.hooks.showAttendanceScreen = [windows] { windows->window<AttendF>(QStringLiteral("AttendF"))->open(); };

@@ -158,10 +158,12 @@ AttendFieldUpdate::AttendFieldUpdate(App& app, MainScreen& screen)
 }
 
 AttendFieldUpdate::~AttendFieldUpdate() {
-    app_.hooks.recordShown = nullptr;
+    // A closed editor let its hook go when it closed; the one set since belongs to the
+    // editor opened after it.
+    if (!done_) app_.hooks.recordShown = nullptr;
 }
 
-AttendFieldUpdate* AttendFieldUpdate::open(App& app, MainScreen& screen) {
+AttendFieldUpdate* AttendFieldUpdate::open(App& app, MainScreen& screen, const Maker& make) {
     QPointer<AttendFieldUpdate>& current = OpenEditor();
     if (current && !current->done_) {
         const bool same = current->screen_ == dynamic_cast<QWidget*>(&screen) &&
@@ -173,18 +175,18 @@ AttendFieldUpdate* AttendFieldUpdate::open(App& app, MainScreen& screen) {
         }
         current->letGo();
     }
-    current = new AttendFieldUpdate(app, screen);
+    current = make ? make(screen) : new AttendFieldUpdate(app, screen);
     current->show();
     current->raise();
     current->activateWindow();
     return current;
 }
 
-void AttendFieldUpdate::install(App& app) {
-    app.hooks.showAttendanceUpdate = [&app] {
-        if (app.hooks.editForm) open(app, *app.hooks.editForm);
+void AttendFieldUpdate::install(App& app, Maker make) {
+    app.hooks.showAttendanceUpdate = [&app, make] {
+        if (app.hooks.editForm) open(app, *app.hooks.editForm, make);
     };
-    app.hooks.attendFAttendanceUpdate = [&app](MainScreen& attendF) { open(app, attendF); };
+    app.hooks.attendFAttendanceUpdate = [&app, make](MainScreen& attendF) { open(app, attendF, make); };
 }
 
 void AttendFieldUpdate::run(const std::function<void()>& command) {

@@ -3,7 +3,8 @@
 // rows of twenty, the decision options, All, Clear, Save and Cancel. Modeless, over the
 // screen that opened it (the main window or the attendance screen), whose record it edits
 // through an editing target. It closes without writing when that screen shows another
-// record, is hidden, or goes away.
+// record, is hidden, or goes away, and when the crusade is closed or replaced (the program
+// builds it through the owner of the crusade's windows).
 
 #include "attendance/AttendanceEditor.h"
 #include "attendance/ScreenTarget.h"
@@ -31,12 +32,18 @@ public:
     AttendFieldUpdate(App& app, MainScreen& screen);
     ~AttendFieldUpdate() override;
 
+    // Builds an editor over a screen (not shown yet); unset, open builds it on its own.
+    using Maker = std::function<AttendFieldUpdate*(MainScreen& screen)>;
     // Opens the editor over screen for the record it shows; an editor already open on that
     // record comes to the front instead, one on another record closes first.
-    static AttendFieldUpdate* open(App& app, MainScreen& screen);
-    // Makes the editor the one the main window's and the attendance screen's Attendance
-    // boxes open.
-    static void install(App& app);
+    static AttendFieldUpdate* open(App& app, MainScreen& screen, const Maker& make = {});
+    // Makes the editor, built by make, the one the main window's and the attendance
+    // screen's Attendance boxes open.
+    static void install(App& app, Maker make = {});
+
+    // Closes the editor without writing anything back, as when its screen leaves the
+    // record: the crusade it works on is being closed.
+    void dismiss() { letGo(); }
 
     const AttendanceEditor& editor() const { return editor_; }
 

@@ -8,13 +8,19 @@
 #include "app/ui/CrusadeWindows.h"
 #include "app/ui/ProgramWindows.h"
 #include "attendance/ui/AttendF.h"
+#include "attendance/ui/AttendFieldUpdate.h"
 #include "data/CrusadeFiles.h"
+#include "data/DataStore.h"
 #include "mainwindow/MenuBar.h"
 #include "mainwindow/ui/EditForm.h"
 #include "reportwindow/ui/PrintReports.h"
 #include "views/Indexes.h"
 
+#include <QFile>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -145,6 +151,40 @@ TEST_F(ProgramWindowsTest, TheReportWindowAndTheAttendanceScreenCloseWithTheCrus
         }
     }
     ModalGuard::allow(false);
+}
+
+// The attendance editor is one of the crusade's windows: another crusade opened while it
+// stands closes it, and the night clicked in it reaches neither the main window nor a file.
+TEST_F(ProgramWindowsTest, TheAttendanceEditorClosesWithTheCrusadeWritingNothing) {
+    const auto bytes = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray springBefore = bytes(spring);
+    const QByteArray autumnBefore = bytes(autumn);
+    ProgramWindows windows(app);
+    EditForm& form = windows.main();
+    form.load();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    const QString shown = form.text(QStringLiteral("Attendance"));
+    ASSERT_TRUE(shown.startsWith(QStringLiteral("1--")));
+
+    app.hooks.showAttendanceUpdate();
+    QPointer<AttendFieldUpdate> editor = form.findChild<AttendFieldUpdate*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    editor->findChild<QPushButton*>(QStringLiteral("ATD(1)"))->click();
+    ASSERT_EQ(editor->findChild<QLineEdit*>(QStringLiteral("Attendance"))->text().left(3), QStringLiteral("12-"));
+
+    const QString mode = app.program.ScreenMode;
+    ASSERT_TRUE(OpenCrusade(app, autumn));
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_FALSE(bool(app.hooks.recordShown));
+    EXPECT_EQ(form.text(QStringLiteral("Attendance")), shown);
+    EXPECT_EQ(app.program.ScreenMode, mode);  // closed, not cancelled by its user
+    EXPECT_EQ(bytes(spring), springBefore);
+    EXPECT_EQ(bytes(autumn), autumnBefore);
 }
 
 }  // namespace
