@@ -55,7 +55,8 @@ QString WithoutAppointment(const QString& visits) {
 }
 
 QString AppendVisitCode(const QString& visits, const QString& code) {
-    return Right(visits + code, kVisitsFieldWidth);
+    // The field as stored is padded with blanks: the code goes after its last code.
+    return Right(RTrim(visits) + code, kVisitsFieldWidth);
 }
 
 QString WeekDayName(const CrusadeSettings& settings, int day) {

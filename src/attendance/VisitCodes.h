@@ -56,8 +56,8 @@ QString AppointmentCode(int day, int time);
 // The visits without their appointment code (the three characters from its "A").
 QString WithoutAppointment(const QString& visits);
 
-// A code added at the end; a text that then passes 12 characters keeps its rightmost 12,
-// so the oldest code gives way.
+// A code added after the last code (blanks after it left out); a text that then passes 12
+// characters keeps its rightmost 12, so the oldest code gives way.
 QString AppendVisitCode(const QString& visits, const QString& code);
 
 // WeekDays(day) of the crusade settings, empty outside 1..6; MeetingTimes(time), empty

@@ -88,6 +88,7 @@ TEST(VisitCodes, AppendsAndRemovals) {
         {"h01p02m03l04", "A24", "p02m03l04A24"},  // an appointment to a full field keeps 12
         {"H01P02M03L04", "A1a", "P02M03L04A1a"},
         {"h01", "p02", "h01p02"},
+        {"h01p02      ", "m03", "h01p02m03"},  // the field as stored, padded with blanks
         {"", "h07", "h07"},
         {"h03A24p05", nullptr, "h03p05"},
         {"A24", nullptr, ""},
