@@ -1,10 +1,13 @@
 #pragma once
 // A record screen (and main screen) held in memory: every control is a named slot with
-// text, value, colours, visibility and enabled state. Controls listed as missing do not
-// exist on it, as the attendance screen lacks some of the main window's boxes.
+// text, value, colours, visibility and enabled state. Its controls are those of the
+// window's own name list (EditFormControlNames, AttendFControlNames) less any listed as
+// missing; any other name fails the test, as the real window stops on it. The attendance
+// screen matches names without regard to case, as the window does.
 
 #include "mainwindow/MainScreen.h"
 
+#include <QHash>
 #include <QMap>
 #include <QSet>
 #include <QStringList>
@@ -26,11 +29,11 @@ public:
         QStringList items;
     };
 
-    explicit FakeScreen(QString formName = QStringLiteral("EditForm"), QSet<QString> missing = {})
-        : form_(std::move(formName)), missing_(std::move(missing)) {}
+    explicit FakeScreen(QString formName = QStringLiteral("EditForm"), const QSet<QString>& missing = {});
 
     QString formName() const override { return form_; }
-    bool has(const QString& c) const override { return !missing_.contains(c); }
+    // False for a control of another record screen; any other name fails the test.
+    bool has(const QString& c) const override;
     QString text(const QString& c) const override { return get(c).text; }
     void setText(const QString& c, const QString& t) override { slot(c).text = t; }
     int value(const QString& c) const override { return get(c).value; }
@@ -45,6 +48,7 @@ public:
     void setEnabled(const QString& n, bool e) override { slot(n).enabled = e; }
     bool isEnabled(const QString& n) const override { return get(n).enabled; }
     void setFocus(const QString& n) override {
+        known(n);
         focus_ = n;
         focusHistory << n;
     }
@@ -56,7 +60,10 @@ public:
     int selectionStart(const QString& n) const override { return get(n).selStart; }
     void setItems(const QString& n, const QStringList& items) override { slot(n).items = items; }
     QStringList items(const QString& n) const override { return get(n).items; }
-    void popupMenu(const QString& n) override { popups << n; }
+    void popupMenu(const QString& n) override {
+        known(n);
+        popups << n;
+    }
     void setWindowVisible(bool v) override { windowVisible = v; }
 
     QString caption() const { return caption_; }
@@ -70,8 +77,14 @@ public:
     bool windowVisible = true;
 
 private:
+    // The list's spelling of a control of the screen; a failure and an empty name for any
+    // other.
+    QString known(const QString& c) const;
+    QString key(const QString& c) const { return caseless_ ? c.toLower() : c; }
+
     QString form_;
-    QSet<QString> missing_;
+    bool caseless_ = false;
+    QHash<QString, QString> names_;  // by key: the list's spelling
     QString caption_;
     QString focus_;
     QMap<QString, Control> controls_;

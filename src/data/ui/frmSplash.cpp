@@ -3,6 +3,7 @@
 #include "data/App.h"
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
+#include "data/frmSplashControls.h"
 #include "data/ui/Artwork.h"
 #include "platform/Dialogs.h"
 
@@ -71,8 +72,7 @@ frmSplash::frmSplash(App& app, PrinterProbe printerInstalled, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->setContentsMargins(34, 30, 30, 18);
     right->setSpacing(6);
-    auto* welcome = new QLabel(QStringLiteral("Meeting attendance and follow-up"), this);
-    welcome->setObjectName(QStringLiteral("lblWelcome"));
+    auto* welcome = addLabel(QStringLiteral("lblWelcome"), QStringLiteral("Meeting attendance and follow-up"));
     welcome->setStyleSheet(QStringLiteral("color: #6b7a89; font-size: 11pt;"));
     right->addWidget(welcome);
     right->addSpacing(14);
@@ -80,19 +80,15 @@ frmSplash::frmSplash(App& app, PrinterProbe printerInstalled, QWidget* parent)
     auto* lastFrame = new QGridLayout;
     lastFrame->setContentsMargins(0, 0, 0, 0);
     lastFrame->setSpacing(0);
-    auto* top = new QFrame(this);
+    auto* top = add(new QFrame(this), QStringLiteral("LineLastCrusadeTop"));
     top->setFrameShape(QFrame::HLine);
-    auto* leftLine = new QFrame(this);
+    auto* leftLine = add(new QFrame(this), QStringLiteral("LineLastCrusadeLeft"));
     leftLine->setFrameShape(QFrame::VLine);
     for (QFrame* f : {top, leftLine}) {
         f->setFrameShadow(QFrame::Plain);
         f->setLineWidth(2);
         f->setStyleSheet(QStringLiteral("color: #e8a33d;"));
     }
-    top->setObjectName(QStringLiteral("LineLastCrusadeTop"));
-    leftLine->setObjectName(QStringLiteral("LineLastCrusadeLeft"));
-    controls_.insert(top->objectName(), top);
-    controls_.insert(leftLine->objectName(), leftLine);
     auto* lastBox = new QVBoxLayout;
     lastBox->setContentsMargins(12, 8, 0, 8);
     lastBox->addWidget(addChoice(QStringLiteral("btnLastCrusade"), QStringLiteral("Last File")));
@@ -106,8 +102,8 @@ frmSplash::frmSplash(App& app, PrinterProbe printerInstalled, QWidget* parent)
     right->addSpacing(10);
 
     right->addWidget(addChoice(QStringLiteral("btSelect"), QStringLiteral("New File")));
-    auto* hint = new QLabel(QStringLiteral("Open another crusade, or name a new one to begin it"), this);
-    hint->setObjectName(QStringLiteral("lblNewFileHint"));
+    auto* hint = addLabel(QStringLiteral("lblNewFileHint"),
+                          QStringLiteral("Open another crusade, or name a new one to begin it"));
     hint->setStyleSheet(QStringLiteral("color: #6b7a89; padding-left: 12px;"));
     right->addWidget(hint);
     right->addSpacing(6);
@@ -122,14 +118,26 @@ frmSplash::frmSplash(App& app, PrinterProbe printerInstalled, QWidget* parent)
     right->addWidget(copyright);
     outer->addLayout(right, 1);
 
-    for (const char* name : kKeyLabels) controls_.value(QLatin1String(name))->installEventFilter(this);
+    for (const char* name : kKeyLabels) control(QLatin1String(name))->installEventFilter(this);
+}
+
+template <typename T>
+T* frmSplash::add(T* widget, const QString& name) {
+    Q_ASSERT_X(frmSplashControlNames().contains(name), "frmSplash",
+               qPrintable(QStringLiteral("unlisted control ") + name));
+    widget->setObjectName(name);
+    controls_.insert(name, widget);
+    return widget;
+}
+
+QWidget* frmSplash::control(const QString& name) const {
+    QWidget* w = controls_.value(name);
+    Q_ASSERT_X(w, "frmSplash", qPrintable(QStringLiteral("no control ") + name));
+    return w;
 }
 
 QLabel* frmSplash::addLabel(const QString& name, const QString& text) {
-    auto* l = new QLabel(text, this);
-    l->setObjectName(name);
-    controls_.insert(name, l);
-    return l;
+    return add(new QLabel(text, this), name);
 }
 
 QLabel* frmSplash::addChoice(const QString& name, const QString& text) {
@@ -246,26 +254,26 @@ void frmSplash::paintEvent(QPaintEvent*) {
 
 // --- StartScreen --------------------------------------------------------------------
 
-void frmSplash::setText(const QString& control, const QString& text) {
-    if (auto* l = qobject_cast<QLabel*>(controls_.value(control))) l->setText(text);
+void frmSplash::setText(const QString& name, const QString& text) {
+    if (auto* l = qobject_cast<QLabel*>(control(name))) l->setText(text);
 }
 
-QString frmSplash::text(const QString& control) const {
-    if (auto* l = qobject_cast<QLabel*>(controls_.value(control))) return l->text();
+QString frmSplash::text(const QString& name) const {
+    if (auto* l = qobject_cast<QLabel*>(control(name))) return l->text();
     return QString();
 }
 
-void frmSplash::setVisible(const QString& control, bool visible) {
-    if (QWidget* w = controls_.value(control)) w->setVisible(visible);
+void frmSplash::setVisible(const QString& name, bool visible) {
+    if (QWidget* w = control(name)) w->setVisible(visible);
 }
 
-bool frmSplash::isVisible(const QString& control) const {
-    QWidget* w = controls_.value(control);
+bool frmSplash::isVisible(const QString& name) const {
+    QWidget* w = control(name);
     return w && !w->isHidden();
 }
 
-void frmSplash::setEnabled(const QString& control, bool enabled) {
-    if (QWidget* w = controls_.value(control)) w->setEnabled(enabled);
+void frmSplash::setEnabled(const QString& name, bool enabled) {
+    if (QWidget* w = control(name)) w->setEnabled(enabled);
 }
 
 void frmSplash::repaint() {

@@ -33,11 +33,11 @@ public:
     int exitCode() const { return exitCode_; }
 
     // StartScreen
-    void setText(const QString& control, const QString& text) override;
-    QString text(const QString& control) const override;
-    void setVisible(const QString& control, bool visible) override;
-    bool isVisible(const QString& control) const override;
-    void setEnabled(const QString& control, bool enabled) override;
+    void setText(const QString& name, const QString& text) override;
+    QString text(const QString& name) const override;
+    void setVisible(const QString& name, bool visible) override;
+    bool isVisible(const QString& name) const override;
+    void setEnabled(const QString& name, bool enabled) override;
     void repaint() override;
 
     using QDialog::isVisible;
@@ -57,6 +57,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    template <typename T>
+    T* add(T* widget, const QString& name);
+    // The control of that name. A name the screen does not have is a fault of the caller:
+    // debug and test builds stop on it, a release build gets null.
+    QWidget* control(const QString& name) const;
     QLabel* addLabel(const QString& name, const QString& text);
     QLabel* addChoice(const QString& name, const QString& text);
     void run(const std::function<void()>& command);

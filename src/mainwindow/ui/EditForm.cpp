@@ -9,6 +9,7 @@
 #include "filetools/ExportCommands.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
+#include "mainwindow/EditFormControls.h"
 #include "mainwindow/FieldEntry.h"
 #include "mainwindow/FilterCommands.h"
 #include "mainwindow/MainLifecycle.h"
@@ -146,7 +147,7 @@ EditForm::EditForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     column->addWidget(buildNavigation());
     setCentralWidget(central);
     for (const char* l : {"Line1", "Line2"}) {
-        auto* f = static_cast<QFrame*>(objects_.value(QLatin1String(l)));
+        auto* f = static_cast<QFrame*>(named(QLatin1String(l)));
         f->setFrameShadow(QFrame::Plain);
         f->setLineWidth(2);
         setForeColor(QLatin1String(l), 0xC00000);
@@ -169,7 +170,7 @@ EditForm::EditForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     app_.hooks.endProgram = [this](int code) { endProgram(code); };
     app_.hooks.mailMerge = [this] { MailMerge(app_); };
     // The window opens ready for a number or a name to search for.
-    static_cast<QWidget*>(objects_.value(QStringLiteral("SearchBox")))->setFocus();
+    static_cast<QWidget*>(named(QStringLiteral("SearchBox")))->setFocus();
     // The window opens at its usual size, or the screen's room less a title bar.
     QSize size(1280, 720);
     if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() - QSize(0, kTitleBarRoom));
@@ -218,6 +219,8 @@ QWidget* EditForm::surface() {
 
 template <typename T>
 T* EditForm::add(T* widget, const QString& name) {
+    Q_ASSERT_X(EditFormControlNames().contains(name), "EditForm",
+               qPrintable(QStringLiteral("unlisted control ") + name));
     widget->setObjectName(name);
     objects_.insert(name, widget);
     return widget;
@@ -550,8 +553,7 @@ QGroupBox* EditForm::buildAttendance() {
     Row(g, 1, 0, label(QStringLiteral("lblAttend"), QStringLiteral("Nights attended:")),
         field(QStringLiteral("Attend"), 2));
     Row(g, 1, 2, label(QStringLiteral("lblLast"), QStringLiteral("Last night:")), field(QStringLiteral("Last"), 6));
-    for (const char* ro : {"Attend", "Last"})
-        static_cast<QLineEdit*>(objects_.value(QLatin1String(ro)))->setReadOnly(true);
+    for (const char* ro : {"Attend", "Last"}) static_cast<QLineEdit*>(named(QLatin1String(ro)))->setReadOnly(true);
     return box;
 }
 
@@ -669,11 +671,11 @@ QWidget* EditForm::buildNavigation() {
 void EditForm::setTabOrderOfFields() {
     QWidget* previous = nullptr;
     for (const char* name : kEnterOrder) {
-        auto* w = qobject_cast<QWidget*>(objects_.value(QLatin1String(name)));
+        auto* w = qobject_cast<QWidget*>(named(QLatin1String(name)));
         if (previous && w) QWidget::setTabOrder(previous, w);
         previous = w;
     }
-    QWidget::setTabOrder(previous, qobject_cast<QWidget*>(objects_.value(QStringLiteral("SearchBox"))));
+    QWidget::setTabOrder(previous, qobject_cast<QWidget*>(named(QStringLiteral("SearchBox"))));
 }
 
 // --- events -----------------------------------------------------------------------------
@@ -780,7 +782,7 @@ bool IsPageKey(int key) {
 
 void EditForm::onCommand(const QString& name, const std::function<void()>& command) {
     commands_.insert(name, command);
-    QObject* o = objects_.value(name);
+    QObject* o = named(name);
     if (auto* a = qobject_cast<QAction*>(o)) {
         // A shortcut acts only as its menu item would: not while a menu holding it is disabled.
         connect(a, &QAction::triggered, this, [this, name, command] {
@@ -876,9 +878,9 @@ void EditForm::wireRecordCommands() {
     onCommand(QStringLiteral("mnuVisits"), [this] { mnuVisits_Click(app_, *this); });
 
     for (int i = 0; i <= 8; ++i)
-        connect(static_cast<QCheckBox*>(objects_.value(QStringLiteral("Dec(%1)").arg(i))), &QCheckBox::clicked, this,
+        connect(static_cast<QCheckBox*>(named(QStringLiteral("Dec(%1)").arg(i))), &QCheckBox::clicked, this,
                 [this, i] { run([this, i] { Dec_MouseUp(app_, *this, i); }); });
-    connect(static_cast<QCheckBox*>(objects_.value(QStringLiteral("Baptized"))), &QCheckBox::clicked, this,
+    connect(static_cast<QCheckBox*>(named(QStringLiteral("Baptized"))), &QCheckBox::clicked, this,
             [this] { run([this] { Baptized_Click(app_, *this); }); });
 }
 
@@ -892,14 +894,14 @@ void EditForm::wireFieldEvents() {
          {"Label17", "EditLabel", "frameVisit", "btnSDA", "btnSaveExit", "btnCancelNew", "AutoUpdateVisits"})
         boxes << QLatin1String(name);
     for (const QString& name : std::as_const(boxes)) {
-        QObject* o = objects_.value(name);
+        QObject* o = named(name);
         o->installEventFilter(this);
         if (auto* area = qobject_cast<QPlainTextEdit*>(o)) area->viewport()->installEventFilter(this);
     }
 
     // Changes typed or put into a box.
     auto onChange = [this](const char* box, void (*change)(App&, MainScreen&), bool typedOnly) {
-        auto* edit = static_cast<QLineEdit*>(objects_.value(QLatin1String(box)));
+        auto* edit = static_cast<QLineEdit*>(named(QLatin1String(box)));
         auto handler = [this, change] { run([this, change] { change(app_, *this); }); };
         if (typedOnly)
             connect(edit, &QLineEdit::textEdited, this, handler);
@@ -911,7 +913,7 @@ void EditForm::wireFieldEvents() {
     onChange("IntLevel", IntLevel_Change, true);
     onChange("BaptDate", BaptDate_Change, false);
     onChange("BirthDate", BirthDate_Change, false);
-    connect(static_cast<QLineEdit*>(objects_.value(QStringLiteral("boxVisitInterest"))), &QLineEdit::textChanged, this,
+    connect(static_cast<QLineEdit*>(named(QStringLiteral("boxVisitInterest"))), &QLineEdit::textChanged, this,
             [this] { run([this] { boxVisitInterest_Change(*this); }); });
 
     connect(qApp, &QApplication::focusChanged, this, [this] {
@@ -927,7 +929,7 @@ void EditForm::watchEdits() {
     for (const char* name : kRecordFields) fields << QLatin1String(name);
     for (int i = 0; i <= 8; ++i) fields << QStringLiteral("Dec(%1)").arg(i);
     for (const QString& name : std::as_const(fields)) {
-        QObject* o = objects_.value(name);
+        QObject* o = named(name);
         if (auto* le = qobject_cast<QLineEdit*>(o)) connect(le, &QLineEdit::textEdited, this, typed);
         if (auto* cb = qobject_cast<QComboBox*>(o)) connect(cb->lineEdit(), &QLineEdit::textEdited, this, typed);
         if (auto* ck = qobject_cast<QCheckBox*>(o)) connect(ck, &QCheckBox::clicked, this, typed);
@@ -1271,7 +1273,7 @@ QAction* EditForm::action(const QString& name) const {
 }
 
 QString EditForm::text(const QString& control) const {
-    QObject* o = objects_.value(control);
+    QObject* o = named(control);
     if (!o) return QString();
     const QVariant raw = o->property("rawText");
     if (raw.isValid()) return raw.toString();
@@ -1287,7 +1289,7 @@ QString EditForm::text(const QString& control) const {
 }
 
 void EditForm::setText(const QString& control, const QString& text) {
-    QObject* o = objects_.value(control);
+    QObject* o = named(control);
     if (!o) return;
     if (control == QStringLiteral("RecordPos")) typedChanges_ = false;  // a record has been shown
     settingText_ = true;
@@ -1328,8 +1330,8 @@ void EditForm::setText(const QString& control, const QString& text) {
 }
 
 int EditForm::value(const QString& control) const {
-    if (auto* a = qobject_cast<QAction*>(objects_.value(control))) return a->isChecked() ? 1 : 0;
-    auto* c = qobject_cast<QCheckBox*>(objects_.value(control));
+    if (auto* a = qobject_cast<QAction*>(named(control))) return a->isChecked() ? 1 : 0;
+    auto* c = qobject_cast<QCheckBox*>(named(control));
     if (!c) return 0;
     switch (c->checkState()) {
         case Qt::Checked:
@@ -1343,19 +1345,19 @@ int EditForm::value(const QString& control) const {
 
 void EditForm::setValue(const QString& control, int value) {
     // A menu item's value is its check mark.
-    if (auto* a = qobject_cast<QAction*>(objects_.value(control))) {
+    if (auto* a = qobject_cast<QAction*>(named(control))) {
         a->setCheckable(true);
         a->setChecked(value != 0);
         return;
     }
-    auto* c = qobject_cast<QCheckBox*>(objects_.value(control));
+    auto* c = qobject_cast<QCheckBox*>(named(control));
     if (!c) return;
     if (value == 2) c->setTristate(true);
     c->setCheckState(value == 2 ? Qt::PartiallyChecked : value != 0 ? Qt::Checked : Qt::Unchecked);
 }
 
 void EditForm::setBackColor(const QString& control, BgrColor color) {
-    auto* w = qobject_cast<QWidget*>(objects_.value(control));
+    auto* w = qobject_cast<QWidget*>(named(control));
     if (!w) return;
     if (IsLine(w)) {
         SetRole(w, QPalette::WindowText, color);
@@ -1379,14 +1381,14 @@ void EditForm::setBackColor(const QString& control, BgrColor color) {
 }
 
 void EditForm::setForeColor(const QString& control, BgrColor color) {
-    auto* w = qobject_cast<QWidget*>(objects_.value(control));
+    auto* w = qobject_cast<QWidget*>(named(control));
     if (!w) return;
     if (auto* cb = qobject_cast<QComboBox*>(w)) SetRole(cb->lineEdit(), QPalette::Text, color);
     for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) SetRole(w, role, color);
 }
 
 void EditForm::setBold(const QString& control, bool bold) {
-    auto* w = qobject_cast<QWidget*>(objects_.value(control));
+    auto* w = qobject_cast<QWidget*>(named(control));
     if (!w) return;
     QFont f = w->font();
     f.setBold(bold);
@@ -1397,7 +1399,7 @@ void EditForm::setVisible(const QString& name, bool visible) {
     // The search box's caption and result boxes stand and go with it.
     if (name == QLatin1String("SearchBox"))
         for (const char* part : {"SearchBoxLabel", "EntInd", "SDAIdent"}) setVisible(QLatin1String(part), visible);
-    QObject* o = objects_.value(name);
+    QObject* o = named(name);
     if (auto* m = qobject_cast<QMenu*>(o))
         m->menuAction()->setVisible(visible);
     else if (auto* a = qobject_cast<QAction*>(o))
@@ -1413,7 +1415,7 @@ void EditForm::showCaptions() {
     // The buttons' own line puts each button's caption under it. A line of phrases of its
     // own (the deleted names' view has one) puts them, in order, under the buttons it
     // names that are shown, then under All Names; every other button keeps its caption.
-    auto* line = static_cast<QWidget*>(objects_.value(QStringLiteral("lblShowButtonLabels")));
+    auto* line = static_cast<QWidget*>(named(QStringLiteral("lblShowButtonLabels")));
     const QString text = line->property("text").toString();
     QHash<QString, QString> phrases;
     if (text != kButtonLabelsCaption) {
@@ -1443,12 +1445,18 @@ void EditForm::showCaptions() {
     }
 }
 
+QObject* EditForm::named(const QString& name) const {
+    QObject* o = objects_.value(name);
+    Q_ASSERT_X(o, "EditForm", qPrintable(QStringLiteral("no control ") + name));
+    return o;
+}
+
 QWidget* EditForm::widgetNamed(const QString& name) const {
-    return static_cast<QWidget*>(objects_.value(name));
+    return static_cast<QWidget*>(named(name));
 }
 
 bool EditForm::isVisible(const QString& name) const {
-    QObject* o = objects_.value(name);
+    QObject* o = named(name);
     if (auto* m = qobject_cast<QMenu*>(o)) return m->menuAction()->isVisible();
     if (auto* a = qobject_cast<QAction*>(o)) return a->isVisible();
     if (auto* w = qobject_cast<QWidget*>(o)) return !w->isHidden();
@@ -1458,7 +1466,7 @@ bool EditForm::isVisible(const QString& name) const {
 void EditForm::setEnabled(const QString& name, bool enabled) {
     // A command that is not built yet stays disabled whoever asks.
     if (enabled && IsUnbuiltCommand(name)) enabled = false;
-    QObject* o = objects_.value(name);
+    QObject* o = named(name);
     if (auto* m = qobject_cast<QMenu*>(o)) {
         m->setEnabled(enabled);
         m->menuAction()->setEnabled(enabled);
@@ -1472,7 +1480,7 @@ void EditForm::setEnabled(const QString& name, bool enabled) {
 }
 
 bool EditForm::isEnabled(const QString& name) const {
-    QObject* o = objects_.value(name);
+    QObject* o = named(name);
     if (auto* m = qobject_cast<QMenu*>(o)) return m->menuAction()->isEnabled();
     if (auto* a = qobject_cast<QAction*>(o)) {
         if (a->isVisible()) return a->isEnabled();
@@ -1484,6 +1492,7 @@ bool EditForm::isEnabled(const QString& name) const {
 }
 
 void EditForm::setFocus(const QString& name) {
+    named(name);
     // The move takes place when the procedure asking for it ends.
     pendingFocus_ = name;
     if (depth_ == 0) settleFocus();
@@ -1496,17 +1505,17 @@ QString EditForm::focused() const {
 }
 
 void EditForm::setSelection(const QString& name, int start, int length) {
-    if (QLineEdit* e = EditorOf(qobject_cast<QWidget*>(objects_.value(name)))) e->setSelection(start, length);
+    if (QLineEdit* e = EditorOf(qobject_cast<QWidget*>(named(name)))) e->setSelection(start, length);
 }
 
 int EditForm::selectionStart(const QString& name) const {
-    QLineEdit* e = EditorOf(qobject_cast<QWidget*>(objects_.value(name)));
+    QLineEdit* e = EditorOf(qobject_cast<QWidget*>(named(name)));
     if (!e) return 0;
     return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
 }
 
 void EditForm::setItems(const QString& name, const QStringList& items) {
-    auto* cb = qobject_cast<QComboBox*>(objects_.value(name));
+    auto* cb = qobject_cast<QComboBox*>(named(name));
     if (!cb) return;
     const QString shown = cb->currentText();
     settingText_ = true;
@@ -1518,13 +1527,13 @@ void EditForm::setItems(const QString& name, const QStringList& items) {
 
 QStringList EditForm::items(const QString& name) const {
     QStringList out;
-    if (auto* cb = qobject_cast<QComboBox*>(objects_.value(name)))
+    if (auto* cb = qobject_cast<QComboBox*>(named(name)))
         for (int i = 0; i < cb->count(); ++i) out << cb->itemText(i);
     return out;
 }
 
 void EditForm::popupMenu(const QString& name) {
-    if (QMenu* m = menus_.value(name)) m->popup(QCursor::pos());
+    if (auto* m = qobject_cast<QMenu*>(named(name))) m->popup(QCursor::pos());
 }
 
 }  // namespace fennick

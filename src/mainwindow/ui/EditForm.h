@@ -126,6 +126,9 @@ private:
     QWidget* buildNavigation();
     void setTabOrderOfFields();
     void showCaptions();
+    // The control, menu item or menu of that name. A name the window does not have is a
+    // fault of the caller: debug and test builds stop on it, a release build gets null.
+    QObject* named(const QString& name) const;
     QWidget* widgetNamed(const QString& name) const;
     void fitFields();
 

@@ -3,6 +3,7 @@
 #include "ModalGuard.h"
 #include "RecordBuilder.h"
 #include "data/Errors.h"
+#include "data/frmSplashControls.h"
 #include "data/ui/frmSplash.h"
 
 #include <QApplication>
@@ -57,6 +58,15 @@ TEST_F(SplashTest, TheScreensTexts) {
     EXPECT_FALSE(label("lblPlatform")->text().isEmpty());
     EXPECT_TRUE(label("lblCopyright")->text().startsWith(QStringLiteral("Copyright")));
     EXPECT_TRUE(splash.isModal());
+}
+
+TEST_F(SplashTest, TheNameListIsTheScreensControls) {
+    for (const QString& name : frmSplashControlNames()) {
+        const QList<QWidget*> found = splash.findChildren<QWidget*>(name);
+        EXPECT_EQ(found.size(), 1) << name.toStdString();
+    }
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(splash.setText(QStringLiteral("lblLastCrusade"), QString()), "no control lblLastCrusade");
 }
 
 TEST_F(SplashTest, WithoutACrusadeKeysAndLabelsDoNothing) {

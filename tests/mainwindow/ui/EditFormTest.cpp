@@ -4,6 +4,7 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
+#include "mainwindow/EditFormControls.h"
 #include "mainwindow/MenuBar.h"
 #include "mainwindow/ui/EditForm.h"
 #include "views/Indexes.h"
@@ -151,6 +152,18 @@ TEST_F(EditFormTest, EveryControlOfTheRecordScreenIsThere) {
         EXPECT_FALSE(form->isVisible(QLatin1String(hidden))) << hidden;
     EXPECT_EQ(form->items(QStringLiteral("RelPref")).size(), 14);
     EXPECT_EQ(form->text(QStringLiteral("lblShowButtonLabels")), kButtonLabelsCaption);
+}
+
+TEST_F(EditFormTest, TheNameListIsTheWindowsControls) {
+    for (const QString& name : EditFormControlNames()) {
+        QObject* o = form->object(name);
+        ASSERT_NE(o, nullptr) << name.toStdString();
+        EXPECT_EQ(o->objectName(), name);
+    }
+    // A name the window does not have stops a test build instead of being ignored.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(form->setText(QStringLiteral("SerachBox"), QString()), "no control SerachBox");
+    EXPECT_DEATH((void)form->isVisible(QStringLiteral("mnuExitt")), "no control mnuExitt");
 }
 
 TEST_F(EditFormTest, ControlsAndMenusByName) {
