@@ -43,6 +43,14 @@ struct Hooks {
     // anything replaces or rebuilds the zip table, the member list or the settings: closing
     // and opening a crusade, the repair pass, the zip table's rebuild. Unset: none is open.
     std::function<void()> closeTableWindows;
+    // The preferences dialog (modeless), on its team tab when MsgText holds "team"; one
+    // already open is only brought forward.
+    std::function<void()> showPreferences;
+    // The zip-code editor's "Edit Team Names": the preferences dialog on its team tab,
+    // modal; one already open is only brought forward.
+    std::function<void()> editTeamNames;
+    // The church member list window (modeless); one already open is only brought forward.
+    std::function<void()> showMembers;
     // Add mode's "Cancel and Exit", run when the main window closes in add mode; leaves
     // "dontexit" in MsgAnswer when the user chooses to stay.
     std::function<void()> cancelAddMode;

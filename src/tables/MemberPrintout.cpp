@@ -1,0 +1,97 @@
+#include "tables/MemberPrintout.h"
+
+#include "data/App.h"
+#include "data/Errors.h"
+#include "data/Text.h"
+#include "platform/Busy.h"
+#include "platform/Printer.h"
+#include "printing/PrintCommons.h"
+#include "views/Indexes.h"
+
+namespace fennick {
+
+namespace {
+
+// A font in which 71 lines fit between 1 cm and the foot of the page, whatever the report
+// printed before left set.
+const PrinterFont kMemberFont{QStringLiteral("Arial"), 9};
+
+constexpr int kSecondColumn = 71;
+constexpr int kThirdColumn = 141;
+constexpr int kNextPage = 211;
+
+QString PrintedLine(const QByteArray& entry) {
+    return FromAnsi(Trim(Mid(entry, 1, 4))) + QStringLiteral("  ") + FromAnsi(Trim(Mid(entry, 5, 15))) +
+           QStringLiteral(", ") + FromAnsi(Trim(Mid(entry, 20, 15)));
+}
+
+void PrintList(App& app, Printer& p) {
+    p.setFont(kMemberFont);
+    p.print();
+    p.setCurrentX(0.7);
+    p.print(QStringLiteral("SDA Members"));
+    p.setCurrentY(1);
+
+    const Crusade& c = app.crusade;
+    int line = 0;
+    double column = 2;
+    int page = 1;
+    for (int i = 1; i <= c.MemberCount; ++i) {
+        ++line;
+        if (line == kSecondColumn || line == kThirdColumn) {
+            column = line == kSecondColumn ? 9 : 15;
+            p.setCurrentY(1);
+        }
+        const QString text = PrintedLine(c.MemberNames[i]);
+        p.setCurrentX(column);
+        if (line == kNextPage) {
+            ++page;
+            p.newPage();
+            p.setCurrentX(18);
+            p.print(QStringLiteral("SDA's Page ") + QString::number(page));
+            p.setCurrentY(1);
+            line = 0;
+            column = 2;
+            p.setCurrentX(column);
+        }
+        p.print(text);
+    }
+    p.endDoc();
+}
+
+}  // namespace
+
+void SortMembers(App& app) {
+    BusyGuard hourglass(app.platform.busy);
+    Crusade& c = app.crusade;
+    const int n = c.MemberCount;
+    if (n <= 1) return;
+    QList<QByteArray>& list = c.MemberNames;
+    int gap = n;
+    bool swapped = true;
+    while (gap > 1 || swapped) {
+        gap = NextCombGap(gap);
+        swapped = false;
+        for (int i = 1; i + gap <= n; ++i) {
+            if (CompareBytes(Mid(list[i], 5), Mid(list[i + gap], 5)) > 0) {
+                list[i].swap(list[i + gap]);
+                swapped = true;
+            }
+        }
+    }
+}
+
+void PrintMembers(App& app) {
+    SortMembers(app);
+    Printer& p = app.printer();
+    int fromPage = 1, toPage = 1000, copies = 1;
+    if (!SelPrinter(app, fromPage, toPage, copies)) return;
+    try {
+        PrintList(app, p);
+    } catch (const VbError&) {
+        p.killDoc();
+        throw;
+    }
+}
+
+}  // namespace fennick

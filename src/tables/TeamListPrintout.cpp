@@ -1,0 +1,74 @@
+#include "tables/TeamListPrintout.h"
+
+#include "data/App.h"
+#include "data/AttendeeRecord.h"
+#include "data/Errors.h"
+#include "data/Text.h"
+#include "platform/Printer.h"
+#include "printing/PrintCommons.h"
+
+namespace fennick {
+
+namespace {
+
+void PrintTeams(App& app, Printer& p) {
+    p.printOnLine(QString());
+    p.setFont(PrinterFont{QStringLiteral("Arial"), 16});
+    p.printOnLine(QString());
+
+    p.setCurrentY(0.5);
+    p.setCurrentX(1.0);
+    p.print(app.settings.CrusadeName + QStringLiteral(" Vistiation Teams"));
+    p.setDrawWidth(6);
+    p.line(1.0, 1.0, 19.9, 1.0);
+
+    p.setCurrentY(2.5);
+    for (int i = 1; i <= kTeams; ++i) {
+        const QString& entry = app.settings.TeamNames[size_t(i)];
+        if (!IsPrintedTeam(entry)) continue;
+        // An entry without ":" is a name alone.
+        const qsizetype colon = entry.indexOf(u':');
+        const QString name = colon < 0 ? entry : entry.left(colon);
+        const QString phone = colon < 0 ? QString() : entry.mid(colon + 1);
+        p.setCurrentX(2.0);
+        p.printOnLine(QStringLiteral("Team #") + ZeroPad(i, 2));
+        p.setCurrentX(5.5);
+        p.printOnLine(name);
+        if (phone.isEmpty()) {
+            p.print();
+            continue;
+        }
+        p.setCurrentX(9.5);
+        p.print(phone);
+    }
+    p.endDoc();
+}
+
+}  // namespace
+
+bool IsPrintedTeam(const QString& entry) {
+    if (entry.startsWith(QLatin1String("Team"))) return false;
+    const QString bare = Trim(entry);
+    return !bare.isEmpty() && bare != QLatin1String(":");
+}
+
+void btnPrintTeams_Click(App& app) {
+    Printer& p = app.printer();
+    try {
+        int fromPage = 1, toPage = 1000, copies = 1;
+        if (!SelPrinter(app, fromPage, toPage, copies)) return;
+        // The list goes where the dialog said, once and whole: neither the copies nor the
+        // page range chosen there are used.
+        PrinterChoice job = p.job();
+        job.copies = 1;
+        job.fromPage = 1;
+        job.toPage = 1000;
+        p.setJob(job);
+        PrintTeams(app, p);
+    } catch (const VbError&) {
+        // The printout ends silently; nothing of it reaches the printer.
+        p.killDoc();
+    }
+}
+
+}  // namespace fennick
