@@ -43,6 +43,7 @@ int AttendanceEditor::lastMeeting() const {
 void AttendanceEditor::Form_Load() {
     lblName = target_.name();
     Attendance = RTrim(target_.attendance());
+    loaded_ = Attendance;
     Last = Plain(target_.last());
     Attend = target_.attend();
     AttendRecord = Attendance;
@@ -154,7 +155,7 @@ void AttendanceEditor::CancelAttendUpdate_Click() {
 }
 
 bool AttendanceEditor::leftBy(const RecordScreen& screen, qint32 shown) const {
-    return target_.leftBy(screen, shown);
+    return target_.leftBy(screen, shown) || RTrim(target_.attendance()) != loaded_;
 }
 
 }  // namespace fennick

@@ -39,7 +39,9 @@ public:
     void ExitAttendUpdate_Click();
     void CancelAttendUpdate_Click();
 
-    // Showing record `shown` on `screen` moves the editor's screen off its record.
+    // Showing record `shown` on `screen` moves the editor's screen off its record, or
+    // shows its record with an attendance other than the one the editor loaded (the person
+    // entered again on the attendance screen): what the editor holds would undo it.
     bool leftBy(const RecordScreen& screen, qint32 shown) const;
 
     // What the window shows: the string with its count and last night (the labels
@@ -69,6 +71,7 @@ private:
 
     App& app_;
     EditingTarget& target_;
+    QString loaded_;  // the attendance string as the screen showed it at loading
 };
 
 }  // namespace fennick

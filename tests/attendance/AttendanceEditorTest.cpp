@@ -222,12 +222,14 @@ TEST_F(AttendFixture, EditorSavesIntoTheMainWindow) {
 }
 
 // The editor lets go of its record when its own screen shows another one: an entry, a
-// move, a new name, another crusade; the same record shown again or another screen's
-// display does not.
+// move, a new name, another crusade, or its record marked anew by an entry; the same
+// record shown again unchanged or another screen's display does not.
 TEST_F(AttendFixture, EditorLetsGoWhenItsScreenShowsAnotherRecord) {
     open();
+    enter(Ansi(text("RNum")).constData());  // tonight's mark in place
     ScreenTarget target(*app, screen);
     AttendanceEditor editor(*app, target);
+    editor.Form_Load();
     bool shown = false;
     bool left = false;
     app->hooks.recordShown = [&](const RecordScreen& s, qint32 n) {
@@ -237,11 +239,16 @@ TEST_F(AttendFixture, EditorLetsGoWhenItsScreenShowsAnotherRecord) {
     const QByteArray same = Ansi(text("RNum"));
     const std::pair<const char*, std::function<void()>> steps[] = {
         {"the same person entered again", [&] { enter(same.constData()); }},
+        {"the main window's display", [&] { ShowCurrentRecord(*app, main); }},
+        {"the same person entered again with a decision",
+         [&] {
+             attendf::DecA_Click(*app, st, screen, 2);
+             enter(same.constData());
+         }},
         {"another person entered", [&] { enter("0102"); }},
         {"a move", [&] { attendf::PreviousRecord_Click(*app, st, screen); }},
-        {"the main window's display", [&] { ShowCurrentRecord(*app, main); }},
     };
-    const bool expected[] = {false, true, true, false};
+    const bool expected[] = {false, false, true, true, true};
     for (size_t i = 0; i < std::size(steps); ++i) {
         shown = left = false;
         steps[i].second();
