@@ -82,7 +82,8 @@ AttendeeRecord Generate(std::mt19937& rng, int i) {
 }  // namespace
 
 int ScriptedDialogs::messageBox(const MessageBoxSpec& spec) {
-    return spec.buttons == Buttons::OK ? int(AnsOK) : questionAnswer;
+    if (spec.buttons == Buttons::OK) return AnsOK;
+    return answerFor ? answerFor(spec) : questionAnswer;
 }
 
 QList<AttendeeRecord> BenchRecords(int n) {

@@ -17,6 +17,8 @@
 #include <QList>
 #include <QTemporaryDir>
 
+#include <functional>
+
 namespace fennick::bench {
 
 // The number of records the benchmarks work on: as many as a view can address.
@@ -42,6 +44,8 @@ public:
     std::optional<PrinterChoice> selectPrinter(const PrinterDialogSpec&) override { return printerChoice; }
 
     int questionAnswer = AnsNo;
+    // When set, answers every question instead of questionAnswer.
+    std::function<int(const MessageBoxSpec&)> answerFor;
     QString inputAnswer;
     std::optional<PrinterChoice> printerChoice;  // none: the printer dialog cancels
 };

@@ -1,9 +1,12 @@
 // Printed reports over 9,999 names on the recording printer: the master attendance list
 // (its view built too) and the registration list with 2,000 church members (the member
-// merge, the sort, the layout) should each take well under half a second.
+// merge, the sort, the layout) should each take well under half a second; the interest
+// cards of every name, with the marks written to the data file, under a second.
 
 #include "BenchData.h"
 #include "data/InfoFile.h"
+#include "data/DataStore.h"
+#include "printing/InterestCards.h"
 #include "printing/OneLineReports.h"
 #include "printing/RegistrationLists.h"
 
@@ -59,6 +62,31 @@ void BM_RegistrationListWithMembers(benchmark::State& state) {
     state.counters["pages"] = pages;
 }
 BENCHMARK(BM_RegistrationListWithMembers)->Unit(benchmark::kMillisecond);
+
+// Every live name without a card yet: each run starts from a file with no card marked
+// (written outside the timing) and marks them all.
+void BM_InterestCardsForEveryName(benchmark::State& state) {
+    BenchApp b;
+    b.app.settings.PrintCutOff = 0;
+    // No limits; Yes to the confirmation.
+    b.dialogs.answerFor = [](const MessageBoxSpec& spec) {
+        return spec.text.contains(QLatin1String("being sent to the printer")) ? int(AnsYes) : int(AnsNo);
+    };
+    b.dialogs.printerChoice = PrinterChoice();
+    QList<AttendeeRecord> records = ReadAllRecords(b.app);
+    for (AttendeeRecord& r : records) r.CardPrinted = 0;
+    int pages = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (qint32 i = 0; i < records.size(); ++i) WriteRecord(b.app, i + 1, records[i]);
+        b.printer.clearDocuments();
+        state.ResumeTiming();
+        InterestCard2x4(b.app);
+        pages = b.printer.documents().isEmpty() ? 0 : b.printer.documents().front().pageCount;
+    }
+    state.counters["sheets"] = pages;
+}
+BENCHMARK(BM_InterestCardsForEveryName)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace fennick::bench

@@ -174,7 +174,7 @@ QList<MenuEntry> BuildMenuBar() {
         .built("mnuPrBaptDate", "Baptism Dates")
         .built("mnuSDARpt", "Church Pref. SDA")
         .built("mnuPrDecisions", "&Decisions")
-        .item("mnuICard", "&Interest Card Labels", "Ctrl+L")
+        .built("mnuICard", "&Interest Card Labels", "Ctrl+L")
         .built("mnuPrIntLevel", "&Interest Level")
         .item("mnuPrMailLbl", "&Mail Labels")
         .built("mnuMapCode", "&by Map Code")

@@ -7,6 +7,7 @@
 #include "mainwindow/SaveRecord.h"
 #include "platform/Dialogs.h"
 #include "printing/BaptismDecisionReports.h"
+#include "printing/InterestCards.h"
 #include "printing/OneLineReports.h"
 #include "printing/RegistrationLists.h"
 #include "printing/TeamReports.h"
@@ -58,6 +59,9 @@ void MemIntTicketsCommand(App& app, int&) {
 }
 void NamesByNumberCommand(App& app, int&) {
     mnunamesbynumber_Click(app);
+}
+void InterestCardsCommand(App& app, int&) {
+    InterestCard2x4(app);
 }
 
 }  // namespace
@@ -159,7 +163,7 @@ const QList<PrintCommand>& PrintCommands() {
         {"mnuTeamMaster", P::Save, "PrintWCReport", 4, PrintWCReport},
         {"mnuPrnTotalAttendedWC", P::Save, "PrintWCReport", 5, PrintWCReport},
         {"mnuPrBapt", P::Save, "PrintBaptisms", 0, PrintBaptismsCommand},
-        {"mnuICard", P::Save, "InterestCard2x4", 0, nullptr},
+        {"mnuICard", P::Save, "InterestCard2x4", 0, InterestCardsCommand},
         {"mnuPrDecisions", P::SaveAndPickDecision, "PrintDecisions", 0, PrintDecisionsCommand},
     };
     return commands;

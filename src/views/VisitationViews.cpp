@@ -115,6 +115,9 @@ void IndexInterestCards(App& app) {
                      QStringLiteral("only those who have an assigned Team Code.") + NewLine + NewLine +
                      QStringLiteral("Do you want to limit the cards printed to those who have an assigned Team Code?"),
                  2);
+    // The selection code the cards announce: + 1 for four nights, + 2 for all teams or + 4
+    // for assigned teams only.
+    app.msg.ScratchVar = Plain((fourNights ? 1 : 0) + (withTeam ? 4 : 2));
     BuildView(app, {.kind = QStringLiteral("IntCard"),
                     .cutOff = true,
                     .test =

@@ -30,7 +30,9 @@ void IndexInterviewRemaining(App& app);
 // "BaptClass": everyone with an interview, by appointment.
 void IndexBaptismClass(App& app);
 // "IntCard": the names whose interest card is not printed yet, after the cut-off; asks
-// whether to limit them to four nights or more and to an assigned team.
+// whether to limit them to four nights or more and to an assigned team, and leaves the
+// selection code in ScratchVar (1 for four nights, plus 2 for all teams or 4 for those
+// with a team).
 void IndexInterestCards(App& app);
 // "date": every name with a baptism date, by date.
 void IndexBaptismDate(App& app);

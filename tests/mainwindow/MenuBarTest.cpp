@@ -106,7 +106,7 @@ mnuPrint "&Print Reports"
   mnuPrBaptDate "Baptism Dates"
   mnuSDARpt "Church Pref. SDA"
   mnuPrDecisions "&Decisions"
-  mnuICard "&Interest Card Labels" [Ctrl+L] off
+  mnuICard "&Interest Card Labels" [Ctrl+L]
   mnuPrIntLevel "&Interest Level"
   mnuPrMailLbl "&Mail Labels" off
   mnuMapCode "&by Map Code"

@@ -6,6 +6,7 @@
 #include "data/ui/Artwork.h"
 #include "mainwindow/MainScreen.h"
 #include "platform/Dialogs.h"
+#include "reportwindow/PrintDispatch.h"
 #include "reportwindow/ReportWindow.h"
 
 #include <QAction>
@@ -148,7 +149,7 @@ PrintReports::PrintReports(App& app, QWidget* parent) : QMainWindow(parent), app
 
     // What later lists, options, line clicks and printing do is not built yet.
     for (const char* name :
-         {"btnPrint", "btnTeamSel", "CkIncludeF", "Command2", "chkPrnMailLabels", "chkTeam", "btnVscrollUp",
+         {"btnTeamSel", "CkIncludeF", "Command2", "chkPrnMailLabels", "chkTeam", "btnVscrollUp",
           "btnVScrollDn", "chkDisableCutoff", "chkMailOpt(0)", "optSortOpt(0)", "optSortOpt(1)", "NeedBapDate",
           "Appointments", "pvBapDate", "btnBaptisms", "PVInterestLevel", "PVDecisions", "btnInterviewNeeded",
           "PrintCutOffBox", "OptVisit", "OptIntML", "optAt", "optEd"})
@@ -392,6 +393,7 @@ void PrintReports::wire() {
     connect(button("CloseBut"), &QPushButton::clicked, this, [this] { run([this] { CloseBut_Click(state_); }); });
     connect(button("HelpButton"), &QPushButton::clicked, this, [this] { run([this] { HelpButton_Click(app_); }); });
     connect(button("Command1"), &QPushButton::clicked, this, [this] { run([this] { Command1_Click(app_); }); });
+    connect(button("btnPrint"), &QPushButton::clicked, this, [this] { run([this] { btnPrint_Click(app_, state_); }); });
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int value) {
         if (showing_) return;
         run([this, value] {

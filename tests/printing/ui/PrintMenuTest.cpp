@@ -4,6 +4,7 @@
 #include "../../mainwindow/ui/OpenWindow.h"
 
 #include "DocumentDump.h"
+#include "data/DataStore.h"
 #include "data/Errors.h"
 #include "views/MailViews.h"
 
@@ -76,6 +77,17 @@ TEST_F(PrintMenuTest, ARegistrationListThatFailsIsReportedOnceAndAllNamesComeBac
                            CommonErrorText(VbError(err::PrinterError, QStringLiteral("Printer error")),
                                            kSourceFennick95)}));
     EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
+    EXPECT_EQ(text(QStringLiteral("LName")), QStringLiteral("Adams"));
+}
+
+TEST_F(PrintMenuTest, InterestCardsPrintAndAreMarked) {
+    t.dialogs.answer(AnsNo).answer(AnsNo).print(PrinterChoice()).answer(AnsYes);
+    choose(QStringLiteral("mnuICard"));
+    ASSERT_EQ(t.printer.documents().size(), 1);
+    EXPECT_TRUE(DumpDocuments(t.printer).contains(QLatin1String("|John Adams ")));
+    int marked = 0;
+    for (const AttendeeRecord& r : ReadAllRecords(app)) marked += r.CardPrinted == -1 ? 1 : 0;
+    EXPECT_EQ(marked, 3);
     EXPECT_EQ(text(QStringLiteral("LName")), QStringLiteral("Adams"));
 }
 

@@ -3,6 +3,7 @@
 
 #include "../../mainwindow/ui/OpenWindow.h"
 
+#include "DocumentDump.h"
 #include "reportwindow/ui/PrintReports.h"
 
 #include <QCheckBox>
@@ -91,10 +92,10 @@ TEST_F(PrintReportsTest, EveryControlByNameWithItsCaption) {
     EXPECT_EQ(control<QLineEdit>("PrintCutOffBox")->text(), QStringLiteral("0"));
 
     // Built now: the master list, the page and its bar, help, close and the filter box.
-    for (const char* name : {"MasterListButton", "CloseBut", "HelpButton", "VScroll1", "ChkSaveFilter"})
+    for (const char* name : {"MasterListButton", "CloseBut", "HelpButton", "VScroll1", "ChkSaveFilter", "btnPrint"})
         EXPECT_TRUE(control(name)->isEnabled()) << name;
-    // The other lists, options, line clicks and printing wait for their own rules.
-    for (const char* name : {"btnPrint", "chkTeam", "chkMailOpt(0)", "PrintCutOffBox", "btnVscrollUp", "optAt",
+    // The other lists, options and line clicks wait for their own rules.
+    for (const char* name : {"chkTeam", "chkMailOpt(0)", "PrintCutOffBox", "btnVscrollUp", "optAt",
                              "btnTeam(21)", "btnSelect(0)", "PVDecisions", "Command2"})
         EXPECT_FALSE(control(name)->isEnabled()) << name;
     EXPECT_FALSE(window()->findChild<QAction*>(QStringLiteral("mnuByZip"))->isEnabled());
@@ -197,6 +198,20 @@ TEST_F(PrintReportsTest, AFailingPageIsReportedOnceAndTheWindowGoesOn) {
     QTest::qWait(10);
     EXPECT_EQ(window(), nullptr);
     EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(PrintReportsTest, PrintPrintsThePreviewAndTheWindowStays) {
+    trigger(QStringLiteral("mnuPreBap"));
+    waitShown();
+    t.dialogs.print(PrinterChoice());
+    click_(control<QPushButton>("btnPrint"));
+    ASSERT_EQ(t.printer.documents().size(), 1);
+    EXPECT_TRUE(DumpDocuments(t.printer).contains(QLatin1String("|spring Baptisms and Profession of Faith (*)|")));
+    EXPECT_TRUE(t.dialogs.messages().isEmpty());
+    EXPECT_FALSE(app.view.IndexBuilt);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(title(), QStringLiteral("Baptism List (10)"));
 }
 
 TEST_F(PrintReportsTest, StatisticsButtonCallsItsHook) {
