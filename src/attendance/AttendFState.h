@@ -18,6 +18,7 @@ struct AttendFState {
     qint16 Last = 0;            // last night attended of the shown record
     qint16 OrigLastMtg = 0;     // LastMeeting when the screen was opened
     bool Nt = false;            // the notes caution is still to be shown
+    qint16 LastPrayerMeeting = 0;  // the meeting whose prayer heading the screen wrote last
 
     // The meeting number the MtgNum box last held as a valid night (1..40): a refused
     // number gives it back.

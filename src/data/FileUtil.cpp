@@ -32,6 +32,13 @@ QString SideFileName(const QString& dataFile, const QString& ext) {
     return found.isEmpty() ? wanted : found;
 }
 
+QString PrayerRequestFile(const QString& dataFile) {
+    const bool extension = QFileInfo(dataFile).suffix().size() == 3 && dataFile.size() > 4;
+    const QString wanted = (extension ? dataFile.chopped(4) : dataFile) + QStringLiteral("_prayer.txt");
+    const QString found = FindFileNoCase(wanted);
+    return found.isEmpty() ? wanted : found;
+}
+
 QString FolderOf(const QString& path) {
     const auto p = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
     return p < 0 ? QString() : path.left(p + 1);

@@ -24,6 +24,11 @@ QString FindFileNoCase(const QString& path);
 // otherwise the name with ext in lower case.
 QString SideFileName(const QString& dataFile, const QString& ext);
 
+// The crusade's prayer-request journal: the data file's name less its extension (".dta")
+// followed by "_prayer.txt"; a name without a three-letter extension is kept whole. An
+// existing file of that name in any case is returned as it is found.
+QString PrayerRequestFile(const QString& dataFile);
+
 // Folder part of a path, ending in '/' (empty when the path has no folder).
 QString FolderOf(const QString& path);
 

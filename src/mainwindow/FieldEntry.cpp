@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/DataStore.h"
+#include "data/FileUtil.h"
 #include "data/RecordDisplay.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
@@ -807,8 +808,7 @@ bool MtgNum_LostFocus(App& app, MainScreen& s) {
 }
 
 void mnuViewPrayerList_Click(App& app) {
-    const QString path = app.program.DataFile.chopped(std::min<qsizetype>(4, app.program.DataFile.size())) +
-                         QStringLiteral("_prayer.txt");
+    const QString path = PrayerRequestFile(app.program.DataFile);
     if (app.platform.shell.open(path, app.program.ProgramDir) <= 32)
         app.dialogs().msgBox(QStringLiteral("There are no Prayer Requests to view."));
 }

@@ -24,6 +24,8 @@ struct MainWindowState {
     // AddNewRecord; cleared when the add-mode buttons append the entry's slot and when a
     // record is shown on the main window.
     bool NewEntryOnScreen = false;
+    // The meeting whose heading the window last wrote into the prayer-request journal.
+    qint16 LastPrayerMeeting = 0;
 };
 
 }  // namespace fennick

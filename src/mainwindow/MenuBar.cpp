@@ -133,7 +133,7 @@ QList<MenuEntry> BuildMenuBar() {
         .built("mnuExpMap", "Export To Street Atlas Maps")
         .built("mnuExportText", "Export to Text File")
         .separator()
-        .item("mnuEnterPrayerRequest", "Enter &Prayer Request", "Ctrl+P")
+        .built("mnuEnterPrayerRequest", "Enter &Prayer Request", "Ctrl+P")
         .built("mnuViewPrayerList", "&View Prayer List");
 
     t.menu("mnuPreview", "&View Reports")
@@ -268,7 +268,8 @@ const QList<ToolbarButton>& ToolbarButtons() {
         Button("btnViewFile", "PreV", "Preview the names as a report", true),
         Button("btnExcel", "Chart", "Open the statistics charts"),
         Button("btnStats", "Stats", "Crusade statistics", true),
-        Button("btnPrayer", "Prayer", "Enter a prayer request for this person"),
+        Button("btnPrayer", "Prayer", "Use this instead of Notes  for all pertinant Comments or Prayer Requests [Ctrl-P]",
+               true),
     };
     return buttons;
 }

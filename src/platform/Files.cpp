@@ -64,6 +64,28 @@ FileResult QtFiles::save(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
+FileResult QtFiles::append(const QString& path, const QByteArray& bytes) {
+    const bool existed = QFileInfo::exists(path);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        if (!QFileInfo::exists(QFileInfo(path).absolutePath()))
+            return Failed(err::PathNotFound, QStringLiteral("Path not found: ") + path);
+        return Failed(err::PermissionDenied, QStringLiteral("Permission denied: ") + path);
+    }
+    const qint64 before = f.size();
+    if (f.write(bytes) == bytes.size() && f.flush()) return {};
+    const FileResult failed =
+        Failed(err::DiskFull, QStringLiteral("Could not write ") + path + QStringLiteral(": ") + f.errorString());
+    // Half a line is never left behind.
+    if (existed) {
+        f.resize(before);
+    } else {
+        f.close();
+        QFile::remove(path);
+    }
+    return failed;
+}
+
 bool QtFiles::exists(const QString& path) const {
     return QFileInfo::exists(path);
 }

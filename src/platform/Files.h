@@ -1,6 +1,6 @@
 #pragma once
 // The file operations of the program: copy, remove, rename, make a folder, save a whole
-// file, and the two questions the file tools ask. Every change to the file system beyond
+// file, append to a journal, and the two questions the file tools ask. Every change to the file system beyond
 // a data file's records goes through here, so that tests can make any step fail.
 
 #include <QByteArray>
@@ -32,6 +32,10 @@ public:
     // same folder, which then takes the file's place in one step. On failure the file is
     // as it was.
     virtual FileResult save(const QString& path, const QByteArray& bytes) = 0;
+    // Adds bytes at the end of path, which is made when it does not exist; the file is
+    // never read or rewritten. On failure the file is as it was (one this call made is
+    // removed again).
+    virtual FileResult append(const QString& path, const QByteArray& bytes) = 0;
     // Whether a file or folder of that name exists.
     virtual bool exists(const QString& path) const = 0;
     // The names of the files (not folders) in a folder, sorted by name.
@@ -46,6 +50,7 @@ public:
     FileResult rename(const QString& from, const QString& to) override;
     FileResult makeFolder(const QString& path) override;
     FileResult save(const QString& path, const QByteArray& bytes) override;
+    FileResult append(const QString& path, const QByteArray& bytes) override;
     bool exists(const QString& path) const override;
     QStringList list(const QString& folder) const override;
 };

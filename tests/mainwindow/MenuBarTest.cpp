@@ -70,7 +70,7 @@ mnuTools "&Tools"
   mnuExpMap "Export To Street Atlas Maps"
   mnuExportText "Export to Text File"
   ---
-  mnuEnterPrayerRequest "Enter &Prayer Request" [Ctrl+P] off
+  mnuEnterPrayerRequest "Enter &Prayer Request" [Ctrl+P]
   mnuViewPrayerList "&View Prayer List"
 mnuPreview "&View Reports"
   mnuPreMasterLists "Master Lists"
@@ -199,7 +199,7 @@ TEST(MenuBarTest, CommandsNotBuiltCannotBeUsed) {
         {"mnuCopy", false},          {"mnuUpdate", true},         {"mnuWkrStats", true},    {"mnuFilterS", false},
         {"mnuSpecialAttend", false}, {"mnuMMergeTitle", false},   {"ChgRec(0)", false},     {"ChgRec(3)", false},
         {"btnGlobal", false},        {"btnSaveNew", false},       {"ShowAll", false},       {"RNum", false},
-        {"nothing", false},          {"btnAttend", false},        {"btnPrayer", true},      {"mnuMembers", true},
+        {"nothing", false},          {"btnAttend", false},        {"btnPrayer", false},     {"mnuMembers", true},
         {"mnuVisits", false},
     };
     for (const Case& c : cases) EXPECT_EQ(IsUnbuiltCommand(QLatin1String(c.name)), c.unbuilt) << c.name;

@@ -34,6 +34,8 @@ TEST(QtFiles, FailuresCarryTheProgramsErrorNumbers) {
         {"remove of a missing file", [&] { return files.remove(at("none")); }, err::FileNotFound},
         {"save into a missing folder", [&] { return files.save(at("no/c.txt"), "x"); }, err::PathNotFound},
         {"save over a folder", [&] { return files.save(dir.path(), "x"); }, err::PermissionDenied},
+        {"append into a missing folder", [&] { return files.append(at("no/c.txt"), "x"); }, err::PathNotFound},
+        {"append to a folder", [&] { return files.append(dir.path(), "x"); }, err::PermissionDenied},
         {"folder where a file stands", [&] { return files.makeFolder(at("a.txt/sub")); }, err::PathFileAccess},
     };
     for (const Case& c : cases) {
@@ -47,16 +49,20 @@ TEST(QtFiles, FailuresCarryTheProgramsErrorNumbers) {
     EXPECT_EQ(files.list(dir.path()), QStringList({"a.txt", "b.txt"}));
 }
 
-TEST(QtFiles, SaveReplacesTheWholeFile) {
+TEST(QtFiles, SaveReplacesTheWholeFileAndAppendAddsToTheEnd) {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.txt");
     test::WriteFileBytes(path, "a longer old content");
     QtFiles files;
     ASSERT_TRUE(files.save(path, "new").ok());
     EXPECT_EQ(test::ReadFileBytes(path), "new");
+    ASSERT_TRUE(files.append(path, " and more").ok());
+    ASSERT_TRUE(files.append(dir.filePath("b.txt"), "made").ok());
+    EXPECT_EQ(test::ReadFileBytes(path), "new and more");
+    EXPECT_EQ(test::ReadFileBytes(dir.filePath("b.txt")), "made");
     EXPECT_TRUE(files.makeFolder(dir.filePath("x/y")).ok());
     EXPECT_TRUE(files.makeFolder(dir.filePath("x/y")).ok()) << "an existing folder is no error";
-    EXPECT_EQ(files.list(dir.path()), QStringList{"a.txt"}) << "folders are not listed";
+    EXPECT_EQ(files.list(dir.path()), QStringList({"a.txt", "b.txt"})) << "folders are not listed";
 }
 
 TEST(FakeFiles, FailsTheChosenCallOfItsKindAndChangesNothing) {

@@ -52,4 +52,8 @@ FileResult FakeFiles::save(const QString& path, const QByteArray& bytes) {
     return pass(Op::Save, QStringLiteral("save ") + path, [&] { return real_.save(path, bytes); });
 }
 
+FileResult FakeFiles::append(const QString& path, const QByteArray& bytes) {
+    return pass(Op::Append, QStringLiteral("append ") + path, [&] { return real_.append(path, bytes); });
+}
+
 }  // namespace fennick::test

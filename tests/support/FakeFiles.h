@@ -12,7 +12,7 @@ namespace fennick::test {
 
 class FakeFiles : public Files {
 public:
-    enum class Op { Any, Copy, Remove, Rename, MakeFolder, Save };
+    enum class Op { Any, Copy, Remove, Rename, MakeFolder, Save, Append };
 
     // The n-th call of kind op from now on (1: the next) fails with error. Several
     // failures may be planned; each fails one call.
@@ -23,11 +23,13 @@ public:
     FileResult rename(const QString& from, const QString& to) override;
     FileResult makeFolder(const QString& path) override;
     FileResult save(const QString& path, const QByteArray& bytes) override;
+    FileResult append(const QString& path, const QByteArray& bytes) override;
     bool exists(const QString& path) const override { return real_.exists(path); }
     QStringList list(const QString& folder) const override { return real_.list(folder); }
 
     // The changing calls in order, as "copy <from> > <to>", "remove <path>",
-    // "rename <from> > <to>", "folder <path>", "save <path>"; a failed one ends in " failed".
+    // "rename <from> > <to>", "folder <path>", "save <path>", "append <path>"; a failed one
+    // ends in " failed".
     QStringList calls;
 
 private:

@@ -5,6 +5,7 @@
 #include "attendance/AttendOpening.h"
 #include "attendance/AttendRecord.h"
 #include "attendance/NightlyEntry.h"
+#include "attendance/PrayerRequests.h"
 #include "data/App.h"
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
@@ -86,6 +87,7 @@ AttendF::AttendF(App& app, QWidget* parent) : QMainWindow(parent, Qt::Window), a
     wire();
 
     app_.hooks.attendanceFormLoaded = [] { return true; };
+    app_.hooks.attendFPrayerRequest = [this](MainScreen& form) { attendf::EnterPrayerFromAttend(app_, st_, form); };
     QSize size(1180, 600);
     if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() - QSize(0, kTitleBarRoom));
     resize(size);
@@ -94,6 +96,7 @@ AttendF::AttendF(App& app, QWidget* parent) : QMainWindow(parent, Qt::Window), a
 AttendF::~AttendF() {
     QObject::disconnect(qApp, nullptr, this, nullptr);
     app_.hooks.attendanceFormLoaded = nullptr;
+    app_.hooks.attendFPrayerRequest = nullptr;
 }
 
 void AttendF::install(App& app, QWidget* parent) {

@@ -1,6 +1,7 @@
 #include "mainwindow/ui/EditForm.h"
 
 #include "attendance/AttendOpening.h"
+#include "attendance/PrayerRequests.h"
 #include "attendance/VisitEntry.h"
 #include "data/App.h"
 #include "data/CommandGuard.h"
@@ -169,6 +170,7 @@ EditForm::EditForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     app_.hooks.showAll = [this] { ShowAll_Click(app_, *this); };
     app_.hooks.endProgram = [this](int code) { endProgram(code); };
     app_.hooks.mailMerge = [this] { MailMerge(app_); };
+    app_.hooks.enterPrayer = [this] { EnterPrayer(app_, *this); };
     // The window opens ready for a number or a name to search for.
     static_cast<QWidget*>(named(QStringLiteral("SearchBox")))->setFocus();
     // The window opens at its usual size, or the screen's room less a title bar.
@@ -185,6 +187,7 @@ EditForm::~EditForm() {
     app_.hooks.showAll = nullptr;
     app_.hooks.endProgram = nullptr;
     app_.hooks.mailMerge = nullptr;
+    app_.hooks.enterPrayer = nullptr;
 }
 
 void EditForm::load() {
@@ -863,6 +866,9 @@ void EditForm::wireRecordCommands() {
         {"mnuAttendUpdate", mnuAttendUpdate_Click},
         {"btnAttend", btnAttend_Click},
         {"btnGoTo", btnGoTo_Click},
+        // Prayer requests into the crusade's journal.
+        {"mnuEnterPrayerRequest", EnterPrayer},
+        {"btnPrayer", EnterPrayer},
         {"ShowAll", ShowAll_Click},
         // The crusade statistics on the statistics window.
         {"mnuStats", mnuStats_Click},
