@@ -81,7 +81,7 @@ QList<MenuEntry> BuildMenuBar() {
         .item("mnuChgCr", "C&hange Meeting")
         .item("mnuErase", "&Erase Meeting Files")
         .item("mnuMerge", "&Merge Files")
-        .item("mnuMergeAttendance", "Merge &Attendance Updates")
+        .built("mnuMergeAttendance", "Merge &Attendance Updates")
         .item("mnuImportText", "Import from Text File", "Ctrl+I")
         .hidden("mnuExportToAccess", "Export to MSAccess")
         .separator()

@@ -18,7 +18,7 @@ const char* const kMenuBar = R"(mnuFile "&File"
   mnuChgCr "C&hange Meeting" off
   mnuErase "&Erase Meeting Files" off
   mnuMerge "&Merge Files" off
-  mnuMergeAttendance "Merge &Attendance Updates" off
+  mnuMergeAttendance "Merge &Attendance Updates"
   mnuImportText "Import from Text File" [Ctrl+I] off
   mnuExportToAccess "Export to MSAccess" hidden off
   ---

@@ -1,6 +1,7 @@
 #include "mainwindow/ui/EditForm.h"
 
 #include "attendance/AttendOpening.h"
+#include "attendance/AttendanceMerge.h"
 #include "attendance/PrayerRequests.h"
 #include "attendance/VisitEntry.h"
 #include "data/App.h"
@@ -869,6 +870,8 @@ void EditForm::wireRecordCommands() {
         // Prayer requests into the crusade's journal.
         {"mnuEnterPrayerRequest", EnterPrayer},
         {"btnPrayer", EnterPrayer},
+        // The attendance taken on another computer.
+        {"mnuMergeAttendance", mnuMergeAttendance_Click},
         {"ShowAll", ShowAll_Click},
         // The crusade statistics on the statistics window.
         {"mnuStats", mnuStats_Click},

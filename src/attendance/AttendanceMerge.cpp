@@ -1,0 +1,322 @@
+#include "attendance/AttendanceMerge.h"
+
+#include "attendance/AttendanceMarks.h"
+#include "data/App.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/FileUtil.h"
+#include "data/FixFiles.h"
+#include "data/SequentialText.h"
+#include "data/SideFiles.h"
+#include "data/Text.h"
+#include "data/Utilities.h"
+#include "mainwindow/MainLifecycle.h"
+#include "mainwindow/MainScreen.h"
+#include "mainwindow/SaveRecord.h"
+#include "platform/Busy.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "views/Indexes.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <optional>
+
+namespace fennick {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Fennick Attendance Update from Remote Computer");
+const QString kNothingMerged = QStringLiteral("Nothing has been merged.");
+// The most missing records the message about a full data file names one by one.
+constexpr int kNotAddedListed = 15;
+
+// The other computer's crusade, read and checked before anything is written.
+struct OtherCrusade {
+    QString dataFile;
+    QList<AttendeeRecord> records;
+    int lastMeeting = 0;
+};
+
+void Refuse(App& app, const QString& why) {
+    app.dialogs().msgBox(why + NewLine + NewLine + kNothingMerged, Buttons::OK, Icon::Exclamation, kTitle);
+}
+
+// The backup path names where the other computer's file is usually found; false when the
+// user is sent away or cancels.
+bool BackupPathReady(App& app) {
+    const QString path = app.settings.BackupPath;
+    if (path.isEmpty()) {
+        app.dialogs().msgBox(
+            QStringLiteral("These files have not been backed up.  You cannot restore them.") + NewLine +
+            QStringLiteral(
+                "If you would like to use different files then you can use the Change Crusade feature from the Files "
+                "menu."));
+        return false;
+    }
+    const QString drive = path.left(3).toUpper();
+    if (drive == QLatin1String("A:\\") || drive == QLatin1String("B:\\")) {
+        const int answer = app.dialogs().msgBox(
+            QStringLiteral("Make sure a backup diskette is in place and the drive is ready before proceeding."),
+            Buttons::OKCancel, Icon::None, QStringLiteral("Restore files from Backup"));
+        if (answer == AnsCancel) return false;
+    }
+    // A directory look-up finds a file, or a folder only by the files in it.
+    const QFileInfo fi(path);
+    const bool found = fi.isFile() || (fi.isDir() && !app.files().list(path).isEmpty());
+    if (!found)
+        app.dialogs().msgBox(QStringLiteral("Unable to find ") + path +
+                             QStringLiteral(" on Flopy Drive.  Insert Diskette and try again."));
+    return true;
+}
+
+// The loaded data file chosen again, by whatever name leads to it.
+bool IsLoadedFile(const QString& chosen, const QString& dataFile) {
+    const QString a = QFileInfo(chosen).canonicalFilePath();
+    const QString b = QFileInfo(dataFile).canonicalFilePath();
+    return chosen == dataFile || (!a.isEmpty() && a == b);
+}
+
+// A meeting number as the settings file holds it: a whole number 1..40, blanks around it
+// allowed.
+std::optional<int> MeetingNumber(const QString& item) {
+    const QString t = Trim(item);
+    if (t.isEmpty() || t.size() > 2 || !std::all_of(t.begin(), t.end(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
+    const int n = t.toInt();
+    if (!IsNight(n)) return std::nullopt;
+    return n;
+}
+
+// Reads the chosen data file and the last meeting of its settings file (line 3, read as a
+// whole line so that a comma in the crusade name shifts nothing). Refuses, after a
+// message, what is not a crusade data file or has no usable last meeting.
+std::optional<OtherCrusade> ReadOtherCrusade(App& app, const QString& chosen) {
+    OtherCrusade other;
+    other.dataFile = chosen;
+    QFile f(chosen);
+    if (!f.open(QIODevice::ReadOnly)) {
+        Refuse(app, chosen + NewLine + QStringLiteral("could not be read: ") + f.errorString());
+        return std::nullopt;
+    }
+    const QByteArray bytes = f.readAll();
+    if (bytes.isEmpty() || bytes.size() % AttendeeRecord::Size != 0) {
+        Refuse(app, chosen + NewLine +
+                        QStringLiteral("is not a crusade data file: its length is not a whole number of records of "
+                                       "%1 bytes.")
+                            .arg(AttendeeRecord::Size));
+        return std::nullopt;
+    }
+    const qsizetype count = bytes.size() / AttendeeRecord::Size;
+    other.records.reserve(count);
+    for (qsizetype i = 0; i < count; ++i)
+        other.records.append(AttendeeRecord::decode(bytes.constData() + i * AttendeeRecord::Size));
+
+    const QString settings = SideFileName(chosen, QStringLiteral("inf"));
+    QString item;
+    try {
+        SequentialTextReader in = SequentialTextReader::fromFile(settings);
+        for (int line = 1; line <= 3 && !in.atEnd(); ++line) item = in.readItem();
+        if (in.lineCount() < 3) item.clear();
+    } catch (const VbError& e) {
+        Refuse(app, QStringLiteral("The other computer's settings file ") + settings + NewLine +
+                        QStringLiteral("could not be read: ") + e.description());
+        return std::nullopt;
+    }
+    const std::optional<int> meeting = MeetingNumber(item);
+    if (!meeting) {
+        Refuse(app, QStringLiteral("The other computer's settings file ") + settings + NewLine +
+                        QStringLiteral("does not give its last meeting as a number from 1 to 40 (line 3: \"") + item +
+                        QStringLiteral("\")."));
+        return std::nullopt;
+    }
+    other.lastMeeting = *meeting;
+    return other;
+}
+
+// The three questions; false when the user stops. attendanceOnly is set from the second.
+bool Confirmed(App& app, const OtherCrusade& other, bool& attendanceOnly) {
+    const QString meeting = Plain(other.lastMeeting);
+    const QString what =
+        QStringLiteral("You will update the Attendance records in:") + NewLine + QStringLiteral("      ") +
+        app.program.DataFile + NewLine + NewLine + QStringLiteral("with the Attendance records in the file in Drive: ") +
+        other.dataFile + NewLine + NewLine + QStringLiteral("For Meeting Number: ") + meeting + NewLine +
+        QStringLiteral("The last Meeting Number for the Current Database is: ") + Plain(app.settings.LastMeeting) +
+        NewLine + NewLine + QStringLiteral("Is this what you want to do?");
+    if (app.dialogs().msgBox(what, Buttons::YesNo, Icon::Critical, kTitle) != AnsYes) return false;
+
+    const QString whole =
+        QStringLiteral("This will only update the Attendance record for those attending Meeting ") + meeting + NewLine +
+        QStringLiteral("You can choose 'Yes' to update the entire record for those attending Meeting: ") + meeting +
+        NewLine + NewLine + QStringLiteral("Do You want to update the entire record?");
+    attendanceOnly = app.dialogs().msgBox(whole, Buttons::YesNo, Icon::Critical, kTitle, 2) != AnsYes;
+
+    const QString last = QStringLiteral("Last Chance!") + NewLine + NewLine + QStringLiteral("Are you sure?");
+    return app.dialogs().msgBox(last, Buttons::YesNo, Icon::Critical, kTitle) == AnsYes;
+}
+
+// The other record as the missing-record question shows it: team, number, names.
+QString MissingName(const AttendeeRecord& rec) {
+    return FromAnsi(rec.WorkerCode.bytes()) + QStringLiteral("  ") + FromAnsi(rec.RNum.bytes()) + QStringLiteral("  ") +
+           FromAnsi(rec.LName.trimmed()) + QStringLiteral(", ") + FromAnsi(rec.FName.bytes());
+}
+
+void ReportNotAdded(App& app, const QStringList& notAdded) {
+    QString text = QStringLiteral("The data file holds %1 records, the most Fennick can keep.").arg(kMaxRecords) +
+                   NewLine + QStringLiteral("These records of the other computer were not added:") + NewLine;
+    for (qsizetype i = 0; i < std::min<qsizetype>(notAdded.size(), kNotAddedListed); ++i)
+        text += NewLine + notAdded[i];
+    if (notAdded.size() > kNotAddedListed)
+        text += NewLine + QStringLiteral("and %1 more.").arg(notAdded.size() - kNotAddedListed);
+    app.dialogs().msgBox(text, Buttons::OK, Icon::Exclamation, kTitle);
+}
+
+// Merges the other computer's member list; returns a note for the final message when it
+// has none. Throws VbError when it cannot be read or the list cannot be written.
+QString MergeMemberFile(App& app, const QString& otherDataFile) {
+    const QString path = SideFileName(otherDataFile, QStringLiteral("mem"));
+    QList<QByteArray> entries;
+    try {
+        SequentialTextReader in = SequentialTextReader::fromFile(path);
+        while (!in.atEnd()) {
+            QByteArray entry = in.readItemBytes();
+            if (!entry.isEmpty()) entries.append(std::move(entry));
+        }
+    } catch (const VbError& e) {
+        if (e.number() != err::FileNotFound) throw;
+        return QStringLiteral("The other computer has no church member list (") + path +
+               QStringLiteral("); the church members were not merged.");
+    }
+    // A member editor keeps what it holds in the list and closes before the list changes.
+    if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
+    MergeMembers(app, entries);
+    SaveMembers(app);
+    return QString();
+}
+
+}  // namespace
+
+RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool attendanceOnly) {
+    Crusade& c = app.crusade;
+    if (!IsNight(night)) return {};
+    QList<AttendeeRecord> local = ReadAllRecords(app);
+    QHash<QByteArray, qint32> byNumber;  // upper-cased number -> first live record with it
+    byNumber.reserve(local.size());
+    for (qint32 i = 0; i < local.size(); ++i)
+        if (!local[i].isDeleted()) byNumber.insert(AnsiUpper(local[i].RNum.bytes()), i + 1);
+
+    RecordMerge result;
+    for (const AttendeeRecord& theirs : other) {
+        if (theirs.isDeleted()) continue;
+        const QByteArray key = AnsiUpper(theirs.RNum.bytes());
+        if (const auto found = byNumber.constFind(key); found != byNumber.constEnd()) {
+            if (theirs.Last != night) continue;
+            const qint32 n = *found;
+            AttendeeRecord rec = theirs;
+            if (attendanceOnly) {
+                rec = local[n - 1];
+                QByteArray attendance = NormalisedAttendance(rec.Attendance.bytes());
+                attendance[night - 1] = theirs.Attendance.at(night);
+                SetAttendance(rec, attendance);
+            }
+            WriteRecord(app, n, rec);
+            local[n - 1] = rec;
+            ++result.updated;
+            continue;
+        }
+        if (c.RecCount >= kMaxRecords) {
+            result.notAdded << MissingName(theirs);
+            continue;
+        }
+        const QString question = QStringLiteral("Found Missing Record: ") + NewLine + MissingName(theirs) + NewLine +
+                                 FromAnsi(theirs.Attendance.bytes()) + NewLine + NewLine +
+                                 QStringLiteral("Add this record to the main file?");
+        if (app.dialogs().msgBox(question, Buttons::YesNo) != AnsYes) continue;
+        const qint32 n = c.RecCount + 1;
+        WriteRecord(app, n, theirs);
+        local.append(theirs);
+        byNumber.insert(key, n);
+        ++result.added;
+    }
+    return result;
+}
+
+int MergeMembers(App& app, const QList<QByteArray>& entries) {
+    Crusade& c = app.crusade;
+    if (c.MemberNames.isEmpty()) c.MemberNames.resize(1);
+    QSet<QByteArray> numbers;
+    for (qint32 i = 1; i <= c.MemberCount && i < c.MemberNames.size(); ++i) numbers.insert(Left(c.MemberNames[i], 4));
+    int added = 0;
+    for (const QByteArray& entry : entries) {
+        if (c.MemberCount >= 32767 || numbers.contains(Left(entry, 4))) continue;
+        numbers.insert(Left(entry, 4));
+        c.MemberNames.resize(c.MemberCount + 1);
+        c.MemberNames.append(entry);
+        ++c.MemberCount;
+        ++added;
+    }
+    return added;
+}
+
+void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
+    if (app.view.ReportCount > 0 && !SaveCurrentRecord(app, editForm)) return;
+    if (!BackupPathReady(app)) return;
+
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Merge Attendance Records from Remote Computer");
+    spec.filter = QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files");
+    spec.filterIndex = 1;
+    spec.fileName = app.settings.BackupPath;
+    const std::optional<QString> chosen = app.dialogs().openFile(spec);
+    if (!chosen || chosen->isEmpty()) return;
+    if (IsLoadedFile(*chosen, app.program.DataFile)) {
+        app.dialogs().msgBox(QStringLiteral("You Cannot Update the Currently Loaded File to itself.") + NewLine +
+                             QStringLiteral("You must must select a different File Name to merge."));
+        return;
+    }
+    const std::optional<OtherCrusade> other = ReadOtherCrusade(app, *chosen);
+    if (!other) return;
+    PlaySound(app, QStringLiteral("carbrake"));
+    bool attendanceOnly = false;
+    if (!Confirmed(app, *other, attendanceOnly)) return;
+
+    // The loaded crusade's last meeting never goes back; the night merged is the other's.
+    app.settings.LastMeeting = qint16(std::max<int>(app.settings.LastMeeting, other->lastMeeting));
+    QString failure;
+    QString note;
+    try {
+        const RecordMerge merged = MergeRecords(app, other->records, other->lastMeeting, attendanceOnly);
+        if (!merged.notAdded.isEmpty()) ReportNotAdded(app, merged.notAdded);
+        note = MergeMemberFile(app, other->dataFile);
+    } catch (const VbError& e) {
+        failure = CommonErrorText(e, kSourceFennick3);
+    }
+    if (!failure.isEmpty())
+        app.dialogs().msgBox(failure + NewLine + NewLine +
+                                 QStringLiteral("The merge has stopped. The records merged before the error keep "
+                                                "their changes."),
+                             Buttons::OK, Icon::Critical, kTitle);
+
+    bool repaired = false;
+    {
+        BusyGuard busy(app.platform.busy);
+        repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app);
+        IndexAlpha(app);
+        ShowCurrentRecord(app, editForm);
+    }
+    if (!failure.isEmpty() || !repaired) return;
+    QString done = QStringLiteral("Attendance has been updated Successfully.");
+    if (!note.isEmpty()) done += NewLine + NewLine + note;
+    app.msg.MsgAnswer = QString::number(app.dialogs().msgBox(done, Buttons::OK, Icon::Information));
+}
+
+void mnuMergeAttendance_Click(App& app, MainScreen& editForm) {
+    // The merge saves the shown record first itself.
+    MergeAttendanceUpdates(app, editForm);
+}
+
+}  // namespace fennick

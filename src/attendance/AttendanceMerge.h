@@ -1,0 +1,51 @@
+#pragma once
+// The attendance taken on a second computer during a meeting, merged into the open
+// crusade: the other computer's data file is chosen, and for everybody it marked at its
+// last meeting either that night's mark or the whole record is taken over; registrations
+// that exist only there are offered for adding, its church member list is merged, then
+// the repair pass runs and the main window shows the alphabetical view.
+//
+// Nothing is written until the other crusade has been read and checked (a data file of
+// whole records, not the loaded one, whose settings file names its last meeting) and the
+// user has answered the three questions. Records are then written one at a time; an error
+// stops the merge and is shown, and the repair pass still runs.
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+namespace fennick {
+
+class App;
+class MainScreen;
+struct AttendeeRecord;
+
+// What the record merge did.
+struct RecordMerge {
+    int updated = 0;  // local records written from the other computer's
+    int added = 0;    // missing records added at the end of the data file
+    // Missing records that had no room left (the file holds kMaxRecords), named as the
+    // missing-record question names them.
+    QStringList notAdded;
+};
+
+// Merges the other computer's records into the data file. A deleted record there is
+// passed over. A registration number is looked up among all live records of the data
+// file (the first in file order wins, without regard to case); when found and the other
+// record's Last is night, either night's character is copied and the local record
+// recounted (attendanceOnly) or the whole other record replaces it. A number found
+// nowhere is offered with the missing-record question and, on Yes, appended; it is then
+// found by any later record of the same number. Throws VbError when a record cannot be
+// read or written; what was written before stays.
+RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool attendanceOnly);
+
+// Appends to MemberNames the entries whose first four characters (the member number)
+// no entry has yet; returns how many were added.
+int MergeMembers(App& app, const QList<QByteArray>& entries);
+
+// EditForm.MergeAttendanceUpdates: the whole command over the main window.
+void MergeAttendanceUpdates(App& app, MainScreen& editForm);
+// File, Merge Attendance Updates.
+void mnuMergeAttendance_Click(App& app, MainScreen& editForm);
+
+}  // namespace fennick

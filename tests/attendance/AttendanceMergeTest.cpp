@@ -1,0 +1,220 @@
+// The attendance of a second desk merged into the open crusade: the data file and member
+// list against golden dumps after both kinds of run, every refusal leaving all files as
+// they were, and a failing step that is reported instead of success.
+
+#include "AttendFixture.h"
+#include "CrusadeOnDisk.h"
+#include "RecordBuilder.h"
+#include "attendance/AttendanceMerge.h"
+#include "data/CrusadeFiles.h"
+#include "data/FileUtil.h"
+#include "data/FixFiles.h"
+#include "data/SideFiles.h"
+#include "data/Text.h"
+#include "platform/ErrorNumbers.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QMap>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+const QString kMerged = QStringLiteral("Attendance has been updated Successfully.");
+
+class AttendanceMergeTest : public ::testing::Test {
+protected:
+    TestApp t;
+    App& app = t.app;
+    FakeScreen main;
+    QString here, there;  // the loaded data file, the other desk's
+
+    void SetUp() override {
+        if (app.crusade.FileIsOpen) CloseCrusade(app);  // a table's next case
+        CrusadeSpec local;
+        local.lastMeeting = 13;
+        local.records = {Rec("0101", "John", "Smith").nights("11111111111-3").team("03"),
+                         Rec("0102", "Mary", "Jones").nights("11"), Rec("0103", "Ruth", "Baker").nights("1"),
+                         Rec("0104", "Paul", "Gray").deleted()};
+        local.members = {MemberEntry("0040", "Brown", "Ann")};
+        here = WriteCrusade(t, t.path("here"), QStringLiteral("spring"), local);
+
+        CrusadeSpec other;
+        other.lastMeeting = 12;
+        other.records = {Rec("0101", "John", "Smith").nights("11111111111V").team("05").address("9 New Rd"),
+                         Rec("0102", "Mary", "Jones").nights("11--------1"),  // not at meeting 12
+                         Rec("0103", "Ruth", "Baker").nights("1----------2"),
+                         Rec("0104", "Paul", "Gray").nights("------------"),  // deleted here: missing
+                         Rec("0105", "Anna", "Lee").nights("-----------2"),
+                         Rec("0106", "Carl", "Hill").nights("-----------2"),
+                         Rec("0107", "Gone", "Away").nights("-----------2").deleted()};
+        other.members = {MemberEntry("0040", "Brown", "Ann"), MemberEntry("0041", "Green", "Tom"),
+                         MemberEntry("0041", "Green", "Tom")};
+        there = WriteCrusade(t, t.path("desk2"), QStringLiteral("spring"), other);
+
+        ASSERT_TRUE(OpenCrusade(app, here));
+        IndexAlpha(app);
+        app.hooks.editForm = &main;
+        app.hooks.fixFiles = [this] { return FixFiles(app); };
+        app.settings.BackupPath = t.path("desk2");
+        ASSERT_TRUE(ShowCurrentRecord(app, main));
+        t.dialogs.clear();
+    }
+
+    // Chooses path and answers the three questions (the second: whole records).
+    void merge(const std::optional<QString>& path, bool whole, std::initializer_list<int> more = {}) {
+        t.dialogs.choose(path).answer(AnsYes).answer(whole ? AnsYes : AnsNo).answer(AnsYes);
+        for (int a : more) t.dialogs.answer(a);
+        mnuMergeAttendance_Click(app, main);
+    }
+
+    // Every record of the data file as a line: number, team, names, address, attendance,
+    // Attend and Last.
+    QByteArray dump() {
+        QByteArray out;
+        for (const AttendeeRecord& r : ReadAllRecords(app))
+            out += r.RNum.bytes() + '|' + r.WorkerCode.bytes() + '|' + r.FName.trimmed() + ' ' + r.LName.trimmed() +
+                   '|' + r.Address.trimmed() + '|' + r.Attendance.bytes() + '|' + r.Attend.bytes() + '|' +
+                   QByteArray::number(r.Last) + "\r\n";
+        return out;
+    }
+
+    // The bytes of every file of the test's folder.
+    QMap<QString, QByteArray> files() const {
+        QMap<QString, QByteArray> all;
+        QDirIterator it(t.dir.path(), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            all.insert(path, ReadFileBytes(path));
+        }
+        return all;
+    }
+};
+
+TEST_F(AttendanceMergeTest, AttendanceOnlyAndWholeRecordRunsEndAsTheGoldenFiles) {
+    struct Case {
+        const char* name;
+        bool whole;
+        const char* golden;
+        int lastMeeting;  // as the repair pass recounts it: Smith's 13 goes with his whole record
+    } const cases[] = {{"attendance only", false, "merge_attendance.txt", 13},
+                       {"whole record", true, "merge_whole.txt", 12}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        // A filtered view of Smith alone: Baker and Jones are found, not offered as missing.
+        std::swap(app.view.ReportIndex[1], app.view.ReportIndex[3]);
+        app.view.ReportCount = 1;
+        ASSERT_TRUE(ShowCurrentRecord(app, main));
+        merge(there, c.whole, {AnsYes /* 0104 Gray */, AnsYes /* 0105 Lee */, AnsNo /* 0106 Hill */});
+
+        EXPECT_EQ(dump(), ReadFileBytes(QStringLiteral(FENNICK_TEST_DATA "/") + QLatin1String(c.golden)));
+        EXPECT_EQ(ReadFileBytes(SideFileName(here, QStringLiteral("mem"))),
+                  ReadFileBytes(QStringLiteral(FENNICK_TEST_DATA "/merged.mem")));
+        const QStringList shown = t.dialogs.messages();
+        ASSERT_EQ(shown.size(), 7);
+        EXPECT_TRUE(shown[3].startsWith(QStringLiteral("Found Missing Record: \r\n00  0104  Gray, Paul")))
+            << shown[3].toStdString();
+        EXPECT_EQ(shown.last(), kMerged);
+        EXPECT_FALSE(t.dialogs.pending());
+        EXPECT_EQ(app.settings.LastMeeting, c.lastMeeting);
+        EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
+        EXPECT_EQ(main.text(QStringLiteral("RNum")), QStringLiteral("0103"));  // Baker, first of all names
+        EXPECT_EQ(app.mainWindow.EnteredRNum, QStringLiteral("0103"));
+    }
+}
+
+TEST_F(AttendanceMergeTest, EveryRefusalLeavesAllFilesAsTheyWere) {
+    const QString otherInf = SideFileName(there, QStringLiteral("inf"));
+    const auto setLine3 = [&](const QByteArray& value) {
+        QList<QByteArray> lines = FileLines(otherInf);
+        lines[2] = value;
+        WriteFileBytes(otherInf, lines.join("\r\n") + "\r\n");
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        std::function<void()> run;
+        const char* message;
+    } const cases[] = {
+        {"the loaded file by another path", [] {},
+         [&] { t.dialogs.choose(t.path("desk2/../here/./spring.dta")); },
+         "You Cannot Update the Currently Loaded File to itself."},
+        {"a length not of whole records", [&] { WriteFileBytes(there, ReadFileBytes(there) + "xx"); },
+         [&] { t.dialogs.choose(there); }, "is not a crusade data file"},
+        {"an empty file", [&] { WriteFileBytes(there, {}); }, [&] { t.dialogs.choose(there); },
+         "is not a crusade data file"},
+        {"last meeting 0", [&] { setLine3("0"); }, [&] { t.dialogs.choose(there); }, "(line 3: \"0\")"},
+        {"last meeting 41", [&] { setLine3("41"); }, [&] { t.dialogs.choose(there); }, "(line 3: \"41\")"},
+        {"no settings file", [&] { QFile::remove(otherInf); }, [&] { t.dialogs.choose(there); },
+         "could not be read"},
+        {"no to the first question", [] {}, [&] { t.dialogs.choose(there).answer(AnsNo); }, nullptr},
+        {"no at the last chance", [] {},
+         [&] { t.dialogs.choose(there).answer(AnsYes).answer(AnsYes).answer(AnsNo); }, nullptr},
+        {"the file dialog cancelled", [] {}, [&] { t.dialogs.choose(std::nullopt); }, nullptr},
+        {"no backup path", [&] { app.settings.BackupPath.clear(); }, [] {}, "These files have not been backed up."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.prepare();
+        const QMap<QString, QByteArray> before = files();
+        c.run();
+        mnuMergeAttendance_Click(app, main);
+        EXPECT_EQ(files(), before);
+        EXPECT_FALSE(t.dialogs.pending());
+        const QStringList shown = t.dialogs.messages();
+        EXPECT_FALSE(shown.contains(kMerged));
+        if (c.message) {
+            EXPECT_TRUE(shown.filter(QLatin1String(c.message)).size() == 1) << shown.join(" / ").toStdString();
+        }
+        EXPECT_EQ(app.settings.LastMeeting, 13);
+    }
+}
+
+TEST_F(AttendanceMergeTest, ACommaInTheOtherCrusadesNameStillGivesItsLastMeeting) {
+    // The other desk went on to meeting 14; its crusade name holds a comma and it kept no
+    // member list.
+    CrusadeSpec other;
+    other.lastMeeting = 14;
+    other.records = {Rec("0102", "Mary", "Jones").nights("11-----------4")};
+    const QString desk3 = WriteCrusade(t, t.path("desk3"), QStringLiteral("Smith, Jones Crusade"), other);
+    const QByteArray members = ReadFileBytes(SideFileName(here, QStringLiteral("mem")));
+    merge(desk3, false);
+    EXPECT_EQ(app.settings.LastMeeting, 14);
+    EXPECT_EQ(ReadRecord(app, 2).Attendance.bytes(), QByteArray("11-----------4").leftJustified(40, '-'));
+    EXPECT_EQ(ReadFileBytes(SideFileName(here, QStringLiteral("mem"))), members);
+    EXPECT_TRUE(t.dialogs.messages().last().startsWith(kMerged + QStringLiteral("\r\n\r\nThe other computer has no "
+                                                                                 "church member list")));
+}
+
+TEST_F(AttendanceMergeTest, AFailingStepIsShownAndTheRepairPassStillRuns) {
+    t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save);  // the member list
+    merge(there, false, {AnsNo, AnsNo, AnsNo});
+    const QStringList shown = t.dialogs.messages();
+    EXPECT_FALSE(shown.contains(kMerged));
+    EXPECT_EQ(shown.filter(QStringLiteral("Error #  61 was generated by Fennick3")).size(), 1);
+    EXPECT_EQ(ReadRecord(app, 1).Attendance.bytes().left(13), QByteArray("11111111111V3")) << "merged before the error";
+    EXPECT_EQ(app.view.ReportKind, QStringLiteral("alpha"));
+    EXPECT_EQ(main.text(QStringLiteral("RNum")), QStringLiteral("0103"));
+}
+
+TEST_F(AttendanceMergeTest, NoRecordIsAddedPastTheLastAddressableOne) {
+    QList<AttendeeRecord> full;
+    for (int i = 1; i < kMaxRecords; ++i) full.append(Person(ZeroPad(i, 4).toLatin1().constData(), "A", "B"));
+    WriteDataFile(here, full);
+    ASSERT_TRUE(OpenCrusade(app, here));
+    const QList<AttendeeRecord> other = {Person("A001", "First", "Extra"), Person("A002", "Second", "Extra"),
+                                         Person("A003", "Third", "Extra")};
+    t.dialogs.answer(AnsYes);
+    const RecordMerge r = MergeRecords(app, other, 1, true);
+    EXPECT_EQ(r.added, 1);
+    EXPECT_EQ(r.notAdded, QStringList({QStringLiteral("00  A002  Extra, ") + QStringLiteral("Second").leftJustified(20),
+                                       QStringLiteral("00  A003  Extra, ") + QStringLiteral("Third").leftJustified(20)}));
+    EXPECT_EQ(app.crusade.RecCount, kMaxRecords);
+    EXPECT_EQ(QFileInfo(here).size(), qint64(kMaxRecords) * AttendeeRecord::Size);
+}
+
+}  // namespace
