@@ -26,10 +26,6 @@ namespace {
 const QString kCrusadeExtension = QStringLiteral("dta");
 const QString kSideExtensions[] = {QStringLiteral("inf"), QStringLiteral("mem"), QStringLiteral("zps")};
 
-QString DataFolder(const App& app) {
-    return QDir(app.program.ProgramDir).filePath(QStringLiteral("data"));
-}
-
 FileDialogSpec CrusadeDialog(const App& app, const QString& filter) {
     FileDialogSpec spec;
     spec.title = kAppTitle + QStringLiteral(": Create a New Crusade or Select an Existing Crusade");
@@ -140,9 +136,8 @@ void AskForPriorSettings(App& app) {
         SetDefaultInfo(app);
 }
 
-CrusadeChoice CreateCrusade(App& app, const QString& path) {
-    CloseLoadedCrusade(app);
-    ForgetCrusade(app);
+// The settings of a new crusade that are its own, set over whatever vocabularies it took.
+void NewCrusadeHeader(App& app, const QString& path) {
     CrusadeSettings& s = app.settings;
     s.CrusadeName = CrusadeNameOf(path);
     s.CrusadeDate = ShortDate(app.clock().today());
@@ -151,9 +146,11 @@ CrusadeChoice CreateCrusade(App& app, const QString& path) {
     s.ReservedNumber = 9999;
     s.BackupPath.clear();
     SaveIniFile(app);
+}
 
-    AskForPriorSettings(app);
-
+// The new crusade's settings file and its empty data file, in add mode.
+void StartNewCrusade(App& app) {
+    CrusadeSettings& s = app.settings;
     s.LastMeeting = 1;
     s.TotalAttendNum = 1;
     s.PrintCutOff = 0;
@@ -166,18 +163,29 @@ CrusadeChoice CreateCrusade(App& app, const QString& path) {
     if (s.ReligionNames[1].isEmpty()) SetDefaultInfo(app);
     app.crusade.NewEmptyFile = true;
     app.msg.MsgText.clear();
+}
+
+CrusadeChoice CreateCrusade(App& app, const QString& path) {
+    CloseLoadedCrusade(app);
+    ForgetCrusade(app);
+    NewCrusadeHeader(app, path);
+    AskForPriorSettings(app);
+    StartNewCrusade(app);
     return CrusadeChoice::Created;
 }
 
-void RefuseName(App& app, const QString& chosen) {
+}  // namespace
+
+QString DataFolder(const App& app) {
+    return QDir(app.program.ProgramDir).filePath(QStringLiteral("data"));
+}
+
+void RefuseCrusadeName(App& app, const QString& chosen) {
     app.dialogs().msgBox(QStringLiteral("A crusade file must be named with the extension \".dta\".") + NewLine +
                              QStringLiteral("\"") + FileTitle(chosen) +
                              QStringLiteral("\" cannot be used as a crusade file."),
                          Buttons::OK, Icon::Exclamation);
-    app.msg.MsgText = QStringLiteral("NoFileSelected");
 }
-
-}  // namespace
 
 QString CrusadeNameOf(const QString& dataFile) {
     const QString title = FileTitle(dataFile);
@@ -205,7 +213,8 @@ CrusadeChoice SelectCrusade(App& app, StartScreen* start) {
 
     const QString path = NewCrusadeFileName(*chosen);
     if (path.isEmpty()) {
-        RefuseName(app, *chosen);
+        RefuseCrusadeName(app, *chosen);
+        app.msg.MsgText = QStringLiteral("NoFileSelected");
         return CrusadeChoice::Cancelled;
     }
     // A crusade copied from another system may carry an upper-case name.
@@ -241,7 +250,24 @@ void RepairCrusade(App& app) {
     if (!repaired || app.view.ReportKind != QStringLiteral("alpha")) IndexAlpha(app);
 }
 
-void CloseCrusade(App& app) {
+void SaveCrusadeFiles(App& app) {
+    // The table windows keep what they show before the tables are written.
+    if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
+    SaveIniFile(app);
+    SaveInfoFile(app);
+    if (app.crusade.MemberCount > 0) SaveMembers(app);
+    SaveZips(app);
+}
+
+void CreateCrusadeLike(App& app, const QString& path, const CrusadeSettings& vocabularies) {
+    CloseLoadedCrusade(app);
+    ForgetCrusade(app);
+    app.settings = vocabularies;
+    NewCrusadeHeader(app, path);
+    StartNewCrusade(app);
+}
+
+bool CloseCrusade(App& app) {
     // The table windows keep what they show before the tables are written.
     if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
     // The crusade's windows close while its files are still open.
@@ -263,13 +289,17 @@ void CloseCrusade(App& app) {
         const QString base = dataFile.left(dataFile.size() - 3);
         for (const QString& ext : kSideExtensions) files.remove(base + ext);
         files.remove(IniFilePath(app));
-        throw ProgramEnd{};
+        c.FileIsOpen = false;
+        c.NewEmptyFile = false;
+        c.CreatedThisRun = false;
+        return true;
     }
-    if (!loaded) return;
+    if (!loaded) return false;
     SaveIniFile(app);
     SaveInfoFile(app);
     if (c.MemberCount > 0) SaveMembers(app);
     SaveZips(app);
+    return false;
 }
 
 }  // namespace fennick

@@ -8,6 +8,7 @@ namespace fennick {
 
 class App;
 class StartScreen;
+struct CrusadeSettings;
 
 enum class CrusadeChoice {
     Cancelled,  // nothing was chosen ("NoFileSelected" in MsgText)
@@ -33,10 +34,31 @@ bool OpenCrusade(App& app, const QString& dataFile);
 void RepairCrusade(App& app);
 
 // Closes the crusade. A crusade created in this run that never received a record is
-// deleted (its own four files and the ini file) after a warning, and the program ends
-// (ProgramEnd). Otherwise a loaded crusade has its ini, settings, member and zip files
-// written (an empty list or table writes nothing).
-void CloseCrusade(App& app);
+// deleted (its own four files and the ini file) after a warning, and true is returned:
+// the exit paths then end the program, the commands that load another crusade go on.
+// Otherwise a loaded crusade has its ini, settings, member and zip files written (an
+// empty list or table writes nothing) and false is returned.
+bool CloseCrusade(App& app);
+
+// Writes the loaded crusade's ini, settings, member and zip files as closing does, with
+// the table windows closed first so that what they show is kept, but leaves the crusade
+// open and never deletes it.
+void SaveCrusadeFiles(App& app);
+
+// Creates an empty crusade at path (a name NewCrusadeFileName gave) in place of the
+// loaded one, which is closed first. The new crusade takes the vocabularies of the
+// settings given (teams, Sabbath meetings, decisions, churches, sermons, sound, Canadian
+// codes) but its own name, today's date, meeting 1, numbers counting down from 9999 and
+// no backup path. The data file is created empty and add mode is set, as after the start
+// screen's creation. Throws VbError when a file cannot be written.
+void CreateCrusadeLike(App& app, const QString& path, const CrusadeSettings& vocabularies);
+
+// Tells that a name chosen for a new crusade cannot be used (NewCrusadeFileName gave
+// none).
+void RefuseCrusadeName(App& app, const QString& chosen);
+
+// The program's folder of crusade files ("data" in the program folder).
+QString DataFolder(const App& app);
 
 // The crusade name of a data file: its file name less the last four characters.
 QString CrusadeNameOf(const QString& dataFile);

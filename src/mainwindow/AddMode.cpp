@@ -228,7 +228,7 @@ bool TypedNumberAccepted(App& app, MainScreen& form) {
 bool RefillEmptyView(App& app, MainScreen& form) {
     Crusade& c = app.crusade;
     if (c.RecCount == 0) {
-        CloseCrusade(app);
+        if (CloseCrusade(app)) throw ProgramEnd{};
         c.file.open(app.program.DataFile, Crusade::RecLen, true);
     } else {
         IndexAlpha(app);

@@ -4,7 +4,6 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
-#include "data/IniFile.h"
 #include "data/RecentFiles.h"
 #include "data/RecordDisplay.h"
 #include "data/StartUp.h"
@@ -12,10 +11,8 @@
 #include "data/Utilities.h"
 #include "mainwindow/MainScreen.h"
 #include "mainwindow/SaveRecord.h"
-#include "platform/Busy.h"
 #include "platform/Dialogs.h"
 
-#include <QFileInfo>
 
 namespace fennick {
 
@@ -81,20 +78,8 @@ bool CloseDown(App& app, MainScreen& screen) {
     // A name still being added has no record of its own yet; it is not written.
     if (!app.crusade.AddMode && !SaveShownRecord(app, screen)) return false;
     app.msg.MsgText.clear();
-    CloseCrusade(app);
-    return true;
-}
-
-// Opens the crusade of dataFile in place of the closed one; false after a message.
-bool OpenInPlace(App& app, const QString& dataFile) {
-    try {
-        if (!OpenCrusade(app, dataFile)) return false;
-    } catch (const VbError& e) {
-        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
-        return false;
-    }
-    RepairCrusade(app);
-    SaveIniFile(app);
+    // A crusade made in this run that never got a record is deleted by its closing.
+    if (CloseCrusade(app)) throw ProgramEnd{};
     return true;
 }
 
@@ -206,23 +191,7 @@ void mnuPreviousRec_Click(App& app, MainScreen& screen) {
     if (SaveShownRecord(app, screen)) ChgRec_Click(app, screen, 1);
 }
 
-void mnuRecentFile_Click(App& app, MainScreen& screen, int index) {
-    const QString path = screen.text(QStringLiteral("mnuRecentFile(%1)").arg(index));
-    if (path.isEmpty() || !SaveShownRecord(app, screen)) return;
-    if (!QFileInfo(path).isFile()) {
-        app.dialogs().msgBox(QStringLiteral("The crusade file ") + path + QStringLiteral(" no longer exists."),
-                             Buttons::OK, Icon::Exclamation);
-        return;
-    }
-    const QString previous = app.program.DataFile;
-    if (QFileInfo(path) == QFileInfo(previous)) return;
-
-    BusyGuard busy(app.platform.busy);
-    CloseCrusade(app);
-    if (OpenInPlace(app, path))
-        AddRecentFile(app, screen, path);
-    else if (!OpenInPlace(app, previous))
-        return;
+void ShowLoadedCrusade(App& app, MainScreen& screen) {
     FillChurchList(app, screen);
     app.mainWindow.PrevIndexPos = 1;
     Redisplay(app, screen, false);

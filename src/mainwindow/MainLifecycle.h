@@ -56,9 +56,9 @@ void ChgRec_Click(App& app, MainScreen& screen, int index);
 void mnuNextRecord_Click(App& app, MainScreen& screen);
 void mnuPreviousRec_Click(App& app, MainScreen& screen);
 
-// One of the recent files of the File menu (index 1 to 4): the shown record is saved,
-// the crusade closed and that crusade opened in its place.
-void mnuRecentFile_Click(App& app, MainScreen& screen, int index);
+// The main window over a crusade just loaded in place of another: its church list, the
+// cut-off caption, the decision titles and the record at the view position.
+void ShowLoadedCrusade(App& app, MainScreen& screen);
 
 void mnuPrintManual_Click(App& app, MainScreen& screen);
 void mnuHelpFiles_Click(App& app);

@@ -43,6 +43,8 @@ struct FileDialogSpec {
     bool hideReadOnly = true;
     // An Open dialog in which a name that does not exist yet may also be typed.
     bool mayCreate = false;
+    // A Save dialog asks before an existing file is chosen; false when the caller asks.
+    bool askToReplace = true;
 };
 
 struct PrinterDialogSpec {

@@ -270,38 +270,4 @@ TEST_F(MainLifecycleTest, ColoursMenuAndSmallHandlers) {
     EXPECT_EQ(about[4], QStringLiteral("Orvale Outreach Inc."));
 }
 
-TEST_F(MainLifecycleTest, ARecentFileReplacesTheOpenCrusade) {
-    CrusadeSpec winter;
-    winter.records = {Person("0100", "Ruth", "Winters")};
-    winter.lastMeeting = 3;
-    const QString winterFile = WriteCrusade(t, t.path("data"), QStringLiteral("winter"), winter);
-    const QString kMdi = QStringLiteral("MDINote"), kRecent = QStringLiteral("Recent Files");
-    t.store.save(kMdi, kRecent, QStringLiteral("RecentFile1"), file);
-    t.store.save(kMdi, kRecent, QStringLiteral("RecentFile2"), winterFile);
-    Form_Load(app, screen);
-    ASSERT_EQ(screen.text(QStringLiteral("mnuRecentFile(2)")), winterFile);
-    app.view.CurIndexPos = 1;
-    activate();
-    app.crusade.MemberNames[1] = MemberEntry("0040", "Browne", "Ann");
-    app.settings.ReligionNames[1] = QStringLiteral("Spring church");
-
-    mnuRecentFile_Click(app, screen, 2);
-    EXPECT_EQ(app.program.DataFile, winterFile);
-    EXPECT_EQ(shownRNum(), QStringLiteral("0100"));
-    EXPECT_EQ(screen.text(QStringLiteral("mPrCut")), QStringLiteral("Printer Cutoff Point (Meeting 0)"));
-    EXPECT_EQ(screen.items(QStringLiteral("RelPref")).value(0), QStringLiteral("SDA"));
-    EXPECT_EQ(app.crusade.MemberCount, 0);
-    EXPECT_EQ(FileLines(t.path("data/spring.mem")).value(0), MemberEntry("0040", "Browne", "Ann"));
-    // A file the menu lists already keeps its place.
-    EXPECT_EQ(t.store.get(kMdi, kRecent, QStringLiteral("RecentFile1")), file);
-    EXPECT_TRUE(screen.isVisible(QStringLiteral("mnuRecentFile(2)")));
-    EXPECT_EQ(FileLines(IniFilePath(app)).value(0), winterFile.toLatin1());
-
-    // A recent file that has gone away is reported and nothing changes.
-    screen.setText(QStringLiteral("mnuRecentFile(3)"), t.path("data/gone.dta"));
-    mnuRecentFile_Click(app, screen, 3);
-    EXPECT_TRUE(t.dialogs.messages().last().contains(QStringLiteral("no longer exists")));
-    EXPECT_EQ(app.program.DataFile, winterFile);
-}
-
 }  // namespace

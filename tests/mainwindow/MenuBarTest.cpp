@@ -12,17 +12,17 @@ namespace {
 // name "caption" [shortcut], then "hidden" and "off" (command not built) where they apply;
 // a separator is "---" with its name when it has one.
 const char* const kMenuBar = R"(mnuFile "&File"
-  mnuBackup "&Backup File" off
-  mnuRestoreCr "&Restore from Backup" off
-  mnuNewCr "&New Meeting" off
-  mnuChgCr "C&hange Meeting" off
-  mnuErase "&Erase Meeting Files" off
+  mnuBackup "&Backup File"
+  mnuRestoreCr "&Restore from Backup"
+  mnuNewCr "&New Meeting"
+  mnuChgCr "C&hange Meeting"
+  mnuErase "&Erase Meeting Files"
   mnuMerge "&Merge Files" off
   mnuMergeAttendance "Merge &Attendance Updates"
   mnuImportText "Import from Text File" [Ctrl+I] off
   mnuExportToAccess "Export to MSAccess" hidden off
   ---
-  mnuCompact "&Compact Database" off
+  mnuCompact "&Compact Database"
   mnuFixFile "&Fix  the File" [Ctrl+F]
   mnuInfo "File &Information" off
   mnuPref "Fennick &Preferences" [Ctrl+Y] off

@@ -8,6 +8,10 @@
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "data/ui/Artwork.h"
+#include "filetools/BackupRestore.h"
+#include "filetools/Compaction.h"
+#include "filetools/CrusadeChange.h"
+#include "filetools/EraseCrusade.h"
 #include "filetools/ExportCommands.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
@@ -830,6 +834,12 @@ void EditForm::wireCommands() {
 void EditForm::wireRecordCommands() {
     using Command = void (*)(App&, MainScreen&);
     const QList<QPair<const char*, Command>> commands = {
+        // File: changing, creating, backing up, restoring and compacting the crusade.
+        {"mnuChgCr", mnuChgCr_Click},
+        {"mnuNewCr", mnuNewCr_Click},
+        {"mnuBackup", mnuBackup_Click},
+        {"mnuRestoreCr", mnuRestoreCr_Click},
+        {"mnuCompact", mnuCompact_Click},
         // File and Tools: the repair pass.
         {"mnuFixFile", mnuFixFile_Click},
         {"mnuClearIntFlag", mnuClearIntFlag_Click},
@@ -880,6 +890,7 @@ void EditForm::wireRecordCommands() {
     for (const auto& [name, command] : commands)
         onCommand(QLatin1String(name), [this, command = command] { command(app_, *this); });
     onCommand(QStringLiteral("mnuViewPrayerList"), [this] { mnuViewPrayerList_Click(app_); });
+    onCommand(QStringLiteral("mnuErase"), [this] { mnuErase_Click(app_); });
     // The Print Reports commands whose generators are built.
     for (const PrintCommand& c : PrintCommands())
         if (c.generator) onCommand(QLatin1String(c.item), [this, &c] { RunPrintCommand(app_, *this, c); });

@@ -180,8 +180,10 @@ std::optional<QString> QtDialogs::openFile(const FileDialogSpec& spec) {
 std::optional<QString> QtDialogs::saveFile(const FileDialogSpec& spec) {
     const QStringList filters = QtFileFilters(spec.filter);
     QString selected = SelectedFilter(filters, spec.filterIndex);
+    const QFileDialog::Options options =
+        spec.askToReplace ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
     return Chosen(QFileDialog::getSaveFileName(parent_, spec.title, InitialPath(spec),
-                                               filters.join(QStringLiteral(";;")), &selected));
+                                               filters.join(QStringLiteral(";;")), &selected, options));
 }
 
 std::optional<PrinterChoice> QtDialogs::selectPrinter(const PrinterDialogSpec& spec) {

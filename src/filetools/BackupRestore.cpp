@@ -1,0 +1,334 @@
+#include "filetools/BackupRestore.h"
+
+#include "data/App.h"
+#include "data/CrusadeFiles.h"
+#include "data/Errors.h"
+#include "data/FileUtil.h"
+#include "data/InfoFile.h"
+#include "data/SequentialText.h"
+#include "data/Text.h"
+#include "data/Utilities.h"
+#include "filetools/CrusadeFileSet.h"
+#include "filetools/FileSetReplace.h"
+#include "mainwindow/MainLifecycle.h"
+#include "mainwindow/SaveRecord.h"
+#include "platform/Busy.h"
+#include "platform/Dialogs.h"
+#include "views/Indexes.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <optional>
+
+namespace fennick {
+
+namespace {
+
+const QString kCrusadeFilter = QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files");
+const QString kTenBlanks = QStringLiteral("          ");
+const QString kDisketteNotice =
+    QStringLiteral("Make sure a backup diskette is in place and the drive is ready before proceeding.");
+constexpr int kInfoDateLine = 133;
+
+bool SaveShown(App& app, MainScreen& form) {
+    return app.view.ReportCount == 0 || SaveCurrentRecord(app, form);
+}
+
+// "The Backup file must have the same name as the Original File." when the names differ.
+bool SameNameOrRefuse(App& app, const QString& chosen, const QString& verb, const QString& preposition) {
+    if (FileTitle(chosen) == FileTitle(app.program.DataFile)) return true;
+    app.dialogs().msgBox(QStringLiteral("You are attempting to ") + verb + u' ' + app.program.DataFile +
+                             preposition + chosen + NewLine +
+                             QStringLiteral("The Backup file must have the same name as the Original File."),
+                         Buttons::OK, Icon::Critical);
+    return false;
+}
+
+// The copies of a crusade's set: the settings file and the data file must be there, the
+// member list, zip table and prayer journal are copied when they exist.
+void AddFileSet(FileSetReplace& set, const CrusadeFileSet& from, const CrusadeFileSet& to, bool dataFirst) {
+    if (dataFirst) set.add(from.data, to.data);
+    set.add(from.info, to.info);
+    set.add(from.members, to.members, true);
+    set.add(from.zips, to.zips, true);
+    if (!dataFirst) set.add(from.data, to.data);
+    set.add(from.prayer, to.prayer, true);
+}
+
+// The error number with its sign position and the description.
+QString ErrorLines(const FileResult& r) {
+    return Str(qint64(r.error)) + NewLine + r.description;
+}
+
+QString WithLeftOver(QString text, const QStringList& leftOver) {
+    for (const QString& line : leftOver) text += NewLine + line;
+    return text;
+}
+
+// The windows of the crusade close before its files are replaced, so that none of them
+// writes into the files put in their place.
+void CloseWindows(App& app) {
+    if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
+    if (app.hooks.closeCrusadeWindows) app.hooks.closeCrusadeWindows();
+}
+
+// --- Backup ----------------------------------------------------------------------------
+
+// The save dialog until it gives a file; a folder chosen gets the data file's name and
+// the dialog is shown again once.
+std::optional<QString> AskBackupFile(App& app, QString proposal) {
+    for (int shown = 0; shown < 2; ++shown) {
+        FileDialogSpec spec;
+        spec.title = QStringLiteral("Backup the existing Crusade");
+        spec.filter = kCrusadeFilter;
+        spec.filterIndex = 1;
+        spec.fileName = proposal;
+        spec.askToReplace = false;  // asked below
+        const std::optional<QString> chosen = app.dialogs().saveFile(spec);
+        if (!chosen || chosen->isEmpty()) return std::nullopt;
+        if (!QFileInfo(*chosen).isDir()) return chosen;
+        proposal = QDir(*chosen).filePath(FileTitle(app.program.DataFile));
+    }
+    return std::nullopt;
+}
+
+QString BackupFailureText(const FileResult& r) {
+    if (r.error == err::FileNotFound || r.error == err::PathNotFound)
+        return QStringLiteral("You are attempting to back up files to a folder that does not exist on this computer.") +
+               NewLine + QStringLiteral("Try backing up again and change the destination folder.");
+    if (r.error == err::PermissionDenied)
+        return QStringLiteral("Files are not backed up.") + NewLine +
+               QStringLiteral("Close Fennick and insure that you do not have another copy of Fennick Running.") +
+               NewLine + QStringLiteral("Then restart Fennick and attempt to back up again.");
+    return ErrorLines(r);
+}
+
+// Writes the crusade's files and copies the set to the backup's names. The crusade stays
+// open throughout: its records are written as they change, so the data file is complete.
+FileResult CopyToBackup(App& app, const QString& backupFile, QStringList& leftOver) {
+    try {
+        SaveCrusadeFiles(app);
+    } catch (const VbError& e) {
+        return FileResult{e.number(), e.description()};
+    }
+    FileSetReplace set(app.files());
+    AddFileSet(set, FileSetOf(app.program.DataFile), FileSetOf(backupFile), false);
+    FileResult r = set.copyAll();
+    if (r.ok()) r = set.putInPlace();
+    if (r.ok()) set.finish();
+    leftOver = set.leftOver();
+    return r;
+}
+
+// --- Restore ---------------------------------------------------------------------------
+
+std::optional<QString> AskRestoreFile(App& app) {
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Restore the Information From a Backup file");
+    spec.filter = kCrusadeFilter;
+    spec.filterIndex = 1;
+    const std::optional<QString> chosen = app.dialogs().openFile(spec);
+    if (!chosen || chosen->isEmpty()) return std::nullopt;
+    if (!SameNameOrRefuse(app, *chosen, QStringLiteral("restore"), QStringLiteral(" from a file named ")))
+        return std::nullopt;
+    return chosen;
+}
+
+int AskWhichBackup(App& app, const QString& restoreFile) {
+    app.msg.MsgText = QStringLiteral("Restore this file From:   ") + restoreFile + NewLine +
+                      QStringLiteral("Which was last updated on: ") + BackupDate(restoreFile) + NewLine + NewLine +
+                      QStringLiteral("The current file was last updated on: ") + app.settings.LastUpdated + NewLine +
+                      NewLine + NewLine + QStringLiteral("Is this what you want?") + NewLine +
+                      QStringLiteral("If not, then click 'No' to select a different backup file.");
+    const int answer = app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNoCancel, Icon::Question,
+                                            QStringLiteral("Select Backup File to Restore From."));
+    app.msg.MsgAnswer = QString::number(answer);
+    return answer;
+}
+
+bool ConfirmRestore(App& app, const QString& restoreFile) {
+    PlaySound(app, QStringLiteral("carbrake"));
+    app.msg.MsgText = QStringLiteral("You have chosen to RESTORE the data files") + NewLine +
+                      QStringLiteral("This will Erase the current information from the file and replace it with "
+                                     "information from: ") +
+                      NewLine + NewLine + kTenBlanks + restoreFile + NewLine + NewLine +
+                      QStringLiteral("Are you sure this is what you want to do?");
+    return app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Critical, QStringLiteral("Restore Files")) ==
+           AnsYes;
+}
+
+// Loads the crusade from its files; false after its message when they cannot be used.
+bool Reload(App& app) {
+    try {
+        if (!OpenCrusade(app, app.program.DataFile)) return false;
+    } catch (const VbError& e) {
+        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick3), Buttons::OK, Icon::None, QStringLiteral("Error"));
+        return false;
+    } catch (const ProgramEnd&) {
+        // A backup of an older layout whose conversion was refused.
+        return false;
+    }
+    IndexAlpha(app);
+    return true;
+}
+
+}  // namespace
+
+QString BackupDate(const QString& backupDataFile) {
+    const QString info = FindFileNoCase(backupDataFile.left(std::max<qsizetype>(0, backupDataFile.size() - 3)) +
+                                        QStringLiteral("inf"));
+    const QString unknown = QStringLiteral("Unknown Date");
+    if (info.isEmpty()) return unknown;
+    try {
+        SequentialTextReader in = SequentialTextReader::fromFile(info);
+        if (in.lineCount() < kInfoDateLine) return unknown;
+        for (int line = 1; line < kInfoDateLine; ++line) in.readRawLine();
+        return in.readItem();
+    } catch (const VbError&) {
+        return unknown;
+    }
+}
+
+void BackupFiles(App& app) {
+    CrusadeSettings& s = app.settings;
+    const QString earlier = s.BackupPath;
+    const QString dataFile = app.program.DataFile;
+    const QString proposal = earlier.isEmpty() ? QDir(QDir::homePath()).filePath(FileTitle(dataFile)) : earlier;
+
+    std::optional<QString> chosen = AskBackupFile(app, proposal);
+    if (!chosen) return;
+    QString backupFile = *chosen;
+    if (!backupFile.endsWith(QLatin1String(".dta"), Qt::CaseInsensitive)) backupFile += QStringLiteral(".dta");
+    if (QFileInfo::exists(backupFile) &&
+        app.dialogs().msgBox(backupFile + QStringLiteral(" already exists on this disk, do you want to overwrite it?"),
+                             Buttons::OKCancel, Icon::Critical, QStringLiteral("Overwriting a file Warning")) != AnsOK)
+        return;
+    if (!SameNameOrRefuse(app, backupFile, QStringLiteral("backup"), QStringLiteral(" to a file named "))) return;
+    if (SameFile(backupFile, dataFile)) {
+        app.dialogs().msgBox(QStringLiteral("You cannot backup the file to the same Folder.  Choose a different Folder."));
+        s.BackupPath.clear();
+        return;
+    }
+
+    s.BackupPath = backupFile;
+    QString question = QStringLiteral("Backing up ") + NewLine + kTenBlanks + dataFile + NewLine +
+                       QStringLiteral("  to:") + NewLine + kTenBlanks + backupFile + NewLine;
+    if (OnRemovableMedia(backupFile)) question += NewLine + kDisketteNotice;
+    question += NewLine + QStringLiteral("Do You want to Continue?");
+    if (app.dialogs().msgBox(question, Buttons::YesNo) != AnsYes) return;
+
+    QStringList leftOver;
+    FileResult r;
+    {
+        BusyGuard busy(app.platform.busy);
+        r = CopyToBackup(app, backupFile, leftOver);
+    }
+    if (!r.ok()) {
+        // The settings file names the earlier backup again.
+        s.BackupPath = earlier;
+        try {
+            SaveInfoFile(app);
+        } catch (const VbError& e) {
+            leftOver << QStringLiteral("The settings file could not be written again: ") + e.description();
+        }
+        app.dialogs().msgBox(WithLeftOver(BackupFailureText(r), leftOver), Buttons::OK, Icon::Critical);
+        return;
+    }
+    if (!leftOver.isEmpty()) {
+        app.dialogs().msgBox(WithLeftOver(QStringLiteral("The backup was made, but some of the earlier backup's files "
+                                                         "could not be removed:"),
+                                          leftOver),
+                             Buttons::OK, Icon::Exclamation);
+        return;
+    }
+    PlaySound(app, QStringLiteral("filedone"));
+    app.dialogs().msgBox(QStringLiteral("Backup Completed Successfully"));
+}
+
+void RestoreCrusade(App& app, MainScreen& form) {
+    if (app.settings.BackupPath.isEmpty()) {
+        app.dialogs().msgBox(QStringLiteral("These files have not been backed up.  You cannot restore them.") +
+                             NewLine +
+                             QStringLiteral("If you would like to use different files then you can use the Change "
+                                            "Crusade feature from the Files menu."));
+        return;
+    }
+    std::optional<QString> restoreFile = AskRestoreFile(app);
+    if (!restoreFile) return;
+    if (OnRemovableMedia(*restoreFile) &&
+        app.dialogs().msgBox(kDisketteNotice, Buttons::OKCancel, Icon::None,
+                             QStringLiteral("Restore files from Backup")) != AnsOK)
+        return;
+    const int answer = AskWhichBackup(app, *restoreFile);
+    if (answer == AnsCancel) return;
+    if (answer == AnsNo) {
+        restoreFile = AskRestoreFile(app);
+        if (!restoreFile) return;
+    }
+    if (SameFile(*restoreFile, app.program.DataFile)) {
+        app.dialogs().msgBox(QStringLiteral("You cannot restore a file from itself.  Choose a different directory."));
+        return;
+    }
+    if (!ConfirmRestore(app, *restoreFile)) return;
+
+    FileResult r;
+    QStringList leftOver;
+    bool restored = false;
+    {
+        BusyGuard busy(app.platform.busy);
+        try {
+            SaveCrusadeFiles(app);
+        } catch (const VbError& e) {
+            r = FileResult{e.number(), e.description()};
+        }
+        CloseWindows(app);
+        FileSetReplace set(app.files());
+        if (r.ok()) {
+            AddFileSet(set, FileSetOf(*restoreFile), FileSetOf(app.program.DataFile), true);
+            r = set.copyAll();
+        }
+        if (r.ok()) r = set.putInPlace();
+        if (r.ok()) {
+            restored = Reload(app);
+            if (restored) {
+                set.finish();
+            } else {
+                // The backup's files cannot be used: the crusade's own go back and are loaded.
+                set.undo();
+                Reload(app);
+                r = FileResult{err::PathFileAccess, *restoreFile + QStringLiteral(" could not be loaded.")};
+            }
+        }
+        leftOver = set.leftOver();
+    }
+    ShowLoadedCrusade(app, form);
+    if (!r.ok()) {
+        app.dialogs().msgBox(WithLeftOver(ErrorLines(r) + NewLine + QStringLiteral("The files were not restored."),
+                                          leftOver),
+                             Buttons::OK, Icon::Critical);
+        return;
+    }
+    if (!leftOver.isEmpty()) {
+        app.dialogs().msgBox(
+            WithLeftOver(QStringLiteral("The files were restored, but some of the replaced files could not be removed:"),
+                         leftOver),
+            Buttons::OK, Icon::Exclamation);
+        return;
+    }
+    PlaySound(app, QStringLiteral("filedone"));
+    app.dialogs().msgBox(QStringLiteral("Files have been Restored successfuly!"));
+}
+
+void mnuBackup_Click(App& app, MainScreen& form) {
+    if (!SaveShown(app, form)) return;
+    app.program.ScreenMode = QStringLiteral("backup");
+    BackupFiles(app);
+}
+
+void mnuRestoreCr_Click(App& app, MainScreen& form) {
+    if (!SaveShown(app, form)) return;
+    RestoreCrusade(app, form);
+}
+
+}  // namespace fennick

@@ -1,0 +1,64 @@
+#pragma once
+// Replaces a set of files as one, for the backup and the restore: every new file is first
+// copied beside the file it replaces under a temporary name; only when every copy is made
+// are they put in place, each old file kept aside until all are in, so that a failure on
+// the way puts every old file back and an earlier set is never left half replaced.
+
+#include "platform/Files.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace fennick {
+
+class FileSetReplace {
+public:
+    explicit FileSetReplace(Files& files) : files_(files) {}
+    // Copies still lying beside their targets are removed.
+    ~FileSetReplace();
+    FileSetReplace(const FileSetReplace&) = delete;
+    FileSetReplace& operator=(const FileSetReplace&) = delete;
+
+    // One file of the set: from is to replace to. A missing optional source is skipped
+    // and its target left as it is; a missing required one fails the copying (53).
+    void add(const QString& from, const QString& to, bool optional = false);
+
+    // Copies every source beside its target. On failure the copies made so far are
+    // removed (what could not be removed is named by leftOver) and the failure returned.
+    FileResult copyAll();
+    // Puts the copies in place of their targets. On failure every target is put back as
+    // it was (leftOver names what could not be) and the failure returned.
+    FileResult putInPlace();
+    // Puts every old file back in place after putInPlace succeeded, for a set that could
+    // not be used. False when some file could not be put back (named by leftOver).
+    bool undo();
+    // Removes the old files kept aside; their names stay in leftOver when they could not
+    // be removed.
+    void finish();
+
+    // Plain sentences naming every file an operation left out of place: a copy not
+    // removed, an old file kept under its temporary name.
+    const QStringList& leftOver() const { return leftOver_; }
+    // Whether the source was skipped as missing.
+    bool skipped(const QString& to) const;
+
+private:
+    struct Entry {
+        QString from, to;
+        bool optional = false;
+        bool skipped = false;
+        QString copy;   // the copy beside to, while it is not in place
+        QString aside;  // the old to, while it is kept aside
+        bool placed = false;
+    };
+    // A name beside path, with the suffix, that no file has.
+    QString unusedName(const QString& path, const QString& suffix) const;
+    void removeCopies();
+
+    Files& files_;
+    QList<Entry> entries_;
+    QStringList leftOver_;
+};
+
+}  // namespace fennick

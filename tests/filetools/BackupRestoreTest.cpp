@@ -1,0 +1,246 @@
+#include "CrusadeToolsFixture.h"
+#include "RecordBuilder.h"
+#include "platform/ErrorNumbers.h"
+#include "data/DataStore.h"
+#include "data/InfoFile.h"
+#include "filetools/BackupRestore.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+using Op = FakeFiles::Op;
+
+const QString kBackedUp = QStringLiteral("Backup Completed Successfully");
+const QString kRestored = QStringLiteral("Files have been Restored successfuly!");
+
+// Backs spring up to the backup folder, answering every question with go on.
+void Backup(CrusadeToolsWorld& w) {
+    const QString to = w.backup(QStringLiteral("spring.dta"));
+    w.t.dialogs.choose(to);
+    if (QFileInfo::exists(to)) w.t.dialogs.answer(AnsOK);
+    w.t.dialogs.answer(AnsYes);
+    BackupFiles(w.app);
+}
+
+// Restores spring from the backup folder, answering every question with go on.
+void Restore(CrusadeToolsWorld& w) {
+    w.t.dialogs.choose(w.backup(QStringLiteral("spring.dta"))).answer(AnsYes).answer(AnsYes);
+    RestoreCrusade(w.app, w.screen);
+}
+
+// A change to every file of the crusade, so that the backup and the crusade differ.
+void ChangeSpring(CrusadeToolsWorld& w) {
+    AttendeeRecord mary = ReadRecord(w.app, 1);
+    mary.FName = "Maria";
+    WriteRecord(w.app, 1, mary);
+    w.app.settings.TeamNames[1] = QStringLiteral("Green Team:555-0202");
+    if (w.app.crusade.MemberCount > 0) w.app.crusade.MemberNames[1] = "0041Changed";
+    if (w.app.crusade.ZipCount > 0) w.app.crusade.ZipTable[1] = "99999";
+    if (QFileInfo::exists(w.data(QStringLiteral("spring_prayer.txt"))))
+        WriteFileBytes(w.data(QStringLiteral("spring_prayer.txt")), "Pray for Maria\r\n");
+    w.load(w.spring);
+    // The settings name an earlier backup elsewhere.
+    w.app.settings.BackupPath = QStringLiteral("/earlier/spring.dta");
+    SaveInfoFile(w.app);
+}
+
+bool Loaded(CrusadeToolsWorld& w) {
+    return w.app.crusade.FileIsOpen && w.app.crusade.file.isOpen() && w.app.program.DataFile == w.spring;
+}
+
+TEST(BackupRestoreTest, RoundTripsWithAndWithoutTheSideFiles) {
+    const SpringParts cases[] = {{true, true, true}, {false, false, false}, {true, false, false}, {false, true, true}};
+    for (const SpringParts& parts : cases) {
+        SCOPED_TRACE(QStringLiteral("members %1 zips %2 prayer %3").arg(parts.members).arg(parts.zips).arg(parts.prayer).toStdString());
+        CrusadeToolsWorld w(parts);
+        Backup(w);
+        ASSERT_EQ(w.t.dialogs.messages().last(), kBackedUp);
+        EXPECT_EQ(w.app.settings.BackupPath, w.backup(QStringLiteral("spring.dta")));
+        const FolderFiles original = FilesIn(w.t.path(QStringLiteral("data")));
+        const FolderFiles backedUp = FilesIn(w.t.path(QStringLiteral("backup")));
+        EXPECT_EQ(backedUp, original) << "every file of the set, under the same names, and nothing else";
+        EXPECT_TRUE(Loaded(w));
+
+        ChangeSpring(w);
+        Restore(w);
+        ASSERT_EQ(w.t.dialogs.messages().last(), kRestored);
+        EXPECT_TRUE(Loaded(w));
+        EXPECT_EQ(ReadRecord(w.app, 1).FName.trimmed(), "Mary");
+        EXPECT_EQ(w.app.view.ReportCount, 3);
+        EXPECT_EQ(w.screen.text(QStringLiteral("RNum")), QStringLiteral("0013")) << "Adams, first by name";
+        EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("data"))), backedUp) << "and no file left beside them";
+    }
+}
+
+TEST(BackupRestoreTest, TheBackupDateIsTheSettingsFilesLastLineReadWhole) {
+    CrusadeToolsWorld w;
+    const QString folder = w.t.path(QStringLiteral("dates"));
+    QDir().mkpath(folder);
+    QByteArray full;
+    for (int line = 1; line < 133; ++line) full += "x\r\n";
+    const struct {
+        const char* name;
+        QByteArray inf;  // empty: no settings file
+        const char* date;
+    } cases[] = {
+        {"comma", full + "March 3, 2024\r\n", "March 3, 2024"},
+        {"short", "spring\r\n03/01/2024\r\n", "Unknown Date"},
+        {"none", QByteArray(), "Unknown Date"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString dta = QDir(folder).filePath(QLatin1String(c.name) + QStringLiteral(".dta"));
+        if (!c.inf.isEmpty()) WriteFileBytes(dta.chopped(3) + QStringLiteral("inf"), c.inf);
+        EXPECT_EQ(BackupDate(dta), QLatin1String(c.date));
+    }
+    // The question before a restore shows it.
+    Backup(w);
+    WriteFileBytes(w.backup(QStringLiteral("spring.inf")), full + "March 3, 2024\r\n");
+    w.t.dialogs.choose(w.backup(QStringLiteral("spring.dta"))).answer(AnsCancel);
+    RestoreCrusade(w.app, w.screen);
+    EXPECT_TRUE(w.t.dialogs.last().text.contains(QStringLiteral("Which was last updated on: March 3, 2024\r\n")));
+}
+
+TEST(BackupRestoreTest, RefusalsChangeNoFile) {
+    struct Case {
+        const char* what;
+        std::function<void(CrusadeToolsWorld&)> run;
+        const char* message;  // the start of the last message
+        bool clearsBackupPath;
+    };
+    const Case cases[] = {
+        {"backup into the data folder",
+         [](CrusadeToolsWorld& w) {
+             w.t.dialogs.choose(w.data(QStringLiteral("spring"))).answer(AnsOK);
+             BackupFiles(w.app);
+         },
+         "You cannot backup the file to the same Folder.", true},
+        {"backup into the data folder spelled otherwise",
+         [](CrusadeToolsWorld& w) {
+             w.t.dialogs.choose(w.t.path(QStringLiteral("backup/../data/spring.dta"))).answer(AnsOK);
+             BackupFiles(w.app);
+         },
+         "You cannot backup the file to the same Folder.", true},
+        {"backup under another name",
+         [](CrusadeToolsWorld& w) {
+             w.t.dialogs.choose(w.backup(QStringLiteral("autumn.dta")));
+             BackupFiles(w.app);
+         },
+         "You are attempting to backup ", false},
+        {"backup answered No",
+         [](CrusadeToolsWorld& w) {
+             w.t.dialogs.choose(w.backup(QStringLiteral("spring.dta"))).answer(AnsNo);
+             BackupFiles(w.app);
+         },
+         "Backing up ", false},
+        {"restore before any backup",
+         [](CrusadeToolsWorld& w) {
+             w.app.settings.BackupPath.clear();
+             RestoreCrusade(w.app, w.screen);
+         },
+         "These files have not been backed up.", true},
+        {"restore from itself",
+         [](CrusadeToolsWorld& w) {
+             w.t.dialogs.choose(w.t.path(QStringLiteral("backup/../data/spring.dta"))).answer(AnsYes);
+             RestoreCrusade(w.app, w.screen);
+         },
+         "You cannot restore a file from itself.", false},
+        {"restore answered No at last",
+         [](CrusadeToolsWorld& w) {
+             w.t.dialogs.choose(w.backup(QStringLiteral("spring.dta"))).answer(AnsYes).answer(AnsNo);
+             RestoreCrusade(w.app, w.screen);
+         },
+         "You have chosen to RESTORE", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CrusadeToolsWorld w;
+        w.app.settings.BackupPath = QStringLiteral("/earlier/spring.dta");
+        const FolderFiles before = FilesIn(w.t.path(QStringLiteral("data")));
+        c.run(w);
+        EXPECT_TRUE(w.t.dialogs.last().text.startsWith(QLatin1String(c.message))) << w.t.dialogs.last().text.toStdString();
+        EXPECT_FALSE(w.t.dialogs.pending());
+        EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("data"))), before);
+        EXPECT_TRUE(Loaded(w));
+        if (c.clearsBackupPath) {
+            EXPECT_TRUE(w.app.settings.BackupPath.isEmpty());
+        }
+    }
+}
+
+TEST(BackupRestoreTest, AFirstBackupProposesTheHomeFolderAndAMissingFolderIsTold) {
+    CrusadeToolsWorld w;
+    w.app.settings.BackupPath.clear();
+    w.t.dialogs.choose(w.t.path(QStringLiteral("nowhere/spring.dta"))).answer(AnsYes);
+    BackupFiles(w.app);
+    EXPECT_EQ(w.t.dialogs.shown().front().file.fileName, QDir(QDir::homePath()).filePath(QStringLiteral("spring.dta")));
+    EXPECT_TRUE(w.t.dialogs.last().text.startsWith(
+        QStringLiteral("You are attempting to back up files to a folder that does not exist")));
+    EXPECT_TRUE(w.app.settings.BackupPath.isEmpty());
+    EXPECT_FALSE(w.t.dialogs.messages().contains(kBackedUp));
+    EXPECT_TRUE(Loaded(w));
+}
+
+// A failure planned at the k-th call of kind op, for every k until a run makes no such
+// call. Before each run the backup folder holds an earlier backup and the crusade has
+// changed since. run(w) is the command; check(w, failed call) what must hold afterwards.
+void ForEveryFailure(Op op, bool restore) {
+    int k = 1;
+    for (;; ++k) {
+        SCOPED_TRACE(QStringLiteral("call %1").arg(k).toStdString());
+        CrusadeToolsWorld w;
+        Backup(w);
+        ASSERT_EQ(w.t.dialogs.messages().last(), kBackedUp);
+        ChangeSpring(w);
+        const QString backupPath = w.app.settings.BackupPath;
+        const FolderFiles data = FilesIn(w.t.path(QStringLiteral("data")));
+        const FolderFiles backup = FilesIn(w.t.path(QStringLiteral("backup")));
+
+        w.t.files.failAt(k, err::DiskFull, op);
+        restore ? Restore(w) : Backup(w);
+        const QStringList failed = w.t.files.calls.filter(QStringLiteral(" failed"));
+        if (failed.isEmpty()) {
+            EXPECT_EQ(w.t.dialogs.messages().last(), restore ? kRestored : kBackedUp);
+            break;
+        }
+        EXPECT_TRUE(Loaded(w));
+        EXPECT_FALSE(w.t.dialogs.pending());
+        EXPECT_FALSE(w.t.dialogs.messages().contains(restore ? kRestored : kBackedUp));
+        EXPECT_FALSE(w.t.sound.played.join(u' ').contains(QStringLiteral("filedone")));
+        if (failed.first().startsWith(QStringLiteral("remove ")) && failed.first().contains(QStringLiteral(".fennick-old"))) {
+            // The set is in place; only an old file it replaced is left, and named.
+            const QString left = failed.first().mid(7).chopped(7);
+            EXPECT_TRUE(w.t.dialogs.messages().last().contains(left));
+            EXPECT_TRUE(QFileInfo::exists(left));
+            continue;
+        }
+        EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("data"))), data) << failed.first().toStdString();
+        EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("backup"))), backup) << failed.first().toStdString();
+        EXPECT_EQ(w.app.settings.BackupPath, backupPath);
+        EXPECT_EQ(ReadRecord(w.app, 1).FName.trimmed(), "Maria");
+    }
+    EXPECT_GT(k, 1) << "the command makes calls of that kind";
+}
+
+TEST(BackupRestoreTest, AFailedBackupLeavesBothSetsAsTheyWere) {
+    for (Op op : {Op::Copy, Op::Rename, Op::Remove, Op::Save}) {
+        SCOPED_TRACE(int(op));
+        ForEveryFailure(op, false);
+    }
+}
+
+TEST(BackupRestoreTest, AFailedRestoreLeavesTheCrusadeAsItWasAndLoaded) {
+    for (Op op : {Op::Copy, Op::Rename, Op::Remove, Op::Save}) {
+        SCOPED_TRACE(int(op));
+        ForEveryFailure(op, true);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,155 @@
+#include "CrusadeOnDisk.h"
+#include "CrusadeToolsFixture.h"
+#include "RecordBuilder.h"
+#include "platform/ErrorNumbers.h"
+#include "data/IniFile.h"
+#include "data/RecentFiles.h"
+#include "filetools/CrusadeChange.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+const QString kMdi = QStringLiteral("MDINote"), kRecent = QStringLiteral("Recent Files");
+
+class CrusadeChangeTest : public ::testing::Test {
+protected:
+    CrusadeToolsWorld w;
+    App& app = w.app;
+    QString winter;
+
+    void SetUp() override {
+        CrusadeSpec s;
+        s.records = {Person("0100", "Ruth", "Winters")};
+        s.lastMeeting = 3;
+        winter = WriteCrusade(w.t, w.t.path(QStringLiteral("data")), QStringLiteral("winter"), s);
+        app.settings.BackupPath = QStringLiteral("/backups/spring.dta");
+        app.settings.DecisionNames[4] = QStringLiteral("Spring's own decision");
+        w.t.store.save(kMdi, kRecent, QStringLiteral("RecentFile1"), w.spring);
+        w.t.store.save(kMdi, kRecent, QStringLiteral("RecentFile2"), winter);
+        LoadRecentFiles(app, w.screen);
+    }
+    QStringList dataFolder() const {
+        return QDir(w.t.path(QStringLiteral("data"))).entryList(QDir::Files, QDir::Name);
+    }
+    QString recent(int i) const { return w.t.store.get(kMdi, kRecent, QStringLiteral("RecentFile%1").arg(i)); }
+};
+
+TEST_F(CrusadeChangeTest, CancelOrNoChangesNothing) {
+    const FolderFiles before = FilesIn(w.t.path(QStringLiteral("data")));
+    const QByteArray ini = ReadFileBytes(IniFilePath(app));
+    w.t.dialogs.choose(std::nullopt);
+    mnuChgCr_Click(app, w.screen);
+    EXPECT_EQ(app.msg.ScratchVar, QStringLiteral("cancel"));
+    EXPECT_EQ(w.t.dialogs.last().file.title, QStringLiteral("Create a New Crusade or Select an Existing Crusade"));
+    EXPECT_EQ(w.t.dialogs.last().file.fileName, w.spring);
+
+    w.t.dialogs.choose(w.data(QStringLiteral("autumn"))).answer(AnsNo);
+    mnuNewCr_Click(app, w.screen);
+    EXPECT_EQ(w.t.dialogs.last().title, QStringLiteral("Change Crusade"));
+
+    EXPECT_EQ(app.program.DataFile, w.spring);
+    EXPECT_TRUE(app.crusade.FileIsOpen);
+    EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("data"))), before);
+    EXPECT_EQ(ReadFileBytes(IniFilePath(app)), ini);
+    EXPECT_EQ(recent(1), w.spring);
+}
+
+TEST_F(CrusadeChangeTest, ANameTypedCreatesACrusadeWithTheVocabulariesOfTheOneClosed) {
+    w.t.dialogs.choose(w.data(QStringLiteral("autumn"))).answer(AnsYes);
+    mnuChgCr_Click(app, w.screen);
+    EXPECT_EQ(w.t.dialogs.shown()[1].text,
+              QStringLiteral("The file ") + w.data(QStringLiteral("autumn.dta")) +
+                  QStringLiteral(" does not exist.  Would you like to create a new file with this name?"));
+    const QString autumn = w.data(QStringLiteral("autumn.dta"));
+    EXPECT_EQ(app.program.DataFile, autumn);
+    EXPECT_EQ(QFileInfo(autumn).size(), 0);
+    EXPECT_EQ(app.settings.CrusadeName, QStringLiteral("autumn"));
+    EXPECT_EQ(app.settings.TeamNames[1], QStringLiteral("Blue Team:555-0101"));
+    EXPECT_EQ(app.settings.DecisionNames[4], QStringLiteral("Spring's own decision"));
+    EXPECT_TRUE(app.settings.BackupPath.isEmpty()) << "another crusade's backup is not this one's";
+    EXPECT_EQ(app.settings.ReservedNumber, 9999);
+    EXPECT_EQ(app.settings.ReservedDirection, QStringLiteral("DOWN"));
+    EXPECT_EQ(app.settings.LastMeeting, 1);
+    EXPECT_TRUE(app.crusade.AddMode);
+    EXPECT_EQ(w.screen.text(QStringLiteral("MtgNum")), QStringLiteral("1"));
+    const QList<QByteArray> inf = FileLines(w.data(QStringLiteral("autumn.inf")));
+    EXPECT_EQ(inf.value(5), QByteArray()) << "no backup path";
+    EXPECT_TRUE(inf.contains("Blue Team:555-0101"));
+    // Spring was written on its way out: its settings name its backup.
+    EXPECT_TRUE(FileLines(w.data(QStringLiteral("spring.inf"))).contains("/backups/spring.dta"));
+
+    // A name with another extension is refused.
+    w.t.dialogs.choose(w.data(QStringLiteral("autumn.txt")));
+    mnuChgCr_Click(app, w.screen);
+    EXPECT_TRUE(w.t.dialogs.messages().last().startsWith(QStringLiteral("A crusade file must be named")));
+    EXPECT_EQ(app.program.DataFile, autumn);
+}
+
+TEST_F(CrusadeChangeTest, ARecentFileReopensThroughTheSameCommand) {
+    ASSERT_EQ(w.screen.text(QStringLiteral("mnuRecentFile(2)")), winter);
+    app.crusade.MemberNames[1] = "0040Browne";
+    mnuRecentFile_Click(app, w.screen, 2);
+    EXPECT_EQ(app.program.DataFile, winter);
+    EXPECT_EQ(w.t.dialogs.messages().last(), QStringLiteral("winter Has been loaded successfully."));
+    EXPECT_EQ(w.screen.text(QStringLiteral("RNum")), QStringLiteral("0100"));
+    EXPECT_FALSE(w.screen.isVisible(QStringLiteral("ShowAll")));
+    EXPECT_EQ(app.crusade.MemberCount, 0);
+    EXPECT_EQ(FileLines(w.data(QStringLiteral("spring.mem"))).value(0), "0040Browne");
+    EXPECT_EQ(FileLines(IniFilePath(app)).value(0), winter.toLatin1());
+    EXPECT_EQ(recent(1), w.spring) << "a file the menu lists keeps its place";
+    EXPECT_TRUE(app.msg.MsgText.isEmpty());
+
+    // The loaded crusade chosen again is reopened.
+    mnuRecentFile_Click(app, w.screen, 2);
+    EXPECT_EQ(w.t.dialogs.messages().last(), QStringLiteral("winter Has been loaded successfully."));
+
+    // A recent file that has gone leads to the create question for its path.
+    const QString gone = w.data(QStringLiteral("gone.dta"));
+    w.screen.setText(QStringLiteral("mnuRecentFile(3)"), gone);
+    w.t.dialogs.answer(AnsNo);
+    mnuRecentFile_Click(app, w.screen, 3);
+    EXPECT_TRUE(w.t.dialogs.last().text.startsWith(QStringLiteral("The file ") + gone + QStringLiteral(" does not exist.")));
+    EXPECT_EQ(app.program.DataFile, winter);
+}
+
+TEST_F(CrusadeChangeTest, LeavingANewEmptyCrusadeDeletesItsOwnFilesAndGoesOn) {
+    w.t.dialogs.choose(w.data(QStringLiteral("autumn.dta"))).answer(AnsYes);
+    mnuChgCr_Click(app, w.screen);
+    ASSERT_EQ(app.program.DataFile, w.data(QStringLiteral("autumn.dta")));
+    WriteFileBytes(w.data(QStringLiteral("autumnal.dta")), "");
+    app.view.ReportCount = 0;
+
+    w.t.dialogs.clear();
+    w.t.dialogs.choose(winter);
+    mnuChgCr_Click(app, w.screen);
+    EXPECT_EQ(w.t.dialogs.shown()[1].title, QStringLiteral("Exit Fennick"));
+    EXPECT_EQ(dataFolder(), (QStringList{"autumnal.dta", "spring.dta", "spring.inf", "spring.mem", "spring.zps",
+                                         "spring_prayer.txt", "winter.dta", "winter.inf"}));
+    EXPECT_EQ(app.program.DataFile, winter);
+    EXPECT_TRUE(app.crusade.FileIsOpen);
+    EXPECT_EQ(w.t.dialogs.messages().last(), QStringLiteral("winter Has been loaded successfully."));
+}
+
+TEST_F(CrusadeChangeTest, AFailingStepIsTriedThreeTimesThenTheCrusadeBeforeComesBack) {
+    // The writes of the closing fail: once (the change goes on) or three times.
+    for (int failures : {1, 3}) {
+        SCOPED_TRACE(failures);
+        w.load(w.spring);
+        for (int i = 1; i <= failures; ++i) w.t.files.failAt(i, err::DiskFull, FakeFiles::Op::Save);
+        w.t.dialogs.choose(winter);
+        mnuChgCr_Click(app, w.screen);
+        EXPECT_EQ(w.t.dialogs.messages().filter(QStringLiteral("Error #  61 was generated by Fennick3")).size(), failures);
+        EXPECT_EQ(app.program.DataFile, failures < 3 ? winter : w.spring);
+        EXPECT_TRUE(app.crusade.FileIsOpen);
+        EXPECT_EQ(w.t.dialogs.messages().contains(QStringLiteral("winter Has been loaded successfully.")), failures < 3);
+    }
+}
+
+}  // namespace
