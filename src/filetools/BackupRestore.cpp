@@ -321,13 +321,14 @@ void RestoreCrusade(App& app, MainScreen& form) {
 }
 
 void mnuBackup_Click(App& app, MainScreen& form) {
-    if (!SaveShown(app, form)) return;
+    // Without a crusade open there is nothing to back up.
+    if (!app.crusade.file.isOpen() || !SaveShown(app, form)) return;
     app.program.ScreenMode = QStringLiteral("backup");
     BackupFiles(app);
 }
 
 void mnuRestoreCr_Click(App& app, MainScreen& form) {
-    if (!SaveShown(app, form)) return;
+    if (!app.crusade.file.isOpen() || !SaveShown(app, form)) return;
     RestoreCrusade(app, form);
 }
 

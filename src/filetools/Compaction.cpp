@@ -51,6 +51,7 @@ int CompactDataFile(App& app) {
 }
 
 void mnuCompact_Click(App& app, MainScreen& form) {
+    if (!app.crusade.file.isOpen()) return;
     app.msg.MsgText = QStringLiteral("This will permanently remove all deleted names. You will not be able to restore "
                                      "deleted names to the file after running this option.") +
                       NewLine + NewLine + QStringLiteral("Do you want to continue?");
