@@ -46,10 +46,12 @@ void EnterPrayerRequest(App& app, MainScreen& form, PrayerWindow window, qint16&
         const qint16 meeting = app.settings.LastMeeting;
         const QString path = PrayerRequestFile(app.program.DataFile);
         QString lines;
-        if (!app.files().exists(path))
+        const bool newJournal = !app.files().exists(path);
+        if (newJournal)
             lines += QStringLiteral("PRAYER REQUESTS AND COMMENTS FOR: ") + app.settings.CrusadeName +
                      QStringLiteral(" Meeting") + NewLine + NewLine;
-        if (lastPrayerMeeting < meeting) lines += NewLine + MeetingHeading(window, meeting) + NewLine;
+        // A journal begun now (another crusade opened since) gets its meeting heading too.
+        if (newJournal || lastPrayerMeeting < meeting) lines += NewLine + MeetingHeading(window, meeting) + NewLine;
         lines += line + NewLine;
         // One append: a request that fails leaves nothing of itself in the journal.
         const FileResult written = app.files().append(path, Ansi(lines));

@@ -22,8 +22,8 @@ enum class PrayerWindow { EditForm, AttendF };
 
 // Asks for a request on form and appends it to the journal: the journal's heading and an
 // empty line when there is no journal yet, an empty line and the window's heading of
-// LastMeeting when lastPrayerMeeting is below it, then the request line. An empty answer
-// writes nothing. When the journal cannot be written nothing of the request is in it, the
+// LastMeeting when lastPrayerMeeting is below it or the journal is new, then the request
+// line. An empty answer writes nothing. When the journal cannot be written nothing of the request is in it, the
 // user is told that it was not saved and why, and lastPrayerMeeting stays as it was, so
 // the next request writes the heading again; otherwise it becomes LastMeeting.
 void EnterPrayerRequest(App& app, MainScreen& form, PrayerWindow window, qint16& lastPrayerMeeting);

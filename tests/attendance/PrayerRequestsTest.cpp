@@ -55,6 +55,12 @@ TEST_F(PrayerRequestsTest, RequestsFromBothWindowsOverTwoMeetingsEndAsTheGoldenJ
     EXPECT_EQ(ReadFileBytes(journal()), ReadFileBytes(QStringLiteral(FENNICK_TEST_DATA "/prayer.txt")));
     EXPECT_EQ(fx->t.files.calls.filter(QStringLiteral("append")).size(), 6);
     EXPECT_TRUE(dialogs().messages().isEmpty());
+
+    // Another crusade opened at the same meeting: its new journal gets the meeting heading.
+    app->program.DataFile = app->program.DataFile.chopped(4) + QStringLiteral("2.dta");
+    fromMain("New job");
+    EXPECT_EQ(ReadFileBytes(journal()).mid(ReadFileBytes(journal()).indexOf("\r\n\r\n\r\n")),
+              "\r\n\r\n\r\nPRAYER REQUESTS AND COMMENTS FOR MEETING: 14\r\n    07  Zoe Adams- New job\r\n");
 }
 
 TEST_F(PrayerRequestsTest, AJournalThatCannotBeWrittenLosesOnlyThatRequestAndItsHeadingFollowsAgain) {
