@@ -53,8 +53,7 @@ std::optional<QString> CheckedTeam(App& app, ZipForm& form, const QByteArray& st
 
 bool CheckedState(App& app, ZipForm& form, const QByteArray& stored) {
     if (form.State.size() <= 2) return true;
-    app.dialogs().msgBox(QStringLiteral("The State must be two characters or fewer."), Buttons::OK,
-                         Icon::Exclamation);
+    app.dialogs().msgBox(QStringLiteral("The State must be two characters or fewer."), Buttons::OK, Icon::Exclamation);
     form.State = Shown(stored);
     form.Focus = QStringLiteral("State");
     return false;
@@ -103,6 +102,43 @@ void SelectTeamCode(ZipForm& form) {
 }
 
 }  // namespace
+
+const QStringList& EditZipControls() {
+    static const QStringList names = {
+        "Label2",
+        "ZipCodeLbl",
+        "StateLbl",
+        "WCLbl",
+        "CityLbl",
+        "NumberAddressesLbl",
+        "Zip",
+        "State",
+        "WorkerCode",
+        "City",
+        "NumberAddresses",
+        "FirstRecordButton",
+        "PreviousRecord",
+        "RCounter",
+        "NextRecord_Button",
+        "LastRecordButton",
+        "AddZip",
+        "AddZipLbl",
+        "Edit",
+        "EditLbl",
+        "Search",
+        "SearchLbl",
+        "AssignNames",
+        "Label1",
+        "PrintZips",
+        "btnEditTeamNames",
+        "Frame1",
+        "SortOpt(0)",
+        "SortOpt(1)",
+        "SortOpt(2)",
+        "CoseForm",
+    };
+    return names;
+}
 
 void mnuZipCodes_Click(App& app, MainScreen& form) {
     if (app.view.ReportCount != 0 && !SaveCurrentRecord(app, form)) return;
@@ -237,8 +273,8 @@ void State_LostFocus(App& app, ZipForm& form) {
     c.ZipTable[c.ZipCount] = *entry;
     form.OldEntry = *entry;
 
-    const int answer = app.dialogs().msgBox(QStringLiteral("Add Another Record?"), Buttons::YesNoCancel,
-                                            Icon::Question, QString());
+    const int answer =
+        app.dialogs().msgBox(QStringLiteral("Add Another Record?"), Buttons::YesNoCancel, Icon::Question, QString());
     if (answer == AnsNo) {
         LeaveAdding(app, form);
         return;
@@ -257,8 +293,8 @@ void Search_Click(App& app, ZipForm& form) {
     if (wanted.isEmpty()) return;
     for (int i = FindZipText(app.crusade, wanted, 1); i > 0; i = FindZipText(app.crusade, wanted, i + 1)) {
         MoveTo(app, form, i);
-        const int answer = app.dialogs().msgBox(QStringLiteral("Correct Record?"), Buttons::YesNoCancel,
-                                                Icon::Question, QString());
+        const int answer =
+            app.dialogs().msgBox(QStringLiteral("Correct Record?"), Buttons::YesNoCancel, Icon::Question, QString());
         if (answer == AnsYes || answer == AnsCancel) return;
     }
     app.dialogs().msgBox(QStringLiteral("Record Not Found."));
@@ -299,24 +335,27 @@ TeamEdit LeaveTeamCode(App& app, ZipForm& form) {
 
 bool WorkerCode_KeyDown(App& app, ZipForm& form, int keyCode, bool& totalsChanged) {
     switch (keyCode) {
-    case kZipKeyReturn:
-        form.Focus = QStringLiteral("City");
-        return true;
-    case kZipKeyPageUp:
-        PreviousRecord_Click(app, form);
-        return true;
-    case kZipKeyPageDown:
-    {
-        const TeamEdit edit = LeaveTeamCode(app, form);
-        if (edit == TeamEdit::Changed) totalsChanged = true;
-        if (edit == TeamEdit::Refused) return true;
-        NextRecord_Button_Click(app, form);
-        form.Focus = kWorkerCode;
-        form.SelectTeamCode = true;
-        return true;
-    }
-    default:
-        return false;
+        case kZipKeyReturn: {
+            // The focus moves on to the city, and the box's leave rule runs as it goes.
+            const TeamEdit edit = LeaveTeamCode(app, form);
+            if (edit == TeamEdit::Changed) totalsChanged = true;
+            if (edit != TeamEdit::Refused) form.Focus = QStringLiteral("City");
+            return true;
+        }
+        case kZipKeyPageUp:
+            PreviousRecord_Click(app, form);
+            return true;
+        case kZipKeyPageDown: {
+            const TeamEdit edit = LeaveTeamCode(app, form);
+            if (edit == TeamEdit::Changed) totalsChanged = true;
+            if (edit == TeamEdit::Refused) return true;
+            NextRecord_Button_Click(app, form);
+            form.Focus = kWorkerCode;
+            form.SelectTeamCode = true;
+            return true;
+        }
+        default:
+            return false;
     }
 }
 
@@ -332,6 +371,12 @@ void PrintZips_Click(App& app, ZipForm& form) {
 void AssignNames_Click(App& app, ZipForm& form) {
     if (!SaveZipChanges(app, form)) return;
     AssignNames(app);
+}
+
+bool btnEditTeamNames_Click(App& app) {
+    if (!app.hooks.editTeamNames) return false;
+    app.hooks.editTeamNames();
+    return true;
 }
 
 bool CoseForm_Click(App& app, ZipForm& form) {

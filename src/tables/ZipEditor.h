@@ -15,6 +15,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace fennick {
 
@@ -43,6 +44,10 @@ struct ZipForm {
     QString Focus;                // the control to receive the focus
     bool SelectTeamCode = false;  // the team code box's whole text selected
 };
+
+// The names of the window's controls, each once: boxes, labels, buttons, the sort frame
+// and its options "SortOpt(0)".."SortOpt(2)".
+const QStringList& EditZipControls();
 
 // Key codes handled by the team code box.
 inline constexpr int kZipKeyReturn = 13;
@@ -91,9 +96,9 @@ void Search_Click(App& app, ZipForm& form);
 // A sort option: the shown entry kept, the table sorted, entry 1 shown.
 void SortOpt_Click(App& app, ZipForm& form, int index);
 
-// The team code box: Enter moves to the city, Page Up is Previous, Page Down keeps the
-// code and is Next, staying in the box. True when the key was taken. totalsChanged is set
-// when a team code of the table changed.
+// The team code box: Enter keeps the code (the leave rule below) and moves to the city,
+// Page Up is Previous, Page Down keeps the code and is Next, staying in the box. True when
+// the key was taken. totalsChanged is set when a team code of the table changed.
 bool WorkerCode_KeyDown(App& app, ZipForm& form, int keyCode, bool& totalsChanged);
 // Leaving the team code box: a code that differs from the entry's is written into the
 // entry at once. True when it changed a team code (the totals are shown again).
@@ -102,6 +107,10 @@ bool WorkerCode_LostFocus(App& app, ZipForm& form);
 // Print and Update File keep the shown entry first.
 void PrintZips_Click(App& app, ZipForm& form);
 void AssignNames_Click(App& app, ZipForm& form);
+
+// Edit Team Names: the preferences dialog on its team names, modal (hooks.editTeamNames).
+// True when it ran: the totals show the names again.
+bool btnEditTeamNames_Click(App& app);
 
 // Close: the shown entry is kept. False when a box was refused: the window stays open.
 bool CoseForm_Click(App& app, ZipForm& form);

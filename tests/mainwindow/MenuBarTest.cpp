@@ -38,7 +38,7 @@ mnuEdit "&Edit"
   mnuUndo "&Undo Changes" [Ctrl+Z]
   mnuEditMode "&Edit Mode"
   mnuMembers "SDA &Members" off
-  mnuZipCodes "&Assign ZipCodes" [Ctrl+A] off
+  mnuZipCodes "&Assign ZipCodes" [Ctrl+A]
   mnuEditTeamNames "Edit &Team Names" [Ctrl+T] off
   mnuVisits "Enter &Visits"
   ---
@@ -55,7 +55,7 @@ mnuTools "&Tools"
   mnuAddLastMeeting "Add &Last Meeting" hidden off
   mnuAttendUpdate "&Attendance Update Form"
   mnuCntWorkers "Count &Team Names" off
-  mnuTeamAssignments "&Team Assignments" off
+  mnuTeamAssignments "&Team Assignments"
   ---
   mnuMarkMarkers "Mark all Displayed Records"
   mnuClearMark "Clear Markers"

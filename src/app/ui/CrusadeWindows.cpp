@@ -65,19 +65,23 @@ bool CrusadeWindows::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CrusadeWindows::closeAll() {
-    for (const QString& name : std::as_const(order_)) {
-        Entry& e = entries_[name];
-        QPointer<QWidget>& w = e.window;
-        if (!w) continue;
-        // The window's own close first: it may still finish its work on its crusade.
-        if (!Closed(w)) {
-            if (e.close)
-                e.close(w);
-            else
-                w->close();
-        }
-        delete w.data();
+    for (const QString& name : std::as_const(order_)) close(name);
+}
+
+void CrusadeWindows::close(const QString& name) {
+    const auto it = entries_.find(name);
+    if (it == entries_.end()) return;
+    Entry& e = *it;
+    QPointer<QWidget>& w = e.window;
+    if (!w) return;
+    // The window's own close first: it may still finish its work on its crusade.
+    if (!Closed(w)) {
+        if (e.close)
+            e.close(w);
+        else
+            w->close();
     }
+    delete w.data();
 }
 
 }  // namespace fennick

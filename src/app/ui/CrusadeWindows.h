@@ -50,6 +50,8 @@ public:
     // Closes every window that stands and deletes it, whether or not it agreed to close;
     // each is built afresh when next asked for.
     void closeAll();
+    // The same for the one window of that name.
+    void close(const QString& name);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "app/ui/ProgramWindows.h"
 
 #include "app/ui/CrusadeWindows.h"
+#include "app/ui/TableWindows.h"
 #include "attendance/ui/AppointmentFm.h"
 #include "attendance/ui/AttendF.h"
 #include "attendance/ui/AttendFieldUpdate.h"
@@ -73,6 +74,11 @@ ProgramWindows::ProgramWindows(App& app) : app_(app) {
     windows->add(QStringLiteral("BlankFrm"), [&app, form] { return new BlankFrm(app, form); });
     app.hooks.statsWindow = [windows]() -> StatsScreen* { return windows->window<BlankFrm>(QStringLiteral("BlankFrm")); };
     app.hooks.showCrusadeStatistics = [&app] { ShowCrusadeStatistics(app); };
+    // The zip-code editor beside its team totals, over the main window. Before the tables
+    // are replaced or rebuilt the editor keeps its shown entry, then both close.
+    AddTableWindows(app, *windows, form);
+    app.hooks.showZipEditor = [windows] { ShowZipEditor(*windows); };
+    app.hooks.closeTableWindows = [windows] { CloseTableWindows(*windows); };
 }
 
 ProgramWindows::~ProgramWindows() {
@@ -95,6 +101,8 @@ ProgramWindows::~ProgramWindows() {
     h.attendFAttendanceUpdate = nullptr;
     h.enterVisitCode = nullptr;
     h.showCrusadeStatistics = nullptr;
+    h.showZipEditor = nullptr;
+    h.closeTableWindows = nullptr;
 }
 
 }  // namespace fennick

@@ -26,6 +26,7 @@
 #include "platform/Dialogs.h"
 #include "reportwindow/ReportMenus.h"
 #include "statistics/Stats.h"
+#include "tables/ZipEditor.h"
 
 #include <QAbstractPrintDialog>
 #include <QAction>
@@ -850,6 +851,9 @@ void EditForm::wireRecordCommands() {
         {"mnuNamAndNum", mnuNamAndNum_Click},
         {"mnuMMDupIntMemNam", mnuMMDupIntMemNam_Click},
         {"mnuExpMap", mnuExpMap_Click},
+        // Edit and Tools: the zip-code editor.
+        {"mnuZipCodes", mnuZipCodes_Click},
+        {"mnuTeamAssignments", mnuZipCodes_Click},
         // Edit and the toolbar.
         {"mnuUndo", mnuUndo_Click},
         {"btnUndo", btnUndo_Click},

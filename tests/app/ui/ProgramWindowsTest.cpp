@@ -7,15 +7,20 @@
 #include "RecordBuilder.h"
 #include "app/ui/CrusadeWindows.h"
 #include "app/ui/ProgramWindows.h"
+#include "app/ui/TableWindows.h"
 #include "attendance/ui/AttendF.h"
 #include "attendance/ui/AttendFieldUpdate.h"
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
+#include "data/FileUtil.h"
 #include "mainwindow/MenuBar.h"
 #include "mainwindow/ui/EditForm.h"
 #include "reportwindow/ui/PrintReports.h"
+#include "tables/ui/EditZip.h"
+#include "tables/ui/ZipCnt.h"
 #include "views/Indexes.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
@@ -55,8 +60,8 @@ const QList<HookRow>& HookRows() {
         {HOOK(fixFiles), When::StartUp, {"mnuFixFile"}},
         {HOOK(showAll), When::StartUp, {"ShowAll"}},
         {HOOK(copyCurrentRecord), When::StartUp, {"mnuCopy"}},
-        {HOOK(showZipEditor), When::NotBuiltYet, {}},
-        {HOOK(closeTableWindows), When::NotBuiltYet, {}},
+        {HOOK(showZipEditor), When::StartUp, {"mnuZipCodes", "mnuTeamAssignments"}},
+        {HOOK(closeTableWindows), When::StartUp, {}},
         {HOOK(showPreferences), When::NotBuiltYet, {"mnuPref", "mnuEditTeamNames"}},
         {HOOK(editTeamNames), When::NotBuiltYet, {}},
         {HOOK(showMembers), When::NotBuiltYet, {"mnuMembers"}},
@@ -86,6 +91,9 @@ const QList<HookRow>& HookRows() {
 
 #undef HOOK
 
+const QByteArray kSpringZip = "62701     IL00Springfield       2";
+const QByteArray kAutumnZip = "10001     NY04New York          1";
+
 class ProgramWindowsTest : public ::testing::Test {
 protected:
     TestApp t;
@@ -95,7 +103,9 @@ protected:
     void SetUp() override {
         CrusadeSpec s;
         s.records = {Person("0012", "Mary", "Smith"), Person("0013", "John", "Adams")};
+        s.zips = {kSpringZip};
         spring = WriteCrusade(t, t.path("data"), QStringLiteral("spring"), s);
+        s.zips = {kAutumnZip};
         autumn = WriteCrusade(t, t.path("data"), QStringLiteral("autumn"), s);
         ASSERT_TRUE(OpenCrusade(app, spring));
         IndexAlpha(app);
@@ -188,6 +198,36 @@ TEST_F(ProgramWindowsTest, TheAttendanceEditorClosesWithTheCrusadeWritingNothing
     EXPECT_EQ(app.program.ScreenMode, mode);  // closed, not cancelled by its user
     EXPECT_EQ(bytes(spring), springBefore);
     EXPECT_EQ(bytes(autumn), autumnBefore);
+}
+
+// Ctrl+A opens the zip-code editor beside its totals; a team code typed there and not yet
+// left reaches the table file of its own crusade when another is chosen, never the other.
+TEST_F(ProgramWindowsTest, TheZipEditorKeepsItsEntryInItsOwnCrusade) {
+    ProgramWindows windows(app);
+    EditForm& main = windows.main();
+    main.load();
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &main, Qt::Key_A, Qt::ControlModifier);
+    QPointer<EditZip> editor = FindZipEditor(windows.crusadeWindows());
+    ASSERT_NE(editor, nullptr);
+    QPointer<ZipCnt> totals = FindTeamTotals(windows.crusadeWindows());
+    ASSERT_NE(totals, nullptr);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(totals->isVisible());
+
+    editor->findChild<QLineEdit*>(QStringLiteral("WorkerCode"))->setText(QStringLiteral("5"));
+    t.dialogs.clear();
+    // Another crusade chosen: the open one is closed, then the other opened.
+    CloseCrusade(app);
+    ASSERT_TRUE(OpenCrusade(app, autumn));
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_TRUE(totals.isNull());
+    EXPECT_EQ(FileLines(SideFileName(spring, QStringLiteral("zps"))),
+              QList<QByteArray>({"62701     IL05Springfield       2"}));
+    EXPECT_EQ(app.crusade.ZipTable.mid(1, app.crusade.ZipCount), QList<QByteArray>({kAutumnZip}));
+    EXPECT_EQ(FileLines(SideFileName(autumn, QStringLiteral("zps"))), QList<QByteArray>({kAutumnZip}));
 }
 
 }  // namespace

@@ -1,0 +1,35 @@
+#pragma once
+// The zip-code editor "EditZip" and its team totals window "ZipCnt" as two of the crusade's
+// modeless windows: built on first use by the owner of those windows, and closed by it with
+// the crusade. The editor refreshes the totals after a team-code change, the totals hand
+// the focus back to the editor, and the editor's Close takes the totals with it.
+
+class QString;
+class QWidget;
+
+namespace fennick {
+
+class App;
+class CrusadeWindows;
+class EditZip;
+class ZipCnt;
+
+// The names under which the owner holds the two windows.
+extern const char* const kEditZipWindow;
+extern const char* const kZipCntWindow;
+
+// Registers both windows with the owner; they stand over mainWindow, which the editor's
+// Close shows again.
+void AddTableWindows(App& app, CrusadeWindows& windows, QWidget* mainWindow);
+
+// The totals window, then the editor in front of it; an open editor is only brought
+// forward.
+void ShowZipEditor(CrusadeWindows& windows);
+// Closes the editor, which keeps its shown entry in the table first, and the totals.
+void CloseTableWindows(CrusadeWindows& windows);
+
+// The windows while they stand; null otherwise.
+EditZip* FindZipEditor(const CrusadeWindows& windows);
+ZipCnt* FindTeamTotals(const CrusadeWindows& windows);
+
+}  // namespace fennick

@@ -1,0 +1,69 @@
+#pragma once
+// The zip-code editor "Zip Codes": a modeless window over the zip-code table. It is thin:
+// each event copies the boxes into a ZipForm, runs the procedure of that name
+// (tables/ZipEditor.h) and shows the form again. Every control carries its name.
+
+#include "tables/ZipEditor.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QLineEdit;
+class QWindow;
+
+namespace fennick {
+
+class App;
+
+class EditZip : public QWidget {
+    Q_OBJECT
+
+public:
+    // Loads the window: the table sorted by zip and the first entry shown.
+    EditZip(App& app, QWidget* parent = nullptr);
+    ~EditZip() override;
+
+    // The control of that name; null when there is none.
+    QWidget* control(const QString& name) const { return controls_.value(name); }
+    const ZipForm& form() const { return form_; }
+
+    // Called after a procedure changed a team code of the table and after the team names
+    // were edited (the totals window shows its rows again), and when the window closes by
+    // its own Close (the totals window goes with it and the main window is shown).
+    std::function<void()> showTotals;
+    std::function<void()> closedByUser;
+
+    // Keeps the shown entry and closes, without a question; for the close of the table
+    // windows before the tables are replaced.
+    void closeKeepingEntry();
+    // Brings the window forward with the focus in the team code box.
+    void focusTeamCode();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    template <typename T>
+    T* add(T* widget, const QString& name);
+    QLineEdit* box(const QString& name, int maxLength);
+    void build();
+
+    // Runs a procedure of the window over the form: boxes in, procedure, form out.
+    void run(const std::function<void()>& procedure);
+    void collect();
+    void present();
+
+    App& app_;
+    ZipForm form_;
+    QHash<QString, QWidget*> controls_;
+    bool running_ = false;
+    bool closing_ = false;  // the close is decided; no question stops it
+    QPointer<QWindow> previousFocusWindow_;
+};
+
+}  // namespace fennick

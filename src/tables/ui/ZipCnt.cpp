@@ -1,0 +1,96 @@
+#include "tables/ui/ZipCnt.h"
+
+#include "data/App.h"
+#include "data/CommandGuard.h"
+#include "data/Errors.h"
+#include "tables/TeamTotals.h"
+
+#include <QEvent>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace fennick {
+
+ZipCnt::ZipCnt(App& app, QWidget* parent) : QWidget(parent, Qt::Window), app_(app) {
+    setObjectName(QStringLiteral("ZipCnt"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Workers"));
+
+    auto* inner = new QWidget;
+    rows_ = new QVBoxLayout(inner);
+    rows_->setSpacing(2);
+    rows_->setContentsMargins(4, 4, 4, 4);
+    rows_->addStretch(1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(inner);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+
+    row(0);
+    refresh();
+    // Room for about twenty rows; more scroll.
+    const int rowHeight = box(QStringLiteral("TeamNameBox(0)"))->sizeHint().height() + rows_->spacing();
+    resize(280, std::min(22 * rowHeight, 560));
+}
+
+QWidget* ZipCnt::row(int team) {
+    if (QWidget* r = rowOf_.value(team)) return r;
+    auto* r = new QWidget;
+    auto* line = new QHBoxLayout(r);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* name = new QLineEdit(r);
+    name->setObjectName(QStringLiteral("TeamNameBox(%1)").arg(team));
+    auto* count = new QLineEdit(r);
+    count->setObjectName(QStringLiteral("TeamCountBox(%1)").arg(team));
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setFamilies({QStringLiteral("Courier New"), fixed.family()});
+    count->setFont(fixed);
+    count->setAlignment(Qt::AlignRight);
+    count->setFixedWidth(QFontMetrics(fixed).horizontalAdvance(QStringLiteral("00000")) + 12);
+    for (QLineEdit* b : {name, count}) {
+        b->setReadOnly(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        boxes_.insert(b->objectName(), b);
+    }
+    line->addWidget(name, 1);
+    line->addWidget(count);
+    r->hide();
+    rowOf_.insert(team, r);
+    return r;
+}
+
+void ZipCnt::refresh() {
+    const QList<TeamTotalRow> rows = TeamTotalRows(app_);
+    for (QWidget* r : std::as_const(rowOf_)) {
+        rows_->removeWidget(r);
+        r->hide();
+    }
+    shown_.clear();
+    int at = 0;
+    for (const TeamTotalRow& t : rows) {
+        QWidget* r = row(t.team);
+        box(QStringLiteral("TeamNameBox(%1)").arg(t.team))->setText(t.name);
+        box(QStringLiteral("TeamCountBox(%1)").arg(t.team))->setText(t.count);
+        rows_->insertWidget(at++, r);
+        r->show();
+        shown_ << t.team;
+    }
+}
+
+bool ZipCnt::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        RunGuarded(app_, kSourceFennick95, [this] {
+            refresh();
+            if (activated) activated();
+        });
+    }
+    return QWidget::event(event);
+}
+
+}  // namespace fennick
