@@ -63,6 +63,7 @@ struct PrintReportsState {
     bool lblMailOptVisible = false;
     bool chkPrnMailLabels = false;
     bool chkDisableCutoff = false;
+    bool cutOffEnabled = true;  // the cut-off box and its arrows (not while Disable is ticked)
     bool ChkSaveFilter = false;
     int optSortOpt = kSortAlphabet;
     LeftButton leftButton = LeftButton::Edit;
@@ -71,6 +72,11 @@ struct PrintReportsState {
     std::array<QString, kSelectButtons> btnSelectCaption{};
     std::array<bool, kSelectButtons> btnSelectVisible{};
     int btnSelectChosen = -1;
+    // The church of the church list this window built (empty for all churches), and the
+    // view it built: a church list is titled and rebuilt with it while that view stands.
+    QString Church;
+    quint32 churchGeneration = 0;
+    bool churchChosen = false;
     // btnTeam(0..21): captions; btnTeam(20) is hidden while the second set is shown.
     std::array<QString, kTeamButtons> btnTeamCaption{};
     std::array<bool, kTeamButtons> btnTeamVisible{};

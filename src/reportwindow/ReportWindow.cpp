@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "reportwindow/ReturnToEditForm.h"
+#include "reportwindow/ViewOptions.h"
 #include "views/AttendanceViews.h"
 #include "views/Indexes.h"
 
@@ -81,7 +82,11 @@ const TitleRow kTitles[] = {
          return QStringLiteral("Attended at least ") + Plain(app.settings.TotalAttendNum) + QStringLiteral(" Meetings");
      }},
     {"religion", nullptr,
-     [](const App& app, const PrintReportsState&, const QString&) { return app.settings.ReligionNames[0]; }},
+     [](const App& app, const PrintReportsState& w, const QString&) {
+         // A church list this window built is titled by its church.
+         const bool chosen = w.churchChosen && w.churchGeneration == app.view.Generation && !w.Church.isEmpty();
+         return chosen ? w.Church : app.settings.ReligionNames[0];
+     }},
     {"decisions", nullptr,
      [](const App& app, const PrintReportsState&, const QString& n) { return DecisionTitle(app, n); }},
     {"SelWCAttend", nullptr,
@@ -168,7 +173,10 @@ void Form_Load(App& app, PrintReportsState& w) {
 }
 
 void Form_Activate(App& app, PrintReportsState& w) {
-    if (!w.chkDisableCutoff) w.PrintCutOffBox = Plain(app.settings.PrintCutOff);
+    // A cut-off changed on another window runs the box's rule; the same number written
+    // otherwise ("05") is left as typed.
+    if (!w.chkDisableCutoff && Val(w.PrintCutOffBox) != app.settings.PrintCutOff)
+        SetPrintCutOffBox(app, w, Plain(app.settings.PrintCutOff));
     // A list that another window replaced meanwhile is titled and shown from its start.
     if (w.viewGeneration != app.view.Generation) {
         PreviewReport(app, w);
@@ -233,7 +241,7 @@ void showScrollInfo(App& app, PrintReportsState& w) {
 void MasterListButton_Click(App& app, PrintReportsState& w) {
     const bool teams = w.chkTeam;
     w.LastVpage = 0;
-    w.chkMailOpt0 = false;
+    SetChkMailOpt(app, w, false);
     ClrDecisions(w);
     if (w.optSortOpt == kSortAttend) {
         if (teams)
@@ -257,12 +265,12 @@ void ClrDecisions(PrintReportsState& w) {
 void btnVscrollUp_Click(App& app, PrintReportsState& w) {
     w.LastVpage = 0;
     const qint16 cutOff = app.settings.PrintCutOff;
-    if (cutOff < app.settings.LastMeeting - 1) w.PrintCutOffBox = Plain(qint64(Val(w.PrintCutOffBox)) + 1);
+    if (cutOff < app.settings.LastMeeting - 1) SetPrintCutOffBox(app, w, Plain(qint64(Val(w.PrintCutOffBox)) + 1));
 }
 
 void btnVScrollDn_Click(App& app, PrintReportsState& w) {
     w.LastVpage = 0;
-    if (app.settings.PrintCutOff != 0) w.PrintCutOffBox = Plain(qint64(Val(w.PrintCutOffBox)) - 1);
+    if (app.settings.PrintCutOff != 0) SetPrintCutOffBox(app, w, Plain(qint64(Val(w.PrintCutOffBox)) - 1));
 }
 
 bool VScroll1_KeyDown(App& app, PrintReportsState& w, int keyCode) {

@@ -254,11 +254,15 @@ TEST(ActivationTest, RedrawsThePageOrPreviewsAListReplacedMeanwhile) {
     PrintReportsState w;
     Form_Load(f.app, w);
     w.VScroll1 = 5;
-    f.app.settings.PrintCutOff = 2;  // changed on the main window
     Form_Activate(f.app, w);
-    EXPECT_EQ(w.PrintCutOffBox, QStringLiteral("2"));
     EXPECT_EQ(w.CrTitleBox, QStringLiteral("Zipcode List (17)"));
     EXPECT_EQ(w.page.top, 5);
+    // A cut-off changed on the main window runs the box's rule: the list is rebuilt.
+    f.app.settings.PrintCutOff = 2;
+    Form_Activate(f.app, w);
+    EXPECT_EQ(w.PrintCutOffBox, QStringLiteral("2"));
+    EXPECT_EQ(w.CrTitleBox, QStringLiteral("Zipcode List (19)"));
+    EXPECT_EQ(w.page.top, 1);
 
     // The main window beside the preview builds another list.
     IndexMailList(f.app);
@@ -317,7 +321,9 @@ INSTANTIATE_TEST_SUITE_P(Table, MasterList,
 
 TEST(CutOffArrows, StopAtTheMeetingBeforeTheLastAndAtZero) {
     PreviewFixture f;
+    IndexAlphaCutoff(f.app);
     PrintReportsState w;
+    Form_Load(f.app, w);
     struct Step {
         qint16 cutOff;
         bool up;
@@ -328,13 +334,16 @@ TEST(CutOffArrows, StopAtTheMeetingBeforeTheLastAndAtZero) {
                           Step{0, false, "0"}}) {
         f.app.settings.PrintCutOff = s.cutOff;
         w.PrintCutOffBox = QString::number(s.cutOff);
-        w.LastVpage = 9;
+        IndexAlphaCutoff(f.app);
         if (s.up)
             btnVscrollUp_Click(f.app, w);
         else
             btnVScrollDn_Click(f.app, w);
         EXPECT_EQ(w.PrintCutOffBox, QString::fromLatin1(s.box)) << s.cutOff << (s.up ? " up" : " down");
-        EXPECT_EQ(w.LastVpage, 0);
+        // The box's rule takes the new cut-off and rebuilds the list in attendance order.
+        EXPECT_EQ(f.app.settings.PrintCutOff, QString::fromLatin1(s.box).toInt());
+        const bool moved = QString::number(s.cutOff) != QLatin1String(s.box);
+        EXPECT_EQ(f.app.view.ReportKind, moved ? QStringLiteral("attend") : QStringLiteral("alphafilter"));
     }
 }
 
