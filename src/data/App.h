@@ -76,6 +76,9 @@ struct Hooks {
     // Closes the report window as its Close button does; unset while that window does not
     // exist.
     std::function<void()> closePrintReports;
+    // Ticks the report window's "Mail List Only" and "Mail Labels" boxes, their rules
+    // running as for a click; unset while that window does not exist.
+    std::function<void()> tickPrintReportsMailLabels;
     // Shows the attendance screen without modality for the meeting number left in
     // MsgAnswer; unset while that screen does not exist.
     std::function<void()> showAttendanceScreen;

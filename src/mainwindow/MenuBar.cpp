@@ -176,7 +176,7 @@ QList<MenuEntry> BuildMenuBar() {
         .built("mnuPrDecisions", "&Decisions")
         .built("mnuICard", "&Interest Card Labels", "Ctrl+L")
         .built("mnuPrIntLevel", "&Interest Level")
-        .item("mnuPrMailLbl", "&Mail Labels")
+        .built("mnuPrMailLbl", "&Mail Labels")
         .built("mnuMapCode", "&by Map Code")
         .built("mnuPreCrusade", "Pre-Crusade Invitations")
         .built("mnuPrMarked", "Special Marked Names");

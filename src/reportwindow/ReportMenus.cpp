@@ -124,6 +124,13 @@ void mnuPreZipMaster_Click(App& app, MainScreen& form) {
     OpenPreview(app);
 }
 
+void mnuPrMailLbl_Click(App& app, MainScreen& form) {
+    if (!SaveShown(app, form)) return;
+    OpenPreview(app);
+    if (app.hooks.tickPrintReportsMailLabels) app.hooks.tickPrintReportsMailLabels();
+    form.setWindowVisible(false);
+}
+
 void mnuMailMerge_Click(App& app, MainScreen& form) {
     if (!SaveShown(app, form)) return;
     if (app.hooks.mailMerge) app.hooks.mailMerge();
@@ -135,7 +142,7 @@ const QList<PreviewCommand>& PreviewCommands() {
         {"mnuPreZipMaster", mnuPreZipMaster_Click}, {"mnuPreBap", mnuPreBap_Click},
         {"mnuPreDec", mnuPreDec_Click},           {"mnuPreInt", mnuPreInt_Click},
         {"mnuPreMailList", mnuPreMailList_Click}, {"mnuPreAddress", mnuPreAddress_Click},
-        {"btnViewFile", btnViewFile_Click},
+        {"btnViewFile", btnViewFile_Click},       {"mnuPrMailLbl", mnuPrMailLbl_Click},
     };
     return commands;
 }

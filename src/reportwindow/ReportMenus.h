@@ -38,6 +38,10 @@ void mnuPreDec_Click(App& app, MainScreen& form);
 // "Master by Zipcode List": the zip list; the main window stays visible.
 void mnuPreZipMaster_Click(App& app, MainScreen& form);
 
+// Print Reports, "Mail Labels": the report window on the current view with "Mail List
+// Only" and "Mail Labels" ticked, in place of the main window.
+void mnuPrMailLbl_Click(App& app, MainScreen& form);
+
 // "Write Mail Merge File": the mail-merge export, once it exists.
 void mnuMailMerge_Click(App& app, MainScreen& form);
 

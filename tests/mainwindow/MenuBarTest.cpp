@@ -108,7 +108,7 @@ mnuPrint "&Print Reports"
   mnuPrDecisions "&Decisions"
   mnuICard "&Interest Card Labels" [Ctrl+L]
   mnuPrIntLevel "&Interest Level"
-  mnuPrMailLbl "&Mail Labels" off
+  mnuPrMailLbl "&Mail Labels"
   mnuMapCode "&by Map Code"
   mnuPreCrusade "Pre-Crusade Invitations"
   mnuPrMarked "Special Marked Names"

@@ -297,7 +297,8 @@ TEST(CommandTables, MatchTheMenuBar) {
         const MenuEntry* e = FindMenuEntry(name);
         if (e) {
             EXPECT_TRUE(e->built) << p.item;
-            EXPECT_EQ(e->parent.startsWith(QStringLiteral("mnuPre")), true) << p.item;
+            // Mail Labels of Print Reports opens the window too.
+            EXPECT_EQ(e->parent.startsWith(QStringLiteral("mnuPre")), name != QLatin1String("mnuPrMailLbl")) << p.item;
         } else {
             EXPECT_FALSE(IsUnbuiltCommand(name)) << p.item;
             bool onToolbar = false;

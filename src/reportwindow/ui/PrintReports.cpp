@@ -6,8 +6,10 @@
 #include "data/ui/Artwork.h"
 #include "mainwindow/MainScreen.h"
 #include "platform/Dialogs.h"
+#include "reportwindow/ListChoice.h"
 #include "reportwindow/PrintDispatch.h"
 #include "reportwindow/ReportWindow.h"
+#include "reportwindow/ViewOptions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,6 +34,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <utility>
 
 namespace fennick {
 
@@ -147,17 +150,9 @@ PrintReports::PrintReports(App& app, QWidget* parent) : QMainWindow(parent), app
     setCentralWidget(central);
     wire();
 
-    // What later lists, options, line clicks and printing do is not built yet.
-    for (const char* name :
-         {"btnTeamSel", "CkIncludeF", "Command2", "chkPrnMailLabels", "chkTeam", "btnVscrollUp",
-          "btnVScrollDn", "chkDisableCutoff", "chkMailOpt(0)", "optSortOpt(0)", "optSortOpt(1)", "NeedBapDate",
-          "Appointments", "pvBapDate", "btnBaptisms", "PVInterestLevel", "PVDecisions", "btnInterviewNeeded",
-          "PrintCutOffBox", "OptVisit", "OptIntML", "optAt", "optEd"})
+    // What line clicks do is not built yet.
+    for (const char* name : {"OptVisit", "OptIntML", "optAt", "optEd"})
         static_cast<QWidget*>(objects_.value(QLatin1String(name)))->setEnabled(false);
-    for (int i = 0; i < kSelectButtons; ++i)
-        static_cast<QWidget*>(objects_.value(QStringLiteral("btnSelect(%1)").arg(i)))->setEnabled(false);
-    for (int i = 0; i < kTeamButtons; ++i)
-        static_cast<QWidget*>(objects_.value(QStringLiteral("btnTeam(%1)").arg(i)))->setEnabled(false);
 
     app_.hooks.showPrintReports = [this] {
         show();
@@ -165,6 +160,12 @@ PrintReports::PrintReports(App& app, QWidget* parent) : QMainWindow(parent), app
         activateWindow();
     };
     app_.hooks.closePrintReports = [this] { run([this] { CloseBut_Click(state_); }); };
+    app_.hooks.tickPrintReportsMailLabels = [this] {
+        run([this] {
+            SetChkMailOpt(app_, state_, true);
+            SetChkPrnMailLabels(app_, state_, true);
+        });
+    };
     // The window made last is the current one, whoever made it.
     gCurrent = this;
 
@@ -182,6 +183,7 @@ void PrintReports::forget() {
     gCurrent = nullptr;
     app_.hooks.showPrintReports = nullptr;
     app_.hooks.closePrintReports = nullptr;
+    app_.hooks.tickPrintReportsMailLabels = nullptr;
 }
 
 void PrintReports::install(App& app) {
@@ -223,8 +225,8 @@ void PrintReports::buildMenus() {
         }
         QAction* a = add(menu->addAction(QString::fromUtf8(row.caption)), QLatin1String(row.name));
         if (*row.shortcut) a->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
-        // The lists of these menus are chosen here once their commands are built.
-        a->setEnabled(false);
+        const QString name = QLatin1String(row.name);
+        connect(a, &QAction::triggered, this, [this, name] { run([this, name] { RunListCommand(app_, state_, name); }); });
     }
 }
 
@@ -401,6 +403,39 @@ void PrintReports::wire() {
             VScroll1_Change(app_, state_);
         });
     });
+    for (const ListCommand& c : ListCommands()) {
+        if (auto* b = qobject_cast<QPushButton*>(objects_.value(QLatin1String(c.control)))) {
+            const QString name = QLatin1String(c.control);
+            connect(b, &QPushButton::clicked, this, [this, name] { run([this, name] { RunListCommand(app_, state_, name); }); });
+        }
+    }
+    connect(button("PVDecisions"), &QPushButton::clicked, this, [this] { run([this] { PVDecisions_Click(app_, state_); }); });
+    connect(button("btnTeamSel"), &QPushButton::clicked, this, [this] { run([this] { btnTeamSel_Click(state_); }); });
+    for (int i = 0; i < kTeamButtons; ++i)
+        connect(static_cast<QPushButton*>(objects_.value(QStringLiteral("btnTeam(%1)").arg(i))), &QPushButton::clicked,
+                this, [this, i] { run([this, i] { btnTeam_Click(app_, state_, i); }); });
+    for (int i = 0; i < kSelectButtons; ++i)
+        connect(static_cast<QRadioButton*>(objects_.value(QStringLiteral("btnSelect(%1)").arg(i))),
+                &QRadioButton::clicked, this, [this, i] { run([this, i] { btnSelect_Click(app_, state_, i); }); });
+    for (int i : {kSortAttend, kSortAlphabet})
+        connect(static_cast<QRadioButton*>(objects_.value(QStringLiteral("optSortOpt(%1)").arg(i))),
+                &QRadioButton::clicked, this, [this, i] { run([this, i] { SetOptSortOpt(app_, state_, i); }); });
+    // A box the user ticks runs its rule through the same setter as a box set from code.
+    const std::array<std::pair<const char*, void (*)(App&, PrintReportsState&, bool)>, 5> boxes = {{
+        {"chkMailOpt(0)", SetChkMailOpt},
+        {"chkDisableCutoff", SetChkDisableCutoff},
+        {"chkTeam", SetChkTeam},
+        {"chkPrnMailLabels", SetChkPrnMailLabels},
+        {"CkIncludeF", SetCkIncludeF},
+    }};
+    for (const auto& [name, set] : boxes)
+        connect(static_cast<QCheckBox*>(objects_.value(QLatin1String(name))), &QCheckBox::clicked, this,
+                [this, set = set](bool ticked) { run([this, set, ticked] { set(app_, state_, ticked); }); });
+    connect(button("btnVscrollUp"), &QPushButton::clicked, this, [this] { run([this] { btnVscrollUp_Click(app_, state_); }); });
+    connect(button("btnVScrollDn"), &QPushButton::clicked, this, [this] { run([this] { btnVScrollDn_Click(app_, state_); }); });
+    // Text the box refuses is replaced by its last value when the state is shown again.
+    connect(PrintCutOffBox, &QLineEdit::textEdited, this,
+            [this](const QString& text) { run([this, text] { SetPrintCutOffBox(app_, state_, text); }); });
     connect(ChkSaveFilter, &QCheckBox::toggled, this, [this](bool ticked) {
         if (showing_) return;
         run([this, ticked] {
@@ -431,7 +466,9 @@ void PrintReports::showState() {
     CrTitleBox->setCursorPosition(0);
     txtInstructions->setText(w.txtInstructions);
     boxMailLabelIndicator->setText(w.boxMailLabelIndicator);
-    PrintCutOffBox->setText(w.PrintCutOffBox);
+    if (PrintCutOffBox->text() != w.PrintCutOffBox) PrintCutOffBox->setText(w.PrintCutOffBox);
+    for (const char* name : {"PrintCutOffBox", "btnVscrollUp", "btnVScrollDn"})
+        static_cast<QWidget*>(objects_.value(QLatin1String(name)))->setEnabled(w.cutOffEnabled);
     showPage();
 
     auto check = [this](const QString& name, bool ticked) {

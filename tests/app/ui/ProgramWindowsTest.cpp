@@ -74,6 +74,7 @@ const QList<HookRow>& HookRows() {
         {HOOK(attendanceFormLoaded), When::WhileWindow, {}},
         {HOOK(showPrintReports), When::WhileWindow, {}},
         {HOOK(closePrintReports), When::WhileWindow, {}},
+        {HOOK(tickPrintReportsMailLabels), When::WhileWindow, {}},
         {HOOK(showAttendanceScreen), When::StartUp, {"mnuAttendUpdate", "btnAttend"}},
         {HOOK(attendFAttendanceUpdate), When::StartUp, {}},
         {HOOK(attendFAppointment), When::StartUp, {}},
