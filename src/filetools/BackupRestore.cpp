@@ -46,14 +46,17 @@ bool SameNameOrRefuse(App& app, const QString& chosen, const QString& verb, cons
 }
 
 // The copies of a crusade's set: the settings file and the data file must be there, the
-// member list, zip table and prayer journal are copied when they exist.
-void AddFileSet(FileSetReplace& set, const CrusadeFileSet& from, const CrusadeFileSet& to, bool dataFirst) {
-    if (dataFirst) set.add(from.data, to.data);
+// member list, zip table and prayer journal are copied when they exist. A backup drops
+// those an earlier backup in its place still has, so that it never joins this crusade's
+// records to another time's member list; a restore leaves the crusade's own.
+void AddFileSet(FileSetReplace& set, const CrusadeFileSet& from, const CrusadeFileSet& to, bool restore) {
+    const auto missing = restore ? FileSetReplace::Missing::KeepTarget : FileSetReplace::Missing::RemoveTarget;
+    if (restore) set.add(from.data, to.data);
     set.add(from.info, to.info);
-    set.add(from.members, to.members, true);
-    set.add(from.zips, to.zips, true);
-    if (!dataFirst) set.add(from.data, to.data);
-    set.add(from.prayer, to.prayer, true);
+    set.add(from.members, to.members, true, missing);
+    set.add(from.zips, to.zips, true, missing);
+    if (!restore) set.add(from.data, to.data);
+    set.add(from.prayer, to.prayer, true, missing);
 }
 
 // The error number with its sign position and the description.

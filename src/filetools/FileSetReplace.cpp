@@ -8,11 +8,12 @@ FileSetReplace::~FileSetReplace() {
     removeCopies();
 }
 
-void FileSetReplace::add(const QString& from, const QString& to, bool optional) {
+void FileSetReplace::add(const QString& from, const QString& to, bool optional, Missing missing) {
     Entry e;
     e.from = from;
     e.to = to;
     e.optional = optional;
+    e.missing = missing;
     entries_.append(e);
 }
 
@@ -59,7 +60,7 @@ FileResult FileSetReplace::copyAll() {
 
 FileResult FileSetReplace::putInPlace() {
     for (Entry& e : entries_) {
-        if (e.skipped) continue;
+        if (e.skipped && (e.missing == Missing::KeepTarget || !files_.exists(e.to))) continue;
         if (files_.exists(e.to)) {
             const QString aside = unusedName(e.to, QStringLiteral(".fennick-old"));
             const FileResult r = files_.rename(e.to, aside);
@@ -69,6 +70,7 @@ FileResult FileSetReplace::putInPlace() {
             }
             e.aside = aside;
         }
+        if (e.skipped) continue;  // a stale target, now aside to be removed
         const FileResult r = files_.rename(e.copy, e.to);
         if (!r.ok()) {
             undo();

@@ -20,9 +20,13 @@ public:
     FileSetReplace(const FileSetReplace&) = delete;
     FileSetReplace& operator=(const FileSetReplace&) = delete;
 
-    // One file of the set: from is to replace to. A missing optional source is skipped
-    // and its target left as it is; a missing required one fails the copying (53).
-    void add(const QString& from, const QString& to, bool optional = false);
+    // What becomes of the target of an optional source that is missing.
+    enum class Missing { KeepTarget, RemoveTarget };
+
+    // One file of the set: from is to replace to. A missing optional source is skipped,
+    // its target kept or removed with the old files; a missing required one fails the
+    // copying (53).
+    void add(const QString& from, const QString& to, bool optional = false, Missing missing = Missing::KeepTarget);
 
     // Copies every source beside its target. On failure the copies made so far are
     // removed (what could not be removed is named by leftOver) and the failure returned.
@@ -47,6 +51,7 @@ private:
     struct Entry {
         QString from, to;
         bool optional = false;
+        Missing missing = Missing::KeepTarget;
         bool skipped = false;
         QString copy;   // the copy beside to, while it is not in place
         QString aside;  // the old to, while it is kept aside

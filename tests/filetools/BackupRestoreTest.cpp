@@ -79,6 +79,17 @@ TEST(BackupRestoreTest, RoundTripsWithAndWithoutTheSideFiles) {
     }
 }
 
+TEST(BackupRestoreTest, ABackupDropsTheSideFilesTheCrusadeNoLongerHas) {
+    CrusadeToolsWorld w;
+    Backup(w);
+    QFile::remove(w.data(QStringLiteral("spring.mem")));
+    QFile::remove(w.data(QStringLiteral("spring_prayer.txt")));
+    w.load(w.spring);
+    Backup(w);
+    EXPECT_EQ(w.t.dialogs.messages().last(), kBackedUp);
+    EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("backup"))), FilesIn(w.t.path(QStringLiteral("data"))));
+}
+
 TEST(BackupRestoreTest, TheBackupDateIsTheSettingsFilesLastLineReadWhole) {
     CrusadeToolsWorld w;
     const QString folder = w.t.path(QStringLiteral("dates"));
