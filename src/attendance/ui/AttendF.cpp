@@ -547,13 +547,20 @@ void AttendF::closeEvent(QCloseEvent* event) {
 
 // --- MainScreen -----------------------------------------------------------------------------
 
+QObject* AttendF::named(const QString& name) const {
+    QObject* o = object(name);
+    // A name the screen does not have is a fault of the caller, never ignored.
+    Q_ASSERT_X(o, "AttendF", qPrintable(QStringLiteral("no control ") + name));
+    return o;
+}
+
 bool AttendF::has(const QString& control) const {
     return objects_.contains(control.toLower()) || AttendFState::isVariable(control);
 }
 
 QString AttendF::text(const QString& control) const {
     if (AttendFState::isVariable(control)) return st_.variable(control);
-    QObject* o = object(control);
+    QObject* o = named(control);
     if (auto* w = qobject_cast<QLineEdit*>(o)) return w->text();
     if (auto* w = qobject_cast<QLabel*>(o)) return w->property("rawText").isValid() ? w->property("rawText").toString()
                                                                                     : w->text();
@@ -569,7 +576,7 @@ void AttendF::setText(const QString& control, const QString& text) {
         st_.setVariable(control, text);
         return;
     }
-    QObject* o = object(control);
+    QObject* o = named(control);
     if (auto* w = qobject_cast<QLineEdit*>(o)) {
         w->setText(text);
         w->setCursorPosition(0);
@@ -587,13 +594,13 @@ void AttendF::setText(const QString& control, const QString& text) {
 }
 
 int AttendF::value(const QString& control) const {
-    auto* b = qobject_cast<QAbstractButton*>(object(control));
+    auto* b = qobject_cast<QAbstractButton*>(named(control));
     if (auto* c = qobject_cast<QCheckBox*>(b); c && c->checkState() == Qt::PartiallyChecked) return 2;
     return b && b->isChecked() ? 1 : 0;
 }
 
 void AttendF::setValue(const QString& control, int value) {
-    auto* b = qobject_cast<QAbstractButton*>(object(control));
+    auto* b = qobject_cast<QAbstractButton*>(named(control));
     if (!b) return;
     if (auto* c = qobject_cast<QCheckBox*>(b); c && value == 2) {
         c->setTristate(true);
@@ -604,7 +611,7 @@ void AttendF::setValue(const QString& control, int value) {
 }
 
 void AttendF::setBackColor(const QString& control, BgrColor color) {
-    auto* w = qobject_cast<QWidget*>(object(control));
+    auto* w = qobject_cast<QWidget*>(named(control));
     if (!w) return;
     if (qobject_cast<QLineEdit*>(w)) {
         SetRole(w, QPalette::Base, color);
@@ -615,13 +622,13 @@ void AttendF::setBackColor(const QString& control, BgrColor color) {
 }
 
 void AttendF::setForeColor(const QString& control, BgrColor color) {
-    auto* w = qobject_cast<QWidget*>(object(control));
+    auto* w = qobject_cast<QWidget*>(named(control));
     if (!w) return;
     for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) SetRole(w, role, color);
 }
 
 void AttendF::setBold(const QString& control, bool bold) {
-    auto* w = qobject_cast<QWidget*>(object(control));
+    auto* w = qobject_cast<QWidget*>(named(control));
     if (!w) return;
     QFont f = w->font();
     f.setBold(bold);
@@ -629,7 +636,7 @@ void AttendF::setBold(const QString& control, bool bold) {
 }
 
 void AttendF::setVisible(const QString& name, bool visible) {
-    QObject* o = object(name);
+    QObject* o = named(name);
     if (auto* m = qobject_cast<QMenu*>(o))
         m->menuAction()->setVisible(visible);
     else if (auto* a = qobject_cast<QAction*>(o))
@@ -639,7 +646,7 @@ void AttendF::setVisible(const QString& name, bool visible) {
 }
 
 bool AttendF::isVisible(const QString& name) const {
-    QObject* o = object(name);
+    QObject* o = named(name);
     if (auto* m = qobject_cast<QMenu*>(o)) return m->menuAction()->isVisible();
     if (auto* a = qobject_cast<QAction*>(o)) return a->isVisible();
     if (auto* w = qobject_cast<QWidget*>(o)) return !w->isHidden();
@@ -647,7 +654,7 @@ bool AttendF::isVisible(const QString& name) const {
 }
 
 void AttendF::setEnabled(const QString& name, bool enabled) {
-    QObject* o = object(name);
+    QObject* o = named(name);
     if (auto* m = qobject_cast<QMenu*>(o))
         m->menuAction()->setEnabled(enabled);
     else if (auto* a = qobject_cast<QAction*>(o))
@@ -657,7 +664,7 @@ void AttendF::setEnabled(const QString& name, bool enabled) {
 }
 
 bool AttendF::isEnabled(const QString& name) const {
-    QObject* o = object(name);
+    QObject* o = named(name);
     if (auto* m = qobject_cast<QMenu*>(o)) return m->menuAction()->isEnabled();
     if (auto* a = qobject_cast<QAction*>(o)) return a->isEnabled();
     if (auto* w = qobject_cast<QWidget*>(o)) return !w->testAttribute(Qt::WA_ForceDisabled);
@@ -666,7 +673,7 @@ bool AttendF::isEnabled(const QString& name) const {
 
 void AttendF::setFocus(const QString& name) {
     // The move takes place when the procedure asking for it ends.
-    pendingFocus_ = object(name) ? object(name)->objectName() : QString();
+    pendingFocus_ = named(name)->objectName();
     if (depth_ == 0) applyPendingFocus();
 }
 
@@ -676,11 +683,11 @@ QString AttendF::focused() const {
 }
 
 void AttendF::setSelection(const QString& name, int start, int length) {
-    if (auto* e = qobject_cast<QLineEdit*>(object(name))) e->setSelection(start, length);
+    if (auto* e = qobject_cast<QLineEdit*>(named(name))) e->setSelection(start, length);
 }
 
 int AttendF::selectionStart(const QString& name) const {
-    auto* e = qobject_cast<QLineEdit*>(object(name));
+    auto* e = qobject_cast<QLineEdit*>(named(name));
     if (!e) return 0;
     return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
 }

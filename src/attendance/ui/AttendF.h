@@ -51,6 +51,8 @@ public:
     void run(const std::function<void()>& command);
 
     QObject* object(const QString& name) const { return objects_.value(name.toLower()); }
+    // The control of that name, which must exist (asserted in debug and test builds).
+    QObject* named(const QString& name) const;
     AttendFState& state() { return st_; }
 
     // MainScreen

@@ -137,6 +137,10 @@ TEST_F(AttendFTest, EveryControlBearsItsNameAndTheDialogControlsWaitForTheirWind
     for (const char* name : {"Attendance", "Class"}) EXPECT_FALSE(s->isEnabled(QLatin1String(name))) << name;
     for (const char* name : {"btnPrayerRequest", "mnuAtPrayerReq"})
         EXPECT_TRUE(s->isEnabled(QLatin1String(name))) << name;
+    // A name the screen does not have stops a test build instead of being ignored.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(s->setText(QStringLiteral("SerachBox"), QString()), "no control SerachBox");
+    EXPECT_DEATH((void)s->isEnabled(QStringLiteral("btnUndoo")), "no control btnUndoo");
     // The screen fits a 1366x768 screen.
     EXPECT_LE(s->frameGeometry().width(), 1366);
     EXPECT_LE(s->sizeHint().height(), 728);
