@@ -88,7 +88,7 @@ QList<MenuEntry> BuildMenuBar() {
         .built("mnuCompact", "&Compact Database")
         .built("mnuFixFile", "&Fix  the File", "Ctrl+F")
         .item("mnuInfo", "File &Information")
-        .item("mnuPref", "Fennick &Preferences", "Ctrl+Y")
+        .built("mnuPref", "Fennick &Preferences", "Ctrl+Y")
         .item("mnuCompare", "Compare", "Ctrl+C")
         .separator("mnuRecentFile(0)", true);
     for (int i = 1; i <= 4; ++i) t.builtHidden(QStringLiteral("mnuRecentFile(%1)").arg(i));
@@ -97,9 +97,9 @@ QList<MenuEntry> BuildMenuBar() {
     t.menu("mnuEdit", "&Edit")
         .built("mnuUndo", "&Undo Changes", "Ctrl+Z")
         .built("mnuEditMode", "&Edit Mode")
-        .item("mnuMembers", "SDA &Members")
+        .built("mnuMembers", "SDA &Members")
         .built("mnuZipCodes", "&Assign ZipCodes", "Ctrl+A")
-        .item("mnuEditTeamNames", "Edit &Team Names", "Ctrl+T")
+        .built("mnuEditTeamNames", "Edit &Team Names", "Ctrl+T")
         .built("mnuVisits", "Enter &Visits")
         .separator()
         .built("mnuGlobal", "&Global Search", "Ctrl+G");

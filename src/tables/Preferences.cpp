@@ -372,7 +372,7 @@ void Team_DblClick(PreferencesForm& form, int i) {
     form.PrefsChanged = true;
 }
 
-void HelpButton_Click(App& app) {
+void HelpButton_Click(App& app, PreferencesForm&) {
     const QString paragraphs[] = {
         QStringLiteral("Last Meeting: Last crusade meeting held.  It will update automatically but if you choose to "
                        "reset it you can do so here."),

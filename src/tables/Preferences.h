@@ -93,8 +93,8 @@ bool prefDecCode_Click(App& app, PreferencesForm& form, int i);
 void prefSerm_KeyDown(PreferencesForm& form, int i);
 // A double click in team box i fills the default name "Team #" and i.
 void Team_DblClick(PreferencesForm& form, int i);
-// The help message.
-void HelpButton_Click(App& app);
+// The help message (the form is the dialog's, to tell this help button from others).
+void HelpButton_Click(App& app, PreferencesForm& form);
 
 // Cancel: asks before dropping changes. True when the dialog is to close.
 bool btnCancel_Click(App& app, PreferencesForm& form);

@@ -25,7 +25,7 @@ const char* const kMenuBar = R"(mnuFile "&File"
   mnuCompact "&Compact Database"
   mnuFixFile "&Fix  the File" [Ctrl+F]
   mnuInfo "File &Information" off
-  mnuPref "Fennick &Preferences" [Ctrl+Y] off
+  mnuPref "Fennick &Preferences" [Ctrl+Y]
   mnuCompare "Compare" [Ctrl+C] off
   --- mnuRecentFile(0) hidden
   mnuRecentFile(1) "" hidden
@@ -37,9 +37,9 @@ const char* const kMenuBar = R"(mnuFile "&File"
 mnuEdit "&Edit"
   mnuUndo "&Undo Changes" [Ctrl+Z]
   mnuEditMode "&Edit Mode"
-  mnuMembers "SDA &Members" off
+  mnuMembers "SDA &Members"
   mnuZipCodes "&Assign ZipCodes" [Ctrl+A]
-  mnuEditTeamNames "Edit &Team Names" [Ctrl+T] off
+  mnuEditTeamNames "Edit &Team Names" [Ctrl+T]
   mnuVisits "Enter &Visits"
   ---
   mnuGlobal "&Global Search" [Ctrl+G]
@@ -199,7 +199,7 @@ TEST(MenuBarTest, CommandsNotBuiltCannotBeUsed) {
         {"mnuCopy", false},          {"mnuUpdate", true},         {"mnuWkrStats", true},    {"mnuFilterS", false},
         {"mnuSpecialAttend", false}, {"mnuMMergeTitle", false},   {"ChgRec(0)", false},     {"ChgRec(3)", false},
         {"btnGlobal", false},        {"btnSaveNew", false},       {"ShowAll", false},       {"RNum", false},
-        {"nothing", false},          {"btnAttend", false},        {"btnPrayer", false},     {"mnuMembers", true},
+        {"nothing", false},          {"btnAttend", false},        {"btnPrayer", false},     {"mnuInfo", true},
         {"mnuVisits", false},
     };
     for (const Case& c : cases) EXPECT_EQ(IsUnbuiltCommand(QLatin1String(c.name)), c.unbuilt) << c.name;

@@ -165,18 +165,6 @@ TEST_F(Members, TheSearchIgnoresCaseAndAnEmptyAnswerDoesNothing) {
     EXPECT_EQ(t.dialogs.last().text, QStringLiteral("Record Not Found."));
 }
 
-// The moves play "clunk" at either end and stay.
-TEST_F(Members, MovesStopAtTheEnds) {
-    open({M("1", "Able", "Ann"), M("2", "Baker", "Bob")});
-    app.settings.SoundOn = true;
-    PreviousRecord_Click(app, form);
-    expectShown("1", "Able", "Ann", " 1 of  2");
-    LastRecordButton_Click(app, form);
-    NextRecord_Button_Click(app, form);
-    expectShown("2", "Baker", "Bob", " 2 of  2");
-    ASSERT_EQ(t.sound.played.size(), 2);
-}
-
 // A member file that could not be read is never replaced.
 TEST_F(Members, AnUnreadableFileIsNeverOverwritten) {
     open({M("1", "Able", "Ann")});

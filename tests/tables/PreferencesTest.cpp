@@ -97,15 +97,6 @@ TEST_F(Prefs, EveryKindOfEditIsWrittenAndReadBack) {
     EXPECT_EQ(s.LastMeeting, 10);
 }
 
-// Nothing edited: Save writes nothing and closes.
-TEST_F(Prefs, SaveWithNothingEditedWritesNothing) {
-    const QByteArray before = ReadFileBytes(infoFile);
-    t.files.calls.clear();
-    EXPECT_TRUE(btnSave_Click(app, form));
-    EXPECT_EQ(ReadFileBytes(infoFile), before);
-    EXPECT_TRUE(t.files.calls.isEmpty());
-}
-
 // A refused number names its box, keeps the dialog open on it, and copies nothing.
 TEST_F(Prefs, EveryRefusedNumberLeavesTheFileAsItWas) {
     const struct Case {

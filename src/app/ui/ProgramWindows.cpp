@@ -15,6 +15,8 @@
 #include "reportwindow/ui/SelDecFm.h"
 #include "statistics/Stats.h"
 #include "statistics/ui/BlankFrm.h"
+#include "tables/ui/Members.h"
+#include "tables/ui/frmTab.h"
 #include "views/ui/frmFilters.h"
 
 #include <memory>
@@ -78,7 +80,49 @@ ProgramWindows::ProgramWindows(App& app) : app_(app) {
     // are replaced or rebuilt the editor keeps its shown entry, then both close.
     AddTableWindows(app, *windows, form);
     app.hooks.showZipEditor = [windows] { ShowZipEditor(*windows); };
-    app.hooks.closeTableWindows = [windows] { CloseTableWindows(*windows); };
+
+    // The preferences dialog, modeless from the menus and modal from the zip editor; one
+    // already open is only brought forward, keeping its boxes.
+    windows->add(QStringLiteral("frmTab"), [&app, form] { return new frmTab(app, form); });
+    auto preferences = [&app, windows](bool modal) {
+        if (QWidget* open = windows->find(QStringLiteral("frmTab"))) {
+            app.msg.MsgText.clear();
+            open->show();
+            open->raise();
+            open->activateWindow();
+            return;
+        }
+        auto* dialog = windows->window<frmTab>(QStringLiteral("frmTab"));
+        if (modal) {
+            dialog->exec();
+            return;
+        }
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    };
+    app.hooks.showPreferences = [preferences] { preferences(false); };
+    app.hooks.editTeamNames = [&app, preferences] {
+        app.msg.MsgText = QStringLiteral("team");
+        preferences(true);
+    };
+    // The church member list, over the main window.
+    windows->add(
+        QStringLiteral("Members"), [&app, form] { return new Members(app, form); },
+        [](QWidget* w) { static_cast<Members*>(w)->closeKeepingEntry(); });
+    app.hooks.showMembers = [windows] {
+        QWidget* w = windows->window(QStringLiteral("Members"));
+        w->show();
+        w->raise();
+        w->activateWindow();
+    };
+    // Every table window keeps what it shows and closes before the tables or the settings
+    // are replaced.
+    app.hooks.closeTableWindows = [windows] {
+        CloseTableWindows(*windows);
+        windows->close(QStringLiteral("Members"));
+        windows->close(QStringLiteral("frmTab"));
+    };
 }
 
 ProgramWindows::~ProgramWindows() {
@@ -102,6 +146,9 @@ ProgramWindows::~ProgramWindows() {
     h.enterVisitCode = nullptr;
     h.showCrusadeStatistics = nullptr;
     h.showZipEditor = nullptr;
+    h.showPreferences = nullptr;
+    h.editTeamNames = nullptr;
+    h.showMembers = nullptr;
     h.closeTableWindows = nullptr;
 }
 

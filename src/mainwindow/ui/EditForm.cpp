@@ -26,6 +26,8 @@
 #include "platform/Dialogs.h"
 #include "reportwindow/ReportMenus.h"
 #include "statistics/Stats.h"
+#include "tables/MemberEditor.h"
+#include "tables/Preferences.h"
 #include "tables/ZipEditor.h"
 
 #include <QAbstractPrintDialog>
@@ -890,6 +892,10 @@ void EditForm::wireRecordCommands() {
         // The crusade statistics on the statistics window.
         {"mnuStats", mnuStats_Click},
         {"btnStats", mnuStats_Click},
+        // The preferences and the church member list.
+        {"mnuPref", mnuPref_Click},
+        {"mnuEditTeamNames", mnuEditTeamNames_Click},
+        {"mnuMembers", mnuMembers_Click},
     };
     for (const auto& [name, command] : commands)
         onCommand(QLatin1String(name), [this, command = command] { command(app_, *this); });

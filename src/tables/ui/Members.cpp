@@ -1,0 +1,238 @@
+#include "tables/ui/Members.h"
+
+#include "data/App.h"
+#include "data/CommandGuard.h"
+#include "data/Errors.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
+#include <utility>
+
+namespace fennick {
+
+namespace {
+
+const char* const kBoxes[] = {"RNum", "LName", "FName"};
+
+}  // namespace
+
+Members::Members(App& app, QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), app_(app), main_(mainWindow) {
+    setObjectName(QStringLiteral("Members"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    build();
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+        if (w && w != windowHandle()) previousFocusWindow_ = w;
+    });
+    run([this] { Members_Load(app_, form_); });
+}
+
+Members::~Members() {
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+}
+
+template <typename T>
+T* Members::add(T* widget, const QString& name) {
+    widget->setObjectName(name);
+    controls_.insert(name, widget);
+    return widget;
+}
+
+void Members::build() {
+    auto label = [this](const char* name, const char* caption) {
+        auto* l = add(new QLabel(QLatin1String(caption), this), QLatin1String(name));
+        l->setWordWrap(true);
+        return l;
+    };
+    auto button = [this](const char* name, const char* caption) {
+        auto* b = add(new QPushButton(QLatin1String(caption), this), QLatin1String(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+
+    auto* title = add(new QLineEdit(this), QStringLiteral("MemTitleBox"));
+    title->setReadOnly(true);
+    title->setFocusPolicy(Qt::NoFocus);
+    title->setAlignment(Qt::AlignCenter);
+    QFont bold = title->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    title->setFont(bold);
+
+    auto* entry = new QGridLayout;
+    const char* const captions[] = {"Reg. Num.", "Last Name", "First Name"};
+    const int widths[] = {4, 15, 15};
+    for (int i = 0; i < 3; ++i) {
+        entry->addWidget(new QLabel(QLatin1String(captions[i]), this), 0, i);
+        auto* box = add(new QLineEdit(this), QLatin1String(kBoxes[i]));
+        box->setMaxLength(i == 0 ? 5 : 15);
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(widths[i] + 1, u'M')));
+        box->installEventFilter(this);
+        entry->addWidget(box, 1, i);
+    }
+    setTabOrder(control(QStringLiteral("RNum")), control(QStringLiteral("FName")));
+    setTabOrder(control(QStringLiteral("FName")), control(QStringLiteral("LName")));
+
+    auto* moves = new QHBoxLayout;
+    const QPair<const char*, QStyle::StandardPixmap> arrows[] = {{"FirstRecordButton", QStyle::SP_MediaSkipBackward},
+                                                                 {"PreviousRecord", QStyle::SP_MediaSeekBackward},
+                                                                 {"NextRecord_Button", QStyle::SP_MediaSeekForward},
+                                                                 {"LastRecordButton", QStyle::SP_MediaSkipForward}};
+    const char* const tips[] = {"First", "Previous", "Next", "Last"};
+    for (int i = 0; i < 4; ++i) {
+        auto* b = add(new QToolButton(this), QLatin1String(arrows[i].first));
+        b->setIcon(style()->standardIcon(arrows[i].second));
+        b->setToolTip(QLatin1String(tips[i]));
+        if (i == 2) {
+            auto* counter = add(new QLineEdit(this), QStringLiteral("RCounter"));
+            counter->setReadOnly(true);
+            counter->setFocusPolicy(Qt::NoFocus);
+            counter->setAlignment(Qt::AlignCenter);
+            moves->addWidget(counter, 1);
+        }
+        moves->addWidget(b);
+    }
+
+    auto* commands = new QGridLayout;
+    commands->addWidget(button("Search", "Search"), 0, 0);
+    commands->addWidget(label("SearchLbl", "Search by  Name or Number"), 0, 1);
+    commands->addWidget(button("Edit", "Edit "), 1, 0);
+    commands->addWidget(label("EditLbl", "Edit Existing Names"), 1, 1);
+    commands->addWidget(button("AddMem", "Add"), 2, 0);
+    commands->addWidget(label("AddMemLbl", "Add New Names to File"), 2, 1);
+    commands->addWidget(button("btnPrintMem", "Print"), 3, 0);
+    commands->addWidget(label("PrintMemLbl", "Print Members List"), 3, 1);
+    commands->setColumnStretch(1, 1);
+    auto* side = new QVBoxLayout;
+    side->addWidget(button("btnDeleteSDA", "Delete"));
+    side->addStretch(1);
+    side->addWidget(button("Command4", "Close"));
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(commands, 1);
+    lower->addLayout(side);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(title);
+    column->addLayout(entry);
+    column->addLayout(moves);
+    column->addSpacing(8);
+    column->addLayout(lower);
+
+    using Procedure = void (*)(App&, MemberForm&);
+    const QPair<const char*, Procedure> clicks[] = {
+        {"FirstRecordButton", FirstRecordButton_Click}, {"PreviousRecord", PreviousRecord_Click},
+        {"NextRecord_Button", NextRecord_Button_Click}, {"LastRecordButton", LastRecordButton_Click},
+        {"Search", Search_Click},                       {"Edit", Edit_Click},
+        {"AddMem", AddMem_Click},                       {"btnDeleteSDA", btnDeleteSDA_Click},
+        {"btnPrintMem", btnPrintMem_Click},
+    };
+    for (const auto& [name, procedure] : clicks)
+        connect(static_cast<QAbstractButton*>(control(QLatin1String(name))), &QAbstractButton::clicked, this,
+                [this, procedure = procedure] { run([this, procedure] { procedure(app_, form_); }); });
+    connect(static_cast<QAbstractButton*>(control(QStringLiteral("Command4"))), &QAbstractButton::clicked, this,
+            [this] { close(); });
+    resize(sizeHint().expandedTo(QSize(480, 0)));
+}
+
+bool Members::eventFilter(QObject* watched, QEvent* event) {
+    const QString box = watched->objectName();
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            run([this, box] { MemberBox_Enter(form_, box); });
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut && !running_ && !closing_) {
+        // A box's leave rule runs when the focus moves on to another box of the entry; the
+        // buttons keep the entry themselves.
+        const auto* to = QApplication::focusWidget();
+        const bool toBox = to && to != watched && to->parentWidget() == this &&
+                           std::any_of(std::begin(kBoxes), std::end(kBoxes),
+                                       [to](const char* n) { return to->objectName() == QLatin1String(n); });
+        if (toBox) {
+            if (box == QLatin1String("RNum"))
+                run([this] { RNum_LostFocus(app_, form_); });
+            else if (box == QLatin1String("FName"))
+                run([this] { FName_LostFocus(app_, form_); });
+            else
+                run([this] { LName_LostFocus(app_, form_); });
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Members::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !running_) {
+        // Coming back from one of the program's own message boxes is no activation.
+        const bool fromDialog = previousFocusWindow_ && previousFocusWindow_->modality() != Qt::NonModal;
+        if (!fromDialog) run([this] { Members_Activate(app_); });
+    }
+    return QWidget::event(event);
+}
+
+void Members::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        run([this] { Command4_Click(app_, form_); });
+        if (main_) {
+            main_->show();
+            main_->raise();
+            main_->activateWindow();
+        }
+    }
+    event->accept();
+}
+
+void Members::closeKeepingEntry() {
+    if (closing_) return;
+    run([this] { Command4_Click(app_, form_); });
+    closing_ = true;
+    close();
+}
+
+void Members::run(const std::function<void()>& procedure) {
+    if (running_) return;
+    running_ = true;
+    collect();
+    RunGuarded(app_, kSourceFennick95, procedure);
+    running_ = false;
+    // Showing the form may move the focus from one box to another, which runs that box's
+    // leave rule in turn.
+    present();
+}
+
+void Members::collect() {
+    form_.RNum = static_cast<QLineEdit*>(control(QStringLiteral("RNum")))->text();
+    form_.LName = static_cast<QLineEdit*>(control(QStringLiteral("LName")))->text();
+    form_.FName = static_cast<QLineEdit*>(control(QStringLiteral("FName")))->text();
+}
+
+void Members::present() {
+    auto show = [this](const char* name, const QString& text) {
+        auto* b = static_cast<QLineEdit*>(control(QLatin1String(name)));
+        if (b->text() != text) b->setText(text);
+    };
+    show("RNum", form_.RNum);
+    show("LName", form_.LName);
+    show("FName", form_.FName);
+    show("MemTitleBox", form_.MemTitleBox);
+    show("RCounter", form_.RCounter);
+    setWindowTitle(form_.Caption);
+    for (const char* name : {"AddMem", "AddMemLbl"}) control(QLatin1String(name))->setVisible(!form_.Adding);
+    for (const char* name : {"Edit", "EditLbl"}) control(QLatin1String(name))->setVisible(form_.Adding);
+    if (QWidget* w = control(std::exchange(form_.Focus, QString()))) w->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace fennick
