@@ -189,12 +189,12 @@ void LastRecordButton_Click(App& app, MemberForm& form) {
 }
 
 void AddMem_Click(App& app, MemberForm& form) {
-    if (!IsNewEntry(app, form)) SaveMemChanges(app, form);
-    if (IsNewEntry(app, form)) {
+    if (IsNewEntry(app, form) && BoxesEmpty(form)) {
         // Already on an empty new entry.
         form.Focus = kRNum;
         return;
     }
+    SaveMemChanges(app, form);
     StartAdding(app, form);
 }
 

@@ -5,6 +5,7 @@
 #include "RecordBuilder.h"
 #include "ZipFixture.h"
 #include "data/CrusadeFiles.h"
+#include "data/Errors.h"
 #include "data/SideFiles.h"
 #include "tables/MemberEditor.h"
 
@@ -163,6 +164,20 @@ TEST_F(Members, TheSearchIgnoresCaseAndAnEmptyAnswerDoesNothing) {
     t.dialogs.type(QStringLiteral("c")).answer(AnsNo);  // Cole Cy only
     Search_Click(app, form);
     EXPECT_EQ(t.dialogs.last().text, QStringLiteral("Record Not Found."));
+}
+
+// A member file that cannot be written stays as it was; the entry is kept in the list for
+// the next write.
+TEST_F(Members, AFailedWriteLeavesTheFileWhole) {
+    open({M("1", "Able", "Ann")});
+    const QByteArray before = ReadFileBytes(memberFile);
+    t.files.failAt(1, 61, FakeFiles::Op::Save);
+    form.FName = QStringLiteral("Anna");
+    EXPECT_THROW(SaveMemChanges(app, form), VbError);
+    EXPECT_EQ(ReadFileBytes(memberFile), before);
+    EXPECT_EQ(app.crusade.MemberNames[1], M("1", "Able", "Anna"));
+    WriteMemberFile(app);
+    expectFile({M("1", "Able", "Anna")});
 }
 
 // A member file that could not be read is never replaced.
