@@ -173,12 +173,19 @@ void Form_Load(App& app, PrintReportsState& w) {
 }
 
 void Form_Activate(App& app, PrintReportsState& w) {
-    // A cut-off changed on another window runs the box's rule; the same number written
-    // otherwise ("05") is left as typed.
-    if (!w.chkDisableCutoff && Val(w.PrintCutOffBox) != app.settings.PrintCutOff)
-        SetPrintCutOffBox(app, w, Plain(app.settings.PrintCutOff));
-    // A list that another window replaced meanwhile is titled and shown from its start.
-    if (w.viewGeneration != app.view.Generation) {
+    // A list that another window replaced meanwhile is titled and shown from its start; it
+    // was built with the cut-off as it stands, which the box only shows.
+    const bool replaced = w.viewGeneration != app.view.Generation;
+    const QString cutOff = Plain(app.settings.PrintCutOff);
+    // A cut-off changed on another window runs the box's rule on the list on view; the
+    // same number written otherwise ("05") is left as typed.
+    if (!w.chkDisableCutoff && Val(w.PrintCutOffBox) != app.settings.PrintCutOff) {
+        if (replaced)
+            w.PrintCutOffBox = cutOff;
+        else if (SetPrintCutOffBox(app, w, cutOff))
+            return;
+    }
+    if (replaced) {
         PreviewReport(app, w);
         return;
     }

@@ -264,9 +264,12 @@ TEST(ActivationTest, RedrawsThePageOrPreviewsAListReplacedMeanwhile) {
     EXPECT_EQ(w.CrTitleBox, QStringLiteral("Zipcode List (19)"));
     EXPECT_EQ(w.page.top, 1);
 
-    // The main window beside the preview builds another list.
+    // The main window beside the preview changes the cut-off and builds another list,
+    // which is shown as it was built.
+    f.app.settings.PrintCutOff = 3;
     IndexMailList(f.app);
     Form_Activate(f.app, w);
+    EXPECT_EQ(w.PrintCutOffBox, QStringLiteral("3"));
     EXPECT_EQ(w.CrTitleBox, QStringLiteral("Spring (20)"));
     EXPECT_EQ(w.page.top, 1);
     EXPECT_EQ(w.page.lines[0].text.left(5), QByteArray("(ML) "));
