@@ -71,6 +71,10 @@ TEST(BackupRestoreTest, RoundTripsWithAndWithoutTheSideFiles) {
         ChangeSpring(w);
         Restore(w);
         ASSERT_EQ(w.t.dialogs.messages().last(), kRestored);
+        ASSERT_GE(w.closings.size(), 2);
+        EXPECT_EQ(w.closings.mid(w.closings.indexOf(QStringLiteral("windows")) - 1, 2),
+                  (QStringList{"tables", "windows"}))
+            << "the table windows close before the crusade's windows";
         EXPECT_TRUE(Loaded(w));
         EXPECT_EQ(ReadRecord(w.app, 1).FName.trimmed(), "Mary");
         EXPECT_EQ(w.app.view.ReportCount, 3);

@@ -48,6 +48,7 @@ TEST(CompactionTest, DropsTheDeletedRecordsAndLeavesEverythingElse) {
         w.t.dialogs.answer(AnsYes);
         mnuCompact_Click(w.app, w.screen);
         EXPECT_EQ(w.t.dialogs.messages().last(), kCompacted);
+        EXPECT_EQ(w.closings, (QStringList{"tables", "windows"}));
         EXPECT_EQ(ReadFileBytes(file), ReadFileBytes(w.t.path(QStringLiteral("expected.dta"))));
         FolderFiles after = FilesIn(w.t.path(QStringLiteral("data")));
         after.remove(QStringLiteral("autumn.dta"));

@@ -78,6 +78,7 @@ TEST_F(CrusadeChangeTest, ANameTypedCreatesACrusadeWithTheVocabulariesOfTheOneCl
     EXPECT_EQ(app.settings.ReservedDirection, QStringLiteral("DOWN"));
     EXPECT_EQ(app.settings.LastMeeting, 1);
     EXPECT_TRUE(app.crusade.AddMode);
+    EXPECT_EQ(w.closings.mid(0, 2), (QStringList{"tables", "windows"}));
     EXPECT_EQ(w.screen.text(QStringLiteral("MtgNum")), QStringLiteral("1"));
     const QList<QByteArray> inf = FileLines(w.data(QStringLiteral("autumn.inf")));
     EXPECT_EQ(inf.value(5), QByteArray()) << "no backup path";
@@ -98,6 +99,7 @@ TEST_F(CrusadeChangeTest, ARecentFileReopensThroughTheSameCommand) {
     mnuRecentFile_Click(app, w.screen, 2);
     EXPECT_EQ(app.program.DataFile, winter);
     EXPECT_EQ(w.t.dialogs.messages().last(), QStringLiteral("winter Has been loaded successfully."));
+    EXPECT_EQ(w.closings.mid(0, 2), (QStringList{"tables", "windows"}));
     EXPECT_EQ(w.screen.text(QStringLiteral("RNum")), QStringLiteral("0100"));
     EXPECT_FALSE(w.screen.isVisible(QStringLiteral("ShowAll")));
     EXPECT_EQ(app.crusade.MemberCount, 0);
@@ -135,6 +137,23 @@ TEST_F(CrusadeChangeTest, LeavingANewEmptyCrusadeDeletesItsOwnFilesAndGoesOn) {
     EXPECT_EQ(app.program.DataFile, winter);
     EXPECT_TRUE(app.crusade.FileIsOpen);
     EXPECT_EQ(w.t.dialogs.messages().last(), QStringLiteral("winter Has been loaded successfully."));
+}
+
+TEST_F(CrusadeChangeTest, ARefusedConversionBringsTheCrusadeBeforeBack) {
+    const QString old = WriteCrusade(w.t, w.t.path(QStringLiteral("data")), QStringLiteral("old"), CrusadeSpec{});
+    const QByteArray records = ReadFileBytes(QStringLiteral(FENNICK_TEST_DATA "/../../data/data/old371.dta"));
+    ASSERT_FALSE(records.isEmpty());
+    WriteFileBytes(old, records);
+    QList<QByteArray> inf = FileLines(w.data(QStringLiteral("old.inf")));
+    inf[8] = "version 2.3.0";
+    WriteFileBytes(w.data(QStringLiteral("old.inf")), inf.join("\r\n") + "\r\n");
+
+    w.t.dialogs.choose(old).answer(AnsCancel);
+    mnuChgCr_Click(app, w.screen);
+    EXPECT_TRUE(w.t.dialogs.shown()[1].text.startsWith(QStringLiteral("You are attempting to use: ")));
+    EXPECT_EQ(app.program.DataFile, w.spring);
+    EXPECT_TRUE(app.crusade.FileIsOpen);
+    EXPECT_EQ(ReadFileBytes(old), records);
 }
 
 TEST_F(CrusadeChangeTest, AFailingStepIsTriedThreeTimesThenTheCrusadeBeforeComesBack) {

@@ -23,6 +23,8 @@ CrusadeToolsWorld::CrusadeToolsWorld(SpringParts parts) : app(t.app) {
     if (parts.prayer) WriteFileBytes(data(QStringLiteral("spring_prayer.txt")), "Pray for Mary\r\n");
     QDir().mkpath(t.path(QStringLiteral("backup")));
     app.hooks.editForm = &screen;
+    app.hooks.closeTableWindows = [this] { closings << QStringLiteral("tables"); };
+    app.hooks.closeCrusadeWindows = [this] { closings << QStringLiteral("windows"); };
     load(spring);
 }
 
@@ -41,6 +43,7 @@ void CrusadeToolsWorld::load(const QString& file) {
     SaveCrusadeFiles(app);
     t.files.calls.clear();
     t.dialogs.clear();
+    closings.clear();
 }
 
 FolderFiles FilesIn(const QString& folder) {

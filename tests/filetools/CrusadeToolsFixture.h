@@ -11,6 +11,7 @@
 #include <QByteArray>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 namespace fennick::test {
 
@@ -35,6 +36,9 @@ public:
     App& app;
     FakeScreen screen;
     QString spring;  // data/spring.dta
+    // How often the table windows and then the crusade's windows were closed, in order
+    // ("tables windows tables windows ...").
+    QStringList closings;
 };
 
 using FolderFiles = QMap<QString, QByteArray>;
