@@ -17,6 +17,10 @@ const char* const kPreviewButtons[] = {"btnDelete", "btnUndelete", "btnViewFile"
                                        "btnSDA",    "btnMark",     "btnAttend",   "btnGlobal",
                                        "btnExcel",  "btnStats",    "btnAddName"};
 
+// The buttons a record opened from a preview line hides (a part of those restored).
+const char* const kEditFromPreviewButtons[] = {"btnGoTo", "btnUndelete", "btnMark",   "btnAttend",
+                                               "btnGlobal", "btnExcel",  "btnAddName", "btnStats"};
+
 void RestoreFullWindow(App& app, MainScreen& form) {
     form.setWindowVisible(true);
     form.setVisible(QStringLiteral("ReturnToPreviewMsg"), false);
@@ -35,6 +39,22 @@ void RestoreFullWindow(App& app, MainScreen& form) {
 }
 
 }  // namespace
+
+void ShowEditFromPreview(MainScreen& form) {
+    form.setVisible(QStringLiteral("ReturnToPreviewMsg"), true);
+    form.setVisible(QStringLiteral("SearchBox"), false);
+    form.setVisible(QStringLiteral("SearchBoxLabel"), false);
+    for (const char* menu : kPreviewMenus) form.setEnabled(QLatin1String(menu), false);
+    for (const char* button : kEditFromPreviewButtons) form.setVisible(QLatin1String(button), false);
+    form.setVisible(QStringLiteral("lblShowButtonLabels"), false);
+    form.setVisible(QStringLiteral("FndNameBx"), false);
+    for (const char* box : {"EntInd", "SDAIdent"}) {
+        form.setText(QLatin1String(box), QString());
+        form.setVisible(QLatin1String(box), false);
+    }
+    for (int i = 0; i <= 3; ++i) form.setEnabled(QStringLiteral("ChgRec(%1)").arg(i), false);
+    form.setVisible(QStringLiteral("ShowAll"), false);
+}
 
 void ReturnToEditForm(App& app, MainScreen& editForm, std::optional<qint16> cutOffShown) {
     RestoreFullWindow(app, editForm);

@@ -16,6 +16,11 @@ class MainScreen;
 
 // cutOffShown: the cut-off box's number when the report window's Disable box is ticked
 // (PrintCutOff takes it back); nullopt otherwise and for the print commands.
+// A record opened from a preview line: the main window shows the return message and hides
+// or disables its searching, menus, buttons and moves until the report window closes
+// (ReturnToEditForm undoes it).
+void ShowEditFromPreview(MainScreen& editForm);
+
 void ReturnToEditForm(App& app, MainScreen& editForm, std::optional<qint16> cutOffShown = std::nullopt);
 
 }  // namespace fennick

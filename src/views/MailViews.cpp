@@ -6,6 +6,7 @@
 #include "views/Indexes.h"
 #include "views/ZipRebuild.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -82,7 +83,7 @@ QList<QByteArray> TakeHouseholdsToClean(QList<QByteArray>& index, int count, qin
         for (int k = start; k <= end; ++k) labels += index[k].size() > kMarkAt && index[k][kMarkAt] == 'M';
         if (labels != 1) {
             ++familyMax;
-            const QByteArray number = Ansi(ZeroPad(familyMax, kHouseholdWidth));
+            const QByteArray number = HouseholdKey(familyMax);
             for (int k = start; k <= end; ++k) {
                 QByteArray& e = index[k];
                 if (e.size() >= kHouseholdAt + kHouseholdWidth) e.replace(kHouseholdAt, kHouseholdWidth, number);
@@ -95,6 +96,30 @@ QList<QByteArray> TakeHouseholdsToClean(QList<QByteArray>& index, int count, qin
 }
 
 }  // namespace
+
+QByteArray HouseholdKey(int n) {
+    return Right(QByteArray("0000") + Ansi(Str(qint64(n))), kHouseholdWidth);
+}
+
+QByteArray HouseholdKeyOf(const QByteArray& entry) {
+    return entry.size() >= kHouseholdAt + kHouseholdWidth ? entry.mid(kHouseholdAt, kHouseholdWidth) : QByteArray();
+}
+
+int HouseholdNumber(const QByteArray& key) {
+    int n = 0;
+    for (char c : key)
+        if (c >= '0' && c <= '9') n = n * 10 + (c - '0');
+    return n;
+}
+
+QList<QByteArray> HouseholdEntries(const CurrentView& view, const QByteArray& key) {
+    QList<QByteArray> family;
+    if (key.isEmpty()) return family;
+    const int count = std::min<int>(view.ReportCount, int(view.ReportIndex.size()) - 1);
+    for (int i = 1; i <= count; ++i)
+        if (HouseholdKeyOf(view.ReportIndex[i]) == key) family.append(view.ReportIndex[i]);
+    return family;
+}
 
 QByteArray Mark5(const AttendeeRecord& rec) {
     return rec.MailList == 1 ? "M0000" : "N0000";

@@ -6,11 +6,13 @@
 #include "data/AttendeeRecord.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace fennick {
 
 class App;
+struct CurrentView;
 
 // "M0000" for a record on the mail list (MailList 1), else "N0000"; the four zeros are
 // replaced by the household number in the clean-up view.
@@ -30,6 +32,17 @@ void IndexDuplicateAddresses(App& app, const QString& mode);
 // their entries. When every household has exactly one label the user is told so and the
 // view becomes every addressed name under the kind "mail", with CurIndexPos 0.
 void IndexCleanMailList(App& app);
+
+// The household key of household n in characters 78-81 of a clean-up entry: the last
+// four characters of "0000" and n with its sign place ("00 7", "0 12", " 123", "1234").
+QByteArray HouseholdKey(int n);
+// Characters 78-81 of an entry (empty when the entry is shorter).
+QByteArray HouseholdKeyOf(const QByteArray& entry);
+// The household number a key stands for: its digits, blanks left out; 0 for none.
+int HouseholdNumber(const QByteArray& key);
+// The entries 1..ReportCount of the view whose household key is key, in view order. A
+// household may be of any size.
+QList<QByteArray> HouseholdEntries(const CurrentView& view, const QByteArray& key);
 
 // "zip": the names after the meeting cut-off by zip key, street address and name.
 void IndexZip(App& app);

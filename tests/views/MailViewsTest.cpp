@@ -84,10 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "CleanMailList",
                    85,
                    PrevRule::R,
-                   {D("0115", "3 BAY AVE APT 1", "05", "M0001"), D("0116", "3 BAY AVE APT 2", "05", "M0001"),
-                    D("0104", "7 PINE RD", "00", "M0002"), D("0105", "7 PINE RD", "07", "M0002"),
-                    D("0112", "8 BAY RD", "03", "M0003"), D("0111", "8 BAY RD", "03", "M0003"),
-                    D("0114", "9 HILL CT", "40", "M0004"), D("0113", "9 HILL CT", "40", "M0004")}}),
+                   {D("0115", "3 BAY AVE APT 1", "05", "M00 1"), D("0116", "3 BAY AVE APT 2", "05", "M00 1"),
+                    D("0104", "7 PINE RD", "00", "M00 2"), D("0105", "7 PINE RD", "07", "M00 2"),
+                    D("0112", "8 BAY RD", "03", "M00 3"), D("0111", "8 BAY RD", "03", "M00 3"),
+                    D("0114", "9 HILL CT", "40", "M00 4"), D("0113", "9 HILL CT", "40", "M00 4")}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // One person at an address: registration number, names, team and mail-list value.
@@ -152,7 +152,7 @@ TEST(CleanMailList, HouseholdNumbering) {
     EXPECT_EQ(f.app.view.FamilyMax, 3);
     QList<QByteArray> marks;
     for (const QByteArray& e : f.entries()) marks.append(e.left(4) + e.mid(76, 5));
-    EXPECT_EQ(Strings(marks), Strings({"0003N0001", "0004N0001", "0007M0002", "0008M0002", "0010N0003"}));
+    EXPECT_EQ(Strings(marks), Strings({"0003N00 1", "0004N00 1", "0007M00 2", "0008M00 2", "0010N00 3"}));
     EXPECT_TRUE(f.t.dialogs.shown().empty());
 }
 
@@ -192,8 +192,17 @@ TEST(CleanMailList, LargeHouseholdStaysWhole) {
     IndexCleanMailList(f.app);
     EXPECT_EQ(f.app.view.FamilyMax, 2);
     ASSERT_EQ(f.app.view.ReportCount, 152);
-    EXPECT_EQ(f.entries()[1].mid(77, 4), "0001");
-    for (int i = 2; i < 152; ++i) EXPECT_EQ(f.entries()[i].mid(77, 4), "0002") << i;
+    EXPECT_EQ(f.entries()[1].mid(77, 4), "00 1");
+    for (int i = 2; i < 152; ++i) EXPECT_EQ(f.entries()[i].mid(77, 4), "00 2") << i;
+}
+
+TEST(CleanMailList, HouseholdKeys) {
+    const std::pair<int, const char*> keys[] = {{1, "00 1"}, {7, "00 7"}, {12, "0 12"}, {123, " 123"}, {1234, "1234"}};
+    for (const auto& [n, key] : keys) {
+        EXPECT_EQ(HouseholdKey(n), QByteArray(key));
+        EXPECT_EQ(HouseholdNumber(HouseholdKey(n)), n);
+    }
+    EXPECT_EQ(HouseholdKeyOf(QByteArray(80, 'x')), QByteArray());
 }
 
 TEST(ZipView, CanadianPostalCodesGroupByTheirFirstThreeCharacters) {
