@@ -6,21 +6,27 @@
 #include "data/ui/Artwork.h"
 #include "mainwindow/MainScreen.h"
 #include "platform/Dialogs.h"
+#include "reportwindow/LineActions.h"
 #include "reportwindow/ListChoice.h"
 #include "reportwindow/PrintDispatch.h"
 #include "reportwindow/ReportWindow.h"
 #include "reportwindow/ViewOptions.h"
+#include "reportwindow/ui/FamilyMem.h"
+#include "reportwindow/ui/SelIntFm.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,9 +37,13 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace fennick {
@@ -149,10 +159,6 @@ PrintReports::PrintReports(App& app, QWidget* parent) : QMainWindow(parent), app
     column->addWidget(buildOptionRows());
     setCentralWidget(central);
     wire();
-
-    // What line clicks do is not built yet.
-    for (const char* name : {"OptVisit", "OptIntML", "optAt", "optEd"})
-        static_cast<QWidget*>(objects_.value(QLatin1String(name)))->setEnabled(false);
 
     app_.hooks.showPrintReports = [this] {
         show();
@@ -436,6 +442,15 @@ void PrintReports::wire() {
     // Text the box refuses is replaced by its last value when the state is shown again.
     connect(PrintCutOffBox, &QLineEdit::textEdited, this,
             [this](const QString& text) { run([this, text] { SetPrintCutOffBox(app_, state_, text); }); });
+    // The frame "Left Mouse Button Function": what a click on a line does.
+    auto option = [this](const char* name) { return static_cast<QRadioButton*>(objects_.value(QLatin1String(name))); };
+    connect(option("optEd"), &QRadioButton::clicked, this, [this] { run([this] { state_.leftButton = LeftButton::Edit; }); });
+    connect(option("optAt"), &QRadioButton::clicked, this, [this] { run([this] { state_.leftButton = LeftButton::Attend; }); });
+    connect(option("OptIntML"), &QRadioButton::clicked, this,
+            [this] { run([this] { state_.leftButton = LeftButton::Interest; }); });
+    connect(option("OptVisit"), &QRadioButton::clicked, this, [this] { run([this] { OptVisit_Click(app_, state_); }); });
+    option("OptVisit")->installEventFilter(this);
+    Info->viewport()->installEventFilter(this);
     connect(ChkSaveFilter, &QCheckBox::toggled, this, [this](bool ticked) {
         if (showing_) return;
         run([this, ticked] {
@@ -565,11 +580,54 @@ bool PrintReports::eventFilter(QObject* watched, QEvent* event) {
         if (code != 0) run([this, code, &taken] { taken = VScroll1_KeyDown(app_, state_, code); });
         return taken;
     }
+    if (watched == Info->viewport() && event->type() == QEvent::MouseButtonPress) {
+        InfoMouseDown(static_cast<QMouseEvent*>(event));
+        return true;
+    }
+    if (watched == objects_.value(QStringLiteral("OptVisit"))) {
+        if (event->type() == QEvent::MouseButtonDblClick) run([this] { OptVisit_Click(app_, state_); });
+        if (event->type() == QEvent::KeyPress) {
+            const QString text = static_cast<QKeyEvent*>(event)->text();
+            if (text.size() == 1 && text.at(0).isPrint()) {
+                run([this, c = text.at(0)] { OptVisit_KeyPress(app_, state_, c); });
+                return true;
+            }
+        }
+    }
     if (watched == CrTitleBox && event->type() == QEvent::MouseButtonPress) {
         run([this] { CrTitleBox_Click(state_); });
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void PrintReports::InfoMouseDown(const QMouseEvent* event) {
+    // The line and the character under the pointer, counted from the page's first
+    // character in the box's fixed-pitch font; a click past the end of a line counts on.
+    const QTextBlock first = Info->document()->firstBlock();
+    const QRect origin = Info->cursorRect(QTextCursor(first));
+    const qreal lineHeight = std::max<qreal>(1, Info->document()->documentLayout()->blockBoundingRect(first).height());
+    const qreal charWidth = std::max<qreal>(1, QFontMetricsF(Info->font()).horizontalAdvance(QLatin1Char('M')));
+    const QPointF at = event->position();
+    const int row = int(std::floor((at.y() - origin.top()) / lineHeight));
+    const int column = int(std::floor((at.x() - origin.left()) / charWidth)) + 1;
+    int shift = 0;
+    if (event->modifiers() & Qt::ShiftModifier) shift |= kShiftMask;
+    if (event->modifiers() & Qt::ControlModifier) shift |= kCtrlMask;
+    if (event->modifiers() & Qt::AltModifier) shift |= kAltMask;
+    if (row < 0) return;
+
+    LineWindows windows;
+    windows.pickInterest = [this](AttendeeRecord& rec) { SelIntFm::pick(app_, rec, this); };
+    windows.editHousehold = [this](QList<QByteArray>& family) { FamilyMem::edit(app_, family, this); };
+    windows.showEditForm = [this] {
+        if (auto* form = dynamic_cast<QWidget*>(app_.hooks.editForm)) {
+            form->show();
+            form->raise();
+            form->activateWindow();
+        }
+    };
+    run([this, &windows, row, column, shift] { Info_MouseDown(app_, state_, windows, row, column, shift); });
 }
 
 }  // namespace fennick

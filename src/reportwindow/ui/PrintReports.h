@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QMouseEvent;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -68,6 +69,8 @@ private:
     void run(const std::function<void()>& procedure);
     void showState();
     void showPage();
+    // A click on the page: its line and character go to Info_MouseDown.
+    void InfoMouseDown(const QMouseEvent* event);
     // No longer the open window: the hooks to it are cleared.
     void forget();
 

@@ -1,0 +1,110 @@
+// Clicks on the preview's lines as a person makes them: the attendance column under Edit,
+// a name opening the main window beside the preview, and the interest picker answered by
+// one letter key.
+
+#include "../../mainwindow/ui/OpenWindow.h"
+
+#include "attendance/AttendanceMarks.h"
+#include "ModalGuard.h"
+#include "reportwindow/ui/PrintReports.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBlock>
+#include <QTimer>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+class LineClicksTest : public OpenWindow {
+protected:
+    void SetUp() override {
+        OpenWindow::SetUp();
+        app.program.DropFilterOnExit = true;
+        PrintReports::install(app);
+        click(QStringLiteral("btnViewFile"));  // Adams, Baker, Smith
+        ASSERT_NE(window(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+        window()->activateWindow();
+        QTest::qWait(10);
+    }
+    void TearDown() override {
+        if (PrintReports* w = PrintReports::current()) w->dismiss();
+        QTest::qWait(1);
+        OpenWindow::TearDown();
+    }
+    static PrintReports* window() { return PrintReports::current(); }
+    template <typename T = QWidget>
+    static T* control(const char* name) {
+        return qobject_cast<T*>(window()->object(QLatin1String(name)));
+    }
+    // A click in the middle of character `column` (1-based) of line `row` of the page.
+    void clickLine(int row, int column) {
+        auto* info = control<QPlainTextEdit>("Info");
+        const QTextBlock block = info->document()->findBlockByNumber(row);
+        QTextCursor c(block);
+        c.setPosition(block.position() + column - 1);
+        const QRect r = info->cursorRect(c);
+        const QPoint at(r.left() + info->fontMetrics().horizontalAdvance(QLatin1Char('M')) / 2, r.center().y());
+        QTest::mouseClick(info->viewport(), Qt::LeftButton, {}, at);
+    }
+};
+
+TEST_F(LineClicksTest, AttendanceColumnUnderEditAnsweredOkMarksTheLastMeeting) {
+    ASSERT_TRUE(control<QRadioButton>("optEd")->isChecked());
+    t.dialogs.answer(AnsOK);
+    clickLine(0, 33);  // Adams, the first night of the attendance window
+    EXPECT_EQ(t.dialogs.last().title, QStringLiteral("Automatic Attendance Update"));
+    EXPECT_TRUE(IsMarked(ReadRecord(app, 2).Attendance.bytes(), 5));
+    EXPECT_FALSE(IsMarked(ReadRecord(app, 3).Attendance.bytes(), 5));
+    EXPECT_TRUE(control<QRadioButton>("optEd")->isChecked());
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(LineClicksTest, ANameOpensTheMainWindowBesideThePreviewUntilItCloses) {
+    clickLine(1, 12);  // Baker
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::qWait(10);
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0014"));
+    EXPECT_TRUE(widget(QStringLiteral("ReturnToPreviewMsg"))->isVisible());
+    EXPECT_FALSE(widget(QStringLiteral("btnAddName"))->isVisible());
+    EXPECT_FALSE(widget(QStringLiteral("SearchBox"))->isVisible());
+
+    window()->activateWindow();
+    QTest::qWait(10);
+    QTest::mouseClick(control<QPushButton>("CloseBut"), Qt::LeftButton);
+    QTest::qWait(10);
+    EXPECT_EQ(window(), nullptr);
+    EXPECT_FALSE(widget(QStringLiteral("ReturnToPreviewMsg"))->isVisible());
+    EXPECT_TRUE(widget(QStringLiteral("btnAddName"))->isVisible());
+    EXPECT_TRUE(widget(QStringLiteral("SearchBox"))->isVisible());
+}
+
+TEST_F(LineClicksTest, InterestPickerAnswersOneLetterAtOnce) {
+    // The picker is answered from the keyboard as soon as it is shown.
+    ModalGuard::allow(true);
+    QString picked;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* picker = QApplication::activeModalWidget();
+        if (!picker) return;
+        poll.stop();
+        picked = picker->objectName();
+        QTest::keyClick(picker->focusWidget(), Qt::Key_E);
+    });
+    poll.start(5);
+    clickLine(2, 58);  // Smith's interest level
+    ModalGuard::allow(false);
+    EXPECT_EQ(picked, QStringLiteral("SelIntFm"));
+    EXPECT_EQ(ReadRecord(app, 1).IntLevel.bytes(), QByteArray("E"));
+    EXPECT_TRUE(control<QRadioButton>("optEd")->isChecked());
+    EXPECT_TRUE(control<QPlainTextEdit>("Info")->toPlainText().section(u'\n', 2, 2).mid(57, 1) == QStringLiteral("E"));
+}
+
+}  // namespace
