@@ -4,6 +4,7 @@
 
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
+#include "ModalGuard.h"
 #include "RecordBuilder.h"
 #include "app/ui/CrusadeWindows.h"
 #include "app/ui/ProgramWindows.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +90,25 @@ TEST_F(TableDialogsTest, TeamNamesOpenTheTeamTabAndASecondOpeningKeepsTheBoxes) 
     EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
     EXPECT_EQ(app.settings.TeamNames[3], QStringLiteral("Red:"));
     EXPECT_TRUE(FileLines(t.path("data/spring.inf")).contains("Red:"));
+}
+
+// The zip editor's Edit Team Names: the dialog on the team tab, modal over the editor.
+TEST_F(TableDialogsTest, TheZipEditorsButtonOpensTheTeamTabModally) {
+    ModalGuard::allow(true);
+    int tab = -1;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        if (frmTab* d = shown<frmTab>("frmTab")) {
+            tab = d->findChild<QTabWidget*>(QStringLiteral("tabPref"))->currentIndex();
+            modal = d->isModal();
+            d->close();
+        }
+    });
+    app.hooks.editTeamNames();
+    ModalGuard::allow(false);
+    EXPECT_EQ(tab, 4);
+    EXPECT_TRUE(modal);
+    EXPECT_TRUE(app.msg.MsgText.isEmpty());
 }
 
 // The member list keeps the edit it shows when the tables are replaced: opening another
