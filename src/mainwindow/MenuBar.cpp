@@ -87,7 +87,7 @@ QList<MenuEntry> BuildMenuBar() {
         .separator()
         .built("mnuCompact", "&Compact Database")
         .built("mnuFixFile", "&Fix  the File", "Ctrl+F")
-        .item("mnuInfo", "File &Information")
+        .built("mnuInfo", "File &Information")
         .built("mnuPref", "Fennick &Preferences", "Ctrl+Y")
         .item("mnuCompare", "Compare", "Ctrl+C")
         .separator("mnuRecentFile(0)", true);
@@ -116,14 +116,14 @@ QList<MenuEntry> BuildMenuBar() {
     t.menu("mnuTools", "&Tools")
         .hidden("mnuAddLastMeeting", "Add &Last Meeting")
         .built("mnuAttendUpdate", "&Attendance Update Form")
-        .item("mnuCntWorkers", "Count &Team Names")
+        .built("mnuCntWorkers", "Count &Team Names")
         .built("mnuTeamAssignments", "&Team Assignments")
         .separator()
         .built("mnuMarkMarkers", "Mark all Displayed Records")
         .built("mnuClearMark", "Clear Markers")
         .separator()
         .built("mnuClearIntFlag", "Clear Interest Card Flag")
-        .item("mnuExcel", "Open &Excel Charts")
+        .built("mnuExcel", "Open &Excel Charts")
         .sub("mnuMMergeTitle", "Mail Merge Files")
         .built("mnuMailMerge", "Write &Mail Merge File")
         .built("mnuNamAndNum", "Merge Name and Number", "Ctrl+N")
@@ -148,7 +148,7 @@ QList<MenuEntry> BuildMenuBar() {
         .built("mnuPreMailList", "Preview Mail List")
         .built("mnuPreAddress", "Duplicate Addresses", "Ctrl+D")
         .built("mnuStats", "&Statistics", "Ctrl+V")
-        .item("mnuWkrStats", "&Visitation Stats", "Ctrl+W");
+        .built("mnuWkrStats", "&Visitation Stats", "Ctrl+W");
 
     t.menu("mnuPrint", "&Print Reports")
         .built("mPrCut", "&Meeting Cut Off Point")
@@ -266,7 +266,7 @@ const QList<ToolbarButton>& ToolbarButtons() {
         Button("btnUndo", "Undo", "Undo Changes made to this record", true),
         Button("btnAttend", "Attend", "Mark attendance at a meeting", true),
         Button("btnViewFile", "PreV", "Preview the names as a report", true),
-        Button("btnExcel", "Chart", "Open the statistics charts"),
+        Button("btnExcel", "Chart", "Open the statistics charts", true),
         Button("btnStats", "Stats", "Crusade statistics", true),
         Button("btnPrayer", "Prayer", "Use this instead of Notes  for all pertinant Comments or Prayer Requests [Ctrl-P]",
                true),

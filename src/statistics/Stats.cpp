@@ -1,66 +1,75 @@
 #include "statistics/Stats.h"
 
 #include "data/App.h"
+#include "data/Messages.h"
 #include "mainwindow/SaveRecord.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
 #include "platform/Busy.h"
 #include "statistics/CrusadeTallies.h"
 #include "statistics/StatsPrintout.h"
 #include "statistics/StatsReport.h"
+#include "statistics/StatDataFile.h"
 #include "statistics/StatsScreen.h"
+#include "statistics/TeamStats.h"
+
+#include <QDir>
 
 namespace fennick {
-
-namespace {
-
-// Marks a statistics run on the window for as long as it lasts.
-class RunOnWindow {
-public:
-    explicit RunOnWindow(StatsScreen* w) : w_(w) {
-        if (w_) ++w_->runs;
-    }
-    ~RunOnWindow() {
-        if (w_) --w_->runs;
-    }
-    RunOnWindow(const RunOnWindow&) = delete;
-    RunOnWindow& operator=(const RunOnWindow&) = delete;
-
-private:
-    StatsScreen* w_;
-};
-
-}  // namespace
 
 StatsScreen* StatsWindow(App& app) {
     return app.hooks.statsWindow ? app.hooks.statsWindow() : nullptr;
 }
 
-void Stats(App& app, int mode) {
+bool Stats(App& app, int mode) {
     StatsScreen* window = mode == kStatsFileOnly ? nullptr : StatsWindow(app);
     RunOnWindow run(window);
 
+    StatDataWriter file;
     CrusadeTallies t;
     {
         BusyGuard busy(app.platform.busy);
         t = CrusadeStatisticsPass(app);
+        WriteCrusadeLines(file, app.settings, t, app.crusade);
+        TeamStats(app, kStatsFileOnly, &file);
     }
-    if (mode == kStatsFileOnly) return;
+    // A file that cannot be written is reported; the report still reaches the window and
+    // the printer.
+    const bool written = SaveStatData(app, file);
+    if (mode == kStatsFileOnly) return written;
 
     if (window) {
         Printer& surface = window->beginReport(StatsScreen::Report::Statistics);
         DrawStatsReport(surface, app.settings, t);
         window->endReport();
     }
-    if (mode == kStatsOnWindow) return;
+    if (mode == kStatsOnWindow) return written;
 
-    if (!PrintStatsReport(app, t)) return;
+    if (!PrintStatsReport(app, t)) return written;
     app.msg.MsgText = QStringLiteral("Stats");
-    Stats(app, kStatsOnWindow);
+    return Stats(app, kStatsOnWindow);
 }
 
 void mnuStats_Click(App& app, MainScreen& form) {
     SaveCurrentRecord(app, form);
     if (StatsScreen* w = StatsWindow(app)) w->ShowingStats = true;
     Stats(app, kStatsOnWindow);
+}
+
+void mnuExcel_Click(App& app, MainScreen& form) {
+    SaveCurrentRecord(app, form);
+    // An old file must not pass for the current one.
+    if (!Stats(app, kStatsFileOnly)) return;
+    const QString folder = app.program.ProgramDir;
+    const int result = app.platform.shell.open(QDir(folder).filePath(kStatsWorkbookName), folder);
+    if (result == kShellFileNotFound) {
+        app.dialogs().msgBox(kStatsWorkbookName + QStringLiteral(" was not found.") + NewLine +
+                             QStringLiteral("Please copy the file to the ") + QDir::toNativeSeparators(folder) +
+                             QStringLiteral(" folder and try again"));
+    } else if (result == kShellNoAssociation) {
+        app.dialogs().msgBox(QStringLiteral("No spreadsheet program was found on this computer.  You must install a "
+                                            "spreadsheet program in order to run this option."));
+    }
 }
 
 void ShowCrusadeStatistics(App& app) {

@@ -244,7 +244,7 @@ void PrintStatsPage(Printer& printer, const CrusadeSettings& settings, const Cru
                          "of all baptisms coming from that categeory."));
 }
 
-bool PrintStatsReport(App& app, const CrusadeTallies& t) {
+bool PrintStatisticsPage(App& app, const std::function<void(Printer&, const QString&)>& draw) {
     Printer& printer = app.printer();
     // Nothing of an earlier, unfinished document may go out with this page.
     printer.killDoc();
@@ -262,7 +262,7 @@ bool PrintStatsReport(App& app, const CrusadeTallies& t) {
 
     try {
         app.msg.MsgText = HeaderDate(app.clock().today());
-        PrintStatsPage(printer, app.settings, t, app.msg.MsgText);
+        draw(printer, app.msg.MsgText);
         printer.endDoc();
     } catch (const VbError&) {
         printer.killDoc();
@@ -272,6 +272,12 @@ bool PrintStatsReport(App& app, const CrusadeTallies& t) {
         throw;
     }
     return true;
+}
+
+bool PrintStatsReport(App& app, const CrusadeTallies& t) {
+    return PrintStatisticsPage(app, [&app, &t](Printer& printer, const QString& date) {
+        PrintStatsPage(printer, app.settings, t, date);
+    });
 }
 
 }  // namespace fennick

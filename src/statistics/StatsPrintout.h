@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace fennick {
 
 class App;
@@ -29,5 +31,9 @@ void PrintStatsPage(Printer& printer, const CrusadeSettings& settings, const Cru
 // from the printer, ends it silently with false; the document begun is dropped either way,
 // so nothing of it reaches the next printout.
 bool PrintStatsReport(App& app, const CrusadeTallies& t);
+
+// The print step shared by the statistics pages: the printer dialog, then draw(printer,
+// date) on one page delivered as above. Returns true when the page was delivered.
+bool PrintStatisticsPage(App& app, const std::function<void(Printer&, const QString& dateText)>& draw);
 
 }  // namespace fennick

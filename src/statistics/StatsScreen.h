@@ -32,4 +32,20 @@ public:
     virtual void endReport() = 0;
 };
 
+// Marks a statistics run on the window for as long as it lasts (none when window is null).
+class RunOnWindow {
+public:
+    explicit RunOnWindow(StatsScreen* w) : w_(w) {
+        if (w_) ++w_->runs;
+    }
+    ~RunOnWindow() {
+        if (w_) --w_->runs;
+    }
+    RunOnWindow(const RunOnWindow&) = delete;
+    RunOnWindow& operator=(const RunOnWindow&) = delete;
+
+private:
+    StatsScreen* w_;
+};
+
 }  // namespace fennick

@@ -97,6 +97,38 @@ inline void SetStatsVocabulary(App& app, qint16 lastMeeting) {
                                   QStringLiteral("60-69"), QStringLiteral("70+")};
 }
 
+// The visitation teams' edge cases, meant for LastMeeting 5 (and 3): teams "00", "03",
+// "20", "21" and "40", a deleted record, and team codes "7x" and "41" that count under
+// team 0. Record 8's Attend is not a number.
+inline QList<AttendeeRecord> TeamRecords() {
+    return {
+        Rec("0301", "Ann", "Avery").team("00").nights("1111").visits("H05M07").level("A").decisions("C--------").age("40-49"),
+        Rec("0302", "Bo", "Brand").team("00").nights("1S1").level("G"),
+        Rec("0303", "Cy", "Cross").team("40").nights("11111111").visits("p01l02h03m09").level("B"),
+        Rec("0304", "Di", "Dole").nights("11111111").visits("H10").level("A").decisions("CS-------").deleted(),
+        Rec("0305", "Eve", "Eng").team("7x").nights("----1").visits("h10").level("C"),
+        Rec("0306", "Fy", "Fox").team("41").nights("11").visits("M08").decisions("-S-------"),
+        Rec("0307", "Gil", "Gray").team("03").nights("1C1").visits("L02").level("G"),
+        Rec("0308", "Hy", "Hale").team("03").nights("11111").attend("ab").level("B"),
+        Rec("0309", "Ida", "Ide").team("03").nights("-11").visits("P04").level("C"),
+        Rec("0310", "Jo", "Jay").team("20").nights("111111").visits("H12").level("A"),
+        Rec("0311", "Kit", "Kay").team("21").nights("1"),
+    };
+}
+
+// Team names as a crusade stores them: name and telephone, a name without ":", an empty
+// slot; sermon titles with "sabbath" in lower case and "Sabbath" past meeting 30.
+inline void SetTeamVocabulary(App& app) {
+    app.settings.TeamNames[0] = QStringLiteral("Unassigned:");
+    app.settings.TeamNames[3] = QStringLiteral("Smith Team");
+    app.settings.TeamNames[20] = QStringLiteral("Pe\u00f1a:555-0120");
+    app.settings.TeamNames[21] = QStringLiteral("Late:555-0121");
+    app.settings.TeamNames[40] = QStringLiteral("Last:555-0140");
+    for (QString& title : app.settings.SermonTitles) title = QStringLiteral("Meeting");
+    app.settings.SermonTitles[10] = QStringLiteral("The sabbath rest");
+    app.settings.SermonTitles[31] = QStringLiteral("Sabbath");
+}
+
 // A crusade open on the records with those vocabularies.
 struct StatsCrusade : ViewFixture {
     explicit StatsCrusade(const QList<AttendeeRecord>& records = StatsRecords(), qint16 lastMeeting = 12)

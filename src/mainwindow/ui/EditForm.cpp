@@ -25,7 +25,9 @@
 #include "mainwindow/ui/ToolbarIcons.h"
 #include "platform/Dialogs.h"
 #include "reportwindow/ReportMenus.h"
+#include "statistics/FileInfo.h"
 #include "statistics/Stats.h"
+#include "statistics/TeamStats.h"
 #include "tables/MemberEditor.h"
 #include "tables/Preferences.h"
 #include "tables/ZipEditor.h"
@@ -892,6 +894,12 @@ void EditForm::wireRecordCommands() {
         // The crusade statistics on the statistics window.
         {"mnuStats", mnuStats_Click},
         {"btnStats", mnuStats_Click},
+        {"mnuWkrStats", ShowTeamStats},
+        {"mnuExcel", mnuExcel_Click},
+        {"btnExcel", mnuExcel_Click},
+        // The file information and the team-name counts.
+        {"mnuInfo", mnuInfo_Click},
+        {"mnuCntWorkers", CountWorkers},
         // The preferences and the church member list.
         {"mnuPref", mnuPref_Click},
         {"mnuEditTeamNames", mnuEditTeamNames_Click},

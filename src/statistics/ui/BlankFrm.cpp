@@ -5,6 +5,7 @@
 #include "data/Errors.h"
 #include "platform/ui/QtDrawingSurface.h"
 #include "statistics/Stats.h"
+#include "statistics/TeamStats.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -83,8 +84,6 @@ BlankFrm::BlankFrm(App& app, QWidget* owner) : QWidget(owner, Qt::Window), app_(
 
     btnSwitchStats = new QPushButton(QStringLiteral("Visitation Stats"), this);
     btnSwitchStats->setObjectName(QStringLiteral("btnSwitchStats"));
-    // The visitation report is not built yet, so there is nothing to switch to.
-    btnSwitchStats->setEnabled(false);
     PrintStatsBut = new QPushButton(this);
     PrintStatsBut->setObjectName(QStringLiteral("PrintStatsBut"));
     PrintStatsBut->setIcon(PrinterPicture());
@@ -117,6 +116,7 @@ BlankFrm::BlankFrm(App& app, QWidget* owner) : QWidget(owner, Qt::Window), app_(
     layout->addWidget(scroll_, 1);
     layout->addLayout(row);
 
+    connect(btnSwitchStats, &QPushButton::clicked, this, [this] { guarded([this] { btnSwitchStats_Click(); }); });
     connect(PrintStatsBut, &QPushButton::clicked, this, [this] { guarded([this] { PrintStatsBut_Click(); }); });
     connect(CloseStatsBut, &QPushButton::clicked, this, [this] { guarded([this] { CloseStatsBut_Click(); }); });
 
@@ -183,9 +183,21 @@ void BlankFrm::endReport() {
 }
 
 void BlankFrm::runShownReport(int mode) {
-    // The visitation report is drawn here once it exists; until then the window shows
-    // only the crusade statistics.
-    if (ShowingStats) Stats(app_, mode);
+    if (ShowingStats)
+        Stats(app_, mode);
+    else
+        TeamStats(app_, mode);
+}
+
+void BlankFrm::btnSwitchStats_Click() {
+    // Each report is drawn once on the cleared surface, which takes the captions with it.
+    if (ShowingStats) {
+        ShowingStats = false;
+        TeamStats(app_, kStatsOnWindow);
+    } else {
+        ShowingStats = true;
+        Stats(app_, kStatsOnWindow);
+    }
 }
 
 void BlankFrm::Form_Activate() {

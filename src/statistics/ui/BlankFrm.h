@@ -1,8 +1,7 @@
 #pragma once
-// The statistics window: the crusade statistics (or the visitation report) drawn on a
-// millimetre surface that scrolls inside the window, with the buttons to switch reports
-// (disabled while the visitation report does not exist), print the report shown and
-// close. Modeless, one instance at a time: Close unloads it
+// The statistics window: the crusade statistics or the visitation report drawn on a
+// millimetre surface that scrolls inside the window, with the buttons to switch between
+// the two reports, print the report shown and close. Modeless, one instance at a time: Close unloads it
 // and the next report makes it anew.
 //
 // Each request draws its report once on the cleared surface; the window paints the
@@ -56,6 +55,7 @@ private:
     void Form_Load();
     void Form_Activate();
     void Form_GotFocus();
+    void btnSwitchStats_Click();
     void PrintStatsBut_Click();
     void CloseStatsBut_Click();
     // Runs the report the window shows, in the given mode of Stats.

@@ -81,7 +81,7 @@ const QList<HookRow>& HookRows() {
         {HOOK(attendFPrayerRequest), When::WhileWindow, {}},
         {HOOK(openPrintReports), When::StartUp, {"mnuPreAlpha", "btnViewFile"}},
         {HOOK(showCrusadeStatistics), When::StartUp, {"mnuStats", "btnStats"}},
-        {HOOK(statsWindow), When::StartUp, {}},
+        {HOOK(statsWindow), When::StartUp, {"mnuWkrStats"}},
         {HOOK(enterVisitCode), When::StartUp, {}},
         {HOOK(recordShown), When::WhileWindow, {}},
         {HOOK(mailMerge), When::StartUp, {"mnuMailMerge"}},

@@ -71,7 +71,6 @@ TEST_F(BlankFrmTest, StatisticsFromTheMenuAndTheToolbarShowTheReport) {
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), QStringLiteral("spring Statistical Report"));
     EXPECT_EQ(button("btnSwitchStats")->text(), QStringLiteral("Visitation Stats"));
-    EXPECT_FALSE(button("btnSwitchStats")->isEnabled());
     EXPECT_TRUE(w->ShowingStats);
     EXPECT_TRUE(texts().contains(QStringLiteral("Religious Prefrence      Baptisms")));
     EXPECT_TRUE(texts().contains(QStringLiteral("Total Names: ")));
@@ -83,6 +82,54 @@ TEST_F(BlankFrmTest, StatisticsFromTheMenuAndTheToolbarShowTheReport) {
     app.hooks.showCrusadeStatistics();
     EXPECT_EQ(window(), w);
     EXPECT_TRUE(t.dialogs.messages().isEmpty());
+}
+
+TEST_F(BlankFrmTest, TheSwitchAlternatesTheReportsAndPrintsTheOneShown) {
+    const QString note = QStringLiteral("(You must use Printer to see teams 21-40)");
+    trigger(QStringLiteral("mnuStats"));
+    BlankFrm* w = window();
+    ASSERT_NE(w, nullptr);
+    for (int i = 0; i < 2; ++i) {
+        QTest::mouseClick(button("btnSwitchStats"), Qt::LeftButton);
+        EXPECT_EQ(window(), w);
+        EXPECT_FALSE(w->ShowingStats);
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("spring Visitation Report"));
+        EXPECT_EQ(button("btnSwitchStats")->text(), QStringLiteral("Attendance Stats"));
+        EXPECT_TRUE(texts().contains(note));
+        EXPECT_FALSE(texts().contains(QStringLiteral("Religious Prefrence      Baptisms")));
+
+        QTest::mouseClick(button("btnSwitchStats"), Qt::LeftButton);
+        EXPECT_TRUE(w->ShowingStats);
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("spring Statistical Report"));
+        EXPECT_EQ(button("btnSwitchStats")->text(), QStringLiteral("Visitation Stats"));
+        EXPECT_FALSE(texts().contains(note));
+    }
+
+    // Printed from the visitation report: its page, and the window shows it again.
+    QTest::mouseClick(button("btnSwitchStats"), Qt::LeftButton);
+    t.dialogs.print(pdf());
+    QTest::mouseClick(button("PrintStatsBut"), Qt::LeftButton);
+    ASSERT_EQ(t.printer.documents().size(), 1);
+    EXPECT_EQ(t.printer.documents().first().items.first().text, QStringLiteral("spring Visitation Report"));
+    EXPECT_TRUE(texts().contains(note));
+    EXPECT_TRUE(t.dialogs.messages().isEmpty());
+}
+
+TEST_F(BlankFrmTest, TheMainWindowsVisitationChartAndCountCommands) {
+    trigger(QStringLiteral("mnuWkrStats"));
+    ASSERT_NE(window(), nullptr);
+    EXPECT_FALSE(window()->ShowingStats);
+    EXPECT_EQ(button("btnSwitchStats")->text(), QStringLiteral("Attendance Stats"));
+
+    click(QStringLiteral("btnExcel"));
+    EXPECT_EQ(t.shell.opened, QStringList{t.path(QStringLiteral("FennickStatsPackage.xls"))});
+    EXPECT_TRUE(QFile::exists(t.path(QStringLiteral("StatData.txt"))));
+
+    trigger(QStringLiteral("mnuInfo"));
+    trigger(QStringLiteral("mnuCntWorkers"));
+    ASSERT_EQ(t.dialogs.shown().size(), 2);
+    EXPECT_EQ(t.dialogs.shown()[0].title, QStringLiteral("File Information"));
+    EXPECT_EQ(t.dialogs.shown()[1].title, QStringLiteral("Worker Information"));
 }
 
 TEST_F(BlankFrmTest, ThePrintButtonPrintsOnePageAndDrawsTheReportAgain) {

@@ -5,6 +5,7 @@
 #include "data/DataStore.h"
 #include "platform/ui/QtPrinter.h"
 #include "statistics/Stats.h"
+#include "statistics/TeamStats.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -44,6 +45,33 @@ TEST(StatsPrintoutPdf, TheStatisticsPagePrintsToAPdfFile) {
     for (const char* expected : {"Spring Statistical Report", "Monday, March 9, 2026", "Total Names: 15",
                                  "Religious Preference", "Advertising Information", "Avg Baptism Age:",
                                  "NOTES: Active Names are those who have attended 4 or more meetings."})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << " not in " << text.toStdString();
+    EXPECT_TRUE(t.dialogs.messages().isEmpty());
+}
+
+TEST(StatsPrintoutPdf, TheVisitationPagePrintsToAPdfFile) {
+    QtPrinter printer;
+    TestApp t(&printer);
+    App& app = t.app;
+    app.program.DataFile = t.path(QStringLiteral("teams.dta"));
+    WriteDataFile(app.program.DataFile, TeamRecords());
+    OpenDataFile(app);
+    SetStatsVocabulary(app, 5);
+    SetTeamVocabulary(app);
+    PrinterChoice pdf;
+    pdf.toPdf = true;
+    pdf.pdfPath = t.path(QStringLiteral("teams.pdf"));
+    t.dialogs.print(pdf);
+
+    TeamStats(app, kStatsPrinted);
+
+    const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf.pdfPath});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("^Pages:\\s+1$"), QRegularExpression::MultilineOption)))
+        << info.toStdString();
+    QString text = RunTool(QStringLiteral("pdftotext"), {pdf.pdfPath, QStringLiteral("-")});
+    text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+    for (const char* expected : {"Spring Visitation Report", "Smith Team", "Total Names: 10", "Total visits: 7/ 70%",
+                                 "Current Names are those who have attended one of the last 3 meetings."})
         EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << " not in " << text.toStdString();
     EXPECT_TRUE(t.dialogs.messages().isEmpty());
 }

@@ -1,0 +1,170 @@
+#include "statistics/TeamPrintout.h"
+
+#include "data/App.h"
+#include "data/CrusadeSettings.h"
+#include "data/Text.h"
+#include "platform/Printer.h"
+#include "statistics/NumberForms.h"
+#include "statistics/StatsPrintout.h"
+#include "statistics/TeamReport.h"
+#include "statistics/TeamTallies.h"
+
+namespace fennick {
+
+namespace {
+
+struct Pen {
+    Printer& p;
+    void at(double x) { p.setCurrentX(x); }
+    void on(const QString& text) { p.printOnLine(text); }
+    void end(const QString& text = QString()) { p.print(text); }
+};
+
+struct Heading {
+    double x;
+    const char* text;
+};
+
+void HeadingRow(Pen& w, std::initializer_list<Heading> heads) {
+    const Heading* last = heads.end() - 1;
+    for (const Heading* h = heads.begin(); h != heads.end(); ++h) {
+        w.at(h->x);
+        if (h == last)
+            w.end(QString::fromLatin1(h->text));
+        else
+            w.on(QString::fromLatin1(h->text));
+    }
+}
+
+void TeamRow(Pen& w, const CrusadeSettings& settings, const TeamTallies& t, int team) {
+    const size_t i = size_t(team);
+    w.at(1.3);
+    w.on(TeamNumber2(team));
+    w.at(1.8);
+    w.on(TeamDisplayName(settings, team));
+    const auto number = [&w](double x, int value) {
+        w.at(x);
+        w.on(BareNumber(value));
+    };
+    number(4.5, t.TeamNameCount[i]);
+    number(5.3, t.TeamVisited[i]);
+    number(6.5, t.TeamActive[i]);
+    number(7.4, t.TeamActiveVisited[i]);
+    w.at(8.6);
+    w.on(Picture(t.TeamCurrent[i], u"###"));
+    number(9.5, t.TeamCurrentVisited[i]);
+    number(10.8, t.TeamGospelNames[i]);
+    number(11.7, t.TeamGospelVisited[i]);
+    number(13.3, t.TeamSabbathNames[i]);
+    number(14.3, t.TeamSabbathVisited[i]);
+    number(15.5, t.TeamIntA[i]);
+    number(16.3, t.TeamIntB[i]);
+    number(17.1, t.TeamIntC[i]);
+    number(18.0, t.TeamBaptized[i]);
+    w.at(18.9);
+    w.end(t.TeamLastVisitMtg[i] != 0 ? BareNumber(t.TeamLastVisitMtg[i]) : QString());
+}
+
+// "(<share>)" under "#%" when both are non-zero, else nothing.
+QString Share(qint64 part, qint64 whole) {
+    if (part == 0 || whole == 0) return QString();
+    return u'(' + Ratio(part, whole, u"#%") + u')';
+}
+
+void TotalLine(Pen& w, const QString& left, const QString& right) {
+    w.at(1.3);
+    w.on(left);
+    w.at(6.5);
+    w.end(right);
+}
+
+void Totals(Pen& w, const TeamTallies& t) {
+    QString visits = QStringLiteral("  Total visits: ") + Digits(t.TotalVisited);
+    if (t.TotalLiveNames != 0) visits += QStringLiteral("/ ") + Percent(t.TotalVisited, t.TotalLiveNames) + u'%';
+    TotalLine(w, QStringLiteral("Total Names: ") + Digits(t.TotalLiveNames), visits);
+    TotalLine(w, QStringLiteral("Total Active Names: ") + Digits(t.TotalActive),
+              QStringLiteral("  Active visits: ") + Digits(t.TotalActiveVisited) +
+                  Share(t.TotalActiveVisited, t.TotalActive));
+    TotalLine(w, QStringLiteral("Total Current Names: ") + Digits(t.TotalCurrent),
+              QStringLiteral("  Current visits: ") + Digits(t.TotalCurrentVisited) + u' ' +
+                  Share(t.TotalCurrentVisited, t.TotalCurrent));
+    // The Sabbath share is given whenever there are Sabbath names, visited or not.
+    const int names = t.SabbathNames1To20();
+    const int visited = t.SabbathVisited1To20();
+    TotalLine(w, QStringLiteral("Total Sabbath Names: ") + Digits(names),
+              QStringLiteral("  Sabbath Visits: ") + Digits(visited) +
+                  (names != 0 ? u'(' + Ratio(visited, names, u"#%") + u')' : QString()));
+}
+
+}  // namespace
+
+void PrintTeamPage(Printer& printer, const CrusadeSettings& settings, const TeamTallies& t, const QString& dateText) {
+    Pen w{printer};
+    w.on(QString());  // begins the document
+    printer.setFont(StatsTitleFont());
+    w.at(1.0);
+    w.on(settings.CrusadeName + QStringLiteral(" Visitation Report"));
+    // The date ends near 20 cm: its start is 20 less its width in whole centimetres.
+    const double width = RoundHalfEven(printer.textWidth(dateText));
+    w.at(20.0 - width);
+    w.end(dateText);
+
+    printer.setFont(StatsBodyFont());
+    w.end();
+    w.end();
+    HeadingRow(w, {{4.8, "Total"},
+                   {6.3, "Active Visits"},
+                   {8.7, "Current"},
+                   {11, "Gospel"},
+                   {16, "Interest Level"},
+                   {18.9, "Last"}});
+    HeadingRow(w, {{1.3, "Team"},
+                   {2.7, "Name    "},
+                   {4.4, "Names/"},
+                   {5.5, "Vis"},
+                   {6.3, "Names/ Vis"},
+                   {8.5, "Names/ Vis"},
+                   {10.6, "Names/ Visits"},
+                   {13.15, "Sab. / Visits"},
+                   {15.5, "A"},
+                   {16.3, "B"},
+                   {17.1, "C"},
+                   {17.9, "Bapt."},
+                   {18.9, "Report"}});
+
+    printer.setDrawWidth(6);
+    printer.line(1.4, 2.2, 19.9, 2.2);
+    printer.setCurrentY(2.4);
+
+    // An empty line after every third row printed.
+    int row = 1;
+    for (int team = 0; team < kTeamCount; ++team) {
+        if (t.TeamNameCount[size_t(team)] == 0) continue;
+        TeamRow(w, settings, t, team);
+        if (++row == 4) {
+            w.end();
+            row = 1;
+        }
+    }
+
+    const double bottom = printer.currentY();
+    for (const double x : {4.3, 6.1, 8.3, 10.3, 12.8, 15.1, 18.85}) printer.line(x, 1.5, x, bottom);
+
+    w.end();
+    w.end();
+    Totals(w, t);
+
+    printer.setCurrentY(25);
+    w.at(1);
+    w.end(QStringLiteral("NOTE: Active Names are those who have attended 4 or more meetings."));
+    w.at(2);
+    w.end(QStringLiteral("Current Names are those who have attended one of the last 3 meetings."));
+}
+
+bool PrintTeamReport(App& app, const TeamTallies& t) {
+    return PrintStatisticsPage(app, [&app, &t](Printer& printer, const QString& date) {
+        PrintTeamPage(printer, app.settings, t, date);
+    });
+}
+
+}  // namespace fennick

@@ -1,0 +1,151 @@
+#include "statistics/TeamReport.h"
+
+#include "data/CrusadeSettings.h"
+#include "data/Text.h"
+#include "platform/Printer.h"
+#include "statistics/NumberForms.h"
+#include "statistics/TeamTallies.h"
+
+namespace fennick {
+
+namespace {
+
+struct Pen {
+    Printer& s;
+    void at(double x) { s.setCurrentX(x); }
+    void on(const QString& text) { s.printOnLine(text); }
+    void end(const QString& text = QString()) { s.print(text); }
+};
+
+constexpr int kLastWindowTeam = 21;
+
+void Headings(Pen& p) {
+    p.s.setCurrentY(0.5);
+    const struct {
+        double x;
+        const char* text;
+    } first[] = {{30, "Total"},  {51, "Interest Level"}, {78, "Active"},  {90, "Visits"},
+                 {103, "Current"}, {115, "Visits"},       {131, "Sabbath"}, {145, "Gospel"}};
+    for (const auto& h : first) {
+        p.at(h.x);
+        p.on(QString::fromLatin1(h.text));
+    }
+    p.at(157);
+    p.end(QStringLiteral("Last"));
+
+    p.on(QStringLiteral("Team    ") + QStringLiteral("    Name    "));
+    const struct {
+        double x;
+        const char* text;
+    } second[] = {{26, "Names"}, {36, "Visits"}, {50, "A"},    {56, "B"},   {62, "C"},
+                  {68, "Bpt"},   {78, "Names"},  {88, "Yes"},  {96, "No"},  {103, "Names"},
+                  {113, "Yes"},  {121, "No"},    {131, "Visits"}, {145, "Visits"}};
+    for (const auto& h : second) {
+        p.at(h.x);
+        p.on(QString::fromLatin1(h.text));
+    }
+    p.at(157);
+    p.end(QStringLiteral("Report"));
+    p.end();
+}
+
+void TeamRow(Pen& p, const CrusadeSettings& settings, const TeamTallies& t, int team) {
+    const size_t i = size_t(team);
+    p.at(1);
+    p.on(TeamNumber2(team) + QStringLiteral("  ") + TeamDisplayName(settings, team));
+    const struct {
+        double x;
+        int value;
+    } cells[] = {{28, t.TeamNameCount[i]},
+                 {36, t.TeamVisited[i]},
+                 {50, t.TeamIntA[i]},
+                 {56, t.TeamIntB[i]},
+                 {62, t.TeamIntC[i]},
+                 {68, t.TeamBaptized[i]},
+                 {80, t.TeamActive[i]},
+                 {88, t.TeamActiveVisited[i]},
+                 {96, t.TeamActive[i] - t.TeamActiveVisited[i]},
+                 {105, t.TeamCurrent[i]},
+                 {113, t.TeamCurrentVisited[i]},
+                 {121, t.TeamCurrent[i] - t.TeamCurrentVisited[i]},
+                 {131, t.TeamSabbathNames[i]},
+                 {136, t.TeamSabbathVisited[i]},
+                 {145, t.TeamGospelNames[i]},
+                 {150, t.TeamGospelVisited[i]}};
+    for (const auto& c : cells) {
+        p.at(c.x);
+        p.on(BareNumber(c.value));
+    }
+    p.at(158);
+    p.end(t.TeamLastVisitMtg[i] != 0 ? BareNumber(t.TeamLastVisitMtg[i]) : QString());
+}
+
+// "<visited>/ <percent>%", or "0%" alone when the whole is 0.
+QString PartOf(qint64 part, qint64 whole) {
+    if (whole == 0) return QStringLiteral("0%");
+    return Digits(part) + QStringLiteral("/ ") + Percent(part, whole) + u'%';
+}
+
+void Totals(Pen& p, const TeamTallies& t) {
+    p.at(10);
+    p.on(QStringLiteral("Total Names: ") + Digits(t.TotalLiveNames));
+    p.at(48);
+    p.end(QStringLiteral("  Total visits: ") + PartOf(t.TotalVisited, t.TotalLiveNames));
+
+    p.at(10);
+    p.on(QStringLiteral("Total Active Names: ") + Digits(t.TotalActive));
+    p.at(103);
+    p.on(QStringLiteral("(You must use Printer to see teams 21-40)"));
+    p.at(48);
+    p.end(QStringLiteral("  Active visits: ") +
+          (t.TotalActiveVisited == 0 ? QStringLiteral("0%") : PartOf(t.TotalActiveVisited, t.TotalActive)));
+
+    p.at(10);
+    p.on(QStringLiteral("Total Current Names: ") + Digits(t.TotalCurrent));
+    p.at(48);
+    p.end(QStringLiteral("  Current visits: ") + PartOf(t.TotalCurrentVisited, t.TotalCurrent));
+
+    const int names = t.SabbathNames1To20();
+    p.at(10);
+    p.on(QStringLiteral("Total Sabbath Names: ") + Digits(names));
+    p.at(48);
+    p.end(QStringLiteral("  Sabbath visits: ") +
+          (names == 0 ? QStringLiteral("0/ 0%") : PartOf(t.SabbathVisited1To20(), names)));
+}
+
+}  // namespace
+
+QString TeamNumber2(int team) {
+    return ZeroPad(team, 2);
+}
+
+QString TeamDisplayName(const CrusadeSettings& settings, int team) {
+    const QString& entry = settings.TeamNames[size_t(team)];
+    const qsizetype colon = entry.indexOf(u':');
+    return colon < 0 ? entry : entry.left(colon);
+}
+
+QString Percent(qint64 part, qint64 whole) {
+    if (whole == 0) return QStringLiteral("0");
+    return Digits(part * 100 / whole);
+}
+
+void DrawTeamReport(Printer& surface, const CrusadeSettings& settings, const TeamTallies& t) {
+    Pen p{surface};
+    Headings(p);
+    for (int team = 0; team <= kLastWindowTeam; ++team) {
+        if (t.TeamNameCount[size_t(team)] == 0) continue;
+        TeamRow(p, settings, t, team);
+        if (team % 4 == 0 && team <= 16) p.end();
+    }
+    p.end();
+    const double lowest = surface.currentY() - 3;
+    Totals(p, t);
+
+    surface.setDrawWidth(1);
+    for (const double x : {25, 43, 75, 102, 130, 143, 155}) surface.line(x, 1, x, lowest);
+    surface.setDrawWidth(2);
+    surface.line(1, 8, 180, 8);
+}
+
+}  // namespace fennick
