@@ -203,6 +203,25 @@ bool SaveCurrentRecord(App& app, MainScreen& form) {
     return true;
 }
 
+bool MainWindowShows(const App& app, qint32 n) {
+    const MainScreen* form = app.hooks.editForm;
+    if (!form || n < 1 || n != app.crusade.CurRecNo || app.view.ReportCount == 0) return false;
+    if (app.mainWindow.NewEntryOnScreen) return false;
+    return qint32(Val(form->text(QStringLiteral("RecordPos")))) == n;
+}
+
+bool SaveScreenBeforeWrite(App& app, qint32 n) {
+    return !MainWindowShows(app, n) || SaveCurrentRecord(app, *app.hooks.editForm);
+}
+
+void ShowRecordAfterWrite(App& app, qint32 n) {
+    if (!MainWindowShows(app, n)) return;
+    MainScreen& form = *app.hooks.editForm;
+    app.crusade.CurRecord = ReadRecord(app, n);
+    ShowRecord(app, form);
+    app.mainWindow.EnteredRNum = form.text(QStringLiteral("RNum"));
+}
+
 void AppendRecordSlot(App& app) {
     Crusade& c = app.crusade;
     CurrentView& v = app.view;

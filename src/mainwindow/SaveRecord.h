@@ -4,6 +4,7 @@
 // it is written back at CurRecNo and its view entry is rebuilt from the edited fields.
 
 #include <QByteArray>
+#include <QtGlobal>
 
 namespace fennick {
 
@@ -33,6 +34,21 @@ bool ScreenToRecord(App& app, RecordScreen& form);
 // when it does (or holds the copy marker), otherwise the first entry with that record
 // number; 0 when the view holds none.
 int EntryOfCurrentRecord(const App& app);
+
+// Whether the main window shows record n: its screen names n, which is CurRecNo, and
+// holds no new name of add mode.
+bool MainWindowShows(const App& app, qint32 n);
+
+// Another window is about to write record n on its own. When the main window shows n,
+// its screen is saved first as the main window saves it, so that what was typed there is
+// kept and its later save cannot write the screen over that window's change. Returns
+// false when that save was refused (after the main window's message): n is not to be
+// written then. Any other record: true, and nothing happens.
+bool SaveScreenBeforeWrite(App& app, qint32 n);
+
+// After such a write: when the main window shows n, it is read again and shown, so that
+// the screen holds the change and a later save finds nothing to write.
+void ShowRecordAfterWrite(App& app, qint32 n);
 
 // Makes room for a new record: one more record in the file's count and one more view
 // entry ("-------" and the record number), which becomes current. Nothing is written.

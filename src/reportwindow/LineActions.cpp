@@ -8,6 +8,7 @@
 #include "data/Text.h"
 #include "data/Utilities.h"
 #include "mainwindow/FieldRules.h"
+#include "mainwindow/SaveRecord.h"
 #include "platform/Dialogs.h"
 #include "reportwindow/ReportWindow.h"
 #include "reportwindow/ReturnToEditForm.h"
@@ -108,9 +109,15 @@ void ClickVisit(const PrintReportsState& w, AttendeeRecord& rec, int shift) {
 
 // Household mode: the editor on every entry sharing the clicked line's household, then
 // each member of the household it closed on written from its mark.
+// The editor may move to any household of the view and write it, so the main window's
+// screen is saved first when it shows a record of the view, and shown again afterwards.
 void ClickHousehold(App& app, const LineWindows& windows, int p) {
     QList<QByteArray> family = HouseholdEntries(app.view, HouseholdKeyOf(app.view.ReportIndex[p]));
     if (family.isEmpty() || !windows.editHousehold) return;
+    const qint32 shown = app.crusade.CurRecNo;
+    const bool inView = std::any_of(app.view.ReportIndex.cbegin() + 1, app.view.ReportIndex.cend(),
+                                    [shown](const QByteArray& e) { return Val(Right(e, 4)) == shown; });
+    if (inView && !SaveScreenBeforeWrite(app, shown)) return;
     windows.editHousehold(family);
     for (const QByteArray& entry : family) {
         const qint32 r = qint32(Val(Right(entry, 4)));
@@ -118,6 +125,7 @@ void ClickHousehold(App& app, const LineWindows& windows, int p) {
         rec.MailList = entry.startsWith('$') ? 1 : 0;
         WriteRecord(app, r, rec);
     }
+    if (inView) ShowRecordAfterWrite(app, shown);
 }
 
 // Step 11: the record of entry p on the main window, in the edit-from-preview state.
@@ -143,7 +151,6 @@ void Info_MouseDown(App& app, PrintReportsState& w, const LineWindows& windows, 
         EditOnMainWindow(app, windows, p);
     } else if (p >= 1 && p <= app.view.ReportCount && p < app.view.ReportIndex.size()) {
         const qint32 r = app.view.recordNumberAt(p);
-        AttendeeRecord rec = ReadRecord(app, r);
         w.clickSwitch = ActionOf(app, w);
         const QString& s = w.clickSwitch;
         if (s == QLatin1String("V") && w.QuickVisit.isEmpty()) {
@@ -151,6 +158,14 @@ void Info_MouseDown(App& app, PrintReportsState& w, const LineWindows& windows, 
             app.dialogs().msgBox(kChooseVisitFirst);
             return;
         }
+        // The main window beside the preview may show this record with typed changes:
+        // they are saved before the record is read, and the screen shows the change after.
+        const bool single = s != QLatin1String("M");
+        if (single && !SaveScreenBeforeWrite(app, r)) {
+            if (noted != LeftButton::Visit) w.leftButton = noted;
+            return;
+        }
+        AttendeeRecord rec = ReadRecord(app, r);
         if (s == QLatin1String("I")) {
             if (windows.pickInterest) windows.pickInterest(rec);
         } else if (s == QLatin1String("T")) {
@@ -162,10 +177,12 @@ void Info_MouseDown(App& app, PrintReportsState& w, const LineWindows& windows, 
         } else if (s == QLatin1String("A")) {
             ClickAttendance(app, rec);
         }
-        if (s == QLatin1String("M"))
-            ClickHousehold(app, windows, p);
-        else
+        if (single) {
             WriteRecord(app, r, rec);
+            ShowRecordAfterWrite(app, r);
+        } else {
+            ClickHousehold(app, windows, p);
+        }
         showScrollInfo(app, w);
     }
     if (noted != LeftButton::Visit) w.leftButton = noted;

@@ -7,6 +7,8 @@
 // flips the mail-list flag or edits a household's flags; the record is written and the
 // page drawn again. The clicked records are read into records of their own: the working
 // record (CurRecord, CurRecNo) belongs to the main window, which saves its screen there.
+// When the main window shows a record a click is to write, its screen is saved first and
+// the record shown again after the write, so neither the typing nor the click is lost.
 
 #include "data/AttendeeRecord.h"
 #include "reportwindow/PrintReportsState.h"

@@ -4,7 +4,9 @@
 
 #include "PreviewFixture.h"
 #include "data/DataStore.h"
+#include "data/RecordDisplay.h"
 #include "mainwindow/FieldRules.h"
+#include "mainwindow/SaveRecord.h"
 #include "reportwindow/LineActions.h"
 #include "reportwindow/ReportWindow.h"
 #include "reportwindow/SelIntFm.h"
@@ -230,6 +232,99 @@ TEST(HouseholdClick, EditorOnTheHouseholdThenEachMemberWrittenFromItsMark) {
     EXPECT_EQ(ReadRecord(app, 2).MailList, 0);   // 0102 was on
     EXPECT_EQ(ReadRecord(app, 27).MailList, 0);  // 0132 was on
     EXPECT_EQ(w.leftButton, LeftButton::Interest);
+}
+
+// --- The main window beside the preview ---------------------------------------------------
+
+struct BesideCase {
+    const char* name;
+    const char* clicked;
+    const char* shown;  // the record on the main window, "Notes" typed and not saved
+    Col col;
+    LeftButton option;
+    bool labels = false;
+    const char* quickVisit = "";
+    QList<Answer> answers = {};
+    std::function<void(AttendeeRecord&)> change = nullptr;  // to the clicked record
+    const char* teamBox = nullptr;                          // typed into the team box as well
+};
+
+// A click on a line writes its record at once; when the main window shows that record,
+// neither its typing nor the click may be lost once the main window saves its screen.
+TEST(LineClicksBesideMainWindow, TypingAndClickBothKept) {
+    const auto mailOff = [](AttendeeRecord& r) { r.MailList = 0; };
+    const BesideCase rows[] = {
+        {"Attend", "0102", "0102", Col::Name, LeftButton::Attend, false, "", {}, Nights("11111------2", "6", 12)},
+        {"Interest", "0102", "0102", Col::Interest, LeftButton::Edit, false, "", {},
+         [](AttendeeRecord& r) { r.IntLevel = "E"; }},
+        {"Team", "0102", "0102", Col::Team, LeftButton::Edit, false, "", {"7"}, Team("07")},
+        {"Visit", "0131", "0131", Col::Visits, LeftButton::Visit, false, "h12", {}, Visits("p07m09l10h12")},
+        {"MailFlip", "0102", "0102", Col::Name, LeftButton::Interest, true, "", {}, mailOff},
+        // The household editor writes 0102, a member of the household clicked through 0132.
+        {"Household", "0132", "0102", Col::Name, LeftButton::Interest, true, "", {}, nullptr},
+        {"OtherRecordShown", "0102", "0103", Col::Team, LeftButton::Edit, false, "", {"7"}, Team("07")},
+        // The main window's save refuses its team box: the click writes nothing.
+        {"SaveRefused", "0102", "0102", Col::Name, LeftButton::Attend, false, "", {}, nullptr, "x"},
+    };
+    for (const BesideCase& c : rows) {
+        SCOPED_TRACE(c.name);
+        const bool household = QByteArray(c.name) == "Household";
+        PreviewFixture f(ClickRecords());
+        App& app = f.app;
+        FakeScreen editForm;
+        app.hooks.editForm = &editForm;
+        household ? IndexCleanMailList(app) : IndexAlpha(app);
+        auto recordOf = [&](const char* rnum) {
+            for (qint32 n = 1; n <= app.crusade.RecCount; ++n)
+                if (ReadRecord(app, n).RNum.bytes() == rnum) return n;
+            return qint32(0);
+        };
+        const qint32 clicked = recordOf(c.clicked), shown = recordOf(c.shown);
+        for (int i = 1; i <= app.view.ReportCount; ++i)
+            if (app.view.recordNumberAt(i) == shown) app.view.CurIndexPos = qint16(i);
+        app.crusade.CurRecNo = shown;
+        app.crusade.CurRecord = ReadRecord(app, shown);
+        ASSERT_TRUE(ShowRecord(app, editForm));
+        editForm.setText(QStringLiteral("Notes"), QStringLiteral("Call after six"));
+        if (c.teamBox) editForm.setText(QStringLiteral("WorkerCode"), QString::fromLatin1(c.teamBox));
+        const AttendeeRecord clickedBefore = ReadRecord(app, clicked), shownBefore = ReadRecord(app, shown);
+
+        PrintReportsState w;
+        w.leftButton = c.option;
+        w.chkPrnMailLabels = c.labels;
+        w.QuickVisit = QString::fromLatin1(c.quickVisit);
+        w.VScroll1 = 1;
+        showScrollInfo(app, w);
+        int row = -1;
+        for (int i = 0; i < w.page.lines.size(); ++i)
+            if (w.page.lines[i].record == clicked) row = i;
+        ASSERT_GE(row, 0);
+        for (const Answer& a : c.answers) f.fx.t.dialogs.type(QString::fromLatin1(std::get<const char*>(a)));
+        LineWindows windows;
+        windows.pickInterest = [](AttendeeRecord& rec) { rec.IntLevel = "E"; };
+        windows.editHousehold = [](QList<QByteArray>& family) {
+            for (QByteArray& e : family) e[0] = e.startsWith("0102") ? '-' : '$';
+        };
+        Info_MouseDown(app, w, windows, row, ColumnOf(w.page.lines[row], c.col), 0);
+
+        AttendeeRecord expected = clickedBefore;
+        if (c.change) c.change(expected);
+        if (c.teamBox) {
+            EXPECT_TRUE(ReadRecord(app, clicked) == clickedBefore);
+            EXPECT_EQ(f.fx.t.dialogs.messages().last(), QString::fromLatin1(kTeamRefused));
+            continue;
+        }
+        AttendeeRecord shownAfter = clicked == shown ? expected : shownBefore;
+        if (household) mailOff(shownAfter);
+        shownAfter.Notes = "Call after six";
+        const AttendeeRecord clickedAfter = clicked == shown ? shownAfter : expected;
+        EXPECT_TRUE(ReadRecord(app, clicked) == clickedAfter);
+        // The main window's own save afterwards.
+        ASSERT_TRUE(SaveCurrentRecord(app, editForm));
+        EXPECT_TRUE(ReadRecord(app, shown) == shownAfter);
+        EXPECT_TRUE(ReadRecord(app, clicked) == clickedAfter);
+        EXPECT_EQ(app.crusade.CurRecNo, shown);
+    }
 }
 
 // --- The Visit option's keys ---------------------------------------------------------------
