@@ -5,7 +5,6 @@
 #include "data/Errors.h"
 #include "tables/TeamTotals.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -16,10 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QToolButton>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include <array>
 #include <tuple>
@@ -53,27 +49,11 @@ bool MovedWithinWindow(const QFocusEvent* e) {
 
 }  // namespace
 
-EditZip::EditZip(App& app, QWidget* parent) : QWidget(parent, Qt::Window), app_(app) {
-    setObjectName(QStringLiteral("EditZip"));
-    setAttribute(Qt::WA_DeleteOnClose);
+EditZip::EditZip(App& app, QWidget* parent)
+    : TableWindow(app, parent, QStringLiteral("EditZip"), &EditZipControls()) {
     setWindowTitle(QStringLiteral("Zip Codes"));
     build();
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
-        if (w && w != windowHandle()) previousFocusWindow_ = w;
-    });
     run([this] { EditZip_Load(app_, form_); });
-}
-
-EditZip::~EditZip() {
-    QObject::disconnect(qApp, nullptr, this, nullptr);
-}
-
-template <typename T>
-T* EditZip::add(T* widget, const QString& name) {
-    Q_ASSERT_X(EditZipControls().contains(name), "EditZip", qPrintable(name));
-    widget->setObjectName(name);
-    controls_.insert(name, widget);
-    return widget;
 }
 
 QLineEdit* EditZip::box(const QString& name, int maxLength) {
@@ -119,25 +99,7 @@ void EditZip::build() {
     entry->setColumnStretch(1, 1);
 
     // The record buttons around the counter.
-    auto* moves = new QHBoxLayout;
-    const QPair<const char*, QStyle::StandardPixmap> arrows[] = {{"FirstRecordButton", QStyle::SP_MediaSkipBackward},
-                                                                 {"PreviousRecord", QStyle::SP_MediaSeekBackward},
-                                                                 {"NextRecord_Button", QStyle::SP_MediaSeekForward},
-                                                                 {"LastRecordButton", QStyle::SP_MediaSkipForward}};
-    const char* const tips[] = {"First", "Previous", "Next", "Last"};
-    for (int i = 0; i < 4; ++i) {
-        auto* b = add(new QToolButton(this), QLatin1String(arrows[i].first));
-        b->setIcon(style()->standardIcon(arrows[i].second));
-        b->setToolTip(QString::fromLatin1(tips[i]));
-        if (i == 2) {
-            auto* counter = add(new QLineEdit(this), QStringLiteral("RCounter"));
-            counter->setReadOnly(true);
-            counter->setFocusPolicy(Qt::NoFocus);
-            counter->setAlignment(Qt::AlignCenter);
-            moves->addWidget(counter, 1);
-        }
-        moves->addWidget(b);
-    }
+    QHBoxLayout* moves = recordButtons();
 
     // Commands, each beside its label.
     auto* commands = new QGridLayout;
@@ -240,16 +202,11 @@ bool EditZip::eventFilter(QObject* watched, QEvent* event) {
         default:
             break;
     }
-    return QWidget::eventFilter(watched, event);
+    return TableWindow::eventFilter(watched, event);
 }
 
-bool EditZip::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !running_) {
-        // Coming back from one of the program's own message boxes is no activation.
-        const bool fromDialog = previousFocusWindow_ && previousFocusWindow_->modality() != Qt::NonModal;
-        if (!fromDialog) run([this] { EditZip_Activate(app_); });
-    }
-    return QWidget::event(event);
+void EditZip::activate() {
+    run([this] { EditZip_Activate(app_); });
 }
 
 void EditZip::closeEvent(QCloseEvent* event) {
@@ -300,16 +257,12 @@ void EditZip::collect() {
 }
 
 void EditZip::present() {
-    auto show = [this](const char* name, const QString& text) {
-        auto* b = static_cast<QLineEdit*>(control(QLatin1String(name)));
-        if (b->text() != text) b->setText(text);
-    };
-    show("Zip", form_.Zip);
-    show("State", form_.State);
-    show("WorkerCode", form_.WorkerCode);
-    show("City", form_.City);
-    show("NumberAddresses", form_.NumberAddresses);
-    show("RCounter", form_.RCounter);
+    showText("Zip", form_.Zip);
+    showText("State", form_.State);
+    showText("WorkerCode", form_.WorkerCode);
+    showText("City", form_.City);
+    showText("NumberAddresses", form_.NumberAddresses);
+    showText("RCounter", form_.RCounter);
     static_cast<QLabel*>(control(QStringLiteral("Label2")))->setText(form_.Label2);
     setWindowTitle(form_.Caption);
     for (const char* name : {"AddZip", "AddZipLbl", "Search", "SearchLbl"})

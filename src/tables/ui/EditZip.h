@@ -4,30 +4,23 @@
 // (tables/ZipEditor.h) and shows the form again. Every control carries its name.
 
 #include "tables/ZipEditor.h"
-
-#include <QHash>
-#include <QPointer>
-#include <QWidget>
+#include "tables/ui/TableWindow.h"
 
 #include <functional>
 
 class QLineEdit;
-class QWindow;
 
 namespace fennick {
 
 class App;
 
-class EditZip : public QWidget {
+class EditZip : public TableWindow {
     Q_OBJECT
 
 public:
     // Loads the window: the table sorted by zip and the first entry shown.
     EditZip(App& app, QWidget* parent = nullptr);
-    ~EditZip() override;
 
-    // The control of that name; null when there is none.
-    QWidget* control(const QString& name) const { return controls_.value(name); }
     const ZipForm& form() const { return form_; }
 
     // Called after a procedure changed a team code of the table and after the team names
@@ -44,12 +37,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void activate() override;
 
 private:
-    template <typename T>
-    T* add(T* widget, const QString& name);
     QLineEdit* box(const QString& name, int maxLength);
     void build();
 
@@ -58,12 +49,7 @@ private:
     void collect();
     void present();
 
-    App& app_;
     ZipForm form_;
-    QHash<QString, QWidget*> controls_;
-    bool running_ = false;
-    bool closing_ = false;  // the close is decided; no question stops it
-    QPointer<QWindow> previousFocusWindow_;
 };
 
 }  // namespace fennick

@@ -13,10 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
-#include <QToolButton>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -29,25 +26,10 @@ const char* const kBoxes[] = {"RNum", "LName", "FName"};
 
 }  // namespace
 
-Members::Members(App& app, QWidget* mainWindow) : QWidget(mainWindow, Qt::Window), app_(app), main_(mainWindow) {
-    setObjectName(QStringLiteral("Members"));
-    setAttribute(Qt::WA_DeleteOnClose);
+Members::Members(App& app, QWidget* mainWindow)
+    : TableWindow(app, mainWindow, QStringLiteral("Members")), main_(mainWindow) {
     build();
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
-        if (w && w != windowHandle()) previousFocusWindow_ = w;
-    });
     run([this] { Members_Load(app_, form_); });
-}
-
-Members::~Members() {
-    QObject::disconnect(qApp, nullptr, this, nullptr);
-}
-
-template <typename T>
-T* Members::add(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    controls_.insert(name, widget);
-    return widget;
 }
 
 void Members::build() {
@@ -85,25 +67,7 @@ void Members::build() {
     setTabOrder(control(QStringLiteral("RNum")), control(QStringLiteral("FName")));
     setTabOrder(control(QStringLiteral("FName")), control(QStringLiteral("LName")));
 
-    auto* moves = new QHBoxLayout;
-    const QPair<const char*, QStyle::StandardPixmap> arrows[] = {{"FirstRecordButton", QStyle::SP_MediaSkipBackward},
-                                                                 {"PreviousRecord", QStyle::SP_MediaSeekBackward},
-                                                                 {"NextRecord_Button", QStyle::SP_MediaSeekForward},
-                                                                 {"LastRecordButton", QStyle::SP_MediaSkipForward}};
-    const char* const tips[] = {"First", "Previous", "Next", "Last"};
-    for (int i = 0; i < 4; ++i) {
-        auto* b = add(new QToolButton(this), QLatin1String(arrows[i].first));
-        b->setIcon(style()->standardIcon(arrows[i].second));
-        b->setToolTip(QLatin1String(tips[i]));
-        if (i == 2) {
-            auto* counter = add(new QLineEdit(this), QStringLiteral("RCounter"));
-            counter->setReadOnly(true);
-            counter->setFocusPolicy(Qt::NoFocus);
-            counter->setAlignment(Qt::AlignCenter);
-            moves->addWidget(counter, 1);
-        }
-        moves->addWidget(b);
-    }
+    QHBoxLayout* moves = recordButtons();
 
     auto* commands = new QGridLayout;
     commands->addWidget(button("Search", "Search"), 0, 0);
@@ -170,16 +134,11 @@ bool Members::eventFilter(QObject* watched, QEvent* event) {
                 run([this] { LName_LostFocus(app_, form_); });
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return TableWindow::eventFilter(watched, event);
 }
 
-bool Members::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !running_) {
-        // Coming back from one of the program's own message boxes is no activation.
-        const bool fromDialog = previousFocusWindow_ && previousFocusWindow_->modality() != Qt::NonModal;
-        if (!fromDialog) run([this] { Members_Activate(app_); });
-    }
-    return QWidget::event(event);
+void Members::activate() {
+    run([this] { Members_Activate(app_); });
 }
 
 void Members::closeEvent(QCloseEvent* event) {
@@ -220,15 +179,11 @@ void Members::collect() {
 }
 
 void Members::present() {
-    auto show = [this](const char* name, const QString& text) {
-        auto* b = static_cast<QLineEdit*>(control(QLatin1String(name)));
-        if (b->text() != text) b->setText(text);
-    };
-    show("RNum", form_.RNum);
-    show("LName", form_.LName);
-    show("FName", form_.FName);
-    show("MemTitleBox", form_.MemTitleBox);
-    show("RCounter", form_.RCounter);
+    showText("RNum", form_.RNum);
+    showText("LName", form_.LName);
+    showText("FName", form_.FName);
+    showText("MemTitleBox", form_.MemTitleBox);
+    showText("RCounter", form_.RCounter);
     setWindowTitle(form_.Caption);
     for (const char* name : {"AddMem", "AddMemLbl"}) control(QLatin1String(name))->setVisible(!form_.Adding);
     for (const char* name : {"Edit", "EditLbl"}) control(QLatin1String(name))->setVisible(form_.Adding);

@@ -2,11 +2,10 @@
 // a name opening the main window beside the preview, and the interest picker answered by
 // one letter key.
 
-#include "../../mainwindow/ui/OpenWindow.h"
+#include "ReportWindowFixture.h"
 
 #include "attendance/AttendanceMarks.h"
 #include "ModalGuard.h"
-#include "reportwindow/ui/PrintReports.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -20,27 +19,12 @@ using namespace fennick::test;
 
 namespace {
 
-class LineClicksTest : public OpenWindow {
+class LineClicksTest : public ReportWindowFixture {
 protected:
     void SetUp() override {
-        OpenWindow::SetUp();
-        app.program.DropFilterOnExit = true;
-        PrintReports::install(app);
+        ReportWindowFixture::SetUp();
         click(QStringLiteral("btnViewFile"));  // Adams, Baker, Smith
-        ASSERT_NE(window(), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
-        window()->activateWindow();
-        QTest::qWait(10);
-    }
-    void TearDown() override {
-        if (PrintReports* w = PrintReports::current()) w->dismiss();
-        QTest::qWait(1);
-        OpenWindow::TearDown();
-    }
-    static PrintReports* window() { return PrintReports::current(); }
-    template <typename T = QWidget>
-    static T* control(const char* name) {
-        return qobject_cast<T*>(window()->object(QLatin1String(name)));
+        waitShown();
     }
     // A click in the middle of character `column` (1-based) of line `row` of the page.
     void clickLine(int row, int column) {

@@ -1,9 +1,7 @@
 // The report window's lists and options as a person reaches them: menus by keyboard and
 // their shortcuts, the boxes, the team buttons and the cut-off box by mouse and keys.
 
-#include "../../mainwindow/ui/OpenWindow.h"
-
-#include "reportwindow/ui/PrintReports.h"
+#include "ReportWindowFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,7 +15,7 @@ using namespace fennick::test;
 
 namespace {
 
-class ListChoiceWindowTest : public OpenWindow {
+class ListChoiceWindowTest : public ReportWindowFixture {
 protected:
     // Twelve people, two of them off the mail list, in teams 1 and 2.
     CrusadeSpec crusade() const override {
@@ -35,28 +33,10 @@ protected:
         return s;
     }
     void SetUp() override {
-        OpenWindow::SetUp();
-        app.program.DropFilterOnExit = true;
-        PrintReports::install(app);
+        ReportWindowFixture::SetUp();
         app.hooks.openPrintReports();
-        ASSERT_NE(window(), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
-        window()->activateWindow();
-        QTest::qWait(10);
+        waitShown();
     }
-    void TearDown() override {
-        if (PrintReports* w = PrintReports::current()) w->dismiss();
-        QTest::qWait(1);
-        OpenWindow::TearDown();
-    }
-    static PrintReports* window() { return PrintReports::current(); }
-    template <typename T = QWidget>
-    static T* control(const char* name) {
-        auto* w = qobject_cast<T*>(window()->object(QLatin1String(name)));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    static QString title() { return control<QLineEdit>("CrTitleBox")->text(); }
     static void click_(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2)); }
 };
 

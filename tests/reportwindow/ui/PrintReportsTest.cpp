@@ -1,10 +1,9 @@
 // The report window as a person uses it: opened from the main window's previews, read
 // and scrolled from the keyboard, re-ordered, and closed back to the main window.
 
-#include "../../mainwindow/ui/OpenWindow.h"
+#include "ReportWindowFixture.h"
 
 #include "DocumentDump.h"
-#include "reportwindow/ui/PrintReports.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -19,7 +18,7 @@ using namespace fennick::test;
 
 namespace {
 
-class PrintReportsTest : public OpenWindow {
+class PrintReportsTest : public ReportWindowFixture {
 protected:
     // Thirty people, so that a page does not hold them all.
     CrusadeSpec crusade() const override {
@@ -35,34 +34,9 @@ protected:
         }
         return s;
     }
-    void SetUp() override {
-        OpenWindow::SetUp();
-        app.program.DropFilterOnExit = true;  // as start-up leaves it
-        PrintReports::install(app);
-    }
-    void TearDown() override {
-        if (PrintReports* w = PrintReports::current()) w->dismiss();
-        QTest::qWait(1);
-        OpenWindow::TearDown();
-    }
-
-    static PrintReports* window() { return PrintReports::current(); }
-    template <typename T = QWidget>
-    static T* control(const char* name) {
-        auto* w = qobject_cast<T*>(window()->object(QLatin1String(name)));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
     static QString firstLine() { return control<QPlainTextEdit>("Info")->toPlainText().section(u'\n', 0, 0); }
-    static QString title() { return control<QLineEdit>("CrTitleBox")->text(); }
     void key(Qt::Key k) { QTest::keyClick(control("VScroll1"), k); }
     static void click_(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-    void waitShown() {
-        ASSERT_NE(window(), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
-        window()->activateWindow();
-        QTest::qWait(10);
-    }
 };
 
 TEST_F(PrintReportsTest, EveryControlByNameWithItsCaption) {
