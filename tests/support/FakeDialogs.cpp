@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 namespace fennick::test {
 
 FakeDialogs& FakeDialogs::answer(int a) {
@@ -39,6 +41,13 @@ template <typename T>
 bool FakeDialogs::popAs(T& out, const char* what) {
     failIfQueued();
     if (queue_.empty()) {
+        if (otherwise_) {
+            if constexpr (std::is_same_v<T, int>) {
+                out = *otherwise_;
+                return true;
+            }
+            return false;
+        }
         ADD_FAILURE() << "Unexpected " << what << ": " << shown_.back().text.toStdString();
         return false;
     }

@@ -36,6 +36,12 @@ public:
     // The next dialog, whatever it is, is recorded and then throws VbError(number,
     // description), as a procedure failing at that point would.
     FakeDialogs& fail(int number, const QString& description);
+    // With nothing queued, every message box answers a and every other dialog is cancelled
+    // instead of failing the test (for runs over arbitrary input, whose dialogs vary).
+    FakeDialogs& otherwise(int a) {
+        otherwise_ = a;
+        return *this;
+    }
 
     int messageBox(const MessageBoxSpec& spec) override;
     QString inputBox(const InputBoxSpec& spec) override;
@@ -70,6 +76,7 @@ private:
     // Throws the failure queued next, if one is.
     void failIfQueued();
 
+    std::optional<int> otherwise_;
     std::deque<Queued> queue_;
     std::vector<Shown> shown_;
 };
