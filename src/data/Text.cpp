@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace fennick {
 
@@ -105,11 +106,12 @@ double ValImpl(const QString& text, bool* wholeText) {
         qint64 v = 0;
         bool any = false;
         while (i < n) {
-            const int d = QString(s[i]).toInt(nullptr, base == 16 ? 16 : 8);
-            const bool ok = base == 16 ? s[i].isDigit() || (s[i].toLower() >= u'a' && s[i].toLower() <= u'f')
-                                       : (s[i] >= u'0' && s[i] <= u'7');
+            const char16_t c = s[i].toLower().unicode();
+            const bool ok = base == 16 ? (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') : (c >= u'0' && c <= u'7');
             if (!ok) break;
-            v = v * base + d;
+            const int d = c <= u'9' ? c - u'0' : c - u'a' + 10;
+            // A number past the largest one held stays there rather than wrapping round.
+            v = v > (std::numeric_limits<qint64>::max() - d) / base ? std::numeric_limits<qint64>::max() : v * base + d;
             any = true;
             ++i;
         }

@@ -53,6 +53,10 @@ TEST(Text, ValReadsTheLeadingNumber) {
         {"-5", -5, true},     {"3.4", 3.4, true}, {"1e3", 1000, true},  {"&H1F", 31, true},
         {"", 0, false},       {"1 2", 12, false}, {".5", 0.5, true},    {"+7", 7, true},
         {"12-", 12, false},   {"0012", 12, true},
+        // Hex and octal numbers too long to hold stay at the largest value.
+        {"&HFFFFFFFFFFFFFFFFFFFF", 9223372036854775807.0, true},
+        {"&o7777777777777777777777777", 9223372036854775807.0, true},
+        {"&h1g", 1, false},
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(Val(QString::fromLatin1(c.text)), c.value) << c.text;
