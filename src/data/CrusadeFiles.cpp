@@ -229,6 +229,8 @@ bool OpenCrusade(App& app, const QString& dataFile) {
     ForgetCrusade(app);
     SetDataFile(app, dataFile);
     try {
+        // A backup or restore cut off while putting its files in place leaves the old ones.
+        RecoverReplacedSet(app.files(), dataFile);
         if (!LoadInfoFile(app)) {
             ForgetCrusade(app);
             return false;

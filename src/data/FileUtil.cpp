@@ -3,7 +3,9 @@
 #include "data/Errors.h"
 #include "platform/Files.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace fennick {
@@ -61,6 +63,46 @@ QStringList FilesWithBaseName(const QString& folder, const QString& base) {
             out << dir.filePath(n);
     }
     return out;
+}
+
+QByteArray JournalHeader() {
+    return "pid " + QByteArray::number(QCoreApplication::applicationPid());
+}
+
+QString ReplaceJournalPath(const QString& target) {
+    const QFileInfo info(target);
+    return QDir(info.path()).filePath(info.completeBaseName() + QStringLiteral(".fennick-set"));
+}
+
+void RecoverReplacedSet(Files& files, const QString& target) {
+    const QString journal = ReplaceJournalPath(target);
+    if (files.exists(journal)) {
+        QFile f(journal);
+        const QList<QByteArray> lines = f.open(QIODevice::ReadOnly) ? f.readAll().split('\n') : QList<QByteArray>();
+        // A replacement this program is making now (a restore loading the set it put in
+        // place) is its own to finish or undo.
+        if (lines.value(0) == JournalHeader()) return;
+        // Back to front, as the targets were put in place front to back.
+        for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
+            const QStringList part = QString::fromUtf8(*it).split(u'\t');
+            if (part.size() != 3 || part[0].isEmpty()) continue;
+            const QString &to = part[0], &copy = part[1], &old = part[2];
+            if (!old.isEmpty() && files.exists(old)) {
+                if (files.exists(to)) files.remove(to);
+                files.rename(old, to);
+            } else if (old.isEmpty() && !files.exists(copy) && files.exists(to)) {
+                files.remove(to);  // the new file put where there was none
+            }
+        }
+        files.remove(journal);
+    }
+    // Copies not put in place and old files not yet removed are of no use now.
+    const QFileInfo info(target);
+    const QString prefix = info.completeBaseName() + u'.';
+    for (const QString& name : files.list(info.path()))
+        if (name.startsWith(prefix) &&
+            (name.contains(QLatin1String(kNewCopySuffix)) || name.contains(QLatin1String(kOldFileSuffix))))
+            files.remove(QDir(info.path()).filePath(name));
 }
 
 }  // namespace fennick

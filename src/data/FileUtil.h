@@ -38,4 +38,21 @@ QString UnusedFileName(const QString& path);
 // Files of folder whose name is base followed by "." and any extension, by exact name.
 QStringList FilesWithBaseName(const QString& folder, const QString& base);
 
+// A set of files replaced as one (backup, restore) lies beside its targets as copies named
+// "<target>.fennick-new"; while they are being put in place, the old files are kept as
+// "<target>.fennick-old" and a journal "<base>.fennick-set" in the targets' folder names
+// each target with its copy and its old file, one "target TAB copy TAB old" line each,
+// after a first line naming the process that writes it.
+inline constexpr char kNewCopySuffix[] = ".fennick-new";
+inline constexpr char kOldFileSuffix[] = ".fennick-old";
+QString ReplaceJournalPath(const QString& target);
+QByteArray JournalHeader();
+
+// Ends a replacement that was cut off (the program killed) in the folder of target, for
+// the set of target's base name: with a journal every target gets its old file back (a
+// target that had none is removed) and the journal goes; copies and old files left
+// without a journal are removed. Nothing is done when nothing was left, nor for a
+// replacement this process is making.
+void RecoverReplacedSet(Files& files, const QString& target);
+
 }  // namespace fennick

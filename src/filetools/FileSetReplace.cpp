@@ -1,5 +1,6 @@
 #include "filetools/FileSetReplace.h"
 
+#include "data/FileUtil.h"
 #include "platform/ErrorNumbers.h"
 
 namespace fennick {
@@ -38,6 +39,11 @@ void FileSetReplace::removeCopies() {
 }
 
 FileResult FileSetReplace::copyAll() {
+    // A replacement of either set cut off earlier is ended first: the old files come back.
+    if (!entries_.isEmpty()) {
+        RecoverReplacedSet(files_, entries_.first().from);
+        RecoverReplacedSet(files_, entries_.first().to);
+    }
     for (Entry& e : entries_) {
         if (!files_.exists(e.from)) {
             if (e.optional) {
@@ -47,7 +53,7 @@ FileResult FileSetReplace::copyAll() {
             removeCopies();
             return FileResult{err::FileNotFound, QStringLiteral("File not found: ") + e.from};
         }
-        const QString copy = unusedName(e.to, QStringLiteral(".fennick-new"));
+        const QString copy = unusedName(e.to, QLatin1String(kNewCopySuffix));
         const FileResult r = files_.copy(e.from, copy);
         if (!r.ok()) {
             removeCopies();
@@ -59,16 +65,36 @@ FileResult FileSetReplace::copyAll() {
 }
 
 FileResult FileSetReplace::putInPlace() {
+    // A skipped entry takes part only when its stale target is to be dropped.
+    const auto takesPart = [this](const Entry& e) {
+        return !e.skipped || (e.missing != Missing::KeepTarget && files_.exists(e.to));
+    };
+    // The journal names every target's copy and old file before the first is moved, so
+    // that a replacement cut off half way is put back when the crusade is next opened.
+    QByteArray journal = JournalHeader() + '\n';
     for (Entry& e : entries_) {
-        if (e.skipped && (e.missing == Missing::KeepTarget || !files_.exists(e.to))) continue;
-        if (files_.exists(e.to)) {
-            const QString aside = unusedName(e.to, QStringLiteral(".fennick-old"));
-            const FileResult r = files_.rename(e.to, aside);
+        if (!takesPart(e)) continue;
+        e.oldName = files_.exists(e.to) ? unusedName(e.to, QLatin1String(kOldFileSuffix)) : QString();
+        journal += (e.to + u'\t' + e.copy + u'\t' + e.oldName).toUtf8() + '\n';
+        if (journal_.isEmpty()) journal_ = ReplaceJournalPath(e.to);
+    }
+    if (!journal_.isEmpty()) {
+        const FileResult r = files_.save(journal_, journal);
+        if (!r.ok()) {
+            journal_.clear();
+            removeCopies();
+            return r;
+        }
+    }
+    for (Entry& e : entries_) {
+        if (!takesPart(e)) continue;
+        if (!e.oldName.isEmpty()) {
+            const FileResult r = files_.rename(e.to, e.oldName);
             if (!r.ok()) {
                 undo();
                 return r;
             }
-            e.aside = aside;
+            e.aside = e.oldName;
         }
         if (e.skipped) continue;  // a stale target, now aside to be removed
         const FileResult r = files_.rename(e.copy, e.to);
@@ -79,6 +105,14 @@ FileResult FileSetReplace::putInPlace() {
         e.placed = true;
     }
     return {};
+}
+
+void FileSetReplace::dropJournal() {
+    if (journal_.isEmpty()) return;
+    // A journal that cannot be removed is emptied, which leaves nothing to put back.
+    if (!files_.remove(journal_).ok() && !files_.save(journal_, QByteArray()).ok())
+        leftOver_ << QStringLiteral("The list of replaced files ") + journal_ + QStringLiteral(" is left.");
+    journal_.clear();
 }
 
 bool FileSetReplace::undo() {
@@ -111,10 +145,12 @@ bool FileSetReplace::undo() {
         }
     }
     removeCopies();
+    if (complete) dropJournal();
     return complete;
 }
 
 void FileSetReplace::finish() {
+    dropJournal();  // from here on the new set stays
     for (Entry& e : entries_) {
         e.copy.clear();
         if (e.aside.isEmpty()) continue;

@@ -55,14 +55,18 @@ private:
         bool skipped = false;
         QString copy;   // the copy beside to, while it is not in place
         QString aside;  // the old to, while it is kept aside
+        QString oldName;  // the name the old to is to be kept under
         bool placed = false;
     };
     // A name beside path, with the suffix, that no file has.
     QString unusedName(const QString& path, const QString& suffix) const;
     void removeCopies();
+    // Removes the journal of the replacement (or empties it when it cannot be removed).
+    void dropJournal();
 
     Files& files_;
     QList<Entry> entries_;
+    QString journal_;  // while the set is being put in place
     QStringList leftOver_;
 };
 

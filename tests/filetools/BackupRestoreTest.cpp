@@ -225,6 +225,12 @@ void ForEveryFailure(Op op, bool restore) {
             EXPECT_EQ(w.t.dialogs.messages().last(), restore ? kRestored : kBackedUp);
             break;
         }
+        if (failed.first().startsWith(QStringLiteral("remove ")) && failed.first().contains(QStringLiteral(".fennick-set"))) {
+            // The set is in place; the list of its files, which could not be removed, is emptied.
+            EXPECT_EQ(w.t.dialogs.messages().last(), restore ? kRestored : kBackedUp);
+            EXPECT_TRUE(ReadFileBytes(failed.first().mid(7).chopped(7)).isEmpty());
+            continue;
+        }
         EXPECT_TRUE(Loaded(w));
         EXPECT_FALSE(w.t.dialogs.pending());
         EXPECT_FALSE(w.t.dialogs.messages().contains(restore ? kRestored : kBackedUp));

@@ -46,7 +46,7 @@ struct FuzzApp {
 
 // A crusade "spring" in folder with two people, a member, a zip entry and the default
 // settings. Its files are made once and copied, so that a run costs few writes.
-QString WriteSpring(TestApp& t, const QString& folder, qint16 lastMeeting = 5) {
+QString WriteSpring(const QString& folder, qint16 lastMeeting = 5) {
     static QMap<qint16, QMap<QString, QByteArray>> made;
     if (!made.contains(lastMeeting)) {
         TestApp maker;
@@ -101,7 +101,7 @@ void CheckRecords(App& app) {
 // Opening, record access and the repair pass over any data file.
 void RunDataFile(const QByteArray& input) {
     FuzzApp f;
-    const QString file = WriteSpring(f.t, f.t.path("data"));
+    const QString file = WriteSpring(f.t.path("data"));
     WriteFileBytes(file, input);
     Guarded([&] {
         if (!OpenCrusade(f.app, file)) return;
@@ -141,7 +141,7 @@ void RunConversion(const QByteArray& input) {
 // first may fill empty team lines with their default names).
 void RunSettings(const QByteArray& input) {
     FuzzApp f;
-    const QString file = WriteSpring(f.t, f.t.path("data"));
+    const QString file = WriteSpring(f.t.path("data"));
     const QString inf = QDir(f.t.path("data")).filePath(QStringLiteral("spring.inf"));
     WriteFileBytes(inf, input);
     SetDataFile(f.app, file);
@@ -162,7 +162,7 @@ void RunSettings(const QByteArray& input) {
 // The program's ini file.
 void RunIni(const QByteArray& input) {
     FuzzApp f;
-    WriteSpring(f.t, f.t.path("data"));
+    WriteSpring(f.t.path("data"));
     WriteFileBytes(IniFilePath(f.app), input);
     Guarded([&] {
         LoadIniFile(f.app);
@@ -180,7 +180,7 @@ void RunIni(const QByteArray& input) {
 template <typename Load, typename Save, typename Table>
 void RunSideFile(const QByteArray& input, const char* extension, Load load, Save save, Table table) {
     FuzzApp f;
-    const QString file = WriteSpring(f.t, f.t.path("data"));
+    const QString file = WriteSpring(f.t.path("data"));
     const QString side = QDir(f.t.path("data")).filePath(QStringLiteral("spring.") + QLatin1String(extension));
     WriteFileBytes(side, input);
     SetDataFile(f.app, file);
@@ -208,7 +208,7 @@ void RunMembers(const QByteArray& input) {
 // The pre-registration file looked up when the last name of a new entry is left.
 void RunPreRegistration(const QByteArray& input) {
     FuzzApp f;
-    const QString file = WriteSpring(f.t, f.t.path("data"));
+    const QString file = WriteSpring(f.t.path("data"));
     WriteFileBytes(PreRegistrationFileName(file), input);
     FakeScreen screen;
     Guarded([&] {
@@ -229,8 +229,8 @@ void RunPreRegistration(const QByteArray& input) {
 // the open crusade; the first byte chooses attendance only (even) or whole records.
 void RunMerge(const QByteArray& input) {
     FuzzApp f;
-    const QString here = WriteSpring(f.t, f.t.path("here"), 13);
-    const QString there = WriteSpring(f.t, f.t.path("desk2"), 12);
+    const QString here = WriteSpring(f.t.path("here"), 13);
+    const QString there = WriteSpring(f.t.path("desk2"), 12);
     const bool whole = !input.isEmpty() && (input[0] & 1);
     const auto split = Split(input.mid(1));
     const QByteArray& data = split.first;

@@ -1,0 +1,69 @@
+// A backup or restore cut off while putting its files in place: opening the crusade
+// brings back the old files at every point the replacement may have stopped.
+
+#include "FakePlatform.h"
+#include "RecordBuilder.h"
+#include "data/FileUtil.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace fennick;
+using namespace fennick::test;
+
+TEST(ReplacedSet, EveryCutOffPointComesBackToTheOldFiles) {
+    struct Case {
+        const char* name;
+        const char* target;  // what the target, its copy beside it and its old file kept
+        const char* copy;    // aside held when the program was killed ("-": no file)
+        const char* old;
+        bool journal;        // the list of the set was written
+        const char* after;   // the target afterwards ("-": none)
+    };
+    const Case cases[] = {
+        {"copies being made", "old", "ne", "-", false, "old"},
+        {"old file moved aside", "-", "new", "old", true, "old"},
+        {"new file in place", "new", "-", "old", true, "old"},
+        {"new file where there was none", "new", "-", "-", true, "-"},
+        {"list removed, old file not yet", "new", "-", "old", false, "new"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestApp t;
+        const QString to = t.path("spring.dta");
+        const auto put = [](const QString& path, const char* what) {
+            if (QByteArray(what) != "-") WriteFileBytes(path, what);
+        };
+        put(to, c.target);
+        put(to + kNewCopySuffix, c.copy);
+        put(to + kOldFileSuffix, c.old);
+        WriteFileBytes(t.path("spring.inf"), "settings");
+        if (c.journal) {
+            const QString old = QByteArray(c.old) == "-" ? QString() : to + kOldFileSuffix;
+            WriteFileBytes(ReplaceJournalPath(to),
+                           "pid 1\n" + (to + u'\t' + to + kNewCopySuffix + u'\t' + old).toUtf8() + '\n');
+        }
+
+        RecoverReplacedSet(t.files, to);
+        EXPECT_EQ(QFileInfo::exists(to) ? ReadFileBytes(to) : QByteArray("-"), QByteArray(c.after));
+        EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files),
+                  QByteArray(c.after) == "-" ? QStringList{"spring.inf"} : QStringList({"spring.dta", "spring.inf"}));
+    }
+}
+
+TEST(ReplacedSet, AReplacementThisProgramIsMakingIsLeftToIt) {
+    TestApp t;
+    const QString to = t.path("spring.dta");
+    WriteFileBytes(to, "new");
+    WriteFileBytes(to + kOldFileSuffix, "old");
+    const QByteArray journal =
+        JournalHeader() + '\n' + (to + u'\t' + to + kNewCopySuffix + u'\t' + to + kOldFileSuffix).toUtf8() + '\n';
+    WriteFileBytes(ReplaceJournalPath(to), journal);
+
+    RecoverReplacedSet(t.files, to);
+    EXPECT_EQ(ReadFileBytes(to), "new");
+    EXPECT_EQ(ReadFileBytes(to + kOldFileSuffix), "old");
+    EXPECT_EQ(ReadFileBytes(ReplaceJournalPath(to)), journal);
+}
