@@ -3,13 +3,13 @@
 #include "data/App.h"
 #include "data/Messages.h"
 #include "mainwindow/SaveRecord.h"
+#include "platform/Busy.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
-#include "platform/Busy.h"
 #include "statistics/CrusadeTallies.h"
+#include "statistics/StatDataFile.h"
 #include "statistics/StatsPrintout.h"
 #include "statistics/StatsReport.h"
-#include "statistics/StatDataFile.h"
 #include "statistics/StatsScreen.h"
 #include "statistics/TeamStats.h"
 
@@ -21,7 +21,11 @@ StatsScreen* StatsWindow(App& app) {
     return app.hooks.statsWindow ? app.hooks.statsWindow() : nullptr;
 }
 
-bool Stats(App& app, int mode) {
+namespace {
+
+// A statistics run; writeFile false leaves the data file as the run before it wrote it
+// (the window's drawing after a printout, made from the same file).
+bool RunStats(App& app, int mode, bool writeFile) {
     StatsScreen* window = mode == kStatsFileOnly ? nullptr : StatsWindow(app);
     RunOnWindow run(window);
 
@@ -30,12 +34,14 @@ bool Stats(App& app, int mode) {
     {
         BusyGuard busy(app.platform.busy);
         t = CrusadeStatisticsPass(app);
-        WriteCrusadeLines(file, app.settings, t, app.crusade);
-        TeamStats(app, kStatsFileOnly, &file);
+        if (writeFile) {
+            WriteCrusadeLines(file, app.settings, t, app.crusade);
+            TeamStats(app, kStatsFileOnly, &file);
+        }
     }
     // A file that cannot be written is reported; the report still reaches the window and
     // the printer.
-    const bool written = SaveStatData(app, file);
+    const bool written = writeFile && SaveStatData(app, file);
     if (mode == kStatsFileOnly) return written;
 
     if (window) {
@@ -47,7 +53,14 @@ bool Stats(App& app, int mode) {
 
     if (!PrintStatsReport(app, t)) return written;
     app.msg.MsgText = QStringLiteral("Stats");
-    return Stats(app, kStatsOnWindow);
+    RunStats(app, kStatsOnWindow, false);
+    return written;
+}
+
+}  // namespace
+
+bool Stats(App& app, int mode) {
+    return RunStats(app, mode, true);
 }
 
 void mnuStats_Click(App& app, MainScreen& form) {

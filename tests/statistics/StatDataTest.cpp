@@ -77,7 +77,6 @@ TEST(StatData, AFailedWriteIsToldOnceAndLeavesTheEarlierFile) {
     const QByteArray earlier("an earlier file\r\n");
     WriteFileBytes(StatDataPath(f.app), earlier);
     f.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save);
-    f.t.files.failAt(2, err::DiskFull, FakeFiles::Op::Save);
 
     EXPECT_FALSE(Stats(f.app, kStatsOnWindow));
     ASSERT_EQ(f.t.dialogs.messages().size(), 1) << f.t.dialogs.messages().join(u'|').toStdString();
@@ -85,10 +84,22 @@ TEST(StatData, AFailedWriteIsToldOnceAndLeavesTheEarlierFile) {
     EXPECT_EQ(f.screen.drawings.size(), 1);  // the report is drawn all the same
     EXPECT_EQ(f.file(), earlier);
 
+    // Printed, it is told once too: the drawing after the page is made from the same file.
+    f.t.dialogs.clear();
+    f.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save);
+    f.t.dialogs.print(PrinterChoice{});
+    EXPECT_FALSE(Stats(f.app, kStatsPrinted));
+    EXPECT_EQ(f.t.dialogs.messages().size(), 1);
+    EXPECT_EQ(f.t.printer.documents().size(), 1);
+    EXPECT_EQ(f.screen.drawings.size(), 3);
+    EXPECT_EQ(f.file(), earlier);
+
     // The spreadsheet command opens no workbook over the old file.
+    f.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save);
     mnuExcel_Click(f.app, f.form);
     EXPECT_EQ(f.t.dialogs.messages().size(), 2);
     EXPECT_TRUE(f.t.shell.opened.isEmpty());
+    EXPECT_EQ(f.t.files.calls.filter(QStringLiteral("failed")).size(), 3);
     EXPECT_EQ(f.file(), earlier);
 }
 
