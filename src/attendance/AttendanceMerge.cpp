@@ -6,6 +6,7 @@
 #include "data/Errors.h"
 #include "data/FileUtil.h"
 #include "data/FixFiles.h"
+#include "data/OtherDataFile.h"
 #include "data/SequentialText.h"
 #include "data/SideFiles.h"
 #include "data/Text.h"
@@ -18,7 +19,6 @@
 #include "platform/Files.h"
 #include "views/Indexes.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -98,23 +98,14 @@ std::optional<int> MeetingNumber(const QString& item) {
 std::optional<OtherCrusade> ReadOtherCrusade(App& app, const QString& chosen) {
     OtherCrusade other;
     other.dataFile = chosen;
-    QFile f(chosen);
-    if (!f.open(QIODevice::ReadOnly)) {
-        Refuse(app, chosen + NewLine + QStringLiteral("could not be read: ") + f.errorString());
+    OtherDataFile file = ReadOtherDataFile(chosen);
+    if (file.ok() && file.records.isEmpty())
+        file.refusal = chosen + NewLine + QStringLiteral("is not a crusade data file: it holds no records.");
+    if (!file.ok()) {
+        Refuse(app, file.refusal);
         return std::nullopt;
     }
-    const QByteArray bytes = f.readAll();
-    if (bytes.isEmpty() || bytes.size() % AttendeeRecord::Size != 0) {
-        Refuse(app, chosen + NewLine +
-                        QStringLiteral("is not a crusade data file: its length is not a whole number of records of "
-                                       "%1 bytes.")
-                            .arg(AttendeeRecord::Size));
-        return std::nullopt;
-    }
-    const qsizetype count = bytes.size() / AttendeeRecord::Size;
-    other.records.reserve(count);
-    for (qsizetype i = 0; i < count; ++i)
-        other.records.append(AttendeeRecord::decode(bytes.constData() + i * AttendeeRecord::Size));
+    other.records = std::move(file.records);
 
     const QString settings = SideFileName(chosen, QStringLiteral("inf"));
     QString item;

@@ -117,7 +117,10 @@ AttendeeRecord ConvertRecord(const char* old, bool keepCardPrinted) {
 bool IsCurrentDataFile(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray all = f.readAll();
+    return HoldsCurrentRecords(f.readAll());
+}
+
+bool HoldsCurrentRecords(const QByteArray& all) {
     if (all.size() % AttendeeRecord::Size != 0) return false;
     const qsizetype n = all.size() / AttendeeRecord::Size;
     qsizetype current = 0;

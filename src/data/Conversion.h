@@ -32,6 +32,8 @@ AttendeeRecord ConvertRecord(const char* old, bool keepCardPrinted);
 // read as current records (an empty file counts as current). Such a file is never
 // converted, whatever its settings file says.
 bool IsCurrentDataFile(const QString& path);
+// The same test over the bytes of a data file.
+bool HoldsCurrentRecords(const QByteArray& bytes);
 
 // The name the old data file is kept under: its name with "bak" in place of its last
 // three characters, or, when a file of that name exists, a new name beside it.

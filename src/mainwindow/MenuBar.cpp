@@ -82,7 +82,7 @@ QList<MenuEntry> BuildMenuBar() {
         .built("mnuErase", "&Erase Meeting Files")
         .item("mnuMerge", "&Merge Files")
         .built("mnuMergeAttendance", "Merge &Attendance Updates")
-        .item("mnuImportText", "Import from Text File", "Ctrl+I")
+        .built("mnuImportText", "Import from Text File", "Ctrl+I")
         .hidden("mnuExportToAccess", "Export to MSAccess")
         .separator()
         .built("mnuCompact", "&Compact Database")

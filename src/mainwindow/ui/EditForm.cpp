@@ -13,6 +13,7 @@
 #include "filetools/CrusadeChange.h"
 #include "filetools/EraseCrusade.h"
 #include "filetools/ExportCommands.h"
+#include "filetools/TextImport.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
 #include "mainwindow/EditFormControls.h"
@@ -855,6 +856,8 @@ void EditForm::wireRecordCommands() {
         {"mnuNamAndNum", mnuNamAndNum_Click},
         {"mnuMMDupIntMemNam", mnuMMDupIntMemNam_Click},
         {"mnuExpMap", mnuExpMap_Click},
+        // File: names from a spreadsheet's text file.
+        {"mnuImportText", mnuImportText_Click},
         // Edit and Tools: the zip-code editor.
         {"mnuZipCodes", mnuZipCodes_Click},
         {"mnuTeamAssignments", mnuZipCodes_Click},

@@ -1,0 +1,35 @@
+#include "filetools/AppendedRecords.h"
+
+#include "data/App.h"
+#include "data/DataStore.h"
+#include "data/Text.h"
+#include "views/Indexes.h"
+
+namespace fennick {
+
+QSet<QByteArray> LiveNumbers(App& app) {
+    QSet<QByteArray> numbers;
+    const QList<AttendeeRecord> all = ReadAllRecords(app);
+    numbers.reserve(all.size());
+    for (const AttendeeRecord& r : all)
+        if (!r.isDeleted()) numbers.insert(AnsiUpper(r.RNum.bytes()));
+    return numbers;
+}
+
+QByteArray FreeRegNumber(App& app, const QSet<QByteArray>& taken) {
+    for (;;) {
+        QByteArray number = NextRegNumber(app);
+        if (number.isEmpty() || !taken.contains(number)) return number;
+    }
+}
+
+void AppendWithEntry(App& app, const AttendeeRecord& rec) {
+    const qint32 n = app.crusade.RecCount + 1;
+    WriteRecord(app, n, rec);
+    CurrentView& v = app.view;
+    v.ReportIndex.resize(v.ReportCount + 1);
+    AppendEntry(v, rec, LName5(rec) + FName2(rec), n);
+    v.ReportCount = qint16(v.ReportIndex.size() - 1);
+}
+
+}  // namespace fennick

@@ -1,0 +1,244 @@
+#include "filetools/TextImport.h"
+
+#include "data/App.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/Text.h"
+#include "data/Utilities.h"
+#include "filetools/AppendedRecords.h"
+#include "mainwindow/MainLifecycle.h"
+#include "mainwindow/SaveRecord.h"
+#include "platform/Busy.h"
+#include "platform/Dialogs.h"
+#include "views/Indexes.h"
+#include "views/ZipRebuild.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace fennick {
+
+namespace {
+
+const QString kNoticeTitle = QStringLiteral("Import Text File into Interest File");
+const QString kSourceImport = QStringLiteral("Fennick Add Import Function ");
+
+QString LineList(const QList<int>& lines) {
+    QStringList out;
+    for (int n : lines) out << QString::number(n);
+    return out.join(QStringLiteral(", "));
+}
+
+bool IsBlankItem(const QByteArray& s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+}  // namespace
+
+QByteArray ImportBytesAs1252(const QByteArray& file) {
+    static const QByteArray bom("\xEF\xBB\xBF");
+    const bool marked = file.startsWith(bom);
+    const QByteArray body = marked ? file.mid(bom.size()) : file;
+    if (!marked && std::all_of(body.begin(), body.end(), [](char c) { return uchar(c) < 0x80; })) return body;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(body);
+    if (!marked && utf8.hasError()) return body;  // not UTF-8: Windows-1252 already
+    return Ansi(text);
+}
+
+QList<ImportRow> SplitCsvRows(const QByteArray& text) {
+    QList<ImportRow> rows;
+    ImportRow row;
+    QByteArray item;
+    bool inQuotes = false, quoted = false;
+    int line = 1;
+    row.line = 1;
+    const auto endItem = [&] {
+        row.items.append(quoted ? item : Trim(item));
+        item.clear();
+        quoted = false;
+    };
+    const auto endRow = [&] {
+        endItem();
+        if (!(row.items.size() == 1 && row.items[0].isEmpty())) rows.append(std::move(row));
+        row = ImportRow{};
+        row.line = line;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inQuotes) {
+            if (c == '"') {
+                if (i + 1 < text.size() && text[i + 1] == '"') {
+                    item += '"';
+                    ++i;
+                } else {
+                    inQuotes = false;
+                }
+            } else if (c == '\n') {
+                ++line;
+                item += ' ';
+            } else if (c != '\r') {
+                item += c;
+            }
+        } else if (c == '"' && !quoted && IsBlankItem(item)) {
+            inQuotes = quoted = true;
+            item.clear();
+        } else if (c == ',') {
+            endItem();
+        } else if (c == '\n') {
+            ++line;
+            endRow();
+        } else if (c != '\r') {
+            item += c;
+        }
+    }
+    if (!item.isEmpty() || quoted || !row.items.isEmpty()) endRow();
+    return rows;
+}
+
+AttendeeRecord ImportedRecord(const QList<QByteArray>& items) {
+    const auto at = [&](int i) { return i <= items.size() ? items[i - 1] : QByteArray(); };
+    AttendeeRecord r;
+    r.RNum = at(1);
+    r.FName = at(2);
+    r.LName = at(3);
+    r.Address = at(4);
+    r.City = at(5);
+    r.State = at(6);
+    r.Zip = at(7);
+    r.Phone = at(8);
+    r.Email = at(9);
+    r.Attendance = QByteArray("1") + QByteArray(kMeetings - 1, '-');
+    r.Attend = " 1";
+    r.Last = 1;
+    r.MailList = 1;
+    r.WorkerCode = "00";
+    r.Age = "NIF";
+    r.Advertising = "....P..";
+    r.RelPref = "UnSpecified";
+    r.Decisions = QByteArray(kDecisionCount, '-');
+    return r;
+}
+
+QByteArray ImportedNumber(const QByteArray& item) {
+    const QByteArray t = Trim(item);
+    if (t.isEmpty() || t.size() > 4 || !std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return QByteArray();
+    const int n = t.toInt();
+    if (n < 1) return QByteArray();
+    return QByteArray::number(n).rightJustified(4, '0');
+}
+
+ImportResult ImportNames(App& app, const QByteArray& file) {
+    ImportResult result;
+    const QList<ImportRow> rows = SplitCsvRows(ImportBytesAs1252(file));
+    QSet<QByteArray> taken = LiveNumbers(app);
+    for (const ImportRow& row : rows) {
+        if (row.items.size() != kImportItems) {
+            result.refusedLines << row.line;
+            continue;
+        }
+        if (app.crusade.RecCount >= kMaxRecords) {
+            result.stopped = QStringLiteral(
+                                 "The data file holds %1 records, the most Fennick can keep: the import "
+                                 "stopped at line %2.")
+                                 .arg(kMaxRecords)
+                                 .arg(row.line);
+            break;
+        }
+        AttendeeRecord rec = ImportedRecord(row.items);
+        QByteArray number = ImportedNumber(row.items[0]);
+        try {
+            if (number.isEmpty() || taken.contains(number)) {
+                number = FreeRegNumber(app, taken);
+                if (number.isEmpty()) {
+                    result.stopped = QStringLiteral(
+                                         "No registration number is left to give the name of line %1: "
+                                         "the import stopped there.")
+                                         .arg(row.line);
+                    break;
+                }
+                result.renumberedLines << row.line;
+            }
+            rec.RNum = number;
+            AppendWithEntry(app, rec);
+        } catch (const VbError& e) {
+            result.stopped = CommonErrorText(e, kSourceImport) + NewLine +
+                             QStringLiteral("The import stopped at line %1.").arg(row.line);
+            break;
+        }
+        taken.insert(number);
+        ++result.imported;
+    }
+    return result;
+}
+
+QString ImportSummary(const ImportResult& r) {
+    QString text = r.imported == 1 ? QStringLiteral("1 name was imported.")
+                                   : QStringLiteral("%1 names were imported.").arg(r.imported);
+    if (!r.refusedLines.isEmpty())
+        text += NewLine + NewLine + QStringLiteral("Lines not imported, as they do not hold nine items: ") +
+                LineList(r.refusedLines);
+    if (!r.renumberedLines.isEmpty())
+        text += NewLine + NewLine +
+                QStringLiteral("Lines given the next registration number, as theirs was missing or already in use: ") +
+                LineList(r.renumberedLines);
+    if (!r.stopped.isEmpty()) text += NewLine + NewLine + r.stopped;
+    return text;
+}
+
+void mnuImportText_Click(App& app, MainScreen& form) {
+    const int notice = app.dialogs().msgBox(
+        QStringLiteral("In order to import a file from Excel you must first export the data from Excel as a '.csv' "
+                       "file.") +
+            NewLine +
+            QStringLiteral("You must also be prepared to tell Fennick the number of columns in the Excel file that you "
+                           "will be importing."),
+        Buttons::OKCancel, Icon::None, kNoticeTitle);
+    app.msg.MsgAnswer = QString::number(notice);
+    if (notice == AnsCancel) return;
+    if (app.view.ReportCount > 0 && !SaveCurrentRecord(app, form)) return;
+
+    app.msg.ScratchVar.clear();
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Import Excel File into Fennick");
+    spec.filter = QStringLiteral("Text Files (*.csv)|*.csv|Text Files");
+    spec.filterIndex = 1;
+    const std::optional<QString> chosen = app.dialogs().openFile(spec);
+    QString summary;
+    if (chosen && !chosen->isEmpty()) {
+        PlaySound(app, QStringLiteral("carbrake"));
+        app.msg.MsgText = QStringLiteral("You will Import the records from:") + NewLine + QStringLiteral("      ") +
+                          *chosen + NewLine + QStringLiteral("into the Fennick Program Database: ") + NewLine +
+                          QStringLiteral("      ") + app.program.DataFile + NewLine + NewLine + NewLine +
+                          QStringLiteral("Is this what you want to do?");
+        if (app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Critical) != AnsYes) return;
+        QFile in(*chosen);
+        if (!in.open(QIODevice::ReadOnly)) {
+            summary = ImportSummary({}) + NewLine + NewLine +
+                      CommonErrorText(VbError(err::PathFileAccess,
+                                              *chosen + QStringLiteral(" could not be read: ") + in.errorString()),
+                                      kSourceImport);
+        } else {
+            BusyGuard busy(app.platform.busy);
+            const ImportResult r = ImportNames(app, in.readAll());
+            summary = ImportSummary(r);
+        }
+    } else {
+        app.msg.ScratchVar = QStringLiteral("cancel");
+    }
+
+    app.msg.MsgText.clear();
+    {
+        BusyGuard busy(app.platform.busy);
+        if (app.view.CurIndexPos == 0 && app.view.ReportCount > 0) app.view.CurIndexPos = 1;
+        SortIndex(app);
+        ShowCurrentRecord(app, form);
+        RebuildZipTable(app);
+    }
+    if (!summary.isEmpty()) app.dialogs().msgBox(summary, Buttons::OK, Icon::Information, kNoticeTitle);
+}
+
+}  // namespace fennick

@@ -1,0 +1,67 @@
+#pragma once
+// File, Import from Text File: names added to the open crusade from a comma-separated
+// file that a spreadsheet program wrote, one name a line of nine items (registration
+// number, first and last name, address, city, state, zip, telephone, e-mail). Each name
+// becomes a new record at the end of the data file with fixed defaults elsewhere (on the
+// mail list, present at meeting 1, no team, age group NIF, heard of the meetings by
+// source P) and an entry in the current view, which is sorted again afterwards.
+
+#include "data/AttendeeRecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace fennick {
+
+class App;
+class MainScreen;
+
+// Items per name.
+inline constexpr int kImportItems = 9;
+
+// One name of the file as read: the line it begins on and its items.
+struct ImportRow {
+    int line = 0;
+    QList<QByteArray> items;
+};
+
+// The file's bytes as Windows-1252: a file in UTF-8 (with or without its byte-order mark)
+// is converted, characters outside Windows-1252 becoming '?'; any other file is taken as
+// Windows-1252 already.
+QByteArray ImportBytesAs1252(const QByteArray& file);
+
+// The rows of comma-separated text. An item in double quotes may hold commas and line
+// breaks (each becomes a blank), and "" inside it stands for one quote; unquoted items
+// lose their surrounding blanks. Empty lines give no row. CR LF and LF end lines alike.
+QList<ImportRow> SplitCsvRows(const QByteArray& text);
+
+// The new record for nine items: each item cut or padded to its field, the defaults
+// elsewhere. The registration number is item 1 as it stands.
+AttendeeRecord ImportedRecord(const QList<QByteArray>& items);
+
+// The registration number that item 1 gives: 1 to 4 digits naming 1..9999, as four
+// digits with leading zeros; empty when it gives none.
+QByteArray ImportedNumber(const QByteArray& item);
+
+// What an import did.
+struct ImportResult {
+    int imported = 0;
+    QList<int> refusedLines;     // lines without exactly nine items
+    QList<int> renumberedLines;  // lines given a new number (none usable, or already held)
+    QString stopped;             // why the import stopped before the end of the file
+};
+
+// Adds the names of the file's bytes to the data file and the view. Stops, saying so in
+// stopped, when the data file is full, when no number is left to issue or when a record
+// cannot be written; the names added before stay.
+ImportResult ImportNames(App& app, const QByteArray& file);
+
+// The closing message of an import.
+QString ImportSummary(const ImportResult& r);
+
+// The menu command: notice, file dialog, confirmation, import, then the sorted view and
+// the record at its position on the main window, the rebuilt zip table, and the summary.
+void mnuImportText_Click(App& app, MainScreen& form);
+
+}  // namespace fennick

@@ -1,0 +1,118 @@
+// Names imported from a spreadsheet's comma-separated file: the appended records byte for
+// byte against a golden file, whatever the file's encoding, with the refused and
+// renumbered lines reported; the faults that stop an import, each reported once.
+
+#include "CrusadeToolsFixture.h"
+#include "RecordBuilder.h"
+#include "data/DataStore.h"
+#include "data/Text.h"
+#include "filetools/TextImport.h"
+#include "platform/ErrorNumbers.h"
+
+#include <gtest/gtest.h>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+const QString kGoldenInput = QStringLiteral(FENNICK_TEST_DATA "/import.csv");
+
+// The records after the crusade's first four, back to back.
+QByteArray Appended(App& app) {
+    QByteArray out;
+    const QList<AttendeeRecord> all = ReadAllRecords(app);
+    for (qsizetype i = 4; i < all.size(); ++i) out += all[i].encode();
+    return out;
+}
+
+void Import(CrusadeToolsWorld& w, const QString& file) {
+    w.t.dialogs.answer(AnsOK).choose(file).answer(AnsYes);
+    mnuImportText_Click(w.app, w.screen);
+}
+
+TEST(TextImportTest, EveryEncodingAppendsTheGoldenRecordsAndReportsTheLines) {
+    const QByteArray utf8 = ReadFileBytes(kGoldenInput);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"UTF-8", utf8},
+        {"UTF-8 with its mark", QByteArray("\xEF\xBB\xBF") + utf8},
+        {"Windows-1252", Ansi(QString::fromUtf8(utf8))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CrusadeToolsWorld w;
+        // A view of Adams alone: Smith's 0012, outside it, is still held.
+        w.app.view.ReportIndex = {QByteArray(), w.app.view.ReportIndex[1]};
+        w.app.view.ReportCount = 1;
+        const QString file = w.t.path(QStringLiteral("names.csv"));
+        WriteFileBytes(file, c.bytes);
+        Import(w, file);
+
+        EXPECT_EQ(Appended(w.app), ReadFileBytes(QStringLiteral(FENNICK_TEST_DATA "/imported.dta")));
+        EXPECT_EQ(w.t.dialogs.messages().last(),
+                  QStringLiteral("4 names were imported.\r\n\r\n"
+                                 "Lines not imported, as they do not hold nine items: 4, 6\r\n\r\n"
+                                 "Lines given the next registration number, as theirs was missing or already in "
+                                 "use: 3, 5"));
+        QList<QByteArray> view = w.app.view.ReportIndex.mid(1, w.app.view.ReportCount);
+        EXPECT_EQ(view, QList<QByteArray>({"0013ADAMSJO   3", "0001GARC\xCDJO   7", "0102HILL,TO   6",
+                                           "0101LEE  AN   5", "0002NUMBENO   8"}));
+        EXPECT_EQ(w.app.settings.ReservedNumber, 2);
+        EXPECT_FALSE(w.t.dialogs.pending());
+    }
+}
+
+TEST(TextImportTest, TheFaultsThatStopAnImportAreReportedAndKeepWhatWasAdded) {
+    const struct {
+        const char* what;
+        std::function<void(CrusadeToolsWorld&)> prepare;
+        int imported;
+        const char* count;    // the beginning of the closing message
+        const char* stopped;  // its end
+    } cases[] = {
+        {"the settings file cannot take the next number",
+         [](CrusadeToolsWorld& w) { w.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save); }, 2,
+         "2 names were imported.", "The import stopped at line 3."},
+        {"no number left to issue", [](CrusadeToolsWorld& w) { w.app.settings.ReservedNumber = 9999; }, 2,
+         "2 names were imported.",
+         "No registration number is left to give the name of line 3: the import stopped there."},
+        {"the data file holds 9,999 records",
+         [](CrusadeToolsWorld& w) {
+             for (qint32 n = 5; n <= kMaxRecords - 1; ++n) WriteRecord(w.app, n, Person("9000", "A", "B"));
+         },
+         1, "1 name was imported.",
+         "The data file holds 9999 records, the most Fennick can keep: the import stopped at line 2."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CrusadeToolsWorld w;
+        c.prepare(w);
+        const qint32 before = w.app.crusade.RecCount;
+        Import(w, kGoldenInput);
+        EXPECT_EQ(w.app.crusade.RecCount, before + c.imported);
+        const QString summary = w.t.dialogs.messages().last();
+        EXPECT_TRUE(summary.startsWith(QLatin1String(c.count))) << summary.toStdString();
+        EXPECT_TRUE(summary.endsWith(QLatin1String(c.stopped))) << summary.toStdString();
+    }
+}
+
+TEST(TextImportTest, CancelBeforeTheFileChangesNothingAndAfterItOnlySortsTheView) {
+    CrusadeToolsWorld w;
+    const QByteArray data = ReadFileBytes(w.spring);
+    w.t.dialogs.answer(AnsCancel);
+    mnuImportText_Click(w.app, w.screen);
+    EXPECT_EQ(w.t.dialogs.shown().size(), 1u);
+
+    std::swap(w.app.view.ReportIndex[1], w.app.view.ReportIndex[3]);
+    w.t.dialogs.answer(AnsOK).choose(std::nullopt);
+    mnuImportText_Click(w.app, w.screen);
+    EXPECT_EQ(w.app.view.ReportIndex.mid(1),
+              QList<QByteArray>({"0013ADAMSJO   3", "0014BAKERRU   4", "0012SMITHMA   1"}));
+    EXPECT_EQ(w.t.dialogs.shown().size(), 3u) << "no summary";
+    EXPECT_EQ(ReadFileBytes(w.spring), data);
+}
+
+}  // namespace
