@@ -1,11 +1,16 @@
 // The file tools on the 9,999-record file. The text export and the mail-merge file of the
 // alphabetical view, built and written whole, should each take at most twice as long as
 // IndexAlpha on the same file, measured in the same run; the compaction of the file (about
-// 200 deleted records) with the rebuilt view at most four times as long.
+// 200 deleted records) with the rebuilt view at most four times as long. The merge of a
+// 5,000-record crusade whose numbers all collide into a 4,999-record master, and the
+// comparison with a 9,999-record backup with its repair pass, each under a second.
 
 #include "BenchData.h"
 #include "data/DataStore.h"
 #include "data/FileUtil.h"
+#include "data/FixFiles.h"
+#include "filetools/BackupCompare.h"
+#include "filetools/CrusadeMerge.h"
 #include "filetools/Compaction.h"
 #include "filetools/MailMergeFile.h"
 #include "filetools/TextExportFile.h"
@@ -117,6 +122,51 @@ void BM_CompactWithView(benchmark::State& state) {
     state.counters["entries"] = b.app.view.ReportCount;
 }
 BENCHMARK(BM_CompactWithView)->Apply([](auto* b) { Timed(b); });
+
+// Every other record's number is held in the master by someone else: each gets a new one.
+void BM_MergeCrusadeAllColliding(benchmark::State& state) {
+    static BenchApp b(4999);
+    const QString file = b.app.program.DataFile;
+    const QString original = b.dir.filePath(QStringLiteral("master.dta"));
+    if (!QFile::exists(original)) QFile::copy(file, original);
+    QList<AttendeeRecord> other = BenchRecords(5000);
+    for (qsizetype i = 0; i < other.size(); ++i) {
+        other[i].RNum = QByteArray::number(1 + i % 4999).rightJustified(4, '0');
+        other[i].FName = "Other " + QByteArray::number(i);
+        other[i].WorkerCode = "00";
+    }
+    b.app.settings.ReservedDirection = QStringLiteral("UP");
+    int appended = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CloseDataFile(b.app);
+        QFile::remove(file);
+        QFile::copy(original, file);
+        OpenDataFile(b.app);
+        IndexAlpha(b.app);
+        b.app.settings.ReservedNumber = 4999;
+        state.ResumeTiming();
+        const CrusadeMergeResult r = MergeCrusadeRecords(b.app, other);
+        appended = r.appended;
+        if (!r.stopped.isEmpty()) state.SkipWithError(r.stopped.toStdString().c_str());
+        SortIndex(b.app);
+    }
+    state.counters["appended"] = appended;
+}
+BENCHMARK(BM_MergeCrusadeAllColliding)->Apply([](auto* b) { Timed(b); });
+
+// A backup identical to the crusade: nothing is offered; the repair pass and the view follow.
+void BM_CompareWithBackup(benchmark::State& state) {
+    static BenchApp b;
+    const QList<AttendeeRecord> backup = BenchRecords();
+    for (auto _ : state) {
+        const BackupComparison r = AddMissingRecords(b.app, backup);
+        FixFiles(b.app);
+        IndexAlpha(b.app);
+        benchmark::DoNotOptimize(r.added);
+    }
+}
+BENCHMARK(BM_CompareWithBackup)->Apply([](auto* b) { Timed(b); });
 
 }  // namespace
 }  // namespace fennick::bench

@@ -114,6 +114,12 @@ void RefuseRegNumber(App& app, const QString& why) {
 }  // namespace
 
 QByteArray NextRegNumber(App& app) {
+    QByteArray number = StepRegNumber(app);
+    if (!number.isEmpty()) SaveInfoFile(app);
+    return number;
+}
+
+QByteArray StepRegNumber(App& app) {
     CrusadeSettings& s = app.settings;
     qint32 next = s.ReservedNumber;
     if (s.ReservedDirection == QLatin1String("UP")) {
@@ -134,7 +140,6 @@ QByteArray NextRegNumber(App& app) {
         return QByteArray();
     }
     s.ReservedNumber = qint16(next);
-    SaveInfoFile(app);
     return Ansi(ZeroPad(next, 4));
 }
 

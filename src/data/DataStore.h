@@ -41,6 +41,9 @@ void ClearRecord(App& app);
 // numbers are used up (the next one would lie outside 0001..9999) or the direction is
 // neither "UP" nor "DOWN".
 QByteArray NextRegNumber(App& app);
+// The same number stepped in memory only, for a command that draws many at once and
+// writes the settings file once after them.
+QByteArray StepRegNumber(App& app);
 
 // Counts the nights attended: blanks become "-", last = the highest night marked (left
 // unchanged when none is). Returns the count.

@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/DataStore.h"
+#include "data/InfoFile.h"
 #include "data/Text.h"
 #include "views/Indexes.h"
 
@@ -18,9 +19,13 @@ QSet<QByteArray> LiveNumbers(App& app) {
 
 QByteArray FreeRegNumber(App& app, const QSet<QByteArray>& taken) {
     for (;;) {
-        QByteArray number = NextRegNumber(app);
+        QByteArray number = StepRegNumber(app);
         if (number.isEmpty() || !taken.contains(number)) return number;
     }
+}
+
+void SaveDrawnNumbers(App& app, qint16 before) {
+    if (app.settings.ReservedNumber != before) SaveInfoFile(app);
 }
 
 void AppendWithEntry(App& app, const AttendeeRecord& rec) {

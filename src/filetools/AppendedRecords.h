@@ -16,9 +16,15 @@ class App;
 // the current view shows.
 QSet<QByteArray> LiveNumbers(App& app);
 
-// The next reserved number (NextRegNumber) that is not in taken, drawing again past the
-// numbers held. Empty when the numbers are used up (the user has been told).
+// The next reserved number that is not in taken, drawing again past the numbers held.
+// ReservedNumber is stepped in memory only: the command writes the settings file once
+// after it has drawn its numbers (SaveDrawnNumbers). Empty when the numbers are used up
+// (the user has been told).
 QByteArray FreeRegNumber(App& app, const QSet<QByteArray>& taken);
+
+// Writes the settings file when ReservedNumber is no longer before; throws VbError when
+// it cannot be written.
+void SaveDrawnNumbers(App& app, qint16 before);
 
 // Writes rec as the new last record of the data file and appends its entry (number, the
 // first five letters of the last name and two of the first name in capitals, record

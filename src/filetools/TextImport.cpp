@@ -135,6 +135,7 @@ ImportResult ImportNames(App& app, const QByteArray& file) {
     ImportResult result;
     const QList<ImportRow> rows = SplitCsvRows(ImportBytesAs1252(file));
     QSet<QByteArray> taken = LiveNumbers(app);
+    const qint16 reserved = app.settings.ReservedNumber;
     for (const ImportRow& row : rows) {
         if (row.items.size() != kImportItems) {
             result.refusedLines << row.line;
@@ -171,6 +172,13 @@ ImportResult ImportNames(App& app, const QByteArray& file) {
         }
         taken.insert(number);
         ++result.imported;
+    }
+    try {
+        SaveDrawnNumbers(app, reserved);
+    } catch (const VbError& e) {
+        if (!result.stopped.isEmpty()) result.stopped += NewLine + NewLine;
+        result.stopped += CommonErrorText(e, kSourceImport) + NewLine +
+                          QStringLiteral("The registration numbers given could not be kept in the settings file.");
     }
     return result;
 }

@@ -80,7 +80,7 @@ QList<MenuEntry> BuildMenuBar() {
         .built("mnuNewCr", "&New Meeting")
         .built("mnuChgCr", "C&hange Meeting")
         .built("mnuErase", "&Erase Meeting Files")
-        .item("mnuMerge", "&Merge Files")
+        .built("mnuMerge", "&Merge Files")
         .built("mnuMergeAttendance", "Merge &Attendance Updates")
         .built("mnuImportText", "Import from Text File", "Ctrl+I")
         .hidden("mnuExportToAccess", "Export to MSAccess")
@@ -89,7 +89,7 @@ QList<MenuEntry> BuildMenuBar() {
         .built("mnuFixFile", "&Fix  the File", "Ctrl+F")
         .built("mnuInfo", "File &Information")
         .built("mnuPref", "Fennick &Preferences", "Ctrl+Y")
-        .item("mnuCompare", "Compare", "Ctrl+C")
+        .built("mnuCompare", "Compare", "Ctrl+C")
         .separator("mnuRecentFile(0)", true);
     for (int i = 1; i <= 4; ++i) t.builtHidden(QStringLiteral("mnuRecentFile(%1)").arg(i));
     t.separator().built("mnuExit", "E&xit", "Ctrl+X");

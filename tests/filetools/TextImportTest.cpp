@@ -73,9 +73,9 @@ TEST(TextImportTest, TheFaultsThatStopAnImportAreReportedAndKeepWhatWasAdded) {
         const char* count;    // the beginning of the closing message
         const char* stopped;  // its end
     } cases[] = {
-        {"the settings file cannot take the next number",
-         [](CrusadeToolsWorld& w) { w.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save); }, 2,
-         "2 names were imported.", "The import stopped at line 3."},
+        {"the settings file cannot keep the numbers given",
+         [](CrusadeToolsWorld& w) { w.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save); }, 4,
+         "4 names were imported.", "The registration numbers given could not be kept in the settings file."},
         {"no number left to issue", [](CrusadeToolsWorld& w) { w.app.settings.ReservedNumber = 9999; }, 2,
          "2 names were imported.",
          "No registration number is left to give the name of line 3: the import stopped there."},

@@ -8,9 +8,11 @@
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "data/ui/Artwork.h"
+#include "filetools/BackupCompare.h"
 #include "filetools/BackupRestore.h"
 #include "filetools/Compaction.h"
 #include "filetools/CrusadeChange.h"
+#include "filetools/CrusadeMerge.h"
 #include "filetools/EraseCrusade.h"
 #include "filetools/ExportCommands.h"
 #include "filetools/TextImport.h"
@@ -858,6 +860,9 @@ void EditForm::wireRecordCommands() {
         {"mnuExpMap", mnuExpMap_Click},
         // File: names from a spreadsheet's text file.
         {"mnuImportText", mnuImportText_Click},
+        // File: another crusade merged in, the records missing since the last backup.
+        {"mnuMerge", mnuMerge_Click},
+        {"mnuCompare", mnuCompare_Click},
         // Edit and Tools: the zip-code editor.
         {"mnuZipCodes", mnuZipCodes_Click},
         {"mnuTeamAssignments", mnuZipCodes_Click},

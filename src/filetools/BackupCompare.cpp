@@ -1,0 +1,139 @@
+#include "filetools/BackupCompare.h"
+
+#include "data/App.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/FixFiles.h"
+#include "data/OtherDataFile.h"
+#include "data/Text.h"
+#include "data/Utilities.h"
+#include "filetools/AppendedRecords.h"
+#include "filetools/CrusadeFileSet.h"
+#include "mainwindow/MainLifecycle.h"
+#include "mainwindow/SaveRecord.h"
+#include "platform/Busy.h"
+#include "platform/Dialogs.h"
+#include "views/Indexes.h"
+
+#include <QFileInfo>
+
+namespace fennick {
+
+namespace {
+
+// A backup on a diskette or a memory stick is to be in place; false when the user cancels.
+bool MediumReady(App& app, const QString& path) {
+    const QString drive = path.left(3).toUpper();
+    const bool diskette = drive == QLatin1String("A:\\") || drive == QLatin1String("B:\\");
+    if (!diskette && !OnRemovableMedia(path)) return true;
+    return app.dialogs().msgBox(
+               QStringLiteral("Make sure a backup diskette is in place and the drive is ready before proceeding."),
+               Buttons::OKCancel, Icon::None, QStringLiteral("Restore files from Backup")) != AnsCancel;
+}
+
+QString MissingRecordQuestion(const AttendeeRecord& r) {
+    return QStringLiteral("Found Missing Record: ") + NewLine + FromAnsi(r.WorkerCode.bytes()) + QStringLiteral("  ") +
+           FromAnsi(r.RNum.bytes()) + QStringLiteral("  ") + FromAnsi(r.LName.trimmed()) + QStringLiteral(", ") +
+           FromAnsi(r.FName.bytes()) + NewLine + FromAnsi(r.Attendance.bytes()) + NewLine + NewLine +
+           QStringLiteral("Add this record to the main file?");
+}
+
+}  // namespace
+
+BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup) {
+    BackupComparison result;
+    QSet<QByteArray> held = LiveNumbers(app);
+    for (const AttendeeRecord& r : backup) {
+        if (r.isDeleted()) continue;
+        const QByteArray number = AnsiUpper(r.RNum.bytes());
+        if (held.contains(number)) continue;
+        if (app.crusade.RecCount >= kMaxRecords) {
+            result.full = true;
+            break;
+        }
+        const int answer = app.dialogs().msgBox(MissingRecordQuestion(r), Buttons::YesNo);
+        app.msg.MsgAnswer = QString::number(answer);
+        if (answer != AnsYes) {
+            ++result.declined;
+            continue;
+        }
+        WriteRecord(app, app.crusade.RecCount + 1, r);
+        held.insert(number);
+        ++result.added;
+    }
+    return result;
+}
+
+void CompareWithBackup(App& app, MainScreen& form) {
+    if (!app.crusade.file.isOpen()) return;
+    if (app.view.ReportCount > 0 && !SaveCurrentRecord(app, form)) return;
+    const QString backup = app.settings.BackupPath;
+    const QString& dataFile = app.program.DataFile;
+    if (backup.isEmpty()) {
+        app.dialogs().msgBox(QStringLiteral("These files have not been backed up.  You cannot restore them.") +
+                             NewLine +
+                             QStringLiteral("If you would like to use different files then you can use the Change "
+                                            "Crusade feature from the Files menu."));
+        return;
+    }
+    if (!MediumReady(app, backup)) return;
+    if (!QFileInfo(backup).isFile()) {
+        app.dialogs().msgBox(QStringLiteral("Unable to find ") + backup +
+                             QStringLiteral(" on Flopy Drive.  Insert Diskette and try again."));
+        return;
+    }
+    if (SameFile(backup, dataFile)) {
+        app.dialogs().msgBox(QStringLiteral("You Cannot Compare the Currently Loaded File to itself.") + NewLine +
+                             QStringLiteral("You must must select a different File Name to merge."));
+        return;
+    }
+    OtherDataFile other = ReadOtherDataFile(backup);
+    if (!other.ok()) {
+        app.dialogs().msgBox(other.refusal + NewLine + NewLine + QStringLiteral("Nothing has been compared."),
+                             Buttons::OK, Icon::Exclamation);
+        return;
+    }
+    PlaySound(app, QStringLiteral("carbrake"));
+    const QString six = QStringLiteral("      ");
+    app.msg.MsgText = QStringLiteral("You will compare ") + Plain(app.crusade.RecCount) +
+                      QStringLiteral(" records in:") + NewLine + six + dataFile + NewLine + NewLine +
+                      QStringLiteral("with: ") + Plain(other.records.size()) +
+                      QStringLiteral(" records in the backup file:") + NewLine + six + backup + NewLine + NewLine +
+                      NewLine + QStringLiteral("Is this what you want to do?");
+    if (app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Critical) != AnsYes) return;
+
+    BackupComparison compared;
+    bool failed = false;
+    try {
+        compared = AddMissingRecords(app, other.records);
+    } catch (const VbError& e) {
+        failed = true;
+        app.msg.ScratchVar = QStringLiteral("cancel");
+        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick3));
+    }
+    if (compared.full)
+        app.dialogs().msgBox(QStringLiteral("The data file holds %1 records, the most Fennick can keep: no more "
+                                            "records can be added.")
+                                 .arg(kMaxRecords),
+                             Buttons::OK, Icon::Exclamation);
+    bool repaired = false;
+    {
+        BusyGuard busy(app.platform.busy);
+        repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app);
+        IndexAlpha(app);
+        ShowCurrentRecord(app, form);
+    }
+    const bool success = compared.declined == 0 && !compared.full && !failed && repaired;
+    QString text = success ? QStringLiteral("Files have been repaired Successfully.")
+                           : QStringLiteral("Files have not been repaired.");
+    text += NewLine + NewLine + QStringLiteral("Records added from the backup: %1").arg(compared.added) + NewLine +
+            QStringLiteral("Records declined: %1").arg(compared.declined);
+    app.msg.MsgAnswer =
+        QString::number(app.dialogs().msgBox(text, Buttons::OK, success ? Icon::Information : Icon::Critical));
+}
+
+void mnuCompare_Click(App& app, MainScreen& form) {
+    CompareWithBackup(app, form);
+}
+
+}  // namespace fennick

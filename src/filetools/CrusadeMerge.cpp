@@ -1,0 +1,198 @@
+#include "filetools/CrusadeMerge.h"
+
+#include "attendance/AttendanceMerge.h"
+#include "data/App.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/FileUtil.h"
+#include "data/OtherDataFile.h"
+#include "data/SequentialText.h"
+#include "data/SideFiles.h"
+#include "data/Text.h"
+#include "data/Utilities.h"
+#include "filetools/AppendedRecords.h"
+#include "filetools/CrusadeFileSet.h"
+#include "mainwindow/MainLifecycle.h"
+#include "mainwindow/SaveRecord.h"
+#include "platform/Busy.h"
+#include "platform/Dialogs.h"
+#include "statistics/Stats.h"
+#include "views/Indexes.h"
+#include "views/ZipRebuild.h"
+
+#include <optional>
+
+namespace fennick {
+
+namespace {
+
+// The names as the same-person test compares them: both fields whole, as stored.
+QByteArray NameKey(const AttendeeRecord& r) {
+    return r.FName.bytes() + r.LName.bytes();
+}
+
+// The other crusade's member list merged into the open one by member number. A missing or
+// unreadable list ends the reading without a message; what was read is kept. The open
+// crusade's list is written in any case (a failure there is thrown).
+void MergeMemberList(App& app, const QString& otherDataFile) {
+    QList<QByteArray> entries;
+    try {
+        SequentialTextReader in = SequentialTextReader::fromFile(SideFileName(otherDataFile, QStringLiteral("mem")));
+        while (!in.atEnd()) {
+            QByteArray entry = in.readItemBytes();
+            if (!entry.isEmpty()) entries.append(std::move(entry));
+        }
+    } catch (const VbError&) {
+    }
+    // A member editor keeps what it holds and closes before the list changes.
+    if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
+    MergeMembers(app, entries);
+    SaveMembers(app);
+}
+
+// The statistics data file of a master named "Master", from the merged file. The other
+// crusade's name and date come from its settings file; without them nothing is written
+// and the user is told.
+void MasterStatistics(App& app, const QString& otherDataFile, int n) {
+    const QString settings = SideFileName(otherDataFile, QStringLiteral("inf"));
+    try {
+        SequentialTextReader in = SequentialTextReader::fromFile(settings);
+        if (in.lineCount() < 2) throw VbError(err::PastEndOfFile, QStringLiteral("Input past end of file"));
+        in.readItem();
+        app.msg.MsgText = in.readItem();
+    } catch (const VbError& e) {
+        app.dialogs().msgBox(QStringLiteral("The statistics data file was not written: the settings file ") + settings +
+                                 QStringLiteral(" could not be read.") + NewLine + e.description(),
+                             Buttons::OK, Icon::Exclamation);
+        return;
+    }
+    app.msg.ScratchVar = QString::number(n);
+    Stats(app, kStatsFileOnly);
+}
+
+}  // namespace
+
+CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& other) {
+    CrusadeMergeResult result;
+    QSet<QByteArray> taken;
+    QSet<QByteArray> names;
+    const QList<AttendeeRecord> master = ReadAllRecords(app);
+    taken.reserve(master.size() + other.size());
+    names.reserve(master.size() + other.size());
+    for (const AttendeeRecord& r : master) {
+        if (!r.isDeleted()) taken.insert(AnsiUpper(r.RNum.bytes()));
+        names.insert(NameKey(r));
+    }
+    const qint16 reserved = app.settings.ReservedNumber;
+    try {
+        for (const AttendeeRecord& theirs : other) {
+            if (theirs.isDeleted()) continue;
+            AttendeeRecord rec = theirs;
+            const bool held = taken.contains(AnsiUpper(rec.RNum.bytes()));
+            if (held && names.contains(NameKey(rec))) {
+                ++result.sameName;
+                continue;
+            }
+            if (app.crusade.RecCount >= kMaxRecords) {
+                result.stopped =
+                    QStringLiteral("The data file holds %1 records, the most Fennick can keep.").arg(kMaxRecords);
+                break;
+            }
+            if (held) {
+                const QByteArray number = FreeRegNumber(app, taken);
+                if (number.isEmpty()) {
+                    result.stopped = QStringLiteral("No registration number is left to issue.");
+                    break;
+                }
+                app.msg.MsgAnswer = FromAnsi(number);
+                rec.RNum = number;
+                ++result.renumbered;
+            }
+            AppendWithEntry(app, rec);
+            taken.insert(AnsiUpper(rec.RNum.bytes()));
+            names.insert(NameKey(rec));
+            ++result.appended;
+        }
+    } catch (const VbError&) {
+        // The numbers drawn stay issued: the records written hold them.
+        try {
+            SaveDrawnNumbers(app, reserved);
+        } catch (const VbError&) {
+        }
+        throw;
+    }
+    SaveDrawnNumbers(app, reserved);
+    return result;
+}
+
+void mnuMerge_Click(App& app, MainScreen& form) {
+    if (!app.crusade.file.isOpen()) return;
+    if (app.view.ReportCount > 0 && !SaveCurrentRecord(app, form)) return;
+    app.msg.ScratchVar.clear();
+
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Merge Files into the Master File");
+    spec.filter = QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files");
+    spec.filterIndex = 1;
+    const std::optional<QString> chosen = app.dialogs().openFile(spec);
+    if (!chosen || chosen->isEmpty()) {
+        app.msg.ScratchVar = QStringLiteral("cancel");
+        return;
+    }
+    const QString& dataFile = app.program.DataFile;
+    if (SameFile(*chosen, dataFile)) {
+        app.dialogs().msgBox(QStringLiteral("You Cannot Merge the Currently Loaded File into itself.") + NewLine +
+                             QStringLiteral("You must must select a different File Name to merge."));
+        return;
+    }
+    OtherDataFile other = ReadOtherDataFile(*chosen);
+    if (!other.ok()) {
+        app.dialogs().msgBox(other.refusal + NewLine + NewLine + QStringLiteral("Nothing has been merged."),
+                             Buttons::OK, Icon::Exclamation);
+        return;
+    }
+    const qint64 n = other.records.size();
+    PlaySound(app, QStringLiteral("carbrake"));
+    const QString six = QStringLiteral("      ");
+    app.msg.MsgText = QStringLiteral("You will merge ") + Plain(n) + QStringLiteral(" records from:") + NewLine + six +
+                      *chosen + NewLine + QStringLiteral("into: ") + NewLine + six + dataFile + NewLine + NewLine +
+                      QStringLiteral("The Merged file will contain ") + Plain(n + app.crusade.RecCount) +
+                      QStringLiteral(" records.") + NewLine + NewLine + QStringLiteral("Is this what you want to do?");
+    if (app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Critical) != AnsYes) return;
+    if (app.dialogs().msgBox(QStringLiteral("Last Chance! Are you sure?"), Buttons::YesNo, Icon::Critical) != AnsYes)
+        return;
+
+    try {
+        CrusadeMergeResult merged;
+        {
+            BusyGuard busy(app.platform.busy);
+            merged = MergeCrusadeRecords(app, other.records);
+        }
+        if (!merged.stopped.isEmpty())
+            app.dialogs().msgBox(
+                merged.stopped + NewLine +
+                    QStringLiteral("The merge stopped after %1 records; they stay in the file.").arg(merged.appended),
+                Buttons::OK, Icon::Exclamation);
+    } catch (const VbError& e) {
+        app.msg.ScratchVar = QStringLiteral("cancel");
+        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick3));
+    }
+    const auto guarded = [&app](const std::function<void()>& step) {
+        try {
+            step();
+        } catch (const VbError& e) {
+            app.msg.ScratchVar = QStringLiteral("cancel");
+            app.dialogs().msgBox(CommonErrorText(e, kSourceFennick3));
+        }
+    };
+    guarded([&] {
+        if (app.view.CurIndexPos == 0 && app.view.ReportCount > 0) app.view.CurIndexPos = 1;
+        SortIndex(app);
+        ShowCurrentRecord(app, form);
+    });
+    guarded([&] { MergeMemberList(app, *chosen); });
+    if (app.settings.CrusadeName == QLatin1String("Master")) guarded([&] { MasterStatistics(app, *chosen, int(n)); });
+    guarded([&] { RebuildZipTable(app); });
+}
+
+}  // namespace fennick

@@ -1,0 +1,220 @@
+// Another crusade merged into the open one and the open one compared with its backup, both
+// with a filtered view on screen: numbers held outside the view count, the same person is
+// not added twice, members are merged once; the data and member files against golden
+// files; refused files leave every file as it was; failures injected through the file seam.
+
+#include "CrusadeOnDisk.h"
+#include "CrusadeToolsFixture.h"
+#include "RecordBuilder.h"
+#include "data/DataStore.h"
+#include "data/FileUtil.h"
+#include "data/SideFiles.h"
+#include "filetools/BackupCompare.h"
+#include "filetools/CrusadeMerge.h"
+#include "platform/ErrorNumbers.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+QString Golden(const char* name) {
+    return QStringLiteral(FENNICK_TEST_DATA "/") + QLatin1String(name);
+}
+
+AttendeeRecord Deleted(const char* rnum, const char* first, const char* last) {
+    AttendeeRecord r = Person(rnum, first, last);
+    r.WorkerCode = "##";
+    return r;
+}
+
+// Every record of the data file as a line: number, team, names.
+QByteArray Dump(App& app) {
+    QByteArray out;
+    for (const AttendeeRecord& r : ReadAllRecords(app))
+        out += r.RNum.bytes() + '|' + r.WorkerCode.bytes() + '|' + r.FName.trimmed() + ' ' + r.LName.trimmed() + "\r\n";
+    return out;
+}
+
+// The view of Adams alone: Smith (0012) and Baker (0014) are held outside it.
+void FilterToAdams(CrusadeToolsWorld& w) {
+    w.app.view.ReportIndex = {QByteArray(), QByteArray("0013ADAMSJO   3")};
+    w.app.view.ReportCount = 1;
+    w.app.view.CurIndexPos = 1;
+}
+
+// A data file of the older 369-byte layout that happens to be a whole number of 461-byte
+// records long.
+QByteArray OlderLayout() {
+    const QByteArray rec = Person("0050", "Old", "Layout").encode();
+    const QByteArray old = rec.left(183) + QByteArray(100, ' ') + rec.mid(333, 86);
+    return old.repeated(AttendeeRecord::Size);
+}
+
+struct Merge {
+    CrusadeToolsWorld w;
+    QString other;
+
+    explicit Merge(const QString& crusadeName = QStringLiteral("Spring")) {
+        CrusadeSpec s;
+        s.records = {Person("0012", "Mary", "Smith"), Person("0014", "Paul", "Baker"),  Person("0015", "Gone", "Away"),
+                     Person("0020", "Nina", "Stone"), Deleted("0021", "Dead", "Entry"), Person("0013", "John", "Adams"),
+                     Person("0014", "Ruth", "Baker"), Person("0020", "Ann", "Other")};
+        s.members = {MemberEntry("0040", "Brown", "Ann"), MemberEntry("0041", "Green", "Tom"),
+                     MemberEntry("0041", "Green", "Tom")};
+        other = WriteCrusade(w.t, w.t.path(QStringLiteral("fall")), QStringLiteral("fall"), s);
+        w.app.settings.CrusadeName = crusadeName;
+        FilterToAdams(w);
+    }
+    void run(const QString& file) {
+        w.t.dialogs.choose(file).answer(AnsYes).answer(AnsYes);
+        mnuMerge_Click(w.app, w.screen);
+    }
+    QString statData() const { return QDir(w.app.program.ProgramDir).filePath(QStringLiteral("StatData.txt")); }
+};
+
+TEST(CrusadeMergeTest, HeldNumbersAreRenumberedTheSamePersonSkippedAndMembersMergedOnce) {
+    Merge m;
+    m.run(m.other);
+    EXPECT_EQ(Dump(m.w.app), ReadFileBytes(Golden("merged_crusade.txt")));
+    EXPECT_EQ(ReadFileBytes(m.w.data(QStringLiteral("spring.mem"))), ReadFileBytes(Golden("merged_crusade.mem")));
+    EXPECT_EQ(m.w.t.dialogs.messages().size(), 2) << "the two questions, nothing more";
+    EXPECT_EQ(m.w.app.view.ReportCount, 1 + 4);
+    EXPECT_EQ(m.w.app.view.ReportIndex[m.w.app.view.CurIndexPos], QByteArray("0013ADAMSJO   3"));
+    EXPECT_EQ(m.w.app.settings.ReservedNumber, 2) << "0014, and 0020 appended by this merge, renumbered";
+    EXPECT_FALSE(QFile::exists(m.statData())) << "not a master named Master";
+}
+
+TEST(CrusadeMergeTest, AMasterNamedMasterWritesTheStatisticsDataFile) {
+    const struct {
+        const char* what;
+        bool otherSettings;
+        bool written;
+    } cases[] = {{"with the other's settings", true, true}, {"without them", false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Merge m(QStringLiteral("Master"));
+        if (!c.otherSettings) QFile::remove(SideFileName(m.other, QStringLiteral("inf")));
+        m.run(m.other);
+        EXPECT_EQ(QFile::exists(m.statData()), c.written);
+        EXPECT_EQ(m.w.t.dialogs.messages().size(), c.written ? 2 : 3);
+        EXPECT_EQ(Dump(m.w.app), ReadFileBytes(Golden("merged_crusade.txt")));
+    }
+}
+
+TEST(CrusadeMergeTest, RefusedFilesLeaveEveryFileAsItWas) {
+    const struct {
+        const char* what;
+        std::function<QString(Merge&)> chosen;
+        const char* message;
+    } cases[] = {
+        {"the loaded file", [](Merge& m) { return m.w.t.path(QStringLiteral("fall/../data/spring.dta")); },
+         "You Cannot Merge the Currently Loaded File into itself."},
+        {"an older layout",
+         [](Merge& m) {
+             WriteFileBytes(m.other, OlderLayout());
+             return m.other;
+         },
+         "its records do not read as records of the current layout"},
+        {"not whole records",
+         [](Merge& m) {
+             WriteFileBytes(m.other, ReadFileBytes(m.other) + "xx");
+             return m.other;
+         },
+         "its length is not a whole number of records of 461 bytes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Merge m;
+        const QString file = c.chosen(m);
+        const FolderFiles before = FilesIn(m.w.t.path(QStringLiteral("data")));
+        m.w.t.dialogs.choose(file);
+        mnuMerge_Click(m.w.app, m.w.screen);
+        EXPECT_EQ(FilesIn(m.w.t.path(QStringLiteral("data"))), before);
+        ASSERT_EQ(m.w.t.dialogs.messages().size(), 1);
+        EXPECT_TRUE(m.w.t.dialogs.messages()[0].contains(QLatin1String(c.message)))
+            << m.w.t.dialogs.messages()[0].toStdString();
+        EXPECT_FALSE(m.w.t.dialogs.pending());
+    }
+}
+
+TEST(CrusadeMergeTest, AFailingWriteIsShownOnceAndWhatWasMergedStays) {
+    const struct {
+        const char* what;
+        int failingSave;  // 1: the settings file keeping the new numbers; 2: the member list
+        int appended;
+    } cases[] = {{"the settings file", 1, 4}, {"the member list", 2, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Merge m;
+        m.w.t.files.failAt(c.failingSave, err::DiskFull, FakeFiles::Op::Save);
+        m.run(m.other);
+        EXPECT_EQ(m.w.app.crusade.RecCount, 4 + c.appended);
+        EXPECT_EQ(m.w.t.dialogs.messages().filter(QStringLiteral("Error #  61 was generated by Fennick3")).size(), 1);
+    }
+}
+
+struct Compare {
+    CrusadeToolsWorld w;
+    explicit Compare(const QList<AttendeeRecord>& backup) {
+        const QString file = w.backup(QStringLiteral("spring.dta"));
+        WriteDataFile(file, backup);
+        w.app.settings.BackupPath = file;
+        FilterToAdams(w);
+    }
+    void run(std::initializer_list<int> answers) {
+        for (int a : answers) w.t.dialogs.answer(a);
+        mnuCompare_Click(w.app, w.screen);
+    }
+};
+
+TEST(BackupCompareTest, OnlyNumbersNoLiveRecordHoldsAreOfferedAndTheCountsReported) {
+    Compare c({Person("0012", "Mary", "Smith"), Person("0014", "Ruth", "Baker"), Person("0016", "Lost", "Person"),
+               Person("0017", "Other", "Person"), Deleted("0018", "Dead", "Entry"), Person("0016", "Lost", "Again"),
+               Person("0015", "Gone", "Away")});
+    c.run({AnsYes, AnsYes /* 0016 */, AnsNo /* 0017 */, AnsYes /* 0015, deleted in the crusade */});
+    const QStringList shown = c.w.t.dialogs.messages();
+    ASSERT_EQ(shown.size(), 5);
+    EXPECT_TRUE(shown[1].startsWith(QStringLiteral("Found Missing Record: \r\n00  0016  Person, Lost")));
+    EXPECT_TRUE(shown[2].startsWith(QStringLiteral("Found Missing Record: \r\n00  0017  Person, Other")));
+    EXPECT_TRUE(shown[3].startsWith(QStringLiteral("Found Missing Record: \r\n00  0015  Away, Gone")));
+    EXPECT_EQ(shown[4], QStringLiteral("Files have not been repaired.\r\n\r\nRecords added from the backup: 2\r\n"
+                                       "Records declined: 1"));
+    EXPECT_EQ(Dump(c.w.app), ReadFileBytes(Golden("compared.txt")));
+    EXPECT_EQ(c.w.app.view.ReportKind, QStringLiteral("alpha"));
+    EXPECT_FALSE(c.w.t.dialogs.pending());
+}
+
+TEST(BackupCompareTest, RefusalsLeaveEveryFileAsItWas) {
+    const struct {
+        const char* what;
+        std::function<void(Compare&)> prepare;
+        const char* message;
+    } cases[] = {
+        {"no backup made", [](Compare& c) { c.w.app.settings.BackupPath.clear(); },
+         "These files have not been backed up."},
+        {"the loaded file", [](Compare& c) { c.w.app.settings.BackupPath = c.w.spring; },
+         "You Cannot Compare the Currently Loaded File to itself."},
+        {"no backup there", [](Compare& c) { QFile::remove(c.w.app.settings.BackupPath); }, "Unable to find "},
+        {"an older layout", [](Compare& c) { WriteFileBytes(c.w.app.settings.BackupPath, OlderLayout()); },
+         "its records do not read as records of the current layout"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Compare cmp({Person("0016", "Lost", "Person")});
+        c.prepare(cmp);
+        const FolderFiles before = FilesIn(cmp.w.t.path(QStringLiteral("data")));
+        cmp.run({});
+        EXPECT_EQ(FilesIn(cmp.w.t.path(QStringLiteral("data"))), before);
+        ASSERT_EQ(cmp.w.t.dialogs.messages().size(), 1);
+        EXPECT_TRUE(cmp.w.t.dialogs.messages()[0].contains(QLatin1String(c.message)))
+            << cmp.w.t.dialogs.messages()[0].toStdString();
+    }
+}
+
+}  // namespace
