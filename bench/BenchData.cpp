@@ -104,7 +104,7 @@ void WriteBenchDataFile(const QString& path, int n) {
 }
 
 BenchApp::BenchApp(int n, Printer* otherPrinter)
-    : app(Platform{dialogs, otherPrinter ? *otherPrinter : printer, sound, help, shell, store, clock, busy, files}) {
+    : app(Platform{dialogs, otherPrinter ? *otherPrinter : printer, sound, help, shell, store, clock, busy, files, network}) {
     if (!dir.isValid()) throw std::runtime_error("no temporary folder");
     app.program.ProgramDir = dir.path();
     app.program.DataFile = dir.filePath(QStringLiteral("bench.dta"));

@@ -8,7 +8,9 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
+#include "platform/ErrorNumbers.h"
 #include "platform/Help.h"
+#include "platform/Network.h"
 #include "platform/Printer.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -71,6 +73,12 @@ public:
     void save(const QString&, const QString&, const QString&, const QString&) override {}
 };
 
+// A network that is never reached.
+class OffLine : public Network {
+public:
+    FetchResult fetch(const QString&, int, qint64) override { return {err::RequestFailed, QStringLiteral("off line"), {}}; }
+};
+
 // An application with a crusade open on a generated data file of n records (LastMeeting
 // 30, cut-off 3) in its own temporary folder.
 struct BenchApp {
@@ -86,6 +94,7 @@ struct BenchApp {
     SystemClock clock;
     NoBusy busy;
     QtFiles files;
+    OffLine network;
     QTemporaryDir dir;
     App app;
 };

@@ -18,6 +18,7 @@
 #include "platform/ui/QtBusy.h"
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/QtHelp.h"
+#include "platform/ui/QtNetwork.h"
 #include "platform/ui/QtPrinter.h"
 #include "platform/ui/QtShell.h"
 #include "platform/ui/QtSound.h"
@@ -54,7 +55,8 @@ int main(int argc, char** argv) {
     fennick::SystemClock clock;
     fennick::QtBusy busy;
     fennick::QtFiles files;
-    fennick::App app(fennick::Platform{dialogs, printer, sound, help, shell, store, clock, busy, files});
+    fennick::QtNetwork network;
+    fennick::App app(fennick::Platform{dialogs, printer, sound, help, shell, store, clock, busy, files, network});
     app.program.ProgramDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     // The main window, the dialogs over it and the crusade's modeless windows, with every
     // hook they provide.

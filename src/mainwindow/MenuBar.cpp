@@ -216,7 +216,7 @@ QList<MenuEntry> BuildMenuBar() {
         .built("mnuHelpFiles", "&Help Files", "Ctrl+H")
         .built("mnuShortcuts", "View Shortcuts", "Ctrl+S")
         .built("mnuPrintManual", "Print Fennick Manual")
-        .item("mnuUpdate", "Update Fennick", "Ctrl+U")
+        .built("mnuUpdate", "Update Fennick", "Ctrl+U")
         .built("mnuAbout", "&About Fennick");
     MarkSubmenusOfUnbuiltItems(t.entries);
     return t.entries;

@@ -19,6 +19,9 @@ inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int PathNotFound = 76;
 inline constexpr int PrinterError = 482;
+// A fetch over the network: no answer in time, or no usable answer.
+inline constexpr int RequestTimedOut = 35761;
+inline constexpr int RequestFailed = 35750;
 inline constexpr int Cancelled = 32755;
 
 }  // namespace fennick::err

@@ -12,6 +12,7 @@ class SettingsStore;
 class Clock;
 class Busy;
 class Files;
+class Network;
 
 struct Platform {
     Dialogs& dialogs;
@@ -23,6 +24,7 @@ struct Platform {
     Clock& clock;
     Busy& busy;
     Files& files;
+    Network& network;
 };
 
 }  // namespace fennick

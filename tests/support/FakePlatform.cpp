@@ -12,12 +12,12 @@ void FakePrinter::deliver(const PrintedDocument& doc) {
     RecordingPrinter::deliver(doc);
 }
 
-TestApp::TestApp() : app(Platform{dialogs, printer, sound, help, shell, store, clock, busy, files}) {
+TestApp::TestApp() : app(Platform{dialogs, printer, sound, help, shell, store, clock, busy, files, network}) {
     app.program.ProgramDir = dir.path();
 }
 
 TestApp::TestApp(Printer* otherPrinter)
-    : app(Platform{dialogs, otherPrinter ? *otherPrinter : printer, sound, help, shell, store, clock, busy, files}) {
+    : app(Platform{dialogs, otherPrinter ? *otherPrinter : printer, sound, help, shell, store, clock, busy, files, network}) {
     app.program.ProgramDir = dir.path();
 }
 

@@ -3,6 +3,7 @@
 
 #include "FakeDialogs.h"
 #include "FakeFiles.h"
+#include "FakeNetwork.h"
 #include "data/App.h"
 #include "platform/Busy.h"
 #include "platform/Clock.h"
@@ -115,6 +116,7 @@ struct TestApp {
     FixedClock clock;
     NoBusy busy;
     FakeFiles files;
+    FakeNetwork network;
     QTemporaryDir dir;
     App app;
 

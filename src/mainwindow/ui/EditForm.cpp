@@ -16,6 +16,7 @@
 #include "filetools/EraseCrusade.h"
 #include "filetools/ExportCommands.h"
 #include "filetools/TextImport.h"
+#include "filetools/UpdateCheck.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
 #include "mainwindow/EditFormControls.h"
@@ -821,6 +822,7 @@ void EditForm::wireCommands() {
     onCommand(QStringLiteral("mnuShortcuts"), [this] { mnuShortcuts_Click(app_); });
     onCommand(QStringLiteral("mnuPrintManual"), [this] { mnuPrintManual_Click(app_, *this); });
     onCommand(QStringLiteral("mnuAbout"), [this] { mnuAbout_Click(app_); });
+    onCommand(QStringLiteral("mnuUpdate"), [this] { mnuUpdate_Click(app_); });
     for (int i = 0; i <= 3; ++i)
         onCommand(QStringLiteral("ChgRec(%1)").arg(i), [this, i] { ChgRec_Click(app_, *this, i); });
     wireRecordCommands();
