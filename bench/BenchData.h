@@ -16,12 +16,24 @@
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 
+#include <benchmark/benchmark.h>
+
 #include <QList>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace fennick::bench {
+
+// Milliseconds, and with repetitions also the fastest run, the figure least disturbed by
+// other work on the machine.
+inline benchmark::internal::Benchmark* Timed(benchmark::internal::Benchmark* b) {
+    return b->Unit(benchmark::kMillisecond)->ComputeStatistics("min", [](const std::vector<double>& v) {
+        return *std::min_element(v.begin(), v.end());
+    });
+}
 
 // The number of records the benchmarks work on: as many as a view can address.
 inline constexpr int kBenchRecords = 9999;

@@ -18,12 +18,6 @@
 namespace fennick::bench {
 namespace {
 
-benchmark::internal::Benchmark* Timed(benchmark::internal::Benchmark* b) {
-    return b->Unit(benchmark::kMillisecond)->ComputeStatistics("min", [](const std::vector<double>& v) {
-        return *std::min_element(v.begin(), v.end());
-    });
-}
-
 BenchApp& Shared() {
     static BenchApp b;
     return b;

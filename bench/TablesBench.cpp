@@ -18,12 +18,6 @@
 namespace fennick::bench {
 namespace {
 
-benchmark::internal::Benchmark* Timed(benchmark::internal::Benchmark* b) {
-    return b->Unit(benchmark::kMillisecond)->ComputeStatistics("min", [](const std::vector<double>& v) {
-        return *std::min_element(v.begin(), v.end());
-    });
-}
-
 // A full table: 1,800 zips no record has, then the records' own zips (the last entries a
 // scan of the table would reach), each with a team.
 void FillTable(App& app) {

@@ -18,14 +18,6 @@
 namespace fennick::bench {
 namespace {
 
-// Milliseconds, and with repetitions also the fastest run, the figure least disturbed by
-// other work on the machine.
-benchmark::internal::Benchmark* Timed(benchmark::internal::Benchmark* b) {
-    return b->Unit(benchmark::kMillisecond)->ComputeStatistics("min", [](const std::vector<double>& v) {
-        return *std::min_element(v.begin(), v.end());
-    });
-}
-
 BenchApp& Shared() {
     static BenchApp b;
     return b;
