@@ -1,8 +1,11 @@
 #include "data/Utilities.h"
 
 #include "data/App.h"
+#include "data/Errors.h"
+#include "data/FileUtil.h"
 #include "data/Text.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
@@ -89,11 +92,16 @@ void PlaySound(App& app, const QString& name) {
 
 void OpenManual(App& app) {
     const QString path = QDir(app.program.ProgramDir).filePath(kManualFileName);
-    // The program carries its manual; a copy in the program folder is what the desktop opens.
-    if (!QFileInfo::exists(path) && QFile::exists(QStringLiteral(":/manual/") + kManualFileName)) {
-        QDir().mkpath(app.program.ProgramDir);
-        QFile::copy(QStringLiteral(":/manual/") + kManualFileName, path);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    // The program carries its manual; a copy in the program folder is what the desktop
+    // opens. It is written whole or not at all: a copy that could not be written is found
+    // missing by the desktop, which is told below.
+    QFile manual(QStringLiteral(":/manual/") + kManualFileName);
+    if (!QFileInfo::exists(path) && manual.open(QIODevice::ReadOnly)) {
+        try {
+            if (!QFileInfo(app.program.ProgramDir).isDir()) app.files().makeFolder(app.program.ProgramDir);
+            WriteWholeFile(app.files(), path, manual.readAll());
+        } catch (const VbError&) {
+        }
     }
     const int result = app.platform.shell.open(path, app.program.ProgramDir);
     if (result == kShellFileNotFound) {

@@ -1,8 +1,14 @@
 // The crash-safety helper: opens the crusade "spring" in the folder given and makes one
-// kind of write to it again and again until it is killed. Before each write it prints
-// "begin <kind>" (for a compaction or a restore also the SHA-1 of the data file before
-// and of the one it will hold after), after it "done <kind>", each line written straight
-// to the descriptor. No write deletes a live record.
+// kind of write to it again and again until it is killed. It tells on standard output,
+// each line written straight to the descriptor before the step it names:
+//   ready                      the crusade is open, the writes begin
+//   begin <kind> [<sha>...]    a write of the kind starts (a backup or a restore adds the
+//                              hash of the set before it and of the one it will hold)
+//   done <kind>                that write returned
+//   save <sha> <path>          a whole file is saved with the bytes of that hash
+//   record <n> <sha>           record n is written in place with the bytes of that hash
+// Records written by the attendance erase pass itself are not told. No write deletes a
+// live record; successive writes of a file differ, so that its old and new content show.
 //
 //   fennick_crashloop <folder> <kind> <seed>
 
@@ -19,10 +25,10 @@
 #include "filetools/Compaction.h"
 #include "filetools/ExportCommands.h"
 #include "mainwindow/MainLifecycle.h"
+#include "statistics/Stats.h"
 #include "tables/AttendanceErase.h"
 #include "views/Indexes.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 
 #include <unistd.h>
@@ -41,7 +47,19 @@ void Say(const QByteArray& line) {
     if (::write(1, l.constData(), size_t(l.size())) != l.size()) std::_Exit(3);
 }
 
-QByteArray Sha(const QByteArray& bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex(); }
+// The real file operations, each whole-file save told first.
+class TellingFiles : public QtFiles {
+public:
+    FileResult save(const QString& path, const QByteArray& bytes) override {
+        Say("save " + Sha(bytes) + ' ' + path.toUtf8());
+        return QtFiles::save(path, bytes);
+    }
+};
+
+void Write(App& app, qint32 n, const AttendeeRecord& r) {
+    Say("record " + QByteArray::number(n) + ' ' + Sha(r.encode()));
+    WriteRecord(app, n, r);
+}
 
 }  // namespace
 
@@ -51,10 +69,12 @@ int main(int argc, char** argv) {
     const int kind = std::atoi(argv[2]);
     std::mt19937 rng(unsigned(std::atoi(argv[3])));
     const QString dataFile = QDir(folder).filePath(QStringLiteral("spring.dta"));
-    const QString backup = QDir(folder).filePath(QStringLiteral("backup/spring.dta"));
+    const QString backupFolder = QDir(folder).filePath(QStringLiteral("backup"));
+    const QString backup = QDir(backupFolder).filePath(QStringLiteral("spring.dta"));
 
     TestApp t;
-    App& app = t.app;
+    TellingFiles files;
+    App app(Platform{t.dialogs, t.printer, t.sound, t.help, t.shell, t.store, t.clock, t.busy, files, t.network});
     t.dialogs.otherwise(AnsYes);
     app.program.ProgramDir = folder;
     FakeScreen form;
@@ -63,18 +83,21 @@ int main(int argc, char** argv) {
     IndexAlpha(app);
     ShowCurrentRecord(app, form);
     if (!QFileInfo::exists(backup)) {
-        QDir().mkpath(QFileInfo(backup).path());
+        QDir().mkpath(backupFolder);
         t.dialogs.choose(backup);
         BackupFiles(app);
     }
+    // A backup or a restore first saves the crusade's files as they are in memory: saved
+    // here, the set on disk is already what they write.
+    if (kind == kBackup || kind == kRestore) SaveCrusadeFiles(app);
     Say("ready");
 
     for (int i = 0;; ++i) {
-        const bool odd = (rng() & 1) != 0;
+        const bool odd = (i & 1) != 0;
         QByteArray begin = "begin " + QByteArray::number(kind);
         const qint32 count = app.crusade.RecCount;
         switch (kind) {
-        case 0: {  // an edit of a record in place
+        case kRecordEdit: {
             if (count == 0) break;
             const qint32 n = qint32(rng() % quint32(count)) + 1;
             AttendeeRecord r = ReadRecord(app, n);
@@ -82,63 +105,83 @@ int main(int argc, char** argv) {
             r.Attendance = odd ? "111111" : "1-1-1-1";
             RecountAttendance(r);
             Say(begin);
-            WriteRecord(app, n, r);
+            Write(app, n, r);
             break;
         }
-        case 1: {  // a record added at the end; one in three deleted, for the compaction to drop
+        case kRecordAdd: {  // one in three deleted, for the compaction to drop
             const QByteArray rnum = QByteArray::number(1000 + count % 8000);
             AttendeeRecord r = Person(rnum.constData(), "Added", "Person");
             if (rng() % 3 == 0) r.WorkerCode = "###";
             Say(begin);
-            WriteRecord(app, count + 1, r);
+            Write(app, count + 1, r);
             break;
         }
-        case 2:
+        case kSettings:
             app.settings.LastMeeting = odd ? 6 : 5;
             Say(begin);
             SaveInfoFile(app);
             break;
-        case 3:
+        case kZipFile:
             app.crusade.ZipTable[1] = ZipEntry("62701", "IL", "01", "Springfield", odd ? 3 : 2);
             app.crusade.ZipCount = std::max<qint16>(app.crusade.ZipCount, 1);
             Say(begin);
             SaveZips(app);
             break;
-        case 4:
+        case kMemberFile:
             app.crusade.MemberNames[1] = MemberEntry("0040", "Brown", odd ? "Anne" : "Ann");
             app.crusade.MemberCount = std::max<qint16>(app.crusade.MemberCount, 1);
             Say(begin);
             SaveMembers(app);
             break;
-        case 5:
+        case kExport: {  // a note changed first, so that each export differs from the last
+            if (count == 0) break;
+            AttendeeRecord r = ReadRecord(app, 1);
+            r.Notes = "export " + QByteArray::number(i);
+            Write(app, 1, r);
             Say(begin);
             mnuExportText_Click(app, form);
             break;
-        case 6: {
-            const QByteArray before = ReadFileBytes(dataFile);
-            Say(begin + ' ' + Sha(before) + ' ' + Sha(LiveRecords(before, count)));
+        }
+        case kCompaction:
+            Say(begin);
             CompactDataFile(app);
+            Say("done " + QByteArray::number(kind));
             IndexAlpha(app);
             ShowCurrentRecord(app, form);
-            break;
-        }
-        case 7:
-            Say(begin);
-            t.dialogs.choose(backup);
+            continue;
+        case kBackup:
+            Say(begin + ' ' + SetSha(backupFolder, QStringLiteral("spring")) + ' ' +
+                SetSha(folder, QStringLiteral("spring")));
+            t.dialogs.choose(backup).answer(AnsOK);  // to replace the backup there
             BackupFiles(app);
             break;
-        case 8:
-            Say(begin + ' ' + Sha(ReadFileBytes(dataFile)) + ' ' + Sha(ReadFileBytes(backup)));
+        case kRestore:
+            Say(begin + ' ' + SetSha(folder, QStringLiteral("spring")) + ' ' +
+                SetSha(backupFolder, QStringLiteral("spring")));
             t.dialogs.choose(backup);
             RestoreCrusade(app, form);
             break;
-        case 9:
+        case kAttendanceErase: {  // a few records marked again first, for the pass to erase
+            for (int m = 0; m < 3 && count > 0; ++m) {
+                const qint32 n = qint32(rng() % quint32(count)) + 1;
+                AttendeeRecord r = ReadRecord(app, n);
+                r.Attendance = "1111111";
+                RecountAttendance(r);
+                Write(app, n, r);
+            }
             Say(begin);
             EraseAttendanceAfter(app, odd ? 5 : 4);
             break;
         }
+        case kStatistics:  // the last meeting alternates, so each file differs from the last
+            app.settings.LastMeeting = odd ? 6 : 5;
+            Say(begin);
+            Stats(app, kStatsFileOnly);
+            break;
+        default:
+            return 2;
+        }
         Say("done " + QByteArray::number(kind));
         t.dialogs.clear();
-        t.files.calls.clear();
     }
 }

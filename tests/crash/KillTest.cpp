@@ -1,20 +1,22 @@
 // The crash-safety test: the helper program writes to a crusade without end and is killed
-// with SIGKILL at seeded random moments; after each kill every file of the crusade must
-// read whole, hold its old or its new content, and the crusade must open and repair.
+// with SIGKILL at seeded random moments. After each kill every file holds its content from
+// before the save cut off or after it, every record its content from before the record
+// write cut off or after it, a set half replaced is put back, nothing is left that a
+// command would take for a crusade file, and the crusade opens and repairs.
 
 #include "CrashWork.h"
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
 #include "RecordBuilder.h"
-#include "ViewFixture.h"
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
+#include "data/FileUtil.h"
 #include "data/FixFiles.h"
 #include "data/InfoFile.h"
 #include "data/IniFile.h"
 #include "data/SideFiles.h"
+#include "statistics/StatDataFile.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -26,38 +28,54 @@
 
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <random>
+#include <set>
 
 using namespace fennick;
 using namespace fennick::test;
 
 namespace {
 
-// What the helper said last.
+constexpr int kRecLen = AttendeeRecord::Size;
+
+// What the helper said before it was killed. A save or a record write it told is finished
+// once any later line was said; only the last line's may have been cut off.
 struct Said {
-    int kind = 0;
+    int kind = -1;             // the kind its last "begin" named
     bool inWrite = false;      // killed between a "begin" and its "done"
-    QList<QByteArray> hashes;  // before and after, for a compaction or a restore
+    QList<QByteArray> hashes;  // the set before and after, for a backup or a restore
     int writes = 0;            // writes finished
+    std::map<QString, QByteArray> saved;  // path: hash of the last save finished
+    std::map<qsizetype, QByteArray> records;
+    std::optional<std::pair<QString, QByteArray>> cutSave;  // the last line, a save
+    std::optional<std::pair<qsizetype, QByteArray>> cutRecord;
 };
 
-Said Parse(int kind, const QByteArray& out) {
+Said Parse(const QByteArray& out) {
     Said s;
-    s.kind = kind;
     for (const QByteArray& line : out.split('\n')) {
+        if (line.isEmpty()) continue;
+        if (s.cutSave) s.saved[s.cutSave->first] = s.cutSave->second;
+        if (s.cutRecord) s.records[s.cutRecord->first] = s.cutRecord->second;
+        s.cutSave.reset();
+        s.cutRecord.reset();
         const QList<QByteArray> w = line.split(' ');
-        if (w.value(0) == "begin") {
+        if (w[0] == "begin") {
+            s.kind = w.value(1).toInt();
             s.inWrite = true;
             s.hashes = w.mid(2);
-        } else if (w.value(0) == "done") {
+        } else if (w[0] == "done") {
             s.inWrite = false;
             ++s.writes;
+        } else if (w[0] == "save" && w.size() >= 3) {
+            s.cutSave.emplace(QString::fromUtf8(line.mid(6 + w[1].size())), w[1]);
+        } else if (w[0] == "record" && w.size() == 3) {
+            s.cutRecord.emplace(w[1].toLongLong(), w[2]);
         }
     }
     return s;
 }
-
-QByteArray Sha(const QByteArray& bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex(); }
 
 bool IsNumber(const QByteArray& rnum) {
     if (rnum.size() != 4) return false;
@@ -73,33 +91,112 @@ bool LooksLikeCrusadeFile(const QString& name) {
     return false;
 }
 
-// Every file of the crusade read as the program reads it, after a kill. live: the live
-// records, which are never fewer than before but after a restore.
-void CheckCrusade(const QString& folder, const Said& said, int& live) {
-    const QStringList own = {"Fennick.ini", "backup",     "spring.dta", "spring.inf",
-                             "spring.mem",  "spring.txt", "spring.zps"};
+const QStringList kOwn = {"Fennick.ini", "StatData.txt", "backup",    "spring.dta",
+                          "spring.inf",  "spring.mem",   "spring.txt", "spring.zps"};
+
+// The whole files checked as old or new: all but the data file, which only the compaction
+// saves whole, and the set a restore replaces by renaming.
+QStringList WholeFiles(int kind) {
+    if (kind == kRestore) return {"Fennick.ini", "StatData.txt", "spring.txt"};
+    QStringList files = {"Fennick.ini", "StatData.txt", "spring.inf", "spring.mem", "spring.txt", "spring.zps"};
+    if (kind == kCompaction) files << "spring.dta";
+    return files;
+}
+
+// The crusade folder as it was when the helper started.
+struct Before {
+    std::map<QString, QByteArray> sha;  // whole files
+    QByteArray data;
+};
+
+Before Snapshot(const QString& folder) {
+    Before b;
+    for (const QString& n : WholeFiles(kCompaction)) b.sha[n] = FileSha(QDir(folder).filePath(n));
+    b.data = ReadFileBytes(QDir(folder).filePath(QStringLiteral("spring.dta")));
+    return b;
+}
+
+QByteArray Record(const QByteArray& data, qsizetype n) {
+    return n * kRecLen <= data.size() ? data.mid((n - 1) * kRecLen, kRecLen) : QByteArray();
+}
+
+// What the attendance erase pass leaves alone: the number, the names, the worker code.
+QByteArray Identity(const QByteArray& record) {
+    if (record.isEmpty()) return "none";
+    const AttendeeRecord r = AttendeeRecord::decode(record);
+    return r.RNum.bytes() + '|' + r.FName.bytes().trimmed() + '|' + r.LName.bytes().trimmed() + '|' +
+           r.WorkerCode.bytes();
+}
+
+// The files just after the kill, before anything opens them.
+void CheckFilesAsLeft(const QString& folder, int kind, const Said& said, const Before& before) {
     for (const QString& sub : {folder, folder + QStringLiteral("/backup")})
         for (const QString& n : QDir(sub).entryList(QDir::Files))
-            EXPECT_TRUE(own.contains(n) || !LooksLikeCrusadeFile(n)) << "taken for a crusade file: " << n.toStdString();
+            EXPECT_TRUE(kOwn.contains(n) || !LooksLikeCrusadeFile(n)) << "taken for a crusade file: " << n.toStdString();
 
-    // Opening ends any replacement that was cut off and removes what it left. The temporary
-    // file of a whole-file save cut off ("spring.inf.AbCdEf") may stay, as no command takes
-    // it for a crusade's file.
+    for (const QString& n : WholeFiles(kind)) {
+        const QString path = QDir(folder).filePath(n);
+        const auto saved = said.saved.find(path);
+        std::set<QByteArray> valid = {saved != said.saved.end() ? saved->second : before.sha.at(n)};
+        if (said.cutSave && said.cutSave->first == path) valid.insert(said.cutSave->second);
+        EXPECT_TRUE(valid.count(FileSha(path))) << n.toStdString() << " holds neither its old nor its new content";
+    }
+
+    const QByteArray data = ReadFileBytes(QDir(folder).filePath(QStringLiteral("spring.dta")));
+    ASSERT_EQ(data.size() % kRecLen, 0) << "a part record";
+    for (qsizetype at = 0; at < data.size(); at += kRecLen) {
+        const QByteArray record = data.mid(at, kRecLen);
+        const AttendeeRecord r = AttendeeRecord::decode(record);
+        ASSERT_TRUE(IsNumber(r.RNum.bytes()) && r.encode() == record) << "record at " << at << " does not decode";
+    }
+    if (kind == kCompaction || kind == kRestore) return;  // whole, or as a set, as checked above and after opening
+    // Every record holds what it held or what the helper wrote to it last; only the write
+    // cut off may be either. The erase pass's own writes change attendance only.
+    const qsizetype records = std::max(data.size(), before.data.size()) / kRecLen;
+    for (qsizetype n = 1; n <= records; ++n) {
+        const QByteArray was = Record(before.data, n);
+        const QByteArray now = Record(data, n);
+        const auto written = said.records.find(n);
+        std::set<QByteArray> valid = {written != said.records.end() ? written->second
+                                      : was.isEmpty()               ? QByteArray("none")
+                                                                    : Sha(was)};
+        if (said.cutRecord && said.cutRecord->first == n) valid.insert(said.cutRecord->second);
+        if (valid.count(now.isEmpty() ? QByteArray("none") : Sha(now))) continue;
+        if (kind == kAttendanceErase && Identity(now) == Identity(was)) continue;
+        ADD_FAILURE() << "record " << n << " holds neither its old nor its new content";
+    }
+}
+
+// A set replaced by a backup or a restore: the one before it or the one after, whole.
+void CheckSet(const QString& folder, const Said& said) {
+    if (said.hashes.size() != 2) return;  // no such write begun
+    const QByteArray now = SetSha(folder, QStringLiteral("spring"));
+    if (said.inWrite)
+        EXPECT_TRUE(now == said.hashes[0] || now == said.hashes[1]) << "a set half replaced in " << folder.toStdString();
+    else
+        EXPECT_EQ(now.toStdString(), said.hashes[1].toStdString()) << "a set not replaced in " << folder.toStdString();
+}
+
+// The crusade opened and read as the program reads it. live: the live records, never
+// fewer than before but after a restore.
+void CheckCrusade(const QString& folder, int kind, const Said& said, int& live) {
+    // Opening ends any replacement of the crusade's set that was cut off and removes what
+    // it left. The temporary file of a whole-file save cut off ("spring.inf.AbCdEf") may
+    // stay, as no command takes it for a crusade's file.
     const QString dataFile = QDir(folder).filePath(QStringLiteral("spring.dta"));
     TestApp o;
     o.dialogs.otherwise(AnsYes);
     ASSERT_TRUE(OpenCrusade(o.app, dataFile));
     for (const QString& n : QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const bool saveTemporary = n.size() > 7 && own.contains(n.left(n.size() - 7)) && n.at(n.size() - 7) == u'.';
-        EXPECT_TRUE(own.contains(n) || saveTemporary) << "left over: " << n.toStdString();
+        const bool saveTemporary = n.size() > 7 && kOwn.contains(n.left(n.size() - 7)) && n.at(n.size() - 7) == u'.';
+        EXPECT_TRUE(kOwn.contains(n) || saveTemporary) << "left over: " << n.toStdString();
     }
-
-    const QByteArray data = ReadFileBytes(dataFile);
-    ASSERT_EQ(data.size() % AttendeeRecord::Size, 0) << "a part record";
-    for (qsizetype at = 0; at < data.size(); at += AttendeeRecord::Size)
-        ASSERT_TRUE(IsNumber(AttendeeRecord::decode(data.constData() + at).RNum.bytes())) << "record at " << at;
-    if (said.inWrite && (said.kind == 6 || said.kind == 8)) {  // compaction, restore: before or after, whole
-        EXPECT_TRUE(said.hashes.contains(Sha(data))) << kCrashKinds[size_t(said.kind)] << " left a third file";
+    if (kind == kRestore) CheckSet(folder, said);
+    if (kind == kBackup) {
+        // The next backup or restore first ends a replacement of the backup's set cut off.
+        const QString backupFolder = QDir(folder).filePath(QStringLiteral("backup"));
+        RecoverReplacedSet(o.files, QDir(backupFolder).filePath(QStringLiteral("spring.dta")));
+        CheckSet(backupFolder, said);
     }
 
     TestApp t;
@@ -122,14 +219,23 @@ void CheckCrusade(const QString& folder, const Said& said, int& live) {
         for (const QByteArray& line : text.split('\n'))
             EXPECT_TRUE(line.isEmpty() || line.count('\t') == 10) << "export line: " << line.constData();
     }
+    // The workbook reads the statistics file by position: 286 lines, the zip entries, and
+    // 14 lines for each of 20 teams.
+    const QString stats = QDir(folder).filePath(kStatDataFileName);
+    if (QFileInfo::exists(stats)) {
+        const QList<QByteArray> lines = ReadFileBytes(stats).split('\n');
+        ASSERT_GE(lines.size(), 286);
+        EXPECT_EQ(lines.size() - 1, 286 + lines[285].trimmed().toInt() + 20 * 14);
+        EXPECT_TRUE(lines.last().isEmpty());
+    }
     EXPECT_TRUE(t.dialogs.messages().isEmpty()) << t.dialogs.messages().join(u'|').toStdString();
 
-    // The crusade repairs with no live record lost (only the one being added may be missing).
+    // The crusade repairs with no live record lost.
     o.app.hooks.fixFiles = [&o] { return FixFiles(o.app); };
     RepairCrusade(o.app);
     int now = 0;
     for (const AttendeeRecord& r : ReadAllRecords(o.app)) now += r.isDeleted() ? 0 : 1;
-    if (said.kind != 8) {
+    if (kind != kRestore) {
         EXPECT_GE(now, live);
     }
     live = now;
@@ -140,7 +246,9 @@ TEST(KillTest, EveryKindOfWriteSurvivesSigkill) {
     const unsigned seed = qEnvironmentVariableIsSet("FENNICK_KILL_SEED")
                               ? unsigned(qEnvironmentVariableIntValue("FENNICK_KILL_SEED"))
                               : unsigned(std::random_device{}());
-    const int kills = qEnvironmentVariableIsSet("FENNICK_KILLS") ? qEnvironmentVariableIntValue("FENNICK_KILLS") : 200;
+    const int kinds = int(kCrashKinds.size());
+    const int kills = qEnvironmentVariableIsSet("FENNICK_KILLS") ? qEnvironmentVariableIntValue("FENNICK_KILLS")
+                                                                 : 20 * kinds;
     std::printf("kill test seed %u (FENNICK_KILL_SEED repeats it)\n", seed);
     RecordProperty("seed", int(seed));
     std::mt19937 rng(seed);
@@ -153,17 +261,20 @@ TEST(KillTest, EveryKindOfWriteSurvivesSigkill) {
     spec.zips = {ZipEntry("62701", "IL", "01", "Springfield", 2)};
     WriteCrusade(t, folder, QStringLiteral("spring"), spec);
 
-    std::map<int, std::pair<int, int>> perKind;  // kills in a write, between two writes
-    int live = int(spec.records.size());
-    // The kinds in turn; past the planned kills, more of any kind not yet cut off in a write
-    // (a record write is short), up to a bound.
+    // Kills in a write and between two, per kind. The kinds in turn; past the planned
+    // kills, more of any kind cut off in fewer than three writes, up to a bound.
+    constexpr int kInWriteWanted = 3, kExtraBound = 60;
+    std::vector<int> inWrite(size_t(kinds), 0), between(size_t(kinds), 0);
     const auto nextKind = [&](int k) {
-        if (k < kills) return k % int(kCrashKinds.size());
-        for (int kind = 0; kind < int(kCrashKinds.size()); ++kind)
-            if (perKind[kind].first == 0 && perKind[kind].second < 200) return kind;
+        if (k < kills) return k % kinds;
+        for (int kind = 0; kind < kinds; ++kind)
+            if (inWrite[size_t(kind)] < kInWriteWanted && inWrite[size_t(kind)] + between[size_t(kind)] < kills / kinds + kExtraBound)
+                return kind;
         return -1;
     };
+    int live = int(spec.records.size());
     for (int k = 0, kind = nextKind(0); kind >= 0 && !testing::Test::HasFatalFailure(); kind = nextKind(++k)) {
+        const Before before = Snapshot(folder);
         QProcess helper;
         helper.start(QStringLiteral(FENNICK_CRASHLOOP), {folder, QString::number(kind), QString::number(rng())});
         ASSERT_TRUE(helper.waitForStarted());
@@ -171,20 +282,29 @@ TEST(KillTest, EveryKindOfWriteSurvivesSigkill) {
         while (!out.contains("ready\n") && helper.waitForReadyRead(20000)) out += helper.readAllStandardOutput();
         ASSERT_TRUE(out.contains("ready\n")) << out.constData() << helper.readAllStandardError().constData();
         // Mostly within the first writes; now and then after many.
-        QThread::usleep(unsigned(rng() % 3000) + (rng() % 4 == 0 ? unsigned(rng() % 30000) : 0u));
+        QThread::usleep(unsigned(rng() % 3000) + (rng() % 2 == 0 ? unsigned(rng() % 40000) : 0u));
         ::kill(pid_t(helper.processId()), SIGKILL);
         helper.waitForFinished();
         out += helper.readAllStandardOutput();
-        const Said said = Parse(kind, out);
-        (said.inWrite ? perKind[kind].first : perKind[kind].second)++;
+        ASSERT_EQ(helper.exitStatus(), QProcess::CrashExit) << "the helper ended by itself: " << out.constData();
+        const Said said = Parse(out);
+        ASSERT_TRUE(said.kind == kind || said.kind == -1) << "the helper wrote a " << said.kind;
+        (said.inWrite ? inWrite : between)[size_t(kind)]++;
         SCOPED_TRACE("kill " + std::to_string(k) + (said.inWrite ? " in a " : " after a ") + kCrashKinds[size_t(kind)] +
                      " (writes finished: " + std::to_string(said.writes) + ")");
-        CheckCrusade(folder, said, live);
+        CheckFilesAsLeft(folder, kind, said, before);
+        CheckCrusade(folder, kind, said, live);
     }
+    int all = 0, cut = 0;
     std::printf("%-18s %8s %8s\n", "kills", "in write", "between");
-    for (const auto& [kind, n] : perKind) std::printf("%-18s %8d %8d\n", kCrashKinds[size_t(kind)], n.first, n.second);
-    for (int kind = 0; kind < int(kCrashKinds.size()); ++kind)
-        EXPECT_GE(perKind[kind].first, 1) << kCrashKinds[size_t(kind)] << " was never cut off in its write";
+    for (int kind = 0; kind < kinds; ++kind) {
+        std::printf("%-18s %8d %8d\n", kCrashKinds[size_t(kind)], inWrite[size_t(kind)], between[size_t(kind)]);
+        all += inWrite[size_t(kind)] + between[size_t(kind)];
+        cut += inWrite[size_t(kind)];
+        EXPECT_GE(inWrite[size_t(kind)], 1) << kCrashKinds[size_t(kind)] << " was never cut off in its write";
+    }
+    std::printf("%-18s %8d %8d (%d kills)\n", "all", cut, all - cut, all);
+    EXPECT_GE(all, kills);
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 
 #include "FakePlatform.h"
 #include "data/Utilities.h"
+#include "platform/ErrorNumbers.h"
 #include "platform/ui/QtSound.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -75,8 +77,13 @@ TEST(Resources, TheManualIsEmbeddedAndOpenedFromTheProgramFolder) {
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/manual/") + kManualFileName));
     EXPECT_TRUE(QFile::exists(QStringLiteral(":/icons/fennick.svg")));
     test::TestApp t;
+    // The copy is saved whole: one that fails leaves no file for the desktop to open.
+    t.files.failAt(1, err::DiskFull, test::FakeFiles::Op::Save);
     OpenManual(t.app);
-    ASSERT_EQ(t.shell.opened.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(t.path(kManualFileName)));
+    OpenManual(t.app);
+    ASSERT_EQ(t.shell.opened.size(), 2);
+    EXPECT_EQ(t.files.calls.size(), 2);
     QFile copy(t.shell.opened.front());
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
     EXPECT_TRUE(copy.readAll().contains("<h1>Fennick Manual</h1>"));
