@@ -240,6 +240,8 @@ void RunMerge(const QByteArray& input) {
     FakeScreen main;
     Guarded([&] {
         if (!OpenCrusade(f.app, here)) Broken("the fixed crusade did not open");
+        // The merge starts only where the backup path names a folder with files in it.
+        f.app.settings.BackupPath = f.t.path("desk2");
         IndexAlpha(f.app);
         f.app.hooks.editForm = &main;
         f.app.hooks.fixFiles = [&f] { return FixFiles(f.app); };
