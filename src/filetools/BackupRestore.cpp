@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/CrusadeFiles.h"
+#include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
 #include "data/InfoFile.h"
@@ -294,6 +295,12 @@ void RestoreCrusade(App& app, MainScreen& form) {
         if (r.ok()) r = set.putInPlace();
         if (r.ok()) {
             restored = Reload(app);
+            // A backup whose settings could not be read (the message said why) is not taken:
+            // its defaults would stand in for the crusade's own settings.
+            if (restored && !app.crusade.UnreadableInfoFile.isEmpty()) {
+                CloseDataFile(app);
+                restored = false;
+            }
             if (restored) {
                 set.finish();
             } else {

@@ -123,6 +123,57 @@ TEST(BackupRestoreTest, TheBackupDateIsTheSettingsFilesLastLineReadWhole) {
     EXPECT_TRUE(w.t.dialogs.last().text.contains(QStringLiteral("Which was last updated on: March 3, 2024\r\n")));
 }
 
+// A backup whose files cannot be used is not restored: after the reader's message, the
+// crusade's files stay as they were and it is loaded from them.
+TEST(BackupRestoreTest, ABackupThatCannotBeUsedLeavesTheCrusadeAsItWas) {
+    const struct {
+        const char* what;
+        std::function<void(CrusadeToolsWorld&)> spoil;
+        const char* message;  // shown before the refusal
+    } cases[] = {
+        {"settings that cannot be read",
+         [](CrusadeToolsWorld& w) {
+             QByteArray inf = ReadFileBytes(w.backup(QStringLiteral("spring.inf")));
+             for (char& c : inf)
+                 if (c != '\r' && c != '\n') c = '\xFF';
+             WriteFileBytes(w.backup(QStringLiteral("spring.inf")), inf);
+         },
+         "Error # "},
+        {"records of an older layout not converted",
+         [](CrusadeToolsWorld& w) {
+             QByteArray inf = ReadFileBytes(w.backup(QStringLiteral("spring.inf")));
+             const qsizetype at = inf.indexOf("version ");
+             inf.replace(at, inf.indexOf('\r', at) - at, "version 2.3.0");
+             WriteFileBytes(w.backup(QStringLiteral("spring.inf")), inf);
+             WriteFileBytes(w.backup(QStringLiteral("spring.dta")), QByteArray(1000, 'x'));
+             w.t.dialogs.answer(AnsCancel);  // to the question to convert
+         },
+         "You are attempting to use: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CrusadeToolsWorld w;
+        Backup(w);
+        ASSERT_EQ(w.t.dialogs.messages().last(), kBackedUp);
+        ChangeSpring(w);
+        const FolderFiles before = FilesIn(w.t.path(QStringLiteral("data")));
+        w.t.dialogs.clear();
+        w.t.dialogs.choose(w.backup(QStringLiteral("spring.dta"))).answer(AnsYes).answer(AnsYes);
+        c.spoil(w);
+        RestoreCrusade(w.app, w.screen);
+        const QStringList shown = w.t.dialogs.messages();
+        ASSERT_GE(shown.size(), 2);
+        EXPECT_TRUE(shown[shown.size() - 2].startsWith(QLatin1String(c.message))) << shown[shown.size() - 2].toStdString();
+        EXPECT_TRUE(shown.last().endsWith(QStringLiteral("could not be loaded.\r\nThe files were not restored.")))
+            << shown.last().toStdString();
+        EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("data"))), before);
+        EXPECT_TRUE(Loaded(w));
+        EXPECT_TRUE(w.app.crusade.UnreadableInfoFile.isEmpty());
+        EXPECT_EQ(ReadRecord(w.app, 1).FName.trimmed(), "Maria");
+        EXPECT_FALSE(w.t.dialogs.pending());
+    }
+}
+
 TEST(BackupRestoreTest, RefusalsChangeNoFile) {
     struct Case {
         const char* what;

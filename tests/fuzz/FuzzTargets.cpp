@@ -10,10 +10,18 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/FileUtil.h"
 #include "data/FixFiles.h"
 #include "data/InfoFile.h"
 #include "data/IniFile.h"
+#include "data/OtherDataFile.h"
 #include "data/SideFiles.h"
+#include "data/Text.h"
+#include "filetools/BackupCompare.h"
+#include "filetools/BackupRestore.h"
+#include "filetools/CrusadeMerge.h"
+#include "filetools/TextImport.h"
+#include "filetools/UpdateCheck.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/MainLifecycle.h"
 #include "views/Indexes.h"
@@ -21,6 +29,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
+#include <QRegularExpression>
+#include <QSet>
 
 #include <cstdio>
 #include <cstdlib>
@@ -72,6 +82,58 @@ std::pair<QByteArray, std::optional<QByteArray>> Split(const QByteArray& input) 
     const qsizetype at = input.indexOf(kFuzzSeparator);
     if (at < 0) return {input, std::nullopt};
     return {input.left(at), input.mid(at + qsizetype(std::strlen(kFuzzSeparator)))};
+}
+
+// The files of an input made of several, at most `most`: the last takes the rest.
+QList<QByteArray> SplitParts(const QByteArray& input, int most) {
+    QList<QByteArray> parts;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = parts.size() + 1 < most ? input.indexOf(kFuzzSeparator, from) : -1;
+        if (at < 0) break;
+        parts.append(input.mid(from, at - from));
+        from = at + qsizetype(std::strlen(kFuzzSeparator));
+    }
+    parts.append(input.mid(from));
+    return parts;
+}
+
+// Every file of a folder, by name.
+QMap<QString, QByteArray> FolderBytes(const QString& folder) {
+    QMap<QString, QByteArray> out;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files)) out.insert(name, ReadFileBytes(dir.filePath(name)));
+    return out;
+}
+
+// Whether a folder holds the files it held, naming on stderr each file that changed.
+bool Unchanged(const QMap<QString, QByteArray>& before, const QString& folder) {
+    const QMap<QString, QByteArray> now = FolderBytes(folder);
+    for (auto it = before.begin(); it != before.end(); ++it)
+        if (now.value(it.key()) != it.value()) std::fprintf(stderr, "changed: %s\n", qPrintable(it.key()));
+    for (auto it = now.begin(); it != now.end(); ++it)
+        if (!before.contains(it.key())) std::fprintf(stderr, "new: %s\n", qPrintable(it.key()));
+    return now == before;
+}
+
+// The records of data file bytes (a partial record at the end left out).
+QList<AttendeeRecord> Records(const QByteArray& bytes) {
+    QList<AttendeeRecord> out;
+    for (qsizetype at = 0; at + Crusade::RecLen <= bytes.size(); at += Crusade::RecLen)
+        out.append(AttendeeRecord::decode(bytes.constData() + at));
+    return out;
+}
+
+// No two live records hold one registration number (without regard to case).
+bool NumbersUnique(const QByteArray& bytes) {
+    QSet<QByteArray> seen;
+    for (const AttendeeRecord& r : Records(bytes)) {
+        if (r.isDeleted()) continue;
+        const QByteArray n = AnsiUpper(r.RNum.bytes());
+        if (seen.contains(n)) return false;
+        seen.insert(n);
+    }
+    return true;
 }
 
 // Runs a reader; the program's own errors (reported or ending the program) are handled
@@ -255,13 +317,205 @@ void RunMerge(const QByteArray& input) {
     f.app.hooks.editForm = nullptr;
 }
 
+// The count that the closing message of an import gives; -1 when it gives none.
+int ImportedCount(const QString& summary) {
+    static const QRegularExpression count(QStringLiteral("^(\\d+) names? (?:was|were) imported\\."));
+    const QRegularExpressionMatch m = count.match(summary);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// A comma-separated file imported into the open crusade (File, Import from Text File).
+// The first byte chooses reserved numbers that run out after two (bit 0); the rest is the
+// file. The records before stay as they were, every record added holds a number of its
+// own, and the closing message counts them. (A crusade near its 9,999 records costs too
+// much a run here; the unit tests stop an import there.)
+void RunTextImport(const QByteArray& input) {
+    FuzzApp f;
+    const QString file = WriteSpring(f.t.path("data"));
+    const bool numbersRunOut = !input.isEmpty() && (input[0] & 1);
+    const QString csv = f.t.path("names.csv");
+    const QByteArray text = input.mid(1);
+    WriteFileBytes(csv, text);
+    FakeScreen main;
+    Guarded([&] {
+        if (!OpenCrusade(f.app, file)) Broken("the fixed crusade did not open");
+        IndexAlpha(f.app);
+        f.app.hooks.editForm = &main;
+        ShowCurrentRecord(f.app, main);
+        if (numbersRunOut) {
+            f.app.settings.ReservedNumber = 9997;
+            f.app.settings.ReservedDirection = QStringLiteral("UP");
+        }
+        const QByteArray before = f.app.crusade.file.readAll();
+        const qint32 count = f.app.crusade.RecCount;
+        const qint16 shown = f.app.view.ReportCount;
+        f.t.dialogs.answer(AnsOK).choose(csv).answer(AnsYes);
+        mnuImportText_Click(f.app, main);
+        if (ReadFileBytes(csv) != text) Broken("the import changed its file");
+        CheckRecords(f.app);
+        const QByteArray after = f.app.crusade.file.readAll();
+        const qint32 added = f.app.crusade.RecCount - count;
+        if (!after.startsWith(before)) Broken("the import changed a record it did not add");
+        if (f.t.dialogs.messages().isEmpty() || ImportedCount(f.t.dialogs.messages().last()) != added)
+            Broken("the closing message counts other names than were added");
+        if (f.app.view.ReportCount != shown + added) Broken("the view lacks a name that was added");
+        if (!NumbersUnique(after)) Broken("two live records share a registration number");
+        for (const AttendeeRecord& r : Records(after.mid(before.size())))
+            if (ImportedNumber(r.RNum.bytes()) != r.RNum.bytes()) Broken("a name was added without a number");
+    });
+    f.app.hooks.editForm = nullptr;
+}
+
+// Another crusade's files taken in by the open one: merged into it (File, Merge Files) or
+// compared with it as its backup (File, Compare). The first byte chooses the comparison
+// (bit 0), a master named Master whose statistics read the other settings file (bit 1),
+// and each missing record declined (bit 2); then the other data file, member list and
+// settings file follow, separated. The other files are only read; a refused data file
+// leaves every file of the crusade as it was; each record added is one of the other file's
+// live records in order (merged ones perhaps renumbered) and no number is held twice.
+void RunOtherFile(const QByteArray& input) {
+    FuzzApp f;
+    const QString here = WriteSpring(f.t.path("here"), 13);
+    const QString there = WriteSpring(f.t.path("desk2"), 12);
+    const int mode = input.isEmpty() ? 0 : uchar(input[0]);
+    const bool compare = mode & 1;
+    const QList<QByteArray> parts = SplitParts(input.mid(1), 3);
+    WriteFileBytes(there, parts[0]);
+    if (parts.size() > 1) WriteFileBytes(SideFileName(there, QStringLiteral("mem")), parts[1]);
+    if (parts.size() > 2) WriteFileBytes(SideFileName(there, QStringLiteral("inf")), parts[2]);
+    const QMap<QString, QByteArray> theirs = FolderBytes(f.t.path("desk2"));
+    const OtherDataFile other = ReadOtherDataFile(there);
+    FakeScreen main;
+    Guarded([&] {
+        if (!OpenCrusade(f.app, here)) Broken("the fixed crusade did not open");
+        IndexAlpha(f.app);
+        f.app.hooks.editForm = &main;
+        ShowCurrentRecord(f.app, main);
+        if (mode & 2) f.app.settings.CrusadeName = QStringLiteral("Master");
+        const QMap<QString, QByteArray> mine = FolderBytes(f.t.path("here"));
+        const QByteArray before = f.app.crusade.file.readAll();
+        std::optional<QByteArray> compared;  // the data file as the comparison left it, before the repair
+        f.app.hooks.fixFiles = [&f, &compared] {
+            compared = f.app.crusade.file.readAll();
+            return FixFiles(f.app);
+        };
+        if (compare) {
+            f.app.settings.BackupPath = there;
+            f.t.dialogs.otherwise(mode & 4 ? AnsNo : AnsYes).answer(AnsYes);
+            CompareWithBackup(f.app, main);
+        } else {
+            f.t.dialogs.choose(there).answer(AnsYes).answer(AnsYes);
+            mnuMerge_Click(f.app, main);
+        }
+        if (!Unchanged(theirs, f.t.path("desk2"))) Broken("the other crusade's files changed");
+        if (!other.ok()) {
+            if (!Unchanged(mine, f.t.path("here"))) Broken("a refused file changed the crusade's files");
+            return;
+        }
+        const QByteArray after = compare ? compared.value_or(f.app.crusade.file.readAll()) : f.app.crusade.file.readAll();
+        if (!after.startsWith(before)) Broken("a record that was there changed");
+        if (!NumbersUnique(after)) Broken("two live records share a registration number");
+        qsizetype next = 0;
+        for (const AttendeeRecord& added : Records(after.mid(before.size()))) {
+            const QByteArray bytes = added.encode();
+            for (;; ++next) {
+                if (next == other.records.size()) Broken("a record was added that the other file does not hold");
+                AttendeeRecord theirsRenumbered = other.records[next];
+                if (!compare) theirsRenumbered.RNum = added.RNum;
+                if (!theirsRenumbered.isDeleted() && theirsRenumbered.encode() == bytes) break;
+            }
+            ++next;
+        }
+        CheckRecords(f.app);
+    });
+    f.app.hooks.editForm = nullptr;
+}
+
+// The backup that File, Restore from Backup reads: its settings file (whose date line the
+// restore shows), then, separated, its data file, member list and zip table (a part not
+// given is a sound backup's). The backup is only read; the crusade ends loaded, either
+// from the backup's files or, when they cannot be used, from its own, left as they were.
+void RunBackupSettings(const QByteArray& input) {
+    FuzzApp f(AnsOK);  // the questions of a conversion are OK and Cancel
+    const QString here = WriteSpring(f.t.path("data"), 13);
+    const QString backup = WriteSpring(f.t.path("backup"), 12);
+    const QList<QByteArray> parts = SplitParts(input, 4);
+    const char* extensions[] = {"inf", "dta", "mem", "zps"};
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        WriteFileBytes(SideFileName(backup, QLatin1String(extensions[i])), parts[i]);
+    const QMap<QString, QByteArray> theirs = FolderBytes(f.t.path("backup"));
+    FakeScreen main;
+    Guarded([&] {
+        if (!OpenCrusade(f.app, here)) Broken("the fixed crusade did not open");
+        IndexAlpha(f.app);
+        f.app.hooks.editForm = &main;
+        ShowCurrentRecord(f.app, main);
+        f.app.settings.BackupPath = backup;
+        // As the restore does first: a refused backup is to leave these bytes.
+        SaveCrusadeFiles(f.app);
+        const QMap<QString, QByteArray> mine = FolderBytes(f.t.path("data"));
+        if (BackupDate(backup).contains(QLatin1Char('\n'))) Broken("the backup's date runs over a line");
+        f.t.dialogs.choose(backup).answer(AnsYes).answer(AnsYes);
+        RestoreCrusade(f.app, main);
+        if (!Unchanged(theirs, f.t.path("backup"))) Broken("the restore changed the backup");
+        if (!f.app.crusade.file.isOpen()) Broken("the restore left no crusade loaded");
+        CheckRecords(f.app);
+        const QString last = f.t.dialogs.messages().value(f.t.dialogs.messages().size() - 1);
+        if (last.contains(QLatin1String("The files were not restored."))) {
+            if (!Unchanged(mine, f.t.path("data"))) Broken("a refused backup changed the crusade's files");
+        } else if (last != QLatin1String("Files have been Restored successfuly!")) {
+            Broken("the restore ended without saying whether it was done");
+        } else if (!f.app.crusade.UnreadableInfoFile.isEmpty()) {
+            Broken("a restore took a settings file it could not read");
+        } else if (!f.t.dialogs.messages().join(QString()).contains(QLatin1String("created with an older version"))) {
+            // Unless converted from an older layout, the settings and records are the backup's.
+            for (const char* ext : {"inf", "dta"}) {
+                const QString name = QStringLiteral("spring.") + QLatin1String(ext);
+                if (ReadFileBytes(SideFileName(here, QLatin1String(ext))) != theirs.value(name))
+                    Broken("a restore said to be done did not put the backup's file in place");
+            }
+        }
+    });
+    f.app.hooks.editForm = nullptr;
+}
+
+// The version text of the update check, served by the fake network: it is read exactly
+// when it is two digits, ".", two digits, ".", two digits between blanks and line ends,
+// and then announced as newer exactly when it is.
+void RunVersion(const QByteArray& input) {
+    FuzzApp f;
+    f.t.network.answer.body = input;
+    const QByteArray text = input.trimmed();
+    bool form = text.size() == 8;
+    for (qsizetype i = 0; form && i < text.size(); ++i)
+        form = (i == 2 || i == 5) ? text[i] == '.' : (text[i] >= '0' && text[i] <= '9');
+    const std::optional<ProgramVersion> read = ParseVersionText(input);
+    if (read.has_value() != form) Broken("the version text was read against its form");
+    if (form && *read != ProgramVersion{text.left(2).toInt(), text.mid(3, 2).toInt(), text.mid(6, 2).toInt()})
+        Broken("the version read differs from its digits");
+    Guarded([&] {
+        f.t.dialogs.answer(AnsOK);
+        mnuUpdate_Click(f.app, 1);
+        const QStringList shown = f.t.dialogs.messages();
+        if (!form) {
+            if (shown.size() != 1) Broken("a text without a version was answered");
+            return;
+        }
+        if (shown.size() != 2 || !shown[1].contains(QString::fromLatin1(text))) Broken("the version was not shown");
+        const bool newer = *read > RunningVersion();
+        if (shown[1].contains(QLatin1String("A newer version of Fennick is available")) != newer)
+            Broken("the versions were compared wrongly");
+    });
+}
+
 }  // namespace
 
 const std::vector<FuzzTarget>& FuzzTargets() {
     static const std::vector<FuzzTarget> all = {
         {"datafile", RunDataFile}, {"conversion", RunConversion},         {"settings", RunSettings},
         {"ini", RunIni},           {"zips", RunZips},                     {"members", RunMembers},
-        {"prereg", RunPreRegistration}, {"merge", RunMerge},
+        {"prereg", RunPreRegistration}, {"merge", RunMerge},               {"textimport", RunTextImport},
+        {"otherfile", RunOtherFile},    {"backupsettings", RunBackupSettings}, {"version", RunVersion},
     };
     return all;
 }
