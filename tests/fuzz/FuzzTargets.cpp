@@ -451,18 +451,23 @@ void RunBackupSettings(const QByteArray& input) {
         f.app.hooks.editForm = &main;
         ShowCurrentRecord(f.app, main);
         f.app.settings.BackupPath = backup;
-        // As the restore does first: a refused backup is to leave these bytes.
-        SaveCrusadeFiles(f.app);
-        const QMap<QString, QByteArray> mine = FolderBytes(f.t.path("data"));
         if (BackupDate(backup).contains(QLatin1Char('\n'))) Broken("the backup's date runs over a line");
+        // The crusade's files as the restore saved them, when it closes the crusade's windows
+        // before it puts the backup's files in their place: a refused backup leaves these.
+        std::optional<QMap<QString, QByteArray>> mine;
+        f.app.hooks.closeCrusadeWindows = [&f, &mine] {
+            if (!mine) mine = FolderBytes(f.t.path("data"));
+        };
         f.t.dialogs.choose(backup).answer(AnsYes).answer(AnsYes);
         RestoreCrusade(f.app, main);
+        f.app.hooks.closeCrusadeWindows = nullptr;
+        if (!mine) Broken("the restore replaced no file");
         if (!Unchanged(theirs, f.t.path("backup"))) Broken("the restore changed the backup");
         if (!f.app.crusade.file.isOpen()) Broken("the restore left no crusade loaded");
         CheckRecords(f.app);
         const QString last = f.t.dialogs.messages().value(f.t.dialogs.messages().size() - 1);
         if (last.contains(QLatin1String("The files were not restored."))) {
-            if (!Unchanged(mine, f.t.path("data"))) Broken("a refused backup changed the crusade's files");
+            if (!Unchanged(*mine, f.t.path("data"))) Broken("a refused backup changed the crusade's files");
         } else if (last != QLatin1String("Files have been Restored successfuly!")) {
             Broken("the restore ended without saying whether it was done");
         } else if (!f.app.crusade.UnreadableInfoFile.isEmpty()) {
