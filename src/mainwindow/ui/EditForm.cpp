@@ -26,6 +26,7 @@
 #include "mainwindow/Marks.h"
 #include "mainwindow/MenuBar.h"
 #include "mainwindow/Navigation.h"
+#include "mainwindow/ui/ElidedCheckBox.h"
 #include "mainwindow/ui/ToolbarIcons.h"
 #include "platform/Dialogs.h"
 #include "reportwindow/ReportMenus.h"
@@ -82,8 +83,6 @@ constexpr int kPhraseWidth = 3 * kCellWidth + 2 * kCellSpacing;
 constexpr int kShortField = 12;
 // Room left on the screen for the window's title bar.
 constexpr int kTitleBarRoom = 40;
-// The longest check box caption the program gives: a longer one is cut short.
-const QString kLongestCheckCaption = QStringLiteral("Unite with Church");
 // The dynamic property that keeps a field box's width in characters.
 const char* const kFieldWidth = "fennickFieldWidth";
 // The dynamic property that keeps a menu item's own enabled setting.
@@ -273,7 +272,9 @@ void EditForm::fitFields() {
 }
 
 QCheckBox* EditForm::check(const QString& name, const QString& caption) {
-    auto* box = add(new QCheckBox(caption, this), name);
+    // A caption (a decision title the user chose) is cut short to the room it has, never
+    // wider than the longest title the program gives.
+    auto* box = add(new ElidedCheckBox(caption, QLatin1String(kLongestDecisionCaption), this), name);
     // The box's colour covers the box and its caption, not the rest of the row.
     box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     return box;
@@ -1352,16 +1353,6 @@ void EditForm::setText(const QString& control, const QString& text) {
     } else if (auto* w = qobject_cast<QLabel*>(o)) {
         w->setProperty("rawText", text.contains(QLatin1Char('\r')) ? QVariant(text) : QVariant());
         w->setText(Shown(text));
-    } else if (auto* w = qobject_cast<QCheckBox*>(o)) {
-        // A check box's caption (a decision title the user chose) is cut short in the room
-        // of the longest title the program gives; the whole of it shows as its tool tip.
-        const QFontMetrics metrics = w->fontMetrics();
-        const QString shown =
-            metrics.elidedText(text, Qt::ElideRight,
-                               metrics.horizontalAdvance(kLongestCheckCaption) + metrics.averageCharWidth());
-        w->setProperty("rawText", shown == text ? QVariant() : QVariant(text));
-        w->setToolTip(shown == text ? QString() : text);
-        w->setText(shown);
     } else if (auto* w = qobject_cast<QAbstractButton*>(o)) {
         w->setText(text);
     } else if (auto* w = qobject_cast<QGroupBox*>(o)) {

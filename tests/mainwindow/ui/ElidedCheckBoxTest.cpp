@@ -1,0 +1,39 @@
+// A decision box cuts its caption short to the room it has instead of clipping it, and
+// never asks for more room than the longest title the program gives.
+
+#include "mainwindow/ui/ElidedCheckBox.h"
+
+#include <gtest/gtest.h>
+
+using namespace fennick;
+
+TEST(ElidedCheckBox, CutsItsCaptionToTheRoomItHas) {
+    const QString longest = QLatin1String(kLongestDecisionCaption);
+    const QString title = QStringLiteral("Accept Christ as personal Saviour");
+    ElidedCheckBox box(title, longest);
+    ElidedCheckBox model(longest, longest);
+
+    // Never wider than a box with the longest title, never narrower than a few letters.
+    EXPECT_EQ(box.sizeHint().width(), model.sizeHint().width());
+    EXPECT_LT(box.minimumSizeHint().width(), model.sizeHint().width());
+
+    struct Case {
+        int width;
+        bool cut;
+    };
+    for (const Case& c : {Case{box.minimumSizeHint().width(), true}, Case{model.sizeHint().width(), true},
+                          Case{box.QCheckBox::sizeHint().width() + 10, false}}) {
+        box.resize(c.width, box.sizeHint().height());
+        const QString shown = box.shownText();
+        SCOPED_TRACE(c.width);
+        EXPECT_EQ(shown != title, c.cut) << shown.toStdString();
+        if (c.cut) {
+            EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+        }
+        EXPECT_EQ(box.text(), title);  // the control keeps its whole caption
+    }
+    // A short title stays whole at its own size.
+    ElidedCheckBox shortBox(QStringLiteral("Baptism"), longest);
+    shortBox.resize(shortBox.sizeHint());
+    EXPECT_EQ(shortBox.shownText(), QStringLiteral("Baptism"));
+}
