@@ -295,9 +295,10 @@ void RestoreCrusade(App& app, MainScreen& form) {
         if (r.ok()) r = set.putInPlace();
         if (r.ok()) {
             restored = Reload(app);
-            // A backup whose settings could not be read (the message said why) is not taken:
-            // its defaults would stand in for the crusade's own settings.
-            if (restored && !app.crusade.UnreadableInfoFile.isEmpty()) {
+            // A backup with a file that could not be read (the message said why) is not taken:
+            // defaults or an empty list would stand in for the crusade's own.
+            const Crusade& c = app.crusade;
+            if (restored && (!c.UnreadableInfoFile.isEmpty() || c.MemberFileUnreadable || c.ZipFileUnreadable)) {
                 CloseDataFile(app);
                 restored = false;
             }

@@ -1,6 +1,7 @@
 #include "CrusadeToolsFixture.h"
 #include "RecordBuilder.h"
 #include "platform/ErrorNumbers.h"
+#include "data/Crusade.h"
 #include "data/DataStore.h"
 #include "data/InfoFile.h"
 #include "filetools/BackupRestore.h"
@@ -139,6 +140,11 @@ TEST(BackupRestoreTest, ABackupThatCannotBeUsedLeavesTheCrusadeAsItWas) {
              WriteFileBytes(w.backup(QStringLiteral("spring.inf")), inf);
          },
          "Error # "},
+        {"a zip table longer than Fennick keeps",
+         [](CrusadeToolsWorld& w) {
+             WriteFileBytes(w.backup(QStringLiteral("spring.zps")), QByteArray("62701     IL03Springfield       2\r\n").repeated(kMaxZips + 1));
+         },
+         "The zip code file "},
         {"records of an older layout not converted",
          [](CrusadeToolsWorld& w) {
              QByteArray inf = ReadFileBytes(w.backup(QStringLiteral("spring.inf")));

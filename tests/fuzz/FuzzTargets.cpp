@@ -470,8 +470,9 @@ void RunBackupSettings(const QByteArray& input) {
             if (!Unchanged(*mine, f.t.path("data"))) Broken("a refused backup changed the crusade's files");
         } else if (last != QLatin1String("Files have been Restored successfuly!")) {
             Broken("the restore ended without saying whether it was done");
-        } else if (!f.app.crusade.UnreadableInfoFile.isEmpty()) {
-            Broken("a restore took a settings file it could not read");
+        } else if (!f.app.crusade.UnreadableInfoFile.isEmpty() || f.app.crusade.MemberFileUnreadable ||
+                   f.app.crusade.ZipFileUnreadable) {
+            Broken("a restore took a file it could not read");
         } else if (!f.t.dialogs.messages().join(QString()).contains(QLatin1String("created with an older version"))) {
             // Unless converted from an older layout, the settings and records are the backup's.
             for (const char* ext : {"inf", "dta"}) {
