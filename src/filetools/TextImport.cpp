@@ -25,10 +25,16 @@ namespace {
 const QString kNoticeTitle = QStringLiteral("Import Text File into Interest File");
 const QString kSourceImport = QStringLiteral("Fennick Add Import Function ");
 
+// The first lines of a list, and how many more: a file of thousands of refused lines
+// still gives a message that fits on the screen.
+constexpr qsizetype kListedLines = 20;
+
 QString LineList(const QList<int>& lines) {
     QStringList out;
-    for (int n : lines) out << QString::number(n);
-    return out.join(QStringLiteral(", "));
+    for (qsizetype i = 0; i < std::min(lines.size(), kListedLines); ++i) out << QString::number(lines[i]);
+    QString text = out.join(QStringLiteral(", "));
+    if (lines.size() > kListedLines) text += QStringLiteral(" and %1 more").arg(lines.size() - kListedLines);
+    return text;
 }
 
 bool IsBlankItem(const QByteArray& s) {
