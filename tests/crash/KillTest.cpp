@@ -142,7 +142,11 @@ void CheckFilesAsLeft(const QString& folder, int kind, const Said& said, const B
         EXPECT_TRUE(valid.count(FileSha(path))) << n.toStdString() << " holds neither its old nor its new content";
     }
 
-    const QByteArray data = ReadFileBytes(QDir(folder).filePath(QStringLiteral("spring.dta")));
+    // A restore cut off while it moves its set into place leaves the data file moved aside
+    // until the next opening puts the set back, which is checked there.
+    const QString dataFile = QDir(folder).filePath(QStringLiteral("spring.dta"));
+    if (kind == kRestore && !QFileInfo::exists(dataFile)) return;
+    const QByteArray data = ReadFileBytes(dataFile);
     ASSERT_EQ(data.size() % kRecLen, 0) << "a part record";
     for (qsizetype at = 0; at < data.size(); at += kRecLen) {
         const QByteArray record = data.mid(at, kRecLen);
