@@ -150,6 +150,14 @@ void Guarded(Fn&& fn) {
     }
 }
 
+// The fixed crusade opened and shown on a main window, as a command finds it.
+void ShowCrusade(FuzzApp& f, const QString& file, FakeScreen& screen) {
+    if (!OpenCrusade(f.app, file)) Broken("the fixed crusade did not open");
+    IndexAlpha(f.app);
+    f.app.hooks.editForm = &screen;
+    ShowCurrentRecord(f.app, screen);
+}
+
 // Every record of the open data file decodes and encodes back to its bytes.
 void CheckRecords(App& app) {
     const QByteArray all = app.crusade.file.readAll();
@@ -274,10 +282,7 @@ void RunPreRegistration(const QByteArray& input) {
     WriteFileBytes(PreRegistrationFileName(file), input);
     FakeScreen screen;
     Guarded([&] {
-        if (!OpenCrusade(f.app, file)) Broken("the fixed crusade did not open");
-        IndexAlpha(f.app);
-        f.app.hooks.editForm = &screen;
-        ShowCurrentRecord(f.app, screen);
+        ShowCrusade(f, file, screen);
         f.app.crusade.AddMode = true;
         screen.setText(QStringLiteral("FName"), QStringLiteral("Mary"));
         screen.setText(QStringLiteral("LName"), QStringLiteral("Smith"));
@@ -301,13 +306,10 @@ void RunMerge(const QByteArray& input) {
     if (settings) WriteFileBytes(QDir(f.t.path("desk2")).filePath(QStringLiteral("spring.inf")), *settings);
     FakeScreen main;
     Guarded([&] {
-        if (!OpenCrusade(f.app, here)) Broken("the fixed crusade did not open");
+        ShowCrusade(f, here, main);
         // The merge starts only where the backup path names a folder with files in it.
         f.app.settings.BackupPath = f.t.path("desk2");
-        IndexAlpha(f.app);
-        f.app.hooks.editForm = &main;
         f.app.hooks.fixFiles = [&f] { return FixFiles(f.app); };
-        ShowCurrentRecord(f.app, main);
         f.t.dialogs.choose(there).answer(AnsYes).answer(whole ? AnsYes : AnsNo).answer(AnsYes);
         mnuMergeAttendance_Click(f.app, main);
         if (ReadFileBytes(there) != data) Broken("the merge changed the other desk's file");
@@ -338,10 +340,7 @@ void RunTextImport(const QByteArray& input) {
     WriteFileBytes(csv, text);
     FakeScreen main;
     Guarded([&] {
-        if (!OpenCrusade(f.app, file)) Broken("the fixed crusade did not open");
-        IndexAlpha(f.app);
-        f.app.hooks.editForm = &main;
-        ShowCurrentRecord(f.app, main);
+        ShowCrusade(f, file, main);
         if (numbersRunOut) {
             f.app.settings.ReservedNumber = 9997;
             f.app.settings.ReservedDirection = QStringLiteral("UP");
@@ -387,10 +386,7 @@ void RunOtherFile(const QByteArray& input) {
     const OtherDataFile other = ReadOtherDataFile(there);
     FakeScreen main;
     Guarded([&] {
-        if (!OpenCrusade(f.app, here)) Broken("the fixed crusade did not open");
-        IndexAlpha(f.app);
-        f.app.hooks.editForm = &main;
-        ShowCurrentRecord(f.app, main);
+        ShowCrusade(f, here, main);
         if (mode & 2) f.app.settings.CrusadeName = QStringLiteral("Master");
         const QMap<QString, QByteArray> mine = FolderBytes(f.t.path("here"));
         const QByteArray before = f.app.crusade.file.readAll();
@@ -446,10 +442,7 @@ void RunBackupSettings(const QByteArray& input) {
     const QMap<QString, QByteArray> theirs = FolderBytes(f.t.path("backup"));
     FakeScreen main;
     Guarded([&] {
-        if (!OpenCrusade(f.app, here)) Broken("the fixed crusade did not open");
-        IndexAlpha(f.app);
-        f.app.hooks.editForm = &main;
-        ShowCurrentRecord(f.app, main);
+        ShowCrusade(f, here, main);
         f.app.settings.BackupPath = backup;
         if (BackupDate(backup).contains(QLatin1Char('\n'))) Broken("the backup's date runs over a line");
         // The crusade's files as the restore saved them, when it closes the crusade's windows
