@@ -10,19 +10,13 @@
 #include "platform/Printer.h"
 #include "printing/PrintCommons.h"
 #include "statistics/CrusadeTallies.h"
+#include "statistics/LinePen.h"
 #include "statistics/NumberForms.h"
 #include "statistics/StatsReport.h"
 
 namespace fennick {
 
 namespace {
-
-struct Pen {
-    Printer& p;
-    void at(double x) { p.setCurrentX(x); }
-    void on(const QString& text) { p.printOnLine(text); }
-    void end(const QString& text = QString()) { p.print(text); }
-};
 
 QString Rule(int n) {
     return QString(n, u'=');
@@ -45,8 +39,8 @@ QString CategoryShares(qint16 bapt, qint16 count, qint16 baptisms, bool two) {
     return u'(' + ofCategory + QStringLiteral(" - ") + ofAll + u')';
 }
 
-void SummaryBlock(Pen& w, const CrusadeTallies& t) {
-    w.p.setCurrentY(1.5);
+void SummaryBlock(LinePen& w, const CrusadeTallies& t) {
+    w.out.setCurrentY(1.5);
     const auto label = [&w](const char* text) {
         w.at(1.5);
         w.on(QString::fromLatin1(text));
@@ -90,7 +84,7 @@ void SummaryBlock(Pen& w, const CrusadeTallies& t) {
     w.end();
 }
 
-void MeetingTable(Pen& w, const CrusadeSettings& settings, const CrusadeTallies& t) {
+void MeetingTable(LinePen& w, const CrusadeSettings& settings, const CrusadeTallies& t) {
     const int last = ReportedMeetings(settings);
     w.at(4.8);
     w.on(QStringLiteral("All"));
@@ -145,7 +139,7 @@ struct Category {
     qint16 bapt;
 };
 
-void CategoryBlock(Pen& w, const QString& heading, int rule, const QList<Category>& rows, bool plainCount,
+void CategoryBlock(LinePen& w, const QString& heading, int rule, const QList<Category>& rows, bool plainCount,
                    bool twoShares, qint16 baptisms) {
     w.at(12.5);
     w.on(heading);
@@ -165,12 +159,12 @@ void CategoryBlock(Pen& w, const QString& heading, int rule, const QList<Categor
     }
 }
 
-void BlankLines(Pen& w, int n) {
+void BlankLines(LinePen& w, int n) {
     for (int i = 0; i < n; ++i) w.end();
 }
 
-void CategoryColumn(Pen& w, const CrusadeSettings& s, const CrusadeTallies& t) {
-    w.p.setCurrentY(2.5);
+void CategoryColumn(LinePen& w, const CrusadeSettings& s, const CrusadeTallies& t) {
+    w.out.setCurrentY(2.5);
     QList<Category> rows;
     for (int g = 0; g < kAgeGroups; ++g)
         rows.append({s.AgeGroupNames[size_t(g)], t.AgeGroupCount[size_t(g)], t.AgeGroupBaptisms[size_t(g)]});
@@ -216,7 +210,7 @@ const PrinterFont& StatsBodyFont() {
 
 void PrintStatsPage(Printer& printer, const CrusadeSettings& settings, const CrusadeTallies& t,
                     const QString& dateText) {
-    Pen w{printer};
+    LinePen w{printer};
     w.on(QString());  // begins the document
     printer.setFont(StatsTitleFont());
     w.on(QString());

@@ -4,6 +4,7 @@
 #include "data/Utilities.h"
 #include "platform/Printer.h"
 #include "statistics/CrusadeTallies.h"
+#include "statistics/LinePen.h"
 #include "statistics/NumberForms.h"
 
 #include <algorithm>
@@ -12,21 +13,13 @@ namespace fennick {
 
 namespace {
 
-// The print position's moves, as the layouts read.
-struct Pen {
-    Printer& s;
-    void at(double x) { s.setCurrentX(x); }
-    void on(const QString& text) { s.printOnLine(text); }
-    void end(const QString& text = QString()) { s.print(text); }
-};
-
 QString Rule(int n) {
     return QString(n, u'=');
 }
 
-void DrawMeetingColumn(Pen& p, const CrusadeSettings& settings, const CrusadeTallies& t) {
+void DrawMeetingColumn(LinePen& p, const CrusadeSettings& settings, const CrusadeTallies& t) {
     const int last = ReportedMeetings(settings);
-    p.s.setCurrentY(2);
+    p.out.setCurrentY(2);
     p.at(44);
     p.end(QStringLiteral("Avg"));
     p.on(QStringLiteral("Mtg.  "));
@@ -60,8 +53,8 @@ void DrawMeetingColumn(Pen& p, const CrusadeSettings& settings, const CrusadeTal
     }
 }
 
-void DrawReligionColumn(Pen& p, const CrusadeSettings& settings, const CrusadeTallies& t) {
-    p.s.setCurrentY(2);
+void DrawReligionColumn(LinePen& p, const CrusadeSettings& settings, const CrusadeTallies& t) {
+    p.out.setCurrentY(2);
     p.at(56);
     p.end(QStringLiteral("Religious Prefrence      Baptisms"));
     p.at(56);
@@ -133,7 +126,7 @@ void DrawReligionColumn(Pen& p, const CrusadeSettings& settings, const CrusadeTa
 
 // A category row of column 3: name, count and baptisms under "###", and the share of the
 // category that was baptized.
-void CategoryRow(Pen& p, const QString& name, qint16 count, qint16 bapt) {
+void CategoryRow(LinePen& p, const QString& name, qint16 count, qint16 bapt) {
     p.at(105);
     p.on(name);
     p.at(128);
@@ -144,8 +137,8 @@ void CategoryRow(Pen& p, const QString& name, qint16 count, qint16 bapt) {
     p.end(bapt != 0 ? Ratio(bapt, count, u"0%") : QString());
 }
 
-void DrawTotalsColumn(Pen& p, const CrusadeSettings& settings, const CrusadeTallies& t) {
-    p.s.setCurrentY(2);
+void DrawTotalsColumn(LinePen& p, const CrusadeSettings& settings, const CrusadeTallies& t) {
+    p.out.setCurrentY(2);
     const auto label = [&p](const char* text) {
         p.at(105);
         p.on(QString::fromLatin1(text));
@@ -232,7 +225,7 @@ QString AverageAgeCell(const CrusadeTallies& t, int k) {
 }
 
 void DrawStatsReport(Printer& surface, const CrusadeSettings& settings, const CrusadeTallies& t) {
-    Pen p{surface};
+    LinePen p{surface};
     DrawMeetingColumn(p, settings, t);
     DrawReligionColumn(p, settings, t);
     DrawTotalsColumn(p, settings, t);

@@ -4,6 +4,7 @@
 #include "data/CrusadeSettings.h"
 #include "data/Text.h"
 #include "platform/Printer.h"
+#include "statistics/LinePen.h"
 #include "statistics/NumberForms.h"
 #include "statistics/StatsPrintout.h"
 #include "statistics/TeamReport.h"
@@ -13,19 +14,12 @@ namespace fennick {
 
 namespace {
 
-struct Pen {
-    Printer& p;
-    void at(double x) { p.setCurrentX(x); }
-    void on(const QString& text) { p.printOnLine(text); }
-    void end(const QString& text = QString()) { p.print(text); }
-};
-
 struct Heading {
     double x;
     const char* text;
 };
 
-void HeadingRow(Pen& w, std::initializer_list<Heading> heads) {
+void HeadingRow(LinePen& w, std::initializer_list<Heading> heads) {
     const Heading* last = heads.end() - 1;
     for (const Heading* h = heads.begin(); h != heads.end(); ++h) {
         w.at(h->x);
@@ -36,7 +30,7 @@ void HeadingRow(Pen& w, std::initializer_list<Heading> heads) {
     }
 }
 
-void TeamRow(Pen& w, const CrusadeSettings& settings, const TeamTallies& t, int team) {
+void TeamRow(LinePen& w, const CrusadeSettings& settings, const TeamTallies& t, int team) {
     const size_t i = size_t(team);
     w.at(1.3);
     w.on(TeamNumber2(team));
@@ -71,14 +65,14 @@ QString Share(qint64 part, qint64 whole) {
     return u'(' + Ratio(part, whole, u"#%") + u')';
 }
 
-void TotalLine(Pen& w, const QString& left, const QString& right) {
+void TotalLine(LinePen& w, const QString& left, const QString& right) {
     w.at(1.3);
     w.on(left);
     w.at(6.5);
     w.end(right);
 }
 
-void Totals(Pen& w, const TeamTallies& t) {
+void Totals(LinePen& w, const TeamTallies& t) {
     QString visits = QStringLiteral("  Total visits: ") + Digits(t.TotalVisited);
     if (t.TotalLiveNames != 0) visits += QStringLiteral("/ ") + Percent(t.TotalVisited, t.TotalLiveNames) + u'%';
     TotalLine(w, QStringLiteral("Total Names: ") + Digits(t.TotalLiveNames), visits);
@@ -99,7 +93,7 @@ void Totals(Pen& w, const TeamTallies& t) {
 }  // namespace
 
 void PrintTeamPage(Printer& printer, const CrusadeSettings& settings, const TeamTallies& t, const QString& dateText) {
-    Pen w{printer};
+    LinePen w{printer};
     w.on(QString());  // begins the document
     printer.setFont(StatsTitleFont());
     w.at(1.0);

@@ -3,6 +3,7 @@
 #include "data/CrusadeSettings.h"
 #include "data/Text.h"
 #include "platform/Printer.h"
+#include "statistics/LinePen.h"
 #include "statistics/NumberForms.h"
 #include "statistics/TeamTallies.h"
 
@@ -10,17 +11,10 @@ namespace fennick {
 
 namespace {
 
-struct Pen {
-    Printer& s;
-    void at(double x) { s.setCurrentX(x); }
-    void on(const QString& text) { s.printOnLine(text); }
-    void end(const QString& text = QString()) { s.print(text); }
-};
-
 constexpr int kLastWindowTeam = 21;
 
-void Headings(Pen& p) {
-    p.s.setCurrentY(0.5);
+void Headings(LinePen& p) {
+    p.out.setCurrentY(0.5);
     const struct {
         double x;
         const char* text;
@@ -49,7 +43,7 @@ void Headings(Pen& p) {
     p.end();
 }
 
-void TeamRow(Pen& p, const CrusadeSettings& settings, const TeamTallies& t, int team) {
+void TeamRow(LinePen& p, const CrusadeSettings& settings, const TeamTallies& t, int team) {
     const size_t i = size_t(team);
     p.at(1);
     p.on(TeamNumber2(team) + QStringLiteral("  ") + TeamDisplayName(settings, team));
@@ -86,7 +80,7 @@ QString PartOf(qint64 part, qint64 whole) {
     return Digits(part) + QStringLiteral("/ ") + Percent(part, whole) + u'%';
 }
 
-void Totals(Pen& p, const TeamTallies& t) {
+void Totals(LinePen& p, const TeamTallies& t) {
     p.at(10);
     p.on(QStringLiteral("Total Names: ") + Digits(t.TotalLiveNames));
     p.at(48);
@@ -131,7 +125,7 @@ QString Percent(qint64 part, qint64 whole) {
 }
 
 void DrawTeamReport(Printer& surface, const CrusadeSettings& settings, const TeamTallies& t) {
-    Pen p{surface};
+    LinePen p{surface};
     Headings(p);
     for (int team = 0; team <= kLastWindowTeam; ++team) {
         if (t.TeamNameCount[size_t(team)] == 0) continue;
