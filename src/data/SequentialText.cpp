@@ -34,8 +34,10 @@ SequentialTextReader SequentialTextReader::fromBytes(const QByteArray& bytes) {
 }
 
 QByteArray LineValue(const QByteArray& line) {
-    QByteArray v = LTrim(line);
-    while (v.startsWith('\t')) v = LTrim(v.mid(1));
+    // Blanks and tabs before the value, in any mix, are passed over in one step.
+    qsizetype start = 0;
+    while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+    const QByteArray v = line.mid(start);
     // A quoted value loses its outer pair of quotes only; quotes inside it stay. Blanks
     // after the closing quote are passed over.
     const QByteArray quoted = RTrim(v);
