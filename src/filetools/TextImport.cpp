@@ -37,10 +37,6 @@ QString LineList(const QList<int>& lines) {
     return text;
 }
 
-bool IsBlankItem(const QByteArray& s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return c == ' ' || c == '\t'; });
-}
-
 }  // namespace
 
 QByteArray ImportBytesAs1252(const QByteArray& file) {
@@ -59,12 +55,16 @@ QList<ImportRow> SplitCsvRows(const QByteArray& text) {
     ImportRow row;
     QByteArray item;
     bool inQuotes = false, quoted = false;
+    // The item holds only blanks and tabs so far: a quote there opens a quoted item. Kept
+    // as it grows, so that a long item is not looked through again at every quote.
+    bool blankSoFar = true;
     int line = 1;
     row.line = 1;
     const auto endItem = [&] {
         row.items.append(quoted ? item : Trim(item));
         item.clear();
         quoted = false;
+        blankSoFar = true;
     };
     const auto endRow = [&] {
         endItem();
@@ -88,7 +88,7 @@ QList<ImportRow> SplitCsvRows(const QByteArray& text) {
             } else if (c != '\r') {
                 item += c;
             }
-        } else if (c == '"' && !quoted && IsBlankItem(item)) {
+        } else if (c == '"' && !quoted && blankSoFar) {
             inQuotes = quoted = true;
             item.clear();
         } else if (c == ',') {
@@ -98,6 +98,7 @@ QList<ImportRow> SplitCsvRows(const QByteArray& text) {
             endRow();
         } else if (c != '\r') {
             item += c;
+            blankSoFar = blankSoFar && (c == ' ' || c == '\t');
         }
     }
     if (!item.isEmpty() || quoted || !row.items.isEmpty()) endRow();

@@ -9,6 +9,8 @@
 #include "filetools/TextImport.h"
 #include "platform/ErrorNumbers.h"
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 using namespace fennick;
@@ -125,6 +127,31 @@ TEST(TextImportTest, CancelBeforeTheFileChangesNothingAndAfterItOnlySortsTheView
               QList<QByteArray>({"0013ADAMSJO   3", "0014BAKERRU   4", "0012SMITHMA   1"}));
     EXPECT_EQ(w.t.dialogs.shown().size(), 3u) << "no summary";
     EXPECT_EQ(ReadFileBytes(w.spring), data);
+}
+
+// A quote opens a quoted item only after nothing but blanks and tabs; elsewhere it is a
+// character of the item. An item of a hundred thousand blanks and then a hundred thousand
+// quotes is split at once (looking through the blanks again at every quote took minutes).
+TEST(TextImportTest, AQuoteOpensAnItemOnlyAfterBlanksAndLongItemsSplitAtOnce) {
+    const QByteArray blanks(100000, ' ');
+    const struct {
+        QByteArray text;
+        QList<QByteArray> items;
+    } cases[] = {
+        {"a, \t\"b, c\",d", {"a", "b, c", "d"}},
+        {"x\"y\",z", {"x\"y\"", "z"}},
+        {"  \"say \"\"hi\"\"\"  x,", {"say \"hi\"  x", ""}},
+        {blanks + "x" + QByteArray(100000, '"') + ",y", {"x" + QByteArray(100000, '"'), "y"}},
+        {blanks + "\t\"q\"", {"q"}},
+    };
+    QElapsedTimer timer;
+    timer.start();
+    for (const auto& c : cases) {
+        const QList<ImportRow> rows = SplitCsvRows(c.text);
+        ASSERT_EQ(rows.size(), 1) << c.text.left(40).constData();
+        EXPECT_EQ(rows[0].items, c.items) << c.text.left(40).constData();
+    }
+    EXPECT_LT(timer.elapsed(), 2000);
 }
 
 }  // namespace
