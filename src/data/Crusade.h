@@ -44,8 +44,8 @@ struct Crusade {
     // such entry until settings are read again.
     bool KeepEmptyEntries = false;
 
-    // The settings file whose header could not be read; it is kept aside, not
-    // overwritten, when the settings are next written.
+    // The settings file that could not be read (empty, not opened, or its header
+    // unreadable); it is kept aside, not overwritten, when the settings are next written.
     QString UnreadableInfoFile;
 };
 

@@ -203,13 +203,19 @@ bool ConvertIfOld(App& app, const QString& versionLine, bool headerComplete) {
     return ConvertOldData(app);
 }
 
-// A settings file whose header could not be read is renamed before it would be
-// overwritten, so nothing it held is lost.
+// The name a settings file that could not be read is kept under. Its second extension
+// keeps it out of the files named by the crusade's base name.
+QString KeptInfoFileName(const QString& path) {
+    return UnusedFileName(path + QStringLiteral(".unreadable"));
+}
+
+// A settings file that could not be read is renamed before it would be overwritten, so
+// nothing it held is lost.
 void KeepUnreadableInfoFile(App& app, const QString& path) {
     QString& unreadable = app.crusade.UnreadableInfoFile;
     if (unreadable != path) return;
     if (QFileInfo::exists(path)) {
-        const QString kept = UnusedFileName(path + QStringLiteral(".unreadable"));
+        const QString kept = KeptInfoFileName(path);
         if (!app.files().rename(path, kept).ok())
             throw VbError(err::PathFileAccess, QStringLiteral("The unreadable settings file ") + path +
                                                    QStringLiteral(" could not be kept as ") + kept);
@@ -292,16 +298,26 @@ bool LoadInfoFile(App& app) {
     QString versionLine;
     bool headerComplete = false;
     bool reservedRead = false;
+    bool anyLineRead = false;
     try {
         SequentialTextReader in = SequentialTextReader::fromFile(path);
+        // An empty file is what a write cut off by a full disk may leave: the settings it
+        // should hold are lost, not absent.
+        if (in.atEnd()) throw VbError(err::PastEndOfFile, QStringLiteral("The file is empty."));
+        anyLineRead = true;
         headerComplete = ReadInfoHeader(app, in, versionLine, reservedRead);
         ReadInfoBody(app, in, InfoTeamLines(InfoVersionValue(versionLine)));
     } catch (const VbError& e) {
+        // Nothing read: the crusade is named after its data file, as without a settings file.
+        if (!anyLineRead) FreshSettings(app);
         app.crusade.UnreadableInfoFile = path;
         if (!reservedRead) ReserveBeyondRecords(app);
-        app.msg.MsgText = QStringLiteral("Error # ") + Str(qint64(e.number())) + QStringLiteral(" was generated ") +
-                          NewLine + e.description();
-        app.dialogs().msgBox(app.msg.MsgText, Buttons::OK);
+        app.msg.MsgText = QStringLiteral("The crusade settings file ") + path + QStringLiteral(" could not be read:") +
+                          NewLine + e.description() + NewLine + NewLine +
+                          QStringLiteral("Fennick goes on with default values for the settings it could not read. "
+                                         "When the settings are saved, the file is kept as ") +
+                          KeptInfoFileName(path) + QStringLiteral(", so nothing it holds is lost.");
+        app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Exclamation);
         return true;
     }
     FillAppointmentTables(app.settings);

@@ -32,14 +32,15 @@ void ResetCrusadeSettings(App& app);
 void SetDefaultInfo(App& app);
 
 // Reads the settings file of DataFile. A missing file gives fresh settings and a
-// message; a header that cannot be read is reported, and the file is kept aside at the
-// next save. When the file gives no registration number and direction (missing, cut
-// short, or unreadable before line 5) they are taken from the data file's numbers: UP
-// from the highest or DOWN from the lowest, whichever leaves more to issue, so that no
-// number in use is issued again. When the version line and the data file show an older
-// data file, the data file is converted (asking first; a refusal throws ProgramEnd).
-// Returns false only when that conversion failed: the user has been told and the crusade
-// must not be opened.
+// message; an empty file, one that cannot be opened or a header that cannot be read is
+// reported, naming the file and where it is kept aside at the next save (an empty or
+// unopened file gives the fresh header of a missing one). When the file gives no
+// registration number and direction (missing, empty, cut short, or unreadable before
+// line 5) they are taken from the data file's numbers: UP from the highest or DOWN from
+// the lowest, whichever leaves more to issue, so that no number in use is issued again.
+// When the version line and the data file show an older data file, the data file is
+// converted (asking first; a refusal throws ProgramEnd). Returns false only when that
+// conversion failed: the user has been told and the crusade must not be opened.
 bool LoadInfoFile(App& app);
 
 // Reads the settings after the header (team lines on) from in; teamLines is 20 or 40.

@@ -323,24 +323,64 @@ TEST_F(InfoFileTest, MissingFileGivesFreshSettings) {
     EXPECT_TRUE(s.WeekDays[1].isEmpty());
 }
 
-TEST_F(InfoFileTest, UnreadableHeaderIsReportedAndKeptAside) {
+// A settings file that cannot be read, an empty one among them (what a write cut off by
+// a full disk leaves), is reported with its name and the name it is kept under; the first
+// save then keeps it there as it was, and later saves replace only the new file.
+TEST_F(InfoFileTest, AnUnreadableOrEmptyFileIsReportedAndKeptAside) {
+    QList<QByteArray> five = SettingsLines("version 2.5.86", 40);
+    five[2] = "five";
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool keptBefore;  // a file kept aside earlier lies there already
+        const char* reason;
+        QString name;
+        qint16 lastMeeting;
+    } cases[] = {
+        {"a header line that is not a number", JoinLines(five), false, "Type mismatch", "Spring", 1},
+        {"an empty file", "", false, "The file is empty.", "spring", 1},
+        {"an empty file, one kept before", "", true, "The file is empty.", "spring", 1},
+        {"only the end mark", "\x1A", false, "The file is empty.", "spring", 1},
+    };
     writeCurrentData();
-    QList<QByteArray> lines = SettingsLines("version 2.5.86", 40);
-    lines[3] = "forty-two";
-    writeInfo(lines);
-    const QByteArray original = ReadFileBytes(infoFile);
-    ASSERT_TRUE(LoadInfoFile(app));
-    ASSERT_EQ(t.dialogs.messages().size(), 1);
-    EXPECT_EQ(t.dialogs.messages()[0], "Error #  13 was generated \r\nType mismatch");
-    EXPECT_EQ(app.settings.CrusadeName, "Spring");
-    EXPECT_EQ(app.settings.LastMeeting, 12);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString kept = infoFile + (c.keptBefore ? ".unreadable.1" : ".unreadable");
+        QFile::remove(infoFile + ".unreadable");
+        QFile::remove(infoFile + ".unreadable.1");
+        if (c.keptBefore) WriteFileBytes(infoFile + ".unreadable", "earlier");
+        WriteFileBytes(infoFile, c.bytes);
+        ResetCrusadeSettings(app);
+        t.dialogs.clear();
 
-    SaveInfoFile(app);
-    EXPECT_EQ(ReadFileBytes(infoFile + ".unreadable"), original);
-    EXPECT_EQ(SplitLines(ReadFileBytes(infoFile)).size(), 133);
-    // Kept once: the next save simply replaces the new file.
-    SaveInfoFile(app);
-    EXPECT_FALSE(QFileInfo::exists(infoFile + ".unreadable.1"));
+        ASSERT_TRUE(LoadInfoFile(app));
+        ASSERT_EQ(t.dialogs.messages().size(), 1);
+        EXPECT_EQ(t.dialogs.messages()[0],
+                  "The crusade settings file " + infoFile + " could not be read:\r\n" + c.reason +
+                      "\r\n\r\nFennick goes on with default values for the settings it could not read. When the "
+                      "settings are saved, the file is kept as " +
+                      kept + ", so nothing it holds is lost.");
+        EXPECT_EQ(t.dialogs.last().icon, Icon::Exclamation);
+        EXPECT_EQ(app.settings.CrusadeName, c.name);
+        EXPECT_EQ(app.settings.LastMeeting, c.lastMeeting);
+        EXPECT_EQ(app.settings.ReservedNumber, 2);  // from the records
+        EXPECT_EQ(ReadFileBytes(infoFile), c.bytes) << "changed before a save";
+
+        SaveInfoFile(app);
+        EXPECT_EQ(ReadFileBytes(kept), c.bytes);
+        EXPECT_EQ(SplitLines(ReadFileBytes(infoFile)).size(), 133);
+        if (c.keptBefore) {
+            EXPECT_EQ(ReadFileBytes(infoFile + ".unreadable"), "earlier");
+        }
+        // Kept once: the next save simply replaces the new file.
+        SaveInfoFile(app);
+        EXPECT_FALSE(QFileInfo::exists(infoFile + (c.keptBefore ? ".unreadable.2" : ".unreadable.1")));
+        EXPECT_EQ(ReadFileBytes(kept), c.bytes);
+        t.dialogs.clear();
+        ASSERT_TRUE(LoadInfoFile(app));
+        EXPECT_TRUE(t.dialogs.shown().empty());
+        EXPECT_EQ(app.settings.CrusadeName, c.name);
+    }
 }
 
 TEST_F(InfoFileTest, ARegistrationCounterNotInTheFileComesFromTheRecords) {

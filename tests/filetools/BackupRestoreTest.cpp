@@ -139,7 +139,10 @@ TEST(BackupRestoreTest, ABackupThatCannotBeUsedLeavesTheCrusadeAsItWas) {
                  if (c != '\r' && c != '\n') c = '\xFF';
              WriteFileBytes(w.backup(QStringLiteral("spring.inf")), inf);
          },
-         "Error # "},
+         "The crusade settings file "},
+        {"an empty settings file",
+         [](CrusadeToolsWorld& w) { WriteFileBytes(w.backup(QStringLiteral("spring.inf")), QByteArray()); },
+         "The crusade settings file "},
         {"a zip table longer than Fennick keeps",
          [](CrusadeToolsWorld& w) {
              WriteFileBytes(w.backup(QStringLiteral("spring.zps")), QByteArray("62701     IL03Springfield       2\r\n").repeated(kMaxZips + 1));
