@@ -202,6 +202,10 @@ QString NewCrusadeFileName(const QString& chosen) {
     return ext.compare(kCrusadeExtension, Qt::CaseInsensitive) == 0 ? chosen : QString();
 }
 
+bool IsCrusadeFileName(const QString& path) {
+    return !path.isEmpty() && NewCrusadeFileName(path) == path;
+}
+
 CrusadeChoice SelectCrusade(App& app, StartScreen* start) {
     app.msg.MsgText = QStringLiteral("NoFileSelected");
     if (!PrepareDataFolder(app)) return CrusadeChoice::Cancelled;

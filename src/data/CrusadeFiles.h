@@ -67,4 +67,7 @@ QString CrusadeNameOf(const QString& dataFile);
 // without an extension; empty when the name has another extension or no base name.
 QString NewCrusadeFileName(const QString& chosen);
 
+// Whether path names a data file: a base name followed by ".dta" in any case.
+bool IsCrusadeFileName(const QString& path);
+
 }  // namespace fennick
