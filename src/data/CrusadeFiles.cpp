@@ -265,6 +265,16 @@ void SaveCrusadeFiles(App& app) {
     SaveZips(app);
 }
 
+void UnloadCrusade(App& app) {
+    try {
+        SaveCrusadeFiles(app);
+    } catch (const VbError&) {
+        ForgetCrusade(app);
+        throw;
+    }
+    ForgetCrusade(app);
+}
+
 void CreateCrusadeLike(App& app, const QString& path, const CrusadeSettings& vocabularies) {
     CloseLoadedCrusade(app);
     ForgetCrusade(app);
