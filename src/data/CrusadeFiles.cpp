@@ -202,6 +202,10 @@ QString NewCrusadeFileName(const QString& chosen) {
     return ext.compare(kCrusadeExtension, Qt::CaseInsensitive) == 0 ? chosen : QString();
 }
 
+bool IsCrusadeFileName(const QString& path) {
+    return !path.isEmpty() && NewCrusadeFileName(path) == path;
+}
+
 CrusadeChoice SelectCrusade(App& app, StartScreen* start) {
     app.msg.MsgText = QStringLiteral("NoFileSelected");
     if (!PrepareDataFolder(app)) return CrusadeChoice::Cancelled;
@@ -259,6 +263,16 @@ void SaveCrusadeFiles(App& app) {
     SaveInfoFile(app);
     if (app.crusade.MemberCount > 0) SaveMembers(app);
     SaveZips(app);
+}
+
+void UnloadCrusade(App& app) {
+    try {
+        SaveCrusadeFiles(app);
+    } catch (const VbError&) {
+        ForgetCrusade(app);
+        throw;
+    }
+    ForgetCrusade(app);
 }
 
 void CreateCrusadeLike(App& app, const QString& path, const CrusadeSettings& vocabularies) {

@@ -45,6 +45,12 @@ bool CloseCrusade(App& app);
 // open and never deletes it.
 void SaveCrusadeFiles(App& app);
 
+// Closes the loaded crusade with no other to follow: its ini, settings, member and zip
+// files are written as closing writes them (never deleted), and nothing of it stays
+// loaded. Throws VbError when a file cannot be written; the crusade is unloaded all the
+// same.
+void UnloadCrusade(App& app);
+
 // Creates an empty crusade at path (a name NewCrusadeFileName gave) in place of the
 // loaded one, which is closed first. The new crusade takes the vocabularies of the
 // settings given (teams, Sabbath meetings, decisions, churches, sermons, sound, Canadian
@@ -66,5 +72,8 @@ QString CrusadeNameOf(const QString& dataFile);
 // The data file name a new crusade gets for the name chosen: ".dta" appended to a name
 // without an extension; empty when the name has another extension or no base name.
 QString NewCrusadeFileName(const QString& chosen);
+
+// Whether path names a data file: a base name followed by ".dta" in any case.
+bool IsCrusadeFileName(const QString& path);
 
 }  // namespace fennick

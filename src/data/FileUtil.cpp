@@ -8,7 +8,36 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace fennick {
+
+namespace {
+
+// Whether name is that of a file a replacement puts in place for the crusade of that
+// base name: its data file, its settings, member and zip files or its prayer journal.
+// Side files copied from other systems may differ in case.
+bool IsFileOfSet(QStringView name, const QString& base) {
+    if (name.compare(base + QStringLiteral("_prayer.txt"), Qt::CaseInsensitive) == 0) return true;
+    for (const char* ext : {"dta", "inf", "mem", "zps"})
+        if (name.compare(base + u'.' + QLatin1String(ext), Qt::CaseInsensitive) == 0) return true;
+    return false;
+}
+
+// Whether name is a copy or an old file that a replacement left beside a file of the set:
+// the file's name, the suffix and a number or none.
+bool IsLeftOverOfSet(const QString& name, const QString& base) {
+    for (const QLatin1String suffix : {QLatin1String(kNewCopySuffix), QLatin1String(kOldFileSuffix)}) {
+        const qsizetype at = name.lastIndexOf(suffix);
+        if (at < 0) continue;
+        const QStringView number = QStringView(name).mid(at + suffix.size());
+        const bool numbered = std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (numbered && IsFileOfSet(QStringView(name).left(at), base)) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 void WriteWholeFile(Files& files, const QString& path, const QByteArray& bytes) {
     const FileResult r = files.save(path, bytes);
@@ -96,13 +125,11 @@ void RecoverReplacedSet(Files& files, const QString& target) {
         }
         files.remove(journal);
     }
-    // Copies not put in place and old files not yet removed are of no use now.
+    // Copies not put in place and old files not yet removed are of no use now; those of
+    // another crusade (of a base name that begins with this one's) are its own.
     const QFileInfo info(target);
-    const QString prefix = info.completeBaseName() + u'.';
     for (const QString& name : files.list(info.path()))
-        if (name.startsWith(prefix) &&
-            (name.contains(QLatin1String(kNewCopySuffix)) || name.contains(QLatin1String(kOldFileSuffix))))
-            files.remove(QDir(info.path()).filePath(name));
+        if (IsLeftOverOfSet(name, info.completeBaseName())) files.remove(QDir(info.path()).filePath(name));
 }
 
 }  // namespace fennick

@@ -125,6 +125,13 @@ void frmSplash_Load(App& app, StartScreen& screen, const PrinterProbe& printerIn
         NoFileState(app, screen);
         return;
     }
+    // The crusade's other files share the base name of whatever the ini file names.
+    if (!IsCrusadeFileName(app.program.DataFile)) {
+        RefuseCrusadeName(app, app.program.DataFile);
+        SetDataFile(app, QString());
+        NoFileState(app, screen);
+        return;
+    }
     if (!LoadLastCrusade(app)) {
         NoFileState(app, screen);
         return;

@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/AttendeeRecord.h"
+#include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
@@ -21,6 +22,23 @@ namespace {
 
 bool IsDeletedRecord(const char* record) {
     return record[recoff::WorkerCode] == '#' && record[recoff::WorkerCode + 1] == '#';
+}
+
+// The compacted file is in place but cannot be opened: the crusade is closed, so that
+// nothing goes on with the old record numbers, and the user is told what is on disk.
+void CloseCompactedCrusade(App& app, const VbError& e) {
+    QString text = app.program.DataFile + QStringLiteral(" has been compacted, but it could not be opened again.") +
+                   NewLine + Str(qint64(e.number())) + NewLine + e.description();
+    try {
+        UnloadCrusade(app);
+    } catch (const VbError& unsaved) {
+        text += NewLine + QStringLiteral("Its settings, member list and zip table could not be written: ") +
+                unsaved.description();
+    }
+    app.dialogs().msgBox(text + NewLine +
+                             QStringLiteral("The crusade has been closed. Use Change Meeting on the File menu to open "
+                                            "it again."),
+                         Buttons::OK, Icon::Critical);
 }
 
 }  // namespace
@@ -45,7 +63,11 @@ int CompactDataFile(App& app) {
     WriteWholeFile(app.files(), app.program.DataFile, live);
     // The open file is the one just replaced: the new one is opened in its place.
     CloseDataFile(app);
-    OpenDataFile(app);
+    try {
+        OpenDataFile(app);
+    } catch (const VbError& e) {
+        throw CompactedNotReopened(e);
+    }
     if (!live.isEmpty()) c.PrevRecord = AttendeeRecord::decode(live.constData() + live.size() - AttendeeRecord::Size);
     return dropped;
 }
@@ -65,18 +87,25 @@ void mnuCompact_Click(App& app, MainScreen& form) {
     if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
     if (app.hooks.closeCrusadeWindows) app.hooks.closeCrusadeWindows();
     std::optional<VbError> failure;
+    std::optional<VbError> notReopened;
     {
         BusyGuard busy(app.platform.busy);
         try {
             CompactDataFile(app);
+        } catch (const CompactedNotReopened& e) {
+            notReopened = e;
         } catch (const VbError& e) {
             failure = e;
         }
-        if (!failure) {
+        if (!failure && !notReopened) {
             IndexAlpha(app);
             ForgetViewPositions(app);
             ShowCurrentRecord(app, form);
         }
+    }
+    if (notReopened) {
+        CloseCompactedCrusade(app, *notReopened);
+        return;
     }
     if (failure) {
         app.dialogs().msgBox(Str(qint64(failure->number())) + NewLine + failure->description() + NewLine +

@@ -158,18 +158,15 @@ void mnuChgCr_Click(App& app, MainScreen& form) {
         if (!asked) return;
         chosen = *asked;
     }
-    // A crusade copied from another system may carry an upper-case name.
-    QString existing = FindFileNoCase(chosen);
-    if (!existing.isEmpty()) {
-        Reopen(app, form, existing);
-        return;
-    }
+    // Only a data file is opened: its side files share the base name of any other file
+    // beside it (an export, a side file itself), which opening that file would rewrite.
     const QString dataFile = NewCrusadeFileName(chosen);
     if (dataFile.isEmpty()) {
         RefuseCrusadeName(app, chosen);
         return;
     }
-    existing = FindFileNoCase(dataFile);
+    // A crusade copied from another system may carry an upper-case name.
+    const QString existing = FindFileNoCase(dataFile);
     if (!existing.isEmpty())
         Reopen(app, form, existing);
     else

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
 
 #include <gtest/gtest.h>
 
@@ -66,4 +67,31 @@ TEST(ReplacedSet, AReplacementThisProgramIsMakingIsLeftToIt) {
     EXPECT_EQ(ReadFileBytes(to), "new");
     EXPECT_EQ(ReadFileBytes(to + kOldFileSuffix), "old");
     EXPECT_EQ(ReadFileBytes(ReplaceJournalPath(to)), journal);
+}
+
+TEST(ReplacedSet, LeftoversWithoutAListGoForTheirOwnCrusadeOnly) {
+    // Copies and old files a replacement cut off may leave beside each file of a set.
+    const QMap<QString, QStringList> leftovers = {
+        {"x.dta",
+         {"x.dta.fennick-new", "x.inf.fennick-old", "X.ZPS.fennick-new2", "x.mem.fennick-old1",
+          "x_prayer.txt.fennick-new", "x_prayer.txt.fennick-old"}},
+        {"x_prayer.dta", {"x_prayer.dta.fennick-new", "x_prayer.inf.fennick-old", "x_prayer_prayer.txt.fennick-new"}},
+        {"x.y.dta", {"x.y.dta.fennick-new", "x.y.inf.fennick-old", "x.y_prayer.txt.fennick-old"}},
+    };
+    // Files that are no replacement's leftovers.
+    const QStringList others = {"x.dta", "x_prayer.dta", "x_prayer.txt", "x.y.dta", "x.txt.fennick-new",
+                                "x.dta.fennick-newer"};
+    for (auto crusade = leftovers.begin(); crusade != leftovers.end(); ++crusade) {
+        SCOPED_TRACE(crusade.key().toStdString());
+        TestApp t;
+        QStringList all = others;
+        for (const QStringList& names : leftovers) all += names;
+        for (const QString& name : all) WriteFileBytes(t.path(name), name.toUtf8());
+
+        RecoverReplacedSet(t.files, t.path(crusade.key()));
+        for (const QString& name : crusade.value()) all.removeOne(name);
+        all.sort();
+        EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files, QDir::Name).join(u' ').toStdString(),
+                  all.join(u' ').toStdString());
+    }
 }

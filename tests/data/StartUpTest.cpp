@@ -1,6 +1,7 @@
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
 #include "FakeScreen.h"
+#include "FakeStartScreen.h"
 #include "RecordBuilder.h"
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
@@ -8,13 +9,10 @@
 #include "data/FixFiles.h"
 #include "data/IniFile.h"
 #include "data/SideFiles.h"
-#include "data/StartScreen.h"
 #include "data/StartUp.h"
-#include "data/frmSplashControls.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMap>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -24,29 +22,6 @@ using namespace fennick;
 using namespace fennick::test;
 
 namespace {
-
-// The start screen's controls are those of its name list; any other name fails the test.
-class FakeStartScreen : public StartScreen {
-public:
-    void setText(const QString& c, const QString& t) override { texts[known(c)] = t; }
-    QString text(const QString& c) const override { return texts.value(known(c)); }
-    void setVisible(const QString& c, bool v) override { hidden[known(c)] = !v; }
-    bool isVisible(const QString& c) const override { return !hidden.value(known(c)); }
-    void setEnabled(const QString& c, bool e) override { disabled[known(c)] = !e; }
-    void repaint() override { paintedTexts << texts.value(QStringLiteral("lblLastCrusadeName")); }
-
-    QMap<QString, QString> texts;
-    QMap<QString, bool> hidden;
-    QMap<QString, bool> disabled;
-    QStringList paintedTexts;
-
-private:
-    static const QString& known(const QString& c) {
-        if (!frmSplashControlNames().contains(c))
-            ADD_FAILURE() << "The start screen has no control " << c.toStdString();
-        return c;
-    }
-};
 
 const QString kNoFile = QStringLiteral(
     "Fennick could not find a Meeting data file.  \r\nYou must select 'New' to either create a new meeting file "

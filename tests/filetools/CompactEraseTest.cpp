@@ -7,6 +7,7 @@
 #include "filetools/EraseCrusade.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -84,6 +85,45 @@ TEST(CompactionTest, AFailedWriteOrNoLeavesTheFileOpenAndAsItWas) {
             EXPECT_TRUE(w.t.dialogs.messages().last().startsWith(QStringLiteral(" 61\r\n")));
             EXPECT_TRUE(w.t.dialogs.messages().last().contains(QStringLiteral("not compacted")));
         }
+    }
+}
+
+TEST(CompactionTest, ACompactedFileThatCannotBeOpenedAgainClosesTheCrusade) {
+    const struct {
+        const char* what;
+        bool folderGone;  // the crusade's other files cannot be written either
+    } cases[] = {{"the data file cannot be opened", false}, {"the folder has gone", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CrusadeToolsWorld w;
+        const QString moved = w.t.path(QStringLiteral("moved"));
+        const QString expected = w.t.path(QStringLiteral("expected.dta"));
+        WriteDataFile(expected, {ReadRecord(w.app, 1), ReadRecord(w.app, 3), ReadRecord(w.app, 4)});
+        // Once the compacted file is in place it is taken away: a folder stands in its
+        // place, or its whole folder goes.
+        w.t.files.afterCall = [&](const QString& call) {
+            if (call != QStringLiteral("save ") + w.spring) return;
+            if (c.folderGone) {
+                QDir().rename(w.t.path(QStringLiteral("data")), moved);
+            } else {
+                QDir().mkpath(moved);
+                QFile::rename(w.spring, QDir(moved).filePath(QStringLiteral("spring.dta")));
+                QDir().mkpath(w.spring);
+            }
+        };
+        w.t.dialogs.answer(AnsYes);
+        mnuCompact_Click(w.app, w.screen);
+
+        const QString told = w.t.dialogs.messages().join(NewLine);
+        EXPECT_TRUE(told.contains(w.spring + QStringLiteral(" has been compacted, but it could not be opened again.")));
+        EXPECT_FALSE(told.contains(QStringLiteral("not compacted")));
+        EXPECT_FALSE(told.contains(kCompacted));
+        EXPECT_EQ(told.contains(QStringLiteral("could not be written")), c.folderGone);
+        EXPECT_EQ(ReadFileBytes(QDir(moved).filePath(QStringLiteral("spring.dta"))), ReadFileBytes(expected));
+        EXPECT_FALSE(w.app.crusade.FileIsOpen);
+        EXPECT_FALSE(w.app.crusade.file.isOpen());
+        EXPECT_EQ(w.app.view.ReportCount, 0) << "no view keeps the old record numbers";
+        EXPECT_EQ(w.app.crusade.RecCount, 0);
     }
 }
 

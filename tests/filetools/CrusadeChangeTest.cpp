@@ -1,13 +1,20 @@
 #include "CrusadeOnDisk.h"
 #include "CrusadeToolsFixture.h"
+#include "FakeStartScreen.h"
 #include "RecordBuilder.h"
 #include "platform/ErrorNumbers.h"
+#include "data/DataStore.h"
+#include "data/FixFiles.h"
 #include "data/IniFile.h"
 #include "data/RecentFiles.h"
+#include "data/SideFiles.h"
+#include "data/StartUp.h"
 #include "filetools/CrusadeChange.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -168,6 +175,84 @@ TEST_F(CrusadeChangeTest, AFailingStepIsTriedThreeTimesThenTheCrusadeBeforeComes
         EXPECT_EQ(app.program.DataFile, failures < 3 ? winter : w.spring);
         EXPECT_TRUE(app.crusade.FileIsOpen);
         EXPECT_EQ(w.t.dialogs.messages().contains(QStringLiteral("winter Has been loaded successfully.")), failures < 3);
+    }
+}
+
+TEST_F(CrusadeChangeTest, EveryWayOfOpeningRefusesAFileThatIsNotADataFile) {
+    // Crusade x: its data file beside its side files, its journal and a text export.
+    CrusadeSpec x;
+    x.records = {Person("0200", "Anna", "Exley")};
+    x.members = {MemberEntry("0041", "Exley", "Tom")};
+    x.zips = {ZipEntry("62703", "IL", "05", "Springfield", 1)};
+    WriteCrusade(w.t, w.t.path(QStringLiteral("data")), QStringLiteral("x"), x);
+    WriteFileBytes(w.data(QStringLiteral("x_prayer.txt")), "Pray for Anna\r\n");
+    WriteFileBytes(w.data(QStringLiteral("x.txt")), "0200,Anna,Exley,1 Main St,Springfield,IL,62703\r\n");
+
+    // The repair pass runs over whatever is opened, as in the program.
+    app.hooks.fixFiles = [this] { return FixFiles(app); };
+    FakeStartScreen start;
+    const struct {
+        const char* way;
+        bool loadedBefore;  // the crusade open before stays open
+        std::function<void(const QString&)> open;
+    } ways[] = {
+        {"Change Meeting", true,
+         [&](const QString& file) {
+             w.t.dialogs.choose(file);
+             mnuChgCr_Click(app, w.screen);
+         }},
+        {"New Meeting", true,
+         [&](const QString& file) {
+             w.t.dialogs.choose(file);
+             mnuNewCr_Click(app, w.screen);
+         }},
+        {"a recent file", true,
+         [&](const QString& file) {
+             w.screen.setText(QStringLiteral("mnuRecentFile(3)"), file);
+             mnuRecentFile_Click(app, w.screen, 3);
+         }},
+        {"New File of the start screen", true,
+         [&](const QString& file) {
+             w.t.dialogs.choose(file);
+             EXPECT_EQ(btSelect_Click(app, start), CrusadeChoice::Cancelled);
+         }},
+        {"the last file of Fennick.ini", false,
+         [&](const QString& file) {
+             CloseDataFile(app);
+             app.crusade.FileIsOpen = false;
+             WriteIni(w.t, file);
+             frmSplash_Load(app, start, [] { return true; });
+             EXPECT_FALSE(start.isVisible(QStringLiteral("btnLastCrusade")));
+             EXPECT_FALSE(frmSplash_KeyPress(app, start)) << "no key opens it";
+         }},
+    };
+    for (const auto& way : ways) {
+        for (const char* name : {"x.txt", "x.inf", "x.zps", "x.mem", "x_prayer.txt"}) {
+            SCOPED_TRACE(QStringLiteral("%1, %2").arg(QLatin1String(way.way), QLatin1String(name)).toStdString());
+            w.load(w.spring);
+            const FolderFiles before = FilesIn(w.t.path(QStringLiteral("data")));
+            const QByteArray ini = ReadFileBytes(IniFilePath(app));
+            const QString recentFirst = recent(1);
+
+            way.open(w.data(QLatin1String(name)));
+            const QStringList shown = w.t.dialogs.messages();
+            EXPECT_TRUE(shown.value(shown.size() - 1).contains(u'"' + QLatin1String(name) + u'"'))
+                << "the refusal names the file";
+            EXPECT_FALSE(shown.join(u' ').contains(QStringLiteral("loaded successfully")));
+            EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("data"))), before);
+            if (way.loadedBefore) {
+                EXPECT_EQ(ReadFileBytes(IniFilePath(app)), ini);
+                EXPECT_EQ(app.program.DataFile, w.spring);
+                EXPECT_TRUE(app.crusade.FileIsOpen);
+                EXPECT_EQ(app.crusade.RecCount, 4);
+                EXPECT_EQ(w.closings, QStringList()) << "nothing of spring was closed";
+            } else {
+                EXPECT_FALSE(app.crusade.FileIsOpen);
+                EXPECT_FALSE(app.crusade.file.isOpen());
+                EXPECT_TRUE(app.program.DataFile.isEmpty());
+            }
+            EXPECT_EQ(recent(1), recentFirst);
+        }
     }
 }
 

@@ -29,7 +29,9 @@ FileResult FakeFiles::pass(Op op, const QString& call, Real real) {
         return FileResult{error, QStringLiteral("Failed on purpose: ") + call};
     }
     calls << call;
-    return real();
+    const FileResult result = real();
+    if (result.ok() && afterCall) afterCall(call);
+    return result;
 }
 
 FileResult FakeFiles::copy(const QString& from, const QString& to) {

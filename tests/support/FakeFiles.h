@@ -8,6 +8,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 namespace fennick::test {
 
 class FakeFiles : public Files {
@@ -26,6 +28,10 @@ public:
     FileResult append(const QString& path, const QByteArray& bytes) override;
     bool exists(const QString& path) const override { return real_.exists(path); }
     QStringList list(const QString& folder) const override { return real_.list(folder); }
+
+    // Runs after each changing call that succeeded, with its entry of calls: a test changes
+    // the disk there as another program, or a medium taken out, would.
+    std::function<void(const QString& call)> afterCall;
 
     // The changing calls in order, as "copy <from> > <to>", "remove <path>",
     // "rename <from> > <to>", "folder <path>", "save <path>", "append <path>"; a failed one
