@@ -66,7 +66,8 @@ TEST(TextImportTest, EveryEncodingAppendsTheGoldenRecordsAndReportsTheLines) {
 }
 
 TEST(TextImportTest, OneLineIsOneNameWhateverItsLineEndAndAnOpenQuoteEndsWithItsLine) {
-    const QByteArray names[] = {"1,Ann,Lee,1 Elm,Town,IL,62701,555,\"ann@x.org", "2,Bob,Ray,2 Oak,Town,IL,62701,555,bob@x.org",
+    const QByteArray names[] = {"1,Ann,Lee,1 Elm,Town,IL,62701,555,\"ann@x.org",
+                                "2,Bob,Ray,2 Oak,Town,IL,62701,555,bob@x.org",
                                 "3,Cy,Fox,3 Ash,Town,IL,62701,555,cy@x.org"};
     const auto lines = [](QList<QByteArray> l, const char* end) { return l.join(end) + end; };
     const QList<QByteArray> open(std::begin(names), std::end(names));
@@ -83,8 +84,7 @@ TEST(TextImportTest, OneLineIsOneNameWhateverItsLineEndAndAnOpenQuoteEndsWithIts
          "3 names were imported."},
         {"an open quote, lone CR", lines(open, "\r"), "1 Elm|ann@x.org; 2 Oak|bob@x.org; 3 Ash|cy@x.org",
          "3 names were imported."},
-        {"lone CR", lines(closed, "\r"), "1 Elm|ann@x.org; 2 Oak|bob@x.org; 3 Ash|cy@x.org",
-         "3 names were imported."},
+        {"lone CR", lines(closed, "\r"), "1 Elm|ann@x.org; 2 Oak|bob@x.org; 3 Ash|cy@x.org", "3 names were imported."},
         {"a quoted comma",
          "4,Di,Poe,\"4 Elm, Apt 2\",Town,IL,62701,555,di@x.org\r\n5,Ed,\"Kay,5 Elm,Town,IL,62701,555,ed@x.org\r\n" +
              names[1],
