@@ -215,6 +215,7 @@ void mnuImportText_Click(App& app, MainScreen& form) {
     spec.title = QStringLiteral("Import Excel File into Fennick");
     spec.filter = QStringLiteral("Text Files (*.csv)|*.csv|Text Files");
     spec.filterIndex = 1;
+    spec.initialDir = app.program.DataDir;
     const std::optional<QString> chosen = app.dialogs().openFile(spec);
     QString summary;
     if (chosen && !chosen->isEmpty()) {
