@@ -19,6 +19,7 @@
 #include "platform/Files.h"
 #include "views/Indexes.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -261,7 +262,11 @@ void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
     spec.title = QStringLiteral("Merge Attendance Records from Remote Computer");
     spec.filter = QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files");
     spec.filterIndex = 1;
-    spec.fileName = app.settings.BackupPath;
+    // The last backup while its folder is on this machine, the home folder otherwise.
+    if (ExistingFolderOf(app.settings.BackupPath).isEmpty())
+        spec.initialDir = QDir::homePath();
+    else
+        spec.fileName = app.settings.BackupPath;
     const std::optional<QString> chosen = app.dialogs().openFile(spec);
     if (!chosen || chosen->isEmpty()) return;
     if (IsLoadedFile(*chosen, app.program.DataFile)) {

@@ -75,6 +75,13 @@ QString FolderOf(const QString& path) {
     return p < 0 ? QString() : path.left(p + 1);
 }
 
+QString ExistingFolderOf(const QString& path) {
+    if (!QDir::isAbsolutePath(path)) return QString();
+    const QFileInfo fi(path);
+    const QString folder = fi.isDir() ? fi.absoluteFilePath() : fi.absolutePath();
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
 QString UnusedFileName(const QString& path) {
     if (!QFileInfo::exists(path)) return path;
     for (int i = 1;; ++i) {

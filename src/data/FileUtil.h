@@ -32,6 +32,11 @@ QString PrayerRequestFile(const QString& dataFile);
 // Folder part of a path, ending in '/' (empty when the path has no folder).
 QString FolderOf(const QString& path);
 
+// The folder a remembered path names on this machine: the path itself when it is a folder,
+// else the folder it lies in; empty when that is no existing folder here, as for a path
+// kept from another system ("c:\backup\") or on a medium that is not in place.
+QString ExistingFolderOf(const QString& path);
+
 // A file name that does not exist yet: path itself, or path followed by ".1", ".2", ...
 QString UnusedFileName(const QString& path);
 

@@ -77,6 +77,14 @@ void CloseWindows(App& app) {
     if (app.hooks.closeCrusadeWindows) app.hooks.closeCrusadeWindows();
 }
 
+// Where the backup and restore dialogs open: the folder of the last backup while it is a
+// folder on this machine, the home folder otherwise. BackupPath itself stays as it is
+// until a new backup is made.
+QString BackupFolder(const App& app) {
+    const QString folder = ExistingFolderOf(app.settings.BackupPath);
+    return folder.isEmpty() ? QDir::homePath() : folder;
+}
+
 // --- Backup ----------------------------------------------------------------------------
 
 // The save dialog until it gives a file; a folder chosen gets the data file's name and
@@ -132,6 +140,7 @@ std::optional<QString> AskRestoreFile(App& app) {
     spec.title = QStringLiteral("Restore the Information From a Backup file");
     spec.filter = kCrusadeFilter;
     spec.filterIndex = 1;
+    spec.initialDir = BackupFolder(app);
     const std::optional<QString> chosen = app.dialogs().openFile(spec);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
     if (!SameNameOrRefuse(app, *chosen, QStringLiteral("restore"), QStringLiteral(" from a file named ")))
@@ -198,7 +207,10 @@ void BackupFiles(App& app) {
     CrusadeSettings& s = app.settings;
     const QString earlier = s.BackupPath;
     const QString dataFile = app.program.DataFile;
-    const QString proposal = earlier.isEmpty() ? QDir(QDir::homePath()).filePath(FileTitle(dataFile)) : earlier;
+    // The last backup's own file while its folder is here; else the data file's name in
+    // the folder the dialog opens at.
+    const bool lastBackupHere = !ExistingFolderOf(earlier).isEmpty() && !QFileInfo(earlier).isDir();
+    const QString proposal = lastBackupHere ? earlier : QDir(BackupFolder(app)).filePath(FileTitle(dataFile));
 
     std::optional<QString> chosen = AskBackupFile(app, proposal);
     if (!chosen) return;

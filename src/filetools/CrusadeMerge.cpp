@@ -134,6 +134,7 @@ void mnuMerge_Click(App& app, MainScreen& form) {
     spec.title = QStringLiteral("Merge Files into the Master File");
     spec.filter = QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files");
     spec.filterIndex = 1;
+    spec.initialDir = app.program.DataDir;
     const std::optional<QString> chosen = app.dialogs().openFile(spec);
     if (!chosen || chosen->isEmpty()) {
         app.msg.ScratchVar = QStringLiteral("cancel");

@@ -118,6 +118,7 @@ void mnuEmail_Click(App& app, MainScreen& form) {
     spec.title = QStringLiteral("Create an E-Mail File");
     spec.filter = QStringLiteral("Text (*.txt)|*.txt|CSV (*.csv)|*.csv");
     spec.filterIndex = 1;
+    spec.initialDir = app.program.DataDir;
     const std::optional<QString> file = AskFileName(app, spec);
     if (!file) return;
     if (!WriteExport(app, *file, [&] { return EmailFile(app); })) return;
@@ -156,6 +157,7 @@ void MapExport(App& app) {
     spec.title = QStringLiteral("Export File for Maping");
     spec.filter = kMergeFilter;
     spec.filterIndex = 1;
+    spec.initialDir = app.program.ProgramDir;
     spec.fileName = QStringLiteral("FennickMapFile.txt");
     const std::optional<QString> file = AskFileName(app, spec);
     if (!file) return;

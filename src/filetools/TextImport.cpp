@@ -3,6 +3,7 @@
 #include "data/App.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/SequentialText.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
 #include "filetools/AppendedRecords.h"
@@ -37,6 +38,45 @@ QString LineList(const QList<int>& lines) {
     return text;
 }
 
+// The items of one line.
+QList<QByteArray> SplitCsvLine(const QByteArray& line) {
+    QList<QByteArray> items;
+    QByteArray item;
+    bool inQuotes = false, quoted = false;
+    // The item holds only blanks and tabs so far: a quote there opens a quoted item. Kept
+    // as it grows, so that a long item is not looked through again at every quote.
+    bool blankSoFar = true;
+    const auto endItem = [&] {
+        items.append(quoted ? item : Trim(item));
+        item.clear();
+        quoted = false;
+        blankSoFar = true;
+    };
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (inQuotes) {
+            if (c != '"') {
+                item += c;
+            } else if (i + 1 < line.size() && line[i + 1] == '"') {
+                item += '"';
+                ++i;
+            } else {
+                inQuotes = false;
+            }
+        } else if (c == '"' && !quoted && blankSoFar) {
+            inQuotes = quoted = true;
+            item.clear();
+        } else if (c == ',') {
+            endItem();
+        } else {
+            item += c;
+            blankSoFar = blankSoFar && (c == ' ' || c == '\t');
+        }
+    }
+    endItem();
+    return items;
+}
+
 }  // namespace
 
 QByteArray ImportBytesAs1252(const QByteArray& file) {
@@ -52,56 +92,11 @@ QByteArray ImportBytesAs1252(const QByteArray& file) {
 
 QList<ImportRow> SplitCsvRows(const QByteArray& text) {
     QList<ImportRow> rows;
-    ImportRow row;
-    QByteArray item;
-    bool inQuotes = false, quoted = false;
-    // The item holds only blanks and tabs so far: a quote there opens a quoted item. Kept
-    // as it grows, so that a long item is not looked through again at every quote.
-    bool blankSoFar = true;
-    int line = 1;
-    row.line = 1;
-    const auto endItem = [&] {
-        row.items.append(quoted ? item : Trim(item));
-        item.clear();
-        quoted = false;
-        blankSoFar = true;
-    };
-    const auto endRow = [&] {
-        endItem();
+    SequentialTextReader lines = SequentialTextReader::fromBytes(text);
+    for (int line = 1; !lines.atEnd(); ++line) {
+        ImportRow row{line, SplitCsvLine(lines.readRawLine())};
         if (!(row.items.size() == 1 && row.items[0].isEmpty())) rows.append(std::move(row));
-        row = ImportRow{};
-        row.line = line;
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (inQuotes) {
-            if (c == '"') {
-                if (i + 1 < text.size() && text[i + 1] == '"') {
-                    item += '"';
-                    ++i;
-                } else {
-                    inQuotes = false;
-                }
-            } else if (c == '\n') {
-                ++line;
-                item += ' ';
-            } else if (c != '\r') {
-                item += c;
-            }
-        } else if (c == '"' && !quoted && blankSoFar) {
-            inQuotes = quoted = true;
-            item.clear();
-        } else if (c == ',') {
-            endItem();
-        } else if (c == '\n') {
-            ++line;
-            endRow();
-        } else if (c != '\r') {
-            item += c;
-            blankSoFar = blankSoFar && (c == ' ' || c == '\t');
-        }
     }
-    if (!item.isEmpty() || quoted || !row.items.isEmpty()) endRow();
     return rows;
 }
 
@@ -221,6 +216,7 @@ void mnuImportText_Click(App& app, MainScreen& form) {
     spec.title = QStringLiteral("Import Excel File into Fennick");
     spec.filter = QStringLiteral("Text Files (*.csv)|*.csv|Text Files");
     spec.filterIndex = 1;
+    spec.initialDir = app.program.DataDir;
     const std::optional<QString> chosen = app.dialogs().openFile(spec);
     QString summary;
     if (chosen && !chosen->isEmpty()) {

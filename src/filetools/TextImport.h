@@ -31,9 +31,11 @@ struct ImportRow {
 // Windows-1252 already.
 QByteArray ImportBytesAs1252(const QByteArray& file);
 
-// The rows of comma-separated text. An item in double quotes may hold commas and line
-// breaks (each becomes a blank), and "" inside it stands for one quote; unquoted items
-// lose their surrounding blanks. Empty lines give no row. CR LF and LF end lines alike.
+// The rows of comma-separated text, one a line: CR LF, LF and a lone CR end lines alike,
+// so that one line is one name and a line that does not hold nine items is refused on
+// its own. An item in double quotes may hold commas, and "" inside it stands for one
+// quote; a quote still open at the end of its line ends there. Unquoted items lose their
+// surrounding blanks. Empty lines give no row.
 QList<ImportRow> SplitCsvRows(const QByteArray& text);
 
 // The new record for nine items: each item cut or padded to its field, the defaults

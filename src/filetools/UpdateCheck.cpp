@@ -15,14 +15,16 @@ namespace fennick {
 
 namespace {
 
-// The four steps of installing an update by hand, as the notice gives them.
+// The four steps of installing a newer version by hand: it is built from its folder.
 QString InstallSteps() {
-    return QStringLiteral("1. Download the file to your hard drive") + NewLine +
+    return QStringLiteral("1. Download the newer version and unpack it on your hard drive.") + NewLine +
            QStringLiteral("2. When download is complete you must exit Fennick.") + NewLine +
            QStringLiteral(
-               "3. Click the open button or double click the downloaded file, 'Fennick Update.exe' in "
-               "order to complete the upgrade.") +
-           NewLine + QStringLiteral("4. Restart Fennick after successfully updating in order to use the new program.");
+               "3. In its folder run scripts/run (see its README.md): it installs what is needed, builds the new "
+               "program and starts it.") +
+           NewLine +
+           QStringLiteral(
+               "4. If Fennick was installed with cmake --install build-release, run that again in the same folder.");
 }
 
 QString Notice() {
@@ -32,6 +34,18 @@ QString Notice() {
            QStringLiteral("You can click OK and Fennick will attempt to connect automatically.") + NewLine + NewLine +
            QStringLiteral("Or you can click 'Cancel' and maunally") + NewLine +
            QStringLiteral(" establish a connection before trying again.") + NewLine + NewLine + InstallSteps();
+}
+
+QString CheckFailed(const QString& url, const QString& reason) {
+    return QStringLiteral("The update check could not be completed.") + NewLine + QStringLiteral("Address tried: ") +
+           url + NewLine + QStringLiteral("Reason: ") + reason;
+}
+
+QString NotAVersion(const QByteArray& body) {
+    const QString text = QString::fromLatin1(body).simplified();
+    if (text.isEmpty()) return QStringLiteral("the answer is empty");
+    return QStringLiteral("the answer \"") + text + QStringLiteral("\" is not a version such as ") +
+           VersionDisplay(RunningVersion());
 }
 
 QString Versions(const QString& fetched, const ProgramVersion& running) {
@@ -71,21 +85,28 @@ void mnuUpdate_Click(App& app, int timeoutMs) {
     app.msg.MsgAnswer = QString::number(answer);
     if (answer == AnsCancel) return;
 
+    const QString url = UpdateUrl(app);
     FetchResult fetched;
     {
         BusyGuard busy(app.platform.busy);
-        fetched = app.platform.network.fetch(UpdateUrl(app), timeoutMs, kVersionTextMax);
+        fetched = app.platform.network.fetch(url, timeoutMs, kVersionTextMax);
     }
     if (fetched.error == err::RequestTimedOut) {
         app.dialogs().msgBox(QStringLiteral("Fennick was unable to find an internet connection.") +
                              QStringLiteral("Insure that you are connected to the internet and try Update Fennick "
-                                            "again."));
+                                            "again.") +
+                             NewLine + NewLine + CheckFailed(url, fetched.description));
         return;
     }
-    // Any other failure, and an answer that names no version, ends without a message.
-    if (!fetched.ok()) return;
+    if (!fetched.ok()) {
+        app.dialogs().msgBox(CheckFailed(url, fetched.description));
+        return;
+    }
     const std::optional<ProgramVersion> offered = ParseVersionText(fetched.body);
-    if (!offered) return;
+    if (!offered) {
+        app.dialogs().msgBox(CheckFailed(url, NotAVersion(fetched.body)));
+        return;
+    }
     const QString text = QString::fromLatin1(fetched.body.trimmed());
     app.msg.ScratchVar = text.mid(3, 2);
     const ProgramVersion running = RunningVersion();

@@ -2,7 +2,8 @@
 // Help, Update Fennick: after a notice about the internet connection, the version text
 // on the maker's web server is fetched and compared with the running program's version.
 // A newer version is announced with how to install it by hand; the same or an older one
-// gets the "no new updates" message. Nothing is downloaded or written.
+// gets the "no new updates" message; a check that cannot be completed says so, with the
+// address tried and why. Nothing is downloaded or written.
 
 #include <QByteArray>
 #include <QString>

@@ -8,7 +8,8 @@
 
 namespace fennick {
 
-// What a fetch came to: error 0 and the whole body, or the error number and a description.
+// What a fetch came to: error 0 and the whole body, or the error number and why, in words
+// that follow the address ("Connection refused", "the server answered 404 Not Found").
 struct FetchResult {
     int error = 0;
     QString description;

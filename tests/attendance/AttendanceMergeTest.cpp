@@ -174,6 +174,28 @@ TEST_F(AttendanceMergeTest, EveryRefusalLeavesAllFilesAsTheyWere) {
     }
 }
 
+TEST_F(AttendanceMergeTest, TheDialogOpensAtTheLastBackupOnlyWhileItsFolderIsHere) {
+    struct Case {
+        const char* name;
+        QString remembered;    // BackupPath
+        QString folder, file;  // what the dialog proposes
+    } const cases[] = {
+        {"the other desk's folder", t.path("desk2"), QString(), t.path("desk2")},
+        {"a path from Windows", QStringLiteral("c:\\backup\\"), QDir::homePath(), QString()},
+        {"a folder that is gone", QStringLiteral("/earlier/spring.dta"), QDir::homePath(), QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        app.settings.BackupPath = c.remembered;
+        t.dialogs.choose(std::nullopt);
+        mnuMergeAttendance_Click(app, main);
+        EXPECT_EQ(t.dialogs.last().file.initialDir.toStdString(), c.folder.toStdString());
+        EXPECT_EQ(t.dialogs.last().file.fileName.toStdString(), c.file.toStdString());
+        EXPECT_EQ(app.settings.BackupPath, c.remembered);
+    }
+}
+
 TEST_F(AttendanceMergeTest, ACommaInTheOtherCrusadesNameStillGivesItsLastMeeting) {
     // The other desk went on to meeting 14; its crusade name holds a comma and it kept no
     // member list.

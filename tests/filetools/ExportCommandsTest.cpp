@@ -31,7 +31,8 @@ struct CommandRow {
     int question;  // the answer given to its Yes/No/Cancel question; 0 when it asks none
     const char* dialogTitle;
     QString filter;
-    const char* proposed;  // the name the dialog proposes, in the program folder when marked "*"
+    const char* proposed;  // the name the dialog proposes: in the program folder when marked "*", else in the
+                           // crusade's folder
     const char* golden;
     QString found;  // the message after the file is written, less the file's path
 };
@@ -63,9 +64,9 @@ const CommandRow kCommands[] = {
      kMergeFilter, "*FennickMerg.Doc", "name-and-number.txt", kMergeFound},
     {"RepeatedNames", [](ExportFixture& f) { mnuMMDupIntMemNam_Click(f.app, f.screen); }, 0, "Create a MailMerge File",
      kMergeFilter, "*FennickMerg.Doc", "repeated-names.txt", kMergeFound},
-    {"MapYes", MapCommand, AnsYes, "Export File for Maping", kMergeFilter, "FennickMapFile.txt", "map-mail-list.txt",
+    {"MapYes", MapCommand, AnsYes, "Export File for Maping", kMergeFilter, "*FennickMapFile.txt", "map-mail-list.txt",
      kMergeFound},
-    {"MapNo", MapCommand, AnsNo, "Export File for Maping", kMergeFilter, "FennickMapFile.txt", "map-all.txt",
+    {"MapNo", MapCommand, AnsNo, "Export File for Maping", kMergeFilter, "*FennickMapFile.txt", "map-all.txt",
      kMergeFound},
 };
 
@@ -108,7 +109,7 @@ TEST_P(ExportCommands, WriteTheirFileAndSayWhereItIs) {
         const QString proposed = QLatin1String(row.proposed);
         const bool inProgramFolder = proposed.startsWith(u'*');
         EXPECT_EQ(shown.file.fileName, inProgramFolder ? proposed.mid(1) : proposed);
-        EXPECT_EQ(shown.file.initialDir, inProgramFolder ? f.app.program.ProgramDir : QString());
+        EXPECT_EQ(shown.file.initialDir, inProgramFolder ? f.app.program.ProgramDir : f.app.program.DataDir);
     }
 }
 

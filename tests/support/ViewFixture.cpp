@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/DataStore.h"
+#include "data/IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -210,7 +211,7 @@ QList<AttendeeRecord> FixtureRecords() {
 
 ViewFixture::ViewFixture(const QList<AttendeeRecord>& records, qint16 lastMeeting, qint16 cutOff, Printer* printer)
     : t(printer), app(t.app) {
-    app.program.DataFile = t.path(QStringLiteral("views.dta"));
+    SetDataFile(app, t.path(QStringLiteral("views.dta")));
     WriteDataFile(app.program.DataFile, records);
     app.settings.LastMeeting = lastMeeting;
     app.settings.PrintCutOff = cutOff;

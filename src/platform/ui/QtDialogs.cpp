@@ -78,6 +78,22 @@ std::optional<QString> Chosen(const QString& path) {
     return path;
 }
 
+// The filter of filterIndex is selected before the proposed name is put in: in a save
+// dialog, selecting a filter puts the filter's extension in place of the name's, and the
+// name proposed is the one meant.
+std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode accept,
+                                     QFileDialog::FileMode mode, QFileDialog::Options options) {
+    const QStringList filters = QtFileFilters(spec.filter);
+    QFileDialog dlg(parent, spec.title, InitialPath(spec), filters.join(QStringLiteral(";;")));
+    dlg.setAcceptMode(accept);
+    dlg.setFileMode(mode);
+    dlg.setOptions(options);
+    if (!filters.isEmpty()) dlg.selectNameFilter(SelectedFilter(filters, spec.filterIndex));
+    if (!spec.fileName.isEmpty()) dlg.selectFile(InitialPath(spec));
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+    return Chosen(dlg.selectedFiles().constFirst());
+}
+
 }  // namespace
 
 QStringList QtFileFilters(const QString& filter) {
@@ -163,27 +179,14 @@ QString QtDialogs::inputBox(const InputBoxSpec& spec) {
 }
 
 std::optional<QString> QtDialogs::openFile(const FileDialogSpec& spec) {
-    const QStringList filters = QtFileFilters(spec.filter);
-    QString selected = SelectedFilter(filters, spec.filterIndex);
-    if (spec.mayCreate) {
-        QFileDialog dlg(parent_, spec.title, InitialPath(spec), filters.join(QStringLiteral(";;")));
-        dlg.setAcceptMode(QFileDialog::AcceptOpen);
-        dlg.setFileMode(QFileDialog::AnyFile);
-        dlg.selectNameFilter(selected);
-        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
-        return Chosen(dlg.selectedFiles().constFirst());
-    }
-    return Chosen(QFileDialog::getOpenFileName(parent_, spec.title, InitialPath(spec),
-                                               filters.join(QStringLiteral(";;")), &selected));
+    return RunFileDialog(parent_, spec, QFileDialog::AcceptOpen,
+                         spec.mayCreate ? QFileDialog::AnyFile : QFileDialog::ExistingFile, QFileDialog::Options());
 }
 
 std::optional<QString> QtDialogs::saveFile(const FileDialogSpec& spec) {
-    const QStringList filters = QtFileFilters(spec.filter);
-    QString selected = SelectedFilter(filters, spec.filterIndex);
     const QFileDialog::Options options =
         spec.askToReplace ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
-    return Chosen(QFileDialog::getSaveFileName(parent_, spec.title, InitialPath(spec),
-                                               filters.join(QStringLiteral(";;")), &selected, options));
+    return RunFileDialog(parent_, spec, QFileDialog::AcceptSave, QFileDialog::AnyFile, options);
 }
 
 std::optional<PrinterChoice> QtDialogs::selectPrinter(const PrinterDialogSpec& spec) {

@@ -31,16 +31,21 @@ FetchResult QtNetwork::fetch(const QString& url, int timeoutMs, qint64 maxBytes)
     FetchResult r;
     const auto fail = [&](int error, const QString& why) {
         r.error = error;
-        r.description = url + QStringLiteral(": ") + why;
+        r.description = why;
         return r;
     };
     if (tooLong) return fail(err::RequestFailed, QStringLiteral("the answer is longer than %1 bytes").arg(maxBytes));
     // A transfer time-out ends the reply as cancelled (later Qt versions: as timed out).
     if (reply->error() == QNetworkReply::OperationCanceledError || reply->error() == QNetworkReply::TimeoutError)
         return fail(err::RequestTimedOut, QStringLiteral("no answer within %1 ms").arg(timeoutMs));
+    // A server that answered is named by its status, which says more than the reply's error.
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299)) {
+        const QString phrase = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+        return fail(err::RequestFailed,
+                    (QStringLiteral("the server answered ") + status.toString() + u' ' + phrase).trimmed());
+    }
     if (reply->error() != QNetworkReply::NoError) return fail(err::RequestFailed, reply->errorString());
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status < 200 || status > 299) return fail(err::RequestFailed, QStringLiteral("HTTP status %1").arg(status));
     r.body = reply->readAll();
     if (r.body.size() > maxBytes)
         return fail(err::RequestFailed, QStringLiteral("the answer is longer than %1 bytes").arg(maxBytes));

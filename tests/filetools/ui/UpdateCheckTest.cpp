@@ -1,5 +1,6 @@
 // The update check against a web server of its own on 127.0.0.1: each kind of answer
-// gives its message or none, through the program's Qt fetch with its time-out.
+// gives its message, a failure one naming the address and the reason, through the
+// program's Qt fetch with its time-out.
 
 #include "FakePlatform.h"
 #include "filetools/UpdateCheck.h"
@@ -46,7 +47,7 @@ QByteArray Http(const char* status, const QByteArray& body) {
            "\r\nConnection: close\r\n\r\n" + body;
 }
 
-enum class Said { NoUpdates, Newer, TimedOut, Nothing };
+enum class Said { NoUpdates, Newer, TimedOut, Failed };
 
 TEST(UpdateCheckTest, EachAnswerOfTheServerGivesItsMessage) {
     QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
@@ -54,6 +55,7 @@ TEST(UpdateCheckTest, EachAnswerOfTheServerGivesItsMessage) {
         const char* what;
         std::optional<QByteArray> reply;  // none: the server keeps silent
         Said said;
+        const char* reason = "";  // why the check could not be completed
         bool closedPort = false;
     } cases[] = {
         {"equal", Http("200 OK", "02.05.86"), Said::NoUpdates},
@@ -62,11 +64,14 @@ TEST(UpdateCheckTest, EachAnswerOfTheServerGivesItsMessage) {
         {"newer major", Http("200 OK", "03.00.00"), Said::Newer},
         {"older", Http("200 OK", "02.04.99"), Said::NoUpdates},
         {"ending in CR LF", Http("200 OK", "02.05.90\r\n"), Said::Newer},
-        {"not a version", Http("200 OK", "2.5.90"), Said::Nothing},
-        {"not found", Http("404 Not Found", "02.05.90"), Said::Nothing},
-        {"longer than 64 bytes", Http("200 OK", "02.05.90" + QByteArray(57, ' ')), Said::Nothing},
-        {"no answer", std::nullopt, Said::TimedOut},
-        {"a closed port", std::nullopt, Said::Nothing, true},
+        {"not a version", Http("200 OK", "2.5.90"), Said::Failed,
+         "the answer \"2.5.90\" is not a version such as 02.05.86"},
+        {"empty", Http("200 OK", ""), Said::Failed, "the answer is empty"},
+        {"not found", Http("404 Not Found", "02.05.90"), Said::Failed, "the server answered 404 Not Found"},
+        {"longer than 64 bytes", Http("200 OK", "02.05.90" + QByteArray(57, ' ')), Said::Failed,
+         "the answer is longer than 64 bytes"},
+        {"no answer", std::nullopt, Said::TimedOut, "no answer within 200 ms"},
+        {"a closed port", std::nullopt, Said::Failed, "Connection refused", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -86,9 +91,15 @@ TEST(UpdateCheckTest, EachAnswerOfTheServerGivesItsMessage) {
             EXPECT_TRUE(server->request().startsWith("GET /quillomark/version.txt HTTP/1.1\r\n"));
         }
         const QStringList shown = t.dialogs.messages();
-        ASSERT_EQ(shown.size(), c.said == Said::Nothing ? 1 : 2);
-        if (c.said == Said::Nothing) continue;
+        ASSERT_EQ(shown.size(), 2);
+        EXPECT_FALSE(shown[0].contains(QLatin1String(".exe"))) << "an installer of another system";
+        EXPECT_TRUE(shown[0].contains(QLatin1String("scripts/run"))) << shown[0].toStdString();
         const QString& last = shown[1];
+        const QString failed = QStringLiteral(
+                                   "The update check could not be completed.\r\nAddress tried: "
+                                   "http://127.0.0.1:%1/quillomark/version.txt\r\nReason: %2")
+                                   .arg(port)
+                                   .arg(QLatin1String(c.reason));
         switch (c.said) {
             case Said::NoUpdates:
                 EXPECT_TRUE(
@@ -99,14 +110,19 @@ TEST(UpdateCheckTest, EachAnswerOfTheServerGivesItsMessage) {
                     << last.toStdString();
                 break;
             case Said::Newer:
-                EXPECT_TRUE(
-                    last.contains(QStringLiteral("A newer version of Fennick is available. To install it:\r\n"
-                                                 "1. Download the file")))
+                EXPECT_TRUE(last.contains(QStringLiteral("A newer version of Fennick is available. To install it:")))
                     << last.toStdString();
+                EXPECT_TRUE(last.contains(QLatin1String("scripts/run"))) << last.toStdString();
                 break;
-            default:
-                EXPECT_EQ(last, QStringLiteral("Fennick was unable to find an internet connection.Insure that you are "
-                                               "connected to the internet and try Update Fennick again."));
+            case Said::TimedOut:
+                EXPECT_EQ(last.toStdString(),
+                          (QStringLiteral("Fennick was unable to find an internet connection.Insure that you are "
+                                          "connected to the internet and try Update Fennick again.\r\n\r\n") +
+                           failed)
+                              .toStdString());
+                break;
+            case Said::Failed:
+                EXPECT_EQ(last.toStdString(), failed.toStdString());
         }
     }
 }

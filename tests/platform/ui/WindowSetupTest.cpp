@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest/QTest>
@@ -150,6 +152,50 @@ TEST(QtDialogs, AMessageBoxAnswersWithTheClassicValues) {
     EXPECT_EQ(closed(Buttons::YesNo), AnsNo);
     EXPECT_EQ(closed(Buttons::YesNoCancel), AnsCancel);
     EXPECT_EQ(closed(Buttons::OK), AnsOK);
+}
+
+TEST(QtDialogs, AFileDialogOpensAtTheFolderAndNameProposed) {
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    const QString other = QDir(folder).filePath(QStringLiteral("sub"));
+    ASSERT_TRUE(QDir().mkpath(other));
+    const QString docs = QStringLiteral("Crusade Files (*.doc)|*.doc|Crusade Files");
+    struct Case {
+        const char* what;
+        bool save;
+        QString filter, initialDir, fileName;
+        QString shownFolder, shownFile;  // empty shownFile: no file proposed
+    } const cases[] = {
+        {"a name its filter does not match", true, docs, folder, QStringLiteral("FennickMapFile.txt"), folder,
+         QDir(folder).filePath(QStringLiteral("FennickMapFile.txt"))},
+        {"an extension spelled otherwise", true, docs, folder, QStringLiteral("FennickMerg.Doc"), folder,
+         QDir(folder).filePath(QStringLiteral("FennickMerg.Doc"))},
+        {"a full path alone", true, QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files"), QString(),
+         QDir(other).filePath(QStringLiteral("spring.dta")), other, QDir(other).filePath(QStringLiteral("spring.dta"))},
+        {"a folder alone", false, QStringLiteral("Text Files (*.csv)|*.csv|Text Files"), other, QString(), other, {}},
+    };
+    QtDialogs dialogs;
+    test::ModalGuard::allow(true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString shownFolder, shownFile;
+        QTimer::singleShot(0, [&] {
+            auto* dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dlg) return;
+            shownFolder = dlg->directory().absolutePath();
+            const QString file = dlg->selectedFiles().value(0);
+            if (!QFileInfo(file).isDir()) shownFile = file;
+            dlg->reject();
+        });
+        FileDialogSpec spec;
+        spec.filter = c.filter;
+        spec.initialDir = c.initialDir;
+        spec.fileName = c.fileName;
+        EXPECT_EQ(c.save ? dialogs.saveFile(spec) : dialogs.openFile(spec), std::nullopt);
+        EXPECT_EQ(shownFolder.toStdString(), c.shownFolder.toStdString());
+        EXPECT_EQ(shownFile.toStdString(), c.shownFile.toStdString());
+    }
+    test::ModalGuard::allow(false);
 }
 
 }  // namespace
