@@ -53,6 +53,7 @@ EditZip::EditZip(App& app, QWidget* parent)
     : TableWindow(app, parent, QStringLiteral("EditZip"), &EditZipControls()) {
     setWindowTitle(QStringLiteral("Zip Codes"));
     build();
+    form_.ShowNow = [this] { present(); };
     run([this] { EditZip_Load(app_, form_); });
 }
 

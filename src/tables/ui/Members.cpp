@@ -29,6 +29,7 @@ const char* const kBoxes[] = {"RNum", "LName", "FName"};
 Members::Members(App& app, QWidget* mainWindow)
     : TableWindow(app, mainWindow, QStringLiteral("Members")), main_(mainWindow) {
     build();
+    form_.ShowNow = [this] { present(); };
     run([this] { Members_Load(app_, form_); });
 }
 

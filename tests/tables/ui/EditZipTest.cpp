@@ -165,6 +165,38 @@ TEST_F(EditZipWindow, EditTeamNamesOpensThePreferencesAndShowsTheNewNames) {
     EXPECT_EQ(rows(), QStringList({"Unassigned|   0", "Green:555-0199|  15", "Red:|   2"}));
 }
 
+// Each entry the search offers stands in the boxes and the counter when "Correct Record?"
+// is asked, and the one confirmed stays shown.
+TEST_F(EditZipWindow, TheSearchShowsEachEntryBeforeAskingAboutIt) {
+    struct Case {
+        const char* typed;
+        QList<int> answers;
+        QStringList seen;  // zip and counter at each question
+        const char* shownAfter;
+    };
+    const Case cases[] = {
+        {"62703", {AnsYes}, {"62703|3 of 3"}, "62703"},
+        {"springfield", {AnsNo, AnsYes}, {"62701|1 of 3", "62702|2 of 3"}, "62702"},
+        {"6270", {AnsNo, AnsNo, AnsCancel}, {"62701|1 of 3", "62702|2 of 3", "62703|3 of 3"}, "62703"},
+    };
+    QStringList seen;
+    t.dialogs.onShow = [&](const FakeDialogs::Shown& s) {
+        if (s.text == QLatin1String("Correct Record?"))
+            seen << box(QStringLiteral("Zip"))->text() + u'|' + box(QStringLiteral("RCounter"))->text();
+    };
+    for (const Case& c : cases) {
+        click(QStringLiteral("FirstRecordButton"));
+        seen.clear();
+        t.dialogs.type(QLatin1String(c.typed));
+        for (int a : c.answers) t.dialogs.answer(a);
+        click(QStringLiteral("Search"));
+        EXPECT_EQ(seen, c.seen) << c.typed;
+        EXPECT_EQ(box(QStringLiteral("Zip"))->text(), QLatin1String(c.shownAfter)) << c.typed;
+        EXPECT_FALSE(t.dialogs.pending()) << c.typed;
+    }
+    t.dialogs.onShow = nullptr;
+}
+
 TEST_F(EditZipWindow, TheEndsOfTheTableClunk) {
     click(QStringLiteral("PreviousRecord"));
     click(QStringLiteral("LastRecordButton"));
