@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 
 using namespace fennick;
 using namespace fennick::test;
@@ -53,6 +54,7 @@ protected:
         QApplication::processEvents();
     }
 
+public:
     QLineEdit* box(const char* name) const { return qobject_cast<QLineEdit*>(window->control(QLatin1String(name))); }
     void click(const char* name) { QTest::mouseClick(window->control(QLatin1String(name)), Qt::LeftButton); }
     void typeInto(const char* name, const QString& keys) {
@@ -94,6 +96,45 @@ TEST_F(MembersWindow, TheSearchShowsEachMemberBeforeAskingAboutIt) {
         EXPECT_EQ(seen, c.seen) << c.typed;
         EXPECT_EQ(shown(), QLatin1String(c.shownAfter)) << c.typed;
         EXPECT_FALSE(t.dialogs.pending()) << c.typed;
+    }
+}
+
+// While adding, leaving the last name in any way within the window stores the new member
+// with its first letters in capitals ("Unknown" for no name) and asks for another; the
+// first name's rule runs as it is left too.
+TEST_F(MembersWindow, LeavingTheLastNameWhileAddingStoresTheMember) {
+    struct Case {
+        const char* name;
+        const char* first;
+        const char* last;
+        std::function<void(MembersWindow&)> leave;
+        QByteArray stored;
+    };
+    const Case cases[] = {
+        {"Tab", "ann", "lee", [](MembersWindow&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); },
+         M("0401", "Lee", "Ann")},
+        {"a click on Edit", "bob", "", [](MembersWindow& f) { f.click("Edit"); }, M("0401", "Unknown", "Bob")},
+        {"a click on the first name", "", "cole",
+         [](MembersWindow& f) { QTest::mouseClick(f.box("FName"), Qt::LeftButton); }, M("0401", "Cole", "Unknown")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        click("AddMem");
+        ASSERT_EQ(app.crusade.MemberCount, 4);
+        typeInto("RNum", QStringLiteral("0401"));
+        typeInto("FName", QLatin1String(c.first));
+        QTest::mouseClick(box("LName"), Qt::LeftButton);  // a click leaves the first name
+        QTest::keyClicks(box("LName"), QLatin1String(c.last));
+        t.dialogs.clear();
+        t.dialogs.answer(AnsNo);
+        c.leave(*this);
+        EXPECT_EQ(t.dialogs.messages(), QStringList{QStringLiteral("Add Another Record?")});
+        EXPECT_EQ(app.crusade.MemberNames.value(4), c.stored);
+        EXPECT_FALSE(window->form().Adding);
+        // The next case adds in the same place again.
+        app.crusade.MemberCount = 3;
+        app.crusade.MemberNames.resize(4);
+        click("FirstRecordButton");
     }
 }
 
