@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace fennick;
@@ -29,7 +30,7 @@ using namespace fennick::test;
 namespace {
 
 class EditZipWindow : public ::testing::Test {
-protected:
+public:
     TestApp t;
     App& app = t.app;
     QWidget main;  // stands for the main window
@@ -195,6 +196,54 @@ TEST_F(EditZipWindow, TheSearchShowsEachEntryBeforeAskingAboutIt) {
         EXPECT_FALSE(t.dialogs.pending()) << c.typed;
     }
     t.dialogs.onShow = nullptr;
+}
+
+// The totals window closed by the user comes back beside the editor after a team-code
+// change and after Edit Team Names, with its rows built anew; the editor's Close does not
+// bring it back.
+TEST_F(EditZipWindow, ClosedTotalsComeBackAfterATeamChange) {
+    struct Case {
+        const char* name;
+        std::function<void(EditZipWindow&)> act;
+        bool back;
+        QStringList rows;
+    };
+    const Case cases[] = {
+        {"a team code left with Enter",
+         [](EditZipWindow& f) {
+             f.typeInto(QStringLiteral("WorkerCode"), QStringLiteral("7"));
+             QTest::keyClick(f.box(QStringLiteral("WorkerCode")), Qt::Key_Return);
+         },
+         true, {"Unassigned|   0", "Blue:555-0101|   5", "Red:|  12"}},
+        {"Edit Team Names",
+         [](EditZipWindow& f) {
+             f.app.hooks.editTeamNames = [&f] { f.app.settings.TeamNames[7] = QStringLiteral("Green:"); };
+             f.click(QStringLiteral("FirstRecordButton"));  // the button stands once the hook is there
+             f.click(QStringLiteral("btnEditTeamNames"));
+             f.app.hooks.editTeamNames = nullptr;
+         },
+         true, {"Unassigned|   0", "Blue:555-0101|   5", "Green:|  12"}},
+        {"the editor's Close with a team code typed",
+         [](EditZipWindow& f) {
+             f.typeInto(QStringLiteral("WorkerCode"), QStringLiteral("3"));
+             f.click(QStringLiteral("CoseForm"));
+         },
+         false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(editor());
+        totals()->close();
+        QApplication::processEvents();
+        ASSERT_FALSE(totals());
+        c.act(*this);
+        QApplication::processEvents();
+        ASSERT_EQ(bool(totals()), c.back);
+        if (!c.back) continue;
+        EXPECT_TRUE(totals()->isVisible());
+        EXPECT_EQ(rows(), c.rows);
+    }
+    EXPECT_FALSE(editor());
 }
 
 TEST_F(EditZipWindow, TheEndsOfTheTableClunk) {
