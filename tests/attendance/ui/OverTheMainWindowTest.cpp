@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -158,6 +159,79 @@ TEST_F(OverTheMainWindow, AttendanceBoxOpensTheEditorWhoseSaveReachesTheFileWith
     EXPECT_EQ(adams().Attendance.bytes().left(5), QByteArray("1-3--"));
     EXPECT_EQ(adams().Attend.bytes(), QByteArray("2 "));
     EXPECT_EQ(adams().Last, 3);
+}
+
+// The editor's own messages, shown as real boxes over it: coming back from one plays no
+// "laser" and leaves the focus on Save. A real activation still plays it.
+TEST_F(OverTheMainWindow, TheEditorsOwnMessagesPlayNoSoundAndHandTheFocusToSave) {
+    app.settings.SoundOn = true;
+    QTest::mouseClick(widget("Attendance"), Qt::LeftButton);
+    QPointer<AttendFieldUpdate> e = editor();
+    ASSERT_TRUE(e);
+    auto lasers = [&] { return int(t.sound.played.filter(QStringLiteral("S01.wav")).size()); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lasers() == 1; }));
+
+    // Each message is a modal box over the editor, as the program's dialogs show it.
+    ModalGuard::allow(true);
+    t.dialogs.onShow = [&](const FakeDialogs::Shown& shown) {
+        QMessageBox box(e);
+        box.setText(shown.text);
+        QTimer::singleShot(30, &box, &QMessageBox::accept);
+        box.exec();
+    };
+    struct Case {
+        const char* name;
+        const char* control;
+        int answer;  // 0: an OK box
+    };
+    const Case cases[] = {
+        {"a night after the last meeting", "ATD(6)", 0},
+        {"the only night taken off", "ATD(0)", 0},
+        {"All answered No", "btnFill", AnsNo},
+        {"Clear answered Yes", "btnClearAttend", AnsYes},
+        {"a click in the string", "Attendance", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        t.dialogs.clear();
+        if (c.answer != 0) t.dialogs.answer(c.answer);
+        click(*e, QLatin1String(c.control));
+        EXPECT_EQ(t.dialogs.shown().size(), 1u);
+        // The desktop hands the focus back to the editor.
+        e->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(e));
+        QTest::qWait(20);
+        EXPECT_EQ(lasers(), 1);
+        EXPECT_EQ(QApplication::focusWidget(), e->findChild<QWidget*>(QStringLiteral("ExitAttendUpdate")));
+    }
+    t.dialogs.onShow = nullptr;
+    ModalGuard::allow(false);
+
+    QWidget other;  // another program's window
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    e->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(e));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lasers() == 2; }));
+}
+
+// The nine decision options stand in one column under each other, and the editor fits
+// the screen.
+TEST_F(OverTheMainWindow, TheEditorsDecisionOptionsStandInOneColumn) {
+    QTest::mouseClick(widget("Attendance"), Qt::LeftButton);
+    AttendFieldUpdate* e = editor();
+    ASSERT_NE(e, nullptr);
+    QWidget* first = e->findChild<QWidget*>(QStringLiteral("optAtDe(1)"));
+    ASSERT_NE(first, nullptr);
+    for (int i = 2; i <= 9; ++i) {
+        QWidget* o = e->findChild<QWidget*>(QStringLiteral("optAtDe(%1)").arg(i));
+        ASSERT_NE(o, nullptr);
+        EXPECT_EQ(o->x(), first->x()) << i;
+        EXPECT_GT(o->y(), e->findChild<QWidget*>(QStringLiteral("optAtDe(%1)").arg(i - 1))->y()) << i;
+    }
+    EXPECT_LE(e->frameGeometry().width(), 1366);
+    EXPECT_LE(e->frameGeometry().height(), 768);
 }
 
 TEST_F(OverTheMainWindow, AFailingEditorCommandIsReportedOnceAndTheEditorGoesOn) {
