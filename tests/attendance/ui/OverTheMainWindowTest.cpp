@@ -308,6 +308,22 @@ TEST_F(OverTheMainWindow, VisitFrameTypesATeamsVisitsPersonAfterPerson) {
     EXPECT_FALSE(t.dialogs.pending());
 }
 
+// A press of either mouse button on the visit frame hides it, as Edit, Enter Visits does.
+TEST_F(OverTheMainWindow, EitherButtonOnTheVisitFrameHidesIt) {
+    QAction* visits = form->action(QStringLiteral("mnuVisits"));
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        SCOPED_TRACE(button == Qt::LeftButton ? "left" : "right");
+        visits->trigger();
+        ASSERT_TRUE(widget("frameVisit")->isVisible());
+        form->findChild<QWidget*>(QStringLiteral("AutoUpdateVisits"))->setProperty("checked", true);
+        QTest::mousePress(widget("frameVisit"), button, {}, QPoint(4, widget("frameVisit")->height() - 4));
+        QTest::mouseRelease(widget("frameVisit"), button, {}, QPoint(4, widget("frameVisit")->height() - 4));
+        EXPECT_FALSE(widget("frameVisit")->isVisible());
+        EXPECT_FALSE(visits->isChecked());
+        EXPECT_EQ(form->value(QStringLiteral("AutoUpdateVisits")), 0);
+    }
+}
+
 // On the attendance screen the same windows work on that screen's record: the appointment
 // reaches the file with the screen's save, and an editor left open when the screen closes
 // goes with it, writing nothing.
