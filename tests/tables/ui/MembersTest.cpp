@@ -13,8 +13,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -42,6 +44,7 @@ protected:
         spec.members = {M("0301", "Baker", "Ruth"), M("0302", "Cole", "Ann"), M("0303", "Baker", "Tom")};
         ASSERT_TRUE(OpenCrusade(app, WriteCrusade(t, t.path(QStringLiteral("data")), QStringLiteral("spring"), spec)));
         app.settings.CrusadeName = QStringLiteral("spring");
+        app.settings.SoundOn = true;
         main.show();
         window = new Members(app, &main);
         window->show();
@@ -97,6 +100,37 @@ TEST_F(MembersWindow, TheSearchShowsEachMemberBeforeAskingAboutIt) {
         EXPECT_EQ(shown(), QLatin1String(c.shownAfter)) << c.typed;
         EXPECT_FALSE(t.dialogs.pending()) << c.typed;
     }
+}
+
+// The window's own messages, shown as real boxes over it: coming back from one plays no
+// "laser"; a real activation does.
+TEST_F(MembersWindow, ItsOwnMessagesPlayNoSound) {
+    auto lasers = [&] { return int(t.sound.played.filter(QStringLiteral("S01.wav")).size()); };
+    const int opened = lasers();
+    ModalGuard::allow(true);
+    t.dialogs.onShow = [&](const FakeDialogs::Shown& s) {
+        QMessageBox box(window);
+        box.setText(s.text);
+        QTimer::singleShot(30, &box, &QMessageBox::accept);
+        box.exec();
+    };
+    t.dialogs.type(QStringLiteral("baker")).answer(AnsNo).answer(AnsNo);
+    click("Search");  // the input box, two questions and "Record Not Found."
+    t.dialogs.onShow = nullptr;
+    ModalGuard::allow(false);
+    EXPECT_EQ(t.dialogs.shown().size(), 4u);
+    window->activateWindow();  // the desktop hands the focus back
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::qWait(20);
+    EXPECT_EQ(lasers(), opened);
+
+    QWidget other;  // another program's window
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lasers() == opened + 1; }));
 }
 
 // While adding, leaving the last name in any way within the window stores the new member
