@@ -6,6 +6,7 @@
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
 #include "ModalGuard.h"
+#include "RealBoxes.h"
 #include "RecordBuilder.h"
 #include "attendance/ui/AppointmentFm.h"
 #include "attendance/ui/AttendF.h"
@@ -23,7 +24,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -171,14 +171,6 @@ TEST_F(OverTheMainWindow, TheEditorsOwnMessagesPlayNoSoundAndHandTheFocusToSave)
     auto lasers = [&] { return int(t.sound.played.filter(QStringLiteral("S01.wav")).size()); };
     EXPECT_TRUE(QTest::qWaitFor([&] { return lasers() == 1; }));
 
-    // Each message is a modal box over the editor, as the program's dialogs show it.
-    ModalGuard::allow(true);
-    t.dialogs.onShow = [&](const FakeDialogs::Shown& shown) {
-        QMessageBox box(e);
-        box.setText(shown.text);
-        QTimer::singleShot(30, &box, &QMessageBox::accept);
-        box.exec();
-    };
     struct Case {
         const char* name;
         const char* control;
@@ -193,6 +185,7 @@ TEST_F(OverTheMainWindow, TheEditorsOwnMessagesPlayNoSoundAndHandTheFocusToSave)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        const RealBoxes boxes(t.dialogs, e);
         t.dialogs.clear();
         if (c.answer != 0) t.dialogs.answer(c.answer);
         click(*e, QLatin1String(c.control));
@@ -204,15 +197,8 @@ TEST_F(OverTheMainWindow, TheEditorsOwnMessagesPlayNoSoundAndHandTheFocusToSave)
         EXPECT_EQ(lasers(), 1);
         EXPECT_EQ(QApplication::focusWidget(), e->findChild<QWidget*>(QStringLiteral("ExitAttendUpdate")));
     }
-    t.dialogs.onShow = nullptr;
-    ModalGuard::allow(false);
 
-    QWidget other;  // another program's window
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    e->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(e));
+    ASSERT_TRUE(ActivateFromAnotherProgram(e));
     EXPECT_TRUE(QTest::qWaitFor([&] { return lasers() == 2; }));
 }
 

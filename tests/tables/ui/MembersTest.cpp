@@ -4,7 +4,7 @@
 #include "../ZipFixture.h"
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
-#include "ModalGuard.h"
+#include "RealBoxes.h"
 #include "RecordBuilder.h"
 #include "data/CrusadeFiles.h"
 #include "data/SideFiles.h"
@@ -13,10 +13,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -107,29 +105,18 @@ TEST_F(MembersWindow, TheSearchShowsEachMemberBeforeAskingAboutIt) {
 TEST_F(MembersWindow, ItsOwnMessagesPlayNoSound) {
     auto lasers = [&] { return int(t.sound.played.filter(QStringLiteral("S01.wav")).size()); };
     const int opened = lasers();
-    ModalGuard::allow(true);
-    t.dialogs.onShow = [&](const FakeDialogs::Shown& s) {
-        QMessageBox box(window);
-        box.setText(s.text);
-        QTimer::singleShot(30, &box, &QMessageBox::accept);
-        box.exec();
-    };
-    t.dialogs.type(QStringLiteral("baker")).answer(AnsNo).answer(AnsNo);
-    click("Search");  // the input box, two questions and "Record Not Found."
-    t.dialogs.onShow = nullptr;
-    ModalGuard::allow(false);
+    {
+        const RealBoxes boxes(t.dialogs, window);
+        t.dialogs.type(QStringLiteral("baker")).answer(AnsNo).answer(AnsNo);
+        click("Search");  // the input box, two questions and "Record Not Found."
+    }
     EXPECT_EQ(t.dialogs.shown().size(), 4u);
     window->activateWindow();  // the desktop hands the focus back
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QTest::qWait(20);
     EXPECT_EQ(lasers(), opened);
 
-    QWidget other;  // another program's window
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(ActivateFromAnotherProgram(window));
     EXPECT_TRUE(QTest::qWaitFor([&] { return lasers() == opened + 1; }));
 }
 
