@@ -103,58 +103,6 @@ TEST_F(AttendFTest, TwoPeopleMarkedFromTheKeyboardThenEscBackToTheMainWindow) {
     EXPECT_FALSE(t.dialogs.pending());
 }
 
-// The arrows beside the meeting number change the box only: the crusade's last meeting
-// rises when a night above it is marked or the box is left, and closing the screen keeps
-// it otherwise.
-TEST_F(AttendFTest, TheMeetingArrowsRaiseTheLastMeetingOnlyWhenTheNightIsUsed) {
-    struct Case {
-        const char* name;
-        QStringList steps;  // "up", "down", a number to enter, "leave" (the box left)
-        const char* box;
-        int lastWhileOpen;
-        int lastAfter;
-    };
-    const Case cases[] = {
-        {"up and down again", {"up", "down"}, "5", 5, 5},
-        {"up, nobody marked", {"up", "up"}, "7", 5, 5},
-        {"up, a person marked", {"up", "0013"}, "6", 6, 6},
-        {"up, the box left", {"up", "leave"}, "6", 6, 6},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        app.settings.LastMeeting = 5;
-        t.dialogs.type(QStringLiteral("5"));
-        form->action(QStringLiteral("mnuAttendUpdate"))->trigger();
-        AttendF* s = screen();
-        ASSERT_NE(s, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == s->windowHandle(); }));
-        auto* box = qobject_cast<QWidget*>(s->object(QStringLiteral("MtgNum")));
-        for (const QString& step : c.steps) {
-            if (step == QLatin1String("up") || step == QLatin1String("down")) {
-                QTest::mouseClick(qobject_cast<QWidget*>(s->object(step == QLatin1String("up")
-                                                                       ? QStringLiteral("btnVscrollUp")
-                                                                       : QStringLiteral("btnVScrollDn"))),
-                                  Qt::LeftButton);
-            } else if (step == QLatin1String("leave")) {
-                QTest::mouseClick(box, Qt::LeftButton);
-                QTest::mouseClick(qobject_cast<QWidget*>(s->object(QStringLiteral("SearchBox"))), Qt::LeftButton);
-            } else {
-                s->setFocus(QStringLiteral("SearchBox"));
-                type(step);
-                press(Qt::Key_Return);
-            }
-        }
-        EXPECT_EQ(s->text(QStringLiteral("MtgNum")), QLatin1String(c.box));
-        EXPECT_EQ(app.settings.LastMeeting, c.lastWhileOpen);
-        s->setFocus(QStringLiteral("SearchBox"));
-        press(Qt::Key_Escape);
-        QTest::qWait(20);
-        ASSERT_EQ(screen(), nullptr);
-        EXPECT_EQ(app.settings.LastMeeting, c.lastAfter);
-    }
-    EXPECT_FALSE(t.dialogs.pending());
-}
-
 TEST_F(AttendFTest, AFailingCommandIsReportedOnceAndTheScreenGoesOn) {
     t.dialogs.type(QStringLiteral("6"));
     form->action(QStringLiteral("mnuAttendUpdate"))->trigger();
