@@ -315,7 +315,11 @@ QWidget* frmTab::teamsTab(int first) {
 bool frmTab::eventFilter(QObject* watched, QEvent* event) {
     const QString name = watched->objectName();
     const int i = IndexOf(name);
-    if (event->type() == QEvent::FocusOut && MarkedOnLeaving(name)) run([this, name] { MarkChange(form_, name); });
+    if (event->type() == QEvent::FocusOut && MarkedOnLeaving(name) && !running_) {
+        // Only the mark: the focus may be leaving because another tab is coming to the front.
+        *form_.text(name) = static_cast<QLineEdit*>(watched)->text();
+        MarkChange(form_, name);
+    }
     if (event->type() == QEvent::MouseButtonPress && IsLocked(i)) {
         if (name.startsWith(QLatin1String("prefDecCode(")))
             run([this, i] { prefDecCode_Click(app_, form_, i); });

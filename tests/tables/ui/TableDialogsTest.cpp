@@ -117,7 +117,8 @@ TEST_F(TableDialogsTest, NameDateAndLastMeetingMarkAChangeWhenLeft) {
         trigger("mnuPref");
         QPointer<frmTab> dialog = shown<frmTab>("frmTab");
         ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == dialog->windowHandle(); }));
         QLineEdit* edit = box(dialog, c.box);
         edit->setFocus(Qt::MouseFocusReason);
         edit->end(false);
