@@ -42,11 +42,6 @@ int NightInBox(const MainScreen& form) {
     return IsNight(n) ? n : 0;
 }
 
-// The night in the box becomes the screen's night; LastMeeting rises to it.
-void TakeNight(App& app, AttendFState& st, int night) {
-    st.Night = qint16(night);
-    if (night > app.settings.LastMeeting) app.settings.LastMeeting = qint16(night);
-}
 
 // The main window's record is saved first; an empty view has none.
 bool SaveMainRecord(App& app, MainScreen& editForm) {
@@ -68,7 +63,8 @@ void StepNight(App& app, AttendFState& st, MainScreen& form, int step) {
     if (n == 0) n = st.Night;
     if (IsNight(n + step)) n += step;
     form.setText(kMtgNum, Plain(n));
-    TakeNight(app, st, n);
+    // The box is not left: the last meeting waits until a night is marked or the box is left.
+    st.Night = qint16(n);
     attendf::RefreshCaption(app, st, form);
     app.dialogs().msgBox(QStringLiteral("You have just changed the meeting number") + NewLine +
                          QStringLiteral("Check that the Live or Video option is correct."));
@@ -135,10 +131,14 @@ void btnAttend_Click(App& app, MainScreen& editForm) {
 
 namespace attendf {
 
+void RaiseLastMeeting(App& app, int night) {
+    if (night > app.settings.LastMeeting) app.settings.LastMeeting = qint16(night);
+}
+
 int Tonight(App& app, AttendFState& st, MainScreen& form) {
     const int night = NightInBox(form);
     if (night != 0) {
-        TakeNight(app, st, night);
+        st.Night = qint16(night);
         return night;
     }
     app.msg.MsgAnswer = QString::number(app.dialogs().msgBox(InvalidMeetingText(), Buttons::OK, Icon::Critical));
@@ -154,7 +154,8 @@ void Form_Load(App& app, AttendFState& st, MainScreen& form) {
     int nn = MeetingNumberAnswer(app.msg.MsgAnswer);
     if (!IsNight(nn)) nn = std::clamp<int>(s.LastMeeting, 1, kMeetings);
     st.NN = qint16(nn);
-    TakeNight(app, st, nn);
+    st.Night = qint16(nn);
+    RaiseLastMeeting(app, nn);
     form.setText(kMtgNum, Plain(nn));
     ClearDecisionCode(st, form);
 }
@@ -215,6 +216,7 @@ bool MtgNum_LostFocus(App& app, AttendFState& st, MainScreen& form) {
     ClearDecisionCode(st, form);
     const int night = Tonight(app, st, form);
     if (night == 0) return false;
+    RaiseLastMeeting(app, night);
     form.setText(kMtgNum, Plain(night));
     RefreshCaption(app, st, form);
     return true;

@@ -34,8 +34,12 @@ namespace attendf {
 
 // The screen's view of the night: the MtgNum box's number when it is a night 1..40;
 // otherwise the message that refuses it, the box gets the last valid number back and 0
-// is returned.
+// is returned. LastMeeting is left as it is.
 int Tonight(App& app, AttendFState& st, MainScreen& form);
+// LastMeeting rises to night when it is below it. The screen raises it at loading, when
+// the meeting number box is left and when a night is marked; the arrows beside the box
+// only change the box.
+void RaiseLastMeeting(App& app, int night);
 
 void Form_Load(App& app, AttendFState& st, MainScreen& form);
 void Form_Activate(App& app, AttendFState& st, MainScreen& form);

@@ -67,6 +67,7 @@ bool AttendanceEditor::Recounted(QByteArray attendance) {
     if (count == 0) {
         app_.msg.MsgAnswer = QString::number(app_.dialogs().msgBox(
             QStringLiteral("You must show at least one meeting attended."), Buttons::OK, Icon::Critical, kTitle));
+        focus = kSave;
         return false;
     }
     Attendance = FromAnsi(attendance);
@@ -83,6 +84,7 @@ void AttendanceEditor::ATD_Click(int index) {
             QStringLiteral("The Meeting Number you have entered is greater than the Last Meeting Number.") + NewLine +
                 QStringLiteral("You can change the Last Meeting Number on the File Prefrences Menu."),
             Buttons::OK, Icon::Information, kTitle));
+        focus = kSave;
         return;
     }
     if (Recounted(Ansi(ToggleNight(night)))) focus = kCancel;
@@ -100,6 +102,7 @@ void AttendanceEditor::btnFill_Click() {
         app_.dialogs().msgBox(QStringLiteral("Do you want to fill the attendance record up to the last meemting?"),
                               Buttons::YesNo, Icon::Critical, QStringLiteral("Fill the Attendance Record "));
     app_.msg.MsgAnswer = QString::number(answer);
+    focus = kSave;
     if (answer == AnsNo) return;
     QByteArray a = NormalisedAttendance(Ansi(Attendance));
     for (int night = 1; night <= lastMeeting(); ++night) MarkNight(a, night, NightDigit(night));
@@ -113,6 +116,7 @@ void AttendanceEditor::btnClearAttend_Click() {
         app_.dialogs().msgBox(QStringLiteral("Do you want to erase the attendance record up to the last meemting?"),
                               Buttons::YesNo, Icon::Critical, QStringLiteral("Fill the Attendance Record "));
     app_.msg.MsgAnswer = QString::number(answer);
+    focus = kSave;
     if (answer == AnsNo) return;
     const int lm = lastMeeting();
     QByteArray a = NormalisedAttendance(Ansi(Attendance));

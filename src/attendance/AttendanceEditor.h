@@ -7,6 +7,7 @@
 // recount, and no change may leave the record without a night attended. Save writes the
 // string, count and last night into the target; the screen saves the record by its own
 // rules. When the target's screen shows another record the editor closes without writing.
+// After each of its messages the focus is on Save.
 
 #include <QString>
 
@@ -29,6 +30,7 @@ public:
     bool optionUsable(int i) const;
 
     void Form_Load();
+    // The window coming forward, not from one of the editor's own messages.
     void Form_Activate();
     void ATD_Click(int index);
     void Attendance_Click();

@@ -163,6 +163,7 @@ bool MarkTonight(App& app, AttendFState& st, MainScreen& form) {
         form.setText(kEntInd, QStringLiteral("E"));
     }
     SetAttendance(c.CurRecord, attendance);
+    RaiseLastMeeting(app, night);
     form.setText(QStringLiteral("Attendance"), FromAnsi(c.CurRecord.Attendance.bytes()));
     SetVariable(st, form, QStringLiteral("Attend"), FromAnsi(c.CurRecord.Attend.bytes()));
     SetVariable(st, form, QStringLiteral("Last"), Plain(c.CurRecord.Last));

@@ -22,8 +22,8 @@ bool SearchBox_KeyPress(App& app, AttendFState& st, MainScreen& form, int keyAsc
 
 // Tonight's mark on the shown record: the Attendance box, the variables Attend and Last
 // and CurRecord follow; EntInd tells whether the night was marked before ("E"), and a
-// new mark counts in TotalAttending. Nothing is written. Returns false when the meeting
-// number box holds no night.
+// new mark counts in TotalAttending; LastMeeting rises to the night. Nothing is written.
+// Returns false when the meeting number box holds no night.
 bool MarkTonight(App& app, AttendFState& st, MainScreen& form);
 
 }  // namespace attendf

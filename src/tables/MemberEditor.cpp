@@ -243,6 +243,7 @@ void Search_Click(App& app, MemberForm& form) {
     for (int i = 1; i <= c.MemberCount; ++i) {
         if (InStrNoCase(c.MemberNames[i], wanted) == 0) continue;
         ShowEntry(app, form, i);
+        if (form.ShowNow) form.ShowNow();
         const int reply = app.dialogs().msgBox(QStringLiteral("Correct Record?"), Buttons::YesNoCancel, Icon::Question);
         if (reply == AnsYes || reply == AnsCancel) return;
     }

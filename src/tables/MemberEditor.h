@@ -11,6 +11,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace fennick {
 
 class App;
@@ -33,6 +35,10 @@ struct MemberForm {
 
     // Asked of the window by the last procedure; the window meets and clears it.
     QString Focus;
+
+    // Set by the window: shows the form as it stands, for a procedure that asks the user
+    // about the entry it has just put into the boxes.
+    std::function<void()> ShowNow;
 };
 
 // Edit > "SDA Members" and the right button on the toolbar's SDA button: the shown record
@@ -68,7 +74,8 @@ void RNum_LostFocus(App& app, MemberForm& form);
 void FName_LostFocus(App& app, MemberForm& form);
 void LName_LostFocus(App& app, MemberForm& form);
 
-// The search over the entries, case ignored; an empty answer does nothing.
+// The search over the entries, case ignored: each entry holding the text is shown, then
+// offered with "Correct Record?". An empty answer does nothing.
 void Search_Click(App& app, MemberForm& form);
 // Delete after its question; the whole list is written (an empty file for an empty list).
 void btnDeleteSDA_Click(App& app, MemberForm& form);

@@ -293,6 +293,7 @@ void Search_Click(App& app, ZipForm& form) {
     if (wanted.isEmpty()) return;
     for (int i = FindZipText(app.crusade, wanted, 1); i > 0; i = FindZipText(app.crusade, wanted, i + 1)) {
         MoveTo(app, form, i);
+        if (form.ShowNow) form.ShowNow();
         const int answer =
             app.dialogs().msgBox(QStringLiteral("Correct Record?"), Buttons::YesNoCancel, Icon::Question, QString());
         if (answer == AnsYes || answer == AnsCancel) return;

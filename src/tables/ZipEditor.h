@@ -17,6 +17,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace fennick {
 
 class App;
@@ -43,6 +45,10 @@ struct ZipForm {
     // Asked of the window by the last procedure; the window meets and clears them.
     QString Focus;                // the control to receive the focus
     bool SelectTeamCode = false;  // the team code box's whole text selected
+
+    // Set by the window: shows the form as it stands, for a procedure that asks the user
+    // about the entry it has just put into the boxes.
+    std::function<void()> ShowNow;
 };
 
 // The names of the window's controls, each once: boxes, labels, buttons, the sort frame
@@ -90,7 +96,8 @@ void State_LostFocus(App& app, ZipForm& form);
 void Edit_Click(App& app, ZipForm& form);
 
 // Search: the text asked for is looked for in entries 1..ZipCount, case ignored; each entry
-// holding it is offered with "Correct Record?" (Yes keeps it, Cancel stops, No goes on).
+// holding it is shown, then offered with "Correct Record?" (Yes keeps it, Cancel stops, No
+// goes on).
 // An empty or cancelled answer does nothing.
 void Search_Click(App& app, ZipForm& form);
 // A sort option: the shown entry kept, the table sorted, entry 1 shown.

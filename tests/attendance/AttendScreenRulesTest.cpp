@@ -2,6 +2,7 @@
 // crusade with the screen open for night 13 on Zoe Adams (the first name of the view).
 
 #include "AttendFixture.h"
+#include "attendance/AttendCommands.h"
 #include "attendance/AttendRecord.h"
 #include "platform/Dialogs.h"
 
@@ -111,20 +112,27 @@ const RuleCase kRules[] = {
          attendf::MtgNum_LostFocus(*f.app, f.st, f.screen);
          EXPECT_EQ(f.st.DecAtt, QStringLiteral("-"));
      }},
-    {"the arrows stay within 1 and 40 and raise the last meeting",
+    {"the arrows stay within 1 and 40 and leave the last meeting to the night marked",
      [](AttendFixture& f) {
          f.type("MtgNum", "40");
          attendf::btnVscrollUp_Click(*f.app, f.st, f.screen);
          EXPECT_EQ(f.text("MtgNum"), QStringLiteral("40"));
-         EXPECT_EQ(f.app->settings.LastMeeting, 40);
+         EXPECT_EQ(f.app->settings.LastMeeting, 13);
          f.type("MtgNum", "1");
          attendf::btnVScrollDn_Click(*f.app, f.st, f.screen);
          EXPECT_EQ(f.text("MtgNum"), QStringLiteral("1"));
          EXPECT_EQ(f.dialogs().messages(),
                    QStringList(2, QStringLiteral("You have just changed the meeting number\r\n"
                                                  "Check that the Live or Video option is correct.")));
+         f.type("MtgNum", "14");
+         attendf::btnVscrollUp_Click(*f.app, f.st, f.screen);
+         attendf::Undo_Click(*f.app, f.st, f.screen);  // nothing to undo on night 15
+         EXPECT_EQ(f.app->settings.LastMeeting, 13);
+         f.enter("0101");
+         EXPECT_EQ(f.onDisk(1).Attendance.bytes().mid(12, 3), QByteArray("--5"));
+         EXPECT_EQ(f.app->settings.LastMeeting, 15);
          attendf::Form_Unload(*f.app, f.st);
-         EXPECT_EQ(f.app->settings.LastMeeting, 40);
+         EXPECT_EQ(f.app->settings.LastMeeting, 15);
      }},
 };
 

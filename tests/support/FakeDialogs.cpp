@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <type_traits>
+#include <utility>
 
 namespace fennick::test {
 
@@ -28,6 +29,11 @@ FakeDialogs& FakeDialogs::print(const std::optional<PrinterChoice>& c) {
 FakeDialogs& FakeDialogs::fail(int number, const QString& description) {
     queue_.push_back(Failure{number, description});
     return *this;
+}
+
+void FakeDialogs::record(Shown shown) {
+    shown_.push_back(std::move(shown));
+    if (onShow) onShow(shown_.back());
 }
 
 void FakeDialogs::failIfQueued() {
@@ -62,7 +68,7 @@ bool FakeDialogs::popAs(T& out, const char* what) {
 }
 
 int FakeDialogs::messageBox(const MessageBoxSpec& spec) {
-    shown_.push_back({Kind::Message,
+    record({Kind::Message,
                       spec.text,
                       spec.title.value_or(kAppTitle),
                       spec.buttons,
@@ -85,28 +91,28 @@ int FakeDialogs::messageBox(const MessageBoxSpec& spec) {
 QString FakeDialogs::inputBox(const InputBoxSpec& spec) {
     Shown s{Kind::Input,      spec.prompt, spec.title.value_or(kAppTitle), Buttons::OKCancel, Icon::None, 1,
             spec.defaultText, {}};
-    shown_.push_back(s);
+    record(s);
     QString t;
     if (!popAs(t, "input box")) return QString();
     return t;
 }
 
 std::optional<QString> FakeDialogs::openFile(const FileDialogSpec& spec) {
-    shown_.push_back({Kind::Open, spec.title, spec.title, Buttons::OKCancel, Icon::None, 1, {}, spec});
+    record({Kind::Open, spec.title, spec.title, Buttons::OKCancel, Icon::None, 1, {}, spec});
     File f;
     if (!popAs(f, "open-file dialog")) return std::nullopt;
     return f.path;
 }
 
 std::optional<QString> FakeDialogs::saveFile(const FileDialogSpec& spec) {
-    shown_.push_back({Kind::Save, spec.title, spec.title, Buttons::OKCancel, Icon::None, 1, {}, spec});
+    record({Kind::Save, spec.title, spec.title, Buttons::OKCancel, Icon::None, 1, {}, spec});
     File f;
     if (!popAs(f, "save-file dialog")) return std::nullopt;
     return f.path;
 }
 
 std::optional<PrinterChoice> FakeDialogs::selectPrinter(const PrinterDialogSpec& spec) {
-    shown_.push_back({Kind::Printer,
+    record({Kind::Printer,
                       QStringLiteral("Print"),
                       QStringLiteral("Print"),
                       Buttons::OKCancel,

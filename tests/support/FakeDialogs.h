@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <variant>
 #include <vector>
 
@@ -49,6 +50,10 @@ public:
     std::optional<QString> saveFile(const FileDialogSpec& spec) override;
     std::optional<PrinterChoice> selectPrinter(const PrinterDialogSpec& spec) override;
 
+    // Called with each dialog as it is shown, after it was recorded and before it is
+    // answered: a test looks at the windows as they stand at the moment of the question.
+    std::function<void(const Shown&)> onShow;
+
     const std::vector<Shown>& shown() const { return shown_; }
     // Texts of the message boxes shown, in order.
     QStringList messages() const;
@@ -73,6 +78,7 @@ private:
     using Queued = std::variant<int, QString, File, Print, Failure>;
     template <typename T>
     bool popAs(T& out, const char* what);
+    void record(Shown shown);
     // Throws the failure queued next, if one is.
     void failIfQueued();
 

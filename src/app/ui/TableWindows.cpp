@@ -38,9 +38,7 @@ void AddTableWindows(App& app, CrusadeWindows& windows, QWidget* mainWindow) {
         QLatin1String(kEditZipWindow),
         [&app, owner, main] {
             auto* editor = new EditZip(app, main);
-            editor->showTotals = [owner] {
-                if (ZipCnt* totals = FindTeamTotals(*owner)) totals->refresh();
-            };
+            editor->showTotals = [owner] { ShowTeamTotals(*owner); };
             editor->closedByUser = [owner, main] {
                 if (ZipCnt* totals = FindTeamTotals(*owner)) totals->close();
                 if (main) {
@@ -56,23 +54,46 @@ void AddTableWindows(App& app, CrusadeWindows& windows, QWidget* mainWindow) {
         [](QWidget* w) { static_cast<EditZip*>(w)->closeKeepingEntry(); });
 }
 
+namespace {
+
+// The totals stand to the right of the editor, within the screen.
+void PlaceBeside(ZipCnt* totals, const EditZip* editor) {
+    const QRect frame = editor->frameGeometry();
+    QPoint at(frame.right() + 8, frame.top());
+    if (const QScreen* s = editor->screen()) {
+        const QRect room = s->availableGeometry();
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() - totals->frameGeometry().width())));
+    }
+    totals->move(at);
+}
+
+}  // namespace
+
 void ShowZipEditor(CrusadeWindows& windows) {
     const bool opening = !FindZipEditor(windows);
+    const bool totalsClosed = !FindTeamTotals(windows);
     auto* totals = windows.window<ZipCnt>(QLatin1String(kZipCntWindow));
     auto* editor = windows.window<EditZip>(QLatin1String(kEditZipWindow));
     totals->refresh();
     totals->show();
     editor->show();
-    if (opening) {
-        // The totals stand to the right of the editor, within the screen.
-        const QRect frame = editor->frameGeometry();
-        QPoint at(frame.right() + 8, frame.top());
-        if (const QScreen* s = editor->screen()) {
-            const QRect room = s->availableGeometry();
-            at.setX(std::max(room.left(), std::min(at.x(), room.right() - totals->frameGeometry().width())));
-        }
-        totals->move(at);
+    if (opening || totalsClosed) PlaceBeside(totals, editor);
+    editor->raise();
+    editor->activateWindow();
+}
+
+void ShowTeamTotals(CrusadeWindows& windows) {
+    EditZip* editor = FindZipEditor(windows);
+    if (!editor) return;
+    if (ZipCnt* totals = FindTeamTotals(windows)) {
+        totals->refresh();
+        return;
     }
+    // Closed by the user meanwhile: it comes back beside the editor, which keeps the focus.
+    auto* totals = windows.window<ZipCnt>(QLatin1String(kZipCntWindow));
+    totals->refresh();
+    totals->show();
+    PlaceBeside(totals, editor);
     editor->raise();
     editor->activateWindow();
 }

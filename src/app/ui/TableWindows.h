@@ -1,7 +1,7 @@
 #pragma once
 // The zip-code editor "EditZip" and its team totals window "ZipCnt" as two of the crusade's
 // modeless windows: built on first use by the owner of those windows, and closed by it with
-// the crusade. The editor refreshes the totals after a team-code change, the totals hand
+// the crusade. The editor shows the totals again after a team-code change, the totals hand
 // the focus back to the editor, and the editor's Close takes the totals with it.
 
 class QString;
@@ -25,6 +25,9 @@ void AddTableWindows(App& app, CrusadeWindows& windows, QWidget* mainWindow);
 // The totals window, then the editor in front of it; an open editor is only brought
 // forward.
 void ShowZipEditor(CrusadeWindows& windows);
+// The totals built anew from the table while the editor stands; a totals window the user
+// closed is shown again beside the editor.
+void ShowTeamTotals(CrusadeWindows& windows);
 // Closes the editor, which keeps its shown entry in the table first, and the totals.
 void CloseTableWindows(CrusadeWindows& windows);
 

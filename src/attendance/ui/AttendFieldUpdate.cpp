@@ -5,6 +5,7 @@
 #include "data/Errors.h"
 #include "mainwindow/MainScreen.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace fennick {
 
@@ -96,14 +98,14 @@ AttendFieldUpdate::AttendFieldUpdate(App& app, MainScreen& screen)
     for (int i = 1; i <= AttendanceEditor::kDecisionOptions; ++i) {
         auto* o = Named(new QRadioButton(frame), Indexed("optAtDe", i));
         o->setAutoExclusive(false);
-        options->addWidget(o, (i - 1) % 5, (i - 1) / 5);
+        options->addWidget(o, i - 1, 0);
         optAtDe_[size_t(i)] = o;
         connect(o, &QRadioButton::pressed, this, [this, i] { run([this, i] { editor_.optAtDe_MouseDown(i); }); });
         connect(o, &QRadioButton::clicked, this, [this, i] { run([this, i] { editor_.optAtDe_MouseUp(i); }); });
     }
     lblDecision_ = Named(new QLabel(this), QStringLiteral("lblDecision"));
     lblDecision_->setWordWrap(true);
-    options->addWidget(lblDecision_, 5, 0, 1, 2);
+    options->addWidget(lblDecision_, AttendanceEditor::kDecisionOptions, 0);
 
     auto button = [this](const char* name, const QString& caption, const QString& tip) {
         auto* b = Named(new QPushButton(caption, this), QLatin1String(name));
@@ -144,6 +146,9 @@ AttendFieldUpdate::AttendFieldUpdate(App& app, MainScreen& screen)
     column->addLayout(buttons);
 
     if (screen_) screen_->installEventFilter(this);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
+        if (w && w != windowHandle()) fromDialog_ = w->modality() != Qt::NonModal;
+    });
     app_.hooks.recordShown = [this](const RecordScreen& s, qint32 n) {
         if (!done_ && editor_.leftBy(s, n)) letGo();
     };
@@ -158,6 +163,7 @@ AttendFieldUpdate::AttendFieldUpdate(App& app, MainScreen& screen)
 }
 
 AttendFieldUpdate::~AttendFieldUpdate() {
+    QObject::disconnect(qApp, nullptr, this, nullptr);
     // A closed editor let its hook go when it closed; the one set since belongs to the
     // editor opened after it.
     if (!done_) app_.hooks.recordShown = nullptr;
@@ -232,7 +238,10 @@ void AttendFieldUpdate::closeEvent(QCloseEvent* event) {
 }
 
 bool AttendFieldUpdate::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) run([this] { editor_.Form_Activate(); });
+    if (e->type() == QEvent::WindowActivate) {
+        // Coming back from one of its own message boxes is no activation.
+        if (!fromDialog_) run([this] { editor_.Form_Activate(); });
+    }
     return QWidget::event(e);
 }
 

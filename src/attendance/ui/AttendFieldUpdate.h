@@ -62,6 +62,9 @@ private:
     ScreenTarget target_;
     AttendanceEditor editor_;
     QPointer<QWidget> screen_;
+    // The last other window that had the focus was a dialog (the box may be gone by the
+    // time this window is activated again).
+    bool fromDialog_ = false;
     bool done_ = false;  // Save or Cancel ran, or the screen left the record
     std::array<QPushButton*, AttendanceEditor::kNights> ATD_{};
     std::array<QRadioButton*, AttendanceEditor::kDecisionOptions + 1> optAtDe_{};  // 1..9

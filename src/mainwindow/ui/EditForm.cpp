@@ -1116,8 +1116,8 @@ bool EditForm::mousePressed(const QString& name, const QMouseEvent* event) {
     // The interview box follows the appointment dialog its release opens; a click does
     // not tick it on its own.
     if (name == QLatin1String("Class")) return true;
-    if (name == QLatin1String("frameVisit") && event->button() == Qt::RightButton) {
-        // The frame's right button is Edit, Enter Visits.
+    if (name == QLatin1String("frameVisit") && (event->button() & (Qt::LeftButton | Qt::RightButton))) {
+        // A press of either button on the frame is Edit, Enter Visits.
         if (QAction* visits = action(QStringLiteral("mnuVisits")); visits && available(QStringLiteral("mnuVisits")))
             visits->trigger();
         return true;

@@ -53,6 +53,7 @@ EditZip::EditZip(App& app, QWidget* parent)
     : TableWindow(app, parent, QStringLiteral("EditZip"), &EditZipControls()) {
     setWindowTitle(QStringLiteral("Zip Codes"));
     build();
+    form_.ShowNow = [this] { present(); };
     run([this] { EditZip_Load(app_, form_); });
 }
 
@@ -185,7 +186,7 @@ bool EditZip::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut:
             if (running_ || closing_ || !MovedWithinWindow(static_cast<QFocusEvent*>(event))) break;
             if (teamCode)
-                run([this] { WorkerCode_LostFocus(app_, form_); });
+                run([this] { teamChanged_ = WorkerCode_LostFocus(app_, form_); });
             else
                 run([this] { State_LostFocus(app_, form_); });
             break;
@@ -193,10 +194,7 @@ bool EditZip::eventFilter(QObject* watched, QEvent* event) {
             const int code = teamCode ? KeyCode(static_cast<QKeyEvent*>(event)->key()) : 0;
             if (code == 0 || running_) break;
             bool taken = false;
-            run([this, code, &taken] {
-                bool totalsChanged = false;
-                taken = WorkerCode_KeyDown(app_, form_, code, totalsChanged);
-            });
+            run([this, code, &taken] { taken = WorkerCode_KeyDown(app_, form_, code, teamChanged_); });
             return taken;
         }
         default:
@@ -211,13 +209,15 @@ void EditZip::activate() {
 
 void EditZip::closeEvent(QCloseEvent* event) {
     if (!closing_) {
+        // Decided unless a box is refused; the totals go with the editor in any case.
+        closing_ = true;
         bool keep = false;
         run([this, &keep] { keep = CoseForm_Click(app_, form_); });
         if (!keep) {
+            closing_ = false;
             event->ignore();
             return;
         }
-        closing_ = true;
         if (closedByUser) closedByUser();
     }
     event->accept();
@@ -225,8 +225,8 @@ void EditZip::closeEvent(QCloseEvent* event) {
 
 void EditZip::closeKeepingEntry() {
     if (closing_) return;
-    run([this] { SaveZipChanges(app_, form_); });
     closing_ = true;
+    run([this] { SaveZipChanges(app_, form_); });
     close();
 }
 
@@ -245,7 +245,9 @@ void EditZip::run(const std::function<void()>& procedure) {
     // The procedures that move the focus have run the leave rule of the box it leaves.
     present();
     running_ = false;
-    if (TeamTotals(app_.crusade) != before && showTotals) showTotals();
+    // A team code changed: the totals show again, unless the editor is closing.
+    const bool teamChanged = std::exchange(teamChanged_, false) || TeamTotals(app_.crusade) != before;
+    if (teamChanged && !closing_ && showTotals) showTotals();
 }
 
 void EditZip::collect() {

@@ -24,8 +24,9 @@ public:
     const ZipForm& form() const { return form_; }
 
     // Called after a procedure changed a team code of the table and after the team names
-    // were edited (the totals window shows its rows again), and when the window closes by
-    // its own Close (the totals window goes with it and the main window is shown).
+    // were edited (the totals window shows its rows again, and comes back when it was
+    // closed), and when the window closes by its own Close (the totals window goes with it
+    // and the main window is shown).
     std::function<void()> showTotals;
     std::function<void()> closedByUser;
 
@@ -50,6 +51,7 @@ private:
     void present();
 
     ZipForm form_;
+    bool teamChanged_ = false;  // the last procedure changed a team code of the table
 };
 
 }  // namespace fennick

@@ -29,6 +29,7 @@ const char* const kBoxes[] = {"RNum", "LName", "FName"};
 Members::Members(App& app, QWidget* mainWindow)
     : TableWindow(app, mainWindow, QStringLiteral("Members")), main_(mainWindow) {
     build();
+    form_.ShowNow = [this] { present(); };
     run([this] { Members_Load(app_, form_); });
 }
 
@@ -120,12 +121,18 @@ bool Members::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (event->type() == QEvent::FocusOut && !running_ && !closing_) {
         // A box's leave rule runs when the focus moves on to another box of the entry; the
-        // buttons keep the entry themselves.
+        // buttons keep the entry themselves. While adding, the name boxes' rules also run
+        // when the focus leaves them for any other control of the window (Tab, a click), so
+        // that leaving the last name stores the new member. A focus taken by another window
+        // is no leaving.
         const auto* to = QApplication::focusWidget();
         const bool toBox = to && to != watched && to->parentWidget() == this &&
                            std::any_of(std::begin(kBoxes), std::end(kBoxes),
                                        [to](const char* n) { return to->objectName() == QLatin1String(n); });
-        if (toBox) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool withinWindow = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        const bool nameLeft = form_.Adding && withinWindow && box != QLatin1String("RNum");
+        if (toBox || nameLeft) {
             if (box == QLatin1String("RNum"))
                 run([this] { RNum_LostFocus(app_, form_); });
             else if (box == QLatin1String("FName"))

@@ -13,8 +13,10 @@ TableWindow::TableWindow(App& app, QWidget* parent, const QString& objectName, c
     : QWidget(parent, Qt::Window), app_(app), names_(names) {
     setObjectName(objectName);
     setAttribute(Qt::WA_DeleteOnClose);
+    // The box may be gone by the time this window is activated again: whether the window
+    // that last had the focus was a dialog is noted as the focus moves.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* w) {
-        if (w && w != windowHandle()) previousFocusWindow_ = w;
+        if (w && w != windowHandle()) fromDialog_ = w->modality() != Qt::NonModal;
     });
 }
 
@@ -25,8 +27,7 @@ TableWindow::~TableWindow() {
 bool TableWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && !running_) {
         // Coming back from one of the program's own message boxes is no activation.
-        const bool fromDialog = previousFocusWindow_ && previousFocusWindow_->modality() != Qt::NonModal;
-        if (!fromDialog) activate();
+        if (!fromDialog_) activate();
     }
     return QWidget::event(event);
 }

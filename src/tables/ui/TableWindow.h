@@ -5,12 +5,10 @@
 // from one of the program's own modal dialogs or a procedure of the window is running.
 
 #include <QHash>
-#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
 class QHBoxLayout;
-class QWindow;
 
 namespace fennick {
 
@@ -54,7 +52,7 @@ private:
 
     const QStringList* names_;
     QHash<QString, QWidget*> controls_;
-    QPointer<QWindow> previousFocusWindow_;
+    bool fromDialog_ = false;  // the other window that last had the focus was a dialog
 };
 
 }  // namespace fennick

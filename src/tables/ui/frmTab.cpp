@@ -68,6 +68,13 @@ bool IsLocked(int decision) {
     return decision == 1 || decision == 2 || decision == 9;
 }
 
+// The boxes whose change is marked when they are left, not at every keystroke: a change
+// typed and taken back again marks nothing.
+bool MarkedOnLeaving(const QString& name) {
+    return name == QLatin1String("CrNameM_Box") || name == QLatin1String("CrDateM_Box") ||
+           name == QLatin1String("LastMeetingBox");
+}
+
 }  // namespace
 
 frmTab::frmTab(App& app, QWidget* parent) : QDialog(parent), app_(app) {
@@ -87,7 +94,10 @@ T* frmTab::add(T* widget, const QString& name) {
 
 QWidget* frmTab::textBox(const QString& name, QWidget* parent) {
     auto* box = add(new QLineEdit(parent), name);
-    connect(box, &QLineEdit::textEdited, this, [this, name] { run([this, name] { MarkChange(form_, name); }); });
+    if (MarkedOnLeaving(name))
+        box->installEventFilter(this);
+    else
+        connect(box, &QLineEdit::textEdited, this, [this, name] { run([this, name] { MarkChange(form_, name); }); });
     return box;
 }
 
@@ -123,7 +133,10 @@ void frmTab::build() {
     print->setToolTip(QStringLiteral("Print the Team Names"));
     connect(save, &QPushButton::clicked, this, [this] {
         bool close = false;
-        run([this, &close] { close = btnSave_Click(app_, form_); });
+        run([this, &close] {
+            markFocusedBox();
+            close = btnSave_Click(app_, form_);
+        });
         if (close) this->close();
     });
     connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
@@ -302,6 +315,11 @@ QWidget* frmTab::teamsTab(int first) {
 bool frmTab::eventFilter(QObject* watched, QEvent* event) {
     const QString name = watched->objectName();
     const int i = IndexOf(name);
+    if (event->type() == QEvent::FocusOut && MarkedOnLeaving(name) && !running_) {
+        // Only the mark: the focus may be leaving because another tab is coming to the front.
+        *form_.text(name) = static_cast<QLineEdit*>(watched)->text();
+        MarkChange(form_, name);
+    }
     if (event->type() == QEvent::MouseButtonPress && IsLocked(i)) {
         if (name.startsWith(QLatin1String("prefDecCode(")))
             run([this, i] { prefDecCode_Click(app_, form_, i); });
@@ -325,12 +343,20 @@ bool frmTab::eventFilter(QObject* watched, QEvent* event) {
 
 void frmTab::reject() {
     bool close = false;
-    run([this, &close] { close = btnCancel_Click(app_, form_); });
+    run([this, &close] {
+        markFocusedBox();
+        close = btnCancel_Click(app_, form_);
+    });
     if (close) this->close();
 }
 
 void frmTab::closeEvent(QCloseEvent* event) {
     event->accept();
+}
+
+void frmTab::markFocusedBox() {
+    // Esc leaves the box that holds the focus without a focus change.
+    if (const QWidget* w = focusWidget(); w && MarkedOnLeaving(w->objectName())) MarkChange(form_, w->objectName());
 }
 
 void frmTab::run(const std::function<void()>& procedure) {

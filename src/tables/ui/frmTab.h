@@ -47,6 +47,9 @@ private:
     QWidget* teamsTab(int first);
     QWidget* textBox(const QString& name, QWidget* parent);
 
+    // Save and Cancel leave the box that holds the focus: a box whose change is marked on
+    // leaving marks it now.
+    void markFocusedBox();
     // Runs a procedure of the dialog over the form: boxes in, procedure, form out.
     void run(const std::function<void()>& procedure);
     void collect();

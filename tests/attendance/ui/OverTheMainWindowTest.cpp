@@ -6,6 +6,7 @@
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
 #include "ModalGuard.h"
+#include "RealBoxes.h"
 #include "RecordBuilder.h"
 #include "attendance/ui/AppointmentFm.h"
 #include "attendance/ui/AttendF.h"
@@ -160,6 +161,65 @@ TEST_F(OverTheMainWindow, AttendanceBoxOpensTheEditorWhoseSaveReachesTheFileWith
     EXPECT_EQ(adams().Last, 3);
 }
 
+// The editor's own messages, shown as real boxes over it: coming back from one plays no
+// "laser" and leaves the focus on Save. A real activation still plays it.
+TEST_F(OverTheMainWindow, TheEditorsOwnMessagesPlayNoSoundAndHandTheFocusToSave) {
+    app.settings.SoundOn = true;
+    QTest::mouseClick(widget("Attendance"), Qt::LeftButton);
+    QPointer<AttendFieldUpdate> e = editor();
+    ASSERT_TRUE(e);
+    auto lasers = [&] { return int(t.sound.played.filter(QStringLiteral("S01.wav")).size()); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lasers() == 1; }));
+
+    struct Case {
+        const char* name;
+        const char* control;
+        int answer;  // 0: an OK box
+    };
+    const Case cases[] = {
+        {"a night after the last meeting", "ATD(6)", 0},
+        {"the only night taken off", "ATD(0)", 0},
+        {"All answered No", "btnFill", AnsNo},
+        {"Clear answered Yes", "btnClearAttend", AnsYes},
+        {"a click in the string", "Attendance", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const RealBoxes boxes(t.dialogs, e);
+        t.dialogs.clear();
+        if (c.answer != 0) t.dialogs.answer(c.answer);
+        click(*e, QLatin1String(c.control));
+        EXPECT_EQ(t.dialogs.shown().size(), 1u);
+        // The desktop hands the focus back to the editor.
+        e->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(e));
+        QTest::qWait(20);
+        EXPECT_EQ(lasers(), 1);
+        EXPECT_EQ(QApplication::focusWidget(), e->findChild<QWidget*>(QStringLiteral("ExitAttendUpdate")));
+    }
+
+    ASSERT_TRUE(ActivateFromAnotherProgram(e));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lasers() == 2; }));
+}
+
+// The nine decision options stand in one column under each other, and the editor fits
+// the screen.
+TEST_F(OverTheMainWindow, TheEditorsDecisionOptionsStandInOneColumn) {
+    QTest::mouseClick(widget("Attendance"), Qt::LeftButton);
+    AttendFieldUpdate* e = editor();
+    ASSERT_NE(e, nullptr);
+    QWidget* first = e->findChild<QWidget*>(QStringLiteral("optAtDe(1)"));
+    ASSERT_NE(first, nullptr);
+    for (int i = 2; i <= 9; ++i) {
+        QWidget* o = e->findChild<QWidget*>(QStringLiteral("optAtDe(%1)").arg(i));
+        ASSERT_NE(o, nullptr);
+        EXPECT_EQ(o->x(), first->x()) << i;
+        EXPECT_GT(o->y(), e->findChild<QWidget*>(QStringLiteral("optAtDe(%1)").arg(i - 1))->y()) << i;
+    }
+    EXPECT_LE(e->frameGeometry().width(), 1366);
+    EXPECT_LE(e->frameGeometry().height(), 768);
+}
+
 TEST_F(OverTheMainWindow, AFailingEditorCommandIsReportedOnceAndTheEditorGoesOn) {
     QTest::mouseClick(widget("Attendance"), Qt::LeftButton);
     AttendFieldUpdate* e = editor();
@@ -232,6 +292,22 @@ TEST_F(OverTheMainWindow, VisitFrameTypesATeamsVisitsPersonAfterPerson) {
     EXPECT_FALSE(visits->isChecked());
     EXPECT_EQ(form->value(QStringLiteral("AutoUpdateVisits")), 0);
     EXPECT_FALSE(t.dialogs.pending());
+}
+
+// A press of either mouse button on the visit frame hides it, as Edit, Enter Visits does.
+TEST_F(OverTheMainWindow, EitherButtonOnTheVisitFrameHidesIt) {
+    QAction* visits = form->action(QStringLiteral("mnuVisits"));
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        SCOPED_TRACE(button == Qt::LeftButton ? "left" : "right");
+        visits->trigger();
+        ASSERT_TRUE(widget("frameVisit")->isVisible());
+        form->findChild<QWidget*>(QStringLiteral("AutoUpdateVisits"))->setProperty("checked", true);
+        QTest::mousePress(widget("frameVisit"), button, {}, QPoint(4, widget("frameVisit")->height() - 4));
+        QTest::mouseRelease(widget("frameVisit"), button, {}, QPoint(4, widget("frameVisit")->height() - 4));
+        EXPECT_FALSE(widget("frameVisit")->isVisible());
+        EXPECT_FALSE(visits->isChecked());
+        EXPECT_EQ(form->value(QStringLiteral("AutoUpdateVisits")), 0);
+    }
 }
 
 // On the attendance screen the same windows work on that screen's record: the appointment

@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace fennick;
@@ -29,7 +30,7 @@ using namespace fennick::test;
 namespace {
 
 class EditZipWindow : public ::testing::Test {
-protected:
+public:
     TestApp t;
     App& app = t.app;
     QWidget main;  // stands for the main window
@@ -163,6 +164,75 @@ TEST_F(EditZipWindow, EditTeamNamesOpensThePreferencesAndShowsTheNewNames) {
     app.hooks.editTeamNames = nullptr;
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(rows(), QStringList({"Unassigned|   0", "Green:555-0199|  15", "Red:|   2"}));
+}
+
+// Each entry the search offers stands in the boxes and the counter when "Correct Record?"
+// is asked, and the one confirmed stays shown.
+TEST_F(EditZipWindow, TheSearchShowsEachEntryBeforeAskingAboutIt) {
+    struct Case {
+        const char* typed;
+        QList<int> answers;
+        QStringList seen;  // zip and counter at each question
+        const char* shownAfter;
+    };
+    const Case cases[] = {
+        {"62703", {AnsYes}, {"62703|3 of 3"}, "62703"},
+        {"springfield", {AnsNo, AnsYes}, {"62701|1 of 3", "62702|2 of 3"}, "62702"},
+        {"6270", {AnsNo, AnsNo, AnsCancel}, {"62701|1 of 3", "62702|2 of 3", "62703|3 of 3"}, "62703"},
+    };
+    QStringList seen;
+    t.dialogs.onShow = [&](const FakeDialogs::Shown& s) {
+        if (s.text == QLatin1String("Correct Record?"))
+            seen << box(QStringLiteral("Zip"))->text() + u'|' + box(QStringLiteral("RCounter"))->text();
+    };
+    for (const Case& c : cases) {
+        click(QStringLiteral("FirstRecordButton"));
+        seen.clear();
+        t.dialogs.type(QLatin1String(c.typed));
+        for (int a : c.answers) t.dialogs.answer(a);
+        click(QStringLiteral("Search"));
+        EXPECT_EQ(seen, c.seen) << c.typed;
+        EXPECT_EQ(box(QStringLiteral("Zip"))->text(), QLatin1String(c.shownAfter)) << c.typed;
+        EXPECT_FALSE(t.dialogs.pending()) << c.typed;
+    }
+    t.dialogs.onShow = nullptr;
+}
+
+// The totals window closed by the user comes back after a team-code change and after
+// Edit Team Names, with its rows built anew.
+TEST_F(EditZipWindow, ClosedTotalsComeBackAfterATeamChange) {
+    struct Case {
+        const char* name;
+        std::function<void(EditZipWindow&)> act;
+        QStringList rows;
+    };
+    const Case cases[] = {
+        {"a team code left with Enter",
+         [](EditZipWindow& f) {
+             f.typeInto(QStringLiteral("WorkerCode"), QStringLiteral("7"));
+             QTest::keyClick(f.box(QStringLiteral("WorkerCode")), Qt::Key_Return);
+         },
+         {"Unassigned|   0", "Blue:555-0101|   5", "Red:|  12"}},
+        {"Edit Team Names",
+         [](EditZipWindow& f) {
+             f.app.hooks.editTeamNames = [&f] { f.app.settings.TeamNames[7] = QStringLiteral("Green:"); };
+             f.click(QStringLiteral("FirstRecordButton"));  // the button stands once the hook is there
+             f.click(QStringLiteral("btnEditTeamNames"));
+             f.app.hooks.editTeamNames = nullptr;
+         },
+         {"Unassigned|   0", "Blue:555-0101|   5", "Green:|  12"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        totals()->close();
+        QApplication::processEvents();
+        ASSERT_FALSE(totals());
+        c.act(*this);
+        QApplication::processEvents();
+        ASSERT_TRUE(totals());
+        EXPECT_TRUE(totals()->isVisible());
+        EXPECT_EQ(rows(), c.rows);
+    }
 }
 
 TEST_F(EditZipWindow, TheEndsOfTheTableClunk) {

@@ -16,6 +16,7 @@
 #include "views/Indexes.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -90,6 +91,50 @@ TEST_F(TableDialogsTest, TeamNamesOpenTheTeamTabAndASecondOpeningKeepsTheBoxes) 
     EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
     EXPECT_EQ(app.settings.TeamNames[3], QStringLiteral("Red:"));
     EXPECT_TRUE(FileLines(t.path("data/spring.inf")).contains("Red:"));
+}
+
+// The crusade's name, date and last meeting mark the dialog changed when they are left
+// differing from what was loaded, not at every keystroke: an edit typed and taken back
+// before leaving lets Cancel close without its question.
+TEST_F(TableDialogsTest, NameDateAndLastMeetingMarkAChangeWhenLeft) {
+    struct Case {
+        const char* box;
+        const char* keys;  // typed at the end of the box; '<' is a backspace
+        bool byEsc;        // Cancel by Esc in the box, else by a click on Cancel
+        bool asks;
+    };
+    const Case cases[] = {
+        {"CrNameM_Box", "X<", false, false},
+        {"CrNameM_Box", "X", false, true},
+        {"CrDateM_Box", "1<", true, false},
+        {"CrDateM_Box", "1", true, true},
+        {"LastMeetingBox", "0<", false, false},
+        {"LastMeetingBox", "<<2", true, true},
+    };
+    const QString question = QStringLiteral("Are you sure you want to leave without saving your changes?");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.box) + " " + c.keys);
+        trigger("mnuPref");
+        QPointer<frmTab> dialog = shown<frmTab>("frmTab");
+        ASSERT_NE(dialog, nullptr);
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == dialog->windowHandle(); }));
+        QLineEdit* edit = box(dialog, c.box);
+        edit->setFocus(Qt::MouseFocusReason);
+        edit->end(false);
+        for (const char* k = c.keys; *k; ++k)
+            QTest::keyClick(edit, *k == '<' ? Qt::Key_Backspace : Qt::Key(*k));
+        EXPECT_FALSE(dialog->form().PrefsChanged);  // not left yet
+        t.dialogs.clear();
+        if (c.asks) t.dialogs.answer(AnsYes);
+        if (c.byEsc)
+            QTest::keyClick(edit, Qt::Key_Escape);
+        else
+            QTest::mouseClick(static_cast<QPushButton*>(dialog->control(QStringLiteral("btnCancel"))), Qt::LeftButton);
+        EXPECT_EQ(t.dialogs.messages(), c.asks ? QStringList{question} : QStringList());
+        QApplication::processEvents();
+        EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
+    }
 }
 
 // The zip editor's Edit Team Names: the dialog on the team tab, modal over the editor.
