@@ -133,6 +133,15 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
                                               : NewLine + QStringLiteral("The file could not be put back as it was.")));
 }
 
+void RecordFile::cutToWholeRecords() {
+    const qint64 whole = recordCount() * recLen_;
+    if (byteSize() == whole) return;
+    if (!file_.resize(whole))
+        throw VbError(err::DiskFull, QStringLiteral("The data file ") + absolutePath_ +
+                                         QStringLiteral(" could not be cut to its whole records: ") +
+                                         file_.errorString());
+}
+
 bool RecordFile::tryLock() {
     if (!file_.isOpen()) return false;
     if (locked_) return true;

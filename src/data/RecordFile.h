@@ -44,6 +44,8 @@ public:
     void write(qint64 n, const QByteArray& bytes);
     // Every whole record at once, for passes over the whole file.
     QByteArray readAll();
+    // Cuts a trailing partial record off the file. Throws VbError 61 when it cannot.
+    void cutToWholeRecords();
 
     // Replaces the write system call (tests make a write fail part way); an empty call
     // puts pwrite back.

@@ -1,4 +1,5 @@
-// Nothing entered is lost when a record write fails part way (a full disk).
+// Nothing entered is lost when a record write fails part way (a full disk), or when the
+// data file ends in part of a record.
 
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
@@ -6,8 +7,12 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/FileUtil.h"
 #include "data/RecordFile.h"
 #include "data/SideFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +52,8 @@ struct OpenSpring {
     bool open() { return OpenCrusade(app, file); }
     QString in(const QString& name) const { return QDir(folder).filePath(name); }
 };
+
+// --- A record write cut short -------------------------------------------------------------
 
 // A write system call that writes part of the first call's bytes and refuses the rest as a
 // full disk does; every later call writes as pwrite does.
@@ -147,6 +154,103 @@ TEST(RecordWriteCutShort, AWriteStoppedByTheSystemLeavesTheFileAsItWas) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the write was not refused; 2: the message names no file or reason";
     EXPECT_EQ(ReadFileBytes(file), before);
+}
+
+// --- A data file ending in part of a record ----------------------------------------------
+
+TEST(StrayBytes, AreKeptAsideOnceAndTheWholeRecordsGoOn) {
+    struct Case {
+        const char* name;
+        int records;
+        int stray;
+        const char* earlier;  // a file kept aside before, or null
+        const char* kept;     // the name the file is kept as, or null: nothing to keep
+    };
+    const Case cases[] = {
+        {"three records and 200 bytes", 3, 200, nullptr, "spring.dta.tail"},
+        {"part of a record alone", 0, 200, nullptr, "spring.dta.tail"},
+        {"a file kept aside before", 3, 460, "spring.dta.tail", "spring.dta.tail.1"},
+        {"whole records", 3, 0, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenSpring s;
+        WriteDataFile(s.file, kThree.mid(0, c.records));
+        const QByteArray whole = ReadFileBytes(s.file);
+        const QByteArray original = whole + QByteArray(c.stray, 'x');
+        WriteFileBytes(s.file, original);
+        if (c.earlier) WriteFileBytes(s.in(QLatin1String(c.earlier)), "kept before");
+
+        ASSERT_TRUE(s.open());
+        EXPECT_EQ(s.app.crusade.RecCount, c.records);
+        EXPECT_EQ(ReadFileBytes(s.file), whole);
+        const QStringList told = s.t.dialogs.messages().filter(QStringLiteral("not a whole record"));
+        if (!c.kept) {
+            EXPECT_TRUE(told.isEmpty());
+            EXPECT_FALSE(QFileInfo::exists(s.file + ".tail"));
+            continue;
+        }
+        const QString kept = s.in(QLatin1String(c.kept));
+        ASSERT_EQ(told.size(), 1);
+        EXPECT_TRUE(told[0].contains(s.file + QStringLiteral(" ends in %1 bytes").arg(c.stray)));
+        EXPECT_TRUE(told[0].contains(kept));
+        EXPECT_EQ(ReadFileBytes(kept), original);
+        if (c.earlier) {
+            EXPECT_EQ(ReadFileBytes(s.in(QLatin1String(c.earlier))), "kept before");
+        }
+        // No command that takes the crusade's files by their base name takes the copy.
+        EXPECT_FALSE(FilesWithBaseName(s.folder, QStringLiteral("spring")).contains(kept));
+
+        // A name added goes after the whole records; the copy keeps the bytes it overwrites.
+        WriteRecord(s.app, c.records + 1, Person("0099", "Eve", "Stone"));
+        EXPECT_EQ(ReadFileBytes(s.file).size(), (c.records + 1) * kRecLen);
+        EXPECT_EQ(ReadFileBytes(kept), original);
+
+        // Told once: the next opening finds whole records.
+        CloseCrusade(s.app);
+        s.t.dialogs.clear();
+        ASSERT_TRUE(s.open());
+        EXPECT_TRUE(s.t.dialogs.messages().filter(QStringLiteral("not a whole record")).isEmpty());
+        EXPECT_EQ(s.app.crusade.RecCount, c.records + 1);
+    }
+}
+
+TEST(StrayBytes, ThatCannotBeKeptAsideStayInTheFile) {
+    OpenSpring s(QByteArray(200, 'x'));
+    const QByteArray original = ReadFileBytes(s.file);
+    s.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Copy);
+    ASSERT_TRUE(s.open());
+    const QStringList told = s.t.dialogs.messages().filter(QStringLiteral("not a whole record"));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(QStringLiteral("could not be kept aside")));
+    EXPECT_EQ(ReadFileBytes(s.file), original);
+    EXPECT_EQ(s.app.crusade.RecCount, 3);
+}
+
+// Files of the older record layouts are converted, or, when their settings do not ask for
+// it, left as they are: their length is not that of a part record.
+TEST(StrayBytes, AFileOfAnOlderLayoutIsNoPartRecord) {
+    struct Case {
+        const char* versionLine;
+        bool converted;
+    };
+    for (const Case c : {Case{"version 2.3.2", true}, Case{"version 2.4", false}}) {
+        SCOPED_TRACE(c.versionLine);
+        OpenSpring s;
+        const QByteArray old = ReadFileBytes(QStringLiteral(FENNICK_TEST_DATA "/old371.dta"));
+        ASSERT_NE(old.size() % kRecLen, 0);
+        WriteFileBytes(s.file, old);
+        QList<QByteArray> info = FileLines(s.in("spring.inf"));
+        info[8] = c.versionLine;
+        WriteFileBytes(s.in("spring.inf"), info.join("\r\n") + "\r\n");
+        if (c.converted) s.t.dialogs.answer(AnsOK);
+
+        ASSERT_TRUE(s.open());
+        EXPECT_TRUE(s.t.dialogs.messages().filter(QStringLiteral("not a whole record")).isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(s.file + ".tail"));
+        EXPECT_EQ(ReadFileBytes(s.file) == old, !c.converted);
+        EXPECT_EQ(s.app.crusade.RecCount, c.converted ? 3 : old.size() / kRecLen);
+    }
 }
 
 }  // namespace
