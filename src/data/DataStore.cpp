@@ -63,6 +63,10 @@ void OpenDataFile(App& app) {
 
 void CloseDataFile(App& app) { app.crusade.file.close(); }
 
+bool DataFileLost(const App& app) {
+    return app.crusade.file.isOpen() && !app.crusade.file.atItsPath();
+}
+
 AttendeeRecord ReadRecord(App& app, qint32 n) {
     if (n < 1 || n > app.crusade.RecCount) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
     return AttendeeRecord::decode(app.crusade.file.read(n));

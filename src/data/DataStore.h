@@ -21,6 +21,9 @@ inline constexpr qint32 kMaxRecords = 9999;
 void OpenDataFile(App& app);
 // Closes the data file (file number 1).
 void CloseDataFile(App& app);
+// The data file is open but no longer the file at its path: it, or the crusade's folder,
+// was removed, renamed or replaced. Its records can still be read.
+bool DataFileLost(const App& app);
 
 // Reads the record of the view entry at CurIndexPos into CurRecord. With an empty view
 // clears FileIsOpen, starts the main window's add mode and returns false. Any failure

@@ -45,7 +45,7 @@ void RecordFile::open(const QString& path, int recLen, bool createIfMissing) {
         throw VbError(err::FileNotFound, QStringLiteral("File not found: ") + path);
     // Unbuffered: reads see every write at once, and no write waits in a buffer.
     if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) ThrowOpenError(file_);
-    absolutePath_ = QFileInfo(path).absoluteFilePath();
+    noteIdentity();
 }
 
 void RecordFile::openReadOnly(const QString& path, int recLen) {
@@ -54,7 +54,7 @@ void RecordFile::openReadOnly(const QString& path, int recLen) {
     file_.setFileName(path);
     if (!QFileInfo::exists(path)) throw VbError(err::FileNotFound, QStringLiteral("File not found: ") + path);
     if (!file_.open(QIODevice::ReadOnly)) ThrowOpenError(file_);
-    absolutePath_ = QFileInfo(path).absoluteFilePath();
+    noteIdentity();
 }
 
 void RecordFile::close() {
@@ -62,6 +62,30 @@ void RecordFile::close() {
         unlock();
         file_.close();
     }
+}
+
+void RecordFile::noteIdentity() {
+    absolutePath_ = QFileInfo(file_.fileName()).absoluteFilePath();
+    struct stat st {};
+    if (::fstat(file_.handle(), &st) == 0) {
+        device_ = quint64(st.st_dev);
+        inode_ = quint64(st.st_ino);
+    }
+}
+
+bool RecordFile::atItsPath() const {
+    if (!file_.isOpen()) return false;
+    struct stat st {};
+    if (::stat(QFile::encodeName(absolutePath_).constData(), &st) != 0) return false;
+    return quint64(st.st_dev) == device_ && quint64(st.st_ino) == inode_;
+}
+
+QString RecordFile::whatWasLost() const {
+    const QString folder = QFileInfo(absolutePath_).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("The crusade's folder ") + folder + QStringLiteral(" has been removed or renamed.");
+    return QStringLiteral("The crusade's data file ") + absolutePath_ +
+           QStringLiteral(" has been removed, renamed or replaced.");
 }
 
 qint64 RecordFile::byteSize() const {
@@ -113,6 +137,13 @@ bool RecordFile::writeAt(qint64 offset, const QByteArray& bytes) {
 void RecordFile::write(qint64 n, const QByteArray& bytes) {
     if (!file_.isOpen() || !file_.isWritable()) throw VbError(52, QStringLiteral("Bad file name or number"));
     if (n < 1) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
+    // A file whose folder went away takes no more records: they would go with it.
+    if (!atItsPath())
+        throw VbError(err::PathNotFound, whatWasLost() + NewLine + QStringLiteral("Record ") + QString::number(n) +
+                                             QStringLiteral(" was not written; nothing more is written to ") +
+                                             absolutePath_ + QStringLiteral(".") + NewLine +
+                                             QStringLiteral("When the crusade is closed, its files can be saved in "
+                                                            "another folder."));
     QByteArray b = bytes.left(recLen_);
     if (b.size() < recLen_) b.append(QByteArray(recLen_ - b.size(), '\0'));
 

@@ -39,13 +39,21 @@ public:
     // Record n (1-based). Throws VbError 63 for n < 1 and 62 past the end of the file.
     QByteArray read(qint64 n);
     // Writes record n (1-based); n may be one past the last record. Throws VbError 63 for
-    // n < 1, and 61 naming the file and the system's reason when the write fails; the file
-    // is then as it was: a record written over keeps its old bytes, one added is cut off.
+    // n < 1, 76 when the open file is no longer the file at its path (nothing is written),
+    // and 61 naming the file and the system's reason when the write fails; the file is
+    // then as it was: a record written over keeps its old bytes, one added is cut off.
     void write(qint64 n, const QByteArray& bytes);
     // Every whole record at once, for passes over the whole file.
     QByteArray readAll();
     // Cuts a trailing partial record off the file. Throws VbError 61 when it cannot.
     void cutToWholeRecords();
+
+    // Whether the open file is still the file at its path (the same device and inode):
+    // false once it, or its folder, was removed, renamed or replaced.
+    bool atItsPath() const;
+    // What became of the file when it is no longer at its path, naming the folder when
+    // that went, the file otherwise.
+    QString whatWasLost() const;
 
     // Replaces the write system call (tests make a write fail part way); an empty call
     // puts pwrite back.
@@ -60,11 +68,16 @@ public:
 private:
     // Writes all of bytes at offset; false with errno set when the system refused part.
     bool writeAt(qint64 offset, const QByteArray& bytes);
+    void noteIdentity();
 
     QFile file_;
     int recLen_ = 0;
     bool locked_ = false;
-    QString absolutePath_;  // for messages: the current folder may change meanwhile
+    // Which file was opened: its absolute path (the current folder may change meanwhile),
+    // device and inode.
+    QString absolutePath_;
+    quint64 device_ = 0;
+    quint64 inode_ = 0;
     WriteCall writeCall_;
 };
 

@@ -1,5 +1,6 @@
-// Nothing entered is lost when a record write fails part way (a full disk), or when the
-// data file ends in part of a record.
+// Nothing entered is lost when a record write fails part way (a full disk), when the
+// data file ends in part of a record, or when the crusade's folder goes away while the
+// crusade is open.
 
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
@@ -8,6 +9,7 @@
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
+#include "data/IniFile.h"
 #include "data/RecordFile.h"
 #include "data/SideFiles.h"
 
@@ -250,6 +252,137 @@ TEST(StrayBytes, AFileOfAnOlderLayoutIsNoPartRecord) {
         EXPECT_FALSE(QFileInfo::exists(s.file + ".tail"));
         EXPECT_EQ(ReadFileBytes(s.file) == old, !c.converted);
         EXPECT_EQ(s.app.crusade.RecCount, c.converted ? 3 : old.size() / kRecLen);
+    }
+}
+
+// --- The crusade's folder gone ------------------------------------------------------------
+
+TEST(FolderGone, NoRecordIsWrittenIntoTheLostFile) {
+    struct Case {
+        const char* name;
+        bool folderGone;  // else the data file alone was replaced
+        bool renamed;     // the folder renamed rather than removed
+    };
+    const Case cases[] = {
+        {"folder removed", true, false},
+        {"folder renamed", true, true},
+        {"data file replaced", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenSpring s;
+        ASSERT_TRUE(s.open());
+        WriteRecord(s.app, 1, Person("0012", "Maria", "Smith"));
+        const QByteArray before = ReadFileBytes(s.file);
+        const QString moved = s.t.path("moved");
+        if (c.renamed)
+            ASSERT_TRUE(QDir().rename(s.folder, moved));
+        else if (c.folderGone)
+            ASSERT_TRUE(QDir(s.folder).removeRecursively());
+        else {
+            ASSERT_TRUE(QFile::remove(s.file));
+            WriteDataFile(s.file, kThree);
+        }
+        const QByteArray other = c.folderGone ? QByteArray() : ReadFileBytes(s.file);
+        EXPECT_TRUE(DataFileLost(s.app));
+
+        try {
+            WriteRecord(s.app, 2, Person("0013", "Jon", "Adams"));
+            ADD_FAILURE() << "the write was not refused";
+        } catch (const VbError& e) {
+            EXPECT_EQ(e.number(), err::PathNotFound);
+            const QString gone = c.folderGone ? QStringLiteral("The crusade's folder ") + s.folder
+                                              : QStringLiteral("The crusade's data file ") + s.file;
+            EXPECT_TRUE(e.description().startsWith(gone)) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(QStringLiteral("Record 2 was not written")));
+        }
+        EXPECT_EQ(s.app.crusade.RecCount, 3);
+        // What was written before is still there to be read, and nothing was added to it.
+        EXPECT_EQ(ReadRecord(s.app, 1).FName.trimmed(), "Maria");
+        EXPECT_EQ(s.app.crusade.file.readAll(), before);
+        if (c.renamed) {
+            EXPECT_EQ(ReadFileBytes(QDir(moved).filePath("spring.dta")), before);
+        }
+        if (!c.folderGone) {
+            EXPECT_EQ(ReadFileBytes(s.file), other);
+        }
+
+        // A folder renamed back is the crusade's folder again.
+        if (c.renamed) {
+            ASSERT_TRUE(QDir().rename(moved, s.folder));
+            EXPECT_FALSE(DataFileLost(s.app));
+            WriteRecord(s.app, 2, Person("0013", "Jon", "Adams"));
+            EXPECT_EQ(ReadFileBytes(s.file).mid(kRecLen, kRecLen), Person("0013", "Jon", "Adams").encode());
+        }
+    }
+}
+
+TEST(FolderGone, ClosingOffersToSaveTheCrusadeInAnotherFolder) {
+    enum Script { Saved, FolderChosen, FailsOnce, Declined };
+    struct Case {
+        const char* name;
+        Script script;
+    };
+    const Case cases[] = {{"saved", Saved},
+                          {"a folder chosen", FolderChosen},
+                          {"a save that fails once", FailsOnce},
+                          {"declined", Declined}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenSpring s;
+        ASSERT_TRUE(s.open());
+        WriteRecord(s.app, 4, Person("0015", "Eve", "Stone"));
+        s.app.settings.LastMeeting = 9;
+        const QByteArray records = ReadFileBytes(s.file);
+        ASSERT_TRUE(QDir(s.folder).removeRecursively());
+
+        const QString elsewhere = s.t.path("elsewhere");
+        ASSERT_TRUE(QDir().mkpath(elsewhere));
+        const QString target = QDir(elsewhere).filePath("spring.dta");
+        switch (c.script) {
+        case Saved:
+            s.t.dialogs.answer(AnsYes).choose(target);
+            break;
+        case FolderChosen:
+            s.t.dialogs.answer(AnsYes).choose(elsewhere);
+            break;
+        case FailsOnce:
+            s.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save);
+            s.t.dialogs.answer(AnsYes).choose(target).answer(AnsYes).choose(target);
+            break;
+        case Declined:
+            s.t.dialogs.answer(AnsNo);
+            break;
+        }
+        EXPECT_FALSE(CloseCrusade(s.app));
+        EXPECT_FALSE(s.app.crusade.file.isOpen());
+        EXPECT_FALSE(s.t.dialogs.pending());
+
+        const auto& first = s.t.dialogs.shown().front();
+        EXPECT_EQ(first.title, QStringLiteral("Save the Crusade in Another Folder"));
+        EXPECT_TRUE(first.text.startsWith(QStringLiteral("The crusade's folder ") + s.folder));
+        EXPECT_TRUE(first.text.contains(QStringLiteral(" 4 records are lost")));
+        if (c.script == Declined) {
+            EXPECT_EQ(s.t.dialogs.shown().size(), 1u);
+            EXPECT_FALSE(QFileInfo::exists(target));
+            EXPECT_EQ(FileLines(IniFilePath(s.app)).value(0), s.file.toUtf8());
+            continue;
+        }
+        if (c.script == FailsOnce) {
+            EXPECT_EQ(s.t.dialogs.messages().filter(QStringLiteral("could not be saved in ") + elsewhere).size(), 1);
+        }
+        EXPECT_EQ(ReadFileBytes(target), records);
+        EXPECT_EQ(FileLines(QDir(elsewhere).filePath("spring.inf")).value(2), " 9");
+        EXPECT_EQ(FileLines(QDir(elsewhere).filePath("spring.mem")), QList<QByteArray>{MemberEntry("0040", "Brown", "Ann")});
+        EXPECT_TRUE(QFileInfo::exists(QDir(elsewhere).filePath("spring.zps")));
+        EXPECT_EQ(FileLines(IniFilePath(s.app)).value(0), target.toUtf8());
+        EXPECT_TRUE(s.t.dialogs.messages().last().startsWith(QStringLiteral("The crusade's files have been saved in ")));
+
+        // The crusade opens from its new folder with every record.
+        s.t.dialogs.clear();
+        ASSERT_TRUE(OpenCrusade(s.app, target));
+        EXPECT_EQ(s.app.crusade.RecCount, 4);
+        EXPECT_EQ(ReadRecord(s.app, 4).FName.trimmed(), "Eve");
     }
 }
 
