@@ -6,6 +6,7 @@
 #include "data/FileUtil.h"
 #include "data/InfoFile.h"
 #include "data/IniFile.h"
+#include "data/LostCrusade.h"
 #include "data/SequentialText.h"
 #include "data/SideFiles.h"
 #include "data/StartScreen.h"
@@ -290,6 +291,14 @@ bool CloseCrusade(App& app) {
     CloseCrusadeWindows(app);
     Crusade& c = app.crusade;
     const bool loaded = c.FileIsOpen || c.file.isOpen();
+    // The crusade's folder went away while it was open: its files can only be saved in
+    // another one, from the records the open data file still holds.
+    if (DataFileLost(app)) {
+        const bool saved = SaveLostCrusade(app);
+        CloseDataFile(app);
+        if (!saved) SaveIniFile(app);
+        return false;
+    }
     CloseDataFile(app);
 
     const QString dataFile = app.program.DataFile;

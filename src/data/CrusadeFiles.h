@@ -37,7 +37,9 @@ void RepairCrusade(App& app);
 // deleted (its own four files and the ini file) after a warning, and true is returned:
 // the exit paths then end the program, the commands that load another crusade go on.
 // Otherwise a loaded crusade has its ini, settings, member and zip files written (an
-// empty list or table writes nothing) and false is returned.
+// empty list or table writes nothing) and false is returned. A crusade whose folder went
+// away while it was open is offered to be saved in another folder (SaveLostCrusade);
+// declined, only the ini file is written.
 bool CloseCrusade(App& app);
 
 // Writes the loaded crusade's ini, settings, member and zip files as closing does, with

@@ -1,17 +1,55 @@
 #include "data/DataStore.h"
 
 #include "data/App.h"
+#include "data/Conversion.h"
 #include "data/Errors.h"
+#include "data/FileUtil.h"
 #include "data/InfoFile.h"
 #include "mainwindow/MainScreen.h"
 #include "data/Text.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 
 namespace fennick {
+
+namespace {
+
+// A data file that ends in part of a record, as a write of an older copy of the program
+// cut off leaves it, is copied aside whole before anything is written to it (under a name
+// no command takes for a crusade file), and then cut to its whole records, which the
+// crusade goes on with: the next name added would otherwise be written over those bytes.
+// A file whose whole records do not read as records of this layout is left as it is.
+void KeepStrayBytes(App& app) {
+    RecordFile& file = app.crusade.file;
+    const qint64 stray = file.byteSize() % Crusade::RecLen;
+    if (stray == 0 || !HoldsCurrentRecords(file.readAll())) return;
+    const QString& dataFile = app.program.DataFile;
+    const QString kept = UnusedFileName(dataFile + QStringLiteral(".tail"));
+    const FileResult copied = app.files().copy(dataFile, kept);
+    QString text = QStringLiteral("The data file ") + dataFile + QStringLiteral(" ends in ") + QString::number(stray) +
+                   QStringLiteral(" bytes that are not a whole record, as a write cut off leaves them.") + NewLine;
+    if (copied.ok()) {
+        text += QStringLiteral("They have been kept aside, with the whole file, as ") + kept + QStringLiteral(".");
+        try {
+            file.cutToWholeRecords();
+            text += NewLine + QStringLiteral("The crusade goes on with its ") + QString::number(file.recordCount()) +
+                    QStringLiteral(" whole records.");
+        } catch (const VbError& e) {
+            text += NewLine + e.description() + NewLine + QStringLiteral("The next name added is written over them.");
+        }
+    } else {
+        text += QStringLiteral("They could not be kept aside: ") + copied.description + NewLine +
+                QStringLiteral("The next name added is written over them.");
+    }
+    app.dialogs().msgBox(text, Buttons::OK, Icon::Exclamation);
+}
+
+}  // namespace
 
 void OpenDataFile(App& app) {
     Crusade& c = app.crusade;
     c.file.open(app.program.DataFile, Crusade::RecLen, true);
+    KeepStrayBytes(app);
     c.RecCount = qint32(c.file.recordCount());
     if (c.RecCount == 0) {
         app.msg.MsgText = QStringLiteral("There are no records in: ") + NewLine + app.program.DataFile + NewLine +
@@ -24,6 +62,10 @@ void OpenDataFile(App& app) {
 }
 
 void CloseDataFile(App& app) { app.crusade.file.close(); }
+
+bool DataFileLost(const App& app) {
+    return app.crusade.file.isOpen() && !app.crusade.file.atItsPath();
+}
 
 AttendeeRecord ReadRecord(App& app, qint32 n) {
     if (n < 1 || n > app.crusade.RecCount) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));

@@ -15,10 +15,15 @@ class App;
 inline constexpr qint32 kMaxRecords = 9999;
 
 // Opens the data file (creating an empty one), sets RecCount. An empty file shows the
-// "There are no records in: " message and sets NewEmptyFile and AddMode.
+// "There are no records in: " message and sets NewEmptyFile and AddMode. A file that ends
+// in part of a record is first copied aside whole ("<name>.dta.tail") and cut to its
+// whole records, and the user is told.
 void OpenDataFile(App& app);
 // Closes the data file (file number 1).
 void CloseDataFile(App& app);
+// The data file is open but no longer the file at its path: it, or the crusade's folder,
+// was removed, renamed or replaced. Its records can still be read.
+bool DataFileLost(const App& app);
 
 // Reads the record of the view entry at CurIndexPos into CurRecord. With an empty view
 // clears FileIsOpen, starts the main window's add mode and returns false. Any failure

@@ -1,10 +1,16 @@
 #include "data/RecordFile.h"
 
 #include "data/Errors.h"
+#include "data/Messages.h"
 
 #include <QFileInfo>
 
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace fennick {
 
@@ -23,6 +29,10 @@ namespace {
     }
 }
 
+QString SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 }  // namespace
 
 RecordFile::~RecordFile() { close(); }
@@ -33,7 +43,9 @@ void RecordFile::open(const QString& path, int recLen, bool createIfMissing) {
     file_.setFileName(path);
     if (!createIfMissing && !QFileInfo::exists(path))
         throw VbError(err::FileNotFound, QStringLiteral("File not found: ") + path);
-    if (!file_.open(QIODevice::ReadWrite)) ThrowOpenError(file_);
+    // Unbuffered: reads see every write at once, and no write waits in a buffer.
+    if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) ThrowOpenError(file_);
+    noteIdentity();
 }
 
 void RecordFile::openReadOnly(const QString& path, int recLen) {
@@ -42,6 +54,7 @@ void RecordFile::openReadOnly(const QString& path, int recLen) {
     file_.setFileName(path);
     if (!QFileInfo::exists(path)) throw VbError(err::FileNotFound, QStringLiteral("File not found: ") + path);
     if (!file_.open(QIODevice::ReadOnly)) ThrowOpenError(file_);
+    noteIdentity();
 }
 
 void RecordFile::close() {
@@ -51,7 +64,36 @@ void RecordFile::close() {
     }
 }
 
-qint64 RecordFile::byteSize() const { return file_.isOpen() ? file_.size() : 0; }
+void RecordFile::noteIdentity() {
+    absolutePath_ = QFileInfo(file_.fileName()).absoluteFilePath();
+    struct stat st {};
+    if (::fstat(file_.handle(), &st) == 0) {
+        device_ = quint64(st.st_dev);
+        inode_ = quint64(st.st_ino);
+    }
+}
+
+bool RecordFile::atItsPath() const {
+    if (!file_.isOpen()) return false;
+    struct stat st {};
+    if (::stat(QFile::encodeName(absolutePath_).constData(), &st) != 0) return false;
+    return quint64(st.st_dev) == device_ && quint64(st.st_ino) == inode_;
+}
+
+QString RecordFile::whatWasLost() const {
+    const QString folder = QFileInfo(absolutePath_).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("The crusade's folder ") + folder + QStringLiteral(" has been removed or renamed.");
+    return QStringLiteral("The crusade's data file ") + absolutePath_ +
+           QStringLiteral(" has been removed, renamed or replaced.");
+}
+
+qint64 RecordFile::byteSize() const {
+    // Asked of the system each time: records are written past QFile.
+    struct stat st {};
+    if (!file_.isOpen() || ::fstat(file_.handle(), &st) != 0) return 0;
+    return qint64(st.st_size);
+}
 
 qint64 RecordFile::recordCount() const { return recLen_ > 0 ? byteSize() / recLen_ : 0; }
 
@@ -74,14 +116,61 @@ QByteArray RecordFile::readAll() {
     return b;
 }
 
+bool RecordFile::writeAt(qint64 offset, const QByteArray& bytes) {
+    const int fd = file_.handle();
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const char* from = bytes.constData() + done;
+        const qint64 left = bytes.size() - done;
+        const qint64 written = writeCall_ ? writeCall_(fd, from, left, offset + done)
+                                          : qint64(::pwrite(fd, from, size_t(left), off_t(offset + done)));
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            if (written == 0) errno = EIO;
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
 void RecordFile::write(qint64 n, const QByteArray& bytes) {
     if (!file_.isOpen() || !file_.isWritable()) throw VbError(52, QStringLiteral("Bad file name or number"));
     if (n < 1) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
+    // A file whose folder went away takes no more records: they would go with it.
+    if (!atItsPath())
+        throw VbError(err::PathNotFound, whatWasLost() + NewLine + QStringLiteral("Record ") + QString::number(n) +
+                                             QStringLiteral(" was not written; nothing more is written to ") +
+                                             absolutePath_ + QStringLiteral(".") + NewLine +
+                                             QStringLiteral("When the crusade is closed, its files can be saved in "
+                                                            "another folder."));
     QByteArray b = bytes.left(recLen_);
     if (b.size() < recLen_) b.append(QByteArray(recLen_ - b.size(), '\0'));
+
     // Writing beyond the end fills the gap with zero bytes, as a random-access file does.
-    if (!file_.seek((n - 1) * recLen_) || file_.write(b) != recLen_ || !file_.flush())
-        throw VbError(err::DiskFull, QStringLiteral("Disk full or write error: ") + file_.errorString());
+    const qint64 at = (n - 1) * recLen_;
+    const qint64 sizeBefore = byteSize();
+    const QByteArray old = n <= recordCount() ? read(n) : QByteArray();
+    if (writeAt(at, b)) return;
+
+    const int reason = errno;
+    // Part of a record is never left: one written over gets its old bytes back, one added
+    // at the end is cut off again.
+    const bool putBack = old.isEmpty() ? file_.resize(std::min(at, sizeBefore)) : writeAt(at, old);
+    throw VbError(err::DiskFull, QStringLiteral("Disk full or write error: record ") + QString::number(n) +
+                                     QStringLiteral(" of ") + absolutePath_ + QStringLiteral(" was not written: ") +
+                                     SystemReason(reason) +
+                                     (putBack ? QString()
+                                              : NewLine + QStringLiteral("The file could not be put back as it was.")));
+}
+
+void RecordFile::cutToWholeRecords() {
+    const qint64 whole = recordCount() * recLen_;
+    if (byteSize() == whole) return;
+    if (!file_.resize(whole))
+        throw VbError(err::DiskFull, QStringLiteral("The data file ") + absolutePath_ +
+                                         QStringLiteral(" could not be cut to its whole records: ") +
+                                         file_.errorString());
 }
 
 bool RecordFile::tryLock() {

@@ -1,15 +1,22 @@
 #pragma once
 // A random-access file of fixed-length records, numbered from 1, with no header.
-// Records are read and written in place, one at a time; a write is flushed at once.
+// Records are read and written in place, one at a time; each write is one unbuffered
+// system call at the record's place, so no part of a record waits in a buffer.
 
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 
+#include <functional>
+
 namespace fennick {
 
 class RecordFile {
 public:
+    // The system call that writes bytes at an offset of an open file, with pwrite's
+    // contract: the number of bytes written, or -1 with errno set.
+    using WriteCall = std::function<qint64(int fd, const char* data, qint64 size, qint64 offset)>;
+
     RecordFile() = default;
     ~RecordFile();
     RecordFile(const RecordFile&) = delete;
@@ -31,10 +38,26 @@ public:
 
     // Record n (1-based). Throws VbError 63 for n < 1 and 62 past the end of the file.
     QByteArray read(qint64 n);
-    // Writes record n (1-based); n may be one past the last record. Throws VbError 63/61.
+    // Writes record n (1-based); n may be one past the last record. Throws VbError 63 for
+    // n < 1, 76 when the open file is no longer the file at its path (nothing is written),
+    // and 61 naming the file and the system's reason when the write fails; the file is
+    // then as it was: a record written over keeps its old bytes, one added is cut off.
     void write(qint64 n, const QByteArray& bytes);
     // Every whole record at once, for passes over the whole file.
     QByteArray readAll();
+    // Cuts a trailing partial record off the file. Throws VbError 61 when it cannot.
+    void cutToWholeRecords();
+
+    // Whether the open file is still the file at its path (the same device and inode):
+    // false once it, or its folder, was removed, renamed or replaced.
+    bool atItsPath() const;
+    // What became of the file when it is no longer at its path, naming the folder when
+    // that went, the file otherwise.
+    QString whatWasLost() const;
+
+    // Replaces the write system call (tests make a write fail part way); an empty call
+    // puts pwrite back.
+    void setWriteCall(WriteCall call) { writeCall_ = std::move(call); }
 
     // Advisory lock of the whole file against other programs (flock). Returns false when
     // another process holds it.
@@ -43,9 +66,19 @@ public:
     bool isLocked() const { return locked_; }
 
 private:
+    // Writes all of bytes at offset; false with errno set when the system refused part.
+    bool writeAt(qint64 offset, const QByteArray& bytes);
+    void noteIdentity();
+
     QFile file_;
     int recLen_ = 0;
     bool locked_ = false;
+    // Which file was opened: its absolute path (the current folder may change meanwhile),
+    // device and inode.
+    QString absolutePath_;
+    quint64 device_ = 0;
+    quint64 inode_ = 0;
+    WriteCall writeCall_;
 };
 
 }  // namespace fennick

@@ -68,6 +68,19 @@ void Redisplay(App& app, MainScreen& screen, bool typedChanges) {
     ShowCurrentRecord(app, screen);
 }
 
+// The shown record is saved before the crusade closes. When the crusade's folder went
+// away the record cannot be written: the user is told and the closing goes on, so that
+// the crusade's files can be saved in another folder.
+bool SaveBeforeClosing(App& app, MainScreen& screen) {
+    try {
+        return SaveShownRecord(app, screen);
+    } catch (const VbError& e) {
+        if (!DataFileLost(app)) throw;
+        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
+        return true;
+    }
+}
+
 bool CloseDown(App& app, MainScreen& screen) {
     QuitHelp(app);
     if (app.crusade.AddMode && app.hooks.cancelAddMode) app.hooks.cancelAddMode();
@@ -76,7 +89,7 @@ bool CloseDown(App& app, MainScreen& screen) {
         return false;
     }
     // A name still being added has no record of its own yet; it is not written.
-    if (!app.crusade.AddMode && !SaveShownRecord(app, screen)) return false;
+    if (!app.crusade.AddMode && !SaveBeforeClosing(app, screen)) return false;
     app.msg.MsgText.clear();
     // A crusade made in this run that never got a record is deleted by its closing.
     if (CloseCrusade(app)) throw ProgramEnd{};

@@ -1,0 +1,389 @@
+// Nothing entered is lost when a record write fails part way (a full disk), when the
+// data file ends in part of a record, or when the crusade's folder goes away while the
+// crusade is open.
+
+#include "CrusadeOnDisk.h"
+#include "FakePlatform.h"
+#include "RecordBuilder.h"
+#include "data/CrusadeFiles.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/FileUtil.h"
+#include "data/IniFile.h"
+#include "data/RecordFile.h"
+#include "data/SideFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+constexpr int kRecLen = AttendeeRecord::Size;
+
+const QList<AttendeeRecord> kThree = {Person("0012", "Mary", "Smith"), Person("0013", "John", "Adams"),
+                                      Person("0014", "Ruth", "Baker")};
+
+// The crusade "spring" of kThree in the folder "data", opened as the start screen opens it.
+struct OpenSpring {
+    TestApp t;
+    App& app = t.app;
+    const QString folder = t.path("data");
+    QString file;
+
+    explicit OpenSpring(const QByteArray& stray = QByteArray()) {
+        CrusadeSpec s;
+        s.records = kThree;
+        s.members = {MemberEntry("0040", "Brown", "Ann")};
+        s.zips = {"62701     IL03Springfield"};
+        file = WriteCrusade(t, folder, QStringLiteral("spring"), s);
+        if (!stray.isEmpty()) WriteFileBytes(file, ReadFileBytes(file) + stray);
+    }
+    bool open() { return OpenCrusade(app, file); }
+    QString in(const QString& name) const { return QDir(folder).filePath(name); }
+};
+
+// --- A record write cut short -------------------------------------------------------------
+
+// A write system call that writes part of the first call's bytes and refuses the rest as a
+// full disk does; every later call writes as pwrite does.
+RecordFile::WriteCall CutShort(qint64 part, int& calls) {
+    return [part, &calls](int fd, const char* data, qint64 size, qint64 offset) -> qint64 {
+        ++calls;
+        if (calls == 1 && part > 0) return ::pwrite(fd, data, size_t(std::min(part, size)), offset);
+        if (calls <= 2) {
+            errno = ENOSPC;
+            return -1;
+        }
+        return ::pwrite(fd, data, size_t(size), offset);
+    };
+}
+
+TEST(RecordWriteCutShort, LeavesWholeRecordsAndTheRecordIsNotCounted) {
+    struct Case {
+        const char* name;
+        qint32 record;  // written
+        qint64 part;    // bytes that reach the file before the refusal
+    };
+    const Case cases[] = {
+        {"a record added", 4, 200},
+        {"a record written over", 2, 200},
+        {"a record added past the end", 6, 300},
+        {"a record refused at once", 4, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenSpring s;
+        ASSERT_TRUE(s.open());
+        const QByteArray before = ReadFileBytes(s.file);
+        int calls = 0;
+        s.app.crusade.file.setWriteCall(CutShort(c.part, calls));
+        const AttendeeRecord written = Person("0099", "Eve", "Stone");
+        try {
+            WriteRecord(s.app, c.record, written);
+            ADD_FAILURE() << "the write was not refused";
+        } catch (const VbError& e) {
+            EXPECT_EQ(e.number(), err::DiskFull);
+            EXPECT_TRUE(e.description().contains(s.file)) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+        }
+        EXPECT_EQ(ReadFileBytes(s.file), before);
+        EXPECT_EQ(s.app.crusade.RecCount, 3);
+
+        // The next opening finds the three records, with nothing to tell.
+        s.t.dialogs.clear();
+        CloseDataFile(s.app);
+        OpenDataFile(s.app);
+        EXPECT_EQ(s.app.crusade.RecCount, 3);
+        EXPECT_TRUE(s.t.dialogs.shown().empty());
+
+        // Once the disk has room the same write goes where it belongs.
+        s.app.crusade.file.setWriteCall({});
+        WriteRecord(s.app, c.record, written);
+        EXPECT_EQ(ReadRecord(s.app, c.record), written);
+        EXPECT_EQ(ReadFileBytes(s.file).size(), std::max<qint64>(3, c.record) * kRecLen);
+    }
+}
+
+// A write stopped by the system's file size limit (as by a full disk): a child process
+// adds a fourth record under a limit 200 bytes past the three records, then lifts the
+// limit and closes the file, which must not bring the refused record back.
+TEST(RecordWriteCutShort, AWriteStoppedByTheSystemLeavesTheFileAsItWas) {
+    TestApp t;
+    const QString file = t.path("spring.dta");
+    WriteDataFile(file, kThree);
+    const QByteArray before = ReadFileBytes(file);
+
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        int code = 0;
+        RecordFile f;
+        f.open(file, kRecLen);
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        const rlim_t soft = limit.rlim_cur;
+        ::signal(SIGXFSZ, SIG_IGN);
+        limit.rlim_cur = rlim_t(before.size() + 200);
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            f.write(4, Person("0099", "Eve", "Stone").encode());
+            code = 1;
+        } catch (const VbError& e) {
+            const bool named = e.description().contains(file) &&
+                               e.description().contains(QString::fromLocal8Bit(std::strerror(EFBIG)));
+            code = e.number() == err::DiskFull && named ? 0 : 2;
+        }
+        limit.rlim_cur = soft;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        f.close();
+        ::_exit(code);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the write was not refused; 2: the message names no file or reason";
+    EXPECT_EQ(ReadFileBytes(file), before);
+}
+
+// --- A data file ending in part of a record ----------------------------------------------
+
+TEST(StrayBytes, AreKeptAsideOnceAndTheWholeRecordsGoOn) {
+    struct Case {
+        const char* name;
+        int records;
+        int stray;
+        const char* earlier;  // a file kept aside before, or null
+        const char* kept;     // the name the file is kept as, or null: nothing to keep
+    };
+    const Case cases[] = {
+        {"three records and 200 bytes", 3, 200, nullptr, "spring.dta.tail"},
+        {"part of a record alone", 0, 200, nullptr, "spring.dta.tail"},
+        {"a file kept aside before", 3, 460, "spring.dta.tail", "spring.dta.tail.1"},
+        {"whole records", 3, 0, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenSpring s;
+        WriteDataFile(s.file, kThree.mid(0, c.records));
+        const QByteArray whole = ReadFileBytes(s.file);
+        const QByteArray original = whole + QByteArray(c.stray, 'x');
+        WriteFileBytes(s.file, original);
+        if (c.earlier) WriteFileBytes(s.in(QLatin1String(c.earlier)), "kept before");
+
+        ASSERT_TRUE(s.open());
+        EXPECT_EQ(s.app.crusade.RecCount, c.records);
+        EXPECT_EQ(ReadFileBytes(s.file), whole);
+        const QStringList told = s.t.dialogs.messages().filter(QStringLiteral("not a whole record"));
+        if (!c.kept) {
+            EXPECT_TRUE(told.isEmpty());
+            EXPECT_FALSE(QFileInfo::exists(s.file + ".tail"));
+            continue;
+        }
+        const QString kept = s.in(QLatin1String(c.kept));
+        ASSERT_EQ(told.size(), 1);
+        EXPECT_TRUE(told[0].contains(s.file + QStringLiteral(" ends in %1 bytes").arg(c.stray)));
+        EXPECT_TRUE(told[0].contains(kept));
+        EXPECT_EQ(ReadFileBytes(kept), original);
+        if (c.earlier) {
+            EXPECT_EQ(ReadFileBytes(s.in(QLatin1String(c.earlier))), "kept before");
+        }
+        // No command that takes the crusade's files by their base name takes the copy.
+        EXPECT_FALSE(FilesWithBaseName(s.folder, QStringLiteral("spring")).contains(kept));
+
+        // A name added goes after the whole records; the copy keeps the bytes it overwrites.
+        WriteRecord(s.app, c.records + 1, Person("0099", "Eve", "Stone"));
+        EXPECT_EQ(ReadFileBytes(s.file).size(), (c.records + 1) * kRecLen);
+        EXPECT_EQ(ReadFileBytes(kept), original);
+
+        // Told once: the next opening finds whole records.
+        CloseCrusade(s.app);
+        s.t.dialogs.clear();
+        ASSERT_TRUE(s.open());
+        EXPECT_TRUE(s.t.dialogs.messages().filter(QStringLiteral("not a whole record")).isEmpty());
+        EXPECT_EQ(s.app.crusade.RecCount, c.records + 1);
+    }
+}
+
+TEST(StrayBytes, ThatCannotBeKeptAsideStayInTheFile) {
+    OpenSpring s(QByteArray(200, 'x'));
+    const QByteArray original = ReadFileBytes(s.file);
+    s.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Copy);
+    ASSERT_TRUE(s.open());
+    const QStringList told = s.t.dialogs.messages().filter(QStringLiteral("not a whole record"));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(QStringLiteral("could not be kept aside")));
+    EXPECT_EQ(ReadFileBytes(s.file), original);
+    EXPECT_EQ(s.app.crusade.RecCount, 3);
+}
+
+// Files of the older record layouts are converted, or, when their settings do not ask for
+// it, left as they are: their length is not that of a part record.
+TEST(StrayBytes, AFileOfAnOlderLayoutIsNoPartRecord) {
+    struct Case {
+        const char* versionLine;
+        bool converted;
+    };
+    for (const Case c : {Case{"version 2.3.2", true}, Case{"version 2.4", false}}) {
+        SCOPED_TRACE(c.versionLine);
+        OpenSpring s;
+        const QByteArray old = ReadFileBytes(QStringLiteral(FENNICK_TEST_DATA "/old371.dta"));
+        ASSERT_NE(old.size() % kRecLen, 0);
+        WriteFileBytes(s.file, old);
+        QList<QByteArray> info = FileLines(s.in("spring.inf"));
+        info[8] = c.versionLine;
+        WriteFileBytes(s.in("spring.inf"), info.join("\r\n") + "\r\n");
+        if (c.converted) s.t.dialogs.answer(AnsOK);
+
+        ASSERT_TRUE(s.open());
+        EXPECT_TRUE(s.t.dialogs.messages().filter(QStringLiteral("not a whole record")).isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(s.file + ".tail"));
+        EXPECT_EQ(ReadFileBytes(s.file) == old, !c.converted);
+        EXPECT_EQ(s.app.crusade.RecCount, c.converted ? 3 : old.size() / kRecLen);
+    }
+}
+
+// --- The crusade's folder gone ------------------------------------------------------------
+
+TEST(FolderGone, NoRecordIsWrittenIntoTheLostFile) {
+    struct Case {
+        const char* name;
+        bool folderGone;  // else the data file alone was replaced
+        bool renamed;     // the folder renamed rather than removed
+    };
+    const Case cases[] = {
+        {"folder removed", true, false},
+        {"folder renamed", true, true},
+        {"data file replaced", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenSpring s;
+        ASSERT_TRUE(s.open());
+        WriteRecord(s.app, 1, Person("0012", "Maria", "Smith"));
+        const QByteArray before = ReadFileBytes(s.file);
+        const QString moved = s.t.path("moved");
+        if (c.renamed)
+            ASSERT_TRUE(QDir().rename(s.folder, moved));
+        else if (c.folderGone)
+            ASSERT_TRUE(QDir(s.folder).removeRecursively());
+        else {
+            ASSERT_TRUE(QFile::remove(s.file));
+            WriteDataFile(s.file, kThree);
+        }
+        const QByteArray other = c.folderGone ? QByteArray() : ReadFileBytes(s.file);
+        EXPECT_TRUE(DataFileLost(s.app));
+
+        try {
+            WriteRecord(s.app, 2, Person("0013", "Jon", "Adams"));
+            ADD_FAILURE() << "the write was not refused";
+        } catch (const VbError& e) {
+            EXPECT_EQ(e.number(), err::PathNotFound);
+            const QString gone = c.folderGone ? QStringLiteral("The crusade's folder ") + s.folder
+                                              : QStringLiteral("The crusade's data file ") + s.file;
+            EXPECT_TRUE(e.description().startsWith(gone)) << e.description().toStdString();
+            EXPECT_TRUE(e.description().contains(QStringLiteral("Record 2 was not written")));
+        }
+        EXPECT_EQ(s.app.crusade.RecCount, 3);
+        // What was written before is still there to be read, and nothing was added to it.
+        EXPECT_EQ(ReadRecord(s.app, 1).FName.trimmed(), "Maria");
+        EXPECT_EQ(s.app.crusade.file.readAll(), before);
+        if (c.renamed) {
+            EXPECT_EQ(ReadFileBytes(QDir(moved).filePath("spring.dta")), before);
+        }
+        if (!c.folderGone) {
+            EXPECT_EQ(ReadFileBytes(s.file), other);
+        }
+
+        // A folder renamed back is the crusade's folder again.
+        if (c.renamed) {
+            ASSERT_TRUE(QDir().rename(moved, s.folder));
+            EXPECT_FALSE(DataFileLost(s.app));
+            WriteRecord(s.app, 2, Person("0013", "Jon", "Adams"));
+            EXPECT_EQ(ReadFileBytes(s.file).mid(kRecLen, kRecLen), Person("0013", "Jon", "Adams").encode());
+        }
+    }
+}
+
+TEST(FolderGone, ClosingOffersToSaveTheCrusadeInAnotherFolder) {
+    enum Script { Saved, FolderChosen, FailsOnce, Declined };
+    struct Case {
+        const char* name;
+        Script script;
+    };
+    const Case cases[] = {{"saved", Saved},
+                          {"a folder chosen", FolderChosen},
+                          {"a save that fails once", FailsOnce},
+                          {"declined", Declined}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenSpring s;
+        ASSERT_TRUE(s.open());
+        WriteRecord(s.app, 4, Person("0015", "Eve", "Stone"));
+        s.app.settings.LastMeeting = 9;
+        const QByteArray records = ReadFileBytes(s.file);
+        ASSERT_TRUE(QDir(s.folder).removeRecursively());
+
+        const QString elsewhere = s.t.path("elsewhere");
+        ASSERT_TRUE(QDir().mkpath(elsewhere));
+        const QString target = QDir(elsewhere).filePath("spring.dta");
+        switch (c.script) {
+        case Saved:
+            s.t.dialogs.answer(AnsYes).choose(target);
+            break;
+        case FolderChosen:
+            s.t.dialogs.answer(AnsYes).choose(elsewhere);
+            break;
+        case FailsOnce:
+            s.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save);
+            s.t.dialogs.answer(AnsYes).choose(target).answer(AnsYes).choose(target);
+            break;
+        case Declined:
+            s.t.dialogs.answer(AnsNo);
+            break;
+        }
+        EXPECT_FALSE(CloseCrusade(s.app));
+        EXPECT_FALSE(s.app.crusade.file.isOpen());
+        EXPECT_FALSE(s.t.dialogs.pending());
+
+        const auto& first = s.t.dialogs.shown().front();
+        EXPECT_EQ(first.title, QStringLiteral("Save the Crusade in Another Folder"));
+        EXPECT_TRUE(first.text.startsWith(QStringLiteral("The crusade's folder ") + s.folder));
+        EXPECT_TRUE(first.text.contains(QStringLiteral(" 4 records are lost")));
+        if (c.script == Declined) {
+            EXPECT_EQ(s.t.dialogs.shown().size(), 1u);
+            EXPECT_FALSE(QFileInfo::exists(target));
+            EXPECT_EQ(FileLines(IniFilePath(s.app)).value(0), s.file.toUtf8());
+            continue;
+        }
+        if (c.script == FailsOnce) {
+            EXPECT_EQ(s.t.dialogs.messages().filter(QStringLiteral("could not be saved in ") + elsewhere).size(), 1);
+        }
+        EXPECT_EQ(ReadFileBytes(target), records);
+        EXPECT_EQ(FileLines(QDir(elsewhere).filePath("spring.inf")).value(2), " 9");
+        EXPECT_EQ(FileLines(QDir(elsewhere).filePath("spring.mem")), QList<QByteArray>{MemberEntry("0040", "Brown", "Ann")});
+        EXPECT_TRUE(QFileInfo::exists(QDir(elsewhere).filePath("spring.zps")));
+        EXPECT_EQ(FileLines(IniFilePath(s.app)).value(0), target.toUtf8());
+        EXPECT_TRUE(s.t.dialogs.messages().last().startsWith(QStringLiteral("The crusade's files have been saved in ")));
+
+        // The crusade opens from its new folder with every record.
+        s.t.dialogs.clear();
+        ASSERT_TRUE(OpenCrusade(s.app, target));
+        EXPECT_EQ(s.app.crusade.RecCount, 4);
+        EXPECT_EQ(ReadRecord(s.app, 4).FName.trimmed(), "Eve");
+    }
+}
+
+}  // namespace
