@@ -117,7 +117,13 @@ AttendeeRecord ConvertRecord(const char* old, bool keepCardPrinted) {
 bool IsCurrentDataFile(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
-    return HoldsCurrentRecords(f.readAll());
+    const QByteArray all = f.readAll();
+    // A write cut off leaves part of a record at the end: the whole records tell the
+    // layout, and the opening keeps the stray bytes aside. A file shorter than one record
+    // holds none of this layout.
+    const qsizetype whole = all.size() - all.size() % AttendeeRecord::Size;
+    if (whole == 0) return all.isEmpty();
+    return HoldsCurrentRecords(all.left(whole));
 }
 
 bool HoldsCurrentRecords(const QByteArray& all) {

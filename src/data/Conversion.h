@@ -28,9 +28,10 @@ inline constexpr int NotesWidth = 100;
 // 150, birth date, mark-to-visit and e-mail empty; CardPrinted kept only when asked.
 AttendeeRecord ConvertRecord(const char* old, bool keepCardPrinted);
 
-// True when the file's length is a whole number of current records and most of them
-// read as current records (an empty file counts as current). Such a file is never
-// converted, whatever its settings file says.
+// True when most of the file's whole records read as current records (an empty file
+// counts as current; part of a record at the end is not looked at, but a file shorter
+// than one record is not current). Such a file is never converted, whatever its settings
+// file says.
 bool IsCurrentDataFile(const QString& path);
 // The same test over the bytes of a data file.
 bool HoldsCurrentRecords(const QByteArray& bytes);

@@ -311,13 +311,17 @@ bool LoadInfoFile(App& app) {
         // Nothing read: the crusade is named after its data file, as without a settings file.
         if (!anyLineRead) FreshSettings(app);
         app.crusade.UnreadableInfoFile = path;
-        if (!reservedRead) ReserveBeyondRecords(app);
         app.msg.MsgText = QStringLiteral("The crusade settings file ") + path + QStringLiteral(" could not be read:") +
                           NewLine + e.description() + NewLine + NewLine +
                           QStringLiteral("Fennick goes on with default values for the settings it could not read. "
                                          "When the settings are saved, the file is kept as ") +
                           KeptInfoFileName(path) + QStringLiteral(", so nothing it holds is lost.");
         app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Exclamation);
+        // Without a version line the data file's layout is known only from the file: one
+        // whose records do not read as this version's is offered for conversion (which
+        // keeps the original) instead of being opened and repaired as if they did.
+        if (!ConvertIfOld(app, versionLine, headerComplete)) return false;
+        if (!reservedRead) ReserveBeyondRecords(app);
         return true;
     }
     FillAppointmentTables(app.settings);

@@ -444,6 +444,32 @@ TEST_F(InfoFileTest, ShortFileOverOldDataWarnsThenAsks) {
     EXPECT_EQ(ReadFileBytes(dataFile), Golden("old371-converted.dta"));
 }
 
+// A settings file that cannot be read gives no version: a data file whose records are not
+// of this version is then offered for conversion, the original kept, instead of being
+// opened as current records.
+TEST_F(InfoFileTest, AnUnreadableFileOverOldDataOffersTheConversion) {
+    QList<QByteArray> five = SettingsLines("version 2.5.86", 40);
+    five[2] = "five";
+    for (const QByteArray& settings : {QByteArray(), JoinLines(five)}) {
+        SCOPED_TRACE(settings.isEmpty() ? "empty" : "header not a number");
+        QFile::remove(t.path("spring.bak"));
+        WriteFileBytes(dataFile, Golden("old371.dta"));
+        WriteFileBytes(infoFile, settings);
+        t.dialogs.clear();
+        t.dialogs.answer(AnsOK).answer(AnsOK).answer(AnsOK);
+        ASSERT_TRUE(LoadInfoFile(app));
+        const QStringList shown = t.dialogs.messages();
+        ASSERT_EQ(shown.size(), 4);
+        EXPECT_TRUE(shown[0].startsWith("The crusade settings file " + infoFile + " could not be read:"));
+        EXPECT_TRUE(shown[1].startsWith("This file was created with an older version than 1.1\r\n"));
+        EXPECT_TRUE(shown[2].startsWith("You are attempting to use: \r\n" + dataFile + "\r\n"));
+        EXPECT_EQ(ReadFileBytes(dataFile), Golden("old371-converted.dta"));
+        EXPECT_EQ(ReadFileBytes(t.path("spring.bak")), Golden("old371.dta"));
+        EXPECT_EQ(ReadFileBytes(infoFile + ".unreadable"), settings) << "the settings file kept aside";
+        QFile::remove(infoFile + ".unreadable");
+    }
+}
+
 TEST_F(InfoFileTest, RefusedConversionEndsTheProgram) {
     WriteFileBytes(dataFile, Golden("old371.dta"));
     writeInfo(SettingsLines("version 2.3.0", 20));
