@@ -83,6 +83,11 @@ FileResult QtFiles::copy(const QString& from, const QString& to) {
     // whole, so that a copy cut off leaves nothing under that name.
     QTemporaryFile out(to + QStringLiteral(".XXXXXX"));
     if (!out.open()) return Refused(what, out, from, to);
+    // Written unbuffered through the temporary file's descriptor: a write that fails says
+    // why at once, never in a later flush.
+    QFile raw;
+    if (!raw.open(out.handle(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+        return Refused(what, raw, from, to);
     const auto failed = [&](const QString& why) {
         return Failed(err::DiskFull, what + from + QStringLiteral(" to ") + to + QStringLiteral(": ") + why);
     };
@@ -90,13 +95,14 @@ FileResult QtFiles::copy(const QString& from, const QString& to) {
     while (!in.atEnd()) {
         const QByteArray block = in.read(kCopyBlock);
         if (block.isEmpty()) return Refused(what, in, from, to);
-        if (const QString why = WriteAll(out, block); !why.isEmpty()) return failed(why);
+        if (const QString why = WriteAll(raw, block); !why.isEmpty()) return failed(why);
         copied += block.size();
     }
-    out.setPermissions(in.permissions());
-    QString why = Sync(out);
-    if (why.isEmpty() && (copied != in.size() || out.size() != copied)) why = Shortfall(out.size(), in.size());
+    QString why = Sync(raw);
+    if (why.isEmpty() && (copied != in.size() || raw.size() != copied)) why = Shortfall(raw.size(), in.size());
     if (!why.isEmpty()) return failed(why);
+    raw.close();
+    out.setPermissions(in.permissions());
     if (!out.rename(to)) return Refused(what, out, from, to);
     out.setAutoRemove(false);  // it is to now
     SyncFolder(to);
@@ -105,7 +111,10 @@ FileResult QtFiles::copy(const QString& from, const QString& to) {
 
 FileResult QtFiles::remove(const QString& path) {
     QFile f(path);
-    if (f.remove()) return {};
+    if (f.remove()) {
+        SyncFolder(path);
+        return {};
+    }
     return Refused(QStringLiteral("Could not remove "), f, path);
 }
 
@@ -113,7 +122,7 @@ FileResult QtFiles::rename(const QString& from, const QString& to) {
     QFile f(from);
     if (f.rename(to)) {
         // A set of files put in place by renaming (backup, restore) is on the disk before
-        // its journal goes.
+        // its journal goes, and the journal is gone before the old files go.
         SyncFolder(to);
         if (QFileInfo(from).absolutePath() != QFileInfo(to).absolutePath()) SyncFolder(from);
         return {};

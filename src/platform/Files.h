@@ -25,7 +25,8 @@ public:
     virtual FileResult copy(const QString& from, const QString& to) = 0;
     // Removes a file (53 when there is none).
     virtual FileResult remove(const QString& path) = 0;
-    // Gives a file another name; an existing to is not replaced (58).
+    // Gives a file another name; an existing to is not replaced (58). A rename and a
+    // removal are on the disk when they return.
     virtual FileResult rename(const QString& from, const QString& to) = 0;
     // Makes a folder and the folders above it; one that exists already is no error.
     virtual FileResult makeFolder(const QString& path) = 0;
