@@ -160,23 +160,29 @@ void ReportDuplicateNumbers(App& app) {
 
 // The member list is written, read back, and each line whose number is already held by
 // a line kept before it is offered for removal. The list in memory is replaced only when
-// the whole file was read.
+// the whole file was read and holds the list just written: a save that did not reach the
+// disk never changes the list.
 void CleanMemberList(App& app) {
     Crusade& c = app.crusade;
     if (c.MemberFileUnreadable) return;
+    const QList<QByteArray> written = EntriesToWrite(c.MemberNames, c.MemberCount);
     SaveMembers(app);
     const QString path = SideFileName(app.program.DataFile, QStringLiteral("mem"));
     SequentialTextReader in;
     try {
         in = Retrying([&] { return SequentialTextReader::fromFile(path); });
     } catch (const VbError& e) {
-        if (e.number() == err::FileNotFound) return;  // a crusade without church members
+        if (e.number() == err::FileNotFound && written.isEmpty()) return;  // a crusade without church members
         throw;
     }
+    QList<QByteArray> lines;
+    while (!in.atEnd())
+        if (QByteArray line = in.readItemBytes(); !line.isEmpty()) lines.append(std::move(line));
+    if (!written.isEmpty() && lines != written)
+        throw VbError(err::PathFileAccess,
+                      QStringLiteral("The member file ") + path + QStringLiteral(" does not hold the list written to it."));
     QList<QByteArray> kept(1);
-    while (!in.atEnd()) {
-        const QByteArray line = in.readItemBytes();
-        if (line.isEmpty()) continue;
+    for (const QByteArray& line : lines) {
         const QByteArray number = Left(line, 4);
         bool dropped = false;
         for (qsizetype k = 1; k < kept.size() && !dropped; ++k) {

@@ -25,14 +25,11 @@ QList<QByteArray> ReadEntries(const QString& path) {
 
 // Writes entries 1..count (empty ones left out); nothing at all when none is left.
 void WriteEntries(Files& files, const QString& path, const QList<QByteArray>& table, int count) {
+    const QList<QByteArray> entries = EntriesToWrite(table, count);
+    if (entries.isEmpty()) return;
     SequentialTextWriter out;
-    bool any = false;
-    for (int i = 1; i <= count && i < table.size(); ++i) {
-        if (table[i].isEmpty()) continue;
-        WriteValue(out, table[i]);
-        any = true;
-    }
-    if (any) out.save(files, path);
+    for (const QByteArray& entry : entries) WriteValue(out, entry);
+    out.save(files, path);
 }
 
 // What a side file holds, for its messages: "church member" and "names", "zip code" and
@@ -69,6 +66,13 @@ QList<QByteArray> LoadEntries(App& app, const QString& path, const SideFileKind&
 }
 
 }  // namespace
+
+QList<QByteArray> EntriesToWrite(const QList<QByteArray>& table, int count) {
+    QList<QByteArray> entries;
+    for (int i = 1; i <= count && i < table.size(); ++i)
+        if (!table[i].isEmpty()) entries.append(table[i]);
+    return entries;
+}
 
 QByteArray MemberEntry(const QByteArray& rnum, const QByteArray& lastName, const QByteArray& firstName) {
     return Fixed(rnum, 4) + Fixed(lastName, 15) + Fixed(firstName, 15);

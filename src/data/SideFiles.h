@@ -3,6 +3,7 @@
 // data file, read and written whole; neither has a header or a count line.
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace fennick {
@@ -23,6 +24,10 @@ QByteArray ZipEntry(const QByteArray& zipKey, const QByteArray& state, const QBy
 // double quotes. Every value of a sequential file the program writes goes through it.
 void WriteValue(SequentialTextWriter& out, const QByteArray& value);
 void WriteValue(SequentialTextWriter& out, const QString& value);
+
+// The entries a side table's file holds once it is written: entries 1..count of the
+// table, empty ones left out.
+QList<QByteArray> EntriesToWrite(const QList<QByteArray>& table, int count);
 
 // Reads the member file into MemberNames 1.. and sets MemberCount. No file gives an
 // empty list. A file that cannot be read is reported, the list starts empty and the

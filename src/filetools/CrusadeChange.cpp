@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/CrusadeFiles.h"
+#include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
 #include "data/IniFile.h"
@@ -91,6 +92,19 @@ void OpenPrevious(App& app, MainScreen& form, const QString& previous) {
                          Buttons::OK, Icon::Critical);
 }
 
+// The loaded crusade stays loaded as it is when its files could not be written: read
+// back from them, its settings and tables would lose what the files did not take. Only
+// its data file, which the closing closed, is opened again.
+void KeepLoaded(App& app, MainScreen& form, const QString& previous) {
+    try {
+        if (!app.crusade.file.isOpen()) OpenDataFile(app);
+    } catch (const VbError&) {
+        OpenPrevious(app, form, previous);
+        return;
+    }
+    ShowLoadedCrusade(app, form);
+}
+
 // Closes the loaded crusade before another is loaded; false when its files could not
 // be written (after kTries messages).
 bool CloseLoaded(App& app) {
@@ -109,7 +123,7 @@ void Reopen(App& app, MainScreen& form, const QString& dataFile) {
     {
         BusyGuard busy(app.platform.busy);
         if (!CloseLoaded(app)) {
-            OpenPrevious(app, form, previous);
+            KeepLoaded(app, form, previous);
             return;
         }
         opened = OpenAndRepair(app, dataFile);
@@ -133,7 +147,11 @@ void Create(App& app, MainScreen& form, const QString& dataFile) {
         return;
     const QString previous = app.program.DataFile;
     const CrusadeSettings vocabularies = app.settings;
-    if (!CloseLoaded(app) || !Attempt(app, [&] { CreateCrusadeLike(app, dataFile, vocabularies); })) {
+    if (!CloseLoaded(app)) {
+        KeepLoaded(app, form, previous);
+        return;
+    }
+    if (!Attempt(app, [&] { CreateCrusadeLike(app, dataFile, vocabularies); })) {
         OpenPrevious(app, form, previous);
         return;
     }

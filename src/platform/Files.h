@@ -20,21 +20,23 @@ struct FileResult {
 class Files {
 public:
     virtual ~Files() = default;
-    // Copies the file from to the new file to; an existing to is not replaced (58).
+    // Copies the file from to the new file to; an existing to is not replaced (58). The
+    // copy takes the name to only when every byte of it is on the disk.
     virtual FileResult copy(const QString& from, const QString& to) = 0;
     // Removes a file (53 when there is none).
     virtual FileResult remove(const QString& path) = 0;
-    // Gives a file another name; an existing to is not replaced (58).
+    // Gives a file another name; an existing to is not replaced (58). A rename and a
+    // removal are on the disk when they return.
     virtual FileResult rename(const QString& from, const QString& to) = 0;
     // Makes a folder and the folders above it; one that exists already is no error.
     virtual FileResult makeFolder(const QString& path) = 0;
     // Replaces path as a whole with bytes: they are written to a temporary file in the
-    // same folder, which then takes the file's place in one step. On failure the file is
-    // as it was.
+    // same folder, which takes the file's place in one step once every byte of it is on
+    // the disk. On failure (61 when the disk is full) the file is as it was.
     virtual FileResult save(const QString& path, const QByteArray& bytes) = 0;
     // Adds bytes at the end of path, which is made when it does not exist; the file is
-    // never read or rewritten. On failure the file is as it was (one this call made is
-    // removed again).
+    // never read or rewritten; the call returns once they are on the disk. On failure the
+    // file is as it was (one this call made is removed again).
     virtual FileResult append(const QString& path, const QByteArray& bytes) = 0;
     // Whether a file or folder of that name exists.
     virtual bool exists(const QString& path) const = 0;

@@ -65,7 +65,7 @@ const RuleCase kRules[] = {
      [](AttendFixture& f) {
          attendf::Notes_MouseDown(*f.app, f.st);
          attendf::Notes_MouseDown(*f.app, f.st);
-         EXPECT_EQ(f.dialogs().shown().size(), 1u);
+         ASSERT_EQ(f.dialogs().shown().size(), 1u);
          EXPECT_EQ(f.dialogs().last().title, QStringLiteral("Note Box Caution!"));
          f.enter("0101");
          attendf::Notes_MouseDown(*f.app, f.st);

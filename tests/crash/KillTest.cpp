@@ -212,8 +212,8 @@ void CheckCrusade(const QString& folder, int kind, const Said& said, int& live) 
     EXPECT_TRUE(app.settings.LastMeeting == 5 || app.settings.LastMeeting == 6) << app.settings.LastMeeting;
     LoadZips(app);
     LoadMembers(app);
-    EXPECT_EQ(app.crusade.ZipCount, 1);
-    EXPECT_EQ(app.crusade.MemberCount, 1);
+    ASSERT_EQ(app.crusade.ZipCount, 1);
+    ASSERT_EQ(app.crusade.MemberCount, 1);
     EXPECT_TRUE(app.crusade.ZipTable[1].endsWith("   2") || app.crusade.ZipTable[1].endsWith("   3"));
     EXPECT_TRUE(app.crusade.MemberNames[1].contains("Ann")) << app.crusade.MemberNames[1].constData();
     const QString exported = QDir(folder).filePath(QStringLiteral("spring.txt"));

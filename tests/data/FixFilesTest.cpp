@@ -6,11 +6,15 @@
 #include "data/FileUtil.h"
 #include "data/FixFiles.h"
 #include "data/RecordFile.h"
+#include "data/SideFiles.h"
 #include "data/Text.h"
+#include "platform/ErrorNumbers.h"
 
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace fennick;
 using namespace fennick::test;
@@ -212,6 +216,36 @@ TEST_F(FixFilesTest, MemberListDuplicatesAreOfferedForRemoval) {
         EXPECT_EQ(app->crusade.MemberNames.mid(1), c.kept);
         QByteArray file;
         for (const QByteArray& line : c.kept) file += line + "\r\n";
+        EXPECT_EQ(ReadFileBytes(memPath()), file);
+    }
+}
+
+TEST_F(FixFilesTest, AMemberListSaveThatFailsLeavesTheListInMemoryForTheClose) {
+    const QList<QByteArray> list = {"0012Smith          John           ", "0013Jones          Mary           "};
+    const QByteArray file = list.join("\r\n") + "\r\n";
+    struct Case {
+        const char* what;
+        std::function<void(FakeFiles&)> plan;
+    } const cases[] = {
+        {"the save fails", [](FakeFiles& f) { f.failAt(1, err::DiskFull, FakeFiles::Op::Save); }},
+        {"the save leaves an empty file unnoticed", [](FakeFiles& f) { f.emptyAt(1); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        open({Rec("0001", "Ann", "Able")});
+        app->crusade.FileIsOpen = true;
+        app->crusade.MemberNames = QList<QByteArray>{QByteArray()} + list;
+        app->crusade.MemberCount = 2;
+        WriteFileBytes(memPath(), file);
+        c.plan(fx->t.files);
+
+        EXPECT_FALSE(FixFiles(*app));
+        ASSERT_EQ(dialogs().messages().size(), 1);
+        EXPECT_TRUE(dialogs().messages()[0].contains(memPath())) << dialogs().messages()[0].toStdString();
+        EXPECT_EQ(app->crusade.MemberCount, 2);
+        EXPECT_EQ(app->crusade.MemberNames.mid(1), list);
+        // The close writes the list it still holds.
+        SaveMembers(*app);
         EXPECT_EQ(ReadFileBytes(memPath()), file);
     }
 }

@@ -332,7 +332,7 @@ TEST_F(RecordDisplayTest, MoveThroughTheView) {
         EXPECT_EQ(screen.get(QStringLiteral("FName")).text, QLatin1String(names[c.to]));
         EXPECT_EQ(screen.get(QStringLiteral("RecordCounter")).text, QStringLiteral("%1 of 3").arg(c.to));
         EXPECT_EQ(app.crusade.OrigRecord, app.crusade.CurRecord);
-        EXPECT_EQ(sounds().size(), c.clunk ? 1 : 0) << c.from << "/" << c.direction;
+        ASSERT_EQ(sounds().size(), c.clunk ? 1 : 0) << c.from << "/" << c.direction;
         if (c.clunk) {
             EXPECT_TRUE(sounds().at(0).endsWith(QStringLiteral("S02.wav")));
         }

@@ -243,7 +243,7 @@ TEST_F(StartUpTest, ThePreparedProgramFolder) {
 
         PrepareProgramFolder(f.app);
         EXPECT_EQ(QDir::currentPath(), program.path());
-        EXPECT_EQ(f.dialogs.messages().size(), c.messages);
+        ASSERT_EQ(f.dialogs.messages().size(), c.messages);
         if (c.messages) {
             EXPECT_TRUE(f.dialogs.messages()[0].startsWith(
                 QStringLiteral("Fennick has created a folder named 'Data' in the 'Fennick' program folder.")));

@@ -61,7 +61,7 @@ TEST(Utilities, SoundFailureIsReportedOnce) {
     t.sound.result = false;
     PlaySound(t.app, QStringLiteral("carbrake"));
     PlaySound(t.app, QStringLiteral("carbrake"));
-    EXPECT_EQ(t.dialogs.messages().size(), 1);
+    ASSERT_EQ(t.dialogs.messages().size(), 1);
     EXPECT_TRUE(t.dialogs.messages().at(0).contains(QStringLiteral("S03.wav")));
 }
 

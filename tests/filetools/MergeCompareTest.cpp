@@ -84,7 +84,7 @@ TEST(CrusadeMergeTest, HeldNumbersAreRenumberedTheSamePersonSkippedAndMembersMer
     EXPECT_EQ(Dump(m.w.app), ReadFileBytes(Golden("merged_crusade.txt")));
     EXPECT_EQ(ReadFileBytes(m.w.data(QStringLiteral("spring.mem"))), ReadFileBytes(Golden("merged_crusade.mem")));
     EXPECT_EQ(m.w.t.dialogs.messages().size(), 2) << "the two questions, nothing more";
-    EXPECT_EQ(m.w.app.view.ReportCount, 1 + 4);
+    ASSERT_EQ(m.w.app.view.ReportCount, 1 + 4);
     EXPECT_EQ(m.w.app.view.ReportIndex[m.w.app.view.CurIndexPos], QByteArray("0013ADAMSJO   3"));
     EXPECT_EQ(m.w.app.settings.ReservedNumber, 2) << "0014, and 0020 appended by this merge, renumbered";
     EXPECT_FALSE(QFile::exists(m.statData())) << "not a master named Master";

@@ -189,7 +189,7 @@ TEST_F(AddModeTest, SaveAndNewAppendsAndKeysTheView) {
     EXPECT_EQ(app->crusade.RecCount, 6);
     EXPECT_EQ(recordsOnDisk(), 6);
     EXPECT_EQ(onDisk(6).encode(), NewName("0500", "Jane", "Doe", 5).encode());
-    EXPECT_EQ(app->view.ReportCount, 6);
+    ASSERT_EQ(app->view.ReportCount, 6);
     EXPECT_EQ(app->view.ReportIndex[6], QByteArray("0500DOE  JA   6"));
     EXPECT_EQ(app->crusade.PrevRecord, onDisk(6));
     // The next entry is ready.

@@ -331,7 +331,7 @@ TEST_F(FieldEntryTest, UnknownZipBecomesAnEntryWhenTheCityIsLeft) {
     type("City", QStringLiteral("dover"));
     dialogs().type(QString()).type(QStringLiteral(" tx "));
     leave("City");
-    EXPECT_EQ(dialogs().shown().size(), 2u);
+    ASSERT_EQ(dialogs().shown().size(), 2u);
     EXPECT_EQ(dialogs().last().text, QStringLiteral("Error- You must enter a State."));
     EXPECT_EQ(text("State"), QStringLiteral("TX"));
     EXPECT_EQ(text("City"), QStringLiteral("Dover"));
@@ -442,7 +442,7 @@ TEST_F(FieldEntryTest, RegistrationNumberChecks) {
         EXPECT_EQ(text("RNum"), QLatin1String(c.box)) << c.typed;
         const bool back = c.refused || c.duplicate;
         EXPECT_EQ(s.focused(), back ? QStringLiteral("RNum") : QStringLiteral("FName")) << c.typed;
-        EXPECT_EQ(dialogs().shown().size(), back ? 1u : 0u) << c.typed;
+        ASSERT_EQ(dialogs().shown().size(), back ? 1u : 0u) << c.typed;
         if (c.refused) {
             EXPECT_EQ(dialogs().last().text, "You entered << " + QLatin1String(c.typed) + kRefusedNumber);
         }
@@ -470,7 +470,7 @@ TEST_F(FieldEntryTest, TeamAndInterestLevel) {
         EXPECT_EQ(text("WorkerCode"), QStringLiteral("03")) << bad;
         EXPECT_EQ(s.focused(), QStringLiteral("WorkerCode"));
     }
-    EXPECT_EQ(dialogs().messages().size(), 3);
+    ASSERT_EQ(dialogs().messages().size(), 3);
 
     app.crusade.CurRecord.IntLevel = "C";
     type("IntLevel", QStringLiteral("b"));
@@ -650,7 +650,7 @@ TEST_F(FieldEntryTest, NotesLimitsAndCaution) {
     app.mainWindow.NotesCautionPending = true;
     Notes_MouseDown(app);
     Notes_MouseDown(app);
-    EXPECT_EQ(dialogs().shown().size(), 7u);
+    ASSERT_EQ(dialogs().shown().size(), 7u);
     EXPECT_EQ(dialogs().last().title, QStringLiteral("Note Box Caution!"));
 }
 

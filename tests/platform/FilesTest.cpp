@@ -1,6 +1,7 @@
 // The file operations on the disk and their failing stand-in.
 
 #include "FakeFiles.h"
+#include "FileSizeLimit.h"
 #include "RecordBuilder.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/Files.h"
@@ -63,6 +64,46 @@ TEST(QtFiles, SaveReplacesTheWholeFileAndAppendAddsToTheEnd) {
     EXPECT_TRUE(files.makeFolder(dir.filePath("x/y")).ok());
     EXPECT_TRUE(files.makeFolder(dir.filePath("x/y")).ok()) << "an existing folder is no error";
     EXPECT_EQ(files.list(dir.path()), QStringList({"a.txt", "b.txt"})) << "folders are not listed";
+}
+
+// Writes cut off part way, as on a full disk: a file cannot grow past 512 bytes. Each
+// operation reports the failure with the file's name and leaves what was there as it was,
+// nothing beside it; small files too, which the write buffers whole until the end.
+TEST(QtFiles, WritesCutOffPartWayLeaveEveryFileAsItWas) {
+    constexpr qint64 kLimit = 512;
+    const QByteArray small(886, 's'), large(3000, 'l');
+    struct Case {
+        const char* what;
+        const char* target;  // the file the operation writes
+        std::function<FileResult(QtFiles&, const QString& folder)> call;
+    } const cases[] = {
+        {"save of a small file over one", "old.txt", [&](QtFiles& f, const QString& d) { return f.save(d + "/old.txt", small); }},
+        {"save of a large file over one", "old.txt", [&](QtFiles& f, const QString& d) { return f.save(d + "/old.txt", large); }},
+        {"save of a new file", "new.txt", [&](QtFiles& f, const QString& d) { return f.save(d + "/new.txt", small); }},
+        {"copy", "new.txt", [](QtFiles& f, const QString& d) { return f.copy(d + "/source.txt", d + "/new.txt"); }},
+        {"append to a file", "old.txt", [&](QtFiles& f, const QString& d) { return f.append(d + "/old.txt", small); }},
+        {"append to a new file", "new.txt", [&](QtFiles& f, const QString& d) { return f.append(d + "/new.txt", small); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        test::WriteFileBytes(dir.filePath("old.txt"), "the old content\r\n");
+        test::WriteFileBytes(dir.filePath("source.txt"), large);
+        const auto names = [&] { return QDir(dir.path()).entryList(QDir::Files).join(u' ').toStdString(); };
+        const std::string before = names();
+        const std::optional<QByteArray> said = test::InChildWithFileSizeLimit(kLimit, [&] {
+            QtFiles files;
+            const FileResult r = c.call(files, dir.path());
+            return QByteArray::number(r.error) + ' ' + r.description.toUtf8();
+        });
+        ASSERT_TRUE(said.has_value());
+        EXPECT_EQ(said->left(said->indexOf(' ')), QByteArray::number(err::DiskFull)) << said->constData();
+        EXPECT_TRUE(said->contains(QDir(dir.path()).filePath(QLatin1String(c.target)).toUtf8())) << said->constData();
+        EXPECT_TRUE(said->endsWith("File too large")) << said->constData();
+        EXPECT_EQ(test::ReadFileBytes(dir.filePath("old.txt")), "the old content\r\n");
+        EXPECT_EQ(test::ReadFileBytes(dir.filePath("source.txt")), large);
+        EXPECT_EQ(names(), before);
+    }
 }
 
 TEST(FakeFiles, FailsTheChosenCallOfItsKindAndChangesNothing) {

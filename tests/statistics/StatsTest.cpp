@@ -82,8 +82,8 @@ TEST(Stats, EachModeReachesTheWindowAndThePrinterAsItShould) {
         if (r.printed) s.t.dialogs.print(ToPdf(3));
         Stats(s.app, r.mode);
 
-        EXPECT_EQ(s.screen.drawings.size(), r.drawings);
-        EXPECT_EQ(s.printer.documents().size(), r.printed);
+        ASSERT_EQ(s.screen.drawings.size(), r.drawings);
+        ASSERT_EQ(s.printer.documents().size(), r.printed);
         EXPECT_EQ(s.printerDialogs(), r.printed);
         EXPECT_FALSE(s.t.dialogs.pending());
         EXPECT_TRUE(s.t.dialogs.messages().isEmpty());

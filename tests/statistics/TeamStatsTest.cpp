@@ -143,8 +143,8 @@ TEST(TeamStats, EachModeReachesTheWindowThePrinterOrTheFile) {
         if (r.mode == kStatsPrinted) f.t.dialogs.print(r.answer ? std::optional(pdf) : std::nullopt);
         StatDataWriter file;
         TeamStats(f.app, r.mode, &file);
-        EXPECT_EQ(f.screen.drawings.size(), r.drawings);
-        EXPECT_EQ(f.t.printer.documents().size(), r.printed);
+        ASSERT_EQ(f.screen.drawings.size(), r.drawings);
+        ASSERT_EQ(f.t.printer.documents().size(), r.printed);
         EXPECT_TRUE(f.t.printer.document().items.isEmpty());
         EXPECT_FALSE(f.t.dialogs.pending());
         EXPECT_TRUE(f.t.dialogs.messages().isEmpty());

@@ -126,6 +126,13 @@ std::optional<PrinterChoice> FakeDialogs::selectPrinter(const PrinterDialogSpec&
     return p.choice;
 }
 
+const FakeDialogs::Shown& FakeDialogs::last() const {
+    if (!shown_.empty()) return shown_.back();
+    ADD_FAILURE() << "No dialog was shown";
+    static const Shown none{};
+    return none;
+}
+
 QStringList FakeDialogs::messages() const {
     QStringList out;
     for (const Shown& s : shown_)

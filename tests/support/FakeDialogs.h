@@ -57,7 +57,8 @@ public:
     const std::vector<Shown>& shown() const { return shown_; }
     // Texts of the message boxes shown, in order.
     QStringList messages() const;
-    const Shown& last() const { return shown_.back(); }
+    // The dialog shown last; with none shown the test fails and an empty one is returned.
+    const Shown& last() const;
     bool pending() const { return !queue_.empty(); }
     void clear() {
         shown_.clear();

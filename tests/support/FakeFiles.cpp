@@ -50,7 +50,20 @@ FileResult FakeFiles::makeFolder(const QString& path) {
     return pass(Op::MakeFolder, QStringLiteral("folder ") + path, [&] { return real_.makeFolder(path); });
 }
 
+FakeFiles& FakeFiles::emptyAt(int n) {
+    emptied_.append(n);
+    return *this;
+}
+
 FileResult FakeFiles::save(const QString& path, const QByteArray& bytes) {
+    bool empty = false;
+    for (int& remaining : emptied_) empty = --remaining == 0 || empty;
+    emptied_.removeAll(0);
+    if (empty) {
+        calls << QStringLiteral("save ") + path + QStringLiteral(" emptied");
+        real_.save(path, QByteArray());
+        return {};
+    }
     return pass(Op::Save, QStringLiteral("save ") + path, [&] { return real_.save(path, bytes); });
 }
 

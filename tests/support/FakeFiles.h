@@ -19,6 +19,9 @@ public:
     // The n-th call of kind op from now on (1: the next) fails with error. Several
     // failures may be planned; each fails one call.
     FakeFiles& failAt(int n, int error, Op op = Op::Any);
+    // The n-th save from now on writes an empty file and reports success, as a save on a
+    // full disk whose failure went unnoticed.
+    FakeFiles& emptyAt(int n);
 
     FileResult copy(const QString& from, const QString& to) override;
     FileResult remove(const QString& path) override;
@@ -35,7 +38,7 @@ public:
 
     // The changing calls in order, as "copy <from> > <to>", "remove <path>",
     // "rename <from> > <to>", "folder <path>", "save <path>", "append <path>"; a failed one
-    // ends in " failed".
+    // ends in " failed", an emptied save in " emptied".
     QStringList calls;
 
 private:
@@ -51,6 +54,7 @@ private:
 
     QtFiles real_;
     QList<Planned> planned_;
+    QList<int> emptied_;  // for each planned empty save, the saves still to pass
 };
 
 }  // namespace fennick::test

@@ -235,7 +235,7 @@ void ExpectView(const ViewFixture& f, const QString& kind, const QList<QByteArra
     EXPECT_EQ(v.ReportKind, kind);
     EXPECT_EQ(f.entries(), expected);
     EXPECT_EQ(v.ReportCount, expected.size());
-    EXPECT_EQ(v.ReportIndex.size(), expected.size() + 1);
+    ASSERT_EQ(v.ReportIndex.size(), expected.size() + 1);
     EXPECT_EQ(v.CurIndexPos, expected.isEmpty() ? 0 : 1);
     EXPECT_TRUE(v.ReportIndex[0].isEmpty());
     for (const QByteArray& e : f.entries()) EXPECT_EQ(e.size(), keyLength) << e.constData();

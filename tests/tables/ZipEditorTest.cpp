@@ -167,7 +167,7 @@ TEST_F(ZipEditor, AddingWithNoAppendsExactlyOneEntry) {
     type(QStringLiteral("60603"), QString(), QStringLiteral("01"), QStringLiteral("Chicago"));
     FirstRecordButton_Click(app, form);
     EXPECT_FALSE(form.Adding);
-    EXPECT_EQ(app.crusade.ZipCount, 4);
+    ASSERT_EQ(app.crusade.ZipCount, 4);
     EXPECT_EQ(Zips(app).last(), Z("60602", "IL", "01", "Chicago", 0));
 }
 
@@ -188,7 +188,7 @@ TEST_F(ZipEditor, TheTableTakesNoEntryPast2000) {
     State_LostFocus(e.app, e.form);
     e.type(QStringLiteral("60602"), QStringLiteral("IL"), QStringLiteral("00"), QStringLiteral("Chicago"));
     State_LostFocus(e.app, e.form);
-    EXPECT_EQ(e.app.crusade.ZipCount, 2000);
+    ASSERT_EQ(e.app.crusade.ZipCount, 2000);
     EXPECT_EQ(e.app.crusade.ZipTable[2000], Z("60601", "IL", "00", "Chicago", 0));
     EXPECT_FALSE(e.form.Adding);
     EXPECT_EQ(e.t.dialogs.messages().last(), QStringLiteral("The zip code table is full: it holds 2000 zip codes."));

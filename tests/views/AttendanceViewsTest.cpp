@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](ViewFixture& f) {
                         f.t.dialogs.type("13").type("-2").type("11.6");
                         EXPECT_EQ(IndexAttendNight(f.app, true), 12);
-                        EXPECT_EQ(f.t.dialogs.shown().size(), 3u);
+                        ASSERT_EQ(f.t.dialogs.shown().size(), 3u);
                         EXPECT_EQ(f.t.dialogs.shown()[1].text, QStringLiteral("You must enter a number between 1 and 12"));
                         EXPECT_EQ(f.t.dialogs.shown()[0].title, QStringLiteral("Select a Meeting to View"));
                     },

@@ -165,7 +165,7 @@ TEST(AlphaViews, EmptyAndSingleViews) {
         IndexAlpha(f.app);
         EXPECT_EQ(f.app.view.ReportCount, 0);
         EXPECT_EQ(f.app.view.CurIndexPos, 0);
-        EXPECT_EQ(f.app.view.ReportIndex.size(), 1);
+        ASSERT_EQ(f.app.view.ReportIndex.size(), 1);
         EXPECT_EQ(f.app.view.ReportIndex[0], QByteArray("alpha"));
     }
     {
@@ -195,7 +195,7 @@ TEST(AlphaViews, FileBeyondTheAddressableRecordsStopsAt9999) {
     ViewFixture f(records);
     ASSERT_EQ(f.app.crusade.RecCount, kMaxRecords + 2);
     IndexAlpha(f.app);
-    EXPECT_EQ(f.app.view.ReportCount, kMaxRecords);
+    ASSERT_EQ(f.app.view.ReportCount, kMaxRecords);
     EXPECT_EQ(f.entries().first(), QByteArray("0001ZED  A    1"));
     EXPECT_EQ(f.entries().last(), QByteArray("0001ZED  A 9999"));
 }

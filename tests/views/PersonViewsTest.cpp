@@ -262,7 +262,7 @@ TEST(DecisionView, DecisionFromTheCurrentKind) {
         f.app.view.ReportKind = QString::fromLatin1(c.kind);
         f.app.view.PrevReportKind = QStringLiteral("zip");
         EXPECT_TRUE(IndexDecisions(f.app, false));
-        EXPECT_EQ(Strings(f.rnums()), Strings(c.rnums)) << c.kind << " '" << c.code << "'";
+        ASSERT_EQ(Strings(f.rnums()), Strings(c.rnums)) << c.kind << " '" << c.code << "'";
         EXPECT_EQ(f.app.view.ReportKind, QString::fromLatin1(c.built));
         EXPECT_EQ(f.app.view.PrevReportKind, QStringLiteral("zip"));
         EXPECT_EQ(f.entries().front(), Entry("0201", {Pad("ALPHA", 20), "ANN"}, 1));
@@ -302,7 +302,7 @@ TEST(DecisionView, PickerAndArrangement) {
         EXPECT_EQ(IndexDecisions(app, true), c.built) << c.kind << " " << c.pick;
         EXPECT_EQ(offered, QList<int>{c.offered});
         EXPECT_EQ(app.view.ReportKind, QString::fromLatin1(c.kindAfter));
-        EXPECT_EQ(Strings(f.rnums()), Strings(c.rnums)) << c.kind << " " << c.pick;
+        ASSERT_EQ(Strings(f.rnums()), Strings(c.rnums)) << c.kind << " " << c.pick;
         EXPECT_EQ(f.entries().front().size(), c.keyLength);
         ASSERT_EQ(f.t.dialogs.shown().size(), c.arrange ? 1u : 0u);
         if (c.arrange) {
