@@ -227,7 +227,7 @@ void PreviewReport(App& app, PrintReportsState& w) {
         w.VScroll1 = 1;
         showScrollInfo(app, w);
     } else {
-        w.Info = kPreviewEmptyText;
+        ShowEmptyList(w, kPreviewEmptyText);
     }
 }
 
@@ -247,6 +247,13 @@ void showScrollInfo(App& app, PrintReportsState& w) {
     w.Info = w.page.text();
     if (!w.page.lines.isEmpty() && !w.chkPrnMailLabels)
         w.optAtCaption = QStringLiteral("Attend ") + Plain(app.settings.LastMeeting);
+}
+
+void ShowEmptyList(PrintReportsState& w, const QString& message) {
+    w.page = PreviewPage();
+    w.VScroll1 = 0;
+    w.VScroll1Max = 0;
+    w.Info = message;
 }
 
 void MasterListButton_Click(App& app, PrintReportsState& w) {

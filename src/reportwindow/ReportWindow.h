@@ -36,6 +36,9 @@ QStringList PreviewTitleKinds();
 
 // Draws the page at the scroll bar's position into Info, noting what a click will mean.
 void showScrollInfo(App& app, PrintReportsState& w);
+// A list without names: the message stands in place of the page, and no line of an
+// earlier page is left for a click to act on.
+void ShowEmptyList(PrintReportsState& w, const QString& message);
 
 // "Master List": rebuilds the master list in the chosen order (by team when Teams is
 // ticked) and previews it.
