@@ -150,6 +150,7 @@ PrintReports::PrintReports(App& app, QWidget* parent) : QMainWindow(parent), app
     column->setContentsMargins(8, 4, 8, 6);
     column->setSpacing(4);
     column->addWidget(buildTitleRows());
+    column->addWidget(buildMouseFrame());
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildPage(), 1);
     middle->addWidget(buildChoices());
@@ -264,6 +265,33 @@ QWidget* PrintReports::buildTitleRows() {
     return box;
 }
 
+// The frame "Left Mouse Button Function", above the page it acts on. Its options keep
+// the room of their widest caption ("Attend 40", "Interest", "Visit m40") and keep it while
+// Mail Labels hides one, so the window neither grows nor moves as the captions change.
+QWidget* PrintReports::buildMouseFrame() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* mouse = new QGroupBox(QStringLiteral("Left Mouse Button Function"), box);
+    auto* mouseRow = new QHBoxLayout(mouse);
+    const std::array<std::array<const char*, 3>, 4> options = {{{"optEd", "Edit", "Edit"},
+                                                                {"optAt", "Attend ", "Attend 40"},
+                                                                {"OptIntML", "Interest", "Interest"},
+                                                                {"OptVisit", "Visit", "Visit m40"}}};
+    for (const auto& [name, caption, widest] : options) {
+        auto* option = add(new QRadioButton(QString::fromUtf8(widest), mouse), QLatin1String(name));
+        option->setMinimumWidth(option->sizeHint().width());
+        option->setText(QString::fromUtf8(caption));
+        QSizePolicy policy = option->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        option->setSizePolicy(policy);
+        mouseRow->addWidget(option);
+    }
+    row->addWidget(mouse);
+    row->addStretch();
+    return box;
+}
+
 QWidget* PrintReports::buildPage() {
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
@@ -366,13 +394,6 @@ QWidget* PrintReports::buildOptionRows() {
     listGrid->addWidget(add(new QCheckBox(QStringLiteral("Mail Labels"), lists), QStringLiteral("chkPrnMailLabels")),
                         1, 2);
     grid->addWidget(lists);
-
-    auto* mouse = new QGroupBox(QStringLiteral("Left Mouse Button Function"), box);
-    auto* mouseRow = new QHBoxLayout(mouse);
-    for (const auto& [name, caption] : std::array<std::array<const char*, 2>, 4>{
-             {{"optEd", "Edit"}, {"optAt", "Attend "}, {"OptIntML", "Interest"}, {"OptVisit", "Visit"}}})
-        mouseRow->addWidget(add(new QRadioButton(QString::fromUtf8(caption), mouse), QLatin1String(name)));
-    grid->addWidget(mouse);
 
     auto* cutOff = new QGroupBox(box);
     auto* cutRow = new QGridLayout(cutOff);

@@ -56,6 +56,7 @@ private:
     T* add(T* object, const QString& name);
     void buildMenus();
     QWidget* buildTitleRows();
+    QWidget* buildMouseFrame();
     QWidget* buildPage();
     QWidget* buildChoices();
     QWidget* buildTeamRow();
