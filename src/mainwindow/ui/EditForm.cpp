@@ -417,7 +417,8 @@ QWidget* EditForm::buildHeader() {
     row->addWidget(title, 8);
 
     auto* preview = label(QStringLiteral("ReturnToPreviewMsg"),
-                          QStringLiteral("Editing a name from the report preview: close this window to return"));
+                          QStringLiteral("Editing a name from the report preview: closing this window saves it and returns to the "
+                                         "preview"));
     preview->setStyleSheet(QStringLiteral("color: #c8372d; font-weight: bold;"));
     preview->setWordWrap(true);
     row->addWidget(preview, 8);

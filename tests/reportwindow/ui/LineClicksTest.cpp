@@ -26,16 +26,6 @@ protected:
         click(QStringLiteral("btnViewFile"));  // Adams, Baker, Smith
         waitShown();
     }
-    // A click in the middle of character `column` (1-based) of line `row` of the page.
-    void clickLine(int row, int column) {
-        auto* info = control<QPlainTextEdit>("Info");
-        const QTextBlock block = info->document()->findBlockByNumber(row);
-        QTextCursor c(block);
-        c.setPosition(block.position() + column - 1);
-        const QRect r = info->cursorRect(c);
-        const QPoint at(r.left() + info->fontMetrics().horizontalAdvance(QLatin1Char('M')) / 2, r.center().y());
-        QTest::mouseClick(info->viewport(), Qt::LeftButton, {}, at);
-    }
 };
 
 TEST_F(LineClicksTest, AttendanceColumnUnderEditAnsweredOkMarksTheLastMeeting) {
