@@ -6,6 +6,7 @@
 #include "data/ui/Artwork.h"
 #include "mainwindow/MainScreen.h"
 #include "platform/Dialogs.h"
+#include "reportwindow/EditBesidePreview.h"
 #include "reportwindow/LineActions.h"
 #include "reportwindow/ListChoice.h"
 #include "reportwindow/PrintDispatch.h"
@@ -56,6 +57,8 @@ QPointer<PrintReports> gCurrent;
 constexpr int kTitleBarRoom = 40;
 constexpr int kTeamButtonWidth = 30;
 constexpr int kChoiceWidth = 210;
+// The characters of a line that name its person: team, number, mark and name.
+constexpr int kNameColumns = 30;
 
 // The list menus of the window and their items in menu order; a separator has no name.
 struct MenuRow {
@@ -110,6 +113,14 @@ QString Shown(const QString& text) {
     QString s = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (s.endsWith(u'\n')) s.chop(1);
     return s;
+}
+
+// A window's frame around its contents: title bar and borders.
+QMargins FrameOf(const QWidget* w) {
+    const QRect frame = w->frameGeometry();
+    const QRect inside = w->geometry();
+    return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+            frame.bottom() - inside.bottom()};
 }
 
 // Windows key codes of the keys the scroll bar reacts to.
@@ -580,6 +591,7 @@ void PrintReports::showPage() {
 
 void PrintReports::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
+    restoreMainPlace();
     if (returning_ && app_.hooks.editForm) run([this] { Form_Unload(app_, state_, *app_.hooks.editForm); });
     event->accept();
     // Unloaded: the next preview makes a new window, even before this one is deleted.
@@ -643,12 +655,40 @@ void PrintReports::InfoMouseDown(const QMouseEvent* event) {
     windows.editHousehold = [this](QList<QByteArray>& family) { FamilyMem::edit(app_, family, this); };
     windows.showEditForm = [this] {
         if (auto* form = dynamic_cast<QWidget*>(app_.hooks.editForm)) {
+            placeBeside(form);
             form->show();
             form->raise();
             form->activateWindow();
         }
     };
     run([this, &windows, row, column, shift] { Info_MouseDown(app_, state_, windows, row, column, shift); });
+}
+
+void PrintReports::placeBeside(QWidget* form) {
+    const QScreen* s = screen();
+    if (!s) return;
+    if (!mainPlace_) mainPlace_ = QRect(form->pos(), form->size());
+    // In sight stay the title row down to Close and the names of the page's lines.
+    const QMargins frame = FrameOf(this);
+    const auto* close = static_cast<QWidget*>(objects_.value(QStringLiteral("CloseBut")));
+    const int names = Info->viewport()->mapTo(this, QPoint()).x() + int(Info->document()->documentMargin()) +
+                      QFontMetrics(Info->font()).horizontalAdvance(QString(kNameColumns, u'M'));
+    const QPoint keep(frame.left() + names, frame.top() + close->mapTo(this, QPoint(0, close->height())).y());
+    const QMargins formFrame = FrameOf(form);
+    const BesidePreview places = PlaceBesidePreview(s->availableGeometry(), keep, mainPlace_->size().grownBy(formFrame),
+                                                    form->minimumSizeHint().grownBy(formFrame));
+    move(places.preview);
+    form->move(places.main.topLeft());
+    form->resize(places.main.size().shrunkBy(formFrame));
+}
+
+void PrintReports::restoreMainPlace() {
+    if (!mainPlace_) return;
+    if (auto* form = dynamic_cast<QWidget*>(app_.hooks.editForm)) {
+        form->move(mainPlace_->topLeft());
+        form->resize(mainPlace_->size());
+    }
+    mainPlace_.reset();
 }
 
 }  // namespace fennick

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -81,6 +82,28 @@ TEST_F(EditFromPreviewTest, ClosingTheMainWindowSavesAndGoesBackToThePage) {
     // tests that follow open their modal windows again.
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
+}
+
+// The main window opened on a name leaves the report window's title row with Close in
+// sight, and goes back to its own place and size once the report window closes.
+TEST_F(EditFromPreviewTest, TheWindowsStandBesideEachOtherUntilThePreviewCloses) {
+    const QRect own(form->pos(), form->size());
+    for (int row : {1, 3}) {
+        openName(row);
+        const QRect room = window()->screen()->availableGeometry();
+        EXPECT_EQ(window()->frameGeometry().topLeft(), room.topLeft());
+        const QWidget* close = control("CloseBut");
+        EXPECT_FALSE(form->frameGeometry().intersects(QRect(close->mapToGlobal(QPoint()), close->size())));
+        EXPECT_GE(form->width(), form->minimumSizeHint().width());
+        EXPECT_LE(form->frameGeometry().bottom(), room.bottom());
+        // Closing the main window and opening the next name places them again.
+        closeMainWindow();
+    }
+    window()->activateWindow();
+    QTest::mouseClick(control<QPushButton>("CloseBut"), Qt::LeftButton);
+    QTest::qWait(10);
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(QRect(form->pos(), form->size()), own);
 }
 
 // A save the main window refuses keeps it open on the name.
