@@ -115,9 +115,7 @@ TEST(PrintDispatch, LabelNoticeNamesTheCutOffOnlyForAListThatAppliesIt) {
          },
          true},
         {"mail list", [](App& a, PrintReportsState&) { IndexMailList(a); }, false},
-        {"zip list, printed from the mail list", [](App& a, PrintReportsState&) { IndexZip(a); }, false},
         {"interest list", [](App& a, PrintReportsState&) { IndexInterest(a, QStringLiteral("Al")); }, false},
-        {"marked names", [](App& a, PrintReportsState&) { IndexMarked(a); }, false},
     };
     const QString cutOff =
         QStringLiteral("Labels will not be printed for those who have not attended since meeting number: 3\r\n\r\n");

@@ -106,16 +106,4 @@ TEST_F(EditFromPreviewTest, TheWindowsStandBesideEachOtherUntilThePreviewCloses)
     EXPECT_EQ(QRect(form->pos(), form->size()), own);
 }
 
-// A save the main window refuses keeps it open on the name.
-TEST_F(EditFromPreviewTest, ARefusedSaveKeepsTheMainWindow) {
-    openName(0);
-    form->setText(QStringLiteral("WorkerCode"), QStringLiteral("x"));
-    t.dialogs.answer(AnsOK);
-    closeMainWindow();
-    EXPECT_EQ(t.dialogs.messages().last(),
-              QStringLiteral("You have entered an invalid Team code.  \r\nIt must be a number between 00 and 40"));
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->ended());
-}
-
 }  // namespace
