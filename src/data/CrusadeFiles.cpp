@@ -76,6 +76,7 @@ void ForgetCrusade(App& app) {
     EmptyTables(c);
     EmptyView(app.view);
     app.view.ReportKind.clear();
+    app.view.IncludeF = false;
     c.RecCount = 0;
     c.CurRecNo = 0;
     c.FileIsOpen = false;

@@ -138,6 +138,14 @@ void Form_MouseUp(MainScreen& screen, int button) {
 }
 
 bool Form_Unload(App& app, MainScreen& screen) {
+    // A name opened from the report window: the record is saved and the report window,
+    // still open, comes back in front. A refused save keeps the window.
+    if (app.mainWindow.EditFromPreview && app.hooks.showPrintReports) {
+        if (!SaveShownRecord(app, screen)) return false;
+        screen.setWindowVisible(false);
+        app.hooks.showPrintReports();
+        return false;
+    }
     return CloseDown(app, screen);
 }
 

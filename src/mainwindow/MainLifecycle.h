@@ -28,7 +28,9 @@ void Form_MouseUp(MainScreen& screen, int button);
 
 // Closing the window and File, Exit take one path: the help closes, add mode is left
 // (the user may choose to stay), the shown record is saved and the crusade closed.
-// Returns true when the program is to end; false leaves everything as it was.
+// Returns true when the program is to end; false leaves everything as it was. Closing
+// the window while it edits a name opened from the report window only saves the record,
+// hides the window and brings the report window back (false).
 bool Form_Unload(App& app, MainScreen& screen);
 bool mnuExit_Click(App& app, MainScreen& screen);
 

@@ -26,6 +26,9 @@ struct MainWindowState {
     bool NewEntryOnScreen = false;
     // The meeting whose heading the window last wrote into the prayer-request journal.
     qint16 LastPrayerMeeting = 0;
+    // The window edits a name opened from a line of the report window, which stays open:
+    // closing the window then saves the name and goes back to the report window.
+    bool EditFromPreview = false;
 };
 
 }  // namespace fennick

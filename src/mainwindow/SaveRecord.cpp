@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "views/Indexes.h"
+#include "views/MailViews.h"
 
 #include <cmath>
 
@@ -97,11 +98,11 @@ QByteArray DatePiece(App& app, const AttendeeRecord& r) {
     return d;
 }
 
-// The entry of CurRecord in the current view as a save rebuilds it: the registration
-// number, a sort part by the view's kind and the record number. For most kinds it is the
-// builder's key; for the others a shorter layout that keeps the first and last four
-// characters every reader relies on.
-QByteArray SavedEntry(App& app) {
+// The entry of CurRecord in the current view as a save rebuilds it from the entry before:
+// the registration number, a sort part by the view's kind and the record number. For most
+// kinds it is the builder's key; for the others a shorter layout that keeps the first and
+// last four characters every reader relies on.
+QByteArray SavedEntry(App& app, const QByteArray& before) {
     const AttendeeRecord& r = app.crusade.CurRecord;
     const auto [kind, number] = SplitViewKind(app.view.ReportKind);
     if (!number.isNull()) app.msg.ScratchVar = number;
@@ -127,6 +128,9 @@ QByteArray SavedEntry(App& app) {
         part = Zip10(r) + LNAME(r) + FNAME(r);
     } else if (kind == QLatin1String("SelWCAttend")) {
         part = Team2(r) + LNAME(r) + FName3(r);
+    } else if (kind == QLatin1String("CleanMailList")) {
+        // The household the builder numbered it into: its clicks and its editor find it so.
+        part = CleanUpSortPart(r, HouseholdKeyOf(before));
     } else {
         part = LNAME(r) + FNAME3(r);
     }
@@ -189,11 +193,11 @@ bool SaveCurrentRecord(App& app, MainScreen& form) {
     if (v.CurIndexPos < 1 || v.CurIndexPos > v.ReportCount || v.CurIndexPos >= v.ReportIndex.size())
         throw VbError(err::SubscriptRange, QStringLiteral("Subscript out of range"));
     if (changed || v.ReportIndex[v.CurIndexPos] == kNotSavedYet) {
-        const QByteArray entry = SavedEntry(app);
-        WriteRecord(app, c.CurRecNo, c.CurRecord);
         // The entry re-keyed is the saved record's own: a view rebuilt since the record was
         // shown holds it elsewhere, or not at all.
         const int pos = EntryOfCurrentRecord(app);
+        const QByteArray entry = SavedEntry(app, pos > 0 ? v.ReportIndex[pos] : QByteArray());
+        WriteRecord(app, c.CurRecNo, c.CurRecord);
         if (pos > 0) v.ReportIndex[pos] = entry;
         app.settings.LastUpdated = GeneralDate(app.clock().now());
         c.NewEmptyFile = false;

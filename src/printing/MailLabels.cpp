@@ -123,9 +123,12 @@ void prnMailLabels(App& app, bool mailListOnly, const std::function<void()>& pre
     notice += Plain(v.ReportCount) + QStringLiteral(" Mail Labels are being sent to the printer.") + NewLine +
               QStringLiteral("You will need ") + Plain(sheets) + QStringLiteral(" pages of labels.") + NewLine + NewLine +
               QStringLiteral("Make sure the lables are loaded in the printer and the printer is on.") + NewLine +
-              NewLine +
-              QStringLiteral("Labels will not be printed for those who have not attended since meeting number: ") +
-              Plain(app.settings.PrintCutOff) + NewLine + NewLine + QStringLiteral("Is this what you want to do?");
+              NewLine;
+    // The cut-off is named only when the list printed left out the names before it.
+    if (v.CutOffApplied)
+        notice += QStringLiteral("Labels will not be printed for those who have not attended since meeting number: ") +
+                  Plain(app.settings.PrintCutOff) + NewLine + NewLine;
+    notice += QStringLiteral("Is this what you want to do?");
     app.msg.MsgText = notice;
     app.msg.ScratchVar = Plain(sheets);
 

@@ -33,7 +33,8 @@ QString MailLabelNoticeLine(const App& app);
 
 // Prints the labels of the current view, or of the mail list (IndexMailList) for any kind
 // that has no notice line of its own. mailListOnly adds the report window's "Mail List
-// Only" line to the notice. After the notice (Yes) and the printer dialog, the labels
+// Only" line to the notice; the meeting cut-off is named there only when the list printed
+// applied it (CurrentView::CutOffApplied). After the notice (Yes) and the printer dialog, the labels
 // print from the first chosen sheet to the last or to the end of the view; then
 // previewReport redraws the report window's page. No at the notice or Cancel in the
 // printer dialog prints nothing; the page is redrawn only when the mail list replaced the

@@ -132,7 +132,7 @@ void ClickHousehold(App& app, const LineWindows& windows, int p) {
 void EditOnMainWindow(App& app, const LineWindows& windows, int p) {
     if (p < 1 || p > app.view.ReportCount) return;
     app.view.CurIndexPos = qint16(p);
-    if (app.hooks.editForm) ShowEditFromPreview(*app.hooks.editForm);
+    if (app.hooks.editForm) ShowEditFromPreview(app, *app.hooks.editForm);
     if (windows.showEditForm) windows.showEditForm();
 }
 

@@ -356,9 +356,7 @@ void ShowTeamList(App& app, PrintReportsState& w, int team) {
         w.VScroll1 = 1;
         showScrollInfo(app, w);
     } else {
-        w.VScroll1 = 0;
-        w.VScroll1Max = 0;
-        w.Info = kTeamEmptyText;
+        ShowEmptyList(w, kTeamEmptyText);
     }
 }
 

@@ -147,6 +147,8 @@ void Form_Load(App& app, PrintReportsState& w) {
     // stays once the window is closed.
     SetChkSaveFilter(app, w, !app.program.DropFilterOnExit);
     if (v.ReportKind == QLatin1String("DupAddress")) SetChkSaveFilter(app, w, false);
+    // Include 'F' is a box of this window: every opening starts with it clear.
+    v.IncludeF = false;
     w.BaseMLFilter = v.ReportKind;
     w.caption = QStringLiteral("Preview ") + s.CrusadeName + QStringLiteral(" Meeting Number: ") + Plain(s.LastMeeting);
 
@@ -195,6 +197,8 @@ void Form_Activate(App& app, PrintReportsState& w) {
 void Form_Unload(App& app, PrintReportsState& w, MainScreen& editForm) {
     w.LastVpage = 0;
     app.printer().killDoc();
+    // The box goes with the window: the main window's interest lists leave level F out.
+    app.view.IncludeF = false;
     std::optional<qint16> cutOff;
     if (w.chkDisableCutoff) cutOff = ClampInt16(Val(w.PrintCutOffBox), 0, kMeetings - 1);
     ReturnToEditForm(app, editForm, cutOff);
@@ -223,7 +227,7 @@ void PreviewReport(App& app, PrintReportsState& w) {
         w.VScroll1 = 1;
         showScrollInfo(app, w);
     } else {
-        w.Info = kPreviewEmptyText;
+        ShowEmptyList(w, kPreviewEmptyText);
     }
 }
 
@@ -243,6 +247,13 @@ void showScrollInfo(App& app, PrintReportsState& w) {
     w.Info = w.page.text();
     if (!w.page.lines.isEmpty() && !w.chkPrnMailLabels)
         w.optAtCaption = QStringLiteral("Attend ") + Plain(app.settings.LastMeeting);
+}
+
+void ShowEmptyList(PrintReportsState& w, const QString& message) {
+    w.page = PreviewPage();
+    w.VScroll1 = 0;
+    w.VScroll1Max = 0;
+    w.Info = message;
 }
 
 void MasterListButton_Click(App& app, PrintReportsState& w) {

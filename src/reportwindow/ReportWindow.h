@@ -14,14 +14,15 @@ namespace fennick {
 class App;
 class MainScreen;
 
-// Every opening: the boxes and options from the settings, the captions of the team and
-// decision buttons, then the first preview of the view the opener set.
+// Every opening: the boxes and options from the settings (Include 'F' clear), the captions
+// of the team and decision buttons, then the first preview of the view the opener set.
 void Form_Load(App& app, PrintReportsState& w);
 // Each activation: the cut-off box again (unless disabled), then the page; a view that
 // another window replaced meanwhile is previewed afresh.
 void Form_Activate(App& app, PrintReportsState& w);
-// Closing: the printer's unfinished document is dropped and the main window takes over
-// (ReturnToEditForm), with the cut-off the window shows when its Disable box is ticked.
+// Closing: the printer's unfinished document is dropped, Include 'F' is cleared, and the
+// main window takes over (ReturnToEditForm), with the cut-off the window shows when its
+// Disable box is ticked.
 void Form_Unload(App& app, PrintReportsState& w, MainScreen& editForm);
 
 // Titles the current view with its count and draws its first page. A kind without a
@@ -35,6 +36,9 @@ QStringList PreviewTitleKinds();
 
 // Draws the page at the scroll bar's position into Info, noting what a click will mean.
 void showScrollInfo(App& app, PrintReportsState& w);
+// A list without names: the message stands in place of the page, and no line of an
+// earlier page is left for a click to act on.
+void ShowEmptyList(PrintReportsState& w, const QString& message);
 
 // "Master List": rebuilds the master list in the chosen order (by team when Teams is
 // ticked) and previews it.

@@ -22,6 +22,7 @@ const char* const kEditFromPreviewButtons[] = {"btnGoTo", "btnUndelete", "btnMar
                                                "btnGlobal", "btnExcel",  "btnAddName", "btnStats"};
 
 void RestoreFullWindow(App& app, MainScreen& form) {
+    app.mainWindow.EditFromPreview = false;
     form.setWindowVisible(true);
     form.setVisible(QStringLiteral("ReturnToPreviewMsg"), false);
     form.setVisible(QStringLiteral("SearchBox"), true);
@@ -40,7 +41,8 @@ void RestoreFullWindow(App& app, MainScreen& form) {
 
 }  // namespace
 
-void ShowEditFromPreview(MainScreen& form) {
+void ShowEditFromPreview(App& app, MainScreen& form) {
+    app.mainWindow.EditFromPreview = true;
     form.setVisible(QStringLiteral("ReturnToPreviewMsg"), true);
     form.setVisible(QStringLiteral("SearchBox"), false);
     form.setVisible(QStringLiteral("SearchBoxLabel"), false);

@@ -18,8 +18,9 @@ class MainScreen;
 // (PrintCutOff takes it back); nullopt otherwise and for the print commands.
 // A record opened from a preview line: the main window shows the return message and hides
 // or disables its searching, menus, buttons and moves until the report window closes
-// (ReturnToEditForm undoes it).
-void ShowEditFromPreview(MainScreen& editForm);
+// (ReturnToEditForm undoes it); closing the main window meanwhile goes back to the report
+// window.
+void ShowEditFromPreview(App& app, MainScreen& editForm);
 
 void ReturnToEditForm(App& app, MainScreen& editForm, std::optional<qint16> cutOffShown = std::nullopt);
 

@@ -173,6 +173,7 @@ void IndexMissedMeetings(App& app, bool ask) {
     BuildView(app, {.kind = v.ReportKind,
                     .test = [latest, cutOff](const AttendeeRecord& r) { return r.Last <= latest && r.Last >= cutOff; },
                     .sortPart = NameKey});
+    v.CutOffApplied = true;  // its test leaves out the names last seen before the cut-off
     if (v.ReportCount == 0) IndexAlpha(app);
 }
 

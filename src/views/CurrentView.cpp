@@ -13,6 +13,7 @@ void CurrentView::clear() {
     ReportIndex = QList<QByteArray>(1);
     ReportCount = 0;
     CurIndexPos = 0;
+    CutOffApplied = false;
     ++Generation;
 }
 

@@ -21,6 +21,7 @@ struct CurrentView {
     QString FilterChoice;       // last answer of the attendance filter dialog
     bool IndexBuilt = false;    // a printed report uses the view as it stands
     bool IncludeF = false;      // interest views include level "F"
+    bool CutOffApplied = false;  // the builder left out the names not after PrintCutOff
     // Counts the views begun: every builder empties the view first, so a window that shows
     // the view can tell when another command has replaced it.
     quint32 Generation = 0;

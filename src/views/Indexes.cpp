@@ -296,6 +296,7 @@ void BuildView(App& app, const ViewSpec& spec) {
     };
     if (!spec.kindAfterSort) setKind();
     EmptyView(v);
+    v.CutOffApplied = spec.cutOff;
     v.ReportIndex.reserve(std::min(app.crusade.RecCount, kMaxRecords) + 1);
     ScanRecords(app, [&](const AttendeeRecord& rec, qint32 r) {
         if (rec.isDeleted() != spec.deletedRecords) return;

@@ -125,6 +125,13 @@ QByteArray Mark5(const AttendeeRecord& rec) {
     return rec.MailList == 1 ? "M0000" : "N0000";
 }
 
+QByteArray CleanUpSortPart(const AttendeeRecord& rec, const QByteArray& household) {
+    QByteArray part = JoinKey({ADDRESS(rec), LNAME(rec), FNAME(rec), Team2(rec), Mark5(rec)});
+    // The part begins after the four characters of the registration number.
+    if (household.size() == kHouseholdWidth) part.replace(kHouseholdAt - 4, kHouseholdWidth, household);
+    return part;
+}
+
 void IndexMailList(App& app) {
     BuildView(app, {.kind = QStringLiteral("mail"),
                     .rule = PrevRule::R,
@@ -165,9 +172,7 @@ void IndexCleanMailList(App& app) {
     BuildView(app, {.kind = QStringLiteral("CleanMailList"),
                     .rule = PrevRule::R,
                     .test = HasAddress,
-                    .sortPart = [](const AttendeeRecord& r) {
-                        return JoinKey({ADDRESS(r), LNAME(r), FNAME(r), Team2(r), Mark5(r)});
-                    }});
+                    .sortPart = [](const AttendeeRecord& r) { return CleanUpSortPart(r); }});
     const QList<QByteArray> kept = TakeHouseholdsToClean(v.ReportIndex, v.ReportCount, v.FamilyMax);
     if (!kept.isEmpty()) {
         v.ReportIndex.resize(1);

@@ -17,6 +17,10 @@ struct CurrentView;
 // "M0000" for a record on the mail list (MailList 1), else "N0000"; the four zeros are
 // replaced by the household number in the clean-up view.
 QByteArray Mark5(const AttendeeRecord& rec);
+// The clean-up view's key of a record between its registration and record numbers:
+// address, names, team and Mark5, with the household key given in place of the four
+// zeros (characters 78-81 of the entry); an empty household leaves them.
+QByteArray CleanUpSortPart(const AttendeeRecord& rec, const QByteArray& household = QByteArray());
 
 // "mail": the records on the mail list (MailList not 0), by zip and name.
 void IndexMailList(App& app);

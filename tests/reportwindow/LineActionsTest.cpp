@@ -204,34 +204,54 @@ TEST_P(LineClicks, WritesTheRecordAndKeepsTheOption) {
 INSTANTIATE_TEST_SUITE_P(Table, LineClicks, ::testing::ValuesIn(Cases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A click in household mode opens the editor on every member of the clicked line's
+// household, also when the main window has saved one of them since the list was built.
 TEST(HouseholdClick, EditorOnTheHouseholdThenEachMemberWrittenFromItsMark) {
-    PreviewFixture f(ClickRecords());
-    App& app = f.app;
-    IndexCleanMailList(app);
-    ASSERT_EQ(app.view.ReportKind, QStringLiteral("CleanMailList"));
-    PrintReportsState w;
-    w.chkPrnMailLabels = true;
-    w.leftButton = LeftButton::Interest;
-    w.VScroll1 = 1;
-    showScrollInfo(app, w);
-    int row = -1;
-    for (int i = 0; i < w.page.lines.size(); ++i)
-        if (w.page.lines[i].record == 27) row = i;  // 0132
-    ASSERT_GE(row, 0);
-    QList<QByteArray> members;
-    LineWindows windows;
-    windows.editHousehold = [&](QList<QByteArray>& family) {
-        for (QByteArray& e : family) {
-            members << e.left(4);
-            e[0] = e.startsWith("0103") ? '$' : '-';
-        }
+    const std::pair<const char*, const char*> rows[] = {
+        {"as built", nullptr},
+        {"a member saved from the main window", "0102"},
+        {"the clicked member saved from the main window", "0132"},
     };
-    Info_MouseDown(app, w, windows, row, 5, 0);
-    EXPECT_EQ(members, (QList<QByteArray>{"0132", "0102", "0103"}));
-    EXPECT_EQ(ReadRecord(app, 3).MailList, 1);   // 0103 was off
-    EXPECT_EQ(ReadRecord(app, 2).MailList, 0);   // 0102 was on
-    EXPECT_EQ(ReadRecord(app, 27).MailList, 0);  // 0132 was on
-    EXPECT_EQ(w.leftButton, LeftButton::Interest);
+    for (const auto& [name, saved] : rows) {
+        SCOPED_TRACE(name);
+        PreviewFixture f(ClickRecords());
+        App& app = f.app;
+        IndexCleanMailList(app);
+        ASSERT_EQ(app.view.ReportKind, QStringLiteral("CleanMailList"));
+        FakeScreen editForm;
+        if (saved) {
+            // The member opened on the main window from its line, and a note typed there.
+            for (int i = 1; i <= app.view.ReportCount; ++i)
+                if (app.view.ReportIndex[i].startsWith(saved)) app.view.CurIndexPos = qint16(i);
+            ASSERT_TRUE(ReadCurrentRecord(app));
+            ASSERT_TRUE(ShowRecord(app, editForm));
+            editForm.setText(QStringLiteral("Notes"), QStringLiteral("Moved in with family"));
+            ASSERT_TRUE(SaveCurrentRecord(app, editForm));
+        }
+        PrintReportsState w;
+        w.chkPrnMailLabels = true;
+        w.leftButton = LeftButton::Interest;
+        w.VScroll1 = 1;
+        showScrollInfo(app, w);
+        int row = -1;
+        for (int i = 0; i < w.page.lines.size(); ++i)
+            if (w.page.lines[i].record == 27) row = i;  // 0132
+        ASSERT_GE(row, 0);
+        QList<QByteArray> members;
+        LineWindows windows;
+        windows.editHousehold = [&](QList<QByteArray>& family) {
+            for (QByteArray& e : family) {
+                members << e.left(4);
+                e[0] = e.startsWith("0103") ? '$' : '-';
+            }
+        };
+        Info_MouseDown(app, w, windows, row, 5, 0);
+        EXPECT_EQ(members, (QList<QByteArray>{"0132", "0102", "0103"}));
+        EXPECT_EQ(ReadRecord(app, 3).MailList, 1);   // 0103 was off
+        EXPECT_EQ(ReadRecord(app, 2).MailList, 0);   // 0102 was on
+        EXPECT_EQ(ReadRecord(app, 27).MailList, 0);  // 0132 was on
+        EXPECT_EQ(w.leftButton, LeftButton::Interest);
+    }
 }
 
 // --- The main window beside the preview ---------------------------------------------------

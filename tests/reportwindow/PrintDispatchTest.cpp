@@ -5,6 +5,12 @@
 #include "PreviewFixture.h"
 #include "data/Errors.h"
 #include "reportwindow/PrintDispatch.h"
+#include "reportwindow/ViewOptions.h"
+#include "views/AttendanceViews.h"
+#include "views/MailViews.h"
+#include "views/PersonViews.h"
+
+#include <functional>
 
 namespace fennick::test {
 namespace {
@@ -83,6 +89,49 @@ TEST(PrintDispatch, EachKindReachesItsReport) {
         } else {
             EXPECT_TRUE(shown.empty());
         }
+    }
+}
+
+// Print with Mail Labels: the notice names the meeting cut-off only when the list whose
+// labels are printed left out the names before it.
+TEST(PrintDispatch, LabelNoticeNamesTheCutOffOnlyForAListThatAppliesIt) {
+    struct Case {
+        const char* name;
+        std::function<void(App&, PrintReportsState&)> list;
+        bool namesCutOff;
+    } const cases[] = {
+        {"master attendance list", [](App& a, PrintReportsState&) { IndexAttend(a); }, true},
+        {"attendance list, Mail List Only",
+         [](App& a, PrintReportsState& w) {
+             IndexAttend(a);
+             w.BaseMLFilter = a.view.ReportKind;
+             SetChkMailOpt(a, w, true);
+         },
+         true},
+        {"missed meetings",
+         [](App& a, PrintReportsState&) {
+             a.view.ReportKind = QStringLiteral("missednight02");
+             IndexMissedMeetings(a, false);
+         },
+         true},
+        {"mail list", [](App& a, PrintReportsState&) { IndexMailList(a); }, false},
+        {"interest list", [](App& a, PrintReportsState&) { IndexInterest(a, QStringLiteral("Al")); }, false},
+    };
+    const QString cutOff =
+        QStringLiteral("Labels will not be printed for those who have not attended since meeting number: 3\r\n\r\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PreviewFixture f;
+        PrintReportsState w;
+        c.list(f.app, w);
+        w.chkPrnMailLabels = true;
+        f.fx.t.dialogs.answer(AnsNo);
+        btnPrint_Click(f.app, w);
+        ASSERT_EQ(f.fx.t.dialogs.messages().size(), 1);
+        EXPECT_TRUE(f.fx.t.dialogs.messages().last().endsWith(QStringLiteral("printer is on.\r\n\r\n") +
+                                                              (c.namesCutOff ? cutOff : QString()) +
+                                                              QStringLiteral("Is this what you want to do?")))
+            << f.fx.t.dialogs.messages().last().toStdString();
     }
 }
 

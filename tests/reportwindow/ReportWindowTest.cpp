@@ -2,10 +2,13 @@
 // the opener set, the master list, the arrows and keys, and the return to the main
 // window when it closes.
 
+#include "CrusadeOnDisk.h"
 #include "PreviewFixture.h"
+#include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/RecordDisplay.h"
 #include "reportwindow/ReportWindow.h"
+#include "reportwindow/ViewOptions.h"
 #include "views/AttendanceViews.h"
 #include "views/Indexes.h"
 #include "views/MailViews.h"
@@ -400,6 +403,49 @@ TEST(SaveFilterBox, TickedKeepsTheViewAfterClosing) {
     f.app.program.DropFilterOnExit = false;
     SetChkSaveFilter(f.app, w, false);
     EXPECT_FALSE(f.app.program.DropFilterOnExit);
+}
+
+// --- Include 'F' ---------------------------------------------------------------------------
+
+// An interest list built now, as the main window's print builds its own, holds level F.
+bool InterestListHasLevelF(App& app) {
+    IndexInterest(app, QStringLiteral("Al"));
+    for (int i = 1; i <= app.view.ReportCount; ++i)
+        if (ReadRecord(app, app.view.recordNumberAt(i)).IntLevel.bytes() == "F") return true;
+    return false;
+}
+
+// The box is ticked in one opening of the window; what then clears it.
+TEST(IncludeFBox, LivesOnlyAsLongAsTheWindowAndTheCrusade) {
+    const std::pair<const char*, std::function<void(PreviewFixture&, PrintReportsState&)>> rows[] = {
+        {"the next opening", [](PreviewFixture& f, PrintReportsState&) {
+             IndexAlpha(f.app);
+             PrintReportsState next;
+             Form_Load(f.app, next);
+         }},
+        {"closing the window", [](PreviewFixture& f, PrintReportsState& w) {
+             FakeScreen screen;
+             Form_Unload(f.app, w, screen);
+         }},
+        {"opening another crusade", [](PreviewFixture& f, PrintReportsState&) {
+             CrusadeSpec other;
+             other.records = {Rec("0201", "Fay", "Ford").level("F")};
+             ASSERT_TRUE(OpenCrusade(f.app, WriteCrusade(f.fx.t, f.fx.t.path(QStringLiteral("other")),
+                                                         QStringLiteral("autumn"), other)));
+         }},
+    };
+    for (const auto& [name, then] : rows) {
+        SCOPED_TRACE(name);
+        PreviewFixture f;
+        PrintReportsState w;
+        IndexAttend(f.app);
+        Form_Load(f.app, w);
+        SetCkIncludeF(f.app, w, true);
+        ASSERT_TRUE(InterestListHasLevelF(f.app));
+        then(f, w);
+        EXPECT_FALSE(f.app.view.IncludeF);
+        EXPECT_FALSE(InterestListHasLevelF(f.app));
+    }
 }
 
 // --- Closing -----------------------------------------------------------------------------------

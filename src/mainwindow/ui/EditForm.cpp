@@ -186,10 +186,18 @@ EditForm::EditForm(App& app, QWidget* parent) : QMainWindow(parent), app_(app) {
     app_.hooks.enterPrayer = [this] { EnterPrayer(app_, *this); };
     // The window opens ready for a number or a name to search for.
     static_cast<QWidget*>(named(QStringLiteral("SearchBox")))->setFocus();
-    // The window opens at its usual size, or the screen's room less a title bar.
+    // The window opens at its usual size, or the screen's room less a title bar, centred on
+    // the screen. Placed so, it keeps its own place whenever it is hidden for another window
+    // and shown again.
     QSize size(1280, 720);
-    if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() - QSize(0, kTitleBarRoom));
+    const QScreen* s = screen();
+    if (s) size = size.boundedTo(s->availableGeometry().size() - QSize(0, kTitleBarRoom));
     resize(size);
+    if (s) {
+        const QRect room = s->availableGeometry();
+        move(std::max(room.left(), room.center().x() - width() / 2),
+             std::max(room.top(), room.center().y() - height() / 2));
+    }
 }
 
 EditForm::~EditForm() {
@@ -417,7 +425,8 @@ QWidget* EditForm::buildHeader() {
     row->addWidget(title, 8);
 
     auto* preview = label(QStringLiteral("ReturnToPreviewMsg"),
-                          QStringLiteral("Editing a name from the report preview: close this window to return"));
+                          QStringLiteral("Editing a name from the report preview: closing this window saves it and returns to the "
+                                         "preview"));
     preview->setStyleSheet(QStringLiteral("color: #c8372d; font-weight: bold;"));
     preview->setWordWrap(true);
     row->addWidget(preview, 8);

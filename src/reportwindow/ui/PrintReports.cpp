@@ -6,6 +6,7 @@
 #include "data/ui/Artwork.h"
 #include "mainwindow/MainScreen.h"
 #include "platform/Dialogs.h"
+#include "reportwindow/EditBesidePreview.h"
 #include "reportwindow/LineActions.h"
 #include "reportwindow/ListChoice.h"
 #include "reportwindow/PrintDispatch.h"
@@ -56,6 +57,8 @@ QPointer<PrintReports> gCurrent;
 constexpr int kTitleBarRoom = 40;
 constexpr int kTeamButtonWidth = 30;
 constexpr int kChoiceWidth = 210;
+// The characters of a line that name its person: team, number, mark and name.
+constexpr int kNameColumns = 30;
 
 // The list menus of the window and their items in menu order; a separator has no name.
 struct MenuRow {
@@ -112,6 +115,14 @@ QString Shown(const QString& text) {
     return s;
 }
 
+// A window's frame around its contents: title bar and borders.
+QMargins FrameOf(const QWidget* w) {
+    const QRect frame = w->frameGeometry();
+    const QRect inside = w->geometry();
+    return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+            frame.bottom() - inside.bottom()};
+}
+
 // Windows key codes of the keys the scroll bar reacts to.
 int KeyCode(int qtKey) {
     switch (qtKey) {
@@ -150,6 +161,7 @@ PrintReports::PrintReports(App& app, QWidget* parent) : QMainWindow(parent), app
     column->setContentsMargins(8, 4, 8, 6);
     column->setSpacing(4);
     column->addWidget(buildTitleRows());
+    column->addWidget(buildMouseFrame());
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildPage(), 1);
     middle->addWidget(buildChoices());
@@ -264,6 +276,33 @@ QWidget* PrintReports::buildTitleRows() {
     return box;
 }
 
+// The frame "Left Mouse Button Function", above the page it acts on. Its options keep
+// the room of their widest caption ("Attend 40", "Interest", "Visit m40") and keep it while
+// Mail Labels hides one, so the window neither grows nor moves as the captions change.
+QWidget* PrintReports::buildMouseFrame() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* mouse = new QGroupBox(QStringLiteral("Left Mouse Button Function"), box);
+    auto* mouseRow = new QHBoxLayout(mouse);
+    const std::array<std::array<const char*, 3>, 4> options = {{{"optEd", "Edit", "Edit"},
+                                                                {"optAt", "Attend ", "Attend 40"},
+                                                                {"OptIntML", "Interest", "Interest"},
+                                                                {"OptVisit", "Visit", "Visit m40"}}};
+    for (const auto& [name, caption, widest] : options) {
+        auto* option = add(new QRadioButton(QString::fromUtf8(widest), mouse), QLatin1String(name));
+        option->setMinimumWidth(option->sizeHint().width());
+        option->setText(QString::fromUtf8(caption));
+        QSizePolicy policy = option->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        option->setSizePolicy(policy);
+        mouseRow->addWidget(option);
+    }
+    row->addWidget(mouse);
+    row->addStretch();
+    return box;
+}
+
 QWidget* PrintReports::buildPage() {
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
@@ -366,13 +405,6 @@ QWidget* PrintReports::buildOptionRows() {
     listGrid->addWidget(add(new QCheckBox(QStringLiteral("Mail Labels"), lists), QStringLiteral("chkPrnMailLabels")),
                         1, 2);
     grid->addWidget(lists);
-
-    auto* mouse = new QGroupBox(QStringLiteral("Left Mouse Button Function"), box);
-    auto* mouseRow = new QHBoxLayout(mouse);
-    for (const auto& [name, caption] : std::array<std::array<const char*, 2>, 4>{
-             {{"optEd", "Edit"}, {"optAt", "Attend "}, {"OptIntML", "Interest"}, {"OptVisit", "Visit"}}})
-        mouseRow->addWidget(add(new QRadioButton(QString::fromUtf8(caption), mouse), QLatin1String(name)));
-    grid->addWidget(mouse);
 
     auto* cutOff = new QGroupBox(box);
     auto* cutRow = new QGridLayout(cutOff);
@@ -559,6 +591,7 @@ void PrintReports::showPage() {
 
 void PrintReports::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
+    restoreMainPlace();
     if (returning_ && app_.hooks.editForm) run([this] { Form_Unload(app_, state_, *app_.hooks.editForm); });
     event->accept();
     // Unloaded: the next preview makes a new window, even before this one is deleted.
@@ -622,12 +655,40 @@ void PrintReports::InfoMouseDown(const QMouseEvent* event) {
     windows.editHousehold = [this](QList<QByteArray>& family) { FamilyMem::edit(app_, family, this); };
     windows.showEditForm = [this] {
         if (auto* form = dynamic_cast<QWidget*>(app_.hooks.editForm)) {
+            placeBeside(form);
             form->show();
             form->raise();
             form->activateWindow();
         }
     };
     run([this, &windows, row, column, shift] { Info_MouseDown(app_, state_, windows, row, column, shift); });
+}
+
+void PrintReports::placeBeside(QWidget* form) {
+    const QScreen* s = screen();
+    if (!s) return;
+    if (!mainPlace_) mainPlace_ = QRect(form->pos(), form->size());
+    // In sight stay the title row down to Close and the names of the page's lines.
+    const QMargins frame = FrameOf(this);
+    const auto* close = static_cast<QWidget*>(objects_.value(QStringLiteral("CloseBut")));
+    const int names = Info->viewport()->mapTo(this, QPoint()).x() + int(Info->document()->documentMargin()) +
+                      QFontMetrics(Info->font()).horizontalAdvance(QString(kNameColumns, u'M'));
+    const QPoint keep(frame.left() + names, frame.top() + close->mapTo(this, QPoint(0, close->height())).y());
+    const QMargins formFrame = FrameOf(form);
+    const BesidePreview places = PlaceBesidePreview(s->availableGeometry(), keep, mainPlace_->size().grownBy(formFrame),
+                                                    form->minimumSizeHint().grownBy(formFrame));
+    move(places.preview);
+    form->move(places.main.topLeft());
+    form->resize(places.main.size().shrunkBy(formFrame));
+}
+
+void PrintReports::restoreMainPlace() {
+    if (!mainPlace_) return;
+    if (auto* form = dynamic_cast<QWidget*>(app_.hooks.editForm)) {
+        form->move(mainPlace_->topLeft());
+        form->resize(mainPlace_->size());
+    }
+    mainPlace_.reset();
 }
 
 }  // namespace fennick

@@ -10,8 +10,10 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QRect>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
@@ -56,6 +58,7 @@ private:
     T* add(T* object, const QString& name);
     void buildMenus();
     QWidget* buildTitleRows();
+    QWidget* buildMouseFrame();
     QWidget* buildPage();
     QWidget* buildChoices();
     QWidget* buildTeamRow();
@@ -71,6 +74,11 @@ private:
     void showPage();
     // A click on the page: its line and character go to Info_MouseDown.
     void InfoMouseDown(const QMouseEvent* event);
+    // The main window editing a name from the page stands beside this window so that both
+    // show their working parts (PlaceBesidePreview); it goes back to its own place when this
+    // window closes.
+    void placeBeside(QWidget* form);
+    void restoreMainPlace();
     // No longer the open window: the hooks to it are cleared.
     void forget();
 
@@ -80,6 +88,7 @@ private:
     int depth_ = 0;           // procedures running
     bool showing_ = false;    // the state is being put into the controls
     bool returning_ = true;   // closing returns to the main window
+    std::optional<QRect> mainPlace_;  // the main window's own place while it stands beside
 
     QLineEdit* CrTitleBox = nullptr;
     QLineEdit* txtInstructions = nullptr;

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -237,6 +238,24 @@ TEST_F(EditFormTest, ShowingTheWindowShowsTheRecordAndItsCaptions) {
     form->hide();
     show();
     EXPECT_EQ(text("RNum"), QStringLiteral("0012"));
+}
+
+// The window opens centred on the screen and comes back to where it stood whenever another
+// window (the attendance screen, the report window) hid it: its place is set as its own, so
+// a window manager does not place it anew when it is shown again.
+TEST_F(EditFormTest, OpensCentredAndKeepsItsPlace) {
+    show();
+    const QRect room = form->screen()->availableGeometry();
+    EXPECT_NEAR(form->frameGeometry().center().y(), room.center().y(), 4);
+    EXPECT_TRUE(form->testAttribute(Qt::WA_Moved));
+    for (const QPoint& moved : {QPoint(0, 0), QPoint(0, 25)}) {
+        form->move(form->pos() + moved);
+        const QRect place = form->frameGeometry();
+        form->setWindowVisible(false);
+        QTest::qWait(10);
+        show();
+        EXPECT_EQ(form->frameGeometry(), place);
+    }
 }
 
 TEST_F(EditFormTest, ReturningFromAnotherWindowKeepsWhatWasTyped) {

@@ -26,16 +26,6 @@ protected:
         click(QStringLiteral("btnViewFile"));  // Adams, Baker, Smith
         waitShown();
     }
-    // A click in the middle of character `column` (1-based) of line `row` of the page.
-    void clickLine(int row, int column) {
-        auto* info = control<QPlainTextEdit>("Info");
-        const QTextBlock block = info->document()->findBlockByNumber(row);
-        QTextCursor c(block);
-        c.setPosition(block.position() + column - 1);
-        const QRect r = info->cursorRect(c);
-        const QPoint at(r.left() + info->fontMetrics().horizontalAdvance(QLatin1Char('M')) / 2, r.center().y());
-        QTest::mouseClick(info->viewport(), Qt::LeftButton, {}, at);
-    }
 };
 
 TEST_F(LineClicksTest, AttendanceColumnUnderEditAnsweredOkMarksTheLastMeeting) {
@@ -68,6 +58,27 @@ TEST_F(LineClicksTest, ANameOpensTheMainWindowBesideThePreviewUntilItCloses) {
     EXPECT_FALSE(widget(QStringLiteral("ReturnToPreviewMsg"))->isVisible());
     EXPECT_TRUE(widget(QStringLiteral("btnAddName"))->isVisible());
     EXPECT_TRUE(widget(QStringLiteral("SearchBox"))->isVisible());
+}
+
+// A list that came out empty keeps no line of the page shown before: a click where a name
+// stood asks nothing and changes nothing.
+TEST_F(LineClicksTest, AnEmptyListLeavesNoLineToClick) {
+    for (const char* list : {"btnTeam(9)", "mnuMarkedCards"}) {
+        SCOPED_TRACE(list);
+        QTest::mouseClick(control<QPushButton>("MasterListButton"), Qt::LeftButton);
+        ASSERT_TRUE(control<QPlainTextEdit>("Info")->toPlainText().startsWith(QStringLiteral("00 0013  Adams")));
+        if (auto* button = qobject_cast<QPushButton*>(window()->object(QLatin1String(list))))
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            qobject_cast<QAction*>(window()->object(QLatin1String(list)))->trigger();
+        ASSERT_TRUE(control<QPlainTextEdit>("Info")->toPlainText().startsWith(QStringLiteral("There are no names")));
+        const AttendeeRecord adams = ReadRecord(app, 2);
+        t.dialogs.clear();
+        clickLine(0, 33);  // where Adams' first night stood
+        EXPECT_TRUE(t.dialogs.shown().empty());
+        EXPECT_TRUE(ReadRecord(app, 2) == adams);
+        EXPECT_FALSE(form->isVisible());
+    }
 }
 
 TEST_F(LineClicksTest, InterestPickerAnswersOneLetterAtOnce) {

@@ -5,6 +5,7 @@
 
 #include "DocumentDump.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+
+#include <functional>
 
 using namespace fennick;
 using namespace fennick::test;
@@ -82,6 +85,41 @@ TEST_F(PrintReportsTest, EveryControlByNameWithItsCaption) {
     // The window fits a 1366 x 768 screen with its title bar.
     EXPECT_LE(window()->sizeHint().width(), 1366);
     EXPECT_LE(window()->sizeHint().height() , 768 - 40);
+}
+
+// Options and captions that change leave the window's size and every control's place as
+// they were; the visit option's message speaks of the frame "above", and there it stands.
+TEST_F(PrintReportsTest, OptionsAndCaptionsLeaveTheLayoutAsItIs) {
+    app.hooks.openPrintReports();
+    waitShown();
+    const char* const watched[] = {"Info", "CloseBut", "optEd", "optAt", "OptIntML", "OptVisit", "chkPrnMailLabels",
+                                   "chkDisableCutoff", "ChkSaveFilter", "btnPrint", "PVDecisions", "btnTeam(21)"};
+    auto places = [&] {
+        QApplication::processEvents();
+        QMap<QString, QRect> out;
+        out[QStringLiteral("window")] = QRect(QPoint(), window()->size());
+        for (const char* name : watched)
+            out[QLatin1String(name)] = QRect(control(name)->mapTo(window(), QPoint()), control(name)->size());
+        return out;
+    };
+    const QMap<QString, QRect> before = places();
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"Visit chosen", [] { click_(control<QRadioButton>("OptVisit")); }},
+        {"Visit type M", [] { QTest::keyClick(control("OptVisit"), Qt::Key_M); }},
+        {"Visit meeting down", [] { QTest::keyClick(control("OptVisit"), Qt::Key_Minus); }},
+        {"Mail Labels ticked", [] { click_(control<QCheckBox>("chkPrnMailLabels")); }},
+        {"Mail Labels cleared", [] { click_(control<QCheckBox>("chkPrnMailLabels")); }},
+        {"Mail List Only ticked", [] { click_(control<QCheckBox>("chkMailOpt(0)")); }},
+        {"View Decisions", [] { click_(control<QPushButton>("PVDecisions")); }},
+    };
+    for (const auto& [name, change] : changes) {
+        change();
+        const QMap<QString, QRect> after = places();
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            EXPECT_EQ(after.value(it.key()), it.value()) << name << ": " << it.key().toStdString();
+    }
+    EXPECT_EQ(control<QRadioButton>("OptVisit")->text(), QStringLiteral("Visit m04"));
+    EXPECT_LT(before.value(QStringLiteral("OptVisit")).bottom(), before.value(QStringLiteral("Info")).top());
 }
 
 TEST_F(PrintReportsTest, PreviewScrollsByKeyAndEscReturnsToTheMainWindow) {

@@ -8,6 +8,8 @@
 #include "reportwindow/ui/PrintReports.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 
 namespace fennick::test {
 
@@ -32,6 +34,16 @@ protected:
         return w;
     }
     static QString title() { return control<QLineEdit>("CrTitleBox")->text(); }
+    // A click in the middle of character `column` (1-based) of line `row` of the page.
+    static void clickLine(int row, int column) {
+        auto* info = control<QPlainTextEdit>("Info");
+        const QTextBlock block = info->document()->findBlockByNumber(row);
+        QTextCursor c(block);
+        c.setPosition(block.position() + column - 1);
+        const QRect r = info->cursorRect(c);
+        const QPoint at(r.left() + info->fontMetrics().horizontalAdvance(QLatin1Char('M')) / 2, r.center().y());
+        QTest::mouseClick(info->viewport(), Qt::LeftButton, {}, at);
+    }
     // Waits until the report window is shown, then brings it forward.
     static void waitShown() {
         ASSERT_NE(window(), nullptr);
