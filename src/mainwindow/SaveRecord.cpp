@@ -11,6 +11,7 @@
 #include "platform/Dialogs.h"
 #include "views/Indexes.h"
 #include "views/MailViews.h"
+#include "views/VisitationViews.h"
 
 #include <cmath>
 
@@ -128,6 +129,9 @@ QByteArray SavedEntry(App& app, const QByteArray& before) {
         part = Zip10(r) + LNAME(r) + FNAME(r);
     } else if (kind == QLatin1String("SelWCAttend")) {
         part = Team2(r) + LNAME(r) + FName3(r);
+    } else if (kind == QLatin1String("BaptClass") || kind == QLatin1String("InterviewRemain")) {
+        // The lines of the interview lists show the appointment the entry holds.
+        part = Appt4(r) + LNAME(r) + FNAME3(r);
     } else if (kind == QLatin1String("CleanMailList")) {
         // The household the builder numbered it into: its clicks and its editor find it so.
         part = CleanUpSortPart(r, HouseholdKeyOf(before));

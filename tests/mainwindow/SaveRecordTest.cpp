@@ -28,6 +28,7 @@ QList<AttendeeRecord> Records() {
     mary.MapCode = "M12";
     mary.IntLevel = "B";
     mary.BaptDate = "1/5/99";
+    mary.Visits = "HA3b";  // an interview on weekday 3 at the second meeting time
     return records << mary;
 }
 
@@ -140,6 +141,9 @@ TEST_F(SaveRecordTest, ReKeyedEntryForEachLayout) {
         {"missednight03", "1/5/99", "0123" + L + "MAR   7", "03"},
         {"decision 3", "1/5/99", "0123" + L + "MAR   7", "3"},
         {"decisions3", "1/5/99", "0123" + L + "MAR   7", "3"},
+        // The interview lists show the appointment their entry holds (weekday, hour).
+        {"BaptClass", "1/5/99", "0123A301" + L + "MAR   7", nullptr},
+        {"InterviewRemain", "1/5/99", "0123A301" + L + "MAR   7", nullptr},
         {"alphafilter", "1/5/99", "0123" + L + "MAR   7", nullptr},
         {"Alpha", "1/5/99", "0123" + L + "MAR   7", nullptr},
     };
