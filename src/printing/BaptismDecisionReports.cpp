@@ -212,7 +212,7 @@ void PrintDecisionLine(Printer& p, const AttendeeRecord& r, int decision, int la
         // The last visit or appointment, and how far the way to baptism has come.
         p.printOnLine(FromAnsi(columns + Right(r.Visits.trimmed(), 3)));
         p.setCurrentX(18.6);
-        const char* mark = !r.BaptDate.trimmed().isEmpty() ? "Apt-CL" : r.Class != 0 ? "Apt" : "";
+        const char* mark = HasBaptismDate(r.BaptDate.bytes()) ? "Apt-CL" : r.Class != 0 ? "Apt" : "";
         p.print(QString::fromLatin1(mark));
     } else {
         p.print(FromAnsi(columns + r.Visits.bytes()));

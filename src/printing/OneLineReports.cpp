@@ -230,6 +230,7 @@ private:
     void printAppointmentLine(int i, const AttendeeRecord& r);
     void printTotals();
     QString nameField(const AttendeeRecord& r) const;
+    bool standsOut(const AttendeeRecord& r) const;
     QString attendanceWindow(const AttendeeRecord& r) const;
 
     App& app_;
@@ -362,6 +363,12 @@ QString OneLineList::nameField(const AttendeeRecord& r) const {
     return PadRight(FromAnsi(name), 30);
 }
 
+// A name with an interview set or a baptism date, not yet baptized, prints in bold (but
+// in the baptism-date list, where every name has a date).
+bool OneLineList::standsOut(const AttendeeRecord& r) const {
+    return (r.Class != 0 || HasBaptismDate(r.BaptDate.bytes())) && r.IntLevel.at(1) != 'G' && type_ != 5;
+}
+
 QString OneLineList::attendanceWindow(const AttendeeRecord& r) const {
     const int last = std::min<int>(app_.settings.LastMeeting, 40);
     const int first = last < 29 ? 1 : last - 27;
@@ -369,9 +376,7 @@ QString OneLineList::attendanceWindow(const AttendeeRecord& r) const {
 }
 
 void OneLineList::printPlainLine(const AttendeeRecord& r) {
-    const char level = r.IntLevel.at(1);
-    const bool standsOut = (r.Class != 0 || !r.BaptDate.trimmed().isEmpty()) && level != 'G' && type_ != 5;
-    p_.setFont(ReportFont(standsOut ? 4 : 3));
+    p_.setFont(ReportFont(standsOut(r) ? 4 : 3));
     p_.setCurrentX(0.6);
     p_.printOnLine(nameField(r));
 
@@ -398,9 +403,7 @@ void OneLineList::printPlainLine(const AttendeeRecord& r) {
 }
 
 void OneLineList::printNotesLine(const AttendeeRecord& r) {
-    const char level = r.IntLevel.at(1);
-    const bool standsOut = (r.Class != 0 || !r.BaptDate.trimmed().isEmpty()) && level != 'G' && type_ != 5;
-    p_.setFont(ReportFont(standsOut ? 4 : 3));
+    p_.setFont(ReportFont(standsOut(r) ? 4 : 3));
     p_.setCurrentX(0.6);
     p_.printOnLine(nameField(r));
     p_.setCurrentX(4.71);

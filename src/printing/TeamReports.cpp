@@ -267,7 +267,7 @@ void TeamReport::printLine(const AttendeeRecord& r) {
     p_.setFont(ReportFont(3));
     p_.setCurrentX(0.8);
     p_.printOnLine(FromAnsi(r.WorkerCode.bytes() + ' ' + r.RNum.bytes() + ' '));
-    p_.setFont(ReportFont(r.BaptDate.trimmed().isEmpty() ? 3 : 4));
+    p_.setFont(ReportFont(HasBaptismDate(r.BaptDate.bytes()) ? 4 : 3));
     p_.printOnLine(FromAnsi(r.LName.rtrimmed() + ", " + r.FName.rtrimmed()));
     p_.setFont(ReportFont(3));
     p_.setCurrentX(4.91);
