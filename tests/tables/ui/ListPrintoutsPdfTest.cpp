@@ -1,8 +1,12 @@
-// The team list and the member list for real: through the Qt printer to PDF files, read
-// back with pdfinfo and pdftotext.
+// The team list, the member list and the zip code count for real: through the Qt printer
+// to PDF files, read back with pdfinfo and pdftotext.
 
 #include "../../printing/ui/PdfText.h"
+#include "../LongFieldPrintouts.h"
+#include "../ZipFixture.h"
+#include "DocumentDump.h"
 #include "FakePlatform.h"
+#include "RealFontPrinter.h"
 #include "data/SideFiles.h"
 #include "platform/ui/QtPrinter.h"
 #include "tables/MemberPrintout.h"
@@ -53,6 +57,42 @@ TEST(ListPrintoutsPdf, TheMemberListFitsItsColumnsOnTwoPages) {
     ExpectTexts(first, {"SDA Members", "0001 Name001, Al", "0071 Name071, Al", "0210 Name210, Al"});
     EXPECT_FALSE(first.contains(QStringLiteral("Name211")));
     ExpectTexts(PdfPageText(pdf.pdfPath, 2), {"SDA's Page 2", "0211 Name211, Al", "0281 Name281, Al", "0282 Name282, Al"});
+}
+
+// In the real fonts no printout of long entries runs into the next column or off the
+// page; the zip code count's team that ran off the page is cut at its edge.
+TEST(ListPrintoutsPdf, LongFieldsStayWithinTheirColumnsAndThePage) {
+    QtPrinter measure;
+    for (const auto& printout : LongFieldPrintouts()) {
+        SCOPED_TRACE(printout.name);
+        RealFontPrinter recorder;
+        TestApp laidOut(&recorder);
+        PrintLongFields(laidOut, printout);
+        EXPECT_TRUE(StaysInItsColumns(recorder, measure));
+
+        QtPrinter printer;
+        TestApp t(&printer);
+        PrinterChoice pdf;
+        pdf.toPdf = true;
+        pdf.pdfPath = t.path(QStringLiteral("long.pdf"));
+        PrintLongFields(t, printout, pdf);
+        EXPECT_TRUE(StaysInThePrintableArea(pdf.pdfPath));
+    }
+
+    QtPrinter printer;
+    TestApp t(&printer);
+    t.app.settings.CrusadeName = QStringLiteral("Spring");
+    t.app.settings.TeamNames[5] = QStringLiteral("Men's Ministry:217-555-0123");
+    SetZips(t.app, {Z("62701", "IL", "05", "Springfield", 12)});
+    PrinterChoice pdf;
+    pdf.toPdf = true;
+    pdf.pdfPath = t.path(QStringLiteral("zips.pdf"));
+    t.dialogs.print(pdf);
+    PrintZips(t.app);
+    const QString page = PdfPageText(pdf.pdfPath, 1);
+    ExpectTexts(page, {"62701", "Springfield, IL", "05- Men's Ministry:217"});
+    EXPECT_FALSE(page.contains(QStringLiteral("555-0123"))) << page.toStdString();
+    EXPECT_TRUE(StaysInThePrintableArea(pdf.pdfPath));
 }
 
 }  // namespace
