@@ -1,32 +1,42 @@
 // The statistics pages over names and vocabularies as long and wide as they come: they
 // run into no next column and past no printable area where the usual crusade's do not
 // (the measuring table finds the headings "Names/" and "Vis" touching, which in the real
-// fonts they do not, as the PDF test shows).
+// fonts they do not).
 
 #include "DocumentDump.h"
-#include "LongFieldPrintouts.h"
+#include "LongFields.h"
+#include "StatsFixture.h"
+#include "statistics/CrusadeTallies.h"
+#include "statistics/StatsPrintout.h"
+#include "statistics/TeamPrintout.h"
+#include "statistics/TeamTallies.h"
 
 #include <gtest/gtest.h>
 
 namespace fennick::test {
 namespace {
 
-QString OverrunsOf(const RecordingPrinter& printer) {
+// The overruns of the one page printed over the crusade.
+QString PageOverruns(StatsCrusade& f, const std::function<void(App&)>& print) {
+    f.t.dialogs.print(PrinterChoice{});
+    print(f.app);
     RecordingPrinter measure;
-    EXPECT_EQ(printer.documents().size(), 1);
-    return printer.documents().isEmpty() ? QString()
-                                         : Overruns(printer.documents().front(), measure).join(QLatin1Char('\n'));
+    EXPECT_EQ(f.t.printer.documents().size(), 1);
+    if (f.t.printer.documents().isEmpty()) return QString();
+    return Overruns(f.t.printer.documents().front(), measure).join(QLatin1Char('\n'));
 }
 
 TEST(LongFields, NoPrintoutRunsIntoTheNextColumnOrOffThePage) {
-    for (const auto& printout : LongFieldPrintouts()) {
+    const LongFieldPrintout<App> printouts[] = {
+        {"statistical report", [](App& app) { PrintStatsReport(app, CrusadeStatisticsPass(app)); }},
+        {"visitation report", [](App& app) { PrintTeamReport(app, TeamStatisticsPass(app)); }}};
+    for (const auto& printout : printouts) {
         SCOPED_TRACE(printout.name);
-        RecordingPrinter printer;
-        PrintLongFields(printout, &printer);
+        StatsCrusade longFields(LongFieldRecords(), 40);
+        SetLongFieldSettings(longFields.app);
         StatsCrusade usual;
-        usual.t.dialogs.print(PrinterChoice{});
-        printout.print(usual.app);
-        EXPECT_EQ(OverrunsOf(printer).toStdString(), OverrunsOf(usual.t.printer).toStdString());
+        EXPECT_EQ(PageOverruns(longFields, printout.print).toStdString(),
+                  PageOverruns(usual, printout.print).toStdString());
     }
 }
 

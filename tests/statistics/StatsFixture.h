@@ -131,10 +131,8 @@ inline void SetTeamVocabulary(App& app) {
 
 // A crusade open on the records with those vocabularies.
 struct StatsCrusade : ViewFixture {
-    // printer: where documents go instead of the recording printer (null: not elsewhere).
-    explicit StatsCrusade(const QList<AttendeeRecord>& records = StatsRecords(), qint16 lastMeeting = 12,
-                          Printer* printer = nullptr)
-        : ViewFixture(records, lastMeeting, 3, printer) {
+    explicit StatsCrusade(const QList<AttendeeRecord>& records = StatsRecords(), qint16 lastMeeting = 12)
+        : ViewFixture(records, lastMeeting) {
         SetStatsVocabulary(app, lastMeeting);
     }
 };

@@ -19,8 +19,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -135,28 +133,6 @@ TEST_F(TableDialogsTest, OpeningAnotherCrusadeClosesBothWindowsKeepingTheMember)
     EXPECT_EQ(FileLines(t.path("data/spring.mem")), QList<QByteArray>{MemberEntry("0301", "Baker", "Ruthie")});
     EXPECT_EQ(ReadFileBytes(t.path("data/autumn.mem")), autumnMembers);
     EXPECT_EQ(ReadFileBytes(t.path("data/autumn.inf")), autumnInfo);
-}
-
-// The team list scrolls down, never sideways: at opening and at the dialog's smallest
-// size its boxes fit the frame, so no horizontal scroll bar stands there to be read the
-// wrong way round.
-TEST_F(TableDialogsTest, TheTeamListNeverScrollsSideways) {
-    trigger("mnuEditTeamNames");
-    QPointer<frmTab> dialog = shown<frmTab>("frmTab");
-    ASSERT_NE(dialog, nullptr);
-    auto* tabs = dialog->findChild<QTabWidget*>(QStringLiteral("tabPref"));
-    for (const QSize size : {dialog->size(), QSize(1, 1)}) {
-        dialog->resize(size);
-        QTest::qWait(20);
-        for (int tab : {4, 5}) {
-            tabs->setCurrentIndex(tab);
-            QTest::qWait(20);
-            auto* area = static_cast<QScrollArea*>(tabs->widget(tab));
-            EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0) << dialog->width() << " wide, tab " << tab;
-            EXPECT_LE(area->widget()->width(), area->viewport()->width());
-        }
-    }
-    dialog->close();
 }
 
 }  // namespace
