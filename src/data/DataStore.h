@@ -67,7 +67,8 @@ int CheckDuplicateRNum(App& app, const QByteArray& number);
 // The same check for a screen that puts its own box right: no box is emptied.
 int CheckDuplicateRNumOnly(App& app, const QByteArray& number);
 
-// "12:00AM" or blanks in BaptDate mean no baptism date.
+// "12:00AM" or blanks in BaptDate mean no baptism date: the one test of a baptism date
+// for the screens, the views, the printouts and the statistics.
 bool HasBaptismDate(const QByteArray& baptDate);
 
 }  // namespace fennick

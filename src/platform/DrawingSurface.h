@@ -2,7 +2,8 @@
 // A window's drawing area as a page model: positions in millimetres from its top-left
 // corner, with the printer's print-position rules (a text printed at CurrentX/CurrentY
 // either ends the line or stays on it, lines, text width and line height from the font).
-// It never pages: a long drawing runs on downwards, and the window scrolls to show it.
+// It never pages and cuts no text: a long drawing runs on downwards and to the right, and
+// the window scrolls to show it.
 // What is drawn stays in a display list that the window replays whenever it paints;
 // clear() empties it for the next drawing. The font is the window's: drawings set none.
 //
@@ -25,6 +26,7 @@ public:
 
 protected:
     double pageHeight() const override { return std::numeric_limits<double>::infinity(); }
+    double printableRight() const override { return std::numeric_limits<double>::infinity(); }
     // A surface is never ended: nothing is delivered anywhere.
     void deliver(const PrintedDocument&) override {}
 };

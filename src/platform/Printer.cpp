@@ -12,7 +12,7 @@ QList<PrintedItem> PrintedDocument::page(int n) const {
     return out;
 }
 
-void Printer::addText(const QString& text) {
+QString Printer::addText(const QString& text) {
     // A line that would run past the bottom of the page goes to the top of a new one.
     if (y_ + textHeight() > pageHeight() && y_ > 0) newPage();
     PrintedItem it;
@@ -20,10 +20,15 @@ void Printer::addText(const QString& text) {
     it.page = page_;
     it.x = x_;
     it.y = y_;
-    it.text = text;
+    it.text = text.isEmpty() ? text : cutAt(text, printableRight());
     it.font = font_;
-    if (!text.isEmpty()) doc_.items.append(it);
+    if (!it.text.isEmpty()) doc_.items.append(it);
     doc_.pageCount = std::max(doc_.pageCount, page_);
+    return it.text;
+}
+
+QString Printer::cutAt(const QString& text, double right) const {
+    return CutToWidth(*this, text, std::min(right, printableRight()) - x_);
 }
 
 void Printer::print(const QString& text) {
@@ -33,8 +38,7 @@ void Printer::print(const QString& text) {
 }
 
 void Printer::printOnLine(const QString& text) {
-    addText(text);
-    x_ += textWidth(text);
+    x_ += textWidth(addText(text));
 }
 
 void Printer::line(double x1, double y1, double x2, double y2) {
@@ -111,6 +115,20 @@ double TableTextWidth(const QString& text, const PrinterFont& font) {
 }
 
 double TableLineHeight(const PrinterFont& font) { return font.size * 1.15 * kCmPerPoint; }
+
+QString CutToWidth(const Printer& printer, const QString& text, double width) {
+    qsizetype visible = text.size();
+    while (visible > 0 && text.at(visible - 1) == u' ') --visible;
+    if (printer.textWidth(text.left(visible)) <= width) return text;
+    // The longest start that fits lies between fits (0 characters) and tooLong.
+    qsizetype fits = 0;
+    qsizetype tooLong = visible;
+    while (tooLong - fits > 1) {
+        const qsizetype mid = (fits + tooLong) / 2;
+        (printer.textWidth(text.left(mid)) <= width ? fits : tooLong) = mid;
+    }
+    return text.left(fits);
+}
 
 double RecordingPrinter::textWidth(const QString& text) const { return TableTextWidth(text, font()); }
 

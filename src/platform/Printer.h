@@ -3,8 +3,8 @@
 // the top-left corner of a US Letter page. Printing a text either ends the line
 // (CurrentX back to 0, CurrentY down one line of the current font) or stays on the line
 // (CurrentX moves past the text). A text that would run below the bottom of the page
-// starts a new page by itself. Nothing reaches paper until endDoc(); killDoc() drops
-// the whole document.
+// starts a new page by itself; one that would run past the printable area's right edge
+// is cut there. Nothing reaches paper until endDoc(); killDoc() drops the whole document.
 //
 // The model is kept here; a subclass measures text and delivers the finished document:
 // RecordingPrinter (display-free, for tests) and the Qt printer of the windows.
@@ -51,6 +51,9 @@ class Printer {
 public:
     static constexpr double kPageWidthCm = 21.59;
     static constexpr double kPageHeightCm = 27.94;
+    // The right edge of what printers print on the sheet: a quarter inch in from its edge,
+    // the border that laser and ink-jet printers leave blank.
+    static constexpr double kPrintableRightCm = kPageWidthCm - 0.635;
 
     virtual ~Printer() = default;
 
@@ -76,6 +79,11 @@ public:
     // Size of a text in the current font, in centimetres.
     virtual double textWidth(const QString& text) const = 0;
     virtual double textHeight(const QString& text = QStringLiteral("X")) const = 0;
+    // text cut at its end so that, printed at CurrentX in the current font, it ends at
+    // right at the latest (and within the printable area): a field that would run into
+    // the next column or off the page. Trailing blanks do not count, so a text whose
+    // visible part fits comes back whole.
+    QString cutAt(const QString& text, double right) const;
 
     void setDrawWidth(int w) { drawWidth_ = w; }
     int drawWidth() const { return drawWidth_; }
@@ -105,9 +113,13 @@ protected:
     // Where a text starts a new page by itself: the bottom of the sheet. A surface that
     // never pages returns infinity.
     virtual double pageHeight() const { return kPageHeightCm; }
+    // Where a text is cut on its line: the printable area's right edge. A surface without
+    // a right edge returns infinity.
+    virtual double printableRight() const { return kPrintableRightCm; }
 
 private:
-    void addText(const QString& text);
+    // Puts text on the page and returns what was printed of it.
+    QString addText(const QString& text);
     void reset();
 
     PrinterFont font_;
@@ -126,6 +138,10 @@ private:
 // font size high. Both in centimetres.
 double TableTextWidth(const QString& text, const PrinterFont& font);
 double TableLineHeight(const PrinterFont& font);
+
+// The longest start of text no wider than width in the printer's current font: text itself
+// when it fits, or when all that does not fit is trailing blanks.
+QString CutToWidth(const Printer& printer, const QString& text, double width);
 
 // Measures text with the fixed table. Finished documents are kept in documents(), each
 // with the job it was delivered under (jobs(), same order): the pages from..to of a

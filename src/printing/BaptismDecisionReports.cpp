@@ -8,7 +8,9 @@
 #include "printing/PrintCommons.h"
 #include "views/PersonViews.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 namespace fennick {
@@ -94,9 +96,11 @@ void PrintBaptismHeader(App& app) {
     p.setFont(ReportFont(6));
     p.setCurrentX(1.0);
     p.setCurrentY(0);
-    p.printOnLine(Trim(app.settings.CrusadeName) + QStringLiteral(" Baptisms and Profession of Faith (*)"));
     const QString date = ShortDate(app.clock().today());
-    p.setCurrentX(19 - std::nearbyint(p.textWidth(date)));
+    const double dateX = 19 - std::nearbyint(p.textWidth(date));
+    p.printOnLine(
+        p.cutAt(Trim(app.settings.CrusadeName) + QStringLiteral(" Baptisms and Profession of Faith (*)"), dateX));
+    p.setCurrentX(dateX);
     p.print(date);
     p.setDrawWidth(6);
     p.line(1.0, 1.0, 19.9, 1.0);
@@ -131,19 +135,26 @@ void PrintBaptismLine(Printer& p, int j, const AttendeeRecord& r, const MarkDeci
     }
     if (!profession && !rebaptism) ++counts.plain;
 
+    // Each column is cut where the next one begins.
+    const struct {
+        double x;
+        QString text;
+    } columns[] = {
+        {0.8, PadRight(name, 30)},
+        {4.91, FromAnsi(r.Address.bytes())},
+        {9.1, FromAnsi(r.City.trimmed() + ", " + r.State.bytes() + "  " + r.Zip.bytes())},
+        {13.0, FromAnsi(r.Phone.trimmed())},
+        {15.4, FromAnsi(r.BaptDate.bytes())},
+        {18.4, FromAnsi(r.BirthDate.bytes())},
+    };
     p.setFont(ReportFont(3));
-    p.setCurrentX(0.8);
-    p.printOnLine(PadRight(name, 30));
-    p.setCurrentX(4.91);
-    p.printOnLine(FromAnsi(r.Address.bytes()));
-    p.setCurrentX(9.1);
-    p.printOnLine(FromAnsi(r.City.trimmed() + ", " + r.State.bytes() + "  " + r.Zip.bytes()));
-    p.setCurrentX(13.0);
-    p.printOnLine(FromAnsi(r.Phone.trimmed()));
-    p.setCurrentX(15.4);
-    p.printOnLine(FromAnsi(r.BaptDate.bytes()));
-    p.setCurrentX(18.4);
-    p.print(FromAnsi(r.BirthDate.bytes()));
+    const size_t last = std::size(columns) - 1;
+    for (size_t c = 0; c < last; ++c) {
+        p.setCurrentX(columns[c].x);
+        p.printOnLine(p.cutAt(columns[c].text, columns[c + 1].x));
+    }
+    p.setCurrentX(columns[last].x);
+    p.print(columns[last].text);
     p.setCurrentY(p.currentY() + 0.17);
 }
 
@@ -176,10 +187,11 @@ void PrintDecisionHeader(App& app, const QString& title) {
     p.setFont(ReportFont(6));
     p.setCurrentX(1.0);
     p.setCurrentY(0.22);
-    p.printOnLine(Trim(app.settings.CrusadeName) + QStringLiteral(" Crusade Decision: ") + title +
-                  QStringLiteral(" (") + Plain(app.view.ReportCount) + QStringLiteral(")"));
+    p.printOnLine(p.cutAt(Trim(app.settings.CrusadeName) + QStringLiteral(" Crusade Decision: ") + title +
+                              QStringLiteral(" (") + Plain(app.view.ReportCount) + QStringLiteral(")"),
+                          kHeaderMeetingX));
     p.setFont(ReportFont(7));
-    p.setCurrentX(18.5);
+    p.setCurrentX(kHeaderMeetingX);
     p.setCurrentY(0);
     p.print(Plain(app.settings.LastMeeting));
     p.setCurrentX(1.0);
@@ -197,13 +209,14 @@ void PrintDecisionHeader(App& app, const QString& title) {
 void PrintDecisionLine(Printer& p, const AttendeeRecord& r, int decision, int lastMeeting) {
     p.setFont(ReportFont(3));
     p.setCurrentX(0.8);
-    p.printOnLine(PadRight(FromAnsi(r.WorkerCode.bytes() + ' ' + r.RNum.bytes() + ' ' + r.LName.rtrimmed() + ", " +
-                                    r.FName.rtrimmed()),
-                           30));
+    p.printOnLine(p.cutAt(PadRight(FromAnsi(r.WorkerCode.bytes() + ' ' + r.RNum.bytes() + ' ' + r.LName.rtrimmed() +
+                                            ", " + r.FName.rtrimmed()),
+                                   30),
+                          4.91));
     p.setCurrentX(4.91);
-    p.printOnLine(FromAnsi(r.Address.bytes()));
+    p.printOnLine(p.cutAt(FromAnsi(r.Address.bytes()), 8.1));
     p.setCurrentX(8.1);
-    p.printOnLine(FromAnsi(Left(r.City.bytes(), 3) + r.Zip.bytes() + " (" + r.Phone.trimmed() + ")"));
+    p.printOnLine(p.cutAt(FromAnsi(Left(r.City.bytes(), 3) + r.Zip.bytes() + " (" + r.Phone.trimmed() + ")"), 11.8));
     p.setCurrentX(11.8);
     p.setFont(ReportFont(2));
     const QByteArray columns =
@@ -211,8 +224,9 @@ void PrintDecisionLine(Printer& p, const AttendeeRecord& r, int decision, int la
     if (decision == 9) {
         // The last visit or appointment, and how far the way to baptism has come.
         p.printOnLine(FromAnsi(columns + Right(r.Visits.trimmed(), 3)));
-        p.setCurrentX(18.6);
-        const char* mark = !r.BaptDate.trimmed().isEmpty() ? "Apt-CL" : r.Class != 0 ? "Apt" : "";
+        // The mark's column, or a blank past the visit when the codes run beyond it.
+        p.setCurrentX(std::max(18.6, p.currentX() + p.textWidth(QStringLiteral(" "))));
+        const char* mark = HasBaptismDate(r.BaptDate.bytes()) ? "Apt-CL" : r.Class != 0 ? "Apt" : "";
         p.print(QString::fromLatin1(mark));
     } else {
         p.print(FromAnsi(columns + r.Visits.bytes()));

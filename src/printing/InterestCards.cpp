@@ -97,18 +97,21 @@ void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, double& top,
     p.setCurrentY(top);
     top = cardBottom;
 
-    // Two texts of each card on one line: at the edge and at the given distance from it.
+    // Two texts of each card on one line: at the edge and at the given distance from it,
+    // the first cut where the second begins, and both within the card.
     auto line = [&](QString InterestCard::*first, QString InterestCard::*second, double at,
                     const QString& prefix = QString()) {
         for (size_t c = 0; c < 2; ++c) {
+            const double cardRight = edge[c] + kCardTextWidth;
             p.setCurrentX(edge[c]);
-            p.printOnLine(prefix + cards[c].*first);
+            p.printOnLine(p.cutAt(prefix + cards[c].*first, second ? edge[c] + at : cardRight));
             if (!second) continue;
             p.setCurrentX(edge[c] + at);
+            const QString text = p.cutAt(cards[c].*second, cardRight);
             if (c == 0)
-                p.printOnLine(cards[c].*second);
+                p.printOnLine(text);
             else
-                p.print(cards[c].*second);
+                p.print(text);
         }
         if (!second) p.print();
     };
@@ -209,13 +212,9 @@ QStringList FitToCard(const Printer& printer, const QString& text, double width,
             lines << rest;
             break;
         }
-        // The longest start that fits, ended at its last blank when it has one.
-        qsizetype fit = 1;
-        qsizetype tooLong = rest.size();
-        while (tooLong - fit > 1) {
-            const qsizetype mid = (fit + tooLong) / 2;
-            (printer.textWidth(rest.left(mid)) <= width ? fit : tooLong) = mid;
-        }
+        // The longest start that fits (one character at least), ended at its last blank
+        // when it has one.
+        const qsizetype fit = std::max<qsizetype>(1, CutToWidth(printer, rest, width).size());
         const qsizetype blank = rest.lastIndexOf(QLatin1Char(' '), fit);
         const qsizetype cut = blank > 0 ? blank : fit;
         lines << rest.left(cut);

@@ -98,8 +98,9 @@ void DrawLabels(App& app, int firstSheet, int lastSheet) {
         for (QString MailLabel::*line : {&MailLabel::line1, &MailLabel::line2, &MailLabel::line3}) {
             for (size_t c = 0; c < kAcross; ++c) {
                 p.setCurrentX(right + kColumns[c]);
+                // A line stops where the next label begins.
                 if (c + 1 < kAcross)
-                    p.printOnLine(row[c].*line);
+                    p.printOnLine(p.cutAt(row[c].*line, right + kColumns[c + 1]));
                 else
                     p.print(row[c].*line);
             }

@@ -26,6 +26,11 @@ namespace {
 const QString kEqual = QStringLiteral("equal");
 const QString kCancel = QStringLiteral("cancel");
 
+// The columns of a list line after the name: address, place and telephone, and the codes.
+constexpr double kAddressX = 4.71;
+constexpr double kPlaceX = 8.5;
+constexpr double kCodesX = 11.7;
+
 // A table entry by index; an index outside the table gives an empty text, as a view
 // entry may not carry the characters a layout expects.
 template <size_t N>
@@ -230,6 +235,7 @@ private:
     void printAppointmentLine(int i, const AttendeeRecord& r);
     void printTotals();
     QString nameField(const AttendeeRecord& r) const;
+    bool standsOut(const AttendeeRecord& r) const;
     QString attendanceWindow(const AttendeeRecord& r) const;
 
     App& app_;
@@ -362,6 +368,12 @@ QString OneLineList::nameField(const AttendeeRecord& r) const {
     return PadRight(FromAnsi(name), 30);
 }
 
+// A name with an interview set or a baptism date, not yet baptized, prints in bold (but
+// in the baptism-date list, where every name has a date).
+bool OneLineList::standsOut(const AttendeeRecord& r) const {
+    return (r.Class != 0 || HasBaptismDate(r.BaptDate.bytes())) && r.IntLevel.at(1) != 'G' && type_ != 5;
+}
+
 QString OneLineList::attendanceWindow(const AttendeeRecord& r) const {
     const int last = std::min<int>(app_.settings.LastMeeting, 40);
     const int first = last < 29 ? 1 : last - 27;
@@ -369,27 +381,25 @@ QString OneLineList::attendanceWindow(const AttendeeRecord& r) const {
 }
 
 void OneLineList::printPlainLine(const AttendeeRecord& r) {
-    const char level = r.IntLevel.at(1);
-    const bool standsOut = (r.Class != 0 || !r.BaptDate.trimmed().isEmpty()) && level != 'G' && type_ != 5;
-    p_.setFont(ReportFont(standsOut ? 4 : 3));
+    p_.setFont(ReportFont(standsOut(r) ? 4 : 3));
     p_.setCurrentX(0.6);
-    p_.printOnLine(nameField(r));
+    p_.printOnLine(p_.cutAt(nameField(r), kAddressX));
 
-    p_.setCurrentX(4.71);
+    p_.setCurrentX(kAddressX);
     if (kind_ == QLatin1String("PreCrusade")) {
         const QByteArray adv = r.Advertising.bytes();
         const QByteArray after = Mid(adv, InStr(adv, "-") + 1);
-        p_.printOnLine(QStringLiteral("(") + FromAnsi(Trim(after)) + QStringLiteral(")"));
+        p_.printOnLine(p_.cutAt(QStringLiteral("(") + FromAnsi(Trim(after)) + QStringLiteral(")"), kPlaceX));
     } else {
-        p_.printOnLine(FromAnsi(r.Address.bytes()));
+        p_.printOnLine(p_.cutAt(FromAnsi(r.Address.bytes()), kPlaceX));
     }
 
-    p_.setCurrentX(8.5);
+    p_.setCurrentX(kPlaceX);
     const QByteArray map = r.MapCode.trimmed();
     const QByteArray place = map.isEmpty() || map == "xxxx" ? Left(r.Zip.bytes(), 5) : map;
-    p_.printOnLine(FromAnsi(Left(r.City.bytes(), 3) + " (" + place + ") " + r.Phone.trimmed()));
+    p_.printOnLine(p_.cutAt(FromAnsi(Left(r.City.bytes(), 3) + " (" + place + ") " + r.Phone.trimmed()), kCodesX));
 
-    p_.setCurrentX(11.7);
+    p_.setCurrentX(kCodesX);
     p_.setFont(ReportFont(2));
     p_.printOnLine(FromAnsi("/" + Left(r.RelPref.bytes(), 3) + Left(r.Age.bytes(), 1) + "/ "));
     p_.print(attendanceWindow(r) + FromAnsi(" " + r.IntLevel.bytes() + "/" + r.Decisions.rtrimmed() + " " +
@@ -398,12 +408,10 @@ void OneLineList::printPlainLine(const AttendeeRecord& r) {
 }
 
 void OneLineList::printNotesLine(const AttendeeRecord& r) {
-    const char level = r.IntLevel.at(1);
-    const bool standsOut = (r.Class != 0 || !r.BaptDate.trimmed().isEmpty()) && level != 'G' && type_ != 5;
-    p_.setFont(ReportFont(standsOut ? 4 : 3));
+    p_.setFont(ReportFont(standsOut(r) ? 4 : 3));
     p_.setCurrentX(0.6);
-    p_.printOnLine(nameField(r));
-    p_.setCurrentX(4.71);
+    p_.printOnLine(p_.cutAt(nameField(r), kAddressX));
+    p_.setCurrentX(kAddressX);
     p_.print(QStringLiteral("-") + FromAnsi(r.Notes.trimmed()));
     p_.print();
 }
@@ -423,11 +431,11 @@ void OneLineList::printAppointmentLine(int i, const AttendeeRecord& r) {
     }
     p_.setCurrentX(2.0);
     if (t != previousTime_) p_.setCurrentY(p_.currentY() + 0.3);
-    p_.printOnLine(MeetingTimeText(s, t));
+    p_.printOnLine(p_.cutAt(MeetingTimeText(s, t), 4.0));
     p_.setCurrentX(4.0);
-    p_.printOnLine(name);
+    p_.printOnLine(p_.cutAt(name, 11.0));
     p_.setCurrentX(11.0);
-    p_.printOnLine(FromAnsi(r.Phone.trimmed()));
+    p_.printOnLine(p_.cutAt(FromAnsi(r.Phone.trimmed()), 14.0));
     p_.setFont(ReportFont(3));
     p_.setCurrentX(14.0);
     p_.setCurrentY(p_.currentY() + 0.1);
@@ -438,22 +446,19 @@ void OneLineList::printAppointmentLine(int i, const AttendeeRecord& r) {
 }
 
 void OneLineList::printTotals() {
-    const QString count = Plain(app_.view.ReportCount);
+    // In the font the last line left, a label stops where its number begins.
+    const auto total = [this](const QString& label, int n) {
+        p_.setCurrentX(1.0);
+        p_.printOnLine(p_.cutAt(label, 4.5));
+        p_.setCurrentX(4.5);
+        p_.print(Plain(n));
+    };
     p_.print();
     p_.print();
-    p_.setCurrentX(1.0);
-    p_.printOnLine(QStringLiteral("Total Baptism Dates Set: "));
-    p_.setCurrentX(4.5);
-    p_.print(count);
+    total(QStringLiteral("Total Baptism Dates Set: "), app_.view.ReportCount);
     if (title_ != app_.settings.CrusadeName + QStringLiteral(" All Baptism Dates Set")) return;
-    p_.setCurrentX(1.0);
-    p_.printOnLine(QStringLiteral("Total Baptized to date: "));
-    p_.setCurrentX(4.5);
-    p_.print(Plain(baptized_));
-    p_.setCurrentX(1.0);
-    p_.printOnLine(QStringLiteral("Total to be Baptized: "));
-    p_.setCurrentX(4.5);
-    p_.print(Plain(app_.view.ReportCount - baptized_));
+    total(QStringLiteral("Total Baptized to date: "), baptized_);
+    total(QStringLiteral("Total to be Baptized: "), app_.view.ReportCount - baptized_);
 }
 
 void OneLineList::draw() {

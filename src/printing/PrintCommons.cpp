@@ -81,11 +81,11 @@ void PrintFirstPageHeader(App& app, const QString& title) {
     p.setFont(ReportFont(6));
     p.setCurrentX(0.6);
     p.setCurrentY(0.3);
-    p.printOnLine(title);
+    p.printOnLine(p.cutAt(title, kHeaderMeetingX));
 
     p.setFont(ReportFont(7));
     p.setCurrentY(0);
-    p.setCurrentX(18.5);
+    p.setCurrentX(kHeaderMeetingX);
     p.print(Plain(app.settings.LastMeeting));
 
     p.setCurrentX(1.0);

@@ -37,6 +37,9 @@ QString SabbathSuffix(const App& app, int night);
 // The sermon title of a night; empty for a night outside 0 to 40.
 QString SermonTitle(const App& app, qint64 night);
 
+// Where the headers print LastMeeting: a title before it is cut there.
+inline constexpr double kHeaderMeetingX = 18.5;
+
 // The first page's header: the title in Arial 14 at the top left, LastMeeting in Arial
 // 28 bold at the top right, today's date (from the Clock) right-aligned below it in
 // Times New Roman 8, and a heavy rule (draw width 6) across the page at 1.0 cm. The body

@@ -103,8 +103,10 @@ void DrawList(App& app, const Layout& layout, const QList<QByteArray>& entries) 
             }
             p.setCurrentY(1.2);
         }
+        // A line stops where the next column begins.
+        const QString line = FromAnsi(RegistrationLine(entry));
         p.setCurrentX(x[size_t(column - 1)]);
-        p.print(FromAnsi(RegistrationLine(entry)));
+        p.print(column < 3 ? p.cutAt(line, x[size_t(column)]) : line);
         if (layout.tickets) {
             p.print();
             p.print();

@@ -26,6 +26,10 @@ constexpr double kBreakAfter = 24.9;
 constexpr double kOverflowFooterY = 26.3;
 constexpr double kEndFooterY = 25.4;
 constexpr double kContinuationTop = 0.4;
+// The columns of a name's line after the name: address, place and telephone, and the codes.
+constexpr double kAddressX = 4.91;
+constexpr double kPlaceX = 8.1;
+constexpr double kCodesX = 11.2;
 
 // The team code of a view entry (characters 5-6).
 QByteArray TeamOf(const QByteArray& entry) {
@@ -173,14 +177,15 @@ void TeamReport::printPageHeader(const QByteArray& team) {
     if (pagePerTeam_) {
         QString heading = TeamLine(app_, team);
         ReplaceFirst(heading, QStringLiteral(":"), QStringLiteral(" "));
-        p_.printOnLine(QStringLiteral("Team ") + FromAnsi(team) + QStringLiteral(":  ") + heading +
-                       QStringLiteral("      ") + title_);
+        p_.printOnLine(p_.cutAt(QStringLiteral("Team ") + FromAnsi(team) + QStringLiteral(":  ") + heading +
+                                    QStringLiteral("      ") + title_,
+                                kHeaderMeetingX));
     } else {
-        p_.printOnLine(title_);
+        p_.printOnLine(p_.cutAt(title_, kHeaderMeetingX));
     }
     p_.setFont(ReportFont(7));
     p_.setCurrentY(0);
-    p_.setCurrentX(18.5);
+    p_.setCurrentX(kHeaderMeetingX);
     p_.print(Plain(app_.settings.LastMeeting));
 
     p_.setCurrentX(1.0);
@@ -267,14 +272,15 @@ void TeamReport::printLine(const AttendeeRecord& r) {
     p_.setFont(ReportFont(3));
     p_.setCurrentX(0.8);
     p_.printOnLine(FromAnsi(r.WorkerCode.bytes() + ' ' + r.RNum.bytes() + ' '));
-    p_.setFont(ReportFont(r.BaptDate.trimmed().isEmpty() ? 3 : 4));
-    p_.printOnLine(FromAnsi(r.LName.rtrimmed() + ", " + r.FName.rtrimmed()));
+    p_.setFont(ReportFont(HasBaptismDate(r.BaptDate.bytes()) ? 4 : 3));
+    p_.printOnLine(p_.cutAt(FromAnsi(r.LName.rtrimmed() + ", " + r.FName.rtrimmed()), kAddressX));
     p_.setFont(ReportFont(3));
-    p_.setCurrentX(4.91);
-    p_.printOnLine(FromAnsi(r.Address.bytes()));
-    p_.setCurrentX(8.1);
-    p_.printOnLine(FromAnsi(Left(r.City.bytes(), 3) + Left(r.Zip.bytes(), 5) + " (" + r.Phone.trimmed() + ")"));
-    p_.setCurrentX(11.2);
+    p_.setCurrentX(kAddressX);
+    p_.printOnLine(p_.cutAt(FromAnsi(r.Address.bytes()), kPlaceX));
+    p_.setCurrentX(kPlaceX);
+    p_.printOnLine(
+        p_.cutAt(FromAnsi(Left(r.City.bytes(), 3) + Left(r.Zip.bytes(), 5) + " (" + r.Phone.trimmed() + ")"), kCodesX));
+    p_.setCurrentX(kCodesX);
     p_.setFont(ReportFont(2));
     p_.printOnLine(FromAnsi("/" + Left(r.RelPref.bytes(), 3) + Left(r.Age.bytes(), 1) + "/ "));
     // The last 28 nights up to the last meeting, or the first 28.

@@ -1,6 +1,7 @@
 #include "statistics/CrusadeTallies.h"
 
 #include "data/App.h"
+#include "data/DataStore.h"
 #include "data/Text.h"
 #include "statistics/NumberForms.h"
 #include "views/Indexes.h"
@@ -52,7 +53,7 @@ CrusadeTallies CrusadeStatisticsPass(App& app) {
 
         // Interviews and baptism dates.
         if (rec.Class != 0) count(t.InterviewsSet, t.InterviewsBaptized);
-        const bool dated = !rec.BaptDate.isBlank();
+        const bool dated = HasBaptismDate(rec.BaptDate.bytes());
         if (dated && !baptized) ++t.BaptismDateSet;
         if (!dated && rec.Class != 0 && quint8(level) < quint8('C')) ++t.InterviewsLeft;
 

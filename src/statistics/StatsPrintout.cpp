@@ -149,7 +149,7 @@ void CategoryBlock(LinePen& w, const QString& heading, int rule, const QList<Cat
     w.end(Rule(rule));
     for (const Category& c : rows) {
         w.at(12.5);
-        w.on(c.name);
+        w.on(w.out.cutAt(c.name, 16.4));
         w.at(16.4);
         w.on(plainCount ? BareNumber(c.count) : Picture(c.count, u"###"));
         w.at(17.4);
@@ -215,11 +215,12 @@ void PrintStatsPage(Printer& printer, const CrusadeSettings& settings, const Cru
     printer.setFont(StatsTitleFont());
     w.on(QString());
 
+    // The date ends near 20 cm: its start is 20 less its width in whole centimetres. The
+    // title stops where it begins.
+    const double dateX = 20.0 - RoundHalfEven(printer.textWidth(dateText));
     w.at(1.0);
-    w.on(settings.CrusadeName + QStringLiteral(" Statistical Report"));
-    // The date ends near 20 cm: its start is 20 less its width in whole centimetres.
-    const double width = RoundHalfEven(printer.textWidth(dateText));
-    w.at(20.0 - width);
+    w.on(printer.cutAt(settings.CrusadeName + QStringLiteral(" Statistical Report"), dateX));
+    w.at(dateX);
     w.end(dateText);
 
     printer.setDrawWidth(6);

@@ -35,7 +35,7 @@ void TeamRow(LinePen& w, const CrusadeSettings& settings, const TeamTallies& t, 
     w.at(1.3);
     w.on(TeamNumber2(team));
     w.at(1.8);
-    w.on(TeamDisplayName(settings, team));
+    w.on(w.out.cutAt(TeamDisplayName(settings, team), 4.5));
     const auto number = [&w](double x, int value) {
         w.at(x);
         w.on(BareNumber(value));
@@ -96,11 +96,12 @@ void PrintTeamPage(Printer& printer, const CrusadeSettings& settings, const Team
     LinePen w{printer};
     w.on(QString());  // begins the document
     printer.setFont(StatsTitleFont());
+    // The date ends near 20 cm: its start is 20 less its width in whole centimetres. The
+    // title stops where it begins.
+    const double dateX = 20.0 - RoundHalfEven(printer.textWidth(dateText));
     w.at(1.0);
-    w.on(settings.CrusadeName + QStringLiteral(" Visitation Report"));
-    // The date ends near 20 cm: its start is 20 less its width in whole centimetres.
-    const double width = RoundHalfEven(printer.textWidth(dateText));
-    w.at(20.0 - width);
+    w.on(printer.cutAt(settings.CrusadeName + QStringLiteral(" Visitation Report"), dateX));
+    w.at(dateX);
     w.end(dateText);
 
     printer.setFont(StatsBodyFont());

@@ -19,6 +19,10 @@ const PrinterFont kMemberFont{QStringLiteral("Arial"), 9};
 constexpr int kSecondColumn = 71;
 constexpr int kThirdColumn = 141;
 constexpr int kNextPage = 211;
+// The columns' left edges.
+constexpr double kColumn1X = 2;
+constexpr double kColumn2X = 9;
+constexpr double kColumn3X = 15;
 
 QString PrintedLine(const QByteArray& entry) {
     return FromAnsi(Trim(Mid(entry, 1, 4))) + QStringLiteral("  ") + FromAnsi(Trim(Mid(entry, 5, 15))) +
@@ -34,12 +38,12 @@ void PrintList(App& app, Printer& p) {
 
     const Crusade& c = app.crusade;
     int line = 0;
-    double column = 2;
+    double column = kColumn1X;
     int page = 1;
     for (int i = 1; i <= c.MemberCount; ++i) {
         ++line;
         if (line == kSecondColumn || line == kThirdColumn) {
-            column = line == kSecondColumn ? 9 : 15;
+            column = line == kSecondColumn ? kColumn2X : kColumn3X;
             p.setCurrentY(1);
         }
         const QString text = PrintedLine(c.MemberNames[i]);
@@ -51,10 +55,14 @@ void PrintList(App& app, Printer& p) {
             p.print(QStringLiteral("SDA's Page ") + QString::number(page));
             p.setCurrentY(1);
             line = 0;
-            column = 2;
+            column = kColumn1X;
             p.setCurrentX(column);
         }
-        p.print(text);
+        // A name stops where the next column begins.
+        const double right = column == kColumn1X   ? kColumn2X
+                             : column == kColumn2X ? kColumn3X
+                                                   : Printer::kPrintableRightCm;
+        p.print(p.cutAt(text, right));
     }
     p.endDoc();
 }

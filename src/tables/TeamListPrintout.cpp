@@ -33,11 +33,11 @@ void PrintTeams(App& app, Printer& p) {
         p.setCurrentX(2.0);
         p.printOnLine(QStringLiteral("Team #") + ZeroPad(i, 2));
         p.setCurrentX(5.5);
-        p.printOnLine(name);
         if (phone.isEmpty()) {
-            p.print();
+            p.print(name);
             continue;
         }
+        p.printOnLine(p.cutAt(name, 9.5));
         p.setCurrentX(9.5);
         p.print(phone);
     }

@@ -44,9 +44,10 @@ void PrintTable(App& app, Printer& p) {
         // printer would carry it there, but with its columns where they belong.
         if (p.currentY() + p.textHeight() > Printer::kPageHeightCm) p.newPage();
         p.setCurrentX(2.0);
-        p.printOnLine(FromAnsi(ZipEntryZip(e)));
+        p.printOnLine(p.cutAt(FromAnsi(ZipEntryZip(e)), 6.0));
         p.setCurrentX(6.0);
-        p.printOnLine(FromAnsi(Trim(ZipEntryCity(e))) + QStringLiteral(", ") + FromAnsi(ZipEntryState(e)));
+        p.printOnLine(
+            p.cutAt(FromAnsi(Trim(ZipEntryCity(e))) + QStringLiteral(", ") + FromAnsi(ZipEntryState(e)), 13.0));
         p.setCurrentX(13.0);
         // A number printed as an item: its sign's place before it and a blank after it.
         const QString count = Str(qint64(ZipEntryCount(e))) + u' ';
@@ -55,8 +56,9 @@ void PrintTable(App& app, Printer& p) {
             p.print(count);
             continue;
         }
-        p.printOnLine(count);
+        p.printOnLine(p.cutAt(count, 15.0));
         p.setCurrentX(15.0);
+        // A long name and telephone is cut at the printable area's edge.
         p.print(FromAnsi(ZipEntryTeam(e)) + QStringLiteral("- ") + PrintedTeamName(app, int(team)));
     }
     p.endDoc();

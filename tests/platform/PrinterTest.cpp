@@ -2,6 +2,7 @@
 
 #include "data/Errors.h"
 #include "data/ReportFonts.h"
+#include "platform/DrawingSurface.h"
 #include "platform/Printer.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,50 @@ TEST(Printer, PrintingEndsTheLineOrStaysOnIt) {
     }
 }
 
+TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
+    RecordingPrinter m;
+    m.setFont(Font(10));
+    const double mary = m.textWidth(QStringLiteral("Mary"));
+    const double marySm = m.textWidth(QStringLiteral("Mary Sm"));
+    const double w = m.textWidth(QStringLiteral("W"));
+    struct Case {
+        double x, right;
+        const char* text;
+        const char* cut;
+    } const cases[] = {
+        {1.0, 10.0, "Mary Smith", "Mary Smith"},               // fits
+        {1.0, 1.0 + mary + 0.01, "Mary      ", "Mary      "},  // only its blanks pass the edge
+        {1.0, 1.0 + marySm + 0.01, "Mary Smith", "Mary Sm"},
+        {1.0, 1.0 + marySm - 0.01, "Mary Smith", "Mary S"},
+        {12.0, 10.0, "Mary", ""},    // already past the edge
+        {20.0, 30.0, "WWWW", "WW"},  // the printable area ends first
+    };
+    for (const Case& c : cases) {
+        RecordingPrinter p;
+        p.setFont(Font(10));
+        p.setCurrentX(c.x);
+        EXPECT_EQ(p.cutAt(QString::fromLatin1(c.text), c.right), QString::fromLatin1(c.cut))
+            << c.text << " to " << c.right;
+    }
+    // Printing cuts at the printable area by itself and moves past what was printed.
+    ASSERT_LT(20.0 + 2 * w, Printer::kPrintableRightCm);
+    ASSERT_GT(20.0 + 3 * w, Printer::kPrintableRightCm);
+    RecordingPrinter p;
+    p.setFont(Font(10));
+    p.setCurrentX(20.0);
+    p.printOnLine(QStringLiteral("WWWW"));
+    EXPECT_EQ(p.document().items.front().text, QStringLiteral("WW"));
+    EXPECT_NEAR(p.currentX(), 20.0 + 2 * w, 1e-9);
+    p.print(QStringLiteral("W"));  // nothing of it fits
+    EXPECT_EQ(p.document().items.size(), 1);
+    // A window's drawing has no printable edge.
+    RecordingSurface s;
+    s.setFont(Font(10));
+    s.setCurrentX(200.0);
+    s.print(QStringLiteral("WWWW"));
+    EXPECT_EQ(s.displayList().front().text, QStringLiteral("WWWW"));
+}
+
 TEST(Printer, ATextBelowTheBottomStartsANewPage) {
     struct Case {
         double y;
@@ -105,8 +150,8 @@ TEST(Printer, ATextBelowTheBottomStartsANewPage) {
     }
     // A font taller than the page cannot loop: at the top it prints where it is.
     RecordingPrinter p;
-    p.setFont(Font(2000));
-    p.print(QStringLiteral("Huge"));
+    p.setFont(Font(1000));
+    p.print(QStringLiteral("I"));
     EXPECT_EQ(p.document().items.front().page, 1);
 }
 

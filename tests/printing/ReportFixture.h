@@ -64,12 +64,14 @@ public:
         app.crusade.CurRecord = ReadRecord(app, 2);
     }
 
-    // Queues the printer dialog's answer.
+    // Queues the printer dialog's answer: the printer, or the PDF file pdfPath when set.
     void choosePrinter(int from = 1, int to = 1000, int copies = 1) {
         PrinterChoice c;
         c.fromPage = from;
         c.toPage = to;
         c.copies = copies;
+        c.toPdf = !pdfPath.isEmpty();
+        c.pdfPath = pdfPath;
         t.dialogs.print(c);
     }
     // Prints a report as the main window's menus do; returns the type left by it.
@@ -88,6 +90,7 @@ public:
     int documents() const { return int(t.printer.documents().size()); }
 
     int showAllCalls = 0;
+    QString pdfPath;
 };
 
 inline QString Golden(const char* name) {

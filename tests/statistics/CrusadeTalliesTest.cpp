@@ -190,6 +190,20 @@ TEST(CrusadeStatisticsPass, BaptizedNamesWithoutAnAgeDoNotPullTheAverageDown) {
     EXPECT_EQ(t.AvgBaptismAgeGroup, 1);
 }
 
+// A stored "12:00AM" is no baptism date: the name still waits for one after its interview.
+TEST(CrusadeStatisticsPass, MidnightIsNoBaptismDate) {
+    const struct {
+        const char* bapt;
+        int dateSet, interviewsLeft;
+    } rows[] = {{"", 0, 1}, {"12:00AM", 0, 1}, {" 12:00AM ", 0, 1}, {"5/4/26", 1, 0}};
+    for (const auto& row : rows) {
+        StatsCrusade f({Rec("0301", "Ann", "Able").nights("11").level("B").interview(1).bapt(row.bapt)});
+        const CrusadeTallies t = CrusadeStatisticsPass(f.app);
+        EXPECT_EQ(t.BaptismDateSet, row.dateSet) << row.bapt;
+        EXPECT_EQ(t.InterviewsLeft, row.interviewsLeft) << row.bapt;
+    }
+}
+
 TEST(CrusadeStatisticsPass, SumsPastSixteenBitsStayRight) {
     // 500 names of the oldest group at night 1: 500 x 75 years and 500 x 70 pass 32,767.
     QList<AttendeeRecord> records;

@@ -58,6 +58,46 @@ QString DumpDocuments(const RecordingPrinter& printer) {
     return out;
 }
 
+QStringList Overruns(const PrintedDocument& doc, Printer& measure) {
+    struct Box {
+        const PrintedItem* item;
+        double right;   // where its visible text ends
+        double bottom;  // the upper part of its line, where the letters stand
+    };
+    QList<Box> boxes;
+    for (const PrintedItem& it : doc.items) {
+        if (it.kind != PrintedItem::Kind::Text) continue;
+        QString visible = it.text;
+        while (visible.endsWith(QLatin1Char(' '))) visible.chop(1);
+        if (visible.isEmpty()) continue;
+        measure.setFont(it.font);
+        boxes.append({&it, it.x + measure.textWidth(visible), it.y + 0.7 * measure.textHeight()});
+    }
+    constexpr double kSlack = 1e-6;
+    QStringList out;
+    for (const Box& a : boxes) {
+        const PrintedItem& ai = *a.item;
+        const QString where = QStringLiteral("page %1 at %2 %3: |%4|").arg(ai.page).arg(Cm(ai.x), Cm(ai.y), ai.text);
+        if (a.right > Printer::kPrintableRightCm + kSlack)
+            out << where + QStringLiteral(" ends at ") + Cm(a.right) + QStringLiteral(", past the printable area");
+        for (const Box& b : boxes) {
+            const PrintedItem& bi = *b.item;
+            if (bi.page != ai.page || bi.x <= ai.x || bi.x >= a.right - kSlack) continue;
+            if (ai.y < b.bottom && bi.y < a.bottom)
+                out << where + QStringLiteral(" runs into |") + bi.text + QStringLiteral("| at ") + Cm(bi.x);
+        }
+    }
+    return out;
+}
+
+::testing::AssertionResult StaysInItsColumns(const RecordingPrinter& printer, Printer& measure) {
+    if (printer.documents().isEmpty()) return ::testing::AssertionFailure() << "nothing printed";
+    QStringList out;
+    for (const PrintedDocument& doc : printer.documents()) out << Overruns(doc, measure);
+    if (out.isEmpty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << out.join(QLatin1Char('\n')).toStdString();
+}
+
 ::testing::AssertionResult MatchesGolden(const QString& actual, const QString& goldenPath) {
     QFile golden(goldenPath);
     QString expected;

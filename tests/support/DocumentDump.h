@@ -12,6 +12,7 @@
 #include "platform/Printer.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,15 @@ QString DumpDocument(const PrintedDocument& doc, const PrinterChoice& job);
 // Every document the recording printer received, in order, each after a line
 // "document N: pages F-T of P, C copies".
 QString DumpDocuments(const RecordingPrinter& printer);
+
+// The texts of a document that run past the printable area's right edge, or into a text
+// further right on their line (the upper part of the two lines overlapping), each told as
+// a line. Blanks at a text's end do not count. measure gives the texts' widths and
+// heights in their fonts: the recording printer's table or the real fonts.
+QStringList Overruns(const PrintedDocument& doc, Printer& measure);
+// Success when the printer received a document and none of its documents has an overrun;
+// else the overruns.
+::testing::AssertionResult StaysInItsColumns(const RecordingPrinter& printer, Printer& measure);
 
 // Compares actual with the golden file at path. On a mismatch (or a missing golden) the
 // actual text is written beside it as path + ".actual", and the result names the first

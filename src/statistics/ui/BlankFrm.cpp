@@ -16,8 +16,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace fennick {
@@ -124,6 +126,7 @@ BlankFrm::BlankFrm(App& app, QWidget* owner) : QWidget(owner, Qt::Window), app_(
     QSize size(px(kClientWidth), px(kClientHeight));
     if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() - QSize(0, kTitleBarRoom));
     resize(size);
+    fittedWidth_ = width();
     Form_Load();
 }
 
@@ -180,6 +183,24 @@ void BlankFrm::endReport() {
                        int(std::ceil((mm.height() + surface_->textHeight()) * dotsPerMm)));
     canvas_->setMinimumSize(needed);
     canvas_->update();
+    fitWidthTo(needed);
+}
+
+void BlankFrm::fitWidthTo(const QSize& drawing) {
+    if (width() != fittedWidth_) return;
+    // A drawing that scrolls down leaves the room of the vertical scroll bar to the side.
+    const QSize viewport = scroll_->maximumViewportSize();
+    const int bar = drawing.height() > viewport.height() ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    int wanted = width() - viewport.width() + drawing.width() + bar;
+    const QScreen* s = screen();
+    if (s) wanted = std::min(wanted, s->availableGeometry().width() - (frameGeometry().width() - width()));
+    if (wanted > width()) {
+        resize(wanted, height());
+        // Kept within the screen when it grows past its right edge.
+        if (s && frameGeometry().right() > s->availableGeometry().right())
+            move(pos() - QPoint(frameGeometry().right() - s->availableGeometry().right(), 0));
+    }
+    fittedWidth_ = width();
 }
 
 void BlankFrm::runShownReport(int mode) {

@@ -5,7 +5,8 @@
 // and the next report makes it anew.
 //
 // Each request draws its report once on the cleared surface; the window paints the
-// drawing it holds whenever it needs to. Coming back to the window after leaving it runs
+// drawing it holds whenever it needs to. A drawing wider than the window widens it as far
+// as the screen allows, unless the user has resized it. Coming back to the window after leaving it runs
 // the report it shows again, so it reflects what was saved meanwhile.
 
 #include "statistics/StatsScreen.h"
@@ -61,6 +62,9 @@ private:
     // Runs the report the window shows, in the given mode of Stats.
     void runShownReport(int mode);
     void showCaptions();
+    // Widens the window, as far as the screen allows, so that a drawing of the given size
+    // in pixels shows its whole width; a window the user has resized keeps its width.
+    void fitWidthTo(const QSize& drawing);
     // Runs a procedure of the window through the command guard.
     void guarded(const std::function<void()>& procedure);
 
@@ -72,6 +76,7 @@ private:
     QPushButton* CloseStatsBut = nullptr;
     std::unique_ptr<QtDrawingSurface> surface_;
     bool leftSinceDrawn_ = false;  // the window was left after its report was drawn
+    int fittedWidth_ = 0;          // the width the window was last given; another is the user's
 };
 
 }  // namespace fennick

@@ -2,6 +2,8 @@
 // Reading back a printed PDF file: its page count (pdfinfo) and the text of one page
 // (pdftotext), for the smoke tests that print reports through the Qt printer.
 
+#include "platform/Printer.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -30,6 +32,35 @@ inline QString PdfPageText(const QString& path, int page) {
     QString text = RunTool(QStringLiteral("pdftotext"),
                            {QStringLiteral("-f"), p, QStringLiteral("-l"), p, path, QStringLiteral("-")});
     return text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+}
+
+// The words of a PDF file that end right of x centimetres from the sheet's left edge, each
+// told as "page N: word ends at X cm", from the word boxes of pdftotext (in points).
+inline QStringList PdfWordsRightOf(const QString& path, double xCm) {
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"[\\d.]+\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    constexpr double kCmPerPoint = 2.54 / 72.0;
+    const QString html = RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    QStringList out;
+    int page = 0;
+    for (const QString& line : html.split(QLatin1Char('\n'))) {
+        if (line.contains(QLatin1String("<page "))) ++page;
+        const QRegularExpressionMatch m = word.match(line);
+        if (!m.hasMatch()) continue;
+        const double right = m.captured(1).toDouble() * kCmPerPoint;
+        // A hundredth of a centimetre for the rounding of the boxes.
+        if (right > xCm + 0.01)
+            out << QStringLiteral("page %1: %2 ends at %3 cm").arg(page).arg(m.captured(2)).arg(right, 0, 'f', 2);
+    }
+    return out;
+}
+
+// Success when the PDF file has pages and no word past the printable area's right edge.
+inline ::testing::AssertionResult StaysInThePrintableArea(const QString& path) {
+    if (PdfPages(path) < 1) return ::testing::AssertionFailure() << "no pages in " << path.toStdString();
+    const QStringList past = PdfWordsRightOf(path, Printer::kPrintableRightCm);
+    if (past.isEmpty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << past.join(QLatin1Char('\n')).toStdString();
 }
 
 }  // namespace fennick::test

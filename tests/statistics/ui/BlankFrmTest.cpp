@@ -11,6 +11,7 @@
 #include "statistics/ui/BlankFrm.h"
 
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -235,6 +236,35 @@ TEST_F(BlankFrmTest, TheDrawingScrollsInsideAWindowThatFitsTheScreen) {
     double bottomMm = 0;  // the spread's last line
     for (const PrintedItem& it : w->surface().displayList()) bottomMm = std::max(bottomMm, it.y);
     EXPECT_GT(bottomMm * w->logicalDpiY() / 25.4, area->viewport()->height());
+}
+
+// The visitation report is wider than the window's designed size: the window widens to
+// show all of it within the screen instead of scrolling sideways by a few millimetres
+// (a scroll bar whose thumb fills nearly all of it reads as one with its thumb at the
+// right). Narrowed by the user, the window keeps its width, starts at the left of the
+// drawing, and moving the bar to the right shows the drawing further right.
+TEST_F(BlankFrmTest, TheVisitationReportShowsItsWholeWidthAndScrollsSidewaysTheRightWay) {
+    trigger(QStringLiteral("mnuWkrStats"));
+    BlankFrm* w = window();
+    ASSERT_NE(w, nullptr);
+    QTest::qWait(20);
+    QScrollArea* area = w->scrollArea();
+    QScrollBar* bar = area->horizontalScrollBar();
+    EXPECT_LE(area->widget()->width(), area->viewport()->width());
+    EXPECT_EQ(bar->maximum(), 0);
+    EXPECT_LE(w->frameGeometry().width(), w->screen()->availableGeometry().width());
+    EXPECT_GE(w->frameGeometry().left(), w->screen()->availableGeometry().left());
+
+    w->resize(400, w->height());
+    trigger(QStringLiteral("mnuWkrStats"));  // drawn again
+    QTest::qWait(20);
+    EXPECT_EQ(w->width(), 400);
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->minimum());
+    EXPECT_EQ(area->widget()->x(), 0);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_GT(bar->value(), bar->minimum());
+    EXPECT_LT(area->widget()->x(), 0);
 }
 
 TEST_F(BlankFrmTest, ColumnsStandClearOfEachOtherInTheWindowsFont) {

@@ -1,12 +1,14 @@
-// The team list and the member list for real: through the Qt printer to PDF files, read
-// back with pdfinfo and pdftotext.
+// The team list, the member list and the zip code count for real: through the Qt printer
+// to PDF files, read back with pdfinfo and pdftotext.
 
 #include "../../printing/ui/PdfText.h"
+#include "../ZipFixture.h"
 #include "FakePlatform.h"
 #include "data/SideFiles.h"
 #include "platform/ui/QtPrinter.h"
 #include "tables/MemberPrintout.h"
 #include "tables/TeamListPrintout.h"
+#include "tables/ZipPrintout.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +55,25 @@ TEST(ListPrintoutsPdf, TheMemberListFitsItsColumnsOnTwoPages) {
     ExpectTexts(first, {"SDA Members", "0001 Name001, Al", "0071 Name071, Al", "0210 Name210, Al"});
     EXPECT_FALSE(first.contains(QStringLiteral("Name211")));
     ExpectTexts(PdfPageText(pdf.pdfPath, 2), {"SDA's Page 2", "0211 Name211, Al", "0281 Name281, Al", "0282 Name282, Al"});
+}
+
+// The zip code count's team name and telephone that ran off the page is cut at the
+// printable area's edge on paper too.
+TEST(ListPrintoutsPdf, TheZipCodeCountCutsALongTeamAtTheEdge) {
+    QtPrinter printer;
+    TestApp t(&printer);
+    t.app.settings.CrusadeName = QStringLiteral("Spring");
+    t.app.settings.TeamNames[5] = QStringLiteral("Men's Ministry:217-555-0123");
+    SetZips(t.app, {Z("62701", "IL", "05", "Springfield", 12)});
+    PrinterChoice pdf;
+    pdf.toPdf = true;
+    pdf.pdfPath = t.path(QStringLiteral("zips.pdf"));
+    t.dialogs.print(pdf);
+    PrintZips(t.app);
+    const QString page = PdfPageText(pdf.pdfPath, 1);
+    ExpectTexts(page, {"62701", "Springfield, IL", "05- Men's Ministry:217"});
+    EXPECT_FALSE(page.contains(QStringLiteral("555-0123"))) << page.toStdString();
+    EXPECT_TRUE(StaysInThePrintableArea(pdf.pdfPath));
 }
 
 }  // namespace

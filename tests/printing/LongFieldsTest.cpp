@@ -1,0 +1,24 @@
+// Every printout of this subsystem over a crusade of fields as long and wide as they come:
+// nothing runs into the next column or past the printable area.
+
+#include "LongFieldPrintouts.h"
+
+#include <gtest/gtest.h>
+
+namespace fennick::test {
+namespace {
+
+TEST(LongFields, NoPrintoutRunsIntoTheNextColumnOrOffThePage) {
+    RecordingPrinter measure;
+    for (const auto& printout : LongFieldPrintouts()) {
+        SCOPED_TRACE(printout.name);
+        const auto f = LongFieldCrusade();
+        printout.print(*f);
+        ASSERT_EQ(f->documents(), 1);
+        EXPECT_TRUE(StaysInItsColumns(f->t.printer, measure));
+        EXPECT_FALSE(f->t.dialogs.pending());
+    }
+}
+
+}  // namespace
+}  // namespace fennick::test
