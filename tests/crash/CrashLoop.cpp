@@ -6,7 +6,8 @@
 //                              hash of the set before it and of the one it will hold)
 //   done <kind>                that write returned
 //   save <sha> <path>          a whole file is saved with the bytes of that hash
-//   record <n> <sha>           record n is written in place with the bytes of that hash
+//   record <n> <sha> <hex>     record n is written in place with the bytes of that hash
+//                              (and, in hexadecimal, those bytes)
 // Records written by the attendance erase pass itself are not told. No write deletes a
 // live record; successive writes of a file differ, so that its old and new content show.
 //
@@ -57,7 +58,8 @@ public:
 };
 
 void Write(App& app, qint32 n, const AttendeeRecord& r) {
-    Say("record " + QByteArray::number(n) + ' ' + Sha(r.encode()));
+    const QByteArray bytes = r.encode();
+    Say("record " + QByteArray::number(n) + ' ' + Sha(bytes) + ' ' + bytes.toHex());
     WriteRecord(app, n, r);
 }
 
