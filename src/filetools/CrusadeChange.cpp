@@ -94,7 +94,7 @@ void OpenPrevious(App& app, MainScreen& form, const QString& previous) {
 
 // The loaded crusade stays loaded as it is when its files could not be written: read
 // back from them, its settings and tables would lose what the files did not take. Only
-// its data file, which the closing closed, is opened again.
+// its data file is opened again, should it have been closed.
 void KeepLoaded(App& app, MainScreen& form, const QString& previous) {
     try {
         if (!app.crusade.file.isOpen()) OpenDataFile(app);
