@@ -67,7 +67,8 @@ void CloseCrusadeWindows(App& app) {
     if (app.hooks.closeCrusadeWindows) app.hooks.closeCrusadeWindows();
 }
 
-// Everything of the crusade that was open goes, its windows first.
+}  // namespace
+
 void ForgetCrusade(App& app) {
     CloseCrusadeWindows(app);
     Crusade& c = app.crusade;
@@ -84,6 +85,8 @@ void ForgetCrusade(App& app) {
     c.CreatedThisRun = false;
     c.KeepEmptyEntries = false;
 }
+
+namespace {
 
 CrusadeChoice OpenChosenCrusade(App& app, const QString& path, StartScreen* start) {
     CloseLoadedCrusade(app);

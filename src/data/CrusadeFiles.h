@@ -54,6 +54,10 @@ void SaveCrusadeFiles(App& app);
 // same.
 void UnloadCrusade(App& app);
 
+// Drops the loaded crusade without writing any of its files: its windows close, its data
+// file closes, and its settings, tables and view are emptied.
+void ForgetCrusade(App& app);
+
 // Creates an empty crusade at path (a name NewCrusadeFileName gave) in place of the
 // loaded one, which is closed first. The new crusade takes the vocabularies of the
 // settings given (teams, Sabbath meetings, decisions, churches, sermons, sound, Canadian

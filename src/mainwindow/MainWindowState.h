@@ -26,6 +26,9 @@ struct MainWindowState {
     bool NewEntryOnScreen = false;
     // The meeting whose heading the window last wrote into the prayer-request journal.
     qint16 LastPrayerMeeting = 0;
+    // The window shows that no crusade is loaded, its record boxes and the crusade's
+    // commands out of use (ShowNoCrusade).
+    bool NoCrusadeShown = false;
 };
 
 }  // namespace fennick
