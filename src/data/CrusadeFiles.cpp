@@ -67,7 +67,8 @@ void CloseCrusadeWindows(App& app) {
     if (app.hooks.closeCrusadeWindows) app.hooks.closeCrusadeWindows();
 }
 
-// Everything of the crusade that was open goes, its windows first.
+}  // namespace
+
 void ForgetCrusade(App& app) {
     CloseCrusadeWindows(app);
     Crusade& c = app.crusade;
@@ -85,6 +86,8 @@ void ForgetCrusade(App& app) {
     c.CreatedThisRun = false;
     c.KeepEmptyEntries = false;
 }
+
+namespace {
 
 CrusadeChoice OpenChosenCrusade(App& app, const QString& path, StartScreen* start) {
     CloseLoadedCrusade(app);
@@ -292,20 +295,22 @@ bool CloseCrusade(App& app) {
     CloseCrusadeWindows(app);
     Crusade& c = app.crusade;
     const bool loaded = c.FileIsOpen || c.file.isOpen();
+    // The data file is closed only once everything else is written: a crusade whose files
+    // cannot be written (a full disk) stays loaded and usable, and is closed again later.
     // The crusade's folder went away while it was open: its files can only be saved in
     // another one, from the records the open data file still holds.
     if (DataFileLost(app)) {
         const bool saved = SaveLostCrusade(app);
-        CloseDataFile(app);
         if (!saved) SaveIniFile(app);
+        CloseDataFile(app);
         return false;
     }
-    CloseDataFile(app);
 
     const QString dataFile = app.program.DataFile;
     const bool neverUsed = app.view.ReportCount == 0 && c.NewEmptyFile && c.CreatedThisRun &&
                            QFileInfo(dataFile).isFile() && QFileInfo(dataFile).size() == 0;
     if (neverUsed) {
+        CloseDataFile(app);
         app.dialogs().msgBox(QStringLiteral("There are no records in the file.") + NewLine +
                                  QStringLiteral("This file will be deleted and you must start over with another new "
                                                 "file next time you start Fennick"),
@@ -320,11 +325,13 @@ bool CloseCrusade(App& app) {
         c.CreatedThisRun = false;
         return true;
     }
-    if (!loaded) return false;
-    SaveIniFile(app);
-    SaveInfoFile(app);
-    if (c.MemberCount > 0) SaveMembers(app);
-    SaveZips(app);
+    if (loaded) {
+        SaveIniFile(app);
+        SaveInfoFile(app);
+        if (c.MemberCount > 0) SaveMembers(app);
+        SaveZips(app);
+    }
+    CloseDataFile(app);
     return false;
 }
 

@@ -39,7 +39,8 @@ void RepairCrusade(App& app);
 // Otherwise a loaded crusade has its ini, settings, member and zip files written (an
 // empty list or table writes nothing) and false is returned. A crusade whose folder went
 // away while it was open is offered to be saved in another folder (SaveLostCrusade);
-// declined, only the ini file is written.
+// declined, only the ini file is written. When a file cannot be written, VbError passes
+// to the caller with the crusade still loaded and its data file open.
 bool CloseCrusade(App& app);
 
 // Writes the loaded crusade's ini, settings, member and zip files as closing does, with
@@ -52,6 +53,10 @@ void SaveCrusadeFiles(App& app);
 // loaded. Throws VbError when a file cannot be written; the crusade is unloaded all the
 // same.
 void UnloadCrusade(App& app);
+
+// Drops the loaded crusade without writing any of its files: its windows close, its data
+// file closes, and its settings, tables and view are emptied.
+void ForgetCrusade(App& app);
 
 // Creates an empty crusade at path (a name NewCrusadeFileName gave) in place of the
 // loaded one, which is closed first. The new crusade takes the vocabularies of the

@@ -9,6 +9,7 @@
 #include "data/Text.h"
 #include "mainwindow/MainLifecycle.h"
 #include "mainwindow/Navigation.h"
+#include "mainwindow/NoCrusade.h"
 #include "mainwindow/SaveRecord.h"
 #include "platform/Busy.h"
 #include "platform/Dialogs.h"
@@ -105,6 +106,7 @@ void mnuCompact_Click(App& app, MainScreen& form) {
     }
     if (notReopened) {
         CloseCompactedCrusade(app, *notReopened);
+        ShowNoCrusade(app, form);
         return;
     }
     if (failure) {

@@ -10,6 +10,7 @@
 #include "data/StartUp.h"
 #include "mainwindow/MainLifecycle.h"
 #include "mainwindow/MainScreen.h"
+#include "mainwindow/NoCrusade.h"
 #include "mainwindow/SaveRecord.h"
 #include "platform/Busy.h"
 #include "platform/Dialogs.h"
@@ -86,7 +87,9 @@ void OpenPrevious(App& app, MainScreen& form, const QString& previous) {
         ShowLoadedCrusade(app, form);
         return;
     }
-    app.crusade.FileIsOpen = false;
+    // Nothing of a crusade opened part way stays.
+    ForgetCrusade(app);
+    ShowNoCrusade(app, form);
     app.dialogs().msgBox(QStringLiteral("No crusade is loaded.") + NewLine +
                              QStringLiteral("Use Change Meeting on the File menu to open or create one."),
                          Buttons::OK, Icon::Critical);
@@ -94,7 +97,7 @@ void OpenPrevious(App& app, MainScreen& form, const QString& previous) {
 
 // The loaded crusade stays loaded as it is when its files could not be written: read
 // back from them, its settings and tables would lose what the files did not take. Only
-// its data file, which the closing closed, is opened again.
+// its data file is opened again, should it have been closed.
 void KeepLoaded(App& app, MainScreen& form, const QString& previous) {
     try {
         if (!app.crusade.file.isOpen()) OpenDataFile(app);
@@ -155,6 +158,7 @@ void Create(App& app, MainScreen& form, const QString& dataFile) {
         OpenPrevious(app, form, previous);
         return;
     }
+    EndNoCrusade(app, form);
     form.setText(QStringLiteral("MtgNum"), QStringLiteral("1"));
     BeginFirstRecord(app, form);
     ShowLoadedCrusade(app, form);

@@ -10,6 +10,7 @@
 #include "data/Text.h"
 #include "data/Utilities.h"
 #include "mainwindow/MainScreen.h"
+#include "mainwindow/NoCrusade.h"
 #include "mainwindow/SaveRecord.h"
 #include "platform/Dialogs.h"
 
@@ -61,6 +62,10 @@ bool KeepTypedChanges(App& app, MainScreen& screen) {
 }
 
 void Redisplay(App& app, MainScreen& screen, bool typedChanges) {
+    if (!CrusadeLoaded(app)) {
+        ShowNoCrusade(app, screen);
+        return;
+    }
     screen.setText(QStringLiteral("mPrCut"), CutOffCaption(app));
     if (AddEntryOnScreen(app)) return;
     if (typedChanges && !KeepTypedChanges(app, screen)) return;
@@ -213,6 +218,7 @@ void mnuPreviousRec_Click(App& app, MainScreen& screen) {
 }
 
 void ShowLoadedCrusade(App& app, MainScreen& screen) {
+    EndNoCrusade(app, screen);
     FillChurchList(app, screen);
     app.mainWindow.PrevIndexPos = 1;
     Redisplay(app, screen, false);

@@ -29,6 +29,9 @@ struct MainWindowState {
     // The window edits a name opened from a line of the report window, which stays open:
     // closing the window then saves the name and goes back to the report window.
     bool EditFromPreview = false;
+    // The window shows that no crusade is loaded, its record boxes and the crusade's
+    // commands out of use (ShowNoCrusade).
+    bool NoCrusadeShown = false;
 };
 
 }  // namespace fennick

@@ -1216,6 +1216,9 @@ bool EditForm::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const QString name = controlOf(watched);
+    // A control out of use takes no keys and no clicks: they go to the window under it.
+    if (auto* w = qobject_cast<QWidget*>(watched); w && !w->isEnabled())
+        return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::KeyPress:
             if (IsKeyBox(name) && !ended_) return keyPressed(watched, name, static_cast<QKeyEvent*>(event));
