@@ -306,6 +306,8 @@ void RestoreCrusade(App& app, MainScreen& form) {
         }
         if (r.ok()) r = set.putInPlace();
         if (r.ok()) {
+            const QString folder = QFileInfo(app.program.DataFile).absolutePath();
+            const QStringList beforeLoad = app.files().list(folder);
             restored = Reload(app);
             // A backup with a file that could not be read (the message said why) is not taken:
             // defaults or an empty list would stand in for the crusade's own.
@@ -319,6 +321,10 @@ void RestoreCrusade(App& app, MainScreen& form) {
             } else {
                 // The backup's files cannot be used: the crusade's own go back and are loaded.
                 set.undo();
+                // What opening the backup's files made beside them (stray bytes kept aside,
+                // an older layout's original) is the backup's, which keeps it: it goes too.
+                for (const QString& name : app.files().list(folder))
+                    if (!beforeLoad.contains(name)) app.files().remove(QDir(folder).filePath(name));
                 Reload(app);
                 r = FileResult{err::PathFileAccess, *restoreFile + QStringLiteral(" could not be loaded.")};
             }

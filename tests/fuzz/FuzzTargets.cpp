@@ -467,12 +467,19 @@ void RunBackupSettings(const QByteArray& input) {
                    f.app.crusade.ZipFileUnreadable) {
             Broken("a restore took a file it could not read");
         } else if (!f.t.dialogs.messages().join(QString()).contains(QLatin1String("created with an older version"))) {
-            // Unless converted from an older layout, the settings and records are the backup's.
-            for (const char* ext : {"inf", "dta"}) {
-                const QString name = QStringLiteral("spring.") + QLatin1String(ext);
-                if (ReadFileBytes(SideFileName(here, QLatin1String(ext))) != theirs.value(name))
-                    Broken("a restore said to be done did not put the backup's file in place");
+            // Unless converted from an older layout, the settings and records are the backup's;
+            // a data file of current records ending in part of one is kept aside whole as the
+            // restored crusade opens, which goes on with its whole records.
+            QByteArray records = theirs.value(QStringLiteral("spring.dta"));
+            const QString tail = here + QStringLiteral(".tail");
+            if (QFileInfo::exists(tail)) {
+                if (ReadFileBytes(tail) != records || records.size() % AttendeeRecord::Size == 0)
+                    Broken("a restored data file was kept aside though whole, or not as it was");
+                records.chop(records.size() % AttendeeRecord::Size);
             }
+            if (ReadFileBytes(SideFileName(here, QStringLiteral("inf"))) != theirs.value(QStringLiteral("spring.inf")) ||
+                ReadFileBytes(here) != records)
+                Broken("a restore said to be done did not put the backup's file in place");
         }
     });
     f.app.hooks.editForm = nullptr;
