@@ -42,7 +42,6 @@ int NightInBox(const MainScreen& form) {
     return IsNight(n) ? n : 0;
 }
 
-
 // The main window's record is saved first; an empty view has none.
 bool SaveMainRecord(App& app, MainScreen& editForm) {
     return app.view.ReportCount == 0 || SaveCurrentRecord(app, editForm);

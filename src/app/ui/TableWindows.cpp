@@ -83,19 +83,13 @@ void ShowZipEditor(CrusadeWindows& windows) {
 }
 
 void ShowTeamTotals(CrusadeWindows& windows) {
-    EditZip* editor = FindZipEditor(windows);
-    if (!editor) return;
+    if (!FindZipEditor(windows)) return;
     if (ZipCnt* totals = FindTeamTotals(windows)) {
         totals->refresh();
         return;
     }
     // Closed by the user meanwhile: it comes back beside the editor, which keeps the focus.
-    auto* totals = windows.window<ZipCnt>(QLatin1String(kZipCntWindow));
-    totals->refresh();
-    totals->show();
-    PlaceBeside(totals, editor);
-    editor->raise();
-    editor->activateWindow();
+    ShowZipEditor(windows);
 }
 
 void CloseTableWindows(CrusadeWindows& windows) {
