@@ -1,10 +1,10 @@
 #include "CrusadeOnDisk.h"
 #include "CrusadeToolsFixture.h"
 #include "RecordBuilder.h"
+#include "platform/ErrorNumbers.h"
 #include "data/DataStore.h"
 #include "filetools/Compaction.h"
 #include "filetools/EraseCrusade.h"
-#include "platform/ErrorNumbers.h"
 
 #include <QDir>
 #include <QFile>
@@ -130,14 +130,15 @@ TEST(CompactionTest, ACompactedFileThatCannotBeOpenedAgainClosesTheCrusade) {
 class EraseTest : public ::testing::Test {
 protected:
     CrusadeToolsWorld w;
-    const QStringList autumnFiles = {"autumn.bak", "autumn.dta", "autumn.inf",
-                                     "autumn.mem", "autumn.txt", "autumn.zps"};
+    const QStringList autumnFiles = {"autumn.bak", "autumn.dta", "autumn.inf", "autumn.mem", "autumn.txt", "autumn.zps"};
     const QStringList others = {"autumn_prayer.txt", "autumnal.dta"};
 
     void SetUp() override {
         for (const QString& name : autumnFiles + others) WriteFileBytes(w.data(name), name.toLatin1());
     }
-    QStringList dataFolder() const { return QDir(w.t.path(QStringLiteral("data"))).entryList(QDir::Files, QDir::Name); }
+    QStringList dataFolder() const {
+        return QDir(w.t.path(QStringLiteral("data"))).entryList(QDir::Files, QDir::Name);
+    }
     QStringList springFiles() const { return dataFolder().filter(QStringLiteral("spring")); }
 };
 
@@ -146,11 +147,9 @@ TEST_F(EraseTest, ErasesEveryFileOfTheBaseNameAndListsThem) {
     w.t.dialogs.choose(w.data(QStringLiteral("autumn.dta"))).answer(AnsYes).answer(AnsYes);
     mnuErase_Click(w.app);
     const QString first = w.t.dialogs.shown()[1].text;
-    for (const QString& name : autumnFiles)
-        EXPECT_TRUE(first.contains(QStringLiteral("          ") + name)) << name.toStdString();
+    for (const QString& name : autumnFiles) EXPECT_TRUE(first.contains(QStringLiteral("          ") + name)) << name.toStdString();
     for (const QString& name : others) EXPECT_FALSE(first.contains(name)) << name.toStdString();
-    EXPECT_EQ(w.t.dialogs.messages().last(),
-              w.data(QStringLiteral("autumn.*")) + QStringLiteral(" Files have been erased."));
+    EXPECT_EQ(w.t.dialogs.messages().last(), w.data(QStringLiteral("autumn.*")) + QStringLiteral(" Files have been erased."));
     EXPECT_EQ(dataFolder(), others + spring);
 }
 
@@ -161,9 +160,7 @@ TEST_F(EraseTest, RefusalsAndNoEraseNothing) {
         QList<int> answers;
         const char* message;  // the start of the last message
     } cases[] = {
-        {"the loaded crusade spelled otherwise",
-         w.t.path(QStringLiteral("backup/../data/spring.dta")),
-         {},
+        {"the loaded crusade spelled otherwise", w.t.path(QStringLiteral("backup/../data/spring.dta")), {},
          "You Cannot Erase the Currently Loaded File."},
         {"not a crusade file", w.data(QStringLiteral("autumn.txt")), {}, "Only an existing crusade file"},
         {"no such file", w.data(QStringLiteral("winter.dta")), {}, "Only an existing crusade file"},
@@ -177,8 +174,7 @@ TEST_F(EraseTest, RefusalsAndNoEraseNothing) {
         w.t.dialogs.choose(c.chosen);
         for (int a : c.answers) w.t.dialogs.answer(a);
         mnuErase_Click(w.app);
-        EXPECT_TRUE(w.t.dialogs.last().text.startsWith(QLatin1String(c.message)))
-            << w.t.dialogs.last().text.toStdString();
+        EXPECT_TRUE(w.t.dialogs.last().text.startsWith(QLatin1String(c.message))) << w.t.dialogs.last().text.toStdString();
         EXPECT_EQ(dataFolder(), before);
         EXPECT_TRUE(w.t.files.calls.isEmpty());
     }
@@ -193,8 +189,7 @@ TEST_F(EraseTest, AFailedDeletionIsNamedAndNoSuccessTold) {
     w.t.dialogs.choose(w.data(QStringLiteral("autumn.dta"))).answer(AnsYes).answer(AnsYes);
     mnuErase_Click(w.app);
     const QString last = w.t.dialogs.messages().last();
-    EXPECT_TRUE(last.startsWith(QStringLiteral("These files could not be erased:\r\nautumn.dta: ")))
-        << last.toStdString();
+    EXPECT_TRUE(last.startsWith(QStringLiteral("These files could not be erased:\r\nautumn.dta: "))) << last.toStdString();
     EXPECT_FALSE(w.t.dialogs.messages().join(u' ').contains(QStringLiteral("Files have been erased.")));
     EXPECT_EQ(dataFolder().filter(QStringLiteral("autumn.")), QStringList{"autumn.dta"});
 }

@@ -143,12 +143,11 @@ TEST(TextImportTest, ASummaryOfManyLinesNamesTheFirstTwentyAndCountsTheRest) {
     r.imported = 2;
     for (int line = 1; line <= 25; ++line) r.refusedLines << line;
     r.renumberedLines = {30, 31};
-    EXPECT_EQ(
-        ImportSummary(r),
-        QStringLiteral("2 names were imported.\r\n\r\n"
-                       "Lines not imported, as they do not hold nine items: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, "
-                       "13, 14, 15, 16, 17, 18, 19, 20 and 5 more\r\n\r\n"
-                       "Lines given the next registration number, as theirs was missing or already in use: 30, 31"));
+    EXPECT_EQ(ImportSummary(r),
+              QStringLiteral("2 names were imported.\r\n\r\n"
+                             "Lines not imported, as they do not hold nine items: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, "
+                             "13, 14, 15, 16, 17, 18, 19, 20 and 5 more\r\n\r\n"
+                             "Lines given the next registration number, as theirs was missing or already in use: 30, 31"));
 }
 
 TEST(TextImportTest, CancelBeforeTheFileChangesNothingAndAfterItOnlySortsTheView) {
