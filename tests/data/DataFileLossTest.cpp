@@ -4,6 +4,7 @@
 
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
+#include "FileSizeLimit.h"
 #include "RecordBuilder.h"
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
@@ -18,13 +19,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
+#include <functional>
 
 using namespace fennick;
 using namespace fennick::test;
@@ -43,17 +42,27 @@ struct OpenSpring {
     const QString folder = t.path("data");
     QString file;
 
-    explicit OpenSpring(const QByteArray& stray = QByteArray()) {
+    OpenSpring() {
         CrusadeSpec s;
         s.records = kThree;
         s.members = {MemberEntry("0040", "Brown", "Ann")};
         s.zips = {"62701     IL03Springfield"};
         file = WriteCrusade(t, folder, QStringLiteral("spring"), s);
-        if (!stray.isEmpty()) WriteFileBytes(file, ReadFileBytes(file) + stray);
     }
     bool open() { return OpenCrusade(app, file); }
     QString in(const QString& name) const { return QDir(folder).filePath(name); }
 };
+
+// The error f throws; with none thrown the test fails and the error is numbered 0.
+VbError Refused(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const VbError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "the write was not refused";
+    return VbError(0, QString());
+}
 
 // --- A record write cut short -------------------------------------------------------------
 
@@ -91,14 +100,10 @@ TEST(RecordWriteCutShort, LeavesWholeRecordsAndTheRecordIsNotCounted) {
         int calls = 0;
         s.app.crusade.file.setWriteCall(CutShort(c.part, calls));
         const AttendeeRecord written = Person("0099", "Eve", "Stone");
-        try {
-            WriteRecord(s.app, c.record, written);
-            ADD_FAILURE() << "the write was not refused";
-        } catch (const VbError& e) {
-            EXPECT_EQ(e.number(), err::DiskFull);
-            EXPECT_TRUE(e.description().contains(s.file)) << e.description().toStdString();
-            EXPECT_TRUE(e.description().contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
-        }
+        const VbError e = Refused([&] { WriteRecord(s.app, c.record, written); });
+        EXPECT_EQ(e.number(), err::DiskFull);
+        EXPECT_TRUE(e.description().contains(s.file)) << e.description().toStdString();
+        EXPECT_TRUE(e.description().contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
         EXPECT_EQ(ReadFileBytes(s.file), before);
         EXPECT_EQ(s.app.crusade.RecCount, 3);
 
@@ -117,44 +122,25 @@ TEST(RecordWriteCutShort, LeavesWholeRecordsAndTheRecordIsNotCounted) {
     }
 }
 
-// A write stopped by the system's file size limit (as by a full disk): a child process
-// adds a fourth record under a limit 200 bytes past the three records, then lifts the
-// limit and closes the file, which must not bring the refused record back.
+// A write stopped by the system's file size limit (as by a full disk): a fourth record is
+// added under a limit 200 bytes past the three records; the limit is then lifted and the
+// file closed, which must not bring the refused record back.
 TEST(RecordWriteCutShort, AWriteStoppedByTheSystemLeavesTheFileAsItWas) {
     TestApp t;
     const QString file = t.path("spring.dta");
     WriteDataFile(file, kThree);
     const QByteArray before = ReadFileBytes(file);
-
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        int code = 0;
+    const std::optional<QByteArray> said = InChildWithFileSizeLimit(before.size() + 200, [&] {
         RecordFile f;
         f.open(file, kRecLen);
-        rlimit limit{};
-        ::getrlimit(RLIMIT_FSIZE, &limit);
-        const rlim_t soft = limit.rlim_cur;
-        ::signal(SIGXFSZ, SIG_IGN);
-        limit.rlim_cur = rlim_t(before.size() + 200);
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        try {
-            f.write(4, Person("0099", "Eve", "Stone").encode());
-            code = 1;
-        } catch (const VbError& e) {
-            const bool named = e.description().contains(file) &&
-                               e.description().contains(QString::fromLocal8Bit(std::strerror(EFBIG)));
-            code = e.number() == err::DiskFull && named ? 0 : 2;
-        }
-        limit.rlim_cur = soft;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const VbError e = Refused([&] { f.write(4, Person("0099", "Eve", "Stone").encode()); });
+        LiftFileSizeLimit();
         f.close();
-        ::_exit(code);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: the write was not refused; 2: the message names no file or reason";
+        return QByteArray::number(e.number()) + ' ' + e.description().toUtf8();
+    });
+    ASSERT_TRUE(said.has_value()) << "the child did not finish";
+    EXPECT_TRUE(said->startsWith(QByteArray::number(err::DiskFull) + ' ')) << said->constData();
+    EXPECT_TRUE(said->contains(file.toUtf8()) && said->contains(std::strerror(EFBIG))) << said->constData();
     EXPECT_EQ(ReadFileBytes(file), before);
 }
 
@@ -218,8 +204,9 @@ TEST(StrayBytes, AreKeptAsideOnceAndTheWholeRecordsGoOn) {
 }
 
 TEST(StrayBytes, ThatCannotBeKeptAsideStayInTheFile) {
-    OpenSpring s(QByteArray(200, 'x'));
-    const QByteArray original = ReadFileBytes(s.file);
+    OpenSpring s;
+    const QByteArray original = ReadFileBytes(s.file) + QByteArray(200, 'x');
+    WriteFileBytes(s.file, original);
     s.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Copy);
     ASSERT_TRUE(s.open());
     const QStringList told = s.t.dialogs.messages().filter(QStringLiteral("not a whole record"));
@@ -286,16 +273,12 @@ TEST(FolderGone, NoRecordIsWrittenIntoTheLostFile) {
         const QByteArray other = c.folderGone ? QByteArray() : ReadFileBytes(s.file);
         EXPECT_TRUE(DataFileLost(s.app));
 
-        try {
-            WriteRecord(s.app, 2, Person("0013", "Jon", "Adams"));
-            ADD_FAILURE() << "the write was not refused";
-        } catch (const VbError& e) {
-            EXPECT_EQ(e.number(), err::PathNotFound);
-            const QString gone = c.folderGone ? QStringLiteral("The crusade's folder ") + s.folder
-                                              : QStringLiteral("The crusade's data file ") + s.file;
-            EXPECT_TRUE(e.description().startsWith(gone)) << e.description().toStdString();
-            EXPECT_TRUE(e.description().contains(QStringLiteral("Record 2 was not written")));
-        }
+        const VbError e = Refused([&] { WriteRecord(s.app, 2, Person("0013", "Jon", "Adams")); });
+        EXPECT_EQ(e.number(), err::PathNotFound);
+        const QString gone = c.folderGone ? QStringLiteral("The crusade's folder ") + s.folder
+                                          : QStringLiteral("The crusade's data file ") + s.file;
+        EXPECT_TRUE(e.description().startsWith(gone)) << e.description().toStdString();
+        EXPECT_TRUE(e.description().contains(QStringLiteral("Record 2 was not written")));
         EXPECT_EQ(s.app.crusade.RecCount, 3);
         // What was written before is still there to be read, and nothing was added to it.
         EXPECT_EQ(ReadRecord(s.app, 1).FName.trimmed(), "Maria");
@@ -318,15 +301,16 @@ TEST(FolderGone, NoRecordIsWrittenIntoTheLostFile) {
 }
 
 TEST(FolderGone, ClosingOffersToSaveTheCrusadeInAnotherFolder) {
-    enum Script { Saved, FolderChosen, FailsOnce, Declined };
     struct Case {
         const char* name;
-        Script script;
+        bool folderChosen;  // the folder rather than the file is chosen
+        bool failsOnce;     // the first save fails and is tried again
+        bool declined;
     };
-    const Case cases[] = {{"saved", Saved},
-                          {"a folder chosen", FolderChosen},
-                          {"a save that fails once", FailsOnce},
-                          {"declined", Declined}};
+    const Case cases[] = {{"saved", false, false, false},
+                          {"a folder chosen", true, false, false},
+                          {"a save that fails once", false, true, false},
+                          {"declined", false, false, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         OpenSpring s;
@@ -339,21 +323,14 @@ TEST(FolderGone, ClosingOffersToSaveTheCrusadeInAnotherFolder) {
         const QString elsewhere = s.t.path("elsewhere");
         ASSERT_TRUE(QDir().mkpath(elsewhere));
         const QString target = QDir(elsewhere).filePath("spring.dta");
-        switch (c.script) {
-        case Saved:
-            s.t.dialogs.answer(AnsYes).choose(target);
-            break;
-        case FolderChosen:
-            s.t.dialogs.answer(AnsYes).choose(elsewhere);
-            break;
-        case FailsOnce:
+        if (c.failsOnce) {
             s.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save);
-            s.t.dialogs.answer(AnsYes).choose(target).answer(AnsYes).choose(target);
-            break;
-        case Declined:
-            s.t.dialogs.answer(AnsNo);
-            break;
+            s.t.dialogs.answer(AnsYes).choose(target);
         }
+        if (c.declined)
+            s.t.dialogs.answer(AnsNo);
+        else
+            s.t.dialogs.answer(AnsYes).choose(c.folderChosen ? elsewhere : target);
         EXPECT_FALSE(CloseCrusade(s.app));
         EXPECT_FALSE(s.app.crusade.file.isOpen());
         EXPECT_FALSE(s.t.dialogs.pending());
@@ -362,21 +339,23 @@ TEST(FolderGone, ClosingOffersToSaveTheCrusadeInAnotherFolder) {
         EXPECT_EQ(first.title, QStringLiteral("Save the Crusade in Another Folder"));
         EXPECT_TRUE(first.text.startsWith(QStringLiteral("The crusade's folder ") + s.folder));
         EXPECT_TRUE(first.text.contains(QStringLiteral(" 4 records are lost")));
-        if (c.script == Declined) {
+        if (c.declined) {
             EXPECT_EQ(s.t.dialogs.shown().size(), 1u);
             EXPECT_FALSE(QFileInfo::exists(target));
             EXPECT_EQ(FileLines(IniFilePath(s.app)).value(0), s.file.toUtf8());
             continue;
         }
-        if (c.script == FailsOnce) {
+        if (c.failsOnce) {
             EXPECT_EQ(s.t.dialogs.messages().filter(QStringLiteral("could not be saved in ") + elsewhere).size(), 1);
         }
         EXPECT_EQ(ReadFileBytes(target), records);
         EXPECT_EQ(FileLines(QDir(elsewhere).filePath("spring.inf")).value(2), " 9");
-        EXPECT_EQ(FileLines(QDir(elsewhere).filePath("spring.mem")), QList<QByteArray>{MemberEntry("0040", "Brown", "Ann")});
+        EXPECT_EQ(FileLines(QDir(elsewhere).filePath("spring.mem")),
+                  QList<QByteArray>{MemberEntry("0040", "Brown", "Ann")});
         EXPECT_TRUE(QFileInfo::exists(QDir(elsewhere).filePath("spring.zps")));
         EXPECT_EQ(FileLines(IniFilePath(s.app)).value(0), target.toUtf8());
-        EXPECT_TRUE(s.t.dialogs.messages().last().startsWith(QStringLiteral("The crusade's files have been saved in ")));
+        EXPECT_TRUE(
+            s.t.dialogs.messages().last().startsWith(QStringLiteral("The crusade's files have been saved in ")));
 
         // The crusade opens from its new folder with every record.
         s.t.dialogs.clear();

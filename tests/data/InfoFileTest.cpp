@@ -53,6 +53,13 @@ QList<QByteArray> SettingsLines(const QByteArray& versionLine, int teamLines) {
     return l;
 }
 
+// A settings file whose line of the last meeting is not a number.
+QByteArray UnreadableSettings() {
+    QList<QByteArray> l = SettingsLines("version 2.5.86", 40);
+    l[2] = "five";
+    return JoinLines(l);
+}
+
 class InfoFileTest : public ::testing::Test {
 protected:
     TestApp t;
@@ -327,20 +334,17 @@ TEST_F(InfoFileTest, MissingFileGivesFreshSettings) {
 // a full disk leaves), is reported with its name and the name it is kept under; the first
 // save then keeps it there as it was, and later saves replace only the new file.
 TEST_F(InfoFileTest, AnUnreadableOrEmptyFileIsReportedAndKeptAside) {
-    QList<QByteArray> five = SettingsLines("version 2.5.86", 40);
-    five[2] = "five";
     const struct {
         const char* what;
         QByteArray bytes;
         bool keptBefore;  // a file kept aside earlier lies there already
         const char* reason;
         QString name;
-        qint16 lastMeeting;
     } cases[] = {
-        {"a header line that is not a number", JoinLines(five), false, "Type mismatch", "Spring", 1},
-        {"an empty file", "", false, "The file is empty.", "spring", 1},
-        {"an empty file, one kept before", "", true, "The file is empty.", "spring", 1},
-        {"only the end mark", "\x1A", false, "The file is empty.", "spring", 1},
+        {"a header line that is not a number", UnreadableSettings(), false, "Type mismatch", "Spring"},
+        {"an empty file", "", false, "The file is empty.", "spring"},
+        {"an empty file, one kept before", "", true, "The file is empty.", "spring"},
+        {"only the end mark", "\x1A", false, "The file is empty.", "spring"},
     };
     writeCurrentData();
     for (const auto& c : cases) {
@@ -362,7 +366,7 @@ TEST_F(InfoFileTest, AnUnreadableOrEmptyFileIsReportedAndKeptAside) {
                       kept + ", so nothing it holds is lost.");
         EXPECT_EQ(t.dialogs.last().icon, Icon::Exclamation);
         EXPECT_EQ(app.settings.CrusadeName, c.name);
-        EXPECT_EQ(app.settings.LastMeeting, c.lastMeeting);
+        EXPECT_EQ(app.settings.LastMeeting, 1);
         EXPECT_EQ(app.settings.ReservedNumber, 2);  // from the records
         EXPECT_EQ(ReadFileBytes(infoFile), c.bytes) << "changed before a save";
 
@@ -448,9 +452,7 @@ TEST_F(InfoFileTest, ShortFileOverOldDataWarnsThenAsks) {
 // of this version is then offered for conversion, the original kept, instead of being
 // opened as current records.
 TEST_F(InfoFileTest, AnUnreadableFileOverOldDataOffersTheConversion) {
-    QList<QByteArray> five = SettingsLines("version 2.5.86", 40);
-    five[2] = "five";
-    for (const QByteArray& settings : {QByteArray(), JoinLines(five)}) {
+    for (const QByteArray& settings : {QByteArray(), UnreadableSettings()}) {
         SCOPED_TRACE(settings.isEmpty() ? "empty" : "header not a number");
         QFile::remove(t.path("spring.bak"));
         WriteFileBytes(dataFile, Golden("old371.dta"));

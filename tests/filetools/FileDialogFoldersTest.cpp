@@ -16,7 +16,20 @@ using namespace fennick::test;
 
 namespace {
 
-enum class Command { Backup, Restore, Import, Merge };
+// Each command up to its file dialog, which the test cancels.
+using Command = void (*)(CrusadeToolsWorld&);
+void Backup(CrusadeToolsWorld& w) {
+    BackupFiles(w.app);
+}
+void Restore(CrusadeToolsWorld& w) {
+    RestoreCrusade(w.app, w.screen);
+}
+void Import(CrusadeToolsWorld& w) {
+    mnuImportText_Click(w.app, w.screen);
+}
+void Merge(CrusadeToolsWorld& w) {
+    mnuMerge_Click(w.app, w.screen);
+}
 
 // "~/", "@/" and "data/" at the start of a path stand for the home, backup and data folders.
 QString Resolved(const CrusadeToolsWorld& w, const char* path) {
@@ -35,38 +48,23 @@ TEST(FileDialogFoldersTest, EachDialogOpensWhereItsFilesAre) {
         const char* folder;      // the dialog's folder and file name, as proposed
         const char* file;
     } cases[] = {
-        {"backup, a path from Windows", Command::Backup, "c:\\backup\\", "", "~/spring.dta"},
-        {"backup, a folder that is gone", Command::Backup, "/earlier/spring.dta", "", "~/spring.dta"},
-        {"backup, the last backup", Command::Backup, "@/spring.dta", "", "@/spring.dta"},
-        {"backup, a folder remembered", Command::Backup, "@/", "", "@/spring.dta"},
-        {"restore, a path from Windows", Command::Restore, "c:\\backup\\", "~/", ""},
-        {"restore, the last backup", Command::Restore, "@/spring.dta", "@/", ""},
-        {"import", Command::Import, "", "data/", ""},
-        {"merge", Command::Merge, "", "data/", ""},
+        {"backup, a path from Windows", Backup, "c:\\backup\\", "", "~/spring.dta"},
+        {"backup, a folder that is gone", Backup, "/earlier/spring.dta", "", "~/spring.dta"},
+        {"backup, the last backup", Backup, "@/spring.dta", "", "@/spring.dta"},
+        {"backup, a folder remembered", Backup, "@/", "", "@/spring.dta"},
+        {"restore, a path from Windows", Restore, "c:\\backup\\", "~/", ""},
+        {"restore, the last backup", Restore, "@/spring.dta", "@/", ""},
+        {"import", Import, "", "data/", ""},
+        {"merge", Merge, "", "data/", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         CrusadeToolsWorld w;
         const QString remembered = Resolved(w, c.remembered);
         w.app.settings.BackupPath = remembered;
-        switch (c.command) {
-            case Command::Backup:
-                w.t.dialogs.choose(std::nullopt);
-                BackupFiles(w.app);
-                break;
-            case Command::Restore:
-                w.t.dialogs.choose(std::nullopt);
-                RestoreCrusade(w.app, w.screen);
-                break;
-            case Command::Import:
-                w.t.dialogs.answer(AnsOK).choose(std::nullopt);
-                mnuImportText_Click(w.app, w.screen);
-                break;
-            case Command::Merge:
-                w.t.dialogs.choose(std::nullopt);
-                mnuMerge_Click(w.app, w.screen);
-                break;
-        }
+        if (c.command == Import) w.t.dialogs.answer(AnsOK);  // the import's notice comes first
+        w.t.dialogs.choose(std::nullopt);
+        c.command(w);
         const auto& dialog = w.t.dialogs.last();
         EXPECT_EQ(QDir::cleanPath(dialog.file.initialDir).toStdString(),
                   QDir::cleanPath(Resolved(w, c.folder)).toStdString());

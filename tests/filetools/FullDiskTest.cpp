@@ -1,7 +1,7 @@
 // Every kind of whole-file save, and the copies of a backup and a restore, on a disk that
 // fills part way through a file: the crusade's, the backup's and the program's files stay
-// byte for byte as they were and the failure is told with the file's name. The writes fail in a child process whose files cannot grow
-// (FileSizeLimit.h).
+// byte for byte as they were and the failure is told with the file's name. The writes
+// fail in a child process whose files cannot grow (FileSizeLimit.h).
 
 #include "CrusadeToolsFixture.h"
 #include "FileSizeLimit.h"
@@ -37,11 +37,11 @@ constexpr qint64 kFullAfter = 8;
 constexpr qint64 kFullInTheDataFile = 6000;
 
 struct SaveKind {
-    const char* what;
-    qint64 limit;
-    const char* says;  // the start of the failure's description
+    const char* what;  // also the test's name
     std::function<QString(const App&)> target;
     std::function<void(CrusadeToolsWorld&)> run;
+    qint64 limit = kFullAfter;
+    const char* says = "Could not write";  // the start of the failure's description
 };
 
 void PrintTo(const SaveKind& kind, std::ostream* os) {
@@ -61,42 +61,42 @@ void BackUp(CrusadeToolsWorld& w) {
 }
 
 const SaveKind kKinds[] = {
-    {"settings file", kFullAfter, "Could not write", [](const App& a) { return InData(a, "inf"); },
+    {"SettingsFile", [](const App& a) { return InData(a, "inf"); },
      [](CrusadeToolsWorld& w) {
          w.app.settings.LastMeeting = 7;
          SaveInfoFile(w.app);
      }},
-    {"program ini", kFullAfter, "Could not write", [](const App& a) { return IniFilePath(a); },
+    {"ProgramIni", [](const App& a) { return IniFilePath(a); },
      [](CrusadeToolsWorld& w) {
          w.app.program.LabelOffsetDown = 3;
          SaveIniFile(w.app);
      }},
-    {"zip table", kFullAfter, "Could not write", [](const App& a) { return InData(a, "zps"); },
+    {"ZipTable", [](const App& a) { return InData(a, "zps"); },
      [](CrusadeToolsWorld& w) {
          w.app.crusade.ZipTable[1] = ZipEntry("62702", "IL", "04", "Capital", 1);
          SaveZips(w.app);
      }},
-    {"member list", kFullAfter, "Could not write", [](const App& a) { return InData(a, "mem"); },
+    {"MemberList", [](const App& a) { return InData(a, "mem"); },
      [](CrusadeToolsWorld& w) {
          w.app.crusade.MemberNames[1] = "0041Changed";
          SaveMembers(w.app);
      }},
-    {"statistics data file", kFullAfter, "Could not write", [](const App& a) { return StatDataPath(a); },
+    {"StatisticsDataFile", [](const App& a) { return StatDataPath(a); },
      [](CrusadeToolsWorld& w) { Stats(w.app, kStatsFileOnly); }},
-    {"text export", kFullAfter, "Could not write", [](const App& a) { return TextExportPath(a); },
+    {"TextExport", [](const App& a) { return TextExportPath(a); },
      [](CrusadeToolsWorld& w) { mnuExportText_Click(w.app, w.screen); }},
-    {"compaction", kFullAfter, "Could not write", [](const App& a) { return a.program.DataFile; },
+    {"Compaction", [](const App& a) { return a.program.DataFile; },
      [](CrusadeToolsWorld& w) {
          w.t.dialogs.answer(AnsYes);
          mnuCompact_Click(w.app, w.screen);
      }},
-    {"backup", kFullInTheDataFile, "Could not copy", [](const App& a) { return a.program.DataFile; },
-     [](CrusadeToolsWorld& w) { BackUp(w); }},
-    {"restore", kFullInTheDataFile, "Could not copy", [](const App& a) { return a.program.DataFile; },
+    {"Backup", [](const App& a) { return a.program.DataFile; }, BackUp, kFullInTheDataFile, "Could not copy"},
+    {"Restore", [](const App& a) { return a.program.DataFile; },
      [](CrusadeToolsWorld& w) {
          w.t.dialogs.choose(w.backup(QStringLiteral("spring.dta"))).answer(AnsYes).answer(AnsYes);
          RestoreCrusade(w.app, w.screen);
-     }},
+     },
+     kFullInTheDataFile, "Could not copy"},
 };
 
 // Every file of the program, data and backup folders, by name.
@@ -104,7 +104,8 @@ FolderFiles Everything(CrusadeToolsWorld& w) {
     FolderFiles all = FilesIn(w.t.dir.path());
     for (const char* folder : {"data", "backup"}) {
         const FolderFiles in = FilesIn(w.t.path(QLatin1String(folder)));
-        for (auto it = in.begin(); it != in.end(); ++it) all.insert(QLatin1String(folder) + u'/' + it.key(), it.value());
+        for (auto it = in.begin(); it != in.end(); ++it)
+            all.insert(QLatin1String(folder) + u'/' + it.key(), it.value());
     }
     return all;
 }
@@ -144,10 +145,6 @@ TEST_P(FullDisk, LeavesTheFileAsItWasAndTellsWhichCouldNotBeWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachKind, FullDisk, ::testing::ValuesIn(kKinds),
-                         [](const auto& info) {
-                             QString name = QString::fromLatin1(info.param.what);
-                             name.remove(u' ');
-                             return name.toStdString();
-                         });
+                         [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace

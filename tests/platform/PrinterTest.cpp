@@ -81,11 +81,11 @@ TEST(Printer, PrintingEndsTheLineOrStaysOnIt) {
 }
 
 TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
-    RecordingPrinter m;
-    m.setFont(Font(10));
-    const double mary = m.textWidth(QStringLiteral("Mary"));
-    const double marySm = m.textWidth(QStringLiteral("Mary Sm"));
-    const double w = m.textWidth(QStringLiteral("W"));
+    RecordingPrinter p;
+    p.setFont(Font(10));
+    const double mary = p.textWidth(QStringLiteral("Mary"));
+    const double marySm = p.textWidth(QStringLiteral("Mary Sm"));
+    const double w = p.textWidth(QStringLiteral("W"));
     struct Case {
         double x, right;
         const char* text;
@@ -99,8 +99,6 @@ TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
         {20.0, 30.0, "WWWW", "WW"},  // the printable area ends first
     };
     for (const Case& c : cases) {
-        RecordingPrinter p;
-        p.setFont(Font(10));
         p.setCurrentX(c.x);
         EXPECT_EQ(p.cutAt(QString::fromLatin1(c.text), c.right), QString::fromLatin1(c.cut))
             << c.text << " to " << c.right;
@@ -108,8 +106,6 @@ TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
     // Printing cuts at the printable area by itself and moves past what was printed.
     ASSERT_LT(20.0 + 2 * w, Printer::kPrintableRightCm);
     ASSERT_GT(20.0 + 3 * w, Printer::kPrintableRightCm);
-    RecordingPrinter p;
-    p.setFont(Font(10));
     p.setCurrentX(20.0);
     p.printOnLine(QStringLiteral("WWWW"));
     EXPECT_EQ(p.document().items.front().text, QStringLiteral("WW"));

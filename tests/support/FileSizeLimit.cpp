@@ -21,7 +21,9 @@ std::optional<QByteArray> InChildWithFileSizeLimit(qint64 limit, const std::func
     if (child == 0) {
         ::close(pipe[0]);
         ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit cap{rlim_t(limit), rlim_t(limit)};
+        rlimit cap{};  // the hard limit stays, for LiftFileSizeLimit
+        ::getrlimit(RLIMIT_FSIZE, &cap);
+        cap.rlim_cur = rlim_t(limit);
         if (::setrlimit(RLIMIT_FSIZE, &cap) != 0) ::_exit(2);
         const QByteArray result = body();
         for (qsizetype done = 0; done < result.size();) {
@@ -48,6 +50,13 @@ std::optional<QByteArray> InChildWithFileSizeLimit(qint64 limit, const std::func
     }
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
     return result;
+}
+
+void LiftFileSizeLimit() {
+    rlimit cap{};
+    ::getrlimit(RLIMIT_FSIZE, &cap);
+    cap.rlim_cur = cap.rlim_max;
+    ::setrlimit(RLIMIT_FSIZE, &cap);
 }
 
 }  // namespace fennick::test

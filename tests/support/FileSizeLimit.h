@@ -13,5 +13,7 @@ namespace fennick::test {
 // Forks; the child sets the limit in bytes, runs body and hands its result to the parent.
 // The result, or nothing when the child did not end by itself (a crash, an abort).
 std::optional<QByteArray> InChildWithFileSizeLimit(qint64 limit, const std::function<QByteArray()>& body);
+// In the child: lifts the limit, as a disk given room again.
+void LiftFileSizeLimit();
 
 }  // namespace fennick::test
