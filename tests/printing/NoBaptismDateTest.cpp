@@ -3,9 +3,6 @@
 // not call it cleared for baptism.
 
 #include "ReportFixture.h"
-#include "printing/BaptismDecisionReports.h"
-#include "printing/TeamReports.h"
-#include "views/PersonViews.h"
 
 #include <gtest/gtest.h>
 
@@ -42,23 +39,13 @@ TEST(NoBaptismDate, MidnightIsNoDateInEveryPrintout) {
                 row.interview).bapt(row.bapt),
             Rec("0902", "Beth", "Moor").nights("11111").level("B").team("05")};
 
-        ReportFixture oneLine(records);
+        ReportFixture oneLine(records), team(records), decisions(records);
         oneLine.choosePrinter();
         oneLine.print(1);
         EXPECT_EQ(Find(oneLine, QStringLiteral("03 0901 Lake, Amos")).font.bold, row.listBold);
-
-        ReportFixture team(records);
-        team.choosePrinter();
-        int type = 1;
-        PrintWCReport(team.app, type);
+        team.printTeamReport(1);
         EXPECT_EQ(Find(team, QStringLiteral("Lake, Amos")).font.bold, row.teamBold);
-
-        ReportFixture decisions(records);
-        decisions.app.view.ReportKind = QStringLiteral("decision 9");
-        decisions.t.dialogs.answer(AnsNo);
-        IndexDecisions(decisions.app, false);
-        decisions.choosePrinter();
-        PrintDecisions(decisions.app, 9);
+        decisions.printDecisionReport(9);
         QString mark;
         for (const PrintedItem& it : decisions.t.printer.documents().front().items)
             if (it.x == 18.6) mark = it.text;

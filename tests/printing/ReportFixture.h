@@ -7,7 +7,10 @@
 #include "ViewFixture.h"
 #include "data/DataStore.h"
 #include "data/InfoFile.h"
+#include "printing/BaptismDecisionReports.h"
 #include "printing/OneLineReports.h"
+#include "printing/TeamReports.h"
+#include "views/PersonViews.h"
 
 #include <QString>
 
@@ -85,6 +88,19 @@ public:
         PrintOneLineReport(app, type);
         app.view.IndexBuilt = false;
         return type;
+    }
+    // A team report printed as the main window's menus print it.
+    void printTeamReport(int type) {
+        choosePrinter();
+        PrintWCReport(app, type);
+    }
+    // A decision report printed as the main window's menus print it (decision 9 by name).
+    void printDecisionReport(int decision) {
+        app.view.ReportKind = QStringLiteral("decision %1").arg(decision);
+        if (decision == 9) t.dialogs.answer(AnsNo);
+        IndexDecisions(app, false);
+        choosePrinter();
+        PrintDecisions(app, decision);
     }
     QString dump() const { return DumpDocuments(t.printer); }
     int documents() const { return int(t.printer.documents().size()); }

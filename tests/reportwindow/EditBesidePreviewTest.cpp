@@ -36,7 +36,6 @@ TEST(PlaceBesidePreview, KeepsTheTitleRowAndTheNamesInSight) {
         const BesidePreview p = PlaceBesidePreview(c.room, keep, c.own, c.least);
         EXPECT_EQ(p.preview, c.room.topLeft());
         EXPECT_EQ(p.main, c.main);
-        EXPECT_TRUE(c.room.contains(p.main));
     }
 }
 

@@ -16,16 +16,6 @@
 namespace fennick::test {
 namespace {
 
-// The overruns of the one page printed over the crusade.
-QString PageOverruns(StatsCrusade& f, const std::function<void(App&)>& print) {
-    f.t.dialogs.print(PrinterChoice{});
-    print(f.app);
-    RecordingPrinter measure;
-    EXPECT_EQ(f.t.printer.documents().size(), 1);
-    if (f.t.printer.documents().isEmpty()) return QString();
-    return Overruns(f.t.printer.documents().front(), measure).join(QLatin1Char('\n'));
-}
-
 TEST(LongFields, NoPrintoutRunsIntoTheNextColumnOrOffThePage) {
     const LongFieldPrintout<App> printouts[] = {
         {"statistical report", [](App& app) { PrintStatsReport(app, CrusadeStatisticsPass(app)); }},
@@ -35,8 +25,16 @@ TEST(LongFields, NoPrintoutRunsIntoTheNextColumnOrOffThePage) {
         StatsCrusade longFields(LongFieldRecords(), 40);
         SetLongFieldSettings(longFields.app);
         StatsCrusade usual;
-        EXPECT_EQ(PageOverruns(longFields, printout.print).toStdString(),
-                  PageOverruns(usual, printout.print).toStdString());
+        for (StatsCrusade* f : {&longFields, &usual}) {
+            f->t.dialogs.print(PrinterChoice{});
+            printout.print(f->app);
+            ASSERT_EQ(f->t.printer.documents().size(), 1);
+        }
+        RecordingPrinter measure;
+        auto overruns = [&](const StatsCrusade& f) {
+            return Overruns(f.t.printer.documents().front(), measure).join(u'\n').toStdString();
+        };
+        EXPECT_EQ(overruns(longFields), overruns(usual));
     }
 }
 

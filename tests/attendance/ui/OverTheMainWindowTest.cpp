@@ -143,6 +143,15 @@ TEST_F(OverTheMainWindow, AttendanceBoxOpensTheEditorWhoseSaveReachesTheFileWith
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->windowTitle(), QStringLiteral("Attendance Update"));
     EXPECT_LE(e->frameGeometry().width(), 1366);
+    EXPECT_LE(e->frameGeometry().height(), 768);
+    // The nine decision options stand in one column under each other.
+    for (int i = 2; i <= 9; ++i) {
+        const QWidget* above = e->findChild<QWidget*>(QStringLiteral("optAtDe(%1)").arg(i - 1));
+        const QWidget* o = e->findChild<QWidget*>(QStringLiteral("optAtDe(%1)").arg(i));
+        ASSERT_TRUE(above && o) << i;
+        EXPECT_EQ(o->x(), above->x()) << i;
+        EXPECT_GT(o->y(), above->y()) << i;
+    }
     click(*e, QStringLiteral("ATD(2)"));
     EXPECT_EQ(e->findChild<QLineEdit*>(QStringLiteral("Attendance"))->text().left(5), QStringLiteral("1-3--"));
     click(*e, QStringLiteral("ATD(6)"));  // after the last meeting: refused
@@ -200,24 +209,6 @@ TEST_F(OverTheMainWindow, TheEditorsOwnMessagesPlayNoSoundAndHandTheFocusToSave)
 
     ASSERT_TRUE(ActivateFromAnotherProgram(e));
     EXPECT_TRUE(QTest::qWaitFor([&] { return lasers() == 2; }));
-}
-
-// The nine decision options stand in one column under each other, and the editor fits
-// the screen.
-TEST_F(OverTheMainWindow, TheEditorsDecisionOptionsStandInOneColumn) {
-    QTest::mouseClick(widget("Attendance"), Qt::LeftButton);
-    AttendFieldUpdate* e = editor();
-    ASSERT_NE(e, nullptr);
-    QWidget* first = e->findChild<QWidget*>(QStringLiteral("optAtDe(1)"));
-    ASSERT_NE(first, nullptr);
-    for (int i = 2; i <= 9; ++i) {
-        QWidget* o = e->findChild<QWidget*>(QStringLiteral("optAtDe(%1)").arg(i));
-        ASSERT_NE(o, nullptr);
-        EXPECT_EQ(o->x(), first->x()) << i;
-        EXPECT_GT(o->y(), e->findChild<QWidget*>(QStringLiteral("optAtDe(%1)").arg(i - 1))->y()) << i;
-    }
-    EXPECT_LE(e->frameGeometry().width(), 1366);
-    EXPECT_LE(e->frameGeometry().height(), 768);
 }
 
 TEST_F(OverTheMainWindow, AFailingEditorCommandIsReportedOnceAndTheEditorGoesOn) {

@@ -13,15 +13,7 @@ using namespace fennick::test;
 
 namespace {
 
-class EditFormLostFolderTest : public OpenWindow {
-protected:
-    void typeInto(const QStringList& boxes) {
-        for (const QString& keys : boxes) {
-            type(keys);
-            press(Qt::Key_Return);
-        }
-    }
-};
+using EditFormLostFolderTest = OpenWindow;
 
 TEST_F(EditFormLostFolderTest, WhatWasEnteredIsSavedInAnotherFolderAtTheClose) {
     ASSERT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0013"));
@@ -31,10 +23,7 @@ TEST_F(EditFormLostFolderTest, WhatWasEnteredIsSavedInAnotherFolderAtTheClose) {
     t.dialogs.type(QStringLiteral("5"));
     trigger(QStringLiteral("mnuAddRecords"));
     ASSERT_TRUE(app.crusade.AddMode);
-    ASSERT_EQ(focused(), QStringLiteral("RNum"));
-    typeInto({"0101", "eve", "stone"});
-    click(QStringLiteral("btnSaveExit"));
-    ASSERT_FALSE(app.crusade.AddMode);
+    ASSERT_NO_FATAL_FAILURE(addAndSave({"0101", "eve", "stone"}));
     ASSERT_EQ(app.crusade.RecCount, 4);
 
     const QString folder = t.path("data");

@@ -86,6 +86,17 @@ protected:
         QTest::mouseClick(widget(name), button);
     }
     void trigger(const QString& item) { form->action(item)->trigger(); }
+    // In add mode: the first boxes typed from the number box on, each left with Enter,
+    // then Save and Exit.
+    void addAndSave(const QStringList& boxes) {
+        ASSERT_EQ(focused(), QStringLiteral("RNum"));
+        for (const QString& keys : boxes) {
+            type(keys);
+            press(Qt::Key_Return);
+        }
+        click(QStringLiteral("btnSaveExit"));
+        ASSERT_FALSE(app.crusade.AddMode);
+    }
     AttendeeRecord onFile(qint32 n) { return ReadRecord(app, n); }
 };
 

@@ -1,6 +1,6 @@
-// A name opened on the main window from a line of the report window: closing the main
-// window goes back to the report window, and only closing it outside that state ends the
-// program.
+// A name opened on the main window from a line of the report window: the two windows
+// stand beside each other, closing the main window goes back to the report window, and
+// only closing it outside that state ends the program.
 
 #include "ReportWindowFixture.h"
 
@@ -18,14 +18,7 @@ namespace {
 class EditFromPreviewTest : public ReportWindowFixture {
 protected:
     // Forty people, so that the page scrolls.
-    CrusadeSpec crusade() const override {
-        CrusadeSpec s;
-        for (int i = 1; i <= 40; ++i) {
-            const QByteArray n = QByteArray::number(2000 + i);
-            s.records << Person(n.constData(), "Lee", ("Name" + n).constData());
-        }
-        return s;
-    }
+    CrusadeSpec crusade() const override { return Numbered(40, 2000, "Lee"); }
     void SetUp() override {
         ReportWindowFixture::SetUp();
         click(QStringLiteral("btnViewFile"));
@@ -42,12 +35,32 @@ protected:
         form->close();
         QTest::qWait(10);
     }
+    // The report window at the screen's top left with its Close button in sight, and the
+    // main window within the screen and no narrower than it can be.
+    void expectBesideThePreview() const {
+        const QRect room = window()->screen()->availableGeometry();
+        EXPECT_EQ(window()->frameGeometry().topLeft(), room.topLeft());
+        const QWidget* close = control("CloseBut");
+        EXPECT_FALSE(form->frameGeometry().intersects(QRect(close->mapToGlobal(QPoint()), close->size())));
+        EXPECT_GE(form->width(), form->minimumSizeHint().width());
+        EXPECT_LE(form->frameGeometry().bottom(), room.bottom());
+    }
+    static void closePreview() {
+        window()->activateWindow();
+        QTest::mouseClick(control<QPushButton>("CloseBut"), Qt::LeftButton);
+        QTest::qWait(10);
+    }
 };
 
+// The main window opened on a name stands beside the report window and closing it goes
+// back to the same page; once the report window closes it is back at its own place and
+// size, and closing it ends the program.
 TEST_F(EditFromPreviewTest, ClosingTheMainWindowSavesAndGoesBackToThePage) {
+    const QRect own(form->pos(), form->size());
     control<QScrollBar>("VScroll1")->setValue(5);
     openName(2);  // Name2007
     ASSERT_EQ(text(QStringLiteral("RNum")), QStringLiteral("2007"));
+    expectBesideThePreview();
     retype(QStringLiteral("FName"), QStringLiteral("Lou"));
 
     closeMainWindow();
@@ -62,19 +75,22 @@ TEST_F(EditFromPreviewTest, ClosingTheMainWindowSavesAndGoesBackToThePage) {
     EXPECT_TRUE(page().startsWith(QStringLiteral("00 2005 ")));
     EXPECT_TRUE(page().section(u'\n', 2, 2).startsWith(QStringLiteral("00 2007  Name2007, Lou")));
 
-    // Another name opens the main window in the same state, and closing it goes back again.
-    openName(4);
-    EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("2009"));
-    EXPECT_TRUE(widget(QStringLiteral("ReturnToPreviewMsg"))->isVisible());
-    closeMainWindow();
-    EXPECT_FALSE(form->ended());
-    EXPECT_TRUE(window()->isVisible());
+    // Another name opens the main window in the same state and place, and closing it goes
+    // back again.
+    for (int row : {4, 1}) {
+        openName(row);
+        EXPECT_EQ(text(QStringLiteral("RNum")), QString::number(2005 + row));
+        EXPECT_TRUE(widget(QStringLiteral("ReturnToPreviewMsg"))->isVisible());
+        expectBesideThePreview();
+        closeMainWindow();
+        EXPECT_FALSE(form->ended());
+        EXPECT_TRUE(window()->isVisible());
+    }
 
     // Closed outside that state, the main window ends the program.
-    window()->activateWindow();
-    QTest::mouseClick(control<QPushButton>("CloseBut"), Qt::LeftButton);
-    QTest::qWait(10);
+    closePreview();
     ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(QRect(form->pos(), form->size()), own);
     EXPECT_FALSE(widget(QStringLiteral("ReturnToPreviewMsg"))->isVisible());
     closeMainWindow();
     EXPECT_TRUE(form->ended());
@@ -82,28 +98,6 @@ TEST_F(EditFromPreviewTest, ClosingTheMainWindowSavesAndGoesBackToThePage) {
     // tests that follow open their modal windows again.
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
-}
-
-// The main window opened on a name leaves the report window's title row with Close in
-// sight, and goes back to its own place and size once the report window closes.
-TEST_F(EditFromPreviewTest, TheWindowsStandBesideEachOtherUntilThePreviewCloses) {
-    const QRect own(form->pos(), form->size());
-    for (int row : {1, 3}) {
-        openName(row);
-        const QRect room = window()->screen()->availableGeometry();
-        EXPECT_EQ(window()->frameGeometry().topLeft(), room.topLeft());
-        const QWidget* close = control("CloseBut");
-        EXPECT_FALSE(form->frameGeometry().intersects(QRect(close->mapToGlobal(QPoint()), close->size())));
-        EXPECT_GE(form->width(), form->minimumSizeHint().width());
-        EXPECT_LE(form->frameGeometry().bottom(), room.bottom());
-        // Closing the main window and opening the next name places them again.
-        closeMainWindow();
-    }
-    window()->activateWindow();
-    QTest::mouseClick(control<QPushButton>("CloseBut"), Qt::LeftButton);
-    QTest::qWait(10);
-    ASSERT_TRUE(form->isVisible());
-    EXPECT_EQ(QRect(form->pos(), form->size()), own);
 }
 
 }  // namespace

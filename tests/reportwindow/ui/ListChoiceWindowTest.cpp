@@ -19,18 +19,13 @@ class ListChoiceWindowTest : public ReportWindowFixture {
 protected:
     // Twelve people, two of them off the mail list, in teams 1 and 2.
     CrusadeSpec crusade() const override {
-        CrusadeSpec s;
-        for (int i = 1; i <= 12; ++i) {
-            const QByteArray n = QByteArray::number(1000 + i);
-            AttendeeRecord r = Person(n.constData(), "Ann", ("Name" + n).constData());
+        return Numbered(12, 1000, "Ann", [](AttendeeRecord& r, int i) {
             r.Attendance = QByteArray(size_t(i % 5 + 1), '1').append(QByteArray(size_t(39 - i % 5), '-'));
             r.Attend = QByteArray::number(i % 5 + 1);
             r.Last = qint16(i % 5 + 1);
             r.WorkerCode = i % 2 ? "01" : "02";
             r.MailList = i <= 2 ? 0 : 1;
-            s.records << r;
-        }
-        return s;
+        });
     }
     void SetUp() override {
         ReportWindowFixture::SetUp();

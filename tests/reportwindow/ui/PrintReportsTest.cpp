@@ -25,17 +25,12 @@ class PrintReportsTest : public ReportWindowFixture {
 protected:
     // Thirty people, so that a page does not hold them all.
     CrusadeSpec crusade() const override {
-        CrusadeSpec s;
-        for (int i = 1; i <= 30; ++i) {
-            const QByteArray n = QByteArray::number(1000 + i);
-            AttendeeRecord r = Person(n.constData(), "Ann", ("Name" + n).constData());
+        return Numbered(30, 1000, "Ann", [](AttendeeRecord& r, int i) {
             r.Attendance = QByteArray("11111").append(35, '-');
             r.Attend = "5";
             r.Last = 5;
             if (i % 3 == 0) r.IntLevel = "G";
-            s.records << r;
-        }
-        return s;
+        });
     }
     static QString firstLine() { return control<QPlainTextEdit>("Info")->toPlainText().section(u'\n', 0, 0); }
     void key(Qt::Key k) { QTest::keyClick(control("VScroll1"), k); }

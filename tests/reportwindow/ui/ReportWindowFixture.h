@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include <functional>
+
 namespace fennick::test {
 
 class ReportWindowFixture : public OpenWindow {
@@ -24,6 +26,18 @@ protected:
         if (PrintReports* w = PrintReports::current()) w->dismiss();
         QTest::qWait(1);
         OpenWindow::TearDown();
+    }
+
+    // count people numbered first + 1 on, each "Name<number>, <given>", then shaped by set.
+    static CrusadeSpec Numbered(int count, int first, const char* given,
+                                const std::function<void(AttendeeRecord&, int)>& set = {}) {
+        CrusadeSpec s;
+        for (int i = 1; i <= count; ++i) {
+            const QByteArray n = QByteArray::number(first + i);
+            s.records << Person(n.constData(), given, ("Name" + n).constData());
+            if (set) set(s.records.last(), i);
+        }
+        return s;
     }
 
     static PrintReports* window() { return PrintReports::current(); }

@@ -6,6 +6,7 @@
 #include "FakePlatform.h"
 #include "ModalGuard.h"
 #include "RecordBuilder.h"
+#include "TableSearch.h"
 #include "app/ui/CrusadeWindows.h"
 #include "app/ui/TableWindows.h"
 #include "data/CrusadeFiles.h"
@@ -169,33 +170,12 @@ TEST_F(EditZipWindow, EditTeamNamesOpensThePreferencesAndShowsTheNewNames) {
 // Each entry the search offers stands in the boxes and the counter when "Correct Record?"
 // is asked, and the one confirmed stays shown.
 TEST_F(EditZipWindow, TheSearchShowsEachEntryBeforeAskingAboutIt) {
-    struct Case {
-        const char* typed;
-        QList<int> answers;
-        QStringList seen;  // zip and counter at each question
-        const char* shownAfter;
-    };
-    const Case cases[] = {
-        {"62703", {AnsYes}, {"62703|3 of 3"}, "62703"},
-        {"springfield", {AnsNo, AnsYes}, {"62701|1 of 3", "62702|2 of 3"}, "62702"},
-        {"6270", {AnsNo, AnsNo, AnsCancel}, {"62701|1 of 3", "62702|2 of 3", "62703|3 of 3"}, "62703"},
-    };
-    QStringList seen;
-    t.dialogs.onShow = [&](const FakeDialogs::Shown& s) {
-        if (s.text == QLatin1String("Correct Record?"))
-            seen << box(QStringLiteral("Zip"))->text() + u'|' + box(QStringLiteral("RCounter"))->text();
-    };
-    for (const Case& c : cases) {
-        click(QStringLiteral("FirstRecordButton"));
-        seen.clear();
-        t.dialogs.type(QLatin1String(c.typed));
-        for (int a : c.answers) t.dialogs.answer(a);
-        click(QStringLiteral("Search"));
-        EXPECT_EQ(seen, c.seen) << c.typed;
-        EXPECT_EQ(box(QStringLiteral("Zip"))->text(), QLatin1String(c.shownAfter)) << c.typed;
-        EXPECT_FALSE(t.dialogs.pending()) << c.typed;
-    }
-    t.dialogs.onShow = nullptr;
+    ExpectSearches(
+        t.dialogs, [this](const QString& name) { click(name); },
+        [this] { return box(QStringLiteral("Zip"))->text() + u'|' + box(QStringLiteral("RCounter"))->text(); },
+        {{"62703", {AnsYes}, {"62703|3 of 3"}, "62703|3 of 3"},
+         {"springfield", {AnsNo, AnsYes}, {"62701|1 of 3", "62702|2 of 3"}, "62702|2 of 3"},
+         {"6270", {AnsNo, AnsNo, AnsCancel}, {"62701|1 of 3", "62702|2 of 3", "62703|3 of 3"}, "62703|3 of 3"}});
 }
 
 // The totals window closed by the user comes back after a team-code change and after

@@ -6,6 +6,7 @@
 #include "FakePlatform.h"
 #include "RealBoxes.h"
 #include "RecordBuilder.h"
+#include "TableSearch.h"
 #include "data/CrusadeFiles.h"
 #include "data/SideFiles.h"
 #include "tables/ui/Members.h"
@@ -73,31 +74,11 @@ public:
 // Each member the search offers stands in the boxes and the counter when "Correct
 // Record?" is asked, and the one confirmed stays shown.
 TEST_F(MembersWindow, TheSearchShowsEachMemberBeforeAskingAboutIt) {
-    struct Case {
-        const char* typed;
-        QList<int> answers;
-        QStringList seen;
-        const char* shownAfter;
-    };
-    const Case cases[] = {
-        {"0302", {AnsYes}, {"0302|Cole|Ann| 2 of  3"}, "0302|Cole|Ann| 2 of  3"},
-        {"BAKER", {AnsNo, AnsYes}, {"0301|Baker|Ruth| 1 of  3", "0303|Baker|Tom| 3 of  3"}, "0303|Baker|Tom| 3 of  3"},
-        {"a", {AnsNo, AnsCancel}, {"0301|Baker|Ruth| 1 of  3", "0302|Cole|Ann| 2 of  3"}, "0302|Cole|Ann| 2 of  3"},
-    };
-    QStringList seen;
-    t.dialogs.onShow = [&](const FakeDialogs::Shown& s) {
-        if (s.text == QLatin1String("Correct Record?")) seen << shown();
-    };
-    for (const Case& c : cases) {
-        click("FirstRecordButton");
-        seen.clear();
-        t.dialogs.type(QLatin1String(c.typed));
-        for (int a : c.answers) t.dialogs.answer(a);
-        click("Search");
-        EXPECT_EQ(seen, c.seen) << c.typed;
-        EXPECT_EQ(shown(), QLatin1String(c.shownAfter)) << c.typed;
-        EXPECT_FALSE(t.dialogs.pending()) << c.typed;
-    }
+    ExpectSearches(
+        t.dialogs, [this](const QString& name) { click(name.toLatin1().constData()); }, [this] { return shown(); },
+        {{"0302", {AnsYes}, {"0302|Cole|Ann| 2 of  3"}, "0302|Cole|Ann| 2 of  3"},
+         {"BAKER", {AnsNo, AnsYes}, {"0301|Baker|Ruth| 1 of  3", "0303|Baker|Tom| 3 of  3"}, "0303|Baker|Tom| 3 of  3"},
+         {"a", {AnsNo, AnsCancel}, {"0301|Baker|Ruth| 1 of  3", "0302|Cole|Ann| 2 of  3"}, "0302|Cole|Ann| 2 of  3"}});
 }
 
 // The window's own messages, shown as real boxes over it: coming back from one plays no
