@@ -36,6 +36,7 @@ TEST(PlaceBesidePreview, KeepsTheTitleRowAndTheNamesInSight) {
         const BesidePreview p = PlaceBesidePreview(c.room, keep, c.own, c.least);
         EXPECT_EQ(p.preview, c.room.topLeft());
         EXPECT_EQ(p.main, c.main);
+        EXPECT_TRUE(c.room.contains(p.main));
     }
 }
 
