@@ -27,6 +27,8 @@ CrusadeWindows::CrusadeWindows(App& app, QObject* parent) : QObject(parent), app
 CrusadeWindows::~CrusadeWindows() {
     app_.hooks.closeCrusadeWindows = nullptr;
     for (const QString& name : std::as_const(order_)) delete entries_[name].window.data();
+    // Those let go whose deletion the event loop did not reach.
+    for (const QPointer<QWidget>& w : std::as_const(retired_)) delete w.data();
 }
 
 void CrusadeWindows::add(const QString& name, Factory make, Closer close) {
@@ -42,9 +44,9 @@ QWidget* CrusadeWindows::window(const QString& name) {
     Q_ASSERT_X(it != entries_.end(), "CrusadeWindows::window", qPrintable(name));
     if (it == entries_.end()) return nullptr;
     if (QWidget* w = find(name)) return w;
-    // The one closed by its user may still await deletion: it goes now, with its hooks,
-    // before the new one sets them.
-    delete it->window.data();
+    // The one closed by its user may still await deletion, and may be the window whose
+    // event brought us here: it is let go, never deleted under its own feet.
+    retire(*it);
     it->window = it->make();
     it->window->installEventFilter(this);
     return it->window;
@@ -81,7 +83,20 @@ void CrusadeWindows::close(const QString& name) {
         else
             w->close();
     }
-    delete w.data();
+    retire(e);
+}
+
+void CrusadeWindows::retire(Entry& e) {
+    QWidget* w = e.window.data();
+    e.window = nullptr;
+    if (!w) return;
+    w->removeEventFilter(this);
+    // Hidden at once, so that nothing activates or shows it any more; deleted by the event
+    // loop, once every function of its own that may be running has returned.
+    w->hide();
+    w->deleteLater();
+    retired_.removeAll(nullptr);
+    retired_ << w;
 }
 
 }  // namespace fennick

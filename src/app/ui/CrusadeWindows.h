@@ -5,12 +5,14 @@
 // reopened (App::Hooks::closeCrusadeWindows), so that no window shows or writes another
 // crusade's records.
 //
-// A window sets the hooks it provides in its constructor and clears them in its
-// destructor; the owner deletes a window it closes at once, so its hooks are gone before
-// the next crusade is opened. The closing is started by the main window's commands and
-// the start screen, never by one of these windows' own slots.
+// A window sets the hooks it provides in its constructor and lets them go when it closes
+// (the closer given to add may do that for a window that refuses to close). The owner
+// never deletes a window at once: a window closed or replaced is hidden, forgotten and
+// deleted by the event loop, since the closing may start inside one of its own functions
+// (an activation that asks for a new window of the same name, a dialog of its own).
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -47,7 +49,7 @@ public:
     // The names given to add, in that order.
     QStringList names() const { return order_; }
 
-    // Closes every window that stands and deletes it, whether or not it agreed to close;
+    // Closes every window that stands and lets it go, whether or not it agreed to close;
     // each is built afresh when next asked for.
     void closeAll();
     // The same for the one window of that name.
@@ -62,8 +64,12 @@ private:
         Closer close;
         QPointer<QWidget> window;
     };
+    // Forgets the entry's window, hides it and deletes it later.
+    void retire(Entry& e);
+
     App& app_;
     QHash<QString, Entry> entries_;
+    QList<QPointer<QWidget>> retired_;
     QStringList order_;
 };
 

@@ -59,7 +59,13 @@ ProgramWindows::ProgramWindows(App& app) : app_(app) {
         return editor;
     });
     // The attendance screen, opened from the main window for a meeting night.
-    windows->add(QStringLiteral("AttendF"), [&app, form] { return new AttendF(app, form); });
+    windows->add(
+        QStringLiteral("AttendF"), [&app, form] { return new AttendF(app, form); },
+        [](QWidget* w) {
+            // Unloaded with the crusade even when it refuses to close.
+            w->close();
+            static_cast<AttendF*>(w)->releaseHooks();
+        });
     app.hooks.showAttendanceScreen = [windows] { windows->window<AttendF>(QStringLiteral("AttendF"))->open(); };
     // The report window, opened by the main window's previews; the crusade's closing
     // closes it without returning to the main window.

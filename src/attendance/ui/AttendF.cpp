@@ -39,6 +39,9 @@ namespace fennick {
 
 namespace {
 
+// The screen whose hooks are set: the one made last, until it is unloaded.
+AttendF* gHooksOwner = nullptr;
+
 // Room left on the screen for the window's title bar.
 constexpr int kTitleBarRoom = 40;
 
@@ -88,6 +91,7 @@ AttendF::AttendF(App& app, QWidget* parent) : QMainWindow(parent, Qt::Window), a
 
     app_.hooks.attendanceFormLoaded = [] { return true; };
     app_.hooks.attendFPrayerRequest = [this](MainScreen& form) { attendf::EnterPrayerFromAttend(app_, st_, form); };
+    gHooksOwner = this;
     QSize size(1180, 600);
     if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() - QSize(0, kTitleBarRoom));
     resize(size);
@@ -95,6 +99,12 @@ AttendF::AttendF(App& app, QWidget* parent) : QMainWindow(parent, Qt::Window), a
 
 AttendF::~AttendF() {
     QObject::disconnect(qApp, nullptr, this, nullptr);
+    releaseHooks();
+}
+
+void AttendF::releaseHooks() {
+    if (gHooksOwner != this) return;
+    gHooksOwner = nullptr;
     app_.hooks.attendanceFormLoaded = nullptr;
     app_.hooks.attendFPrayerRequest = nullptr;
 }
@@ -520,7 +530,7 @@ void AttendF::onFocusWindowChanged(QWindow* window) {
     QWindow* previous = focusWindow_;
     focusWindow_ = window;
     QWindow* mine = windowHandle();
-    if (!mine || exiting_) return;
+    if (!mine || exiting_ || !isVisible()) return;
     if (window == mine && isOwnForm(previous)) {
         run([this] {
             attendf::Form_Activate(app_, st_, *this);
@@ -543,6 +553,7 @@ void AttendF::closeEvent(QCloseEvent* event) {
     }
     run([this] { attendf::Form_Unload(app_, st_); });
     event->accept();
+    releaseHooks();
 }
 
 // --- MainScreen -----------------------------------------------------------------------------

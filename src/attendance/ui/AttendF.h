@@ -46,6 +46,9 @@ public:
     static void install(App& app, QWidget* parent);
     // Loads the screen for the meeting number in MsgAnswer, shows and activates it.
     void open();
+    // Takes back the hooks the screen set, unless a newer screen set them since: the screen
+    // is unloaded, even while its deletion waits for the event loop.
+    void releaseHooks();
     // Runs a procedure of the window: nothing escapes it, and a focus it asks for is given
     // when it ends.
     void run(const std::function<void()>& command);

@@ -239,8 +239,9 @@ void AttendFieldUpdate::closeEvent(QCloseEvent* event) {
 
 bool AttendFieldUpdate::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate) {
-        // Coming back from one of its own message boxes is no activation.
-        if (!fromDialog_) run([this] { editor_.Form_Activate(); });
+        // Coming back from one of its own message boxes is no activation, nor one that
+        // reaches the editor after its closing hid it.
+        if (!fromDialog_ && !done_ && isVisible()) run([this] { editor_.Form_Activate(); });
     }
     return QWidget::event(e);
 }

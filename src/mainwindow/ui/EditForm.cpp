@@ -1311,7 +1311,7 @@ void EditForm::onFocusWindowChanged(QWindow* window) {
     focusWindow_ = window;
     QWindow* mine = windowHandle();
     if (!mine) return;
-    if (window == mine) {
+    if (window == mine && isVisible()) {
         if (activationDue_) {
             activationDue_ = false;
             activateForm();

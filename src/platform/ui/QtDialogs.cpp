@@ -1,5 +1,6 @@
 #include "platform/ui/QtDialogs.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -96,6 +97,37 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogSpec& spec
 
 }  // namespace
 
+QWidget* DialogOwner(QWidget* fallback) {
+    QWidget* active = QApplication::activeWindow();
+    if (active && active->isVisible()) return active;
+    return fallback;
+}
+
+namespace {
+
+// A dialog's owner while it runs. The window in use is made active again when the dialog
+// goes, since the focus may pass to another of the program's windows at that moment.
+class OwnerScope {
+public:
+    explicit OwnerScope(QWidget* fallback) : owner_(DialogOwner(fallback)) {
+        if (owner_ != fallback) inUse_ = owner_;
+    }
+    ~OwnerScope() {
+        if (!inUse_ || !inUse_->isVisible() || QApplication::activeWindow() == inUse_) return;
+        inUse_->raise();
+        inUse_->activateWindow();
+    }
+    OwnerScope(const OwnerScope&) = delete;
+    OwnerScope& operator=(const OwnerScope&) = delete;
+    QWidget* owner() const { return owner_; }
+
+private:
+    QWidget* owner_;
+    QPointer<QWidget> inUse_;
+};
+
+}  // namespace
+
 QStringList QtFileFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
     QStringList out;
@@ -162,14 +194,16 @@ int MessageBoxAnswer(const MessageBoxSpec& spec, QMessageBox::StandardButton cli
 }
 
 int QtDialogs::messageBox(const MessageBoxSpec& spec) {
-    QMessageBox box(parent_);
+    const OwnerScope scope(parent_);
+    QMessageBox box(scope.owner());
     PrepareMessageBox(box, spec);
     box.exec();
     return MessageBoxAnswer(spec, box.standardButton(box.clickedButton()));
 }
 
 QString QtDialogs::inputBox(const InputBoxSpec& spec) {
-    QInputDialog dlg(parent_);
+    const OwnerScope scope(parent_);
+    QInputDialog dlg(scope.owner());
     dlg.setWindowTitle(Title(spec.title));
     dlg.setLabelText(ShownText(spec.prompt));
     dlg.setTextValue(spec.defaultText);
@@ -179,21 +213,24 @@ QString QtDialogs::inputBox(const InputBoxSpec& spec) {
 }
 
 std::optional<QString> QtDialogs::openFile(const FileDialogSpec& spec) {
-    return RunFileDialog(parent_, spec, QFileDialog::AcceptOpen,
+    const OwnerScope scope(parent_);
+    return RunFileDialog(scope.owner(), spec, QFileDialog::AcceptOpen,
                          spec.mayCreate ? QFileDialog::AnyFile : QFileDialog::ExistingFile, QFileDialog::Options());
 }
 
 std::optional<QString> QtDialogs::saveFile(const FileDialogSpec& spec) {
     const QFileDialog::Options options =
         spec.askToReplace ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
-    return RunFileDialog(parent_, spec, QFileDialog::AcceptSave, QFileDialog::AnyFile, options);
+    const OwnerScope scope(parent_);
+    return RunFileDialog(scope.owner(), spec, QFileDialog::AcceptSave, QFileDialog::AnyFile, options);
 }
 
 std::optional<PrinterChoice> QtDialogs::selectPrinter(const PrinterDialogSpec& spec) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setCopyCount(spec.copies);
     printer.setFromTo(spec.fromPage, spec.toPage);
-    QPrintDialog dlg(&printer, parent_);
+    const OwnerScope scope(parent_);
+    QPrintDialog dlg(&printer, scope.owner());
     dlg.setMinMax(spec.minPage, spec.maxPage);
     dlg.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile |
                    QAbstractPrintDialog::PrintShowPageSize);

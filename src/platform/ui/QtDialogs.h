@@ -1,6 +1,7 @@
 #pragma once
 // The program's dialogs as Qt shows them: QMessageBox, QInputDialog, QFileDialog and
-// QPrintDialog, over the parent window that is set (the main window once it exists).
+// QPrintDialog, each over the window in use when it is asked for (the main window when
+// none of the program's windows is active).
 
 #include "platform/Dialogs.h"
 
@@ -16,6 +17,9 @@ namespace fennick {
 // file; each extension pattern also matches its upper-case spelling, as files copied
 // from other systems may carry one.
 QStringList QtFileFilters(const QString& filter);
+// The window a dialog asked for now belongs to: the active window, so that the window
+// whose command asks stays in front, under the dialog and after it; else fallback.
+QWidget* DialogOwner(QWidget* fallback);
 // Message text as Qt shows it: the program's CR LF line breaks become plain line breaks.
 QString ShownText(const QString& text);
 // Sets up a message box (buttons, default button, icon, title, plain text) as spec asks.

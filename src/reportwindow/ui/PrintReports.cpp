@@ -600,8 +600,8 @@ void PrintReports::closeEvent(QCloseEvent* event) {
 
 bool PrintReports::event(QEvent* event) {
     // Coming back from another window of the program redraws the page; a message box of
-    // the window's own procedure does not.
-    if (event->type() == QEvent::WindowActivate && depth_ == 0 && !showing_)
+    // the window's own procedure does not, nor one that reaches it after its closing hid it.
+    if (event->type() == QEvent::WindowActivate && depth_ == 0 && !showing_ && isVisible())
         run([this] { Form_Activate(app_, state_); });
     return QMainWindow::event(event);
 }

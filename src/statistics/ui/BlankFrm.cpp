@@ -243,8 +243,9 @@ bool BlankFrm::event(QEvent* e) {
         leftSinceDrawn_ = true;
     } else if (e->type() == QEvent::WindowActivate) {
         // Returning to the window shows what was saved meanwhile; the activation that
-        // follows the window's own showing, or a dialog of a run under way, draws nothing.
-        if (leftSinceDrawn_ && runs == 0) guarded([this] { Form_Activate(); });
+        // follows the window's own showing, or a dialog of a run under way, draws nothing,
+        // nor one that reaches the window after its closing hid it.
+        if (leftSinceDrawn_ && runs == 0 && isVisible()) guarded([this] { Form_Activate(); });
     }
     return QWidget::event(e);
 }

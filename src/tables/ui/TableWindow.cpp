@@ -25,8 +25,9 @@ TableWindow::~TableWindow() {
 }
 
 bool TableWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && !running_) {
-        // Coming back from one of the program's own message boxes is no activation.
+    if (event->type() == QEvent::WindowActivate && !running_ && isVisible()) {
+        // Coming back from one of the program's own message boxes is no activation, nor
+        // one that reaches the window after its closing hid it.
         if (!fromDialog_) activate();
     }
     return QWidget::event(event);

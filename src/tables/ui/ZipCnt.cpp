@@ -84,7 +84,8 @@ void ZipCnt::refresh() {
 }
 
 bool ZipCnt::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
+    // An activation that reaches the window after its closing hid it is none.
+    if (event->type() == QEvent::WindowActivate && isVisible()) {
         RunGuarded(app_, kSourceFennick95, [this] {
             refresh();
             if (activated) activated();

@@ -22,21 +22,29 @@ using namespace fennick::test;
 
 namespace {
 
-// A modeless window of the crusade: it provides a hook while it stands, and may refuse
-// to close.
+// A modeless window of the crusade: it provides a hook from its making until it closes or
+// goes, unless a newer one set it since, and may refuse to close.
 class StandIn : public QWidget {
 public:
     StandIn(App& app, bool refuse) : app_(app), refuse_(refuse) {
         setAttribute(Qt::WA_DeleteOnClose);
         app_.hooks.attendanceFormLoaded = [] { return true; };
+        hooksOwner = this;
     }
-    ~StandIn() override { app_.hooks.attendanceFormLoaded = nullptr; }
-    int closes = 0;
+    ~StandIn() override { release(); }
+    void release() {
+        if (hooksOwner != this) return;
+        hooksOwner = nullptr;
+        app_.hooks.attendanceFormLoaded = nullptr;
+    }
+    static inline StandIn* hooksOwner = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override {
-        ++closes;
-        if (refuse_) event->ignore();
+        if (refuse_)
+            event->ignore();
+        else
+            release();
     }
 
 private:
@@ -60,10 +68,16 @@ protected:
         s.records = {Person("0020", "Ann", "Able")};
         autumn = WriteCrusade(t, t.path("data"), QStringLiteral("autumn"), s);
         ASSERT_TRUE(OpenCrusade(app, spring));
-        owner.add(QStringLiteral("StandIn"), [this] {
-            ++built;
-            return new StandIn(app, refuse);
-        });
+        owner.add(
+            QStringLiteral("StandIn"),
+            [this] {
+                ++built;
+                return new StandIn(app, refuse);
+            },
+            [](QWidget* w) {
+                w->close();
+                static_cast<StandIn*>(w)->release();
+            });
         ModalGuard::allow(true);
     }
     void TearDown() override { ModalGuard::allow(false); }
@@ -115,9 +129,12 @@ TEST_F(CrusadeWindowsTest, ClosingOrOpeningACrusadeClosesTheWindow) {
         w->show();
         const int before = built;
         c.change();
-        EXPECT_TRUE(w.isNull()) << "deleted at once";
         EXPECT_FALSE(hookSet());
         EXPECT_EQ(owner.find(QStringLiteral("StandIn")), nullptr);
+        ASSERT_FALSE(w.isNull()) << "deleted by the event loop, not at once";
+        EXPECT_FALSE(w->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(w.isNull());
         // The next use builds a fresh window for the crusade now open.
         QWidget* fresh = standIn();
         EXPECT_EQ(built, before + 1);
@@ -133,12 +150,13 @@ TEST_F(CrusadeWindowsTest, AWindowItsUserClosedIsBuiltAfreshWithItsHooks) {
     ASSERT_TRUE(first->close());
     ASSERT_FALSE(first.isNull()) << "its deletion waits for the event loop";
     EXPECT_EQ(owner.find(QStringLiteral("StandIn")), nullptr);
-    // The one waiting for deletion goes before the new one sets its hooks.
+    // The one waiting for deletion goes later, leaving the new one its hooks.
     QPointer<QWidget> second = standIn();
-    EXPECT_TRUE(first.isNull());
     EXPECT_NE(second, nullptr);
+    EXPECT_NE(second, first);
     EXPECT_TRUE(hookSet());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
     EXPECT_FALSE(second.isNull());
     EXPECT_TRUE(hookSet());
     // Only hidden, a window stands and is used again.

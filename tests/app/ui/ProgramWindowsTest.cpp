@@ -16,6 +16,7 @@
 #include "mainwindow/MenuBar.h"
 #include "mainwindow/ui/EditForm.h"
 #include "reportwindow/ui/PrintReports.h"
+#include "statistics/ui/BlankFrm.h"
 #include "tables/ui/EditZip.h"
 #include "tables/ui/ZipCnt.h"
 #include "views/Indexes.h"
@@ -156,14 +157,17 @@ TEST_F(ProgramWindowsTest, TheReportWindowAndTheAttendanceScreenCloseWithTheCrus
 
     t.dialogs.clear();
     ASSERT_TRUE(OpenCrusade(app, autumn));
-    EXPECT_TRUE(report.isNull());
-    EXPECT_TRUE(screen.isNull());
+    EXPECT_EQ(owner.find(QStringLiteral("PrintReports")), nullptr);
+    EXPECT_EQ(owner.find(QStringLiteral("AttendF")), nullptr);
     EXPECT_EQ(PrintReports::current(), nullptr);
     for (const HookRow& row : HookRows()) {
         if (row.when == When::WhileWindow) {
             EXPECT_FALSE(row.isSet(app.hooks)) << row.hook;
         }
     }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(report.isNull());
+    EXPECT_TRUE(screen.isNull());
     ModalGuard::allow(false);
 }
 
@@ -193,8 +197,9 @@ TEST_F(ProgramWindowsTest, TheAttendanceEditorClosesWithTheCrusadeWritingNothing
 
     const QString mode = app.program.ScreenMode;
     ASSERT_TRUE(OpenCrusade(app, autumn));
-    EXPECT_TRUE(editor.isNull());
     EXPECT_FALSE(bool(app.hooks.recordShown));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull());
     EXPECT_EQ(form.text(QStringLiteral("Attendance")), shown);
     EXPECT_EQ(app.program.ScreenMode, mode);  // closed, not cancelled by its user
     EXPECT_EQ(bytes(spring), springBefore);
@@ -223,12 +228,61 @@ TEST_F(ProgramWindowsTest, TheZipEditorKeepsItsEntryInItsOwnCrusade) {
     // Another crusade chosen: the open one is closed, then the other opened.
     CloseCrusade(app);
     ASSERT_TRUE(OpenCrusade(app, autumn));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(editor.isNull());
     EXPECT_TRUE(totals.isNull());
     EXPECT_EQ(FileLines(SideFileName(spring, QStringLiteral("zps"))),
               QList<QByteArray>({"62701     IL05Springfield       2"}));
     EXPECT_EQ(app.crusade.ZipTable.mid(1, app.crusade.ZipCount), QList<QByteArray>({kAutumnZip}));
     EXPECT_EQ(FileLines(SideFileName(autumn, QStringLiteral("zps"))), QList<QByteArray>({kAutumnZip}));
+}
+
+// A window closed while another is active may be activated afterwards, as a window manager
+// does when the focus comes back (the statistics window after its print dialog): the
+// activation runs nothing, the window is not deleted under its own event, and the next
+// use builds a fresh one.
+TEST_F(ProgramWindowsTest, AnActivationReachingAClosedWindowRunsNothingAndDeletesNothing) {
+    ModalGuard::allow(true);
+    ProgramWindows windows(app);
+    EditForm& main = windows.main();
+    main.load();
+    main.show();
+    CrusadeWindows& owner = windows.crusadeWindows();
+    const struct {
+        const char* name;
+        std::function<void()> open;
+    } cases[] = {
+        {"BlankFrm", [&] { app.hooks.showCrusadeStatistics(); }},
+        {"PrintReports", [&] { app.hooks.openPrintReports(); }},
+        {"AttendF",
+         [&] {
+             app.msg.MsgAnswer = QStringLiteral("3");
+             app.hooks.showAttendanceScreen();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.open();
+        QPointer<QWidget> w = owner.find(QLatin1String(c.name));
+        ASSERT_NE(w, nullptr);
+        QEvent leave(QEvent::WindowDeactivate);
+        QApplication::sendEvent(w, &leave);
+        ASSERT_TRUE(w->close());
+        ASSERT_FALSE(w.isNull()) << "its deletion waits for the event loop";
+        t.dialogs.clear();
+        QEvent back(QEvent::WindowActivate);
+        QApplication::sendEvent(w, &back);
+        EXPECT_FALSE(w.isNull()) << "deleted under its own event";
+        EXPECT_EQ(owner.find(QLatin1String(c.name)), nullptr);
+        EXPECT_TRUE(t.dialogs.shown().empty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(w.isNull());
+        c.open();
+        EXPECT_NE(owner.find(QLatin1String(c.name)), nullptr);
+        owner.close(QLatin1String(c.name));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    ModalGuard::allow(false);
 }
 
 }  // namespace

@@ -17,6 +17,8 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace fennick {
 namespace {
 
@@ -152,6 +154,39 @@ TEST(QtDialogs, AMessageBoxAnswersWithTheClassicValues) {
     EXPECT_EQ(closed(Buttons::YesNo), AnsNo);
     EXPECT_EQ(closed(Buttons::YesNoCancel), AnsCancel);
     EXPECT_EQ(closed(Buttons::OK), AnsOK);
+}
+
+// A box asked for while another of the program's windows is in use belongs to that window
+// (an editor's search, the statistics window's printer dialog), not to the main window
+// the dialogs were made with; with no window in use it belongs to the main window.
+TEST(QtDialogs, ABoxBelongsToTheWindowInUse) {
+    QWidget main, editor;
+    QtDialogs dialogs(&main);
+    main.show();
+    editor.show();
+    editor.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    test::ModalGuard::allow(true);
+    const auto ownerOfNextBox = [&](const std::function<void()>& ask) {
+        QWidget* owner = nullptr;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) return;
+            owner = box->parentWidget();
+            box->close();
+        });
+        ask();
+        return owner;
+    };
+    EXPECT_EQ(ownerOfNextBox([&] { dialogs.msgBox(QStringLiteral("Correct Record?"), Buttons::YesNo, Icon::Question); }),
+              &editor);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&editor)) << "the window in use stays in front after the answer";
+    InputBoxSpec input;
+    input.prompt = QStringLiteral("Zip code?");
+    EXPECT_EQ(ownerOfNextBox([&] { dialogs.inputBox(input); }), &editor);
+    editor.hide();
+    EXPECT_EQ(ownerOfNextBox([&] { dialogs.msgBox(QStringLiteral("Done."), Buttons::OK, Icon::None); }), &main);
+    test::ModalGuard::allow(false);
 }
 
 TEST(QtDialogs, AFileDialogOpensAtTheFolderAndNameProposed) {
