@@ -90,6 +90,12 @@ void NarrowKeptView(App& app) {
     SortIndex(app);
 }
 
+// text cut at the right edge of a card's text, a margin like the page's: unlike the start
+// of a column, it needs no blank before it.
+QString CutAtCardEdge(const Printer& p, const QString& text, double cardRight) {
+    return CutToWidth(p, text, cardRight - p.currentX());
+}
+
 // One row of two cards; the row's top moves down by a card's height.
 void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, double& top, double right) {
     const std::array<double, 2> edge{kColumn1 + right, kColumn2 + right};
@@ -104,10 +110,11 @@ void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, double& top,
         for (size_t c = 0; c < 2; ++c) {
             const double cardRight = edge[c] + kCardTextWidth;
             p.setCurrentX(edge[c]);
-            p.printOnLine(p.cutAt(prefix + cards[c].*first, second ? edge[c] + at : cardRight));
+            const QString head = prefix + cards[c].*first;
+            p.printOnLine(second ? p.cutAt(head, edge[c] + at) : CutAtCardEdge(p, head, cardRight));
             if (!second) continue;
             p.setCurrentX(edge[c] + at);
-            const QString text = p.cutAt(cards[c].*second, cardRight);
+            const QString text = CutAtCardEdge(p, cards[c].*second, cardRight);
             if (c == 0)
                 p.printOnLine(text);
             else
