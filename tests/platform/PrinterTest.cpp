@@ -96,8 +96,8 @@ TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
         {1.0, 1.0 + mary + blank + 0.01, "Mary      ", "Mary      "},  // only its blanks pass the edge
         {1.0, 1.0 + marySm + blank + 0.01, "Mary Smith", "Mary Sm"},
         {1.0, 1.0 + marySm + blank - 0.01, "Mary Smith", "Mary S"},
-        {12.0, 10.0, "Mary", ""},    // already past the edge
-        {20.0, 30.0, "WWWW", "WW"},  // the printable area ends first
+        {12.0, 10.0, "Mary", ""},                                  // already past the edge
+        {20.0, 30.0, "WWWW", "WW"},                                // the printable area ends first
         {Printer::kPrintableRightCm - 2 * w, 30.0, "WWWW", "WW"},  // its edge needs no blank
     };
     for (const Case& c : cases) {

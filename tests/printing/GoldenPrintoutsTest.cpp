@@ -1,6 +1,7 @@
 // Every golden printout of every subsystem (the recorded documents in tests/*/data): no
-// two texts of a line stand closer than one blank, measured as the recording printer
-// measures them. Window drawings (*.window.txt) are not printouts.
+// two texts of a line stand closer than one blank in the first one's font, measured as the
+// recording printer measures them; the blanks a text begins with count as room before it.
+// Window drawings (*.window.txt) are not printouts.
 
 #include "platform/Printer.h"
 
@@ -8,6 +9,8 @@
 #include <QFile>
 #include <QMap>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -29,7 +32,7 @@ QMap<QString, QList<Text>> LinesOf(const QString& path) {
     QMap<QString, QList<Text>> lines;
     QString document, page;
     for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n')) {
-        if (line.startsWith(QLatin1String("document ")) || line.startsWith(QLatin1String("message"))) document = line;
+        if (line.startsWith(QLatin1String("document "))) document = line;
         if (line.startsWith(QLatin1String("page ")) || line.startsWith(QLatin1String("copy "))) page = line;
         const QRegularExpressionMatch m = item.match(line);
         if (!m.hasMatch()) continue;
@@ -42,11 +45,12 @@ QMap<QString, QList<Text>> LinesOf(const QString& path) {
     return lines;
 }
 
-// text without its trailing blanks, and its leading blanks.
+// text without the blanks it ends with.
 QString Inked(QString text) {
     while (text.endsWith(u' ')) text.chop(1);
     return text;
 }
+// The blanks text begins with.
 QString Leading(const QString& text) {
     qsizetype n = 0;
     while (n < text.size() && text[n] == u' ') ++n;
@@ -74,12 +78,12 @@ TEST(GoldenPrintouts, KeepABlankBetweenTheTextsOfALine) {
                 const double end = a.x + TableTextWidth(Inked(a.text), a.font);
                 const double next = b.x + TableTextWidth(Leading(b.text), b.font);
                 if (end + TableTextWidth(QStringLiteral(" "), a.font) > next + kRounding)
-                    ADD_FAILURE() << path.toStdString() << " " << line.key().toStdString() << ": |" << a.text.toStdString()
-                    << "| runs up to |" << b.text.toStdString() << "|";
+                    ADD_FAILURE() << path.toStdString() << " " << line.key().toStdString() << ": |"
+                                  << a.text.toStdString() << "| runs up to |" << b.text.toStdString() << "|";
             }
         }
     }
-    EXPECT_GT(lines, 1000);  // the goldens were found
+    EXPECT_GT(lines, 1000) << "the goldens were not found";
 }
 
 }  // namespace
