@@ -20,7 +20,7 @@ QString Printer::addText(const QString& text) {
     it.page = page_;
     it.x = x_;
     it.y = y_;
-    it.text = text.isEmpty() ? text : cutAt(text, printableRight());
+    it.text = text.isEmpty() ? text : CutToWidth(*this, text, printableRight() - x_);
     it.font = font_;
     if (!it.text.isEmpty()) doc_.items.append(it);
     doc_.pageCount = std::max(doc_.pageCount, page_);
@@ -28,7 +28,10 @@ QString Printer::addText(const QString& text) {
 }
 
 QString Printer::cutAt(const QString& text, double right) const {
-    return CutToWidth(*this, text, std::min(right, printableRight()) - x_);
+    // One blank stays free before the next column, so that no two fields touch; the
+    // printable area's edge needs none.
+    const double end = right < printableRight() ? right - textWidth(QStringLiteral(" ")) : printableRight();
+    return CutToWidth(*this, text, end - x_);
 }
 
 void Printer::print(const QString& text) {
@@ -119,6 +122,8 @@ double TableLineHeight(const PrinterFont& font) { return font.size * 1.15 * kCmP
 QString CutToWidth(const Printer& printer, const QString& text, double width) {
     qsizetype visible = text.size();
     while (visible > 0 && text.at(visible - 1) == u' ') --visible;
+    // A text exactly as wide as the room fits, whatever the rounding of the sums.
+    width += 1e-9;
     if (printer.textWidth(text.left(visible)) <= width) return text;
     // The longest start that fits lies between fits (0 characters) and tooLong.
     qsizetype fits = 0;

@@ -79,10 +79,10 @@ public:
     // Size of a text in the current font, in centimetres.
     virtual double textWidth(const QString& text) const = 0;
     virtual double textHeight(const QString& text = QStringLiteral("X")) const = 0;
-    // text cut at its end so that, printed at CurrentX in the current font, it ends at
-    // right at the latest (and within the printable area): a field that would run into
-    // the next column or off the page. Trailing blanks do not count, so a text whose
-    // visible part fits comes back whole.
+    // text cut at its end so that, printed at CurrentX in the current font, it ends the
+    // width of one blank before right at the latest (and within the printable area): a
+    // field that would run into the next column, which starts at right, or off the page.
+    // Trailing blanks do not count, so a text whose visible part fits comes back whole.
     QString cutAt(const QString& text, double right) const;
 
     void setDrawWidth(int w) { drawWidth_ = w; }

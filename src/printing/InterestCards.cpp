@@ -90,8 +90,15 @@ void NarrowKeptView(App& app) {
     SortIndex(app);
 }
 
-// One row of two cards; the row's top moves down by a card's height.
-void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, double& top, double right) {
+// text cut at the right edge of a card's text, a margin like the page's: unlike the start
+// of a column, it needs no blank before it.
+QString CutAtCardEdge(const Printer& p, const QString& text, double cardRight) {
+    return CutToWidth(p, text, cardRight - p.currentX());
+}
+
+// One row of count cards (1 or 2); the row's top moves down by a card's height. The place
+// of a missing card stays blank, captions and all.
+void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, size_t count, double& top, double right) {
     const std::array<double, 2> edge{kColumn1 + right, kColumn2 + right};
     const double cardBottom = top + kRowPitch;
     p.setCurrentY(top);
@@ -104,10 +111,11 @@ void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, double& top,
         for (size_t c = 0; c < 2; ++c) {
             const double cardRight = edge[c] + kCardTextWidth;
             p.setCurrentX(edge[c]);
-            p.printOnLine(p.cutAt(prefix + cards[c].*first, second ? edge[c] + at : cardRight));
+            const QString head = c < count ? prefix + cards[c].*first : QString();
+            p.printOnLine(second ? p.cutAt(head, edge[c] + at) : CutAtCardEdge(p, head, cardRight));
             if (!second) continue;
             p.setCurrentX(edge[c] + at);
-            const QString text = p.cutAt(cards[c].*second, cardRight);
+            const QString text = CutAtCardEdge(p, cards[c].*second, cardRight);
             if (c == 0)
                 p.printOnLine(text);
             else
@@ -159,12 +167,13 @@ void DrawCards(App& app) {
             top = firstTop;
         }
         std::array<InterestCard, 2> row{};
-        for (size_t c = 0; c < 2 && card < v.ReportCount; ++c) {
+        size_t count = 0;
+        for (; count < 2 && card < v.ReportCount; ++count) {
             ++card;
             ++onSheet;
-            row[c] = InterestCardOf(ReadRecord(app, v.recordNumberAt(card)));
+            row[count] = InterestCardOf(ReadRecord(app, v.recordNumberAt(card)));
         }
-        PrintRow(p, row, top, right);
+        PrintRow(p, row, count, top, right);
     }
 }
 

@@ -7,6 +7,8 @@
 #include "platform/Printer.h"
 #include "printing/PrintCommons.h"
 
+#include <algorithm>
+
 namespace fennick {
 
 namespace {
@@ -22,24 +24,41 @@ void PrintTeams(App& app, Printer& p) {
     p.setDrawWidth(6);
     p.line(1.0, 1.0, 19.9, 1.0);
 
-    p.setCurrentY(2.5);
+    struct Row {
+        int team;
+        QString name, phone;
+    };
+    QList<Row> rows;
     for (int i = 1; i <= kTeams; ++i) {
         const QString& entry = app.settings.TeamNames[size_t(i)];
         if (!IsPrintedTeam(entry)) continue;
         // An entry without ":" is a name alone.
         const qsizetype colon = entry.indexOf(u':');
-        const QString name = colon < 0 ? entry : entry.left(colon);
-        const QString phone = colon < 0 ? QString() : entry.mid(colon + 1);
+        rows.append({i, colon < 0 ? entry : entry.left(colon), colon < 0 ? QString() : entry.mid(colon + 1)});
+    }
+    // The telephones stand at 9.5 cm, or further right where a name needs the room and
+    // the widest telephone still fits on the page; a blank stays free before them.
+    double widestName = 0, widestPhone = 0;
+    for (const Row& row : rows) {
+        if (row.phone.isEmpty()) continue;
+        widestName = std::max(widestName, p.textWidth(RTrim(row.name)));
+        widestPhone = std::max(widestPhone, p.textWidth(RTrim(row.phone)));
+    }
+    const double phoneX = std::max(
+        9.5, std::min(5.5 + widestName + p.textWidth(QStringLiteral(" ")), Printer::kPrintableRightCm - widestPhone));
+
+    p.setCurrentY(2.5);
+    for (const Row& row : rows) {
         p.setCurrentX(2.0);
-        p.printOnLine(QStringLiteral("Team #") + ZeroPad(i, 2));
+        p.printOnLine(QStringLiteral("Team #") + ZeroPad(row.team, 2));
         p.setCurrentX(5.5);
-        if (phone.isEmpty()) {
-            p.print(name);
+        if (row.phone.isEmpty()) {
+            p.print(row.name);
             continue;
         }
-        p.printOnLine(p.cutAt(name, 9.5));
-        p.setCurrentX(9.5);
-        p.print(phone);
+        p.printOnLine(p.cutAt(row.name, phoneX));
+        p.setCurrentX(phoneX);
+        p.print(row.phone);
     }
     p.endDoc();
 }

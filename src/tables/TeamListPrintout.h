@@ -13,9 +13,10 @@ class App;
 bool IsPrintedTeam(const QString& entry);
 
 // Asks for the printer, then prints in Arial 16: the title CrusadeName & " Vistiation
-// Teams", a rule, and one line per printed team ("Team #07", the name, the telephone when
-// there is one). Cancel in the printer dialog or any error ends the printout silently, and
-// nothing of it is printed.
+// Teams", a rule, and one line per printed team ("Team #07" at 2 cm, the name at 5.5 cm,
+// the telephone when there is one at 9.5 cm or as far right as the longest name needs and
+// the widest telephone allows). Cancel in the printer dialog or any error ends the
+// printout silently, and nothing of it is printed.
 void btnPrintTeams_Click(App& app);
 
 }  // namespace fennick

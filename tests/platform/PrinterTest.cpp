@@ -86,17 +86,19 @@ TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
     const double mary = p.textWidth(QStringLiteral("Mary"));
     const double marySm = p.textWidth(QStringLiteral("Mary Sm"));
     const double w = p.textWidth(QStringLiteral("W"));
+    const double blank = p.textWidth(QStringLiteral(" "));  // stays free before the next column
     struct Case {
         double x, right;
         const char* text;
         const char* cut;
     } const cases[] = {
-        {1.0, 10.0, "Mary Smith", "Mary Smith"},               // fits
-        {1.0, 1.0 + mary + 0.01, "Mary      ", "Mary      "},  // only its blanks pass the edge
-        {1.0, 1.0 + marySm + 0.01, "Mary Smith", "Mary Sm"},
-        {1.0, 1.0 + marySm - 0.01, "Mary Smith", "Mary S"},
-        {12.0, 10.0, "Mary", ""},    // already past the edge
-        {20.0, 30.0, "WWWW", "WW"},  // the printable area ends first
+        {1.0, 10.0, "Mary Smith", "Mary Smith"},                       // fits
+        {1.0, 1.0 + mary + blank + 0.01, "Mary      ", "Mary      "},  // only its blanks pass the edge
+        {1.0, 1.0 + marySm + blank + 0.01, "Mary Smith", "Mary Sm"},
+        {1.0, 1.0 + marySm + blank - 0.01, "Mary Smith", "Mary S"},
+        {12.0, 10.0, "Mary", ""},                                  // already past the edge
+        {20.0, 30.0, "WWWW", "WW"},                                // the printable area ends first
+        {Printer::kPrintableRightCm - 2 * w, 30.0, "WWWW", "WW"},  // its edge needs no blank
     };
     for (const Case& c : cases) {
         p.setCurrentX(c.x);

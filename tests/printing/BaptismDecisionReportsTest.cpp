@@ -43,6 +43,7 @@ QList<AttendeeRecord> Deciders() {
         Rec("0903", "Carl", "Moor").nights("-----1").decisions("--K-----U").bapt("5/30/26").visits("P07").team("07"),
         Rec("0904", "Dina", "Moor").nights("111111").decisions("--------U").interview(1).bapt("12:00AM").team("07"),
         Rec("0905", "Earl", "Nash").nights("1-1-1-1").decisions("--K------").visits("H02P07M09L11").team("12"),
+        LongNamed("0906", "12").decisions("--K-----U"),
     };
 }
 

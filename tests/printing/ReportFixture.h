@@ -41,6 +41,16 @@ inline QList<AttendeeRecord> MorePeople(int n, bool appointments = false) {
     return out;
 }
 
+// A name, a zip and a telephone too long for their columns, in the given team.
+inline Rec LongNamed(const char* rnum, const char* team) {
+    return Rec(rnum, "Christina-Isabella", "Rivera")
+        .nights("1111")
+        .team(team)
+        .address("Address Unknown")
+        .zip("62704-1234")
+        .with([](AttendeeRecord& r) { r.Phone = "217 555-3819"; });
+}
+
 inline QList<AttendeeRecord> FixtureWith(const QList<AttendeeRecord>& more) {
     QList<AttendeeRecord> all = FixtureRecords();
     all.append(more);

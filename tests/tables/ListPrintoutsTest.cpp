@@ -18,7 +18,8 @@ QString Golden(const char* name) {
 }
 
 // Default names and empty teams are left out; team 07 is printed with its telephone, then
-// without one.
+// without one. The telephones move right to give the longest name its room, as far as the
+// widest telephone still fits on the page.
 TEST(TeamListPrintout, NamedTeamsWithAndWithoutTelephone) {
     TestApp t;
     App& app = t.app;
@@ -29,11 +30,15 @@ TEST(TeamListPrintout, NamedTeamsWithAndWithoutTelephone) {
     app.settings.TeamNames[7] = QStringLiteral("Red Team:555-0107");
     app.settings.TeamNames[12] = QStringLiteral("Blue Team");
     app.settings.TeamNames[40] = QStringLiteral(":555-0140");
+    app.settings.TeamNames[5] = QStringLiteral("Men's Ministry Outreach Team:217-555-0112");
+    app.settings.TeamNames[6] = QStringLiteral("Men's Ministry:217-555-0113");
+    app.settings.TeamNames[8] = QStringLiteral("Health Ministries:217-555-0118");
     PrinterChoice twoCopies;
     twoCopies.copies = 2;  // the list prints once whatever the dialog says
     t.dialogs.print(twoCopies);
     btnPrintTeams_Click(app);
     app.settings.TeamNames[7] = QStringLiteral("Red Team:");
+    app.settings.TeamNames[5] = QStringLiteral("Men's Ministry Outreach and Community Services Team:217-555-0112");
     t.dialogs.print(PrinterChoice{});
     btnPrintTeams_Click(app);
     EXPECT_TRUE(MatchesGolden(DumpDocuments(t.printer), Golden("team_list.txt")));
