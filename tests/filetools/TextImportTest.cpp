@@ -120,7 +120,7 @@ TEST(TextImportTest, NoTabOrOtherControlCharacterReachesARecordField) {
          "1234|Mark|Hill|1 Elm St|Town|IL|62701|217-555-0101|m@x.org"},
         {"a tab inside quotes", "\t\"1234\",\"Mary\tAnn\",\t\"Hill\",\"1\tElm\",Town,IL,62701,555,m@x.org",
          "1234|Mary Ann|Hill|1 Elm|Town|IL|62701|555|m@x.org"},
-        {"other control characters", QByteArray("\x0B" "1234\x0C,Ma\x01rk,Hill\x7F,1 Elm\x1BSt,Town,IL,62701,555,m@x.") +
+        {"other control characters", QByteArray("\v1234\f,Ma\x01rk,Hill\x7F,1 Elm\x1BSt,Town,IL,62701,555,m@x.") +
                                          QByteArray(1, '\0') + "org\x1F",
          "1234|Ma rk|Hill|1 Elm St|Town|IL|62701|555|m@x. org"},
     };
