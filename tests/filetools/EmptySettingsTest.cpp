@@ -6,9 +6,6 @@
 #include "RecordBuilder.h"
 #include "attendance/AttendanceMerge.h"
 #include "data/CrusadeFiles.h"
-#include "data/FileUtil.h"
-
-#include <QDir>
 
 #include <gtest/gtest.h>
 
