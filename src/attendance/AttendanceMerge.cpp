@@ -6,6 +6,7 @@
 #include "data/Errors.h"
 #include "data/FileUtil.h"
 #include "data/FixFiles.h"
+#include "data/InfoFile.h"
 #include "data/OtherDataFile.h"
 #include "data/SequentialText.h"
 #include "data/SideFiles.h"
@@ -111,7 +112,7 @@ std::optional<OtherCrusade> ReadOtherCrusade(App& app, const QString& chosen) {
     const QString settings = SideFileName(chosen, QStringLiteral("inf"));
     QString item;
     try {
-        SequentialTextReader in = SequentialTextReader::fromFile(settings);
+        SequentialTextReader in = ReadSettingsFile(settings);
         for (int line = 1; line <= 3 && !in.atEnd(); ++line) item = in.readItem();
         if (in.lineCount() < 3) item.clear();
     } catch (const VbError& e) {

@@ -108,17 +108,22 @@ CrusadeChoice OpenChosenCrusade(App& app, const QString& path, StartScreen* star
 
 // Takes the settings body of a prior crusade's settings file: its teams, Sabbath
 // meetings, decisions, churches, sermons and sound switch, none of its header values.
+// An empty or unreadable file gives the defaults, and the user is told.
 void ImportPriorSettings(App& app, const QString& chosen) {
     SetDefaultInfo(app);
     const QString path = FindFileNoCase(chosen.left(chosen.size() - 3) + QStringLiteral("inf"));
     if (path.isEmpty()) return;
     try {
-        SequentialTextReader in = SequentialTextReader::fromFile(path);
+        SequentialTextReader in = ReadSettingsFile(path);
         QString versionLine;
         for (int line = 1; line <= 9 && !in.atEnd(); ++line) versionLine = in.readItem();
         ReadInfoBody(app, in, InfoTeamLines(InfoVersionValue(versionLine)));
-    } catch (const VbError&) {
-        // An unreadable file leaves the defaults.
+    } catch (const VbError& e) {
+        SetDefaultInfo(app);
+        app.msg.MsgText = QStringLiteral("The crusade settings file ") + path + QStringLiteral(" could not be read:") +
+                          NewLine + e.description() + NewLine + NewLine +
+                          QStringLiteral("The new crusade takes the default settings.");
+        app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Exclamation);
     }
 }
 
@@ -232,7 +237,7 @@ CrusadeChoice SelectCrusade(App& app, StartScreen* start) {
     return CreateCrusade(app, path);
 }
 
-bool OpenCrusade(App& app, const QString& dataFile) {
+bool OpenCrusade(App& app, const QString& dataFile, QString* unreadableSettings) {
     // No table window may stay open over the tables of another crusade.
     if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
     ForgetCrusade(app);
@@ -240,7 +245,7 @@ bool OpenCrusade(App& app, const QString& dataFile) {
     try {
         // A backup or restore cut off while putting its files in place leaves the old ones.
         RecoverReplacedSet(app.files(), dataFile);
-        if (!LoadInfoFile(app)) {
+        if (!LoadInfoFile(app, unreadableSettings)) {
             ForgetCrusade(app);
             return false;
         }

@@ -25,8 +25,10 @@ CrusadeChoice SelectCrusade(App& app, StartScreen* start = nullptr);
 // Loads the crusade of dataFile: settings, data file, zip table, member list, in this
 // order, over fresh settings, an emptied view and emptied tables. Returns false, with nothing loaded and
 // the data file closed, when the settings reader refused the crusade or a file could not
-// be opened (VbError passes to the caller after the data file is closed).
-bool OpenCrusade(App& app, const QString& dataFile);
+// be opened (VbError passes to the caller after the data file is closed). When
+// unreadableSettings is given, a settings file that cannot be read refuses the crusade
+// too, without a message: false, with the reader's description there.
+bool OpenCrusade(App& app, const QString& dataFile, QString* unreadableSettings = nullptr);
 
 // The repair pass over the opened crusade; it leaves the alphabetical view built. While
 // the repair pass is not installed, or when it failed, the alphabetical view is built

@@ -225,6 +225,12 @@ void KeepUnreadableInfoFile(App& app, const QString& path) {
 
 }  // namespace
 
+SequentialTextReader ReadSettingsFile(const QString& path) {
+    SequentialTextReader in = SequentialTextReader::fromFile(path);
+    if (in.atEnd()) throw VbError(err::PastEndOfFile, QStringLiteral("The file is empty."));
+    return in;
+}
+
 QString InfoVersionLine() {
     return QStringLiteral("version %1.%2.%3")
         .arg(FENNICK_VERSION_MAJOR)
@@ -280,7 +286,7 @@ void SetDefaultInfo(App& app) {
     for (int i = 1; i <= 40; ++i) s.SermonTitles[size_t(i)] = i <= 24 ? QString::fromLatin1(sermons[i - 1]) : QString();
 }
 
-bool LoadInfoFile(App& app) {
+bool LoadInfoFile(App& app, QString* unreadable) {
     SetDefaultInfo(app);
     app.crusade.UnreadableInfoFile.clear();
     app.crusade.KeepEmptyEntries = false;
@@ -300,14 +306,15 @@ bool LoadInfoFile(App& app) {
     bool reservedRead = false;
     bool anyLineRead = false;
     try {
-        SequentialTextReader in = SequentialTextReader::fromFile(path);
-        // An empty file is what a write cut off by a full disk may leave: the settings it
-        // should hold are lost, not absent.
-        if (in.atEnd()) throw VbError(err::PastEndOfFile, QStringLiteral("The file is empty."));
+        SequentialTextReader in = ReadSettingsFile(path);
         anyLineRead = true;
         headerComplete = ReadInfoHeader(app, in, versionLine, reservedRead);
         ReadInfoBody(app, in, InfoTeamLines(InfoVersionValue(versionLine)));
     } catch (const VbError& e) {
+        if (unreadable) {
+            *unreadable = e.description();
+            return false;
+        }
         // Nothing read: the crusade is named after its data file, as without a settings file.
         if (!anyLineRead) FreshSettings(app);
         app.crusade.UnreadableInfoFile = path;

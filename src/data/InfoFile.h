@@ -31,6 +31,11 @@ void ResetCrusadeSettings(App& app);
 // titles. Nothing else is set.
 void SetDefaultInfo(App& app);
 
+// Opens a crusade settings file to be read. Throws VbError when it cannot be opened, and
+// when it is empty ("The file is empty."): what a write cut off by a full disk may leave,
+// whose settings are lost, not absent.
+SequentialTextReader ReadSettingsFile(const QString& path);
+
 // Reads the settings file of DataFile. A missing file gives fresh settings and a
 // message; an empty file, one that cannot be opened or a header that cannot be read is
 // reported, naming the file and where it is kept aside at the next save (an empty or
@@ -39,9 +44,12 @@ void SetDefaultInfo(App& app);
 // line 5) they are taken from the data file's numbers: UP from the highest or DOWN from
 // the lowest, whichever leaves more to issue, so that no number in use is issued again.
 // When the version line and the data file show an older data file, the data file is
-// converted (asking first; a refusal throws ProgramEnd). Returns false only when that
+// converted (asking first; a refusal throws ProgramEnd). Returns false when that
 // conversion failed: the user has been told and the crusade must not be opened.
-bool LoadInfoFile(App& app);
+// When unreadable is given, a file that cannot be read (empty, not opened, or its header
+// unreadable) is not reported and the crusade must not be opened either: false, with the
+// reader's description in *unreadable.
+bool LoadInfoFile(App& app, QString* unreadable = nullptr);
 
 // Reads the settings after the header (team lines on) from in; teamLines is 20 or 40.
 // A missing or unreadable line leaves its setting as it was; the values the program

@@ -172,9 +172,11 @@ bool ConfirmRestore(App& app, const QString& restoreFile) {
 }
 
 // Loads the crusade from its files; false after its message when they cannot be used.
-bool Reload(App& app) {
+// When unreadableSettings is given, a settings file that cannot be read gives false
+// without a message, and why is left there.
+bool Reload(App& app, QString* unreadableSettings = nullptr) {
     try {
-        if (!OpenCrusade(app, app.program.DataFile)) return false;
+        if (!OpenCrusade(app, app.program.DataFile, unreadableSettings)) return false;
     } catch (const VbError& e) {
         app.dialogs().msgBox(CommonErrorText(e, kSourceFennick3), Buttons::OK, Icon::None, QStringLiteral("Error"));
         return false;
@@ -308,7 +310,10 @@ void RestoreCrusade(App& app, MainScreen& form) {
         if (r.ok()) {
             const QString folder = QFileInfo(app.program.DataFile).absolutePath();
             const QStringList beforeLoad = app.files().list(folder);
-            restored = Reload(app);
+            // An unreadable settings file of the backup is named by the refusal below: the
+            // reader's own message would name the crusade's file and where it keeps it aside.
+            QString unreadableSettings;
+            restored = Reload(app, &unreadableSettings);
             // A backup with a file that could not be read (the message said why) is not taken:
             // defaults or an empty list would stand in for the crusade's own.
             const Crusade& c = app.crusade;
@@ -326,7 +331,11 @@ void RestoreCrusade(App& app, MainScreen& form) {
                 for (const QString& name : app.files().list(folder))
                     if (!beforeLoad.contains(name)) app.files().remove(QDir(folder).filePath(name));
                 Reload(app);
-                r = FileResult{err::PathFileAccess, *restoreFile + QStringLiteral(" could not be loaded.")};
+                QString why = *restoreFile + QStringLiteral(" could not be loaded.");
+                if (!unreadableSettings.isEmpty())
+                    why += NewLine + QStringLiteral("The crusade settings file ") + FileSetOf(*restoreFile).info +
+                           QStringLiteral(" could not be read:") + NewLine + unreadableSettings;
+                r = FileResult{err::PathFileAccess, why};
             }
         }
         leftOver = set.leftOver();

@@ -31,6 +31,36 @@ QByteArray NameKey(const AttendeeRecord& r) {
     return r.FName.bytes() + r.LName.bytes();
 }
 
+// The most records left out that the closing message names one by one: with them it
+// still fits on the screen.
+constexpr qsizetype kListedLeftOut = 20;
+
+MergeLeftOut LeftOut(const AttendeeRecord& r, const QByteArray& sameNameAs) {
+    return {r.RNum.bytes(), r.FName.trimmed(), r.LName.trimmed(), sameNameAs};
+}
+
+// The names on file and the number each is named by: a live record's number replaces a
+// deleted one's, and the first live record's stays.
+class NamesOnFile {
+public:
+    void add(const AttendeeRecord& r) {
+        const QByteArray key = NameKey(r);
+        if (live_.contains(key)) return;
+        if (!r.isDeleted()) {
+            live_.insert(key);
+            number_.insert(key, r.RNum.bytes());
+        } else if (!number_.contains(key)) {
+            number_.insert(key, r.RNum.bytes());
+        }
+    }
+    // The number the names of r are on file under; empty when they are not.
+    QByteArray numberOf(const AttendeeRecord& r) const { return number_.value(NameKey(r)); }
+
+private:
+    QHash<QByteArray, QByteArray> number_;
+    QSet<QByteArray> live_;
+};
+
 // The other crusade's member list merged into the open one by member number. A missing or
 // unreadable list ends the reading without a message; what was read is kept. The open
 // crusade's list is written in any case (a failure there is thrown).
@@ -75,22 +105,26 @@ void MasterStatistics(App& app, const QString& otherDataFile, int n) {
 CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& other) {
     CrusadeMergeResult result;
     QSet<QByteArray> taken;
-    QSet<QByteArray> names;
+    NamesOnFile names;
     const QList<AttendeeRecord> master = ReadAllRecords(app);
     taken.reserve(master.size() + other.size());
-    names.reserve(master.size() + other.size());
     for (const AttendeeRecord& r : master) {
         if (!r.isDeleted()) taken.insert(AnsiUpper(r.RNum.bytes()));
-        names.insert(NameKey(r));
+        names.add(r);
     }
     const qint16 reserved = app.settings.ReservedNumber;
     try {
         for (const AttendeeRecord& theirs : other) {
-            if (theirs.isDeleted()) continue;
+            if (theirs.isDeleted()) {
+                result.leftOut << LeftOut(theirs, QByteArray());
+                continue;
+            }
             AttendeeRecord rec = theirs;
             const bool held = taken.contains(AnsiUpper(rec.RNum.bytes()));
-            if (held && names.contains(NameKey(rec))) {
+            const QByteArray onFile = held ? names.numberOf(rec) : QByteArray();
+            if (!onFile.isEmpty()) {
                 ++result.sameName;
+                result.leftOut << LeftOut(rec, onFile);
                 continue;
             }
             if (app.crusade.RecCount >= kMaxRecords) {
@@ -110,7 +144,7 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
             }
             AppendWithEntry(app, rec);
             taken.insert(AnsiUpper(rec.RNum.bytes()));
-            names.insert(NameKey(rec));
+            names.add(rec);
             ++result.appended;
         }
     } catch (const VbError&) {
@@ -123,6 +157,30 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
     }
     SaveDrawnNumbers(app, reserved);
     return result;
+}
+
+QString MergeSummary(const CrusadeMergeResult& r) {
+    QString text =
+        r.appended == 1 ? QStringLiteral("1 name was added.") : QStringLiteral("%1 names were added.").arg(r.appended);
+    if (!r.leftOut.isEmpty()) {
+        text += NewLine + NewLine +
+                (r.leftOut.size() == 1 ? QStringLiteral("1 record was left out:")
+                                       : QStringLiteral("%1 records were left out:").arg(r.leftOut.size()));
+        for (qsizetype i = 0; i < std::min(r.leftOut.size(), kListedLeftOut); ++i) {
+            const MergeLeftOut& l = r.leftOut[i];
+            text += NewLine + FromAnsi(l.number) + QStringLiteral("  ") + FromAnsi(l.lastName) + QStringLiteral(", ") +
+                    FromAnsi(l.firstName) + QStringLiteral(": ") +
+                    (l.sameNameAs.isEmpty()
+                         ? QStringLiteral("deleted")
+                         : QStringLiteral("the same name already on file as number ") + FromAnsi(l.sameNameAs));
+        }
+        if (r.leftOut.size() > kListedLeftOut)
+            text += NewLine + QStringLiteral("and %1 more.").arg(r.leftOut.size() - kListedLeftOut);
+    }
+    if (!r.stopped.isEmpty())
+        text += NewLine + NewLine + r.stopped + NewLine +
+                QStringLiteral("The merge stopped after %1 records; they stay in the file.").arg(r.appended);
+    return text;
 }
 
 void mnuMerge_Click(App& app, MainScreen& form) {
@@ -163,17 +221,11 @@ void mnuMerge_Click(App& app, MainScreen& form) {
     if (app.dialogs().msgBox(QStringLiteral("Last Chance! Are you sure?"), Buttons::YesNo, Icon::Critical) != AnsYes)
         return;
 
+    // The closing message; none when the record merge failed (its error was shown).
+    std::optional<CrusadeMergeResult> merged;
     try {
-        CrusadeMergeResult merged;
-        {
-            BusyGuard busy(app.platform.busy);
-            merged = MergeCrusadeRecords(app, other.records);
-        }
-        if (!merged.stopped.isEmpty())
-            app.dialogs().msgBox(
-                merged.stopped + NewLine +
-                    QStringLiteral("The merge stopped after %1 records; they stay in the file.").arg(merged.appended),
-                Buttons::OK, Icon::Exclamation);
+        BusyGuard busy(app.platform.busy);
+        merged = MergeCrusadeRecords(app, other.records);
     } catch (const VbError& e) {
         app.msg.ScratchVar = QStringLiteral("cancel");
         app.dialogs().msgBox(CommonErrorText(e, kSourceFennick3));
@@ -194,6 +246,9 @@ void mnuMerge_Click(App& app, MainScreen& form) {
     guarded([&] { MergeMemberList(app, *chosen); });
     if (app.settings.CrusadeName == QLatin1String("Master")) guarded([&] { MasterStatistics(app, *chosen, int(n)); });
     guarded([&] { RebuildZipTable(app); });
+    if (merged)
+        app.dialogs().msgBox(MergeSummary(*merged), Buttons::OK,
+                             merged->stopped.isEmpty() ? Icon::Information : Icon::Exclamation);
 }
 
 }  // namespace fennick

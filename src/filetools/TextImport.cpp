@@ -38,12 +38,18 @@ QString LineList(const QList<int>& lines) {
     return text;
 }
 
+// A character of an item as a record field takes it: a tab or any other control
+// character becomes a blank, so that none reaches a record.
+char FieldChar(char c) {
+    return (uchar(c) < 0x20 || c == '\x7F') ? ' ' : c;
+}
+
 // The items of one line.
 QList<QByteArray> SplitCsvLine(const QByteArray& line) {
     QList<QByteArray> items;
     QByteArray item;
     bool inQuotes = false, quoted = false;
-    // The item holds only blanks and tabs so far: a quote there opens a quoted item. Kept
+    // The item holds only blanks so far: a quote there opens a quoted item. Kept
     // as it grows, so that a long item is not looked through again at every quote.
     bool blankSoFar = true;
     const auto endItem = [&] {
@@ -53,7 +59,7 @@ QList<QByteArray> SplitCsvLine(const QByteArray& line) {
         blankSoFar = true;
     };
     for (qsizetype i = 0; i < line.size(); ++i) {
-        const char c = line[i];
+        const char c = FieldChar(line[i]);
         if (inQuotes) {
             if (c != '"') {
                 item += c;
@@ -70,7 +76,7 @@ QList<QByteArray> SplitCsvLine(const QByteArray& line) {
             endItem();
         } else {
             item += c;
-            blankSoFar = blankSoFar && (c == ' ' || c == '\t');
+            blankSoFar = blankSoFar && c == ' ';
         }
     }
     endItem();

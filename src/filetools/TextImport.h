@@ -34,8 +34,9 @@ QByteArray ImportBytesAs1252(const QByteArray& file);
 // The rows of comma-separated text, one a line: CR LF, LF and a lone CR end lines alike,
 // so that one line is one name and a line that does not hold nine items is refused on
 // its own. An item in double quotes may hold commas, and "" inside it stands for one
-// quote; a quote still open at the end of its line ends there. Unquoted items lose their
-// surrounding blanks. Empty lines give no row.
+// quote; a quote still open at the end of its line ends there. A tab or any other control
+// character becomes a blank, inside quotes too, and unquoted items lose their surrounding
+// blanks, so that no control character reaches a record. Empty lines give no row.
 QList<ImportRow> SplitCsvRows(const QByteArray& text);
 
 // The new record for nine items: each item cut or padded to its field, the defaults

@@ -124,13 +124,14 @@ TEST(BackupRestoreTest, TheBackupDateIsTheSettingsFilesLastLineReadWhole) {
     EXPECT_TRUE(w.t.dialogs.last().text.contains(QStringLiteral("Which was last updated on: March 3, 2024\r\n")));
 }
 
-// A backup whose files cannot be used is not restored: after the reader's message, the
-// crusade's files stay as they were and it is loaded from them.
+// A backup whose files cannot be used is not restored: the reader's message or the refusal
+// says why (an unreadable settings file is the backup's, and no message names the
+// crusade's own), the crusade's files stay as they were and it is loaded from them.
 TEST(BackupRestoreTest, ABackupThatCannotBeUsedLeavesTheCrusadeAsItWas) {
     const struct {
         const char* what;
         std::function<void(CrusadeToolsWorld&)> spoil;
-        const char* message;  // shown before the refusal
+        const char* message;  // in the messages after the two questions
     } cases[] = {
         {"settings that cannot be read",
          [](CrusadeToolsWorld& w) {
@@ -139,10 +140,11 @@ TEST(BackupRestoreTest, ABackupThatCannotBeUsedLeavesTheCrusadeAsItWas) {
                  if (c != '\r' && c != '\n') c = '\xFF';
              WriteFileBytes(w.backup(QStringLiteral("spring.inf")), inf);
          },
-         "The crusade settings file "},
+         "could not be loaded.\r\nThe crusade settings file <backup inf> could not be read:\r\nType mismatch"},
         {"an empty settings file",
          [](CrusadeToolsWorld& w) { WriteFileBytes(w.backup(QStringLiteral("spring.inf")), QByteArray()); },
-         "The crusade settings file "},
+         "could not be loaded.\r\nThe crusade settings file <backup inf> could not be read:\r\nThe file is "
+         "empty."},
         {"a zip table longer than Fennick keeps",
          [](CrusadeToolsWorld& w) {
              WriteFileBytes(w.backup(QStringLiteral("spring.zps")), QByteArray("62701     IL03Springfield       2\r\n").repeated(kMaxZips + 1));
@@ -170,10 +172,13 @@ TEST(BackupRestoreTest, ABackupThatCannotBeUsedLeavesTheCrusadeAsItWas) {
         w.t.dialogs.choose(w.backup(QStringLiteral("spring.dta"))).answer(AnsYes).answer(AnsYes);
         c.spoil(w);
         RestoreCrusade(w.app, w.screen);
-        const QStringList shown = w.t.dialogs.messages();
-        ASSERT_GE(shown.size(), 2);
-        EXPECT_TRUE(shown[shown.size() - 2].startsWith(QLatin1String(c.message))) << shown[shown.size() - 2].toStdString();
-        EXPECT_TRUE(shown.last().endsWith(QStringLiteral("could not be loaded.\r\nThe files were not restored.")))
+        const QStringList shown = w.t.dialogs.messages().mid(2);
+        ASSERT_FALSE(shown.isEmpty());
+        const QString message = QString::fromLatin1(c.message).replace(QStringLiteral("<backup inf>"),
+                                                                       w.backup(QStringLiteral("spring.inf")));
+        EXPECT_EQ(shown.filter(message).size(), 1) << shown.join(" / ").toStdString();
+        EXPECT_TRUE(shown.filter(w.data(QStringLiteral("spring.inf"))).isEmpty()) << shown.join(" / ").toStdString();
+        EXPECT_TRUE(shown.last().endsWith(QStringLiteral("\r\nThe files were not restored.")))
             << shown.last().toStdString();
         EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("data"))), before);
         EXPECT_TRUE(Loaded(w));

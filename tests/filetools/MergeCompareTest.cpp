@@ -60,11 +60,14 @@ struct Merge {
     CrusadeToolsWorld w;
     QString other;
 
-    explicit Merge(const QString& crusadeName = QStringLiteral("Spring")) {
+    explicit Merge(const QString& crusadeName = QStringLiteral("Spring"))
+        : Merge({Person("0012", "Mary", "Smith"), Person("0014", "Paul", "Baker"), Person("0015", "Gone", "Away"),
+                 Person("0020", "Nina", "Stone"), Deleted("0021", "Dead", "Entry"), Person("0013", "John", "Adams"),
+                 Person("0014", "Ruth", "Baker"), Person("0020", "Ann", "Other")},
+                crusadeName) {}
+    Merge(const QList<AttendeeRecord>& records, const QString& crusadeName) {
         CrusadeSpec s;
-        s.records = {Person("0012", "Mary", "Smith"), Person("0014", "Paul", "Baker"),  Person("0015", "Gone", "Away"),
-                     Person("0020", "Nina", "Stone"), Deleted("0021", "Dead", "Entry"), Person("0013", "John", "Adams"),
-                     Person("0014", "Ruth", "Baker"), Person("0020", "Ann", "Other")};
+        s.records = records;
         s.members = {MemberEntry("0040", "Brown", "Ann"), MemberEntry("0041", "Green", "Tom"),
                      MemberEntry("0041", "Green", "Tom")};
         other = WriteCrusade(w.t, w.t.path(QStringLiteral("fall")), QStringLiteral("fall"), s);
@@ -83,11 +86,54 @@ TEST(CrusadeMergeTest, HeldNumbersAreRenumberedTheSamePersonSkippedAndMembersMer
     m.run(m.other);
     EXPECT_EQ(Dump(m.w.app), ReadFileBytes(Golden("merged_crusade.txt")));
     EXPECT_EQ(ReadFileBytes(m.w.data(QStringLiteral("spring.mem"))), ReadFileBytes(Golden("merged_crusade.mem")));
-    EXPECT_EQ(m.w.t.dialogs.messages().size(), 2) << "the two questions, nothing more";
+    EXPECT_EQ(m.w.t.dialogs.messages().size(), 3) << "the two questions and the closing message";
     ASSERT_EQ(m.w.app.view.ReportCount, 1 + 4);
     EXPECT_EQ(m.w.app.view.ReportIndex[m.w.app.view.CurIndexPos], QByteArray("0013ADAMSJO   3"));
     EXPECT_EQ(m.w.app.settings.ReservedNumber, 2) << "0014, and 0020 appended by this merge, renumbered";
     EXPECT_FALSE(QFile::exists(m.statData())) << "not a master named Master";
+}
+
+// The merge ends with one message: the names added and every record left out with why.
+// The master holds Smith 0012, Adams 0013, Baker 0014 and the deleted Away 0015.
+TEST(CrusadeMergeTest, TheClosingMessageNamesEveryRecordLeftOutAndWhy) {
+    const QByteArray spring = "0012|00|Mary Smith\r\n0015|##|Gone Away\r\n0013|00|John Adams\r\n0014|00|Ruth Baker\r\n";
+    QList<AttendeeRecord> manyDeleted;
+    for (int n = 30; n < 55; ++n) manyDeleted << Deleted(QByteArray::number(n).rightJustified(4, '0'), "Dead", "Entry");
+    const struct {
+        const char* what;
+        QList<AttendeeRecord> other;
+        const char* message;
+        QByteArray appended;  // the records after the master's own
+    } cases[] = {
+        {"deleted", {Deleted("0030", "Dead", "Entry"), Person("0031", "New", "Person")},
+         "1 name was added.\r\n\r\n1 record was left out:\r\n0030  Entry, Dead: deleted", "0031|00|New Person\r\n"},
+        {"the same name",
+         {Person("0012", "John", "Adams"), Person("0014", "Gone", "Away"), Person("0016", "Ann", "Lee"),
+          Person("0013", "Ann", "Lee")},
+         "1 name was added.\r\n\r\n3 records were left out:\r\n"
+         "0012  Adams, John: the same name already on file as number 0013\r\n"
+         "0014  Away, Gone: the same name already on file as number 0015\r\n"
+         "0013  Lee, Ann: the same name already on file as number 0016",
+         "0016|00|Ann Lee\r\n"},
+        {"added", {Person("0013", "Ann", "New"), Person("0015", "Gone", "Away"), Person("0040", "Mary", "Smith")},
+         "3 names were added.", "0001|00|Ann New\r\n0015|00|Gone Away\r\n0040|00|Mary Smith\r\n"},
+        {"more left out than a screen holds", manyDeleted, nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Merge m(c.other, QStringLiteral("Spring"));
+        m.run(m.other);
+        const QStringList shown = m.w.t.dialogs.messages();
+        ASSERT_EQ(shown.size(), 3);
+        QString message = QLatin1String(c.message);
+        if (!c.message) {
+            message = QStringLiteral("0 names were added.\r\n\r\n25 records were left out:");
+            for (int n = 30; n < 50; ++n) message += QStringLiteral("\r\n00%1  Entry, Dead: deleted").arg(n);
+            message += QStringLiteral("\r\nand 5 more.");
+        }
+        EXPECT_EQ(shown.last().toStdString(), message.toStdString());
+        EXPECT_EQ(Dump(m.w.app), spring + c.appended);
+    }
 }
 
 TEST(CrusadeMergeTest, AMasterNamedMasterWritesTheStatisticsDataFile) {
@@ -102,7 +148,7 @@ TEST(CrusadeMergeTest, AMasterNamedMasterWritesTheStatisticsDataFile) {
         if (!c.otherSettings) QFile::remove(SideFileName(m.other, QStringLiteral("inf")));
         m.run(m.other);
         EXPECT_EQ(QFile::exists(m.statData()), c.written);
-        EXPECT_EQ(m.w.t.dialogs.messages().size(), c.written ? 2 : 3);
+        EXPECT_EQ(m.w.t.dialogs.messages().size(), c.written ? 3 : 4);
         EXPECT_EQ(Dump(m.w.app), ReadFileBytes(Golden("merged_crusade.txt")));
     }
 }

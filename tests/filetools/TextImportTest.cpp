@@ -104,6 +104,41 @@ TEST(TextImportTest, OneLineIsOneNameWhateverItsLineEndAndAnOpenQuoteEndsWithIts
     }
 }
 
+// Tabs and other control characters in a line: around an unquoted item they go like
+// blanks, inside an item they become blanks; none reaches a field, so the number is the
+// line's own, the state and telephone are whole and the name sorts by its letters.
+TEST(TextImportTest, NoTabOrOtherControlCharacterReachesARecordField) {
+    const struct {
+        const char* what;
+        QByteArray line;
+        const char* fields;  // the nine fields of the record added, blanks after them cut
+    } cases[] = {
+        {"tabs before every item", "\t1234,\tMark,\tHill,\t1 Elm St,\tTown,\tIL,\t62701,\t217-555-0101,\tm@x.org",
+         "1234|Mark|Hill|1 Elm St|Town|IL|62701|217-555-0101|m@x.org"},
+        {"tabs after every item, blanks between", "1234\t,Mark \t ,Hill\t,1 Elm St\t,Town\t,IL\t\t,62701\t,"
+                                                   "217-555-0101\t,m@x.org\t",
+         "1234|Mark|Hill|1 Elm St|Town|IL|62701|217-555-0101|m@x.org"},
+        {"a tab inside quotes", "\t\"1234\",\"Mary\tAnn\",\t\"Hill\",\"1\tElm\",Town,IL,62701,555,m@x.org",
+         "1234|Mary Ann|Hill|1 Elm|Town|IL|62701|555|m@x.org"},
+        {"other control characters", QByteArray("\v1234\f,Ma\x01rk,Hill\x7F,1 Elm\x1BSt,Town,IL,62701,555,m@x.") +
+                                         QByteArray(1, '\0') + "org\x1F",
+         "1234|Ma rk|Hill|1 Elm St|Town|IL|62701|555|m@x. org"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CrusadeToolsWorld w;
+        EXPECT_EQ(ImportSummary(ImportNames(w.app, c.line + "\r\n")), QStringLiteral("1 name was imported."));
+        ASSERT_EQ(w.app.crusade.RecCount, 5);
+        const AttendeeRecord r = ReadRecord(w.app, 5);
+        const QList<QByteArray> fields = {r.RNum.bytes(), r.FName.bytes(), r.LName.bytes(), r.Address.bytes(),
+                                          r.City.bytes(), r.State.bytes(), r.Zip.bytes(),   r.Phone.bytes(),
+                                          r.Email.bytes()};
+        QList<QByteArray> cut;
+        for (const QByteArray& f : fields) cut << RTrim(f);
+        EXPECT_EQ(cut.join('|').toStdString(), c.fields);
+    }
+}
+
 TEST(TextImportTest, TheFaultsThatStopAnImportAreReportedAndKeepWhatWasAdded) {
     const struct {
         const char* what;
