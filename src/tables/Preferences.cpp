@@ -153,8 +153,8 @@ QString SkipQuestion(int newLast, int lastMeeting) {
            NewLine + QStringLiteral("Is this what you want to do?");
 }
 
-// The last meeting step: the question a lowered or skipping number asks, then the erase
-// pass after a Yes to lowering. False when the user refused the change.
+// The last meeting step: the question a lowered or skipping number asks, and the new
+// number taken after a Yes. False when the user refused the change.
 bool SaveLastMeeting(App& app, PreferencesForm& form, int newLast) {
     CrusadeSettings& s = app.settings;
     const int oldLast = int(Val(form.loaded.LastMeetingBox));
@@ -179,13 +179,36 @@ bool SaveLastMeeting(App& app, PreferencesForm& form, int newLast) {
         return false;
     }
     s.LastMeeting = qint16(newLast);
-    if (newLast < oldLast) {
-        const QList<AdjustedRecord> adjusted = EraseAttendanceAfter(app, newLast);
-        if (!adjusted.isEmpty())
-            app.dialogs().msgBox(AdjustedRecordsMessage(adjusted, oldLast, newLast), Buttons::OK, Icon::None);
-    }
     return true;
 }
+
+// The erase pass after a Yes to lowering the last meeting from oldLast to newLast.
+void EraseLaterAttendance(App& app, int newLast, int oldLast) {
+    const QList<AdjustedRecord> adjusted = EraseAttendanceAfter(app, newLast);
+    if (!adjusted.isEmpty())
+        app.dialogs().msgBox(AdjustedRecordsMessage(adjusted, oldLast, newLast), Buttons::OK, Icon::None);
+}
+
+// What a Save changes in memory, kept so that a settings file that cannot be written
+// leaves memory as it was.
+struct SettingsBefore {
+    explicit SettingsBefore(const App& app)
+        : crusade(app.settings),
+          ShowButtonLabels(app.program.ShowButtonLabels),
+          LabelOffsetDown(app.program.LabelOffsetDown),
+          LabelOffsetRight(app.program.LabelOffsetRight) {}
+    void restore(App& app) const {
+        app.settings = crusade;
+        app.program.ShowButtonLabels = ShowButtonLabels;
+        app.program.LabelOffsetDown = LabelOffsetDown;
+        app.program.LabelOffsetRight = LabelOffsetRight;
+    }
+
+    CrusadeSettings crusade;
+    qint16 ShowButtonLabels;
+    float LabelOffsetDown;
+    float LabelOffsetRight;
+};
 
 void CopyBoxes(App& app, PreferencesForm& form, const CheckedNumbers& n) {
     CrusadeSettings& s = app.settings;
@@ -412,9 +435,19 @@ bool SavePreferences(App& app, PreferencesForm& form) {
     if (form.DataFile != app.program.DataFile) return true;
     const auto numbers = CheckNumbers(app, form);
     if (!numbers) return false;
+    const SettingsBefore before(app);
+    const int oldLast = int(Val(form.loaded.LastMeetingBox));
     CopyBoxes(app, form, *numbers);
     const bool lastMeetingTaken = SaveLastMeeting(app, form, numbers->last);
-    SaveInfoFile(app);
+    // The file first: when it cannot be written the settings are put back, the boxes stay
+    // marked unsaved (a Cancel then drops them) and no attendance has been erased.
+    try {
+        SaveInfoFile(app);
+    } catch (...) {
+        before.restore(app);
+        throw;
+    }
+    if (lastMeetingTaken && numbers->last < oldLast) EraseLaterAttendance(app, numbers->last, oldLast);
     // What was written is what the boxes are now compared against.
     form.loaded = static_cast<const PreferenceBoxes&>(form);
     if (!lastMeetingTaken) form.PrefsChanged = false;

@@ -6,9 +6,11 @@
 //
 // Loading copies the crusade's settings into the boxes and keeps a copy of them (loaded);
 // a change of a box marks the dialog changed (PrefsChanged) when it differs from its copy.
-// Save checks every number box first, then copies the boxes into the settings, handles a
-// change of the last meeting (erasing the later attendance when it was lowered), and
-// writes the settings file. The dialog saves only into the crusade it was loaded from.
+// Save checks every number box first, then copies the boxes into the settings, asks about
+// a change of the last meeting, writes the settings file and only then erases the later
+// attendance when the last meeting was lowered. A settings file that cannot be written
+// puts the settings back as they were. The dialog saves only into the crusade it was
+// loaded from.
 
 #include <QString>
 
@@ -104,7 +106,8 @@ bool btnSave_Click(App& app, PreferencesForm& form);
 // Copies the boxes into the settings and writes the settings file; nothing when nothing
 // changed. False when a number box was refused (after its message, before anything was
 // copied) or the user refused the change of the last meeting (the other settings are
-// saved); the focus is on that box.
+// saved); the focus is on that box. When the file cannot be written, VbError passes to the
+// caller with the settings as they were before and the dialog still marked changed.
 bool SavePreferences(App& app, PreferencesForm& form);
 
 }  // namespace fennick

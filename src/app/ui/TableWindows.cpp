@@ -2,11 +2,13 @@
 
 #include "app/ui/CrusadeWindows.h"
 #include "data/App.h"
+#include "tables/TeamTotals.h"
 #include "tables/ui/EditZip.h"
 #include "tables/ui/ZipCnt.h"
 
 #include <QPointer>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -27,13 +29,7 @@ ZipCnt* FindTeamTotals(const CrusadeWindows& windows) {
 void AddTableWindows(App& app, CrusadeWindows& windows, QWidget* mainWindow) {
     CrusadeWindows* owner = &windows;
     QPointer<QWidget> main = mainWindow;
-    windows.add(QLatin1String(kZipCntWindow), [&app, owner, main] {
-        auto* totals = new ZipCnt(app, main);
-        totals->activated = [owner] {
-            if (EditZip* editor = FindZipEditor(*owner)) editor->focusTeamCode();
-        };
-        return totals;
-    });
+    windows.add(QLatin1String(kZipCntWindow), [&app, main] { return new ZipCnt(app, main); });
     windows.add(
         QLatin1String(kEditZipWindow),
         [&app, owner, main] {
@@ -56,15 +52,45 @@ void AddTableWindows(App& app, CrusadeWindows& windows, QWidget* mainWindow) {
 
 namespace {
 
-// The totals stand to the right of the editor, within the screen.
+// A window's frame, title bar and borders included. Until a window has been mapped, some
+// platforms and window managers report no frame at all, or only a thin border: at least a
+// title bar is allowed for at the top.
+QMargins FrameMargins(const QWidget* w) {
+    const QRect outer = w->frameGeometry(), inner = w->geometry();
+    QMargins m(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+               outer.bottom() - inner.bottom());
+    constexpr int kLeastTitleBar = 30;
+    m.setTop(std::max({m.top(), kLeastTitleBar, w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w)}));
+    return m;
+}
+
+QRect Frame(const QWidget* w) {
+    return w->geometry().marginsAdded(FrameMargins(w));
+}
+
+QRect Room(const QWidget* w) {
+    const QScreen* s = w->screen();
+    return s ? s->availableGeometry() : QRect(QPoint(0, 0), w->frameGeometry().size());
+}
+
+// The totals into that frame (a move places a window's frame).
+void SetFrame(ZipCnt* totals, const QRect& frame) {
+    totals->resize(totals->width(), frame.height() - (Frame(totals).height() - totals->height()));
+    totals->move(frame.topLeft());
+}
+
+// The totals stand beside the editor, within the screen with their title bar.
 void PlaceBeside(ZipCnt* totals, const EditZip* editor) {
-    const QRect frame = editor->frameGeometry();
-    QPoint at(frame.right() + 8, frame.top());
-    if (const QScreen* s = editor->screen()) {
-        const QRect room = s->availableGeometry();
-        at.setX(std::max(room.left(), std::min(at.x(), room.right() - totals->frameGeometry().width())));
-    }
-    totals->move(at);
+    SetFrame(totals, PlaceTeamTotals(Room(editor), Frame(editor), Frame(totals).size()));
+}
+
+// An editor that opens: the pair side by side within the main window's screen, before
+// either is shown.
+void PlaceTogether(ZipCnt* totals, EditZip* editor) {
+    const QRect room = Room(editor->parentWidget() ? editor->parentWidget() : editor);
+    const QRect frame(PlaceZipEditor(room, Frame(editor).size(), Frame(totals).size()), Frame(editor).size());
+    editor->move(frame.topLeft());
+    SetFrame(totals, PlaceTeamTotals(room, frame, Frame(totals).size()));
 }
 
 }  // namespace
@@ -75,11 +101,19 @@ void ShowZipEditor(CrusadeWindows& windows) {
     auto* totals = windows.window<ZipCnt>(QLatin1String(kZipCntWindow));
     auto* editor = windows.window<EditZip>(QLatin1String(kEditZipWindow));
     totals->refresh();
+    if (opening)
+        PlaceTogether(totals, editor);
+    else if (totalsClosed)
+        PlaceBeside(totals, editor);
     totals->show();
     editor->show();
-    if (opening || totalsClosed) PlaceBeside(totals, editor);
-    editor->raise();
-    editor->activateWindow();
+    if (opening || totalsClosed) {
+        // The program showed the totals: the editor takes the focus back into its team code.
+        editor->focusTeamCode();
+    } else {
+        editor->raise();
+        editor->activateWindow();
+    }
 }
 
 void ShowTeamTotals(CrusadeWindows& windows) {

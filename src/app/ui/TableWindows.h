@@ -1,8 +1,10 @@
 #pragma once
 // The zip-code editor "EditZip" and its team totals window "ZipCnt" as two of the crusade's
 // modeless windows: built on first use by the owner of those windows, and closed by it with
-// the crusade. The editor shows the totals again after a team-code change, the totals hand
-// the focus back to the editor, and the editor's Close takes the totals with it.
+// the crusade. The editor shows the totals again after a team-code change and keeps the
+// focus when the program shows the totals; the totals stand beside the editor, within the
+// screen, and take the focus only when the user clicks them. The editor's Close takes the
+// totals with it.
 
 class QString;
 class QWidget;
@@ -22,8 +24,9 @@ extern const char* const kZipCntWindow;
 // Close shows again.
 void AddTableWindows(App& app, CrusadeWindows& windows, QWidget* mainWindow);
 
-// The totals window, then the editor in front of it; an open editor is only brought
-// forward.
+// The totals window, then the editor in front of it with the focus in its team code box;
+// an editor that opens stands with its totals side by side, totals shown again stand beside
+// the editor. An open editor with its totals is only brought forward.
 void ShowZipEditor(CrusadeWindows& windows);
 // The totals built anew from the table while the editor stands; a totals window the user
 // closed is shown again beside the editor.

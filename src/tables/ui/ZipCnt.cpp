@@ -18,6 +18,8 @@ ZipCnt::ZipCnt(App& app, QWidget* parent) : QWidget(parent, Qt::Window), app_(ap
     setObjectName(QStringLiteral("ZipCnt"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Workers"));
+    // Shown by the program beside the editor, which keeps the focus; a click takes it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     auto* inner = new QWidget;
     rows_ = new QVBoxLayout(inner);
@@ -88,7 +90,6 @@ bool ZipCnt::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && isVisible()) {
         RunGuarded(app_, kSourceFennick95, [this] {
             refresh();
-            if (activated) activated();
         });
     }
     return QWidget::event(event);

@@ -7,8 +7,6 @@
 #include <QHash>
 #include <QWidget>
 
-#include <functional>
-
 class QLineEdit;
 class QVBoxLayout;
 
@@ -22,11 +20,8 @@ class ZipCnt : public QWidget {
 public:
     explicit ZipCnt(App& app, QWidget* parent = nullptr);
 
-    // Builds the rows anew from the table.
+    // Builds the rows anew from the table; also each time the window comes forward.
     void refresh();
-    // Called when the window comes forward, after its rows were built anew: the editor
-    // takes the focus back into its team code box.
-    std::function<void()> activated;
 
     // The box of that name ("TeamNameBox(3)", "TeamCountBox(3)"); null when there is none.
     QLineEdit* box(const QString& name) const { return boxes_.value(name); }

@@ -141,13 +141,6 @@ TEST_F(EditZipWindow, ATeamCodeChangeUpdatesTheTotalsOfBothTeams) {
     EXPECT_EQ(t.dialogs.messages().size(), 1);
     EXPECT_EQ(box(QStringLiteral("WorkerCode"))->text(), QStringLiteral("07"));
     EXPECT_EQ(app.crusade.ZipTable[1], Z("62701", "IL", "07", "Springfield", 10));
-
-    // The totals window coming forward hands the focus back to the team code box.
-    totals()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(totals()) || QTest::qWaitForWindowActive(editor()));
-    QTest::qWait(20);
-    EXPECT_TRUE(editor()->isActiveWindow());
-    EXPECT_EQ(QApplication::focusWidget(), box(QStringLiteral("WorkerCode")));
 }
 
 // Edit Team Names stands disabled until the preferences dialog exists; once it does, the
@@ -243,6 +236,63 @@ TEST_F(EditZipWindow, CloseKeepsTheEntryAndShowsTheMainWindow) {
     EXPECT_FALSE(totals());
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(app.crusade.ZipTable[1], Z("62701", "IL", "03", "Capital City", 10));
+}
+
+// The totals stand beside the editor, within the screen, with their counts and the
+// editor's in sight; the program's showing them leaves the focus in the editor, a click on
+// them gives it to them, and the editor's own commands bring no other window in front.
+TEST_F(EditZipWindow, TheTotalsStandBesideAndTakeTheFocusOnlyWhenClicked) {
+    const QRect room = editor()->screen()->availableGeometry();
+    const int across = room.width() - editor()->frameGeometry().width();
+    auto showAgainAt = [](int x) {
+        return [x](EditZipWindow& f) {
+            f.editor()->move(f.editor()->screen()->availableGeometry().left() + x, 100);
+            f.totals()->close();
+            QApplication::processEvents();
+            ShowZipEditor(*f.windows);
+        };
+    };
+    const struct Case {
+        const char* name;
+        std::function<void(EditZipWindow&)> act;
+        const char* focus;  // the editor's control that has the focus; none: the totals are active
+    } cases[] = {
+        {"opened", [](EditZipWindow&) {}, "WorkerCode"},
+        {"shown again, editor at the left", showAgainAt(0), "WorkerCode"},
+        {"shown again, editor in the centre", showAgainAt(across / 2), "WorkerCode"},
+        {"shown again, editor at the right edge", showAgainAt(across), "WorkerCode"},
+        {"a click on the totals",
+         [](EditZipWindow& f) {
+             f.totals()->activateWindow();
+             QApplication::processEvents();
+             QEvent activate(QEvent::WindowActivate);
+             QApplication::sendEvent(f.totals(), &activate);
+         },
+         nullptr},
+        {"Print",
+         [](EditZipWindow& f) {
+             f.t.dialogs.print(PrinterChoice{});
+             f.click(QStringLiteral("PrintZips"));
+         },
+         "PrintZips"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        editor()->activateWindow();
+        c.act(*this);
+        QTest::qWait(20);
+        ASSERT_TRUE(totals());
+        const QRect beside = totals()->frameGeometry(), front = editor()->frameGeometry();
+        EXPECT_TRUE(room.contains(beside));
+        const QLineEdit* counts = totals()->box(QStringLiteral("TeamCountBox(0)"));
+        EXPECT_FALSE(QRect(counts->mapToGlobal(QPoint(0, 0)), counts->size()).intersects(front));
+        const QLineEdit* count = box(QStringLiteral("NumberAddresses"));
+        EXPECT_FALSE(QRect(count->mapToGlobal(QPoint(0, 0)), count->size()).intersects(beside));
+        EXPECT_EQ(QApplication::activeWindow(), c.focus ? static_cast<QWidget*>(editor()) : totals());
+        if (c.focus) {
+            EXPECT_EQ(QApplication::focusWidget(), editor()->control(QLatin1String(c.focus)));
+        }
+    }
 }
 
 class FullTable : public EditZipWindow {
