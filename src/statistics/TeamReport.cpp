@@ -121,7 +121,8 @@ QString TeamDisplayName(const CrusadeSettings& settings, int team) {
 
 QString Percent(qint64 part, qint64 whole) {
     if (whole == 0) return QStringLiteral("0");
-    return Digits(part * 100 / whole);
+    // Rounded as the printed shares under "#%" are, so that both reports agree.
+    return Digits(qint64(RoundHalfAway(double(part) / double(whole) * 100.0)));
 }
 
 void DrawTeamReport(Printer& surface, const CrusadeSettings& settings, const TeamTallies& t) {

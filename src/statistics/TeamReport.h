@@ -19,7 +19,7 @@ void DrawTeamReport(Printer& surface, const CrusadeSettings& settings, const Tea
 QString TeamNumber2(int team);
 // the team's name: its entry up to the first ":", the whole entry when it has none;
 QString TeamDisplayName(const CrusadeSettings& settings, int team);
-// the whole part of part x 100 / whole, as digits; "0" when whole is 0.
+// part x 100 / whole rounded to a whole number, halves up, as digits; "0" when whole is 0.
 QString Percent(qint64 part, qint64 whole);
 
 }  // namespace fennick
