@@ -1,7 +1,8 @@
 #pragma once
 // The visitation report on the statistics window: a table in millimetres with a row for
 // each of teams 0..21 that has names, four total lines and the ruling lines, drawn with
-// the print position in the window's own font. Teams past 21 need the printer.
+// the print position in the window's own font; a long team name is cut before its rule.
+// Teams past 21 need the printer.
 
 #include <QString>
 
