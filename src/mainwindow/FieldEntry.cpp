@@ -14,6 +14,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 namespace fennick {
@@ -809,8 +811,16 @@ bool MtgNum_LostFocus(App& app, MainScreen& s) {
 
 void mnuViewPrayerList_Click(App& app) {
     const QString path = PrayerRequestFile(app.program.DataFile);
-    if (app.platform.shell.open(path, app.program.ProgramDir) <= 32)
+    const int result = app.platform.shell.open(path, app.program.ProgramDir);
+    if (result == kShellFileNotFound) {
         app.dialogs().msgBox(QStringLiteral("There are no Prayer Requests to view."));
+    } else if (result <= 32) {
+        // The journal is there, but the desktop did not open it.
+        QString text = QStringLiteral("Could not open ") + QDir::toNativeSeparators(path) + u'.';
+        if (result == kShellNoAssociation)
+            text += NewLine + QStringLiteral("No program to show text files was found on this computer.");
+        app.dialogs().msgBox(text, Buttons::OK, Icon::Exclamation);
+    }
 }
 
 }  // namespace fennick

@@ -96,7 +96,8 @@ void Notes_MouseDown(App& app);
 void Notes_DblClick(App& app);
 bool MtgNum_KeyPress(App& app, MainScreen& screen, QChar ch);
 bool MtgNum_LostFocus(App& app, MainScreen& screen);
-// Tools, View Prayer List.
+// Tools, View Prayer List: the crusade's prayer-request journal opened by the desktop;
+// the user is told when there is none or it could not be opened.
 void mnuViewPrayerList_Click(App& app);
 
 }  // namespace fennick

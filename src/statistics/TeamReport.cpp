@@ -12,6 +12,9 @@ namespace fennick {
 namespace {
 
 constexpr int kLastWindowTeam = 21;
+// The rule between the team's name and its counts: a long name is cut one blank's width
+// before it, as the printed page cuts it before its counts.
+constexpr double kNameRule = 25;
 
 void Headings(LinePen& p) {
     p.out.setCurrentY(0.5);
@@ -46,7 +49,8 @@ void Headings(LinePen& p) {
 void TeamRow(LinePen& p, const CrusadeSettings& settings, const TeamTallies& t, int team) {
     const size_t i = size_t(team);
     p.at(1);
-    p.on(TeamNumber2(team) + QStringLiteral("  ") + TeamDisplayName(settings, team));
+    const double room = kNameRule - p.out.textWidth(QStringLiteral(" ")) - p.out.currentX();
+    p.on(CutToWidth(p.out, TeamNumber2(team) + QStringLiteral("  ") + TeamDisplayName(settings, team), room));
     const struct {
         double x;
         int value;
@@ -121,7 +125,8 @@ QString TeamDisplayName(const CrusadeSettings& settings, int team) {
 
 QString Percent(qint64 part, qint64 whole) {
     if (whole == 0) return QStringLiteral("0");
-    return Digits(part * 100 / whole);
+    // Rounded as the printed shares under "#%" are, so that both reports agree.
+    return Digits(qint64(RoundHalfAway(double(part) / double(whole) * 100.0)));
 }
 
 void DrawTeamReport(Printer& surface, const CrusadeSettings& settings, const TeamTallies& t) {
@@ -137,7 +142,7 @@ void DrawTeamReport(Printer& surface, const CrusadeSettings& settings, const Tea
     Totals(p, t);
 
     surface.setDrawWidth(1);
-    for (const double x : {25, 43, 75, 102, 130, 143, 155}) surface.line(x, 1, x, lowest);
+    for (const double x : {kNameRule, 43.0, 75.0, 102.0, 130.0, 143.0, 155.0}) surface.line(x, 1, x, lowest);
     surface.setDrawWidth(2);
     surface.line(1, 8, 180, 8);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The visitation report on the statistics window: a table in millimetres with a row for
 // each of teams 0..21 that has names, four total lines and the ruling lines, drawn with
-// the print position in the window's own font. Teams past 21 need the printer.
+// the print position in the window's own font; a long team name is cut before its rule.
+// Teams past 21 need the printer.
 
 #include <QString>
 
@@ -19,7 +20,7 @@ void DrawTeamReport(Printer& surface, const CrusadeSettings& settings, const Tea
 QString TeamNumber2(int team);
 // the team's name: its entry up to the first ":", the whole entry when it has none;
 QString TeamDisplayName(const CrusadeSettings& settings, int team);
-// the whole part of part x 100 / whole, as digits; "0" when whole is 0.
+// part x 100 / whole rounded to a whole number, halves up, as digits; "0" when whole is 0.
 QString Percent(qint64 part, qint64 whole);
 
 }  // namespace fennick

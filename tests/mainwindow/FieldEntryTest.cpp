@@ -673,10 +673,24 @@ TEST_F(FieldEntryTest, MeetingNumberBox) {
 
 TEST_F(FieldEntryTest, PrayerListAndSubsystemHooks) {
     app.program.DataFile = QStringLiteral("/data/spring.dta");
-    fx.t.shell.result = kShellFileNotFound;
-    mnuViewPrayerList_Click(app);
-    EXPECT_EQ(fx.t.shell.opened, QStringList{"/data/spring_prayer.txt"});
-    EXPECT_EQ(dialogs().messages(), QStringList{"There are no Prayer Requests to view."});
+    // No journal yet; a journal the desktop has no program for; a journal opened.
+    const struct {
+        int result;
+        QStringList messages;
+    } opens[] = {
+        {kShellFileNotFound, {"There are no Prayer Requests to view."}},
+        {kShellNoAssociation,
+         {"Could not open /data/spring_prayer.txt.\r\nNo program to show text files was found on this computer."}},
+        {kShellOk, {}},
+    };
+    for (const auto& o : opens) {
+        SCOPED_TRACE(o.result);
+        dialogs().clear();
+        fx.t.shell.result = o.result;
+        mnuViewPrayerList_Click(app);
+        EXPECT_EQ(fx.t.shell.opened.last(), QStringLiteral("/data/spring_prayer.txt"));
+        EXPECT_EQ(dialogs().messages(), o.messages);
+    }
 
     int appointments = 0;
     Class_MouseUp(app);

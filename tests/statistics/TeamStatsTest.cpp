@@ -117,6 +117,42 @@ TEST(TeamReport, WindowAndPageMatchTheirGoldenDumps) {
     EXPECT_TRUE(MatchesGolden(PageDump(empty.app.settings, TeamStatisticsPass(empty.app)), GoldenPath("empty.page.txt")));
 }
 
+// The texts of a drawing or a page that begin with one of the visit labels, in order.
+QStringList VisitTexts(const QList<PrintedItem>& items) {
+    QStringList out;
+    for (const PrintedItem& it : items)
+        for (const char* label : {"  Total visits: ", "  Active visits: ", "  Current visits: ", "  Sabbath "})
+            if (it.text.startsWith(QLatin1String(label))) out << it.text;
+    return out;
+}
+
+TEST(TeamReport, WindowAndPageRoundTheVisitSharesAlike) {
+    // Each visit share from the same counts, on the window and on paper: rounded to the
+    // nearest whole percent, halves up.
+    const struct {
+        int part, whole;
+        const char* percent;
+    } rows[] = {{74, 106, "70"}, {1, 8, "13"}, {29, 200, "15"}, {1, 3, "33"}, {2, 3, "67"}, {106, 106, "100"}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.percent);
+        TeamTallies t;
+        t.TotalVisited = t.TotalActiveVisited = t.TotalCurrentVisited = r.part;
+        t.TotalLiveNames = t.TotalActive = t.TotalCurrent = r.whole;
+        t.TeamSabbathVisited[1] = qint16(r.part);
+        t.TeamSabbathNames[1] = qint16(r.whole);
+        RecordingSurface surface;
+        DrawTeamReport(surface, CrusadeSettings{}, t);
+        RecordingPrinter printer;
+        PrintTeamPage(printer, CrusadeSettings{}, t, QStringLiteral("Monday, March 9, 2026"));
+        printer.endDoc();
+        const QStringList texts = VisitTexts(surface.displayList()) + VisitTexts(printer.documents().value(0).items);
+        ASSERT_EQ(texts.size(), 8);
+        const QString percent = QString::fromLatin1(r.percent) + u'%';
+        for (const QString& text : texts)
+            EXPECT_TRUE(text.endsWith(u' ' + percent) || text.endsWith(u'(' + percent + u')')) << text.toStdString();
+    }
+}
+
 // The fixture over a printer, with a window that records its drawings.
 struct TeamRun : TeamCrusade {
     TeamRun() { app.hooks.statsWindow = [this] { return &screen; }; }

@@ -280,9 +280,12 @@ void EditForm::fitFields() {
 }
 
 QCheckBox* EditForm::check(const QString& name, const QString& caption) {
-    // A caption (a decision title the user chose) is cut short to the room it has, never
-    // wider than the longest title the program gives.
-    auto* box = add(new ElidedCheckBox(caption, QLatin1String(kLongestDecisionCaption), this), name);
+    // A decision title the user chose is cut short to the room it has, never asking for
+    // more than the longest title the program gives; the program's own captions ask for
+    // their whole width.
+    const bool decision = name.startsWith(QLatin1String("Dec("));
+    auto* box =
+        add(new ElidedCheckBox(caption, decision ? QLatin1String(kLongestDecisionCaption) : QString(), this), name);
     // The box's colour covers the box and its caption, not the rest of the row.
     box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     return box;

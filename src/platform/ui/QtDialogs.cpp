@@ -3,15 +3,21 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 
+#include <algorithm>
 #include <vector>
 
 namespace fennick {
 
 namespace {
+
+// What a title bar takes beside its title: the window's icon and its buttons.
+constexpr int kTitleBarButtonsRoom = 120;
 
 std::vector<QMessageBox::StandardButton> ButtonsOf(Buttons b) {
     switch (b) {
@@ -165,6 +171,15 @@ void PrepareMessageBox(QMessageBox& box, const MessageBoxSpec& spec) {
         box.setEscapeButton(QMessageBox::No);
     else
         box.setEscapeButton(QMessageBox::Ok);
+    // The box is at least as wide as its title needs in a title bar's bold font, so that
+    // a short text does not leave the title cut; never wider than the screen.
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    int titleWidth = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + kTitleBarButtonsRoom;
+    if (const QScreen* s = box.screen()) titleWidth = std::min(titleWidth, s->availableGeometry().width() - 40);
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
 }
 
 int MessageBoxAnswer(const MessageBoxSpec& spec, QMessageBox::StandardButton clicked) {

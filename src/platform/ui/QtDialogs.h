@@ -22,7 +22,8 @@ QStringList QtFileFilters(const QString& filter);
 QWidget* DialogOwner(QWidget* fallback);
 // Message text as Qt shows it: the program's CR LF line breaks become plain line breaks.
 QString ShownText(const QString& text);
-// Sets up a message box (buttons, default button, icon, title, plain text) as spec asks.
+// Sets up a message box (buttons, default button, icon, title, plain text) as spec asks,
+// at least as wide as its title needs in a title bar.
 void PrepareMessageBox(QMessageBox& box, const MessageBoxSpec& spec);
 // The program's answer value for the button of a message box (an Answer).
 int MessageBoxAnswer(const MessageBoxSpec& spec, QMessageBox::StandardButton clicked);

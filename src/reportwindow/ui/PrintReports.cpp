@@ -123,6 +123,16 @@ QMargins FrameOf(const QWidget* w) {
             frame.bottom() - inside.bottom()};
 }
 
+// Brings the layouts of a hidden window up to date with the controls hidden or shown
+// meanwhile, inner ones first, as showing the window would: until then its least size is
+// that of the controls it showed last.
+void SettleLayouts(QWidget* w) {
+    const QList<QWidget*> inner = w->findChildren<QWidget*>();  // each before its own children
+    for (auto it = inner.crbegin(); it != inner.crend(); ++it)
+        if (QLayout* l = (*it)->layout()) l->activate();
+    if (QLayout* l = w->layout()) l->activate();
+}
+
 // Windows key codes of the keys the scroll bar reacts to.
 int KeyCode(int qtKey) {
     switch (qtKey) {
@@ -674,12 +684,15 @@ void PrintReports::placeBeside(QWidget* form) {
     const int names = Info->viewport()->mapTo(this, QPoint()).x() + int(Info->document()->documentMargin()) +
                       QFontMetrics(Info->font()).horizontalAdvance(QString(kNameColumns, u'M'));
     const QPoint keep(frame.left() + names, frame.top() + close->mapTo(this, QPoint(0, close->height())).y());
-    const QMargins formFrame = FrameOf(form);
+    // A main window whose frame is not known yet has one like this window's.
+    const QMargins formFrame = FrameOf(form).isNull() ? frame : FrameOf(form);
+    SettleLayouts(form);
     const BesidePreview places = PlaceBesidePreview(s->availableGeometry(), keep, mainPlace_->size().grownBy(formFrame),
                                                     form->minimumSizeHint().grownBy(formFrame));
     move(places.preview);
-    form->move(places.main.topLeft());
-    form->resize(places.main.size().shrunkBy(formFrame));
+    // Its inside is placed, so that the frame lands where planned whether or not the
+    // window system has told the frame yet.
+    form->setGeometry(places.main - formFrame);
 }
 
 void PrintReports::restoreMainPlace() {

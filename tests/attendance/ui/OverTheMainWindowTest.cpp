@@ -285,6 +285,24 @@ TEST_F(OverTheMainWindow, VisitFrameTypesATeamsVisitsPersonAfterPerson) {
     EXPECT_FALSE(t.dialogs.pending());
 }
 
+// At the main window's normal size the visit frame, once shown, has room for the whole
+// caption of its check box, as the program's other captioned boxes do; the window keeps its size.
+TEST_F(OverTheMainWindow, TheVisitFrameShowsItsCheckBoxsWholeCaption) {
+    const QSize normal = form->size();
+    form->action(QStringLiteral("mnuVisits"))->trigger();
+    QTest::qWait(10);
+    EXPECT_EQ(form->size(), normal);
+    EXPECT_LE(form->frameGeometry().width(), 1366);
+    for (const char* name : {"AutoUpdateVisits", "MailList", "chkMarkToVisit"}) {
+        SCOPED_TRACE(name);
+        auto* box = form->findChild<QCheckBox*>(QLatin1String(name));
+        ASSERT_TRUE(box && box->isVisible());
+        QCheckBox whole(box->text());
+        whole.setFont(box->font());
+        EXPECT_GE(box->width(), whole.sizeHint().width());
+    }
+}
+
 // A press of either mouse button on the visit frame hides it, as Edit, Enter Visits does.
 TEST_F(OverTheMainWindow, EitherButtonOnTheVisitFrameHidesIt) {
     QAction* visits = form->action(QStringLiteral("mnuVisits"));

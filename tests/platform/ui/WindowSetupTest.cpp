@@ -124,6 +124,22 @@ TEST(QtDialogs, SetsUpMessageBoxesAsAsked) {
     }
 }
 
+// A box with little text is still as wide as its title with the frame's buttons beside
+// it, so the title bar does not cut the title ("File I...ation").
+TEST(QtDialogs, AMessageBoxIsAsWideAsItsTitle) {
+    const QString text = QStringLiteral("fall\r\n/d/fall.dta\r\nMail List-------- 3\r\n");
+    for (const char* title : {"File Information", "Worker Information", "A title much longer than the text below it"}) {
+        SCOPED_TRACE(title);
+        QMessageBox box;
+        PrepareMessageBox(box, {text, Buttons::OK, Icon::None, QString::fromLatin1(title)});
+        box.setModal(false);  // shown for measuring, not answered
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        EXPECT_GE(box.width(), QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()) + 120);
+        EXPECT_LE(box.frameGeometry().width(), 1366);
+    }
+}
+
 TEST(QtDialogs, AMessageBoxAnswersWithTheClassicValues) {
     using SB = QMessageBox::StandardButton;
     struct Case {

@@ -100,4 +100,28 @@ TEST_F(EditFromPreviewTest, ClosingTheMainWindowSavesAndGoesBackToThePage) {
     QCoreApplication::exec();
 }
 
+// Every name opened from the page, the first after each opening of the report window as
+// well as the next, puts the two windows in the same places, the report window's buttons
+// uncovered and the main window within the screen's height (the test screen is narrower
+// than the main window can be).
+TEST_F(EditFromPreviewTest, EveryOpenedNamePlacesTheWindowsAlike) {
+    QList<QRect> places;
+    for (int opening = 0; opening < 2; ++opening) {
+        for (int row : {2, 4}) {
+            SCOPED_TRACE(QStringLiteral("opening %1, line %2").arg(opening).arg(row).toStdString());
+            openName(row);
+            expectBesideThePreview();
+            const QWidget* master = control("MasterListButton");
+            EXPECT_FALSE(form->frameGeometry().intersects(QRect(master->mapToGlobal(QPoint()), master->size())));
+            EXPECT_LE(form->frameGeometry().width(), 1366);
+            places << window()->frameGeometry() << form->frameGeometry();
+            EXPECT_EQ(places.mid(places.size() - 2), places.mid(0, 2));
+            closeMainWindow();
+        }
+        closePreview();
+        click(QStringLiteral("btnViewFile"));
+        waitShown();
+    }
+}
+
 }  // namespace
