@@ -35,7 +35,8 @@ void TeamRow(LinePen& w, const CrusadeSettings& settings, const TeamTallies& t, 
     w.at(1.3);
     w.on(TeamNumber2(team));
     w.at(1.8);
-    w.on(w.out.cutAt(TeamDisplayName(settings, team), 4.5));
+    // Cut before the rule that closes the name column, not at the count beyond it.
+    w.on(w.out.cutAt(TeamDisplayName(settings, team), 4.3));
     const auto number = [&w](double x, int value) {
         w.at(x);
         w.on(BareNumber(value));

@@ -153,6 +153,24 @@ TEST(TeamReport, WindowAndPageRoundTheVisitSharesAlike) {
     }
 }
 
+TEST(TeamReport, ALongTeamNameStopsABlankBeforeTheRuleOfItsColumn) {
+    CrusadeSettings settings;
+    settings.TeamNames[1] = QStringLiteral("Men's Ministry Outreach Team:217-555-0112");
+    TeamTallies t;
+    t.TeamNameCount[1] = 14;
+    RecordingPrinter printer;
+    PrintTeamPage(printer, settings, t, QStringLiteral("Monday, March 9, 2026"));
+    printer.endDoc();
+    int names = 0;
+    for (const PrintedItem& it : printer.documents().value(0).items) {
+        if (!it.text.startsWith(QLatin1String("Men's"))) continue;
+        ++names;
+        const double blank = TableTextWidth(QStringLiteral(" "), it.font);
+        EXPECT_LE(it.x + TableTextWidth(it.text, it.font) + blank, 4.3 + 1e-9) << it.text.toStdString();
+    }
+    EXPECT_EQ(names, 1);
+}
+
 // The fixture over a printer, with a window that records its drawings.
 struct TeamRun : TeamCrusade {
     TeamRun() { app.hooks.statsWindow = [this] { return &screen; }; }
