@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QMenu>
 
+#include <cerrno>
+
 using namespace fennick;
 using namespace fennick::test;
 
@@ -183,6 +185,62 @@ TEST_F(EditFormCommandsTest, DeleteAsksTwiceBeforeTheNameLeavesTheView) {
     EXPECT_TRUE(t.dialogs.shown().empty());
     EXPECT_TRUE(app.msg.MsgAnswer.isEmpty());
 }
+
+// Records, Copy to New Record, alone, on a full disk, and followed by Add New Records.
+struct CopyCase {
+    const char* name;
+    bool diskFull;
+    bool thenAdd;
+    int recordsOnFile;
+    const char* counter;  // RecordCounter after the copy
+};
+
+class RecordsMenuTest : public OpenWindow, public ::testing::WithParamInterface<CopyCase> {};
+
+TEST_P(RecordsMenuTest, CopyToNewRecord) {
+    const CopyCase& c = GetParam();
+    if (c.diskFull)
+        app.crusade.file.setWriteCall([](int, const char*, qint64, qint64) -> qint64 {
+            errno = ENOSPC;
+            return -1;
+        });
+    t.dialogs.answer(AnsYes);
+    trigger(QStringLiteral("mnuCopy"));
+    app.crusade.file.setWriteCall({});
+    EXPECT_EQ(ReadFileBytes(file).size(), c.recordsOnFile * Crusade::RecLen);
+    EXPECT_EQ(app.crusade.RecCount, c.recordsOnFile);
+    EXPECT_EQ(text(QStringLiteral("RecordCounter")), QLatin1String(c.counter));
+    if (c.diskFull) {
+        ASSERT_EQ(t.dialogs.messages().size(), 2);
+        EXPECT_TRUE(t.dialogs.messages()[1].startsWith(QStringLiteral("The copy was not made.\r\n\r\nError #  61")))
+            << t.dialogs.messages()[1].toStdString();
+        // The record copied is shown, and moving on writes nothing more.
+        EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("0013"));
+        click(QStringLiteral("ChgRec(2)"));
+        EXPECT_EQ(text(QStringLiteral("RecordCounter")), QStringLiteral("2 of 3"));
+        EXPECT_EQ(ReadFileBytes(file).size(), 3 * Crusade::RecLen);
+        return;
+    }
+    ASSERT_EQ(focused(), QStringLiteral("FName"));
+    if (!c.thenAdd) return;
+    // The first-name box is left on the copy, before the screen is blanked for the new name.
+    t.dialogs.type(QStringLiteral("5"));
+    trigger(QStringLiteral("mnuAddRecords"));
+    ASSERT_TRUE(app.crusade.AddMode);
+    EXPECT_EQ(onFile(4).FName.bytes().trimmed(), QByteArray("Unknown"));
+    EXPECT_EQ(text(QStringLiteral("FName")), QString());
+    retype(QStringLiteral("FName"), QStringLiteral("Walter"));
+    EXPECT_EQ(text(QStringLiteral("FName")), QStringLiteral("Walter"));
+}
+
+const CopyCase kCopyCases[] = {
+    {"Copy", false, false, 4, "4 of 4"},
+    {"CopyOnAFullDisk", true, false, 3, "1 of 3"},
+    {"CopyThenAddNewRecords", false, true, 4, "4 of 4"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Records, RecordsMenuTest, ::testing::ValuesIn(kCopyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A new crusade, three names typed in from the keyboard, the program closed and the
 // crusade opened again: the data file holds the three records exactly.
