@@ -68,12 +68,9 @@ TEST_P(EditFormCloseTest, TheNumberBoxIsLeftBeforeTheRecordIsSaved) {
 }
 
 const CloseCase kCloseCases[] = {
-    {"PreviewCloseDuplicate", true, false, "0014", true},
-    {"PreviewCloseFresh", true, false, "0099", false},
-    {"CloseDuplicate", false, false, "0014", true},
-    {"CloseFresh", false, false, "0099", false},
-    {"ExitDuplicate", false, true, "0014", true},
-    {"ExitFresh", false, true, "0099", false},
+    {"PreviewCloseDuplicate", true, false, "0014", true}, {"PreviewCloseFresh", true, false, "0099", false},
+    {"CloseDuplicate", false, false, "0014", true},       {"CloseFresh", false, false, "0099", false},
+    {"ExitDuplicate", false, true, "0014", true},         {"ExitFresh", false, true, "0099", false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Closing, EditFormCloseTest, ::testing::ValuesIn(kCloseCases),
