@@ -165,9 +165,9 @@ BeforeSlot TakeStock(const App& app) {
     return {app.view.CurIndexPos, c.CurRecNo, c.FileIsOpen, c.CurRecord};
 }
 
-// Takes back the slot AppendRecordSlot made for an entry whose save did not happen, so
+// Takes back the slot AppendRecordSlot made for a record whose save did not happen, so
 // that no view entry names a record the file does not hold, and the record shown before
-// add mode stays current with its fields.
+// stays current with its fields.
 void TakeBackSlot(App& app, const BeforeSlot& before) {
     CurrentView& v = app.view;
     Crusade& c = app.crusade;
@@ -178,6 +178,11 @@ void TakeBackSlot(App& app, const BeforeSlot& before) {
     c.CurRecNo = before.recNo;
     c.FileIsOpen = before.fileIsOpen;
     c.CurRecord = before.record;
+}
+
+// An entry of add mode that was not saved stays on screen as a new name.
+void TakeBackEntrySlot(App& app, const BeforeSlot& before) {
+    TakeBackSlot(app, before);
     app.mainWindow.AddAnother -= 1;
     app.mainWindow.NewEntryOnScreen = true;
 }
@@ -195,10 +200,10 @@ bool SaveEntry(App& app, MainScreen& form) {
     try {
         saved = SaveCurrentRecord(app, form);
     } catch (...) {
-        TakeBackSlot(app, before);
+        TakeBackEntrySlot(app, before);
         throw;
     }
-    if (!saved) TakeBackSlot(app, before);
+    if (!saved) TakeBackEntrySlot(app, before);
     return saved;
 }
 
@@ -460,6 +465,7 @@ void CopyCurrentRecord(App& app, MainScreen& form) {
 
     Crusade& c = app.crusade;
     const AttendeeRecord source = c.CurRecord;
+    const BeforeSlot before = TakeStock(app);
     // A copy is not a name added in add mode.
     const qint16 added = app.mainWindow.AddAnother;
     AppendRecordSlot(app);
@@ -478,8 +484,22 @@ void CopyCurrentRecord(App& app, MainScreen& form) {
     form.setText(kFName, QString());
     form.setText(QStringLiteral("Age"), QString());
     form.setValue(QStringLiteral("MailList"), 0);
-    form.setFocus(kFName);
-    SaveCurrentRecord(app, form);
+    // A copy that could not be written is no record: the screen, the counter and the view
+    // go back to the record copied, as the file holds it.
+    QString failure;
+    try {
+        if (SaveCurrentRecord(app, form)) {
+            form.setFocus(kFName);
+            return;
+        }
+    } catch (const VbError& e) {
+        failure = CommonErrorText(e, kSourceFennick95);
+    }
+    TakeBackSlot(app, before);
+    ShowCurrentRecord(app, form);
+    if (!failure.isEmpty())
+        app.dialogs().msgBox(QStringLiteral("The copy was not made.") + NewLine + NewLine + failure, Buttons::OK,
+                             Icon::Critical);
 }
 
 void mnuCopy_Click(App& app, MainScreen& form) {

@@ -10,6 +10,7 @@
 #include "data/Text.h"
 #include "data/Utilities.h"
 #include "mainwindow/MainScreen.h"
+#include "mainwindow/Navigation.h"
 #include "mainwindow/NoCrusade.h"
 #include "mainwindow/SaveRecord.h"
 #include "platform/Dialogs.h"
@@ -220,7 +221,11 @@ void mnuPreviousRec_Click(App& app, MainScreen& screen) {
 void ShowLoadedCrusade(App& app, MainScreen& screen) {
     EndNoCrusade(app, screen);
     FillChurchList(app, screen);
-    app.mainWindow.PrevIndexPos = 1;
+    // The view before, the marked name and the search belong to the crusade they were made in.
+    app.view.PrevReportKind.clear();
+    ForgetViewPositions(app);
+    for (const char* box : {"FndNameBx", "SearchBox", "EntInd", "SDAIdent"})
+        screen.setText(QLatin1String(box), QString());
     Redisplay(app, screen, false);
 }
 

@@ -59,7 +59,8 @@ void mnuNextRecord_Click(App& app, MainScreen& screen);
 void mnuPreviousRec_Click(App& app, MainScreen& screen);
 
 // The main window over a crusade just loaded in place of another: its church list, the
-// cut-off caption, the decision titles and the record at the view position.
+// cut-off caption, the decision titles and the record at the view position. The view
+// before (PrevReportKind), the mark and the search box's texts of the crusade left go.
 void ShowLoadedCrusade(App& app, MainScreen& screen);
 
 void mnuPrintManual_Click(App& app, MainScreen& screen);

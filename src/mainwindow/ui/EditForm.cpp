@@ -810,9 +810,13 @@ bool IsPageKey(int key) {
 
 }  // namespace
 
-void EditForm::onCommand(const QString& name, const std::function<void()>& command) {
-    commands_.insert(name, command);
+void EditForm::onCommand(const QString& name, const std::function<void()>& given) {
     QObject* o = named(name);
+    // A button takes the focus when it is clicked, which leaves the box before its command;
+    // a menu item does not, so its command leaves the box itself.
+    const std::function<void()> command =
+        qobject_cast<QAction*>(o) ? std::function<void()>([this, given] { runMenuCommand(given); }) : given;
+    commands_.insert(name, command);
     if (auto* a = qobject_cast<QAction*>(o)) {
         // A shortcut acts only as its menu item would: not while a menu holding it is disabled.
         connect(a, &QAction::triggered, this, [this, name, command] {
@@ -1063,9 +1067,26 @@ void EditForm::enterControl(const QString& name) {
         FieldGotFocus(app_, *this, name);
 }
 
-void EditForm::leaveControl(const QString& name) {
+bool EditForm::leaveControl(const QString& name) {
     if (name == QLatin1String("LName")) LName_LostFocus(app_, *this);
-    FieldLostFocus(app_, *this, name);
+    return FieldLostFocus(app_, *this, name);
+}
+
+bool EditForm::leaveFocusedBox() {
+    QWidget* box = current_;
+    if (!box || app_.crusade.AddMode || focusedControl() != box) return true;
+    // As settleFocus leaves a box: a refusal that sends the focus back enters it anew.
+    current_ = nullptr;
+    bool accepted = true;
+    invoke([this, box, &accepted] { accepted = leaveControl(box->objectName()); });
+    return accepted;
+}
+
+void EditForm::runMenuCommand(const std::function<void()>& command) {
+    QPointer<QWidget> box = current_;
+    if (!leaveFocusedBox()) return;
+    command();
+    if (box && !current_ && pendingFocus_.isEmpty() && focusedControl() == box) current_ = box;
 }
 
 // --- keys and mouse -----------------------------------------------------------------------
@@ -1247,7 +1268,8 @@ void EditForm::closeEvent(QCloseEvent* event) {
         return;
     }
     bool end = false;
-    run([this, &end] { end = Form_Unload(app_, *this); });
+    // Closing leaves the box being typed in first, as any other way of leaving it does.
+    run([this, &end] { end = leaveFocusedBox() && Form_Unload(app_, *this); });
     if (ended_ || end) {
         event->accept();
         if (!ended_) endProgram(0);

@@ -147,7 +147,16 @@ private:
     QWidget* applyPendingFocus();
     QWidget* focusedControl() const;
     void enterControl(const QString& name);
-    void leaveControl(const QString& name);
+    // Runs the box's leave rule; false when the rule refused the box's text.
+    bool leaveControl(const QString& name);
+    // The box that holds the focus is left as a move to another control would leave it,
+    // so that a command acts on the record as its boxes left it. False when the box's
+    // rule refused its text (the rule's message was shown and the focus goes back to it).
+    // A name being added is not left: no command saves it.
+    bool leaveFocusedBox();
+    // A menu command: the box with the focus is left first; a text it refuses stops the
+    // command. When the command leaves the focus where it was, the box is not entered again.
+    void runMenuCommand(const std::function<void()>& command);
 
     // The named control an object belongs to (itself, or the control it is a part of).
     QString controlOf(const QObject* o) const;

@@ -1,15 +1,20 @@
 // The main window's menu items and buttons reach their commands: the Filters menu, the
-// global search, the marks, the delete, and names added to a new crusade from the keyboard.
+// global search, the marks, the delete, closing, copying a record, and names added to a
+// new crusade from the keyboard.
 
 #include "OpenWindow.h"
 
 #include "data/StartUp.h"
 #include "mainwindow/MenuBar.h"
 #include "platform/Dialogs.h"
+#include "reportwindow/ReturnToEditForm.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
+
+#include <cerrno>
 
 using namespace fennick;
 using namespace fennick::test;
@@ -183,6 +188,102 @@ TEST_F(EditFormCommandsTest, DeleteAsksTwiceBeforeTheNameLeavesTheView) {
     EXPECT_TRUE(t.dialogs.shown().empty());
     EXPECT_TRUE(app.msg.MsgAnswer.isEmpty());
 }
+
+// Closing the window (its title bar, or File, Exit) with a number typed into the number
+// box and not left: the box's rule runs first, and a duplicate keeps the window open on
+// the record, also for a name opened from the report window.
+struct CloseCase {
+    const char* name;
+    bool fromPreview;
+    bool byExit;
+    const char* typed;  // into Adams's number box; 0014 is Baker's
+    bool duplicate;
+};
+
+class ClosingTest : public OpenWindow, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(ClosingTest, TheNumberBoxIsLeftBeforeTheSave) {
+    const CloseCase& c = GetParam();
+    bool previewShown = false;
+    app.hooks.showPrintReports = [&] { previewShown = true; };
+    if (c.fromPreview) ShowEditFromPreview(app, *form);
+    retype(QStringLiteral("RNum"), QLatin1String(c.typed));
+    const QByteArray before = ReadFileBytes(file);
+    if (c.byExit)
+        trigger(QStringLiteral("mnuExit"));
+    else
+        form->close();
+
+    const QByteArray after = ReadFileBytes(file);
+    EXPECT_EQ(t.dialogs.messages().filter(QStringLiteral("is a duplicate record number")).size(), c.duplicate ? 1 : 0);
+    EXPECT_EQ(after == before, c.duplicate);
+    EXPECT_EQ(after.mid(Crusade::RecLen, 4), c.duplicate ? QByteArray("0013") : QByteArray(c.typed));
+    EXPECT_EQ(form->isVisible(), c.duplicate);
+    EXPECT_EQ(previewShown, c.fromPreview && !c.duplicate);
+    EXPECT_EQ(form->ended(), !c.fromPreview && !c.duplicate);
+    EXPECT_EQ(text(QStringLiteral("RNum")), QLatin1String(c.duplicate ? "0013" : c.typed));
+    if (form->ended()) {
+        // Ending the program stops every event loop to come; one run to its end lets the
+        // tests that follow run theirs again.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
+}
+
+const CloseCase kCloseCases[] = {
+    {"PreviewDuplicate", true, false, "0014", true}, {"PreviewFresh", true, false, "0099", false},
+    {"CloseDuplicate", false, false, "0014", true},  {"CloseFresh", false, false, "0099", false},
+    {"ExitDuplicate", false, true, "0014", true},    {"ExitFresh", false, true, "0099", false},
+};
+INSTANTIATE_TEST_SUITE_P(Closing, ClosingTest, ::testing::ValuesIn(kCloseCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Records, Copy to New Record: alone; on a full disk, where the copy is not counted and
+// moving on writes no other slot; and followed by Add New Records, where the first-name
+// box is left on the copy, not on the new name's blank screen.
+struct CopyCase {
+    const char* name;
+    bool diskFull;
+    bool thenAdd;
+    int records;          // on file at the end
+    const char* counter;  // RecordCounter after the copy
+};
+
+class RecordsMenuTest : public OpenWindow, public ::testing::WithParamInterface<CopyCase> {};
+
+TEST_P(RecordsMenuTest, CopyToNewRecord) {
+    const CopyCase& c = GetParam();
+    if (c.diskFull)
+        app.crusade.file.setWriteCall([](int, const char*, qint64, qint64) -> qint64 {
+            errno = ENOSPC;
+            return -1;
+        });
+    t.dialogs.answer(AnsYes);
+    trigger(QStringLiteral("mnuCopy"));
+    app.crusade.file.setWriteCall({});
+    EXPECT_EQ(text(QStringLiteral("RecordCounter")), QLatin1String(c.counter));
+    EXPECT_EQ(t.dialogs.messages().last().startsWith(QStringLiteral("The copy was not made.\r\n")), c.diskFull);
+    if (c.thenAdd) {
+        t.dialogs.type(QStringLiteral("5"));
+        trigger(QStringLiteral("mnuAddRecords"));
+        EXPECT_EQ(text(QStringLiteral("FName")), QString());
+    } else {
+        click(QStringLiteral("ChgRec(2)"));
+    }
+    EXPECT_EQ(ReadFileBytes(file).size(), c.records * Crusade::RecLen);
+    EXPECT_EQ(app.crusade.RecCount, c.records);
+    if (c.records == 4) {
+        EXPECT_EQ(onFile(4).FName.bytes().trimmed(), QByteArray("Unknown"));
+    }
+}
+
+const CopyCase kCopyCases[] = {
+    {"Copy", false, false, 4, "4 of 4"},
+    {"CopyOnAFullDisk", true, false, 3, "1 of 3"},
+    {"CopyThenAddNewRecords", false, true, 4, "4 of 4"},
+};
+INSTANTIATE_TEST_SUITE_P(Records, RecordsMenuTest, ::testing::ValuesIn(kCopyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A new crusade, three names typed in from the keyboard, the program closed and the
 // crusade opened again: the data file holds the three records exactly.
