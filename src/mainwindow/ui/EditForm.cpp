@@ -1048,8 +1048,10 @@ void EditForm::settleFocus() {
             continue;
         }
         const QString left = current_ ? current_->objectName() : QString();
+        const bool leftAlready = current_ && current_ == leftByCommand_ && text(left) == leftByCommandText_;
         current_ = nullptr;
-        if (!left.isEmpty()) invoke([this, &left] { leaveControl(left); });
+        leftByCommand_ = nullptr;
+        if (!left.isEmpty() && !leftAlready) invoke([this, &left] { leaveControl(left); });
         // A leave that sends the focus elsewhere keeps it from the control it was going to.
         if (!pendingFocus_.isEmpty() || focusedControl() != now) continue;
         current_ = now;
@@ -1086,7 +1088,11 @@ void EditForm::runMenuCommand(const std::function<void()>& command) {
     QPointer<QWidget> box = current_;
     if (!leaveFocusedBox()) return;
     command();
-    if (box && !current_ && pendingFocus_.isEmpty() && focusedControl() == box) current_ = box;
+    if (box && !current_ && pendingFocus_.isEmpty() && focusedControl() == box) {
+        current_ = box;
+        leftByCommand_ = box;
+        leftByCommandText_ = text(box->objectName());
+    }
 }
 
 // --- keys and mouse -----------------------------------------------------------------------

@@ -192,6 +192,10 @@ private:
     QPointer<QWindow> watchedWindow_;  // the window whose mouse presses come before any focus change
 
     QPointer<QWidget> current_;  // the control whose entry rule ran last and that has not left yet
+    // The box a menu command left while the focus stayed in it, and its text then: left
+    // again unchanged, its rule (and its questions) does not run a second time.
+    QPointer<QWidget> leftByCommand_;
+    QString leftByCommandText_;
     QString pendingFocus_;       // asked for while a procedure runs
     int depth_ = 0;              // procedures running
     bool settling_ = false;

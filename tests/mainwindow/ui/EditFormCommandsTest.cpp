@@ -238,6 +238,34 @@ const CloseCase kCloseCases[] = {
 INSTANTIATE_TEST_SUITE_P(Closing, ClosingTest, ::testing::ValuesIn(kCloseCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A menu command leaves the box being typed in; the focus staying in it, the box left
+// afterwards unchanged does not ask its rule's question a second time.
+class LeftByACommandTest : public OpenWindow {
+protected:
+    CrusadeSpec crusade() const override {
+        CrusadeSpec s = OpenWindow::crusade();
+        s.zips = {"62701     IL00Springfield       2"};
+        return s;
+    }
+};
+
+TEST_F(LeftByACommandTest, TheBoxIsNotLeftTwice) {
+    retype(QStringLiteral("Zip"), QStringLiteral("62701"));
+    retype(QStringLiteral("City"), QStringLiteral("Chatham"));
+    const auto asked = [this] { return t.dialogs.messages().filter(QStringLiteral("Has already been assigned")).size(); };
+    t.dialogs.answer(AnsNo);
+    trigger(QStringLiteral("mnuHelpFiles"));
+    ASSERT_EQ(asked(), 1);
+    ASSERT_EQ(focused(), QStringLiteral("City"));
+    focus(QStringLiteral("Phone"));
+    EXPECT_EQ(asked(), 1);
+    // Changed after the command, it is left as any box is.
+    retype(QStringLiteral("City"), QStringLiteral("Rochester"));
+    t.dialogs.answer(AnsNo);
+    focus(QStringLiteral("Phone"));
+    EXPECT_EQ(asked(), 2);
+}
+
 // Records, Copy to New Record: alone; on a full disk, where the copy is not counted and
 // moving on writes no other slot; and followed by Add New Records, where the first-name
 // box is left on the copy, not on the new name's blank screen.
