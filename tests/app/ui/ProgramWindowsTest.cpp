@@ -22,10 +22,13 @@
 #include "views/Indexes.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -281,6 +284,44 @@ TEST_F(ProgramWindowsTest, AnActivationReachingAClosedWindowRunsNothingAndDelete
         EXPECT_NE(owner.find(QLatin1String(c.name)), nullptr);
         owner.close(QLatin1String(c.name));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    ModalGuard::allow(false);
+}
+
+// On a desktop (the window-manager run of these tests): the statistics window closed by
+// its Close button while the main window is active, as after a print dialog. The window
+// manager activates the window clicked as Close hides it.
+TEST_F(ProgramWindowsTest, UnderAWindowManagerAStatisticsWindowClosedWhileInactiveEndsNothing) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs a window manager";
+    ModalGuard::allow(true);
+    ProgramWindows windows(app);
+    EditForm& main = windows.main();
+    main.load();
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    CrusadeWindows& owner = windows.crusadeWindows();
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        app.hooks.showCrusadeStatistics();
+        QPointer<QWidget> stats = owner.find(QStringLiteral("BlankFrm"));
+        ASSERT_NE(stats, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(stats));
+        // Its Close button clear of the main window, which stands at the top left.
+        const QRect room = stats->screen()->availableGeometry();
+        stats->move(room.right() - stats->frameGeometry().width(), room.bottom() - stats->frameGeometry().height());
+        main.move(room.topLeft());
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+        // A real click, which the window manager sees as the user's.
+        QWidget* close = stats->findChild<QPushButton*>(QStringLiteral("CloseStatsBut"));
+        const QPoint at = close->mapToGlobal(close->rect().center());
+        ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"),
+                                    {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                                     QStringLiteral("click"), QStringLiteral("1")}),
+                  0);
+        QTest::qWait(300);
+        EXPECT_TRUE(stats.isNull());
+        EXPECT_EQ(owner.find(QStringLiteral("BlankFrm")), nullptr);
     }
     ModalGuard::allow(false);
 }

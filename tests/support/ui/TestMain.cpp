@@ -1,5 +1,6 @@
-// Entry of the window tests: a QApplication on the offscreen platform, with a guard that
-// fails a test which opens a modal window nobody scripted instead of letting it hang.
+// Entry of the window tests: a QApplication on the offscreen platform (or on the display
+// given, when FENNICK_TEST_DISPLAY is set), with a guard that fails a test which opens a
+// modal window nobody scripted instead of letting it hang.
 
 #include "ModalGuard.h"
 #include "platform/ui/Resources.h"
@@ -10,7 +11,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("FENNICK_TEST_DISPLAY")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     fennick::InitResources();
