@@ -157,7 +157,10 @@ void RefuseRegNumber(App& app, const QString& why) {
 
 QByteArray NextRegNumber(App& app) {
     QByteArray number = StepRegNumber(app);
-    if (!number.isEmpty()) SaveInfoFile(app);
+    // A crusade whose folder went away keeps the number in memory: its settings file can
+    // only be written with the rest of its files in another folder, and the record the
+    // number is for is kept for that.
+    if (!number.isEmpty() && !DataFileLost(app)) SaveInfoFile(app);
     return number;
 }
 
