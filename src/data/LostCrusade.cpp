@@ -148,17 +148,23 @@ std::optional<bool> CloseCrusadeToLeave(App& app) {
     try {
         return CloseCrusade(app);
     } catch (const VbError& e) {
-        // Nothing more can be done for a crusade whose data file is not open.
-        if (!app.crusade.file.isOpen()) throw;
+        const QString why = QStringLiteral("The crusade's files could not be written:") + NewLine + e.description();
+        RecordFile& file = app.crusade.file;
         QByteArray records;
         try {
+            if (!file.isOpen()) file.openReadOnly(app.program.DataFile, Crusade::RecLen);
             records = HeldRecords(app);
         } catch (const VbError&) {
-            throw e;
+            // With no records to save elsewhere the user may still leave.
+            app.msg.MsgText = why + NewLine + NewLine + QStringLiteral("Do you want to leave Fennick without them?");
+            const int answer = app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Exclamation);
+            app.msg.MsgAnswer = QString::number(answer);
+            if (answer != AnsYes) return std::nullopt;
+            file.close();
+            return false;
         }
         const auto ask = [&] {
-            app.msg.MsgText = QStringLiteral("The crusade's files could not be written:") + NewLine + e.description() +
-                              NewLine + NewLine +
+            app.msg.MsgText = why + NewLine + NewLine +
                               QStringLiteral("Its records are in its data file, but what changed in its settings, "
                                              "members and zip codes is lost when Fennick is left unless the "
                                              "crusade's files are saved in another folder. Choose Cancel to go on "
@@ -167,7 +173,7 @@ std::optional<bool> CloseCrusadeToLeave(App& app) {
             return app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNoCancel, Icon::Exclamation, kSaveTitle);
         };
         if (OfferToSaveElsewhere(app, records, ask) == Rescue::GoOn) return std::nullopt;
-        app.crusade.file.close();
+        file.close();
         return false;
     }
 }
