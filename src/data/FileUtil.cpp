@@ -175,7 +175,8 @@ void RecoverReplacedSet(Files& files, const QString& target) {
     const QFileInfo info(target);
     const QStringList names = files.list(info.path());
     for (const QString& name : names)
-        if (IsLeftOverOfSet(name, info.completeBaseName(), info.path(), names)) files.remove(QDir(info.path()).filePath(name));
+        if (IsLeftOverOfSet(name, info.completeBaseName(), info.path(), names))
+            files.remove(QDir(info.path()).filePath(name));
 }
 
 }  // namespace fennick

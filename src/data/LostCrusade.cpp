@@ -42,7 +42,8 @@ QByteArray HeldRecords(App& app) {
 QString RefusedRecordsText(const App& app) {
     const qsizetype n = app.crusade.file.unwritten().size();
     if (n == 0) return QString();
-    return QStringLiteral(" They include ") + (n == 1 ? QStringLiteral("the record") : Plain(n) + QStringLiteral(" records")) +
+    return QStringLiteral(" They include ") +
+           (n == 1 ? QStringLiteral("the record") : Plain(n) + QStringLiteral(" records")) +
            QStringLiteral(" whose writing was refused, as entered.");
 }
 
@@ -94,9 +95,9 @@ bool SaveSetIn(App& app, const QString& target, const QString& lost, const QByte
         SetDataFile(app, lost);
         for (qsizetype i = 0; i < set.size(); ++i)
             if (const quint64 now = FileIdentity(set[i]); now != 0 && now != before[i]) app.files().remove(set[i]);
-        app.dialogs().msgBox(QStringLiteral("The crusade's files could not be saved in ") + FolderOf(target) + NewLine +
-                                 e.description(),
-                             Buttons::OK, Icon::Critical);
+        app.dialogs().msgBox(
+            QStringLiteral("The crusade's files could not be saved in ") + FolderOf(target) + NewLine + e.description(),
+            Buttons::OK, Icon::Critical);
         return false;
     }
 }
@@ -136,8 +137,9 @@ bool SaveLostCrusade(App& app) {
         app.msg.MsgText = app.crusade.file.whatWasLost() + NewLine +
                           QStringLiteral("The crusade's files cannot be written there, and its ") +
                           Plain(records.size() / Crusade::RecLen) +
-                          QStringLiteral(" records are lost when it is closed unless they are saved in another "
-                                         "folder.") +
+                          QStringLiteral(
+                              " records are lost when it is closed unless they are saved in another "
+                              "folder.") +
                           RefusedRecordsText(app) + NewLine + NewLine + kAskToSave;
         return app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Exclamation, kSaveTitle);
     };
@@ -165,10 +167,11 @@ std::optional<bool> CloseCrusadeToLeave(App& app) {
         }
         const auto ask = [&] {
             app.msg.MsgText = why + NewLine + NewLine +
-                              QStringLiteral("Its records are in its data file, but what changed in its settings, "
-                                             "members and zip codes is lost when Fennick is left unless the "
-                                             "crusade's files are saved in another folder. Choose Cancel to go on "
-                                             "with the crusade.") +
+                              QStringLiteral(
+                                  "Its records are in its data file, but what changed in its settings, "
+                                  "members and zip codes is lost when Fennick is left unless the "
+                                  "crusade's files are saved in another folder. Choose Cancel to go on "
+                                  "with the crusade.") +
                               NewLine + NewLine + kAskToSave;
             return app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNoCancel, Icon::Exclamation, kSaveTitle);
         };

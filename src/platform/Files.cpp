@@ -81,28 +81,29 @@ QString Reason(int error) {
 // The program's number for a system error that stopped an operation on a file.
 int ErrorNumberOf(int error) {
     switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-    case EIO:
-        return err::DiskFull;
-    case ENOENT:
-    case ENOTDIR:
-        return err::PathNotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-    case ETXTBSY:
-        return err::PermissionDenied;
-    default:
-        return err::PathFileAccess;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+        case EIO:
+            return err::DiskFull;
+        case ENOENT:
+        case ENOTDIR:
+            return err::PathNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+        case ETXTBSY:
+            return err::PermissionDenied;
+        default:
+            return err::PathFileAccess;
     }
 }
 
 // A save or an addition to path that the system refused, with its reason.
 FileResult NotWritten(const QString& path, int error) {
-    return Failed(ErrorNumberOf(error), QStringLiteral("Could not write ") + path + QStringLiteral(": ") + Reason(error));
+    return Failed(ErrorNumberOf(error),
+                  QStringLiteral("Could not write ") + path + QStringLiteral(": ") + Reason(error));
 }
 
 // The template of a temporary file beside path ("XXXXXX" stands for random characters):
@@ -200,7 +201,7 @@ FileResult QtFiles::copy(const QString& from, const QString& to) {
     struct stat st {};
     const qint64 written = ::fstat(out.fd(), &st) == 0 ? qint64(st.st_size) : -1;
     if (copied != in.size() || written != copied) return failed(err::DiskFull, Shortfall(written, in.size()));
-    if (struct stat source {}; ::fstat(in.handle(), &source) == 0) ::fchmod(out.fd(), source.st_mode & 07777);
+    if (struct stat source{}; ::fstat(in.handle(), &source) == 0) ::fchmod(out.fd(), source.st_mode & 07777);
     if (const int e = out.syncAndClose(); e != 0) return failed(err::DiskFull, Reason(e));
     // Another file may have taken the name meanwhile: it is kept.
     if (QFileInfo::exists(to)) return Failed(err::FileExists, QStringLiteral("File already exists: ") + to);
@@ -237,20 +238,23 @@ FileResult QtFiles::makeFolder(const QString& path) {
 
 FileResult QtFiles::save(const QString& path, const QByteArray& bytes) {
     // Written through a file of the program's own beside path: its name fits the file system
-    // whatever path's length, and every failure keeps the system's reason.
+    // whatever path's length, and every failure keeps the system's reason. A link is kept:
+    // the file it points to is replaced.
+    const QFileInfo info(path);
+    const QString file = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
     TempFile f;
-    if (const int e = f.create(TempTemplate(path)); e != 0) return NotWritten(path, e);
+    if (const int e = f.create(TempTemplate(file)); e != 0) return NotWritten(path, e);
     if (const int e = f.write(bytes); e != 0) return NotWritten(path, e);
     struct stat st {};
     if (::fstat(f.fd(), &st) != 0 || qint64(st.st_size) != bytes.size())
-        return Failed(err::DiskFull,
-                      QStringLiteral("Could not write ") + path + QStringLiteral(": ") + Shortfall(st.st_size, bytes.size()));
+        return Failed(err::DiskFull, QStringLiteral("Could not write ") + path + QStringLiteral(": ") +
+                                         Shortfall(st.st_size, bytes.size()));
     // The file keeps the permissions it had.
-    if (struct stat old {}; ::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISREG(old.st_mode))
+    if (struct stat old{}; ::stat(QFile::encodeName(file).constData(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(f.fd(), old.st_mode & 07777);
     if (const int e = f.syncAndClose(); e != 0) return NotWritten(path, e);
-    if (const int e = f.renameTo(path); e != 0) return NotWritten(path, e);
-    SyncFolder(path);
+    if (const int e = f.renameTo(file); e != 0) return NotWritten(path, e);
+    SyncFolder(file);
     return {};
 }
 
@@ -261,7 +265,8 @@ FileResult QtFiles::append(const QString& path, const QByteArray& bytes) {
     QFile f;
     if (!f.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return Failed(err::PathFileAccess, QStringLiteral("Could not write ") + path + QStringLiteral(": ") + f.errorString());
+        return Failed(err::PathFileAccess,
+                      QStringLiteral("Could not write ") + path + QStringLiteral(": ") + f.errorString());
     }
     const qint64 before = f.size();
     QString why = WriteAll(f, bytes);

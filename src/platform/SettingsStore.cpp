@@ -34,13 +34,14 @@ QString CopyName(const QString& path, const QString& which) {
 // those of earlier versions, whose names carry no process.
 void RemoveStaleCopies(const QString& folder) {
     const QDir dir(folder);
-    for (const QString& name : dir.entryList({QStringLiteral("*.ini") + kCopyMark + u'*'}, QDir::Files | QDir::Hidden)) {
+    for (const QString& name :
+         dir.entryList({QStringLiteral("*.ini") + kCopyMark + u'*'}, QDir::Files | QDir::Hidden)) {
         const QString id = name.mid(name.lastIndexOf(kCopyMark) + kCopyMark.size());
         const qsizetype dash = id.indexOf(u'-');
         bool numbered = false;
         const qint64 pid = dash > 0 ? id.left(dash).toLongLong(&numbered) : 0;
-        const bool running = numbered && pid != QCoreApplication::applicationPid() &&
-                             (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+        const bool running =
+            numbered && pid != QCoreApplication::applicationPid() && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
         if (!running) QFile::remove(dir.filePath(name));
     }
 }

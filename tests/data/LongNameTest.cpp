@@ -136,7 +136,8 @@ TEST(FileErrors, SayTheSystemsReason) {
         QString named;
     } cases[] = {
         {"a save under the longest name", [&] { return result(files.save(fits, "x")); }, 0, nullptr, fits},
-        {"a copy to the longest name", [&] { return result(files.copy(t.path("source"), copied)); }, 0, nullptr, copied},
+        {"a copy to the longest name", [&] { return result(files.copy(t.path("source"), copied)); }, 0, nullptr,
+         copied},
         {"a save under a name too long", [&] { return result(files.save(tooLong, "x")); }, err::PathFileAccess,
          "File name too long", tooLong},
         {"an addition to a name too long", [&] { return result(files.append(tooLong, "x")); }, err::PathFileAccess,
@@ -160,7 +161,8 @@ TEST(FileErrors, SayTheSystemsReason) {
         EXPECT_TRUE(e.description().endsWith(QLatin1String(c.reason))) << said;
     }
     // Nothing is left beside the files written.
-    EXPECT_EQ(FilesIn(t.dir.path()), QStringList({fits, copied, t.path("source")}).replaceInStrings(t.dir.path() + '/', QString()));
+    EXPECT_EQ(FilesIn(t.dir.path()),
+              QStringList({fits, copied, t.path("source")}).replaceInStrings(t.dir.path() + '/', QString()));
     EXPECT_EQ(ReadFileBytes(fits), "x");
     EXPECT_EQ(ReadFileBytes(copied), "bytes");
 }

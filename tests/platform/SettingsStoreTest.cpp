@@ -28,16 +28,18 @@ TEST(QtSettingsStore, ASaveTheDiskRefusesLeavesTheFileAsItWas) {
         const std::optional<QByteArray> said = test::InChildWithFileSizeLimit(limit, [&] {
             QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
             QtSettingsStore store;
-            const FileResult r =
-                store.save(QStringLiteral("MDINote"), QStringLiteral("Recent Files"), QStringLiteral("File3"), longPath);
+            const FileResult r = store.save(QStringLiteral("MDINote"), QStringLiteral("Recent Files"),
+                                            QStringLiteral("File3"), longPath);
             return QByteArray::number(r.error) + ' ' + r.description.toUtf8() + '|' +
-                   store.get(QStringLiteral("MDINote"), QStringLiteral("Recent Files"), QStringLiteral("File1")).toUtf8();
+                   store.get(QStringLiteral("MDINote"), QStringLiteral("Recent Files"), QStringLiteral("File1"))
+                       .toUtf8();
         });
         ASSERT_TRUE(said.has_value());
         EXPECT_TRUE(said->endsWith("|/home/office/spring.dta")) << said->constData();
         // A refused save says so, naming the file, as every failed save does.
         if (limit == 200) {
-            EXPECT_TRUE(said->startsWith("61 Could not write " + file.toUtf8() + ": ") && !said->contains("Unknown error"))
+            EXPECT_TRUE(said->startsWith("61 Could not write " + file.toUtf8() + ": ") &&
+                        !said->contains("Unknown error"))
                 << said->constData();
         } else {
             EXPECT_TRUE(said->startsWith("0 |")) << said->constData();
@@ -60,9 +62,12 @@ TEST(QtSettingsStore, CopiesLeftByAProgramThatStoppedAreRemovedAtStart) {
     const QString folder = dir.filePath("Fennick");
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString running = "MDINote.ini.fennick-" + QString::number(::getppid()) + "-new";
-    const QStringList left = {"MDINote.ini", "MDINote.ini.fennick-99999999-new",
+    const QStringList left = {"MDINote.ini",
+                              "MDINote.ini.fennick-99999999-new",
                               "MDINote.ini.fennick-99999999-0123456789abcdef0123456789abcdef",
-                              "MDINote.ini.fennick-0123456789abcdef0123456789abcdef", "MDINote.ini.fennick-new", running,
+                              "MDINote.ini.fennick-0123456789abcdef0123456789abcdef",
+                              "MDINote.ini.fennick-new",
+                              running,
                               "other.txt.fennick-new"};
     for (const QString& name : left) test::WriteFileBytes(QDir(folder).filePath(name), "x");
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
