@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace fennick {
 
@@ -114,8 +115,10 @@ QString TempTemplate(const QString& path) {
     return NameFits(plain) ? plain : NameBeside(path, suffix) + suffix;
 }
 
-// A new file made from a template by the system's calls, so that every failure keeps the
-// system's reason. It is removed again unless it was given its final name.
+// A new file beside its final name, made by the system's calls so that every failure keeps
+// the system's reason. Where the file system allows, it has no name until it is whole (a
+// program killed meanwhile leaves nothing behind); elsewhere it is made under a name from
+// the template, and removed again unless it was given its final name.
 class TempFile {
 public:
     TempFile() = default;
@@ -125,15 +128,16 @@ public:
         if (fd_ >= 0) ::close(fd_);
         if (!name_.isEmpty()) ::unlink(name_.constData());
     }
-    // Makes the file (mode 0666 less the umask, as any new file); the system's error or 0.
+    // Makes the file (mode 0666 less the umask, as any new file) in the template's folder;
+    // the system's error or 0.
     int create(const QString& pattern) {
-        static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-        const QByteArray tmpl = QFile::encodeName(pattern);
-        const qsizetype at = tmpl.lastIndexOf("XXXXXX");
+        pattern_ = QFile::encodeName(pattern);
+        const QByteArray folder = QFile::encodeName(QFileInfo(pattern).absolutePath());
+        fd_ = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+        if (fd_ >= 0) return 0;
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
         for (int attempt = 0; attempt < 100; ++attempt) {
-            QByteArray name = tmpl;
-            for (qsizetype i = at; i >= 0 && i < at + 6; ++i)
-                name[i] = kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)];
+            const QByteArray name = FromPattern();
             fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd_ >= 0) {
                 name_ = name;
@@ -144,7 +148,6 @@ public:
         return EEXIST;
     }
     int fd() const { return fd_; }
-    QString name() const { return QFile::decodeName(name_); }
     // Writes every byte, each write checked; the system's error or 0.
     int write(QByteArrayView bytes) {
         for (qsizetype done = 0; done < bytes.size();) {
@@ -155,23 +158,51 @@ public:
         }
         return 0;
     }
-    // Puts the content on the disk and closes the file; the system's error or 0.
-    int syncAndClose() {
-        const int synced = Synced(fd_) ? 0 : errno;
-        const int closed = ::close(fd_) == 0 ? 0 : errno;
-        fd_ = -1;
-        return synced ? synced : closed;
-    }
-    // Gives the file its final name, replacing a file of that name; the system's error or 0.
-    int renameTo(const QString& path) {
-        if (::rename(name_.constData(), QFile::encodeName(path).constData()) != 0) return errno;
+    // Puts the content on the disk; the system's error or 0.
+    int sync() { return Synced(fd_) ? 0 : errno; }
+    // Gives the file its final name once it is on the disk, replacing a file of that name
+    // when replace (otherwise such a file is kept: EEXIST); the system's error or 0.
+    int renameTo(const QString& path, bool replace) {
+        const QByteArray target = QFile::encodeName(path);
+        if (name_.isEmpty()) {
+            if (!replace) return Link(target);
+            // Named from the template first: a name is given in one step only by a rename.
+            for (int attempt = 0;; ++attempt) {
+                const QByteArray name = FromPattern();
+                const int e = Link(name);
+                if (e == 0) {
+                    name_ = name;
+                    break;
+                }
+                if (e != EEXIST || attempt == 100) return e;
+            }
+        } else if (!replace && QFile::exists(QFile::decodeName(target))) {
+            return EEXIST;
+        }
+        if (::rename(name_.constData(), target.constData()) != 0) return errno;
         name_.clear();
-        return 0;
+        return ::close(std::exchange(fd_, -1)) == 0 ? 0 : errno;
     }
 
 private:
+    QByteArray FromPattern() const {
+        static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        QByteArray name = pattern_;
+        const qsizetype at = name.lastIndexOf("XXXXXX");
+        for (qsizetype i = at; i >= 0 && i < at + 6; ++i)
+            name[i] = kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)];
+        return name;
+    }
+    // Gives the unnamed file the name; the system's error or 0.
+    int Link(const QByteArray& name) {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) != 0) return errno;
+        return 0;
+    }
+
     int fd_ = -1;
-    QByteArray name_;  // encoded; empty once renamed
+    QByteArray pattern_;
+    QByteArray name_;  // encoded; empty while the file has no name or once it has its own
 };
 
 }  // namespace
@@ -202,10 +233,12 @@ FileResult QtFiles::copy(const QString& from, const QString& to) {
     const qint64 written = ::fstat(out.fd(), &st) == 0 ? qint64(st.st_size) : -1;
     if (copied != in.size() || written != copied) return failed(err::DiskFull, Shortfall(written, in.size()));
     if (struct stat source{}; ::fstat(in.handle(), &source) == 0) ::fchmod(out.fd(), source.st_mode & 07777);
-    if (const int e = out.syncAndClose(); e != 0) return failed(err::DiskFull, Reason(e));
+    if (const int e = out.sync(); e != 0) return failed(err::DiskFull, Reason(e));
     // Another file may have taken the name meanwhile: it is kept.
-    if (QFileInfo::exists(to)) return Failed(err::FileExists, QStringLiteral("File already exists: ") + to);
-    if (const int e = out.renameTo(to); e != 0) return failed(ErrorNumberOf(e), Reason(e));
+    if (const int e = out.renameTo(to, false); e == EEXIST)
+        return Failed(err::FileExists, QStringLiteral("File already exists: ") + to);
+    else if (e != 0)
+        return failed(ErrorNumberOf(e), Reason(e));
     SyncFolder(to);
     return {};
 }
@@ -252,8 +285,8 @@ FileResult QtFiles::save(const QString& path, const QByteArray& bytes) {
     // The file keeps the permissions it had.
     if (struct stat old{}; ::stat(QFile::encodeName(file).constData(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(f.fd(), old.st_mode & 07777);
-    if (const int e = f.syncAndClose(); e != 0) return NotWritten(path, e);
-    if (const int e = f.renameTo(file); e != 0) return NotWritten(path, e);
+    if (const int e = f.sync(); e != 0) return NotWritten(path, e);
+    if (const int e = f.renameTo(file, true); e != 0) return NotWritten(path, e);
     SyncFolder(file);
     return {};
 }
