@@ -82,7 +82,7 @@ class NoStore : public SettingsStore {
 public:
     QString get(const QString&, const QString&, const QString&, const QString& def) const override { return def; }
     QList<QPair<QString, QString>> getAll(const QString&, const QString&) const override { return {}; }
-    void save(const QString&, const QString&, const QString&, const QString&) override {}
+    FileResult save(const QString&, const QString&, const QString&, const QString&) override { return {}; }
 };
 
 // A network that is never reached.

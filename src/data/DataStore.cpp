@@ -24,7 +24,7 @@ void KeepStrayBytes(App& app) {
     const qint64 stray = file.byteSize() % Crusade::RecLen;
     if (stray == 0 || !HoldsCurrentRecords(file.readAll())) return;
     const QString& dataFile = app.program.DataFile;
-    const QString kept = UnusedFileName(dataFile + QStringLiteral(".tail"));
+    const QString kept = KeptAsideName(dataFile, QStringLiteral(".tail"));
     const FileResult copied = app.files().copy(dataFile, kept);
     QString text = QStringLiteral("The data file ") + dataFile + QStringLiteral(" ends in ") + QString::number(stray) +
                    QStringLiteral(" bytes that are not a whole record, as a write cut off leaves them.") + NewLine;
@@ -157,7 +157,10 @@ void RefuseRegNumber(App& app, const QString& why) {
 
 QByteArray NextRegNumber(App& app) {
     QByteArray number = StepRegNumber(app);
-    if (!number.isEmpty()) SaveInfoFile(app);
+    // A crusade whose folder went away keeps the number in memory: its settings file can
+    // only be written with the rest of its files in another folder, and the record the
+    // number is for is kept for that.
+    if (!number.isEmpty() && !DataFileLost(app)) SaveInfoFile(app);
     return number;
 }
 

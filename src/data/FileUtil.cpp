@@ -24,16 +24,36 @@ bool IsFileOfSet(QStringView name, const QString& base) {
     return false;
 }
 
+bool AllDigits(QStringView s) {
+    return std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 // Whether name is a copy or an old file that a replacement left beside a file of the set:
-// the file's name, the suffix and a number or none.
-bool IsLeftOverOfSet(const QString& name, const QString& base) {
-    for (const QLatin1String suffix : {QLatin1String(kNewCopySuffix), QLatin1String(kOldFileSuffix)}) {
+// the file's name, the suffix and a number or none; or, for a file whose name leaves no
+// room for the suffix, the short name made in its place (NameBeside) and a number. names
+// are the files of folder, among which the set's own are found in the case they have.
+bool IsLeftOverOfSet(const QString& name, const QString& base, const QString& folder, const QStringList& names) {
+    const QLatin1String suffixes[] = {QLatin1String(kNewCopySuffix), QLatin1String(kOldFileSuffix)};
+    for (const QLatin1String suffix : suffixes) {
         const qsizetype at = name.lastIndexOf(suffix);
-        if (at < 0) continue;
-        const QStringView number = QStringView(name).mid(at + suffix.size());
-        const bool numbered = std::all_of(number.begin(), number.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-        if (numbered && IsFileOfSet(QStringView(name).left(at), base)) return true;
+        if (at >= 0 && AllDigits(QStringView(name).mid(at + suffix.size())) &&
+            IsFileOfSet(QStringView(name).left(at), base))
+            return true;
     }
+    if (!name.startsWith(QStringLiteral(".fennick-"))) return false;
+    QStringList files;
+    for (const QString& n : names)
+        if (IsFileOfSet(n, base)) files << n;
+    for (const char* ext : {".dta", ".inf", ".mem", ".zps"}) files << base + QLatin1String(ext);
+    files << base + QStringLiteral("_prayer.txt");
+    for (const QString& file : files)
+        for (const QLatin1String suffix : suffixes) {
+            const QString full = QDir(folder).filePath(file);
+            const QString beside = NameBeside(full, suffix);
+            if (beside == full + suffix) continue;  // the name with the suffix fits: matched above
+            const QString shortName = QFileInfo(beside).fileName();
+            if (name.startsWith(shortName) && AllDigits(QStringView(name).mid(shortName.size()))) return true;
+        }
     return false;
 }
 
@@ -107,7 +127,25 @@ QByteArray JournalHeader() {
 
 QString ReplaceJournalPath(const QString& target) {
     const QFileInfo info(target);
-    return QDir(info.path()).filePath(info.completeBaseName() + QStringLiteral(".fennick-set"));
+    return NameBeside(QDir(info.path()).filePath(info.completeBaseName()), QStringLiteral(".fennick-set"));
+}
+
+QString KeptAsideName(const QString& path, const QString& suffix) {
+    const QFileInfo info(path);
+    const QDir folder(info.path());
+    const QString name = info.fileName();
+    for (int i = 0;; ++i) {
+        const QString tail = suffix + (i > 0 ? u'.' + QString::number(i) : QString());
+        QString candidate = folder.filePath(name + tail);
+        // A name too long for the suffix is cut short, and marked as cut so that it names
+        // no crusade file.
+        for (qsizetype keep = name.size(); !NameFits(candidate) && keep > 1;) {
+            --keep;
+            if (name[keep].isLowSurrogate()) --keep;
+            candidate = folder.filePath(name.left(keep) + u'~' + tail);
+        }
+        if (!QFileInfo::exists(candidate)) return candidate;
+    }
 }
 
 void RecoverReplacedSet(Files& files, const QString& target) {
@@ -135,8 +173,10 @@ void RecoverReplacedSet(Files& files, const QString& target) {
     // Copies not put in place and old files not yet removed are of no use now; those of
     // another crusade (of a base name that begins with this one's) are its own.
     const QFileInfo info(target);
-    for (const QString& name : files.list(info.path()))
-        if (IsLeftOverOfSet(name, info.completeBaseName())) files.remove(QDir(info.path()).filePath(name));
+    const QStringList names = files.list(info.path());
+    for (const QString& name : names)
+        if (IsLeftOverOfSet(name, info.completeBaseName(), info.path(), names))
+            files.remove(QDir(info.path()).filePath(name));
 }
 
 }  // namespace fennick

@@ -43,11 +43,18 @@ QString UnusedFileName(const QString& path);
 // Files of folder whose name is base followed by "." and any extension, by exact name.
 QStringList FilesWithBaseName(const QString& folder, const QString& base);
 
+// A name for a file kept aside beside path for the user to find (a data file's stray tail,
+// an unreadable settings file): path followed by suffix, or by suffix and ".1", ".2", ...,
+// whichever no file has. Where that name would not fit the file system, path's name is cut
+// short and followed by "~" before the suffix.
+QString KeptAsideName(const QString& path, const QString& suffix);
+
 // A set of files replaced as one (backup, restore) lies beside its targets as copies named
 // "<target>.fennick-new"; while they are being put in place, the old files are kept as
 // "<target>.fennick-old" and a journal "<base>.fennick-set" in the targets' folder names
 // each target with its copy and its old file, one "target TAB copy TAB old" line each,
-// after a first line naming the process that writes it.
+// after a first line naming the process that writes it. A name too long for a suffix gets
+// the short name NameBeside (platform/Files.h) makes instead.
 inline constexpr char kNewCopySuffix[] = ".fennick-new";
 inline constexpr char kOldFileSuffix[] = ".fennick-old";
 QString ReplaceJournalPath(const QString& target);

@@ -206,7 +206,7 @@ bool ConvertIfOld(App& app, const QString& versionLine, bool headerComplete) {
 // The name a settings file that could not be read is kept under. Its second extension
 // keeps it out of the files named by the crusade's base name.
 QString KeptInfoFileName(const QString& path) {
-    return UnusedFileName(path + QStringLiteral(".unreadable"));
+    return KeptAsideName(path, QStringLiteral(".unreadable"));
 }
 
 // A settings file that could not be read is renamed before it would be overwritten, so

@@ -1,7 +1,9 @@
 #include "data/RecentFiles.h"
 
 #include "data/App.h"
+#include "data/Errors.h"
 #include "mainwindow/MainScreen.h"
+#include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 
 #include <QFileInfo>
@@ -30,7 +32,13 @@ bool IsRecentFile(MainScreen& screen, const QString& file) {
 }
 
 void AddRecentFile(App& app, MainScreen& screen, const QString& file) {
-    if (!IsRecentFile(screen, file)) SaveRecentFile(app, file);
+    // A list that cannot be written is told like any failed save; the menu shows what the
+    // list holds.
+    try {
+        if (!IsRecentFile(screen, file)) SaveRecentFile(app, file);
+    } catch (const VbError& e) {
+        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
+    }
     LoadRecentFiles(app, screen);
 }
 
@@ -43,7 +51,9 @@ void SaveRecentFile(App& app, const QString& file) {
     }
     for (int i = 1; i <= kRecentFiles; ++i) {
         const QString value = i <= list.size() ? list[i - 1] : QString();
-        if (value != store.get(kApplication, kSection, Key(i))) store.save(kApplication, kSection, Key(i), value);
+        if (value == store.get(kApplication, kSection, Key(i))) continue;
+        if (const FileResult r = store.save(kApplication, kSection, Key(i), value); !r.ok())
+            throw VbError(r.error, r.description);
     }
 }
 

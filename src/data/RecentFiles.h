@@ -15,7 +15,8 @@ inline constexpr int kRecentFiles = 4;
 
 // True when one of the menu items carries exactly file as its caption.
 bool IsRecentFile(MainScreen& screen, const QString& file);
-// Stores file first unless the menu lists it already; then refreshes the menu.
+// Stores file first unless the menu lists it already (a list that cannot be written is
+// told); then refreshes the menu.
 void AddRecentFile(App& app, MainScreen& screen, const QString& file);
 // Puts file first in the stored list; the others move down one place (a path already in
 // the list moves up instead of appearing twice) and the oldest beyond four is dropped.

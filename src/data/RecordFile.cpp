@@ -16,21 +16,21 @@ namespace fennick {
 
 namespace {
 
-[[noreturn]] void ThrowOpenError(const QFile& f) {
-    const QString name = f.fileName();
-    switch (f.error()) {
-    case QFileDevice::PermissionsError:
-        throw VbError(err::PermissionDenied, QStringLiteral("Permission denied: ") + name);
-    default:
-        if (!QFileInfo::exists(QFileInfo(name).absolutePath()))
-            throw VbError(err::PathNotFound, QStringLiteral("Path not found: ") + name);
-        if (!QFileInfo::exists(name)) throw VbError(err::FileNotFound, QStringLiteral("File not found: ") + name);
-        throw VbError(err::PathFileAccess, QStringLiteral("Path/File access error: ") + name);
-    }
-}
-
 QString SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The opening of f was refused, by the system with error (0: by Qt, as for a folder).
+[[noreturn]] void ThrowOpenError(const QFile& f, int error) {
+    const QString name = f.fileName();
+    const QString why = QStringLiteral(": ") + (error != 0 ? SystemReason(error) : f.errorString());
+    if (f.error() == QFileDevice::PermissionsError || error == EACCES)
+        throw VbError(err::PermissionDenied, QStringLiteral("Permission denied: ") + name + why);
+    if (!QFileInfo::exists(QFileInfo(name).absolutePath()))
+        throw VbError(err::PathNotFound, QStringLiteral("Path not found: ") + name);
+    if (error == ENOENT || (error == 0 && !QFileInfo::exists(name)))
+        throw VbError(err::FileNotFound, QStringLiteral("File not found: ") + name);
+    throw VbError(err::PathFileAccess, QStringLiteral("Path/File access error: ") + name + why);
 }
 
 }  // namespace
@@ -39,21 +39,25 @@ RecordFile::~RecordFile() { close(); }
 
 void RecordFile::open(const QString& path, int recLen, bool createIfMissing) {
     close();
+    unwritten_.clear();
     recLen_ = recLen;
     file_.setFileName(path);
     if (!createIfMissing && !QFileInfo::exists(path))
         throw VbError(err::FileNotFound, QStringLiteral("File not found: ") + path);
     // Unbuffered: reads see every write at once, and no write waits in a buffer.
-    if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) ThrowOpenError(file_);
+    errno = 0;
+    if (!file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) ThrowOpenError(file_, errno);
     noteIdentity();
 }
 
 void RecordFile::openReadOnly(const QString& path, int recLen) {
     close();
+    unwritten_.clear();
     recLen_ = recLen;
     file_.setFileName(path);
     if (!QFileInfo::exists(path)) throw VbError(err::FileNotFound, QStringLiteral("File not found: ") + path);
-    if (!file_.open(QIODevice::ReadOnly)) ThrowOpenError(file_);
+    errno = 0;
+    if (!file_.open(QIODevice::ReadOnly)) ThrowOpenError(file_, errno);
     noteIdentity();
 }
 
@@ -137,21 +141,27 @@ bool RecordFile::writeAt(qint64 offset, const QByteArray& bytes) {
 void RecordFile::write(qint64 n, const QByteArray& bytes) {
     if (!file_.isOpen() || !file_.isWritable()) throw VbError(52, QStringLiteral("Bad file name or number"));
     if (n < 1) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
-    // A file whose folder went away takes no more records: they would go with it.
-    if (!atItsPath())
+    QByteArray b = bytes.left(recLen_);
+    if (b.size() < recLen_) b.append(QByteArray(recLen_ - b.size(), '\0'));
+    // A file whose folder went away takes no more records: they would go with it. The
+    // record is kept for the files to be saved elsewhere.
+    if (!atItsPath()) {
+        unwritten_.insert(n, b);
         throw VbError(err::PathNotFound, whatWasLost() + NewLine + QStringLiteral("Record ") + QString::number(n) +
                                              QStringLiteral(" was not written; nothing more is written to ") +
                                              absolutePath_ + QStringLiteral(".") + NewLine +
                                              QStringLiteral("When the crusade is closed, its files can be saved in "
                                                             "another folder."));
-    QByteArray b = bytes.left(recLen_);
-    if (b.size() < recLen_) b.append(QByteArray(recLen_ - b.size(), '\0'));
+    }
 
     // Writing beyond the end fills the gap with zero bytes, as a random-access file does.
     const qint64 at = (n - 1) * recLen_;
     const qint64 sizeBefore = byteSize();
     const QByteArray old = n <= recordCount() ? read(n) : QByteArray();
-    if (writeAt(at, b)) return;
+    if (writeAt(at, b)) {
+        unwritten_.remove(n);
+        return;
+    }
 
     const int reason = errno;
     // Part of a record is never left: one written over gets its old bytes back, one added
@@ -167,10 +177,10 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
 void RecordFile::cutToWholeRecords() {
     const qint64 whole = recordCount() * recLen_;
     if (byteSize() == whole) return;
-    if (!file_.resize(whole))
+    if (::ftruncate(file_.handle(), off_t(whole)) != 0)
         throw VbError(err::DiskFull, QStringLiteral("The data file ") + absolutePath_ +
                                          QStringLiteral(" could not be cut to its whole records: ") +
-                                         file_.errorString());
+                                         SystemReason(errno));
 }
 
 bool RecordFile::tryLock() {

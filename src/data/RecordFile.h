@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QMap>
 #include <QString>
 
 #include <functional>
@@ -54,6 +55,10 @@ public:
     // What became of the file when it is no longer at its path, naming the folder when
     // that went, the file otherwise.
     QString whatWasLost() const;
+    // The records whose write was refused since the file was opened because it was no
+    // longer at its path, by number, as they were to be written (the last refused bytes of
+    // each): what the program holds beyond the file.
+    const QMap<qint64, QByteArray>& unwritten() const { return unwritten_; }
 
     // Replaces the write system call (tests make a write fail part way); an empty call
     // puts pwrite back.
@@ -79,6 +84,7 @@ private:
     quint64 device_ = 0;
     quint64 inode_ = 0;
     WriteCall writeCall_;
+    QMap<qint64, QByteArray> unwritten_;
 };
 
 }  // namespace fennick

@@ -4,6 +4,7 @@
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/IniFile.h"
+#include "data/LostCrusade.h"
 #include "data/StartScreen.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
@@ -170,7 +171,8 @@ CrusadeChoice btSelect_Click(App& app, StartScreen& screen) {
 }
 
 void btnExitFennick_Click(App& app) {
-    CloseCrusade(app);
+    // The user may choose to go on when the crusade's files cannot be written.
+    if (!CloseCrusadeToLeave(app)) return;
     throw ProgramEnd{};
 }
 

@@ -52,8 +52,9 @@ bool btnLastCrusade_Click(App& app, StartScreen& screen);
 // first); a VbError passes on after that.
 CrusadeChoice btSelect_Click(App& app, StartScreen& screen);
 
-// "Exit": the crusade is closed and the program ends (throws ProgramEnd).
-[[noreturn]] void btnExitFennick_Click(App& app);
+// "Exit": the crusade is closed and the program ends (throws ProgramEnd); when the
+// crusade's files cannot be written and the user chooses to go on, it returns.
+void btnExitFennick_Click(App& app);
 
 // A key, or a click on one of the screen's labels: "Last File" when a crusade is loaded.
 // Returns true when the start screen is to close.

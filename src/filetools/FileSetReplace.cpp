@@ -25,8 +25,8 @@ bool FileSetReplace::skipped(const QString& to) const {
 }
 
 QString FileSetReplace::unusedName(const QString& path, const QString& suffix) const {
-    QString name = path + suffix;
-    for (int i = 1; files_.exists(name); ++i) name = path + suffix + QString::number(i);
+    QString name = NameBeside(path, suffix);
+    for (int i = 1; files_.exists(name); ++i) name = NameBeside(path, suffix, i);
     return name;
 }
 

@@ -4,6 +4,7 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/LostCrusade.h"
 #include "data/RecentFiles.h"
 #include "data/RecordDisplay.h"
 #include "data/StartUp.h"
@@ -89,7 +90,15 @@ bool SaveBeforeClosing(App& app, MainScreen& screen) {
 
 bool CloseDown(App& app, MainScreen& screen) {
     QuitHelp(app);
-    if (app.crusade.AddMode && app.hooks.cancelAddMode) app.hooks.cancelAddMode();
+    if (app.crusade.AddMode && app.hooks.cancelAddMode) {
+        // Leaving the entry of a crusade that has no record yet closes the crusade; when its
+        // files cannot be written the closing below tells so and offers a way out.
+        try {
+            app.hooks.cancelAddMode();
+        } catch (const VbError&) {
+            if (!app.crusade.file.isOpen()) throw;
+        }
+    }
     if (app.msg.MsgAnswer == QStringLiteral("dontexit")) {
         app.msg.MsgAnswer.clear();
         return false;
@@ -97,8 +106,12 @@ bool CloseDown(App& app, MainScreen& screen) {
     // A name still being added has no record of its own yet; it is not written.
     if (!app.crusade.AddMode && !SaveBeforeClosing(app, screen)) return false;
     app.msg.MsgText.clear();
+    // Files that cannot be written never keep the user in: the closing offers to save them
+    // elsewhere, to leave without them or to go on.
+    const std::optional<bool> deleted = CloseCrusadeToLeave(app);
+    if (!deleted) return false;
     // A crusade made in this run that never got a record is deleted by its closing.
-    if (CloseCrusade(app)) throw ProgramEnd{};
+    if (*deleted) throw ProgramEnd{};
     return true;
 }
 

@@ -2,16 +2,18 @@
 
 #include "platform/ErrorNumbers.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 namespace fennick {
 
@@ -73,38 +75,170 @@ QString Shortfall(qint64 size, qint64 wanted) {
     return QStringLiteral("%1 bytes of %2 were written").arg(size).arg(wanted);
 }
 
+QString Reason(int error) {
+    return qt_error_string(error);
+}
+
+// The program's number for a system error that stopped an operation on a file.
+int ErrorNumberOf(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+        case EIO:
+            return err::DiskFull;
+        case ENOENT:
+        case ENOTDIR:
+            return err::PathNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case EISDIR:
+        case ETXTBSY:
+            return err::PermissionDenied;
+        default:
+            return err::PathFileAccess;
+    }
+}
+
+// A save or an addition to path that the system refused, with its reason.
+FileResult NotWritten(const QString& path, int error) {
+    return Failed(ErrorNumberOf(error),
+                  QStringLiteral("Could not write ") + path + QStringLiteral(": ") + Reason(error));
+}
+
+// The template of a temporary file beside path ("XXXXXX" stands for random characters):
+// path's own name followed by them, or a short name when that would not fit.
+QString TempTemplate(const QString& path) {
+    const QString suffix = QStringLiteral(".XXXXXX");
+    const QString plain = path + suffix;
+    return NameFits(plain) ? plain : NameBeside(path, suffix) + suffix;
+}
+
+// A new file beside its final name, made by the system's calls so that every failure keeps
+// the system's reason. Where the file system allows, it has no name until it is whole (a
+// program killed meanwhile leaves nothing behind); elsewhere it is made under a name from
+// the template, and removed again unless it was given its final name.
+class TempFile {
+public:
+    TempFile() = default;
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!name_.isEmpty()) ::unlink(name_.constData());
+    }
+    // Makes the file (mode 0666 less the umask, as any new file) in the template's folder;
+    // the system's error or 0.
+    int create(const QString& pattern) {
+        pattern_ = QFile::encodeName(pattern);
+        const QByteArray folder = QFile::encodeName(QFileInfo(pattern).absolutePath());
+        fd_ = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+        if (fd_ >= 0) return 0;
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QByteArray name = FromPattern();
+            fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ >= 0) {
+                name_ = name;
+                return 0;
+            }
+            if (errno != EEXIST) return errno;
+        }
+        return EEXIST;
+    }
+    int fd() const { return fd_; }
+    // Writes every byte, each write checked; the system's error or 0.
+    int write(QByteArrayView bytes) {
+        for (qsizetype done = 0; done < bytes.size();) {
+            const ssize_t n = ::write(fd_, bytes.data() + done, size_t(bytes.size() - done));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return n == 0 ? EIO : errno;
+            done += n;
+        }
+        return 0;
+    }
+    // Puts the content on the disk; the system's error or 0.
+    int sync() { return Synced(fd_) ? 0 : errno; }
+    // Gives the file its final name once it is on the disk, replacing a file of that name
+    // when replace (otherwise such a file is kept: EEXIST); the system's error or 0.
+    int renameTo(const QString& path, bool replace) {
+        const QByteArray target = QFile::encodeName(path);
+        if (name_.isEmpty()) {
+            if (!replace) return Link(target);
+            // Named from the template first: a name is given in one step only by a rename.
+            for (int attempt = 0;; ++attempt) {
+                const QByteArray name = FromPattern();
+                const int e = Link(name);
+                if (e == 0) {
+                    name_ = name;
+                    break;
+                }
+                if (e != EEXIST || attempt == 100) return e;
+            }
+        } else if (!replace && QFile::exists(QFile::decodeName(target))) {
+            return EEXIST;
+        }
+        if (::rename(name_.constData(), target.constData()) != 0) return errno;
+        name_.clear();
+        return ::close(std::exchange(fd_, -1)) == 0 ? 0 : errno;
+    }
+
+private:
+    QByteArray FromPattern() const {
+        static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        QByteArray name = pattern_;
+        const qsizetype at = name.lastIndexOf("XXXXXX");
+        for (qsizetype i = at; i >= 0 && i < at + 6; ++i)
+            name[i] = kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)];
+        return name;
+    }
+    // Gives the unnamed file the name; the system's error or 0.
+    int Link(const QByteArray& name) {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd_);
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) != 0) return errno;
+        return 0;
+    }
+
+    int fd_ = -1;
+    QByteArray pattern_;
+    QByteArray name_;  // encoded; empty while the file has no name or once it has its own
+};
+
 }  // namespace
 
 FileResult QtFiles::copy(const QString& from, const QString& to) {
     const QString what = QStringLiteral("Could not copy ");
     QFile in(from);
     if (QFileInfo::exists(to) || !in.open(QIODevice::ReadOnly)) return Refused(what, in, from, to);
+    const auto failed = [&](int number, const QString& why) {
+        return Failed(number, what + from + QStringLiteral(" to ") + to + QStringLiteral(": ") + why);
+    };
     // The copy is made under a temporary name beside to and takes its name only when it is
     // whole, so that a copy cut off leaves nothing under that name.
-    QTemporaryFile out(to + QStringLiteral(".XXXXXX"));
-    if (!out.open()) return Refused(what, out, from, to);
-    // Written unbuffered through the temporary file's descriptor: a write that fails says
-    // why at once, never in a later flush.
-    QFile raw;
-    if (!raw.open(out.handle(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
-        return Refused(what, raw, from, to);
-    const auto failed = [&](const QString& why) {
-        return Failed(err::DiskFull, what + from + QStringLiteral(" to ") + to + QStringLiteral(": ") + why);
-    };
+    TempFile out;
+    if (const int e = out.create(TempTemplate(to)); e != 0) {
+        if (!QFileInfo::exists(QFileInfo(to).absolutePath()))
+            return Failed(err::PathNotFound, QStringLiteral("Path not found: ") + to);
+        return failed(ErrorNumberOf(e), Reason(e));
+    }
     qint64 copied = 0;
     while (!in.atEnd()) {
         const QByteArray block = in.read(kCopyBlock);
         if (block.isEmpty()) return Refused(what, in, from, to);
-        if (const QString why = WriteAll(raw, block); !why.isEmpty()) return failed(why);
+        if (const int e = out.write(block); e != 0) return failed(err::DiskFull, Reason(e));
         copied += block.size();
     }
-    QString why = Sync(raw);
-    if (why.isEmpty() && (copied != in.size() || raw.size() != copied)) why = Shortfall(raw.size(), in.size());
-    if (!why.isEmpty()) return failed(why);
-    raw.close();
-    out.setPermissions(in.permissions());
-    if (!out.rename(to)) return Refused(what, out, from, to);
-    out.setAutoRemove(false);  // it is to now
+    struct stat st {};
+    const qint64 written = ::fstat(out.fd(), &st) == 0 ? qint64(st.st_size) : -1;
+    if (copied != in.size() || written != copied) return failed(err::DiskFull, Shortfall(written, in.size()));
+    if (struct stat source{}; ::fstat(in.handle(), &source) == 0) ::fchmod(out.fd(), source.st_mode & 07777);
+    if (const int e = out.sync(); e != 0) return failed(err::DiskFull, Reason(e));
+    // Another file may have taken the name meanwhile: it is kept.
+    if (const int e = out.renameTo(to, false); e == EEXIST)
+        return Failed(err::FileExists, QStringLiteral("File already exists: ") + to);
+    else if (e != 0)
+        return failed(ErrorNumberOf(e), Reason(e));
     SyncFolder(to);
     return {};
 }
@@ -136,37 +270,36 @@ FileResult QtFiles::makeFolder(const QString& path) {
 }
 
 FileResult QtFiles::save(const QString& path, const QByteArray& bytes) {
-    QSaveFile f(path);
-    // Unbuffered: a write that fails is told by that write, never left to a later flush
-    // whose failure the commit would pass over.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (!QFileInfo::exists(QFileInfo(path).absolutePath()))
-            return Failed(err::PathNotFound, QStringLiteral("Path not found: ") + path);
-        return Failed(err::PermissionDenied, QStringLiteral("Permission denied: ") + path);
-    }
-    const auto failed = [&](const QString& why) {
-        return Failed(err::DiskFull, QStringLiteral("Could not write ") + path + QStringLiteral(": ") + why);
-    };
-    QString why = WriteAll(f, bytes);
-    if (why.isEmpty() && f.size() != bytes.size()) why = Shortfall(f.size(), bytes.size());
-    if (why.isEmpty()) why = Sync(f);
-    if (!why.isEmpty()) {
-        f.cancelWriting();  // the temporary file goes, path keeps its old content
-        return failed(why);
-    }
-    if (!f.commit()) return failed(f.errorString());
-    if (const qint64 size = QFileInfo(path).size(); size != bytes.size()) return failed(Shortfall(size, bytes.size()));
-    SyncFolder(path);
+    // Written through a file of the program's own beside path: its name fits the file system
+    // whatever path's length, and every failure keeps the system's reason. A link is kept:
+    // the file it points to is replaced.
+    const QFileInfo info(path);
+    const QString file = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
+    TempFile f;
+    if (const int e = f.create(TempTemplate(file)); e != 0) return NotWritten(path, e);
+    if (const int e = f.write(bytes); e != 0) return NotWritten(path, e);
+    struct stat st {};
+    if (::fstat(f.fd(), &st) != 0 || qint64(st.st_size) != bytes.size())
+        return Failed(err::DiskFull, QStringLiteral("Could not write ") + path + QStringLiteral(": ") +
+                                         Shortfall(st.st_size, bytes.size()));
+    // The file keeps the permissions it had.
+    if (struct stat old{}; ::stat(QFile::encodeName(file).constData(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(f.fd(), old.st_mode & 07777);
+    if (const int e = f.sync(); e != 0) return NotWritten(path, e);
+    if (const int e = f.renameTo(file, true); e != 0) return NotWritten(path, e);
+    SyncFolder(file);
     return {};
 }
 
 FileResult QtFiles::append(const QString& path, const QByteArray& bytes) {
     const bool existed = QFileInfo::exists(path);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        if (!QFileInfo::exists(QFileInfo(path).absolutePath()))
-            return Failed(err::PathNotFound, QStringLiteral("Path not found: ") + path);
-        return Failed(err::PermissionDenied, QStringLiteral("Permission denied: ") + path);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return NotWritten(path, errno);
+    QFile f;
+    if (!f.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Failed(err::PathFileAccess,
+                      QStringLiteral("Could not write ") + path + QStringLiteral(": ") + f.errorString());
     }
     const qint64 before = f.size();
     QString why = WriteAll(f, bytes);
@@ -183,6 +316,21 @@ FileResult QtFiles::append(const QString& path, const QByteArray& bytes) {
         QFile::remove(path);
     }
     return Failed(err::DiskFull, QStringLiteral("Could not write ") + path + QStringLiteral(": ") + why);
+}
+
+bool NameFits(const QString& path) {
+    const QFileInfo info(path);
+    const long max = ::pathconf(QFile::encodeName(info.absolutePath()).constData(), _PC_NAME_MAX);
+    return QFile::encodeName(info.fileName()).size() <= (max > 0 ? max : 255);
+}
+
+QString NameBeside(const QString& path, const QString& suffix, int number) {
+    const QString tail = number > 0 ? QString::number(number) : QString();
+    if (NameFits(path + suffix + tail)) return path + suffix + tail;
+    const QFileInfo info(path);
+    const QByteArray hash =
+        QCryptographicHash::hash((info.fileName() + suffix).toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return QDir(info.path()).filePath(QStringLiteral(".fennick-") + QLatin1String(hash) + tail);
 }
 
 bool QtFiles::exists(const QString& path) const {

@@ -44,7 +44,19 @@ public:
     virtual QStringList list(const QString& folder) const = 0;
 };
 
-// The operations on the disk, with Qt Core (whole-file saves through QSaveFile).
+// Whether the last part of path is a name the file system of its folder takes: no longer
+// than its limit (NAME_MAX, in the file system's encoding).
+bool NameFits(const QString& path);
+
+// The name of a file the program keeps beside path for a while (a temporary copy, an old
+// file kept until a set is in place, a journal): path followed by suffix and number (none
+// when 0) when that name fits the file system; otherwise a short one in the same folder,
+// ".fennick-" followed by a hash of path's name and suffix, and the number. A crusade may
+// have a name as long as the file system allows, to which no suffix can be added.
+QString NameBeside(const QString& path, const QString& suffix, int number = 0);
+
+// The operations on the disk, with Qt Core and the system's calls; every failure says the
+// system's reason.
 class QtFiles : public Files {
 public:
     FileResult copy(const QString& from, const QString& to) override;

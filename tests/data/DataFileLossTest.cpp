@@ -365,4 +365,46 @@ TEST(FolderGone, ClosingOffersToSaveTheCrusadeInAnotherFolder) {
     }
 }
 
+// The records the program holds are saved, those whose write was refused among them; a
+// save whose side files fail, and is not tried again, leaves nothing in the chosen folder.
+TEST(FolderGone, TheRescueSavesTheRefusedRecordsOrLeavesNoPartSet) {
+    // The saves of a rescue are, in order, the data, ini, settings, member and zip files.
+    for (const int failingSave : {0, 3, 5}) {
+        SCOPED_TRACE(failingSave);
+        OpenSpring s;
+        ASSERT_TRUE(s.open());
+        ASSERT_TRUE(QDir(s.folder).removeRecursively());
+        const AttendeeRecord changed = Person("0013", "Jon", "Adams"), added = Person("0015", "Eve", "Stone");
+        // A new name's number is issued; the settings that hold it are saved with the rest.
+        EXPECT_NO_THROW(EXPECT_FALSE(NextRegNumber(s.app).isEmpty()));
+        Refused([&] { WriteRecord(s.app, 2, changed); });
+        Refused([&] { WriteRecord(s.app, 4, added); });
+        const QString elsewhere = s.t.path("elsewhere");
+        ASSERT_TRUE(QDir().mkpath(elsewhere));
+        WriteFileBytes(QDir(elsewhere).filePath("other.txt"), "kept");
+        const QString target = QDir(elsewhere).filePath("spring.dta");
+        s.t.dialogs.answer(AnsYes).choose(target);
+        if (failingSave > 0) {
+            s.t.files.failAt(failingSave, err::DiskFull, FakeFiles::Op::Save);
+            s.t.dialogs.answer(AnsNo);
+        }
+        EXPECT_FALSE(CloseCrusade(s.app));
+        EXPECT_FALSE(s.t.dialogs.pending());
+        const QString question = s.t.dialogs.shown().front().text;
+        EXPECT_TRUE(question.contains(QStringLiteral(" 4 records are lost")) &&
+                    question.contains(QStringLiteral("They include 2 records whose writing was refused")))
+            << question.toStdString();
+        if (failingSave > 0) {
+            EXPECT_EQ(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden), QStringList{"other.txt"});
+            EXPECT_EQ(FileLines(IniFilePath(s.app)).value(0), s.file.toUtf8());
+            continue;
+        }
+        const QByteArray saved = ReadFileBytes(target);
+        ASSERT_EQ(saved.size(), 4 * kRecLen);
+        EXPECT_EQ(saved.left(kRecLen), kThree[0].encode());
+        EXPECT_EQ(saved.mid(kRecLen, kRecLen), changed.encode());
+        EXPECT_EQ(saved.mid(3 * kRecLen), added.encode());
+    }
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
-// A crusade whose files cannot be written when the program is left (a full disk) stays
-// loaded with its data file open: a name changed next is written, and the next Exit
-// writes what the first one could not.
+// A crusade whose files cannot be written when the program is left (a full disk): the user
+// is told why and chooses. Going on keeps it loaded with its data file open: a name changed
+// next is written, and the next Exit writes what the first one could not. Leaving goes
+// without the files; or they are saved in another folder first.
 
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
@@ -17,25 +18,37 @@
 #include "platform/ErrorNumbers.h"
 #include "views/Indexes.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 
 using namespace fennick;
 using namespace fennick::test;
 
 namespace {
 
-TEST(FailedCloseTest, TheCrusadeStaysLoadedAndTheNextExitWritesIt) {
+TEST(FailedCloseTest, TheUserIsToldAndGoesOnLeavesOrSavesTheFilesElsewhere) {
     enum Exit { FileExit, AddModeExit, StartScreenExit };
-    // The saves of a closing are, in order, the ini, settings, member and zip files.
+    // The saves of a closing are, in order, the ini, settings, member and zip files; leaving
+    // an entry of a crusade with no record closes it twice.
     const struct {
         const char* what;
         Exit exit;
-        int failingSave;
+        QList<int> failingSaves;
+        int answer;  // to the question: Cancel goes on, No leaves, Yes saves elsewhere
     } cases[] = {
-        {"File, Exit; the ini file", FileExit, 1},
-        {"File, Exit; the zip file", FileExit, 4},
-        {"Exit while the first name of a crusade is entered", AddModeExit, 1},
-        {"the start screen's Exit", StartScreenExit, 4},
+        {"File, Exit; the ini file", FileExit, {1}, AnsCancel},
+        {"File, Exit; the zip file", FileExit, {4}, AnsCancel},
+        {"Exit while the first name of a crusade is entered", AddModeExit, {1, 2}, AnsCancel},
+        {"the start screen's Exit", StartScreenExit, {4}, AnsCancel},
+        {"File, Exit; left without the files", FileExit, {2}, AnsNo},
+        {"the start screen's Exit; left without the files", StartScreenExit, {1}, AnsNo},
+        {"File, Exit; saved elsewhere", FileExit, {2}, AnsYes},
+        {"Exit while the first name is entered; saved elsewhere", AddModeExit, {1, 2}, AnsYes},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -53,20 +66,54 @@ TEST(FailedCloseTest, TheCrusadeStaysLoadedAndTheNextExitWritesIt) {
         app.hooks.editForm = &screen;
         Form_Activate(app, screen);  // the name, or the first entry of an empty crusade
         app.settings.LastMeeting = 9;
-        const auto exit = [&] {
-            if (c.exit == StartScreenExit) return btnExitFennick_Click(app);
-            if (c.exit == AddModeExit) t.dialogs.answer(AnsYes);  // the entry on screen is left
-            mnuExit_Click(app, screen);
+        // Whether the program ends; then() queues the answers after the first.
+        const auto exit = [&](const std::function<void()>& then) {
+            try {
+                if (c.exit == AddModeExit) t.dialogs.answer(AnsYes);  // the entry on screen is left
+                then();
+                if (c.exit == StartScreenExit) {
+                    btnExitFennick_Click(app);
+                    return false;
+                }
+                return mnuExit_Click(app, screen);
+            } catch (const ProgramEnd&) {
+                return true;
+            }
         };
 
-        t.files.failAt(c.failingSave, err::DiskFull, FakeFiles::Op::Save);
-        EXPECT_THROW(exit(), VbError);
+        for (const int n : c.failingSaves) t.files.failAt(n, err::DiskFull, FakeFiles::Op::Save);
+        const QString elsewhere = t.path("elsewhere");
+        QDir().mkpath(elsewhere);
+        EXPECT_EQ(exit([&] {
+                      t.dialogs.answer(c.answer);
+                      if (c.answer == AnsYes) t.dialogs.choose(elsewhere);
+                  }),
+                  c.answer != AnsCancel);
+        EXPECT_FALSE(t.dialogs.pending());
+        const auto question = std::find_if(t.dialogs.shown().begin(), t.dialogs.shown().end(),
+                                           [](const auto& d) { return d.buttons == Buttons::YesNoCancel; });
+        ASSERT_NE(question, t.dialogs.shown().end());
+        EXPECT_TRUE(question->text.startsWith(QStringLiteral("The crusade's files could not be written:\r\n")) &&
+                    question->text.contains(QStringLiteral("Failed on purpose")))
+            << question->text.toStdString();
+        if (c.answer == AnsNo) {
+            EXPECT_FALSE(app.crusade.file.isOpen());
+            EXPECT_NE(FileLines(t.path("data/spring.inf")).value(2), " 9");
+            continue;
+        }
+        if (c.answer == AnsYes) {
+            EXPECT_FALSE(app.crusade.file.isOpen());
+            EXPECT_EQ(ReadFileBytes(t.path("elsewhere/spring.dta")), ReadFileBytes(file));
+            EXPECT_EQ(FileLines(t.path("elsewhere/spring.inf")).value(2), " 9");
+            EXPECT_TRUE(QFileInfo::exists(t.path("elsewhere/spring.zps")));
+            continue;
+        }
         EXPECT_TRUE(app.crusade.FileIsOpen);
         ASSERT_TRUE(app.crusade.file.isOpen()) << "the crusade is usable as it was";
         EXPECT_NO_THROW(WriteRecord(app, 1, Person("0012", "Mary", "Smithers")));
 
         t.files.calls.clear();
-        EXPECT_NO_THROW(try { exit(); } catch (const ProgramEnd&){});
+        EXPECT_TRUE(exit([] {}));
         EXPECT_FALSE(app.crusade.file.isOpen());
         EXPECT_EQ(t.files.calls.filter(QStringLiteral("save ")).size(), 4) << t.files.calls.join(u'\n').toStdString();
         EXPECT_EQ(FileLines(t.path("data/spring.inf")).value(2), " 9");

@@ -70,14 +70,18 @@ public:
             if (e.app == app && e.section == section) out.append({e.key, e.value});
         return out;
     }
-    void save(const QString& app, const QString& section, const QString& key, const QString& value) override {
+    FileResult save(const QString& app, const QString& section, const QString& key, const QString& value) override {
+        if (!failSaves.ok()) return failSaves;
         for (auto& e : entries)
             if (e.app == app && e.section == section && e.key == key) {
                 e.value = value;
-                return;
+                return {};
             }
         entries.append({app, section, key, value});
+        return {};
     }
+    // While not ok, every save fails with it and changes nothing.
+    FileResult failSaves;
     struct Entry {
         QString app, section, key, value;
     };

@@ -1,6 +1,7 @@
 // The crusade's folder removed while the main window works on it: the next save is
 // refused at once with a message naming the folder, and closing the window offers to
-// save the crusade in another folder, where every record entered before is found.
+// save the crusade in another folder, where every record is found as the program holds
+// it, the refused change among them.
 
 #include "OpenWindow.h"
 
@@ -53,14 +54,15 @@ TEST_F(EditFormLostFolderTest, WhatWasEnteredIsSavedInAnotherFolderAtTheClose) {
     ASSERT_EQ(told.size(), 3);
     EXPECT_TRUE(told[0].startsWith(QStringLiteral("Error #  76")));
     EXPECT_EQ(t.dialogs.shown()[1].title, QStringLiteral("Save the Crusade in Another Folder"));
+    EXPECT_TRUE(told[1].contains(QStringLiteral("They include the record whose writing was refused")));
     EXPECT_TRUE(told[2].startsWith(QStringLiteral("The crusade's files have been saved in ") + elsewhere));
 
-    // Every record entered before the folder went is in the new folder; the crusade opens there.
+    // Every record, with the change refused, is in the new folder; the crusade opens there.
     ASSERT_TRUE(OpenCrusade(app, target));
     ASSERT_EQ(app.crusade.RecCount, 4);
     EXPECT_EQ(onFile(2).FName.trimmed(), "Johnny");
     EXPECT_EQ(onFile(4).RNum.bytes(), "0101");
-    EXPECT_EQ(onFile(4).FName.trimmed(), "Eve");
+    EXPECT_EQ(onFile(4).FName.trimmed(), "Evelyn");
     EXPECT_EQ(onFile(4).LName.trimmed(), "Stone");
     EXPECT_TRUE(QFileInfo::exists(QDir(elsewhere).filePath(QStringLiteral("spring.inf"))));
 }
