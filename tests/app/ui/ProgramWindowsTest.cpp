@@ -319,8 +319,8 @@ TEST_F(ProgramWindowsTest, UnderAWindowManagerAStatisticsWindowClosedWhileInacti
                                     {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
                                      QStringLiteral("click"), QStringLiteral("1")}),
                   0);
-        QTest::qWait(300);
-        EXPECT_TRUE(stats.isNull());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return stats.isNull(); }, 5000));
+        QTest::qWait(100);  // the activation that follows the click
         EXPECT_EQ(owner.find(QStringLiteral("BlankFrm")), nullptr);
     }
     ModalGuard::allow(false);
