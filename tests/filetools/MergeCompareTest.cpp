@@ -105,8 +105,10 @@ TEST(CrusadeMergeTest, TheClosingMessageNamesEveryRecordLeftOutAndWhy) {
         const char* message;
         QByteArray appended;  // the records after the master's own
     } cases[] = {
-        {"deleted", {Deleted("0030", "Dead", "Entry"), Person("0031", "New", "Person")},
-         "1 name was added.\r\n\r\n1 record was left out:\r\n0030  Entry, Dead: deleted", "0031|00|New Person\r\n"},
+        {"deleted",
+         {Deleted("0030", "Dead", "Entry"), Person("0031", "New", "Person")},
+         "1 name was added.\r\n\r\n1 record was left out:\r\n0030  Entry, Dead: deleted",
+         "0031|00|New Person\r\n"},
         {"the same name",
          {Person("0012", "John", "Adams"), Person("0014", "Gone", "Away"), Person("0016", "Ann", "Lee"),
           Person("0013", "Ann", "Lee")},
@@ -115,8 +117,10 @@ TEST(CrusadeMergeTest, TheClosingMessageNamesEveryRecordLeftOutAndWhy) {
          "0014  Away, Gone: the same name already on file as number 0015\r\n"
          "0013  Lee, Ann: the same name already on file as number 0016",
          "0016|00|Ann Lee\r\n"},
-        {"added", {Person("0013", "Ann", "New"), Person("0015", "Gone", "Away"), Person("0040", "Mary", "Smith")},
-         "3 names were added.", "0001|00|Ann New\r\n0015|00|Gone Away\r\n0040|00|Mary Smith\r\n"},
+        {"added",
+         {Person("0013", "Ann", "New"), Person("0015", "Gone", "Away"), Person("0040", "Mary", "Smith")},
+         "3 names were added.",
+         "0001|00|Ann New\r\n0015|00|Gone Away\r\n0040|00|Mary Smith\r\n"},
         {"more left out than a screen holds", manyDeleted, nullptr, ""},
     };
     for (const auto& c : cases) {

@@ -38,7 +38,10 @@ QList<AttendeeRecord> Baptized(int n) {
 // Names who made decision 9 on the way to baptism, and two who kept the Sabbath (3).
 QList<AttendeeRecord> Deciders() {
     return {
-        Rec("0901", "Amos", "Lake").nights("1111111111111111111111111111111111111111").decisions("--------U").team("03"),
+        Rec("0901", "Amos", "Lake")
+            .nights("1111111111111111111111111111111111111111")
+            .decisions("--------U")
+            .team("03"),
         Rec("0902", "Beth", "Lake").nights("---11").decisions("--------U").interview(1).visits("H02A3b").team("03"),
         Rec("0903", "Carl", "Moor").nights("-----1").decisions("--K-----U").bapt("5/30/26").visits("P07").team("07"),
         Rec("0904", "Dina", "Moor").nights("111111").decisions("--------U").interview(1).bapt("12:00AM").team("07"),

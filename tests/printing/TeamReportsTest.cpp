@@ -76,7 +76,10 @@ TEST(TeamReports, PrintTheirGoldenDocuments) {
         {"team_master_sheets", [] { return FixtureWith(MorePeople(100)); }, 3, nullptr, 4, false, 1},
         // Missing Since groups in every team, with a Sabbath meeting among them.
         {"team_attendance_groups", [] { return FixtureWith({LongNamed("0131", "03")}); }, 3,
-         [](TeamFixture& f) { f.app.settings.SabbathMeetings = {4, 8, 0, 0}; }, 2, false, 1},
+         [](TeamFixture& f) {
+             f.app.settings.SabbathMeetings = {4, 8, 0, 0};
+         },
+         2, false, 1},
         {"team_total_attended", FixtureRecords, 3,
          [](TeamFixture& f) {
              f.app.settings.TotalAttendNum = 4;

@@ -349,15 +349,21 @@ TEST(PlaceTeamTotals, BesideTheEditorWithinTheScreen) {
         QRect room, editor, expected;
     } cases[] = {
         {"editor at the left: right of it", screen, {{0, 0}, editor}, {572, 0, 284, 560}},
-        {"editor in the centre: right of it, held up into the screen", screen, {{401, 220}, editor},
+        {"editor in the centre: right of it, held up into the screen",
+         screen,
+         {{401, 220}, editor},
          {973, 208, 284, 560}},
         {"editor at the right edge: left of it", screen, {{802, 100}, editor}, {510, 100, 284, 560}},
         {"a wide editor: below it, shortened", screen, {183, 0, 1000, 329}, {183, 337, 284, 431}},
         {"a wide editor low down: above it, shortened", screen, {183, 430, 1000, 329}, {183, 0, 284, 422}},
         {"a wide and tall editor: at the right edge, over it", screen, {183, 100, 1000, 600}, {1082, 100, 284, 560}},
-        {"a second screen below a panel: left of the editor", {1366, 40, 1920, 1040}, {{2700, 40}, editor},
+        {"a second screen below a panel: left of the editor",
+         {1366, 40, 1920, 1040},
+         {{2700, 40}, editor},
          {2408, 40, 284, 560}},
-        {"a room lower than the totals: the title bar in it", {0, 0, 1366, 500}, {{0, 100}, editor},
+        {"a room lower than the totals: the title bar in it",
+         {0, 0, 1366, 500},
+         {{0, 100}, editor},
          {572, 0, 284, 560}},
     };
     for (const Case& c : cases) {

@@ -88,9 +88,7 @@ void ZipCnt::refresh() {
 bool ZipCnt::event(QEvent* event) {
     // An activation that reaches the window after its closing hid it is none.
     if (event->type() == QEvent::WindowActivate && isVisible()) {
-        RunGuarded(app_, kSourceFennick95, [this] {
-            refresh();
-        });
+        RunGuarded(app_, kSourceFennick95, [this] { refresh(); });
     }
     return QWidget::event(event);
 }

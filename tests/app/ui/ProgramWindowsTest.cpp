@@ -22,8 +22,8 @@
 #include "views/Indexes.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>

@@ -252,7 +252,9 @@ protected:
 TEST_F(LeftByACommandTest, TheBoxIsNotLeftTwice) {
     retype(QStringLiteral("Zip"), QStringLiteral("62701"));
     retype(QStringLiteral("City"), QStringLiteral("Chatham"));
-    const auto asked = [this] { return t.dialogs.messages().filter(QStringLiteral("Has already been assigned")).size(); };
+    const auto asked = [this] {
+        return t.dialogs.messages().filter(QStringLiteral("Has already been assigned")).size();
+    };
     t.dialogs.answer(AnsNo);
     trigger(QStringLiteral("mnuHelpFiles"));
     ASSERT_EQ(asked(), 1);

@@ -194,8 +194,9 @@ TEST(QtDialogs, ABoxBelongsToTheWindowInUse) {
         ask();
         return owner;
     };
-    EXPECT_EQ(ownerOfNextBox([&] { dialogs.msgBox(QStringLiteral("Correct Record?"), Buttons::YesNo, Icon::Question); }),
-              &editor);
+    EXPECT_EQ(
+        ownerOfNextBox([&] { dialogs.msgBox(QStringLiteral("Correct Record?"), Buttons::YesNo, Icon::Question); }),
+        &editor);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&editor)) << "the window in use stays in front after the answer";
     InputBoxSpec input;
     input.prompt = QStringLiteral("Zip code?");
