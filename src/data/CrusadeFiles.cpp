@@ -237,7 +237,7 @@ CrusadeChoice SelectCrusade(App& app, StartScreen* start) {
     return CreateCrusade(app, path);
 }
 
-bool OpenCrusade(App& app, const QString& dataFile, QString* unreadableSettings) {
+bool OpenCrusade(App& app, const QString& dataFile, UnusableFiles* unusable) {
     // No table window may stay open over the tables of another crusade.
     if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
     ForgetCrusade(app);
@@ -245,13 +245,13 @@ bool OpenCrusade(App& app, const QString& dataFile, QString* unreadableSettings)
     try {
         // A backup or restore cut off while putting its files in place leaves the old ones.
         RecoverReplacedSet(app.files(), dataFile);
-        if (!LoadInfoFile(app, unreadableSettings)) {
+        if (!LoadInfoFile(app, unusable ? &unusable->settings : nullptr)) {
             ForgetCrusade(app);
             return false;
         }
         OpenDataFile(app);
-        LoadZips(app);
-        LoadMembers(app);
+        LoadZips(app, unusable ? &unusable->zips : nullptr);
+        LoadMembers(app, unusable ? &unusable->members : nullptr);
     } catch (const VbError&) {
         ForgetCrusade(app);
         throw;

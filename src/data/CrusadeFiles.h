@@ -25,10 +25,15 @@ CrusadeChoice SelectCrusade(App& app, StartScreen* start = nullptr);
 // Loads the crusade of dataFile: settings, data file, zip table, member list, in this
 // order, over fresh settings, an emptied view and emptied tables. Returns false, with nothing loaded and
 // the data file closed, when the settings reader refused the crusade or a file could not
-// be opened (VbError passes to the caller after the data file is closed). When
-// unreadableSettings is given, a settings file that cannot be read refuses the crusade
-// too, without a message: false, with the reader's description there.
-bool OpenCrusade(App& app, const QString& dataFile, QString* unreadableSettings = nullptr);
+// be opened (VbError passes to the caller after the data file is closed). When unusable
+// is given, a settings file that cannot be read refuses the crusade too, and a member or
+// zip file that cannot be used is marked so, each without a message: why is left there.
+struct UnusableFiles {
+    QString settings;  // the reader's description
+    QString members;   // why, after the file's name
+    QString zips;
+};
+bool OpenCrusade(App& app, const QString& dataFile, UnusableFiles* unusable = nullptr);
 
 // The repair pass over the opened crusade; it leaves the alphabetical view built. While
 // the repair pass is not installed, or when it failed, the alphabetical view is built

@@ -42,8 +42,10 @@ struct SideFileKind {
 
 // The entries of a side file. A missing file gives none; a file that cannot be read or
 // holds more entries than the table takes is reported, gives none and is marked
-// unreadable so that it is never replaced by a shorter table.
-QList<QByteArray> LoadEntries(App& app, const QString& path, const SideFileKind& kind, bool& unreadable) {
+// unreadable so that it is never replaced by a shorter table; when unusable is given, the
+// report is left there instead.
+QList<QByteArray> LoadEntries(App& app, const QString& path, const SideFileKind& kind, bool& unreadable,
+                              QString* unusable) {
     unreadable = false;
     QString why;
     try {
@@ -58,6 +60,10 @@ QList<QByteArray> LoadEntries(App& app, const QString& path, const SideFileKind&
         why = QStringLiteral("could not be read:") + NewLine + e.description();
     }
     unreadable = true;
+    if (unusable) {
+        *unusable = why;
+        return {};
+    }
     app.msg.MsgText = QStringLiteral("The ") + kind.list + QStringLiteral(" file ") + path + u' ' + why + NewLine +
                       NewLine + QStringLiteral("Fennick starts with an empty ") + kind.list +
                       QStringLiteral(" list and leaves the file as it is.");
@@ -92,11 +98,11 @@ void WriteValue(SequentialTextWriter& out, const QString& value) {
     WriteValue(out, Ansi(value));
 }
 
-void LoadMembers(App& app) {
+void LoadMembers(App& app, QString* unusable) {
     Crusade& c = app.crusade;
     const QString path = SideFileName(app.program.DataFile, QStringLiteral("mem"));
     const SideFileKind kind{QStringLiteral("church member"), QStringLiteral("names"), 32767};
-    const QList<QByteArray> entries = LoadEntries(app, path, kind, c.MemberFileUnreadable);
+    const QList<QByteArray> entries = LoadEntries(app, path, kind, c.MemberFileUnreadable, unusable);
     c.MemberNames = QList<QByteArray>(1) + entries;
     c.MemberCount = qint16(entries.size());
 }
@@ -107,11 +113,11 @@ void SaveMembers(App& app) {
     WriteEntries(app.files(), SideFileName(app.program.DataFile, QStringLiteral("mem")), c.MemberNames, c.MemberCount);
 }
 
-void LoadZips(App& app) {
+void LoadZips(App& app, QString* unusable) {
     Crusade& c = app.crusade;
     const QString path = SideFileName(app.program.DataFile, QStringLiteral("zps"));
     const SideFileKind kind{QStringLiteral("zip code"), QStringLiteral("zip codes"), kMaxZips};
-    const QList<QByteArray> entries = LoadEntries(app, path, kind, c.ZipFileUnreadable);
+    const QList<QByteArray> entries = LoadEntries(app, path, kind, c.ZipFileUnreadable, unusable);
     c.ZipTable = QList<QByteArray>(kZipSlots);
     for (qsizetype i = 0; i < entries.size(); ++i) c.ZipTable[i + 1] = entries[i];
     c.ZipCount = qint16(entries.size());

@@ -31,16 +31,18 @@ QList<QByteArray> EntriesToWrite(const QList<QByteArray>& table, int count);
 
 // Reads the member file into MemberNames 1.. and sets MemberCount. No file gives an
 // empty list. A file that cannot be read is reported, the list starts empty and the
-// file is marked so that SaveMembers leaves it alone.
-void LoadMembers(App& app);
+// file is marked so that SaveMembers leaves it alone. When unusable is given, the
+// report is not shown but left there: why the file cannot be used, after its name.
+void LoadMembers(App& app, QString* unusable = nullptr);
 // Writes MemberNames 1..MemberCount when the list holds names; an empty list writes
 // nothing, and neither does a list whose file could not be read.
 void SaveMembers(App& app);
 
 // Reads the zip file into ZipTable 1.. and sets ZipCount. No file gives an empty table.
 // A file that cannot be read or holds more than 2000 entries is reported, the table
-// starts empty and the file is marked so that SaveZips leaves it alone.
-void LoadZips(App& app);
+// starts empty and the file is marked so that SaveZips leaves it alone (unusable as for
+// LoadMembers).
+void LoadZips(App& app, QString* unusable = nullptr);
 // Writes ZipTable 1..ZipCount when the table holds entries (as SaveMembers).
 void SaveZips(App& app);
 

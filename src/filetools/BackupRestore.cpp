@@ -172,11 +172,11 @@ bool ConfirmRestore(App& app, const QString& restoreFile) {
 }
 
 // Loads the crusade from its files; false after its message when they cannot be used.
-// When unreadableSettings is given, a settings file that cannot be read gives false
-// without a message, and why is left there.
-bool Reload(App& app, QString* unreadableSettings = nullptr) {
+// When unusable is given, a settings, member or zip file that cannot be used is not told
+// but left there (as OpenCrusade).
+bool Reload(App& app, UnusableFiles* unusable = nullptr) {
     try {
-        if (!OpenCrusade(app, app.program.DataFile, unreadableSettings)) return false;
+        if (!OpenCrusade(app, app.program.DataFile, unusable)) return false;
     } catch (const VbError& e) {
         app.dialogs().msgBox(CommonErrorText(e, kSourceFennick3), Buttons::OK, Icon::None, QStringLiteral("Error"));
         return false;
@@ -310,10 +310,10 @@ void RestoreCrusade(App& app, MainScreen& form) {
         if (r.ok()) {
             const QString folder = QFileInfo(app.program.DataFile).absolutePath();
             const QStringList beforeLoad = app.files().list(folder);
-            // An unreadable settings file of the backup is named by the refusal below: the
-            // reader's own message would name the crusade's file and where it keeps it aside.
-            QString unreadableSettings;
-            restored = Reload(app, &unreadableSettings);
+            // A file of the backup that cannot be used is named by the refusal below: the
+            // readers' own messages would name the crusade's file and what they do with it.
+            UnusableFiles unusable;
+            restored = Reload(app, &unusable);
             // A backup with a file that could not be read (the message said why) is not taken:
             // defaults or an empty list would stand in for the crusade's own.
             const Crusade& c = app.crusade;
@@ -331,10 +331,15 @@ void RestoreCrusade(App& app, MainScreen& form) {
                 for (const QString& name : app.files().list(folder))
                     if (!beforeLoad.contains(name)) app.files().remove(QDir(folder).filePath(name));
                 Reload(app);
+                const CrusadeFileSet backup = FileSetOf(*restoreFile);
                 QString why = *restoreFile + QStringLiteral(" could not be loaded.");
-                if (!unreadableSettings.isEmpty())
-                    why += NewLine + QStringLiteral("The crusade settings file ") + FileSetOf(*restoreFile).info +
-                           QStringLiteral(" could not be read:") + NewLine + unreadableSettings;
+                if (!unusable.settings.isEmpty())
+                    why += NewLine + QStringLiteral("The crusade settings file ") + backup.info +
+                           QStringLiteral(" could not be read:") + NewLine + unusable.settings;
+                if (!unusable.zips.isEmpty())
+                    why += NewLine + QStringLiteral("The zip code file ") + backup.zips + u' ' + unusable.zips;
+                if (!unusable.members.isEmpty())
+                    why += NewLine + QStringLiteral("The church member file ") + backup.members + u' ' + unusable.members;
                 r = FileResult{err::PathFileAccess, why};
             }
         }

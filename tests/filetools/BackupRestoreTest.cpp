@@ -149,7 +149,9 @@ TEST(BackupRestoreTest, ABackupThatCannotBeUsedLeavesTheCrusadeAsItWas) {
          [](CrusadeToolsWorld& w) {
              WriteFileBytes(w.backup(QStringLiteral("spring.zps")), QByteArray("62701     IL03Springfield       2\r\n").repeated(kMaxZips + 1));
          },
-         "The zip code file "},
+         "could not be loaded.\r\nThe zip code file <backup zps> holds 2001 zip codes; Fennick can keep at most "
+         "2000."},
+
         {"records of an older layout not converted",
          [](CrusadeToolsWorld& w) {
              QByteArray inf = ReadFileBytes(w.backup(QStringLiteral("spring.inf")));
@@ -174,10 +176,15 @@ TEST(BackupRestoreTest, ABackupThatCannotBeUsedLeavesTheCrusadeAsItWas) {
         RestoreCrusade(w.app, w.screen);
         const QStringList shown = w.t.dialogs.messages().mid(2);
         ASSERT_FALSE(shown.isEmpty());
-        const QString message = QString::fromLatin1(c.message).replace(QStringLiteral("<backup inf>"),
-                                                                       w.backup(QStringLiteral("spring.inf")));
+        QString message = QString::fromLatin1(c.message);
+        for (const char* ext : {"inf", "zps", "mem"})
+            message.replace(QStringLiteral("<backup %1>").arg(QLatin1String(ext)),
+                            w.backup(QStringLiteral("spring.%1").arg(QLatin1String(ext))));
         EXPECT_EQ(shown.filter(message).size(), 1) << shown.join(" / ").toStdString();
-        EXPECT_TRUE(shown.filter(w.data(QStringLiteral("spring.inf"))).isEmpty()) << shown.join(" / ").toStdString();
+        // Nothing names the crusade's own files, which stay as they were.
+        for (const char* ext : {"inf", "zps", "mem"})
+            EXPECT_TRUE(shown.filter(w.data(QStringLiteral("spring.%1").arg(QLatin1String(ext)))).isEmpty())
+                << shown.join(" / ").toStdString();
         EXPECT_TRUE(shown.last().endsWith(QStringLiteral("\r\nThe files were not restored.")))
             << shown.last().toStdString();
         EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("data"))), before);
