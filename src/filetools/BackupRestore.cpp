@@ -339,7 +339,8 @@ void RestoreCrusade(App& app, MainScreen& form) {
                 if (!unusable.zips.isEmpty())
                     why += NewLine + QStringLiteral("The zip code file ") + backup.zips + u' ' + unusable.zips;
                 if (!unusable.members.isEmpty())
-                    why += NewLine + QStringLiteral("The church member file ") + backup.members + u' ' + unusable.members;
+                    why +=
+                        NewLine + QStringLiteral("The church member file ") + backup.members + u' ' + unusable.members;
                 r = FileResult{err::PathFileAccess, why};
             }
         }

@@ -266,13 +266,15 @@ void RunSideFile(const QByteArray& input, const char* extension, Load load, Save
 }
 
 void RunZips(const QByteArray& input) {
-    RunSideFile(input, "zps", [](App& a) { LoadZips(a); }, SaveZips,
-                [](App& app) { return app.crusade.ZipTable.mid(1, app.crusade.ZipCount); });
+    RunSideFile(
+        input, "zps", [](App& a) { LoadZips(a); }, SaveZips,
+        [](App& app) { return app.crusade.ZipTable.mid(1, app.crusade.ZipCount); });
 }
 
 void RunMembers(const QByteArray& input) {
-    RunSideFile(input, "mem", [](App& a) { LoadMembers(a); }, SaveMembers,
-                [](App& app) { return app.crusade.MemberNames.mid(1, app.crusade.MemberCount); });
+    RunSideFile(
+        input, "mem", [](App& a) { LoadMembers(a); }, SaveMembers,
+        [](App& app) { return app.crusade.MemberNames.mid(1, app.crusade.MemberCount); });
 }
 
 // The pre-registration file looked up when the last name of a new entry is left.
