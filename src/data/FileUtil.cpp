@@ -102,14 +102,6 @@ QString ExistingFolderOf(const QString& path) {
     return QFileInfo(folder).isDir() ? folder : QString();
 }
 
-QString UnusedFileName(const QString& path) {
-    if (!QFileInfo::exists(path)) return path;
-    for (int i = 1;; ++i) {
-        const QString candidate = path + u'.' + QString::number(i);
-        if (!QFileInfo::exists(candidate)) return candidate;
-    }
-}
-
 QStringList FilesWithBaseName(const QString& folder, const QString& base) {
     QStringList out;
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);

@@ -37,9 +37,6 @@ QString FolderOf(const QString& path);
 // kept from another system ("c:\backup\") or on a medium that is not in place.
 QString ExistingFolderOf(const QString& path);
 
-// A file name that does not exist yet: path itself, or path followed by ".1", ".2", ...
-QString UnusedFileName(const QString& path);
-
 // Files of folder whose name is base followed by "." and any extension, by exact name.
 QStringList FilesWithBaseName(const QString& folder, const QString& base);
 
