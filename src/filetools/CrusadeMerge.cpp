@@ -123,7 +123,6 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
             const bool held = taken.contains(AnsiUpper(rec.RNum.bytes()));
             const QByteArray onFile = held ? names.numberOf(rec) : QByteArray();
             if (!onFile.isEmpty()) {
-                ++result.sameName;
                 result.leftOut << LeftOut(rec, onFile);
                 continue;
             }

@@ -28,7 +28,6 @@ struct MergeLeftOut {
 struct CrusadeMergeResult {
     int appended = 0;
     int renumbered = 0;           // appended under a new number
-    int sameName = 0;             // skipped: the master holds the number and the same names
     QList<MergeLeftOut> leftOut;  // every record skipped, in the other file's order
     QString stopped;              // why the merge stopped before the last record; empty when it did not
 };

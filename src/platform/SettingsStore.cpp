@@ -31,7 +31,7 @@ QString CopyName(const QString& path, const QString& which) {
 
 // Removes from folder the temporary copies of settings files that no running program is
 // writing: those of a process that has ended, or of this one (between its saves), and
-// those of earlier versions, whose names carry no process.
+// those of earlier versions, whose names carry no process. Run when the program starts.
 void RemoveStaleCopies(const QString& folder) {
     const QDir dir(folder);
     for (const QString& name :
@@ -74,11 +74,10 @@ QList<QPair<QString, QString>> QtSettingsStore::getAll(const QString& app, const
 // values, the new one among them, are written by QSettings to a copy beside the file and
 // read back; only a copy that holds them all takes the file's place, through a save that
 // checks every byte. A failed save leaves the file as it was. Copies are named by the
-// process, so that one left by a program stopped half way is removed later (above).
+// process, so that one left by a program stopped half way is removed at the next start (above).
 FileResult QtSettingsStore::save(const QString& app, const QString& section, const QString& key, const QString& value) {
     QSettings current(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Fennick"), app);
     const QString path = current.fileName();
-    RemoveStaleCopies(QFileInfo(path).absolutePath());
     QVariantMap wanted;
     for (const QString& k : current.allKeys()) wanted.insert(k, current.value(k));
     wanted.insert(Key(section, key), value);

@@ -12,8 +12,8 @@ namespace fennick {
 namespace {
 
 constexpr int kLastWindowTeam = 21;
-// The rule between the team's name and its counts: a long name is cut one blank's width
-// before it, as the printed page cuts it before its counts.
+// The rule between the team's name and its counts: a long name is cut before it, as the
+// printed page cuts it before its rule.
 constexpr double kNameRule = 25;
 
 void Headings(LinePen& p) {
@@ -49,8 +49,7 @@ void Headings(LinePen& p) {
 void TeamRow(LinePen& p, const CrusadeSettings& settings, const TeamTallies& t, int team) {
     const size_t i = size_t(team);
     p.at(1);
-    const double room = kNameRule - p.out.textWidth(QStringLiteral(" ")) - p.out.currentX();
-    p.on(CutToWidth(p.out, TeamNumber2(team) + QStringLiteral("  ") + TeamDisplayName(settings, team), room));
+    p.on(p.out.cutAt(TeamNumber2(team) + QStringLiteral("  ") + TeamDisplayName(settings, team), kNameRule));
     const struct {
         double x;
         int value;
