@@ -3,6 +3,7 @@
 // recording printer measures them; the blanks a text begins with count as room before it.
 // Window drawings (*.window.txt) are not printouts.
 
+#include "data/Text.h"
 #include "platform/Printer.h"
 
 #include <QDir>
@@ -45,18 +46,6 @@ QMap<QString, QList<Text>> LinesOf(const QString& path) {
     return lines;
 }
 
-// text without the blanks it ends with.
-QString Inked(QString text) {
-    while (text.endsWith(u' ')) text.chop(1);
-    return text;
-}
-// The blanks text begins with.
-QString Leading(const QString& text) {
-    qsizetype n = 0;
-    while (n < text.size() && text[n] == u' ') ++n;
-    return text.left(n);
-}
-
 TEST(GoldenPrintouts, KeepABlankBetweenTheTextsOfALine) {
     constexpr double kRounding = 0.01;  // positions are dumped to two decimals
     QStringList dumps;
@@ -74,9 +63,9 @@ TEST(GoldenPrintouts, KeepABlankBetweenTheTextsOfALine) {
             for (qsizetype i = 0; i + 1 < texts.size(); ++i) {
                 const Text &a = texts[i], &b = texts[i + 1];
                 // A heading split after "/" ("Names/" and "Vis") is one word in two parts.
-                if (Inked(a.text).trimmed().isEmpty() || a.text.endsWith(u'/')) continue;
-                const double end = a.x + TableTextWidth(Inked(a.text), a.font);
-                const double next = b.x + TableTextWidth(Leading(b.text), b.font);
+                if (Trim(a.text).isEmpty() || a.text.endsWith(u'/')) continue;
+                const double end = a.x + TableTextWidth(RTrim(a.text), a.font);
+                const double next = b.x + TableTextWidth(b.text.left(b.text.size() - LTrim(b.text).size()), b.font);
                 if (end + TableTextWidth(QStringLiteral(" "), a.font) > next + kRounding)
                     ADD_FAILURE() << path.toStdString() << " " << line.key().toStdString() << ": |"
                                   << a.text.toStdString() << "| runs up to |" << b.text.toStdString() << "|";
