@@ -136,50 +136,44 @@ TEST_F(Prefs, EveryRefusedNumberLeavesTheFileAsItWas) {
 // A Save whose settings file cannot be written changes nothing in memory: after Cancel,
 // the files that closing writes hold what they held before, and no attendance is erased.
 TEST_F(Prefs, AFailedSaveLeavesWhatClosingWritesAsItWas) {
-    const struct Case {
-        const char* what;
-        std::function<void(Prefs&)> change;
-    } cases[] = {
-        {"every kind of box of the settings file",
-         [](Prefs& f) {
-             for (const char* box : {"CrNameM_Box", "CrDateM_Box", "Team(3)", "TmPhone(3)", "prefDec(4)",
-                                     "prefReligion(2)", "prefSerm(5)"})
-                 f.edit(QLatin1String(box), QStringLiteral("New"));
-             f.edit(QStringLiteral("bxSabAM1"), QStringLiteral("6"));
-             f.edit(QStringLiteral("ResNumMM"), QStringLiteral("700"));
-             f.form.ckSoundOff = !f.form.ckSoundOff;
-             f.form.ckCanada = !f.form.ckCanada;
-             MarkChange(f.form, QStringLiteral("ckCanada"));
-         }},
-        {"label offsets and button labels",
-         [](Prefs& f) {
-             f.edit(QStringLiteral("bxLabelTop"), QStringLiteral("2.5"));
-             f.edit(QStringLiteral("bxLabelRight"), QStringLiteral("-1"));
-             f.form.boxShowButtonLabels = !f.form.boxShowButtonLabels;
-             MarkChange(f.form, QStringLiteral("boxShowButtonLabels"));
-         }},
-        {"last meeting lowered, Yes to the erase",
-         [](Prefs& f) {
-             f.edit(QStringLiteral("LastMeetingBox"), QStringLiteral("4"));
-             f.t.dialogs.answer(AnsYes);
-         }},
+    const std::function<void()> changes[] = {
+        [&] {  // every kind of box of the settings file
+            for (const char* box : {"CrNameM_Box", "CrDateM_Box", "Team(3)", "TmPhone(3)", "prefDec(4)",
+                                    "prefReligion(2)", "prefSerm(5)"})
+                edit(QLatin1String(box), QStringLiteral("New"));
+            edit(QStringLiteral("bxSabAM1"), QStringLiteral("6"));
+            edit(QStringLiteral("ResNumMM"), QStringLiteral("700"));
+            form.ckSoundOff = !form.ckSoundOff;
+            form.ckCanada = !form.ckCanada;
+            MarkChange(form, QStringLiteral("ckCanada"));
+        },
+        [&] {  // label offsets and button labels
+            edit(QStringLiteral("bxLabelTop"), QStringLiteral("2.5"));
+            edit(QStringLiteral("bxLabelRight"), QStringLiteral("-1"));
+            form.boxShowButtonLabels = !form.boxShowButtonLabels;
+            MarkChange(form, QStringLiteral("boxShowButtonLabels"));
+        },
+        [&] {  // the last meeting lowered, Yes to erasing the later attendance
+            edit(QStringLiteral("LastMeetingBox"), QStringLiteral("4"));
+            t.dialogs.answer(AnsYes);
+        },
     };
     SaveCrusadeFiles(app);
-    const QString ini = IniFilePath(app);
-    const QByteArray info0 = ReadFileBytes(infoFile), ini0 = ReadFileBytes(ini), data0 = ReadFileBytes(dataFile);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    const auto files = [&] {
+        return QByteArrayList{ReadFileBytes(infoFile), ReadFileBytes(IniFilePath(app)), ReadFileBytes(dataFile)};
+    };
+    const QByteArrayList before = files();
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
         frmTab_Load(app, form);
-        c.change(*this);
+        changes[i]();
         t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save);
         EXPECT_THROW(btnSave_Click(app, form), VbError);
         EXPECT_TRUE(form.PrefsChanged);
         t.dialogs.answer(AnsYes);
         EXPECT_TRUE(btnCancel_Click(app, form));
         SaveCrusadeFiles(app);
-        EXPECT_EQ(ReadFileBytes(infoFile), info0);
-        EXPECT_EQ(ReadFileBytes(ini), ini0);
-        EXPECT_EQ(ReadFileBytes(dataFile), data0);
+        EXPECT_EQ(files(), before);
     }
 }
 

@@ -189,39 +189,56 @@ TEST_F(EditFormCommandsTest, DeleteAsksTwiceBeforeTheNameLeavesTheView) {
     EXPECT_TRUE(app.msg.MsgAnswer.isEmpty());
 }
 
+// A menu command leaves the box being typed in (a city the zip code does not have); the
+// focus staying in it, the box left afterwards asks again only if changed after the command.
+TEST_F(EditFormCommandsTest, ABoxLeftByAMenuCommandIsNotLeftTwice) {
+    app.crusade.ZipTable[1] = "62701     IL00Springfield       2";
+    app.crusade.ZipCount = 1;
+    retype(QStringLiteral("Zip"), QStringLiteral("62701"));
+    const auto asked = [this] {
+        return t.dialogs.messages().filter(QStringLiteral("Has already been assigned")).size();
+    };
+    retype(QStringLiteral("City"), QStringLiteral("Chatham"));
+    t.dialogs.answer(AnsNo);
+    trigger(QStringLiteral("mnuHelpFiles"));
+    ASSERT_EQ(asked(), 1);
+    ASSERT_EQ(focused(), QStringLiteral("City"));
+    focus(QStringLiteral("Phone"));
+    EXPECT_EQ(asked(), 1);
+    retype(QStringLiteral("City"), QStringLiteral("Rochester"));
+    t.dialogs.answer(AnsNo);
+    focus(QStringLiteral("Phone"));
+    EXPECT_EQ(asked(), 2);
+}
+
 // Closing the window (its title bar, or File, Exit) with a number typed into the number
-// box and not left: the box's rule runs first, and a duplicate keeps the window open on
-// the record, also for a name opened from the report window.
+// box and not left: the box's rule runs first; a duplicate (Baker's 0014) writes nothing
+// and keeps the window open on the record, also for a name opened from the report window.
 struct CloseCase {
     const char* name;
-    bool fromPreview;
-    bool byExit;
-    const char* typed;  // into Adams's number box; 0014 is Baker's
-    bool duplicate;
+    bool fromPreview, byExit, duplicate;
 };
 
 class ClosingTest : public OpenWindow, public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(ClosingTest, TheNumberBoxIsLeftBeforeTheSave) {
     const CloseCase& c = GetParam();
+    const QString typed = c.duplicate ? QStringLiteral("0014") : QStringLiteral("0099");
     bool previewShown = false;
     app.hooks.showPrintReports = [&] { previewShown = true; };
     if (c.fromPreview) ShowEditFromPreview(app, *form);
-    retype(QStringLiteral("RNum"), QLatin1String(c.typed));
+    retype(QStringLiteral("RNum"), typed);
     const QByteArray before = ReadFileBytes(file);
-    if (c.byExit)
-        trigger(QStringLiteral("mnuExit"));
-    else
-        form->close();
+    c.byExit ? trigger(QStringLiteral("mnuExit")) : void(form->close());
 
-    const QByteArray after = ReadFileBytes(file);
     EXPECT_EQ(t.dialogs.messages().filter(QStringLiteral("is a duplicate record number")).size(), c.duplicate ? 1 : 0);
-    EXPECT_EQ(after == before, c.duplicate);
-    EXPECT_EQ(after.mid(Crusade::RecLen, 4), c.duplicate ? QByteArray("0013") : QByteArray(c.typed));
+    // A duplicate writes nothing; a new number is saved on Adams's record.
+    EXPECT_EQ(ReadFileBytes(file),
+              c.duplicate ? before : before.left(Crusade::RecLen) + typed.toLatin1() + before.mid(Crusade::RecLen + 4));
+    EXPECT_EQ(text(QStringLiteral("RNum")), c.duplicate ? QStringLiteral("0013") : typed);
     EXPECT_EQ(form->isVisible(), c.duplicate);
     EXPECT_EQ(previewShown, c.fromPreview && !c.duplicate);
     EXPECT_EQ(form->ended(), !c.fromPreview && !c.duplicate);
-    EXPECT_EQ(text(QStringLiteral("RNum")), QLatin1String(c.duplicate ? "0013" : c.typed));
     if (form->ended()) {
         // Ending the program stops every event loop to come; one run to its end lets the
         // tests that follow run theirs again.
@@ -231,89 +248,44 @@ TEST_P(ClosingTest, TheNumberBoxIsLeftBeforeTheSave) {
 }
 
 const CloseCase kCloseCases[] = {
-    {"PreviewDuplicate", true, false, "0014", true}, {"PreviewFresh", true, false, "0099", false},
-    {"CloseDuplicate", false, false, "0014", true},  {"CloseFresh", false, false, "0099", false},
-    {"ExitDuplicate", false, true, "0014", true},    {"ExitFresh", false, true, "0099", false},
+    {"PreviewDuplicate", true, false, true}, {"PreviewFresh", true, false, false},
+    {"CloseDuplicate", false, false, true},  {"CloseFresh", false, false, false},
+    {"ExitDuplicate", false, true, true},    {"ExitFresh", false, true, false},
 };
 INSTANTIATE_TEST_SUITE_P(Closing, ClosingTest, ::testing::ValuesIn(kCloseCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// A menu command leaves the box being typed in; the focus staying in it, the box left
-// afterwards unchanged does not ask its rule's question a second time.
-class LeftByACommandTest : public OpenWindow {
-protected:
-    CrusadeSpec crusade() const override {
-        CrusadeSpec s = OpenWindow::crusade();
-        s.zips = {"62701     IL00Springfield       2"};
-        return s;
-    }
-};
+// Records, Copy to New Record (a fourth record, "Unknown"): alone; on a full disk, where
+// the copy is not counted and moving on writes no other slot; and followed by Add New
+// Records, where the first-name box is left on the copy, not on the new name's blank screen.
+class CopyTest : public OpenWindow, public ::testing::WithParamInterface<const char*> {};
 
-TEST_F(LeftByACommandTest, TheBoxIsNotLeftTwice) {
-    retype(QStringLiteral("Zip"), QStringLiteral("62701"));
-    retype(QStringLiteral("City"), QStringLiteral("Chatham"));
-    const auto asked = [this] {
-        return t.dialogs.messages().filter(QStringLiteral("Has already been assigned")).size();
-    };
-    t.dialogs.answer(AnsNo);
-    trigger(QStringLiteral("mnuHelpFiles"));
-    ASSERT_EQ(asked(), 1);
-    ASSERT_EQ(focused(), QStringLiteral("City"));
-    focus(QStringLiteral("Phone"));
-    EXPECT_EQ(asked(), 1);
-    // Changed after the command, it is left as any box is.
-    retype(QStringLiteral("City"), QStringLiteral("Rochester"));
-    t.dialogs.answer(AnsNo);
-    focus(QStringLiteral("Phone"));
-    EXPECT_EQ(asked(), 2);
-}
-
-// Records, Copy to New Record: alone; on a full disk, where the copy is not counted and
-// moving on writes no other slot; and followed by Add New Records, where the first-name
-// box is left on the copy, not on the new name's blank screen.
-struct CopyCase {
-    const char* name;
-    bool diskFull;
-    bool thenAdd;
-    int records;          // on file at the end
-    const char* counter;  // RecordCounter after the copy
-};
-
-class RecordsMenuTest : public OpenWindow, public ::testing::WithParamInterface<CopyCase> {};
-
-TEST_P(RecordsMenuTest, CopyToNewRecord) {
-    const CopyCase& c = GetParam();
-    if (c.diskFull)
-        app.crusade.file.setWriteCall([](int, const char*, qint64, qint64) -> qint64 {
-            errno = ENOSPC;
-            return -1;
-        });
+TEST_P(CopyTest, CopyToNewRecord) {
+    const bool diskFull = GetParam() == std::string("OnAFullDisk"), thenAdd = GetParam() == std::string("ThenAdd");
+    if (diskFull)
+        app.crusade.file.setWriteCall([](int, const char*, qint64, qint64) -> qint64 { return errno = ENOSPC, -1; });
     t.dialogs.answer(AnsYes);
     trigger(QStringLiteral("mnuCopy"));
     app.crusade.file.setWriteCall({});
-    EXPECT_EQ(text(QStringLiteral("RecordCounter")), QLatin1String(c.counter));
-    EXPECT_EQ(t.dialogs.messages().last().startsWith(QStringLiteral("The copy was not made.\r\n")), c.diskFull);
-    if (c.thenAdd) {
+    EXPECT_EQ(text(QStringLiteral("RecordCounter")), diskFull ? QStringLiteral("1 of 3") : QStringLiteral("4 of 4"));
+    EXPECT_EQ(t.dialogs.messages().last().startsWith(QStringLiteral("The copy was not made.\r\n")), diskFull);
+    if (thenAdd) {
         t.dialogs.type(QStringLiteral("5"));
         trigger(QStringLiteral("mnuAddRecords"));
         EXPECT_EQ(text(QStringLiteral("FName")), QString());
     } else {
         click(QStringLiteral("ChgRec(2)"));
     }
-    EXPECT_EQ(ReadFileBytes(file).size(), c.records * Crusade::RecLen);
-    EXPECT_EQ(app.crusade.RecCount, c.records);
-    if (c.records == 4) {
+    const int records = diskFull ? 3 : 4;
+    EXPECT_EQ(ReadFileBytes(file).size(), records * Crusade::RecLen);
+    EXPECT_EQ(app.crusade.RecCount, records);
+    if (!diskFull) {
         EXPECT_EQ(onFile(4).FName.bytes().trimmed(), QByteArray("Unknown"));
     }
 }
 
-const CopyCase kCopyCases[] = {
-    {"Copy", false, false, 4, "4 of 4"},
-    {"CopyOnAFullDisk", true, false, 3, "1 of 3"},
-    {"CopyThenAddNewRecords", false, true, 4, "4 of 4"},
-};
-INSTANTIATE_TEST_SUITE_P(Records, RecordsMenuTest, ::testing::ValuesIn(kCopyCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Records, CopyTest, ::testing::Values("Alone", "OnAFullDisk", "ThenAdd"),
+                         [](const auto& info) { return std::string(info.param); });
 
 // A new crusade, three names typed in from the keyboard, the program closed and the
 // crusade opened again: the data file holds the three records exactly.

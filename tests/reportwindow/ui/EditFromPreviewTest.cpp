@@ -111,8 +111,8 @@ TEST_F(EditFromPreviewTest, EveryOpenedNamePlacesTheWindowsAlike) {
             SCOPED_TRACE(QStringLiteral("opening %1, line %2").arg(opening).arg(row).toStdString());
             openName(row);
             expectBesideThePreview();
-            const QWidget* master = control("MasterListButton");
-            EXPECT_FALSE(form->frameGeometry().intersects(QRect(master->mapToGlobal(QPoint()), master->size())));
+            const QWidget* master = control("MasterListButton");  // the report window's buttons uncovered
+            EXPECT_FALSE(form->frameGeometry().intersects({master->mapToGlobal(QPoint()), master->size()}));
             EXPECT_LE(form->frameGeometry().width(), 1366);
             places << window()->frameGeometry() << form->frameGeometry();
             EXPECT_EQ(places.mid(places.size() - 2), places.mid(0, 2));

@@ -243,56 +243,43 @@ TEST_F(EditZipWindow, CloseKeepsTheEntryAndShowsTheMainWindow) {
 // them gives it to them, and the editor's own commands bring no other window in front.
 TEST_F(EditZipWindow, TheTotalsStandBesideAndTakeTheFocusOnlyWhenClicked) {
     const QRect room = editor()->screen()->availableGeometry();
-    const int across = room.width() - editor()->frameGeometry().width();
-    auto showAgainAt = [](int x) {
-        return [x](EditZipWindow& f) {
-            f.editor()->move(f.editor()->screen()->availableGeometry().left() + x, 100);
-            f.totals()->close();
-            QApplication::processEvents();
-            ShowZipEditor(*f.windows);
-        };
-    };
-    const struct Case {
-        const char* name;
-        std::function<void(EditZipWindow&)> act;
-        const char* focus;  // the editor's control that has the focus; none: the totals are active
-    } cases[] = {
-        {"opened", [](EditZipWindow&) {}, "WorkerCode"},
-        {"shown again, editor at the left", showAgainAt(0), "WorkerCode"},
-        {"shown again, editor in the centre", showAgainAt(across / 2), "WorkerCode"},
-        {"shown again, editor at the right edge", showAgainAt(across), "WorkerCode"},
-        {"a click on the totals",
-         [](EditZipWindow& f) {
-             f.totals()->activateWindow();
-             QApplication::processEvents();
-             QEvent activate(QEvent::WindowActivate);
-             QApplication::sendEvent(f.totals(), &activate);
-         },
-         nullptr},
-        {"Print",
-         [](EditZipWindow& f) {
-             f.t.dialogs.print(PrinterChoice{});
-             f.click(QStringLiteral("PrintZips"));
-         },
-         "PrintZips"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        editor()->activateWindow();
-        c.act(*this);
+    const auto onScreen = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
+    // `focus`: the editor's control that has it; none: the totals are the active window.
+    const auto expectPlaced = [&](const char* focus) {
         QTest::qWait(20);
         ASSERT_TRUE(totals());
-        const QRect beside = totals()->frameGeometry(), front = editor()->frameGeometry();
+        const QRect beside = totals()->frameGeometry();
         EXPECT_TRUE(room.contains(beside));
-        const QLineEdit* counts = totals()->box(QStringLiteral("TeamCountBox(0)"));
-        EXPECT_FALSE(QRect(counts->mapToGlobal(QPoint(0, 0)), counts->size()).intersects(front));
-        const QLineEdit* count = box(QStringLiteral("NumberAddresses"));
-        EXPECT_FALSE(QRect(count->mapToGlobal(QPoint(0, 0)), count->size()).intersects(beside));
-        EXPECT_EQ(QApplication::activeWindow(), c.focus ? static_cast<QWidget*>(editor()) : totals());
-        if (c.focus) {
-            EXPECT_EQ(QApplication::focusWidget(), editor()->control(QLatin1String(c.focus)));
+        EXPECT_FALSE(onScreen(totals()->box(QStringLiteral("TeamCountBox(0)"))).intersects(editor()->frameGeometry()));
+        EXPECT_FALSE(onScreen(box(QStringLiteral("NumberAddresses"))).intersects(beside));
+        EXPECT_EQ(QApplication::activeWindow(), focus ? static_cast<QWidget*>(editor()) : totals());
+        if (focus) {
+            EXPECT_EQ(QApplication::focusWidget(), editor()->control(QLatin1String(focus)));
         }
+    };
+    expectPlaced("WorkerCode");
+    // Shown again with the editor at the left, in the centre, at the right edge.
+    const int across = room.width() - editor()->frameGeometry().width();
+    for (const int x : {0, across / 2, across}) {
+        SCOPED_TRACE(x);
+        editor()->activateWindow();
+        editor()->move(room.left() + x, 100);
+        totals()->close();
+        QApplication::processEvents();
+        ShowZipEditor(*windows);
+        expectPlaced("WorkerCode");
     }
+    // A click on the totals.
+    totals()->activateWindow();
+    QApplication::processEvents();
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(totals(), &activate);
+    expectPlaced(nullptr);
+    // Print, from the editor.
+    editor()->activateWindow();
+    t.dialogs.print(PrinterChoice{});
+    click(QStringLiteral("PrintZips"));
+    expectPlaced("PrintZips");
 }
 
 class FullTable : public EditZipWindow {
