@@ -71,8 +71,8 @@ TEST(LongName, OpeningWithAStrayTailSavingAndLeavingSucceed) {
 TEST(LongName, AReplacementCutOffIsUndoneFromItsJournal) {
     TestApp t;
     const QDir folder(t.path("data")), source(t.path("backup"));
-    const QString dta = folder.filePath(kLongName + ".dta"), inf = folder.filePath(kLongName + ".inf");
-    const QStringList set = {QFileInfo(dta).fileName(), QFileInfo(inf).fileName()};
+    const QStringList set = {kLongName + ".dta", kLongName + ".inf"};
+    const QString dta = folder.filePath(set[0]), inf = folder.filePath(set[1]);
     ASSERT_TRUE(folder.mkpath(".") && source.mkpath("."));
     for (const QString& name : set) {
         WriteFileBytes(folder.filePath(name), "old");

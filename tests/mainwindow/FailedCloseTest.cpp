@@ -65,12 +65,9 @@ TEST(FailedCloseTest, TheUserIsToldAndGoesOnLeavesOrSavesTheFilesElsewhere) {
         app.hooks.editForm = &screen;
         Form_Activate(app, screen);  // the name, or the first entry of an empty crusade
         app.settings.LastMeeting = 9;
-        // Whether the program ends.
-        const auto exit = [&] {
+        const auto exit = [&] {  // whether the program ends
             try {
-                if (c.exit != StartScreenExit) return mnuExit_Click(app, screen);
-                btnExitFennick_Click(app);
-                return false;
+                return c.exit == StartScreenExit ? (btnExitFennick_Click(app), false) : mnuExit_Click(app, screen);
             } catch (const ProgramEnd&) {
                 return true;
             }
