@@ -57,10 +57,8 @@ TEST(LongName, OpeningWithAStrayTailSavingAndLeavingSucceed) {
     EXPECT_EQ(CloseCrusadeToLeave(t.app), std::optional<bool>(false));  // leaving, no question asked
     EXPECT_TRUE(t.dialogs.shown().empty());
     // The crusade's files and the tail kept aside, nothing else beside them.
-    QStringList expected{tails[0]};
-    for (const char* ext : {".dta", ".inf", ".mem", ".zps"}) expected << kLongName + QLatin1String(ext);
-    expected.sort();
-    EXPECT_EQ(FilesIn(folder), expected);
+    EXPECT_EQ(FilesIn(folder),
+              QStringList({kLongName + ".dta", kLongName + ".inf", kLongName + ".mem", kLongName + ".zps", tails[0]}));
     EXPECT_EQ(FileLines(QDir(folder).filePath(kLongName + ".inf")).value(2), " 9");
     EXPECT_EQ(ReadFileBytes(file).size(), 3 * AttendeeRecord::Size);  // the tail cut, the new record added
 }
@@ -132,8 +130,6 @@ TEST(FileErrors, SayTheSystemsReason) {
     } cases[] = {
         {"a save under a name too long", 's', tooLong, err::PathFileAccess, "File name too long"},
         {"an addition to a name too long", 'a', tooLong, err::PathFileAccess, "File name too long"},
-        {"a save over a folder", 's', t.dir.path(), err::PermissionDenied, "Is a directory"},
-        {"a save into a missing folder", 's', t.path("none/a.inf"), err::PathNotFound, "No such file or directory"},
         {"a data file under a name too long", 'o', tooLong, err::PathFileAccess, "File name too long"},
         {"a data file that is a folder", 'o', t.dir.path(), err::PathFileAccess, "Is a directory"},
     };
