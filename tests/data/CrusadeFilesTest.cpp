@@ -130,15 +130,22 @@ TEST_F(CrusadeFilesTest, PriorSettingsGiveTablesButNotTheHeader) {
     // What was taken over is in the new crusade's own settings file.
     EXPECT_TRUE(FileLines(inData("autumn.inf")).contains("Gideons:555-7777"));
 
-    // No, or a cancelled second dialog, gives the default tables.
-    for (bool cancel : {false, true}) {
+    // No, a cancelled second dialog, or a settings file found empty (as a write cut off by a
+    // full disk leaves it, and said so) gives the default tables.
+    for (const int way : {0, 1, 2}) {  // No, cancelled, the empty file chosen
         TestApp other;
+        const QString empty = other.path("prior.inf");
+        WriteFileBytes(empty, QByteArray());
         other.dialogs.choose(QDir(other.path("data")).filePath("winter"));
-        if (cancel)
-            other.dialogs.answer(AnsYes).choose(std::nullopt);
-        else
+        if (way == 0)
             other.dialogs.answer(AnsNo);
+        else
+            other.dialogs.answer(AnsYes).choose(way == 1 ? std::nullopt : std::optional(empty));
         ASSERT_EQ(SelectCrusade(other.app), CrusadeChoice::Created);
+        EXPECT_EQ(other.dialogs.messages().count("The crusade settings file " + empty +
+                                                 " could not be read:\r\nThe file is empty.\r\n\r\n"
+                                                 "The new crusade takes the default settings."),
+                  way == 2 ? 1 : 0);
         EXPECT_EQ(other.app.settings.ReligionNames[1], QStringLiteral("SDA"));
         EXPECT_EQ(other.app.settings.DecisionNames[4], QStringLiteral("Sabbath Prob"));
         EXPECT_TRUE(other.app.settings.TeamNames[1].isEmpty());

@@ -379,10 +379,10 @@ TEST(FolderGone, TheRescueSavesTheRefusedRecordsOrLeavesNoPartSet) {
         EXPECT_NO_THROW(EXPECT_FALSE(NextRegNumber(s.app).isEmpty()));
         Refused([&] { WriteRecord(s.app, 2, changed); });
         Refused([&] { WriteRecord(s.app, 4, added); });
-        const QString elsewhere = s.t.path("elsewhere");
-        ASSERT_TRUE(QDir().mkpath(elsewhere));
-        WriteFileBytes(QDir(elsewhere).filePath("other.txt"), "kept");
-        const QString target = QDir(elsewhere).filePath("spring.dta");
+        const QDir elsewhere(s.t.path("elsewhere"));
+        ASSERT_TRUE(elsewhere.mkpath("."));
+        WriteFileBytes(elsewhere.filePath("other.txt"), "kept");
+        const QString target = elsewhere.filePath("spring.dta");
         s.t.dialogs.answer(AnsYes).choose(target);
         if (failingSave > 0) {
             s.t.files.failAt(failingSave, err::DiskFull, FakeFiles::Op::Save);
@@ -395,15 +395,11 @@ TEST(FolderGone, TheRescueSavesTheRefusedRecordsOrLeavesNoPartSet) {
                     question.contains(QStringLiteral("They include 2 records whose writing was refused")))
             << question.toStdString();
         if (failingSave > 0) {
-            EXPECT_EQ(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden), QStringList{"other.txt"});
+            EXPECT_EQ(elsewhere.entryList(QDir::Files | QDir::Hidden), QStringList{"other.txt"});
             EXPECT_EQ(FileLines(IniFilePath(s.app)).value(0), s.file.toUtf8());
             continue;
         }
-        const QByteArray saved = ReadFileBytes(target);
-        ASSERT_EQ(saved.size(), 4 * kRecLen);
-        EXPECT_EQ(saved.left(kRecLen), kThree[0].encode());
-        EXPECT_EQ(saved.mid(kRecLen, kRecLen), changed.encode());
-        EXPECT_EQ(saved.mid(3 * kRecLen), added.encode());
+        EXPECT_EQ(ReadFileBytes(target), kThree[0].encode() + changed.encode() + kThree[2].encode() + added.encode());
     }
 }
 

@@ -131,7 +131,7 @@ TEST(BackupRestoreTest, ABackupThatCannotBeUsedLeavesTheCrusadeAsItWas) {
     const struct {
         const char* what;
         std::function<void(CrusadeToolsWorld&)> spoil;
-        const char* message;  // in the messages after the two questions
+        const char* message;  // in the messages after the two questions; <backup>: its spring
     } cases[] = {
         {"settings that cannot be read",
          [](CrusadeToolsWorld& w) {
@@ -140,18 +140,17 @@ TEST(BackupRestoreTest, ABackupThatCannotBeUsedLeavesTheCrusadeAsItWas) {
                  if (c != '\r' && c != '\n') c = '\xFF';
              WriteFileBytes(w.backup(QStringLiteral("spring.inf")), inf);
          },
-         "could not be loaded.\r\nThe crusade settings file <backup inf> could not be read:\r\nType mismatch"},
+         "could not be loaded.\r\nThe crusade settings file <backup>.inf could not be read:\r\nType mismatch"},
         {"an empty settings file",
          [](CrusadeToolsWorld& w) { WriteFileBytes(w.backup(QStringLiteral("spring.inf")), QByteArray()); },
-         "could not be loaded.\r\nThe crusade settings file <backup inf> could not be read:\r\nThe file is "
+         "could not be loaded.\r\nThe crusade settings file <backup>.inf could not be read:\r\nThe file is "
          "empty."},
         {"a zip table longer than Fennick keeps",
          [](CrusadeToolsWorld& w) {
              WriteFileBytes(w.backup(QStringLiteral("spring.zps")), QByteArray("62701     IL03Springfield       2\r\n").repeated(kMaxZips + 1));
          },
-         "could not be loaded.\r\nThe zip code file <backup zps> holds 2001 zip codes; Fennick can keep at most "
+         "could not be loaded.\r\nThe zip code file <backup>.zps holds 2001 zip codes; Fennick can keep at most "
          "2000."},
-
         {"records of an older layout not converted",
          [](CrusadeToolsWorld& w) {
              QByteArray inf = ReadFileBytes(w.backup(QStringLiteral("spring.inf")));
@@ -176,15 +175,11 @@ TEST(BackupRestoreTest, ABackupThatCannotBeUsedLeavesTheCrusadeAsItWas) {
         RestoreCrusade(w.app, w.screen);
         const QStringList shown = w.t.dialogs.messages().mid(2);
         ASSERT_FALSE(shown.isEmpty());
-        QString message = QString::fromLatin1(c.message);
-        for (const char* ext : {"inf", "zps", "mem"})
-            message.replace(QStringLiteral("<backup %1>").arg(QLatin1String(ext)),
-                            w.backup(QStringLiteral("spring.%1").arg(QLatin1String(ext))));
+        const QString message = QString::fromLatin1(c.message).replace("<backup>", w.backup("spring"));
         EXPECT_EQ(shown.filter(message).size(), 1) << shown.join(" / ").toStdString();
         // Nothing names the crusade's own files, which stay as they were.
-        for (const char* ext : {"inf", "zps", "mem"})
-            EXPECT_TRUE(shown.filter(w.data(QStringLiteral("spring.%1").arg(QLatin1String(ext)))).isEmpty())
-                << shown.join(" / ").toStdString();
+        for (const char* ext : {".inf", ".zps", ".mem"})
+            EXPECT_TRUE(shown.filter(w.data("spring") + ext).isEmpty()) << shown.join(" / ").toStdString();
         EXPECT_TRUE(shown.last().endsWith(QStringLiteral("\r\nThe files were not restored.")))
             << shown.last().toStdString();
         EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("data"))), before);
