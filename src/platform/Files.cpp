@@ -118,10 +118,13 @@ QString TempTemplate(const QString& path) {
 // A new file beside its final name, made by the system's calls so that every failure keeps
 // the system's reason. Where the file system allows, it has no name until it is whole (a
 // program killed meanwhile leaves nothing behind); elsewhere it is made under a name from
-// the template, and removed again unless it was given its final name.
+// the template. It is closed before it takes its final name, so that a failure to close
+// leaves the file it was to replace as it was; a name of its own is removed again unless
+// it became the final one.
 class TempFile {
 public:
-    TempFile() = default;
+    using Step = QtFiles::Step;
+    explicit TempFile(const QtFiles::Faults& faults) : faults_(faults) {}
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
     ~TempFile() {
@@ -132,10 +135,13 @@ public:
     // the system's error or 0.
     int create(const QString& pattern) {
         pattern_ = QFile::encodeName(pattern);
-        const QByteArray folder = QFile::encodeName(QFileInfo(pattern).absolutePath());
-        fd_ = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
-        if (fd_ >= 0) return 0;
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
+        if (const int e = fault(Step::Create)) return e;
+        if (!faults_.named) {
+            const QByteArray folder = QFile::encodeName(QFileInfo(pattern).absolutePath());
+            fd_ = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+            if (fd_ >= 0) return 0;
+            if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return errno;
+        }
         for (int attempt = 0; attempt < 100; ++attempt) {
             const QByteArray name = FromPattern();
             fd_ = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -151,6 +157,7 @@ public:
     // Writes every byte, each write checked; the system's error or 0.
     int write(QByteArrayView bytes) {
         for (qsizetype done = 0; done < bytes.size();) {
+            if (const int e = fault(Step::Write)) return e;
             const ssize_t n = ::write(fd_, bytes.data() + done, size_t(bytes.size() - done));
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) return n == 0 ? EIO : errno;
@@ -159,32 +166,50 @@ public:
         return 0;
     }
     // Puts the content on the disk; the system's error or 0.
-    int sync() { return Synced(fd_) ? 0 : errno; }
+    int sync() {
+        if (const int e = fault(Step::Sync)) return e;
+        return Synced(fd_) ? 0 : errno;
+    }
     // Gives the file its final name once it is on the disk, replacing a file of that name
-    // when replace (otherwise such a file is kept: EEXIST); the system's error or 0.
+    // when replace (otherwise such a file is kept: EEXIST); the system's error or 0. On
+    // failure the final name is as it was.
     int renameTo(const QString& path, bool replace) {
         const QByteArray target = QFile::encodeName(path);
+        if (name_.isEmpty() && !replace) {
+            // A link never replaces a file, and the unnamed file is given its name in one step.
+            if (const int e = fault(Step::Rename); e != 0) return e;
+            if (const int e = Link(target); e != 0) return e;
+            // Named, and its content on the disk already: closing it can lose nothing of it.
+            ::close(std::exchange(fd_, -1));
+            return 0;
+        }
         if (name_.isEmpty()) {
-            if (!replace) return Link(target);
             // Named from the template first: a name is given in one step only by a rename.
             for (int attempt = 0;; ++attempt) {
                 const QByteArray name = FromPattern();
-                const int e = Link(name);
+                int e = fault(Step::Name);
+                if (e == 0) e = Link(name);
                 if (e == 0) {
                     name_ = name;
                     break;
                 }
                 if (e != EEXIST || attempt == 100) return e;
             }
-        } else if (!replace && QFile::exists(QFile::decodeName(target))) {
-            return EEXIST;
         }
+        int e = fault(Step::Close);
+        if (e == 0) e = CloseFile();
+        if (e != 0) return e;
+        if (!replace && QFile::exists(QFile::decodeName(target))) return EEXIST;
+        if ((e = fault(Step::Rename)) != 0) return e;
         if (::rename(name_.constData(), target.constData()) != 0) return errno;
         name_.clear();
-        return ::close(std::exchange(fd_, -1)) == 0 ? 0 : errno;
+        return 0;
     }
 
 private:
+    // The error a test has the step fail with, or 0.
+    int fault(Step step) const { return faults_.fail ? faults_.fail(step) : 0; }
+    int CloseFile() { return ::close(std::exchange(fd_, -1)) == 0 ? 0 : errno; }
     QByteArray FromPattern() const {
         static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
         QByteArray name = pattern_;
@@ -200,6 +225,7 @@ private:
         return 0;
     }
 
+    const QtFiles::Faults& faults_;
     int fd_ = -1;
     QByteArray pattern_;
     QByteArray name_;  // encoded; empty while the file has no name or once it has its own
@@ -216,7 +242,7 @@ FileResult QtFiles::copy(const QString& from, const QString& to) {
     };
     // The copy is made under a temporary name beside to and takes its name only when it is
     // whole, so that a copy cut off leaves nothing under that name.
-    TempFile out;
+    TempFile out(faults_);
     if (const int e = out.create(TempTemplate(to)); e != 0) {
         if (!QFileInfo::exists(QFileInfo(to).absolutePath()))
             return Failed(err::PathNotFound, QStringLiteral("Path not found: ") + to);
@@ -275,7 +301,7 @@ FileResult QtFiles::save(const QString& path, const QByteArray& bytes) {
     // the file it points to is replaced.
     const QFileInfo info(path);
     const QString file = info.isSymLink() && info.exists() ? info.canonicalFilePath() : path;
-    TempFile f;
+    TempFile f(faults_);
     if (const int e = f.create(TempTemplate(file)); e != 0) return NotWritten(path, e);
     if (const int e = f.write(bytes); e != 0) return NotWritten(path, e);
     struct stat st {};

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 namespace fennick {
 
 // What a file operation came to: error 0 when it succeeded, otherwise the program's error
@@ -59,6 +62,19 @@ QString NameBeside(const QString& path, const QString& suffix, int number = 0);
 // system's reason.
 class QtFiles : public Files {
 public:
+    // The steps in which a save or a copy makes its new file beside the target: made (without
+    // a name where the file system allows), written, put on the disk, given a temporary name,
+    // closed, and given the target's name.
+    enum class Step { Create, Write, Sync, Name, Close, Rename };
+    // For tests: fail gives the system error a step fails with (0: the step runs); named
+    // makes every new file under a temporary name from the start, as on a file system that
+    // has no unnamed files.
+    struct Faults {
+        std::function<int(Step)> fail;
+        bool named = false;
+    };
+    void setFaults(Faults faults) { faults_ = std::move(faults); }
+
     FileResult copy(const QString& from, const QString& to) override;
     FileResult remove(const QString& path) override;
     FileResult rename(const QString& from, const QString& to) override;
@@ -67,6 +83,9 @@ public:
     FileResult append(const QString& path, const QByteArray& bytes) override;
     bool exists(const QString& path) const override;
     QStringList list(const QString& folder) const override;
+
+private:
+    Faults faults_;
 };
 
 }  // namespace fennick

@@ -220,8 +220,11 @@ void CheckSet(const QString& folder, const Said& said) {
 // fewer than before but after a restore.
 void CheckCrusade(const QString& folder, int kind, const Said& said, int& live) {
     // Opening ends any replacement of the crusade's set that was cut off and removes what
-    // it left. The temporary file of a whole-file save cut off ("spring.inf.AbCdEf") may
-    // stay, as no command takes it for a crusade's file.
+    // it left. Where the file system makes files without a name, a whole-file save names
+    // its new file only once it is whole, in its last steps: the save cut off there may
+    // leave it under its temporary name ("spring.inf.AbCdEf"), holding every byte, and no
+    // other. Elsewhere a save's file has that name from the start and may stay.
+    const bool unnamed = OffersUnnamedFiles(folder);
     const QString dataFile = QDir(folder).filePath(QStringLiteral("spring.dta"));
     // (A restore cut off may have left the data file moved aside, for the opening to put back.)
     const QByteArray asLeft = QFileInfo::exists(dataFile) ? ReadFileBytes(dataFile) : QByteArray();
@@ -240,6 +243,12 @@ void CheckCrusade(const QString& folder, int kind, const Said& said, int& live) 
     for (const QString& n : QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
         const bool saveTemporary = n.size() > 7 && kOwn.contains(n.left(n.size() - 7)) && n.at(n.size() - 7) == u'.';
         EXPECT_TRUE(kOwn.contains(n) || saveTemporary) << "left over: " << n.toStdString();
+        if (!saveTemporary || !unnamed) continue;
+        const QString path = QDir(folder).filePath(n);
+        EXPECT_TRUE(said.cutSave && said.cutSave->first == QDir(folder).filePath(n.left(n.size() - 7)) &&
+                    FileSha(path) == said.cutSave->second)
+            << "a temporary file not of the save cut off, or not whole: " << n.toStdString();
+        QFile::remove(path);
     }
     if (kind == kRestore) CheckSet(folder, said);
     if (kind == kBackup) {

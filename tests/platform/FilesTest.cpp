@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 
 namespace fennick {
@@ -103,6 +104,51 @@ TEST(QtFiles, WritesCutOffPartWayLeaveEveryFileAsItWas) {
         EXPECT_EQ(test::ReadFileBytes(dir.filePath("old.txt")), "the old content\r\n");
         EXPECT_EQ(test::ReadFileBytes(dir.filePath("source.txt")), large);
         EXPECT_EQ(names(), before);
+    }
+}
+
+// A save (over a file or of a new one) or a copy failing at any step, its new file made
+// without a name where the file system allows or named from the start: the folder is as it
+// was, nothing of the operation's left. A file made without a name has none until whole.
+TEST(QtFiles, AFailureAtAnyStepLeavesTheFolderAsItWas) {
+    using Step = QtFiles::Step;
+    QTemporaryDir probe;
+    for (const bool named : {false, true}) {
+        if (!named && !test::OffersUnnamedFiles(probe.path())) continue;
+        for (const char* op : {"save old.txt", "save new.txt", "copy"})
+            for (const Step step : {Step::Create, Step::Write, Step::Sync, Step::Name, Step::Close, Step::Rename}) {
+                SCOPED_TRACE(std::string(op) + (named ? ", named, step " : ", unnamed, step ") +
+                             std::to_string(int(step)));
+                QTemporaryDir tmp;
+                const QDir dir(tmp.path());
+                test::WriteFileBytes(dir.filePath("old.txt"), "old content");
+                const auto contents = [&] {
+                    return dir.entryList(QDir::Files | QDir::Hidden) << test::ReadFileBytes(dir.filePath("old.txt"));
+                };
+                const QStringList before = contents();
+                QtFiles files;
+                bool reached = false;
+                files.setFaults({[&](Step at) {
+                                     if (at != step) return 0;
+                                     reached = true;
+                                     if (!named && at < Step::Close) {
+                                         EXPECT_EQ(contents(), before) << "named before whole";
+                                     }
+                                     return EIO;
+                                 },
+                                 named});
+                const bool copy = op == std::string("copy");
+                const QString target = dir.filePath(copy ? "new.txt" : QString::fromLatin1(op + 5));
+                const FileResult r = copy ? files.copy(dir.filePath("old.txt"), target) : files.save(target, "new");
+                // An unnamed file is named from the template only for a rename over a file;
+                // a copy, which replaces none, takes its own name in one step.
+                const bool taken = !(step == Step::Name && (named || copy)) && !(step == Step::Close && !named && copy);
+                EXPECT_EQ(reached, taken);
+                if (!taken) continue;
+                EXPECT_TRUE(!r.ok() && r.description.contains(target) && r.description.endsWith(qt_error_string(EIO)))
+                    << r.description.toStdString();
+                EXPECT_EQ(contents(), before);
+            }
     }
 }
 

@@ -1,6 +1,16 @@
 #include "FakeFiles.h"
 
+#include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace fennick::test {
+
+bool OffersUnnamedFiles(const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    return fd >= 0 && ::close(fd) == 0;
+}
 
 FakeFiles& FakeFiles::failAt(int n, int error, Op op) {
     planned_.append({op, n, error});

@@ -57,4 +57,8 @@ private:
     QList<int> emptied_;  // for each planned empty save, the saves still to pass
 };
 
+// Whether the file system of folder makes files without a name (O_TMPFILE), as a save
+// makes its new file where it can.
+bool OffersUnnamedFiles(const QString& folder);
+
 }  // namespace fennick::test
