@@ -5,6 +5,7 @@
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
+#include "data/InfoFile.h"
 #include "data/OtherDataFile.h"
 #include "data/SequentialText.h"
 #include "data/SideFiles.h"
@@ -35,8 +36,8 @@ QByteArray NameKey(const AttendeeRecord& r) {
 // still fits on the screen.
 constexpr qsizetype kListedLeftOut = 20;
 
-MergeLeftOut LeftOut(const AttendeeRecord& r, const QByteArray& sameNameAs) {
-    return {r.RNum.bytes(), r.FName.trimmed(), r.LName.trimmed(), sameNameAs};
+MergeLeftOut LeftOut(const AttendeeRecord& r, const QByteArray& sameNameAs, bool deleted = false) {
+    return {r.RNum.bytes(), r.FName.trimmed(), r.LName.trimmed(), sameNameAs, deleted};
 }
 
 // The names on file and the number each is named by: a live record's number replaces a
@@ -55,6 +56,8 @@ public:
     }
     // The number the names of r are on file under; empty when they are not.
     QByteArray numberOf(const AttendeeRecord& r) const { return number_.value(NameKey(r)); }
+    // Whether only deleted records bear the names of r.
+    bool onlyDeleted(const AttendeeRecord& r) const { return !live_.contains(NameKey(r)); }
 
 private:
     QHash<QByteArray, QByteArray> number_;
@@ -86,7 +89,7 @@ void MergeMemberList(App& app, const QString& otherDataFile) {
 void MasterStatistics(App& app, const QString& otherDataFile, int n) {
     const QString settings = SideFileName(otherDataFile, QStringLiteral("inf"));
     try {
-        SequentialTextReader in = SequentialTextReader::fromFile(settings);
+        SequentialTextReader in = ReadSettingsFile(settings);
         if (in.lineCount() < 2) throw VbError(err::PastEndOfFile, QStringLiteral("Input past end of file"));
         in.readItem();
         app.msg.MsgText = in.readItem();
@@ -123,7 +126,7 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
             const bool held = taken.contains(AnsiUpper(rec.RNum.bytes()));
             const QByteArray onFile = held ? names.numberOf(rec) : QByteArray();
             if (!onFile.isEmpty()) {
-                result.leftOut << LeftOut(rec, onFile);
+                result.leftOut << LeftOut(rec, onFile, names.onlyDeleted(rec));
                 continue;
             }
             if (app.crusade.RecCount >= kMaxRecords) {
@@ -165,13 +168,19 @@ QString MergeSummary(const CrusadeMergeResult& r) {
         text += NewLine + NewLine +
                 (r.leftOut.size() == 1 ? QStringLiteral("1 record was left out:")
                                        : QStringLiteral("%1 records were left out:").arg(r.leftOut.size()));
+        // "number" and its digits are joined by a no-break space, so that a line wrapped in
+        // the message box never parts them.
+        const QString number = QStringLiteral("number") + QChar(0x00A0);
         for (qsizetype i = 0; i < std::min(r.leftOut.size(), kListedLeftOut); ++i) {
             const MergeLeftOut& l = r.leftOut[i];
+            QString why = QStringLiteral("deleted");
+            if (l.sameNameDeleted)
+                why = QStringLiteral("the same name is on file only in a deleted record, ") + number +
+                      FromAnsi(l.sameNameAs);
+            else if (!l.sameNameAs.isEmpty())
+                why = QStringLiteral("the same name already on file as ") + number + FromAnsi(l.sameNameAs);
             text += NewLine + FromAnsi(l.number) + QStringLiteral("  ") + FromAnsi(l.lastName) + QStringLiteral(", ") +
-                    FromAnsi(l.firstName) + QStringLiteral(": ") +
-                    (l.sameNameAs.isEmpty()
-                         ? QStringLiteral("deleted")
-                         : QStringLiteral("the same name already on file as number ") + FromAnsi(l.sameNameAs));
+                    FromAnsi(l.firstName) + QStringLiteral(": ") + why;
         }
         if (r.leftOut.size() > kListedLeftOut)
             text += NewLine + QStringLiteral("and %1 more.").arg(r.leftOut.size() - kListedLeftOut);

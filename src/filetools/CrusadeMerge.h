@@ -22,6 +22,7 @@ struct MergeLeftOut {
     QByteArray firstName;  // its names, blanks after them cut
     QByteArray lastName;
     QByteArray sameNameAs;  // the master's number under which its names are on file; empty: it is deleted
+    bool sameNameDeleted = false;  // that number is of a deleted record: no live record bears the names
 };
 
 // What the record merge did.

@@ -111,9 +111,9 @@ TEST(CrusadeMergeTest, TheClosingMessageNamesEveryRecordLeftOutAndWhy) {
          {Person("0012", "John", "Adams"), Person("0014", "Gone", "Away"), Person("0016", "Ann", "Lee"),
           Person("0013", "Ann", "Lee")},
          "1 name was added.\r\n\r\n3 records were left out:\r\n"
-         "0012  Adams, John: the same name already on file as number 0013\r\n"
-         "0014  Away, Gone: the same name already on file as number 0015\r\n"
-         "0013  Lee, Ann: the same name already on file as number 0016",
+         "0012  Adams, John: the same name already on file as number\u00A00013\r\n"
+         "0014  Away, Gone: the same name is on file only in a deleted record, number\u00A00015\r\n"
+         "0013  Lee, Ann: the same name already on file as number\u00A00016",
          "0016|00|Ann Lee\r\n"},
         {"added, and one deleted",
          {Person("0013", "Ann", "New"), Deleted("0030", "Dead", "Entry"), Person("0015", "Gone", "Away"),
@@ -137,16 +137,21 @@ TEST(CrusadeMergeTest, TheClosingMessageNamesEveryRecordLeftOutAndWhy) {
 TEST(CrusadeMergeTest, AMasterNamedMasterWritesTheStatisticsDataFile) {
     const struct {
         const char* what;
-        bool otherSettings;
-        bool written;
-    } cases[] = {{"with the other's settings", true, true}, {"without them", false, false}};
+        const char* settings;  // the other's settings file: kept, removed (null) or emptied ("")
+        const char* told;      // why the statistics data file was not written; none: it was
+    } cases[] = {{"with the other's settings", "kept", nullptr},
+                 {"without them", nullptr, "File not found"},
+                 {"with them empty", "", "The file is empty."}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Merge m(QStringLiteral("Master"));
-        if (!c.otherSettings) QFile::remove(SideFileName(m.other, QStringLiteral("inf")));
+        const QString settings = SideFileName(m.other, QStringLiteral("inf"));
+        if (!c.settings) QFile::remove(settings);
+        if (c.settings && !*c.settings) WriteFileBytes(settings, QByteArray());
         m.run(m.other);
-        EXPECT_EQ(QFile::exists(m.statData()), c.written);
-        EXPECT_EQ(m.w.t.dialogs.messages().size(), c.written ? 3 : 4);
+        EXPECT_EQ(QFile::exists(m.statData()), !c.told);
+        EXPECT_EQ(m.w.t.dialogs.messages().size(), c.told ? 4 : 3);
+        EXPECT_TRUE(!c.told || m.w.t.dialogs.messages()[2].contains(QLatin1String(c.told)));
         EXPECT_EQ(Dump(m.w.app), ReadFileBytes(Golden("merged_crusade.txt")));
     }
 }
