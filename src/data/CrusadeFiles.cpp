@@ -331,10 +331,11 @@ bool CloseCrusade(App& app) {
         return true;
     }
     if (loaded) {
-        SaveIniFile(app);
         SaveInfoFile(app);
         if (c.MemberCount > 0) SaveMembers(app);
         SaveZips(app);
+        // The program's own file last: its failure is told apart from the crusade's.
+        SaveIniFile(app);
     }
     CloseDataFile(app);
     return false;

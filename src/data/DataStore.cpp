@@ -156,11 +156,19 @@ void RefuseRegNumber(App& app, const QString& why) {
 }  // namespace
 
 QByteArray NextRegNumber(App& app) {
+    const qint16 before = app.settings.ReservedNumber;
     QByteArray number = StepRegNumber(app);
     // A crusade whose folder went away keeps the number in memory: its settings file can
     // only be written with the rest of its files in another folder, and the record the
     // number is for is kept for that.
-    if (!number.isEmpty() && !DataFileLost(app)) SaveInfoFile(app);
+    if (number.isEmpty() || DataFileLost(app)) return number;
+    try {
+        SaveInfoFile(app);
+    } catch (const VbError&) {
+        // The number is not issued: the settings stay as their file holds them.
+        app.settings.ReservedNumber = before;
+        throw;
+    }
     return number;
 }
 

@@ -44,7 +44,8 @@ void ClearRecord(App& app);
 // The next registration number ("0042"); the settings file is written at once so a
 // number is never issued twice. Returns an empty text, after a message, when the
 // numbers are used up (the next one would lie outside 0001..9999) or the direction is
-// neither "UP" nor "DOWN".
+// neither "UP" nor "DOWN". Throws VbError, with the number not issued, when the
+// settings file cannot be written.
 QByteArray NextRegNumber(App& app);
 // The same number stepped in memory only, for a command that draws many at once and
 // writes the settings file once after them.

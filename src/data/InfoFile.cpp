@@ -394,7 +394,7 @@ void ReadInfoBody(App& app, SequentialTextReader& in, int teamLines) {
     if (Next(in, item)) s.LastUpdated = item;
 }
 
-void SaveInfoFile(App& app) {
+QByteArray InfoFileBytes(App& app) {
     const CrusadeSettings& s = app.settings;
     SequentialTextWriter out;
     WriteValue(out, s.CanadianZip ? s.CrusadeName + kCanada : s.CrusadeName);
@@ -416,10 +416,14 @@ void SaveInfoFile(App& app) {
     for (int i = 1; i <= 40; ++i) WriteValue(out, s.SermonTitles[size_t(i)]);
     out.flag(s.SoundOn);
     out.text(ShortDate(app.clock().today()));
+    return out.data();
+}
 
+void SaveInfoFile(App& app) {
+    const QByteArray bytes = InfoFileBytes(app);
     const QString path = InfoFileName(app);
     KeepUnreadableInfoFile(app, path);
-    out.save(app.files(), path);
+    WriteWholeFile(app.files(), path, bytes);
 }
 
 }  // namespace fennick

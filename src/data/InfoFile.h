@@ -3,6 +3,7 @@
 // vocabularies, one value per line (113 lines in a file of version 2.4 or older, which
 // has 20 team lines instead of 40).
 
+#include <QByteArray>
 #include <QString>
 
 namespace fennick {
@@ -60,5 +61,7 @@ void ReadInfoBody(App& app, SequentialTextReader& in, int teamLines);
 // Writes the whole settings file of DataFile from the current settings, always with 40
 // team lines and the current version line. Throws VbError when it cannot be written.
 void SaveInfoFile(App& app);
+// The bytes SaveInfoFile writes.
+QByteArray InfoFileBytes(App& app);
 
 }  // namespace fennick

@@ -69,7 +69,11 @@ void SaveIniFile(App& app) {
     out.number(qint64(p.ShowButtonLabels));
     out.number(PrintableSingle(p.LabelOffsetDown));
     out.number(PrintableSingle(p.LabelOffsetRight));
-    out.save(app.files(), IniFilePath(app));
+    try {
+        out.save(app.files(), IniFilePath(app));
+    } catch (const VbError& e) {
+        throw IniFileNotWritten(e.number(), e.description());
+    }
 }
 
 }  // namespace fennick

@@ -2,6 +2,8 @@
 // The program's own ini file, "Fennick.ini" in the program folder: the last data file
 // and a few display settings, five lines.
 
+#include "data/Errors.h"
+
 #include <QString>
 
 namespace fennick {
@@ -23,7 +25,15 @@ QString IniFilePath(const App& app);
 // Nothing is shown.
 void LoadIniFile(App& app);
 
-// Writes the five lines of the ini file. Throws VbError when it cannot be written.
+// Writes the five lines of the ini file. Throws IniFileNotWritten when it cannot be
+// written.
 void SaveIniFile(App& app);
+
+// The program's own ini file could not be written: a failure the closing tells apart from
+// one of the crusade's files, which it offers to save in another folder.
+class IniFileNotWritten : public VbError {
+public:
+    using VbError::VbError;
+};
 
 }  // namespace fennick

@@ -2,19 +2,19 @@
 
 #include "data/App.h"
 #include "data/CrusadeFiles.h"
+#include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/FileSetReplace.h"
 #include "data/FileUtil.h"
+#include "data/InfoFile.h"
 #include "data/IniFile.h"
+#include "data/SideFiles.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
 #include "platform/Dialogs.h"
-#include "platform/Files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <sys/stat.h>
 
 #include <functional>
 
@@ -26,21 +26,45 @@ const QString kSaveTitle = QStringLiteral("Save the Crusade in Another Folder");
 const QString kAskToSave = QStringLiteral("Do you want to save the crusade's files in another folder?");
 
 // The crusade's records as the program holds them: those of the open data file, each
-// record whose write was refused put in its place (one added past the end among them).
-QByteArray HeldRecords(App& app) {
-    QByteArray all = app.crusade.file.readAll();
+// record whose write was refused put in its place; refused: how many such records there
+// are. A new record whose write was refused is held only while the main window shows it
+// as the name being added: a copy or an added record the user was told was not made, and
+// a name the user left without saving, are not.
+struct HeldRecords {
+    QByteArray records;
+    qsizetype refused = 0;
+};
+
+HeldRecords RecordsToSave(App& app) {
+    HeldRecords held{app.crusade.file.readAll()};
+    const qint64 inFile = held.records.size() / Crusade::RecLen;
+    const bool entryShown = app.crusade.AddMode && app.mainWindow.NewEntryOnScreen;
     const QMap<qint64, QByteArray>& refused = app.crusade.file.unwritten();
     for (auto it = refused.cbegin(); it != refused.cend(); ++it) {
-        const qsizetype at = qsizetype(it.key() - 1) * Crusade::RecLen;
-        if (all.size() < at + Crusade::RecLen) all.resize(at + Crusade::RecLen, '\0');
-        all.replace(at, Crusade::RecLen, it.value());
+        if (it.key() <= inFile)
+            held.records.replace(qsizetype(it.key() - 1) * Crusade::RecLen, Crusade::RecLen, it.value());
+        else if (it.key() == inFile + 1 && entryShown)
+            held.records.append(it.value());
+        else
+            continue;
+        ++held.refused;
     }
-    return all;
+    return held;
+}
+
+// How many records the saved data file holds, as the screens count them: "56 records",
+// and the deleted ones it keeps besides.
+QString RecordsText(const QByteArray& records) {
+    qsizetype live = 0, deleted = 0;
+    for (qsizetype at = 0; at + Crusade::RecLen <= records.size(); at += Crusade::RecLen)
+        ++(AttendeeRecord::decode(records.constData() + at).isDeleted() ? deleted : live);
+    QString text = Plain(live) + QStringLiteral(" records");
+    if (deleted > 0) text += QStringLiteral(" (and ") + Plain(deleted) + QStringLiteral(" deleted ones)");
+    return text;
 }
 
 // The sentence naming the records whose write was refused, which the saved files hold.
-QString RefusedRecordsText(const App& app) {
-    const qsizetype n = app.crusade.file.unwritten().size();
+QString RefusedRecordsText(qsizetype n) {
     if (n == 0) return QString();
     return QStringLiteral(" They include ") +
            (n == 1 ? QStringLiteral("the record") : Plain(n) + QStringLiteral(" records")) +
@@ -58,12 +82,13 @@ std::optional<QString> AskWhere(App& app, const QString& lost) {
     spec.askToReplace = false;  // asked below
     const std::optional<QString> chosen = app.dialogs().saveFile(spec);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
-    const QString target =
-        QFileInfo(*chosen).isDir() ? QDir(*chosen).filePath(FileTitle(lost)) : NewCrusadeFileName(*chosen);
+    QString target = QFileInfo(*chosen).isDir() ? QDir(*chosen).filePath(FileTitle(lost)) : NewCrusadeFileName(*chosen);
     if (target.isEmpty()) {
         RefuseCrusadeName(app, *chosen);
         return std::nullopt;
     }
+    // A crusade of that name copied from another system may carry an upper-case name.
+    if (const QString existing = FindFileNoCase(target); !existing.isEmpty()) target = existing;
     if (QFileInfo::exists(target) &&
         app.dialogs().msgBox(target + QStringLiteral(" already exists on this disk, do you want to overwrite it?"),
                              Buttons::OKCancel, Icon::Critical, QStringLiteral("Overwriting a file Warning")) != AnsOK)
@@ -71,35 +96,46 @@ std::optional<QString> AskWhere(App& app, const QString& lost) {
     return target;
 }
 
-// Which file a path names now (its inode), 0 when there is none: a file saved anew is
-// another file.
-quint64 FileIdentity(const QString& path) {
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? quint64(st.st_ino) : 0;
-}
-
-// Writes the crusade's files with target as the data file. On failure DataFile names lost
-// again, every file of the set this attempt wrote in target's folder is removed, so that
-// no part of a set is left there, and the user is told.
+// Writes the crusade's files with target as the data file, as one set: each is written
+// beside the file it replaces, and only when all are written are they put in place
+// together, so that a failure leaves every file in target's folder as it was (and
+// DataFile naming lost) and is told. A member list or zip table the crusade has none of
+// is not written, and a file of that name there is left as it is. The program's settings
+// then name the new data file.
 bool SaveSetIn(App& app, const QString& target, const QString& lost, const QByteArray& records) {
-    QStringList set{target};
-    for (const char* ext : {"inf", "mem", "zps"}) set << SideFileName(target, QLatin1String(ext));
-    QList<quint64> before;
-    for (const QString& f : set) before << FileIdentity(f);
     SetDataFile(app, target);
-    try {
-        WriteWholeFile(app.files(), target, records);
-        SaveCrusadeFiles(app);
-        return true;
-    } catch (const VbError& e) {
+    FileSetReplace set(app.files());
+    set.addBytes(records, target);
+    set.addBytes(InfoFileBytes(app), SideFileName(target, QStringLiteral("inf")));
+    if (const QByteArray members = MemberFileBytes(app); !members.isEmpty())
+        set.addBytes(members, SideFileName(target, QStringLiteral("mem")));
+    if (const QByteArray zips = ZipFileBytes(app); !zips.isEmpty())
+        set.addBytes(zips, SideFileName(target, QStringLiteral("zps")));
+    FileResult r = set.copyAll();
+    if (r.ok()) r = set.putInPlace();
+    if (!r.ok()) {
         SetDataFile(app, lost);
-        for (qsizetype i = 0; i < set.size(); ++i)
-            if (const quint64 now = FileIdentity(set[i]); now != 0 && now != before[i]) app.files().remove(set[i]);
-        app.dialogs().msgBox(
-            QStringLiteral("The crusade's files could not be saved in ") + FolderOf(target) + NewLine + e.description(),
-            Buttons::OK, Icon::Critical);
+        QString text =
+            QStringLiteral("The crusade's files could not be saved in ") + FolderOf(target) + NewLine + r.description;
+        for (const QString& line : set.leftOver()) text += NewLine + line;
+        app.dialogs().msgBox(text, Buttons::OK, Icon::Critical);
         return false;
     }
+    set.finish();
+    QString text = QStringLiteral("The crusade's files have been saved in ") + FolderOf(target) +
+                   QStringLiteral(" with its data file ") + FileTitle(target) + QStringLiteral(".");
+    for (const QString& line : set.leftOver()) text += NewLine + line;
+    try {
+        SaveIniFile(app);
+    } catch (const VbError& e) {
+        text += NewLine + NewLine +
+                QStringLiteral(
+                    "Fennick's own settings file could not be written, so Fennick does "
+                    "not open this crusade by itself next time:") +
+                NewLine + e.description();
+    }
+    app.dialogs().msgBox(text);
+    return true;
 }
 
 enum class Rescue { Saved, Declined, GoOn };
@@ -114,19 +150,16 @@ Rescue OfferToSaveElsewhere(App& app, const QByteArray& records, const std::func
         if (answer == AnsCancel) return Rescue::GoOn;
         if (answer != AnsYes) return Rescue::Declined;
         const std::optional<QString> target = AskWhere(app, lost);
-        if (!target || !SaveSetIn(app, *target, lost, records)) continue;
-        app.dialogs().msgBox(QStringLiteral("The crusade's files have been saved in ") + FolderOf(*target) +
-                             QStringLiteral(" with its data file ") + FileTitle(*target) + QStringLiteral("."));
-        return Rescue::Saved;
+        if (target && SaveSetIn(app, *target, lost, records)) return Rescue::Saved;
     }
 }
 
 }  // namespace
 
 bool SaveLostCrusade(App& app) {
-    QByteArray records;
+    HeldRecords held;
     try {
-        records = HeldRecords(app);
+        held = RecordsToSave(app);
     } catch (const VbError& e) {
         app.dialogs().msgBox(app.crusade.file.whatWasLost() + NewLine +
                                  QStringLiteral("Its records cannot be read either: ") + e.description(),
@@ -136,26 +169,39 @@ bool SaveLostCrusade(App& app) {
     const auto ask = [&] {
         app.msg.MsgText = app.crusade.file.whatWasLost() + NewLine +
                           QStringLiteral("The crusade's files cannot be written there, and its ") +
-                          Plain(records.size() / Crusade::RecLen) +
+                          RecordsText(held.records) +
                           QStringLiteral(
-                              " records are lost when it is closed unless they are saved in another "
+                              " are lost when it is closed unless they are saved in another "
                               "folder.") +
-                          RefusedRecordsText(app) + NewLine + NewLine + kAskToSave;
+                          RefusedRecordsText(held.refused) + NewLine + NewLine + kAskToSave;
         return app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Exclamation, kSaveTitle);
     };
-    return OfferToSaveElsewhere(app, records, ask) == Rescue::Saved;
+    return OfferToSaveElsewhere(app, held.records, ask) == Rescue::Saved;
 }
 
 std::optional<bool> CloseCrusadeToLeave(App& app) {
     try {
         return CloseCrusade(app);
+    } catch (const IniFileNotWritten& e) {
+        // The program's own settings, not the crusade's files: nothing to save elsewhere.
+        app.msg.MsgText = QStringLiteral("Fennick's own settings file could not be written:") + NewLine +
+                          e.description() + NewLine + NewLine +
+                          QStringLiteral(
+                              "It names the crusade Fennick opens next and holds the button and label "
+                              "settings.") +
+                          NewLine + NewLine + QStringLiteral("Do you want to leave Fennick without it?");
+        const int answer = app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Exclamation);
+        app.msg.MsgAnswer = QString::number(answer);
+        if (answer != AnsYes) return std::nullopt;
+        CloseDataFile(app);
+        return false;
     } catch (const VbError& e) {
         const QString why = QStringLiteral("The crusade's files could not be written:") + NewLine + e.description();
         RecordFile& file = app.crusade.file;
         QByteArray records;
         try {
             if (!file.isOpen()) file.openReadOnly(app.program.DataFile, Crusade::RecLen);
-            records = HeldRecords(app);
+            records = RecordsToSave(app).records;
         } catch (const VbError&) {
             // With no records to save elsewhere the user may still leave.
             app.msg.MsgText = why + NewLine + NewLine + QStringLiteral("Do you want to leave Fennick without them?");

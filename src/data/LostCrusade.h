@@ -12,15 +12,17 @@ class App;
 
 // Asks, until the user declines or the files are saved, whether to save the crusade's
 // files in another folder, and writes there the data file (its records read from the
-// open file, with every record whose write was refused as it was to be written), the
-// settings, member and zip files and the ini file, as closing does. True when they were
-// saved: DataFile then names the new data file. A failure is told, the files it wrote in
-// the chosen folder are removed and the question asked again.
+// open file, with every record the user kept whose write was refused, as it was to be
+// written), the settings, member and zip files, as one set over any crusade of that name
+// there, and then the ini file. True when they were saved: DataFile then names the new
+// data file. A failure leaves the chosen folder as it was, is told, and the question is
+// asked again.
 bool SaveLostCrusade(App& app);
 
 // Closes the crusade as the program is left (CloseCrusade). When its files cannot be
 // written, the user is told why and asked whether to save them in another folder (Yes,
-// as SaveLostCrusade), to leave without them (No) or to go on with the crusade (Cancel).
+// as SaveLostCrusade), to leave without them (No) or to go on with the crusade (Cancel);
+// when only the program's ini file cannot, whether to leave without it or go on.
 // nullopt when the user goes on (the crusade stays loaded as it was); otherwise whether
 // the closing deleted a crusade that never got a record, as CloseCrusade returns.
 std::optional<bool> CloseCrusadeToLeave(App& app);

@@ -59,6 +59,8 @@ public:
     // longer at its path, by number, as they were to be written (the last refused bytes of
     // each): what the program holds beyond the file.
     const QMap<qint64, QByteArray>& unwritten() const { return unwritten_; }
+    // Lets go of the refused write of record n: the user left what it held.
+    void forget(qint64 n) { unwritten_.remove(n); }
 
     // Replaces the write system call (tests make a write fail part way); an empty call
     // puts pwrite back.

@@ -23,13 +23,11 @@ QList<QByteArray> ReadEntries(const QString& path) {
     return entries;
 }
 
-// Writes entries 1..count (empty ones left out); nothing at all when none is left.
-void WriteEntries(Files& files, const QString& path, const QList<QByteArray>& table, int count) {
-    const QList<QByteArray> entries = EntriesToWrite(table, count);
-    if (entries.isEmpty()) return;
+// The file of entries 1..count (empty ones left out); empty when none is left.
+QByteArray EntriesFile(const QList<QByteArray>& table, int count) {
     SequentialTextWriter out;
-    for (const QByteArray& entry : entries) WriteValue(out, entry);
-    out.save(files, path);
+    for (const QByteArray& entry : EntriesToWrite(table, count)) WriteValue(out, entry);
+    return out.data();
 }
 
 // What a side file holds, for its messages: "church member" and "names", "zip code" and
@@ -107,10 +105,15 @@ void LoadMembers(App& app, QString* unusable) {
     c.MemberCount = qint16(entries.size());
 }
 
-void SaveMembers(App& app) {
+QByteArray MemberFileBytes(const App& app) {
     const Crusade& c = app.crusade;
-    if (c.MemberCount <= 0 || c.MemberFileUnreadable) return;
-    WriteEntries(app.files(), SideFileName(app.program.DataFile, QStringLiteral("mem")), c.MemberNames, c.MemberCount);
+    if (c.MemberCount <= 0 || c.MemberFileUnreadable) return QByteArray();
+    return EntriesFile(c.MemberNames, c.MemberCount);
+}
+
+void SaveMembers(App& app) {
+    const QByteArray bytes = MemberFileBytes(app);
+    if (!bytes.isEmpty()) WriteWholeFile(app.files(), SideFileName(app.program.DataFile, QStringLiteral("mem")), bytes);
 }
 
 void LoadZips(App& app, QString* unusable) {
@@ -123,10 +126,15 @@ void LoadZips(App& app, QString* unusable) {
     c.ZipCount = qint16(entries.size());
 }
 
-void SaveZips(App& app) {
+QByteArray ZipFileBytes(const App& app) {
     const Crusade& c = app.crusade;
-    if (c.ZipCount <= 0 || c.ZipFileUnreadable) return;
-    WriteEntries(app.files(), SideFileName(app.program.DataFile, QStringLiteral("zps")), c.ZipTable, c.ZipCount);
+    if (c.ZipCount <= 0 || c.ZipFileUnreadable) return QByteArray();
+    return EntriesFile(c.ZipTable, c.ZipCount);
+}
+
+void SaveZips(App& app) {
+    const QByteArray bytes = ZipFileBytes(app);
+    if (!bytes.isEmpty()) WriteWholeFile(app.files(), SideFileName(app.program.DataFile, QStringLiteral("zps")), bytes);
 }
 
 }  // namespace fennick

@@ -46,4 +46,8 @@ void LoadZips(App& app, QString* unusable = nullptr);
 // Writes ZipTable 1..ZipCount when the table holds entries (as SaveMembers).
 void SaveZips(App& app);
 
+// The bytes SaveMembers and SaveZips write; empty when they write nothing.
+QByteArray MemberFileBytes(const App& app);
+QByteArray ZipFileBytes(const App& app);
+
 }  // namespace fennick

@@ -339,6 +339,8 @@ void mnuAddRecords_Click(App& app, MainScreen& form) {
 }
 
 void AddNewRecord(App& app, MainScreen& form) {
+    // The entry starts afresh: a refused save of a name left on screen goes with it.
+    app.crusade.file.forget(app.crusade.RecCount + 1);
     app.crusade.AddMode = true;
     form.setEnabled(QStringLiteral("mnuEditMode"), true);
     form.setEnabled(QStringLiteral("mnuAddRecords"), false);
@@ -407,6 +409,8 @@ void btnCancelNew_Click(App& app, MainScreen& form) {
         app.msg.MsgAnswer = kDontExit;
         return;
     }
+    // A save of the name that was refused is not kept for the crusade's files either.
+    app.crusade.file.forget(app.crusade.RecCount + 1);
     if (app.view.ReportCount == 0 && !RefillEmptyView(app, form)) return;
 
     app.view.CurIndexPos = app.view.ReportCount;
@@ -459,8 +463,17 @@ void CopyCurrentRecord(App& app, MainScreen& form) {
                        "Number.  Is this what you want to do?"),
         Buttons::YesNo, Icon::Question, QString());
     if (answer != AnsYes) return;
-    // The number is drawn before anything changes: when none is left, nothing is copied.
-    const QByteArray number = NextRegNumber(app);
+    // The number is drawn before anything changes: when none is left, or the settings
+    // file that keeps it cannot be written, nothing is copied.
+    QByteArray number;
+    try {
+        number = NextRegNumber(app);
+    } catch (const VbError& e) {
+        app.dialogs().msgBox(
+            QStringLiteral("The copy was not made.") + NewLine + NewLine + CommonErrorText(e, kSourceFennick95),
+            Buttons::OK, Icon::Critical);
+        return;
+    }
     if (number.isEmpty()) return;
 
     Crusade& c = app.crusade;

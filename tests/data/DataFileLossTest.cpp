@@ -11,6 +11,7 @@
 #include "data/Errors.h"
 #include "data/FileUtil.h"
 #include "data/IniFile.h"
+#include "data/LostCrusade.h"
 #include "data/RecordFile.h"
 #include "data/SideFiles.h"
 
@@ -365,42 +366,54 @@ TEST(FolderGone, ClosingOffersToSaveTheCrusadeInAnotherFolder) {
     }
 }
 
-// The records the program holds are saved, those whose write was refused among them; a
-// save whose side files fail, and is not tried again, leaves nothing in the chosen folder.
-TEST(FolderGone, TheRescueSavesTheRefusedRecordsOrLeavesNoPartSet) {
-    // The saves of a rescue are, in order, the data, ini, settings, member and zip files.
-    for (const int failingSave : {0, 3, 5}) {
-        SCOPED_TRACE(failingSave);
-        OpenSpring s;
-        ASSERT_TRUE(s.open());
-        ASSERT_TRUE(QDir(s.folder).removeRecursively());
-        const AttendeeRecord changed = Person("0013", "Jon", "Adams"), added = Person("0015", "Eve", "Stone");
-        // A new name's number is issued; the settings that hold it are saved with the rest.
-        EXPECT_NO_THROW(EXPECT_FALSE(NextRegNumber(s.app).isEmpty()));
-        Refused([&] { WriteRecord(s.app, 2, changed); });
-        Refused([&] { WriteRecord(s.app, 4, added); });
-        const QDir elsewhere(s.t.path("elsewhere"));
-        ASSERT_TRUE(elsewhere.mkpath("."));
-        WriteFileBytes(elsewhere.filePath("other.txt"), "kept");
-        const QString target = elsewhere.filePath("spring.dta");
-        s.t.dialogs.answer(AnsYes).choose(target);
-        if (failingSave > 0) {
-            s.t.files.failAt(failingSave, err::DiskFull, FakeFiles::Op::Save);
-            s.t.dialogs.answer(AnsNo);
-        }
-        EXPECT_FALSE(CloseCrusade(s.app));
-        EXPECT_FALSE(s.t.dialogs.pending());
-        const QString question = s.t.dialogs.shown().front().text;
-        EXPECT_TRUE(question.contains(QStringLiteral(" 4 records are lost")) &&
-                    question.contains(QStringLiteral("They include 2 records whose writing was refused")))
-            << question.toStdString();
-        if (failingSave > 0) {
-            EXPECT_EQ(elsewhere.entryList(QDir::Files | QDir::Hidden), QStringList{"other.txt"});
-            EXPECT_EQ(FileLines(IniFilePath(s.app)).value(0), s.file.toUtf8());
-            continue;
-        }
-        EXPECT_EQ(ReadFileBytes(target), kThree[0].encode() + changed.encode() + kThree[2].encode() + added.encode());
-    }
+// The crusade saved in another folder over an older crusade of its name there, by either
+// route: its folder gone (the records the program holds, refused writes among them) or its
+// closing refused. A failure at any write or rename leaves the older set byte for byte.
+TEST(FolderGone, TheRescueSavesTheHeldRecordsOrLeavesTheOlderSetAsItWas) {
+    const AttendeeRecord changed = Person("0013", "Jon", "Adams"), added = Person("0015", "Eve", "Stone");
+    for (const bool folderGone : {true, false})
+        for (const FakeFiles::Op op : {FakeFiles::Op::Save, FakeFiles::Op::Rename})
+            for (int k = 1;; ++k) {
+                SCOPED_TRACE(std::to_string(folderGone) + " " + std::to_string(int(op)) + " " + std::to_string(k));
+                OpenSpring s;
+                ASSERT_TRUE(s.open());
+                QByteArray records = ReadFileBytes(s.file);
+                const QDir elsewhere(s.t.path("elsewhere"));
+                const QStringList older = {"other.txt", "spring.dta", "spring.inf", "spring.mem", "spring.zps"};
+                ASSERT_TRUE(elsewhere.mkpath("."));
+                for (const QString& n : older) WriteFileBytes(elsewhere.filePath(n), n.toUtf8());
+                if (folderGone) {
+                    ASSERT_TRUE(QDir(s.folder).removeRecursively());
+                    EXPECT_NO_THROW(EXPECT_FALSE(NextRegNumber(s.app).isEmpty()));
+                    Refused([&] { WriteRecord(s.app, 2, changed); });
+                    Refused([&] { WriteRecord(s.app, 4, added); });
+                    s.app.crusade.AddMode = s.app.mainWindow.NewEntryOnScreen = true;  // the name added is on screen
+                    records = kThree[0].encode() + changed.encode() + kThree[2].encode() + added.encode();
+                } else {
+                    s.t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save);
+                }
+                s.t.files.failAt(k + (folderGone || op != FakeFiles::Op::Save ? 0 : 1), err::DiskFull, op);
+                s.t.dialogs.answer(AnsYes).choose(elsewhere.path()).answer(AnsOK).otherwise(AnsNo);
+                if (folderGone)
+                    CloseCrusade(s.app);
+                else
+                    CloseCrusadeToLeave(s.app);
+                if (folderGone) {
+                    EXPECT_TRUE(s.t.dialogs.shown().front().text.contains(
+                        QStringLiteral(" 4 records are lost when it is closed unless they are saved in another "
+                                       "folder. They include 2 records whose writing was refused")));
+                }
+                const QStringList failed = s.t.files.calls.filter(QStringLiteral(" failed"));
+                if (failed.size() > (folderGone ? 0 : 1) && !failed.last().contains(kIniFileName)) {
+                    EXPECT_EQ(elsewhere.entryList(QDir::Files | QDir::Hidden), older) << failed.last().toStdString();
+                    for (const QString& n : older) EXPECT_EQ(ReadFileBytes(elsewhere.filePath(n)), n.toUtf8());
+                    continue;
+                }
+                EXPECT_EQ(ReadFileBytes(elsewhere.filePath("spring.dta")), records);
+                EXPECT_EQ(FileLines(elsewhere.filePath("spring.mem")),
+                          QList<QByteArray>{MemberEntry("0040", "Brown", "Ann")});
+                if (failed.size() == (folderGone ? 0 : 1)) break;
+            }
 }
 
 }  // namespace

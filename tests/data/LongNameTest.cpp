@@ -8,11 +8,11 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/FileSetReplace.h"
 #include "data/FileUtil.h"
 #include "data/LostCrusade.h"
 #include "data/RecordFile.h"
 #include "data/SideFiles.h"
-#include "filetools/FileSetReplace.h"
 #include "platform/ErrorNumbers.h"
 
 #include <QDir>

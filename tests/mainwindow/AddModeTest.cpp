@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "data/Errors.h"
+#include "data/LostCrusade.h"
 #include "data/Text.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
@@ -9,6 +10,7 @@
 #include "mainwindow/Navigation.h"
 #include "mainwindow/SaveRecord.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <cstring>
@@ -441,6 +443,38 @@ TEST_F(AddModeTest, CopyCarriesTheSavedRecord) {
     CopyCurrentRecord(*app, screen);
     EXPECT_EQ(recordsOnDisk(), 6);
     EXPECT_EQ(app->view.ReportCount, 6);
+}
+
+// The data file gone, the crusade's files saved elsewhere hold what the user kept: a new
+// name still on screen, not a copy reported as not made nor a name left or undone; the
+// question counts what is saved.
+TEST_F(AddModeTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
+    for (const auto& [what, records] : {std::pair("copy", 5), {"leave", 5}, {"undo", 5}, {"keep", 6}}) {
+        SCOPED_TRACE(what);
+        open(People());
+        const QString lost = app->program.DataFile, elsewhere = fx->t.path(S("elsewhere"));
+        ASSERT_TRUE(QFile::remove(lost) && QDir().mkpath(elsewhere));
+        const std::string act = what;
+        if (act == "copy") {
+            dialogs().answer(AnsYes);
+            mnuCopy_Click(*app, screen);
+        } else {
+            startAdding("5");
+            type("LName", "Stone");
+            EXPECT_THROW(btnSaveNew_Click(*app, screen), VbError);
+            dialogs().answer(AnsYes);
+            if (act == "leave") btnCancelNew_Click(*app, screen);
+            if (act == "undo") mnuUndo_Click(*app, screen);
+        }
+        dialogs().clear();
+        dialogs().answer(AnsYes).choose(elsewhere);
+        ASSERT_TRUE(SaveLostCrusade(*app));
+        EXPECT_TRUE(dialogs().shown().front().text.contains(QStringLiteral(" its %1 records are lost").arg(records)));
+        const QByteArray saved = ReadFileBytes(QDir(elsewhere).filePath(QFileInfo(lost).fileName()));
+        ASSERT_EQ(saved.size(), records * Crusade::RecLen);
+        EXPECT_EQ(AttendeeRecord::decode(saved.right(Crusade::RecLen)).LName.trimmed(),
+                  records == 6 ? "Stone" : "Brown");
+    }
 }
 
 // --- Pre-registration ----------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/IniFile.h"
 #include "data/SideFiles.h"
 #include "data/StartUp.h"
 #include "mainwindow/AddMode.h"
@@ -32,7 +33,7 @@ namespace {
 
 TEST(FailedCloseTest, TheUserIsToldAndGoesOnLeavesOrSavesTheFilesElsewhere) {
     enum Exit { FileExit, AddModeExit, StartScreenExit };
-    // The saves of a closing are, in order, the ini, settings, member and zip files; leaving
+    // The saves of a closing are, in order, the settings, member, zip and ini files; leaving
     // an entry of a crusade with no record closes it twice.
     const struct {
         const char* what;
@@ -40,11 +41,11 @@ TEST(FailedCloseTest, TheUserIsToldAndGoesOnLeavesOrSavesTheFilesElsewhere) {
         QList<int> failingSaves;
         int answer;  // to the question: Cancel goes on, No leaves, Yes saves elsewhere
     } cases[] = {
-        {"File, Exit; the ini file", FileExit, {1}, AnsCancel},
-        {"File, Exit; the zip file", FileExit, {4}, AnsCancel},
+        {"File, Exit; the settings file", FileExit, {1}, AnsCancel},
+        {"File, Exit; the zip file", FileExit, {3}, AnsCancel},
         {"Exit while the first name of a crusade is entered", AddModeExit, {1, 2}, AnsCancel},
-        {"the start screen's Exit", StartScreenExit, {4}, AnsCancel},
-        {"File, Exit; left without the files", FileExit, {2}, AnsNo},
+        {"the start screen's Exit", StartScreenExit, {3}, AnsCancel},
+        {"File, Exit; left without the files", FileExit, {1}, AnsNo},
         {"the start screen's Exit; left without the files", StartScreenExit, {1}, AnsNo},
         {"File, Exit; saved elsewhere", FileExit, {2}, AnsYes},
         {"Exit while the first name is entered; saved elsewhere", AddModeExit, {1, 2}, AnsYes},
@@ -108,6 +109,39 @@ TEST(FailedCloseTest, TheUserIsToldAndGoesOnLeavesOrSavesTheFilesElsewhere) {
         EXPECT_EQ(FileLines(t.path("data/spring.inf")).value(2), " 9");
         EXPECT_EQ(AttendeeRecord::decode(ReadFileBytes(file).left(Crusade::RecLen)).LName.trimmed(), "Smithers");
     }
+}
+
+// Fennick's own ini file, written after the crusade's, cannot be written on leaving, by
+// either Exit: it is named as Fennick's settings, and no save elsewhere is offered.
+TEST(FailedCloseTest, AnUnwritableIniFileIsToldAsFennicksOwnSettings) {
+    for (const bool startScreen : {false, true})
+        for (const int answer : {AnsNo, AnsYes}) {  // go on, leave
+            SCOPED_TRACE(std::to_string(startScreen) + " " + std::to_string(answer));
+            TestApp t;
+            FakeScreen screen;
+            CrusadeSpec s;
+            s.records = {Person("0012", "Mary", "Smith")};
+            ASSERT_TRUE(OpenCrusade(t.app, WriteCrusade(t, t.path("data"), QStringLiteral("spring"), s)));
+            IndexAlpha(t.app);
+            t.app.hooks.editForm = &screen;
+            Form_Activate(t.app, screen);
+            t.app.settings.LastMeeting = 9;
+            t.files.failAt(2, err::PermissionDenied, FakeFiles::Op::Save);  // the settings, then the ini file
+            t.dialogs.answer(answer);
+            bool ended = true;
+            try {
+                ended = startScreen ? (btnExitFennick_Click(t.app), false) : mnuExit_Click(t.app, screen);
+            } catch (const ProgramEnd&) {
+            }
+            EXPECT_EQ(ended, answer == AnsYes);
+            ASSERT_EQ(t.dialogs.shown().size(), 1u) << t.dialogs.messages().join(u'|').toStdString();
+            const auto& asked = t.dialogs.shown().front();
+            EXPECT_TRUE(asked.text.startsWith(QStringLiteral("Fennick's own settings file could not be written:")) &&
+                        asked.text.contains(kIniFileName) && asked.buttons == Buttons::YesNo)
+                << asked.text.toStdString();
+            EXPECT_EQ(FileLines(t.path("data/spring.inf")).value(2), " 9");
+            EXPECT_EQ(t.app.crusade.file.isOpen(), answer == AnsNo);
+        }
 }
 
 }  // namespace

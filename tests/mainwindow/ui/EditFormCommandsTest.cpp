@@ -7,6 +7,7 @@
 #include "data/StartUp.h"
 #include "mainwindow/MenuBar.h"
 #include "platform/Dialogs.h"
+#include "platform/ErrorNumbers.h"
 #include "reportwindow/ReturnToEditForm.h"
 
 #include <QApplication>
@@ -255,20 +256,25 @@ const CloseCase kCloseCases[] = {
 INSTANTIATE_TEST_SUITE_P(Closing, ClosingTest, ::testing::ValuesIn(kCloseCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Records, Copy to New Record (a fourth record, "Unknown"): alone; on a full disk, where
-// the copy is not counted and moving on writes no other slot; and followed by Add New
-// Records, where the first-name box is left on the copy, not on the new name's blank screen.
+// Records, Copy to New Record (a fourth record, "Unknown"): alone; on a full disk, or with
+// the settings file refused, where the copy is not counted and moving on writes no other
+// slot; and followed by Add New Records, where the first-name box is left on the copy, not
+// on the new name's blank screen.
 class CopyTest : public OpenWindow, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(CopyTest, CopyToNewRecord) {
-    const bool diskFull = GetParam() == std::string("OnAFullDisk"), thenAdd = GetParam() == std::string("ThenAdd");
-    if (diskFull)
+    const bool thenAdd = GetParam() == std::string("ThenAdd"), noSettings = GetParam() == std::string("NoSettings");
+    const bool diskFull = GetParam() == std::string("OnAFullDisk") || noSettings;
+    if (noSettings) t.files.failAt(1, err::DiskFull, FakeFiles::Op::Save);
+    if (diskFull && !noSettings)
         app.crusade.file.setWriteCall([](int, const char*, qint64, qint64) -> qint64 { return errno = ENOSPC, -1; });
+    const qint16 reserved = app.settings.ReservedNumber;
     t.dialogs.answer(AnsYes);
     trigger(QStringLiteral("mnuCopy"));
     app.crusade.file.setWriteCall({});
     EXPECT_EQ(text(QStringLiteral("RecordCounter")), diskFull ? QStringLiteral("1 of 3") : QStringLiteral("4 of 4"));
     EXPECT_EQ(t.dialogs.messages().last().startsWith(QStringLiteral("The copy was not made.\r\n")), diskFull);
+    EXPECT_EQ(app.settings.ReservedNumber == reserved, noSettings) << "the number is issued only with its file";
     if (thenAdd) {
         t.dialogs.type(QStringLiteral("5"));
         trigger(QStringLiteral("mnuAddRecords"));
@@ -284,7 +290,7 @@ TEST_P(CopyTest, CopyToNewRecord) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Records, CopyTest, ::testing::Values("Alone", "OnAFullDisk", "ThenAdd"),
+INSTANTIATE_TEST_SUITE_P(Records, CopyTest, ::testing::Values("Alone", "OnAFullDisk", "NoSettings", "ThenAdd"),
                          [](const auto& info) { return std::string(info.param); });
 
 // A new crusade, three names typed in from the keyboard, the program closed and the

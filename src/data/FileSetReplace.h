@@ -1,14 +1,18 @@
 #pragma once
-// Replaces a set of files as one, for the backup and the restore: every new file is first
-// copied beside the file it replaces under a temporary name; only when every copy is made
-// are they put in place, each old file kept aside until all are in, so that a failure on
-// the way puts every old file back and an earlier set is never left half replaced.
+// Replaces a set of files as one, for the backup, the restore and a crusade saved in
+// another folder: every new file is first copied or written beside the file it replaces
+// under a temporary name; only when every one is made are they put in place, each old
+// file kept aside until all are in, so that a failure on the way puts every old file back
+// and an earlier set is never left half replaced.
 
 #include "platform/Files.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace fennick {
 
@@ -27,9 +31,12 @@ public:
     // its target kept or removed with the old files; a missing required one fails the
     // copying (53).
     void add(const QString& from, const QString& to, bool optional = false, Missing missing = Missing::KeepTarget);
+    // One file of the set written from memory: bytes are to replace to.
+    void addBytes(const QByteArray& bytes, const QString& to);
 
-    // Copies every source beside its target. On failure the copies made so far are
-    // removed (what could not be removed is named by leftOver) and the failure returned.
+    // Copies every source, and writes every file from memory, beside its target. On
+    // failure the copies made so far are removed (what could not be removed is named by
+    // leftOver) and the failure returned.
     FileResult copyAll();
     // Puts the copies in place of their targets. On failure every target is put back as
     // it was (leftOver names what could not be) and the failure returned.
@@ -50,6 +57,7 @@ public:
 private:
     struct Entry {
         QString from, to;
+        std::optional<QByteArray> bytes;  // written in place of a copy of from
         bool optional = false;
         Missing missing = Missing::KeepTarget;
         bool skipped = false;

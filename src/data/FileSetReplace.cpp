@@ -1,4 +1,4 @@
-#include "filetools/FileSetReplace.h"
+#include "data/FileSetReplace.h"
 
 #include "data/FileUtil.h"
 #include "platform/ErrorNumbers.h"
@@ -15,6 +15,13 @@ void FileSetReplace::add(const QString& from, const QString& to, bool optional, 
     e.to = to;
     e.optional = optional;
     e.missing = missing;
+    entries_.append(e);
+}
+
+void FileSetReplace::addBytes(const QByteArray& bytes, const QString& to) {
+    Entry e;
+    e.to = to;
+    e.bytes = bytes;
     entries_.append(e);
 }
 
@@ -41,11 +48,11 @@ void FileSetReplace::removeCopies() {
 FileResult FileSetReplace::copyAll() {
     // A replacement of either set cut off earlier is ended first: the old files come back.
     if (!entries_.isEmpty()) {
-        RecoverReplacedSet(files_, entries_.first().from);
+        if (!entries_.first().bytes) RecoverReplacedSet(files_, entries_.first().from);
         RecoverReplacedSet(files_, entries_.first().to);
     }
     for (Entry& e : entries_) {
-        if (!files_.exists(e.from)) {
+        if (!e.bytes && !files_.exists(e.from)) {
             if (e.optional) {
                 e.skipped = true;
                 continue;
@@ -54,7 +61,7 @@ FileResult FileSetReplace::copyAll() {
             return FileResult{err::FileNotFound, QStringLiteral("File not found: ") + e.from};
         }
         const QString copy = unusedName(e.to, QLatin1String(kNewCopySuffix));
-        const FileResult r = files_.copy(e.from, copy);
+        const FileResult r = e.bytes ? files_.save(copy, *e.bytes) : files_.copy(e.from, copy);
         if (!r.ok()) {
             removeCopies();
             return r;
