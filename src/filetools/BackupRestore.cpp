@@ -110,7 +110,7 @@ QString BackupFailureText(const FileResult& r) {
         return QStringLiteral("You are attempting to back up files to a folder that does not exist on this computer.") +
                NewLine + QStringLiteral("Try backing up again and change the destination folder.");
     if (r.error == err::PermissionDenied)
-        return QStringLiteral("Files are not backed up.") + NewLine +
+        return QStringLiteral("Files are not backed up.") + NewLine + r.description + NewLine +
                QStringLiteral("Close Fennick and insure that you do not have another copy of Fennick Running.") +
                NewLine + QStringLiteral("Then restart Fennick and attempt to back up again.");
     return ErrorLines(r);

@@ -270,6 +270,16 @@ TEST(BackupRestoreTest, AFirstBackupProposesTheHomeFolderAndAMissingFolderIsTold
     EXPECT_TRUE(Loaded(w));
 }
 
+// A backup into a folder the system refuses says why, as every failed write does.
+TEST(BackupRestoreTest, ARefusedBackupGivesTheSystemsReason) {
+    CrusadeToolsWorld w;
+    w.t.files.failAt(1, err::PermissionDenied, Op::Copy);
+    Backup(w);
+    EXPECT_TRUE(
+        w.t.dialogs.messages().last().startsWith(QStringLiteral("Files are not backed up.\r\nFailed on "
+                                                                "purpose: copy ")));
+}
+
 // A failure planned at the k-th call of kind op, for every k until a run makes no such
 // call. Before each run the backup folder holds an earlier backup and the crusade has
 // changed since. run(w) is the command; check(w, failed call) what must hold afterwards.
