@@ -153,10 +153,38 @@ QString ShownText(const QString& text) {
     return t;
 }
 
+QString WrappableText(const QString& text) {
+    constexpr QChar kZeroWidthSpace(0x200B);
+    QString out;
+    out.reserve(text.size());
+    qsizetype start = 0;  // of the run being read
+    const auto endRun = [&](qsizetype end) {
+        const QStringView run = QStringView(text).mid(start, end - start);
+        if (run.size() <= kLongestWhole) {
+            out += run;
+            return;
+        }
+        for (qsizetype i = 0; i < run.size(); ++i) {
+            out += run[i];
+            if (i + 1 < run.size() && !run[i].isHighSurrogate()) out += kZeroWidthSpace;
+        }
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!c.isSpace() && c != u'/' && c != u'\\') continue;
+        endRun(i);
+        out += c;
+        start = i + 1;
+    }
+    endRun(text.size());
+    return out;
+}
+
 void PrepareMessageBox(QMessageBox& box, const MessageBoxSpec& spec) {
     box.setWindowTitle(Title(spec.title));
     box.setTextFormat(Qt::PlainText);
-    box.setText(ShownText(spec.text));
+    // A long path wraps within the box, which would cut a word wider than itself.
+    box.setText(WrappableText(ShownText(spec.text)));
     box.setIcon(IconOf(spec.icon));
     const auto buttons = ButtonsOf(spec.buttons);
     QMessageBox::StandardButtons set;

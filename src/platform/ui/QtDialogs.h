@@ -22,6 +22,11 @@ QStringList QtFileFilters(const QString& filter);
 QWidget* DialogOwner(QWidget* fallback);
 // Message text as Qt shows it: the program's CR LF line breaks become plain line breaks.
 QString ShownText(const QString& text);
+// Text as a message box shows it: a run of more than kLongestWhole characters between
+// blanks and path separators (a long file name) may break after any of its characters, so
+// that it wraps within the box instead of being cut at its edge.
+inline constexpr int kLongestWhole = 30;
+QString WrappableText(const QString& text);
 // Sets up a message box (buttons, default button, icon, title, plain text) as spec asks,
 // at least as wide as its title needs in a title bar.
 void PrepareMessageBox(QMessageBox& box, const MessageBoxSpec& spec);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest/QTest>
@@ -204,6 +205,44 @@ TEST(QtDialogs, ABoxBelongsToTheWindowInUse) {
     editor.hide();
     EXPECT_EQ(ownerOfNextBox([&] { dialogs.msgBox(QStringLiteral("Done."), Buttons::OK, Icon::None); }), &main);
     test::ModalGuard::allow(false);
+}
+
+// A message naming a long path (a crusade name of 248 characters) shows all of it, wrapped
+// within the box: no line wider than the box, and the box within the screen.
+TEST(QtDialogs, ALongPathWrapsWithinTheBox) {
+    const QString path = QStringLiteral("/home/office/.local/share/Fennick/data/") +
+                         QStringLiteral("Springfield").repeated(23).left(248) + QStringLiteral(".dta");
+    const QString cases[] = {
+        QStringLiteral("The data file %1 ends in 7 bytes that are not a whole record, as a write cut off leaves "
+                       "them.\r\nThey have been kept aside, with the whole file, as %1.tail."),
+        QStringLiteral("Backing up \r\n          %1\r\n  to:\r\n          /media/usb/spring.dta\r\n\r\nDo You "
+                       "want to Continue?"),
+        QStringLiteral("The prayer request was not saved.\r\n\r\nError # 75 was generated \r\nCould not write "
+                       "%1.prayer: Read-only file system"),
+    };
+    for (const QString& c : cases) {
+        const QString text = c.arg(path);
+        QMessageBox box;
+        PrepareMessageBox(box, {text, Buttons::YesNo, Icon::Exclamation, std::nullopt});
+        box.setModal(false);  // shown for measuring, not answered
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        EXPECT_EQ(QString(label->text()).remove(QChar(0x200B)), ShownText(text)) << "the whole text";
+        QTextLayout layout(QString(label->text()).replace(u'\n', QChar::LineSeparator), label->font());
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrap);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label->contentsRect().width());
+            EXPECT_LE(line.naturalTextWidth(), label->contentsRect().width()) << text.left(30).toStdString();
+        }
+        layout.endLayout();
+        EXPECT_LE(label->heightForWidth(label->contentsRect().width()), label->contentsRect().height());
+        EXPECT_LE(box.frameGeometry().width(), 1366);
+        EXPECT_LE(box.frameGeometry().height(), 768);
+    }
 }
 
 TEST(QtDialogs, AFileDialogOpensAtTheFolderAndNameProposed) {
