@@ -242,7 +242,8 @@ TEST_F(ProgramWindowsTest, TheZipEditorKeepsItsEntryInItsOwnCrusade) {
 
 // A window closed while another is active may be activated afterwards, as a window manager
 // does when the focus comes back (the statistics window after its print dialog): the
-// activation runs nothing and the window is not deleted under its own event.
+// activation runs nothing and the window is not deleted under its own event, nor when it is
+// replaced while such an event waits.
 TEST_F(ProgramWindowsTest, AnActivationReachingAClosedWindowRunsNothingAndDeletesNothing) {
     ModalGuard::allow(true);
     ProgramWindows windows(app);
@@ -276,8 +277,22 @@ TEST_F(ProgramWindowsTest, AnActivationReachingAClosedWindowRunsNothingAndDelete
         EXPECT_FALSE(w.isNull()) << "deleted under its own event";
         EXPECT_EQ(owner.find(QLatin1String(c.name)), nullptr);
         EXPECT_TRUE(t.dialogs.shown().empty());
+        // Opened again while another activation for the closed one waits: that one stands
+        // until the event loop, which hands it the activation and then deletes it.
+        QApplication::postEvent(w, new QEvent(QEvent::WindowActivate));
+        c.open();
+        QPointer<QWidget> again = owner.find(QLatin1String(c.name));
+        ASSERT_NE(again, nullptr);
+        EXPECT_NE(again, w);
+        ASSERT_FALSE(w.isNull()) << "deleted while an event for it waits";
+        t.dialogs.clear();
+        QCoreApplication::sendPostedEvents(w, QEvent::WindowActivate);
+        EXPECT_TRUE(t.dialogs.shown().empty());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(w.isNull());
+        EXPECT_FALSE(again.isNull());
+        owner.close(QLatin1String(c.name));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     ModalGuard::allow(false);
 }
