@@ -2,6 +2,7 @@
 
 #include "FakePlatform.h"
 #include "ModalGuard.h"
+#include "platform/CommandWindow.h"
 #include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace fennick {
 namespace {
@@ -173,37 +175,46 @@ TEST(QtDialogs, AMessageBoxAnswersWithTheClassicValues) {
     EXPECT_EQ(closed(Buttons::OK), AnsOK);
 }
 
-// A box asked for while another of the program's windows is in use belongs to that window
-// (an editor's search, the statistics window's printer dialog), not to the main window
-// the dialogs were made with; with no window in use it belongs to the main window.
-TEST(QtDialogs, ABoxBelongsToTheWindowInUse) {
-    QWidget main, editor;
+// A box belongs to the window whose command asks (an editor's search, the statistics
+// window's printer dialog), whichever window is active: the innermost command's window that
+// still stands, or a modal dialog opened over it; else the main window the dialogs serve.
+TEST(QtDialogs, ABoxBelongsToTheWindowWhoseCommandAsks) {
+    QWidget main, editor, other;
+    QDialog prefs(&editor);
+    prefs.setWindowModality(Qt::ApplicationModal);
     QtDialogs dialogs(&main);
-    main.show();
-    editor.show();
-    editor.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    for (QWidget* w : {&main, &editor, &other}) w->show();
     test::ModalGuard::allow(true);
-    const auto ownerOfNextBox = [&](const std::function<void()>& ask) {
+    const auto ownerOfNextBox = [&] {
         QWidget* owner = nullptr;
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
-            if (!box) return;
             owner = box->parentWidget();
             box->close();
         });
-        ask();
+        dialogs.msgBox(QStringLiteral("Correct Record?"), Buttons::YesNo, Icon::Question);
         return owner;
     };
-    EXPECT_EQ(
-        ownerOfNextBox([&] { dialogs.msgBox(QStringLiteral("Correct Record?"), Buttons::YesNo, Icon::Question); }),
-        &editor);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&editor)) << "the window in use stays in front after the answer";
-    InputBoxSpec input;
-    input.prompt = QStringLiteral("Zip code?");
-    EXPECT_EQ(ownerOfNextBox([&] { dialogs.inputBox(input); }), &editor);
-    editor.hide();
-    EXPECT_EQ(ownerOfNextBox([&] { dialogs.msgBox(QStringLiteral("Done."), Buttons::OK, Icon::None); }), &main);
+    const struct {
+        QWidget* inner;   // the window whose command runs within the main window's; null: none
+        QWidget* hidden;  // hidden, or a modal dialog shown, while it asks
+        QWidget* owner;
+    } cases[] = {
+        {&editor, nullptr, &editor}, {&editor, &editor, &main}, {&editor, &prefs, &prefs}, {nullptr, nullptr, &main}};
+    for (const auto& c : cases) {
+        // Another window active, as the window manager may leave it when a box goes.
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        const CommandWindow outer(&main);
+        std::optional<CommandWindow> inner;
+        if (c.inner) inner.emplace(c.inner);
+        if (c.hidden) c.hidden->setVisible(!c.hidden->isVisible());
+        EXPECT_EQ(ownerOfNextBox(), c.owner);
+        if (c.hidden) c.hidden->setVisible(!c.hidden->isVisible());
+        if (c.owner == &editor) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&editor)) << "in front after the answer";
+        }
+    }
     test::ModalGuard::allow(false);
 }
 
