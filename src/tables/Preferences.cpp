@@ -333,6 +333,11 @@ void frmTab_Load(App& app, PreferencesForm& form) {
     form.PrefsChanged = false;
 }
 
+void ShowPreferencesAgain(App& app, PreferencesForm& form) {
+    if (app.msg.MsgText == kTeamWord) tabPref_Click(form, kTeamTab);
+    app.msg.MsgText.clear();
+}
+
 void tabPref_Click(PreferencesForm& form, int tab) {
     form.Tab = tab;
     form.btnPrintTeams = tab == kTeamTab;

@@ -75,6 +75,9 @@ void mnuEditTeamNames_Click(App& app, MainScreen& form);
 // Fills the form from the settings. The tab is 5, with the print button, when MsgText
 // holds "team", else 1; MsgText is emptied.
 void frmTab_Load(App& app, PreferencesForm& form);
+// The dialog, already open, asked for again: the team tab when MsgText holds "team", the
+// boxes as they are; MsgText is emptied.
+void ShowPreferencesAgain(App& app, PreferencesForm& form);
 // A tab chosen: its frame in front; the sermon tab puts the focus in the first sermon box,
 // the team tab shows the print button.
 void tabPref_Click(PreferencesForm& form, int tab);

@@ -11,6 +11,7 @@
 #include "mainwindow/AddMode.h"
 #include "mainwindow/MainScreen.h"
 #include "mainwindow/ui/EditForm.h"
+#include "platform/ui/QtDialogs.h"
 #include "reportwindow/ui/PrintReports.h"
 #include "reportwindow/ui/SelDecFm.h"
 #include "statistics/Stats.h"
@@ -18,6 +19,8 @@
 #include "tables/ui/Members.h"
 #include "tables/ui/frmTab.h"
 #include "views/ui/frmFilters.h"
+
+#include <QPointer>
 
 #include <memory>
 
@@ -87,25 +90,32 @@ ProgramWindows::ProgramWindows(App& app) : app_(app) {
     AddTableWindows(app, *windows, form);
     app.hooks.showZipEditor = [windows] { ShowZipEditor(*windows); };
 
-    // The preferences dialog, modeless from the menus and modal from the zip editor; one
-    // already open is only brought forward, keeping its boxes.
+    // The preferences dialog, modeless from the menus and modal over the window whose
+    // command asks for the team names (the zip editor), which is in front again once it
+    // closes. One already open keeps its boxes, and comes on its team tab when the team
+    // names are asked for.
     windows->add(QStringLiteral("frmTab"), [&app, form] { return new frmTab(app, form); });
-    auto preferences = [&app, windows](bool modal) {
-        if (QWidget* open = windows->find(QStringLiteral("frmTab"))) {
-            app.msg.MsgText.clear();
-            open->show();
-            open->raise();
-            open->activateWindow();
+    auto preferences = [&app, windows, form](bool modal) {
+        QPointer<frmTab> dialog = qobject_cast<frmTab*>(windows->find(QStringLiteral("frmTab")));
+        if (dialog)
+            dialog->showAgain();
+        else
+            dialog = windows->window<frmTab>(QStringLiteral("frmTab"));
+        if (!modal) {
+            dialog->show();
+            dialog->raise();
+            dialog->activateWindow();
             return;
         }
-        auto* dialog = windows->window<frmTab>(QStringLiteral("frmTab"));
-        if (modal) {
-            dialog->exec();
-            return;
+        const QPointer<QWidget> asker = DialogOwner(form);
+        // Shown again below, modal now when it was open without modality.
+        dialog->hide();
+        if (asker && dialog->parentWidget() != asker) dialog->setParent(asker, dialog->windowFlags());
+        dialog->exec();
+        if (asker && asker->isVisible()) {
+            asker->raise();
+            asker->activateWindow();
         }
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
     };
     app.hooks.showPreferences = [preferences] { preferences(false); };
     app.hooks.editTeamNames = [&app, preferences] {

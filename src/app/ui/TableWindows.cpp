@@ -35,6 +35,15 @@ void AddTableWindows(App& app, CrusadeWindows& windows, QWidget* mainWindow) {
         [&app, owner, main] {
             auto* editor = new EditZip(app, main);
             editor->showTotals = [owner] { ShowTeamTotals(*owner); };
+            // However the editor comes forward, its totals come too, just behind it. Totals
+            // shown just now, not yet on the screen, are in front already.
+            editor->broughtForward = [owner] {
+                ZipCnt* totals = FindTeamTotals(*owner);
+                EditZip* shown = FindZipEditor(*owner);
+                if (!totals || !shown || !totals->testAttribute(Qt::WA_Mapped)) return;
+                totals->raise();
+                shown->raise();
+            };
             editor->closedByUser = [owner, main] {
                 if (ZipCnt* totals = FindTeamTotals(*owner)) totals->close();
                 if (main) {

@@ -3,8 +3,8 @@
 // modeless windows: built on first use by the owner of those windows, and closed by it with
 // the crusade. The editor shows the totals again after a team-code change and keeps the
 // focus when the program shows the totals; the totals stand beside the editor, within the
-// screen, and take the focus only when the user clicks them. The editor's Close takes the
-// totals with it.
+// screen, take the focus only when the user clicks them, and come forward with the editor
+// however it is brought forward. The editor's Close takes the totals with it.
 
 class QString;
 class QWidget;

@@ -9,6 +9,7 @@
 #include "data/App.h"
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
+#include "platform/CommandWindow.h"
 #include "platform/Dialogs.h"
 
 #include <QAbstractPrintDialog>
@@ -131,6 +132,7 @@ void AttendF::open() {
 }
 
 void AttendF::run(const std::function<void()>& command) {
+    const CommandWindow window(this);
     ++depth_;
     RunGuarded(app_, kSourceFennick95, command);
     --depth_;

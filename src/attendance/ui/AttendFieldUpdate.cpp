@@ -4,6 +4,7 @@
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "mainwindow/MainScreen.h"
+#include "platform/CommandWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -196,6 +197,7 @@ void AttendFieldUpdate::install(App& app, Maker make) {
 }
 
 void AttendFieldUpdate::run(const std::function<void()>& command) {
+    const CommandWindow window(this);
     RunGuarded(app_, kSourceFennick95, command);
     showState();
 }

@@ -1,5 +1,7 @@
 #include "platform/ui/QtDialogs.h"
 
+#include "platform/CommandWindow.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -103,10 +105,34 @@ std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogSpec& spec
 
 }  // namespace
 
+namespace {
+
+// Whether dialog stands over window: window, or a widget of it, is one of its owners.
+bool StandsOver(const QWidget* dialog, const QWidget* window) {
+    for (const QWidget* p = dialog->parentWidget(); p; p = p->parentWidget())
+        if (p->window() == window) return true;
+    return false;
+}
+
+}  // namespace
+
 QWidget* DialogOwner(QWidget* fallback) {
+    // Qt's own list of modal windows, kept as they are shown and hidden: no guess at what
+    // the window manager has activated.
+    QWidget* modal = QApplication::activeModalWidget();
+    const QList<QPointer<QObject>>& running = CommandWindow::running();
+    for (qsizetype i = running.size() - 1; i >= 0; --i) {
+        const auto* w = qobject_cast<QWidget*>(running.at(i).data());
+        // A window closed by its own command leaves the question to the command that ran it.
+        if (!w || !w->window()->isVisible()) continue;
+        QWidget* window = w->window();
+        // A modal dialog opened by the command asks in its stead.
+        return modal && modal != window && StandsOver(modal, window) ? modal : window;
+    }
+    if (modal) return modal;
+    if (fallback && fallback->isVisible()) return fallback;
     QWidget* active = QApplication::activeWindow();
-    if (active && active->isVisible()) return active;
-    return fallback;
+    return active && active->isVisible() ? active : fallback;
 }
 
 namespace {
@@ -153,10 +179,38 @@ QString ShownText(const QString& text) {
     return t;
 }
 
+QString WrappableText(const QString& text) {
+    constexpr QChar kZeroWidthSpace(0x200B);
+    QString out;
+    out.reserve(text.size());
+    qsizetype start = 0;  // of the run being read
+    const auto endRun = [&](qsizetype end) {
+        const QStringView run = QStringView(text).mid(start, end - start);
+        if (run.size() <= kLongestWhole) {
+            out += run;
+            return;
+        }
+        for (qsizetype i = 0; i < run.size(); ++i) {
+            out += run[i];
+            if (i + 1 < run.size() && !run[i].isHighSurrogate()) out += kZeroWidthSpace;
+        }
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!c.isSpace() && c != u'/' && c != u'\\') continue;
+        endRun(i);
+        out += c;
+        start = i + 1;
+    }
+    endRun(text.size());
+    return out;
+}
+
 void PrepareMessageBox(QMessageBox& box, const MessageBoxSpec& spec) {
     box.setWindowTitle(Title(spec.title));
     box.setTextFormat(Qt::PlainText);
-    box.setText(ShownText(spec.text));
+    // A long path wraps within the box, which would cut a word wider than itself.
+    box.setText(WrappableText(ShownText(spec.text)));
     box.setIcon(IconOf(spec.icon));
     const auto buttons = ButtonsOf(spec.buttons);
     QMessageBox::StandardButtons set;

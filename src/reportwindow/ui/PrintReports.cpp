@@ -5,6 +5,7 @@
 #include "data/Errors.h"
 #include "data/ui/Artwork.h"
 #include "mainwindow/MainScreen.h"
+#include "platform/CommandWindow.h"
 #include "platform/Dialogs.h"
 #include "reportwindow/EditBesidePreview.h"
 #include "reportwindow/LineActions.h"
@@ -505,6 +506,7 @@ void PrintReports::wire() {
 // --- Running procedures and showing the state -----------------------------------------------
 
 void PrintReports::run(const std::function<void()>& procedure) {
+    const CommandWindow command(this);
     ++depth_;
     RunGuarded(app_, kSourceFennick95, procedure);
     --depth_;

@@ -3,6 +3,7 @@
 #include "data/App.h"
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
+#include "platform/CommandWindow.h"
 #include "platform/ui/QtDrawingSurface.h"
 #include "statistics/Stats.h"
 #include "statistics/TeamStats.h"
@@ -147,6 +148,7 @@ const DrawingSurface& BlankFrm::surface() const {
 }
 
 void BlankFrm::guarded(const std::function<void()>& procedure) {
+    const CommandWindow command(this);
     RunGuarded(app_, kSourceFennick95, procedure);
 }
 

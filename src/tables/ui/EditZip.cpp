@@ -3,6 +3,7 @@
 #include "data/App.h"
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
+#include "platform/CommandWindow.h"
 #include "tables/TeamTotals.h"
 
 #include <QCloseEvent>
@@ -177,6 +178,17 @@ void EditZip::build() {
     resize(sizeHint().expandedTo(QSize(560, 0)));
 }
 
+bool EditZip::event(QEvent* event) {
+    // Raised by the program or activated by the user: the one place every way forward passes.
+    const bool forward = event->type() == QEvent::ZOrderChange || event->type() == QEvent::WindowActivate;
+    if (forward && isVisible() && broughtForward && !bringingForward_) {
+        bringingForward_ = true;
+        broughtForward();
+        bringingForward_ = false;
+    }
+    return TableWindow::event(event);
+}
+
 bool EditZip::eventFilter(QObject* watched, QEvent* event) {
     const bool teamCode = watched == control(QStringLiteral("WorkerCode"));
     switch (event->type()) {
@@ -238,6 +250,7 @@ void EditZip::focusTeamCode() {
 }
 
 void EditZip::run(const std::function<void()>& procedure) {
+    const CommandWindow command(this);
     const std::array<int, 41> before = TeamTotals(app_.crusade);
     running_ = true;
     collect();

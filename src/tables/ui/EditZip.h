@@ -29,6 +29,10 @@ public:
     // and the main window is shown).
     std::function<void()> showTotals;
     std::function<void()> closedByUser;
+    // Called whenever the window is raised or activated, whichever way it came forward (the
+    // program's commands, the end of a dialog, a click): the totals come with it. The
+    // window's own raise within it calls it no more.
+    std::function<void()> broughtForward;
 
     // Keeps the shown entry and closes, without a question; for the close of the table
     // windows before the tables are replaced.
@@ -37,6 +41,7 @@ public:
     void focusTeamCode();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void activate() override;
@@ -52,6 +57,7 @@ private:
 
     ZipForm form_;
     bool teamChanged_ = false;  // the last procedure changed a team code of the table
+    bool bringingForward_ = false;
 };
 
 }  // namespace fennick

@@ -3,6 +3,7 @@
 #include "data/App.h"
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
+#include "platform/CommandWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -170,6 +171,7 @@ void Members::closeKeepingEntry() {
 
 void Members::run(const std::function<void()>& procedure) {
     if (running_) return;
+    const CommandWindow command(this);
     running_ = true;
     collect();
     RunGuarded(app_, kSourceFennick95, procedure);

@@ -3,6 +3,7 @@
 #include "data/App.h"
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
+#include "platform/CommandWindow.h"
 #include "tables/TeamTotals.h"
 
 #include <QEvent>
@@ -88,6 +89,7 @@ void ZipCnt::refresh() {
 bool ZipCnt::event(QEvent* event) {
     // An activation that reaches the window after its closing hid it is none.
     if (event->type() == QEvent::WindowActivate && isVisible()) {
+        const CommandWindow command(this);
         RunGuarded(app_, kSourceFennick95, [this] { refresh(); });
     }
     return QWidget::event(event);

@@ -3,6 +3,7 @@
 #include "data/App.h"
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
+#include "platform/CommandWindow.h"
 #include "tables/TeamListPrintout.h"
 
 #include <QCheckBox>
@@ -341,6 +342,10 @@ bool frmTab::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void frmTab::showAgain() {
+    run([this] { ShowPreferencesAgain(app_, form_); });
+}
+
 void frmTab::reject() {
     bool close = false;
     run([this, &close] {
@@ -361,6 +366,7 @@ void frmTab::markFocusedBox() {
 
 void frmTab::run(const std::function<void()>& procedure) {
     if (running_) return;
+    const CommandWindow command(this);
     running_ = true;
     collect();
     RunGuarded(app_, kSourceFennick95, procedure);

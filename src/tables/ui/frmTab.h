@@ -28,6 +28,9 @@ public:
     // The control of that name; null when there is none.
     QWidget* control(const QString& name) const { return controls_.value(name); }
     const PreferencesForm& form() const { return form_; }
+    // Asked for again while open: on the team tab when MsgText holds "team", keeping the
+    // boxes as typed.
+    void showAgain();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,7 @@
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
 #include "ModalGuard.h"
+#include "RealBoxes.h"
 #include "RecordBuilder.h"
 #include "app/ui/CrusadeWindows.h"
 #include "app/ui/ProgramWindows.h"
@@ -13,8 +14,10 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/FileUtil.h"
+#include "data/SideFiles.h"
 #include "mainwindow/MenuBar.h"
 #include "mainwindow/ui/EditForm.h"
+#include "platform/ui/QtDialogs.h"
 #include "reportwindow/ui/PrintReports.h"
 #include "statistics/ui/BlankFrm.h"
 #include "tables/ui/EditZip.h"
@@ -29,7 +32,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -109,6 +114,7 @@ protected:
         CrusadeSpec s;
         s.records = {Person("0012", "Mary", "Smith"), Person("0013", "John", "Adams")};
         s.zips = {kSpringZip};
+        s.members = {MemberEntry("0301", "Baker", "Ruth")};
         spring = WriteCrusade(t, t.path("data"), QStringLiteral("spring"), s);
         s.zips = {kAutumnZip};
         autumn = WriteCrusade(t, t.path("data"), QStringLiteral("autumn"), s);
@@ -242,7 +248,8 @@ TEST_F(ProgramWindowsTest, TheZipEditorKeepsItsEntryInItsOwnCrusade) {
 
 // A window closed while another is active may be activated afterwards, as a window manager
 // does when the focus comes back (the statistics window after its print dialog): the
-// activation runs nothing and the window is not deleted under its own event.
+// activation runs nothing and the window is not deleted under its own event, nor when it is
+// replaced while such an event waits.
 TEST_F(ProgramWindowsTest, AnActivationReachingAClosedWindowRunsNothingAndDeletesNothing) {
     ModalGuard::allow(true);
     ProgramWindows windows(app);
@@ -276,8 +283,22 @@ TEST_F(ProgramWindowsTest, AnActivationReachingAClosedWindowRunsNothingAndDelete
         EXPECT_FALSE(w.isNull()) << "deleted under its own event";
         EXPECT_EQ(owner.find(QLatin1String(c.name)), nullptr);
         EXPECT_TRUE(t.dialogs.shown().empty());
+        // Opened again while another activation for the closed one waits: that one stands
+        // until the event loop, which hands it the activation and then deletes it.
+        QApplication::postEvent(w, new QEvent(QEvent::WindowActivate));
+        c.open();
+        QPointer<QWidget> again = owner.find(QLatin1String(c.name));
+        ASSERT_NE(again, nullptr);
+        EXPECT_NE(again, w);
+        ASSERT_FALSE(w.isNull()) << "deleted while an event for it waits";
+        t.dialogs.clear();
+        QCoreApplication::sendPostedEvents(w, QEvent::WindowActivate);
+        EXPECT_TRUE(t.dialogs.shown().empty());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(w.isNull());
+        EXPECT_FALSE(again.isNull());
+        owner.close(QLatin1String(c.name));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     ModalGuard::allow(false);
 }
@@ -317,6 +338,161 @@ TEST_F(ProgramWindowsTest, UnderAWindowManagerAStatisticsWindowClosedWhileInacti
         QTest::qWait(100);  // the activation that follows the click
         EXPECT_EQ(owner.find(QStringLiteral("BlankFrm")), nullptr);
     }
+    ModalGuard::allow(false);
+}
+
+// Watches the program: the windows it raises, and the owner of each modal window shown (and
+// the tab a preferences dialog shows), each answered a moment later by Save where it has one.
+class Watcher : public QObject {
+public:
+    Watcher() { qApp->installEventFilter(this); }
+    QStringList raised;
+    QList<QPointer<QWidget>> owners;
+    int tab = -1;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || !w->isWindow()) return false;
+        if (e->type() == QEvent::ZOrderChange) raised << w->objectName();
+        if (e->type() != QEvent::Show || !w->isModal()) return false;
+        owners << w->parentWidget();
+        if (const auto* tabs = w->findChild<QTabWidget*>(QStringLiteral("tabPref"))) tab = tabs->currentIndex();
+        QTimer::singleShot(QGuiApplication::platformName() == QLatin1String("xcb") ? 100 : 0, w, [w] {
+            if (auto* save = w->findChild<QPushButton*>(QStringLiteral("btnSave")))
+                save->click();
+            else
+                w->close();
+        });
+        return false;
+    }
+};
+
+// Every route by which a window's command asks a box or a dialog, or brings the zip editor
+// forward, with the main window in front and active before it (another window where the
+// main window is hidden or asks itself): each box and dialog stands over the window whose
+// command asks, the main window is not brought forward, the window keeps the keyboard, and
+// the zip editor's totals come forward with it. On a desktop, the stacking as well.
+TEST_F(ProgramWindowsTest, TheWindowWhoseCommandRunsStaysInFront) {
+    const bool desktop = QGuiApplication::platformName() == QLatin1String("xcb");
+    const auto inFront = [](const QWidget* w) {
+        return QTest::qWaitFor(
+            [w] { return QGuiApplication::topLevelAt(w->mapToGlobal(w->rect().center())) == w->windowHandle(); }, 3000);
+    };
+    ProgramWindows windows(app);
+    EditForm* main = &windows.main();
+    main->load();
+    main->setGeometry(main->screen()->availableGeometry().adjusted(0, 40, 0, 0));  // over the others
+    main->show();
+    QWidget other;
+    other.setGeometry(QRect(main->screen()->availableGeometry().bottomRight() - QPoint(160, 120), QSize(120, 60)));
+    ModalGuard::allow(true);
+    // The dialogs the fakes answer stand for a moment as the program's own boxes.
+    QtDialogs real(main);
+    t.dialogs.onShow = [&real](const FakeDialogs::Shown& shown) {
+        if (shown.kind == FakeDialogs::Kind::Input)
+            real.inputBox({shown.text, std::nullopt, QString(), std::nullopt});
+        else
+            real.msgBox(shown.text, shown.buttons, shown.icon);
+    };
+    const auto open = [&](const QString& name) -> QWidget* {
+        if (name == QLatin1String("EditZip")) app.hooks.showZipEditor();
+        if (name == QLatin1String("Members")) app.hooks.showMembers();
+        if (name == QLatin1String("PrintReports")) app.hooks.openPrintReports();
+        if (name == QLatin1String("BlankFrm")) app.hooks.showCrusadeStatistics();
+        if (name == QLatin1String("AttendF")) {
+            app.msg.MsgAnswer = QStringLiteral("3");
+            app.hooks.showAttendanceScreen();
+        }
+        return name.isEmpty() ? main : windows.crusadeWindows().find(name);
+    };
+    // A click on button, with the text typed into the input box it asks and the answer given.
+    const auto click = [&](const char* button, const QString& typed = {}, int answer = 0) {
+        return [&, button, typed, answer](QWidget* w) {
+            if (!typed.isEmpty()) t.dialogs.type(typed);
+            if (answer) t.dialogs.answer(answer);
+            w->findChild<QAbstractButton*>(QLatin1String(button))->click();
+        };
+    };
+    const struct {
+        const char* what;
+        const char* window;  // the one whose command runs; empty: the main window
+        std::function<void(QWidget*)> command;
+        int dialogs;
+        int tab = -1;
+    } routes[] = {
+        {"zip editor, Search, found", "EditZip", click("Search", QStringLiteral("Springfield"), AnsYes), 2},
+        {"zip editor, Search, not found", "EditZip", click("Search", QStringLiteral("Nowhere")), 2},
+        {"zip editor, a refused team code", "EditZip",
+         [](QWidget* w) {
+             auto* code = w->findChild<QLineEdit*>(QStringLiteral("WorkerCode"));
+             code->setText(QStringLiteral("zz"));
+             QTest::keyClick(code, Qt::Key_Return);
+         },
+         1},
+        {"zip editor, Edit Team Names", "EditZip", click("btnEditTeamNames"), 1, 4},
+        {"zip editor, Edit Team Names with the preferences open on General", "EditZip",
+         [&](QWidget* w) {
+             main->action(QStringLiteral("mnuPref"))->trigger();
+             click("btnEditTeamNames")(w);
+         },
+         1, 4},
+        {"zip editor, Ctrl+A in the main window", "EditZip",
+         [](QWidget*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier); }, 0},
+        {"zip editor, Tools, Team Assignments", "EditZip",
+         [&](QWidget*) { main->action(QStringLiteral("mnuTeamAssignments"))->trigger(); }, 0},
+        {"zip editor, a click on it", "EditZip", [](QWidget* w) { EXPECT_TRUE(ActivateFromAnotherProgram(w)); }, 0},
+        {"member list, Search, found", "Members", click("Search", QStringLiteral("Baker"), AnsYes), 2},
+        {"member list, Search, not found", "Members", click("Search", QStringLiteral("Nobody")), 2},
+        {"member list, Delete", "Members", click("btnDeleteSDA", {}, AnsNo), 1},
+        {"attendance screen, Global Search", "AttendF", click("btnGlobal", QStringLiteral("zzyzx")), 2},
+        {"report window, F1", "PrintReports",
+         [](QWidget* w) {
+             QTest::keyClick(static_cast<QWidget*>(static_cast<PrintReports*>(w)->object(QStringLiteral("VScroll1"))),
+                             Qt::Key_F1);
+         },
+         1},
+        {"statistics window, Print", "BlankFrm",
+         [&](QWidget* w) {
+             t.dialogs.print(std::nullopt);
+             click("PrintStatsBut")(w);
+         },
+         1},
+        {"main window, About", "", [&](QWidget*) { main->action(QStringLiteral("mnuAbout"))->trigger(); }, 1},
+    };
+    for (const auto& r : routes) {
+        SCOPED_TRACE(r.what);
+        QWidget* asker = open(QLatin1String(r.window));
+        ASSERT_TRUE(asker && asker->isVisible());
+        t.dialogs.clear();
+        QWidget* elsewhere = asker == main || !main->isVisible() ? &other : main;
+        elsewhere->show();
+        elsewhere->raise();
+        ASSERT_TRUE(ActivateFromAnotherProgram(elsewhere));
+        Watcher watch;
+        r.command(asker);
+        EXPECT_FALSE(t.dialogs.pending());
+        EXPECT_EQ(watch.owners, QList<QPointer<QWidget>>(r.dialogs, asker));
+        EXPECT_EQ(watch.tab, r.tab);
+        if (asker != main) {
+            EXPECT_FALSE(watch.raised.contains(main->objectName())) << "the main window brought forward";
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == asker->windowHandle(); }));
+        }
+        if (desktop && elsewhere == main) {
+            EXPECT_TRUE(inFront(asker));
+        }
+        if (ZipCnt* totals = FindTeamTotals(windows.crusadeWindows()); totals && asker != main) {
+            EXPECT_TRUE(watch.raised.contains(QStringLiteral("ZipCnt"))) << "the totals left behind";
+            EXPECT_TRUE(!desktop || inFront(totals));
+        }
+        other.hide();
+        t.dialogs.otherwise(AnsNo);
+        windows.crusadeWindows().closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        t.dialogs.clear();
+        main->show();
+    }
+    t.dialogs.onShow = nullptr;
     ModalGuard::allow(false);
 }
 

@@ -2,6 +2,7 @@
 
 #include "FakePlatform.h"
 #include "ModalGuard.h"
+#include "platform/CommandWindow.h"
 #include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest/QTest>
@@ -18,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace fennick {
 namespace {
@@ -172,38 +175,85 @@ TEST(QtDialogs, AMessageBoxAnswersWithTheClassicValues) {
     EXPECT_EQ(closed(Buttons::OK), AnsOK);
 }
 
-// A box asked for while another of the program's windows is in use belongs to that window
-// (an editor's search, the statistics window's printer dialog), not to the main window
-// the dialogs were made with; with no window in use it belongs to the main window.
-TEST(QtDialogs, ABoxBelongsToTheWindowInUse) {
-    QWidget main, editor;
+// A box belongs to the window whose command asks (an editor's search, the statistics
+// window's printer dialog), whichever window is active: the innermost command's window that
+// still stands, or a modal dialog opened over it; else the main window the dialogs serve.
+TEST(QtDialogs, ABoxBelongsToTheWindowWhoseCommandAsks) {
+    QWidget main, editor, other;
+    QDialog prefs(&editor);
+    prefs.setWindowModality(Qt::ApplicationModal);
     QtDialogs dialogs(&main);
-    main.show();
-    editor.show();
-    editor.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+    for (QWidget* w : {&main, &editor, &other}) w->show();
     test::ModalGuard::allow(true);
-    const auto ownerOfNextBox = [&](const std::function<void()>& ask) {
+    const auto ownerOfNextBox = [&] {
         QWidget* owner = nullptr;
         QTimer::singleShot(0, [&] {
             QWidget* box = QApplication::activeModalWidget();
-            if (!box) return;
             owner = box->parentWidget();
             box->close();
         });
-        ask();
+        dialogs.msgBox(QStringLiteral("Correct Record?"), Buttons::YesNo, Icon::Question);
         return owner;
     };
-    EXPECT_EQ(
-        ownerOfNextBox([&] { dialogs.msgBox(QStringLiteral("Correct Record?"), Buttons::YesNo, Icon::Question); }),
-        &editor);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&editor)) << "the window in use stays in front after the answer";
-    InputBoxSpec input;
-    input.prompt = QStringLiteral("Zip code?");
-    EXPECT_EQ(ownerOfNextBox([&] { dialogs.inputBox(input); }), &editor);
-    editor.hide();
-    EXPECT_EQ(ownerOfNextBox([&] { dialogs.msgBox(QStringLiteral("Done."), Buttons::OK, Icon::None); }), &main);
+    const struct {
+        QWidget* inner;   // the window whose command runs within the main window's; null: none
+        QWidget* hidden;  // hidden, or a modal dialog shown, while it asks
+        QWidget* owner;
+    } cases[] = {
+        {&editor, nullptr, &editor}, {&editor, &editor, &main}, {&editor, &prefs, &prefs}, {nullptr, nullptr, &main}};
+    for (const auto& c : cases) {
+        // Another window active, as the window manager may leave it when a box goes.
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        const CommandWindow outer(&main);
+        std::optional<CommandWindow> inner;
+        if (c.inner) inner.emplace(c.inner);
+        if (c.hidden) c.hidden->setVisible(!c.hidden->isVisible());
+        EXPECT_EQ(ownerOfNextBox(), c.owner);
+        if (c.hidden) c.hidden->setVisible(!c.hidden->isVisible());
+        if (c.owner == &editor) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&editor)) << "in front after the answer";
+        }
+    }
     test::ModalGuard::allow(false);
+}
+
+// A message naming a long path (a crusade name of 248 characters) shows all of it, wrapped
+// within the box: no line wider than the box, and the box within the screen.
+TEST(QtDialogs, ALongPathWrapsWithinTheBox) {
+    const QString path = QStringLiteral("/home/office/.local/share/Fennick/data/") +
+                         QStringLiteral("Springfield").repeated(23).left(248) + QStringLiteral(".dta");
+    const QString cases[] = {
+        QStringLiteral("The data file %1 ends in 7 bytes that are not a whole record, as a write cut off leaves "
+                       "them.\r\nThey have been kept aside, with the whole file, as %1.tail."),
+        QStringLiteral("Backing up \r\n          %1\r\n  to:\r\n          /media/usb/spring.dta\r\n\r\nDo You "
+                       "want to Continue?"),
+        QStringLiteral("The prayer request was not saved.\r\n\r\nError # 75 was generated \r\nCould not write "
+                       "%1.prayer: Read-only file system"),
+    };
+    for (const QString& c : cases) {
+        const QString text = c.arg(path);
+        QMessageBox box;
+        PrepareMessageBox(box, {text, Buttons::YesNo, Icon::Exclamation, std::nullopt});
+        box.setModal(false);  // shown for measuring, not answered
+        box.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        EXPECT_EQ(QString(label->text()).remove(QChar(0x200B)), ShownText(text)) << "the whole text";
+        QTextLayout layout(QString(label->text()).replace(u'\n', QChar::LineSeparator), label->font());
+        QTextOption wrap;
+        wrap.setWrapMode(QTextOption::WordWrap);
+        layout.setTextOption(wrap);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(label->contentsRect().width());
+            EXPECT_LE(line.naturalTextWidth(), label->contentsRect().width()) << text.left(30).toStdString();
+        }
+        layout.endLayout();
+        EXPECT_LE(label->heightForWidth(label->contentsRect().width()), label->contentsRect().height());
+        EXPECT_LE(box.frameGeometry().width(), 1366);
+        EXPECT_LE(box.frameGeometry().height(), 768);
+    }
 }
 
 TEST(QtDialogs, AFileDialogOpensAtTheFolderAndNameProposed) {
