@@ -1,9 +1,18 @@
 #include "platform/Printer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace fennick {
+
+namespace {
+QString RightTrimmed(const QString& s) {
+    qsizetype n = s.size();
+    while (n > 0 && s.at(n - 1) == u' ') --n;
+    return s.left(n);
+}
+}  // namespace
 
 QList<PrintedItem> PrintedDocument::page(int n) const {
     QList<PrintedItem> out;
@@ -27,11 +36,60 @@ QString Printer::addText(const QString& text) {
     return it.text;
 }
 
-QString Printer::cutAt(const QString& text, double right) const {
+double Printer::columnEnd(double right) const {
     // One blank stays free before the next column, so that no two fields touch; the
     // printable area's edge needs none.
-    const double end = right < printableRight() ? right - textWidth(QStringLiteral(" ")) : printableRight();
-    return CutToWidth(*this, text, end - x_);
+    return right < printableRight() ? right - textWidth(QStringLiteral(" ")) : printableRight();
+}
+
+QString Printer::cutAt(const QString& text, double right) const {
+    return CutToWidth(*this, text, columnEnd(right) - x_);
+}
+
+double Printer::nextColumn(double column) const {
+    return std::max(column, x_ + textWidth(QStringLiteral(" ")));
+}
+
+Printer::Fitted Printer::fitted(const QString& freeText, const QString& wholeText, double right) const {
+    // Widths scale with the stretch, so they are measured once at the normal width.
+    const double normal = StretchFactor(font_);
+    const auto width = [this, normal](const QString& t) { return textWidth(t) / normal; };
+    const double room = columnEnd(right) - x_ + 1e-9;
+    const QString text = freeText + wholeText;
+    const QString whole = RightTrimmed(wholeText);
+    const double full = width(RightTrimmed(text));
+    if (full <= room) return {100, text};
+    const auto stretchFor = [](double room, double width) { return int(std::floor(100 * room / width)); };
+    if (freeText.isEmpty() || stretchFor(room, full) >= kLegibleStretch)
+        return {std::max(kNarrowestStretch, stretchFor(room, full)), text};
+    // At the legible limit the free part gives way, up to all of it.
+    const double legible = kLegibleStretch / 100.0;
+    const double wholeWidth = width(whole);
+    if (wholeWidth * legible > room) return {std::max(kNarrowestStretch, stretchFor(room, wholeWidth)), whole};
+    const double freeRoom = room / legible - wholeWidth;
+    qsizetype kept = RightTrimmed(freeText).size();
+    while (kept > 0 && width(freeText.left(kept)) > freeRoom) --kept;
+    return {kLegibleStretch, freeText.left(kept) + whole};
+}
+
+void Printer::printFitted(const Fitted& f) {
+    const int stretch = font_.stretch;
+    font_.stretch = f.stretch;
+    x_ += textWidth(addText(f.text));
+    font_.stretch = stretch;
+}
+
+void Printer::printOnLine(const QString& text, double right, Fit fit) {
+    printFitted(fit == Fit::Whole ? fitted(QString(), text, right) : fitted(text, QString(), right));
+}
+
+void Printer::print(const QString& text, double right, Fit fit) {
+    printOnLine(text, right, fit);
+    print();
+}
+
+void Printer::printOnLine(const QString& freeText, const QString& wholeText, double right) {
+    printFitted(fitted(freeText, wholeText, right));
 }
 
 void Printer::print(const QString& text) {
@@ -113,7 +171,7 @@ constexpr double kCmPerPoint = 2.54 / 72.0;
 double TableTextWidth(const QString& text, const PrinterFont& font) {
     double em = 0;
     for (QChar c : text) em += CharEm(c);
-    const double w = em * font.size * kCmPerPoint;
+    const double w = em * font.size * kCmPerPoint * StretchFactor(font);
     return font.bold ? w * 1.05 : w;
 }
 
