@@ -50,26 +50,56 @@ double Printer::nextColumn(double column) const {
     return std::max(column, x_ + textWidth(QStringLiteral(" ")));
 }
 
-Printer::Fitted Printer::fitted(const QString& freeText, const QString& wholeText, double right) const {
+Printer::Fitted Printer::fitted(const QList<Part>& parts, double right) const {
     // Widths scale with the stretch, so they are measured once at the normal width.
     const double normal = StretchFactor(font_);
     const auto width = [this, normal](const QString& t) { return textWidth(t) / normal; };
+    const auto joined = [&parts](const QList<qsizetype>& kept) {
+        QString s;
+        for (qsizetype i = 0; i < parts.size(); ++i) s += parts[i].text.left(kept.value(i, parts[i].text.size()));
+        return s;
+    };
     const double room = columnEnd(right) - x_ + 1e-9;
-    const QString text = freeText + wholeText;
-    const QString whole = RightTrimmed(wholeText);
+    const QString text = joined({});
     const double full = width(RightTrimmed(text));
     if (full <= room) return {100, text};
     const auto stretchFor = [](double room, double width) { return int(std::floor(100 * room / width)); };
-    if (freeText.isEmpty() || stretchFor(room, full) >= kLegibleStretch)
+    // How much of each part is kept: a free part without its trailing blanks, a whole one all.
+    QList<qsizetype> kept;
+    bool anyFree = false;
+    for (const Part& part : parts) {
+        const bool free = part.fit == Fit::Cut;
+        kept << (free ? RightTrimmed(part.text).size() : part.text.size());
+        anyFree = anyFree || (free && kept.back() > 0);
+    }
+    if (!anyFree || stretchFor(room, full) >= kLegibleStretch)
         return {std::max(kNarrowestStretch, stretchFor(room, full)), text};
-    // At the legible limit the free part gives way, up to all of it.
-    const double legible = kLegibleStretch / 100.0;
+    // At the legible limit the free parts give way, up to all of them.
+    const double legibleRoom = room / (kLegibleStretch / 100.0);
+    QList<qsizetype> none = kept;
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        if (parts[i].fit == Fit::Cut) none[i] = 0;
+    const QString whole = RightTrimmed(joined(none));
     const double wholeWidth = width(whole);
-    if (wholeWidth * legible > room) return {std::max(kNarrowestStretch, stretchFor(room, wholeWidth)), whole};
-    const double freeRoom = room / legible - wholeWidth;
-    qsizetype kept = RightTrimmed(freeText).size();
-    while (kept > 0 && width(freeText.left(kept)) > freeRoom) --kept;
-    return {kLegibleStretch, freeText.left(kept) + whole};
+    if (wholeWidth > legibleRoom) return {std::max(kNarrowestStretch, stretchFor(room, wholeWidth)), whole};
+    // The longest free part loses a character (and the blanks it then ends with) until the
+    // whole text fits.
+    QList<double> widths;
+    for (qsizetype i = 0; i < parts.size(); ++i) widths << width(parts[i].text.left(kept[i]));
+    QString fit = RightTrimmed(joined(kept));
+    while (width(fit) > legibleRoom) {
+        qsizetype longest = -1;
+        for (qsizetype i = 0; i < parts.size(); ++i)
+            if (parts[i].fit == Fit::Cut && kept[i] > 0 && (longest < 0 || widths[i] > widths[longest])) longest = i;
+        if (longest < 0) break;
+        const QString& t = parts[longest].text;
+        qsizetype& k = kept[longest];
+        --k;
+        while (k > 0 && t.at(k - 1) == u' ') --k;
+        widths[longest] = width(t.left(k));
+        fit = RightTrimmed(joined(kept));
+    }
+    return {kLegibleStretch, fit};
 }
 
 void Printer::printFitted(const Fitted& f) {
@@ -80,7 +110,7 @@ void Printer::printFitted(const Fitted& f) {
 }
 
 void Printer::printOnLine(const QString& text, double right, Fit fit) {
-    printFitted(fit == Fit::Whole ? fitted(QString(), text, right) : fitted(text, QString(), right));
+    printFitted(fitted({{text, fit}}, right));
 }
 
 void Printer::print(const QString& text, double right, Fit fit) {
@@ -89,7 +119,16 @@ void Printer::print(const QString& text, double right, Fit fit) {
 }
 
 void Printer::printOnLine(const QString& freeText, const QString& wholeText, double right) {
-    printFitted(fitted(freeText, wholeText, right));
+    printFitted(fitted({{freeText, Fit::Cut}, {wholeText, Fit::Whole}}, right));
+}
+
+void Printer::printOnLine(const QList<Part>& parts, double right) {
+    printFitted(fitted(parts, right));
+}
+
+void Printer::print(const QList<Part>& parts, double right) {
+    printOnLine(parts, right);
+    print();
 }
 
 void Printer::print(const QString& text) {

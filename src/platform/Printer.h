@@ -105,6 +105,18 @@ public:
     // A free text followed by a whole one in one field ("Springfield, IL 62704-1234"):
     // the two are condensed together, and only the free part is cut, after condensing.
     void printOnLine(const QString& freeText, const QString& wholeText, double right);
+    // One piece of a text made of free and whole pieces, such as a title of the crusade's
+    // name, a caption, a sermon title and a count.
+    struct Part {
+        QString text;
+        Fit fit;
+    };
+    // The parts printed as one text in the column, staying on the line: condensed together;
+    // where that does not fit them at kLegibleStretch, the longest free part gives way first,
+    // up to all free text.
+    void printOnLine(const QList<Part>& parts, double right);
+    // The same, and ends the line.
+    void print(const QList<Part>& parts, double right);
     // Where the next item of a line that starts at column goes: there, or one blank past
     // what is already printed when that reaches further (a whole text that ran long).
     double nextColumn(double column) const;
@@ -151,12 +163,12 @@ private:
     void reset();
     // Where a text in the column before right has to end.
     double columnEnd(double right) const;
-    // The stretch and text that fit freeText + wholeText in its column.
+    // The stretch and text that fit the parts in their column.
     struct Fitted {
         int stretch;
         QString text;
     };
-    Fitted fitted(const QString& freeText, const QString& wholeText, double right) const;
+    Fitted fitted(const QList<Part>& parts, double right) const;
     void printFitted(const Fitted& f);
 
     PrinterFont font_;

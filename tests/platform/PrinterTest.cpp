@@ -170,6 +170,42 @@ TEST(Printer, TextsReachingTheNextColumnAreCondensedAndOnlyFreeTextIsCut) {
     EXPECT_DOUBLE_EQ(p.nextColumn(5.0), 5.0 + blank);
 }
 
+// A text of several free and whole parts (a team's heading and a title): condensed together,
+// then the longest free part gives way first, and every whole part stays.
+TEST(Printer, OfSeveralFreePartsTheLongestGivesWayFirst) {
+    RecordingPrinter p;
+    p.setFont(Font(10));
+    const auto w = [&p](const char* t) { return p.textWidth(QString::fromLatin1(t)); };
+    using Fit = Printer::Fit;
+    const QList<Printer::Part> parts{{QStringLiteral("Team 05:  "), Fit::Whole},
+                                     {QStringLiteral("Men's Ministry Outreach"), Fit::Cut},
+                                     {QStringLiteral(" 217-555-0113   "), Fit::Whole},
+                                     {QStringLiteral("Spring"), Fit::Cut},
+                                     {QStringLiteral(" Team List"), Fit::Whole}};
+    struct Case {
+        double room;
+        int stretch;
+        const char* printed;
+    } const cases[] = {
+        {0.8 * w("Team 05:  Men's Ministry Outreach 217-555-0113   Spring Team List"), 80,
+         "Team 05:  Men's Ministry Outreach 217-555-0113   Spring Team List"},
+        {0.75 * w("Team 05:  Men's Ministry 217-555-0113   Spring Team List"), 75,
+         "Team 05:  Men's Ministry 217-555-0113   Spring Team List"},
+        {0.75 * w("Team 05:  Men's 217-555-0113   Spring Team List"), 75,
+         "Team 05:  Men's 217-555-0113   Spring Team List"},
+        {0.75 * w("Team 05:  Men' 217-555-0113   Sprin Team List"), 75, "Team 05:  Men' 217-555-0113   Sprin Team List"},
+        {0.6 * w("Team 05:   217-555-0113    Team List"), 60, "Team 05:   217-555-0113    Team List"},
+    };
+    for (const Case& c : cases) {
+        p.killDoc();
+        p.setCurrentX(1.0);
+        p.printOnLine(parts, 1.0 + c.room + w(" "));
+        const PrintedItem& it = p.document().items.value(0);
+        EXPECT_EQ(it.text, QString::fromLatin1(c.printed));
+        EXPECT_EQ(it.font.stretch, c.stretch) << c.printed;
+    }
+}
+
 TEST(Printer, ATextBelowTheBottomStartsANewPage) {
     struct Case {
         double y;
