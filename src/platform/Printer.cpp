@@ -1,9 +1,18 @@
 #include "platform/Printer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace fennick {
+
+namespace {
+QString RightTrimmed(const QString& s) {
+    qsizetype n = s.size();
+    while (n > 0 && s.at(n - 1) == u' ') --n;
+    return s.left(n);
+}
+}  // namespace
 
 QList<PrintedItem> PrintedDocument::page(int n) const {
     QList<PrintedItem> out;
@@ -27,11 +36,99 @@ QString Printer::addText(const QString& text) {
     return it.text;
 }
 
-QString Printer::cutAt(const QString& text, double right) const {
+double Printer::columnEnd(double right) const {
     // One blank stays free before the next column, so that no two fields touch; the
     // printable area's edge needs none.
-    const double end = right < printableRight() ? right - textWidth(QStringLiteral(" ")) : printableRight();
-    return CutToWidth(*this, text, end - x_);
+    return right < printableRight() ? right - textWidth(QStringLiteral(" ")) : printableRight();
+}
+
+QString Printer::cutAt(const QString& text, double right) const {
+    return CutToWidth(*this, text, columnEnd(right) - x_);
+}
+
+double Printer::nextColumn(double column) const {
+    return std::max(column, x_ + textWidth(QStringLiteral(" ")));
+}
+
+Printer::Fitted Printer::fitted(const QList<Part>& parts, double right) const {
+    // Widths scale with the stretch, so they are measured once at the normal width.
+    const double normal = StretchFactor(font_);
+    const auto width = [this, normal](const QString& t) { return textWidth(t) / normal; };
+    const auto joined = [&parts](const QList<qsizetype>& kept) {
+        QString s;
+        for (qsizetype i = 0; i < parts.size(); ++i) s += parts[i].text.left(kept.value(i, parts[i].text.size()));
+        return s;
+    };
+    const double room = columnEnd(right) - x_ + 1e-9;
+    const QString text = joined({});
+    const double full = width(RightTrimmed(text));
+    if (full <= room) return {100, text};
+    const auto stretchFor = [](double room, double width) { return int(std::floor(100 * room / width)); };
+    // How much of each part is kept: a free part without its trailing blanks, a whole one all.
+    QList<qsizetype> kept;
+    bool anyFree = false;
+    for (const Part& part : parts) {
+        const bool free = part.fit == Fit::Cut;
+        kept << (free ? RightTrimmed(part.text).size() : part.text.size());
+        anyFree = anyFree || (free && kept.back() > 0);
+    }
+    if (!anyFree || stretchFor(room, full) >= kLegibleStretch)
+        return {std::max(kNarrowestStretch, stretchFor(room, full)), text};
+    // At the legible limit the free parts give way, up to all of them.
+    const double legibleRoom = room / (kLegibleStretch / 100.0);
+    QList<qsizetype> none = kept;
+    for (qsizetype i = 0; i < parts.size(); ++i)
+        if (parts[i].fit == Fit::Cut) none[i] = 0;
+    const QString whole = RightTrimmed(joined(none));
+    const double wholeWidth = width(whole);
+    if (wholeWidth > legibleRoom) return {std::max(kNarrowestStretch, stretchFor(room, wholeWidth)), whole};
+    // The longest free part loses a character (and the blanks it then ends with) until the
+    // whole text fits.
+    QList<double> widths;
+    for (qsizetype i = 0; i < parts.size(); ++i) widths << width(parts[i].text.left(kept[i]));
+    QString fit = RightTrimmed(joined(kept));
+    while (width(fit) > legibleRoom) {
+        qsizetype longest = -1;
+        for (qsizetype i = 0; i < parts.size(); ++i)
+            if (parts[i].fit == Fit::Cut && kept[i] > 0 && (longest < 0 || widths[i] > widths[longest])) longest = i;
+        if (longest < 0) break;
+        const QString& t = parts[longest].text;
+        qsizetype& k = kept[longest];
+        --k;
+        while (k > 0 && t.at(k - 1) == u' ') --k;
+        widths[longest] = width(t.left(k));
+        fit = RightTrimmed(joined(kept));
+    }
+    return {kLegibleStretch, fit};
+}
+
+void Printer::printFitted(const Fitted& f) {
+    const int stretch = font_.stretch;
+    font_.stretch = f.stretch;
+    x_ += textWidth(addText(f.text));
+    font_.stretch = stretch;
+}
+
+void Printer::printOnLine(const QString& text, double right, Fit fit) {
+    printFitted(fitted({{text, fit}}, right));
+}
+
+void Printer::print(const QString& text, double right, Fit fit) {
+    printOnLine(text, right, fit);
+    print();
+}
+
+void Printer::printOnLine(const QString& freeText, const QString& wholeText, double right) {
+    printFitted(fitted({{freeText, Fit::Cut}, {wholeText, Fit::Whole}}, right));
+}
+
+void Printer::printOnLine(const QList<Part>& parts, double right) {
+    printFitted(fitted(parts, right));
+}
+
+void Printer::print(const QList<Part>& parts, double right) {
+    printOnLine(parts, right);
+    print();
 }
 
 void Printer::print(const QString& text) {
@@ -113,7 +210,7 @@ constexpr double kCmPerPoint = 2.54 / 72.0;
 double TableTextWidth(const QString& text, const PrinterFont& font) {
     double em = 0;
     for (QChar c : text) em += CharEm(c);
-    const double w = em * font.size * kCmPerPoint;
+    const double w = em * font.size * kCmPerPoint * StretchFactor(font);
     return font.bold ? w * 1.05 : w;
 }
 

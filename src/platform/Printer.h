@@ -22,9 +22,15 @@ struct PrinterFont {
     bool bold = false;
     bool underline = false;
     bool italic = false;
+    // Width of the letters in percent of their normal width: below 100 a text is drawn
+    // condensed, so that it fits its column whole.
+    int stretch = 100;
 
     bool operator==(const PrinterFont&) const = default;
 };
+
+// How much narrower than normal a font draws its letters (1 for normal width).
+inline double StretchFactor(const PrinterFont& f) { return f.stretch / 100.0; }
 
 // One mark on a page.
 struct PrintedItem {
@@ -79,9 +85,43 @@ public:
     // Size of a text in the current font, in centimetres.
     virtual double textWidth(const QString& text) const = 0;
     virtual double textHeight(const QString& text = QStringLiteral("X")) const = 0;
-    // text cut at its end so that, printed at CurrentX in the current font, it ends the
-    // width of one blank before right at the latest (and within the printable area): a
-    // field that would run into the next column, which starts at right, or off the page.
+    // A text printed in a column ends the width of one blank before the next column, which
+    // starts at right (the printable area's edge needs no blank). What does not fit so:
+    enum class Fit {
+        Whole,  // registration numbers, zip codes, telephones, dates, counts, codes, captions
+                // and titles: condensed as far as needed, never cut
+        Cut,    // free text (names, addresses, cities, notes, team names): condensed down to
+                // kLegibleStretch, then cut at its end
+    };
+    static constexpr int kLegibleStretch = 75;
+    // The narrowest a whole text is drawn; a layout leaves every whole text room for its
+    // longest value at this width.
+    static constexpr int kNarrowestStretch = 50;
+
+    // Prints text at CurrentX in its column and stays on the line, past what was printed.
+    void printOnLine(const QString& text, double right, Fit fit);
+    // The same, and ends the line.
+    void print(const QString& text, double right, Fit fit);
+    // A free text followed by a whole one in one field ("Springfield, IL 62704-1234"):
+    // the two are condensed together, and only the free part is cut, after condensing.
+    void printOnLine(const QString& freeText, const QString& wholeText, double right);
+    // One piece of a text made of free and whole pieces, such as a title of the crusade's
+    // name, a caption, a sermon title and a count.
+    struct Part {
+        QString text;
+        Fit fit;
+    };
+    // The parts printed as one text in the column, staying on the line: condensed together;
+    // where that does not fit them at kLegibleStretch, the longest free part gives way first,
+    // up to all free text.
+    void printOnLine(const QList<Part>& parts, double right);
+    // The same, and ends the line.
+    void print(const QList<Part>& parts, double right);
+    // Where the next item of a line that starts at column goes: there, or one blank past
+    // what is already printed when that reaches further (a whole text that ran long).
+    double nextColumn(double column) const;
+    // text cut at its end so that, printed at CurrentX in the current font, it ends one
+    // blank before right at the latest (and within the printable area), without condensing.
     // Trailing blanks do not count, so a text whose visible part fits comes back whole.
     QString cutAt(const QString& text, double right) const;
 
@@ -121,6 +161,15 @@ private:
     // Puts text on the page and returns what was printed of it.
     QString addText(const QString& text);
     void reset();
+    // Where a text in the column before right has to end.
+    double columnEnd(double right) const;
+    // The stretch and text that fit the parts in their column.
+    struct Fitted {
+        int stretch;
+        QString text;
+    };
+    Fitted fitted(const QList<Part>& parts, double right) const;
+    void printFitted(const Fitted& f);
 
     PrinterFont font_;
     double x_ = 0;

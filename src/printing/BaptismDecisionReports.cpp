@@ -36,7 +36,7 @@ std::vector<AttendeeRecord> ViewRecords(App& app) {
 // report from page 2 on, and lines that go on from the top of each new page.
 class OwnPages {
 public:
-    OwnPages(Printer& p, QString footer) : p_(p), footer_(std::move(footer)) {}
+    OwnPages(Printer& p, TextParts footer) : p_(p), footer_(std::move(footer)) {}
 
     void breakIfFull() {
         if (p_.currentY() > kBreakAfter) breakPage();
@@ -49,7 +49,7 @@ public:
     void printFooter() {
         p_.setCurrentX(1.0);
         p_.setCurrentY(kFooterY);
-        if (p_.page() > 1) p_.print(footer_ + QStringLiteral(": Page ") + Plain(p_.page()));
+        if (p_.page() > 1) PrintPageNumber(p_, footer_, p_.page());
     }
 
 private:
@@ -59,7 +59,7 @@ private:
     }
 
     Printer& p_;
-    QString footer_;
+    TextParts footer_;
 };
 
 // The 28- or 35-night window of an attendance string that ends at the last meeting.
@@ -98,9 +98,8 @@ void PrintBaptismHeader(App& app) {
     p.setCurrentY(0);
     const QString date = ShortDate(app.clock().today());
     const double dateX = 19 - std::nearbyint(p.textWidth(date));
-    p.printOnLine(
-        p.cutAt(Trim(app.settings.CrusadeName) + QStringLiteral(" Baptisms and Profession of Faith (*)"), dateX));
-    p.setCurrentX(dateX);
+    p.printOnLine(Trim(app.settings.CrusadeName), QStringLiteral(" Baptisms and Profession of Faith (*)"), dateX);
+    p.setCurrentX(p.nextColumn(dateX));
     p.print(date);
     p.setDrawWidth(6);
     p.line(1.0, 1.0, 19.9, 1.0);
@@ -135,26 +134,28 @@ void PrintBaptismLine(Printer& p, int j, const AttendeeRecord& r, const MarkDeci
     }
     if (!profession && !rebaptism) ++counts.plain;
 
-    // Each column is cut where the next one begins.
+    // Each column ends before the next one begins: the name and the address cut, of the
+    // place only the city, the rest condensed whole.
     const struct {
         double x;
-        QString text;
+        TextParts text;
     } columns[] = {
-        {0.8, PadRight(name, 30)},
-        {4.91, FromAnsi(r.Address.bytes())},
-        {9.1, FromAnsi(r.City.trimmed() + ", " + r.State.bytes() + "  " + r.Zip.bytes())},
-        {13.0, FromAnsi(r.Phone.trimmed())},
-        {15.4, FromAnsi(r.BaptDate.bytes())},
-        {18.4, FromAnsi(r.BirthDate.bytes())},
+        {0.8, {FreePart(PadRight(name, 30))}},
+        {4.91, {FreePart(FromAnsi(r.Address.bytes()))}},
+        {9.1,
+         {FreePart(FromAnsi(r.City.trimmed())), WholePart(FromAnsi(", " + r.State.bytes() + "  " + r.Zip.bytes()))}},
+        {13.0, {WholePart(FromAnsi(r.Phone.trimmed()))}},
+        {15.4, {WholePart(FromAnsi(r.BaptDate.bytes()))}},
+        {18.4, {WholePart(FromAnsi(r.BirthDate.bytes()))}},
     };
     p.setFont(ReportFont(3));
     const size_t last = std::size(columns) - 1;
     for (size_t c = 0; c < last; ++c) {
-        p.setCurrentX(columns[c].x);
-        p.printOnLine(p.cutAt(columns[c].text, columns[c + 1].x));
+        p.setCurrentX(p.nextColumn(columns[c].x));
+        p.printOnLine(columns[c].text, columns[c + 1].x);
     }
-    p.setCurrentX(columns[last].x);
-    p.print(columns[last].text);
+    p.setCurrentX(p.nextColumn(columns[last].x));
+    p.print(columns[last].text, Printer::kPrintableRightCm);
     p.setCurrentY(p.currentY() + 0.17);
 }
 
@@ -187,11 +188,13 @@ void PrintDecisionHeader(App& app, const QString& title) {
     p.setFont(ReportFont(6));
     p.setCurrentX(1.0);
     p.setCurrentY(0.22);
-    p.printOnLine(p.cutAt(Trim(app.settings.CrusadeName) + QStringLiteral(" Crusade Decision: ") + title +
-                              QStringLiteral(" (") + Plain(app.view.ReportCount) + QStringLiteral(")"),
-                          kHeaderMeetingX));
+    p.printOnLine(
+        {FreePart(Trim(app.settings.CrusadeName)), WholePart(QStringLiteral(" Crusade Decision: ")), FreePart(title),
+         WholePart(QStringLiteral(" (") + Plain(app.view.ReportCount) + QStringLiteral(")"))},
+        kHeaderMeetingX);
+    const double meetingX = p.nextColumn(kHeaderMeetingX);
     p.setFont(ReportFont(7));
-    p.setCurrentX(kHeaderMeetingX);
+    p.setCurrentX(meetingX);
     p.setCurrentY(0);
     p.print(Plain(app.settings.LastMeeting));
     p.setCurrentX(1.0);
@@ -209,27 +212,34 @@ void PrintDecisionHeader(App& app, const QString& title) {
 void PrintDecisionLine(Printer& p, const AttendeeRecord& r, int decision, int lastMeeting) {
     p.setFont(ReportFont(3));
     p.setCurrentX(0.8);
-    p.printOnLine(p.cutAt(PadRight(FromAnsi(r.WorkerCode.bytes() + ' ' + r.RNum.bytes() + ' ' + r.LName.rtrimmed() +
-                                            ", " + r.FName.rtrimmed()),
-                                   30),
-                          4.91));
+    p.printOnLine(PadRight(FromAnsi(r.WorkerCode.bytes() + ' ' + r.RNum.bytes() + ' ' + r.LName.rtrimmed() + ", " +
+                                    r.FName.rtrimmed()),
+                           30),
+                  4.91, Printer::Fit::Cut);
     p.setCurrentX(4.91);
-    p.printOnLine(p.cutAt(FromAnsi(r.Address.bytes()), 8.1));
+    p.printOnLine(FromAnsi(r.Address.bytes()), 8.1, Printer::Fit::Cut);
+    // The zip and the telephone are whole; of the city only its letters.
     p.setCurrentX(8.1);
-    p.printOnLine(p.cutAt(FromAnsi(Left(r.City.bytes(), 3) + r.Zip.bytes() + " (" + r.Phone.trimmed() + ")"), 11.8));
-    p.setCurrentX(11.8);
+    p.printOnLine(FromAnsi(Left(r.City.bytes(), 3)), FromAnsi(r.Zip.bytes() + " (" + r.Phone.trimmed() + ")"), 11.8);
+    p.setCurrentX(p.nextColumn(11.8));
     p.setFont(ReportFont(2));
     const QByteArray columns =
         AttendanceWindow(r, lastMeeting, 35) + " " + r.IntLevel.bytes() + "/" + r.Decisions.rtrimmed() + "  ";
     if (decision == 9) {
-        // The last visit or appointment, and how far the way to baptism has come.
-        p.printOnLine(FromAnsi(columns + Right(r.Visits.trimmed(), 3)));
+        // The last visit or appointment, and how far the way to baptism has come; the codes
+        // leave the mark its room on the line.
+        QString mark;
+        if (HasBaptismDate(r.BaptDate.bytes()))
+            mark = QStringLiteral("Apt-CL");
+        else if (r.Class != 0)
+            mark = QStringLiteral("Apt");
+        p.printOnLine(FromAnsi(columns + Right(r.Visits.trimmed(), 3)), Printer::kPrintableRightCm - p.textWidth(mark),
+                      Printer::Fit::Whole);
         // The mark's column, or a blank past the visit when the codes run beyond it.
         p.setCurrentX(std::max(18.6, p.currentX() + p.textWidth(QStringLiteral(" "))));
-        const char* mark = HasBaptismDate(r.BaptDate.bytes()) ? "Apt-CL" : r.Class != 0 ? "Apt" : "";
-        p.print(QString::fromLatin1(mark));
+        p.print(mark);
     } else {
-        p.print(FromAnsi(columns + r.Visits.bytes()));
+        p.print(FromAnsi(columns + r.Visits.bytes()), Printer::kPrintableRightCm, Printer::Fit::Whole);
     }
     p.setCurrentY(p.currentY() + 0.17);
 }
@@ -241,7 +251,9 @@ void PrintDecisionTotals(Printer& p, OwnPages& pages, const QString& title, int 
     p.print(QString(18, u'_'));
     p.setFont(ReportFont(3));
     p.setCurrentX(0.8);
-    p.print(QStringLiteral("Total ") + title + QStringLiteral(" Decisions: ") + Plain(count));
+    p.print({WholePart(QStringLiteral("Total ")), FreePart(title),
+             WholePart(QStringLiteral(" Decisions: ") + Plain(count))},
+            Printer::kPrintableRightCm);
 }
 
 }  // namespace
@@ -255,7 +267,7 @@ void PrintBaptisms(App& app) {
 
     Printer& p = app.printer();
     p.killDoc();  // nothing left over from an earlier report
-    OwnPages pages(p, QStringLiteral("Baptisms"));
+    OwnPages pages(p, {WholePart(QStringLiteral("Baptisms"))});
     PrintBaptismHeader(app);
     BaptismCounts counts;
     for (size_t j = 0; j < records.size(); ++j) {
@@ -277,7 +289,7 @@ void PrintDecisions(App& app, int decisionNumber) {
 
     Printer& p = app.printer();
     p.killDoc();
-    OwnPages pages(p, title);
+    OwnPages pages(p, {FreePart(title)});
     PrintDecisionHeader(app, title);
     for (const AttendeeRecord& r : records) {
         PrintDecisionLine(p, r, decisionNumber, app.settings.LastMeeting);

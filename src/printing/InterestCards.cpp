@@ -90,10 +90,36 @@ void NarrowKeptView(App& app) {
     SortIndex(app);
 }
 
-// text cut at the right edge of a card's text, a margin like the page's: unlike the start
-// of a column, it needs no blank before it.
-QString CutAtCardEdge(const Printer& p, const QString& text, double cardRight) {
-    return CutToWidth(p, text, cardRight - p.currentX());
+// Prints a text of a card at CurrentX, staying on the line, to end before right: the
+// names, the address, the church and the media may be cut, the city only up to its state
+// and zip; the rest is whole.
+void PrintCardText(Printer& p, const InterestCard& card, QString InterestCard::*field, double right,
+                   const QString& prefix) {
+    using Fit = Printer::Fit;
+    const bool free = field == &InterestCard::name || field == &InterestCard::address ||
+                      field == &InterestCard::church || field == &InterestCard::advertising;
+    if (field == &InterestCard::city)
+        p.printOnLine(prefix + card.cityName, card.city.mid(card.cityName.size()), right);
+    else
+        p.printOnLine(prefix + card.*field, right, free ? Fit::Cut : Fit::Whole);
+}
+
+// The notes of a card in the lines left on it: at their normal width, or condensed to the
+// legible width when they need more lines (only then is their end cut).
+struct CardNotes {
+    QStringList lines;
+    int stretch = 100;
+};
+CardNotes NotesOnCard(Printer& p, const QString& notes, int room) {
+    QStringList lines = FitToCard(p, notes, kCardTextWidth, room + 1);
+    if (lines.size() <= room) return {lines, 100};
+    const PrinterFont normal = p.font();
+    PrinterFont condensed = normal;
+    condensed.stretch = Printer::kLegibleStretch;
+    p.setFont(condensed);
+    lines = FitToCard(p, notes, kCardTextWidth, room);
+    p.setFont(normal);
+    return {lines, Printer::kLegibleStretch};
 }
 
 // One row of count cards (1 or 2); the row's top moves down by a card's height. The place
@@ -105,23 +131,19 @@ void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, size_t count
     top = cardBottom;
 
     // Two texts of each card on one line: at the edge and at the given distance from it,
-    // the first cut where the second begins, and both within the card.
+    // the first ending before the second begins, and both within the card. The card's edge
+    // is a margin like the page's: unlike the next column, it needs no blank before it.
     auto line = [&](QString InterestCard::*first, QString InterestCard::*second, double at,
                     const QString& prefix = QString()) {
-        for (size_t c = 0; c < 2; ++c) {
-            const double cardRight = edge[c] + kCardTextWidth;
+        for (size_t c = 0; c < count; ++c) {
+            const double cardRight = edge[c] + kCardTextWidth + p.textWidth(QStringLiteral(" "));
             p.setCurrentX(edge[c]);
-            const QString head = c < count ? prefix + cards[c].*first : QString();
-            p.printOnLine(second ? p.cutAt(head, edge[c] + at) : CutAtCardEdge(p, head, cardRight));
+            PrintCardText(p, cards[c], first, second ? edge[c] + at : cardRight, prefix);
             if (!second) continue;
-            p.setCurrentX(edge[c] + at);
-            const QString text = CutAtCardEdge(p, cards[c].*second, cardRight);
-            if (c == 0)
-                p.printOnLine(text);
-            else
-                p.print(text);
+            p.setCurrentX(p.nextColumn(edge[c] + at));
+            PrintCardText(p, cards[c], second, cardRight, QString());
         }
-        if (!second) p.print();
+        p.print();
     };
     p.setFont(ReportFont(10));
     line(&InterestCard::name, &InterestCard::team, kTeamItem);
@@ -136,14 +158,19 @@ void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, size_t count
 
     // The notes take the lines left on the card.
     const int room = std::max(1, int(std::floor((cardBottom - p.currentY()) / p.textHeight())));
-    const std::array<QStringList, 2> notes{FitToCard(p, cards[0].notes, kCardTextWidth, room),
-                                           FitToCard(p, cards[1].notes, kCardTextWidth, room)};
-    const qsizetype lines = std::max<qsizetype>(1, std::max(notes[0].size(), notes[1].size()));
+    const std::array<CardNotes, 2> notes{NotesOnCard(p, cards[0].notes, room), NotesOnCard(p, cards[1].notes, room)};
+    const qsizetype lines = std::max<qsizetype>(1, std::max(notes[0].lines.size(), notes[1].lines.size()));
+    const PrinterFont font = p.font();
+    PrinterFont stretched = font;
     for (qsizetype k = 0; k < lines; ++k) {
-        p.setCurrentX(edge[0]);
-        p.printOnLine(notes[0].value(k));
-        p.setCurrentX(edge[1]);
-        p.print(notes[1].value(k));
+        for (size_t c = 0; c < 2; ++c) {
+            p.setCurrentX(edge[c]);
+            stretched.stretch = notes[c].stretch;
+            p.setFont(stretched);
+            p.printOnLine(notes[c].lines.value(k));
+        }
+        p.setFont(font);
+        p.print();
     }
 }
 
@@ -203,8 +230,8 @@ InterestCard InterestCardOf(const AttendeeRecord& r) {
     c.interest += QStringLiteral("Visits: ") + Text(r.Visits.bytes());
     c.address = Text(r.Address.bytes());
     if (r.Age.rtrimmed() != "NIF") c.age = QStringLiteral("Age: ") + Text(r.Age.bytes());
-    c.city = Text(r.City.trimmed()) + QStringLiteral(", ") + Text(r.State.bytes()) + QStringLiteral("  ") +
-             Text(r.Zip.bytes());
+    c.cityName = Text(r.City.trimmed());
+    c.city = c.cityName + QStringLiteral(", ") + Text(r.State.bytes()) + QStringLiteral("  ") + Text(r.Zip.bytes());
     c.church = QStringLiteral("Religion: ") + Text(r.RelPref.trimmed());
     c.phone = Text(r.Phone.trimmed());
     c.advertising = QStringLiteral("Adv: ") + Text(r.Advertising.bytes());

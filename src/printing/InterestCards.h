@@ -30,6 +30,7 @@ struct InterestCard {
     QString address;
     QString age;         // "Age: " and the age group; empty for "NIF"
     QString city;        // city, ", ", state, two blanks, zip
+    QString cityName;    // the city that city begins with: all of it that may be cut
     QString church;      // "Religion: " and the church preference
     QString phone;
     QString advertising; // "Adv: " and the media

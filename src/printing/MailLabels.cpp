@@ -30,9 +30,11 @@ QString DecisionTitle(const App& app, const QString& number) {
 }  // namespace
 
 MailLabel MailLabelOf(const AttendeeRecord& rec) {
-    return {FromAnsi(rec.FName.trimmed()) + QLatin1Char(' ') + FromAnsi(rec.LName.bytes()), FromAnsi(rec.Address.bytes()),
-            FromAnsi(rec.City.trimmed()) + QStringLiteral(", ") + FromAnsi(rec.State.bytes()) + QStringLiteral("  ") +
-                FromAnsi(rec.Zip.bytes())};
+    const QString city = FromAnsi(rec.City.trimmed());
+    return {
+        FromAnsi(rec.FName.trimmed()) + QLatin1Char(' ') + FromAnsi(rec.LName.bytes()), FromAnsi(rec.Address.bytes()),
+        city + QStringLiteral(", ") + FromAnsi(rec.State.bytes()) + QStringLiteral("  ") + FromAnsi(rec.Zip.bytes()),
+        city};
 }
 
 QString MailLabelNoticeLine(const App& app) {
@@ -98,12 +100,15 @@ void DrawLabels(App& app, int firstSheet, int lastSheet) {
         for (QString MailLabel::*line : {&MailLabel::line1, &MailLabel::line2, &MailLabel::line3}) {
             for (size_t c = 0; c < kAcross; ++c) {
                 p.setCurrentX(right + kColumns[c]);
-                // A line stops where the next label begins.
-                if (c + 1 < kAcross)
-                    p.printOnLine(p.cutAt(row[c].*line, right + kColumns[c + 1]));
+                // A line stops where the next label begins, or at the printable area; the
+                // state and zip of the last line are whole.
+                const double end = c + 1 < kAcross ? right + kColumns[c + 1] : Printer::kPrintableRightCm;
+                if (line == &MailLabel::line3)
+                    p.printOnLine(row[c].city, row[c].line3.mid(row[c].city.size()), end);
                 else
-                    p.print(row[c].*line);
+                    p.printOnLine(row[c].*line, end, Printer::Fit::Cut);
             }
+            p.print();
         }
     }
 }

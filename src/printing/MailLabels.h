@@ -21,6 +21,7 @@ struct MailLabel {
     QString line1;
     QString line2;
     QString line3;
+    QString city;  // what line3 begins with: the city, which alone of it may be cut
 };
 struct AttendeeRecord;
 MailLabel MailLabelOf(const AttendeeRecord& rec);

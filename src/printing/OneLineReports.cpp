@@ -16,7 +16,9 @@
 
 #include <QHash>
 
+#include <iterator>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace fennick {
@@ -70,106 +72,110 @@ DecisionIndexes FindDecisionIndexes(const App& app) {
 }
 
 // The title of type 10, by the kind of the current view; empty when the user gave none.
-QString TitleByKind(App& app, int& type) {
+TextParts TitleByKind(App& app, int& type) {
     const CurrentView& v = app.view;
     const QString& kind = v.ReportKind;
-    const QString& name = app.settings.CrusadeName;
+    const auto title = [&app](const QString& caption) { return CrusadeTitle(app, caption); };
     const QString count = QStringLiteral(" (") + Plain(v.ReportCount) + QStringLiteral(")");
-    if (kind == QLatin1String("mail")) return name + QStringLiteral(" Mail List");
-    if (kind == QLatin1String("TDupAddress")) return name + QStringLiteral(" Addresses with Multiple Teams Assigned");
+    if (kind == QLatin1String("mail")) return title(QStringLiteral(" Mail List"));
+    if (kind == QLatin1String("TDupAddress")) return title(QStringLiteral(" Addresses with Multiple Teams Assigned"));
     if (kind == QLatin1String("NDupAddress"))
-        return name + QStringLiteral(" Duplicate Address with Different Last Name");
-    if (kind == QLatin1String("DupAddress")) return name + QStringLiteral(" Duplicate Addresses- All Names");
+        return title(QStringLiteral(" Duplicate Address with Different Last Name"));
+    if (kind == QLatin1String("DupAddress")) return title(QStringLiteral(" Duplicate Addresses- All Names"));
     if (kind == QLatin1String("NeedInterview") || kind == QLatin1String("WCNeedInterview")) {
         type = 6;
-        return name + QStringLiteral(" Need Baptism Interview") + count;
+        return title(QStringLiteral(" Need Baptism Interview") + count);
     }
-    if (kind == QLatin1String("BaptClass")) return name + QStringLiteral(" Baptism Interview Set");
-    if (kind == QLatin1String("InterviewRemain")) return name + QStringLiteral(" Baptism Interviews Remaining");
+    if (kind == QLatin1String("BaptClass")) return title(QStringLiteral(" Baptism Interview Set"));
+    if (kind == QLatin1String("InterviewRemain")) return title(QStringLiteral(" Baptism Interviews Remaining"));
     if (kind == QLatin1String("NeedDate")) {
         type = 6;
-        return name + QStringLiteral(" Need Baptism Date");
+        return title(QStringLiteral(" Need Baptism Date"));
     }
     if (kind == QLatin1String("FutureBapDateSet")) {
         type = 5;
-        return name + QStringLiteral(" Future Baptism Dates Set");
+        return title(QStringLiteral(" Future Baptism Dates Set"));
     }
-    if (kind == QLatin1String("notes")) return name + QStringLiteral(": Notes and Comments ");
-    if (kind == QLatin1String("religion")) return name + QStringLiteral(" Adventists");
+    if (kind == QLatin1String("notes")) return title(QStringLiteral(": Notes and Comments "));
+    if (kind == QLatin1String("religion")) return title(QStringLiteral(" Adventists"));
     const QString first11 = Left(kind, 11);
     const QString last2 = Right(kind, 2);
     if (first11 == QLatin1String("attendnight")) {
         const int n = int(Val(last2));
-        return name + QStringLiteral(", Meeting: ") + last2 + QStringLiteral(": ") + TableText(app.settings.SermonTitles, n);
+        return title(QStringLiteral(", Meeting: ") + last2 + QStringLiteral(": "))
+               << FreePart(TableText(app.settings.SermonTitles, n));
     }
     if (first11 == QLatin1String("missednight"))
-        return name + QStringLiteral(", Missed Last ") + last2.trimmed() + QStringLiteral(" Meetings");
-    if (first11 == QLatin1String("needsabvis")) return name + QStringLiteral(", Need Sabbath Visit");
-    if (first11 == QLatin1String("SelWCAttend")) return name + QStringLiteral(", Team ") + last2.trimmed();
+        return title(QStringLiteral(", Missed Last ") + last2.trimmed() + QStringLiteral(" Meetings"));
+    if (first11 == QLatin1String("needsabvis")) return title(QStringLiteral(", Need Sabbath Visit"));
+    if (first11 == QLatin1String("SelWCAttend")) return title(QStringLiteral(", Team ") + last2.trimmed());
     if (first11 == QLatin1String("NoAssignedI"))
-        return name + QStringLiteral(", Need Interest Level Assigned ") + count;
+        return title(QStringLiteral(", Need Interest Level Assigned ") + count);
     // Any other view (the marked names among them) is printed as it stands, under a title
     // the user gives.
-    return app.dialogs().inputBox({QStringLiteral("Enter the Title you desire for this report."),
-                                   QStringLiteral("Report Title"),
-                                   name + QStringLiteral(" Names Selected From the Main File"), std::nullopt});
+    const QString answer = app.dialogs().inputBox(
+        {QStringLiteral("Enter the Title you desire for this report."), QStringLiteral("Report Title"),
+         app.settings.CrusadeName + QStringLiteral(" Names Selected From the Main File"), std::nullopt});
+    return answer.isEmpty() ? TextParts() : TextParts{FreePart(answer)};
 }
 
 // Builds or takes the view of the report type and returns its title; nullopt when the
 // report ends without printing (a cancelled question or an empty title).
-std::optional<QString> ChooseViewAndTitle(App& app, int& type, const QString& sabbath) {
+std::optional<TextParts> ChooseViewAndTitle(App& app, int& type, const QString& sabbath) {
     CurrentView& v = app.view;
     const bool built = v.IndexBuilt;
-    const QString& name = app.settings.CrusadeName;
+    const auto title = [&app](const QString& caption) { return CrusadeTitle(app, caption); };
     switch (type) {
     case 1:
         if (!built) IndexAlpha(app);
-        return name + QStringLiteral(" Master Alphabetical List");
+        return title(QStringLiteral(" Master Alphabetical List"));
     case 2: {
         if (!built) IndexAttend(app);
         const int last = app.settings.LastMeeting;
         int present = 0;
         while (present < v.ReportCount && LastNightOf(v.ReportIndex[present + 1]) == last) ++present;
-        return name + QStringLiteral(" Master Attendance List:  ") + TableText(app.settings.SermonTitles, last) +
-               QStringLiteral(" ") + sabbath + QStringLiteral("(") + Plain(present) + QStringLiteral(" present)");
+        return title(QStringLiteral(" Master Attendance List:  "))
+               << FreePart(TableText(app.settings.SermonTitles, last))
+               << WholePart(QStringLiteral(" ") + sabbath + QStringLiteral("(") + Plain(present) +
+                            QStringLiteral(" present)"));
     }
     case 3:
         IndexMapCode(app);
-        return name + QStringLiteral(" Attendance Report by MapCode");
+        return title(QStringLiteral(" Attendance Report by MapCode"));
     case 4:
         if (!built) IndexZip(app);
-        return name + QStringLiteral(" Names by Zipcode");
+        return title(QStringLiteral(" Names by Zipcode"));
     case 5:
         IndexBaptismDate(app);
-        return name + QStringLiteral(" All Baptism Dates Set");
+        return title(QStringLiteral(" All Baptism Dates Set"));
     case 6:
         if (v.ReportKind != QLatin1String("interest")) IndexInterest(app, QStringLiteral("Al"));
-        return name + QStringLiteral(" Priority Interest List");
+        return title(QStringLiteral(" Priority Interest List"));
     case 7:
         IndexBaptismClass(app);
         type = 1;
-        return name + QStringLiteral(" Bible School (") + Plain(v.ReportCount) + QStringLiteral(" Names)");
+        return title(QStringLiteral(" Bible School (") + Plain(v.ReportCount) + QStringLiteral(" Names)"));
     case 8:
         IndexPreMeeting(app);
         type = 1;
-        return name + QStringLiteral(" Pre-Crusade Invitations (") + Plain(v.ReportCount) + QStringLiteral(" Names)");
+        return title(QStringLiteral(" Pre-Crusade Invitations (") + Plain(v.ReportCount) + QStringLiteral(" Names)"));
     case 9:
         IndexMapCode(app);
-        return name + QStringLiteral(" Names Selected to Visit Arranged by MapCode");
+        return title(QStringLiteral(" Names Selected to Visit Arranged by MapCode"));
     case 10: {
         // The menu's "Special Marked Names" prints the marked names whatever view is current.
         if (!built) IndexMarked(app);
-        QString title = TitleByKind(app, type);
-        if (title.isEmpty()) return std::nullopt;
-        return title;
+        TextParts byKind = TitleByKind(app, type);
+        if (byKind.isEmpty()) return std::nullopt;
+        return byKind;
     }
     case 11:
         IndexChurchMembers(app);
-        return name + QStringLiteral(" Adventist Names");
+        return title(QStringLiteral(" Adventist Names"));
     case 12: {
         const int night = IndexAttendNight(app, true);
         if (night == 0) return std::nullopt;
-        return name + QStringLiteral(" Attending Meeting ") + Str(qint64(night));
+        return title(QStringLiteral(" Attending Meeting ") + Str(qint64(night)));
     }
     case 13: {
         if (!built) {
@@ -182,12 +188,12 @@ std::optional<QString> ChooseViewAndTitle(App& app, int& type, const QString& sa
         const QString& choice = v.FilterChoice;
         if (choice.isEmpty() || choice == kCancel) return std::nullopt;
         const QString n = Plain(app.settings.TotalAttendNum);
-        if (choice == kEqual) return name + QStringLiteral(" Attending ") + n + QStringLiteral(" Meetings");
-        return name + QStringLiteral(" Attending at Least ") + n + QStringLiteral(" Meetings");
+        if (choice == kEqual) return title(QStringLiteral(" Attending ") + n + QStringLiteral(" Meetings"));
+        return title(QStringLiteral(" Attending at Least ") + n + QStringLiteral(" Meetings"));
     }
     default:
         IndexTeamAlpha(app);
-        return name + QStringLiteral(" Master Report") + sabbath;
+        return title(QStringLiteral(" Master Report") + sabbath);
     }
 }
 
@@ -217,9 +223,14 @@ Grouping GroupingOf(int type, const QString& kind) {
 // the layout of the kind and type.
 class OneLineList {
 public:
-    OneLineList(App& app, int type, QString title)
-        : app_(app), p_(app.printer()), type_(type), title_(std::move(title)), kind_(app.view.ReportKind),
-          grouping_(GroupingOf(type, kind_)), decisions_(FindDecisionIndexes(app)) {}
+    OneLineList(App& app, int type, TextParts title)
+        : app_(app),
+          p_(app.printer()),
+          type_(type),
+          title_(std::move(title)),
+          kind_(app.view.ReportKind),
+          grouping_(GroupingOf(type, kind_)),
+          decisions_(FindDecisionIndexes(app)) {}
 
     // Reads the view's records and works out each entry's group key and group size.
     void prepare();
@@ -228,7 +239,7 @@ public:
 
 private:
     QByteArray keyOf(int i) const;
-    QString headingText(int i) const;
+    TextParts headingText(int i) const;
     void printHeading(int i);
     void printPlainLine(const AttendeeRecord& r);
     void printNotesLine(const AttendeeRecord& r);
@@ -241,7 +252,7 @@ private:
     App& app_;
     Printer& p_;
     int type_;
-    QString title_;
+    TextParts title_;
     QString kind_;
     Grouping grouping_;
     DecisionIndexes decisions_;
@@ -304,7 +315,7 @@ void OneLineList::prepare() {
     }
 }
 
-QString OneLineList::headingText(int i) const {
+TextParts OneLineList::headingText(int i) const {
     const CrusadeSettings& s = app_.settings;
     const QString n = Plain(groupSize_[size_t(i)]);
     const QByteArray& key = keys_[size_t(i)];
@@ -312,30 +323,35 @@ QString OneLineList::headingText(int i) const {
     switch (grouping_) {
     case Grouping::LastNight: {
         const int night = key.toInt();
-        return QStringLiteral("Missing Since Meeting # ") + Plain(night) + QStringLiteral(": ") +
-               TableText(s.SermonTitles, night) + QStringLiteral(" ") + SabbathSuffix(app_, night) +
-               QStringLiteral("    (") + n + QStringLiteral(")");
+        return {WholePart(QStringLiteral("Missing Since Meeting # ") + Plain(night) + QStringLiteral(": ")),
+                FreePart(TableText(s.SermonTitles, night)),
+                WholePart(QStringLiteral(" ") + SabbathSuffix(app_, night) + QStringLiteral("    (") + n +
+                          QStringLiteral(")"))};
     }
     case Grouping::Zip:
-        return QStringLiteral("Zipcode # ") + FromAnsi(key) + QStringLiteral(" (") + FromAnsi(r.City.trimmed()) +
-               QStringLiteral(")");
+        return {WholePart(QStringLiteral("Zipcode # ") + FromAnsi(key) + QStringLiteral(" (")),
+                FreePart(FromAnsi(r.City.trimmed())), WholePart(QStringLiteral(")"))};
     case Grouping::BaptDate:
-        return QStringLiteral("Baptisms for: ") + FromAnsi(key) + QStringLiteral("  (") + n + QStringLiteral(")");
+        return {WholePart(QStringLiteral("Baptisms for: ") + FromAnsi(key) + QStringLiteral("  (") + n +
+                          QStringLiteral(")"))};
     case Grouping::Interest:
-        if (key == "G") return QStringLiteral("Baptized/ *Profession of Faith ") + QStringLiteral("    (") + n + QStringLiteral(")");
-        return QStringLiteral("Interest Level: ") + FromAnsi(key) + QStringLiteral("    (") + n + QStringLiteral(")");
+        if (key == "G")
+            return {WholePart(QStringLiteral("Baptized/ *Profession of Faith ") + QStringLiteral("    (") + n +
+                              QStringLiteral(")"))};
+        return {WholePart(QStringLiteral("Interest Level: ") + FromAnsi(key) + QStringLiteral("    (") + n +
+                          QStringLiteral(")"))};
     case Grouping::AttendCount:
-        return Plain(qint64(Val(key))) + QStringLiteral(" Meetings Attended: ") + QStringLiteral("    (") + n +
-               QStringLiteral(")");
+        return {WholePart(Plain(qint64(Val(key))) + QStringLiteral(" Meetings Attended: ") + QStringLiteral("    (") +
+                          n + QStringLiteral(")"))};
     case Grouping::AppointmentDay: {
-        if (key == "N") return QStringLiteral("No Appointment Date Scheduled ");
+        if (key == "N") return {WholePart(QStringLiteral("No Appointment Date Scheduled "))};
         const QString day = WeekDayName(s, key.size() == 1 ? key[0] - '0' : 0);
-        return day.isEmpty() ? QString() : day + QStringLiteral(" ");
+        return {WholePart(day.isEmpty() ? QString() : day + QStringLiteral(" "))};
     }
     case Grouping::None:
         break;
     }
-    return QString();
+    return {};
 }
 
 void OneLineList::printHeading(int i) {
@@ -347,14 +363,14 @@ void OneLineList::printHeading(int i) {
         p_.setFont(ReportFont(6));
         p_.print();
         p_.setCurrentX(1.0);
-        p_.print(headingText(i));
+        p_.print(headingText(i), Printer::kPrintableRightCm);
         p_.setCurrentY(p_.currentY() + 0.15);
         previousTime_ = EntryNumber(entries_[i], 7, 2);
         return;
     }
     p_.setCurrentX(0.6);
     p_.setFont(ReportFont(8));
-    p_.print(headingText(i));
+    p_.print(headingText(i), Printer::kPrintableRightCm);
     p_.setCurrentY(p_.currentY() + 0.12);
 }
 
@@ -383,36 +399,38 @@ QString OneLineList::attendanceWindow(const AttendeeRecord& r) const {
 void OneLineList::printPlainLine(const AttendeeRecord& r) {
     p_.setFont(ReportFont(standsOut(r) ? 4 : 3));
     p_.setCurrentX(0.6);
-    p_.printOnLine(p_.cutAt(nameField(r), kAddressX));
+    p_.printOnLine(nameField(r), kAddressX, Printer::Fit::Cut);
 
     p_.setCurrentX(kAddressX);
     if (kind_ == QLatin1String("PreCrusade")) {
         const QByteArray adv = r.Advertising.bytes();
         const QByteArray after = Mid(adv, InStr(adv, "-") + 1);
-        p_.printOnLine(p_.cutAt(QStringLiteral("(") + FromAnsi(Trim(after)) + QStringLiteral(")"), kPlaceX));
+        p_.printOnLine(QStringLiteral("(") + FromAnsi(Trim(after)), QStringLiteral(")"), kPlaceX);
     } else {
-        p_.printOnLine(p_.cutAt(FromAnsi(r.Address.bytes()), kPlaceX));
+        p_.printOnLine(FromAnsi(r.Address.bytes()), kPlaceX, Printer::Fit::Cut);
     }
 
+    // The map code (or zip) and the telephone are whole; of the city only its letters.
     p_.setCurrentX(kPlaceX);
     const QByteArray map = r.MapCode.trimmed();
     const QByteArray place = map.isEmpty() || map == "xxxx" ? Left(r.Zip.bytes(), 5) : map;
-    p_.printOnLine(p_.cutAt(FromAnsi(Left(r.City.bytes(), 3) + " (" + place + ") " + r.Phone.trimmed()), kCodesX));
+    p_.printOnLine(FromAnsi(Left(r.City.bytes(), 3)), FromAnsi(" (" + place + ") " + r.Phone.trimmed()), kCodesX);
 
-    p_.setCurrentX(kCodesX);
+    p_.setCurrentX(p_.nextColumn(kCodesX));
     p_.setFont(ReportFont(2));
     p_.printOnLine(FromAnsi("/" + Left(r.RelPref.bytes(), 3) + Left(r.Age.bytes(), 1) + "/ "));
-    p_.print(attendanceWindow(r) + FromAnsi(" " + r.IntLevel.bytes() + "/" + r.Decisions.rtrimmed() + " " +
-                                              r.Visits.bytes()));
+    p_.print(attendanceWindow(r) +
+                 FromAnsi(" " + r.IntLevel.bytes() + "/" + r.Decisions.rtrimmed() + " " + r.Visits.bytes()),
+             Printer::kPrintableRightCm, Printer::Fit::Whole);
     p_.setCurrentY(p_.currentY() + 0.17);
 }
 
 void OneLineList::printNotesLine(const AttendeeRecord& r) {
     p_.setFont(ReportFont(standsOut(r) ? 4 : 3));
     p_.setCurrentX(0.6);
-    p_.printOnLine(p_.cutAt(nameField(r), kAddressX));
+    p_.printOnLine(nameField(r), kAddressX, Printer::Fit::Cut);
     p_.setCurrentX(kAddressX);
-    p_.print(QStringLiteral("-") + FromAnsi(r.Notes.trimmed()));
+    p_.print(QStringLiteral("-") + FromAnsi(r.Notes.trimmed()), Printer::kPrintableRightCm, Printer::Fit::Cut);
     p_.print();
 }
 
@@ -431,13 +449,14 @@ void OneLineList::printAppointmentLine(int i, const AttendeeRecord& r) {
     }
     p_.setCurrentX(2.0);
     if (t != previousTime_) p_.setCurrentY(p_.currentY() + 0.3);
-    p_.printOnLine(p_.cutAt(MeetingTimeText(s, t), 4.0));
-    p_.setCurrentX(4.0);
-    p_.printOnLine(p_.cutAt(name, 11.0));
+    p_.printOnLine(MeetingTimeText(s, t), 4.0, Printer::Fit::Whole);
+    p_.setCurrentX(p_.nextColumn(4.0));
+    p_.printOnLine(name, 11.0, Printer::Fit::Cut);
     p_.setCurrentX(11.0);
-    p_.printOnLine(p_.cutAt(FromAnsi(r.Phone.trimmed()), 14.0));
+    p_.printOnLine(FromAnsi(r.Phone.trimmed()), 14.0, Printer::Fit::Whole);
+    const double levelX = p_.nextColumn(14.0);
     p_.setFont(ReportFont(3));
-    p_.setCurrentX(14.0);
+    p_.setCurrentX(levelX);
     p_.setCurrentY(p_.currentY() + 0.1);
     p_.printOnLine(QStringLiteral("(") + FromAnsi(r.IntLevel.trimmed()) + QStringLiteral(")"));
     p_.setCurrentX(15.2);
@@ -446,19 +465,26 @@ void OneLineList::printAppointmentLine(int i, const AttendeeRecord& r) {
 }
 
 void OneLineList::printTotals() {
-    // In the font the last line left, a label stops where its number begins.
-    const auto total = [this](const QString& label, int n) {
-        p_.setCurrentX(1.0);
-        p_.printOnLine(p_.cutAt(label, 4.5));
-        p_.setCurrentX(4.5);
-        p_.print(Plain(n));
+    const bool all = Joined(title_) == app_.settings.CrusadeName + QStringLiteral(" All Baptism Dates Set");
+    const std::pair<QString, int> totals[] = {
+        {QStringLiteral("Total Baptism Dates Set: "), app_.view.ReportCount},
+        {QStringLiteral("Total Baptized to date: "), baptized_},
+        {QStringLiteral("Total to be Baptized: "), app_.view.ReportCount - baptized_},
     };
+    const size_t printed = all ? std::size(totals) : 1;
+    // In the font the last line left, the numbers stand at 4.5 cm, or one blank past the
+    // widest label where that reaches further: the labels are printed whole.
+    double numberX = 4.5;
+    for (size_t k = 0; k < printed; ++k)
+        numberX = std::max(numberX, 1.0 + p_.textWidth(RTrim(totals[k].first)) + p_.textWidth(QStringLiteral(" ")));
     p_.print();
     p_.print();
-    total(QStringLiteral("Total Baptism Dates Set: "), app_.view.ReportCount);
-    if (title_ != app_.settings.CrusadeName + QStringLiteral(" All Baptism Dates Set")) return;
-    total(QStringLiteral("Total Baptized to date: "), baptized_);
-    total(QStringLiteral("Total to be Baptized: "), app_.view.ReportCount - baptized_);
+    for (size_t k = 0; k < printed; ++k) {
+        p_.setCurrentX(1.0);
+        p_.printOnLine(totals[k].first, Printer::kPrintableRightCm, Printer::Fit::Whole);
+        p_.setCurrentX(numberX);
+        p_.print(Plain(totals[k].second));
+    }
 }
 
 void OneLineList::draw() {
@@ -497,7 +523,7 @@ void OneLineList::draw() {
 
 void PrintOneLineReport(App& app, int& reportType) {
     const QString sabbath = SabbathSuffix(app, app.settings.LastMeeting);
-    const std::optional<QString> title = ChooseViewAndTitle(app, reportType, sabbath);
+    const std::optional<TextParts> title = ChooseViewAndTitle(app, reportType, sabbath);
     if (!title) return;
     if (app.view.ReportCount == 0) {
         ShowNoNamesMessage(app);

@@ -76,16 +76,27 @@ QString SermonTitle(const App& app, qint64 night) {
     return night >= 0 && night < qint64(titles.size()) ? titles[size_t(night)] : QString();
 }
 
-void PrintFirstPageHeader(App& app, const QString& title) {
+QString Joined(const TextParts& parts) {
+    QString s;
+    for (const Printer::Part& part : parts) s += part.text;
+    return s;
+}
+
+TextParts CrusadeTitle(const App& app, const QString& caption) {
+    return {FreePart(app.settings.CrusadeName), WholePart(caption)};
+}
+
+void PrintFirstPageHeader(App& app, const TextParts& title) {
     Printer& p = app.printer();
     p.setFont(ReportFont(6));
     p.setCurrentX(0.6);
     p.setCurrentY(0.3);
-    p.printOnLine(p.cutAt(title, kHeaderMeetingX));
+    p.printOnLine(title, kHeaderMeetingX);
+    const double meetingX = p.nextColumn(kHeaderMeetingX);
 
     p.setFont(ReportFont(7));
     p.setCurrentY(0);
-    p.setCurrentX(kHeaderMeetingX);
+    p.setCurrentX(meetingX);
     p.print(Plain(app.settings.LastMeeting));
 
     p.setCurrentX(1.0);
@@ -105,13 +116,18 @@ bool PageIsFull(const Printer& printer, const PageRules& rules) {
     return printer.currentY() > rules.breakAfter;
 }
 
-void PrintPageFooter(Printer& printer, const QString& title, int pageNumber, const PageRules& rules) {
-    printer.setCurrentX(rules.footerX);
-    printer.setCurrentY(rules.footerY);
-    printer.print(title + QStringLiteral(": Page ") + Plain(pageNumber));
+void PrintPageNumber(Printer& printer, const TextParts& title, int pageNumber) {
+    printer.print(title + TextParts{WholePart(QStringLiteral(": Page ") + Plain(pageNumber))},
+                  Printer::kPrintableRightCm);
 }
 
-void BreakPage(Printer& printer, const QString& title, PageCount& count, const PageRules& rules) {
+void PrintPageFooter(Printer& printer, const TextParts& title, int pageNumber, const PageRules& rules) {
+    printer.setCurrentX(rules.footerX);
+    printer.setCurrentY(rules.footerY);
+    PrintPageNumber(printer, title, pageNumber);
+}
+
+void BreakPage(Printer& printer, const TextParts& title, PageCount& count, const PageRules& rules) {
     ++count.breaks;
     // The first page goes without a footer: a two-page list carries none at all.
     if (count.breaks > 1) PrintPageFooter(printer, title, count.breaks, rules);
@@ -120,13 +136,13 @@ void BreakPage(Printer& printer, const QString& title, PageCount& count, const P
     printer.setCurrentY(rules.nextPageTop);
 }
 
-bool BreakPageIfFull(Printer& printer, const QString& title, PageCount& count, const PageRules& rules) {
+bool BreakPageIfFull(Printer& printer, const TextParts& title, PageCount& count, const PageRules& rules) {
     if (!PageIsFull(printer, rules)) return false;
     BreakPage(printer, title, count, rules);
     return true;
 }
 
-void PrintLastPageFooter(Printer& printer, const QString& title, const PageCount& count, const PageRules& rules) {
+void PrintLastPageFooter(Printer& printer, const TextParts& title, const PageCount& count, const PageRules& rules) {
     if (count.breaks > 1) PrintPageFooter(printer, title, count.breaks + 1, rules);
 }
 

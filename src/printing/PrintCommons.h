@@ -37,14 +37,29 @@ QString SabbathSuffix(const App& app, int night);
 // The sermon title of a night; empty for a night outside 0 to 40.
 QString SermonTitle(const App& app, qint64 night);
 
-// Where the headers print LastMeeting: a title before it is cut there.
+// A printed text of words and numbers of the program's own, which are printed whole, and of
+// names the user gave (the crusade's, a team's, a sermon's), which alone may be cut: a
+// title, a heading, a footer.
+using TextParts = QList<Printer::Part>;
+inline Printer::Part WholePart(const QString& text) {
+    return {text, Printer::Fit::Whole};
+}
+inline Printer::Part FreePart(const QString& text) {
+    return {text, Printer::Fit::Cut};
+}
+// The parts as one text.
+QString Joined(const TextParts& parts);
+// The crusade's name followed by a caption.
+TextParts CrusadeTitle(const App& app, const QString& caption);
+
+// Where the headers print LastMeeting: a title before it is condensed to end there.
 inline constexpr double kHeaderMeetingX = 18.5;
 
 // The first page's header: the title in Arial 14 at the top left, LastMeeting in Arial
 // 28 bold at the top right, today's date (from the Clock) right-aligned below it in
 // Times New Roman 8, and a heavy rule (draw width 6) across the page at 1.0 cm. The body
 // begins at x 0, y 1.8.
-void PrintFirstPageHeader(App& app, const QString& title);
+void PrintFirstPageHeader(App& app, const TextParts& title);
 
 // Where the pages of a list break and carry their footer.
 struct PageRules {
@@ -63,15 +78,18 @@ struct PageCount {
 
 // True when CurrentY has passed the rules' break position.
 bool PageIsFull(const Printer& printer, const PageRules& rules = kListPages);
-// Prints title & ": Page " & n at the footer position, ending the line, in the current font.
-void PrintPageFooter(Printer& printer, const QString& title, int pageNumber, const PageRules& rules = kListPages);
+// Prints title & ": Page " & n at the current position, ending the line, in the current
+// font: the page number whole, the title within the printable area.
+void PrintPageNumber(Printer& printer, const TextParts& title, int pageNumber);
+// The same at the footer position.
+void PrintPageFooter(Printer& printer, const TextParts& title, int pageNumber, const PageRules& rules = kListPages);
 // A page break of the lists: the page counter goes up; from the second break on, the page
 // being left gets its footer; a new page begins at the rules' top.
-void BreakPage(Printer& printer, const QString& title, PageCount& count, const PageRules& rules = kListPages);
+void BreakPage(Printer& printer, const TextParts& title, PageCount& count, const PageRules& rules = kListPages);
 // BreakPage when the page is full; returns whether it broke.
-bool BreakPageIfFull(Printer& printer, const QString& title, PageCount& count, const PageRules& rules = kListPages);
+bool BreakPageIfFull(Printer& printer, const TextParts& title, PageCount& count, const PageRules& rules = kListPages);
 // The last page's footer, printed only when the document has three pages or more.
-void PrintLastPageFooter(Printer& printer, const QString& title, const PageCount& count,
+void PrintLastPageFooter(Printer& printer, const TextParts& title, const PageCount& count,
                          const PageRules& rules = kListPages);
 
 // Ends a drawn document whose job starts at fromPage. When the document has fewer pages,

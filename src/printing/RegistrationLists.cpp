@@ -84,8 +84,10 @@ void DrawList(App& app, const Layout& layout, const QList<QByteArray>& entries) 
         p.setFont(kArial12);
         p.setCurrentY(0.5);
         p.setCurrentX(x[0]);
-        p.print(app.settings.CrusadeName + QStringLiteral(" ") + QStringLiteral("Registration List for ") +
-                HeaderDate(app.clock().today()));
+        p.print({FreePart(app.settings.CrusadeName),
+                 WholePart(QStringLiteral(" ") + QStringLiteral("Registration List for ") +
+                           HeaderDate(app.clock().today()))},
+                Printer::kPrintableRightCm);
     }
     p.setCurrentY(1.2);
     p.setFont(kTimes10);
@@ -103,10 +105,11 @@ void DrawList(App& app, const Layout& layout, const QList<QByteArray>& entries) 
             }
             p.setCurrentY(1.2);
         }
-        // A line stops where the next column begins.
+        // A line stops where the next column begins, or at the printable area: the number
+        // first, then the name, which may be cut.
         const QString line = FromAnsi(RegistrationLine(entry));
         p.setCurrentX(x[size_t(column - 1)]);
-        p.print(column < 3 ? p.cutAt(line, x[size_t(column)]) : line);
+        p.print(line, column < 3 ? x[size_t(column)] : Printer::kPrintableRightCm, Printer::Fit::Cut);
         if (layout.tickets) {
             p.print();
             p.print();

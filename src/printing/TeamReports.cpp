@@ -43,9 +43,19 @@ QString TeamLine(const App& app, const QByteArray& code) {
     return app.settings.TeamNames[size_t(Val(code))];
 }
 
+// A team's line with its first ":" joining name and telephone as given, for printing: the
+// name may be cut, the telephone stays whole.
+TextParts TeamLineParts(const App& app, const QByteArray& code, const QString& joint) {
+    const QString line = TeamLine(app, code);
+    if (!IsTeamCode(code)) return {WholePart(line)};
+    const qsizetype colon = line.indexOf(u':');
+    if (colon < 0) return {FreePart(line)};
+    return {FreePart(line.left(colon)), WholePart(joint + line.mid(colon + 1))};
+}
+
 // The title of a report type, and whether each team begins a page of its own.
 struct TypeLayout {
-    QString title;
+    TextParts title;
     bool pagePerTeam = true;
 };
 
@@ -53,36 +63,38 @@ struct TypeLayout {
 // printing (the attendance filter dialog abandoned).
 std::optional<TypeLayout> ChooseViewAndTitle(App& app, int type) {
     const bool built = app.view.IndexBuilt;
-    const QString& name = app.settings.CrusadeName;
+    const auto title = [&app](const QString& caption) { return CrusadeTitle(app, caption); };
     const int last = app.settings.LastMeeting;
-    const QString tonight = SermonTitle(app, last) + SabbathSuffix(app, last);
+    const auto tonight = [&app, last](const QString& caption) {
+        return CrusadeTitle(app, caption) << FreePart(SermonTitle(app, last)) << WholePart(SabbathSuffix(app, last));
+    };
     switch (type) {
     case 1:
         if (!built) IndexTeamAlpha(app);
-        return TypeLayout{name + QStringLiteral(" Team Alphabetical List")};
+        return TypeLayout{title(QStringLiteral(" Team Alphabetical List"))};
     case 2:
         if (!built) IndexTeamAttend(app);
-        return TypeLayout{name + QStringLiteral(" Attendance: ") + tonight};
+        return TypeLayout{tonight(QStringLiteral(" Attendance: "))};
     case 4:
         if (!built) IndexTeamAttend(app);
-        return TypeLayout{name + QStringLiteral(" Master Attendance List by Team: ") + tonight, false};
+        return TypeLayout{tonight(QStringLiteral(" Master Attendance List by Team: ")), false};
     case 5: {
         IndexTotalAttendByTeam(app);
         const QString& answer = app.msg.ScratchVar;
         if (answer.isEmpty() || answer == kCancel) return std::nullopt;
         const QString n = Plain(app.settings.TotalAttendNum);
-        if (answer == kEqual) return TypeLayout{name + QStringLiteral(" Attending ") + n + QStringLiteral(" Meetings")};
-        return TypeLayout{name + QStringLiteral(" Attending at Least ") + n + QStringLiteral(" Meetings")};
+        if (answer == kEqual) return TypeLayout{title(QStringLiteral(" Attending ") + n + QStringLiteral(" Meetings"))};
+        return TypeLayout{title(QStringLiteral(" Attending at Least ") + n + QStringLiteral(" Meetings"))};
     }
     case 6:
-        return TypeLayout{name + QStringLiteral(" Baptisms by Team")};
+        return TypeLayout{title(QStringLiteral(" Baptisms by Team"))};
     case 7:
-        return TypeLayout{name + QStringLiteral(" Priority List by Team")};
+        return TypeLayout{title(QStringLiteral(" Priority List by Team"))};
     case 8:
-        return TypeLayout{name + QStringLiteral(" Needs Baptism Interview List by Team"), false};
+        return TypeLayout{title(QStringLiteral(" Needs Baptism Interview List by Team")), false};
     default:
         if (!built) IndexTeamAlpha(app);
-        return TypeLayout{name + QStringLiteral(" Master Attendance Report")};
+        return TypeLayout{title(QStringLiteral(" Master Attendance Report"))};
     }
 }
 
@@ -121,6 +133,7 @@ public:
 private:
     QByteArray groupOf(int i) const;
     void printPageHeader(const QByteArray& team);
+    void printTeamHeading(const QByteArray& team);
     void printInlineTeamHeading(const QByteArray& team);
     void startTeam(const QByteArray& team);
     void printSubHeading(int i);
@@ -130,7 +143,7 @@ private:
     App& app_;
     Printer& p_;
     Grouping grouping_;
-    QString title_;
+    TextParts title_;
     bool pagePerTeam_;
     bool oneTeam_;  // a view of one chosen team: team changes are not followed
 
@@ -175,17 +188,18 @@ void TeamReport::printPageHeader(const QByteArray& team) {
     p_.setCurrentX(0.6);
     p_.setCurrentY(0.3);
     if (pagePerTeam_) {
-        QString heading = TeamLine(app_, team);
-        ReplaceFirst(heading, QStringLiteral(":"), QStringLiteral(" "));
-        p_.printOnLine(p_.cutAt(QStringLiteral("Team ") + FromAnsi(team) + QStringLiteral(":  ") + heading +
-                                    QStringLiteral("      ") + title_,
-                                kHeaderMeetingX));
+        // The team's line with its first ":" a blank.
+        p_.printOnLine(TextParts{WholePart(QStringLiteral("Team ") + FromAnsi(team) + QStringLiteral(":  "))}
+                           << TeamLineParts(app_, team, QStringLiteral(" ")) << WholePart(QStringLiteral("      "))
+                           << title_,
+                       kHeaderMeetingX);
     } else {
-        p_.printOnLine(p_.cutAt(title_, kHeaderMeetingX));
+        p_.printOnLine(title_, kHeaderMeetingX);
     }
+    const double meetingX = p_.nextColumn(kHeaderMeetingX);
     p_.setFont(ReportFont(7));
     p_.setCurrentY(0);
-    p_.setCurrentX(kHeaderMeetingX);
+    p_.setCurrentX(meetingX);
     p_.print(Plain(app_.settings.LastMeeting));
 
     p_.setCurrentX(1.0);
@@ -201,18 +215,22 @@ void TeamReport::printPageHeader(const QByteArray& team) {
     p_.setCurrentX(0);
     if (!pagePerTeam_) {
         p_.print();
-        p_.setFont(ReportFont(6));
-        p_.setCurrentX(0.6);
-        p_.print(QStringLiteral("Team ") + FromAnsi(team) + QStringLiteral("  ") + TeamLine(app_, team));
+        printTeamHeading(team);
     }
+}
+
+void TeamReport::printTeamHeading(const QByteArray& team) {
+    p_.setFont(ReportFont(6));
+    p_.setCurrentX(0.6);
+    p_.print(TextParts{WholePart(QStringLiteral("Team ") + FromAnsi(team) + QStringLiteral("  "))}
+                 << TeamLineParts(app_, team, QStringLiteral(":")),
+             Printer::kPrintableRightCm);
 }
 
 void TeamReport::printInlineTeamHeading(const QByteArray& team) {
     p_.print();
     p_.print();
-    p_.setFont(ReportFont(6));
-    p_.setCurrentX(0.6);
-    p_.print(QStringLiteral("Team ") + FromAnsi(team) + QStringLiteral("  ") + TeamLine(app_, team));
+    printTeamHeading(team);
 }
 
 void TeamReport::startTeam(const QByteArray& team) {
@@ -225,7 +243,7 @@ void TeamReport::startTeam(const QByteArray& team) {
 void TeamReport::printSubHeading(int i) {
     const QByteArray& e = entries_[i];
     const QString n = Plain(groupSize_[size_t(i)]);
-    QString text;
+    TextParts text;
     double x = 0.6;
     switch (grouping_) {
     case Grouping::LastNight: {
@@ -235,8 +253,8 @@ void TeamReport::printSubHeading(int i) {
         if (night == lastNight_) return;
         lastNight_ = night;
         if (night == app_.settings.LastMeeting) return;
-        text = QStringLiteral("Missing Since Meeting # ") + Plain(night) + QStringLiteral(": ") +
-               SermonTitle(app_, night) + SabbathSuffix(app_, night);
+        text = {WholePart(QStringLiteral("Missing Since Meeting # ") + Plain(night) + QStringLiteral(": ")),
+                FreePart(SermonTitle(app_, night)), WholePart(SabbathSuffix(app_, night))};
         x = 0.8;
         break;
     }
@@ -244,8 +262,8 @@ void TeamReport::printSubHeading(int i) {
         const QByteArray value = groupOf(i);
         if (value == group_) return;
         group_ = value;
-        text = Plain(qint64(Val(value))) + QStringLiteral(" Meetings Attended: ") + QStringLiteral("    (") + n +
-               QStringLiteral(")");
+        text = {WholePart(Plain(qint64(Val(value))) + QStringLiteral(" Meetings Attended: ") + QStringLiteral("    (") +
+                          n + QStringLiteral(")"))};
         break;
     }
     case Grouping::Level: {
@@ -253,10 +271,11 @@ void TeamReport::printSubHeading(int i) {
         if (level == group_) return;
         group_ = level;
         if (level == "G")
-            text = QStringLiteral("Baptized/ *Profession of Faith ") + QStringLiteral("    (") + n + QStringLiteral(")");
+            text = {WholePart(QStringLiteral("Baptized/ *Profession of Faith ") + QStringLiteral("    (") + n +
+                              QStringLiteral(")"))};
         else
-            text = QStringLiteral("Interest Level: ") + FromAnsi(level) + QStringLiteral("    (") + n +
-                   QStringLiteral(")");
+            text = {WholePart(QStringLiteral("Interest Level: ") + FromAnsi(level) + QStringLiteral("    (") + n +
+                              QStringLiteral(")"))};
         break;
     }
     case Grouping::None:
@@ -264,7 +283,7 @@ void TeamReport::printSubHeading(int i) {
     }
     p_.setFont(ReportFont(8));
     p_.setCurrentX(x);
-    p_.print(text);
+    p_.print(text, Printer::kPrintableRightCm);
     p_.setCurrentY(p_.currentY() + 0.12);
 }
 
@@ -273,21 +292,23 @@ void TeamReport::printLine(const AttendeeRecord& r) {
     p_.setCurrentX(0.8);
     p_.printOnLine(FromAnsi(r.WorkerCode.bytes() + ' ' + r.RNum.bytes() + ' '));
     p_.setFont(ReportFont(HasBaptismDate(r.BaptDate.bytes()) ? 4 : 3));
-    p_.printOnLine(p_.cutAt(FromAnsi(r.LName.rtrimmed() + ", " + r.FName.rtrimmed()), kAddressX));
+    p_.printOnLine(FromAnsi(r.LName.rtrimmed() + ", " + r.FName.rtrimmed()), kAddressX, Printer::Fit::Cut);
     p_.setFont(ReportFont(3));
     p_.setCurrentX(kAddressX);
-    p_.printOnLine(p_.cutAt(FromAnsi(r.Address.bytes()), kPlaceX));
+    p_.printOnLine(FromAnsi(r.Address.bytes()), kPlaceX, Printer::Fit::Cut);
+    // The zip and the telephone are whole; of the city only its letters.
     p_.setCurrentX(kPlaceX);
-    p_.printOnLine(
-        p_.cutAt(FromAnsi(Left(r.City.bytes(), 3) + Left(r.Zip.bytes(), 5) + " (" + r.Phone.trimmed() + ")"), kCodesX));
-    p_.setCurrentX(kCodesX);
+    p_.printOnLine(FromAnsi(Left(r.City.bytes(), 3)), FromAnsi(Left(r.Zip.bytes(), 5) + " (" + r.Phone.trimmed() + ")"),
+                   kCodesX);
+    p_.setCurrentX(p_.nextColumn(kCodesX));
     p_.setFont(ReportFont(2));
     p_.printOnLine(FromAnsi("/" + Left(r.RelPref.bytes(), 3) + Left(r.Age.bytes(), 1) + "/ "));
     // The last 28 nights up to the last meeting, or the first 28.
     const int last = std::min<int>(app_.settings.LastMeeting, kMeetings);
     const int first = last > 28 ? last - 27 : 1;
     p_.print(FromAnsi(Mid(r.Attendance.bytes(), first, 28) + " " + r.IntLevel.bytes() + "/" + r.Decisions.rtrimmed() +
-                      "  " + r.Visits.bytes()));
+                      "  " + r.Visits.bytes()),
+             Printer::kPrintableRightCm, Printer::Fit::Whole);
     p_.setCurrentY(p_.currentY() + 0.17);
 }
 
@@ -296,7 +317,7 @@ void TeamReport::breakIfFull() {
     if (!pagePerTeam_) ++pages_;
     p_.setCurrentX(1.0);
     p_.setCurrentY(kOverflowFooterY);
-    if (pages_ > 1) p_.print(title_ + QStringLiteral(": Page ") + Plain(pages_));
+    if (pages_ > 1) PrintPageNumber(p_, title_, pages_);
     p_.newPage();
     if (!pagePerTeam_) sectionStart_.push_back(p_.page());
     p_.setCurrentY(kContinuationTop);
@@ -331,7 +352,7 @@ void TeamReport::draw() {
     }
     p_.setCurrentX(1.0);
     p_.setCurrentY(kEndFooterY);
-    if (!pagePerTeam_ && pages_ > 1) p_.print(title_ + QStringLiteral(": Page ") + Plain(pages_ + 1));
+    if (!pagePerTeam_ && pages_ > 1) PrintPageNumber(p_, title_, pages_ + 1);
 }
 
 PrinterChoice TeamReport::pagesOf(const PrinterChoice& chosen) const {

@@ -122,6 +122,90 @@ TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
     EXPECT_EQ(s.displayList().front().text, QStringLiteral("WWWW"));
 }
 
+// A text that would reach the next column: whole texts are condensed as far as they need,
+// free texts down to the legible width and then cut; a free text before a whole one gives
+// way first.
+TEST(Printer, TextsReachingTheNextColumnAreCondensedAndOnlyFreeTextIsCut) {
+    RecordingPrinter p;
+    p.setFont(Font(10));
+    const auto w = [&p](const char* t) { return p.textWidth(QString::fromLatin1(t)); };
+    const double blank = w(" ");
+    using Fit = Printer::Fit;
+    struct Case {
+        const char *freeText, *wholeText;
+        double room;  // from CurrentX to one blank before the next column
+        int stretch;
+        const char* printed;
+    } const cases[] = {
+        {"", "217-555-0113", w("217-555-0113"), 100, "217-555-0113"},
+        {"", "217-555-0113", 0.8 * w("217-555-0113"), 80, "217-555-0113"},
+        {"", "217-555-0113", 0.2 * w("217-555-0113"), Printer::kNarrowestStretch, "217-555-0113"},
+        {"Mary Smith", "", 0.9 * w("Mary Smith"), 90, "Mary Smith"},
+        {"Mary Smith", "", 0.75 * w("Mary Sm"), 75, "Mary Sm"},
+        {"Mary Smith", "", 0.75 * w("Mary Sm") - 0.01, 75, "Mary S"},
+        {"Springfield", ", IL 62704", 0.8 * w("Springfield, IL 62704"), 80, "Springfield, IL 62704"},
+        {"Springfield", ", IL 62704", 0.75 * w("Spring, IL 62704"), 75, "Spring, IL 62704"},
+        {"Springfield", ", IL 62704", 0.6 * w(", IL 62704"), 60, ", IL 62704"},
+    };
+    for (const Case& c : cases) {
+        p.killDoc();
+        p.setCurrentX(1.0);
+        const double right = 1.0 + c.room + blank;
+        if (!*c.freeText)
+            p.printOnLine(QString::fromLatin1(c.wholeText), right, Fit::Whole);
+        else if (!*c.wholeText)
+            p.printOnLine(QString::fromLatin1(c.freeText), right, Fit::Cut);
+        else
+            p.printOnLine(QString::fromLatin1(c.freeText), QString::fromLatin1(c.wholeText), right);
+        const PrintedItem& it = p.document().items.value(0);
+        EXPECT_EQ(it.text, QString::fromLatin1(c.printed)) << c.freeText << c.wholeText;
+        EXPECT_EQ(it.font.stretch, c.stretch) << c.freeText << c.wholeText;
+        EXPECT_EQ(p.font().stretch, 100) << "the stretch is the text's own";
+        EXPECT_NEAR(p.currentX(), 1.0 + TableTextWidth(it.text, it.font), 1e-9);
+    }
+    // The next item of the line moves past a whole text that ran beyond its column.
+    p.setCurrentX(1.0);
+    EXPECT_DOUBLE_EQ(p.nextColumn(5.0), 5.0);
+    p.setCurrentX(5.0);
+    EXPECT_DOUBLE_EQ(p.nextColumn(5.0), 5.0 + blank);
+}
+
+// A text of several free and whole parts (a team's heading and a title): condensed together,
+// then the longest free part gives way first, and every whole part stays.
+TEST(Printer, OfSeveralFreePartsTheLongestGivesWayFirst) {
+    RecordingPrinter p;
+    p.setFont(Font(10));
+    const auto w = [&p](const char* t) { return p.textWidth(QString::fromLatin1(t)); };
+    using Fit = Printer::Fit;
+    const QList<Printer::Part> parts{{QStringLiteral("Team 05:  "), Fit::Whole},
+                                     {QStringLiteral("Men's Ministry Outreach"), Fit::Cut},
+                                     {QStringLiteral(" 217-555-0113   "), Fit::Whole},
+                                     {QStringLiteral("Spring"), Fit::Cut},
+                                     {QStringLiteral(" Team List"), Fit::Whole}};
+    struct Case {
+        double room;
+        int stretch;
+        const char* printed;
+    } const cases[] = {
+        {0.8 * w("Team 05:  Men's Ministry Outreach 217-555-0113   Spring Team List"), 80,
+         "Team 05:  Men's Ministry Outreach 217-555-0113   Spring Team List"},
+        {0.75 * w("Team 05:  Men's Ministry 217-555-0113   Spring Team List"), 75,
+         "Team 05:  Men's Ministry 217-555-0113   Spring Team List"},
+        {0.75 * w("Team 05:  Men's 217-555-0113   Spring Team List"), 75,
+         "Team 05:  Men's 217-555-0113   Spring Team List"},
+        {0.75 * w("Team 05:  Men' 217-555-0113   Sprin Team List"), 75, "Team 05:  Men' 217-555-0113   Sprin Team List"},
+        {0.6 * w("Team 05:   217-555-0113    Team List"), 60, "Team 05:   217-555-0113    Team List"},
+    };
+    for (const Case& c : cases) {
+        p.killDoc();
+        p.setCurrentX(1.0);
+        p.printOnLine(parts, 1.0 + c.room + w(" "));
+        const PrintedItem& it = p.document().items.value(0);
+        EXPECT_EQ(it.text, QString::fromLatin1(c.printed));
+        EXPECT_EQ(it.font.stretch, c.stretch) << c.printed;
+    }
+}
+
 TEST(Printer, ATextBelowTheBottomStartsANewPage) {
     struct Case {
         double y;

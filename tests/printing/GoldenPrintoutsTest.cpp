@@ -26,8 +26,8 @@ struct Text {
 
 // The texts of one dump, by page and line ("document N" / "page N" / y).
 QMap<QString, QList<Text>> LinesOf(const QString& path) {
-    static const QRegularExpression item(
-        QStringLiteral(R"(^text  (\S+) (\S+)  (.+) ([\d.]+)((?: bold| underline| italic)*)  \|(.*)\|$)"));
+    static const QRegularExpression item(QStringLiteral(
+        R"(^text  (\S+) (\S+)  (.+?) ([\d.]+)((?: bold| underline| italic)*)(?: stretch (\d+))?  \|(.*)\|$)"));
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
     QMap<QString, QList<Text>> lines;
@@ -40,8 +40,9 @@ QMap<QString, QList<Text>> LinesOf(const QString& path) {
         const QString attributes = m.captured(5);
         const PrinterFont font{m.captured(3), m.captured(4).toDouble(), attributes.contains(QLatin1String("bold")),
                                attributes.contains(QLatin1String("underline")),
-                               attributes.contains(QLatin1String("italic"))};
-        lines[document + u'/' + page + u'/' + m.captured(2)].append({m.captured(1).toDouble(), m.captured(6), font});
+                               attributes.contains(QLatin1String("italic")),
+                               m.captured(6).isEmpty() ? 100 : m.captured(6).toInt()};
+        lines[document + u'/' + page + u'/' + m.captured(2)].append({m.captured(1).toDouble(), m.captured(7), font});
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 // Every printout of this subsystem over a crusade of fields as long and wide as they come:
-// nothing runs into the next column or past the printable area.
+// nothing runs into the next column or past the printable area, and every caption, number,
+// code, date and decision is printed whole.
 
 #include "LongFieldPrintouts.h"
 
@@ -8,7 +9,7 @@
 namespace fennick::test {
 namespace {
 
-TEST(LongFields, NoPrintoutRunsIntoTheNextColumnOrOffThePage) {
+TEST(LongFields, NoPrintoutRunsIntoTheNextColumnOrOffThePageOrCutsAWholeText) {
     RecordingPrinter measure;
     for (const auto& printout : LongFieldPrintouts()) {
         SCOPED_TRACE(printout.name);
@@ -16,6 +17,7 @@ TEST(LongFields, NoPrintoutRunsIntoTheNextColumnOrOffThePage) {
         printout.print(*f);
         ASSERT_EQ(f->documents(), 1);
         EXPECT_TRUE(StaysInItsColumns(f->t.printer, measure));
+        EXPECT_TRUE(PrintsWhole(f->t.printer, printout.whole));
         EXPECT_FALSE(f->t.dialogs.pending());
     }
 }

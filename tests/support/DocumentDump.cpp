@@ -22,6 +22,7 @@ QString ItemLine(const PrintedItem& it) {
     if (it.font.bold) font += QStringLiteral(" bold");
     if (it.font.underline) font += QStringLiteral(" underline");
     if (it.font.italic) font += QStringLiteral(" italic");
+    if (it.font.stretch != 100) font += QStringLiteral(" stretch %1").arg(it.font.stretch);
     return QStringLiteral("text  %1 %2  %3  |%4|").arg(Cm(it.x), Cm(it.y), font, it.text);
 }
 
@@ -96,6 +97,20 @@ QStringList Overruns(const PrintedDocument& doc, Printer& measure) {
     for (const PrintedDocument& doc : printer.documents()) out << Overruns(doc, measure);
     if (out.isEmpty()) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << out.join(QLatin1Char('\n')).toStdString();
+}
+
+::testing::AssertionResult PrintsWhole(const RecordingPrinter& printer, const QStringList& texts) {
+    QStringList missing;
+    for (const QString& text : texts) {
+        bool found = false;
+        for (const PrintedDocument& doc : printer.documents())
+            for (const PrintedItem& it : doc.items) found = found || it.text.contains(text);
+        if (!found) missing << text;
+    }
+    if (printer.documents().isEmpty()) return ::testing::AssertionFailure() << "nothing printed";
+    if (missing.isEmpty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "not printed whole: |" << missing.join(QStringLiteral("|, |")).toStdString()
+                                         << "|";
 }
 
 ::testing::AssertionResult MatchesGolden(const QString& actual, const QString& goldenPath) {

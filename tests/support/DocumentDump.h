@@ -4,7 +4,7 @@
 // A dump shows what a document's job prints: the pages from..to of the document, each
 // copy in turn. Every page starts with a line "page N" ("copy C page N" when the job
 // makes more than one copy), followed by one line per mark in the order printed:
-//   text  x y  face size [bold] [underline]  |text|
+//   text  x y  face size [bold] [underline] [italic] [stretch S]  |text|
 //   rule  x1 y1 - x2 y2  width W
 // with positions in centimetres to two decimals.
 
@@ -32,6 +32,10 @@ QStringList Overruns(const PrintedDocument& doc, Printer& measure);
 // Success when the printer received a document and none of its documents has an overrun;
 // else the overruns.
 ::testing::AssertionResult StaysInItsColumns(const RecordingPrinter& printer, Printer& measure);
+
+// Success when each of texts stands whole within one printed text of the printer's
+// documents (numbers, dates, codes and captions, which are never cut); else the missing.
+::testing::AssertionResult PrintsWhole(const RecordingPrinter& printer, const QStringList& texts);
 
 // Compares actual with the golden file at path. On a mismatch (or a missing golden) the
 // actual text is written beside it as path + ".actual", and the result names the first

@@ -46,7 +46,20 @@ QList<AttendeeRecord> LongFieldRecords() {
     AttendeeRecord interview = LongFieldRecord("0902", "B", "A3bH02H03H04");
     interview.Class = 1;
     AttendeeRecord interested = LongFieldRecord("0903", "C", "H01H02H03H04");
-    return {baptized, interview, interested};
+    // The longest values as people write them, each found by its own text: digits in the
+    // zip and telephone, an eight-character map code, a city of twenty characters.
+    AttendeeRecord written = LongFieldRecord("0904", "G", "H01H02H03H04");
+    written.FName = "Alexandria-Josephine";
+    written.LName = "Montgomery-Whitfield";
+    written.Address = "12345 Wisteria Meadows Parkway";
+    written.City = "Rockford Heights Twp";
+    written.State = "IL";
+    written.Zip = "62704-1234";
+    written.Phone = "217-555-0113";
+    written.MapCode = "K11-22AB";
+    written.BaptDate = "12/25/26";
+    written.Class = 1;
+    return {baptized, interview, interested, written};
 }
 
 void SetLongFieldSettings(App& app) {

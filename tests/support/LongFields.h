@@ -11,9 +11,12 @@
 
 namespace fennick::test {
 
-// Three live records of team "05" whose text fields are full of wide letters, all 40
-// nights attended: a baptized name with a baptism date, a name with an interview
-// appointment, and a name with an interest level of "C". Meant for LastMeeting 40.
+// Four live records of team "05", all 40 nights attended and every decision made: three
+// whose text fields are full of wide letters (a baptized name with a baptism date, a name
+// with an interview appointment, a name with an interest level of "C") and a baptized name
+// with an interview appointment whose fields are as long as people write them ("0904":
+// zip "62704-1234", telephone "217-555-0113", map code "K11-22AB", city "Rockford
+// Heights Twp"). Meant for LastMeeting 40.
 QList<AttendeeRecord> LongFieldRecords();
 
 // A printout over such a crusade: its name and how its command runs on the test's target

@@ -23,7 +23,7 @@ double QtDrawingSurface::dotsPerMm() const {
 
 double QtDrawingSurface::width(const QString& text, const PrinterFont& font) const {
     const QFontMetricsF fm(PrinterQFont(font), widget_);
-    return fm.horizontalAdvance(text) / dotsPerMm();
+    return fm.horizontalAdvance(text) / dotsPerMm() * StretchFactor(font);
 }
 
 double QtDrawingSurface::lineHeight(const PrinterFont& font) const {

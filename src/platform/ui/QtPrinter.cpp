@@ -62,9 +62,19 @@ void PaintPage(QPainter& painter, const PrintedDocument& doc, int page, double d
         const QFont font = PrinterQFont(it.font);
         painter.setFont(font);
         painter.setPen(Qt::black);
-        // Positions name the top of the text; QPainter draws on the baseline.
+        // Positions name the top of the text; QPainter draws on the baseline. A condensed
+        // text is the same font drawn narrower.
         const QFontMetricsF fm(font, painter.device());
-        painter.drawText(at(it.x, it.y) + QPointF(0, fm.ascent()), it.text);
+        const QPointF baseline = at(it.x, it.y) + QPointF(0, fm.ascent());
+        if (it.font.stretch == 100) {
+            painter.drawText(baseline, it.text);
+            continue;
+        }
+        painter.save();
+        painter.translate(baseline);
+        painter.scale(StretchFactor(it.font), 1.0);
+        painter.drawText(QPointF(0, 0), it.text);
+        painter.restore();
     }
     painter.restore();
 }
@@ -91,7 +101,7 @@ QtPrinter::QtPrinter() : measureDevice_(1, 1, QImage::Format_RGB32) {
 
 double QtPrinter::textWidth(const QString& text) const {
     const QFontMetricsF fm(PrinterQFont(font()), &measureDevice_);
-    return fm.horizontalAdvance(text) / measureDevice_.logicalDpiX() * kCmPerInch;
+    return fm.horizontalAdvance(text) / measureDevice_.logicalDpiX() * kCmPerInch * StretchFactor(font());
 }
 
 double QtPrinter::textHeight(const QString&) const {
