@@ -27,7 +27,7 @@ struct Text {
 // The texts of one dump, by page and line ("document N" / "page N" / y).
 QMap<QString, QList<Text>> LinesOf(const QString& path) {
     static const QRegularExpression item(
-        QStringLiteral(R"(^text  (\S+) (\S+)  (.+) ([\d.]+)((?: bold| underline| italic)*)(?: stretch (\d+))?  \|(.*)\|$)"));
+        QStringLiteral(R"(^text  (\S+) (\S+)  (.+?) ([\d.]+)((?: bold| underline| italic)*)(?: stretch (\d+))?  \|(.*)\|$)"));
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
     QMap<QString, QList<Text>> lines;
