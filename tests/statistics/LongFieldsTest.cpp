@@ -9,6 +9,7 @@
 #include "StatsFixture.h"
 #include "statistics/CrusadeTallies.h"
 #include "statistics/StatsPrintout.h"
+#include "statistics/StatsReport.h"
 #include "statistics/TeamPrintout.h"
 #include "statistics/TeamReport.h"
 #include "statistics/TeamTallies.h"
@@ -58,7 +59,7 @@ void Widest(CrusadeTallies& c, TeamTallies& t) {
 }
 
 // The full-width crusade (40 meetings) with every count at its widest and long team names
-// that a cut at their column's rule made alike, on the pages and on the window: titles and
+// that a cut at their column's rule made alike, on the pages and on the windows: titles and
 // dates found whole, nothing run into the next column or into a line below (but the
 // headings "Names/" and "Vis", one word that the measuring table finds touching), and the
 // names of the name column (left edges from..to) all different.
@@ -78,6 +79,7 @@ TEST(LongFields, WholeTextsAndDifferentTeamNames) {
     const auto statsPage = [&](Printer& p) { PrintStatsPage(p, s, stats, date); };
     const auto teamPage = [&](Printer& p) { PrintTeamPage(p, s, teams, date); };
     const auto teamWindow = [&](Printer& p) { DrawTeamReport(p, s, teams); };
+    const auto statsWindow = [&](Printer& p) { DrawStatsReport(p, s, stats); };
     const struct {
         std::function<void(Printer&)> draw;
         bool window;
@@ -87,6 +89,7 @@ TEST(LongFields, WholeTextsAndDifferentTeamNames) {
         {statsPage, false, 0, 0, {" Statistical Report", date, " Missed 4 nights- ", "(100% - 100%)"}},
         {teamPage, false, 1.8, 1.9, {" Visitation Report", date, "Men's Ministry", " 9999 "}},
         {teamWindow, true, 2, 25, {"Men's Ministry", " 9999 "}},
+        {statsWindow, true, 0, 0, {"Possible Baptisms: ", " 9999 "}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.whole.front().toStdString());
