@@ -13,6 +13,12 @@ struct LinePen {
     void at(double x) { out.setCurrentX(x); }
     void on(const QString& text) { out.printOnLine(text); }
     void end(const QString& text = QString()) { out.print(text); }
+    // A number or caption at x that stays on the line and ends before the next column at
+    // right: drawn condensed when it would reach it.
+    void cell(double x, double right, const QString& text) {
+        at(x);
+        out.printOnLine(text, right, Printer::Fit::Whole);
+    }
 };
 
 }  // namespace fennick

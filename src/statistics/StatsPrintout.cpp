@@ -14,6 +14,8 @@
 #include "statistics/NumberForms.h"
 #include "statistics/StatsReport.h"
 
+#include <algorithm>
+
 namespace fennick {
 
 namespace {
@@ -149,11 +151,9 @@ void CategoryBlock(LinePen& w, const QString& heading, int rule, const QList<Cat
     w.end(Rule(rule));
     for (const Category& c : rows) {
         w.at(12.5);
-        w.on(w.out.cutAt(c.name, 16.4));
-        w.at(16.4);
-        w.on(plainCount ? BareNumber(c.count) : Picture(c.count, u"###"));
-        w.at(17.4);
-        w.on(Picture(c.bapt, u"###"));
+        w.out.printOnLine(c.name, 16.4, Printer::Fit::Cut);
+        w.cell(16.4, 17.4, plainCount ? BareNumber(c.count) : Picture(c.count, u"###"));
+        w.cell(17.4, 18.1, Picture(c.bapt, u"###"));
         w.at(18.1);
         w.end(CategoryShares(c.bapt, c.count, baptisms, twoShares));
     }
@@ -219,7 +219,7 @@ void PrintStatsPage(Printer& printer, const CrusadeSettings& settings, const Cru
     // title stops where it begins.
     const double dateX = 20.0 - RoundHalfEven(printer.textWidth(dateText));
     w.at(1.0);
-    w.on(printer.cutAt(settings.CrusadeName + QStringLiteral(" Statistical Report"), dateX));
+    printer.printOnLine(settings.CrusadeName, QStringLiteral(" Statistical Report"), dateX);
     w.at(dateX);
     w.end(dateText);
 
@@ -229,9 +229,12 @@ void PrintStatsPage(Printer& printer, const CrusadeSettings& settings, const Cru
     printer.setFont(StatsBodyFont());
     SummaryBlock(w, t);
     MeetingTable(w, settings, t);
+    const double leftColumnEnd = printer.currentY();
     CategoryColumn(w, settings, t);
 
-    printer.setCurrentY(26.2);
+    // The notes stand at the foot, below the lowest line of both columns (40 meetings
+    // reach past the foot's usual place).
+    printer.setCurrentY(std::max({26.2, leftColumnEnd, printer.currentY()}));
     w.at(1.0);
     w.end(QStringLiteral("NOTES: Active Names are those who have attended 4 or more meetings."));
     w.at(1.0);

@@ -62,11 +62,9 @@ void DrawReligionColumn(LinePen& p, const CrusadeSettings& settings, const Crusa
     for (int r = 1; r <= kReligionRows; ++r) {
         const qint16 bapt = t.ReligionBaptisms[size_t(r)];
         p.at(56);
-        p.on(settings.ReligionNames[size_t(r)]);
-        p.at(80);
-        p.on(BareNumber(t.ReligionCount[size_t(r)]));
-        p.at(86);
-        p.on(Picture(bapt, u"###"));
+        p.out.printOnLine(settings.ReligionNames[size_t(r)], 80, Printer::Fit::Cut);
+        p.cell(80, 86, BareNumber(t.ReligionCount[size_t(r)]));
+        p.cell(86, 90, Picture(bapt, u"###"));
         p.at(90);
         const QString share = bapt != 0 ? Ratio(bapt, t.ReligionCount[size_t(r)], u"#%") : QString();
         p.end(share.isEmpty() ? QString() : u'/' + share);
@@ -81,11 +79,9 @@ void DrawReligionColumn(LinePen& p, const CrusadeSettings& settings, const Crusa
     for (int k = 1; k <= kAdvertisingSources; ++k) {
         const qint16 bapt = t.AdvertisingBaptisms[size_t(k)];
         p.at(56);
-        p.on(t.AdvertisingNames[size_t(k)]);
-        p.at(78);
-        p.on(BareNumber(t.AdvertisingCount[size_t(k)]));
-        p.at(86);
-        p.on(Picture(bapt, u"###"));
+        p.out.printOnLine(t.AdvertisingNames[size_t(k)], 78, Printer::Fit::Cut);
+        p.cell(78, 86, BareNumber(t.AdvertisingCount[size_t(k)]));
+        p.cell(86, 92, Picture(bapt, u"###"));
         p.at(92);
         p.end(bapt != 0 ? Ratio(bapt, t.AdvertisingCount[size_t(k)], u"0%") : QString());
     }
@@ -124,15 +120,13 @@ void DrawReligionColumn(LinePen& p, const CrusadeSettings& settings, const Crusa
          Digits(qint64(t.Baptisms) + t.InterestACount + t.InterestBCount));
 }
 
-// A category row of column 3: name, count and baptisms under "###", and the share of the
-// category that was baptized.
+// A category row of column 3: name (cut before the count), count and baptisms under "###",
+// and the share of the category that was baptized.
 void CategoryRow(LinePen& p, const QString& name, qint16 count, qint16 bapt) {
     p.at(105);
-    p.on(name);
-    p.at(128);
-    p.on(Picture(count, u"###"));
-    p.at(136);
-    p.on(Picture(bapt, u"###"));
+    p.out.printOnLine(name, 128, Printer::Fit::Cut);
+    p.cell(128, 136, Picture(count, u"###"));
+    p.cell(136, 142, Picture(bapt, u"###"));
     p.at(142);
     p.end(bapt != 0 ? Ratio(bapt, count, u"0%") : QString());
 }

@@ -5,10 +5,13 @@
 #include "data/Text.h"
 #include "platform/Printer.h"
 #include "statistics/LinePen.h"
+#include "statistics/NameColumn.h"
 #include "statistics/NumberForms.h"
 #include "statistics/StatsPrintout.h"
 #include "statistics/TeamReport.h"
 #include "statistics/TeamTallies.h"
+
+#include <algorithm>
 
 namespace fennick {
 
@@ -30,32 +33,29 @@ void HeadingRow(LinePen& w, std::initializer_list<Heading> heads) {
     }
 }
 
-void TeamRow(LinePen& w, const CrusadeSettings& settings, const TeamTallies& t, int team) {
+// The name column: from its left edge to the rule that closes it (not the count beyond).
+constexpr double kNameX = 1.8;
+constexpr double kNameRule = 4.3;
+
+void TeamRow(LinePen& w, const TeamTallies& t, int team, const FittedName& name) {
     const size_t i = size_t(team);
     w.at(1.3);
     w.on(TeamNumber2(team));
-    w.at(1.8);
-    // Cut before the rule that closes the name column, not at the count beyond it.
-    w.on(w.out.cutAt(TeamDisplayName(settings, team), 4.3));
-    const auto number = [&w](double x, int value) {
-        w.at(x);
-        w.on(BareNumber(value));
-    };
-    number(4.5, t.TeamNameCount[i]);
-    number(5.3, t.TeamVisited[i]);
-    number(6.5, t.TeamActive[i]);
-    number(7.4, t.TeamActiveVisited[i]);
-    w.at(8.6);
-    w.on(Picture(t.TeamCurrent[i], u"###"));
-    number(9.5, t.TeamCurrentVisited[i]);
-    number(10.8, t.TeamGospelNames[i]);
-    number(11.7, t.TeamGospelVisited[i]);
-    number(13.3, t.TeamSabbathNames[i]);
-    number(14.3, t.TeamSabbathVisited[i]);
-    number(15.5, t.TeamIntA[i]);
-    number(16.3, t.TeamIntB[i]);
-    number(17.1, t.TeamIntC[i]);
-    number(18.0, t.TeamBaptized[i]);
+    w.at(kNameX);
+    PrintFittedName(w.out, name);
+    // Each count ends before the next column or the rule between them, condensed when it
+    // would reach it.
+    const struct {
+        double x, right;
+        QString text;
+    } cells[] = {{4.5, 5.3, BareNumber(t.TeamNameCount[i])},      {5.3, 6.1, BareNumber(t.TeamVisited[i])},
+                 {6.5, 7.4, BareNumber(t.TeamActive[i])},         {7.4, 8.3, BareNumber(t.TeamActiveVisited[i])},
+                 {8.6, 9.5, Picture(t.TeamCurrent[i], u"###")},   {9.5, 10.3, BareNumber(t.TeamCurrentVisited[i])},
+                 {10.8, 11.7, BareNumber(t.TeamGospelNames[i])},  {11.7, 12.8, BareNumber(t.TeamGospelVisited[i])},
+                 {13.3, 14.3, BareNumber(t.TeamSabbathNames[i])}, {14.3, 15.1, BareNumber(t.TeamSabbathVisited[i])},
+                 {15.5, 16.3, BareNumber(t.TeamIntA[i])},         {16.3, 17.1, BareNumber(t.TeamIntB[i])},
+                 {17.1, 18.0, BareNumber(t.TeamIntC[i])},         {18.0, 18.85, BareNumber(t.TeamBaptized[i])}};
+    for (const auto& c : cells) w.cell(c.x, c.right, c.text);
     w.at(18.9);
     w.end(t.TeamLastVisitMtg[i] != 0 ? BareNumber(t.TeamLastVisitMtg[i]) : QString());
 }
@@ -101,7 +101,7 @@ void PrintTeamPage(Printer& printer, const CrusadeSettings& settings, const Team
     // title stops where it begins.
     const double dateX = 20.0 - RoundHalfEven(printer.textWidth(dateText));
     w.at(1.0);
-    w.on(printer.cutAt(settings.CrusadeName + QStringLiteral(" Visitation Report"), dateX));
+    printer.printOnLine(settings.CrusadeName, QStringLiteral(" Visitation Report"), dateX);
     w.at(dateX);
     w.end(dateText);
 
@@ -132,11 +132,19 @@ void PrintTeamPage(Printer& printer, const CrusadeSettings& settings, const Team
     printer.line(1.4, 2.2, 19.9, 2.2);
     printer.setCurrentY(2.4);
 
-    // An empty line after every third row printed.
-    int row = 1;
+    QList<int> teams;
+    QStringList names;
     for (int team = 0; team < kTeamCount; ++team) {
         if (t.TeamNameCount[size_t(team)] == 0) continue;
-        TeamRow(w, settings, t, team);
+        teams << team;
+        names << TeamDisplayName(settings, team);
+    }
+    const QList<FittedName> fitted =
+        FitNameColumn(printer, names, kNameRule - kNameX - printer.textWidth(QStringLiteral(" ")));
+    // An empty line after every third row printed.
+    int row = 1;
+    for (qsizetype r = 0; r < teams.size(); ++r) {
+        TeamRow(w, t, teams[r], fitted[r]);
         if (++row == 4) {
             w.end();
             row = 1;
@@ -144,13 +152,15 @@ void PrintTeamPage(Printer& printer, const CrusadeSettings& settings, const Team
     }
 
     const double bottom = printer.currentY();
-    for (const double x : {4.3, 6.1, 8.3, 10.3, 12.8, 15.1, 18.85}) printer.line(x, 1.5, x, bottom);
+    for (const double x : {kNameRule, 6.1, 8.3, 10.3, 12.8, 15.1, 18.85}) printer.line(x, 1.5, x, bottom);
 
     w.end();
     w.end();
     Totals(w, t);
 
-    printer.setCurrentY(25);
+    // The notes stand at the foot, below the totals (41 teams reach past the foot's usual
+    // place).
+    printer.setCurrentY(std::max(25.0, printer.currentY()));
     w.at(1);
     w.end(QStringLiteral("NOTE: Active Names are those who have attended 4 or more meetings."));
     w.at(2);

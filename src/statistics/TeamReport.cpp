@@ -4,17 +4,21 @@
 #include "data/Text.h"
 #include "platform/Printer.h"
 #include "statistics/LinePen.h"
+#include "statistics/NameColumn.h"
 #include "statistics/NumberForms.h"
 #include "statistics/TeamTallies.h"
+
+#include <algorithm>
 
 namespace fennick {
 
 namespace {
 
 constexpr int kLastWindowTeam = 21;
-// The rule between the team's name and its counts: a long name is cut before it, as the
-// printed page cuts it before its rule.
+// The rule between the team's name and its counts: a long name is fitted before it, as the
+// printed page fits it before its rule.
 constexpr double kNameRule = 25;
+constexpr double kNumberX = 1;
 
 void Headings(LinePen& p) {
     p.out.setCurrentY(0.5);
@@ -46,33 +50,33 @@ void Headings(LinePen& p) {
     p.end();
 }
 
-void TeamRow(LinePen& p, const CrusadeSettings& settings, const TeamTallies& t, int team) {
+void TeamRow(LinePen& p, const TeamTallies& t, int team, const FittedName& name) {
     const size_t i = size_t(team);
-    p.at(1);
-    p.on(p.out.cutAt(TeamNumber2(team) + QStringLiteral("  ") + TeamDisplayName(settings, team), kNameRule));
+    p.at(kNumberX);
+    p.on(TeamNumber2(team) + QStringLiteral("  "));
+    PrintFittedName(p.out, name);
+    // Each count ends before the next column or the rule between them, condensed when it
+    // would reach it.
     const struct {
-        double x;
+        double x, right;
         int value;
-    } cells[] = {{28, t.TeamNameCount[i]},
-                 {36, t.TeamVisited[i]},
-                 {50, t.TeamIntA[i]},
-                 {56, t.TeamIntB[i]},
-                 {62, t.TeamIntC[i]},
-                 {68, t.TeamBaptized[i]},
-                 {80, t.TeamActive[i]},
-                 {88, t.TeamActiveVisited[i]},
-                 {96, t.TeamActive[i] - t.TeamActiveVisited[i]},
-                 {105, t.TeamCurrent[i]},
-                 {113, t.TeamCurrentVisited[i]},
-                 {121, t.TeamCurrent[i] - t.TeamCurrentVisited[i]},
-                 {131, t.TeamSabbathNames[i]},
-                 {136, t.TeamSabbathVisited[i]},
-                 {145, t.TeamGospelNames[i]},
-                 {150, t.TeamGospelVisited[i]}};
-    for (const auto& c : cells) {
-        p.at(c.x);
-        p.on(BareNumber(c.value));
-    }
+    } cells[] = {{28, 36, t.TeamNameCount[i]},
+                 {36, 43, t.TeamVisited[i]},
+                 {50, 56, t.TeamIntA[i]},
+                 {56, 62, t.TeamIntB[i]},
+                 {62, 68, t.TeamIntC[i]},
+                 {68, 75, t.TeamBaptized[i]},
+                 {80, 88, t.TeamActive[i]},
+                 {88, 96, t.TeamActiveVisited[i]},
+                 {96, 102, t.TeamActive[i] - t.TeamActiveVisited[i]},
+                 {105, 113, t.TeamCurrent[i]},
+                 {113, 121, t.TeamCurrentVisited[i]},
+                 {121, 130, t.TeamCurrent[i] - t.TeamCurrentVisited[i]},
+                 {131, 136, t.TeamSabbathNames[i]},
+                 {136, 143, t.TeamSabbathVisited[i]},
+                 {145, 150, t.TeamGospelNames[i]},
+                 {150, 155, t.TeamGospelVisited[i]}};
+    for (const auto& c : cells) p.cell(c.x, c.right, BareNumber(c.value));
     p.at(158);
     p.end(t.TeamLastVisitMtg[i] != 0 ? BareNumber(t.TeamLastVisitMtg[i]) : QString());
 }
@@ -131,9 +135,21 @@ QString Percent(qint64 part, qint64 whole) {
 void DrawTeamReport(Printer& surface, const CrusadeSettings& settings, const TeamTallies& t) {
     LinePen p{surface};
     Headings(p);
+    // The names follow their numbers; the column holds them after the widest number.
+    QList<int> teams;
+    QStringList names;
+    double numbers = 0;
     for (int team = 0; team <= kLastWindowTeam; ++team) {
         if (t.TeamNameCount[size_t(team)] == 0) continue;
-        TeamRow(p, settings, t, team);
+        teams << team;
+        names << TeamDisplayName(settings, team);
+        numbers = std::max(numbers, surface.textWidth(TeamNumber2(team) + QStringLiteral("  ")));
+    }
+    const QList<FittedName> fitted =
+        FitNameColumn(surface, names, kNameRule - kNumberX - numbers - surface.textWidth(QStringLiteral(" ")));
+    for (qsizetype r = 0; r < teams.size(); ++r) {
+        const int team = teams[r];
+        TeamRow(p, t, team, fitted[r]);
         if (team % 4 == 0 && team <= 16) p.end();
     }
     p.end();

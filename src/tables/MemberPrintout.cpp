@@ -58,11 +58,12 @@ void PrintList(App& app, Printer& p) {
             column = kColumn1X;
             p.setCurrentX(column);
         }
-        // A name stops where the next column begins.
+        // A name stops where the next column begins, condensed, then cut at its end: the
+        // number before it always stays whole.
         const double right = column == kColumn1X   ? kColumn2X
                              : column == kColumn2X ? kColumn3X
                                                    : Printer::kPrintableRightCm;
-        p.print(p.cutAt(text, right));
+        p.print(text, right, Printer::Fit::Cut);
     }
     p.endDoc();
 }

@@ -20,7 +20,8 @@ void PrintTeams(App& app, Printer& p) {
 
     p.setCurrentY(0.5);
     p.setCurrentX(1.0);
-    p.print(app.settings.CrusadeName + QStringLiteral(" Vistiation Teams"));
+    p.printOnLine(app.settings.CrusadeName, QStringLiteral(" Vistiation Teams"), Printer::kPrintableRightCm);
+    p.print();
     p.setDrawWidth(6);
     p.line(1.0, 1.0, 19.9, 1.0);
 
@@ -50,15 +51,15 @@ void PrintTeams(App& app, Printer& p) {
     p.setCurrentY(2.5);
     for (const Row& row : rows) {
         p.setCurrentX(2.0);
-        p.printOnLine(QStringLiteral("Team #") + ZeroPad(row.team, 2));
-        p.setCurrentX(5.5);
+        p.printOnLine(QStringLiteral("Team #") + ZeroPad(row.team, 2), 5.5, Printer::Fit::Whole);
+        p.setCurrentX(p.nextColumn(5.5));
         if (row.phone.isEmpty()) {
-            p.print(row.name);
+            p.print(row.name, Printer::kPrintableRightCm, Printer::Fit::Cut);
             continue;
         }
-        p.printOnLine(p.cutAt(row.name, phoneX));
-        p.setCurrentX(phoneX);
-        p.print(row.phone);
+        p.printOnLine(row.name, phoneX, Printer::Fit::Cut);
+        p.setCurrentX(p.nextColumn(phoneX));
+        p.print(row.phone, Printer::kPrintableRightCm, Printer::Fit::Whole);
     }
     p.endDoc();
 }

@@ -12,13 +12,21 @@ namespace fennick {
 
 namespace {
 
-// The team's name as the printout shows it: the stored text trimmed, without one final
-// ":" (a team stored without a telephone). Teams outside 1..40 have no name.
-QString PrintedTeamName(const App& app, int team) {
-    if (team < 1 || team > kTeams) return QString();
-    QString name = Trim(app.settings.TeamNames[size_t(team)]);
-    if (name.endsWith(u':')) name.chop(1);
-    return name;
+// The team's entry as the printout shows it: the stored text trimmed, without one final
+// ":" (a team stored without a telephone), split before its first ":" into the name, which
+// may be cut, and the ":" with the telephone, which is printed whole. Teams outside 1..40
+// have no entry.
+struct PrintedTeam {
+    QString name, phone;
+};
+
+PrintedTeam PrintedTeamEntry(const App& app, int team) {
+    if (team < 1 || team > kTeams) return {};
+    QString entry = Trim(app.settings.TeamNames[size_t(team)]);
+    if (entry.endsWith(u':')) entry.chop(1);
+    const qsizetype colon = entry.indexOf(u':');
+    if (colon < 0) return {entry, QString()};
+    return {entry.left(colon), entry.mid(colon)};
 }
 
 void PrintTable(App& app, Printer& p) {
@@ -30,7 +38,8 @@ void PrintTable(App& app, Printer& p) {
 
     p.setCurrentX(1.0);
     p.setCurrentY(0.5);
-    p.print(app.settings.CrusadeName + QStringLiteral(" Zip Code Count"));
+    p.printOnLine(app.settings.CrusadeName, QStringLiteral(" Zip Code Count"), Printer::kPrintableRightCm);
+    p.print();
     p.setDrawWidth(6);
     p.line(1.0, 1.0, 19.9, 1.0);
 
@@ -44,22 +53,25 @@ void PrintTable(App& app, Printer& p) {
         // printer would carry it there, but with its columns where they belong.
         if (p.currentY() + p.textHeight() > Printer::kPageHeightCm) p.newPage();
         p.setCurrentX(2.0);
-        p.printOnLine(p.cutAt(FromAnsi(ZipEntryZip(e)), 6.0));
-        p.setCurrentX(6.0);
-        p.printOnLine(
-            p.cutAt(FromAnsi(Trim(ZipEntryCity(e))) + QStringLiteral(", ") + FromAnsi(ZipEntryState(e)), 13.0));
-        p.setCurrentX(13.0);
+        p.printOnLine(FromAnsi(ZipEntryZip(e)), 6.0, Printer::Fit::Whole);
+        p.setCurrentX(p.nextColumn(6.0));
+        p.printOnLine(FromAnsi(Trim(ZipEntryCity(e))), QStringLiteral(", ") + FromAnsi(ZipEntryState(e)), 13.0);
+        p.setCurrentX(p.nextColumn(13.0));
         // A number printed as an item: its sign's place before it and a blank after it.
         const QString count = Str(qint64(ZipEntryCount(e))) + u' ';
         const double team = Val(ZipEntryTeam(e));
         if (team == 0) {
-            p.print(count);
+            p.print(count, Printer::kPrintableRightCm, Printer::Fit::Whole);
             continue;
         }
-        p.printOnLine(p.cutAt(count, 15.0));
-        p.setCurrentX(15.0);
-        // A long name and telephone is cut at the printable area's edge.
-        p.print(FromAnsi(ZipEntryTeam(e)) + QStringLiteral("- ") + PrintedTeamName(app, int(team)));
+        p.printOnLine(count, 15.0, Printer::Fit::Whole);
+        p.setCurrentX(p.nextColumn(15.0));
+        // The code whole, then the name and telephone, of which only the name may be cut.
+        const PrintedTeam entry = PrintedTeamEntry(app, int(team));
+        p.printOnLine(FromAnsi(ZipEntryTeam(e)) + QStringLiteral("- "), Printer::kPrintableRightCm,
+                      Printer::Fit::Whole);
+        p.printOnLine(entry.name, entry.phone, Printer::kPrintableRightCm);
+        p.print();
     }
     p.endDoc();
 }

@@ -1,5 +1,7 @@
 #include "DocumentDump.h"
 
+#include "data/Text.h"
+
 #include <QFile>
 #include <QStringList>
 
@@ -87,6 +89,27 @@ QStringList Overruns(const PrintedDocument& doc, Printer& measure) {
             if (ai.y < b.bottom && bi.y < a.bottom)
                 out << where + QStringLiteral(" runs into |") + bi.text + QStringLiteral("| at ") + Cm(bi.x);
         }
+    }
+    return out;
+}
+
+QStringList OverlappingLines(const PrintedDocument& doc, Printer& measure) {
+    QList<const PrintedItem*> texts;
+    for (const PrintedItem& it : doc.items)
+        if (it.kind == PrintedItem::Kind::Text && !RTrim(it.text).isEmpty()) texts << &it;
+    const auto right = [&measure](const PrintedItem& it) {
+        measure.setFont(it.font);
+        return it.x + measure.textWidth(RTrim(it.text)) - 1e-6;
+    };
+    QStringList out;
+    for (const PrintedItem* a : texts) {
+        measure.setFont(a->font);
+        const double bottom = a->y + measure.textHeight() - 1e-6;
+        for (const PrintedItem* b : texts)
+            if (b->page == a->page && b->y > a->y && b->y < bottom && b->x < right(*a) && a->x < right(*b))
+                out << QStringLiteral("page %1 at %2 %3: |%4| runs into |%5| at %6 %7")
+                           .arg(a->page)
+                           .arg(Cm(a->x), Cm(a->y), a->text, b->text, Cm(b->x), Cm(b->y));
     }
     return out;
 }

@@ -29,6 +29,10 @@ QString DumpDocuments(const RecordingPrinter& printer);
 // a line. Blanks at a text's end do not count. measure gives the texts' widths and
 // heights in their fonts: the recording printer's table or the real fonts.
 QStringList Overruns(const PrintedDocument& doc, Printer& measure);
+// The texts of a document that run into a text of another line below them (a line printed
+// over the one before it, or a block reaching into the foot of the page), each told as a
+// line: their lines' heights overlap, and so do their visible widths.
+QStringList OverlappingLines(const PrintedDocument& doc, Printer& measure);
 // Success when the printer received a document and none of its documents has an overrun;
 // else the overruns.
 ::testing::AssertionResult StaysInItsColumns(const RecordingPrinter& printer, Printer& measure);

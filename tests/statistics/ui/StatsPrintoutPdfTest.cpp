@@ -58,6 +58,10 @@ TEST(StatsPrintoutPdf, TheVisitationPagePrintsToAPdfFile) {
     OpenDataFile(app);
     SetStatsVocabulary(app, 5);
     SetTeamVocabulary(app);
+    // A title condensed to end before the date; two long names cut alike but for their end.
+    app.settings.CrusadeName = QStringLiteral("Springfield Seventh-day Adventist Spring Crusade");
+    app.settings.TeamNames[20] = QStringLiteral("Springfield Seventh-day Adventist Church Team 20:555-0120");
+    app.settings.TeamNames[21] = QStringLiteral("Springfield Seventh-day Adventist Church Team 21:555-0121");
     PrinterChoice pdf;
     pdf.toPdf = true;
     pdf.pdfPath = t.path(QStringLiteral("teams.pdf"));
@@ -70,9 +74,10 @@ TEST(StatsPrintoutPdf, TheVisitationPagePrintsToAPdfFile) {
         << info.toStdString();
     QString text = RunTool(QStringLiteral("pdftotext"), {pdf.pdfPath, QStringLiteral("-")});
     text.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
-    for (const char* expected : {"Spring Visitation Report", "Smith Team", "Total Names: 10", "Total visits: 7/ 70%",
+    for (const char* expected : {"Springfield Seventh-day Adventist Spring Crusade Visitation Report", "Smith Team",
+                                 "\u2026Team 20", "\u2026Team 21", "Total Names: 10", "Total visits: 7/ 70%",
                                  "Current Names are those who have attended one of the last 3 meetings."})
-        EXPECT_TRUE(text.contains(QString::fromLatin1(expected))) << expected << " not in " << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << " not in " << text.toStdString();
     EXPECT_TRUE(t.dialogs.messages().isEmpty());
 }
 
