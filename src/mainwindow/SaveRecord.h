@@ -19,9 +19,11 @@ inline const QByteArray kNotSavedYet = QByteArrayLiteral("NotSavedYet");
 // is copied and, when it differs from OrigRecord (or the entry is "NotSavedYet"), written
 // and re-keyed. PrevRecord becomes the screen's record. With an empty view nothing is
 // written. Returns false when the save is refused after a message (no registration number
-// left to issue, or a box that ScreenToRecord refuses); nothing is written then. A new
-// name of add mode that has no slot yet (NewEntryOnScreen) is never saved: false, without
-// a message, and nothing changes.
+// left to issue, a box that ScreenToRecord refuses, or a number another live record holds:
+// the RNum box then gets the record's own number back and CurRecord is as before); nothing
+// is written then. A new name of add mode that has no
+// slot yet (NewEntryOnScreen) is never saved: false, without a message, and nothing
+// changes.
 bool SaveCurrentRecord(App& app, MainScreen& form);
 
 // Copies the record controls into CurRecord (CardPrinted has no control and is kept).
