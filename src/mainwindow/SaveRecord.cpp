@@ -182,6 +182,9 @@ bool SaveCurrentRecord(App& app, MainScreen& form) {
 
     // The record numbers in use still name the record shown before add mode.
     if (app.mainWindow.NewEntryOnScreen) return false;
+    // Whoever saves, the box being typed in is left first, its rule running as when the
+    // focus moves on.
+    if (!form.leaveFocusedBox()) return false;
     if (form.text(lname).isEmpty()) form.setText(lname, QStringLiteral("Unknown"));
     if (form.text(rnum).isEmpty()) {
         const QByteArray next = NextRegNumber(app);
