@@ -3,6 +3,7 @@
 #include "attendance/AttendFState.h"
 #include "data/App.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "data/RecordDisplay.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
@@ -121,7 +122,7 @@ bool SaveRecord(App& app, AttendFState& st, MainScreen& form) {
     if (c.CurRecNo < 1 || c.CurRecNo > c.RecCount) return false;
     if (!CodesAccepted(app, form)) return false;
 
-    AttendeeRecord& r = c.CurRecord;
+    AttendeeRecord r = c.CurRecord;
     CopyBox(form, "FName", r.FName);
     CopyBox(form, "LName", r.LName);
     CopyBox(form, "RNum", r.RNum);
@@ -145,7 +146,15 @@ bool SaveRecord(App& app, AttendFState& st, MainScreen& form) {
     // Class and the code agree in the file; an unchanged box keeps the stored value.
     const int interview = form.value(QStringLiteral("Class"));
     if ((interview != 0) != (r.Class != 0)) r.Class = qint16(interview);
-    WriteRecord(app, c.CurRecNo, r);
+    try {
+        WriteRecord(app, c.CurRecNo, r);
+    } catch (const DuplicateNumber&) {
+        // Another live record holds the number: the box gets the record's own back.
+        form.setText(kRNum, FromAnsi(c.CurRecord.RNum.trimmed()));
+        form.setFocus(kRNum);
+        return false;
+    }
+    c.CurRecord = r;
 
     if (const int pos = EntryOfRecord(app, c.CurRecNo); pos > 0)
         app.view.ReportIndex[pos] = r.RNum.bytes() + LName5(r) + FName2(r) + RecordNumber4(c.CurRecNo);

@@ -23,7 +23,8 @@ inline constexpr int kKeyMinus = 189;
 
 // Stores the screen into CurRecord, writes it at CurRecNo, re-keys its entry of the
 // alphabetical view and refreshes the caption. A registration number or team code the
-// boxes would refuse is refused here with their message (false, nothing stored); a
+// boxes would refuse is refused here with their message (false, nothing stored), and so
+// is a number another live record holds (the RNum box gets the record's own back); a
 // record number outside the file writes nothing (false).
 bool SaveRecord(App& app, AttendFState& st, MainScreen& form);
 

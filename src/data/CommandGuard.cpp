@@ -20,6 +20,8 @@ bool RunGuarded(App& app, const QString& source, const std::function<void()>& co
             app.hooks.endProgram(e.exitCode);
         else
             QCoreApplication::exit(e.exitCode);
+    } catch (const DuplicateNumber&) {
+        // The write refused told why.
     } catch (const VbError& e) {
         app.dialogs().msgBox(CommonErrorText(e, source));
     } catch (const std::exception& e) {

@@ -5,6 +5,7 @@
 #include "data/RecordFile.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -13,10 +14,19 @@ namespace fennick {
 inline constexpr int kZipSlots = 2001;  // entries 0..2000; 1..ZipCount in use
 inline constexpr int kMaxZips = 2000;
 
+// The registration numbers of the data file's live records, as WriteRecord checks them:
+// read from the file when it changed otherwise, and kept by each write of a record.
+struct RegNumbers {
+    quint64 fileChanges = ~quint64(0);  // the data file's change count they were read at
+    QList<QByteArray> ofRecord;         // by record (0-based): its number upper-cased; empty when none
+    QHash<QByteArray, int> holders;     // live records that hold each number
+};
+
 struct Crusade {
     static constexpr int RecLen = AttendeeRecord::Size;
 
     RecordFile file;  // the data file, open while the crusade is loaded
+    RegNumbers numbers;
     qint32 RecCount = 0;
     qint32 CurRecNo = 0;
 

@@ -72,7 +72,70 @@ AttendeeRecord ReadRecord(App& app, qint32 n) {
     return AttendeeRecord::decode(app.crusade.file.read(n));
 }
 
+namespace {
+
+// The number a record holds for the duplicate check, upper-cased; empty for a deleted
+// record and for one without a number.
+QByteArray LiveNumber(const AttendeeRecord& r) {
+    if (r.isDeleted() || r.RNum.trimmed().isEmpty()) return QByteArray();
+    return AnsiUpper(r.RNum.bytes());
+}
+
+// The live records' numbers as the data file holds them now.
+const RegNumbers& HeldNumbers(App& app) {
+    Crusade& c = app.crusade;
+    RegNumbers& held = c.numbers;
+    if (held.fileChanges == c.file.changes()) return held;
+    const QByteArray all = c.file.readAll();
+    held = RegNumbers();
+    held.ofRecord.reserve(all.size() / Crusade::RecLen);
+    for (qsizetype at = 0; at + Crusade::RecLen <= all.size(); at += Crusade::RecLen) {
+        const QByteArray number = LiveNumber(AttendeeRecord::decode(all.constData() + at));
+        held.ofRecord.append(number);
+        if (!number.isEmpty()) ++held.holders[number];
+    }
+    held.fileChanges = c.file.changes();
+    return held;
+}
+
+// A record is never given a number that another live record holds, whichever command
+// writes it: a record written with another number than it has on file, a deleted one
+// brought back and a new one are refused with the registration box's message. A record
+// that keeps its number is written even where an older file gave it to two records.
+void RefuseTakenNumber(App& app, qint32 n, const AttendeeRecord& rec) {
+    const QByteArray number = LiveNumber(rec);
+    if (number.isEmpty()) return;
+    const RegNumbers& held = HeldNumbers(app);
+    if (n <= held.ofRecord.size() && held.ofRecord[n - 1] == number) return;
+    if (held.holders.value(number) == 0) return;
+    TellDuplicateNumber(app, rec.RNum.bytes());
+    throw DuplicateNumber{rec.RNum.bytes()};
+}
+
+// After record n was written: the numbers held follow it when they were the file's just
+// before; otherwise they are read again when next needed.
+void NoteWrittenNumber(App& app, qint32 n, const AttendeeRecord& rec) {
+    Crusade& c = app.crusade;
+    RegNumbers& held = c.numbers;
+    const quint64 now = c.file.changes();
+    if (held.fileChanges + 1 != now || n > held.ofRecord.size() + 1) return;
+    if (n == held.ofRecord.size() + 1) held.ofRecord.append(QByteArray());
+    QByteArray& number = held.ofRecord[n - 1];
+    if (!number.isEmpty() && --held.holders[number] == 0) held.holders.remove(number);
+    number = LiveNumber(rec);
+    if (!number.isEmpty()) ++held.holders[number];
+    held.fileChanges = now;
+}
+
+}  // namespace
+
 void WriteRecord(App& app, qint32 n, const AttendeeRecord& rec) {
+    RefuseTakenNumber(app, n, rec);
+    WriteRecordUnchecked(app, n, rec);
+    NoteWrittenNumber(app, n, rec);
+}
+
+void WriteRecordUnchecked(App& app, qint32 n, const AttendeeRecord& rec) {
     app.crusade.file.write(n, rec.encode());
     if (n > app.crusade.RecCount) app.crusade.RecCount = n;
 }
@@ -240,14 +303,18 @@ int CheckDuplicateRNumOnly(App& app, const QByteArray& number) {
         if (r.isDeleted()) continue;
         if (!c.AddMode && i + 1 == c.CurRecNo) continue;  // the record being edited
         if (!EqualsNoCase(r.RNum.bytes(), Fixed(number, 4)) || number.size() > 4) continue;
-        app.msg.MsgText = FromAnsi(r.RNum.bytes()) + QStringLiteral(" is a duplicate record number") + NewLine +
-                          QStringLiteral("The Registration Number will be reset.") + NewLine + NewLine +
-                          QStringLiteral("You must enter a different Number.");
-        const int answer = app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Critical);
-        app.msg.MsgAnswer = QString::number(answer);
+        TellDuplicateNumber(app, r.RNum.bytes());
         return 3;
     }
     return 0;
+}
+
+void TellDuplicateNumber(App& app, const QByteArray& number) {
+    app.msg.MsgText = FromAnsi(number) + QStringLiteral(" is a duplicate record number") + NewLine +
+                      QStringLiteral("The Registration Number will be reset.") + NewLine + NewLine +
+                      QStringLiteral("You must enter a different Number.");
+    const int answer = app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Critical);
+    app.msg.MsgAnswer = QString::number(answer);
 }
 
 bool HasBaptismDate(const QByteArray& baptDate) {

@@ -32,8 +32,15 @@ bool ReadCurrentRecord(App& app);
 
 // Record n of the data file; throws VbError when it cannot be read.
 AttendeeRecord ReadRecord(App& app, qint32 n);
-// Writes record n (RecCount grows when n is past the end).
+// Writes record n (RecCount grows when n is past the end). A live record whose
+// registration number another live record holds is not written when that number is new
+// to it (it had another, it was deleted, or it is a new record): the duplicate message
+// is shown and DuplicateNumber thrown.
 void WriteRecord(App& app, qint32 n, const AttendeeRecord& rec);
+// The same write without the number check: for the repair pass, whose renumbering of a
+// whole file passes through numbers held twice until it ends, and for building files as
+// older versions left them.
+void WriteRecordUnchecked(App& app, qint32 n, const AttendeeRecord& rec);
 // Every record of the data file at once, in file order.
 QList<AttendeeRecord> ReadAllRecords(App& app);
 
@@ -67,6 +74,9 @@ int FindRNumPos(App& app);
 int CheckDuplicateRNum(App& app, const QByteArray& number);
 // The same check for a screen that puts its own box right: no box is emptied.
 int CheckDuplicateRNumOnly(App& app, const QByteArray& number);
+// The duplicate message for number ("0014 is a duplicate record number ..."); the answer
+// is left in MsgAnswer.
+void TellDuplicateNumber(App& app, const QByteArray& number);
 
 // "12:00AM" or blanks in BaptDate mean no baptism date: the one test of a baptism date
 // for the screens, the views, the printouts and the statistics.

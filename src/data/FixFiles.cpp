@@ -134,7 +134,7 @@ void RepairRecords(App& app, bool clearCards, qint16& lastMeeting) {
         }
         RepairDecisions(rec, s);
         c.CurRecord = rec;
-        if (rec != before) Retrying([&] { WriteRecord(app, i, rec); });
+        if (rec != before) Retrying([&] { WriteRecordUnchecked(app, i, rec); });
     }
 }
 

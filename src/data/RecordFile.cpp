@@ -39,6 +39,7 @@ RecordFile::~RecordFile() { close(); }
 
 void RecordFile::open(const QString& path, int recLen, bool createIfMissing) {
     close();
+    ++changes_;
     unwritten_.clear();
     recLen_ = recLen;
     file_.setFileName(path);
@@ -52,6 +53,7 @@ void RecordFile::open(const QString& path, int recLen, bool createIfMissing) {
 
 void RecordFile::openReadOnly(const QString& path, int recLen) {
     close();
+    ++changes_;
     unwritten_.clear();
     recLen_ = recLen;
     file_.setFileName(path);
@@ -62,6 +64,7 @@ void RecordFile::openReadOnly(const QString& path, int recLen) {
 }
 
 void RecordFile::close() {
+    ++changes_;
     if (file_.isOpen()) {
         unlock();
         file_.close();
@@ -141,6 +144,7 @@ bool RecordFile::writeAt(qint64 offset, const QByteArray& bytes) {
 void RecordFile::write(qint64 n, const QByteArray& bytes) {
     if (!file_.isOpen() || !file_.isWritable()) throw VbError(52, QStringLiteral("Bad file name or number"));
     if (n < 1) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
+    ++changes_;
     QByteArray b = bytes.left(recLen_);
     if (b.size() < recLen_) b.append(QByteArray(recLen_ - b.size(), '\0'));
     // A file whose folder went away takes no more records: they would go with it. The
@@ -175,6 +179,7 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
 }
 
 void RecordFile::cutToWholeRecords() {
+    ++changes_;
     const qint64 whole = recordCount() * recLen_;
     if (byteSize() == whole) return;
     if (::ftruncate(file_.handle(), off_t(whole)) != 0)

@@ -62,6 +62,10 @@ public:
     // Lets go of the refused write of record n: the user left what it held.
     void forget(qint64 n) { unwritten_.remove(n); }
 
+    // Counts every opening, closing, write (refused or not) and cut of the file: a copy of
+    // what the file holds taken at one count is still the file's while the count is the same.
+    quint64 changes() const { return changes_; }
+
     // Replaces the write system call (tests make a write fail part way); an empty call
     // puts pwrite back.
     void setWriteCall(WriteCall call) { writeCall_ = std::move(call); }
@@ -86,6 +90,7 @@ private:
     quint64 device_ = 0;
     quint64 inode_ = 0;
     WriteCall writeCall_;
+    quint64 changes_ = 0;
     QMap<qint64, QByteArray> unwritten_;
 };
 

@@ -133,8 +133,8 @@ bool IsModifierOrTab(int keyCode) {
 // PgUp and PgDn: save and move, or only "clunk" while the record is edited for the
 // report window. A new name being entered in add mode is not a record of the view yet:
 // saving it would write it over the record shown before, so the keys only "clunk" there.
-// The box is left as by Tab before the save: its leave rule runs, and a text it refuses
-// stops the move.
+// The save leaves the box as Tab would: its leave rule runs, and a text it refuses stops
+// the move.
 void PageKey(App& app, MainScreen& s, const QString& box, int keyCode) {
     const bool up = keyCode == vk::PageUp;
     const bool numberBox = box == kRNum && !AddMode(app);
@@ -144,7 +144,7 @@ void PageKey(App& app, MainScreen& s, const QString& box, int keyCode) {
         if (up && backToTeam) s.setFocus(kTeam);
         return;
     }
-    if (!FieldLostFocus(app, s, box) || !SaveCurrentRecord(app, s)) return;
+    if (!SaveCurrentRecord(app, s)) return;
     if (numberBox) {
         ChgRec_Click(app, s, up ? 1 : 2);
         ShowCurrentRecord(app, s);

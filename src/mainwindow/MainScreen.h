@@ -21,6 +21,11 @@ public:
     // Keyboard focus.
     virtual void setFocus(const QString& name) = 0;
     virtual QString focused() const = 0;
+    // The box that holds the focus is left as a move to another control would leave it
+    // (its rule runs), so that what is saved next is the record as its boxes left it; the
+    // focus stays. A box left so and unchanged since is not left again. False when the
+    // box's rule refused its text (after its message). A screen without such rules: true.
+    virtual bool leaveFocusedBox() { return true; }
 
     // Text selection of a text box or combo box.
     virtual void setSelection(const QString& name, int start, int length) = 0;

@@ -182,17 +182,23 @@ bool SaveCurrentRecord(App& app, MainScreen& form) {
 
     // The record numbers in use still name the record shown before add mode.
     if (app.mainWindow.NewEntryOnScreen) return false;
+    // Whoever saves, the box being typed in is left first, its rule running as when the
+    // focus moves on.
+    if (!form.leaveFocusedBox()) return false;
     if (form.text(lname).isEmpty()) form.setText(lname, QStringLiteral("Unknown"));
     if (form.text(rnum).isEmpty()) {
         const QByteArray next = NextRegNumber(app);
         if (next.isEmpty()) return false;  // the numbers are used up; the message was shown
         form.setText(rnum, FromAnsi(next));
     }
+    const AttendeeRecord shown = c.CurRecord;
     if (!ScreenToRecord(app, form)) return false;
 
     const bool changed = c.CurRecord != c.OrigRecord;
-    app.mainWindow.EnteredRNum = form.text(rnum);
-    if (v.ReportCount == 0) return true;
+    if (v.ReportCount == 0) {
+        app.mainWindow.EnteredRNum = form.text(rnum);
+        return true;
+    }
 
     if (v.CurIndexPos < 1 || v.CurIndexPos > v.ReportCount || v.CurIndexPos >= v.ReportIndex.size())
         throw VbError(err::SubscriptRange, QStringLiteral("Subscript out of range"));
@@ -201,11 +207,21 @@ bool SaveCurrentRecord(App& app, MainScreen& form) {
         // shown holds it elsewhere, or not at all.
         const int pos = EntryOfCurrentRecord(app);
         const QByteArray entry = SavedEntry(app, pos > 0 ? v.ReportIndex[pos] : QByteArray());
-        WriteRecord(app, c.CurRecNo, c.CurRecord);
+        try {
+            WriteRecord(app, c.CurRecNo, c.CurRecord);
+        } catch (const DuplicateNumber&) {
+            // Another live record holds the number: as the number box refuses it, the box
+            // gets the record's own number back and the record stays on screen, unsaved.
+            c.CurRecord = shown;
+            form.setText(rnum, FromAnsi(shown.RNum.trimmed()));
+            form.setFocus(rnum);
+            return false;
+        }
         if (pos > 0) v.ReportIndex[pos] = entry;
         app.settings.LastUpdated = GeneralDate(app.clock().now());
         c.NewEmptyFile = false;
     }
+    app.mainWindow.EnteredRNum = form.text(rnum);
     c.PrevRecord = c.CurRecord;
     c.FileIsOpen = true;
     return true;

@@ -15,13 +15,16 @@ class RecordScreen;
 // The view entry of a copied record that has not been written yet; it is always saved.
 inline const QByteArray kNotSavedYet = QByteArrayLiteral("NotSavedYet");
 
-// Empty LName and RNum boxes get "Unknown" and the next reserved number, then the screen
-// is copied and, when it differs from OrigRecord (or the entry is "NotSavedYet"), written
-// and re-keyed. PrevRecord becomes the screen's record. With an empty view nothing is
-// written. Returns false when the save is refused after a message (no registration number
-// left to issue, or a box that ScreenToRecord refuses); nothing is written then. A new
-// name of add mode that has no slot yet (NewEntryOnScreen) is never saved: false, without
-// a message, and nothing changes.
+// The box being typed in is left first (MainScreen::leaveFocusedBox). Empty LName and RNum
+// boxes get "Unknown" and the next reserved number, then the screen is copied and, when it
+// differs from OrigRecord (or the entry is "NotSavedYet"), written and re-keyed.
+// PrevRecord becomes the screen's record. With an empty view nothing is written. Returns
+// false when the save is refused after a message (the box left refused its text, no
+// registration number left to issue, a box that ScreenToRecord refuses, or a number
+// another live record holds: the RNum box then gets the record's own number back and
+// CurRecord is as before); nothing is written then. A new name of add mode that has no
+// slot yet (NewEntryOnScreen) is never saved: false, without a message, and nothing
+// changes.
 bool SaveCurrentRecord(App& app, MainScreen& form);
 
 // Copies the record controls into CurRecord (CardPrinted has no control and is kept).

@@ -128,9 +128,11 @@ void ClickHousehold(App& app, const LineWindows& windows, int p) {
     if (inView) ShowRecordAfterWrite(app, shown);
 }
 
-// Step 11: the record of entry p on the main window, in the edit-from-preview state.
+// Step 11: the record of entry p on the main window, in the edit-from-preview state. The
+// name the main window shows is saved first; a save refused keeps it there.
 void EditOnMainWindow(App& app, const LineWindows& windows, int p) {
     if (p < 1 || p > app.view.ReportCount) return;
+    if (!SaveScreenBeforeWrite(app, app.crusade.CurRecNo)) return;
     app.view.CurIndexPos = qint16(p);
     if (app.hooks.editForm) ShowEditFromPreview(app, *app.hooks.editForm);
     if (windows.showEditForm) windows.showEditForm();

@@ -2,9 +2,11 @@
 
 #include "data/App.h"
 #include "data/AttendeeRecord.h"
+#include "data/Errors.h"
 #include "data/Messages.h"
 #include "data/RecordDisplay.h"
 #include "data/Text.h"
+#include "mainwindow/SaveRecord.h"
 #include "platform/Dialogs.h"
 #include "platform/Printer.h"
 #include "reportwindow/ReturnToEditForm.h"
@@ -124,6 +126,18 @@ void FillDecisionButtons(const App& app, PrintReportsState& w) {
     w.btnSelectChosen = -1;
 }
 
+// A name opened from the page is saved as the main window saves it, the box being typed
+// in left first. A record that cannot be written is told and keeps nobody in the window.
+bool KeepEditedName(App& app) {
+    if (!app.mainWindow.EditFromPreview) return true;
+    try {
+        return SaveScreenBeforeWrite(app, app.crusade.CurRecNo);
+    } catch (const VbError& e) {
+        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
+        return true;
+    }
+}
+
 }  // namespace
 
 QString PreviewTitle(const App& app, const PrintReportsState& w, const QString& kind, const QString& number) {
@@ -194,7 +208,8 @@ void Form_Activate(App& app, PrintReportsState& w) {
     showScrollInfo(app, w);
 }
 
-void Form_Unload(App& app, PrintReportsState& w, MainScreen& editForm) {
+bool Form_Unload(App& app, PrintReportsState& w, MainScreen& editForm) {
+    if (!KeepEditedName(app)) return false;
     w.LastVpage = 0;
     app.printer().killDoc();
     // The box goes with the window: the main window's interest lists leave level F out.
@@ -202,6 +217,7 @@ void Form_Unload(App& app, PrintReportsState& w, MainScreen& editForm) {
     std::optional<qint16> cutOff;
     if (w.chkDisableCutoff) cutOff = ClampInt16(Val(w.PrintCutOffBox), 0, kMeetings - 1);
     ReturnToEditForm(app, editForm, cutOff);
+    return true;
 }
 
 void PreviewReport(App& app, PrintReportsState& w) {

@@ -20,10 +20,12 @@ void Form_Load(App& app, PrintReportsState& w);
 // Each activation: the cut-off box again (unless disabled), then the page; a view that
 // another window replaced meanwhile is previewed afresh.
 void Form_Activate(App& app, PrintReportsState& w);
-// Closing: the printer's unfinished document is dropped, Include 'F' is cleared, and the
-// main window takes over (ReturnToEditForm), with the cut-off the window shows when its
-// Disable box is ticked.
-void Form_Unload(App& app, PrintReportsState& w, MainScreen& editForm);
+// Closing: a name the main window edits from the page is saved first, as the main window
+// saves it; when its rules refuse the save (after their message) the window stays and
+// false is returned. Then the printer's unfinished document is dropped, Include 'F' is
+// cleared, and the main window takes over (ReturnToEditForm), with the cut-off the window
+// shows when its Disable box is ticked.
+bool Form_Unload(App& app, PrintReportsState& w, MainScreen& editForm);
 
 // Titles the current view with its count and draws its first page. A kind without a
 // title of its own previews the master list instead.

@@ -12,6 +12,7 @@
 #include "data/InfoFile.h"
 #include "data/IniFile.h"
 #include "data/SideFiles.h"
+#include "data/Text.h"
 #include "filetools/BackupRestore.h"
 #include "filetools/Compaction.h"
 #include "filetools/ExportCommands.h"
@@ -117,7 +118,7 @@ TEST_P(FullDisk, LeavesTheFileAsItWasAndTellsWhichCouldNotBeWritten) {
     CrusadeToolsWorld w;
     // Every file the kinds write exists beforehand, and a backup to restore; the data file
     // grows past the side files.
-    for (qint32 n = 5; n <= 20; ++n) WriteRecord(w.app, n, Person("0100", "More", "Names"));
+    for (qint32 n = 5; n <= 20; ++n) WriteRecord(w.app, n, Person(qPrintable(ZeroPad(100 + n, 4)), "More", "Names"));
     ASSERT_TRUE(Stats(w.app, kStatsFileOnly));
     mnuExportText_Click(w.app, w.screen);
     BackUp(w);

@@ -32,6 +32,7 @@ struct FieldEntryTest : ::testing::Test {
 
     void SetUp() override {
         app.hooks.editForm = &s;
+        s.leaveRule = [this](const QString& box) { return FieldLostFocus(app, s, box); };
         app.settings.SoundOn = true;
         app.settings.AgeGroupNames = {"NIF", "10-19", "20-29", "30-39", "40-49", "50-59", "60-70", "70+"};
         app.settings.ReservedNumber = 100;

@@ -2,6 +2,8 @@
 #include "FakeScreen.h"
 #include "RecordBuilder.h"
 #include "ViewFixture.h"
+#include "attendance/AttendFState.h"
+#include "attendance/AttendRecord.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/RecordDisplay.h"
@@ -92,12 +94,14 @@ TEST_F(SaveRecordTest, NotSavedYetIsAlwaysWritten) {
     // A copied record: a new slot whose entry says it was never written.
     AppendRecordSlot(app);
     app.view.ReportIndex[app.view.CurIndexPos] = kNotSavedYet;
-    ASSERT_EQ(app.crusade.CurRecord, app.crusade.OrigRecord);
+    type("RNum", "0124");  // the copy's number of its own
+    AttendeeRecord copy = app.crusade.OrigRecord;
+    copy.RNum = "0124";
 
     EXPECT_TRUE(SaveCurrentRecord(app, screen));
     EXPECT_EQ(app.crusade.RecCount, 8);
-    EXPECT_EQ(onDisk(8), app.crusade.OrigRecord);
-    EXPECT_EQ(app.view.ReportIndex[8], QByteArray("0123SMITHMA   8"));
+    EXPECT_EQ(onDisk(8), copy);
+    EXPECT_EQ(app.view.ReportIndex[8], QByteArray("0124SMITHMA   8"));
     EXPECT_EQ(app.settings.LastUpdated, kUpdated);
 }
 
@@ -352,6 +356,45 @@ TEST_F(SaveRecordTest, AppendRecordSlotStopsAtTheLastAddressableRecord) {
     EXPECT_EQ(app.crusade.RecCount, kMaxRecords);
     EXPECT_EQ(app.view.ReportCount, 7);
     EXPECT_EQ(app.mainWindow.AddAnother, 0);
+}
+
+// A live record never takes a number another live record holds, whoever writes it: new,
+// renumbered or brought back, it is refused with the duplicate message and the file is as
+// it was. A deleted record, a number freed by a write before and a number kept, though an
+// older file gave it to two records, are written. The screens put the record's own back.
+TEST_F(SaveRecordTest, NoWriteGivesANumberAnotherLiveRecordHolds) {
+    const auto tried = [this](qint32 n, const AttendeeRecord& rec) {
+        const QByteArray before = ReadFileBytes(app.program.DataFile);
+        try {
+            WriteRecord(app, n, rec);
+        } catch (const DuplicateNumber&) {
+            EXPECT_EQ(ReadFileBytes(app.program.DataFile), before);
+            return false;
+        }
+        return true;
+    };
+    EXPECT_FALSE(tried(8, Person("0003", "Al", "New")));
+    EXPECT_TRUE(tried(3, Rec("0001", "Al", "Gone").deleted()));
+    EXPECT_FALSE(tried(3, Person("0001", "Al", "Back")));
+    EXPECT_TRUE(tried(1, Person("0099", "Ann", "Adams")));
+    EXPECT_TRUE(tried(3, Person("0001", "Al", "Back")));
+    EXPECT_FALSE(tried(2, Person("0099", "Ann", "Adams")));
+    WriteRecordUnchecked(app, 2, Person("0099", "Ann", "Adams"));
+    EXPECT_TRUE(tried(2, Person("0099", "Anna", "Adams")));
+
+    const QByteArray before = ReadFileBytes(app.program.DataFile);
+    const AttendeeRecord mary = app.crusade.CurRecord;
+    AttendFState st;
+    FakeScreen attendF(QStringLiteral("AttendF"));
+    ShowRecord(app, attendF);
+    for (FakeScreen* s : {&screen, &attendF}) {
+        s->setText(QStringLiteral("RNum"), QStringLiteral("0004"));
+        EXPECT_FALSE(s == &screen ? SaveCurrentRecord(app, screen) : attendf::SaveRecord(app, st, attendF));
+        EXPECT_EQ(s->text(QStringLiteral("RNum")), QStringLiteral("0123"));
+        EXPECT_EQ(app.crusade.CurRecord, mary);
+    }
+    EXPECT_EQ(ReadFileBytes(app.program.DataFile), before);
+    EXPECT_EQ(t.dialogs.messages().filter(QStringLiteral("is a duplicate record number")).size(), 5);
 }
 
 }  // namespace

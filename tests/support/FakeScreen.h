@@ -12,6 +12,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <functional>
+
 namespace fennick::test {
 
 class FakeScreen : public MainScreen {
@@ -53,6 +55,9 @@ public:
         focusHistory << n;
     }
     QString focused() const override { return focus_; }
+    bool leaveFocusedBox() override { return !leaveRule || leaveRule(focus_); }
+    // The leave rule run on the box with the focus before a save (unset: none).
+    std::function<bool(const QString& box)> leaveRule;
     void setSelection(const QString& n, int start, int length) override {
         slot(n).selStart = start;
         slot(n).selLength = length;

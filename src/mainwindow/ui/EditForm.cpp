@@ -1040,6 +1040,17 @@ void EditForm::settleFocus() {
         QWidget* asked = applyPendingFocus();
         QWidget* now = focusedControl();
         if (!now) break;
+        if (leftOpen_) {
+            // A box left while the focus stayed in it is not entered again, and what it
+            // holds now counts as left; one the focus moved from is not left a second time.
+            leftOpen_ = false;
+            if (!current_ && now == leftBox_ && asked != now) {
+                current_ = now;
+                leftText_ = text(now->objectName());
+                break;
+            }
+            leftBox_ = nullptr;
+        }
         if (now == current_) {
             // Asked for again, the control that holds the focus gets it anew (a new entry
             // begins in the number box it was left in).
@@ -1048,9 +1059,9 @@ void EditForm::settleFocus() {
             continue;
         }
         const QString left = current_ ? current_->objectName() : QString();
-        const bool leftAlready = current_ && current_ == leftByCommand_ && text(left) == leftByCommandText_;
+        const bool leftAlready = current_ && current_ == leftBox_ && text(left) == leftText_;
         current_ = nullptr;
-        leftByCommand_ = nullptr;
+        leftBox_ = nullptr;
         if (!left.isEmpty() && !leftAlready) invoke([this, &left] { leaveControl(left); });
         // A leave that sends the focus elsewhere keeps it from the control it was going to.
         if (!pendingFocus_.isEmpty() || focusedControl() != now) continue;
@@ -1077,22 +1088,20 @@ bool EditForm::leaveControl(const QString& name) {
 bool EditForm::leaveFocusedBox() {
     QWidget* box = current_;
     if (!box || app_.crusade.AddMode || focusedControl() != box) return true;
+    const QString name = box->objectName();
+    if (box == leftBox_ && text(name) == leftText_) return true;
     // As settleFocus leaves a box: a refusal that sends the focus back enters it anew.
     current_ = nullptr;
     bool accepted = true;
-    invoke([this, box, &accepted] { accepted = leaveControl(box->objectName()); });
+    invoke([this, &name, &accepted] { accepted = leaveControl(name); });
+    // Accepted, the box counts as left once what made it leave is over (settleFocus).
+    leftBox_ = accepted ? box : nullptr;
+    leftOpen_ = accepted;
     return accepted;
 }
 
 void EditForm::runMenuCommand(const std::function<void()>& command) {
-    QPointer<QWidget> box = current_;
-    if (!leaveFocusedBox()) return;
-    command();
-    if (box && !current_ && pendingFocus_.isEmpty() && focusedControl() == box) {
-        current_ = box;
-        leftByCommand_ = box;
-        leftByCommandText_ = text(box->objectName());
-    }
+    if (leaveFocusedBox()) command();
 }
 
 // --- keys and mouse -----------------------------------------------------------------------

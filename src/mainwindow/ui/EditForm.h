@@ -81,6 +81,10 @@ public:
     bool isEnabled(const QString& name) const override;
     void setFocus(const QString& name) override;
     QString focused() const override;
+    // The one way a box is left while the focus stays in it, for every route that saves
+    // the record (the window's own commands, other windows, activation). A name being
+    // added is not left: no command saves it.
+    bool leaveFocusedBox() override;
     void setSelection(const QString& name, int start, int length) override;
     int selectionStart(const QString& name) const override;
     void setItems(const QString& name, const QStringList& items) override;
@@ -149,13 +153,8 @@ private:
     void enterControl(const QString& name);
     // Runs the box's leave rule; false when the rule refused the box's text.
     bool leaveControl(const QString& name);
-    // The box that holds the focus is left as a move to another control would leave it,
-    // so that a command acts on the record as its boxes left it. False when the box's
-    // rule refused its text (the rule's message was shown and the focus goes back to it).
-    // A name being added is not left: no command saves it.
-    bool leaveFocusedBox();
     // A menu command: the box with the focus is left first; a text it refuses stops the
-    // command. When the command leaves the focus where it was, the box is not entered again.
+    // command.
     void runMenuCommand(const std::function<void()>& command);
 
     // The named control an object belongs to (itself, or the control it is a part of).
@@ -192,10 +191,12 @@ private:
     QPointer<QWindow> watchedWindow_;  // the window whose mouse presses come before any focus change
 
     QPointer<QWidget> current_;  // the control whose entry rule ran last and that has not left yet
-    // The box a menu command left while the focus stayed in it, and its text then: left
-    // again unchanged, its rule (and its questions) does not run a second time.
-    QPointer<QWidget> leftByCommand_;
-    QString leftByCommandText_;
+    // The box left while the focus stayed in it (leaveFocusedBox), and its text once what
+    // left it was over: left again unchanged, by any number of commands or routes or by the
+    // focus moving on, its rule (and its questions) does not run a second time.
+    QPointer<QWidget> leftBox_;
+    QString leftText_;
+    bool leftOpen_ = false;  // left, and the focus not settled since
     QString pendingFocus_;       // asked for while a procedure runs
     int depth_ = 0;              // procedures running
     bool settling_ = false;

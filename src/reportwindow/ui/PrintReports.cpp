@@ -602,9 +602,16 @@ void PrintReports::showPage() {
 // --- Events ---------------------------------------------------------------------------------
 
 void PrintReports::closeEvent(QCloseEvent* event) {
+    // A name being edited from the page that its rules refuse to save keeps the window.
+    bool closing = true;
+    if (returning_ && app_.hooks.editForm)
+        run([this, &closing] { closing = Form_Unload(app_, state_, *app_.hooks.editForm); });
+    if (!closing) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     restoreMainPlace();
-    if (returning_ && app_.hooks.editForm) run([this] { Form_Unload(app_, state_, *app_.hooks.editForm); });
     event->accept();
     // Unloaded: the next preview makes a new window, even before this one is deleted.
     if (gCurrent == this) forget();

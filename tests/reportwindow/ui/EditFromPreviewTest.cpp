@@ -4,6 +4,7 @@
 
 #include "ReportWindowFixture.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -123,5 +124,67 @@ TEST_F(EditFromPreviewTest, EveryOpenedNamePlacesTheWindowsAlike) {
         waitShown();
     }
 }
+
+// A name opened from the page with another person's number typed into its number box, the
+// box not left: every way on leaves the box first, and the number is refused with the box's
+// message, the file as it was. Closing the report window saves a free number.
+enum class Then { Nothing, ActivateMain, CloseMain, CloseReportWindow };
+
+struct Route {
+    const char* name;
+    const char* control;  // clicked first on the report window (may be null)
+    int line, column;     // then a click on the page (line -1: none; column -1: the visits)
+    Then then;
+    bool duplicate;  // Name2002's number; otherwise a free 0099, and the report window closes
+};
+
+class TypedNumberRoutesTest : public EditFromPreviewTest, public ::testing::WithParamInterface<Route> {};
+
+TEST_P(TypedNumberRoutesTest, TheNumberBoxIsLeftFirst) {
+    const Route& r = GetParam();
+    openName(0);  // Name2001, record 1
+    retype(QStringLiteral("RNum"), r.duplicate ? QStringLiteral("2002") : QStringLiteral("0099"));
+    const QByteArray before = ReadFileBytes(file);
+    t.dialogs.clear();
+
+    window()->activateWindow();
+    if (r.control) QTest::mouseClick(control<QAbstractButton>(r.control), Qt::LeftButton);
+    if (r.line >= 0) clickLine(r.line, r.column > 0 ? r.column : int(page().section(u'\n', r.line, r.line).size()));
+    if (r.then == Then::ActivateMain || r.then == Then::CloseMain) {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    if (r.then == Then::CloseMain) closeMainWindow();
+    if (r.then == Then::CloseReportWindow) window()->close();
+    QTest::qWait(10);
+
+    EXPECT_EQ(t.dialogs.messages().filter(QStringLiteral("is a duplicate record number")).size(), r.duplicate ? 1 : 0);
+    EXPECT_EQ(window() != nullptr, r.duplicate);
+    if (r.duplicate) {
+        EXPECT_EQ(ReadFileBytes(file), before);
+        EXPECT_EQ(text(QStringLiteral("RNum")), QStringLiteral("2001"));
+        EXPECT_EQ(text(QStringLiteral("LName")), QStringLiteral("Name2001"));
+    } else {
+        EXPECT_EQ(onFile(1).RNum.bytes(), QByteArray("0099"));
+    }
+}
+
+const Route kRoutes[] = {
+    {"AttendThenTheLine", "optAt", 0, 12, Then::Nothing, true},
+    {"VisitThenTheLine", "OptVisit", 0, -1, Then::Nothing, true},
+    {"InterestThenTheLine", "OptIntML", 0, 12, Then::Nothing, true},
+    {"AnotherName", nullptr, 1, 12, Then::Nothing, true},
+    {"MasterListThenAName", "MasterListButton", 1, 12, Then::Nothing, true},
+    {"MainWindowActivated", nullptr, -1, 0, Then::ActivateMain, true},
+    {"SortAttendThenClosingTheMainWindow", "optSortOpt(0)", -1, 0, Then::CloseMain, true},
+    {"ClosePreview", "CloseBut", -1, 0, Then::Nothing, true},
+    {"TheTitleBar", nullptr, -1, 0, Then::CloseReportWindow, true},
+    {"ClosePreviewWithAFreeNumber", "CloseBut", -1, 0, Then::Nothing, false},
+    {"TheTitleBarWithAFreeNumber", nullptr, -1, 0, Then::CloseReportWindow, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Routes, TypedNumberRoutesTest, ::testing::ValuesIn(kRoutes),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
