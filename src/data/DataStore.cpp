@@ -81,7 +81,9 @@ QByteArray LiveNumber(const AttendeeRecord& r) {
     return AnsiUpper(r.RNum.bytes());
 }
 
-// The live records' numbers as the data file holds them now.
+// The live records' numbers as the data file holds them now, with the records whose
+// writing was refused because the file's folder went away as they were to be written:
+// those are saved with the crusade's files elsewhere.
 const RegNumbers& HeldNumbers(App& app) {
     Crusade& c = app.crusade;
     RegNumbers& held = c.numbers;
@@ -89,11 +91,15 @@ const RegNumbers& HeldNumbers(App& app) {
     const QByteArray all = c.file.readAll();
     held = RegNumbers();
     held.ofRecord.reserve(all.size() / Crusade::RecLen);
-    for (qsizetype at = 0; at + Crusade::RecLen <= all.size(); at += Crusade::RecLen) {
-        const QByteArray number = LiveNumber(AttendeeRecord::decode(all.constData() + at));
-        held.ofRecord.append(number);
-        if (!number.isEmpty()) ++held.holders[number];
+    for (qsizetype at = 0; at + Crusade::RecLen <= all.size(); at += Crusade::RecLen)
+        held.ofRecord.append(LiveNumber(AttendeeRecord::decode(all.constData() + at)));
+    const QMap<qint64, QByteArray>& refused = c.file.unwritten();
+    for (auto it = refused.cbegin(); it != refused.cend(); ++it) {
+        if (it.key() > held.ofRecord.size()) held.ofRecord.resize(it.key());
+        held.ofRecord[it.key() - 1] = LiveNumber(AttendeeRecord::decode(it.value()));
     }
+    for (const QByteArray& number : held.ofRecord)
+        if (!number.isEmpty()) ++held.holders[number];
     held.fileChanges = c.file.changes();
     return held;
 }
@@ -247,6 +253,12 @@ QByteArray StepRegNumber(App& app) {
         RefuseRegNumber(app, QStringLiteral("No registration number can be issued: the direction \"") +
                                  s.ReservedDirection + QStringLiteral("\" is neither UP nor DOWN."));
         return QByteArray();
+    }
+    // A number that a record was given by hand is passed over.
+    if (app.crusade.file.isOpen()) {
+        const RegNumbers& held = HeldNumbers(app);
+        const int step = next - s.ReservedNumber;
+        while (next >= 1 && next <= 9999 && held.holders.contains(Ansi(ZeroPad(next, 4)))) next += step;
     }
     if (next < 1 || next > 9999) {
         RefuseRegNumber(app, QStringLiteral("No more registration numbers can be issued counting ") +

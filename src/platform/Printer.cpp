@@ -42,10 +42,6 @@ double Printer::columnEnd(double right) const {
     return right < printableRight() ? right - textWidth(QStringLiteral(" ")) : printableRight();
 }
 
-QString Printer::cutAt(const QString& text, double right) const {
-    return CutToWidth(*this, text, columnEnd(right) - x_);
-}
-
 double Printer::nextColumn(double column) const {
     return std::max(column, x_ + textWidth(QStringLiteral(" ")));
 }

@@ -120,10 +120,6 @@ public:
     // Where the next item of a line that starts at column goes: there, or one blank past
     // what is already printed when that reaches further (a whole text that ran long).
     double nextColumn(double column) const;
-    // text cut at its end so that, printed at CurrentX in the current font, it ends one
-    // blank before right at the latest (and within the printable area), without condensing.
-    // Trailing blanks do not count, so a text whose visible part fits comes back whole.
-    QString cutAt(const QString& text, double right) const;
 
     void setDrawWidth(int w) { drawWidth_ = w; }
     int drawWidth() const { return drawWidth_; }

@@ -395,6 +395,16 @@ TEST_F(SaveRecordTest, NoWriteGivesANumberAnotherLiveRecordHolds) {
     }
     EXPECT_EQ(ReadFileBytes(app.program.DataFile), before);
     EXPECT_EQ(t.dialogs.messages().filter(QStringLiteral("is a duplicate record number")).size(), 5);
+
+    // A number drawn for a new name passes over those held, also by a record whose writing
+    // was refused because the data file went away (it is saved elsewhere at the closing).
+    app.settings.ReservedDirection = QStringLiteral("UP");
+    app.settings.ReservedNumber = 98;
+    EXPECT_EQ(StepRegNumber(app), QByteArray("0100"));
+    ASSERT_TRUE(QFile::rename(app.program.DataFile, app.program.DataFile + QStringLiteral(".moved")));
+    EXPECT_THROW(WriteRecord(app, 5, Person("0101", "Al", "Held")), VbError);
+    EXPECT_EQ(StepRegNumber(app), QByteArray("0102"));
+    EXPECT_THROW(WriteRecord(app, 6, Person("0101", "Bo", "Twice")), DuplicateNumber);
 }
 
 }  // namespace

@@ -84,27 +84,29 @@ TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
     RecordingPrinter p;
     p.setFont(Font(10));
     const double mary = p.textWidth(QStringLiteral("Mary"));
-    const double marySm = p.textWidth(QStringLiteral("Mary Sm"));
     const double w = p.textWidth(QStringLiteral("W"));
     const double blank = p.textWidth(QStringLiteral(" "));  // stays free before the next column
     struct Case {
         double x, right;
         const char* text;
         const char* cut;
+        int stretch;
     } const cases[] = {
-        {1.0, 10.0, "Mary Smith", "Mary Smith"},                       // fits
-        {1.0, 1.0 + mary + blank + 0.01, "Mary      ", "Mary      "},  // only its blanks pass the edge
-        {1.0, 1.0 + marySm + blank + 0.01, "Mary Smith", "Mary Sm"},
-        {1.0, 1.0 + marySm + blank - 0.01, "Mary Smith", "Mary S"},
-        {12.0, 10.0, "Mary", ""},                                  // already past the edge
-        {20.0, 30.0, "WWWW", "WW"},                                // the printable area ends first
-        {Printer::kPrintableRightCm - 2 * w, 30.0, "WWWW", "WW"},  // its edge needs no blank
+        {1.0, 10.0, "Mary Smith", "Mary Smith", 100},                       // fits
+        {1.0, 1.0 + mary + blank + 0.01, "Mary      ", "Mary      ", 100},  // only its blanks pass the edge
+        {12.0, 10.0, "Mary", "", 100},                                      // already past the edge
+        {20.0, 30.0, "WWWW", "WWW", Printer::kLegibleStretch},              // the printable area ends first
+        {Printer::kPrintableRightCm - 2 * w, 30.0, "WWWW", "WW", Printer::kLegibleStretch},  // no blank at its edge
     };
     for (const Case& c : cases) {
+        p.killDoc();
         p.setCurrentX(c.x);
-        EXPECT_EQ(p.cutAt(QString::fromLatin1(c.text), c.right), QString::fromLatin1(c.cut))
-            << c.text << " to " << c.right;
+        p.printOnLine(QString::fromLatin1(c.text), c.right, Printer::Fit::Cut);
+        const PrintedItem it = p.document().items.value(0);
+        EXPECT_EQ(it.text, QString::fromLatin1(c.cut)) << c.text << " to " << c.right;
+        EXPECT_EQ(it.font.stretch, c.stretch) << c.text << " to " << c.right;
     }
+    p.killDoc();
     // Printing cuts at the printable area by itself and moves past what was printed.
     ASSERT_LT(20.0 + 2 * w, Printer::kPrintableRightCm);
     ASSERT_GT(20.0 + 3 * w, Printer::kPrintableRightCm);
