@@ -141,17 +141,19 @@ TEST(CountAttendance, CountsAndRepairsBlanks) {
 }
 
 TEST_F(DataStoreTest, NextRegNumberCountsAndStopsAtTheEnds) {
-    open({Person("0001", "Ann", "Able")});
+    open({Person("0500", "Ann", "Able"), Person("0002", "Bob", "Baker")});
     struct Case {
         qint16 reserved;
         const char* direction;
         QByteArray result;
         qint16 after;
     };
-    // The last three have neither direction: nothing is issued, so no number is issued twice.
+    // A number a record holds is passed over. The last three have neither direction:
+    // nothing is issued, so no number is issued twice.
     const Case cases[] = {
         {9999, "DOWN", "9998", 9998}, {41, "UP", "0042", 42},     {9999, "UP", "", 9999},
         {1, "DOWN", "", 1},           {9998, "UP", "9999", 9999}, {2, "DOWN", "0001", 1},
+        {499, "UP", "0501", 501},     {501, "DOWN", "0499", 499}, {3, "DOWN", "0001", 1},
         {5, "down", "", 5},           {5, "DOWN ", "", 5},        {5, "", "", 5},
     };
     for (const Case& c : cases) {
