@@ -135,6 +135,10 @@ void NoteWrittenNumber(App& app, qint32 n, const AttendeeRecord& rec) {
 
 }  // namespace
 
+bool RegNumberHeld(App& app, const QByteArray& number) {
+    return !Trim(number).isEmpty() && HeldNumbers(app).holders.contains(AnsiUpper(Fixed(number, 4)));
+}
+
 void WriteRecord(App& app, qint32 n, const AttendeeRecord& rec) {
     RefuseTakenNumber(app, n, rec);
     WriteRecordUnchecked(app, n, rec);
@@ -256,9 +260,8 @@ QByteArray StepRegNumber(App& app) {
     }
     // A number that a record was given by hand is passed over.
     if (app.crusade.file.isOpen()) {
-        const RegNumbers& held = HeldNumbers(app);
         const int step = next - s.ReservedNumber;
-        while (next >= 1 && next <= 9999 && held.holders.contains(Ansi(ZeroPad(next, 4)))) next += step;
+        while (next >= 1 && next <= 9999 && RegNumberHeld(app, Ansi(ZeroPad(next, 4)))) next += step;
     }
     if (next < 1 || next > 9999) {
         RefuseRegNumber(app, QStringLiteral("No more registration numbers can be issued counting ") +

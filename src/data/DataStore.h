@@ -55,8 +55,11 @@ void ClearRecord(App& app);
 // settings file cannot be written.
 QByteArray NextRegNumber(App& app);
 // The same number stepped in memory only, for a command that draws many at once and
-// writes the settings file once after them.
+// writes the settings file once after them. Both pass over numbers a record holds.
 QByteArray StepRegNumber(App& app);
+// Whether a live record holds number (upper case and lower case alike), as the data file
+// has it, with the records whose writing was refused while its folder is gone.
+bool RegNumberHeld(App& app, const QByteArray& number);
 
 // Counts the nights attended: blanks become "-", last = the highest night marked (left
 // unchanged when none is). Returns the count.

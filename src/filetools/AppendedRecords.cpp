@@ -8,22 +8,6 @@
 
 namespace fennick {
 
-QSet<QByteArray> LiveNumbers(App& app) {
-    QSet<QByteArray> numbers;
-    const QList<AttendeeRecord> all = ReadAllRecords(app);
-    numbers.reserve(all.size());
-    for (const AttendeeRecord& r : all)
-        if (!r.isDeleted()) numbers.insert(AnsiUpper(r.RNum.bytes()));
-    return numbers;
-}
-
-QByteArray FreeRegNumber(App& app, const QSet<QByteArray>& taken) {
-    for (;;) {
-        QByteArray number = StepRegNumber(app);
-        if (number.isEmpty() || !taken.contains(number)) return number;
-    }
-}
-
 void SaveDrawnNumbers(App& app, qint16 before) {
     if (app.settings.ReservedNumber != before) SaveInfoFile(app);
 }

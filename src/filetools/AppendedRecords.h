@@ -1,26 +1,15 @@
 #pragma once
 // What the commands that add records from elsewhere (text import, crusade merge) share:
-// the registration numbers already held, a free number drawn from the reserved ones, and
-// a record appended to the data file with its alphabetical entry in the current view.
+// the reserved numbers drawn written once, and a record appended to the data file with its
+// alphabetical entry in the current view.
 
 #include "data/AttendeeRecord.h"
 
 #include <QByteArray>
-#include <QSet>
 
 namespace fennick {
 
 class App;
-
-// The registration numbers of every live record of the data file, upper-cased, whatever
-// the current view shows.
-QSet<QByteArray> LiveNumbers(App& app);
-
-// The next reserved number that is not in taken, drawing again past the numbers held.
-// ReservedNumber is stepped in memory only: the command writes the settings file once
-// after it has drawn its numbers (SaveDrawnNumbers). Empty when the numbers are used up
-// (the user has been told).
-QByteArray FreeRegNumber(App& app, const QSet<QByteArray>& taken);
 
 // Writes the settings file when ReservedNumber is no longer before; throws VbError when
 // it cannot be written.

@@ -42,11 +42,8 @@ QString MissingRecordQuestion(const AttendeeRecord& r) {
 
 BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup) {
     BackupComparison result;
-    QSet<QByteArray> held = LiveNumbers(app);
     for (const AttendeeRecord& r : backup) {
-        if (r.isDeleted()) continue;
-        const QByteArray number = AnsiUpper(r.RNum.bytes());
-        if (held.contains(number)) continue;
+        if (r.isDeleted() || RegNumberHeld(app, r.RNum.bytes())) continue;
         if (app.crusade.RecCount >= kMaxRecords) {
             result.full = true;
             break;
@@ -58,7 +55,6 @@ BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup
             continue;
         }
         WriteRecord(app, app.crusade.RecCount + 1, r);
-        held.insert(number);
         ++result.added;
     }
     return result;

@@ -21,6 +21,8 @@
 #include "views/Indexes.h"
 #include "views/ZipRebuild.h"
 
+#include <QSet>
+
 #include <optional>
 
 namespace fennick {
@@ -107,14 +109,8 @@ void MasterStatistics(App& app, const QString& otherDataFile, int n) {
 
 CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& other) {
     CrusadeMergeResult result;
-    QSet<QByteArray> taken;
     NamesOnFile names;
-    const QList<AttendeeRecord> master = ReadAllRecords(app);
-    taken.reserve(master.size() + other.size());
-    for (const AttendeeRecord& r : master) {
-        if (!r.isDeleted()) taken.insert(AnsiUpper(r.RNum.bytes()));
-        names.add(r);
-    }
+    for (const AttendeeRecord& r : ReadAllRecords(app)) names.add(r);
     const qint16 reserved = app.settings.ReservedNumber;
     try {
         for (const AttendeeRecord& theirs : other) {
@@ -123,7 +119,7 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
                 continue;
             }
             AttendeeRecord rec = theirs;
-            const bool held = taken.contains(AnsiUpper(rec.RNum.bytes()));
+            const bool held = RegNumberHeld(app, rec.RNum.bytes());
             const QByteArray onFile = held ? names.numberOf(rec) : QByteArray();
             if (!onFile.isEmpty()) {
                 result.leftOut << LeftOut(rec, onFile, names.onlyDeleted(rec));
@@ -135,7 +131,7 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
                 break;
             }
             if (held) {
-                const QByteArray number = FreeRegNumber(app, taken);
+                const QByteArray number = StepRegNumber(app);
                 if (number.isEmpty()) {
                     result.stopped = QStringLiteral("No registration number is left to issue.");
                     break;
@@ -145,7 +141,6 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
                 ++result.renumbered;
             }
             AppendWithEntry(app, rec);
-            taken.insert(AnsiUpper(rec.RNum.bytes()));
             names.add(rec);
             ++result.appended;
         }

@@ -142,7 +142,6 @@ QByteArray ImportedNumber(const QByteArray& item) {
 ImportResult ImportNames(App& app, const QByteArray& file) {
     ImportResult result;
     const QList<ImportRow> rows = SplitCsvRows(ImportBytesAs1252(file));
-    QSet<QByteArray> taken = LiveNumbers(app);
     const qint16 reserved = app.settings.ReservedNumber;
     for (const ImportRow& row : rows) {
         if (row.items.size() != kImportItems) {
@@ -160,8 +159,8 @@ ImportResult ImportNames(App& app, const QByteArray& file) {
         AttendeeRecord rec = ImportedRecord(row.items);
         QByteArray number = ImportedNumber(row.items[0]);
         try {
-            if (number.isEmpty() || taken.contains(number)) {
-                number = FreeRegNumber(app, taken);
+            if (number.isEmpty() || RegNumberHeld(app, number)) {
+                number = StepRegNumber(app);
                 if (number.isEmpty()) {
                     result.stopped = QStringLiteral(
                                          "No registration number is left to give the name of line %1: "
@@ -178,7 +177,6 @@ ImportResult ImportNames(App& app, const QByteArray& file) {
                              QStringLiteral("The import stopped at line %1.").arg(row.line);
             break;
         }
-        taken.insert(number);
         ++result.imported;
     }
     try {
