@@ -17,23 +17,13 @@ qsizetype CommonStart(const QString& a, const QString& b) {
     return n;
 }
 
-// Measures at the font's normal width within room, widths scaling with the stretch.
+// Measures in the printer's font (at its normal width: the names are fitted before any is
+// printed condensed) within room.
 class Column {
 public:
     Column(const Printer& out, double room) : out_(out), room_(room + 1e-9) {}
 
-    double width(const QString& text) const { return out_.textWidth(text) / StretchFactor(out_.font()); }
-
-    // The longest start of text no wider than room.
-    QString startWithin(const QString& text, double room) const {
-        qsizetype fits = 0;
-        qsizetype tooLong = text.size() + 1;
-        while (tooLong - fits > 1) {
-            const qsizetype mid = (fits + tooLong) / 2;
-            (width(text.left(mid)) <= room ? fits : tooLong) = mid;
-        }
-        return text.left(fits);
-    }
+    double width(const QString& text) const { return out_.textWidth(text); }
 
     // visible as its start, the mark, and its end from `from` on (nothing when from is its
     // length). The end reaches back to the start of its word, and of the words before it,
@@ -54,9 +44,9 @@ public:
             }
         }
         const QString rest = visible.mid(endFrom);
-        QString end = startWithin(rest, endRoom);
-        if (end.size() < rest.size()) end = RTrim(startWithin(rest, endRoom - markWidth)) + kMark;
-        const QString start = RTrim(startWithin(visible.left(endFrom), room_ - markWidth - width(end)));
+        QString end = CutToWidth(out_, rest, endRoom);
+        if (end.size() < rest.size()) end = RTrim(CutToWidth(out_, rest, endRoom - markWidth)) + kMark;
+        const QString start = RTrim(CutToWidth(out_, visible.left(endFrom), room_ - markWidth - width(end)));
         return start + kMark + end;
     }
 
