@@ -3,7 +3,21 @@
 #include "data/FileUtil.h"
 #include "platform/ErrorNumbers.h"
 
+#include <utility>
+
 namespace fennick {
+
+namespace {
+
+// A failure on a file made beside target under a temporary name, told of target: what
+// names the operation ("Could not write "), followed by target and the reason. The user
+// knows no file of the temporary name.
+FileResult OfTarget(const FileResult& r, const QString& what, const QString& target, const QString& temporary) {
+    if (r.reason.isEmpty()) return FileResult{r.error, QString(r.description).replace(temporary, target)};
+    return FileResult{r.error, what + target + QStringLiteral(": ") + r.reason, r.reason};
+}
+
+}  // namespace
 
 FileSetReplace::~FileSetReplace() {
     removeCopies();
@@ -64,7 +78,8 @@ FileResult FileSetReplace::copyAll() {
         const FileResult r = e.bytes ? files_.save(copy, *e.bytes) : files_.copy(e.from, copy);
         if (!r.ok()) {
             removeCopies();
-            return r;
+            if (e.bytes) return OfTarget(r, QStringLiteral("Could not write "), e.to, copy);
+            return OfTarget(r, QStringLiteral("Could not copy ") + e.from + QStringLiteral(" to "), e.to, copy);
         }
         e.copy = copy;
     }
@@ -79,18 +94,22 @@ FileResult FileSetReplace::putInPlace() {
     // The journal names every target's copy and old file before the first is moved, so
     // that a replacement cut off half way is put back when the crusade is next opened.
     QByteArray journal = JournalHeader() + '\n';
+    QString first;  // the first target, named for a journal that cannot be written
     for (Entry& e : entries_) {
         if (!takesPart(e)) continue;
         e.oldName = files_.exists(e.to) ? unusedName(e.to, QLatin1String(kOldFileSuffix)) : QString();
         journal += (e.to + u'\t' + e.copy + u'\t' + e.oldName).toUtf8() + '\n';
-        if (journal_.isEmpty()) journal_ = ReplaceJournalPath(e.to);
+        if (journal_.isEmpty()) {
+            journal_ = ReplaceJournalPath(e.to);
+            first = e.to;
+        }
     }
     if (!journal_.isEmpty()) {
         const FileResult r = files_.save(journal_, journal);
         if (!r.ok()) {
-            journal_.clear();
+            const QString written = std::exchange(journal_, QString());
             removeCopies();
-            return r;
+            return OfTarget(r, QStringLiteral("Could not write "), first, written);
         }
     }
     for (Entry& e : entries_) {
@@ -99,7 +118,7 @@ FileResult FileSetReplace::putInPlace() {
             const FileResult r = files_.rename(e.to, e.oldName);
             if (!r.ok()) {
                 undo();
-                return r;
+                return OfTarget(r, QStringLiteral("Could not replace "), e.to, e.oldName);
             }
             e.aside = e.oldName;
         }
@@ -107,7 +126,7 @@ FileResult FileSetReplace::putInPlace() {
         const FileResult r = files_.rename(e.copy, e.to);
         if (!r.ok()) {
             undo();
-            return r;
+            return OfTarget(r, QStringLiteral("Could not replace "), e.to, e.copy);
         }
         e.placed = true;
     }

@@ -3,7 +3,8 @@
 // another folder: every new file is first copied or written beside the file it replaces
 // under a temporary name; only when every one is made are they put in place, each old
 // file kept aside until all are in, so that a failure on the way puts every old file back
-// and an earlier set is never left half replaced.
+// and an earlier set is never left half replaced. A failure is told of the file of the
+// set, never of the temporary name beside it, which the user does not know.
 
 #include "platform/Files.h"
 

@@ -19,19 +19,31 @@ namespace fennick {
 
 namespace {
 
-FileResult Failed(int error, const QString& description) {
-    return FileResult{error, description};
+// A failure told as what (the operation and its file) followed by the reason.
+FileResult Stopped(int error, const QString& what, const QString& reason) {
+    return FileResult{error, what + QStringLiteral(": ") + reason, reason};
+}
+
+FileResult NotFound(const QString& path) {
+    return FileResult{err::FileNotFound, QStringLiteral("File not found: ") + path, QStringLiteral("File not found")};
+}
+
+FileResult AlreadyThere(const QString& path) {
+    return FileResult{err::FileExists, QStringLiteral("File already exists: ") + path,
+                      QStringLiteral("File already exists")};
+}
+
+FileResult NoPath(const QString& path) {
+    return FileResult{err::PathNotFound, QStringLiteral("Path not found: ") + path, QStringLiteral("Path not found")};
 }
 
 // Why an operation on from (and to) failed, in the program's numbers.
 FileResult Refused(const QString& what, const QFile& file, const QString& from, const QString& to = QString()) {
-    if (!QFileInfo::exists(from)) return Failed(err::FileNotFound, QStringLiteral("File not found: ") + from);
-    if (!to.isEmpty() && QFileInfo::exists(to))
-        return Failed(err::FileExists, QStringLiteral("File already exists: ") + to);
-    if (!to.isEmpty() && !QFileInfo::exists(QFileInfo(to).absolutePath()))
-        return Failed(err::PathNotFound, QStringLiteral("Path not found: ") + to);
-    return Failed(err::PathFileAccess, what + from + (to.isEmpty() ? QString() : QStringLiteral(" to ") + to) +
-                                           QStringLiteral(": ") + file.errorString());
+    if (!QFileInfo::exists(from)) return NotFound(from);
+    if (!to.isEmpty() && QFileInfo::exists(to)) return AlreadyThere(to);
+    if (!to.isEmpty() && !QFileInfo::exists(QFileInfo(to).absolutePath())) return NoPath(to);
+    return Stopped(err::PathFileAccess, what + from + (to.isEmpty() ? QString() : QStringLiteral(" to ") + to),
+                   file.errorString());
 }
 
 constexpr qint64 kCopyBlock = 1 << 16;
@@ -103,8 +115,7 @@ int ErrorNumberOf(int error) {
 
 // A save or an addition to path that the system refused, with its reason.
 FileResult NotWritten(const QString& path, int error) {
-    return Failed(ErrorNumberOf(error),
-                  QStringLiteral("Could not write ") + path + QStringLiteral(": ") + Reason(error));
+    return Stopped(ErrorNumberOf(error), QStringLiteral("Could not write ") + path, Reason(error));
 }
 
 // The template of a temporary file beside path ("XXXXXX" stands for random characters):
@@ -238,14 +249,13 @@ FileResult QtFiles::copy(const QString& from, const QString& to) {
     QFile in(from);
     if (QFileInfo::exists(to) || !in.open(QIODevice::ReadOnly)) return Refused(what, in, from, to);
     const auto failed = [&](int number, const QString& why) {
-        return Failed(number, what + from + QStringLiteral(" to ") + to + QStringLiteral(": ") + why);
+        return Stopped(number, what + from + QStringLiteral(" to ") + to, why);
     };
     // The copy is made under a temporary name beside to and takes its name only when it is
     // whole, so that a copy cut off leaves nothing under that name.
     TempFile out(faults_);
     if (const int e = out.create(TempTemplate(to)); e != 0) {
-        if (!QFileInfo::exists(QFileInfo(to).absolutePath()))
-            return Failed(err::PathNotFound, QStringLiteral("Path not found: ") + to);
+        if (!QFileInfo::exists(QFileInfo(to).absolutePath())) return NoPath(to);
         return failed(ErrorNumberOf(e), Reason(e));
     }
     qint64 copied = 0;
@@ -262,7 +272,7 @@ FileResult QtFiles::copy(const QString& from, const QString& to) {
     if (const int e = out.sync(); e != 0) return failed(err::DiskFull, Reason(e));
     // Another file may have taken the name meanwhile: it is kept.
     if (const int e = out.renameTo(to, false); e == EEXIST)
-        return Failed(err::FileExists, QStringLiteral("File already exists: ") + to);
+        return AlreadyThere(to);
     else if (e != 0)
         return failed(ErrorNumberOf(e), Reason(e));
     SyncFolder(to);
@@ -292,7 +302,7 @@ FileResult QtFiles::rename(const QString& from, const QString& to) {
 
 FileResult QtFiles::makeFolder(const QString& path) {
     if (QDir().mkpath(path)) return {};
-    return Failed(err::PathFileAccess, QStringLiteral("Could not make the folder ") + path);
+    return FileResult{err::PathFileAccess, QStringLiteral("Could not make the folder ") + path};
 }
 
 FileResult QtFiles::save(const QString& path, const QByteArray& bytes) {
@@ -306,8 +316,7 @@ FileResult QtFiles::save(const QString& path, const QByteArray& bytes) {
     if (const int e = f.write(bytes); e != 0) return NotWritten(path, e);
     struct stat st {};
     if (::fstat(f.fd(), &st) != 0 || qint64(st.st_size) != bytes.size())
-        return Failed(err::DiskFull, QStringLiteral("Could not write ") + path + QStringLiteral(": ") +
-                                         Shortfall(st.st_size, bytes.size()));
+        return Stopped(err::DiskFull, QStringLiteral("Could not write ") + path, Shortfall(st.st_size, bytes.size()));
     // The file keeps the permissions it had.
     if (struct stat old{}; ::stat(QFile::encodeName(file).constData(), &old) == 0 && S_ISREG(old.st_mode))
         ::fchmod(f.fd(), old.st_mode & 07777);
@@ -324,8 +333,7 @@ FileResult QtFiles::append(const QString& path, const QByteArray& bytes) {
     QFile f;
     if (!f.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return Failed(err::PathFileAccess,
-                      QStringLiteral("Could not write ") + path + QStringLiteral(": ") + f.errorString());
+        return Stopped(err::PathFileAccess, QStringLiteral("Could not write ") + path, f.errorString());
     }
     const qint64 before = f.size();
     QString why = WriteAll(f, bytes);
@@ -341,7 +349,7 @@ FileResult QtFiles::append(const QString& path, const QByteArray& bytes) {
         f.close();
         QFile::remove(path);
     }
-    return Failed(err::DiskFull, QStringLiteral("Could not write ") + path + QStringLiteral(": ") + why);
+    return Stopped(err::DiskFull, QStringLiteral("Could not write ") + path, why);
 }
 
 bool NameFits(const QString& path) {

@@ -15,8 +15,15 @@ namespace fennick {
 // What a file operation came to: error 0 when it succeeded, otherwise the program's error
 // number (platform/ErrorNumbers.h) and a description naming the file.
 struct FileResult {
+    FileResult() = default;
+    FileResult(int number, QString what, QString why = QString())
+        : error(number), description(std::move(what)), reason(std::move(why)) {}
     int error = 0;
     QString description;
+    // The reason alone, naming no file ("No space left on device"), for a caller that tells
+    // the failure of the file it asked for under another name; empty when only the
+    // description says it.
+    QString reason;
     bool ok() const { return error == 0; }
 };
 

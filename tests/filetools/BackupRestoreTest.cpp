@@ -3,13 +3,18 @@
 #include "platform/ErrorNumbers.h"
 #include "data/Crusade.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/FileSetReplace.h"
 #include "data/InfoFile.h"
+#include "data/LostCrusade.h"
 #include "filetools/BackupRestore.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 using namespace fennick;
 using namespace fennick::test;
@@ -275,9 +280,9 @@ TEST(BackupRestoreTest, ARefusedBackupGivesTheSystemsReason) {
     CrusadeToolsWorld w;
     w.t.files.failAt(1, err::PermissionDenied, Op::Copy);
     Backup(w);
-    EXPECT_TRUE(
-        w.t.dialogs.messages().last().startsWith(QStringLiteral("Files are not backed up.\r\nFailed on "
-                                                                "purpose: copy ")));
+    EXPECT_TRUE(w.t.dialogs.messages().last().startsWith("Files are not backed up.\r\nCould not copy " +
+                                                         w.data("spring.inf") + " to " + w.backup("spring.inf") +
+                                                         ": Failed on purpose\r\n"));
 }
 
 // A failure planned at the k-th call of kind op, for every k until a run makes no such
@@ -338,6 +343,75 @@ TEST(BackupRestoreTest, AFailedRestoreLeavesTheCrusadeAsItWasAndLoaded) {
     for (Op op : {Op::Copy, Op::Rename, Op::Remove, Op::Save}) {
         SCOPED_TRACE(int(op));
         ForEveryFailure(op, true);
+    }
+}
+
+// The crusade's closing refused (its first save fails), its files saved over the crusade
+// of its name in "elsewhere".
+void Rescue(CrusadeToolsWorld& w) {
+    w.t.files.failAt(1, err::DiskFull, Op::Save);
+    w.t.dialogs.answer(AnsYes).choose(w.t.path("elsewhere")).answer(AnsOK).otherwise(AnsNo);
+    CloseCrusadeToLeave(w.app);
+}
+
+// A set each command replaces (a backup, a copy of the crusade elsewhere); the crusade changed since.
+void Prepare(CrusadeToolsWorld& w) {
+    Backup(w);
+    QDir().mkpath(w.t.path("elsewhere"));
+    for (const QString& n : QDir(w.data("")).entryList(QDir::Files)) QFile::copy(w.data(n), w.t.path("elsewhere/" + n));
+    ChangeSpring(w);
+}
+
+// A set write refused by the fake at a call, or by the disk at a step (a name too long for
+// a suffix, whose temporary files are hidden ones): the message names the user's file.
+TEST(BackupRestoreTest, AFailedSetWriteNamesTheUsersFileAndTheReason) {
+    const QString longName(251, u'n');
+    const struct {
+        const char* says;    // <d>, <b>, <e>, <t>: the data, backup, elsewhere and test folders; <n>: the long name
+        const char* target;  // on the disk: a set of this one file, copied (".dta") or written
+        QtFiles::Step step;
+        int nth, error;
+        const char* refused = nullptr;  // else the fake's call that fails, in the command run
+        void (*run)(CrusadeToolsWorld&) = nullptr;
+    } cases[] = {
+        {"Could not copy <d>spring.inf to <b>spring.inf: Failed on purpose", "", {}, 0, 0, "inf.fennick-new", Backup},
+        {"Could not write <b>spring.inf: Failed on purpose", "", {}, 0, 0, "spring.fennick-set", Backup},
+        {"Could not replace <d>spring.dta: Failed on purpose", "", {}, 0, 0, "<d>spring.dta > ", Restore},
+        {"Could not replace <b>spring.dta: Failed on purpose", "", {}, 0, 0, "new > <b>spring.dta", Backup},
+        {"Could not write <e>spring.mem: Failed on purpose", "", {}, 0, 0, "spring.mem.fennick-new", Rescue},
+        {"Could not write <t><n>.mem: No space left on device", ".mem", QtFiles::Step::Write, 1, ENOSPC},
+        {"Could not copy <d>spring.dta to <t><n>.dta: Permission denied", ".dta", QtFiles::Step::Create, 1, EACCES},
+        {"Could not write <t><n>.inf: No space left on device", ".inf", QtFiles::Step::Create, 2, ENOSPC},
+    };
+    for (const auto& c : cases) {
+        CrusadeToolsWorld w;
+        Prepare(w);
+        const auto named = [&](QString text) {
+            return text.replace("<d>", w.t.path("data/"))
+                .replace("<b>", w.t.path("backup/"))
+                .replace("<e>", w.t.path("elsewhere/"))
+                .replace("<t>", w.t.path("") + '/')
+                .replace("<n>", longName);
+        };
+        SCOPED_TRACE(named(c.says).toStdString());
+        QString told;
+        if (c.refused) {
+            w.t.files.failWhere(named(c.refused), err::DiskFull);
+            c.run(w);
+            told = w.t.dialogs.messages().join('|');
+        } else {
+            QtFiles files;
+            int seen = 0;
+            files.setFaults(
+                {[&](QtFiles::Step step) { return step == c.step && ++seen == c.nth ? c.error : 0; }, false});
+            FileSetReplace set(files);
+            const QString target = named("<t><n>") + c.target;
+            c.target == QString(".dta") ? set.add(w.spring, target) : set.addBytes("x", target);
+            FileResult r = set.copyAll();
+            told = (r.ok() ? set.putInPlace() : r).description;
+        }
+        EXPECT_TRUE(told.contains(named(c.says))) << told.toStdString();
+        EXPECT_FALSE(told.contains(".fennick-")) << told.toStdString();
     }
 }
 

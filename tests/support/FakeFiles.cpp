@@ -32,11 +32,19 @@ int FakeFiles::plannedError(Op op) {
     return error;
 }
 
+FakeFiles& FakeFiles::failWhere(const QString& part, int error) {
+    failWhere_.append({part, error});
+    return *this;
+}
+
 template <typename Real>
 FileResult FakeFiles::pass(Op op, const QString& call, Real real) {
-    if (const int error = plannedError(op)) {
+    int error = plannedError(op);
+    for (qsizetype i = 0; i < failWhere_.size() && error == 0; ++i)
+        if (call.contains(failWhere_[i].first)) error = failWhere_.takeAt(i).second;
+    if (error != 0) {
         calls << call + QStringLiteral(" failed");
-        return FileResult{error, QStringLiteral("Failed on purpose: ") + call};
+        return FileResult{error, QStringLiteral("Failed on purpose: ") + call, QStringLiteral("Failed on purpose")};
     }
     calls << call;
     const FileResult result = real();

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 namespace fennick::test {
 
@@ -19,6 +20,8 @@ public:
     // The n-th call of kind op from now on (1: the next) fails with error. Several
     // failures may be planned; each fails one call.
     FakeFiles& failAt(int n, int error, Op op = Op::Any);
+    // The first changing call whose entry of calls (below) contains part fails with error.
+    FakeFiles& failWhere(const QString& part, int error);
     // The n-th save from now on writes an empty file and reports success, as a save on a
     // full disk whose failure went unnoticed.
     FakeFiles& emptyAt(int n);
@@ -54,6 +57,7 @@ private:
 
     QtFiles real_;
     QList<Planned> planned_;
+    QList<std::pair<QString, int>> failWhere_;
     QList<int> emptied_;  // for each planned empty save, the saves still to pass
 };
 
