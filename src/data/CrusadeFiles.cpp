@@ -243,8 +243,16 @@ bool OpenCrusade(App& app, const QString& dataFile, UnusableFiles* unusable) {
     ForgetCrusade(app);
     SetDataFile(app, dataFile);
     try {
-        // A backup or restore cut off while putting its files in place leaves the old ones.
-        RecoverReplacedSet(app.files(), dataFile);
+        // A backup, restore or save elsewhere cut off while putting its files in place is
+        // undone, and the user told: who restored takes the backup to be in place. A set
+        // not wholly put back is not used.
+        const SetRepair repair = RecoverReplacedSet(app.files(), dataFile);
+        if (!repair.told.isEmpty())
+            app.dialogs().msgBox(repair.told, Buttons::OK, repair.whole ? Icon::Exclamation : Icon::Critical);
+        if (!repair.whole) {
+            ForgetCrusade(app);
+            return false;
+        }
         if (!LoadInfoFile(app, unusable ? &unusable->settings : nullptr)) {
             ForgetCrusade(app);
             return false;

@@ -23,9 +23,11 @@ enum class CrusadeChoice {
 CrusadeChoice SelectCrusade(App& app, StartScreen* start = nullptr);
 
 // Loads the crusade of dataFile: settings, data file, zip table, member list, in this
-// order, over fresh settings, an emptied view and emptied tables. Returns false, with nothing loaded and
-// the data file closed, when the settings reader refused the crusade or a file could not
-// be opened (VbError passes to the caller after the data file is closed). When unusable
+// order, over fresh settings, an emptied view and emptied tables; a replacement of its
+// files cut off earlier is ended first, and what it found told. Returns false, with
+// nothing loaded and the data file closed, when such a replacement could not be undone
+// (told), when the settings reader refused the crusade or a file could not be opened
+// (VbError passes to the caller after the data file is closed). When unusable
 // is given, a settings file that cannot be read refuses the crusade too, and a member or
 // zip file that cannot be used is marked so, each without a message: why is left there.
 struct UnusableFiles {

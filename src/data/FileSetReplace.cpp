@@ -1,6 +1,5 @@
 #include "data/FileSetReplace.h"
 
-#include "data/FileUtil.h"
 #include "platform/ErrorNumbers.h"
 
 #include <utility>
@@ -39,6 +38,10 @@ void FileSetReplace::addBytes(const QByteArray& bytes, const QString& to) {
     entries_.append(e);
 }
 
+void FileSetReplace::setOrigin(SetKind kind, const QString& source) {
+    origin_ = JournalOrigin(kind, source);
+}
+
 bool FileSetReplace::skipped(const QString& to) const {
     for (const Entry& e : entries_)
         if (e.to == to) return e.skipped;
@@ -61,9 +64,16 @@ void FileSetReplace::removeCopies() {
 
 FileResult FileSetReplace::copyAll() {
     // A replacement of either set cut off earlier is ended first: the old files come back.
+    // One that cannot be ended keeps its journal, which this replacement's would replace.
     if (!entries_.isEmpty()) {
-        if (!entries_.first().bytes) RecoverReplacedSet(files_, entries_.first().from);
-        RecoverReplacedSet(files_, entries_.first().to);
+        QStringList sets;
+        if (!entries_.first().bytes) sets << entries_.first().from;
+        sets << entries_.first().to;
+        for (const QString& set : sets) {
+            const SetRepair repair = RecoverReplacedSet(files_, set);
+            if (!repair.whole) return FileResult{err::PathFileAccess, repair.told};
+            if (!repair.told.isEmpty()) repaired_ << repair.told;
+        }
     }
     for (Entry& e : entries_) {
         if (!e.bytes && !files_.exists(e.from)) {
@@ -94,6 +104,7 @@ FileResult FileSetReplace::putInPlace() {
     // The journal names every target's copy and old file before the first is moved, so
     // that a replacement cut off half way is put back when the crusade is next opened.
     QByteArray journal = JournalHeader() + '\n';
+    if (!origin_.isEmpty()) journal += origin_ + '\n';
     QString first;  // the first target, named for a journal that cannot be written
     for (Entry& e : entries_) {
         if (!takesPart(e)) continue;

@@ -6,6 +6,7 @@
 // and an earlier set is never left half replaced. A failure is told of the file of the
 // set, never of the temporary name beside it, which the user does not know.
 
+#include "data/FileUtil.h"
 #include "platform/Files.h"
 
 #include <QByteArray>
@@ -34,10 +35,15 @@ public:
     void add(const QString& from, const QString& to, bool optional = false, Missing missing = Missing::KeepTarget);
     // One file of the set written from memory: bytes are to replace to.
     void addBytes(const QByteArray& bytes, const QString& to);
+    // What the set is, kept in its journal for the one that ends the replacement if it is
+    // cut off, to tell the user.
+    void setOrigin(SetKind kind, const QString& source);
 
-    // Copies every source, and writes every file from memory, beside its target. On
-    // failure the copies made so far are removed (what could not be removed is named by
-    // leftOver) and the failure returned.
+    // Ends a replacement cut off earlier in the sources' or the targets' folder (repaired
+    // tells what it found), then copies every source, and writes every file from memory,
+    // beside its target. On failure the copies made so far are removed (what could not be
+    // removed is named by leftOver) and the failure returned; an earlier replacement that
+    // could not be undone fails it before any copy is made.
     FileResult copyAll();
     // Puts the copies in place of their targets. On failure every target is put back as
     // it was (leftOver names what could not be) and the failure returned.
@@ -54,6 +60,8 @@ public:
     const QStringList& leftOver() const { return leftOver_; }
     // Whether the source was skipped as missing.
     bool skipped(const QString& to) const;
+    // For each earlier replacement that copyAll ended, what it found and did (SetRepair).
+    const QStringList& repaired() const { return repaired_; }
 
 private:
     struct Entry {
@@ -77,6 +85,9 @@ private:
     QList<Entry> entries_;
     QString journal_;  // while the set is being put in place
     QStringList leftOver_;
+    // The journal's line naming the kind of set and its source.
+    QByteArray origin_;
+    QStringList repaired_;
 };
 
 }  // namespace fennick

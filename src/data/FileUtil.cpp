@@ -1,6 +1,7 @@
 #include "data/FileUtil.h"
 
 #include "data/Errors.h"
+#include "data/Messages.h"
 #include "platform/Files.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
+#include <utility>
 
 namespace fennick {
 
@@ -28,19 +32,27 @@ bool AllDigits(QStringView s) {
     return std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-// Whether name is a copy or an old file that a replacement left beside a file of the set:
+// A copy or an old file that a replacement left beside a file of its set: the name of
+// that file, and whether it is a copy.
+struct LeftOver {
+    QString file;
+    bool copy = false;
+};
+
+// The file of the set that name was left beside, if it is a copy or an old file of it:
 // the file's name, the suffix and a number or none; or, for a file whose name leaves no
 // room for the suffix, the short name made in its place (NameBeside) and a number. names
 // are the files of folder, among which the set's own are found in the case they have.
-bool IsLeftOverOfSet(const QString& name, const QString& base, const QString& folder, const QStringList& names) {
+std::optional<LeftOver> LeftOverOfSet(const QString& name, const QString& base, const QString& folder,
+                                      const QStringList& names) {
     const QLatin1String suffixes[] = {QLatin1String(kNewCopySuffix), QLatin1String(kOldFileSuffix)};
     for (const QLatin1String suffix : suffixes) {
         const qsizetype at = name.lastIndexOf(suffix);
         if (at >= 0 && AllDigits(QStringView(name).mid(at + suffix.size())) &&
             IsFileOfSet(QStringView(name).left(at), base))
-            return true;
+            return LeftOver{name.left(at), suffix == suffixes[0]};
     }
-    if (!name.startsWith(QStringLiteral(".fennick-"))) return false;
+    if (!name.startsWith(QStringLiteral(".fennick-"))) return std::nullopt;
     QStringList files;
     for (const QString& n : names)
         if (IsFileOfSet(n, base)) files << n;
@@ -52,9 +64,56 @@ bool IsLeftOverOfSet(const QString& name, const QString& base, const QString& fo
             const QString beside = NameBeside(full, suffix);
             if (beside == full + suffix) continue;  // the name with the suffix fits: matched above
             const QString shortName = QFileInfo(beside).fileName();
-            if (name.startsWith(shortName) && AllDigits(QStringView(name).mid(shortName.size()))) return true;
+            if (name.startsWith(shortName) && AllDigits(QStringView(name).mid(shortName.size())))
+                return LeftOver{file, suffix == suffixes[0]};
         }
-    return false;
+    return std::nullopt;
+}
+
+const char* const kKindWords[] = {"", "backup", "restore", "rescue"};
+
+// The kind and source a journal's lines name; Unknown when none does.
+std::pair<SetKind, QString> OriginOf(const QList<QByteArray>& lines) {
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> part = line.split('\t');
+        if (part.size() != 2) continue;
+        for (int kind = 1; kind < int(std::size(kKindWords)); ++kind)
+            if (part[0] == kKindWords[kind])
+                return {SetKind(kind), QString::fromUtf8(QByteArray::fromPercentEncoding(part[1]))};
+    }
+    return {SetKind::Unknown, QString()};
+}
+
+// "a, b and c"
+QString Listed(const QStringList& items) {
+    if (items.size() < 2) return items.value(0);
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") + items.last();
+}
+
+// The replacement a journal names, as the subject of a sentence, and what its targets are
+// once it is undone.
+std::pair<QString, QString> CutOffReplacement(SetKind kind, const QString& source, const QString& folder,
+                                              const QString& base) {
+    switch (kind) {
+        case SetKind::Restore:
+            return {QStringLiteral("The restore from ") + FolderOf(source),
+                    QStringLiteral("the crusade is as it was before it")};
+        case SetKind::Backup:
+            return {QStringLiteral("The backup of ") + source + QStringLiteral(" to ") + folder,
+                    QStringLiteral("the files there are as they were before it")};
+        case SetKind::Rescue:
+            return {QStringLiteral("The saving of the crusade ") + source + QStringLiteral(" in ") + folder,
+                    QStringLiteral("the files there are as they were before it")};
+        case SetKind::Unknown:
+            break;
+    }
+    return {QStringLiteral("A backup, restore or save of the files of ") + base + QStringLiteral(" in ") + folder,
+            QStringLiteral("they are as they were before it")};
+}
+
+// Why a file operation failed, without the name of the file.
+QString WhyNot(const FileResult& r) {
+    return r.reason.isEmpty() ? r.description : r.reason;
 }
 
 }  // namespace
@@ -140,35 +199,112 @@ QString KeptAsideName(const QString& path, const QString& suffix) {
     }
 }
 
-void RecoverReplacedSet(Files& files, const QString& target) {
+QByteArray JournalOrigin(SetKind kind, const QString& source) {
+    return QByteArray(kKindWords[int(kind)]) + '\t' + source.toUtf8().toPercentEncoding("/");
+}
+
+SetRepair RecoverReplacedSet(Files& files, const QString& target) {
+    const QFileInfo info(target);
+    const QString folder = FolderOf(info.absoluteFilePath());
+    const QString base = info.completeBaseName();
     const QString journal = ReplaceJournalPath(target);
+    SetRepair repair;
+    QStringList told;
     if (files.exists(journal)) {
         QFile f(journal);
-        const QList<QByteArray> lines = f.open(QIODevice::ReadOnly) ? f.readAll().split('\n') : QList<QByteArray>();
+        if (!f.open(QIODevice::ReadOnly)) {
+            repair.whole = false;
+            repair.told = QStringLiteral("The list of the files of ") + base + QStringLiteral(" in ") + folder +
+                          QStringLiteral(" that a backup, restore or save was replacing could not be read: ") +
+                          f.errorString() + NewLine +
+                          QStringLiteral("Fennick does not use these files until it can be read.");
+            return repair;
+        }
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        f.close();
         // A replacement this program is making now (a restore loading the set it put in
         // place) is its own to finish or undo.
-        if (lines.value(0) == JournalHeader()) return;
+        if (lines.value(0) == JournalHeader()) return repair;
+        QStringList putBack, removed, failed;
+        bool listed = false;  // none listed in an emptied list: the set was all in place
         // Back to front, as the targets were put in place front to back.
         for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
             const QStringList part = QString::fromUtf8(*it).split(u'\t');
             if (part.size() != 3 || part[0].isEmpty()) continue;
+            listed = true;
             const QString &to = part[0], &copy = part[1], &old = part[2];
             if (!old.isEmpty() && files.exists(old)) {
-                if (files.exists(to)) files.remove(to);
-                files.rename(old, to);
+                FileResult r = files.exists(to) ? files.remove(to) : FileResult();
+                if (r.ok()) r = files.rename(old, to);
+                if (r.ok())
+                    putBack.prepend(to);
+                else
+                    failed.prepend(to + QStringLiteral(" could not be put back from ") + old + QStringLiteral(": ") +
+                                   WhyNot(r));
             } else if (old.isEmpty() && !files.exists(copy) && files.exists(to)) {
-                files.remove(to);  // the new file put where there was none
+                // The new file put where there was none.
+                if (const FileResult r = files.remove(to); r.ok())
+                    removed.prepend(to);
+                else
+                    failed.prepend(to + QStringLiteral(" could not be removed: ") + WhyNot(r));
             }
         }
-        files.remove(journal);
+        if (listed) {
+            const auto [kind, source] = OriginOf(lines);
+            const auto [subject, undone] = CutOffReplacement(kind, source, folder, base);
+            if (!failed.isEmpty()) {
+                // The list stays for the next attempt, and the old files with it.
+                repair.whole = false;
+                repair.told = subject + QStringLiteral(" was not finished, and not every file could be put back:") +
+                              NewLine + failed.join(NewLine) + NewLine +
+                              QStringLiteral("Fennick does not use these files until they are put back.");
+                return repair;
+            }
+            QString text = subject + QStringLiteral(" was not finished; ") + undone + u'.';
+            if (!putBack.isEmpty())
+                text += NewLine + QStringLiteral("Put back as they were: ") + Listed(putBack) + u'.';
+            if (!removed.isEmpty())
+                text += NewLine + QStringLiteral("Removed, as they were not there before: ") + Listed(removed) + u'.';
+            told << text;
+        }
+        // A list that cannot be removed is emptied, which leaves nothing to put back; one
+        // left as it is would undo a later replacement.
+        if (const FileResult r = files.remove(journal); !r.ok() && !files.save(journal, QByteArray()).ok()) {
+            repair.whole = false;
+            told << QStringLiteral("The list of replaced files ") + journal +
+                        QStringLiteral(" could not be removed: ") + WhyNot(r) + NewLine +
+                        QStringLiteral("Fennick does not use these files until it is removed.");
+            repair.told = told.join(NewLine);
+            return repair;
+        }
     }
     // Copies not put in place and old files not yet removed are of no use now; those of
     // another crusade (of a base name that begins with this one's) are its own.
-    const QFileInfo info(target);
+    QStringList copies, olds, notDone;  // notDone: sentences naming what could not be removed
     const QStringList names = files.list(info.path());
-    for (const QString& name : names)
-        if (IsLeftOverOfSet(name, info.completeBaseName(), info.path(), names))
-            files.remove(QDir(info.path()).filePath(name));
+    for (const QString& name : names) {
+        const std::optional<LeftOver> left = LeftOverOfSet(name, base, info.path(), names);
+        if (!left) continue;
+        const QString path = QDir(info.path()).filePath(name);
+        if (const FileResult r = files.remove(path); !r.ok())
+            notDone << path + QStringLiteral(" could not be removed: ") + WhyNot(r);
+        else if (!(left->copy ? copies : olds).contains(left->file))
+            (left->copy ? copies : olds) << left->file;
+    }
+    // Without a list the set was either not yet being put in place (copies only) or all
+    // in place (old files only): what is left is told, as the user may take a replacement
+    // that never ended for one that did, or the other way round.
+    const QString subject = CutOffReplacement(SetKind::Unknown, QString(), folder, base).first;
+    const bool unlisted = told.isEmpty();
+    if (unlisted && !copies.isEmpty())
+        told << subject + QStringLiteral(" was not finished: none of them was replaced. The copies made of ") +
+                    Listed(copies) + QStringLiteral(" were removed.");
+    if (unlisted && !olds.isEmpty())
+        told << subject + QStringLiteral(" had replaced them all; the old files of ") + Listed(olds) +
+                    QStringLiteral(" that it kept until then were removed.");
+    told += notDone;
+    repair.told = told.join(NewLine);
+    return repair;
 }
 
 }  // namespace fennick

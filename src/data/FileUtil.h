@@ -50,18 +50,40 @@ QString KeptAsideName(const QString& path, const QString& suffix);
 // "<target>.fennick-new"; while they are being put in place, the old files are kept as
 // "<target>.fennick-old" and a journal "<base>.fennick-set" in the targets' folder names
 // each target with its copy and its old file, one "target TAB copy TAB old" line each,
-// after a first line naming the process that writes it. A name too long for a suffix gets
-// the short name NameBeside (platform/Files.h) makes instead.
+// after a first line naming the process that writes it and, for one that says what it
+// is, a "kind TAB source" line (JournalOrigin). A name too long for a suffix gets the
+// short name NameBeside (platform/Files.h) makes instead.
 inline constexpr char kNewCopySuffix[] = ".fennick-new";
 inline constexpr char kOldFileSuffix[] = ".fennick-old";
 QString ReplaceJournalPath(const QString& target);
 QByteArray JournalHeader();
 
+// What a replacement of a set is, as the one that ends it after it was cut off tells the
+// user: a backup of the source data file into the targets' folder, a restore from the
+// source (a backup's data file), or the crusade of the source data file saved in another
+// folder. Unknown for a journal of an earlier version, which does not say.
+enum class SetKind { Unknown, Backup, Restore, Rescue };
+// The journal's line naming kind and source: two parts, where a target's line has three,
+// so that a version that does not know it passes it over.
+QByteArray JournalOrigin(SetKind kind, const QString& source);
+
+// What ending a replacement cut off found and did.
+struct SetRepair {
+    // Sentences for the user: what was found, what was put back or removed; empty when
+    // nothing was left.
+    QString told;
+    // False when some old file could not be put back: its journal stays, so that the next
+    // attempt finds it, and the set's files are not to be used meanwhile.
+    bool whole = true;
+};
+
 // Ends a replacement that was cut off (the program killed) in the folder of target, for
 // the set of target's base name: with a journal every target gets its old file back (a
 // target that had none is removed) and the journal goes; copies and old files left
-// without a journal are removed. Nothing is done when nothing was left, nor for a
-// replacement this process is making.
-void RecoverReplacedSet(Files& files, const QString& target);
+// without a journal are removed, and told too: without a journal the user cannot know
+// whether the replacement took effect. An old file that cannot be put back, or a journal
+// that can be neither read nor removed, leaves the set not whole. Nothing is done when
+// nothing was left, nor for a replacement this process is making.
+SetRepair RecoverReplacedSet(Files& files, const QString& target);
 
 }  // namespace fennick

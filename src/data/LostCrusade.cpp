@@ -105,6 +105,7 @@ std::optional<QString> AskWhere(App& app, const QString& lost) {
 bool SaveSetIn(App& app, const QString& target, const QString& lost, const QByteArray& records) {
     SetDataFile(app, target);
     FileSetReplace set(app.files());
+    set.setOrigin(SetKind::Rescue, lost);
     set.addBytes(records, target);
     set.addBytes(InfoFileBytes(app), SideFileName(target, QStringLiteral("inf")));
     if (const QByteArray members = MemberFileBytes(app); !members.isEmpty())
@@ -112,6 +113,9 @@ bool SaveSetIn(App& app, const QString& target, const QString& lost, const QByte
     if (const QByteArray zips = ZipFileBytes(app); !zips.isEmpty())
         set.addBytes(zips, SideFileName(target, QStringLiteral("zps")));
     FileResult r = set.copyAll();
+    // What ending an earlier save there cut off found and did comes first.
+    if (!set.repaired().isEmpty())
+        app.dialogs().msgBox(set.repaired().join(NewLine + NewLine), Buttons::OK, Icon::Exclamation);
     if (r.ok()) r = set.putInPlace();
     if (!r.ok()) {
         SetDataFile(app, lost);

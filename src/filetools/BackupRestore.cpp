@@ -70,6 +70,12 @@ QString WithLeftOver(QString text, const QStringList& leftOver) {
     return text;
 }
 
+// What ending a backup or restore cut off earlier found and did, told before the outcome
+// of the one made now.
+void TellRepairs(App& app, const QStringList& repaired) {
+    if (!repaired.isEmpty()) app.dialogs().msgBox(repaired.join(NewLine + NewLine), Buttons::OK, Icon::Exclamation);
+}
+
 // The windows of the crusade close before its files are replaced, so that none of them
 // writes into the files put in their place.
 void CloseWindows(App& app) {
@@ -118,15 +124,17 @@ QString BackupFailureText(const FileResult& r) {
 
 // Writes the crusade's files and copies the set to the backup's names. The crusade stays
 // open throughout: its records are written as they change, so the data file is complete.
-FileResult CopyToBackup(App& app, const QString& backupFile, QStringList& leftOver) {
+FileResult CopyToBackup(App& app, const QString& backupFile, QStringList& leftOver, QStringList& repaired) {
     try {
         SaveCrusadeFiles(app);
     } catch (const VbError& e) {
         return FileResult{e.number(), e.description()};
     }
     FileSetReplace set(app.files());
+    set.setOrigin(SetKind::Backup, app.program.DataFile);
     AddFileSet(set, FileSetOf(app.program.DataFile), FileSetOf(backupFile), false);
     FileResult r = set.copyAll();
+    repaired = set.repaired();
     if (r.ok()) r = set.putInPlace();
     if (r.ok()) set.finish();
     leftOver = set.leftOver();
@@ -236,12 +244,13 @@ void BackupFiles(App& app) {
     question += NewLine + QStringLiteral("Do You want to Continue?");
     if (app.dialogs().msgBox(question, Buttons::YesNo) != AnsYes) return;
 
-    QStringList leftOver;
+    QStringList leftOver, repaired;
     FileResult r;
     {
         BusyGuard busy(app.platform.busy);
-        r = CopyToBackup(app, backupFile, leftOver);
+        r = CopyToBackup(app, backupFile, leftOver, repaired);
     }
+    TellRepairs(app, repaired);
     if (!r.ok()) {
         // The settings file names the earlier backup again.
         s.BackupPath = earlier;
@@ -291,7 +300,7 @@ void RestoreCrusade(App& app, MainScreen& form) {
     if (!ConfirmRestore(app, *restoreFile)) return;
 
     FileResult r;
-    QStringList leftOver;
+    QStringList leftOver, repaired;
     bool restored = false;
     {
         BusyGuard busy(app.platform.busy);
@@ -303,8 +312,10 @@ void RestoreCrusade(App& app, MainScreen& form) {
         CloseWindows(app);
         FileSetReplace set(app.files());
         if (r.ok()) {
+            set.setOrigin(SetKind::Restore, *restoreFile);
             AddFileSet(set, FileSetOf(*restoreFile), FileSetOf(app.program.DataFile), true);
             r = set.copyAll();
+            repaired = set.repaired();
         }
         if (r.ok()) r = set.putInPlace();
         if (r.ok()) {
@@ -347,6 +358,7 @@ void RestoreCrusade(App& app, MainScreen& form) {
         leftOver = set.leftOver();
     }
     ShowLoadedCrusade(app, form);
+    TellRepairs(app, repaired);
     if (!r.ok()) {
         app.dialogs().msgBox(WithLeftOver(ErrorLines(r) + NewLine + QStringLiteral("The files were not restored."),
                                           leftOver),

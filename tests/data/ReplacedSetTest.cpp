@@ -3,7 +3,9 @@
 
 #include "FakePlatform.h"
 #include "RecordBuilder.h"
+#include "data/CrusadeFiles.h"
 #include "data/FileUtil.h"
+#include "platform/ErrorNumbers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -94,4 +96,27 @@ TEST(ReplacedSet, LeftoversWithoutAListGoForTheirOwnCrusadeOnly) {
         EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files, QDir::Name).join(u' ').toStdString(),
                   all.join(u' ').toStdString());
     }
+}
+
+// An old file that cannot be put back stays, with the list naming it, for the next
+// attempt; the opening tells it and does not use the crusade meanwhile.
+TEST(ReplacedSet, AnOldFileThatCannotBePutBackIsKeptWithItsList) {
+    TestApp t;
+    const QString to = t.path("spring.dta"), old = to + kOldFileSuffix, journal = ReplaceJournalPath(to);
+    WriteFileBytes(to, "new");
+    WriteFileBytes(old, "old");
+    WriteFileBytes(journal, "pid 1\n" + (to + u'\t' + to + kNewCopySuffix + u'\t' + old).toUtf8() + '\n');
+    t.files.failAt(1, err::PermissionDenied, FakeFiles::Op::Rename);
+
+    EXPECT_FALSE(OpenCrusade(t.app, to));
+    EXPECT_EQ(t.dialogs.messages(),
+              QStringList{"A backup, restore or save of the files of spring in " + t.path("") +
+                          "/ was not finished, and not every file could be put back:\r\n" + to +
+                          " could not be put back from " + old +
+                          ": Failed on purpose\r\nFennick does not use these files until they are put back."});
+    EXPECT_EQ(ReadFileBytes(old), "old");
+    EXPECT_TRUE(QFileInfo::exists(journal));
+    RecoverReplacedSet(t.files, to);  // the next attempt
+    EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files), QStringList{"spring.dta"});
+    EXPECT_EQ(ReadFileBytes(to), "old");
 }

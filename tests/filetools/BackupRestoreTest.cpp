@@ -1,10 +1,13 @@
 #include "CrusadeToolsFixture.h"
+#include "FileSizeLimit.h"
 #include "RecordBuilder.h"
 #include "platform/ErrorNumbers.h"
 #include "data/Crusade.h"
+#include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileSetReplace.h"
+#include "data/FileUtil.h"
 #include "data/InfoFile.h"
 #include "data/LostCrusade.h"
 #include "filetools/BackupRestore.h"
@@ -15,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 using namespace fennick;
 using namespace fennick::test;
@@ -360,6 +364,93 @@ void Prepare(CrusadeToolsWorld& w) {
     QDir().mkpath(w.t.path("elsewhere"));
     for (const QString& n : QDir(w.data("")).entryList(QDir::Files)) QFile::copy(w.data(n), w.t.path("elsewhere/" + n));
     ChangeSpring(w);
+}
+
+// "folder/a, folder/b and folder/c"
+QString Listed(const QStringList& names, const QString& folder) {
+    QStringList paths;
+    for (const QString& n : names) paths << folder + n;
+    return paths.size() < 2 ? paths.value(0) : paths.mid(0, paths.size() - 1).join(", ") + " and " + paths.last();
+}
+
+// Each command killed (no clean-up runs) just after the call that reaches a point of its
+// replacement: what ends it (the next backup, the next opening) leaves the set as it was,
+// or as made once all was in place, and tells what it found and did.
+TEST(BackupRestoreTest, ACutOffReplacementIsUndoneOrKeptAndTold) {
+    const struct {
+        void (*run)(CrusadeToolsWorld&);
+        const char* folder;
+        const char* told;   // of a journal found; <d>, <b>, <f>: the data, backup and that folder
+        QStringList order;  // the set's files as they are put in place
+    } kinds[] = {
+        {Backup,
+         "backup/",
+         "The backup of <d>spring.dta to <f> was not finished; the files there are as they were before it.",
+         {"spring.inf", "spring.mem", "spring.zps", "spring.dta", "spring_prayer.txt"}},
+        {Restore,
+         "data/",
+         "The restore from <b> was not finished; the crusade is as it was before it.",
+         {"spring.dta", "spring.inf", "spring.mem", "spring.zps", "spring_prayer.txt"}},
+        {Rescue,
+         "elsewhere/",
+         "The saving of the crusade <d>spring.dta in <f> was not finished; the files there are as they were before it.",
+         {"spring.dta", "spring.inf", "spring.mem", "spring.zps"}},
+    };
+    const char* const points[] = {"copies partly made", "journal written", "some files in place",
+                                  "all in place, old files kept", "journal removed, old files kept"};
+    for (const auto& kind : kinds)
+        for (int point = 0; point < 5; ++point) {
+            SCOPED_TRACE(std::string(kind.folder) + points[point]);
+            CrusadeToolsWorld w;
+            Prepare(w);
+            const QString folder = w.t.path(kind.folder);
+            FolderFiles expected = FilesIn(folder);
+            const std::optional<QByteArray> left = InChildWithFileSizeLimit(qint64(1) << 40, [&] {
+                int copies = 0, placed = 0;
+                w.t.files.afterCall = [&](const QString& call) {
+                    const bool copy = !call.startsWith("rename") && call.endsWith(kNewCopySuffix);
+                    const bool place = call.startsWith("rename") && call.contains(".fennick-new > ");
+                    const bool journal = call.endsWith(".fennick-set");
+                    copies += copy;
+                    placed += place;
+                    const bool reached[] = {copy, journal && call.startsWith("save"), place, place && placed == copies,
+                                            journal && call.startsWith("remove")};
+                    if (reached[point]) std::_Exit(0);
+                };
+                kind.run(w);
+                return QByteArray("the point was not reached");
+            });
+            ASSERT_EQ(left.value_or("crashed"), QByteArray());
+            QStringList olds;  // left beside the new set
+            if (point == 4) {
+                expected = FilesIn(folder);
+                for (const QString& name : expected.keys())
+                    if (name.endsWith(kOldFileSuffix) && expected.remove(name)) olds << name.chopped(12);
+            }
+            QString told = "A backup, restore or save of the files of spring in " + folder;
+            if (point == 0)
+                told += " was not finished: none of them was replaced. The copies made of " + kind.order[0] +
+                        " were removed.";
+            else if (point == 4)
+                told += " had replaced them all; the old files of " + Listed(olds, "") +
+                        " that it kept until then were removed.";
+            else
+                told = QString(kind.told)
+                           .replace("<d>", w.t.path("data/"))
+                           .replace("<b>", w.t.path("backup/"))
+                           .replace("<f>", folder) +
+                       (point == 1 ? ""
+                                   : "\r\nPut back as they were: " +
+                                         Listed(kind.order.mid(0, point == 2 ? 1 : -1), folder) + ".");
+            if (kind.run == Backup) {  // the next backup ends it; its first copy fails, to show the folder
+                w.t.files.failAt(1, err::DiskFull, Op::Copy);
+                Backup(w);
+            } else {
+                OpenCrusade(w.app, folder + "spring.dta");
+            }
+            EXPECT_TRUE(w.t.dialogs.messages().contains(told)) << w.t.dialogs.messages().join(" / ").toStdString();
+            EXPECT_EQ(FilesIn(folder), expected);
+        }
 }
 
 // A set write refused by the fake at a call, or by the disk at a step (a name too long for
