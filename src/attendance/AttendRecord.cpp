@@ -36,13 +36,13 @@ bool CodesAccepted(App& app, MainScreen& form) {
     const QString number = form.text(kRNum);
     if (ParseRegNumber(number) != number) {
         app.dialogs().msgBox(RegNumberRefusal(number));
-        form.setFocus(kRNum);
+        form.focusRefusedBox(kRNum);
         return false;
     }
     const QString team = form.text(kTeam);
     if (ParseTeamCode(team) != team) {
         app.dialogs().msgBox(TeamCodeRefusal());
-        form.setFocus(kTeam);
+        form.focusRefusedBox(kTeam);
         return false;
     }
     return true;
@@ -151,7 +151,7 @@ bool SaveRecord(App& app, AttendFState& st, MainScreen& form) {
     } catch (const DuplicateNumber&) {
         // Another live record holds the number: the box gets the record's own back.
         form.setText(kRNum, FromAnsi(c.CurRecord.RNum.trimmed()));
-        form.setFocus(kRNum);
+        form.focusRefusedBox(kRNum);
         return false;
     }
     c.CurRecord = r;

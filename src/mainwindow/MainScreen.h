@@ -26,6 +26,10 @@ public:
     // focus stays. A box left so and unchanged since is not left again. False when the
     // box's rule refused its text (after its message). A screen without such rules: true.
     virtual bool leaveFocusedBox() { return true; }
+    // A box's text was refused (after its message): the focus goes back to the box, and
+    // the window comes to the front if another window is there, so that the box is put
+    // right in sight whichever window's command met the refusal.
+    virtual void focusRefusedBox(const QString& name) { setFocus(name); }
 
     // Text selection of a text box or combo box.
     virtual void setSelection(const QString& name, int start, int length) = 0;

@@ -214,7 +214,7 @@ bool SaveCurrentRecord(App& app, MainScreen& form) {
             // gets the record's own number back and the record stays on screen, unsaved.
             c.CurRecord = shown;
             form.setText(rnum, FromAnsi(shown.RNum.trimmed()));
-            form.setFocus(rnum);
+            form.focusRefusedBox(rnum);
             return false;
         }
         if (pos > 0) v.ReportIndex[pos] = entry;

@@ -690,6 +690,13 @@ void AttendF::setFocus(const QString& name) {
     if (depth_ == 0) applyPendingFocus();
 }
 
+void AttendF::focusRefusedBox(const QString& name) {
+    setFocus(name);
+    if (!isVisible()) return;
+    raise();
+    activateWindow();
+}
+
 QString AttendF::focused() const {
     if (!pendingFocus_.isEmpty()) return pendingFocus_;
     return controlOf(focusWidget());

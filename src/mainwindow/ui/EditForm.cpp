@@ -1097,7 +1097,15 @@ bool EditForm::leaveFocusedBox() {
     // Accepted, the box counts as left once what made it leave is over (settleFocus).
     leftBox_ = accepted ? box : nullptr;
     leftOpen_ = accepted;
+    if (!accepted) focusRefusedBox(name);
     return accepted;
+}
+
+void EditForm::focusRefusedBox(const QString& name) {
+    setFocus(name);
+    if (!isVisible()) return;
+    raise();
+    activateWindow();
 }
 
 void EditForm::runMenuCommand(const std::function<void()>& command) {

@@ -4,6 +4,7 @@
 
 #include "OpenWindow.h"
 
+#include "attendance/ui/AttendF.h"
 #include "data/StartUp.h"
 #include "mainwindow/MenuBar.h"
 #include "platform/Dialogs.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QTimer>
 
 #include <cerrno>
@@ -213,34 +215,115 @@ TEST_F(EditFormCommandsTest, ABoxLeftByMenuCommandsIsNotLeftTwice) {
     EXPECT_EQ(asked(), 2);
 }
 
-// Closing the window (its title bar, or File, Exit) with a number typed into the number
-// box and not left: the box's rule runs first; a duplicate (Baker's 0014) writes nothing
-// and keeps the window open on the record, also for a name opened from the report window.
+// Closing the window (its title bar, or File, Exit) with a box typed into and not left:
+// the box's rule runs first. A number another person holds (Baker's 0014) writes nothing
+// and keeps the window open on the record, also for a name opened from the report window;
+// a city the zip code does not have is asked about, a date gets its two digits, and the
+// record is saved. The attendance screen on Adams, closed or left for another window with
+// a number typed into its number box, writes the record itself: a number another person
+// holds is refused by that write, and the screen stays in front with the focus in the box.
+enum class Closed { TitleBar, Exit, AttendanceScreen, AttendanceScreenLeft };
+
 struct CloseCase {
     const char* name;
-    bool fromPreview, byExit, duplicate;
+    bool fromPreview;
+    Closed closed;
+    const char* box;
+    const char* typed;
+    const char* asked;  // the message the rule or the write shows (null: none)
+    const char* saved;  // Adams's field on file afterwards; null: the file as it was
 };
+
+// A record as it was on file, with the box's field as saved.
+QByteArray WithField(const QByteArray& record, const QString& box, const char* saved) {
+    AttendeeRecord r = AttendeeRecord::decode(record);
+    if (box == QLatin1String("City"))
+        r.City = saved;
+    else if (box == QLatin1String("BaptDate"))
+        r.BaptDate = saved;
+    else
+        r.RNum = saved;
+    return r.encode();
+}
 
 class ClosingTest : public OpenWindow, public ::testing::WithParamInterface<CloseCase> {};
 
-TEST_P(ClosingTest, TheNumberBoxIsLeftBeforeTheSave) {
+TEST_P(ClosingTest, TheTypedBoxIsCheckedBeforeTheSave) {
     const CloseCase& c = GetParam();
-    const QString typed = c.duplicate ? QStringLiteral("0014") : QStringLiteral("0099");
+    const QString box = QLatin1String(c.box);
+    const bool refused = !c.saved;
     bool previewShown = false;
     app.hooks.showPrintReports = [&] { previewShown = true; };
+    app.crusade.ZipTable[1] = "62701     IL00Springfield       2";
+    app.crusade.ZipCount = 1;
     if (c.fromPreview) ShowEditFromPreview(app, *form);
-    retype(QStringLiteral("RNum"), typed);
+    const bool onScreen = c.closed == Closed::AttendanceScreen || c.closed == Closed::AttendanceScreenLeft;
+    QPointer<AttendF> screen;
+    if (onScreen) {
+        AttendF::install(app, form.get());
+        t.dialogs.type(QStringLiteral("6"));
+        trigger(QStringLiteral("mnuAttendUpdate"));
+        screen = form->findChild<AttendF*>();
+        ASSERT_NE(screen, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
+        auto* search = static_cast<QLineEdit*>(screen->named(QStringLiteral("SearchBox")));
+        QTest::keyClicks(search, QStringLiteral("0013"));
+        QTest::keyClick(search, Qt::Key_Return);
+        ASSERT_EQ(screen->text(QStringLiteral("LName")), QStringLiteral("Adams"));
+        auto* edit = static_cast<QLineEdit*>(screen->named(box));
+        screen->setFocus(box);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == edit; }));
+        edit->selectAll();
+        QTest::keyClicks(edit, QLatin1String(c.typed));
+    } else {
+        retype(box, QLatin1String(c.typed));
+    }
+    const QPointer<QWidget> window = onScreen ? static_cast<QWidget*>(screen) : form.get();
     const QByteArray before = ReadFileBytes(file);
-    c.byExit ? trigger(QStringLiteral("mnuExit")) : void(form->close());
-
-    EXPECT_EQ(t.dialogs.messages().filter(QStringLiteral("is a duplicate record number")).size(), c.duplicate ? 1 : 0);
-    // A duplicate writes nothing; a new number is saved on Adams's record.
+    t.dialogs.clear();
+    if (box == QLatin1String("City")) t.dialogs.answer(AnsNo);
+    QWidget other;
+    switch (c.closed) {
+        case Closed::TitleBar:
+        case Closed::AttendanceScreen:
+            window->close();
+            break;
+        case Closed::Exit:
+            trigger(QStringLiteral("mnuExit"));
+            break;
+        case Closed::AttendanceScreenLeft:
+            other.show();
+            other.activateWindow();
+            break;
+    }
+    if (c.asked) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !t.dialogs.messages().filter(QLatin1String(c.asked)).isEmpty(); }));
+        EXPECT_EQ(t.dialogs.messages().filter(QLatin1String(c.asked)).size(), 1);
+    }
+    EXPECT_FALSE(t.dialogs.pending());
+    // Adams's record (the second) is saved with the box's text, and nothing else changes.
+    const qsizetype n = Crusade::RecLen;
     EXPECT_EQ(ReadFileBytes(file),
-              c.duplicate ? before : before.left(Crusade::RecLen) + typed.toLatin1() + before.mid(Crusade::RecLen + 4));
-    EXPECT_EQ(text(QStringLiteral("RNum")), c.duplicate ? QStringLiteral("0013") : typed);
-    EXPECT_EQ(form->isVisible(), c.duplicate);
-    EXPECT_EQ(previewShown, c.fromPreview && !c.duplicate);
-    EXPECT_EQ(form->ended(), !c.fromPreview && !c.duplicate);
+              refused ? before : before.left(n) + WithField(before.mid(n, n), box, c.saved) + before.mid(2 * n));
+    if (refused) {
+        ASSERT_TRUE(window && window->isVisible());
+        EXPECT_EQ(onScreen ? screen->text(box) : text(box), QStringLiteral("0013"));
+        // Offscreen, windows are activated at once whoever asks: only a window manager
+        // shows which window is in front.
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+            EXPECT_EQ(QApplication::focusWidget(), qobject_cast<QWidget*>(onScreen ? screen->named(box) : widget(box)));
+        }
+    }
+    if (onScreen) {
+        QTest::qWait(10);
+        EXPECT_EQ(form->findChild<AttendF*>() != nullptr, refused || c.closed == Closed::AttendanceScreenLeft);
+        EXPECT_EQ(form->isVisible(), !refused && c.closed == Closed::AttendanceScreen);
+        return;
+    }
+    EXPECT_EQ(form->isVisible(), refused);
+    EXPECT_EQ(previewShown, c.fromPreview && !refused);
+    EXPECT_EQ(form->ended(), !c.fromPreview && !refused);
     if (form->ended()) {
         // Ending the program stops every event loop to come; one run to its end lets the
         // tests that follow run theirs again.
@@ -249,10 +332,22 @@ TEST_P(ClosingTest, TheNumberBoxIsLeftBeforeTheSave) {
     }
 }
 
+const char* const kTaken = "is a duplicate record number";
+const char* const kCityQuestion = "Has already been assigned";
 const CloseCase kCloseCases[] = {
-    {"PreviewDuplicate", true, false, true}, {"PreviewFresh", true, false, false},
-    {"CloseDuplicate", false, false, true},  {"CloseFresh", false, false, false},
-    {"ExitDuplicate", false, true, true},    {"ExitFresh", false, true, false},
+    {"PreviewDuplicate", true, Closed::TitleBar, "RNum", "0014", kTaken, nullptr},
+    {"PreviewFresh", true, Closed::TitleBar, "RNum", "0099", nullptr, "0099"},
+    {"CloseDuplicate", false, Closed::TitleBar, "RNum", "0014", kTaken, nullptr},
+    {"CloseFresh", false, Closed::TitleBar, "RNum", "0099", nullptr, "0099"},
+    {"ExitDuplicate", false, Closed::Exit, "RNum", "0014", kTaken, nullptr},
+    {"ExitFresh", false, Closed::Exit, "RNum", "0099", nullptr, "0099"},
+    {"PreviewCity", true, Closed::TitleBar, "City", "Chatham", kCityQuestion, "Chatham"},
+    {"CloseDate", false, Closed::TitleBar, "BaptDate", "5/3/09", nullptr, "05/03/09"},
+    {"ExitCity", false, Closed::Exit, "City", "Chatham", kCityQuestion, "Chatham"},
+    {"ExitDate", false, Closed::Exit, "BaptDate", "5/3/09", nullptr, "05/03/09"},
+    {"AttendanceScreenDuplicate", false, Closed::AttendanceScreen, "RNum", "0014", kTaken, nullptr},
+    {"AttendanceScreenFresh", false, Closed::AttendanceScreen, "RNum", "0099", nullptr, "0099"},
+    {"AttendanceScreenLeftWithADuplicate", false, Closed::AttendanceScreenLeft, "RNum", "0014", kTaken, nullptr},
 };
 INSTANTIATE_TEST_SUITE_P(Closing, ClosingTest, ::testing::ValuesIn(kCloseCases),
                          [](const auto& info) { return std::string(info.param.name); });
