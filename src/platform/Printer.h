@@ -113,7 +113,9 @@ public:
     };
     // The parts printed as one text in the column, staying on the line: condensed together;
     // where that does not fit them at kLegibleStretch, the longest free part gives way first,
-    // up to all free text.
+    // up to all free text. Blanks that end a free part are spacing, not text: they are the
+    // first to give way, and blanks at the end of the whole are kept only as far as the
+    // column has room for them, so they never condense or move what follows.
     void printOnLine(const QList<Part>& parts, double right);
     // The same, and ends the line.
     void print(const QList<Part>& parts, double right);
@@ -159,13 +161,21 @@ private:
     void reset();
     // Where a text in the column before right has to end.
     double columnEnd(double right) const;
-    // The stretch and text that fit the parts in their column.
+    // A text as fitted in its column: the stretch it is drawn at and what of it is printed.
     struct Fitted {
-        int stretch;
+        int stretch = 100;
         QString text;
     };
-    Fitted fitted(const QList<Part>& parts, double right) const;
-    void printFitted(const Fitted& f);
+    void printFitted(const Fitted& fitted);
+    // How the parts fit their column from x on: the stretch and how much of each is printed.
+    struct Fitting {
+        int stretch;
+        QList<qsizetype> kept;
+    };
+    Fitting fitting(const QList<Part>& parts, double x, double right) const;
+    Fitted fitted(const QList<Part>& parts, double x, double right) const;
+    // A text's width at the font's normal width.
+    double normalWidth(const QString& text) const;
 
     PrinterFont font_;
     double x_ = 0;
