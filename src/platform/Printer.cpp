@@ -140,6 +140,14 @@ void Printer::printFitted(const Fitted& f) {
 
 namespace {
 
+const QString kMark(QChar(0x2026));  // "…"
+
+qsizetype CommonStart(const QString& a, const QString& b) {
+    qsizetype n = 0;
+    while (n < a.size() && n < b.size() && a.at(n) == b.at(n)) ++n;
+    return n;
+}
+
 // The longest start of text no wider than room as width measures it: text itself when it
 // fits, or when all that does not fit is trailing blanks.
 template <typename Width>
@@ -159,7 +167,124 @@ QString LongestStart(const Width& width, const QString& text, double room) {
     return text.left(fits);
 }
 
+// visible cut to room as width measures it: its start, the mark, and its end from `from`
+// on (nothing when from is its length). The end reaches back to the start of its word, and
+// of the words before it, as long as what it so takes before `from` stays within four
+// ninths of the room; it keeps at most two thirds of the room, marked again when cut, and
+// the start has the rest. Names that share their first `from` characters so choose the
+// same place for their ends, and differ within them.
+template <typename Width>
+QString Elided(const Width& width, const QString& visible, qsizetype from, double room) {
+    room += 1e-9;
+    const double markWidth = width(kMark);
+    const double endRoom = (room - markWidth) * 2 / 3;
+    qsizetype endFrom = from;
+    if (from < visible.size()) {
+        for (qsizetype word = from; word > 0;) {
+            word = word >= 2 && visible.at(word - 1) == u' ' ? visible.lastIndexOf(u' ', word - 2) + 1
+                                                             : visible.lastIndexOf(u' ', word - 1) + 1;
+            if (width(visible.mid(word, from - word)) > endRoom * 2 / 3) break;
+            endFrom = word;
+        }
+    }
+    const QString rest = visible.mid(endFrom);
+    QString end = LongestStart(width, rest, endRoom);
+    if (end.size() < rest.size()) end = RightTrimmed(LongestStart(width, rest, endRoom - markWidth)) + kMark;
+    const QString start = RightTrimmed(LongestStart(width, visible.left(endFrom), room - markWidth - width(end)));
+    return start + kMark + end;
+}
+
+// text broken at blanks into at most maxLines lines no wider than room as width measures
+// it; a line without a blank to end at is broken inside its word, after one character at
+// least.
+template <typename Width>
+QStringList BrokenLines(const Width& width, const QString& text, double room, int maxLines) {
+    QStringList lines;
+    QString rest = text;
+    while (!rest.isEmpty() && lines.size() < maxLines) {
+        if (width(rest) <= room + 1e-9) {
+            lines << rest;
+            break;
+        }
+        const qsizetype fit = std::max<qsizetype>(1, LongestStart(width, rest, room).size());
+        const qsizetype blank = rest.lastIndexOf(QLatin1Char(' '), fit);
+        const qsizetype cut = blank > 0 ? blank : fit;
+        lines << rest.left(cut);
+        rest = rest.mid(cut);
+        while (rest.startsWith(QLatin1Char(' '))) rest.remove(0, 1);
+    }
+    return lines;
+}
+
 }  // namespace
+
+QList<Printer::Fitted> Printer::fitColumn(const QList<ColumnName>& names) const {
+    const auto width = [this](const QString& t) { return normalWidth(t); };
+    QList<Fitted> out;
+    // Each name without its trailing blanks, and as it is printed.
+    QStringList visible, printed;
+    // Where the end kept after the mark begins, for a cut name; -1 for one printed whole.
+    QList<qsizetype> endFrom;
+    // The room of each name at the legible width, beside its tail.
+    QList<double> rooms;
+    for (const ColumnName& n : names) {
+        const QList<Part> parts{{n.name, Fit::Cut}, {n.tail, Fit::Whole}};
+        const Fitting f = fitting(parts, n.x, n.right);
+        const QString v = RightTrimmed(n.name);
+        const double room = (columnEnd(n.right) - n.x) / (kLegibleStretch / 100.0) - width(n.tail);
+        visible << v;
+        rooms << room;
+        if (f.kept[0] >= v.size() || room < width(kMark)) {
+            out << fitted(parts, n.x, n.right);
+            printed << v.left(f.kept[0]);
+            endFrom << -1;
+        } else {
+            printed << Elided(width, v, v.size(), room);
+            out << Fitted{kLegibleStretch, printed.back() + n.tail};
+            endFrom << v.size();
+        }
+    }
+    const auto endAt = [&](qsizetype i, qsizetype from) {
+        endFrom[i] = from;
+        printed[i] = Elided(width, visible[i], from, rooms[i]);
+        out[i].text = printed[i] + names[i].tail;
+    };
+    // Cut names that print alike keep their ends from where each parts from the others.
+    const QStringList cut = printed;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (endFrom[i] < 0) continue;
+        qsizetype parting = -1;
+        for (qsizetype j = 0; j < names.size(); ++j)
+            if (j != i && cut[j] == cut[i] && visible[j] != visible[i])
+                parting = std::max(parting, CommonStart(visible[i], visible[j]));
+        if (parting >= 0) endAt(i, parting);
+    }
+    // Two different names that still print alike both keep their ends from where these two
+    // part. Each round moves an end's start back, so the rounds come to an end.
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            for (qsizetype j = i + 1; j < names.size(); ++j) {
+                if (printed[i] != printed[j] || visible[i] == visible[j]) continue;
+                const qsizetype parting = CommonStart(visible[i], visible[j]);
+                for (const qsizetype k : {i, j}) {
+                    if (endFrom[k] <= parting) continue;
+                    endAt(k, parting);
+                    changed = true;
+                }
+            }
+        }
+    }
+    return out;
+}
+
+Printer::FittedLines Printer::fitLines(const QString& text, double width, int maxLines) const {
+    const auto measure = [this](const QString& t) { return normalWidth(t); };
+    const QStringList lines = BrokenLines(measure, text, width, maxLines + 1);
+    if (lines.size() <= maxLines) return {100, lines};
+    // Condensed, a line holds as much as a wider one does at the normal width.
+    return {kLegibleStretch, BrokenLines(measure, text, width * 100 / kLegibleStretch, maxLines)};
+}
 
 void Printer::printOnLine(const QString& text, double right, Fit fit) {
     printFitted(fitted({{text, fit}}, x_, right));
