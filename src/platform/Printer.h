@@ -13,6 +13,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace fennick {
 
@@ -113,10 +114,44 @@ public:
     };
     // The parts printed as one text in the column, staying on the line: condensed together;
     // where that does not fit them at kLegibleStretch, the longest free part gives way first,
-    // up to all free text.
+    // up to all free text. Blanks that end a free part are spacing, not text: they are the
+    // first to give way, and blanks at the end of the whole are kept only as far as the
+    // column has room for them, so they never condense or move what follows.
     void printOnLine(const QList<Part>& parts, double right);
     // The same, and ends the line.
     void print(const QList<Part>& parts, double right);
+
+    // A text as fitted in its column: the stretch it is drawn at and what of it is printed.
+    struct Fitted {
+        int stretch = 100;
+        QString text;
+    };
+    // Prints a fitted text at CurrentX in its stretch and stays on the line, past it; the
+    // font keeps its own stretch.
+    void printFitted(const Fitted& fitted);
+    // One name of a column of names from one list (team, decision, church or advertising
+    // names): the name, which may be cut, the whole text that follows it in its field (a
+    // telephone, or nothing), where the field begins and the next column.
+    struct ColumnName {
+        QString name;
+        QString tail;
+        double x = 0;
+        double right = 0;
+    };
+    // The names fitted each as printOnLine({name, Cut}, {tail, Whole}) at x fits it, and
+    // together: a cut name ends in "…", so it never reads as a shorter name, and names
+    // that would still print alike keep the end that tells them apart ("Springfield…Team 1",
+    // "Springfield…Team 2"). Two different names of one column never print as the same
+    // text (but where their tails leave them no room at all).
+    QList<Fitted> fitColumn(const QList<ColumnName>& names) const;
+    // A free text broken at blanks into lines of at most width (a word too long for a line
+    // is broken inside), at most maxLines of them: at the normal width when it fits so, else
+    // condensed to kLegibleStretch, and only then cut at its end.
+    struct FittedLines {
+        int stretch = 100;
+        QStringList lines;
+    };
+    FittedLines fitLines(const QString& text, double width, int maxLines) const;
     // Where the next item of a line that starts at column goes: there, or one blank past
     // what is already printed when that reaches further (a whole text that ran long).
     double nextColumn(double column) const;
@@ -159,13 +194,15 @@ private:
     void reset();
     // Where a text in the column before right has to end.
     double columnEnd(double right) const;
-    // The stretch and text that fit the parts in their column.
-    struct Fitted {
+    // How the parts fit their column from x on: the stretch and how much of each is printed.
+    struct Fitting {
         int stretch;
-        QString text;
+        QList<qsizetype> kept;
     };
-    Fitted fitted(const QList<Part>& parts, double right) const;
-    void printFitted(const Fitted& f);
+    Fitting fitting(const QList<Part>& parts, double x, double right) const;
+    Fitted fitted(const QList<Part>& parts, double x, double right) const;
+    // A text's width at the font's normal width.
+    double normalWidth(const QString& text) const;
 
     PrinterFont font_;
     double x_ = 0;

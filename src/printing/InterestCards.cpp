@@ -104,24 +104,6 @@ void PrintCardText(Printer& p, const InterestCard& card, QString InterestCard::*
         p.printOnLine(prefix + card.*field, right, free ? Fit::Cut : Fit::Whole);
 }
 
-// The notes of a card in the lines left on it: at their normal width, or condensed to the
-// legible width when they need more lines (only then is their end cut).
-struct CardNotes {
-    QStringList lines;
-    int stretch = 100;
-};
-CardNotes NotesOnCard(Printer& p, const QString& notes, int room) {
-    QStringList lines = FitToCard(p, notes, kCardTextWidth, room + 1);
-    if (lines.size() <= room) return {lines, 100};
-    const PrinterFont normal = p.font();
-    PrinterFont condensed = normal;
-    condensed.stretch = Printer::kLegibleStretch;
-    p.setFont(condensed);
-    lines = FitToCard(p, notes, kCardTextWidth, room);
-    p.setFont(normal);
-    return {lines, Printer::kLegibleStretch};
-}
-
 // One row of count cards (1 or 2); the row's top moves down by a card's height. The place
 // of a missing card stays blank, captions and all.
 void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, size_t count, double& top, double right) {
@@ -158,18 +140,14 @@ void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, size_t count
 
     // The notes take the lines left on the card.
     const int room = std::max(1, int(std::floor((cardBottom - p.currentY()) / p.textHeight())));
-    const std::array<CardNotes, 2> notes{NotesOnCard(p, cards[0].notes, room), NotesOnCard(p, cards[1].notes, room)};
+    const std::array<Printer::FittedLines, 2> notes{p.fitLines(cards[0].notes, kCardTextWidth, room),
+                                                    p.fitLines(cards[1].notes, kCardTextWidth, room)};
     const qsizetype lines = std::max<qsizetype>(1, std::max(notes[0].lines.size(), notes[1].lines.size()));
-    const PrinterFont font = p.font();
-    PrinterFont stretched = font;
     for (qsizetype k = 0; k < lines; ++k) {
         for (size_t c = 0; c < 2; ++c) {
             p.setCurrentX(edge[c]);
-            stretched.stretch = notes[c].stretch;
-            p.setFont(stretched);
-            p.printOnLine(notes[c].lines.value(k));
+            p.printFitted({notes[c].stretch, notes[c].lines.value(k)});
         }
-        p.setFont(font);
         p.print();
     }
 }
@@ -238,26 +216,6 @@ InterestCard InterestCardOf(const AttendeeRecord& r) {
     c.attendance = Text(r.Attendance.bytes()) + QStringLiteral("    Decisions: ") + Text(r.Decisions.bytes());
     c.notes = QStringLiteral("Notes: ") + Text(r.Notes.trimmed());
     return c;
-}
-
-QStringList FitToCard(const Printer& printer, const QString& text, double width, int maxLines) {
-    QStringList lines;
-    QString rest = text;
-    while (!rest.isEmpty() && lines.size() < maxLines) {
-        if (printer.textWidth(rest) <= width) {
-            lines << rest;
-            break;
-        }
-        // The longest start that fits (one character at least), ended at its last blank
-        // when it has one.
-        const qsizetype fit = std::max<qsizetype>(1, CutToWidth(printer, rest, width).size());
-        const qsizetype blank = rest.lastIndexOf(QLatin1Char(' '), fit);
-        const qsizetype cut = blank > 0 ? blank : fit;
-        lines << rest.left(cut);
-        rest = rest.mid(cut);
-        while (rest.startsWith(QLatin1Char(' '))) rest.remove(0, 1);
-    }
-    return lines;
 }
 
 QString InterestCardOffer(const QString& kind) {

@@ -13,12 +13,10 @@
 #include "data/AttendeeRecord.h"
 
 #include <QString>
-#include <QStringList>
 
 namespace fennick {
 
 class App;
-class Printer;
 
 // The texts of one card; a card not filled (the right-hand place of a last odd card) has
 // them all empty.
@@ -38,11 +36,6 @@ struct InterestCard {
     QString notes;       // "Notes: " and the notes
 };
 InterestCard InterestCardOf(const AttendeeRecord& rec);
-
-// The notes of a card broken at blanks into lines of at most width centimetres in the
-// printer's current font (a word too long for a line is broken inside); at most maxLines
-// lines, the rest cut.
-QStringList FitToCard(const Printer& printer, const QString& text, double width, int maxLines);
 
 // The first line of the question that offers the current view for the cards, or a null
 // text when the view is not one of the seven offered.

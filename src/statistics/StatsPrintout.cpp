@@ -149,14 +149,24 @@ void CategoryBlock(LinePen& w, const QString& heading, int rule, const QList<Cat
     w.end(QStringLiteral("Baptisms"));
     w.at(12.5);
     w.end(Rule(rule));
-    for (const Category& c : rows) {
+    QList<Printer::ColumnName> names;
+    for (const Category& c : rows) names.append({c.name, QString(), 12.5, 16.4});
+    const QList<Printer::Fitted> fitted = w.out.fitColumn(names);
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const Category& c = rows[r];
         w.at(12.5);
-        w.out.printOnLine(c.name, 16.4, Printer::Fit::Cut);
+        w.out.printFitted(fitted[r]);
         w.cell(16.4, 17.4, plainCount ? BareNumber(c.count) : Picture(c.count, u"###"));
         w.cell(17.4, 18.1, Picture(c.bapt, u"###"));
         w.at(18.1);
         w.end(CategoryShares(c.bapt, c.count, baptisms, twoShares));
     }
+}
+
+// A church or advertising name padded with blanks to 15 characters; a longer one is cut
+// only as its column cuts it, so that names alike in their first 15 print apart.
+QString Padded15(const QString& name) {
+    return name.leftJustified(15, u' ');
 }
 
 void BlankLines(LinePen& w, int n) {
@@ -179,14 +189,14 @@ void CategoryColumn(LinePen& w, const CrusadeSettings& s, const CrusadeTallies& 
 
     rows.clear();
     for (int r = 1; r <= kReligionRows; ++r)
-        rows.append({Fixed(s.ReligionNames[size_t(r)], 15), t.ReligionCount[size_t(r)], t.ReligionBaptisms[size_t(r)]});
+        rows.append({Padded15(s.ReligionNames[size_t(r)]), t.ReligionCount[size_t(r)], t.ReligionBaptisms[size_t(r)]});
     CategoryBlock(w, QStringLiteral("Religious Preference"), 38, rows, true, true, t.Baptisms);
     BlankLines(w, 3);
 
     rows.clear();
     for (int k = 1; k <= kAdvertisingSources; ++k)
-        rows.append({Fixed(t.AdvertisingNames[size_t(k)], 15), t.AdvertisingCount[size_t(k)],
-                     t.AdvertisingBaptisms[size_t(k)]});
+        rows.append(
+            {Padded15(t.AdvertisingNames[size_t(k)]), t.AdvertisingCount[size_t(k)], t.AdvertisingBaptisms[size_t(k)]});
     CategoryBlock(w, QStringLiteral("Advertising Information"), 37, rows, true, false, t.Baptisms);
     BlankLines(w, 3);
 

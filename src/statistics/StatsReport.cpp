@@ -59,10 +59,13 @@ void DrawReligionColumn(LinePen& p, const CrusadeSettings& settings, const Crusa
     p.end(QStringLiteral("Religious Prefrence      Baptisms"));
     p.at(56);
     p.end(Rule(26));
+    QList<Printer::ColumnName> churches;
+    for (int r = 1; r <= kReligionRows; ++r) churches.append({settings.ReligionNames[size_t(r)], QString(), 56, 80});
+    const QList<Printer::Fitted> churchNames = p.out.fitColumn(churches);
     for (int r = 1; r <= kReligionRows; ++r) {
         const qint16 bapt = t.ReligionBaptisms[size_t(r)];
         p.at(56);
-        p.out.printOnLine(settings.ReligionNames[size_t(r)], 80, Printer::Fit::Cut);
+        p.out.printFitted(churchNames[r - 1]);
         p.cell(80, 86, BareNumber(t.ReligionCount[size_t(r)]));
         p.cell(86, 90, Picture(bapt, u"###"));
         p.at(90);
@@ -76,10 +79,13 @@ void DrawReligionColumn(LinePen& p, const CrusadeSettings& settings, const Crusa
     p.end(QStringLiteral("Advertising"));
     p.at(56);
     p.end(Rule(26));
+    QList<Printer::ColumnName> sources;
+    for (int k = 1; k <= kAdvertisingSources; ++k) sources.append({t.AdvertisingNames[size_t(k)], QString(), 56, 78});
+    const QList<Printer::Fitted> sourceNames = p.out.fitColumn(sources);
     for (int k = 1; k <= kAdvertisingSources; ++k) {
         const qint16 bapt = t.AdvertisingBaptisms[size_t(k)];
         p.at(56);
-        p.out.printOnLine(t.AdvertisingNames[size_t(k)], 78, Printer::Fit::Cut);
+        p.out.printFitted(sourceNames[k - 1]);
         p.cell(78, 86, BareNumber(t.AdvertisingCount[size_t(k)]));
         p.cell(86, 92, Picture(bapt, u"###"));
         p.at(92);
@@ -120,11 +126,18 @@ void DrawReligionColumn(LinePen& p, const CrusadeSettings& settings, const Crusa
          Digits(qint64(t.Baptisms) + t.InterestACount + t.InterestBCount));
 }
 
-// A category row of column 3: name (cut before the count), count and baptisms under "###",
-// and the share of the category that was baptized.
-void CategoryRow(LinePen& p, const QString& name, qint16 count, qint16 bapt) {
+// The names of a block of column 3, fitted before its count.
+QList<Printer::Fitted> CategoryNames(const Printer& out, const QStringList& names) {
+    QList<Printer::ColumnName> column;
+    for (const QString& name : names) column.append({name, QString(), 105, 128});
+    return out.fitColumn(column);
+}
+
+// A category row of column 3: name (fitted before the count), count and baptisms under
+// "###", and the share of the category that was baptized.
+void CategoryRow(LinePen& p, const Printer::Fitted& name, qint16 count, qint16 bapt) {
     p.at(105);
-    p.out.printOnLine(name, 128, Printer::Fit::Cut);
+    p.out.printFitted(name);
     p.cell(128, 136, Picture(count, u"###"));
     p.cell(136, 142, Picture(bapt, u"###"));
     p.at(142);
@@ -176,8 +189,10 @@ void DrawTotalsColumn(LinePen& p, const CrusadeSettings& settings, const Crusade
     p.end(QStringLiteral("Decisions"));
     p.at(105);
     p.end(Rule(28));
+    const QStringList decisionNames(settings.DecisionNames.begin() + 1, settings.DecisionNames.end());
+    const QList<Printer::Fitted> decisions = CategoryNames(p.out, decisionNames);
     for (int d = 1; d <= 9; ++d)
-        CategoryRow(p, settings.DecisionNames[size_t(d)], t.DecisionCount[size_t(d)], t.DecisionBaptisms[size_t(d)]);
+        CategoryRow(p, decisions[d - 1], t.DecisionCount[size_t(d)], t.DecisionBaptisms[size_t(d)]);
 
     p.end();
     p.at(105);
@@ -186,8 +201,10 @@ void DrawTotalsColumn(LinePen& p, const CrusadeSettings& settings, const Crusade
     p.end(QStringLiteral("Baptisms"));
     p.at(105);
     p.end(Rule(28));
+    const QStringList groupNames(settings.AgeGroupNames.begin(), settings.AgeGroupNames.end());
+    const QList<Printer::Fitted> groups = CategoryNames(p.out, groupNames);
     for (int g = 0; g < kAgeGroups; ++g)
-        CategoryRow(p, settings.AgeGroupNames[size_t(g)], t.AgeGroupCount[size_t(g)], t.AgeGroupBaptisms[size_t(g)]);
+        CategoryRow(p, groups[g], t.AgeGroupCount[size_t(g)], t.AgeGroupBaptisms[size_t(g)]);
 
     if (t.HasAvgBaptismAge) {
         p.at(105);

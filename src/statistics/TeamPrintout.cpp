@@ -5,7 +5,6 @@
 #include "data/Text.h"
 #include "platform/Printer.h"
 #include "statistics/LinePen.h"
-#include "statistics/NameColumn.h"
 #include "statistics/NumberForms.h"
 #include "statistics/StatsPrintout.h"
 #include "statistics/TeamReport.h"
@@ -37,12 +36,12 @@ void HeadingRow(LinePen& w, std::initializer_list<Heading> heads) {
 constexpr double kNameX = 1.8;
 constexpr double kNameRule = 4.3;
 
-void TeamRow(LinePen& w, const TeamTallies& t, int team, const FittedName& name) {
+void TeamRow(LinePen& w, const TeamTallies& t, int team, const Printer::Fitted& name) {
     const size_t i = size_t(team);
     w.at(1.3);
     w.on(TeamNumber2(team));
     w.at(kNameX);
-    PrintFittedName(w.out, name);
+    w.out.printFitted(name);
     // Each count ends before the next column or the rule between them, condensed when it
     // would reach it.
     const struct {
@@ -133,14 +132,13 @@ void PrintTeamPage(Printer& printer, const CrusadeSettings& settings, const Team
     printer.setCurrentY(2.4);
 
     QList<int> teams;
-    QStringList names;
+    QList<Printer::ColumnName> names;
     for (int team = 0; team < kTeamCount; ++team) {
         if (t.TeamNameCount[size_t(team)] == 0) continue;
         teams << team;
-        names << TeamDisplayName(settings, team);
+        names.append({TeamDisplayName(settings, team), QString(), kNameX, kNameRule});
     }
-    const QList<FittedName> fitted =
-        FitNameColumn(printer, names, kNameRule - kNameX - printer.textWidth(QStringLiteral(" ")));
+    const QList<Printer::Fitted> fitted = printer.fitColumn(names);
     // An empty line after every third row printed.
     int row = 1;
     for (qsizetype r = 0; r < teams.size(); ++r) {

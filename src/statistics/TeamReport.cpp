@@ -4,7 +4,6 @@
 #include "data/Text.h"
 #include "platform/Printer.h"
 #include "statistics/LinePen.h"
-#include "statistics/NameColumn.h"
 #include "statistics/NumberForms.h"
 #include "statistics/TeamTallies.h"
 
@@ -50,11 +49,11 @@ void Headings(LinePen& p) {
     p.end();
 }
 
-void TeamRow(LinePen& p, const TeamTallies& t, int team, const FittedName& name) {
+void TeamRow(LinePen& p, const TeamTallies& t, int team, const Printer::Fitted& name) {
     const size_t i = size_t(team);
     p.at(kNumberX);
     p.on(TeamNumber2(team) + QStringLiteral("  "));
-    PrintFittedName(p.out, name);
+    p.out.printFitted(name);
     // Each count ends before the next column or the rule between them, condensed when it
     // would reach it.
     const struct {
@@ -137,16 +136,16 @@ void DrawTeamReport(Printer& surface, const CrusadeSettings& settings, const Tea
     Headings(p);
     // The names follow their numbers; the column holds them after the widest number.
     QList<int> teams;
-    QStringList names;
+    QList<Printer::ColumnName> names;
     double numbers = 0;
     for (int team = 0; team <= kLastWindowTeam; ++team) {
         if (t.TeamNameCount[size_t(team)] == 0) continue;
         teams << team;
-        names << TeamDisplayName(settings, team);
+        names.append({TeamDisplayName(settings, team), QString(), 0, kNameRule});
         numbers = std::max(numbers, surface.textWidth(TeamNumber2(team) + QStringLiteral("  ")));
     }
-    const QList<FittedName> fitted =
-        FitNameColumn(surface, names, kNameRule - kNumberX - numbers - surface.textWidth(QStringLiteral(" ")));
+    for (Printer::ColumnName& name : names) name.x = kNumberX + numbers;
+    const QList<Printer::Fitted> fitted = surface.fitColumn(names);
     for (qsizetype r = 0; r < teams.size(); ++r) {
         const int team = teams[r];
         TeamRow(p, t, team, fitted[r]);

@@ -48,16 +48,23 @@ void PrintTeams(App& app, Printer& p) {
     const double phoneX = std::max(
         9.5, std::min(5.5 + widestName + p.textWidth(QStringLiteral(" ")), Printer::kPrintableRightCm - widestPhone));
 
+    // The names are fitted together, each before its telephone or the edge of the page.
+    QList<Printer::ColumnName> names;
+    for (const Row& row : rows)
+        names.append({row.name, QString(), 5.5, row.phone.isEmpty() ? Printer::kPrintableRightCm : phoneX});
+    const QList<Printer::Fitted> fitted = p.fitColumn(names);
+
     p.setCurrentY(2.5);
-    for (const Row& row : rows) {
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const Row& row = rows[r];
         p.setCurrentX(2.0);
         p.printOnLine(QStringLiteral("Team #") + ZeroPad(row.team, 2), 5.5, Printer::Fit::Whole);
         p.setCurrentX(p.nextColumn(5.5));
+        p.printFitted(fitted[r]);
         if (row.phone.isEmpty()) {
-            p.print(row.name, Printer::kPrintableRightCm, Printer::Fit::Cut);
+            p.print();
             continue;
         }
-        p.printOnLine(row.name, phoneX, Printer::Fit::Cut);
         p.setCurrentX(p.nextColumn(phoneX));
         p.print(row.phone, Printer::kPrintableRightCm, Printer::Fit::Whole);
     }

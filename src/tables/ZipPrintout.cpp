@@ -29,6 +29,9 @@ PrintedTeam PrintedTeamEntry(const App& app, int team) {
     return {entry.left(colon), entry.mid(colon)};
 }
 
+// What follows a team's code before its name.
+const QString kCodeEnd = QStringLiteral("- ");
+
 void PrintTable(App& app, Printer& p) {
     const PrinterFont header{QStringLiteral("Arial"), 16};
     const PrinterFont body{QStringLiteral("Arial"), 14};
@@ -47,6 +50,19 @@ void PrintTable(App& app, Printer& p) {
     p.setCurrentY(2.0);
     const Crusade& c = app.crusade;
     const int n = ZipEntriesUsed(c);
+    // The teams' names, fitted together once for each team code printed: after the code at
+    // its column, before the telephone.
+    QList<QByteArray> codes;
+    QList<Printer::ColumnName> names;
+    for (int i = 1; i <= n; ++i) {
+        const QByteArray code = ZipEntryTeam(c.ZipTable[i]);
+        if (Val(code) == 0 || codes.contains(code)) continue;
+        const PrintedTeam entry = PrintedTeamEntry(app, int(Val(code)));
+        codes << code;
+        names.append(
+            {entry.name, entry.phone, 15.0 + p.textWidth(FromAnsi(code) + kCodeEnd), Printer::kPrintableRightCm});
+    }
+    const QList<Printer::Fitted> teams = p.fitColumn(names);
     for (int i = 1; i <= n; ++i) {
         const QByteArray& e = c.ZipTable[i];
         // A line that would run past the bottom begins the next page at its top, as the
@@ -67,10 +83,9 @@ void PrintTable(App& app, Printer& p) {
         p.printOnLine(count, 15.0, Printer::Fit::Whole);
         p.setCurrentX(p.nextColumn(15.0));
         // The code whole, then the name and telephone, of which only the name may be cut.
-        const PrintedTeam entry = PrintedTeamEntry(app, int(team));
-        p.printOnLine(FromAnsi(ZipEntryTeam(e)) + QStringLiteral("- "), Printer::kPrintableRightCm,
-                      Printer::Fit::Whole);
-        p.printOnLine(entry.name, entry.phone, Printer::kPrintableRightCm);
+        const QByteArray code = ZipEntryTeam(e);
+        p.printOnLine(FromAnsi(code) + kCodeEnd, Printer::kPrintableRightCm, Printer::Fit::Whole);
+        p.printFitted(teams[codes.indexOf(code)]);
         p.print();
     }
     p.endDoc();

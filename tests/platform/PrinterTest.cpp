@@ -93,7 +93,7 @@ TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
         int stretch;
     } const cases[] = {
         {1.0, 10.0, "Mary Smith", "Mary Smith", 100},                       // fits
-        {1.0, 1.0 + mary + blank + 0.01, "Mary      ", "Mary      ", 100},  // only its blanks pass the edge
+        {1.0, 1.0 + mary + 2 * blank + 0.01, "Mary      ", "Mary ", 100},  // its blanks as far as they fit
         {12.0, 10.0, "Mary", "", 100},                                      // already past the edge
         {20.0, 30.0, "WWWW", "WWW", Printer::kLegibleStretch},              // the printable area ends first
         {Printer::kPrintableRightCm - 2 * w, 30.0, "WWWW", "WW", Printer::kLegibleStretch},  // no blank at its edge
@@ -148,6 +148,10 @@ TEST(Printer, TextsReachingTheNextColumnAreCondensedAndOnlyFreeTextIsCut) {
         {"Springfield", ", IL 62704", 0.8 * w("Springfield, IL 62704"), 80, "Springfield, IL 62704"},
         {"Springfield", ", IL 62704", 0.75 * w("Spring, IL 62704"), 75, "Spring, IL 62704"},
         {"Springfield", ", IL 62704", 0.6 * w(", IL 62704"), 60, ", IL 62704"},
+        // Blanks that end a free text give way before anything condenses.
+        {"Mary Smith          ", "", 0.9 * w("Mary Smith"), 90, "Mary Smith"},
+        {"Mary Smith    ", "217-555-0113", w("Mary Smith  217-555-0113"), 100, "Mary Smith  217-555-0113"},
+        {"Mary Smith    ", "217-555-0113", 0.9 * w("Mary Smith217-555-0113"), 90, "Mary Smith217-555-0113"},
     };
     for (const Case& c : cases) {
         p.killDoc();

@@ -68,6 +68,23 @@ TEST(InterestCards, GoldenSheetsMarkedAndASecondRunFindsNoNewNames) {
     EXPECT_FALSE(f.t.dialogs.pending());
 }
 
+// Names as wide as their line beside a short one with notes: a first name filling its field
+// before a short last name and its blanks, a long name, one cut. Every team and number keeps
+// its place and width.
+TEST(InterestCards, FullWidthNamesLeaveTheNumberItsPlace) {
+    const QByteArray notes = "Asked for the Bible study on Daniel and Revelation after the meeting of Sunday night; "
+                             "visit after five, the dog is friendly; her sister came on night 3.";
+    ReportFixture f({Rec("1005", "Alexandria-Josephine", "Li").team("08").nights("1111"),
+                     Rec("1006", "Al", "Bo").team("08").nights("1111").notes(notes.constData()),
+                     Rec("1007", "Maximilian", "Worthington-Smythe").team("08").nights("1111"),
+                     Rec("1008", "Christopher-Michael", "Montgomery-Whitfield").team("08").nights("1111")});
+    f.t.dialogs.answer(AnsNo).answer(AnsNo);
+    f.choosePrinter();
+    f.t.dialogs.answer(AnsYes);
+    InterestCard2x4(f.app);
+    EXPECT_TRUE(MatchesGolden(f.dump(), Golden("interest_cards_full_width_names")));
+}
+
 TEST(InterestCards, OnlyDeliveredCardsAreMarked) {
     struct Case {
         const char* name;

@@ -80,6 +80,15 @@ TEST(TeamReports, PrintTheirGoldenDocuments) {
              f.app.settings.SabbathMeetings = {4, 8, 0, 0};
          },
          2, false, 1},
+        // A team's telephones too long for the heading even condensed: the meeting number
+        // moves on past them.
+        {"team_long_telephone", FixtureRecords, 10,
+         [](TeamFixture& f) {
+             f.app.settings.TeamNames[40] = QStringLiteral(
+                 "Evans:555-0140 (home), 555-0141 (cell), 555-0142 (church office), "
+                 "555-0143 (evenings and Sundays), 555-0144 (work, ask for Tom)");
+         },
+         1, false, 3},
         {"team_total_attended", FixtureRecords, 3,
          [](TeamFixture& f) {
              f.app.settings.TotalAttendNum = 4;

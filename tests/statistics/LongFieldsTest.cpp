@@ -87,9 +87,9 @@ TEST(LongFields, WholeTextsAndDifferentTeamNames) {
         QStringList whole;
     } cases[] = {
         {statsPage, false, 0, 0, {" Statistical Report", date, " Missed 4 nights- ", "(100% - 100%)"}},
-        {teamPage, false, 1.8, 1.9, {" Visitation Report", date, "Men's Ministry", " 9999 "}},
-        {teamWindow, true, 2, 25, {"Men's Ministry", " 9999 "}},
-        {statsWindow, true, 0, 0, {"Possible Baptisms: ", " 9999 "}},
+        {teamPage, false, 1.8, 1.9, {" Visitation Report", date, "Men's Ministry", " 9999"}},
+        {teamWindow, true, 2, 25, {"Men's Ministry", " 9999"}},
+        {statsWindow, true, 0, 0, {"Possible Baptisms: ", " 9999"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.whole.front().toStdString());
