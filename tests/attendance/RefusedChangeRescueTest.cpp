@@ -3,6 +3,7 @@
 // moved away after being told), and not when the user discarded it.
 
 #include "AttendFixture.h"
+#include "attendance/AttendRecord.h"
 #include "data/Errors.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
@@ -57,11 +58,28 @@ struct RefusedChangeRescueTest : AttendFixture {
         dialogs().answer(AnsYes);
         mnuUndo_Click(*app, main);
     }
+    // The baptism date changed on the attendance screen, and the move to the next name refused.
+    void refuseOnAttendance() {
+        dialogs().type(QStringLiteral("13"));
+        mnuAttendUpdate_Click(*app, main);
+        attendf::Form_Load(*app, st, screen);
+        attendf::Form_Activate(*app, st, screen);
+        loseTheFile();
+        changed.BaptDate = "03/15/24";
+        type("BaptDate", "03/15/24");
+        EXPECT_THROW(attendf::NextRecord_Button_Click(*app, st, screen), VbError);
+    }
+    // Done, and the main window comes back.
+    void closeAttendance() {
+        EXPECT_TRUE(attendf::Exit_Click(*app, st, screen));
+        attendf::Form_Unload(*app, st);
+        Form_Activate(*app, main, true);
+    }
 };
 
 TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
     using T = RefusedChangeRescueTest;
-    enum Refused { OnMain, ByTheRoute };
+    enum Refused { OnMain, OnAttendance, ByTheRoute };
     enum Saved { AsOnFile, AsChanged, WithTheNumber, Deleted, NotAtAll };
     struct Row {
         const char* route;
@@ -111,13 +129,20 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
              btnCancelNew_Click(*t.app, t.main);
          },
          1, NotAtAll},
+        {"attendance: Esc in the baptism date box, then Done", OnAttendance,
+         [](T& t) { EXPECT_TRUE(attendf::BaptDate_KeyDown(*t.app, t.screen, attendf::kKeyEscape)); }, 1, AsOnFile},
+        {"attendance: Done with the change on screen", OnAttendance, [](T&) {}, 1, AsChanged},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.route);
         openCrusade({Rec("0007", "Al", "Adams").nights("1-1"), Rec("0020", "Ann", "Allen"), Rec("0031", "Bob", "Baker"),
                      Rec("0044", "Bea", "Brown"), Rec("0050", "Cy", "Clark")});
         if (row.refused == OnMain) refuseOnMain();
+        if (row.refused == OnAttendance) refuseOnAttendance();
         EXPECT_NO_THROW(row.then(*this));
+        if (row.refused == OnAttendance) {
+            EXPECT_NO_THROW(closeAttendance());
+        }
         AttendeeRecord saved = row.saved == AsChanged ? changed : onFile;
         if (row.saved == WithTheNumber) saved.RNum = kNumber;
         if (row.saved == Deleted) saved.WorkerCode = "##";
