@@ -4,6 +4,8 @@
 #include "attendance/AttendRecord.h"
 #include "attendance/AttendanceMarks.h"
 #include "data/App.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
 #include "data/RecordDisplay.h"
 #include "data/Text.h"
 #include "mainwindow/MainLifecycle.h"
@@ -189,8 +191,18 @@ void Form_Deactivate(App& app, AttendFState& st, MainScreen& form) {
 }
 
 bool Exit_Click(App& app, AttendFState& st, MainScreen& form) {
-    if (!SaveRecord(app, st, form) && app.crusade.CurRecNo >= 1 && app.crusade.CurRecNo <= app.crusade.RecCount)
-        return false;
+    bool saved = false;
+    try {
+        saved = SaveRecord(app, st, form);
+    } catch (const VbError& e) {
+        // The crusade's folder went away: nothing is written there any more, and the
+        // screen closes all the same, so that the crusade can be closed and its files
+        // saved in another folder with the record as the screen held it.
+        if (!DataFileLost(app)) throw;
+        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));
+        saved = true;
+    }
+    if (!saved && app.crusade.CurRecNo >= 1 && app.crusade.CurRecNo <= app.crusade.RecCount) return false;
     ClearDecisionCode(st, form);
     app.program.ScreenMode = QStringLiteral("attend");
     return true;

@@ -45,7 +45,8 @@ void Form_Load(App& app, AttendFState& st, MainScreen& form);
 void Form_Activate(App& app, AttendFState& st, MainScreen& form);
 void Form_Deactivate(App& app, AttendFState& st, MainScreen& form);
 // Done (and Esc in the search box). Returns true when the screen is to unload; a refused
-// save keeps it open with the box to correct.
+// save keeps it open with the box to correct. A save refused because the crusade's folder
+// went away is told, and the screen unloads.
 bool Exit_Click(App& app, AttendFState& st, MainScreen& form);
 // After the screen unloaded: LastMeeting back to at least its value at opening, the
 // main window shown.

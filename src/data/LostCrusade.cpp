@@ -26,10 +26,11 @@ const QString kSaveTitle = QStringLiteral("Save the Crusade in Another Folder");
 const QString kAskToSave = QStringLiteral("Do you want to save the crusade's files in another folder?");
 
 // The crusade's records as the program holds them: those of the open data file, each
-// record whose write was refused put in its place; refused: how many such records there
-// are. A new record whose write was refused is held only while the main window shows it
-// as the name being added: a copy or an added record the user was told was not made, and
-// a name the user left without saving, are not.
+// record whose write was refused put in its place; refused: how many of them differ from
+// the file (a refused write of what the file holds adds nothing). A new record whose
+// write was refused is held only while the main window shows it as the name being added:
+// a copy or an added record the user was told was not made, and a name the user left
+// without saving, are not.
 struct HeldRecords {
     QByteArray records;
     qsizetype refused = 0;
@@ -41,12 +42,15 @@ HeldRecords RecordsToSave(App& app) {
     const bool entryShown = app.crusade.AddMode && app.mainWindow.NewEntryOnScreen;
     const QMap<qint64, QByteArray>& refused = app.crusade.file.unwritten();
     for (auto it = refused.cbegin(); it != refused.cend(); ++it) {
-        if (it.key() <= inFile)
-            held.records.replace(qsizetype(it.key() - 1) * Crusade::RecLen, Crusade::RecLen, it.value());
-        else if (it.key() == inFile + 1 && entryShown)
+        if (it.key() <= inFile) {
+            const qsizetype at = qsizetype(it.key() - 1) * Crusade::RecLen;
+            if (held.records.mid(at, Crusade::RecLen) == it.value()) continue;
+            held.records.replace(at, Crusade::RecLen, it.value());
+        } else if (it.key() == inFile + 1 && entryShown) {
             held.records.append(it.value());
-        else
+        } else {
             continue;
+        }
         ++held.refused;
     }
     return held;

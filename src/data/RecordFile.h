@@ -60,10 +60,13 @@ public:
     // each): what the program holds beyond the file.
     const QMap<qint64, QByteArray>& unwritten() const { return unwritten_; }
     // Lets go of the refused write of record n: the user left what it held.
-    void forget(qint64 n) { unwritten_.remove(n); }
+    void forget(qint64 n) {
+        if (unwritten_.remove(n) > 0) ++changes_;
+    }
 
-    // Counts every opening, closing, write (refused or not) and cut of the file: a copy of
-    // what the file holds taken at one count is still the file's while the count is the same.
+    // Counts every opening, closing, write (refused or not), cut of the file and refused
+    // write let go: a copy of what the program holds of the file taken at one count is
+    // still its own while the count is the same.
     quint64 changes() const { return changes_; }
 
     // Replaces the write system call (tests make a write fail part way); an empty call

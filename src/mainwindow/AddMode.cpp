@@ -498,7 +498,9 @@ void CopyCurrentRecord(App& app, MainScreen& form) {
     form.setText(QStringLiteral("Age"), QString());
     form.setValue(QStringLiteral("MailList"), 0);
     // A copy that could not be written is no record: the screen, the counter and the view
-    // go back to the record copied, as the file holds it.
+    // go back to the record copied, as the file holds it, and a refused write of the copy
+    // is let go.
+    const qint32 slot = c.CurRecNo;
     QString failure;
     try {
         if (SaveCurrentRecord(app, form)) {
@@ -509,6 +511,7 @@ void CopyCurrentRecord(App& app, MainScreen& form) {
         failure = CommonErrorText(e, kSourceFennick95);
     }
     TakeBackSlot(app, before);
+    c.file.forget(slot);
     ShowCurrentRecord(app, form);
     if (!failure.isEmpty())
         app.dialogs().msgBox(QStringLiteral("The copy was not made.") + NewLine + NewLine + failure, Buttons::OK,

@@ -146,6 +146,10 @@ void mnuDeleteRecord_Click(App& app, MainScreen& form) {
         !Confirmed(app, QStringLiteral("This is your last chance to back out.") + NewLine + kRemoveQuestion))
         return;
 
+    // A change whose writing was refused goes with the record: it is deleted as the file
+    // holds it, so that neither the deletion, itself refused while the crusade's folder
+    // is gone, nor the record brought back later carries that change.
+    if (app.crusade.file.unwritten().contains(app.crusade.CurRecNo)) PutBackFileCopy(app, form);
     // The person joins the member list only once the record is deleted: a refused save
     // adds nobody.
     if (!SaveWithTeam(app, form, kDeleted)) return;
@@ -232,7 +236,6 @@ void btnUndelete_Click(App& app, MainScreen& form) {
 
 void mnuUndo_Click(App& app, MainScreen& form) {
     Messages& msg = app.msg;
-    Crusade& c = app.crusade;
     msg.MsgTitle = QStringLiteral("Undo Record Changes");
     PlaySound(app, kCarbrake);
     msg.MsgText = QStringLiteral("Undo will Erase all of the changes you have made ") +
@@ -244,11 +247,7 @@ void mnuUndo_Click(App& app, MainScreen& form) {
         AddNewRecord(app, form);
         return;
     }
-    c.CurRecord = c.OrigRecord;
-    // The file's copy, when the view names one (an empty view would start add mode).
-    if (app.view.CurIndexPos != 0) ReadCurrentRecord(app);
-    ShowRecord(app, form);
-    app.mainWindow.EnteredRNum = form.text(QStringLiteral("RNum"));
+    PutBackFileCopy(app, form);
 }
 
 void btnUndo_Click(App& app, MainScreen& form) {

@@ -189,6 +189,7 @@ bool CommonKeyDown(App& app, MainScreen& s, const BoxRule& b, int keyCode) {
             if (!(b.flags & kRestores)) return false;
             PutField(s, b, app.crusade.OrigRecord);
             if (box == kRNum) app.crusade.CurRecord.RNum = app.crusade.OrigRecord.RNum;
+            LetGoOfDiscardedChanges(app, s);
             return true;
         case vk::PageUp:
         case vk::PageDown:

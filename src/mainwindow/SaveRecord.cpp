@@ -234,6 +234,30 @@ bool MainWindowShows(const App& app, qint32 n) {
     return qint32(Val(form->text(QStringLiteral("RecordPos")))) == n;
 }
 
+void PutBackFileCopy(App& app, MainScreen& form) {
+    Crusade& c = app.crusade;
+    c.CurRecord = c.OrigRecord;
+    try {
+        if (c.CurRecNo >= 1 && c.CurRecNo <= c.RecCount) c.CurRecord = ReadRecord(app, c.CurRecNo);
+    } catch (const VbError&) {
+    }
+    if (!ShowRecord(app, form)) return;
+    app.mainWindow.EnteredRNum = form.text(QStringLiteral("RNum"));
+    if (MainWindowShows(app, c.CurRecNo)) c.file.forget(c.CurRecNo);
+}
+
+void LetGoOfDiscardedChanges(App& app, const MainScreen& form) {
+    Crusade& c = app.crusade;
+    if (&form != app.hooks.editForm || !MainWindowShows(app, c.CurRecNo)) return;
+    AttendeeRecord onScreen = c.OrigRecord;
+    try {
+        CopyControls(form, onScreen);
+    } catch (const VbError&) {
+        return;  // a box holds what no record can: it differs
+    }
+    if (onScreen == c.OrigRecord) c.file.forget(c.CurRecNo);
+}
+
 bool SaveScreenBeforeWrite(App& app, qint32 n) {
     return !MainWindowShows(app, n) || SaveCurrentRecord(app, *app.hooks.editForm);
 }

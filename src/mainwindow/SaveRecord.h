@@ -42,6 +42,17 @@ int EntryOfCurrentRecord(const App& app);
 // holds no new name of add mode.
 bool MainWindowShows(const App& app, qint32 n);
 
+// Undo and Delete: the record shown (CurRecNo) is put back on the main window as the data
+// file holds it (as it was shown when it cannot be read), every change made to it
+// discarded. A refused write of it goes with them: the crusade's files saved in another
+// folder hold the record as the data file does.
+void PutBackFileCopy(App& app, MainScreen& form);
+
+// Esc put a box of the main window back as the record shown was read: when no box
+// differs from it any more, every change made to it is discarded, and a refused write of
+// it goes with them as with PutBackFileCopy.
+void LetGoOfDiscardedChanges(App& app, const MainScreen& form);
+
 // Another window is about to write record n on its own. When the main window shows n,
 // its screen is saved first as the main window saves it, so that what was typed there is
 // kept and its later save cannot write the screen over that window's change. Returns

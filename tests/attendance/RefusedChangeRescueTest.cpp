@@ -1,0 +1,174 @@
+// The crusade's data file gone while it is open: a change whose writing was refused is
+// saved with the crusade's files in another folder when the user kept it (on screen, or
+// moved away after being told), and not when the user discarded it.
+
+#include "AttendFixture.h"
+#include "attendance/AttendRecord.h"
+#include "data/Errors.h"
+#include "mainwindow/AddMode.h"
+#include "mainwindow/DeleteUndo.h"
+#include "mainwindow/FieldEntry.h"
+#include "mainwindow/SaveRecord.h"
+#include "reportwindow/ReportWindow.h"
+#include "reportwindow/ReturnToEditForm.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <functional>
+#include <initializer_list>
+
+using namespace fennick;
+using namespace fennick::test;
+
+namespace {
+
+const QByteArray kNumber = "0077";  // the number the refused change on the main window gives
+
+struct RefusedChangeRescueTest : AttendFixture {
+    QString lost, elsewhere;
+    AttendeeRecord onFile, changed;  // record 1 (Adams, first in the view) and its refused change
+
+    void openCrusade(const QList<AttendeeRecord>& records) {
+        open(records, {}, nullptr);
+        lost = app->program.DataFile;
+        elsewhere = fx->t.path("elsewhere");
+        ASSERT_TRUE(QDir().mkpath(elsewhere));
+        if (records.isEmpty()) return;
+        onFile = changed = records[0];
+        app->view.CurIndexPos = 1;
+        ASSERT_TRUE(ShowCurrentRecord(*app, main));
+    }
+    void loseTheFile() { ASSERT_TRUE(QFile::remove(lost)); }
+    // The number and first name changed on the main window, and the save refused: the
+    // number is then held, as the duplicate check sees it.
+    void refuseOnMain() {
+        loseTheFile();
+        changed.RNum = kNumber;
+        changed.FName = "Alfred";
+        main.setText(QStringLiteral("RNum"), QString::fromLatin1(kNumber));
+        main.setText(QStringLiteral("FName"), QStringLiteral("Alfred"));
+        EXPECT_THROW(SaveCurrentRecord(*app, main), VbError);
+        EXPECT_TRUE(RegNumberHeld(*app, kNumber));
+    }
+    void esc(std::initializer_list<const char*> boxes) {
+        for (const char* box : boxes) EXPECT_TRUE(FieldKeyDown(*app, main, QLatin1String(box), vk::Escape, 0));
+    }
+    void undo() {
+        dialogs().answer(AnsYes);
+        mnuUndo_Click(*app, main);
+    }
+    // The baptism date changed on the attendance screen, and the move to the next name refused.
+    void refuseOnAttendance() {
+        dialogs().type(QStringLiteral("13"));
+        mnuAttendUpdate_Click(*app, main);
+        attendf::Form_Load(*app, st, screen);
+        attendf::Form_Activate(*app, st, screen);
+        loseTheFile();
+        changed.BaptDate = "03/15/24";
+        type("BaptDate", "03/15/24");
+        EXPECT_THROW(attendf::NextRecord_Button_Click(*app, st, screen), VbError);
+    }
+    // Done, and the main window comes back.
+    void closeAttendance() {
+        EXPECT_TRUE(attendf::Exit_Click(*app, st, screen));
+        attendf::Form_Unload(*app, st);
+        Form_Activate(*app, main, true);
+    }
+};
+
+TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
+    using T = RefusedChangeRescueTest;
+    enum Refused { OnMain, OnAttendance, ByTheRoute };
+    enum Saved { AsOnFile, AsChanged, WithTheNumber, Deleted, NotAtAll };
+    struct Row {
+        const char* route;
+        Refused refused;               // where the change is refused first
+        std::function<void(T&)> then;  // what the user does then
+        qint32 record;                 // the record refused
+        Saved saved;                   // what the saved data file holds as that record
+    };
+    const Row rows[] = {
+        {"main: Undo", OnMain, [](T& t) { t.undo(); }, 1, AsOnFile},
+        {"main: Esc in each box changed", OnMain,
+         [](T& t) {
+             t.esc({"FName", "RNum"});
+         },
+         1, AsOnFile},
+        {"main: Esc in one of them", OnMain, [](T& t) { t.esc({"FName"}); }, 1, WithTheNumber},
+        {"main: Delete", OnMain,
+         [](T& t) {
+             t.dialogs().answer(AnsYes).answer(AnsYes);
+             EXPECT_THROW(mnuDeleteRecord_Click(*t.app, t.main), VbError);
+         },
+         1, Deleted},
+        {"main: the report window closed after the edit beside its preview", OnMain,
+         [](T& t) {
+             ShowEditFromPreview(*t.app, t.main);
+             PrintReportsState w;
+             EXPECT_TRUE(Form_Unload(*t.app, w, t.main));
+         },
+         1, AsChanged},
+        {"main: a copy told as not made", ByTheRoute,
+         [](T& t) {
+             t.loseTheFile();
+             t.app->settings.ReservedNumber = qint16(kNumber.toInt() - 1);
+             t.dialogs().answer(AnsYes);
+             mnuCopy_Click(*t.app, t.main);
+         },
+         6, NotAtAll},
+        {"add mode: the first name of a crusade without records, left (which closes it)", ByTheRoute,
+         [](T& t) {
+             t.openCrusade({});
+             t.app->crusade.NewEmptyFile = true;
+             mnuAddRecords_Click(*t.app, t.main);
+             t.loseTheFile();
+             t.main.setText(QStringLiteral("RNum"), QString::fromLatin1(kNumber));
+             EXPECT_THROW(btnSaveNew_Click(*t.app, t.main), VbError);
+             t.dialogs().answer(AnsYes).answer(AnsYes).choose(t.elsewhere);
+             btnCancelNew_Click(*t.app, t.main);
+         },
+         1, NotAtAll},
+        {"attendance: Esc in the baptism date box, then Done", OnAttendance,
+         [](T& t) { EXPECT_TRUE(attendf::BaptDate_KeyDown(*t.app, t.screen, attendf::kKeyEscape)); }, 1, AsOnFile},
+        {"attendance: Done with the change on screen", OnAttendance, [](T&) {}, 1, AsChanged},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.route);
+        openCrusade({Rec("0007", "Al", "Adams").nights("1-1"), Rec("0020", "Ann", "Allen"), Rec("0031", "Bob", "Baker"),
+                     Rec("0044", "Bea", "Brown"), Rec("0050", "Cy", "Clark")});
+        if (row.refused == OnMain) refuseOnMain();
+        if (row.refused == OnAttendance) refuseOnAttendance();
+        EXPECT_NO_THROW(row.then(*this));
+        if (row.refused == OnAttendance) {
+            EXPECT_NO_THROW(closeAttendance());
+        }
+        AttendeeRecord saved = row.saved == AsChanged ? changed : onFile;
+        if (row.saved == WithTheNumber) saved.RNum = kNumber;
+        if (row.saved == Deleted) saved.WorkerCode = "##";
+        // A number given by a change discarded is free again.
+        EXPECT_EQ(RegNumberHeld(*app, kNumber),
+                  row.saved != NotAtAll && !saved.isDeleted() && saved.RNum.bytes() == kNumber);
+
+        if (DataFileLost(*app)) {
+            dialogs().answer(AnsYes).choose(elsewhere);
+            EXPECT_TRUE(mnuExit_Click(*app, main));
+        }
+        EXPECT_FALSE(dialogs().pending());
+        QStringList questions;
+        for (const FakeDialogs::Shown& d : dialogs().shown())
+            if (d.kind == FakeDialogs::Kind::Message && d.title == QStringLiteral("Save the Crusade in Another Folder"))
+                questions << d.text;
+        ASSERT_EQ(questions.size(), 1);
+        const bool told = row.saved != AsOnFile && row.saved != NotAtAll;
+        EXPECT_EQ(questions[0].contains(QStringLiteral("They include the record whose writing was refused")), told);
+        const QByteArray file = ReadFileBytes(QDir(elsewhere).filePath(QFileInfo(lost).fileName()));
+        const qsizetype at = qsizetype(row.record - 1) * Crusade::RecLen;
+        if (row.saved == NotAtAll)
+            EXPECT_LE(file.size(), at);
+        else
+            EXPECT_EQ(file.mid(at, Crusade::RecLen), saved.encode());
+    }
+}
+
+}  // namespace
