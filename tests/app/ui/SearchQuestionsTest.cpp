@@ -1,5 +1,6 @@
-// The questions a search asks about what a window shows, as the program's own boxes show
-// them over the program's windows: each box leaves those controls in view, within the screen.
+// The questions asked about what a window shows (the names a search offers, the record a
+// delete removes), as the program's own boxes show them over the program's windows: each
+// box leaves those controls in view, within the screen.
 
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
@@ -83,6 +84,7 @@ TEST_F(SearchQuestionsTest, EachQuestionLeavesWhatItAsksAboutInView) {
     const QStringList entry = {"RNum", "LName", "FName", "RCounter"};
     const QStringList zipEntry = {"Zip", "City", "State", "WorkerCode", "NumberAddresses", "RCounter"};
     const QStringList searchRow = {"SearchBox", "EntInd", "SDAIdent"};
+    const QStringList person = {"RNum", "FName", "LName"};
     const auto click = [](const char* button) {
         return [button](QWidget* w) { w->findChild<QAbstractButton*>(QLatin1String(button))->click(); };
     };
@@ -108,6 +110,7 @@ TEST_F(SearchQuestionsTest, EachQuestionLeavesWhatItAsksAboutInView) {
         {"main window, a name", "", "", {AnsYes}, enter("smi"), searchRow},
         {"main window, a church member", "", "", {AnsYes}, enter("bak"), searchRow},
         {"main window, Global Search", "", "Adams", {AnsYes}, click("btnGlobal"), searchRow},
+        {"main window, Delete", "", "", {AnsNo}, click("btnDelete"), person},
         {"attendance screen, a name", "AttendF", "", {AnsNo}, enter("smi"), searchRow},
         {"attendance screen, Global Search", "AttendF", "Adams", {AnsCancel}, click("btnGlobal"), searchRow},
     };
