@@ -238,32 +238,6 @@ void PrepareMessageBox(QMessageBox& box, const MessageBoxSpec& spec) {
                       grid->columnCount());
 }
 
-QPoint MessageBoxPlace(const QRect& about, const QSize& frame, const QRect& room) {
-    constexpr int kGap = 8;
-    const auto within = [&](int x, int y) {
-        return QPoint(std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - frame.width())),
-                      std::clamp(y, room.top(), std::max(room.top(), room.bottom() + 1 - frame.height())));
-    };
-    const int centred = about.center().x() - frame.width() / 2;
-    const QPoint places[] = {
-        within(centred, about.bottom() + 1 + kGap),
-        within(about.right() + 1 + kGap, about.top()),
-        within(about.left() - kGap - frame.width(), about.top()),
-        within(centred, about.top() - kGap - frame.height()),
-    };
-    QPoint best = places[0];
-    qint64 least = std::numeric_limits<qint64>::max();
-    for (const QPoint& p : places) {
-        const QRect covered = QRect(p, frame) & about;
-        const qint64 area = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
-        if (area < least) {
-            least = area;
-            best = p;
-        }
-    }
-    return best;
-}
-
 int MessageBoxAnswer(const MessageBoxSpec& spec, QMessageBox::StandardButton clicked) {
     switch (clicked) {
         case QMessageBox::Ok:
@@ -300,6 +274,35 @@ QMargins FrameMargins(const QWidget* w) {
                outer.bottom() - inner.bottom());
     m.setTop(std::max(m.top(), w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w)));
     return m;
+}
+
+// Where a box of frame size stands so that it leaves the rectangle about in view: below
+// it, else beside it (right, then left), else above it, each within room; where none of
+// these fits, the place of the four that covers least of it. The top-left of the frame.
+QPoint MessageBoxPlace(const QRect& about, const QSize& frame, const QRect& room) {
+    constexpr int kGap = 8;
+    const auto within = [&](int x, int y) {
+        return QPoint(std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - frame.width())),
+                      std::clamp(y, room.top(), std::max(room.top(), room.bottom() + 1 - frame.height())));
+    };
+    const int centred = about.center().x() - frame.width() / 2;
+    const QPoint places[] = {
+        within(centred, about.bottom() + 1 + kGap),
+        within(about.right() + 1 + kGap, about.top()),
+        within(about.left() - kGap - frame.width(), about.top()),
+        within(centred, about.top() - kGap - frame.height()),
+    };
+    QPoint best = places[0];
+    qint64 least = std::numeric_limits<qint64>::max();
+    for (const QPoint& p : places) {
+        const QRect covered = QRect(p, frame) & about;
+        const qint64 area = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        if (area < least) {
+            least = area;
+            best = p;
+        }
+    }
+    return best;
 }
 
 // The screen rectangle of the controls named: the visible ones of owner's window, or else of

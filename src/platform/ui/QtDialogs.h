@@ -32,10 +32,6 @@ QString WrappableText(const QString& text);
 // Sets up a message box (buttons, default button, icon, title, plain text) as spec asks,
 // at least as wide as its title needs in a title bar.
 void PrepareMessageBox(QMessageBox& box, const MessageBoxSpec& spec);
-// Where a box of frame size stands so that it leaves the rectangle about in view: below
-// it, else beside it (right, then left), else above it, each within room; where none of
-// these fits, the place of the four that covers least of it. The top-left of the frame.
-QPoint MessageBoxPlace(const QRect& about, const QSize& frame, const QRect& room);
 // The program's answer value for the button of a message box (an Answer).
 int MessageBoxAnswer(const MessageBoxSpec& spec, QMessageBox::StandardButton clicked);
 

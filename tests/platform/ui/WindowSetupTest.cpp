@@ -175,29 +175,6 @@ TEST(QtDialogs, AMessageBoxAnswersWithTheClassicValues) {
     EXPECT_EQ(closed(Buttons::OK), AnsOK);
 }
 
-// A question about controls stands below them, else beside them, else above them, within
-// the screen; where nothing leaves them clear, below and within the screen.
-TEST(QtDialogs, AQuestionStandsClearOfWhatItIsAbout) {
-    const QRect screen(0, 0, 1366, 768);
-    const QSize box(300, 120);
-    const struct {
-        const char* where;
-        QRect about;
-        QPoint at;
-    } cases[] = {
-        {"high up", {500, 100, 400, 22}, {549, 130}},
-        {"at the bottom", {500, 700, 400, 22}, {908, 648}},
-        {"in the bottom right corner", {1000, 700, 360, 22}, {692, 648}},
-        {"across the bottom", {0, 700, 1366, 22}, {532, 572}},
-        {"over the whole screen", screen, {532, 648}},
-    };
-    for (const auto& c : cases) {
-        const QPoint at = MessageBoxPlace(c.about, box, screen);
-        EXPECT_EQ(at, c.at) << c.where << ": " << at.x() << "," << at.y();
-        EXPECT_TRUE(screen.contains(QRect(at, box))) << c.where;
-    }
-}
-
 // A box belongs to the window whose command asks (an editor's search, the statistics
 // window's printer dialog), whichever window is active: the innermost command's window that
 // still stands, or a modal dialog opened over it; else the main window the dialogs serve.
