@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -24,6 +25,9 @@ struct MessageBoxSpec {
     Icon icon = Icon::None;
     std::optional<QString> title;  // nullopt: the application's title
     int defaultButton = 1;         // 1, 2 or 3: which button is the default
+    // The controls of the asking window, by name, that show what the question is about (a
+    // record offered by a search): the box stands beside or below them, leaving them in view.
+    QStringList about{};
 };
 
 struct InputBoxSpec {
@@ -80,7 +84,12 @@ public:
     // Shorthands.
     int msgBox(const QString& text, Buttons buttons = Buttons::OK, Icon icon = Icon::None,
                std::optional<QString> title = std::nullopt, int defaultButton = 1) {
-        return messageBox({text, buttons, icon, std::move(title), defaultButton});
+        return messageBox({text, buttons, icon, std::move(title), defaultButton, {}});
+    }
+    // A question about what the named controls of the asking window show.
+    int askAbout(const QStringList& about, const QString& text, Buttons buttons, Icon icon,
+                 std::optional<QString> title = std::nullopt) {
+        return messageBox({text, buttons, icon, std::move(title), 1, about});
     }
     QString input(const QString& prompt, std::optional<QString> title = std::nullopt,
                   const QString& defaultText = QString()) {

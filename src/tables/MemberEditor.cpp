@@ -18,6 +18,8 @@ namespace {
 const QString kRNum = QStringLiteral("RNum");
 const QString kFName = QStringLiteral("FName");
 const QString kLName = QStringLiteral("LName");
+// The boxes that show the member a question is about, with its place in the list.
+const QStringList kEntryBoxes = {kRNum, kLName, kFName, QStringLiteral("RCounter")};
 
 bool SameCrusade(const App& app, const MemberForm& form) {
     return form.DataFile == app.program.DataFile;
@@ -244,7 +246,8 @@ void Search_Click(App& app, MemberForm& form) {
         if (InStrNoCase(c.MemberNames[i], wanted) == 0) continue;
         ShowEntry(app, form, i);
         if (form.ShowNow) form.ShowNow();
-        const int reply = app.dialogs().msgBox(QStringLiteral("Correct Record?"), Buttons::YesNoCancel, Icon::Question);
+        const int reply = app.dialogs().askAbout(kEntryBoxes, QStringLiteral("Correct Record?"), Buttons::YesNoCancel,
+                                                 Icon::Question);
         if (reply == AnsYes || reply == AnsCancel) return;
     }
     app.dialogs().msgBox(QStringLiteral("Record Not Found."));
@@ -257,7 +260,8 @@ void btnDeleteSDA_Click(App& app, MemberForm& form) {
                          form.RNum + QStringLiteral("  ") + form.FName + u' ' + form.LName + NewLine +
                          QStringLiteral("from the SDA Member File.") + NewLine +
                          QStringLiteral("Is this what you want to do?") + NewLine;
-    if (app.dialogs().msgBox(text, Buttons::YesNo, Icon::Critical, QStringLiteral("Remove SDA Names")) != AnsYes) {
+    if (app.dialogs().askAbout(kEntryBoxes, text, Buttons::YesNo, Icon::Critical, QStringLiteral("Remove SDA Names")) !=
+        AnsYes) {
         form.Focus = QStringLiteral("Command4");
         return;
     }

@@ -18,6 +18,13 @@ namespace fennick {
 namespace {
 
 const QString kWorkerCode = QStringLiteral("WorkerCode");
+// The boxes that show the entry a question is about, with its place in the table.
+const QStringList kEntryBoxes = {QStringLiteral("Zip"),
+                                 QStringLiteral("City"),
+                                 QStringLiteral("State"),
+                                 kWorkerCode,
+                                 QStringLiteral("NumberAddresses"),
+                                 QStringLiteral("RCounter")};
 const QString kTableFull = QStringLiteral("The zip code table is full: it holds 2000 zip codes.");
 
 QByteArray& ShownEntry(App& app, const ZipForm& form) {
@@ -294,8 +301,8 @@ void Search_Click(App& app, ZipForm& form) {
     for (int i = FindZipText(app.crusade, wanted, 1); i > 0; i = FindZipText(app.crusade, wanted, i + 1)) {
         MoveTo(app, form, i);
         if (form.ShowNow) form.ShowNow();
-        const int answer =
-            app.dialogs().msgBox(QStringLiteral("Correct Record?"), Buttons::YesNoCancel, Icon::Question, QString());
+        const int answer = app.dialogs().askAbout(kEntryBoxes, QStringLiteral("Correct Record?"), Buttons::YesNoCancel,
+                                                  Icon::Question, QString());
         if (answer == AnsYes || answer == AnsCancel) return;
     }
     app.dialogs().msgBox(QStringLiteral("Record Not Found."));

@@ -68,14 +68,10 @@ bool FakeDialogs::popAs(T& out, const char* what) {
 }
 
 int FakeDialogs::messageBox(const MessageBoxSpec& spec) {
-    record({Kind::Message,
-                      spec.text,
-                      spec.title.value_or(kAppTitle),
-                      spec.buttons,
-                      spec.icon,
-                      spec.defaultButton,
-                      {},
-                      {}});
+    Shown s{
+        Kind::Message, spec.text, spec.title.value_or(kAppTitle), spec.buttons, spec.icon, spec.defaultButton, {}, {}};
+    s.about = spec.about;
+    record(std::move(s));
     failIfQueued();
     if (spec.buttons == Buttons::OK) {
         // An OK-only box takes a queued answer only when one is waiting for it.

@@ -27,6 +27,7 @@ public:
         QString defaultText;
         FileDialogSpec file;
         PrinterDialogSpec printer{};  // what the printer dialog offered
+        QStringList about{};          // the controls a message box's question is about
     };
 
     // Queue answers in the order the dialogs will appear.

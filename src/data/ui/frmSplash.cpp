@@ -30,6 +30,7 @@ const QColor kPaper(0xfb, 0xf8, 0xf0);
 // The labels that act as a key press when clicked.
 const char* const kKeyLabels[] = {"lblCompany",  "lblCopyright",   "lblLastCrusadeName",
                                   "lblPlatform", "lblProductName", "lblVersion"};
+const QString kLastCrusadeName = QStringLiteral("lblLastCrusadeName");
 
 }  // namespace
 
@@ -92,8 +93,10 @@ frmSplash::frmSplash(App& app, PrinterProbe printerInstalled, QWidget* parent)
     auto* lastBox = new QVBoxLayout;
     lastBox->setContentsMargins(12, 8, 0, 8);
     lastBox->addWidget(addChoice(QStringLiteral("btnLastCrusade"), QStringLiteral("Last File")));
-    auto* lastName = addLabel(QStringLiteral("lblLastCrusadeName"), QString());
+    auto* lastName = addLabel(kLastCrusadeName, QString());
     lastName->setStyleSheet(QStringLiteral("color: #1b365d; font-size: 12pt; padding-left: 12px;"));
+    // The line takes the room it is given, whatever its length: it is cut to fit it.
+    lastName->setSizePolicy(QSizePolicy::Ignored, lastName->sizePolicy().verticalPolicy());
     lastBox->addWidget(lastName);
     lastFrame->addWidget(top, 0, 0, 1, 2);
     lastFrame->addWidget(leftLine, 1, 0);
@@ -195,6 +198,7 @@ void frmSplash::keyPressEvent(QKeyEvent* event) {
 }
 
 bool frmSplash::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && watched->objectName() == kLastCrusadeName) showLastCrusadeName();
     if (event->type() == QEvent::MouseButtonRelease) {
         const QString name = watched->objectName();
         if (name == QStringLiteral("btnLastCrusade"))
@@ -255,12 +259,24 @@ void frmSplash::paintEvent(QPaintEvent*) {
 // --- StartScreen --------------------------------------------------------------------
 
 void frmSplash::setText(const QString& name, const QString& text) {
+    if (name == kLastCrusadeName) {
+        lastCrusadeName_ = text;
+        showLastCrusadeName();
+        return;
+    }
     if (auto* l = qobject_cast<QLabel*>(control(name))) l->setText(text);
 }
 
 QString frmSplash::text(const QString& name) const {
+    if (name == kLastCrusadeName) return lastCrusadeName_;
     if (auto* l = qobject_cast<QLabel*>(control(name))) return l->text();
     return QString();
+}
+
+void frmSplash::showLastCrusadeName() {
+    auto* label = static_cast<QLabel*>(control(kLastCrusadeName));
+    label->setText(label->fontMetrics().elidedText(lastCrusadeName_, Qt::ElideMiddle, label->contentsRect().width()));
+    label->setToolTip(lastCrusadeName_.isEmpty() ? QString() : app_.program.DataFile);
 }
 
 void frmSplash::setVisible(const QString& name, bool visible) {

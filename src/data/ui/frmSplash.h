@@ -66,10 +66,14 @@ private:
     QLabel* addChoice(const QString& name, const QString& text);
     void run(const std::function<void()>& command);
     void Form_KeyPress();
+    // The last crusade's line as its room lets it show: cut in the middle, so that its
+    // end stays in sight, with the data file's whole path as its tool tip.
+    void showLastCrusadeName();
 
     App& app_;
     PrinterProbe printerInstalled_;
     QHash<QString, QWidget*> controls_;
+    QString lastCrusadeName_;  // the last crusade's line, whole
     CrusadeChoice choice_ = CrusadeChoice::Cancelled;
     bool loaded_ = false;
     bool ended_ = false;

@@ -277,12 +277,19 @@ void EditForm::fitFields() {
             box->setMinimumWidth(charWidth * 8);
         }
     }
+    // Each column of decisions keeps the room of the longest title the program gives,
+    // whichever titles it shows, so that the window's least width does not change with them.
+    auto* decisions = static_cast<QGridLayout*>(widgetNamed(QStringLiteral("grpDecisions"))->layout());
+    const QString title = QLatin1String(kLongestDecisionCaption);
+    ElidedCheckBox longest(title, title);
+    longest.setFont(widgetNamed(QStringLiteral("Dec(0)"))->font());
+    for (int column = 0; column < 3; ++column) decisions->setColumnMinimumWidth(column, longest.sizeHint().width());
 }
 
 QCheckBox* EditForm::check(const QString& name, const QString& caption) {
-    // A decision title the user chose is cut short to the room it has, never asking for
-    // more than the longest title the program gives; the program's own captions ask for
-    // their whole width.
+    // A decision title the user chose is cut short to the room of the longest title the
+    // program gives; the program's own captions keep their whole width, however narrow the
+    // window.
     const bool decision = name.startsWith(QLatin1String("Dec("));
     auto* box =
         add(new ElidedCheckBox(caption, decision ? QLatin1String(kLongestDecisionCaption) : QString(), this), name);

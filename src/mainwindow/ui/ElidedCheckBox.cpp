@@ -26,10 +26,7 @@ QSize ElidedCheckBox::sizeHint() const {
 }
 
 QSize ElidedCheckBox::minimumSizeHint() const {
-    // The box and a few letters of its caption.
-    QCheckBox model(QStringLiteral("Wwww"));
-    model.setFont(font());
-    return {std::min(sizeHint().width(), model.sizeHint().width()), QCheckBox::minimumSizeHint().height()};
+    return {sizeHint().width(), QCheckBox::minimumSizeHint().height()};
 }
 
 void ElidedCheckBox::paintEvent(QPaintEvent*) {

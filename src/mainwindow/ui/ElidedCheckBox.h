@@ -7,9 +7,9 @@ namespace fennick {
 // The longest decision title the program gives: a box never asks for room for a longer one.
 constexpr char kLongestDecisionCaption[] = "Unite with Church";
 
-// A check box whose caption is cut short with "…" to the room the layout gives it, however
-// narrow the window, instead of being clipped; the whole caption shows as its tool tip when
-// it is cut. It never asks for more room than a box holding `longest` would.
+// A check box that keeps the room of its whole caption, but never asks for more than a box
+// holding `longest` would: a longer caption is cut short with "…" to that room instead of
+// being clipped, and the whole caption shows as its tool tip.
 class ElidedCheckBox : public QCheckBox {
 public:
     ElidedCheckBox(const QString& caption, const QString& longest, QWidget* parent = nullptr);

@@ -10,8 +10,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace fennick {
@@ -262,9 +264,98 @@ int MessageBoxAnswer(const MessageBoxSpec& spec, QMessageBox::StandardButton cli
     }
 }
 
+namespace {
+
+// A window's frame margins. Before a window is mapped some platforms report none, though it
+// gets a title bar: at least one is allowed for at the top.
+QMargins FrameMargins(const QWidget* w) {
+    const QRect outer = w->frameGeometry(), inner = w->geometry();
+    QMargins m(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+               outer.bottom() - inner.bottom());
+    m.setTop(std::max(m.top(), w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w)));
+    return m;
+}
+
+// Where a box of frame size stands so that it leaves the rectangle about in view: below
+// it, else beside it (right, then left), else above it, each within room; where none of
+// these fits, the place of the four that covers least of it. The top-left of the frame.
+QPoint MessageBoxPlace(const QRect& about, const QSize& frame, const QRect& room) {
+    constexpr int kGap = 8;
+    const auto within = [&](int x, int y) {
+        return QPoint(std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - frame.width())),
+                      std::clamp(y, room.top(), std::max(room.top(), room.bottom() + 1 - frame.height())));
+    };
+    const int centred = about.center().x() - frame.width() / 2;
+    const QPoint places[] = {
+        within(centred, about.bottom() + 1 + kGap),
+        within(about.right() + 1 + kGap, about.top()),
+        within(about.left() - kGap - frame.width(), about.top()),
+        within(centred, about.top() - kGap - frame.height()),
+    };
+    QPoint best = places[0];
+    qint64 least = std::numeric_limits<qint64>::max();
+    for (const QPoint& p : places) {
+        const QRect covered = QRect(p, frame) & about;
+        const qint64 area = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        if (area < least) {
+            least = area;
+            best = p;
+        }
+    }
+    return best;
+}
+
+// The screen rectangle of the controls named: the visible ones of owner's window, or else of
+// the innermost window whose command runs that has any; empty when none is shown.
+QRect ControlsRect(const QWidget* owner, const QStringList& names) {
+    if (names.isEmpty()) return {};
+    QList<const QWidget*> windows;
+    if (owner) windows << owner->window();
+    const QList<QPointer<QObject>>& running = CommandWindow::running();
+    for (qsizetype i = running.size() - 1; i >= 0; --i)
+        if (const auto* w = qobject_cast<QWidget*>(running.at(i).data())) windows << w->window();
+    for (const QWidget* window : std::as_const(windows)) {
+        QRect shown;
+        // Another top-level window may be a child object of this one: only its own controls count.
+        for (const QWidget* c : window->findChildren<QWidget*>())
+            if (c->window() == window && c->isVisible() && names.contains(c->objectName()))
+                shown |= QRect(c->mapToGlobal(QPoint(0, 0)), c->size());
+        if (!shown.isEmpty()) return shown;
+    }
+    return {};
+}
+
+// A message box that stands clear of the controls its question is about, once it knows its
+// size and before it appears. Its frame is taken to be as its owner's.
+class PlacedMessageBox : public QMessageBox {
+public:
+    PlacedMessageBox(QWidget* owner, const QStringList& about) : QMessageBox(owner), owner_(owner), about_(about) {}
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        const QRect region = ControlsRect(owner_, about_);
+        if (region.isEmpty()) return;
+        const QScreen* s = QGuiApplication::screenAt(region.center());
+        if (!s) s = screen();
+        if (!s) return;
+        const QMargins frame = FrameMargins(owner_ ? owner_->window() : this);
+        const QPoint at = MessageBoxPlace(region, size().grownBy(frame), s->availableGeometry());
+        // The box's own place within its frame: how a move of a window not yet mapped counts
+        // its frame differs between window managers.
+        setGeometry(QRect(at + QPoint(frame.left(), frame.top()), size()));
+    }
+
+private:
+    QPointer<QWidget> owner_;
+    QStringList about_;
+};
+
+}  // namespace
+
 int QtDialogs::messageBox(const MessageBoxSpec& spec) {
     const OwnerScope scope(parent_);
-    QMessageBox box(scope.owner());
+    PlacedMessageBox box(scope.owner(), spec.about);
     PrepareMessageBox(box, spec);
     box.exec();
     return MessageBoxAnswer(spec, box.standardButton(box.clickedButton()));

@@ -496,4 +496,96 @@ TEST_F(ProgramWindowsTest, TheWindowWhoseCommandRunsStaysInFront) {
     ModalGuard::allow(false);
 }
 
+// Under a window manager, until it has framed a window and told so.
+void WaitFramed(const QWidget* w) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    (void)QTest::qWaitFor([w] { return w->geometry().top() > w->frameGeometry().top(); }, 1000);
+    QTest::qWait(100);
+}
+
+// The questions asked about what a window shows (the names a search offers, the record a
+// delete removes), as the program's own boxes show them: each leaves those controls in view.
+TEST_F(ProgramWindowsTest, EachQuestionLeavesWhatItAsksAboutInView) {
+    ProgramWindows windows(app);
+    EditForm* main = &windows.main();
+    main->load();
+    main->show();
+    const QStringList member = {"RNum", "LName", "FName", "RCounter"}, search = {"SearchBox", "EntInd", "SDAIdent"};
+    const QStringList zip = {"Zip", "City", "State", "WorkerCode", "NumberAddresses", "RCounter"};
+    const struct {
+        const char* window;  // empty: the main window
+        const char* typed;   // into the input box asked first
+        const char* button;  // clicked; without one, the typed text is entered in the search box
+        int answer;
+        QStringList about;
+    } cases[] = {
+        {"Members", "Baker", "Search", AnsYes, member},
+        {"Members", "", "btnDeleteSDA", AnsNo, member},
+        {"EditZip", "Springfield", "Search", AnsYes, zip},
+        {"", "smi", nullptr, AnsYes, search},
+        {"", "bak", nullptr, AnsYes, search},  // a church member
+        {"", "Adams", "btnGlobal", AnsYes, search},
+        {"", "", "btnDelete", AnsNo, {"RNum", "FName", "LName"}},
+        {"AttendF", "smi", nullptr, AnsNo, search},
+        {"AttendF", "Adams", "btnGlobal", AnsCancel, search},
+    };
+    ModalGuard::allow(true);
+    QtDialogs real(main);
+    for (const auto& c : cases) {
+        app.msg.MsgAnswer = QStringLiteral("3");  // the attendance screen's meeting
+        if (c.window == QLatin1String("Members")) app.hooks.showMembers();
+        if (c.window == QLatin1String("EditZip")) app.hooks.showZipEditor();
+        if (c.window == QLatin1String("AttendF")) app.hooks.showAttendanceScreen();
+        QWidget* asker = *c.window ? windows.crusadeWindows().find(QLatin1String(c.window)) : main;
+        ASSERT_TRUE(asker && QTest::qWaitForWindowActive(asker));
+        WaitFramed(asker);
+        SCOPED_TRACE(c.about.join(u' ').toStdString() + " of " + c.window);
+
+        // The question stands first as the program's own box, whose frame is taken as no
+        // smaller than the asking window's: what it covers of the controls, or of the edge.
+        QStringList covered;
+        t.dialogs.onShow = [&](const FakeDialogs::Shown& shown) {
+            if (shown.buttons == Buttons::OK || shown.kind != FakeDialogs::Kind::Message) return;
+            QTimer::singleShot(0, [&] {
+                QWidget* box = QApplication::activeModalWidget();
+                ASSERT_TRUE(box && QTest::qWaitForWindowExposed(box));
+                WaitFramed(box);
+                const QRect in = asker->geometry(), out = asker->frameGeometry();
+                const QRect place = box->frameGeometry() |
+                                    box->geometry().adjusted(out.left() - in.left(), out.top() - in.top(),
+                                                             out.right() - in.right(), out.bottom() - in.bottom());
+                covered << (asker->screen()->availableGeometry().contains(place) ? "asked" : "asked off the screen");
+                for (const QString& name : c.about) {
+                    const QWidget* w = nullptr;  // the control shown under that name
+                    for (const QWidget* found : asker->findChildren<QWidget*>(name))
+                        if (found->window() == asker && found->isVisible()) w = found;
+                    if (!w || QRect(w->mapToGlobal(QPoint()), w->size()).intersects(place)) covered << name;
+                }
+                box->close();
+            });
+            real.messageBox({shown.text, shown.buttons, shown.icon, shown.title, shown.defaultButton, shown.about});
+        };
+        if (c.button && *c.typed) t.dialogs.type(QLatin1String(c.typed));
+        t.dialogs.answer(c.answer);
+        if (c.button) {
+            asker->findChild<QAbstractButton*>(QLatin1String(c.button))->click();
+        } else {
+            auto* box = asker->findChild<QLineEdit*>(QStringLiteral("SearchBox"));
+            box->setFocus(Qt::OtherFocusReason);
+            QTest::keyClicks(box, QLatin1String(c.typed));
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        t.dialogs.onShow = nullptr;
+        EXPECT_EQ(covered.join(u' ').toStdString(), "asked");
+
+        t.dialogs.otherwise(AnsNo);
+        windows.crusadeWindows().closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        t.dialogs.clear();
+        main->show();
+        main->activateWindow();
+    }
+    ModalGuard::allow(false);
+}
+
 }  // namespace

@@ -101,6 +101,32 @@ TEST_F(SplashTest, AKeyOrALabelOpensTheLastCrusade) {
     }
 }
 
+// The last crusade's line fits its room: a long name is cut in the middle, keeping the end
+// of the line in sight, with the data file's whole path as its tool tip.
+TEST_F(SplashTest, TheLastCrusadesLineFitsItsRoom) {
+    for (const QString& name : {QStringLiteral("spring"), QStringLiteral("Springfield").repeated(23).left(248)}) {
+        CrusadeSpec s;
+        s.lastMeeting = 4;
+        const QString file = WriteCrusade(t, t.path("data"), name, s);
+        WriteIni(t, file);
+        frmSplash screen(app, [] { return true; });
+        screen.load();
+        ModalGuard::allow(true);
+        screen.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+        const auto* line = screen.findChild<QLabel*>(QStringLiteral("lblLastCrusadeName"));
+        const QString shown = line->text(), whole = name + QStringLiteral(":  Meeting #4");
+        SCOPED_TRACE(shown.toStdString());
+        EXPECT_EQ(screen.text(QStringLiteral("lblLastCrusadeName")), whole);
+        EXPECT_LE(line->fontMetrics().horizontalAdvance(shown), line->contentsRect().width());
+        EXPECT_TRUE(shown.startsWith(name.left(6)) && shown.endsWith(name.right(2) + QStringLiteral(":  Meeting #4")));
+        EXPECT_EQ(shown == whole, name.size() < 20);
+        EXPECT_EQ(line->toolTip(), file);
+        screen.hide();
+        ModalGuard::allow(false);
+    }
+}
+
 TEST_F(SplashTest, NewFileStaysOnCancelAndClosesOnACrusade) {
     splash.load();
     t.dialogs.choose(std::nullopt);

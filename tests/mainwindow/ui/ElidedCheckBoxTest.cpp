@@ -1,5 +1,5 @@
-// A decision box cuts its caption short to the room it has instead of clipping it, and
-// never asks for more room than the longest title the program gives.
+// A decision box keeps the room of its whole caption up to the longest title the program
+// gives, and cuts a longer caption short to that room instead of clipping it.
 
 #include "mainwindow/ui/ElidedCheckBox.h"
 
@@ -13,15 +13,15 @@ TEST(ElidedCheckBox, CutsItsCaptionToTheRoomItHas) {
     ElidedCheckBox box(title, longest);
     ElidedCheckBox model(longest, longest);
 
-    // Never wider than a box with the longest title, never narrower than a few letters.
+    // Never wider than a box with the longest title, and no narrower.
     EXPECT_EQ(box.sizeHint().width(), model.sizeHint().width());
-    EXPECT_LT(box.minimumSizeHint().width(), model.sizeHint().width());
+    EXPECT_EQ(box.minimumSizeHint().width(), model.sizeHint().width());
 
     struct Case {
         int width;
         bool cut;
     };
-    for (const Case& c : {Case{box.minimumSizeHint().width(), true}, Case{model.sizeHint().width(), true},
+    for (const Case& c : {Case{box.minimumSizeHint().width() - 20, true}, Case{model.sizeHint().width(), true},
                           Case{box.QCheckBox::sizeHint().width() + 10, false}}) {
         box.resize(c.width, box.sizeHint().height());
         const QString shown = box.shownText();
@@ -32,8 +32,8 @@ TEST(ElidedCheckBox, CutsItsCaptionToTheRoomItHas) {
         }
         EXPECT_EQ(box.text(), title);  // the control keeps its whole caption
     }
-    // A short title stays whole at its own size.
+    // A short title stays whole at the least size it asks for.
     ElidedCheckBox shortBox(QStringLiteral("Baptism"), longest);
-    shortBox.resize(shortBox.sizeHint());
+    shortBox.resize(shortBox.minimumSizeHint());
     EXPECT_EQ(shortBox.shownText(), QStringLiteral("Baptism"));
 }

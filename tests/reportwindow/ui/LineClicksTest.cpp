@@ -1,13 +1,15 @@
 // Clicks on the preview's lines as a person makes them: the attendance column under Edit,
-// a name opening the main window beside the preview, and the interest picker answered by
-// one letter key.
+// a name opening the main window beside the preview (its captions whole), and the interest
+// picker answered by one letter key.
 
 #include "ReportWindowFixture.h"
 
-#include "attendance/AttendanceMarks.h"
 #include "ModalGuard.h"
+#include "attendance/AttendanceMarks.h"
+#include "mainwindow/ui/ElidedCheckBox.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -58,6 +60,32 @@ TEST_F(LineClicksTest, ANameOpensTheMainWindowBesideThePreviewUntilItCloses) {
     EXPECT_FALSE(widget(QStringLiteral("ReturnToPreviewMsg"))->isVisible());
     EXPECT_TRUE(widget(QStringLiteral("btnAddName"))->isVisible());
     EXPECT_TRUE(widget(QStringLiteral("SearchBox"))->isVisible());
+}
+
+// The main window keeps every caption whole at each width the program gives it: beside the
+// preview, which stays in sight, at its least, and at its own once the preview closes.
+TEST_F(LineClicksTest, TheMainWindowCutsNoCaptionAtAnyWidthItIsGiven) {
+    clickLine(1, 12);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    for (const char* width : {"beside the preview", "least", "least, visits shown", "own"}) {
+        if (width == QLatin1String("least, visits shown")) trigger(QStringLiteral("mnuVisits"));
+        if (width == QLatin1String("own")) QTest::mouseClick(control<QPushButton>("CloseBut"), Qt::LeftButton);
+        QTest::qWait(50);
+        if (QByteArray(width).startsWith("least")) form->resize(form->minimumSizeHint());
+        QTest::qWait(100);  // laid out at that width, as the window system told it
+        SCOPED_TRACE(QStringLiteral("%1: %2").arg(QLatin1String(width)).arg(form->width()).toStdString());
+        QStringList cut;
+        for (const auto* box : form->findChildren<ElidedCheckBox*>())
+            if (box->isVisible() && box->shownText() != box->text()) cut << box->shownText();
+        for (const auto* label : form->findChildren<QLabel*>())
+            if (label->isVisible() && !label->wordWrap() &&
+                label->contentsRect().width() < label->fontMetrics().horizontalAdvance(label->text()))
+                cut << label->text();
+        EXPECT_EQ(cut.join(u'|').toStdString(), "");
+        if (!window()) continue;
+        const QWidget* close = control("CloseBut");
+        EXPECT_FALSE(form->frameGeometry().intersects({close->mapToGlobal(QPoint()), close->size()}));
+    }
 }
 
 // A list that came out empty keeps no line of the page shown before: a click where a name
