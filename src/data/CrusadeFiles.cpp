@@ -244,7 +244,10 @@ bool OpenCrusade(App& app, const QString& dataFile, UnusableFiles* unusable) {
     SetDataFile(app, dataFile);
     try {
         // A backup or restore cut off while putting its files in place leaves the old ones.
-        RecoverReplacedSet(app.files(), dataFile);
+        {
+            const GuardedFiles::OwnSave own(app, kCrusadeSet);
+            RecoverReplacedSet(app.files(), dataFile);
+        }
         if (!LoadInfoFile(app, unusable ? &unusable->settings : nullptr)) {
             ForgetCrusade(app);
             return false;

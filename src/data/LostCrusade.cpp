@@ -105,6 +105,7 @@ std::optional<QString> AskWhere(App& app, const QString& lost) {
 bool SaveSetIn(App& app, const QString& target, const QString& lost, const QByteArray& records) {
     SetDataFile(app, target);
     FileSetReplace set(app.files());
+    const GuardedFiles::OwnSave own(app, {OwnFile::DataFile, OwnFile::InfoFile, OwnFile::MemberFile, OwnFile::ZipFile});
     set.addBytes(records, target);
     set.addBytes(InfoFileBytes(app), SideFileName(target, QStringLiteral("inf")));
     if (const QByteArray members = MemberFileBytes(app); !members.isEmpty())

@@ -302,6 +302,7 @@ void RestoreCrusade(App& app, MainScreen& form) {
         }
         CloseWindows(app);
         FileSetReplace set(app.files());
+        const GuardedFiles::OwnSave own(app, kCrusadeSet);
         if (r.ok()) {
             AddFileSet(set, FileSetOf(*restoreFile), FileSetOf(app.program.DataFile), true);
             r = set.copyAll();
