@@ -12,6 +12,7 @@ namespace fennick {
 std::optional<QString> AskFileToWrite(App& app, FileDialogSpec spec) {
     const bool askToReplace = spec.askToReplace;
     spec.askToReplace = false;
+    spec.refusal = [&app](const QString& path) { return WriteRefusal(app, path); };
     for (;;) {
         const std::optional<QString> chosen = app.dialogs().saveFile(spec);
         if (!chosen || chosen->isEmpty()) return std::nullopt;

@@ -17,7 +17,7 @@ class App;
 // (nullopt). A protected file is refused with its message and the dialog is offered again
 // at it. An existing file is asked about when spec.askToReplace ("<name> already exists.",
 // "Do you want to replace it?", Yes/No): No offers the dialog again. The dialog itself asks
-// no replace question.
+// no replace question and refuses a protected file before it closes where it can.
 std::optional<QString> AskFileToWrite(App& app, FileDialogSpec spec);
 
 }  // namespace fennick

@@ -22,6 +22,7 @@ constexpr int kNoPrinterDialog = 394;
 }  // namespace
 
 std::optional<PrinterChoice> AskPrinter(App& app, PrinterDialogSpec spec) {
+    spec.refusal = [&app](const QString& path) { return WriteRefusal(app, path); };
     for (;;) {
         std::optional<PrinterChoice> choice = app.dialogs().selectPrinter(spec);
         if (!choice || !choice->toPdf) return choice;
