@@ -83,6 +83,7 @@ public:
     QString get(const QString&, const QString&, const QString&, const QString& def) const override { return def; }
     QList<QPair<QString, QString>> getAll(const QString&, const QString&) const override { return {}; }
     FileResult save(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+    QString fileName(const QString&) const override { return {}; }
 };
 
 // A network that is never reached.

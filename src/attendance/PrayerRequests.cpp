@@ -54,6 +54,7 @@ void EnterPrayerRequest(App& app, MainScreen& form, PrayerWindow window, qint16&
         if (newJournal || lastPrayerMeeting < meeting) lines += NewLine + MeetingHeading(window, meeting) + NewLine;
         lines += line + NewLine;
         // One append: a request that fails leaves nothing of itself in the journal.
+        const GuardedFiles::OwnSave own(app, {OwnFile::PrayerJournal});
         const FileResult written = app.files().append(path, Ansi(lines));
         if (written.ok()) {
             lastPrayerMeeting = meeting;

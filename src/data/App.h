@@ -4,10 +4,12 @@
 
 #include "data/Crusade.h"
 #include "data/CrusadeSettings.h"
+#include "data/GuardedFiles.h"
 #include "data/Messages.h"
 #include "data/ProgramSettings.h"
 #include "mainwindow/MainWindowState.h"
 #include "platform/Platform.h"
+#include "platform/Printer.h"
 #include "views/CurrentView.h"
 
 #include <functional>
@@ -111,14 +113,23 @@ struct Hooks {
 
 class App {
 public:
-    explicit App(const Platform& platform) : platform(platform) {}
+    // Every PDF file the printer makes is checked as the files written are.
+    explicit App(const Platform& platform) : platform(platform) {
+        this->platform.printer.setOutputCheck([this](const QString& path) { guardedFiles.checkPrinted(path); });
+    }
+    ~App() { platform.printer.setOutputCheck({}); }
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
 
     Dialogs& dialogs() { return platform.dialogs; }
     Printer& printer() { return platform.printer; }
     Clock& clock() { return platform.clock; }
-    Files& files() { return platform.files; }
+    // The platform's file operations, refusing to write over the open crusade's and the
+    // program's files except in their own saves (GuardedFiles).
+    Files& files() { return guardedFiles; }
 
     Platform platform;
+    GuardedFiles guardedFiles{platform.files, *this};
     ProgramSettings program;
     CrusadeSettings settings;
     Crusade crusade;

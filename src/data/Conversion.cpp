@@ -84,6 +84,7 @@ bool Convert(App& app, int oldLen, bool keepCardPrinted, const QString& doneText
         ReportFailure(app, QStringLiteral("The data file could not be copied to ") + bak, dataFile);
         return false;
     }
+    const GuardedFiles::OwnSave own(app, {OwnFile::DataFile});
     if (const FileResult saved = files.save(dataFile, converted); !saved.ok()) {
         files.remove(bak);
         ReportFailure(app, saved.description, dataFile);

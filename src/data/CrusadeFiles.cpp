@@ -246,7 +246,11 @@ bool OpenCrusade(App& app, const QString& dataFile, UnusableFiles* unusable) {
         // A backup, restore or save elsewhere cut off while putting its files in place is
         // undone, and the user told: who restored takes the backup to be in place. A set
         // not wholly put back is not used.
-        const SetRepair repair = RecoverReplacedSet(app.files(), dataFile);
+        SetRepair repair;
+        {
+            const GuardedFiles::OwnSave own(app, kCrusadeSet);
+            repair = RecoverReplacedSet(app.files(), dataFile);
+        }
         if (!repair.told.isEmpty())
             app.dialogs().msgBox(repair.told, Buttons::OK, repair.whole ? Icon::Exclamation : Icon::Critical);
         if (!repair.whole) {

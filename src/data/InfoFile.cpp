@@ -423,6 +423,7 @@ void SaveInfoFile(App& app) {
     const QByteArray bytes = InfoFileBytes(app);
     const QString path = InfoFileName(app);
     KeepUnreadableInfoFile(app, path);
+    const GuardedFiles::OwnSave own(app, {OwnFile::InfoFile});
     WriteWholeFile(app.files(), path, bytes);
 }
 

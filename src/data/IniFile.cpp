@@ -70,6 +70,7 @@ void SaveIniFile(App& app) {
     out.number(PrintableSingle(p.LabelOffsetDown));
     out.number(PrintableSingle(p.LabelOffsetRight));
     try {
+        const GuardedFiles::OwnSave own(app, {OwnFile::IniFile});
         out.save(app.files(), IniFilePath(app));
     } catch (const VbError& e) {
         throw IniFileNotWritten(e.number(), e.description());

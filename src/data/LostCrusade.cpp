@@ -110,6 +110,7 @@ bool SaveSetIn(App& app, const QString& target, const QString& lost, const QByte
     SetDataFile(app, target);
     FileSetReplace set(app.files());
     set.setOrigin(SetKind::Rescue, lost);
+    const GuardedFiles::OwnSave own(app, {OwnFile::DataFile, OwnFile::InfoFile, OwnFile::MemberFile, OwnFile::ZipFile});
     set.addBytes(records, target);
     set.addBytes(InfoFileBytes(app), SideFileName(target, QStringLiteral("inf")));
     if (const QByteArray members = MemberFileBytes(app); !members.isEmpty())

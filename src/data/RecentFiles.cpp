@@ -69,4 +69,8 @@ void LoadRecentFiles(App& app, MainScreen& screen) {
     }
 }
 
+QString RecentFilesPath(const App& app) {
+    return app.platform.store.fileName(kApplication);
+}
+
 }  // namespace fennick

@@ -23,5 +23,7 @@ void AddRecentFile(App& app, MainScreen& screen, const QString& file);
 void SaveRecentFile(App& app, const QString& file);
 // Shows each stored path whose file still exists in its menu item, with the separator.
 void LoadRecentFiles(App& app, MainScreen& screen);
+// The file that holds the list; empty when the settings are kept in no file.
+QString RecentFilesPath(const App& app);
 
 }  // namespace fennick

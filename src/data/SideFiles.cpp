@@ -113,6 +113,7 @@ QByteArray MemberFileBytes(const App& app) {
 
 void SaveMembers(App& app) {
     const QByteArray bytes = MemberFileBytes(app);
+    const GuardedFiles::OwnSave own(app, {OwnFile::MemberFile});
     if (!bytes.isEmpty()) WriteWholeFile(app.files(), SideFileName(app.program.DataFile, QStringLiteral("mem")), bytes);
 }
 
@@ -134,6 +135,7 @@ QByteArray ZipFileBytes(const App& app) {
 
 void SaveZips(App& app) {
     const QByteArray bytes = ZipFileBytes(app);
+    const GuardedFiles::OwnSave own(app, {OwnFile::ZipFile});
     if (!bytes.isEmpty()) WriteWholeFile(app.files(), SideFileName(app.program.DataFile, QStringLiteral("zps")), bytes);
 }
 

@@ -311,6 +311,7 @@ void RestoreCrusade(App& app, MainScreen& form) {
         }
         CloseWindows(app);
         FileSetReplace set(app.files());
+        const GuardedFiles::OwnSave own(app, kCrusadeSet);
         if (r.ok()) {
             set.setOrigin(SetKind::Restore, *restoreFile);
             AddFileSet(set, FileSetOf(*restoreFile), FileSetOf(app.program.DataFile), true);

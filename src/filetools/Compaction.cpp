@@ -61,7 +61,10 @@ int CompactDataFile(App& app) {
     const QByteArray all = c.file.readAll();
     const QByteArray live = LiveRecords(all, c.RecCount);
     const int dropped = c.RecCount - int(live.size() / AttendeeRecord::Size);
-    WriteWholeFile(app.files(), app.program.DataFile, live);
+    {
+        const GuardedFiles::OwnSave own(app, {OwnFile::DataFile});
+        WriteWholeFile(app.files(), app.program.DataFile, live);
+    }
     // The open file is the one just replaced: the new one is opened in its place.
     CloseDataFile(app);
     try {

@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/Errors.h"
+#include "data/FileToWrite.h"
 #include "data/FileUtil.h"
 #include "filetools/EmailFile.h"
 #include "filetools/MailMergeFile.h"
@@ -33,10 +34,11 @@ bool SaveShown(App& app, MainScreen& form) {
     return app.view.ReportCount == 0 || SaveCurrentRecord(app, form);
 }
 
-// The save dialog; Cancel leaves "cancel" in ScratchVar and gives no name.
+// The save dialog, until it gives a name that may be written; Cancel leaves "cancel" in
+// ScratchVar and gives no name.
 std::optional<QString> AskFileName(App& app, const FileDialogSpec& spec) {
     app.msg.ScratchVar.clear();
-    std::optional<QString> chosen = app.dialogs().saveFile(spec);
+    std::optional<QString> chosen = AskFileToWrite(app, spec);
     if (!chosen) app.msg.ScratchVar = QStringLiteral("cancel");
     return chosen;
 }

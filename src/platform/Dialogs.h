@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace fennick {
@@ -49,6 +50,9 @@ struct FileDialogSpec {
     bool mayCreate = false;
     // A Save dialog asks before an existing file is chosen; false when the caller asks.
     bool askToReplace = true;
+    // Set: a Save dialog asks it of the name chosen before it closes; a text it gives is
+    // shown over the dialog, which stays open for another name (empty: the name is taken).
+    std::function<QString(const QString& path)> refusal;
 };
 
 struct PrinterDialogSpec {
@@ -57,6 +61,9 @@ struct PrinterDialogSpec {
     int maxPage = 1000;
     int fromPage = 1;
     int toPage = 1000;
+    // Set: the dialog asks it of the PDF file chosen before it closes, as a Save dialog
+    // asks FileDialogSpec::refusal.
+    std::function<QString(const QString& path)> refusal;
 };
 
 struct PrinterChoice {

@@ -349,6 +349,7 @@ void Printer::endDoc() {
     reset();
     if (finished.pageCount > 0 || !finished.items.isEmpty()) {
         finished.pageCount = std::max(finished.pageCount, 1);
+        if (job_.toPdf && outputCheck_) outputCheck_(job_.pdfPath);
         deliver(finished);
     }
 }

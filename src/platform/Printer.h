@@ -15,6 +15,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace fennick {
 
 struct PrinterFont {
@@ -176,6 +178,9 @@ public:
     // Reports draw every page; the job stays in force for the following documents.
     void setJob(const PrinterChoice& job) { job_ = job; }
     const PrinterChoice& job() const { return job_; }
+    // Run at endDoc() with the PDF file a document is to be written to, before anything
+    // is written; it throws to refuse the file, and the document is then dropped.
+    void setOutputCheck(std::function<void(const QString& pdfPath)> check) { outputCheck_ = std::move(check); }
 
 protected:
     // Receives the finished document at endDoc(). May throw VbError (printer error); the
@@ -211,6 +216,7 @@ private:
     int drawWidth_ = 1;
     PrintedDocument doc_;
     PrinterChoice job_;
+    std::function<void(const QString&)> outputCheck_;
 };
 
 // A fixed table instead of real fonts, so drawings can be checked without a display: a

@@ -70,6 +70,10 @@ QList<QPair<QString, QString>> QtSettingsStore::getAll(const QString& app, const
     return out;
 }
 
+QString QtSettingsStore::fileName(const QString& app) const {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Fennick"), app).fileName();
+}
+
 // QSettings' own save can replace the file with an empty one when the disk is full. The
 // values, the new one among them, are written by QSettings to a copy beside the file and
 // read back; only a copy that holds them all takes the file's place, through a save that

@@ -19,6 +19,8 @@ public:
     virtual QList<QPair<QString, QString>> getAll(const QString& app, const QString& section) const = 0;
     // Stores the value; on failure (a full disk) the store is as it was and the result says why.
     virtual FileResult save(const QString& app, const QString& section, const QString& key, const QString& value) = 0;
+    // The file that holds app's settings; empty when they are kept in no file.
+    virtual QString fileName(const QString& app) const = 0;
 };
 
 // QSettings in the user's configuration folder, one file per application name. Made at
@@ -30,6 +32,7 @@ public:
                 const QString& def = QString()) const override;
     QList<QPair<QString, QString>> getAll(const QString& app, const QString& section) const override;
     FileResult save(const QString& app, const QString& section, const QString& key, const QString& value) override;
+    QString fileName(const QString& app) const override;
 };
 
 }  // namespace fennick

@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/Errors.h"
+#include "data/ProtectedFiles.h"
 #include "data/ReportFonts.h"
 #include "data/Text.h"
 #include "platform/Clock.h"
@@ -20,6 +21,17 @@ namespace {
 constexpr int kNoPrinterDialog = 394;
 }  // namespace
 
+std::optional<PrinterChoice> AskPrinter(App& app, PrinterDialogSpec spec) {
+    spec.refusal = [&app](const QString& path) { return WriteRefusal(app, path); };
+    for (;;) {
+        std::optional<PrinterChoice> choice = app.dialogs().selectPrinter(spec);
+        if (!choice || !choice->toPdf) return choice;
+        const QString refusal = WriteRefusal(app, choice->pdfPath);
+        if (refusal.isEmpty()) return choice;
+        app.dialogs().msgBox(refusal, Buttons::OK, Icon::Exclamation);
+    }
+}
+
 bool SelPrinter(App& app, int& fromPage, int& toPage, int& copies) {
     PrinterDialogSpec spec;
     spec.copies = 1;
@@ -27,7 +39,7 @@ bool SelPrinter(App& app, int& fromPage, int& toPage, int& copies) {
     spec.maxPage = 1000;
     std::optional<PrinterChoice> choice;
     try {
-        choice = app.dialogs().selectPrinter(spec);
+        choice = AskPrinter(app, spec);
     } catch (const VbError& e) {
         app.printer().killDoc();
         if (e.number() != err::Cancelled && e.number() != kNoPrinterDialog)

@@ -12,9 +12,16 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 namespace fennick {
 
 class App;
+
+// The printer dialog of spec until its choice is a printer or a PDF file that may be
+// written: a file of the open crusade or of the program is refused with its message and
+// the dialog is offered again. nullopt when it is cancelled; its errors are thrown.
+std::optional<PrinterChoice> AskPrinter(App& app, PrinterDialogSpec spec);
 
 // The printer dialog: copies 1, pages 1 to 1000, no "Selection". The choice becomes the
 // printer's job; fromPage, toPage and copies receive it (1 and 1000 when no range was

@@ -51,7 +51,7 @@ const PrinterFont kArial12{QStringLiteral("Arial"), 12};
 std::optional<int> ChooseFirstPage(App& app) {
     std::optional<PrinterChoice> choice;
     try {
-        choice = app.dialogs().selectPrinter(PrinterDialogSpec());
+        choice = AskPrinter(app, PrinterDialogSpec());
     } catch (const VbError& e) {
         if (e.number() == err::Cancelled) return std::nullopt;
         throw;

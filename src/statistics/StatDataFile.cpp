@@ -9,8 +9,6 @@
 #include "statistics/NumberForms.h"
 #include "statistics/TeamTallies.h"
 
-#include <QDir>
-
 #include <algorithm>
 
 namespace fennick {
@@ -80,12 +78,9 @@ void WriteTeamLines(StatDataWriter& out, const CrusadeSettings& s, const TeamTal
     }
 }
 
-QString StatDataPath(const App& app) {
-    return QDir(app.program.ProgramDir).filePath(kStatDataFileName);
-}
-
 bool SaveStatData(App& app, const StatDataWriter& out) {
     try {
+        const GuardedFiles::OwnSave own(app, {OwnFile::StatData});
         WriteWholeFile(app.files(), StatDataPath(app), out.data());
         return true;
     } catch (const VbError& e) {

@@ -13,6 +13,8 @@
 //   then for teams 1..20: the team's name and telephone as stored, and thirteen counts.
 // Numbers are written as printed: a blank (or the minus sign), the digits, a blank.
 
+#include "data/ProtectedFiles.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,8 +25,6 @@ struct Crusade;
 struct CrusadeSettings;
 struct CrusadeTallies;
 struct TeamTallies;
-
-inline const QString kStatDataFileName = QStringLiteral("StatData.txt");
 
 // The lines of the file, built in memory.
 class StatDataWriter {
@@ -50,9 +50,6 @@ void WriteCrusadeLines(StatDataWriter& out, const CrusadeSettings& settings, con
                        const Crusade& crusade);
 // The 280 team lines, teams 1..20.
 void WriteTeamLines(StatDataWriter& out, const CrusadeSettings& settings, const TeamTallies& t);
-
-// Where the file lies: the program folder.
-QString StatDataPath(const App& app);
 
 // Replaces the file with the lines in one step, so the workbook never reads half a file.
 // A failure shows the program's common error message and leaves any earlier file as it

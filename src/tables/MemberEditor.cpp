@@ -114,6 +114,7 @@ void WriteMemberFile(App& app) {
     SequentialTextWriter out;
     for (int i = 1; i <= c.MemberCount && i < c.MemberNames.size(); ++i)
         if (!c.MemberNames[i].isEmpty()) WriteValue(out, c.MemberNames[i]);
+    const GuardedFiles::OwnSave own(app, {OwnFile::MemberFile});
     WriteWholeFile(app.files(), SideFileName(app.program.DataFile, QStringLiteral("mem")), out.data());
 }
 

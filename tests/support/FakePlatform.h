@@ -80,8 +80,14 @@ public:
         entries.append({app, section, key, value});
         return {};
     }
+    // The settings of app as a file of folder (none while folder is empty), for the
+    // program to know it by; the store never writes it.
+    QString fileName(const QString& app) const override {
+        return folder.isEmpty() ? QString() : folder + u'/' + app + QStringLiteral(".ini");
+    }
     // While not ok, every save fails with it and changes nothing.
     FileResult failSaves;
+    QString folder;
     struct Entry {
         QString app, section, key, value;
     };

@@ -3,17 +3,22 @@
 #include "platform/CommandWindow.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
 #include <QStyle>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace fennick {
@@ -89,13 +94,48 @@ std::optional<QString> Chosen(const QString& path) {
     return path;
 }
 
+// Tells over dialog why the name chosen in it is refused; the dialog stays open.
+void ShowRefusal(QWidget* dialog, const QString& refusal) {
+    QMessageBox box(dialog);
+    PrepareMessageBox(box, {refusal, Buttons::OK, Icon::Exclamation, std::nullopt});
+    box.exec();
+}
+
+// A file dialog that asks the refusal of the name chosen before it closes, so that a
+// refused file is told before anything else is asked of it. A dialog of the desktop's own
+// (without Qt's name box) closes first; its caller asks then.
+class CheckedFileDialog : public QFileDialog {
+public:
+    CheckedFileDialog(QWidget* parent, const QString& title, const QString& path, const QString& filter,
+                      std::function<QString(const QString&)> refusal)
+        : QFileDialog(parent, title, path, filter), refusal_(std::move(refusal)) {}
+
+    void accept() override {
+        const auto* nameBox = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (refusal_ && acceptMode() == AcceptSave && nameBox && nameBox->isVisible()) {
+            const QString chosen = selectedFiles().value(0);
+            if (!chosen.isEmpty() && !QFileInfo(chosen).isDir()) {
+                if (const QString refusal = refusal_(chosen); !refusal.isEmpty()) {
+                    ShowRefusal(this, refusal);
+                    return;
+                }
+            }
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    std::function<QString(const QString&)> refusal_;
+};
+
 // The filter of filterIndex is selected before the proposed name is put in: in a save
 // dialog, selecting a filter puts the filter's extension in place of the name's, and the
 // name proposed is the one meant.
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode accept,
                                      QFileDialog::FileMode mode, QFileDialog::Options options) {
     const QStringList filters = QtFileFilters(spec.filter);
-    QFileDialog dlg(parent, spec.title, InitialPath(spec), filters.join(QStringLiteral(";;")));
+    CheckedFileDialog dlg(parent, spec.title, InitialPath(spec), filters.join(QStringLiteral(";;")),
+                          accept == QFileDialog::AcceptSave ? spec.refusal : nullptr);
     dlg.setAcceptMode(accept);
     dlg.setFileMode(mode);
     dlg.setOptions(options);
@@ -159,6 +199,27 @@ private:
     QWidget* owner_;
     QPointer<QWidget> inUse_;
 };
+
+// Qt's printer dialog asks whether to overwrite an existing PDF file as soon as OK is
+// pressed: the refusal of the file named in its file box ("filename", enabled while the
+// output is a PDF file) is asked first, and a refused file keeps the dialog open. Where
+// the dialog's parts are not found its caller asks after it closes.
+void CheckPdfFileOnOk(QPrintDialog& dlg, const std::function<QString(const QString&)>& refusal) {
+    auto* buttons = dlg.findChild<QDialogButtonBox*>();
+    auto* fileBox = dlg.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (!refusal || !buttons || !fileBox) return;
+    if (!QObject::disconnect(buttons, SIGNAL(accepted()), &dlg, nullptr)) return;
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, [&dlg, fileBox, refusal] {
+        if (fileBox->isEnabled() && !fileBox->text().isEmpty()) {
+            if (const QString why = refusal(fileBox->text()); !why.isEmpty()) {
+                ShowRefusal(&dlg, why);
+                return;
+            }
+        }
+        // Qt's own checks of the fields, its question of an existing file among them.
+        QMetaObject::invokeMethod(&dlg, "_q_checkFields");
+    });
+}
 
 }  // namespace
 
@@ -394,6 +455,7 @@ std::optional<PrinterChoice> QtDialogs::selectPrinter(const PrinterDialogSpec& s
     dlg.setMinMax(spec.minPage, spec.maxPage);
     dlg.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile |
                    QAbstractPrintDialog::PrintShowPageSize);
+    CheckPdfFileOnOk(dlg, spec.refusal);
     if (dlg.exec() != QDialog::Accepted) return std::nullopt;
 
     PrinterChoice c;
