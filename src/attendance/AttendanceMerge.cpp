@@ -2,6 +2,7 @@
 
 #include "attendance/AttendanceMarks.h"
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
@@ -158,14 +159,15 @@ QString MissingName(const AttendeeRecord& rec) {
            FromAnsi(rec.LName.trimmed()) + QStringLiteral(", ") + FromAnsi(rec.FName.bytes());
 }
 
-void ReportNotAdded(App& app, const QStringList& notAdded) {
+// The records of the full data file that were not added, for the closing message.
+QString NotAddedText(const QStringList& notAdded) {
     QString text = QStringLiteral("The data file holds %1 records, the most Fennick can keep.").arg(kMaxRecords) +
                    NewLine + QStringLiteral("These records of the other computer were not added:") + NewLine;
     for (qsizetype i = 0; i < std::min<qsizetype>(notAdded.size(), kNotAddedListed); ++i)
         text += NewLine + notAdded[i];
     if (notAdded.size() > kNotAddedListed)
         text += NewLine + QStringLiteral("and %1 more.").arg(notAdded.size() - kNotAddedListed);
-    app.dialogs().msgBox(text, Buttons::OK, Icon::Exclamation, kTitle);
+    return text;
 }
 
 // Merges the other computer's member list; returns a note for the final message when it
@@ -193,7 +195,8 @@ QString MergeMemberFile(App& app, const QString& otherDataFile) {
 
 }  // namespace
 
-RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool attendanceOnly) {
+RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool attendanceOnly,
+                         BulkWrite& writes) {
     Crusade& c = app.crusade;
     if (!IsNight(night)) return {};
     QList<AttendeeRecord> local = ReadAllRecords(app);
@@ -206,7 +209,14 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
     for (const AttendeeRecord& theirs : other) {
         if (theirs.isDeleted()) continue;
         const QByteArray key = AnsiUpper(theirs.RNum.bytes());
-        if (const auto found = byNumber.constFind(key); found != byNumber.constEnd()) {
+        const auto found = byNumber.constFind(key);
+        const bool held = found != byNumber.constEnd();
+        if (writes.stopped()) {
+            // What would have been written or offered.
+            if (!held || theirs.Last == night) writes.notReached(theirs);
+            continue;
+        }
+        if (held) {
             if (theirs.Last != night) continue;
             const qint32 n = *found;
             AttendeeRecord rec = theirs;
@@ -216,7 +226,7 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
                 attendance[night - 1] = theirs.Attendance.at(night);
                 SetAttendance(rec, attendance);
             }
-            WriteRecord(app, n, rec);
+            if (!writes.write(n, rec)) continue;
             local[n - 1] = rec;
             ++result.updated;
             continue;
@@ -230,7 +240,7 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
                                  QStringLiteral("Add this record to the main file?");
         if (app.dialogs().msgBox(question, Buttons::YesNo) != AnsYes) continue;
         const qint32 n = c.RecCount + 1;
-        WriteRecord(app, n, theirs);
+        if (!writes.write(n, theirs)) continue;
         local.append(theirs);
         byNumber.insert(key, n);
         ++result.added;
@@ -283,32 +293,52 @@ void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
 
     // The loaded crusade's last meeting never goes back; the night merged is the other's.
     app.settings.LastMeeting = qint16(std::max<int>(app.settings.LastMeeting, other->lastMeeting));
-    QString failure;
+    // One closing message, whatever stopped the merge or failed after it.
+    BulkWrite writes(app, QStringLiteral("Merge Attendance Updates"), kSourceFennick3);
+    RecordMerge merged;
     QString note;
+    bool recordsMerged = false;
     try {
-        const RecordMerge merged = MergeRecords(app, other->records, other->lastMeeting, attendanceOnly);
-        if (!merged.notAdded.isEmpty()) ReportNotAdded(app, merged.notAdded);
-        note = MergeMemberFile(app, other->dataFile);
+        merged = MergeRecords(app, other->records, other->lastMeeting, attendanceOnly, writes);
+        recordsMerged = !writes.stopped();
     } catch (const VbError& e) {
-        failure = CommonErrorText(e, kSourceFennick3);
+        writes.stepFailed(QStringLiteral("The merge stopped: a record of the data file could not be read. The church "
+                                         "members were not merged."),
+                          e);
     }
-    if (!failure.isEmpty())
-        app.dialogs().msgBox(failure + NewLine + NewLine +
-                                 QStringLiteral("The merge has stopped. The records merged before the error keep "
-                                                "their changes."),
-                             Buttons::OK, Icon::Critical, kTitle);
+    if (recordsMerged)
+        writes.step(QStringLiteral("The church members were not merged."),
+                    [&] { note = MergeMemberFile(app, other->dataFile); });
 
     bool repaired = false;
     {
         BusyGuard busy(app.platform.busy);
-        repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app);
-        IndexAlpha(app);
-        ShowCurrentRecord(app, editForm);
+        writes.step(QStringLiteral("The repair pass did not run to its end."),
+                    [&] { repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app); });
+        writes.step(QStringLiteral("The main window could not show the names."), [&] {
+            IndexAlpha(app);
+            ShowCurrentRecord(app, editForm);
+        });
     }
-    if (!failure.isEmpty() || !repaired) return;
-    QString done = QStringLiteral("Attendance has been updated Successfully.");
-    if (!note.isEmpty()) done += NewLine + NewLine + note;
-    app.msg.MsgAnswer = QString::number(app.dialogs().msgBox(done, Buttons::OK, Icon::Information));
+    QStringList parts;
+    if (!writes.failed() && repaired) parts << QStringLiteral("Attendance has been updated Successfully.");
+    if (!note.isEmpty()) parts << note;
+    if (!merged.notAdded.isEmpty()) parts << NotAddedText(merged.notAdded);
+    if (writes.failed()) {
+        app.msg.ScratchVar = QStringLiteral("cancel");
+        QString rerun = QStringLiteral(
+            "Running Merge Attendance Updates again is safe: the records merged are merged the same way again, and "
+            "those added are found by their number.");
+        if (writes.stopped())
+            rerun += NewLine + QStringLiteral("The church members were not merged: running it again merges them.");
+        parts << writes.report(rerun);
+    }
+    // A repair pass that stopped has told why; nothing else to tell leaves it at that.
+    if (parts.isEmpty()) return;
+    const bool success = !writes.failed() && repaired && merged.notAdded.isEmpty();
+    app.msg.MsgAnswer = QString::number(app.dialogs().msgBox(parts.join(NewLine + NewLine), Buttons::OK,
+                                                             success ? Icon::Information : Icon::Exclamation,
+                                                             success ? std::nullopt : std::optional<QString>(kTitle)));
 }
 
 void mnuMergeAttendance_Click(App& app, MainScreen& editForm) {

@@ -17,6 +17,7 @@
 namespace fennick {
 
 class App;
+class BulkWrite;
 class MainScreen;
 struct AttendeeRecord;
 
@@ -29,15 +30,17 @@ struct RecordMerge {
     QStringList notAdded;
 };
 
-// Merges the other computer's records into the data file. A deleted record there is
-// passed over. A registration number is looked up among all live records of the data
-// file (the first in file order wins, without regard to case); when found and the other
-// record's Last is night, either night's character is copied and the local record
-// recounted (attendanceOnly) or the whole other record replaces it. A number found
-// nowhere is offered with the missing-record question and, on Yes, appended; it is then
-// found by any later record of the same number. Throws VbError when a record cannot be
-// read or written; what was written before stays.
-RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool attendanceOnly);
+// Merges the other computer's records into the data file through writes. A deleted record
+// there is passed over. A registration number is looked up among all live records of the
+// data file (the first in file order wins, without regard to case); when found and the
+// other record's Last is night, either night's character is copied and the local record
+// recounted (attendanceOnly) or the whole other record replaces it. A number found nowhere
+// is offered with the missing-record question and, on Yes, appended; it is then found by
+// any later record of the same number. A record not written stops the merge (writes names
+// it and those not reached); what was written before stays. Throws VbError when a record
+// cannot be read.
+RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool attendanceOnly,
+                         BulkWrite& writes);
 
 // Appends to MemberNames the entries whose first four characters (the member number)
 // no entry has yet; returns how many were added.
