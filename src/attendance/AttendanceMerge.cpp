@@ -159,6 +159,21 @@ QString MissingName(const AttendeeRecord& rec) {
            FromAnsi(rec.LName.trimmed()) + QStringLiteral(", ") + FromAnsi(rec.FName.bytes());
 }
 
+// The other computer's record is the person the local one of its number is: their first
+// and last names agree, blanks around them and case aside.
+bool SamePerson(const AttendeeRecord& theirs, const AttendeeRecord& here) {
+    return AnsiUpper(theirs.FName.trimmed()) == AnsiUpper(here.FName.trimmed()) &&
+           AnsiUpper(theirs.LName.trimmed()) == AnsiUpper(here.LName.trimmed());
+}
+
+// Asked when the names of the local record of the other record's number differ.
+QString SamePersonQuestion(const AttendeeRecord& theirs, const AttendeeRecord& here) {
+    return QStringLiteral("Found Record Number ") + FromAnsi(theirs.RNum.bytes()) +
+           QStringLiteral(" Under Another Name: ") + NewLine + QStringLiteral("Other computer:  ") +
+           MissingName(theirs) + NewLine + QStringLiteral("This computer:  ") + MissingName(here) + NewLine + NewLine +
+           QStringLiteral("Is this the same person?");
+}
+
 // The records of the full data file that were not added, for the closing message.
 QString NotAddedText(const QStringList& notAdded) {
     QString text = QStringLiteral("The data file holds %1 records, the most Fennick can keep.").arg(kMaxRecords) +
@@ -167,6 +182,21 @@ QString NotAddedText(const QStringList& notAdded) {
         text += NewLine + notAdded[i];
     if (notAdded.size() > kNotAddedListed)
         text += NewLine + QStringLiteral("and %1 more.").arg(notAdded.size() - kNotAddedListed);
+    return text;
+}
+
+// The records whose number another person holds here, each with what became of it.
+QString OtherPeopleText(const QList<OtherPerson>& people) {
+    QString text = QStringLiteral("Records of the other computer whose number is held here under another name:");
+    for (qsizetype i = 0; i < std::min<qsizetype>(people.size(), kNotAddedListed); ++i) {
+        const OtherPerson& p = people[i];
+        text += NewLine + FromAnsi(p.number) + QStringLiteral("  ") + FromAnsi(p.lastName) + QStringLiteral(", ") +
+                FromAnsi(p.firstName) + QStringLiteral(" (here ") + FromAnsi(p.localLastName) + QStringLiteral(", ") +
+                FromAnsi(p.localFirstName) + QStringLiteral("): ") +
+                (p.outcome.isEmpty() ? QStringLiteral("not reached") : p.outcome);
+    }
+    if (people.size() > kNotAddedListed)
+        text += NewLine + QStringLiteral("and %1 more.").arg(people.size() - kNotAddedListed);
     return text;
 }
 
@@ -204,6 +234,7 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
     byNumber.reserve(local.size());
     for (qint32 i = 0; i < local.size(); ++i)
         if (!local[i].isDeleted()) byNumber.insert(AnsiUpper(local[i].RNum.bytes()), i + 1);
+    const qint16 reserved = app.settings.ReservedNumber;
 
     RecordMerge result;
     for (const AttendeeRecord& theirs : other) {
@@ -213,12 +244,26 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
         const bool held = found != byNumber.constEnd();
         if (writes.stopped()) {
             // What would have been written or offered.
-            if (!held || theirs.Last == night) writes.notReached(theirs);
+            if (!held || theirs.Last == night || !SamePerson(theirs, local[*found - 1])) writes.notReached(theirs);
             continue;
         }
-        if (held) {
-            if (theirs.Last != night) continue;
+        OtherPerson* person = nullptr;
+        if (held && !SamePerson(theirs, local[*found - 1])) {
+            const AttendeeRecord& here = local[*found - 1];
+            result.otherPeople.append({theirs.RNum.bytes(), theirs.FName.trimmed(), theirs.LName.trimmed(),
+                                       here.FName.trimmed(), here.LName.trimmed(), QString()});
+            person = &result.otherPeople.last();
+        }
+        const bool same =
+            !person || app.dialogs().msgBox(SamePersonQuestion(theirs, local[*found - 1]), Buttons::YesNo) == AnsYes;
+        if (held && same) {
             const qint32 n = *found;
+            if (theirs.Last != night) {
+                if (person)
+                    person->outcome =
+                        QStringLiteral("the same person, not marked at meeting %1: left as it is").arg(night);
+                continue;
+            }
             AttendeeRecord rec = theirs;
             if (attendanceOnly) {
                 rec = local[n - 1];
@@ -226,25 +271,55 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
                 attendance[night - 1] = theirs.Attendance.at(night);
                 SetAttendance(rec, attendance);
             }
-            if (!writes.write(n, rec)) continue;
+            if (!writes.write(n, rec)) {
+                if (person) person->outcome = QStringLiteral("the same person, not written");
+                continue;
+            }
+            if (person) person->outcome = QStringLiteral("the same person, merged");
             local[n - 1] = rec;
             ++result.updated;
             continue;
         }
+        const QString declined = person ? QStringLiteral("another person, not added") : QString();
         if (c.RecCount >= kMaxRecords) {
             result.notAdded << MissingName(theirs);
+            if (person) person->outcome = declined + QStringLiteral(": the data file is full");
             continue;
         }
         const QString question = QStringLiteral("Found Missing Record: ") + NewLine + MissingName(theirs) + NewLine +
                                  FromAnsi(theirs.Attendance.bytes()) + NewLine + NewLine +
                                  QStringLiteral("Add this record to the main file?");
-        if (app.dialogs().msgBox(question, Buttons::YesNo) != AnsYes) continue;
+        if (app.dialogs().msgBox(question, Buttons::YesNo) != AnsYes) {
+            if (person) person->outcome = declined;
+            continue;
+        }
+        AttendeeRecord rec = theirs;
+        if (person) {
+            // Its number is another person's here: it takes the next free one.
+            rec.RNum = StepRegNumber(app);
+            if (rec.RNum.trimmed().isEmpty()) {
+                person->outcome = declined + QStringLiteral(": no registration number is left to issue");
+                writes.stopAt(theirs, QStringLiteral("no registration number is left to issue"));
+                continue;
+            }
+        }
         const qint32 n = c.RecCount + 1;
-        if (!writes.write(n, theirs)) continue;
-        local.append(theirs);
-        byNumber.insert(key, n);
+        if (!writes.write(n, rec)) {
+            if (person) person->outcome = declined + QStringLiteral(": not written");
+            continue;
+        }
+        local.append(rec);
+        byNumber.insert(AnsiUpper(rec.RNum.bytes()), n);
+        if (person) {
+            person->outcome = QStringLiteral("another person, added as number ") + FromAnsi(rec.RNum.bytes());
+            ++result.addedRenumbered;
+        }
         ++result.added;
     }
+    // The numbers drawn stay issued: the records written hold them.
+    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."), [&] {
+        if (app.settings.ReservedNumber != reserved) SaveInfoFile(app);
+    });
     return result;
 }
 
@@ -323,12 +398,18 @@ void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
     QStringList parts;
     if (!writes.failed() && repaired) parts << QStringLiteral("Attendance has been updated Successfully.");
     if (!note.isEmpty()) parts << note;
+    if (!merged.otherPeople.isEmpty()) parts << OtherPeopleText(merged.otherPeople);
     if (!merged.notAdded.isEmpty()) parts << NotAddedText(merged.notAdded);
     if (writes.failed()) {
         app.msg.ScratchVar = QStringLiteral("cancel");
         QString rerun = QStringLiteral(
             "Running Merge Attendance Updates again is safe: the records merged are merged the same way again, and "
             "those added are found by their number.");
+        if (merged.addedRenumbered > 0)
+            rerun += NewLine + (merged.addedRenumbered == 1
+                                    ? QStringLiteral("Only the 1 record added under a new number is offered again.")
+                                    : QStringLiteral("Only the %1 records added under a new number are offered again.")
+                                          .arg(merged.addedRenumbered));
         if (writes.stopped())
             rerun += NewLine + QStringLiteral("The church members were not merged: running it again merges them.");
         parts << writes.report(rerun);

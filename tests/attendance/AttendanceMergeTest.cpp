@@ -250,6 +250,100 @@ TEST_F(AttendanceMergeTest, NoRecordIsAddedPastTheLastAddressableOne) {
     EXPECT_EQ(QFileInfo(here).size(), qint64(kMaxRecords) * AttendeeRecord::Size);
 }
 
+// A record of the other computer is the same person as the local record of its number
+// only when the names agree too (blanks and case aside); otherwise the user is asked. Yes
+// merges as ever; No offers it as a missing record, added under the next free number. The
+// closing message names each such record and what became of it.
+TEST_F(AttendanceMergeTest, ANumberHeldHereUnderAnotherNameIsAskedAbout) {
+    const QString named = kMerged + QStringLiteral(
+                                        "\r\n\r\nRecords of the other computer whose number is held here under another "
+                                        "name:\r\n9995  ");
+    const AttendeeRecord david = Rec("9995", "David", "Taylor").nights("1");
+    const AttendeeRecord bob = Rec("9995", "Bob", "Doorman").nights("-----------2");
+    const struct {
+        const char* what;
+        AttendeeRecord here, there;
+        std::initializer_list<int> answers;  // after the three questions
+        QByteArray attendanceOnly, whole;    // the data file afterwards
+        QString message;
+    } cases[] = {
+        {"the same name",
+         david,
+         Rec("9995", " DAVID ", "taylor").nights("-----------2"),
+         {},
+         "9995|00|David Taylor|1----------2|12\r\n",
+         "9995|00|DAVID taylor|-----------2|12\r\n",
+         kMerged},
+        {"another name, the same person",
+         david,
+         bob,
+         {AnsYes},
+         "9995|00|David Taylor|1----------2|12\r\n",
+         "9995|00|Bob Doorman|-----------2|12\r\n",
+         named + QStringLiteral("Doorman, Bob (here Taylor, David): the same person, merged")},
+        {"another name, another person",
+         david,
+         bob,
+         {AnsNo, AnsYes},
+         "9995|00|David Taylor|1-----------|1\r\n0042|00|Bob Doorman|-----------2|12\r\n",
+         "9995|00|David Taylor|1-----------|1\r\n0042|00|Bob Doorman|-----------2|12\r\n",
+         named + QStringLiteral("Doorman, Bob (here Taylor, David): another person, added as number 0042")},
+        {"a corrected spelling",
+         Rec("9995", "Davd", "Taylor").nights("1"),
+         Rec("9995", "David", "Taylor").nights("-----------2"),
+         {AnsYes},
+         "9995|00|Davd Taylor|1----------2|12\r\n",
+         "9995|00|David Taylor|-----------2|12\r\n",
+         named + QStringLiteral("Taylor, David (here Taylor, Davd): the same person, merged")},
+        {"a deleted local record",
+         Rec("9995", "David", "Taylor").nights("1").deleted(),
+         bob,
+         {AnsYes},
+         "9995|##|David Taylor|1-----------|1\r\n9995|00|Bob Doorman|-----------2|12\r\n",
+         "9995|##|David Taylor|1-----------|1\r\n9995|00|Bob Doorman|-----------2|12\r\n",
+         kMerged},
+    };
+    for (const auto& c : cases) {
+        for (const bool whole : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (whole ? ", whole record" : ", attendance only"));
+            SetUp();
+            CloseCrusade(app);
+            CrusadeSpec local, other;
+            local.lastMeeting = other.lastMeeting = 12;
+            local.records = {c.here};
+            other.records = {c.there};
+            WriteCrusade(t, t.path("here"), QStringLiteral("spring"), local);
+            WriteCrusade(t, t.path("desk2"), QStringLiteral("spring"), other);
+            ASSERT_TRUE(OpenCrusade(app, here));
+            IndexAlpha(app);
+            app.settings.BackupPath = t.path("desk2");
+            app.settings.ReservedNumber = 41;
+            app.settings.ReservedDirection = QStringLiteral("UP");
+            t.dialogs.clear();
+            merge(there, whole, c.answers);
+
+            QByteArray records;
+            for (const AttendeeRecord& r : ReadAllRecords(app))
+                records += r.RNum.bytes() + '|' + r.WorkerCode.bytes() + '|' + r.FName.trimmed() + ' ' +
+                           r.LName.trimmed() + '|' + r.Attendance.bytes().left(12) + '|' + QByteArray::number(r.Last) +
+                           "\r\n";
+            EXPECT_EQ(records, whole ? c.whole : c.attendanceOnly);
+            const QStringList shown = t.dialogs.messages();
+            ASSERT_EQ(shown.size(), 3 + int(c.answers.size()) + 1);
+            if (!c.here.isDeleted() && c.answers.size() > 0) {
+                EXPECT_EQ(shown[3], QStringLiteral("Found Record Number 9995 Under Another Name: \r\nOther computer:  "
+                                                   "00  9995  ") +
+                                        FromAnsi(c.there.LName.trimmed() + ", " + c.there.FName.bytes()) +
+                                        QStringLiteral("\r\nThis computer:  00  9995  ") +
+                                        FromAnsi(c.here.LName.trimmed() + ", " + c.here.FName.bytes()) +
+                                        QStringLiteral("\r\n\r\nIs this the same person?"));
+            }
+            EXPECT_EQ(shown.last().toStdString(), c.message.toStdString());
+            EXPECT_FALSE(t.dialogs.pending());
+        }
+    }
+}
+
 // A record not written stops the merge: those written before keep their change, and the one
 // closing message names the record and those not reached, says that a rerun is safe, and
 // that the church members were not merged. A number held by a record that the data file
