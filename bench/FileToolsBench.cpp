@@ -6,12 +6,14 @@
 // comparison with a 9,999-record backup with its repair pass, each under a second.
 
 #include "BenchData.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "data/FileUtil.h"
 #include "data/FixFiles.h"
 #include "filetools/BackupCompare.h"
-#include "filetools/CrusadeMerge.h"
 #include "filetools/Compaction.h"
+#include "filetools/CrusadeMerge.h"
 #include "filetools/MailMergeFile.h"
 #include "filetools/TextExportFile.h"
 #include "views/Indexes.h"
@@ -139,7 +141,8 @@ void BM_MergeCrusadeAllColliding(benchmark::State& state) {
         IndexAlpha(b.app);
         b.app.settings.ReservedNumber = 4999;
         state.ResumeTiming();
-        const CrusadeMergeResult r = MergeCrusadeRecords(b.app, other);
+        BulkWrite writes(b.app, QStringLiteral("Merge Files"), kSourceFennick3);
+        const CrusadeMergeResult r = MergeCrusadeRecords(b.app, other, writes);
         appended = r.appended;
         if (!r.stopped.isEmpty()) state.SkipWithError(r.stopped.toStdString().c_str());
         SortIndex(b.app);
@@ -153,7 +156,8 @@ void BM_CompareWithBackup(benchmark::State& state) {
     static BenchApp b;
     const QList<AttendeeRecord> backup = BenchRecords();
     for (auto _ : state) {
-        const BackupComparison r = AddMissingRecords(b.app, backup);
+        BulkWrite writes(b.app, QStringLiteral("Compare"), kSourceFennick3);
+        const BackupComparison r = AddMissingRecords(b.app, backup, writes);
         FixFiles(b.app);
         IndexAlpha(b.app);
         benchmark::DoNotOptimize(r.added);

@@ -3,7 +3,9 @@
 // the editor and the team totals.
 
 #include "BenchData.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "tables/TeamAssignment.h"
 #include "tables/TeamTotals.h"
 #include "tables/ZipTable.h"
@@ -50,7 +52,8 @@ void AssignOver(benchmark::State& state, bool allUnassigned) {
     for (qint32 i = 0; i < original.size(); ++i) WriteRecord(app, i + 1, original[i]);
     int changed = 0;
     for (auto _ : state) {
-        changed = AssignTeamsFromZips(app);
+        BulkWrite writes(app, QStringLiteral("Update File"), kSourceFennick95);
+        changed = AssignTeamsFromZips(app, writes);
         state.PauseTiming();
         const QList<AttendeeRecord> now = ReadAllRecords(app);
         for (qint32 i = 0; i < now.size(); ++i)

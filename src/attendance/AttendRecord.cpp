@@ -148,8 +148,9 @@ bool SaveRecord(App& app, AttendFState& st, MainScreen& form) {
     if ((interview != 0) != (r.Class != 0)) r.Class = qint16(interview);
     try {
         WriteRecord(app, c.CurRecNo, r);
-    } catch (const DuplicateNumber&) {
+    } catch (const DuplicateNumber& e) {
         // Another live record holds the number: the box gets the record's own back.
+        TellDuplicateNumber(app, e.number);
         form.setText(kRNum, FromAnsi(c.CurRecord.RNum.trimmed()));
         form.focusRefusedBox(kRNum);
         return false;

@@ -2,6 +2,7 @@
 
 #include "attendance/AttendanceMarks.h"
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
@@ -158,14 +159,45 @@ QString MissingName(const AttendeeRecord& rec) {
            FromAnsi(rec.LName.trimmed()) + QStringLiteral(", ") + FromAnsi(rec.FName.bytes());
 }
 
-void ReportNotAdded(App& app, const QStringList& notAdded) {
+// The other computer's record is the person the local one of its number is: their first
+// and last names agree, blanks around them and case aside.
+bool SamePerson(const AttendeeRecord& theirs, const AttendeeRecord& here) {
+    return AnsiUpper(theirs.FName.trimmed()) == AnsiUpper(here.FName.trimmed()) &&
+           AnsiUpper(theirs.LName.trimmed()) == AnsiUpper(here.LName.trimmed());
+}
+
+// Asked when the names of the local record of the other record's number differ.
+QString SamePersonQuestion(const AttendeeRecord& theirs, const AttendeeRecord& here) {
+    return QStringLiteral("Found Record Number ") + FromAnsi(theirs.RNum.bytes()) +
+           QStringLiteral(" Under Another Name: ") + NewLine + QStringLiteral("Other computer:  ") +
+           MissingName(theirs) + NewLine + QStringLiteral("This computer:  ") + MissingName(here) + NewLine + NewLine +
+           QStringLiteral("Is this the same person?");
+}
+
+// The records of the full data file that were not added, for the closing message.
+QString NotAddedText(const QStringList& notAdded) {
     QString text = QStringLiteral("The data file holds %1 records, the most Fennick can keep.").arg(kMaxRecords) +
                    NewLine + QStringLiteral("These records of the other computer were not added:") + NewLine;
     for (qsizetype i = 0; i < std::min<qsizetype>(notAdded.size(), kNotAddedListed); ++i)
         text += NewLine + notAdded[i];
     if (notAdded.size() > kNotAddedListed)
         text += NewLine + QStringLiteral("and %1 more.").arg(notAdded.size() - kNotAddedListed);
-    app.dialogs().msgBox(text, Buttons::OK, Icon::Exclamation, kTitle);
+    return text;
+}
+
+// The records whose number another person holds here, each with what became of it.
+QString OtherPeopleText(const QList<OtherPerson>& people) {
+    QString text = QStringLiteral("Records of the other computer whose number is held here under another name:");
+    for (qsizetype i = 0; i < std::min<qsizetype>(people.size(), kNotAddedListed); ++i) {
+        const OtherPerson& p = people[i];
+        text += NewLine + FromAnsi(p.number) + QStringLiteral("  ") + FromAnsi(p.lastName) + QStringLiteral(", ") +
+                FromAnsi(p.firstName) + QStringLiteral(" (here ") + FromAnsi(p.localLastName) + QStringLiteral(", ") +
+                FromAnsi(p.localFirstName) + QStringLiteral("): ") +
+                (p.outcome.isEmpty() ? QStringLiteral("not reached") : p.outcome);
+    }
+    if (people.size() > kNotAddedListed)
+        text += NewLine + QStringLiteral("and %1 more.").arg(people.size() - kNotAddedListed);
+    return text;
 }
 
 // Merges the other computer's member list; returns a note for the final message when it
@@ -193,7 +225,8 @@ QString MergeMemberFile(App& app, const QString& otherDataFile) {
 
 }  // namespace
 
-RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool attendanceOnly) {
+RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool attendanceOnly,
+                         BulkWrite& writes) {
     Crusade& c = app.crusade;
     if (!IsNight(night)) return {};
     QList<AttendeeRecord> local = ReadAllRecords(app);
@@ -201,14 +234,36 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
     byNumber.reserve(local.size());
     for (qint32 i = 0; i < local.size(); ++i)
         if (!local[i].isDeleted()) byNumber.insert(AnsiUpper(local[i].RNum.bytes()), i + 1);
+    const qint16 reserved = app.settings.ReservedNumber;
 
     RecordMerge result;
     for (const AttendeeRecord& theirs : other) {
         if (theirs.isDeleted()) continue;
         const QByteArray key = AnsiUpper(theirs.RNum.bytes());
-        if (const auto found = byNumber.constFind(key); found != byNumber.constEnd()) {
-            if (theirs.Last != night) continue;
+        const auto found = byNumber.constFind(key);
+        const bool held = found != byNumber.constEnd();
+        if (writes.stopped()) {
+            // What would have been written or offered.
+            if (!held || theirs.Last == night || !SamePerson(theirs, local[*found - 1])) writes.notReached(theirs);
+            continue;
+        }
+        OtherPerson* person = nullptr;
+        if (held && !SamePerson(theirs, local[*found - 1])) {
+            const AttendeeRecord& here = local[*found - 1];
+            result.otherPeople.append({theirs.RNum.bytes(), theirs.FName.trimmed(), theirs.LName.trimmed(),
+                                       here.FName.trimmed(), here.LName.trimmed(), QString()});
+            person = &result.otherPeople.last();
+        }
+        const bool same =
+            !person || app.dialogs().msgBox(SamePersonQuestion(theirs, local[*found - 1]), Buttons::YesNo) == AnsYes;
+        if (held && same) {
             const qint32 n = *found;
+            if (theirs.Last != night) {
+                if (person)
+                    person->outcome =
+                        QStringLiteral("the same person, not marked at meeting %1: left as it is").arg(night);
+                continue;
+            }
             AttendeeRecord rec = theirs;
             if (attendanceOnly) {
                 rec = local[n - 1];
@@ -216,25 +271,55 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
                 attendance[night - 1] = theirs.Attendance.at(night);
                 SetAttendance(rec, attendance);
             }
-            WriteRecord(app, n, rec);
+            if (!writes.write(n, rec)) {
+                if (person) person->outcome = QStringLiteral("the same person, not written");
+                continue;
+            }
+            if (person) person->outcome = QStringLiteral("the same person, merged");
             local[n - 1] = rec;
             ++result.updated;
             continue;
         }
+        const QString declined = person ? QStringLiteral("another person, not added") : QString();
         if (c.RecCount >= kMaxRecords) {
             result.notAdded << MissingName(theirs);
+            if (person) person->outcome = declined + QStringLiteral(": the data file is full");
             continue;
         }
         const QString question = QStringLiteral("Found Missing Record: ") + NewLine + MissingName(theirs) + NewLine +
                                  FromAnsi(theirs.Attendance.bytes()) + NewLine + NewLine +
                                  QStringLiteral("Add this record to the main file?");
-        if (app.dialogs().msgBox(question, Buttons::YesNo) != AnsYes) continue;
+        if (app.dialogs().msgBox(question, Buttons::YesNo) != AnsYes) {
+            if (person) person->outcome = declined;
+            continue;
+        }
+        AttendeeRecord rec = theirs;
+        if (person) {
+            // Its number is another person's here: it takes the next free one.
+            rec.RNum = StepRegNumber(app);
+            if (rec.RNum.trimmed().isEmpty()) {
+                person->outcome = declined + QStringLiteral(": no registration number is left to issue");
+                writes.stopAt(theirs, QStringLiteral("no registration number is left to issue"));
+                continue;
+            }
+        }
         const qint32 n = c.RecCount + 1;
-        WriteRecord(app, n, theirs);
-        local.append(theirs);
-        byNumber.insert(key, n);
+        if (!writes.write(n, rec)) {
+            if (person) person->outcome = declined + QStringLiteral(": not written");
+            continue;
+        }
+        local.append(rec);
+        byNumber.insert(AnsiUpper(rec.RNum.bytes()), n);
+        if (person) {
+            person->outcome = QStringLiteral("another person, added as number ") + FromAnsi(rec.RNum.bytes());
+            ++result.addedRenumbered;
+        }
         ++result.added;
     }
+    // The numbers drawn stay issued: the records written hold them.
+    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."), [&] {
+        if (app.settings.ReservedNumber != reserved) SaveInfoFile(app);
+    });
     return result;
 }
 
@@ -283,32 +368,58 @@ void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
 
     // The loaded crusade's last meeting never goes back; the night merged is the other's.
     app.settings.LastMeeting = qint16(std::max<int>(app.settings.LastMeeting, other->lastMeeting));
-    QString failure;
+    // One closing message, whatever stopped the merge or failed after it.
+    BulkWrite writes(app, QStringLiteral("Merge Attendance Updates"), kSourceFennick3);
+    RecordMerge merged;
     QString note;
+    bool recordsMerged = false;
     try {
-        const RecordMerge merged = MergeRecords(app, other->records, other->lastMeeting, attendanceOnly);
-        if (!merged.notAdded.isEmpty()) ReportNotAdded(app, merged.notAdded);
-        note = MergeMemberFile(app, other->dataFile);
+        merged = MergeRecords(app, other->records, other->lastMeeting, attendanceOnly, writes);
+        recordsMerged = !writes.stopped();
     } catch (const VbError& e) {
-        failure = CommonErrorText(e, kSourceFennick3);
+        writes.stepFailed(QStringLiteral("The merge stopped: a record of the data file could not be read. The church "
+                                         "members were not merged."),
+                          e);
     }
-    if (!failure.isEmpty())
-        app.dialogs().msgBox(failure + NewLine + NewLine +
-                                 QStringLiteral("The merge has stopped. The records merged before the error keep "
-                                                "their changes."),
-                             Buttons::OK, Icon::Critical, kTitle);
+    if (recordsMerged)
+        writes.step(QStringLiteral("The church members were not merged."),
+                    [&] { note = MergeMemberFile(app, other->dataFile); });
 
     bool repaired = false;
     {
         BusyGuard busy(app.platform.busy);
-        repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app);
-        IndexAlpha(app);
-        ShowCurrentRecord(app, editForm);
+        writes.step(QStringLiteral("The repair pass did not run to its end."),
+                    [&] { repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app); });
+        writes.step(QStringLiteral("The main window could not show the names."), [&] {
+            IndexAlpha(app);
+            ShowCurrentRecord(app, editForm);
+        });
     }
-    if (!failure.isEmpty() || !repaired) return;
-    QString done = QStringLiteral("Attendance has been updated Successfully.");
-    if (!note.isEmpty()) done += NewLine + NewLine + note;
-    app.msg.MsgAnswer = QString::number(app.dialogs().msgBox(done, Buttons::OK, Icon::Information));
+    QStringList parts;
+    if (!writes.failed() && repaired) parts << QStringLiteral("Attendance has been updated Successfully.");
+    if (!note.isEmpty()) parts << note;
+    if (!merged.otherPeople.isEmpty()) parts << OtherPeopleText(merged.otherPeople);
+    if (!merged.notAdded.isEmpty()) parts << NotAddedText(merged.notAdded);
+    if (writes.failed()) {
+        app.msg.ScratchVar = QStringLiteral("cancel");
+        QString rerun = QStringLiteral(
+            "Running Merge Attendance Updates again is safe: the records merged are merged the same way again, and "
+            "those added are found by their number.");
+        if (merged.addedRenumbered > 0)
+            rerun += NewLine + (merged.addedRenumbered == 1
+                                    ? QStringLiteral("Only the 1 record added under a new number is offered again.")
+                                    : QStringLiteral("Only the %1 records added under a new number are offered again.")
+                                          .arg(merged.addedRenumbered));
+        if (writes.stopped())
+            rerun += NewLine + QStringLiteral("The church members were not merged: running it again merges them.");
+        parts << writes.report(rerun);
+    }
+    // A repair pass that stopped has told why; nothing else to tell leaves it at that.
+    if (parts.isEmpty()) return;
+    const bool success = !writes.failed() && repaired && merged.notAdded.isEmpty();
+    app.msg.MsgAnswer = QString::number(app.dialogs().msgBox(parts.join(NewLine + NewLine), Buttons::OK,
+                                                             success ? Icon::Information : Icon::Exclamation,
+                                                             success ? std::nullopt : std::optional<QString>(kTitle)));
 }
 
 void mnuMergeAttendance_Click(App& app, MainScreen& editForm) {

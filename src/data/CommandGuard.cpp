@@ -1,6 +1,7 @@
 #include "data/CommandGuard.h"
 
 #include "data/App.h"
+#include "data/DataStore.h"
 #include "data/Errors.h"
 #include "platform/Dialogs.h"
 
@@ -20,8 +21,9 @@ bool RunGuarded(App& app, const QString& source, const std::function<void()>& co
             app.hooks.endProgram(e.exitCode);
         else
             QCoreApplication::exit(e.exitCode);
-    } catch (const DuplicateNumber&) {
-        // The write refused told why.
+    } catch (const DuplicateNumber& e) {
+        // A record of a screen refused for its number: the registration box's message.
+        TellDuplicateNumber(app, e.number);
     } catch (const VbError& e) {
         app.dialogs().msgBox(CommonErrorText(e, source));
     } catch (const std::exception& e) {

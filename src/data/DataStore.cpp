@@ -106,16 +106,18 @@ const RegNumbers& HeldNumbers(App& app) {
 
 // A record is never given a number that another live record holds, whichever command
 // writes it: a record written with another number than it has on file, a deleted one
-// brought back and a new one are refused with the registration box's message. A record
-// that keeps its number is written even where an older file gave it to two records.
+// brought back and a new one are refused. A record that keeps its number is written even
+// where an older file gave it to two records.
 void RefuseTakenNumber(App& app, qint32 n, const AttendeeRecord& rec) {
     const QByteArray number = LiveNumber(rec);
     if (number.isEmpty()) return;
     const RegNumbers& held = HeldNumbers(app);
     if (n <= held.ofRecord.size() && held.ofRecord[n - 1] == number) return;
     if (held.holders.value(number) == 0) return;
-    TellDuplicateNumber(app, rec.RNum.bytes());
-    throw DuplicateNumber{rec.RNum.bytes()};
+    qint32 heldBy = 0;
+    for (qint32 i = 0; i < held.ofRecord.size() && heldBy == 0; ++i)
+        if (i != n - 1 && held.ofRecord[i] == number) heldBy = i + 1;
+    throw DuplicateNumber{rec.RNum.bytes(), rec.FName.trimmed(), rec.LName.trimmed(), n, heldBy};
 }
 
 // After record n was written: the numbers held follow it when they were the file's just

@@ -1,6 +1,7 @@
 #include "filetools/AppendedRecords.h"
 
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/InfoFile.h"
 #include "data/Text.h"
@@ -12,13 +13,14 @@ void SaveDrawnNumbers(App& app, qint16 before) {
     if (app.settings.ReservedNumber != before) SaveInfoFile(app);
 }
 
-void AppendWithEntry(App& app, const AttendeeRecord& rec) {
+bool AppendWithEntry(App& app, BulkWrite& writes, const AttendeeRecord& rec) {
     const qint32 n = app.crusade.RecCount + 1;
-    WriteRecord(app, n, rec);
+    if (!writes.write(n, rec)) return false;
     CurrentView& v = app.view;
     v.ReportIndex.resize(v.ReportCount + 1);
     AppendEntry(v, rec, LName5(rec) + FName2(rec), n);
     v.ReportCount = qint16(v.ReportIndex.size() - 1);
+    return true;
 }
 
 }  // namespace fennick

@@ -10,15 +10,16 @@
 namespace fennick {
 
 class App;
+class BulkWrite;
 
 // Writes the settings file when ReservedNumber is no longer before; throws VbError when
 // it cannot be written.
 void SaveDrawnNumbers(App& app, qint16 before);
 
-// Writes rec as the new last record of the data file and appends its entry (number, the
-// first five letters of the last name and two of the first name in capitals, record
-// number) after the view's last entry. Throws VbError when the record cannot be written;
-// the view is then unchanged.
-void AppendWithEntry(App& app, const AttendeeRecord& rec);
+// Writes rec through writes as the new last record of the data file and appends its entry
+// (number, the first five letters of the last name and two of the first name in capitals,
+// record number) after the view's last entry. False when the record was not written
+// (writes tells why); the view is then unchanged.
+bool AppendWithEntry(App& app, BulkWrite& writes, const AttendeeRecord& rec);
 
 }  // namespace fennick

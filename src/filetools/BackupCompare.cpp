@@ -1,6 +1,7 @@
 #include "filetools/BackupCompare.h"
 
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FixFiles.h"
@@ -40,10 +41,14 @@ QString MissingRecordQuestion(const AttendeeRecord& r) {
 
 }  // namespace
 
-BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup) {
+BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup, BulkWrite& writes) {
     BackupComparison result;
     for (const AttendeeRecord& r : backup) {
         if (r.isDeleted() || RegNumberHeld(app, r.RNum.bytes())) continue;
+        if (writes.stopped()) {
+            writes.notReached(r);
+            continue;
+        }
         if (app.crusade.RecCount >= kMaxRecords) {
             result.full = true;
             break;
@@ -54,8 +59,7 @@ BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup
             ++result.declined;
             continue;
         }
-        WriteRecord(app, app.crusade.RecCount + 1, r);
-        ++result.added;
+        if (writes.write(app.crusade.RecCount + 1, r)) ++result.added;
     }
     return result;
 }
@@ -98,32 +102,34 @@ void CompareWithBackup(App& app, MainScreen& form) {
                       NewLine + QStringLiteral("Is this what you want to do?");
     if (app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Critical) != AnsYes) return;
 
-    BackupComparison compared;
-    bool failed = false;
-    try {
-        compared = AddMissingRecords(app, other.records);
-    } catch (const VbError& e) {
-        failed = true;
-        app.msg.ScratchVar = QStringLiteral("cancel");
-        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick3));
-    }
-    if (compared.full)
-        app.dialogs().msgBox(QStringLiteral("The data file holds %1 records, the most Fennick can keep: no more "
-                                            "records can be added.")
-                                 .arg(kMaxRecords),
-                             Buttons::OK, Icon::Exclamation);
+    BulkWrite writes(app, QStringLiteral("Compare"), kSourceFennick3);
+    const BackupComparison compared = AddMissingRecords(app, other.records, writes);
     bool repaired = false;
     {
         BusyGuard busy(app.platform.busy);
-        repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app);
-        IndexAlpha(app);
-        ShowCurrentRecord(app, form);
+        writes.step(QStringLiteral("The repair pass did not run to its end."),
+                    [&] { repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app); });
+        writes.step(QStringLiteral("The main window could not show the names."), [&] {
+            IndexAlpha(app);
+            ShowCurrentRecord(app, form);
+        });
     }
-    const bool success = compared.declined == 0 && !compared.full && !failed && repaired;
+    if (writes.failed()) app.msg.ScratchVar = QStringLiteral("cancel");
+    const bool success = compared.declined == 0 && !compared.full && !writes.failed() && repaired;
     QString text = success ? QStringLiteral("Files have been repaired Successfully.")
                            : QStringLiteral("Files have not been repaired.");
     text += NewLine + NewLine + QStringLiteral("Records added from the backup: %1").arg(compared.added) + NewLine +
             QStringLiteral("Records declined: %1").arg(compared.declined);
+    if (compared.full)
+        text += NewLine + NewLine +
+                QStringLiteral(
+                    "The data file holds %1 records, the most Fennick can keep: no more records can be "
+                    "added.")
+                    .arg(kMaxRecords);
+    if (writes.failed())
+        text += NewLine + NewLine +
+                writes.report(QStringLiteral("Running Compare again is safe: the records added are found by their "
+                                             "number and not offered again."));
     app.msg.MsgAnswer =
         QString::number(app.dialogs().msgBox(text, Buttons::OK, success ? Icon::Information : Icon::Critical));
 }

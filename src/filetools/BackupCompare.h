@@ -11,6 +11,7 @@
 namespace fennick {
 
 class App;
+class BulkWrite;
 class MainScreen;
 
 // What the comparison did with the records missing from the crusade.
@@ -21,9 +22,10 @@ struct BackupComparison {
 };
 
 // Offers each live backup record whose number (without regard to case) no live record of
-// the data file holds, the ones added here included; Yes appends it unchanged. Throws
-// VbError when a record cannot be written; what was added before stays.
-BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup);
+// the data file holds, the ones added here included; Yes appends it unchanged through
+// writes. A record not written stops the offers (writes names it and those not offered);
+// what was added before stays.
+BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup, BulkWrite& writes);
 
 // The command behind File, Compare (mnuCompare_Click only calls it).
 void CompareWithBackup(App& app, MainScreen& form);

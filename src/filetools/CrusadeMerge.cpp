@@ -2,6 +2,7 @@
 
 #include "attendance/AttendanceMerge.h"
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
@@ -86,9 +87,9 @@ void MergeMemberList(App& app, const QString& otherDataFile) {
 }
 
 // The statistics data file of a master named "Master", from the merged file. The other
-// crusade's name and date come from its settings file; without them nothing is written
-// and the user is told.
-void MasterStatistics(App& app, const QString& otherDataFile, int n) {
+// crusade's name and date come from its settings file; without them nothing is written,
+// and writes keeps why.
+void MasterStatistics(App& app, BulkWrite& writes, const QString& otherDataFile, int n) {
     const QString settings = SideFileName(otherDataFile, QStringLiteral("inf"));
     try {
         SequentialTextReader in = ReadSettingsFile(settings);
@@ -96,76 +97,110 @@ void MasterStatistics(App& app, const QString& otherDataFile, int n) {
         in.readItem();
         app.msg.MsgText = in.readItem();
     } catch (const VbError& e) {
-        app.dialogs().msgBox(QStringLiteral("The statistics data file was not written: the settings file ") + settings +
-                                 QStringLiteral(" could not be read.") + NewLine + e.description(),
-                             Buttons::OK, Icon::Exclamation);
+        writes.stepFailed(QStringLiteral("The statistics data file was not written: the settings file ") + settings +
+                              QStringLiteral(" could not be read."),
+                          e);
         return;
     }
     app.msg.ScratchVar = QString::number(n);
     Stats(app, kStatsFileOnly);
 }
 
+// "Baker, Ruth"
+QString ListedName(const QByteArray& lastName, const QByteArray& firstName) {
+    return FromAnsi(lastName) + QStringLiteral(", ") + FromAnsi(firstName);
+}
+
 }  // namespace
 
-CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& other) {
+CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& other, BulkWrite& writes) {
     CrusadeMergeResult result;
     NamesOnFile names;
-    for (const AttendeeRecord& r : ReadAllRecords(app)) names.add(r);
+    // The names of the first live record holding each number (upper-cased).
+    QHash<QByteArray, AttendeeRecord> holders;
+    const auto hold = [&holders](const AttendeeRecord& r) {
+        if (!r.isDeleted() && !holders.contains(AnsiUpper(r.RNum.bytes())))
+            holders.insert(AnsiUpper(r.RNum.bytes()), r);
+    };
+    for (const AttendeeRecord& r : ReadAllRecords(app)) {
+        names.add(r);
+        hold(r);
+    }
     const qint16 reserved = app.settings.ReservedNumber;
-    try {
-        for (const AttendeeRecord& theirs : other) {
-            if (theirs.isDeleted()) {
-                result.leftOut << LeftOut(theirs, QByteArray());
-                continue;
-            }
-            AttendeeRecord rec = theirs;
-            const bool held = RegNumberHeld(app, rec.RNum.bytes());
-            const QByteArray onFile = held ? names.numberOf(rec) : QByteArray();
-            if (!onFile.isEmpty()) {
-                result.leftOut << LeftOut(rec, onFile, names.onlyDeleted(rec));
-                continue;
-            }
-            if (app.crusade.RecCount >= kMaxRecords) {
-                result.stopped =
-                    QStringLiteral("The data file holds %1 records, the most Fennick can keep.").arg(kMaxRecords);
+    for (const AttendeeRecord& theirs : other) {
+        if (writes.stopped()) {
+            if (!theirs.isDeleted()) writes.notReached(theirs);
+            continue;
+        }
+        if (theirs.isDeleted()) {
+            result.leftOut << LeftOut(theirs, QByteArray());
+            continue;
+        }
+        AttendeeRecord rec = theirs;
+        const bool held = RegNumberHeld(app, rec.RNum.bytes());
+        const QByteArray onFile = held ? names.numberOf(rec) : QByteArray();
+        if (!onFile.isEmpty()) {
+            result.leftOut << LeftOut(rec, onFile, names.onlyDeleted(rec));
+            continue;
+        }
+        if (app.crusade.RecCount >= kMaxRecords) {
+            result.stopped =
+                QStringLiteral("The data file holds %1 records, the most Fennick can keep.").arg(kMaxRecords);
+            break;
+        }
+        if (held) {
+            const QByteArray number = StepRegNumber(app);
+            if (number.isEmpty()) {
+                result.stopped = QStringLiteral("No registration number is left to issue.");
                 break;
             }
-            if (held) {
-                const QByteArray number = StepRegNumber(app);
-                if (number.isEmpty()) {
-                    result.stopped = QStringLiteral("No registration number is left to issue.");
-                    break;
-                }
-                app.msg.MsgAnswer = FromAnsi(number);
-                rec.RNum = number;
-                ++result.renumbered;
-            }
-            AppendWithEntry(app, rec);
-            names.add(rec);
-            ++result.appended;
+            app.msg.MsgAnswer = FromAnsi(number);
+            rec.RNum = number;
         }
-    } catch (const VbError&) {
-        // The numbers drawn stay issued: the records written hold them.
-        try {
-            SaveDrawnNumbers(app, reserved);
-        } catch (const VbError&) {
+        if (!AppendWithEntry(app, writes, rec)) continue;
+        if (held) {
+            const AttendeeRecord holder = holders.value(AnsiUpper(theirs.RNum.bytes()));
+            result.renumbered << MergeRenumbered{theirs.RNum.bytes(), rec.RNum.bytes(),       rec.FName.trimmed(),
+                                                 rec.LName.trimmed(), holder.FName.trimmed(), holder.LName.trimmed()};
         }
-        throw;
+        names.add(rec);
+        hold(rec);
+        ++result.appended;
+        if (rec.RNum.trimmed().isEmpty()) ++result.unnumbered;
     }
-    SaveDrawnNumbers(app, reserved);
+    // The numbers drawn stay issued: the records written hold them.
+    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."),
+                [&] { SaveDrawnNumbers(app, reserved); });
     return result;
 }
 
 QString MergeSummary(const CrusadeMergeResult& r) {
     QString text =
         r.appended == 1 ? QStringLiteral("1 name was added.") : QStringLiteral("%1 names were added.").arg(r.appended);
+    // "number" and its digits are joined by a no-break space, so that a line wrapped in
+    // the message box never parts them.
+    const QString number = QStringLiteral("number") + QChar(0x00A0);
+    if (!r.renumbered.isEmpty()) {
+        text +=
+            NewLine + NewLine +
+            (r.renumbered.size() == 1 ? QStringLiteral("1 record was given a new number:")
+                                      : QStringLiteral("%1 records were given a new number:").arg(r.renumbered.size()));
+        for (qsizetype i = 0; i < std::min(r.renumbered.size(), kListedLeftOut); ++i) {
+            const MergeRenumbered& m = r.renumbered[i];
+            const QString holder = m.holderLastName.isEmpty() && m.holderFirstName.isEmpty()
+                                       ? QStringLiteral("another record")
+                                       : ListedName(m.holderLastName, m.holderFirstName);
+            text += NewLine + ListedName(m.lastName, m.firstName) + QStringLiteral(": added as ") + number +
+                    FromAnsi(m.newNumber) + QStringLiteral(", its ") + number + FromAnsi(m.number) +
+                    QStringLiteral(" is held by ") + holder;
+        }
+        if (r.renumbered.size() > kListedLeftOut)
+            text += NewLine + QStringLiteral("and %1 more.").arg(r.renumbered.size() - kListedLeftOut);
+    }
     if (!r.leftOut.isEmpty()) {
         text += NewLine + NewLine +
                 (r.leftOut.size() == 1 ? QStringLiteral("1 record was left out:")
                                        : QStringLiteral("%1 records were left out:").arg(r.leftOut.size()));
-        // "number" and its digits are joined by a no-break space, so that a line wrapped in
-        // the message box never parts them.
-        const QString number = QStringLiteral("number") + QChar(0x00A0);
         for (qsizetype i = 0; i < std::min(r.leftOut.size(), kListedLeftOut); ++i) {
             const MergeLeftOut& l = r.leftOut[i];
             QString why = QStringLiteral("deleted");
@@ -174,8 +209,8 @@ QString MergeSummary(const CrusadeMergeResult& r) {
                       FromAnsi(l.sameNameAs);
             else if (!l.sameNameAs.isEmpty())
                 why = QStringLiteral("the same name already on file as ") + number + FromAnsi(l.sameNameAs);
-            text += NewLine + FromAnsi(l.number) + QStringLiteral("  ") + FromAnsi(l.lastName) + QStringLiteral(", ") +
-                    FromAnsi(l.firstName) + QStringLiteral(": ") + why;
+            text += NewLine + FromAnsi(l.number) + QStringLiteral("  ") + ListedName(l.lastName, l.firstName) +
+                    QStringLiteral(": ") + why;
         }
         if (r.leftOut.size() > kListedLeftOut)
             text += NewLine + QStringLiteral("and %1 more.").arg(r.leftOut.size() - kListedLeftOut);
@@ -184,6 +219,21 @@ QString MergeSummary(const CrusadeMergeResult& r) {
         text += NewLine + NewLine + r.stopped + NewLine +
                 QStringLiteral("The merge stopped after %1 records; they stay in the file.").arg(r.appended);
     return text;
+}
+
+QString MergeRerun(const CrusadeMergeResult& r) {
+    // A name added is found again by its number and names and left out; only one without a
+    // number is not found.
+    if (r.unnumbered == 0)
+        return QStringLiteral(
+            "Running Merge Files again is safe: the names added are left out as already on file, and the rest "
+            "are added.");
+    return (r.unnumbered == 1 ? QStringLiteral("Running Merge Files again adds the 1 name added without a "
+                                               "registration number a second time")
+                              : QStringLiteral("Running Merge Files again adds the %1 names added without a "
+                                               "registration number a second time")
+                                    .arg(r.unnumbered)) +
+           QStringLiteral("; the other names added are left out as already on file.");
 }
 
 void mnuMerge_Click(App& app, MainScreen& form) {
@@ -224,34 +274,26 @@ void mnuMerge_Click(App& app, MainScreen& form) {
     if (app.dialogs().msgBox(QStringLiteral("Last Chance! Are you sure?"), Buttons::YesNo, Icon::Critical) != AnsYes)
         return;
 
-    // The closing message; none when the record merge failed (its error was shown).
-    std::optional<CrusadeMergeResult> merged;
-    try {
+    // One closing message, whatever stopped the merge or failed after it.
+    BulkWrite writes(app, QStringLiteral("Merge Files"), kSourceFennick3);
+    CrusadeMergeResult merged;
+    {
         BusyGuard busy(app.platform.busy);
-        merged = MergeCrusadeRecords(app, other.records);
-    } catch (const VbError& e) {
-        app.msg.ScratchVar = QStringLiteral("cancel");
-        app.dialogs().msgBox(CommonErrorText(e, kSourceFennick3));
+        merged = MergeCrusadeRecords(app, other.records, writes);
     }
-    const auto guarded = [&app](const std::function<void()>& step) {
-        try {
-            step();
-        } catch (const VbError& e) {
-            app.msg.ScratchVar = QStringLiteral("cancel");
-            app.dialogs().msgBox(CommonErrorText(e, kSourceFennick3));
-        }
-    };
-    guarded([&] {
+    writes.step(QStringLiteral("The main window could not show the merged names."), [&] {
         if (app.view.CurIndexPos == 0 && app.view.ReportCount > 0) app.view.CurIndexPos = 1;
         SortIndex(app);
         ShowCurrentRecord(app, form);
     });
-    guarded([&] { MergeMemberList(app, *chosen); });
-    if (app.settings.CrusadeName == QLatin1String("Master")) guarded([&] { MasterStatistics(app, *chosen, int(n)); });
-    guarded([&] { RebuildZipTable(app); });
-    if (merged)
-        app.dialogs().msgBox(MergeSummary(*merged), Buttons::OK,
-                             merged->stopped.isEmpty() ? Icon::Information : Icon::Exclamation);
+    writes.step(QStringLiteral("The church members were not merged."), [&] { MergeMemberList(app, *chosen); });
+    if (app.settings.CrusadeName == QLatin1String("Master")) MasterStatistics(app, writes, *chosen, int(n));
+    writes.step(QStringLiteral("The zip-code table was not rebuilt."), [&] { RebuildZipTable(app); });
+    if (writes.failed()) app.msg.ScratchVar = QStringLiteral("cancel");
+    QString text = MergeSummary(merged);
+    if (writes.failed()) text += NewLine + NewLine + writes.report(MergeRerun(merged));
+    app.dialogs().msgBox(text, Buttons::OK,
+                         merged.stopped.isEmpty() && !writes.failed() ? Icon::Information : Icon::Exclamation);
 }
 
 }  // namespace fennick

@@ -14,6 +14,7 @@
 namespace fennick {
 
 class App;
+class BulkWrite;
 class MainScreen;
 
 // A record of the other crusade that was not appended, and why.
@@ -25,26 +26,43 @@ struct MergeLeftOut {
     bool sameNameDeleted = false;  // that number is of a deleted record: no live record bears the names
 };
 
+// A record of the other crusade appended under a new number, as a live record with other
+// names holds its own.
+struct MergeRenumbered {
+    QByteArray number;     // its own number
+    QByteArray newNumber;  // the number it was added under
+    QByteArray firstName;  // its names, blanks after them cut
+    QByteArray lastName;
+    QByteArray holderFirstName;  // the names of the record holding its number
+    QByteArray holderLastName;
+};
+
 // What the record merge did.
 struct CrusadeMergeResult {
     int appended = 0;
-    int renumbered = 0;           // appended under a new number
-    QList<MergeLeftOut> leftOut;  // every record skipped, in the other file's order
-    QString stopped;              // why the merge stopped before the last record; empty when it did not
+    int unnumbered = 0;                 // of them without a registration number
+    QList<MergeRenumbered> renumbered;  // appended under a new number, in the other file's order
+    QList<MergeLeftOut> leftOut;        // every record skipped, in the other file's order
+    QString stopped;                    // why the merge stopped before the last record; empty when it did not
 };
 
-// Appends the live records of other to the data file and the current view. Numbers are
-// looked up among all live records of the data file (without regard to case), names among
-// all its records, deleted ones included; both include the records appended here. A name
-// on file is named by the number of its first live record, or of its first deleted one
-// when no live record bears it. Stops
-// at the data file's 9,999 records, when no registration number is left to issue and on
-// an error (thrown as VbError); what was appended before stays.
-CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& other);
+// Appends the live records of other to the data file and the current view, writing through
+// writes. Numbers are looked up among all live records of the data file (without regard to
+// case), names among all its records, deleted ones included; both include the records
+// appended here. A name on file is named by the number of its first live record, or of its
+// first deleted one when no live record bears it. Stops at the data file's 9,999 records,
+// when no registration number is left to issue, and when a record is not written (writes
+// names it and the rest); what was appended before stays. The numbers drawn are written to
+// the settings file, a failure there kept by writes.
+CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& other, BulkWrite& writes);
 
-// The closing message of a merge: the names added and each record left out with why, the
-// first twenty of them one a line and a count of the rest, then why it stopped early.
+// The closing message of a merge: the names added, each record renumbered with the names
+// holding its number, and each record left out with why, the first twenty of each one a
+// line and a count of the rest, then why it stopped early.
 QString MergeSummary(const CrusadeMergeResult& r);
+
+// Whether running the merge again is safe after it stopped part way.
+QString MergeRerun(const CrusadeMergeResult& r);
 
 // The menu command.
 void mnuMerge_Click(App& app, MainScreen& form);

@@ -1,6 +1,7 @@
 #include "filetools/TextImport.h"
 
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/SequentialText.h"
@@ -141,11 +142,18 @@ QByteArray ImportedNumber(const QByteArray& item) {
 
 ImportResult ImportNames(App& app, const QByteArray& file) {
     ImportResult result;
+    BulkWrite writes(app, QStringLiteral("The import"), kSourceImport);
+    int stopLine = 0;  // the line of the name not written
     const QList<ImportRow> rows = SplitCsvRows(ImportBytesAs1252(file));
     const qint16 reserved = app.settings.ReservedNumber;
     for (const ImportRow& row : rows) {
         if (row.items.size() != kImportItems) {
             result.refusedLines << row.line;
+            continue;
+        }
+        AttendeeRecord rec = ImportedRecord(row.items);
+        if (writes.stopped()) {
+            writes.notReached(rec);
             continue;
         }
         if (app.crusade.RecCount >= kMaxRecords) {
@@ -156,36 +164,40 @@ ImportResult ImportNames(App& app, const QByteArray& file) {
                                  .arg(row.line);
             break;
         }
-        AttendeeRecord rec = ImportedRecord(row.items);
         QByteArray number = ImportedNumber(row.items[0]);
-        try {
-            if (number.isEmpty() || RegNumberHeld(app, number)) {
-                number = StepRegNumber(app);
-                if (number.isEmpty()) {
-                    result.stopped = QStringLiteral(
-                                         "No registration number is left to give the name of line %1: "
-                                         "the import stopped there.")
-                                         .arg(row.line);
-                    break;
-                }
-                result.renumberedLines << row.line;
+        bool renumbered = false;
+        if (number.isEmpty() || RegNumberHeld(app, number)) {
+            number = StepRegNumber(app);
+            if (number.isEmpty()) {
+                result.stopped = QStringLiteral(
+                                     "No registration number is left to give the name of line %1: "
+                                     "the import stopped there.")
+                                     .arg(row.line);
+                break;
             }
-            rec.RNum = number;
-            AppendWithEntry(app, rec);
-        } catch (const VbError& e) {
-            result.stopped = CommonErrorText(e, kSourceImport) + NewLine +
-                             QStringLiteral("The import stopped at line %1.").arg(row.line);
-            break;
+            renumbered = true;
         }
+        rec.RNum = number;
+        if (!AppendWithEntry(app, writes, rec)) {
+            stopLine = row.line;
+            continue;
+        }
+        if (renumbered) result.renumberedLines << row.line;
         ++result.imported;
     }
-    try {
-        SaveDrawnNumbers(app, reserved);
-    } catch (const VbError& e) {
-        if (!result.stopped.isEmpty()) result.stopped += NewLine + NewLine;
-        result.stopped += CommonErrorText(e, kSourceImport) + NewLine +
-                          QStringLiteral("The registration numbers given could not be kept in the settings file.");
-    }
+    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."),
+                [&] { SaveDrawnNumbers(app, reserved); });
+    QString rerun;
+    if (result.imported == 0)
+        rerun = QStringLiteral("Running the import again is safe: no name was imported.");
+    else
+        rerun = (result.imported == 1 ? QStringLiteral("Running the import again on the same file adds the 1 name "
+                                                       "imported a second time")
+                                      : QStringLiteral("Running the import again on the same file adds the %1 names "
+                                                       "imported a second time")
+                                            .arg(result.imported)) +
+                QStringLiteral(": import a file of its lines from line %1 on instead.").arg(stopLine);
+    result.failed = writes.report(rerun);
     return result;
 }
 
@@ -200,6 +212,7 @@ QString ImportSummary(const ImportResult& r) {
                 QStringLiteral("Lines given the next registration number, as theirs was missing or already in use: ") +
                 LineList(r.renumberedLines);
     if (!r.stopped.isEmpty()) text += NewLine + NewLine + r.stopped;
+    if (!r.failed.isEmpty()) text += NewLine + NewLine + r.failed;
     return text;
 }
 
@@ -223,6 +236,7 @@ void mnuImportText_Click(App& app, MainScreen& form) {
     spec.initialDir = app.program.DataDir;
     const std::optional<QString> chosen = app.dialogs().openFile(spec);
     QString summary;
+    bool failed = false;
     if (chosen && !chosen->isEmpty()) {
         PlaySound(app, QStringLiteral("carbrake"));
         app.msg.MsgText = QStringLiteral("You will Import the records from:") + NewLine + QStringLiteral("      ") +
@@ -240,20 +254,28 @@ void mnuImportText_Click(App& app, MainScreen& form) {
             BusyGuard busy(app.platform.busy);
             const ImportResult r = ImportNames(app, in.readAll());
             summary = ImportSummary(r);
+            failed = !r.failed.isEmpty();
         }
     } else {
         app.msg.ScratchVar = QStringLiteral("cancel");
     }
 
     app.msg.MsgText.clear();
+    // What fails after the names were added is told with them.
+    BulkWrite after(app, QStringLiteral("The import"), kSourceImport);
     {
         BusyGuard busy(app.platform.busy);
-        if (app.view.CurIndexPos == 0 && app.view.ReportCount > 0) app.view.CurIndexPos = 1;
-        SortIndex(app);
-        ShowCurrentRecord(app, form);
-        RebuildZipTable(app);
+        after.step(QStringLiteral("The main window could not show the names imported."), [&] {
+            if (app.view.CurIndexPos == 0 && app.view.ReportCount > 0) app.view.CurIndexPos = 1;
+            SortIndex(app);
+            ShowCurrentRecord(app, form);
+        });
+        after.step(QStringLiteral("The zip-code table was not rebuilt."), [&] { RebuildZipTable(app); });
     }
-    if (!summary.isEmpty()) app.dialogs().msgBox(summary, Buttons::OK, Icon::Information, kNoticeTitle);
+    if (after.failed()) summary += (summary.isEmpty() ? QString() : NewLine + NewLine) + after.report(QString());
+    if (!summary.isEmpty())
+        app.dialogs().msgBox(summary, Buttons::OK, failed || after.failed() ? Icon::Exclamation : Icon::Information,
+                             kNoticeTitle);
 }
 
 }  // namespace fennick

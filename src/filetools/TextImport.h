@@ -53,11 +53,14 @@ struct ImportResult {
     QList<int> refusedLines;     // lines without exactly nine items
     QList<int> renumberedLines;  // lines given a new number (none usable, or already held)
     QString stopped;             // why the import stopped before the end of the file
+    // The account of a name not written (the names not reached with it, whether running
+    // the import again is safe) and of the settings file not written; empty when all was.
+    QString failed;
 };
 
 // Adds the names of the file's bytes to the data file and the view. Stops, saying so in
-// stopped, when the data file is full, when no number is left to issue or when a record
-// cannot be written; the names added before stay.
+// stopped, when the data file is full or when no number is left to issue, and in failed
+// when a record is not written; the names added before stay.
 ImportResult ImportNames(App& app, const QByteArray& file);
 
 // The closing message of an import.

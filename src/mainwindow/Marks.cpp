@@ -1,7 +1,9 @@
 #include "mainwindow/Marks.h"
 
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "data/RecordDisplay.h"
 #include "data/Text.h"
 #include "mainwindow/MainLifecycle.h"
@@ -34,37 +36,55 @@ int AcceptedCutOff(const App& app, const QString& answer) {
     return whole && n >= 0 && n <= HighestCutOff(app) ? n : -1;
 }
 
+// After a pass that stopped part way: the one message naming the records left as they
+// were. does is what the pass does to a record ("sets", "clears"). False when all were
+// written.
+bool TellStop(App& app, const BulkWrite& writes, const QString& does) {
+    if (!writes.failed()) return false;
+    app.dialogs().msgBox(writes.report(QStringLiteral("Running it again is safe: it ") + does +
+                                       QStringLiteral(" the marks of the records left as they were.")),
+                         Buttons::OK, Icon::Exclamation);
+    return true;
+}
+
 }  // namespace
 
 void mnuMarkMarkers_Click(App& app, MainScreen& form) {
     const int n = app.view.ReportCount;
     if (n <= 0) return;
     if (!SaveShown(app, form)) return;
+    BulkWrite writes(app, QStringLiteral("Mark all Displayed Records"), kSourceFennick95);
     for (int i = 1; i <= n && i < app.view.ReportIndex.size(); ++i) {
         // An entry of a record not written yet names no record of the file.
         const qint32 r = app.view.recordNumberAt(i);
         if (r < 1 || r > app.crusade.RecCount) continue;
         AttendeeRecord rec = ReadRecord(app, r);
         rec.MarkToVisit = -1;
-        WriteRecord(app, r, rec);
+        writes.write(r, rec);
     }
     ShowCurrentRecord(app, form);
+    TellStop(app, writes, QStringLiteral("sets"));
 }
 
 void mnuClearMark_Click(App& app, MainScreen& form) {
     if (!SaveShown(app, form)) return;
-    ClearMarks(app);
-    if (app.view.ReportCount <= 0) return;
-    MoveToRecord(app, 0);
-    app.mainWindow.EnteredRNum = form.text(QStringLiteral("RNum"));
+    BulkWrite writes(app, QStringLiteral("Clear Markers"), kSourceFennick95);
+    ClearMarks(app, writes);
+    if (app.view.ReportCount > 0) {
+        MoveToRecord(app, 0);
+        app.mainWindow.EnteredRNum = form.text(QStringLiteral("RNum"));
+    }
+    TellStop(app, writes, QStringLiteral("clears"));
 }
 
 void mnuClearMarks_Click(App& app, MainScreen& form) {
     if (!SaveShown(app, form)) return;
-    ClearMarks(app);
+    BulkWrite writes(app, QStringLiteral("Clear Selection Marks"), kSourceFennick95);
+    ClearMarks(app, writes);
     if (app.view.ReportCount > 0) ShowCurrentRecord(app, form);
     form.setVisible(QStringLiteral("lblNextFieldBtn"), false);
-    app.dialogs().msgBox(QStringLiteral("Marks have been removed from all names.") + NewLine);
+    if (!TellStop(app, writes, QStringLiteral("clears")))
+        app.dialogs().msgBox(QStringLiteral("Marks have been removed from all names.") + NewLine);
 }
 
 void mPrCut_Click(App& app, MainScreen& form) {

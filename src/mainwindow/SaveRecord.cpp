@@ -209,9 +209,10 @@ bool SaveCurrentRecord(App& app, MainScreen& form) {
         const QByteArray entry = SavedEntry(app, pos > 0 ? v.ReportIndex[pos] : QByteArray());
         try {
             WriteRecord(app, c.CurRecNo, c.CurRecord);
-        } catch (const DuplicateNumber&) {
+        } catch (const DuplicateNumber& e) {
             // Another live record holds the number: as the number box refuses it, the box
             // gets the record's own number back and the record stays on screen, unsaved.
+            TellDuplicateNumber(app, e.number);
             c.CurRecord = shown;
             form.setText(rnum, FromAnsi(shown.RNum.trimmed()));
             form.focusRefusedBox(rnum);

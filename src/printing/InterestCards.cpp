@@ -1,7 +1,9 @@
 #include "printing/InterestCards.h"
 
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "data/Text.h"
 #include "platform/Busy.h"
 #include "platform/Dialogs.h"
@@ -182,18 +184,27 @@ void DrawCards(App& app) {
     }
 }
 
-// Marks the cards of the view on sheets from..to as printed.
+// Marks the cards of the view on sheets from..to as printed; when a record is not written,
+// one message names the records left unmarked.
 void MarkPrinted(App& app, int fromSheet, int toSheet) {
     const CurrentView& v = app.view;
-    BusyGuard busy(app.platform.busy);
-    for (int i = 1; i <= v.ReportCount; ++i) {
-        const int sheet = (i - 1) / kPerSheet + 1;
-        if (sheet < fromSheet || sheet > toSheet) continue;
-        const qint32 n = v.recordNumberAt(i);
-        AttendeeRecord r = ReadRecord(app, n);
-        r.CardPrinted = -1;
-        WriteRecord(app, n, r);
+    BulkWrite writes(app, QStringLiteral("Marking the interest cards as printed"), kSourceFennick95);
+    {
+        BusyGuard busy(app.platform.busy);
+        for (int i = 1; i <= v.ReportCount; ++i) {
+            const int sheet = (i - 1) / kPerSheet + 1;
+            if (sheet < fromSheet || sheet > toSheet) continue;
+            const qint32 n = v.recordNumberAt(i);
+            AttendeeRecord r = ReadRecord(app, n);
+            r.CardPrinted = -1;
+            writes.write(n, r);
+        }
     }
+    if (writes.failed())
+        app.dialogs().msgBox(
+            writes.report(QStringLiteral("Printing interest cards again prints the cards of the records "
+                                         "not written a second time: they are not marked as printed.")),
+            Buttons::OK, Icon::Exclamation);
 }
 
 }  // namespace

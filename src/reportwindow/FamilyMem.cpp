@@ -1,7 +1,9 @@
 #include "reportwindow/FamilyMem.h"
 
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "data/Text.h"
 #include "platform/Dialogs.h"
 #include "views/MailViews.h"
@@ -19,7 +21,7 @@ int ShownHousehold(const FamilyMemForm& f) {
 }
 
 void MoveTo(App& app, FamilyMemForm& f, int m) {
-    SaveFamily(app, f);
+    if (!SaveFamily(app, f)) return;
     QByteArray key;
     ChangeFamily(app, f, key, m);
 }
@@ -51,13 +53,19 @@ void ChangeFamily(App& app, FamilyMemForm& f, QByteArray& key, int m) {
     FamilyMem_Load(app, f);
 }
 
-void SaveFamily(App& app, FamilyMemForm& f) {
+bool SaveFamily(App& app, FamilyMemForm& f) {
+    BulkWrite writes(app, QStringLiteral("Writing the household's mail list"), kSourceFennick95);
     for (int i = 0; i < f.FamilyList.size() && i < f.ckFamily.size(); ++i) {
         const qint32 r = RecordOf(f.FamilyList[i]);
         AttendeeRecord rec = ReadRecord(app, r);
         rec.MailList = f.ckFamily[i] != kBoxClear ? 1 : 0;
-        WriteRecord(app, r, rec);
+        writes.write(r, rec);
     }
+    if (!writes.failed()) return true;
+    app.dialogs().msgBox(writes.report(QStringLiteral("Running it again is safe: moving to another household writes "
+                                                      "the ticks of this one again.")),
+                         Buttons::OK, Icon::Exclamation);
+    return false;
 }
 
 void FirstFmy_Click(App& app, FamilyMemForm& f) {

@@ -40,10 +40,11 @@ void FamilyMem_Load(App& app, FamilyMemForm& f);
 // draws it.
 void ChangeFamily(App& app, FamilyMemForm& f, QByteArray& key, int m);
 // Writes the ticks of the household shown: MailList 1 for a ticked or greyed box, else 0.
-void SaveFamily(App& app, FamilyMemForm& f);
+// False, after one message naming the members not written, when a record was not written.
+bool SaveFamily(App& app, FamilyMemForm& f);
 
-// The moves: each writes the household left, then draws the other one. Previous on the
-// first household and Next on the last only say so.
+// The moves: each writes the household left, then draws the other one; a household not
+// written stays shown. Previous on the first household and Next on the last only say so.
 void FirstFmy_Click(App& app, FamilyMemForm& f);
 void btnPrevFmy_Click(App& app, FamilyMemForm& f);
 void btnNextFmy_Click(App& app, FamilyMemForm& f);

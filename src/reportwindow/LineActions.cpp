@@ -3,7 +3,9 @@
 #include "attendance/AttendanceMarks.h"
 #include "attendance/VisitCodes.h"
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "data/Messages.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
@@ -119,13 +121,18 @@ void ClickHousehold(App& app, const LineWindows& windows, int p) {
                                     [shown](const QByteArray& e) { return Val(Right(e, 4)) == shown; });
     if (inView && !SaveScreenBeforeWrite(app, shown)) return;
     windows.editHousehold(family);
+    BulkWrite writes(app, QStringLiteral("Writing the household's mail list"), kSourceFennick95);
     for (const QByteArray& entry : family) {
         const qint32 r = qint32(Val(Right(entry, 4)));
         AttendeeRecord rec = ReadRecord(app, r);
         rec.MailList = entry.startsWith('$') ? 1 : 0;
-        WriteRecord(app, r, rec);
+        writes.write(r, rec);
     }
     if (inView) ShowRecordAfterWrite(app, shown);
+    if (writes.failed())
+        app.dialogs().msgBox(writes.report(QStringLiteral("Running it again is safe: the household's ticks are "
+                                                          "written again when its editor closes.")),
+                             Buttons::OK, Icon::Exclamation);
 }
 
 // Step 11: the record of entry p on the main window, in the edit-from-preview state. The

@@ -1,6 +1,7 @@
 #include "tables/AttendanceErase.h"
 
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/Messages.h"
 #include "data/Text.h"
@@ -35,7 +36,7 @@ QString NameLine(const AdjustedRecord& r) {
 
 }  // namespace
 
-QList<AdjustedRecord> EraseAttendanceAfter(App& app, int newLast) {
+QList<AdjustedRecord> EraseAttendanceAfter(App& app, int newLast, BulkWrite& writes) {
     BusyGuard hourglass(app.platform.busy);
     Crusade& c = app.crusade;
     QList<AdjustedRecord> adjusted;
@@ -57,13 +58,20 @@ QList<AdjustedRecord> EraseAttendanceAfter(App& app, int newLast) {
             rec.Last = qint16(newLast);
             rec.FName = rec.FName.trimmed();
             rec.LName = rec.LName.trimmed();
-            adjusted.append({rec.RNum.bytes(), rec.FName.trimmed(), rec.LName.trimmed()});
         }
         rec.Attendance = attendance;
-        WriteRecord(app, r, rec);
+        const bool marked = count == 0 && !IsDeleted(rec);
+        if (writes.write(r, rec) && marked)
+            adjusted.append({rec.RNum.bytes(), rec.FName.trimmed(), rec.LName.trimmed()});
     }
     if (c.CurRecNo >= 1 && c.CurRecNo <= c.RecCount) c.CurRecord = ReadRecord(app, c.CurRecNo);
     return adjusted;
+}
+
+QString EraseRerun() {
+    return QStringLiteral(
+        "Running it again is safe: saving the preferences again erases the nights of the records not written and "
+        "leaves the others as they are.");
 }
 
 QString AdjustedRecordsMessage(const QList<AdjustedRecord>& adjusted, int oldLast, int newLast) {

@@ -9,6 +9,7 @@
 namespace fennick {
 
 class App;
+class BulkWrite;
 
 // A live record that attended only nights after the new last meeting; the pass marked it
 // as present at that meeting.
@@ -22,9 +23,14 @@ struct AdjustedRecord {
 // "-" (blanks count as absent), then Attend and Last are recounted. A live record that lost
 // every night it had is marked at night newLast instead (the last digit of the number,
 // Attend "1", Last newLast) and its names lose their surrounding blanks; a record that lost
-// nothing is left as it was. Records that changed are written back in place; CurRecord is
-// read again afterwards. Shows the hourglass. Throws VbError when the file fails.
-QList<AdjustedRecord> EraseAttendanceAfter(App& app, int newLast);
+// nothing is left as it was. Records that changed are written back in place through
+// writes, the first not written stopping the pass (writes names it and the rest); CurRecord
+// is read again afterwards. Shows the hourglass. Throws VbError when a record cannot be
+// read. Only records written are returned.
+QList<AdjustedRecord> EraseAttendanceAfter(App& app, int newLast, BulkWrite& writes);
+
+// Whether running the erase again is safe after it stopped part way.
+QString EraseRerun();
 
 // The one message that lists the adjusted records after the pass.
 QString AdjustedRecordsMessage(const QList<AdjustedRecord>& adjusted, int oldLast, int newLast);

@@ -2,6 +2,8 @@
 
 #include "data/App.h"
 #include "data/AttendeeRecord.h"
+#include "data/BulkWrite.h"
+#include "data/Errors.h"
 #include "data/InfoFile.h"
 #include "data/Text.h"
 #include "mainwindow/SaveRecord.h"
@@ -182,11 +184,18 @@ bool SaveLastMeeting(App& app, PreferencesForm& form, int newLast) {
     return true;
 }
 
-// The erase pass after a Yes to lowering the last meeting from oldLast to newLast.
-void EraseLaterAttendance(App& app, int newLast, int oldLast) {
-    const QList<AdjustedRecord> adjusted = EraseAttendanceAfter(app, newLast);
-    if (!adjusted.isEmpty())
-        app.dialogs().msgBox(AdjustedRecordsMessage(adjusted, oldLast, newLast), Buttons::OK, Icon::None);
+// The erase pass after a Yes to lowering the last meeting from oldLast to newLast, with one
+// message after it. False when it stopped part way.
+bool EraseLaterAttendance(App& app, int newLast, int oldLast) {
+    BulkWrite writes(app, QStringLiteral("Erasing the attendance after meeting %1").arg(newLast), kSourceFennick95);
+    const QList<AdjustedRecord> adjusted = EraseAttendanceAfter(app, newLast, writes);
+    QStringList parts;
+    if (!adjusted.isEmpty()) parts << AdjustedRecordsMessage(adjusted, oldLast, newLast);
+    if (writes.failed()) parts << writes.report(EraseRerun());
+    if (!parts.isEmpty())
+        app.dialogs().msgBox(parts.join(NewLine + NewLine), Buttons::OK,
+                             writes.failed() ? Icon::Exclamation : Icon::None);
+    return !writes.failed();
 }
 
 // What a Save changes in memory, kept so that a settings file that cannot be written
@@ -452,7 +461,8 @@ bool SavePreferences(App& app, PreferencesForm& form) {
         before.restore(app);
         throw;
     }
-    if (lastMeetingTaken && numbers->last < oldLast) EraseLaterAttendance(app, numbers->last, oldLast);
+    // An erase that stopped part way leaves the boxes unsaved: saving again erases the rest.
+    if (lastMeetingTaken && numbers->last < oldLast && !EraseLaterAttendance(app, numbers->last, oldLast)) return false;
     // What was written is what the boxes are now compared against.
     form.loaded = static_cast<const PreferenceBoxes&>(form);
     if (!lastMeetingTaken) form.PrefsChanged = false;

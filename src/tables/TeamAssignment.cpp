@@ -1,7 +1,9 @@
 #include "tables/TeamAssignment.h"
 
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
 #include "mainwindow/MainScreen.h"
@@ -34,7 +36,7 @@ QHash<QByteArray, QByteArray> TeamOfZip(const Crusade& c) {
 }
 
 // Record number -> new team of every record the pass changed.
-QHash<qint32, QByteArray> AssignPass(App& app) {
+QHash<qint32, QByteArray> AssignPass(App& app, BulkWrite& writes) {
     const QHash<QByteArray, QByteArray> teams = TeamOfZip(app.crusade);
     const bool canadian = app.settings.CanadianZip;
     QHash<qint32, QByteArray> changed;
@@ -46,8 +48,7 @@ QHash<qint32, QByteArray> AssignPass(App& app) {
         if (found == teams.cend() || !IsTeamCode(*found) || *found == "00") continue;
         AttendeeRecord updated = r;
         updated.WorkerCode = *found;
-        WriteRecord(app, i + 1, updated);
-        changed.insert(i + 1, *found);
+        if (writes.write(i + 1, updated)) changed.insert(i + 1, *found);
     }
     return changed;
 }
@@ -69,8 +70,8 @@ void ShowNewTeam(App& app, const QHash<qint32, QByteArray>& changed) {
 
 }  // namespace
 
-int AssignTeamsFromZips(App& app) {
-    return int(AssignPass(app).size());
+int AssignTeamsFromZips(App& app, BulkWrite& writes) {
+    return int(AssignPass(app, writes).size());
 }
 
 void AssignNames(App& app) {
@@ -87,12 +88,20 @@ void AssignNames(App& app) {
                 QStringLiteral("Are you sure you want to continue.");
     if (app.dialogs().msgBox(m.MsgText, Buttons::YesNo, Icon::Exclamation, kAssignTitle) != AnsYes) return;
 
+    BulkWrite writes(app, QStringLiteral("Update File"), kSourceFennick95);
     QHash<qint32, QByteArray> changed;
     {
         BusyGuard busy(app.platform.busy);
-        changed = AssignPass(app);
+        changed = AssignPass(app, writes);
     }
     ShowNewTeam(app, changed);
+    if (writes.failed()) {
+        m.MsgText = writes.report(
+            QStringLiteral("Running Update File again is safe: the records given a team are passed over, and the rest "
+                           "take theirs."));
+        app.dialogs().msgBox(m.MsgText, Buttons::OK, Icon::Exclamation, kAssignTitle);
+        return;
+    }
     m.MsgText = QStringLiteral("The files have been successfully Updated.") + NewLine +
                 QStringLiteral("Check for Duplicate Address with Different Team Code Assignmnets ") +
                 QStringLiteral("from the Preview Screen 'Duplicates' menu");

@@ -1,6 +1,7 @@
 #include "views/Indexes.h"
 
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/Text.h"
 #include "platform/Busy.h"
@@ -360,13 +361,13 @@ void SortIndexDescending(App& app) {
     SortView(app, SortOrder::Descending);
 }
 
-void ClearMarks(App& app) {
+void ClearMarks(App& app, BulkWrite& writes) {
     const QList<AttendeeRecord> records = ReadAllRecords(app);
     for (qint32 i = 0; i < records.size(); ++i) {
         AttendeeRecord rec = records[i];
         if (rec.MarkToVisit != 0) {
             rec.MarkToVisit = 0;
-            WriteRecord(app, i + 1, rec);
+            writes.write(i + 1, rec);
         }
     }
     app.view.CurIndexPos = app.view.ReportCount > 0 ? 1 : 0;

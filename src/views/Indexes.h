@@ -19,6 +19,7 @@
 namespace fennick {
 
 class App;
+class BulkWrite;
 struct CurrentView;
 
 // How a builder passes the kind of the view it replaces on to PrevReportKind. The value
@@ -124,8 +125,9 @@ void SortEntries(QList<QByteArray>& entries, int n, bool wholeEntries);
 // The comb sort's next gap: gap / 1.3, at least 1, with 9 and 10 becoming 11.
 int NextCombGap(int gap);
 
-// Clears MarkToVisit in every record of the data file, deleted ones included; CurIndexPos
-// becomes 1, or 0 for an empty view.
-void ClearMarks(App& app);
+// Clears MarkToVisit in every record of the data file, deleted ones included, writing
+// through writes (the first record not written stops the writing; writes names it and the
+// rest); CurIndexPos becomes 1, or 0 for an empty view.
+void ClearMarks(App& app, BulkWrite& writes);
 
 }  // namespace fennick

@@ -17,8 +17,10 @@
 #include "FakePlatform.h"
 #include "FakeScreen.h"
 #include "RecordBuilder.h"
+#include "data/BulkWrite.h"
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "data/FileUtil.h"
 #include "data/InfoFile.h"
 #include "data/SideFiles.h"
@@ -172,7 +174,8 @@ int main(int argc, char** argv) {
                 Write(app, n, r);
             }
             Say(begin);
-            EraseAttendanceAfter(app, odd ? 5 : 4);
+            BulkWrite writes(app, QStringLiteral("Erasing"), kSourceFennick95);
+            EraseAttendanceAfter(app, odd ? 5 : 4, writes);
             break;
         }
         case kStatistics:  // the last meeting alternates, so each file differs from the last

@@ -2,6 +2,7 @@
 // the page loop with page range, copies and Cancel, and the faults they must not repeat.
 
 #include "ReportFixture.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "views/AttendanceViews.h"
@@ -173,7 +174,8 @@ TEST(OneLineReports, TheDialogOffersCopiesAndPagesAndTheHeaderIsDated) {
 
 TEST(OneLineReports, AnEmptyListShowsItsMessageAndReturnsToAllNames) {
     ReportFixture f;
-    ClearMarks(f.app);
+    BulkWrite writes1(f.app, QStringLiteral("Clear Markers"), kSourceFennick95);
+    ClearMarks(f.app, writes1);
     f.t.dialogs.type(QStringLiteral("Marked"));
     f.print(10);
     EXPECT_EQ(f.t.dialogs.messages(),

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -10,6 +12,13 @@ namespace fennick::test {
 bool OffersUnnamedFiles(const QString& folder) {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     return fd >= 0 && ::close(fd) == 0;
+}
+
+RecordFile::WriteCall FailingWriteAt(int k, int error) {
+    return [calls = 0, k, error](int fd, const char* data, qint64 size, qint64 offset) mutable -> qint64 {
+        if (++calls == k) return errno = error, -1;
+        return ::pwrite(fd, data, size_t(size), off_t(offset));
+    };
 }
 
 FakeFiles& FakeFiles::failAt(int n, int error, Op op) {

@@ -3,6 +3,7 @@
 // handed to the real operations, except the one chosen to fail, which changes nothing
 // and reports the chosen error number.
 
+#include "data/RecordFile.h"
 #include "platform/Files.h"
 
 #include <QList>
@@ -64,5 +65,9 @@ private:
 // Whether the file system of folder makes files without a name (O_TMPFILE), as a save
 // makes its new file where it can.
 bool OffersUnnamedFiles(const QString& folder);
+
+// For RecordFile::setWriteCall: the k-th write from now on (1: the next) fails with error,
+// as on a disk that has just filled up; every other write goes to the disk.
+RecordFile::WriteCall FailingWriteAt(int k, int error);
 
 }  // namespace fennick::test

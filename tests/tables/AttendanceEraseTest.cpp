@@ -3,8 +3,10 @@
 
 #include "CrusadeOnDisk.h"
 #include "RecordBuilder.h"
+#include "data/BulkWrite.h"
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "tables/AttendanceErase.h"
 #include "tables/Preferences.h"
 
@@ -79,9 +81,9 @@ TEST_F(Erase, LoweringTenToSixErasesTheLaterNightsOfEveryRecord) {
 
 // Loaded 12, box 10: one who came only on night 11 is marked "0" at night 10.
 TEST_F(Erase, LoweringTwelveToTenMarksNightTenWithItsLastDigit) {
-    open({Attended("0001", "Gil", "Gray", "----------1", "1", 11), Attended("0002", "Hal", "Hart", "1", "1", 1)},
-         12);
-    const QList<AdjustedRecord> adjusted = EraseAttendanceAfter(app, 10);
+    open({Attended("0001", "Gil", "Gray", "----------1", "1", 11), Attended("0002", "Hal", "Hart", "1", "1", 1)}, 12);
+    BulkWrite writes(app, QStringLiteral("Erasing"), kSourceFennick95);
+    const QList<AdjustedRecord> adjusted = EraseAttendanceAfter(app, 10, writes);
     ASSERT_EQ(adjusted.size(), 1);
     EXPECT_EQ(adjusted.front().RNum, QByteArray("0001"));
     expectFile({Attended("0001", "Gil", "Gray", "---------0", "1", 10), Attended("0002", "Hal", "Hart", "1", "1", 1)});

@@ -2,7 +2,9 @@
 #include "RecordBuilder.h"
 #include "ViewFixture.h"
 #include "ZipFixture.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "tables/TeamAssignment.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +40,8 @@ void ExpectPass(const QList<Row>& rows, const QList<QByteArray>& table, bool can
     const AttendeeRecord working = Person("4242", "Working", "Record");
     f.app.crusade.CurRecord = working;
 
-    EXPECT_EQ(AssignTeamsFromZips(f.app), changed);
+    BulkWrite writes(f.app, QStringLiteral("Update File"), kSourceFennick95);
+    EXPECT_EQ(AssignTeamsFromZips(f.app, writes), changed);
     for (qint32 i = 0; i < rows.size(); ++i)
         EXPECT_EQ(ReadRecord(f.app, i + 1).WorkerCode.bytes(), QByteArray(rows[i].after)) << rows[i].why;
     // Nothing but the team codes changed, and the working record is not used.

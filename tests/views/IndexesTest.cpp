@@ -2,7 +2,9 @@
 
 #include "ViewFixture.h"
 #include "data/App.h"
+#include "data/BulkWrite.h"
 #include "data/DataStore.h"
+#include "data/Errors.h"
 #include "views/Indexes.h"
 
 #include <gtest/gtest.h>
@@ -303,7 +305,8 @@ TEST(ClearMarksTest, ClearsEveryRecordAndKeepsTheView) {
     IndexAlpha(f.app);
     const QList<QByteArray> before = f.entries();
     f.app.view.CurIndexPos = 5;
-    ClearMarks(f.app);
+    BulkWrite writes1(f.app, QStringLiteral("Clear Markers"), kSourceFennick95);
+    ClearMarks(f.app, writes1);
     EXPECT_EQ(f.entries(), before);
     EXPECT_EQ(f.app.view.CurIndexPos, 1);
     const QList<AttendeeRecord> after = ReadAllRecords(f.app);
@@ -316,7 +319,8 @@ TEST(ClearMarksTest, ClearsEveryRecordAndKeepsTheView) {
         EXPECT_EQ(after[i], expected) << i + 1;
     }
     f.app.view.clear();
-    ClearMarks(f.app);
+    BulkWrite writes2(f.app, QStringLiteral("Clear Markers"), kSourceFennick95);
+    ClearMarks(f.app, writes2);
     EXPECT_EQ(f.app.view.CurIndexPos, 0);
 }
 
