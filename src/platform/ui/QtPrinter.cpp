@@ -1,11 +1,14 @@
 #include "platform/ui/QtPrinter.h"
 
 #include "data/Errors.h"
+#include "platform/Files.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 
 #include <algorithm>
@@ -33,6 +36,24 @@ QString ResolvedFamily(const QString& face, QFont::StyleHint& hint) {
     }
     hint = QFont::AnyStyle;
     return face;
+}
+
+// Paints the pages first..last of doc on device, rounds times over. Throws VbError
+// (err::PrinterError) when the device cannot be painted on.
+void PaintPages(QPagedPaintDevice& device, const PrintedDocument& doc, int first, int last, int rounds) {
+    QPainter painter;
+    if (!painter.begin(&device)) throw VbError(err::PrinterError, QStringLiteral("Printer error"));
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double dotsPerCm = device.logicalDpiX() / kCmPerInch;
+    bool firstSheet = true;
+    for (int r = 0; r < rounds; ++r) {
+        for (int p = first; p <= last; ++p) {
+            if (!firstSheet && !device.newPage()) throw VbError(err::PrinterError, QStringLiteral("Printer error"));
+            firstSheet = false;
+            PaintPage(painter, doc, p, dotsPerCm);
+        }
+    }
+    if (!painter.end()) throw VbError(err::PrinterError, QStringLiteral("Printer error"));
 }
 
 }  // namespace
@@ -129,37 +150,38 @@ void QtPrinter::deliver(const PrintedDocument& doc) {
     const int first = std::max(1, j.fromPage);
     const int last = std::min(doc.pageCount, j.toPage);
     if (first > last) return;  // no page of the document lies in the chosen range
+    const int copies = std::max(1, j.copies);
+    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+
+    if (j.toPdf) {
+        // The file is made in memory and saved whole: a disk that fills half way leaves the
+        // file that was there as it was, never half a document under its name.
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter writer(&pdf);
+            writer.setResolution(kDpi);
+            writer.setTitle(QStringLiteral("Fennick"));
+            writer.setCreator(QStringLiteral("Fennick"));
+            writer.setPageLayout(letter);
+            PaintPages(writer, doc, first, last, copies);
+        }
+        if (const FileResult r = QtFiles().save(j.pdfPath, pdf.data()); !r.ok())
+            throw VbError(err::PrinterError, r.description);
+        return;
+    }
 
     QPrinter printer(QPrinter::HighResolution);
-    if (j.toPdf) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(j.pdfPath);
-    } else if (!j.printerName.isEmpty()) {
-        printer.setPrinterName(j.printerName);
-    }
+    if (!j.printerName.isEmpty()) printer.setPrinterName(j.printerName);
     printer.setResolution(kDpi);
     printer.setDocName(QStringLiteral("Fennick"));
     printer.setFullPage(true);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
+    printer.setPageLayout(letter);
     // A printer that cannot make copies itself gets each copy painted in turn.
-    const int copies = std::max(1, j.copies);
     printer.setCopyCount(copies);
-    const int rounds = printer.supportsMultipleCopies() ? 1 : copies;
-    if (rounds > 1) printer.setCopyCount(1);
-
-    QPainter painter;
-    if (!painter.begin(&printer)) throw VbError(err::PrinterError, QStringLiteral("Printer error"));
-    painter.setRenderHint(QPainter::Antialiasing);
-    const double dotsPerCm = printer.resolution() / kCmPerInch;
-    bool firstSheet = true;
-    for (int r = 0; r < rounds; ++r) {
-        for (int p = first; p <= last; ++p) {
-            if (!firstSheet && !printer.newPage()) throw VbError(err::PrinterError, QStringLiteral("Printer error"));
-            firstSheet = false;
-            PaintPage(painter, doc, p, dotsPerCm);
-        }
-    }
-    if (!painter.end()) throw VbError(err::PrinterError, QStringLiteral("Printer error"));
+    const bool byPrinter = printer.supportsMultipleCopies();
+    if (!byPrinter) printer.setCopyCount(1);
+    PaintPages(printer, doc, first, last, byPrinter ? 1 : copies);
 }
 
 }  // namespace fennick

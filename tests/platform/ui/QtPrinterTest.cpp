@@ -3,7 +3,10 @@
 #include "data/Errors.h"
 #include "data/ReportFonts.h"
 #include "platform/ui/QtPrinter.h"
+#include "FileSizeLimit.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -87,17 +90,48 @@ TEST(QtPrinter, PrintsADocumentToAPdfFileWithTheChosenPagesAndCopies) {
     }
 }
 
-TEST(QtPrinter, AnUnwritableOutputIsAPrinterError) {
-    QtPrinter p;
-    p.setOutputPdf(QStringLiteral("/nonexistent-folder/report.pdf"));
-    p.print(QStringLiteral("x"));
-    try {
-        p.endDoc();
-        FAIL() << "no error";
-    } catch (const VbError& e) {
-        EXPECT_EQ(e.number(), err::PrinterError);
+// A PDF that cannot be written whole is a printer error naming the file and the reason,
+// and the file that was there stays as it was: a missing folder, and a disk that fills
+// half way (the child's files may not grow past a few bytes).
+TEST(QtPrinter, APdfNotWrittenWholeLeavesTheFileAsItWas) {
+    QTemporaryDir dir;
+    const QString existing = dir.filePath(QStringLiteral("report.pdf"));
+    {
+        QFile f(existing);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("the earlier report");
     }
-    EXPECT_TRUE(p.document().items.isEmpty());
+    struct Case {
+        const char* name;
+        QString path;
+        qint64 limit;  // bytes a file may grow to; 0: no limit
+        const char* reason;
+    } const cases[] = {
+        {"missing folder", QStringLiteral("/nonexistent-folder/report.pdf"), 0, "No such file or directory"},
+        {"disk full over an existing file", existing, 4096, "File too large"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto print = [&c]() -> QByteArray {
+            QtPrinter p;
+            p.setOutputPdf(c.path);
+            PrintThreePages(p);
+            try {
+                p.endDoc();
+            } catch (const VbError& e) {
+                return QByteArray::number(e.number()) + ' ' + e.description().toUtf8();
+            }
+            return "no error";
+        };
+        const QByteArray told = c.limit > 0 ? test::InChildWithFileSizeLimit(c.limit, print).value_or("crashed") : print();
+        EXPECT_TRUE(told.startsWith(QByteArray::number(err::PrinterError) + ' ')) << told.toStdString();
+        EXPECT_TRUE(told.contains(c.path.toUtf8())) << told.toStdString();
+        EXPECT_TRUE(told.contains(c.reason)) << told.toStdString();
+    }
+    QFile f(existing);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("the earlier report"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("report.pdf")});
 }
 
 TEST(QtPrinter, MeasuresTextWithTheRealFonts) {
