@@ -333,6 +333,8 @@ bool CloseCrusade(App& app) {
                                                 "file next time you start Fennick"),
                              Buttons::OK, Icon::Critical, QStringLiteral("Exit Fennick"));
         Files& files = app.files();
+        const GuardedFiles::OwnSave own(app, {OwnFile::DataFile, OwnFile::InfoFile, OwnFile::MemberFile,
+                                              OwnFile::ZipFile, OwnFile::PrayerJournal, OwnFile::IniFile});
         files.remove(dataFile);
         const QString base = dataFile.left(dataFile.size() - 3);
         for (const QString& ext : kSideExtensions) files.remove(base + ext);

@@ -29,6 +29,11 @@ FileResult GuardedFiles::copy(const QString& from, const QString& to) {
     return files_.copy(from, to);
 }
 
+FileResult GuardedFiles::remove(const QString& path) {
+    if (FileResult refused = check(path); !refused.ok()) return refused;
+    return files_.remove(path);
+}
+
 FileResult GuardedFiles::rename(const QString& from, const QString& to) {
     if (FileResult refused = check(to); !refused.ok()) return refused;
     return files_.rename(from, to);

@@ -1,7 +1,8 @@
 #pragma once
 // The file operations as the program's code reaches them (App::files()): those of the
 // platform, except that a save, an append, a copy or a rename onto one of the protected
-// files (data/ProtectedFiles.h) is refused unless it runs as that file's own save. The
+// files (data/ProtectedFiles.h), or its removal, is refused unless it runs as that file's
+// own save. The
 // refusal changes nothing on the disk and reports error 75 with the file's text.
 
 #include "data/ProtectedFiles.h"
@@ -42,7 +43,7 @@ public:
     void checkPrinted(const QString& path) const;
 
     FileResult copy(const QString& from, const QString& to) override;
-    FileResult remove(const QString& path) override { return files_.remove(path); }
+    FileResult remove(const QString& path) override;
     FileResult rename(const QString& from, const QString& to) override;
     FileResult makeFolder(const QString& path) override { return files_.makeFolder(path); }
     FileResult save(const QString& path, const QByteArray& bytes) override;

@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/FileUtil.h"
+#include "data/ProtectedFiles.h"
 #include "data/Utilities.h"
 #include "filetools/CrusadeFileSet.h"
 #include "platform/Busy.h"
@@ -37,8 +38,10 @@ bool IsCrusadeFile(const QString& path) {
 QStringList ErasableFiles(const App& app, const QString& dataFile) {
     const QFileInfo fi(dataFile);
     QStringList out;
+    // A crusade named as one of the program's own files beside them (Fennick, StatData)
+    // never takes those files with it.
     for (const QString& f : FilesWithBaseName(fi.absolutePath(), fi.completeBaseName()))
-        if (!UsedByLoadedCrusade(app, f)) out << f;
+        if (!UsedByLoadedCrusade(app, f) && ProtectedFilesAt(app, f).isEmpty()) out << f;
     return out;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/ErrorNumbers.h"
 #include "data/DataStore.h"
 #include "filetools/Compaction.h"
+#include "data/IniFile.h"
 #include "filetools/EraseCrusade.h"
 
 #include <QDir>
@@ -182,6 +183,16 @@ TEST_F(EraseTest, RefusalsAndNoEraseNothing) {
     ASSERT_TRUE(QFile::link(w.t.path(QStringLiteral("data")), w.t.path(QStringLiteral("alias"))));
     EXPECT_EQ(ErasableFiles(w.app, w.t.path(QStringLiteral("alias/autumn.dta"))).size(), autumnFiles.size());
     EXPECT_TRUE(ErasableFiles(w.app, w.t.path(QStringLiteral("alias/spring.dta"))).isEmpty());
+    // Nor a file of the program's own, beside a crusade named as it.
+    const QString program = w.app.program.ProgramDir;
+    for (const char* name : {"Fennick.dta", "Fennick.ini", "StatData.dta", "StatData.txt"})
+        WriteFileBytes(QDir(program).filePath(QLatin1String(name)), "x");
+    EXPECT_EQ(ErasableFiles(w.app, QDir(program).filePath(QStringLiteral("Fennick.dta"))),
+              QStringList{QDir(program).filePath(QStringLiteral("Fennick.dta"))});
+    EXPECT_EQ(ErasableFiles(w.app, QDir(program).filePath(QStringLiteral("StatData.dta"))),
+              QStringList{QDir(program).filePath(QStringLiteral("StatData.dta"))});
+    EXPECT_FALSE(w.app.files().remove(IniFilePath(w.app)).ok());
+    EXPECT_TRUE(QFileInfo::exists(IniFilePath(w.app)));
 }
 
 TEST_F(EraseTest, AFailedDeletionIsNamedAndNoSuccessTold) {
