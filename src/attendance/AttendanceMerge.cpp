@@ -232,8 +232,10 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
     QList<AttendeeRecord> local = ReadAllRecords(app);
     QHash<QByteArray, qint32> byNumber;  // upper-cased number -> first live record with it
     byNumber.reserve(local.size());
-    for (qint32 i = 0; i < local.size(); ++i)
-        if (!local[i].isDeleted()) byNumber.insert(AnsiUpper(local[i].RNum.bytes()), i + 1);
+    for (qint32 i = 0; i < local.size(); ++i) {
+        const QByteArray key = AnsiUpper(local[i].RNum.bytes());
+        if (!local[i].isDeleted() && !byNumber.contains(key)) byNumber.insert(key, i + 1);
+    }
     const qint16 reserved = app.settings.ReservedNumber;
 
     RecordMerge result;

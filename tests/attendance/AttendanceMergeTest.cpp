@@ -266,6 +266,7 @@ TEST_F(AttendanceMergeTest, ANumberHeldHereUnderAnotherNameIsAskedAbout) {
         std::initializer_list<int> answers;  // after the three questions
         QByteArray attendanceOnly, whole;    // the data file afterwards
         QString message;
+        QList<AttendeeRecord> later = {};  // local records after here
     } cases[] = {
         {"the same name",
          david,
@@ -302,6 +303,14 @@ TEST_F(AttendanceMergeTest, ANumberHeldHereUnderAnotherNameIsAskedAbout) {
          "9995|##|David Taylor|1-----------|1\r\n9995|00|Bob Doorman|-----------2|12\r\n",
          "9995|##|David Taylor|1-----------|1\r\n9995|00|Bob Doorman|-----------2|12\r\n",
          kMerged},
+        {"the number held twice here: the first record is the one",
+         david,
+         Rec("9995", "David", "Taylor").nights("-----------2"),
+         {AnsOK},  // the repair pass tells the number held twice
+         "9995|00|David Taylor|1----------2|12\r\n9995|00|Bob Doorman|1-----------|1\r\n",
+         "9995|00|David Taylor|-----------2|12\r\n9995|00|Bob Doorman|1-----------|1\r\n",
+         kMerged,
+         {Rec("9995", "Bob", "Doorman").nights("1")}},
     };
     for (const auto& c : cases) {
         for (const bool whole : {false, true}) {
@@ -310,7 +319,7 @@ TEST_F(AttendanceMergeTest, ANumberHeldHereUnderAnotherNameIsAskedAbout) {
             CloseCrusade(app);
             CrusadeSpec local, other;
             local.lastMeeting = other.lastMeeting = 12;
-            local.records = {c.here};
+            local.records = QList<AttendeeRecord>{c.here} + c.later;
             other.records = {c.there};
             WriteCrusade(t, t.path("here"), QStringLiteral("spring"), local);
             WriteCrusade(t, t.path("desk2"), QStringLiteral("spring"), other);
@@ -330,7 +339,7 @@ TEST_F(AttendanceMergeTest, ANumberHeldHereUnderAnotherNameIsAskedAbout) {
             EXPECT_EQ(records, whole ? c.whole : c.attendanceOnly);
             const QStringList shown = t.dialogs.messages();
             ASSERT_EQ(shown.size(), 3 + int(c.answers.size()) + 1);
-            if (!c.here.isDeleted() && c.answers.size() > 0) {
+            if (!c.here.isDeleted() && c.answers.size() > 0 && c.later.isEmpty()) {
                 EXPECT_EQ(shown[3], QStringLiteral("Found Record Number 9995 Under Another Name: \r\nOther computer:  "
                                                    "00  9995  ") +
                                         FromAnsi(c.there.LName.trimmed() + ", " + c.there.FName.bytes()) +
