@@ -298,12 +298,14 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
         AttendeeRecord rec = theirs;
         if (person) {
             // Its number is another person's here: it takes the next free one.
-            rec.RNum = StepRegNumber(app);
-            if (rec.RNum.trimmed().isEmpty()) {
+            QString why;
+            const QByteArray number = StepRegNumber(app, &why);
+            if (number.isEmpty()) {
                 person->outcome = declined + QStringLiteral(": no registration number is left to issue");
-                writes.stopAt(theirs, QStringLiteral("no registration number is left to issue"));
+                writes.stopAt(theirs, why.replace(NewLine, QStringLiteral(" ")));
                 continue;
             }
+            rec.RNum = number;
         }
         const qint32 n = c.RecCount + 1;
         if (!writes.write(n, rec)) {

@@ -267,6 +267,7 @@ TEST_F(AttendanceMergeTest, ANumberHeldHereUnderAnotherNameIsAskedAbout) {
         QByteArray attendanceOnly, whole;    // the data file afterwards
         QString message;
         QList<AttendeeRecord> later = {};  // local records after here
+        qint16 reserved = 41;              // the last registration number issued, counting up
     } cases[] = {
         {"the same name",
          david,
@@ -311,6 +312,21 @@ TEST_F(AttendanceMergeTest, ANumberHeldHereUnderAnotherNameIsAskedAbout) {
          "9995|00|David Taylor|-----------2|12\r\n9995|00|Bob Doorman|1-----------|1\r\n",
          kMerged,
          {Rec("9995", "Bob", "Doorman").nights("1")}},
+        {"another person, and no number left to give",
+         david,
+         bob,
+         {AnsNo, AnsYes},
+         "9995|00|David Taylor|1-----------|1\r\n",
+         "9995|00|David Taylor|1-----------|1\r\n",
+         "Records of the other computer whose number is held here under another name:\r\n9995  Doorman, Bob (here "
+         "Taylor, David): another person, not added: no registration number is left to issue\r\n\r\nMerge "
+         "Attendance Updates stopped part way: 0 records were written and 1 was not:\r\n9995  Doorman, Bob: No more "
+         "registration numbers can be issued counting UP from 9999. Registration numbers run from 0001 to "
+         "9999.\r\n\r\nRunning Merge Attendance Updates again is safe: the records merged are merged the same way "
+         "again, and those added are found by their number.\r\nThe church members were not merged: running it "
+         "again merges them.",
+         {},
+         9999},
     };
     for (const auto& c : cases) {
         for (const bool whole : {false, true}) {
@@ -326,7 +342,7 @@ TEST_F(AttendanceMergeTest, ANumberHeldHereUnderAnotherNameIsAskedAbout) {
             ASSERT_TRUE(OpenCrusade(app, here));
             IndexAlpha(app);
             app.settings.BackupPath = t.path("desk2");
-            app.settings.ReservedNumber = 41;
+            app.settings.ReservedNumber = c.reserved;
             app.settings.ReservedDirection = QStringLiteral("UP");
             t.dialogs.clear();
             merge(there, whole, c.answers);
