@@ -218,9 +218,9 @@ QString MergeSummary(const CrusadeMergeResult& r) {
     }
     if (!r.stopped.isEmpty())
         text += NewLine + NewLine + r.stopped + NewLine +
-                (r.appended == 1 ? QStringLiteral("The merge stopped after 1 record; it stays in the file.")
-                                 : QStringLiteral("The merge stopped after %1 records; they stay in the file.")
-                                       .arg(r.appended));
+                (r.appended == 1
+                     ? QStringLiteral("The merge stopped after 1 record; it stays in the file.")
+                     : QStringLiteral("The merge stopped after %1 records; they stay in the file.").arg(r.appended));
     return text;
 }
 

@@ -170,7 +170,8 @@ ImportResult ImportNames(App& app, const QByteArray& file) {
             QString why;
             number = StepRegNumber(app, &why);
             if (number.isEmpty()) {
-                result.stopped = why + NewLine + QStringLiteral(
+                result.stopped = why + NewLine +
+                                 QStringLiteral(
                                      "No registration number is left to give the name of line %1: "
                                      "the import stopped there.")
                                      .arg(row.line);

@@ -380,8 +380,8 @@ TEST(BackupRestoreTest, ACutOffReplacementIsUndoneOrKeptAndTold) {
     const struct {
         void (*run)(CrusadeToolsWorld&);
         const char* folder;
-        const char* told;   // of a journal found; <d>, <b>, <f>: the data, backup and that folder
-        QStringList order;  // the set's files as they are put in place
+        const char* told;          // of a journal found; <d>, <b>, <f>: the data, backup and that folder
+        QStringList order;         // the set's files as they are put in place
         bool restoreEnds = false;  // a restore from the folder ends it, not the next backup
     } kinds[] = {
         {Backup,
