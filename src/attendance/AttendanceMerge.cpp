@@ -232,8 +232,10 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
     QList<AttendeeRecord> local = ReadAllRecords(app);
     QHash<QByteArray, qint32> byNumber;  // upper-cased number -> first live record with it
     byNumber.reserve(local.size());
-    for (qint32 i = 0; i < local.size(); ++i)
-        if (!local[i].isDeleted()) byNumber.insert(AnsiUpper(local[i].RNum.bytes()), i + 1);
+    for (qint32 i = 0; i < local.size(); ++i) {
+        const QByteArray key = AnsiUpper(local[i].RNum.bytes());
+        if (!local[i].isDeleted() && !byNumber.contains(key)) byNumber.insert(key, i + 1);
+    }
     const qint16 reserved = app.settings.ReservedNumber;
 
     RecordMerge result;
@@ -296,12 +298,14 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
         AttendeeRecord rec = theirs;
         if (person) {
             // Its number is another person's here: it takes the next free one.
-            rec.RNum = StepRegNumber(app);
-            if (rec.RNum.trimmed().isEmpty()) {
+            QString why;
+            const QByteArray number = StepRegNumber(app, &why);
+            if (number.isEmpty()) {
                 person->outcome = declined + QStringLiteral(": no registration number is left to issue");
-                writes.stopAt(theirs, QStringLiteral("no registration number is left to issue"));
+                writes.stopAt(theirs, why.replace(NewLine, QStringLiteral(" ")));
                 continue;
             }
+            rec.RNum = number;
         }
         const qint32 n = c.RecCount + 1;
         if (!writes.write(n, rec)) {

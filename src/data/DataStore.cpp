@@ -232,11 +232,16 @@ void RefuseRegNumber(App& app, const QString& why) {
 
 QByteArray NextRegNumber(App& app) {
     const qint16 before = app.settings.ReservedNumber;
-    QByteArray number = StepRegNumber(app);
+    QString why;
+    QByteArray number = StepRegNumber(app, &why);
+    if (number.isEmpty()) {
+        RefuseRegNumber(app, why);
+        return number;
+    }
     // A crusade whose folder went away keeps the number in memory: its settings file can
     // only be written with the rest of its files in another folder, and the record the
     // number is for is kept for that.
-    if (number.isEmpty() || DataFileLost(app)) return number;
+    if (DataFileLost(app)) return number;
     try {
         SaveInfoFile(app);
     } catch (const VbError&) {
@@ -247,8 +252,12 @@ QByteArray NextRegNumber(App& app) {
     return number;
 }
 
-QByteArray StepRegNumber(App& app) {
+QByteArray StepRegNumber(App& app, QString* why) {
     CrusadeSettings& s = app.settings;
+    const auto refuse = [why](const QString& reason) {
+        if (why) *why = reason;
+        return QByteArray();
+    };
     qint32 next = s.ReservedNumber;
     if (s.ReservedDirection == QLatin1String("UP")) {
         next += 1;
@@ -256,22 +265,18 @@ QByteArray StepRegNumber(App& app) {
         next -= 1;
     } else {
         // Issuing the same number again would give two records one number.
-        RefuseRegNumber(app, QStringLiteral("No registration number can be issued: the direction \"") +
-                                 s.ReservedDirection + QStringLiteral("\" is neither UP nor DOWN."));
-        return QByteArray();
+        return refuse(QStringLiteral("No registration number can be issued: the direction \"") + s.ReservedDirection +
+                      QStringLiteral("\" is neither UP nor DOWN."));
     }
     // A number that a record was given by hand is passed over.
     if (app.crusade.file.isOpen()) {
         const int step = next - s.ReservedNumber;
         while (next >= 1 && next <= 9999 && RegNumberHeld(app, Ansi(ZeroPad(next, 4)))) next += step;
     }
-    if (next < 1 || next > 9999) {
-        RefuseRegNumber(app, QStringLiteral("No more registration numbers can be issued counting ") +
-                                 s.ReservedDirection + QStringLiteral(" from ") + ZeroPad(s.ReservedNumber, 4) +
-                                 QStringLiteral(".") + NewLine +
-                                 QStringLiteral("Registration numbers run from 0001 to 9999."));
-        return QByteArray();
-    }
+    if (next < 1 || next > 9999)
+        return refuse(QStringLiteral("No more registration numbers can be issued counting ") + s.ReservedDirection +
+                      QStringLiteral(" from ") + ZeroPad(s.ReservedNumber, 4) + QStringLiteral(".") + NewLine +
+                      QStringLiteral("Registration numbers run from 0001 to 9999."));
     s.ReservedNumber = qint16(next);
     return Ansi(ZeroPad(next, 4));
 }

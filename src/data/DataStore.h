@@ -55,8 +55,10 @@ void ClearRecord(App& app);
 // settings file cannot be written.
 QByteArray NextRegNumber(App& app);
 // The same number stepped in memory only, for a command that draws many at once and
-// writes the settings file once after them. Both pass over numbers a record holds.
-QByteArray StepRegNumber(App& app);
+// writes the settings file once after them. Both pass over numbers a record holds. When
+// no number can be issued it returns an empty text without a message: why (when given)
+// gets the reason, for the command's own closing message.
+QByteArray StepRegNumber(App& app, QString* why = nullptr);
 // Whether a live record holds number (upper case and lower case alike), as the data file
 // has it, with the records whose writing was refused while its folder is gone.
 bool RegNumberHeld(App& app, const QByteArray& number);

@@ -26,9 +26,10 @@ void mnuRestoreCr_Click(App& app, MainScreen& form);
 // set there. A failure gives BackupPath back its earlier value.
 void BackupFiles(App& app);
 
-// Asks for the backup to restore from (the data file's own name in another folder),
-// shows both dates and confirms twice, then puts the backup's files in place of the
-// crusade's and shows the crusade again from its alphabetical view on form.
+// Asks for the backup to restore from (the data file's own name in another folder), ends
+// and tells a replacement of its files cut off earlier, shows both dates and confirms
+// twice, then puts the backup's files in place of the crusade's and shows the crusade
+// again from its alphabetical view on form.
 void RestoreCrusade(App& app, MainScreen& form);
 
 // The date a backup's settings were saved: its settings file's 133rd line, read whole;

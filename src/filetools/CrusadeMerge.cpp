@@ -87,8 +87,8 @@ void MergeMemberList(App& app, const QString& otherDataFile) {
 }
 
 // The statistics data file of a master named "Master", from the merged file. The other
-// crusade's name and date come from its settings file; without them nothing is written,
-// and writes keeps why.
+// crusade's name and date come from its settings file; without them nothing is written.
+// Why the file was not written is kept by writes.
 void MasterStatistics(App& app, BulkWrite& writes, const QString& otherDataFile, int n) {
     const QString settings = SideFileName(otherDataFile, QStringLiteral("inf"));
     try {
@@ -103,7 +103,7 @@ void MasterStatistics(App& app, BulkWrite& writes, const QString& otherDataFile,
         return;
     }
     app.msg.ScratchVar = QString::number(n);
-    Stats(app, kStatsFileOnly);
+    writes.step(QStringLiteral("The statistics data file was not written."), [&] { WriteStatsFile(app); });
 }
 
 // "Baker, Ruth"
@@ -149,9 +149,10 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
             break;
         }
         if (held) {
-            const QByteArray number = StepRegNumber(app);
+            QString why;
+            const QByteArray number = StepRegNumber(app, &why);
             if (number.isEmpty()) {
-                result.stopped = QStringLiteral("No registration number is left to issue.");
+                result.stopped = why;
                 break;
             }
             app.msg.MsgAnswer = FromAnsi(number);
@@ -217,7 +218,9 @@ QString MergeSummary(const CrusadeMergeResult& r) {
     }
     if (!r.stopped.isEmpty())
         text += NewLine + NewLine + r.stopped + NewLine +
-                QStringLiteral("The merge stopped after %1 records; they stay in the file.").arg(r.appended);
+                (r.appended == 1
+                     ? QStringLiteral("The merge stopped after 1 record; it stays in the file.")
+                     : QStringLiteral("The merge stopped after %1 records; they stay in the file.").arg(r.appended));
     return text;
 }
 

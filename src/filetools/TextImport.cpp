@@ -167,9 +167,11 @@ ImportResult ImportNames(App& app, const QByteArray& file) {
         QByteArray number = ImportedNumber(row.items[0]);
         bool renumbered = false;
         if (number.isEmpty() || RegNumberHeld(app, number)) {
-            number = StepRegNumber(app);
+            QString why;
+            number = StepRegNumber(app, &why);
             if (number.isEmpty()) {
-                result.stopped = QStringLiteral(
+                result.stopped = why + NewLine +
+                                 QStringLiteral(
                                      "No registration number is left to give the name of line %1: "
                                      "the import stopped there.")
                                      .arg(row.line);

@@ -39,16 +39,19 @@ bool IsMeetingNumber(const QString& text) {
 
 // The number and team boxes refuse other texts when they are left, but a text can reach
 // the save without that (a key that saves at once, a box filled by the program): it is
-// refused here with the box's message. The team box may hold the deleted mark "##".
-bool CodesAccepted(App& app, const RecordScreen& s) {
+// refused here with the box's message, and the focus goes back to the box as the box's
+// own rule puts it. The team box may hold the deleted mark "##".
+bool CodesAccepted(App& app, MainScreen& s) {
     const QString rnum = QStringLiteral("RNum");
     if (s.has(rnum) && ParseRegNumber(s.text(rnum)) != s.text(rnum)) {
         app.dialogs().msgBox(RegNumberRefusal(s.text(rnum)));
+        s.focusRefusedBox(rnum);
         return false;
     }
     const QString team = QStringLiteral("WorkerCode");
     if (s.has(team) && s.text(team) != QLatin1String("##") && ParseTeamCode(s.text(team)) != s.text(team)) {
         app.dialogs().msgBox(TeamCodeRefusal());
+        s.focusRefusedBox(team);
         return false;
     }
     return true;
@@ -155,7 +158,7 @@ int EntryOfCurrentRecord(const App& app) {
     return 0;
 }
 
-bool ScreenToRecord(App& app, RecordScreen& form) {
+bool ScreenToRecord(App& app, MainScreen& form) {
     if (!CodesAccepted(app, form)) return false;
     try {
         const QString last = QStringLiteral("Last");

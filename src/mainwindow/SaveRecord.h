@@ -10,7 +10,6 @@ namespace fennick {
 
 class App;
 class MainScreen;
-class RecordScreen;
 
 // The view entry of a copied record that has not been written yet; it is always saved.
 inline const QByteArray kNotSavedYet = QByteArrayLiteral("NotSavedYet");
@@ -30,8 +29,9 @@ bool SaveCurrentRecord(App& app, MainScreen& form);
 // Copies the record controls into CurRecord (CardPrinted has no control and is kept).
 // A Last box that does not hold a whole number from 0 to 40, an RNum box that does not
 // hold four digits and a WorkerCode box that holds neither "00" to "40" nor the deleted
-// mark "##" are refused with a message before anything is copied, and false is returned.
-bool ScreenToRecord(App& app, RecordScreen& form);
+// mark "##" are refused with a message before anything is copied, the focus back in the
+// refused number or team box, and false is returned.
+bool ScreenToRecord(App& app, MainScreen& form);
 
 // Position of the view entry that names the record at CurRecNo: the current position
 // when it does (or holds the copy marker), otherwise the first entry with that record

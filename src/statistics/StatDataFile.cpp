@@ -78,10 +78,14 @@ void WriteTeamLines(StatDataWriter& out, const CrusadeSettings& s, const TeamTal
     }
 }
 
+void WriteStatData(App& app, const StatDataWriter& out) {
+    const GuardedFiles::OwnSave own(app, {OwnFile::StatData});
+    WriteWholeFile(app.files(), StatDataPath(app), out.data());
+}
+
 bool SaveStatData(App& app, const StatDataWriter& out) {
     try {
-        const GuardedFiles::OwnSave own(app, {OwnFile::StatData});
-        WriteWholeFile(app.files(), StatDataPath(app), out.data());
+        WriteStatData(app, out);
         return true;
     } catch (const VbError& e) {
         app.dialogs().msgBox(CommonErrorText(e, kSourceFennick95));

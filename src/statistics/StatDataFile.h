@@ -52,8 +52,10 @@ void WriteCrusadeLines(StatDataWriter& out, const CrusadeSettings& settings, con
 void WriteTeamLines(StatDataWriter& out, const CrusadeSettings& settings, const TeamTallies& t);
 
 // Replaces the file with the lines in one step, so the workbook never reads half a file.
-// A failure shows the program's common error message and leaves any earlier file as it
-// was; returns whether the file was written.
+// A failure leaves any earlier file as it was and throws VbError.
+void WriteStatData(App& app, const StatDataWriter& out);
+// The same, a failure shown as the program's common error message; returns whether the
+// file was written.
 bool SaveStatData(App& app, const StatDataWriter& out);
 
 }  // namespace fennick

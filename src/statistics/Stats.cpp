@@ -23,6 +23,18 @@ StatsScreen* StatsWindow(App& app) {
 
 namespace {
 
+// The pass over the data file under the hourglass; with file, the lines of the
+// statistics data file too, the visitation team pass's with them.
+CrusadeTallies StatisticsPass(App& app, StatDataWriter* file) {
+    BusyGuard busy(app.platform.busy);
+    CrusadeTallies t = CrusadeStatisticsPass(app);
+    if (file) {
+        WriteCrusadeLines(*file, app.settings, t, app.crusade);
+        TeamStats(app, kStatsFileOnly, file);
+    }
+    return t;
+}
+
 // A statistics run; writeFile false leaves the data file as the run before it wrote it
 // (the window's drawing after a printout, made from the same file).
 bool RunStats(App& app, int mode, bool writeFile) {
@@ -30,15 +42,7 @@ bool RunStats(App& app, int mode, bool writeFile) {
     RunOnWindow run(window);
 
     StatDataWriter file;
-    CrusadeTallies t;
-    {
-        BusyGuard busy(app.platform.busy);
-        t = CrusadeStatisticsPass(app);
-        if (writeFile) {
-            WriteCrusadeLines(file, app.settings, t, app.crusade);
-            TeamStats(app, kStatsFileOnly, &file);
-        }
-    }
+    const CrusadeTallies t = StatisticsPass(app, writeFile ? &file : nullptr);
     // A file that cannot be written is reported; the report still reaches the window and
     // the printer.
     const bool written = writeFile && SaveStatData(app, file);
@@ -61,6 +65,12 @@ bool RunStats(App& app, int mode, bool writeFile) {
 
 bool Stats(App& app, int mode) {
     return RunStats(app, mode, true);
+}
+
+void WriteStatsFile(App& app) {
+    StatDataWriter file;
+    StatisticsPass(app, &file);
+    WriteStatData(app, file);
 }
 
 void mnuStats_Click(App& app, MainScreen& form) {

@@ -25,6 +25,11 @@ inline constexpr int kStatsFileOnly = 9;  // the pass only: no window, nothing d
 // was written.
 bool Stats(App& app, int mode);
 
+// The pass and the statistics data file only, for a command that tells a failure in its
+// own closing message: no window and no message. Throws VbError when the file cannot be
+// written (any earlier file stays as it was).
+void WriteStatsFile(App& app);
+
 // The statistics window, made on first use but not shown by this; null where there is no
 // window (app.hooks.statsWindow unset).
 StatsScreen* StatsWindow(App& app);

@@ -380,8 +380,9 @@ TEST(BackupRestoreTest, ACutOffReplacementIsUndoneOrKeptAndTold) {
     const struct {
         void (*run)(CrusadeToolsWorld&);
         const char* folder;
-        const char* told;   // of a journal found; <d>, <b>, <f>: the data, backup and that folder
-        QStringList order;  // the set's files as they are put in place
+        const char* told;          // of a journal found; <d>, <b>, <f>: the data, backup and that folder
+        QStringList order;         // the set's files as they are put in place
+        bool restoreEnds = false;  // a restore from the folder ends it, not the next backup
     } kinds[] = {
         {Backup,
          "backup/",
@@ -395,6 +396,11 @@ TEST(BackupRestoreTest, ACutOffReplacementIsUndoneOrKeptAndTold) {
          "elsewhere/",
          "The saving of the crusade <d>spring.dta in <f> was not finished; the files there are as they were before it.",
          {"spring.dta", "spring.inf", "spring.mem", "spring.zps"}},
+        {Backup,
+         "backup/",
+         "The backup of <d>spring.dta to <f> was not finished; the files there are as they were before it.",
+         {"spring.inf", "spring.mem", "spring.zps", "spring.dta", "spring_prayer.txt"},
+         true},
     };
     const char* const points[] = {"copies partly made", "journal written", "some files in place",
                                   "all in place, old files kept", "journal removed, old files kept"};
@@ -403,6 +409,10 @@ TEST(BackupRestoreTest, ACutOffReplacementIsUndoneOrKeptAndTold) {
             SCOPED_TRACE(std::string(kind.folder) + points[point]);
             CrusadeToolsWorld w;
             Prepare(w);
+            // The backup cut off is of a later day than the one it replaces.
+            const QString earlierDate = BackupDate(w.backup(QStringLiteral("spring.dta")));
+            const QString laterDate = QStringLiteral("3/10/2026");
+            if (kind.restoreEnds) w.t.clock.at = w.t.clock.at.addDays(1);
             const QString folder = w.t.path(kind.folder);
             FolderFiles expected = FilesIn(folder);
             const std::optional<QByteArray> left = InChildWithFileSizeLimit(qint64(1) << 40, [&] {
@@ -442,7 +452,18 @@ TEST(BackupRestoreTest, ACutOffReplacementIsUndoneOrKeptAndTold) {
                        (point == 1 ? ""
                                    : "\r\nPut back as they were: " +
                                          Listed(kind.order.mid(0, point == 2 ? 1 : -1), folder) + ".");
-            if (kind.run == Backup) {  // the next backup ends it; its first copy fails, to show the folder
+            if (kind.restoreEnds) {
+                // Ended and told before the question, which shows the date of the set as it now is.
+                Restore(w);
+                const QStringList shown = w.t.dialogs.messages();
+                qsizetype asked = shown.size() - 1;
+                while (asked >= 0 && !shown[asked].startsWith(QLatin1String("Restore this file From:"))) --asked;
+                ASSERT_GE(asked, 0) << shown.join(" / ").toStdString();
+                EXPECT_LT(shown.indexOf(told), asked);
+                EXPECT_TRUE(shown[asked].contains(QStringLiteral("Which was last updated on: ") +
+                                                  (point == 4 ? laterDate : earlierDate) + "\r\n"))
+                    << shown[asked].toStdString();
+            } else if (kind.run == Backup) {  // the next backup ends it; its first copy fails, to show the folder
                 w.t.files.failAt(1, err::DiskFull, Op::Copy);
                 Backup(w);
             } else {

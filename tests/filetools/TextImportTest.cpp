@@ -167,6 +167,7 @@ TEST(TextImportTest, TheFaultsThatStopAnImportAreReportedAndKeepWhatWasAdded) {
         const QString summary = w.t.dialogs.messages().last();
         EXPECT_TRUE(summary.startsWith(QLatin1String(c.count))) << summary.toStdString();
         EXPECT_TRUE(summary.endsWith(QLatin1String(c.stopped))) << summary.toStdString();
+        EXPECT_EQ(w.t.dialogs.messages().size(), 3) << "the notice, the question and the closing message";
     }
 }
 

@@ -227,8 +227,11 @@ TEST_F(SaveRecordTest, NumberAndTeamBoxesMustHoldValidCodes) {
         const QByteArray before = ReadFileBytes(app.program.DataFile);
         type("FName", "Maria");
         type(c.box, c.typed);
+        screen.setFocus(QStringLiteral("SearchBox"));
         EXPECT_EQ(SaveCurrentRecord(app, screen), c.accepted);
         EXPECT_EQ(ReadFileBytes(app.program.DataFile) != before, c.accepted);
+        // A refused box gets the focus back, to be put right.
+        EXPECT_EQ(screen.focused(), c.accepted ? QStringLiteral("SearchBox") : QLatin1String(c.box));
         if (c.accepted) {
             EXPECT_TRUE(t.dialogs.shown().empty());
             continue;
