@@ -123,6 +123,20 @@ QByteArray RecordFile::readAll() {
     return b;
 }
 
+std::optional<QByteArray> RecordFile::held(qint64 n) const {
+    const auto it = unwritten_.constFind(n);
+    return it != unwritten_.cend() ? std::optional<QByteArray>(*it) : std::nullopt;
+}
+
+void RecordFile::putBackHeld(qint64 n, const std::optional<QByteArray>& bytes) {
+    if (held(n) == bytes) return;
+    ++changes_;
+    if (bytes)
+        unwritten_.insert(n, *bytes);
+    else
+        unwritten_.remove(n);
+}
+
 bool RecordFile::writeAt(qint64 offset, const QByteArray& bytes) {
     const int fd = file_.handle();
     qint64 done = 0;

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace fennick {
 
@@ -63,10 +64,14 @@ public:
     void forget(qint64 n) {
         if (unwritten_.remove(n) > 0) ++changes_;
     }
+    // What is held of record n beyond the file (nullopt: nothing), and putting that back:
+    // for a command whose refused write the user is told did not happen.
+    std::optional<QByteArray> held(qint64 n) const;
+    void putBackHeld(qint64 n, const std::optional<QByteArray>& held);
 
     // Counts every opening, closing, write (refused or not), cut of the file and refused
-    // write let go: a copy of what the program holds of the file taken at one count is
-    // still its own while the count is the same.
+    // write let go or put back: a copy of what the program holds of the file taken at one
+    // count is still its own while the count is the same.
     quint64 changes() const { return changes_; }
 
     // Replaces the write system call (tests make a write fail part way); an empty call

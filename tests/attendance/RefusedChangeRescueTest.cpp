@@ -3,6 +3,7 @@
 // moved away after being told), and not when the user discarded it.
 
 #include "AttendFixture.h"
+#include "attendance/AttendCommands.h"
 #include "attendance/AttendRecord.h"
 #include "data/Errors.h"
 #include "mainwindow/AddMode.h"
@@ -39,6 +40,8 @@ struct RefusedChangeRescueTest : AttendFixture {
         app->view.CurIndexPos = 1;
         ASSERT_TRUE(ShowCurrentRecord(*app, main));
     }
+    bool attendanceOpen = false;
+
     void loseTheFile() { ASSERT_TRUE(QFile::remove(lost)); }
     // The number and first name changed on the main window, and the save refused: the
     // number is then held, as the duplicate check sees it.
@@ -58,12 +61,16 @@ struct RefusedChangeRescueTest : AttendFixture {
         dialogs().answer(AnsYes);
         mnuUndo_Click(*app, main);
     }
-    // The baptism date changed on the attendance screen, and the move to the next name refused.
-    void refuseOnAttendance() {
+    void openAttendance() {
         dialogs().type(QStringLiteral("13"));
         mnuAttendUpdate_Click(*app, main);
         attendf::Form_Load(*app, st, screen);
         attendf::Form_Activate(*app, st, screen);
+        attendanceOpen = true;
+    }
+    // The baptism date changed on the attendance screen, and the move to the next name refused.
+    void refuseOnAttendance() {
+        openAttendance();
         loseTheFile();
         changed.BaptDate = "03/15/24";
         type("BaptDate", "03/15/24");
@@ -132,15 +139,38 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
         {"attendance: Esc in the baptism date box, then Done", OnAttendance,
          [](T& t) { EXPECT_TRUE(attendf::BaptDate_KeyDown(*t.app, t.screen, attendf::kKeyEscape)); }, 1, AsOnFile},
         {"attendance: Done with the change on screen", OnAttendance, [](T&) {}, 1, AsChanged},
+        {"attendance: Remove to SDA refused, then Done", ByTheRoute,
+         [](T& t) {
+             t.openAttendance();
+             t.loseTheFile();
+             t.dialogs().answer(AnsYes);
+             EXPECT_THROW(attendf::MoveToSDA_Click(*t.app, t.st, t.screen), VbError);
+             // Nobody moved: the record is held live, its number taken, the member list as it was.
+             EXPECT_EQ(t.app->crusade.CurRecord, t.onFile);
+             EXPECT_TRUE(RegNumberHeld(*t.app, t.onFile.RNum.bytes()));
+             EXPECT_EQ(t.app->crusade.MemberCount, 0);
+         },
+         1, AsOnFile},
+        {"main: Remove to SDA refused", ByTheRoute,
+         [](T& t) {
+             t.loseTheFile();
+             t.dialogs().answer(AnsYes).answer(AnsYes);
+             EXPECT_THROW(btnSDA_Click(*t.app, t.main), VbError);
+             EXPECT_EQ(t.main.text(QStringLiteral("WorkerCode")), QString::fromLatin1(t.onFile.WorkerCode.bytes()));
+             EXPECT_TRUE(RegNumberHeld(*t.app, t.onFile.RNum.bytes()));
+             EXPECT_EQ(t.app->crusade.MemberCount, 0);
+         },
+         1, AsOnFile},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.route);
         openCrusade({Rec("0007", "Al", "Adams").nights("1-1"), Rec("0020", "Ann", "Allen"), Rec("0031", "Bob", "Baker"),
                      Rec("0044", "Bea", "Brown"), Rec("0050", "Cy", "Clark")});
+        attendanceOpen = false;
         if (row.refused == OnMain) refuseOnMain();
         if (row.refused == OnAttendance) refuseOnAttendance();
         EXPECT_NO_THROW(row.then(*this));
-        if (row.refused == OnAttendance) {
+        if (attendanceOpen) {
             EXPECT_NO_THROW(closeAttendance());
         }
         AttendeeRecord saved = row.saved == AsChanged ? changed : onFile;
