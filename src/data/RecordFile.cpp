@@ -158,12 +158,22 @@ bool RecordFile::writeAt(qint64 offset, const QByteArray& bytes) {
 void RecordFile::write(qint64 n, const QByteArray& bytes) {
     if (!file_.isOpen() || !file_.isWritable()) throw VbError(52, QStringLiteral("Bad file name or number"));
     if (n < 1) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
-    ++changes_;
     QByteArray b = bytes.left(recLen_);
     if (b.size() < recLen_) b.append(QByteArray(recLen_ - b.size(), '\0'));
     // A file whose folder went away takes no more records: they would go with it. The
-    // record is kept for the files to be saved elsewhere.
+    // record is kept for the files to be saved elsewhere. A record of the file written as
+    // the program holds it already is no change: refused once, it is not refused again.
+    // A record added is refused each time: it is no record until it is written.
     if (!atItsPath()) {
+        if (n <= recordCount()) {
+            const QByteArray onFile = read(n);
+            if (b == held(n).value_or(onFile)) return;
+            if (b == onFile) {
+                forget(n);
+                return;
+            }
+        }
+        ++changes_;
         unwritten_.insert(n, b);
         throw VbError(err::PathNotFound, whatWasLost() + NewLine + QStringLiteral("Record ") + QString::number(n) +
                                              QStringLiteral(" was not written; nothing more is written to ") +
@@ -172,6 +182,7 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
                                                             "another folder."));
     }
 
+    ++changes_;
     // Writing beyond the end fills the gap with zero bytes, as a random-access file does.
     const qint64 at = (n - 1) * recLen_;
     const qint64 sizeBefore = byteSize();

@@ -44,6 +44,9 @@ public:
     // n < 1, 76 when the open file is no longer the file at its path (nothing is written),
     // and 61 naming the file and the system's reason when the write fails; the file is
     // then as it was: a record written over keeps its old bytes, one added is cut off.
+    // While the file is not at its path, a write of a record of the file as the program
+    // already holds it changes nothing and throws nothing (a refusal is told once per
+    // change), and one as the file holds it lets go of the refused write of n.
     void write(qint64 n, const QByteArray& bytes);
     // Every whole record at once, for passes over the whole file.
     QByteArray readAll();
@@ -69,9 +72,10 @@ public:
     std::optional<QByteArray> held(qint64 n) const;
     void putBackHeld(qint64 n, const std::optional<QByteArray>& held);
 
-    // Counts every opening, closing, write (refused or not), cut of the file and refused
-    // write let go or put back: a copy of what the program holds of the file taken at one
-    // count is still its own while the count is the same.
+    // Counts every opening, closing, write (refused or not; not one that changes
+    // nothing), cut of the file and refused write let go or put back: a copy of what the
+    // program holds of the file taken at one count is still its own while the count is
+    // the same.
     quint64 changes() const { return changes_; }
 
     // Replaces the write system call (tests make a write fail part way); an empty call

@@ -161,6 +161,11 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
              EXPECT_EQ(t.app->crusade.MemberCount, 0);
          },
          1, AsOnFile},
+        {"attendance: its own dialogs take the focus twice, then Done", OnAttendance,
+         [](T& t) {
+             for (int i = 0; i < 2; ++i) EXPECT_NO_THROW(attendf::Form_Deactivate(*t.app, t.st, t.screen));
+         },
+         1, AsChanged},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.route);
