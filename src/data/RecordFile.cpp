@@ -104,7 +104,7 @@ qint64 RecordFile::byteSize() const {
 
 qint64 RecordFile::recordCount() const { return recLen_ > 0 ? byteSize() / recLen_ : 0; }
 
-QByteArray RecordFile::read(qint64 n) {
+QByteArray RecordFile::readFromFile(qint64 n) {
     if (!file_.isOpen()) throw VbError(52, QStringLiteral("Bad file name or number"));
     if (n < 1) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
     if (n > recordCount()) throw VbError(err::PastEndOfFile, QStringLiteral("Input past end of file"));
@@ -114,12 +114,26 @@ QByteArray RecordFile::read(qint64 n) {
     return b;
 }
 
-QByteArray RecordFile::readAll() {
+QByteArray RecordFile::read(qint64 n) {
+    QByteArray b = readFromFile(n);
+    if (const auto it = unwritten_.constFind(n); it != unwritten_.cend()) b = *it;
+    return b;
+}
+
+QByteArray RecordFile::readAllFromFile() {
     if (!file_.isOpen()) throw VbError(52, QStringLiteral("Bad file name or number"));
     const qint64 n = recordCount();
     if (!file_.seek(0)) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
     QByteArray b = file_.read(n * recLen_);
     if (b.size() != n * recLen_) throw VbError(err::PastEndOfFile, QStringLiteral("Input past end of file"));
+    return b;
+}
+
+QByteArray RecordFile::readAll() {
+    QByteArray b = readAllFromFile();
+    const qint64 n = b.size() / recLen_;
+    for (auto it = unwritten_.cbegin(); it != unwritten_.cend() && it.key() <= n; ++it)
+        b.replace(qsizetype(it.key() - 1) * recLen_, recLen_, *it);
     return b;
 }
 
@@ -166,7 +180,7 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
     // A record added is refused each time: it is no record until it is written.
     if (!atItsPath()) {
         if (n <= recordCount()) {
-            const QByteArray onFile = read(n);
+            const QByteArray onFile = readFromFile(n);
             if (b == held(n).value_or(onFile)) return;
             if (b == onFile) {
                 forget(n);
@@ -186,7 +200,7 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
     // Writing beyond the end fills the gap with zero bytes, as a random-access file does.
     const qint64 at = (n - 1) * recLen_;
     const qint64 sizeBefore = byteSize();
-    const QByteArray old = n <= recordCount() ? read(n) : QByteArray();
+    const QByteArray old = n <= recordCount() ? readFromFile(n) : QByteArray();
     if (writeAt(at, b)) {
         unwritten_.remove(n);
         return;

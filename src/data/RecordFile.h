@@ -38,7 +38,9 @@ public:
     qint64 recordCount() const;
     qint64 byteSize() const;
 
-    // Record n (1-based). Throws VbError 63 for n < 1 and 62 past the end of the file.
+    // Record n (1-based) as the program holds it: the bytes of its refused write when one
+    // is held (see unwritten()), else the file's. Throws VbError 63 for n < 1 and 62 past
+    // the end of the file.
     QByteArray read(qint64 n);
     // Writes record n (1-based); n may be one past the last record. Throws VbError 63 for
     // n < 1, 76 when the open file is no longer the file at its path (nothing is written),
@@ -48,8 +50,12 @@ public:
     // already holds it changes nothing and throws nothing (a refusal is told once per
     // change), and one as the file holds it lets go of the refused write of n.
     void write(qint64 n, const QByteArray& bytes);
-    // Every whole record at once, for passes over the whole file.
+    // Every whole record at once as the program holds them, for passes over the whole file.
     QByteArray readAll();
+    // Record n and every whole record as the file itself holds them, without the refused
+    // writes held.
+    QByteArray readFromFile(qint64 n);
+    QByteArray readAllFromFile();
     // Cuts a trailing partial record off the file. Throws VbError 61 when it cannot.
     void cutToWholeRecords();
 

@@ -1,6 +1,7 @@
 // The crusade's data file gone while it is open: a change whose writing was refused is
 // saved with the crusade's files in another folder when the user kept it (on screen, or
-// moved away after being told), and not when the user discarded it.
+// moved away after being told), and not when the user discarded it; it is what the screens
+// show.
 
 #include "AttendFixture.h"
 #include "attendance/AttendCommands.h"
@@ -87,7 +88,7 @@ struct RefusedChangeRescueTest : AttendFixture {
 TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
     using T = RefusedChangeRescueTest;
     enum Refused { OnMain, OnAttendance, ByTheRoute };
-    enum Saved { AsOnFile, AsChanged, WithTheNumber, Deleted, NotAtAll };
+    enum Saved { AsOnFile, AsChanged, WithTheNumber, WithTheNumberInSalem, WithANote, Deleted, NotAtAll };
     struct Row {
         const char* route;
         Refused refused;               // where the change is refused first
@@ -166,6 +167,23 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
              for (int i = 0; i < 2; ++i) EXPECT_NO_THROW(attendf::Form_Deactivate(*t.app, t.st, t.screen));
          },
          1, AsChanged},
+        {"attendance: the next name and back, a note typed, then Done", OnAttendance,
+         [](T& t) {
+             EXPECT_NO_THROW(attendf::NextRecord_Button_Click(*t.app, t.st, t.screen));
+             EXPECT_NO_THROW(attendf::PreviousRecord_Click(*t.app, t.st, t.screen));
+             EXPECT_EQ(t.text("BaptDate"), QStringLiteral("03/15/24"));
+             t.type("Notes", "Call back");
+         },
+         1, WithANote},
+        {"main: shown again by the report window, Esc in the first name, the city typed", OnMain,
+         [](T& t) {
+             ShowEditFromPreview(*t.app, t.main);
+             PrintReportsState w;
+             EXPECT_TRUE(Form_Unload(*t.app, w, t.main));
+             t.esc({"FName"});
+             t.main.setText(QStringLiteral("City"), QStringLiteral("Salem"));
+         },
+         1, WithTheNumberInSalem},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.route);
@@ -178,8 +196,10 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
         if (attendanceOpen) {
             EXPECT_NO_THROW(closeAttendance());
         }
-        AttendeeRecord saved = row.saved == AsChanged ? changed : onFile;
-        if (row.saved == WithTheNumber) saved.RNum = kNumber;
+        AttendeeRecord saved = row.saved == AsChanged || row.saved == WithANote ? changed : onFile;
+        if (row.saved == WithTheNumber || row.saved == WithTheNumberInSalem) saved.RNum = kNumber;
+        if (row.saved == WithTheNumberInSalem) saved.City = "Salem";
+        if (row.saved == WithANote) saved.Notes = "Call back";
         if (row.saved == Deleted) saved.WorkerCode = "##";
         // A number given by a change discarded is free again.
         EXPECT_EQ(RegNumberHeld(*app, kNumber),
