@@ -169,6 +169,40 @@ bool RecordFile::writeAt(qint64 offset, const QByteArray& bytes) {
     return true;
 }
 
+void RecordFile::writeInPlace(qint64 n, const QByteArray& b) {
+    // Writing beyond the end fills the gap with zero bytes, as a random-access file does.
+    const qint64 at = (n - 1) * recLen_;
+    const qint64 sizeBefore = byteSize();
+    const QByteArray old = n <= recordCount() ? readFromFile(n) : QByteArray();
+    if (writeAt(at, b)) return;
+
+    const int reason = errno;
+    // Part of a record is never left: one written over gets its old bytes back, one added
+    // at the end is cut off again.
+    const bool putBack = old.isEmpty() ? file_.resize(std::min(at, sizeBefore)) : writeAt(at, old);
+    throw VbError(err::DiskFull, QStringLiteral("Disk full or write error: record ") + QString::number(n) +
+                                     QStringLiteral(" of ") + absolutePath_ + QStringLiteral(" was not written: ") +
+                                     SystemReason(reason) +
+                                     (putBack ? QString()
+                                              : NewLine + QStringLiteral("The file could not be put back as it was.")));
+}
+
+void RecordFile::writeHeld(qint64 except) {
+    if (unwritten_.isEmpty() || !atItsPath() || !file_.isWritable()) return;
+    // A record added whose write was refused is no record of the file: it is written by
+    // the save of the name it is, or let go with it.
+    const qint64 inFile = recordCount();
+    for (auto it = unwritten_.begin(); it != unwritten_.end() && it.key() <= inFile;) {
+        if (it.key() == except) {
+            ++it;
+            continue;
+        }
+        ++changes_;
+        writeInPlace(it.key(), *it);
+        it = unwritten_.erase(it);
+    }
+}
+
 void RecordFile::write(qint64 n, const QByteArray& bytes) {
     if (!file_.isOpen() || !file_.isWritable()) throw VbError(52, QStringLiteral("Bad file name or number"));
     if (n < 1) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
@@ -196,25 +230,11 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
                                                             "another folder."));
     }
 
+    // The file is back at its path: what was held of its other records goes in first.
+    writeHeld(n);
     ++changes_;
-    // Writing beyond the end fills the gap with zero bytes, as a random-access file does.
-    const qint64 at = (n - 1) * recLen_;
-    const qint64 sizeBefore = byteSize();
-    const QByteArray old = n <= recordCount() ? readFromFile(n) : QByteArray();
-    if (writeAt(at, b)) {
-        unwritten_.remove(n);
-        return;
-    }
-
-    const int reason = errno;
-    // Part of a record is never left: one written over gets its old bytes back, one added
-    // at the end is cut off again.
-    const bool putBack = old.isEmpty() ? file_.resize(std::min(at, sizeBefore)) : writeAt(at, old);
-    throw VbError(err::DiskFull, QStringLiteral("Disk full or write error: record ") + QString::number(n) +
-                                     QStringLiteral(" of ") + absolutePath_ + QStringLiteral(" was not written: ") +
-                                     SystemReason(reason) +
-                                     (putBack ? QString()
-                                              : NewLine + QStringLiteral("The file could not be put back as it was.")));
+    writeInPlace(n, b);
+    unwritten_.remove(n);
 }
 
 void RecordFile::cutToWholeRecords() {

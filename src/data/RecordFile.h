@@ -48,7 +48,9 @@ public:
     // then as it was: a record written over keeps its old bytes, one added is cut off.
     // While the file is not at its path, a write of a record of the file as the program
     // already holds it changes nothing and throws nothing (a refusal is told once per
-    // change), and one as the file holds it lets go of the refused write of n.
+    // change), and one as the file holds it lets go of the refused write of n. Once the
+    // file is at its path again, the refused writes held of its other records go first
+    // (writeHeld).
     void write(qint64 n, const QByteArray& bytes);
     // Every whole record at once as the program holds them, for passes over the whole file.
     QByteArray readAll();
@@ -56,6 +58,11 @@ public:
     // writes held.
     QByteArray readFromFile(qint64 n);
     QByteArray readAllFromFile();
+    // Writes every refused write held of a record the file holds, when the file is at its
+    // path again (otherwise nothing); record except is left, as a write of it follows.
+    // Throws VbError 61 as write does, naming the record not written; those not reached
+    // stay held.
+    void writeHeld(qint64 except = 0);
     // Cuts a trailing partial record off the file. Throws VbError 61 when it cannot.
     void cutToWholeRecords();
 
@@ -97,6 +104,9 @@ public:
 private:
     // Writes all of bytes at offset; false with errno set when the system refused part.
     bool writeAt(qint64 offset, const QByteArray& bytes);
+    // Writes record n of recLen_ bytes in place; on failure the file is put back as it was
+    // and VbError 61 thrown.
+    void writeInPlace(qint64 n, const QByteArray& b);
     void noteIdentity();
 
     QFile file_;

@@ -1,7 +1,7 @@
 // The crusade's data file gone while it is open: a change whose writing was refused is
 // saved with the crusade's files in another folder when the user kept it (on screen, or
 // moved away after being told), and not when the user discarded it; it is what the screens
-// show.
+// show, and it goes into the data file when that comes back.
 
 #include "AttendFixture.h"
 #include "attendance/AttendCommands.h"
@@ -10,6 +10,7 @@
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
 #include "mainwindow/FieldEntry.h"
+#include "mainwindow/Navigation.h"
 #include "mainwindow/SaveRecord.h"
 #include "reportwindow/ReportWindow.h"
 #include "reportwindow/ReturnToEditForm.h"
@@ -43,7 +44,9 @@ struct RefusedChangeRescueTest : AttendFixture {
     }
     bool attendanceOpen = false;
 
-    void loseTheFile() { ASSERT_TRUE(QFile::remove(lost)); }
+    void loseTheFile() { ASSERT_TRUE(QFile::rename(lost, lost + QStringLiteral(".away"))); }
+    void bringTheFileBack() { ASSERT_TRUE(QFile::rename(lost + QStringLiteral(".away"), lost)); }
+    void pageDown() { EXPECT_NO_THROW(ChgRec_KeyDown(*app, main, kKeyPageDown)); }
     // The number and first name changed on the main window, and the save refused: the
     // number is then held, as the duplicate check sees it.
     void refuseOnMain() {
@@ -184,6 +187,21 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
              t.main.setText(QStringLiteral("City"), QStringLiteral("Salem"));
          },
          1, WithTheNumberInSalem},
+        {"main: the next name, the file back, then closed", OnMain,
+         [](T& t) {
+             t.pageDown();
+             t.bringTheFileBack();
+         },
+         1, AsChanged},
+        {"main: the next name, the file back, a change of it saved", OnMain,
+         [](T& t) {
+             t.pageDown();
+             t.bringTheFileBack();
+             t.main.setText(QStringLiteral("FName"), QStringLiteral("Anna"));
+             t.pageDown();
+             EXPECT_EQ(ReadFileBytes(t.lost).left(Crusade::RecLen), t.changed.encode());
+         },
+         1, AsChanged},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.route);
@@ -205,8 +223,10 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
         EXPECT_EQ(RegNumberHeld(*app, kNumber),
                   row.saved != NotAtAll && !saved.isDeleted() && saved.RNum.bytes() == kNumber);
 
-        if (DataFileLost(*app)) {
-            dialogs().answer(AnsYes).choose(elsewhere);
+        // A data file come back is closed as any other, with nothing to save elsewhere.
+        const bool back = app->program.DataFile == lost && app->crusade.file.isOpen() && !DataFileLost(*app);
+        if (DataFileLost(*app)) dialogs().answer(AnsYes).choose(elsewhere);
+        if (DataFileLost(*app) || back) {
             EXPECT_TRUE(mnuExit_Click(*app, main));
         }
         EXPECT_FALSE(dialogs().pending());
@@ -214,10 +234,12 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
         for (const FakeDialogs::Shown& d : dialogs().shown())
             if (d.kind == FakeDialogs::Kind::Message && d.title == QStringLiteral("Save the Crusade in Another Folder"))
                 questions << d.text;
-        ASSERT_EQ(questions.size(), 1);
+        ASSERT_EQ(questions.size(), back ? 0 : 1);
         const bool told = row.saved != AsOnFile && row.saved != NotAtAll;
-        EXPECT_EQ(questions[0].contains(QStringLiteral("They include the record whose writing was refused")), told);
-        const QByteArray file = ReadFileBytes(QDir(elsewhere).filePath(QFileInfo(lost).fileName()));
+        if (!back) {
+            EXPECT_EQ(questions[0].contains(QStringLiteral("They include the record whose writing was refused")), told);
+        }
+        const QByteArray file = ReadFileBytes(back ? lost : QDir(elsewhere).filePath(QFileInfo(lost).fileName()));
         const qsizetype at = qsizetype(row.record - 1) * Crusade::RecLen;
         if (row.saved == NotAtAll)
             EXPECT_LE(file.size(), at);
