@@ -188,9 +188,19 @@ void MoveToSDA_Click(App& app, AttendFState& st, MainScreen& form) {
     const int pos = EntryOfRecord(app, c.CurRecNo);
     if (pos == 0 || c.CurRecNo < 1 || c.CurRecNo > c.RecCount) return;
 
-    // The record is deleted first: the person joins the member list only once it is.
-    c.CurRecord.WorkerCode = "##";
-    WriteRecord(app, c.CurRecNo, c.CurRecord);
+    // The record is deleted first: the person joins the member list only once it is. A
+    // refused write moves nobody: the record stays as it was held, with no deletion kept
+    // for the crusade's files saved elsewhere.
+    AttendeeRecord deleted = c.CurRecord;
+    deleted.WorkerCode = "##";
+    const std::optional<QByteArray> held = c.file.held(c.CurRecNo);
+    try {
+        WriteRecord(app, c.CurRecNo, deleted);
+    } catch (...) {
+        c.file.putBackHeld(c.CurRecNo, held);
+        throw;
+    }
+    c.CurRecord = deleted;
     v.ReportIndex.removeAt(pos);
     v.ReportCount -= 1;
     v.CurIndexPos = qint16(std::min<int>(pos, v.ReportCount));

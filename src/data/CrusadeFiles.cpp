@@ -345,6 +345,8 @@ bool CloseCrusade(App& app) {
         return true;
     }
     if (loaded) {
+        // The data file is back at its path: the records the user kept while it was gone go in.
+        c.file.writeHeld();
         SaveInfoFile(app);
         if (c.MemberCount > 0) SaveMembers(app);
         SaveZips(app);

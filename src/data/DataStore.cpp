@@ -72,6 +72,11 @@ AttendeeRecord ReadRecord(App& app, qint32 n) {
     return AttendeeRecord::decode(app.crusade.file.read(n));
 }
 
+AttendeeRecord ReadFileCopy(App& app, qint32 n) {
+    if (n < 1 || n > app.crusade.RecCount) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
+    return AttendeeRecord::decode(app.crusade.file.readFromFile(n));
+}
+
 namespace {
 
 // The number a record holds for the duplicate check, upper-cased; empty for a deleted
@@ -81,9 +86,10 @@ QByteArray LiveNumber(const AttendeeRecord& r) {
     return AnsiUpper(r.RNum.bytes());
 }
 
-// The live records' numbers as the data file holds them now, with the records whose
-// writing was refused because the file's folder went away as they were to be written:
-// those are saved with the crusade's files elsewhere.
+// The live records' numbers as the program holds them now: the data file's records, the
+// records whose writing was refused because the file's folder went away as they were to
+// be written (those are saved with the crusade's files elsewhere), and a name added whose
+// writing was refused.
 const RegNumbers& HeldNumbers(App& app) {
     Crusade& c = app.crusade;
     RegNumbers& held = c.numbers;
@@ -95,7 +101,8 @@ const RegNumbers& HeldNumbers(App& app) {
         held.ofRecord.append(LiveNumber(AttendeeRecord::decode(all.constData() + at)));
     const QMap<qint64, QByteArray>& refused = c.file.unwritten();
     for (auto it = refused.cbegin(); it != refused.cend(); ++it) {
-        if (it.key() > held.ofRecord.size()) held.ofRecord.resize(it.key());
+        if (it.key() <= held.ofRecord.size()) continue;  // read above
+        held.ofRecord.resize(it.key());
         held.ofRecord[it.key() - 1] = LiveNumber(AttendeeRecord::decode(it.value()));
     }
     for (const QByteArray& number : held.ofRecord)

@@ -30,8 +30,14 @@ bool DataFileLost(const App& app);
 // returns false and leaves CurRecord as it was.
 bool ReadCurrentRecord(App& app);
 
-// Record n of the data file; throws VbError when it cannot be read.
+// Record n as the program holds it: the refused write of it held while the data file is
+// gone (what the user kept, which the crusade's files saved elsewhere hold), else the data
+// file's. Every screen, view, report and export reads it so. Throws VbError when it cannot
+// be read.
 AttendeeRecord ReadRecord(App& app, qint32 n);
+// Record n as the data file itself holds it, without a refused write of it: what
+// discarding the changes of a record puts back.
+AttendeeRecord ReadFileCopy(App& app, qint32 n);
 // Writes record n (RecCount grows when n is past the end). A live record whose
 // registration number another live record holds is not written when that number is new
 // to it (it had another, it was deleted, or it is a new record): DuplicateNumber is
@@ -41,7 +47,7 @@ void WriteRecord(App& app, qint32 n, const AttendeeRecord& rec);
 // whole file passes through numbers held twice until it ends, and for building files as
 // older versions left them.
 void WriteRecordUnchecked(App& app, qint32 n, const AttendeeRecord& rec);
-// Every record of the data file at once, in file order.
+// Every record at once as the program holds them (as ReadRecord), in file order.
 QList<AttendeeRecord> ReadAllRecords(App& app);
 
 // Blanks CurRecord for a new entry (Attendance, Attend, Last and Email are kept).

@@ -37,7 +37,7 @@ struct HeldRecords {
 };
 
 HeldRecords RecordsToSave(App& app) {
-    HeldRecords held{app.crusade.file.readAll()};
+    HeldRecords held{app.crusade.file.readAllFromFile()};
     const qint64 inFile = held.records.size() / Crusade::RecLen;
     const bool entryShown = app.crusade.AddMode && app.mainWindow.NewEntryOnScreen;
     const QMap<qint64, QByteArray>& refused = app.crusade.file.unwritten();

@@ -277,7 +277,16 @@ bool ShowRecord(App& app, RecordScreen& form) {
         screen.rollback();
         return false;
     }
-    app.crusade.OrigRecord = app.crusade.CurRecord;
+    Crusade& c = app.crusade;
+    c.OrigRecord = c.CurRecord;
+    // A record whose refused write is held shows that change; it is told from, and put
+    // back as, the data file's copy.
+    if (c.file.held(c.CurRecNo)) {
+        try {
+            c.OrigRecord = ReadFileCopy(app, c.CurRecNo);
+        } catch (const VbError&) {
+        }
+    }
     // A record on the main window replaces any new name of add mode that was on it.
     if (&form == app.hooks.editForm) app.mainWindow.NewEntryOnScreen = false;
     if (ring) app.msg.ScratchVar = PlayWave(app, kRingWave) ? QStringLiteral("1") : QStringLiteral("0");

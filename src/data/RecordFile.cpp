@@ -104,7 +104,7 @@ qint64 RecordFile::byteSize() const {
 
 qint64 RecordFile::recordCount() const { return recLen_ > 0 ? byteSize() / recLen_ : 0; }
 
-QByteArray RecordFile::read(qint64 n) {
+QByteArray RecordFile::readFromFile(qint64 n) {
     if (!file_.isOpen()) throw VbError(52, QStringLiteral("Bad file name or number"));
     if (n < 1) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
     if (n > recordCount()) throw VbError(err::PastEndOfFile, QStringLiteral("Input past end of file"));
@@ -114,13 +114,41 @@ QByteArray RecordFile::read(qint64 n) {
     return b;
 }
 
-QByteArray RecordFile::readAll() {
+QByteArray RecordFile::read(qint64 n) {
+    QByteArray b = readFromFile(n);
+    if (const auto it = unwritten_.constFind(n); it != unwritten_.cend()) b = *it;
+    return b;
+}
+
+QByteArray RecordFile::readAllFromFile() {
     if (!file_.isOpen()) throw VbError(52, QStringLiteral("Bad file name or number"));
     const qint64 n = recordCount();
     if (!file_.seek(0)) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
     QByteArray b = file_.read(n * recLen_);
     if (b.size() != n * recLen_) throw VbError(err::PastEndOfFile, QStringLiteral("Input past end of file"));
     return b;
+}
+
+QByteArray RecordFile::readAll() {
+    QByteArray b = readAllFromFile();
+    const qint64 n = b.size() / recLen_;
+    for (auto it = unwritten_.cbegin(); it != unwritten_.cend() && it.key() <= n; ++it)
+        b.replace(qsizetype(it.key() - 1) * recLen_, recLen_, *it);
+    return b;
+}
+
+std::optional<QByteArray> RecordFile::held(qint64 n) const {
+    const auto it = unwritten_.constFind(n);
+    return it != unwritten_.cend() ? std::optional<QByteArray>(*it) : std::nullopt;
+}
+
+void RecordFile::putBackHeld(qint64 n, const std::optional<QByteArray>& bytes) {
+    if (held(n) == bytes) return;
+    ++changes_;
+    if (bytes)
+        unwritten_.insert(n, *bytes);
+    else
+        unwritten_.remove(n);
 }
 
 bool RecordFile::writeAt(qint64 offset, const QByteArray& bytes) {
@@ -141,31 +169,12 @@ bool RecordFile::writeAt(qint64 offset, const QByteArray& bytes) {
     return true;
 }
 
-void RecordFile::write(qint64 n, const QByteArray& bytes) {
-    if (!file_.isOpen() || !file_.isWritable()) throw VbError(52, QStringLiteral("Bad file name or number"));
-    if (n < 1) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
-    ++changes_;
-    QByteArray b = bytes.left(recLen_);
-    if (b.size() < recLen_) b.append(QByteArray(recLen_ - b.size(), '\0'));
-    // A file whose folder went away takes no more records: they would go with it. The
-    // record is kept for the files to be saved elsewhere.
-    if (!atItsPath()) {
-        unwritten_.insert(n, b);
-        throw VbError(err::PathNotFound, whatWasLost() + NewLine + QStringLiteral("Record ") + QString::number(n) +
-                                             QStringLiteral(" was not written; nothing more is written to ") +
-                                             absolutePath_ + QStringLiteral(".") + NewLine +
-                                             QStringLiteral("When the crusade is closed, its files can be saved in "
-                                                            "another folder."));
-    }
-
+void RecordFile::writeInPlace(qint64 n, const QByteArray& b) {
     // Writing beyond the end fills the gap with zero bytes, as a random-access file does.
     const qint64 at = (n - 1) * recLen_;
     const qint64 sizeBefore = byteSize();
-    const QByteArray old = n <= recordCount() ? read(n) : QByteArray();
-    if (writeAt(at, b)) {
-        unwritten_.remove(n);
-        return;
-    }
+    const QByteArray old = n <= recordCount() ? readFromFile(n) : QByteArray();
+    if (writeAt(at, b)) return;
 
     const int reason = errno;
     // Part of a record is never left: one written over gets its old bytes back, one added
@@ -176,6 +185,56 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
                                      SystemReason(reason) +
                                      (putBack ? QString()
                                               : NewLine + QStringLiteral("The file could not be put back as it was.")));
+}
+
+void RecordFile::writeHeld(qint64 except) {
+    if (unwritten_.isEmpty() || !atItsPath() || !file_.isWritable()) return;
+    // A record added whose write was refused is no record of the file: it is written by
+    // the save of the name it is, or let go with it.
+    const qint64 inFile = recordCount();
+    for (auto it = unwritten_.begin(); it != unwritten_.end() && it.key() <= inFile;) {
+        if (it.key() == except) {
+            ++it;
+            continue;
+        }
+        ++changes_;
+        writeInPlace(it.key(), *it);
+        it = unwritten_.erase(it);
+    }
+}
+
+void RecordFile::write(qint64 n, const QByteArray& bytes) {
+    if (!file_.isOpen() || !file_.isWritable()) throw VbError(52, QStringLiteral("Bad file name or number"));
+    if (n < 1) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
+    QByteArray b = bytes.left(recLen_);
+    if (b.size() < recLen_) b.append(QByteArray(recLen_ - b.size(), '\0'));
+    // A file whose folder went away takes no more records: they would go with it. The
+    // record is kept for the files to be saved elsewhere. A record of the file written as
+    // the program holds it already is no change: refused once, it is not refused again.
+    // A record added is refused each time: it is no record until it is written.
+    if (!atItsPath()) {
+        if (n <= recordCount()) {
+            const QByteArray onFile = readFromFile(n);
+            if (b == held(n).value_or(onFile)) return;
+            if (b == onFile) {
+                forget(n);
+                return;
+            }
+        }
+        ++changes_;
+        unwritten_.insert(n, b);
+        throw VbError(err::PathNotFound, whatWasLost() + NewLine + QStringLiteral("Record ") + QString::number(n) +
+                                             QStringLiteral(" was not written; nothing more is written to ") +
+                                             absolutePath_ + QStringLiteral(".") + NewLine +
+                                             QStringLiteral("When the crusade is closed, its files can be saved in "
+                                                            "another folder."));
+    }
+
+    // The file is back at its path: what was held of its other records goes in first.
+    writeHeld(n);
+    ++changes_;
+    writeInPlace(n, b);
+    unwritten_.remove(n);
 }
 
 void RecordFile::cutToWholeRecords() {

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace fennick {
 
@@ -37,15 +38,31 @@ public:
     qint64 recordCount() const;
     qint64 byteSize() const;
 
-    // Record n (1-based). Throws VbError 63 for n < 1 and 62 past the end of the file.
+    // Record n (1-based) as the program holds it: the bytes of its refused write when one
+    // is held (see unwritten()), else the file's. Throws VbError 63 for n < 1 and 62 past
+    // the end of the file.
     QByteArray read(qint64 n);
     // Writes record n (1-based); n may be one past the last record. Throws VbError 63 for
     // n < 1, 76 when the open file is no longer the file at its path (nothing is written),
     // and 61 naming the file and the system's reason when the write fails; the file is
     // then as it was: a record written over keeps its old bytes, one added is cut off.
+    // While the file is not at its path, a write of a record of the file as the program
+    // already holds it changes nothing and throws nothing (a refusal is told once per
+    // change), and one as the file holds it lets go of the refused write of n. Once the
+    // file is at its path again, the refused writes held of its other records go first
+    // (writeHeld).
     void write(qint64 n, const QByteArray& bytes);
-    // Every whole record at once, for passes over the whole file.
+    // Every whole record at once as the program holds them, for passes over the whole file.
     QByteArray readAll();
+    // Record n and every whole record as the file itself holds them, without the refused
+    // writes held.
+    QByteArray readFromFile(qint64 n);
+    QByteArray readAllFromFile();
+    // Writes every refused write held of a record the file holds, when the file is at its
+    // path again (otherwise nothing); record except is left, as a write of it follows.
+    // Throws VbError 61 as write does, naming the record not written; those not reached
+    // stay held.
+    void writeHeld(qint64 except = 0);
     // Cuts a trailing partial record off the file. Throws VbError 61 when it cannot.
     void cutToWholeRecords();
 
@@ -63,10 +80,15 @@ public:
     void forget(qint64 n) {
         if (unwritten_.remove(n) > 0) ++changes_;
     }
+    // What is held of record n beyond the file (nullopt: nothing), and putting that back:
+    // for a command whose refused write the user is told did not happen.
+    std::optional<QByteArray> held(qint64 n) const;
+    void putBackHeld(qint64 n, const std::optional<QByteArray>& held);
 
-    // Counts every opening, closing, write (refused or not), cut of the file and refused
-    // write let go: a copy of what the program holds of the file taken at one count is
-    // still its own while the count is the same.
+    // Counts every opening, closing, write (refused or not; not one that changes
+    // nothing), cut of the file and refused write let go or put back: a copy of what the
+    // program holds of the file taken at one count is still its own while the count is
+    // the same.
     quint64 changes() const { return changes_; }
 
     // Replaces the write system call (tests make a write fail part way); an empty call
@@ -82,6 +104,9 @@ public:
 private:
     // Writes all of bytes at offset; false with errno set when the system refused part.
     bool writeAt(qint64 offset, const QByteArray& bytes);
+    // Writes record n of recLen_ bytes in place; on failure the file is put back as it was
+    // and VbError 61 thrown.
+    void writeInPlace(qint64 n, const QByteArray& b);
     void noteIdentity();
 
     QFile file_;

@@ -15,6 +15,7 @@
 #include "views/Indexes.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace fennick {
 
@@ -154,8 +155,21 @@ void mnuDeleteRecord_Click(App& app, MainScreen& form) {
     // is gone, nor the record brought back later carries that change.
     if (app.crusade.file.unwritten().contains(app.crusade.CurRecNo)) PutBackFileCopy(app, form);
     // The person joins the member list only once the record is deleted: a refused save
-    // adds nobody.
-    if (!SaveWithTeam(app, form, kDeleted)) return;
+    // adds nobody, and a move refused while the crusade's folder is gone keeps no deletion.
+    Crusade& c = app.crusade;
+    const std::optional<QByteArray> held = c.file.held(c.CurRecNo);
+    const AttendeeRecord shown = c.CurRecord;
+    const QString team = form.text(kWorkerCode);
+    try {
+        if (!SaveWithTeam(app, form, kDeleted)) return;
+    } catch (...) {
+        if (toMembers) {
+            c.file.putBackHeld(c.CurRecNo, held);
+            c.CurRecord = shown;
+            form.setText(kWorkerCode, team);
+        }
+        throw;
+    }
     const QByteArray member = toMembers ? MemberOnScreen(form) : QByteArray();
     DropFromView(app);
     ShowCurrentRecord(app, form);

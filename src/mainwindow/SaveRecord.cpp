@@ -242,7 +242,7 @@ void PutBackFileCopy(App& app, MainScreen& form) {
     Crusade& c = app.crusade;
     c.CurRecord = c.OrigRecord;
     try {
-        if (c.CurRecNo >= 1 && c.CurRecNo <= c.RecCount) c.CurRecord = ReadRecord(app, c.CurRecNo);
+        if (c.CurRecNo >= 1 && c.CurRecNo <= c.RecCount) c.CurRecord = ReadFileCopy(app, c.CurRecNo);
     } catch (const VbError&) {
     }
     if (!ShowRecord(app, form)) return;

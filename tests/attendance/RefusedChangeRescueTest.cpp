@@ -1,13 +1,16 @@
 // The crusade's data file gone while it is open: a change whose writing was refused is
 // saved with the crusade's files in another folder when the user kept it (on screen, or
-// moved away after being told), and not when the user discarded it.
+// moved away after being told), and not when the user discarded it; it is what the screens
+// show, and it goes into the data file when that comes back.
 
 #include "AttendFixture.h"
+#include "attendance/AttendCommands.h"
 #include "attendance/AttendRecord.h"
 #include "data/Errors.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
 #include "mainwindow/FieldEntry.h"
+#include "mainwindow/Navigation.h"
 #include "mainwindow/SaveRecord.h"
 #include "reportwindow/ReportWindow.h"
 #include "reportwindow/ReturnToEditForm.h"
@@ -39,7 +42,11 @@ struct RefusedChangeRescueTest : AttendFixture {
         app->view.CurIndexPos = 1;
         ASSERT_TRUE(ShowCurrentRecord(*app, main));
     }
-    void loseTheFile() { ASSERT_TRUE(QFile::remove(lost)); }
+    bool attendanceOpen = false;
+
+    void loseTheFile() { ASSERT_TRUE(QFile::rename(lost, lost + QStringLiteral(".away"))); }
+    void bringTheFileBack() { ASSERT_TRUE(QFile::rename(lost + QStringLiteral(".away"), lost)); }
+    void pageDown() { EXPECT_NO_THROW(ChgRec_KeyDown(*app, main, kKeyPageDown)); }
     // The number and first name changed on the main window, and the save refused: the
     // number is then held, as the duplicate check sees it.
     void refuseOnMain() {
@@ -58,12 +65,16 @@ struct RefusedChangeRescueTest : AttendFixture {
         dialogs().answer(AnsYes);
         mnuUndo_Click(*app, main);
     }
-    // The baptism date changed on the attendance screen, and the move to the next name refused.
-    void refuseOnAttendance() {
+    void openAttendance() {
         dialogs().type(QStringLiteral("13"));
         mnuAttendUpdate_Click(*app, main);
         attendf::Form_Load(*app, st, screen);
         attendf::Form_Activate(*app, st, screen);
+        attendanceOpen = true;
+    }
+    // The baptism date changed on the attendance screen, and the move to the next name refused.
+    void refuseOnAttendance() {
+        openAttendance();
         loseTheFile();
         changed.BaptDate = "03/15/24";
         type("BaptDate", "03/15/24");
@@ -80,7 +91,7 @@ struct RefusedChangeRescueTest : AttendFixture {
 TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
     using T = RefusedChangeRescueTest;
     enum Refused { OnMain, OnAttendance, ByTheRoute };
-    enum Saved { AsOnFile, AsChanged, WithTheNumber, Deleted, NotAtAll };
+    enum Saved { AsOnFile, AsChanged, WithTheNumber, WithTheNumberInSalem, WithANote, Deleted, NotAtAll };
     struct Row {
         const char* route;
         Refused refused;               // where the change is refused first
@@ -132,26 +143,90 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
         {"attendance: Esc in the baptism date box, then Done", OnAttendance,
          [](T& t) { EXPECT_TRUE(attendf::BaptDate_KeyDown(*t.app, t.screen, attendf::kKeyEscape)); }, 1, AsOnFile},
         {"attendance: Done with the change on screen", OnAttendance, [](T&) {}, 1, AsChanged},
+        {"attendance: Remove to SDA refused, then Done", ByTheRoute,
+         [](T& t) {
+             t.openAttendance();
+             t.loseTheFile();
+             t.dialogs().answer(AnsYes);
+             EXPECT_THROW(attendf::MoveToSDA_Click(*t.app, t.st, t.screen), VbError);
+             // Nobody moved: the record is held live, its number taken, the member list as it was.
+             EXPECT_EQ(t.app->crusade.CurRecord, t.onFile);
+             EXPECT_TRUE(RegNumberHeld(*t.app, t.onFile.RNum.bytes()));
+             EXPECT_EQ(t.app->crusade.MemberCount, 0);
+         },
+         1, AsOnFile},
+        {"main: Remove to SDA refused", ByTheRoute,
+         [](T& t) {
+             t.loseTheFile();
+             t.dialogs().answer(AnsYes).answer(AnsYes);
+             EXPECT_THROW(btnSDA_Click(*t.app, t.main), VbError);
+             EXPECT_EQ(t.main.text(QStringLiteral("WorkerCode")), QString::fromLatin1(t.onFile.WorkerCode.bytes()));
+             EXPECT_TRUE(RegNumberHeld(*t.app, t.onFile.RNum.bytes()));
+             EXPECT_EQ(t.app->crusade.MemberCount, 0);
+         },
+         1, AsOnFile},
+        {"attendance: its own dialogs take the focus twice, then Done", OnAttendance,
+         [](T& t) {
+             for (int i = 0; i < 2; ++i) EXPECT_NO_THROW(attendf::Form_Deactivate(*t.app, t.st, t.screen));
+         },
+         1, AsChanged},
+        {"attendance: the next name and back, a note typed, then Done", OnAttendance,
+         [](T& t) {
+             EXPECT_NO_THROW(attendf::NextRecord_Button_Click(*t.app, t.st, t.screen));
+             EXPECT_NO_THROW(attendf::PreviousRecord_Click(*t.app, t.st, t.screen));
+             EXPECT_EQ(t.text("BaptDate"), QStringLiteral("03/15/24"));
+             t.type("Notes", "Call back");
+         },
+         1, WithANote},
+        {"main: shown again by the report window, Esc in the first name, the city typed", OnMain,
+         [](T& t) {
+             ShowEditFromPreview(*t.app, t.main);
+             PrintReportsState w;
+             EXPECT_TRUE(Form_Unload(*t.app, w, t.main));
+             t.esc({"FName"});
+             t.main.setText(QStringLiteral("City"), QStringLiteral("Salem"));
+         },
+         1, WithTheNumberInSalem},
+        {"main: the next name, the file back, then closed", OnMain,
+         [](T& t) {
+             t.pageDown();
+             t.bringTheFileBack();
+         },
+         1, AsChanged},
+        {"main: the next name, the file back, a change of it saved", OnMain,
+         [](T& t) {
+             t.pageDown();
+             t.bringTheFileBack();
+             t.main.setText(QStringLiteral("FName"), QStringLiteral("Anna"));
+             t.pageDown();
+             EXPECT_EQ(ReadFileBytes(t.lost).left(Crusade::RecLen), t.changed.encode());
+         },
+         1, AsChanged},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.route);
         openCrusade({Rec("0007", "Al", "Adams").nights("1-1"), Rec("0020", "Ann", "Allen"), Rec("0031", "Bob", "Baker"),
                      Rec("0044", "Bea", "Brown"), Rec("0050", "Cy", "Clark")});
+        attendanceOpen = false;
         if (row.refused == OnMain) refuseOnMain();
         if (row.refused == OnAttendance) refuseOnAttendance();
         EXPECT_NO_THROW(row.then(*this));
-        if (row.refused == OnAttendance) {
+        if (attendanceOpen) {
             EXPECT_NO_THROW(closeAttendance());
         }
-        AttendeeRecord saved = row.saved == AsChanged ? changed : onFile;
-        if (row.saved == WithTheNumber) saved.RNum = kNumber;
+        AttendeeRecord saved = row.saved == AsChanged || row.saved == WithANote ? changed : onFile;
+        if (row.saved == WithTheNumber || row.saved == WithTheNumberInSalem) saved.RNum = kNumber;
+        if (row.saved == WithTheNumberInSalem) saved.City = "Salem";
+        if (row.saved == WithANote) saved.Notes = "Call back";
         if (row.saved == Deleted) saved.WorkerCode = "##";
         // A number given by a change discarded is free again.
         EXPECT_EQ(RegNumberHeld(*app, kNumber),
                   row.saved != NotAtAll && !saved.isDeleted() && saved.RNum.bytes() == kNumber);
 
-        if (DataFileLost(*app)) {
-            dialogs().answer(AnsYes).choose(elsewhere);
+        // A data file come back is closed as any other, with nothing to save elsewhere.
+        const bool back = app->program.DataFile == lost && app->crusade.file.isOpen() && !DataFileLost(*app);
+        if (DataFileLost(*app)) dialogs().answer(AnsYes).choose(elsewhere);
+        if (DataFileLost(*app) || back) {
             EXPECT_TRUE(mnuExit_Click(*app, main));
         }
         EXPECT_FALSE(dialogs().pending());
@@ -159,10 +234,12 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
         for (const FakeDialogs::Shown& d : dialogs().shown())
             if (d.kind == FakeDialogs::Kind::Message && d.title == QStringLiteral("Save the Crusade in Another Folder"))
                 questions << d.text;
-        ASSERT_EQ(questions.size(), 1);
+        ASSERT_EQ(questions.size(), back ? 0 : 1);
         const bool told = row.saved != AsOnFile && row.saved != NotAtAll;
-        EXPECT_EQ(questions[0].contains(QStringLiteral("They include the record whose writing was refused")), told);
-        const QByteArray file = ReadFileBytes(QDir(elsewhere).filePath(QFileInfo(lost).fileName()));
+        if (!back) {
+            EXPECT_EQ(questions[0].contains(QStringLiteral("They include the record whose writing was refused")), told);
+        }
+        const QByteArray file = ReadFileBytes(back ? lost : QDir(elsewhere).filePath(QFileInfo(lost).fileName()));
         const qsizetype at = qsizetype(row.record - 1) * Crusade::RecLen;
         if (row.saved == NotAtAll)
             EXPECT_LE(file.size(), at);

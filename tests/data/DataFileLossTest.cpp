@@ -283,7 +283,7 @@ TEST(FolderGone, NoRecordIsWrittenIntoTheLostFile) {
         EXPECT_EQ(s.app.crusade.RecCount, 3);
         // What was written before is still there to be read, and nothing was added to it.
         EXPECT_EQ(ReadRecord(s.app, 1).FName.trimmed(), "Maria");
-        EXPECT_EQ(s.app.crusade.file.readAll(), before);
+        EXPECT_EQ(s.app.crusade.file.readAllFromFile(), before);
         if (c.renamed) {
             EXPECT_EQ(ReadFileBytes(QDir(moved).filePath("spring.dta")), before);
         }
