@@ -40,6 +40,12 @@ bool BulkWrite::write(qint32 n, const AttendeeRecord& rec) {
         stopAt(rec, e.description());
         return false;
     }
+    // A record whose refused write already held these bytes, while the data file's folder is
+    // gone, is not refused again, but it is not in the file either.
+    if (app_.crusade.file.held(n)) {
+        stopAt(rec, app_.crusade.file.whatWasLost() + QStringLiteral(" It is kept to be saved elsewhere."));
+        return false;
+    }
     ++written_;
     return true;
 }

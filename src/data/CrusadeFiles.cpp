@@ -281,6 +281,9 @@ void RepairCrusade(App& app) {
 void SaveCrusadeFiles(App& app) {
     // The table windows keep what they show before the tables are written.
     if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
+    // A data file back at its path takes the records kept while it was gone, before a
+    // backup or restore copies it.
+    if (app.crusade.file.isOpen()) app.crusade.file.writeHeld();
     SaveIniFile(app);
     SaveInfoFile(app);
     if (app.crusade.MemberCount > 0) SaveMembers(app);

@@ -6,6 +6,7 @@
 #include "AttendFixture.h"
 #include "attendance/AttendCommands.h"
 #include "attendance/AttendRecord.h"
+#include "data/CrusadeFiles.h"
 #include "data/Errors.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
@@ -199,6 +200,14 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
              t.bringTheFileBack();
              t.main.setText(QStringLiteral("FName"), QStringLiteral("Anna"));
              t.pageDown();
+             EXPECT_EQ(ReadFileBytes(t.lost).left(Crusade::RecLen), t.changed.encode());
+         },
+         1, AsChanged},
+        {"main: the next name, the file back, the crusade's files saved, as before a backup", OnMain,
+         [](T& t) {
+             t.pageDown();
+             t.bringTheFileBack();
+             SaveCrusadeFiles(*t.app);
              EXPECT_EQ(ReadFileBytes(t.lost).left(Crusade::RecLen), t.changed.encode());
          },
          1, AsChanged},
