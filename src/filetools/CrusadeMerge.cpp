@@ -39,6 +39,11 @@ QByteArray NameKey(const AttendeeRecord& r) {
 // still fits on the screen.
 constexpr qsizetype kListedLeftOut = 20;
 
+// After a merge stopped part way: a name added is found again by its number and names and
+// left out.
+const QString kMergeRerun = QStringLiteral(
+    "Running Merge Files again is safe: the names added are left out as already on file, and the rest are added.");
+
 MergeLeftOut LeftOut(const AttendeeRecord& r, const QByteArray& sameNameAs, bool deleted = false) {
     return {r.RNum.bytes(), r.FName.trimmed(), r.LName.trimmed(), sameNameAs, deleted};
 }
@@ -119,7 +124,7 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
     // The names of the first live record holding each number (upper-cased).
     QHash<QByteArray, AttendeeRecord> holders;
     const auto hold = [&holders](const AttendeeRecord& r) {
-        if (!r.isDeleted() && !holders.contains(AnsiUpper(r.RNum.bytes())))
+        if (!r.isDeleted() && !r.RNum.trimmed().isEmpty() && !holders.contains(AnsiUpper(r.RNum.bytes())))
             holders.insert(AnsiUpper(r.RNum.bytes()), r);
     };
     for (const AttendeeRecord& r : ReadAllRecords(app)) {
@@ -137,7 +142,9 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
             continue;
         }
         AttendeeRecord rec = theirs;
-        const bool held = RegNumberHeld(app, rec.RNum.bytes());
+        // A record without a number takes the next one, as one whose number is held: two
+        // names without a number would read as one number held twice.
+        const bool held = rec.RNum.trimmed().isEmpty() || RegNumberHeld(app, rec.RNum.bytes());
         const QByteArray onFile = held ? names.numberOf(rec) : QByteArray();
         if (!onFile.isEmpty()) {
             result.leftOut << LeftOut(rec, onFile, names.onlyDeleted(rec));
@@ -167,7 +174,6 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
         names.add(rec);
         hold(rec);
         ++result.appended;
-        if (rec.RNum.trimmed().isEmpty()) ++result.unnumbered;
     }
     // The numbers drawn stay issued: the records written hold them.
     writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."),
@@ -192,8 +198,10 @@ QString MergeSummary(const CrusadeMergeResult& r) {
                                        ? QStringLiteral("another record")
                                        : ListedName(m.holderLastName, m.holderFirstName);
             text += NewLine + ListedName(m.lastName, m.firstName) + QStringLiteral(": added as ") + number +
-                    FromAnsi(m.newNumber) + QStringLiteral(", its ") + number + FromAnsi(m.number) +
-                    QStringLiteral(" is held by ") + holder;
+                    FromAnsi(m.newNumber) +
+                    (m.number.trimmed().isEmpty() ? QStringLiteral(", as it had none")
+                                                  : QStringLiteral(", its ") + number + FromAnsi(m.number) +
+                                                        QStringLiteral(" is held by ") + holder);
         }
         if (r.renumbered.size() > kListedLeftOut)
             text += NewLine + QStringLiteral("and %1 more.").arg(r.renumbered.size() - kListedLeftOut);
@@ -222,21 +230,6 @@ QString MergeSummary(const CrusadeMergeResult& r) {
                      ? QStringLiteral("The merge stopped after 1 record; it stays in the file.")
                      : QStringLiteral("The merge stopped after %1 records; they stay in the file.").arg(r.appended));
     return text;
-}
-
-QString MergeRerun(const CrusadeMergeResult& r) {
-    // A name added is found again by its number and names and left out; only one without a
-    // number is not found.
-    if (r.unnumbered == 0)
-        return QStringLiteral(
-            "Running Merge Files again is safe: the names added are left out as already on file, and the rest "
-            "are added.");
-    return (r.unnumbered == 1 ? QStringLiteral("Running Merge Files again adds the 1 name added without a "
-                                               "registration number a second time")
-                              : QStringLiteral("Running Merge Files again adds the %1 names added without a "
-                                               "registration number a second time")
-                                    .arg(r.unnumbered)) +
-           QStringLiteral("; the other names added are left out as already on file.");
 }
 
 void mnuMerge_Click(App& app, MainScreen& form) {
@@ -294,7 +287,7 @@ void mnuMerge_Click(App& app, MainScreen& form) {
     writes.step(QStringLiteral("The zip-code table was not rebuilt."), [&] { RebuildZipTable(app); });
     if (writes.failed()) app.msg.ScratchVar = QStringLiteral("cancel");
     QString text = MergeSummary(merged);
-    if (writes.failed()) text += NewLine + NewLine + writes.report(MergeRerun(merged));
+    if (writes.failed()) text += NewLine + NewLine + writes.report(kMergeRerun);
     app.dialogs().msgBox(text, Buttons::OK,
                          merged.stopped.isEmpty() && !writes.failed() ? Icon::Information : Icon::Exclamation);
 }

@@ -27,7 +27,7 @@ struct MergeLeftOut {
 };
 
 // A record of the other crusade appended under a new number, as a live record with other
-// names holds its own.
+// names holds its own or it had none.
 struct MergeRenumbered {
     QByteArray number;     // its own number
     QByteArray newNumber;  // the number it was added under
@@ -40,7 +40,6 @@ struct MergeRenumbered {
 // What the record merge did.
 struct CrusadeMergeResult {
     int appended = 0;
-    int unnumbered = 0;                 // of them without a registration number
     QList<MergeRenumbered> renumbered;  // appended under a new number, in the other file's order
     QList<MergeLeftOut> leftOut;        // every record skipped, in the other file's order
     QString stopped;                    // why the merge stopped before the last record; empty when it did not
@@ -60,9 +59,6 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
 // holding its number, and each record left out with why, the first twenty of each one a
 // line and a count of the rest, then why it stopped early.
 QString MergeSummary(const CrusadeMergeResult& r);
-
-// Whether running the merge again is safe after it stopped part way.
-QString MergeRerun(const CrusadeMergeResult& r);
 
 // The menu command.
 void mnuMerge_Click(App& app, MainScreen& form);

@@ -252,6 +252,10 @@ TEST(CrusadeMergeTest, TheClosingMessageNamesEveryRecordRenumberedAndTheHolder) 
              line.arg("Baker, Paul", "0001", "0014", "Baker, Ruth") +
              line.arg("Other, Ann", "0002", "0020", "Stone, Nina")},
         {"more than a message holds", many, twenty + "\r\nand 5 more."},
+        {"two names without a number",
+         {Person("    ", "Eve", "Blank"), Person("", "Ed", "Blank")},
+         "2 names were added.\r\n\r\n2 records were given a new number:\r\nBlank, Eve: added as number\u00A00001, "
+         "as it had none\r\nBlank, Ed: added as number\u00A00002, as it had none"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
