@@ -10,6 +10,7 @@
 #include "data/Utilities.h"
 #include "filetools/AppendedRecords.h"
 #include "filetools/CrusadeFileSet.h"
+#include "filetools/CrusadeMerge.h"
 #include "mainwindow/MainLifecycle.h"
 #include "mainwindow/SaveRecord.h"
 #include "platform/Busy.h"
@@ -17,6 +18,8 @@
 #include "views/Indexes.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 
 namespace fennick {
 
@@ -32,19 +35,65 @@ bool MediumReady(App& app, const QString& path) {
                Buttons::OKCancel, Icon::None, QStringLiteral("Restore files from Backup")) != AnsCancel;
 }
 
-QString MissingRecordQuestion(const AttendeeRecord& r) {
-    return QStringLiteral("Found Missing Record: ") + NewLine + FromAnsi(r.WorkerCode.bytes()) + QStringLiteral("  ") +
-           FromAnsi(r.RNum.bytes()) + QStringLiteral("  ") + FromAnsi(r.LName.trimmed()) + QStringLiteral(", ") +
-           FromAnsi(r.FName.bytes()) + NewLine + FromAnsi(r.Attendance.bytes()) + NewLine + NewLine +
-           QStringLiteral("Add this record to the main file?");
+// A person by the names: first and last, blanks around them and case aside.
+QByteArray PersonKey(const AttendeeRecord& r) {
+    return AnsiUpper(r.FName.trimmed()) + '\t' + AnsiUpper(r.LName.trimmed());
+}
+
+// The live records of the crusade as the comparison finds a person among them: the first
+// record holding each number (upper-cased), and the names they bear.
+class LivePeople {
+public:
+    void add(const AttendeeRecord& r) {
+        if (r.isDeleted()) return;
+        names_.insert(PersonKey(r));
+        if (!r.RNum.trimmed().isEmpty() && !byNumber_.contains(AnsiUpper(r.RNum.bytes())))
+            byNumber_.insert(AnsiUpper(r.RNum.bytes()), r);
+    }
+    // The record holding r's number, if any.
+    const AttendeeRecord* holderOf(const AttendeeRecord& r) const {
+        if (r.RNum.trimmed().isEmpty()) return nullptr;
+        const auto it = byNumber_.constFind(AnsiUpper(r.RNum.bytes()));
+        return it == byNumber_.cend() ? nullptr : &*it;
+    }
+    bool bearsNames(const AttendeeRecord& r) const { return names_.contains(PersonKey(r)); }
+
+private:
+    QHash<QByteArray, AttendeeRecord> byNumber_;
+    QSet<QByteArray> names_;
+};
+
+QString MissingRecordQuestion(const AttendeeRecord& r, const AttendeeRecord* holder) {
+    QString text = QStringLiteral("Found Missing Record: ") + NewLine + FromAnsi(r.WorkerCode.bytes()) +
+                   QStringLiteral("  ") + FromAnsi(r.RNum.bytes()) + QStringLiteral("  ") +
+                   FromAnsi(r.LName.trimmed()) + QStringLiteral(", ") + FromAnsi(r.FName.bytes()) + NewLine +
+                   FromAnsi(r.Attendance.bytes()) + NewLine + NewLine;
+    if (holder)
+        text += QStringLiteral("Its number is held here by ") + FromAnsi(holder->LName.trimmed()) +
+                QStringLiteral(", ") + FromAnsi(holder->FName.trimmed()) +
+                QStringLiteral(": it is added under the next free number.") + NewLine + NewLine;
+    else if (r.RNum.trimmed().isEmpty())
+        text += QStringLiteral("It has no registration number: it is added under the next free number.") + NewLine +
+                NewLine;
+    return text + QStringLiteral("Add this record to the main file?");
 }
 
 }  // namespace
 
 BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup, BulkWrite& writes) {
     BackupComparison result;
+    LivePeople people;
+    for (const AttendeeRecord& r : ReadAllRecords(app)) people.add(r);
+    const qint16 reserved = app.settings.ReservedNumber;
     for (const AttendeeRecord& r : backup) {
-        if (r.isDeleted() || RegNumberHeld(app, r.RNum.bytes())) continue;
+        if (r.isDeleted()) continue;
+        // A person is on file when a live record holds the number under the same names; one
+        // whose number another person holds, or who has none, when a live record bears the
+        // names, whatever its number.
+        const AttendeeRecord* holder = people.holderOf(r);
+        const bool renumber = holder || r.RNum.trimmed().isEmpty();
+        if (holder && PersonKey(*holder) == PersonKey(r)) continue;
+        if (renumber && people.bearsNames(r)) continue;
         if (writes.stopped()) {
             writes.notReached(r);
             continue;
@@ -53,14 +102,34 @@ BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup
             result.full = true;
             break;
         }
-        const int answer = app.dialogs().msgBox(MissingRecordQuestion(r), Buttons::YesNo);
+        const int answer = app.dialogs().msgBox(MissingRecordQuestion(r, holder), Buttons::YesNo);
         app.msg.MsgAnswer = QString::number(answer);
         if (answer != AnsYes) {
             ++result.declined;
             continue;
         }
-        if (writes.write(app.crusade.RecCount + 1, r)) ++result.added;
+        AttendeeRecord rec = r;
+        if (renumber) {
+            QString why;
+            const QByteArray number = StepRegNumber(app, &why);
+            if (number.isEmpty()) {
+                writes.stopAt(r, why.replace(NewLine, QStringLiteral(" ")));
+                continue;
+            }
+            rec.RNum = number;
+        }
+        if (!writes.write(app.crusade.RecCount + 1, rec)) continue;
+        if (renumber)
+            result.renumbered << MergeRenumbered{r.RNum.bytes(),       rec.RNum.bytes(),
+                                                 r.FName.trimmed(),    r.LName.trimmed(),
+                                                 holder ? holder->FName.trimmed() : QByteArray(),
+                                                 holder ? holder->LName.trimmed() : QByteArray()};
+        people.add(rec);
+        ++result.added;
     }
+    // The numbers drawn stay issued: the records written hold them.
+    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."),
+                [&] { SaveDrawnNumbers(app, reserved); });
     return result;
 }
 
@@ -120,6 +189,7 @@ void CompareWithBackup(App& app, MainScreen& form) {
                            : QStringLiteral("Files have not been repaired.");
     text += NewLine + NewLine + QStringLiteral("Records added from the backup: %1").arg(compared.added) + NewLine +
             QStringLiteral("Records declined: %1").arg(compared.declined);
+    if (!compared.renumbered.isEmpty()) text += NewLine + NewLine + RenumberedText(compared.renumbered);
     if (compared.full)
         text += NewLine + NewLine +
                 QStringLiteral(
@@ -129,7 +199,7 @@ void CompareWithBackup(App& app, MainScreen& form) {
     if (writes.failed())
         text += NewLine + NewLine +
                 writes.report(QStringLiteral("Running Compare again is safe: the records added are found by their "
-                                             "number and not offered again."));
+                                             "number or names and not offered again."));
     app.msg.MsgAnswer =
         QString::number(app.dialogs().msgBox(text, Buttons::OK, success ? Icon::Information : Icon::Critical));
 }

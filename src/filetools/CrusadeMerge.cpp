@@ -181,31 +181,34 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
     return result;
 }
 
-QString MergeSummary(const CrusadeMergeResult& r) {
-    QString text =
-        r.appended == 1 ? QStringLiteral("1 name was added.") : QStringLiteral("%1 names were added.").arg(r.appended);
+QString RenumberedText(const QList<MergeRenumbered>& renumbered) {
     // "number" and its digits are joined by a no-break space, so that a line wrapped in
     // the message box never parts them.
     const QString number = QStringLiteral("number") + QChar(0x00A0);
-    if (!r.renumbered.isEmpty()) {
-        text +=
-            NewLine + NewLine +
-            (r.renumbered.size() == 1 ? QStringLiteral("1 record was given a new number:")
-                                      : QStringLiteral("%1 records were given a new number:").arg(r.renumbered.size()));
-        for (qsizetype i = 0; i < std::min(r.renumbered.size(), kListedLeftOut); ++i) {
-            const MergeRenumbered& m = r.renumbered[i];
-            const QString holder = m.holderLastName.isEmpty() && m.holderFirstName.isEmpty()
-                                       ? QStringLiteral("another record")
-                                       : ListedName(m.holderLastName, m.holderFirstName);
-            text += NewLine + ListedName(m.lastName, m.firstName) + QStringLiteral(": added as ") + number +
-                    FromAnsi(m.newNumber) +
-                    (m.number.trimmed().isEmpty() ? QStringLiteral(", as it had none")
-                                                  : QStringLiteral(", its ") + number + FromAnsi(m.number) +
-                                                        QStringLiteral(" is held by ") + holder);
-        }
-        if (r.renumbered.size() > kListedLeftOut)
-            text += NewLine + QStringLiteral("and %1 more.").arg(r.renumbered.size() - kListedLeftOut);
+    QString text = renumbered.size() == 1
+                       ? QStringLiteral("1 record was given a new number:")
+                       : QStringLiteral("%1 records were given a new number:").arg(renumbered.size());
+    for (qsizetype i = 0; i < std::min(renumbered.size(), kListedLeftOut); ++i) {
+        const MergeRenumbered& m = renumbered[i];
+        const QString holder = m.holderLastName.isEmpty() && m.holderFirstName.isEmpty()
+                                   ? QStringLiteral("another record")
+                                   : ListedName(m.holderLastName, m.holderFirstName);
+        text += NewLine + ListedName(m.lastName, m.firstName) + QStringLiteral(": added as ") + number +
+                FromAnsi(m.newNumber) +
+                (m.number.trimmed().isEmpty() ? QStringLiteral(", as it had none")
+                                              : QStringLiteral(", its ") + number + FromAnsi(m.number) +
+                                                    QStringLiteral(" is held by ") + holder);
     }
+    if (renumbered.size() > kListedLeftOut)
+        text += NewLine + QStringLiteral("and %1 more.").arg(renumbered.size() - kListedLeftOut);
+    return text;
+}
+
+QString MergeSummary(const CrusadeMergeResult& r) {
+    QString text =
+        r.appended == 1 ? QStringLiteral("1 name was added.") : QStringLiteral("%1 names were added.").arg(r.appended);
+    const QString number = QStringLiteral("number") + QChar(0x00A0);
+    if (!r.renumbered.isEmpty()) text += NewLine + NewLine + RenumberedText(r.renumbered);
     if (!r.leftOut.isEmpty()) {
         text += NewLine + NewLine +
                 (r.leftOut.size() == 1 ? QStringLiteral("1 record was left out:")

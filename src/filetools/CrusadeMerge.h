@@ -59,6 +59,9 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
 // holding its number, and each record left out with why, the first twenty of each one a
 // line and a count of the rest, then why it stopped early.
 QString MergeSummary(const CrusadeMergeResult& r);
+// The part of such a message that names each record added under a new number ("1 record
+// was given a new number:" and a line each, the first twenty, then a count).
+QString RenumberedText(const QList<MergeRenumbered>& renumbered);
 
 // The menu command.
 void mnuMerge_Click(App& app, MainScreen& form);

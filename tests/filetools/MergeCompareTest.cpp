@@ -286,17 +286,43 @@ TEST(BackupCompareTest, OnlyNumbersNoLiveRecordHoldsAreOfferedAndTheCountsReport
     Compare c({Person("0012", "Mary", "Smith"), Person("0014", "Ruth", "Baker"), Person("0016", "Lost", "Person"),
                Person("0017", "Other", "Person"), Deleted("0018", "Dead", "Entry"), Person("0016", "Lost", "Again"),
                Person("0015", "Gone", "Away")});
-    c.run({AnsYes, AnsYes /* 0016 */, AnsNo /* 0017 */, AnsYes /* 0015, deleted in the crusade */});
+    c.run({AnsYes, AnsYes /* 0016 */, AnsNo /* 0017 */, AnsNo /* 0016 again, another person */,
+           AnsYes /* 0015, deleted in the crusade */});
     const QStringList shown = c.w.t.dialogs.messages();
-    ASSERT_EQ(shown.size(), 5);
+    ASSERT_EQ(shown.size(), 6);
     EXPECT_TRUE(shown[1].startsWith(QStringLiteral("Found Missing Record: \r\n00  0016  Person, Lost")));
     EXPECT_TRUE(shown[2].startsWith(QStringLiteral("Found Missing Record: \r\n00  0017  Person, Other")));
-    EXPECT_TRUE(shown[3].startsWith(QStringLiteral("Found Missing Record: \r\n00  0015  Away, Gone")));
-    EXPECT_EQ(shown[4], QStringLiteral("Files have not been repaired.\r\n\r\nRecords added from the backup: 2\r\n"
-                                       "Records declined: 1"));
+    EXPECT_TRUE(shown[3].startsWith(QStringLiteral("Found Missing Record: \r\n00  0016  Again, Lost")));
+    EXPECT_TRUE(shown[3].contains(QStringLiteral("Its number is held here by Person, Lost")));
+    EXPECT_TRUE(shown[4].startsWith(QStringLiteral("Found Missing Record: \r\n00  0015  Away, Gone")));
+    EXPECT_EQ(shown[5], QStringLiteral("Files have not been repaired.\r\n\r\nRecords added from the backup: 2\r\n"
+                                       "Records declined: 2"));
     EXPECT_EQ(Dump(c.w.app), ReadFileBytes(Golden("compared.txt")));
     EXPECT_EQ(c.w.app.view.ReportKind, QStringLiteral("alpha"));
     EXPECT_FALSE(c.w.t.dialogs.pending());
+}
+
+// A person is found by number and names: a backup record whose number another person holds,
+// or that has none, is offered unless its names are on file, and added under the next free
+// number. The crusade holds Smith 0012, Adams 0013 and Baker 0014.
+TEST(BackupCompareTest, APersonIsFoundByNumberAndNames) {
+    Compare c({Person("0013", "JOHN", " adams"), Person("0012", "Other", "Name"), Person("    ", "Eve", "Blank"),
+               Person("    ", "Mary", "Smith"), Person("", "Ed", "Blank"), Person("0099", "Ed", "Blank")});
+    c.run({AnsYes, AnsYes, AnsYes, AnsYes, AnsYes});
+    const QStringList shown = c.w.t.dialogs.messages();
+    ASSERT_EQ(shown.size(), 6);
+    EXPECT_TRUE(shown[1].contains(QStringLiteral("0012  Name, Other")) &&
+                shown[1].contains(QStringLiteral("Its number is held here by Smith, Mary")));
+    EXPECT_TRUE(shown[2].contains(QStringLiteral("Blank, Eve")) && shown[2].contains(QStringLiteral("no registration")));
+    EXPECT_TRUE(shown[3].contains(QStringLiteral("Blank, Ed")));
+    EXPECT_TRUE(shown[4].contains(QStringLiteral("0099  Blank, Ed")));  // a number free here: offered as it stands
+    EXPECT_EQ(shown[5].section(QStringLiteral("\r\n\r\n"), 1).toStdString(),
+              "Records added from the backup: 4\r\nRecords declined: 0\r\n\r\n3 records were given a new number:\r\n"
+              "Name, Other: added as number\u00A00001, its number\u00A00012 is held by Smith, Mary\r\n"
+              "Blank, Eve: added as number\u00A00002, as it had none\r\nBlank, Ed: added as number\u00A00003, as it "
+              "had none");
+    QSet<QByteArray> numbers;
+    for (const AttendeeRecord& r : ReadAllRecords(c.w.app)) EXPECT_FALSE(numbers.contains(r.RNum.bytes())), numbers << r.RNum.bytes();
 }
 
 TEST(BackupCompareTest, RefusalsLeaveEveryFileAsItWas) {
@@ -407,7 +433,7 @@ TEST(AddedFromElsewhere, AStopPartWayIsToldInTheOneClosingMessage) {
          "Files have not been repaired.\r\n\r\nRecords added from the backup: 0\r\nRecords declined: 0\r\n\r\n"
          "Compare stopped part way: 0 records were written and 2 were not:\r\n0016  Person, Lost: <failed 5>\r\n"
          "0017  Person, Other: not reached\r\n\r\nRunning Compare again is safe: the records added are found by "
-         "their number and not offered again."},
+         "their number or names and not offered again."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -373,7 +373,7 @@ void RunTextImport(const QByteArray& input) {
 // and each missing record declined (bit 2); then the other data file, member list and
 // settings file follow, separated. The other files are only read; a refused data file
 // leaves every file of the crusade as it was; each record added is one of the other file's
-// live records in order (merged ones perhaps renumbered) and no number is held twice.
+// live records in order (perhaps renumbered) and no number is held twice.
 void RunOtherFile(const QByteArray& input) {
     FuzzApp f;
     const QString here = WriteSpring(f.t.path("here"), 13);
@@ -419,7 +419,7 @@ void RunOtherFile(const QByteArray& input) {
             for (;; ++next) {
                 if (next == other.records.size()) Broken("a record was added that the other file does not hold");
                 AttendeeRecord theirsRenumbered = other.records[next];
-                if (!compare) theirsRenumbered.RNum = added.RNum;
+                theirsRenumbered.RNum = added.RNum;
                 if (!theirsRenumbered.isDeleted() && theirsRenumbered.encode() == bytes) break;
             }
             ++next;
