@@ -216,8 +216,9 @@ void CheckPdfFileOnOk(QPrintDialog& dlg, const std::function<QString(const QStri
                 return;
             }
         }
-        // Qt's own checks of the fields, its question of an existing file among them.
-        QMetaObject::invokeMethod(&dlg, "_q_checkFields");
+        // Qt's own checks of the fields, its question of an existing file among them; a Qt
+        // without that step takes the choice as it stands.
+        if (!QMetaObject::invokeMethod(&dlg, "_q_checkFields")) dlg.accept();
     });
 }
 
