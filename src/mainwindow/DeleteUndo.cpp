@@ -150,13 +150,15 @@ void mnuDeleteRecord_Click(App& app, MainScreen& form) {
         !Confirmed(app, QStringLiteral("This is your last chance to back out.") + NewLine + kRemoveQuestion))
         return;
 
-    // A change whose writing was refused goes with the record: it is deleted as the file
-    // holds it, so that neither the deletion, itself refused while the crusade's folder
-    // is gone, nor the record brought back later carries that change.
-    if (app.crusade.file.unwritten().contains(app.crusade.CurRecNo)) PutBackFileCopy(app, form);
-    // The person joins the member list only once the record is deleted: a refused save
-    // adds nobody, and a move refused while the crusade's folder is gone keeps no deletion.
+    // A change whose writing was refused goes with a deleted record: it is deleted as the
+    // file holds it, so that neither the deletion, itself refused while the crusade's
+    // folder is gone, nor the record brought back later carries that change. A move to the
+    // member list moves the person the question named, as the screen shows them.
     Crusade& c = app.crusade;
+    if (!toMembers && c.file.unwritten().contains(c.CurRecNo)) PutBackFileCopy(app, form);
+    // The person joins the member list only once the record is deleted: a refused save
+    // adds nobody, and a move refused while the crusade's folder is gone leaves the record
+    // as the program held it, with no deletion kept.
     const std::optional<QByteArray> held = c.file.held(c.CurRecNo);
     const AttendeeRecord shown = c.CurRecord;
     const QString team = form.text(kWorkerCode);

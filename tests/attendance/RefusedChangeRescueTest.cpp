@@ -166,6 +166,21 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
              EXPECT_EQ(t.app->crusade.MemberCount, 0);
          },
          1, AsOnFile},
+        {"main: Remove to SDA refused after a refused change", OnMain,
+         [](T& t) {
+             t.dialogs().answer(AnsYes).answer(AnsYes);
+             EXPECT_THROW(btnSDA_Click(*t.app, t.main), VbError);
+             EXPECT_EQ(t.main.text(QStringLiteral("FName")), QStringLiteral("Alfred"));
+             EXPECT_EQ(t.app->crusade.MemberCount, 0);
+         },
+         1, AsChanged},
+        {"attendance: Remove to SDA refused after a refused change, then Done", OnAttendance,
+         [](T& t) {
+             t.dialogs().answer(AnsYes);
+             EXPECT_THROW(attendf::MoveToSDA_Click(*t.app, t.st, t.screen), VbError);
+             EXPECT_EQ(t.app->crusade.MemberCount, 0);
+         },
+         1, AsChanged},
         {"attendance: its own dialogs take the focus twice, then Done", OnAttendance,
          [](T& t) {
              for (int i = 0; i < 2; ++i) EXPECT_NO_THROW(attendf::Form_Deactivate(*t.app, t.st, t.screen));
