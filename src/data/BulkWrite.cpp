@@ -98,14 +98,13 @@ void BulkWrite::keep(const AttendeeRecord& rec, const QString& why) {
     notWritten_.append({rec.RNum.bytes(), rec.FName.trimmed(), rec.LName.trimmed(), why});
 }
 
-// The record holding a number, by its place and names: a record whose writing was refused
-// while the data file's folder was gone holds it as it was to be written.
+// Record n, holding a number, by its place and names: a name added whose writing was
+// refused while the data file's folder was gone holds it past the file's records.
 QString BulkWrite::heldBy(qint32 n) {
     const QString place = QStringLiteral("record ") + QString::number(n);
     const auto& kept = app_.crusade.file.unwritten();
     const auto aside = kept.constFind(n);
     try {
-        if (aside == kept.cend() && (n < 1 || n > app_.crusade.RecCount)) return QStringLiteral("another record");
         const AttendeeRecord holder =
             aside != kept.cend() ? AttendeeRecord::decode(aside->constData()) : ReadRecord(app_, n);
         return place + QStringLiteral(" (") + Names(holder.LName.trimmed(), holder.FName.trimmed()) +

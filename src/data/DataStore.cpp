@@ -10,6 +10,8 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 
+#include <algorithm>
+
 namespace fennick {
 
 namespace {
@@ -121,10 +123,8 @@ void RefuseTakenNumber(App& app, qint32 n, const AttendeeRecord& rec) {
     const RegNumbers& held = HeldNumbers(app);
     if (n <= held.ofRecord.size() && held.ofRecord[n - 1] == number) return;
     if (held.holders.value(number) == 0) return;
-    qint32 heldBy = 0;
-    for (qint32 i = 0; i < held.ofRecord.size() && heldBy == 0; ++i)
-        if (i != n - 1 && held.ofRecord[i] == number) heldBy = i + 1;
-    throw DuplicateNumber{rec.RNum.bytes(), rec.FName.trimmed(), rec.LName.trimmed(), n, heldBy};
+    const auto holder = std::find(held.ofRecord.cbegin(), held.ofRecord.cend(), number);
+    throw DuplicateNumber{rec.RNum.bytes(), qint32(holder - held.ofRecord.cbegin()) + 1};
 }
 
 // After record n was written: the numbers held follow it when they were the file's just

@@ -41,7 +41,7 @@ AttendeeRecord ReadFileCopy(App& app, qint32 n);
 // Writes record n (RecCount grows when n is past the end). A live record whose
 // registration number another live record holds is not written when that number is new
 // to it (it had another, it was deleted, or it is a new record): DuplicateNumber is
-// thrown, naming it, and the catcher tells the user.
+// thrown, naming the record that holds it, and the catcher tells the user.
 void WriteRecord(App& app, qint32 n, const AttendeeRecord& rec);
 // The same write without the number check: for the repair pass, whose renumbering of a
 // whole file passes through numbers held twice until it ends, and for building files as
