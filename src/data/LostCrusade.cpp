@@ -17,6 +17,7 @@
 #include <QFileInfo>
 
 #include <functional>
+#include <iterator>
 
 namespace fennick {
 
@@ -25,32 +26,25 @@ namespace {
 const QString kSaveTitle = QStringLiteral("Save the Crusade in Another Folder");
 const QString kAskToSave = QStringLiteral("Do you want to save the crusade's files in another folder?");
 
-// The crusade's records as the program holds them: those of the open data file, each
-// record whose write was refused put in its place; refused: how many of them differ from
-// the file (a refused write of what the file holds adds nothing). A new record whose
-// write was refused is held only while the main window shows it as the name being added:
-// a copy or an added record the user was told was not made, and a name the user left
-// without saving, are not.
+// The crusade's records as the program holds them (each record whose write was refused
+// in its place); refused: how many such records there are. A new record whose write was
+// refused is held only while the main window shows it as the name being added: a copy or
+// an added record the user was told was not made, and a name the user left without
+// saving, are not.
 struct HeldRecords {
     QByteArray records;
     qsizetype refused = 0;
 };
 
 HeldRecords RecordsToSave(App& app) {
-    HeldRecords held{app.crusade.file.readAllFromFile()};
+    RecordFile& file = app.crusade.file;
+    HeldRecords held{file.readAll()};
     const qint64 inFile = held.records.size() / Crusade::RecLen;
-    const bool entryShown = app.crusade.AddMode && app.mainWindow.NewEntryOnScreen;
-    const QMap<qint64, QByteArray>& refused = app.crusade.file.unwritten();
-    for (auto it = refused.cbegin(); it != refused.cend(); ++it) {
-        if (it.key() <= inFile) {
-            const qsizetype at = qsizetype(it.key() - 1) * Crusade::RecLen;
-            if (held.records.mid(at, Crusade::RecLen) == it.value()) continue;
-            held.records.replace(at, Crusade::RecLen, it.value());
-        } else if (it.key() == inFile + 1 && entryShown) {
-            held.records.append(it.value());
-        } else {
-            continue;
-        }
+    const QMap<qint64, QByteArray>& refused = file.unwritten();
+    held.refused = std::distance(refused.cbegin(), refused.upperBound(inFile));
+    const auto added = refused.constFind(inFile + 1);
+    if (added != refused.cend() && app.crusade.AddMode && app.mainWindow.NewEntryOnScreen) {
+        held.records.append(*added);
         ++held.refused;
     }
     return held;
