@@ -528,6 +528,7 @@ TEST_F(ProgramWindowsTest, EachQuestionLeavesWhatItAsksAboutInView) {
         {"", "", "btnDelete", AnsNo, {"RNum", "FName", "LName"}},
         {"AttendF", "smi", nullptr, AnsNo, search},
         {"AttendF", "Adams", "btnGlobal", AnsCancel, search},
+        {"AttendF", "", "MoveToSDA", AnsNo, {"RNum", "FName", "LName"}},
     };
     ModalGuard::allow(true);
     QtDialogs real(main);
