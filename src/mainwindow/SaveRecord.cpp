@@ -240,10 +240,10 @@ bool MainWindowShows(const App& app, qint32 n) {
 
 void PutBackFileCopy(App& app, MainScreen& form) {
     Crusade& c = app.crusade;
-    c.CurRecord = c.OrigRecord;
     try {
-        if (c.CurRecNo >= 1 && c.CurRecNo <= c.RecCount) c.CurRecord = ReadFileCopy(app, c.CurRecNo);
+        c.CurRecord = ReadFileCopy(app, c.CurRecNo);
     } catch (const VbError&) {
+        c.CurRecord = c.OrigRecord;
     }
     if (!ShowRecord(app, form)) return;
     app.mainWindow.EnteredRNum = form.text(QStringLiteral("RNum"));
