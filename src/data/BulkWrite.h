@@ -26,9 +26,10 @@ public:
     BulkWrite(App& app, const QString& command, const QString& source);
 
     // Writes record n (WriteRecord) and counts it; true when it was written. A failure of
-    // the file (VbError) or a number another live record holds (DuplicateNumber) stops the
-    // command, the record kept with why. Once stopped nothing more is written: each record
-    // offered is kept as not reached.
+    // the file (VbError), a number another live record holds (DuplicateNumber) or a record
+    // only held in memory while the data file's folder is gone stops the command, the
+    // record kept with why. Once stopped nothing more is written: each record offered is
+    // kept as not reached.
     bool write(qint32 n, const AttendeeRecord& rec);
     // A record the command leaves unwritten because it stopped before it.
     void notReached(const AttendeeRecord& rec);
