@@ -37,9 +37,7 @@ public:
         QList<OwnFile> kinds_;
     };
 
-    // Error 0 when path may be written now, else the refusal.
-    FileResult check(const QString& path) const;
-    // The same for a file a print is to make; throws the refusal as VbError.
+    // Throws as VbError the refusal of a file a print is to make, as a save of it is refused.
     void checkPrinted(const QString& path) const;
 
     FileResult copy(const QString& from, const QString& to) override;
@@ -52,6 +50,9 @@ public:
     QStringList list(const QString& folder) const override { return files_.list(folder); }
 
 private:
+    // Error 0 when path may be written now, else the refusal.
+    FileResult check(const QString& path) const;
+
     Files& files_;
     const App& app_;
     QList<OwnFile> allowed_;  // of the own saves standing, one entry each

@@ -55,12 +55,8 @@ bool Same(const Identity& a, const Identity& b) {
     return !a.name.isEmpty() && a.name == b.name && a.folder == b.folder;
 }
 
-}  // namespace
-
-QString StatDataPath(const App& app) {
-    return QDir(app.program.ProgramDir).filePath(kStatDataFileName);
-}
-
+// The files as they are named now: the crusade's while a data file is named, the program's
+// always (the recent-files list where the settings are kept in a file).
 QList<ProtectedFile> ProtectedFiles(const App& app) {
     QList<ProtectedFile> files;
     const QString& dataFile = app.program.DataFile;
@@ -75,6 +71,12 @@ QList<ProtectedFile> ProtectedFiles(const App& app) {
     if (const QString recent = RecentFilesPath(app); !recent.isEmpty()) files.append({OwnFile::RecentFiles, recent});
     files.append({OwnFile::StatData, StatDataPath(app)});
     return files;
+}
+
+}  // namespace
+
+QString StatDataPath(const App& app) {
+    return QDir(app.program.ProgramDir).filePath(kStatDataFileName);
 }
 
 QList<ProtectedFile> ProtectedFilesAt(const App& app, const QString& target) {

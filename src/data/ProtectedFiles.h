@@ -31,10 +31,6 @@ struct ProtectedFile {
     QString path;
 };
 
-// The files as they are named now: the crusade's while a data file is named, the program's
-// always (the recent-files list where the settings are kept in a file).
-QList<ProtectedFile> ProtectedFiles(const App& app);
-
 // The protected files that target names: the same file on the disk (an existing one by
 // device and inode, so through links too), or a name in the same folder that differs in
 // case only. A link that names no file yet stands for the file it names.

@@ -144,6 +144,11 @@ TEST_P(WriteTargets, AreRefusedBeforeAnythingIsWrittenAndTheDialogIsOfferedAgain
     const QString file = (target.file ? target.file : target.target)(g);
     EXPECT_EQ(refusal.text, QFileInfo(file).absoluteFilePath() + QStringLiteral(" is ") + QLatin1String(target.what) +
                                 QStringLiteral(". Choose another name."));
+    // The dialog itself is handed the same refusal, to tell it before a question of its own.
+    const auto& dialog = dialogs.shown()[expected.size() - 3];
+    const auto& inDialog = command.printer ? dialog.printer.refusal : dialog.file.refusal;
+    ASSERT_TRUE(inDialog);
+    EXPECT_EQ(inDialog(target.target(g)), refusal.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachCommandAndFile, WriteTargets,

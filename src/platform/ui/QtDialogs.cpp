@@ -101,9 +101,9 @@ void ShowRefusal(QWidget* dialog, const QString& refusal) {
     box.exec();
 }
 
-// A file dialog that asks the refusal of the name chosen before it closes, so that a
-// refused file is told before anything else is asked of it. A dialog of the desktop's own
-// (without Qt's name box) closes first; its caller asks then.
+// A file dialog that, given a save dialog's refusal, asks it of the name chosen before it
+// closes, so that a refused file is told before anything else is asked of it. A dialog of
+// the desktop's own (without Qt's name box) closes first; its caller asks then.
 class CheckedFileDialog : public QFileDialog {
 public:
     CheckedFileDialog(QWidget* parent, const QString& title, const QString& path, const QString& filter,
@@ -112,7 +112,7 @@ public:
 
     void accept() override {
         const auto* nameBox = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        if (refusal_ && acceptMode() == AcceptSave && nameBox && nameBox->isVisible()) {
+        if (refusal_ && nameBox && nameBox->isVisible()) {
             const QString chosen = selectedFiles().value(0);
             if (!chosen.isEmpty() && !QFileInfo(chosen).isDir()) {
                 if (const QString refusal = refusal_(chosen); !refusal.isEmpty()) {

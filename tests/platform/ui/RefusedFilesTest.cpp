@@ -76,15 +76,18 @@ TEST(RefusedFiles, ASaveDialogTellsTheRefusalOverItselfAndStaysOpen) {
 }
 
 // Qt asks whether to overwrite an existing PDF file when OK is pressed: the refusal comes
-// first, and the dialog stays open for another choice.
+// first, and the dialog stays open for another choice; a file not refused still gets Qt's
+// own question.
 TEST(RefusedFiles, ThePrinterDialogTellsTheRefusalBeforeItsOverwriteQuestion) {
     QTemporaryDir dir;
     const QString refused = QDir(dir.path()).filePath(QStringLiteral("refused.pdf"));
+    const QString other = QDir(dir.path()).filePath(QStringLiteral("other.pdf"));
     test::WriteFileBytes(refused, "kept");
+    test::WriteFileBytes(other, "kept");
     QtDialogs dialogs;
     PrinterDialogSpec spec;
     spec.refusal = RefuseByName;
-    SeenBox seen;
+    SeenBox seen, question;
     bool openAfterRefusal = false;
     test::ModalGuard::allow(true);
     QTimer::singleShot(0, [&] {
@@ -94,8 +97,12 @@ TEST(RefusedFiles, ThePrinterDialogTellsTheRefusalBeforeItsOverwriteQuestion) {
         ASSERT_TRUE(file && file->isEnabled()) << "printing to a file";
         file->setText(refused);
         CloseNextBox(seen, dlg);
-        dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QPushButton* ok = dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        ok->click();
         openAfterRefusal = dlg->isVisible();
+        file->setText(other);
+        CloseNextBox(question, dlg);  // No: the dialog stays open
+        ok->click();
         dlg->reject();
     });
     EXPECT_EQ(dialogs.selectPrinter(spec), std::nullopt);
@@ -104,7 +111,10 @@ TEST(RefusedFiles, ThePrinterDialogTellsTheRefusalBeforeItsOverwriteQuestion) {
     EXPECT_EQ(seen.text, kRefusal);
     EXPECT_TRUE(seen.overDialog);
     EXPECT_TRUE(openAfterRefusal);
+    EXPECT_TRUE(question.text.startsWith(other + QStringLiteral(" already exists."))) << question.text.toStdString();
+    EXPECT_TRUE(question.overDialog);
     EXPECT_EQ(test::ReadFileBytes(refused), "kept");
+    EXPECT_EQ(test::ReadFileBytes(other), "kept");
 }
 
 }  // namespace
