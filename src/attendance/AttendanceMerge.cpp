@@ -13,6 +13,7 @@
 #include "data/SideFiles.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
+#include "filetools/AppendedRecords.h"
 #include "mainwindow/MainLifecycle.h"
 #include "mainwindow/MainScreen.h"
 #include "mainwindow/SaveRecord.h"
@@ -296,16 +297,10 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
             continue;
         }
         AttendeeRecord rec = theirs;
-        if (person) {
-            // Its number is another person's here: it takes the next free one.
-            QString why;
-            const QByteArray number = StepRegNumber(app, &why);
-            if (number.isEmpty()) {
-                person->outcome = declined + QStringLiteral(": no registration number is left to issue");
-                writes.stopAt(theirs, why.replace(NewLine, QStringLiteral(" ")));
-                continue;
-            }
-            rec.RNum = number;
+        // Its number is another person's here: it takes the next free one.
+        if (person && !GiveNextNumber(app, writes, rec)) {
+            person->outcome = declined + QStringLiteral(": no registration number is left to issue");
+            continue;
         }
         const qint32 n = c.RecCount + 1;
         if (!writes.write(n, rec)) {
@@ -320,10 +315,7 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
         }
         ++result.added;
     }
-    // The numbers drawn stay issued: the records written hold them.
-    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."), [&] {
-        if (app.settings.ReservedNumber != reserved) SaveInfoFile(app);
-    });
+    SaveDrawnNumbers(app, writes, reserved);
     return result;
 }
 

@@ -4,13 +4,27 @@
 #include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/InfoFile.h"
+#include "data/Messages.h"
 #include "data/Text.h"
 #include "views/Indexes.h"
 
 namespace fennick {
 
-void SaveDrawnNumbers(App& app, qint16 before) {
-    if (app.settings.ReservedNumber != before) SaveInfoFile(app);
+bool GiveNextNumber(App& app, BulkWrite& writes, AttendeeRecord& rec) {
+    QString why;
+    const QByteArray number = StepRegNumber(app, &why);
+    if (number.isEmpty()) {
+        writes.stopAt(rec, why.replace(NewLine, QStringLiteral(" ")));
+        return false;
+    }
+    rec.RNum = number;
+    return true;
+}
+
+void SaveDrawnNumbers(App& app, BulkWrite& writes, qint16 before) {
+    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."), [&] {
+        if (app.settings.ReservedNumber != before) SaveInfoFile(app);
+    });
 }
 
 bool AppendWithEntry(App& app, BulkWrite& writes, const AttendeeRecord& rec) {

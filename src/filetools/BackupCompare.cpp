@@ -109,15 +109,7 @@ BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup
             continue;
         }
         AttendeeRecord rec = r;
-        if (renumber) {
-            QString why;
-            const QByteArray number = StepRegNumber(app, &why);
-            if (number.isEmpty()) {
-                writes.stopAt(r, why.replace(NewLine, QStringLiteral(" ")));
-                continue;
-            }
-            rec.RNum = number;
-        }
+        if (renumber && !GiveNextNumber(app, writes, rec)) continue;
         if (!writes.write(app.crusade.RecCount + 1, rec)) continue;
         if (renumber)
             result.renumbered << MergeRenumbered{r.RNum.bytes(),       rec.RNum.bytes(),
@@ -127,9 +119,7 @@ BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup
         people.add(rec);
         ++result.added;
     }
-    // The numbers drawn stay issued: the records written hold them.
-    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."),
-                [&] { SaveDrawnNumbers(app, reserved); });
+    SaveDrawnNumbers(app, writes, reserved);
     return result;
 }
 

@@ -175,9 +175,7 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
         hold(rec);
         ++result.appended;
     }
-    // The numbers drawn stay issued: the records written hold them.
-    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."),
-                [&] { SaveDrawnNumbers(app, reserved); });
+    SaveDrawnNumbers(app, writes, reserved);
     return result;
 }
 
