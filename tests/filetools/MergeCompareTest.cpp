@@ -131,8 +131,10 @@ TEST(CrusadeMergeTest, TheClosingMessageNamesEveryRecordLeftOutAndWhy) {
         {"more left out than a message holds", manyDeleted, many + "\r\nand 5 more.", ""},
         {"no number left to give",
          {Person("0016", "Ann", "Lee"), Person("0013", "Ann", "New"), Person("0017", "Bo", "Late")},
-         "1 name was added.\r\n\r\nNo more registration numbers can be issued counting UP from 9999.\r\n"
-         "Registration numbers run from 0001 to 9999.\r\nThe merge stopped after 1 record; it stays in the file.",
+         "1 name was added.\r\n\r\nMerge Files stopped part way: 1 record was written and 2 were not:\r\n"
+         "0013  New, Ann: No more registration numbers can be issued counting UP from 9999. Registration numbers "
+         "run from 0001 to 9999.\r\n0017  Late, Bo: not reached\r\n\r\nRunning Merge Files again is safe: the "
+         "names added are left out as already on file, and the rest are added.",
          "0016|00|Ann Lee\r\n",
          9999},
     };
