@@ -297,9 +297,10 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
             continue;
         }
         AttendeeRecord rec = theirs;
-        // Its number is another person's here: it takes the next free one.
-        if (person && !GiveNextNumber(app, writes, rec)) {
-            person->outcome = declined + QStringLiteral(": no registration number is left to issue");
+        // Its number is another person's here, or it has none: it takes the next free one.
+        const bool renumber = person || theirs.RNum.trimmed().isEmpty();
+        if (renumber && !GiveNextNumber(app, writes, rec)) {
+            if (person) person->outcome = declined + QStringLiteral(": no registration number is left to issue");
             continue;
         }
         const qint32 n = c.RecCount + 1;
@@ -309,10 +310,12 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
         }
         local.append(rec);
         byNumber.insert(AnsiUpper(rec.RNum.bytes()), n);
-        if (person) {
+        if (person)
             person->outcome = QStringLiteral("another person, added as number ") + FromAnsi(rec.RNum.bytes());
-            ++result.addedRenumbered;
-        }
+        else if (renumber)
+            result.unnumbered << MergeRenumbered{theirs.RNum.bytes(), rec.RNum.bytes(), rec.FName.trimmed(),
+                                                 rec.LName.trimmed(), QByteArray(),     QByteArray()};
+        if (renumber) ++result.addedRenumbered;
         ++result.added;
     }
     SaveDrawnNumbers(app, writes, reserved);
@@ -395,6 +398,7 @@ void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
     if (!writes.failed() && repaired) parts << QStringLiteral("Attendance has been updated Successfully.");
     if (!note.isEmpty()) parts << note;
     if (!merged.otherPeople.isEmpty()) parts << OtherPeopleText(merged.otherPeople);
+    if (!merged.unnumbered.isEmpty()) parts << RenumberedText(merged.unnumbered);
     if (!merged.notAdded.isEmpty()) parts << NotAddedText(merged.notAdded);
     if (writes.failed()) {
         app.msg.ScratchVar = QStringLiteral("cancel");
