@@ -6,7 +6,6 @@
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
-#include "data/FixFiles.h"
 #include "data/InfoFile.h"
 #include "data/OtherDataFile.h"
 #include "data/SequentialText.h"
@@ -14,13 +13,10 @@
 #include "data/Text.h"
 #include "data/Utilities.h"
 #include "filetools/AppendedRecords.h"
-#include "mainwindow/MainLifecycle.h"
 #include "mainwindow/MainScreen.h"
 #include "mainwindow/SaveRecord.h"
-#include "platform/Busy.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
-#include "views/Indexes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -384,16 +380,7 @@ void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
         writes.step(QStringLiteral("The church members were not merged."),
                     [&] { note = MergeMemberFile(app, other->dataFile); });
 
-    bool repaired = false;
-    {
-        BusyGuard busy(app.platform.busy);
-        writes.step(QStringLiteral("The repair pass did not run to its end."),
-                    [&] { repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app); });
-        writes.step(QStringLiteral("The main window could not show the names."), [&] {
-            IndexAlpha(app);
-            ShowCurrentRecord(app, editForm);
-        });
-    }
+    const bool repaired = RepairAndShowAlphabetical(app, writes, editForm);
     QStringList parts;
     if (!writes.failed() && repaired) parts << QStringLiteral("Attendance has been updated Successfully.");
     if (!note.isEmpty()) parts << note;
