@@ -6,20 +6,17 @@
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
-#include "data/FixFiles.h"
 #include "data/InfoFile.h"
 #include "data/OtherDataFile.h"
 #include "data/SequentialText.h"
 #include "data/SideFiles.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
-#include "mainwindow/MainLifecycle.h"
+#include "filetools/AppendedRecords.h"
 #include "mainwindow/MainScreen.h"
 #include "mainwindow/SaveRecord.h"
-#include "platform/Busy.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
-#include "views/Indexes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -296,16 +293,11 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
             continue;
         }
         AttendeeRecord rec = theirs;
-        if (person) {
-            // Its number is another person's here: it takes the next free one.
-            QString why;
-            const QByteArray number = StepRegNumber(app, &why);
-            if (number.isEmpty()) {
-                person->outcome = declined + QStringLiteral(": no registration number is left to issue");
-                writes.stopAt(theirs, why.replace(NewLine, QStringLiteral(" ")));
-                continue;
-            }
-            rec.RNum = number;
+        // Its number is another person's here, or it has none: it takes the next free one.
+        const bool renumber = person || theirs.RNum.trimmed().isEmpty();
+        if (renumber && !GiveNextNumber(app, writes, rec)) {
+            if (person) person->outcome = declined + QStringLiteral(": no registration number is left to issue");
+            continue;
         }
         const qint32 n = c.RecCount + 1;
         if (!writes.write(n, rec)) {
@@ -314,16 +306,15 @@ RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night
         }
         local.append(rec);
         byNumber.insert(AnsiUpper(rec.RNum.bytes()), n);
-        if (person) {
+        if (person)
             person->outcome = QStringLiteral("another person, added as number ") + FromAnsi(rec.RNum.bytes());
-            ++result.addedRenumbered;
-        }
+        else if (renumber)
+            result.unnumbered << MergeRenumbered{theirs.RNum.bytes(), rec.RNum.bytes(), rec.FName.trimmed(),
+                                                 rec.LName.trimmed(), QByteArray(),     QByteArray()};
+        if (renumber) ++result.addedRenumbered;
         ++result.added;
     }
-    // The numbers drawn stay issued: the records written hold them.
-    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."), [&] {
-        if (app.settings.ReservedNumber != reserved) SaveInfoFile(app);
-    });
+    SaveDrawnNumbers(app, writes, reserved);
     return result;
 }
 
@@ -389,20 +380,12 @@ void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
         writes.step(QStringLiteral("The church members were not merged."),
                     [&] { note = MergeMemberFile(app, other->dataFile); });
 
-    bool repaired = false;
-    {
-        BusyGuard busy(app.platform.busy);
-        writes.step(QStringLiteral("The repair pass did not run to its end."),
-                    [&] { repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app); });
-        writes.step(QStringLiteral("The main window could not show the names."), [&] {
-            IndexAlpha(app);
-            ShowCurrentRecord(app, editForm);
-        });
-    }
+    const bool repaired = RepairAndShowAlphabetical(app, writes, editForm);
     QStringList parts;
     if (!writes.failed() && repaired) parts << QStringLiteral("Attendance has been updated Successfully.");
     if (!note.isEmpty()) parts << note;
     if (!merged.otherPeople.isEmpty()) parts << OtherPeopleText(merged.otherPeople);
+    if (!merged.unnumbered.isEmpty()) parts << RenumberedText(merged.unnumbered);
     if (!merged.notAdded.isEmpty()) parts << NotAddedText(merged.notAdded);
     if (writes.failed()) {
         app.msg.ScratchVar = QStringLiteral("cancel");

@@ -10,6 +10,8 @@
 // user has answered the three questions. Records are then written one at a time; an error
 // stops the merge and is shown, and the repair pass still runs.
 
+#include "filetools/CrusadeMerge.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
@@ -36,11 +38,12 @@ struct OtherPerson {
 struct RecordMerge {
     int updated = 0;          // local records written from the other computer's
     int added = 0;            // missing records added at the end of the data file
-    int addedRenumbered = 0;  // of them under a new number, as another person holds theirs here
+    int addedRenumbered = 0;  // of them under a new number, as another person holds theirs here or they had none
     // Missing records that had no room left (the file holds kMaxRecords), named as the
     // missing-record question names them.
     QStringList notAdded;
-    QList<OtherPerson> otherPeople;  // in the other file's order
+    QList<OtherPerson> otherPeople;     // in the other file's order
+    QList<MergeRenumbered> unnumbered;  // added under the next free number, as they had none
 };
 
 // Merges the other computer's records into the data file through writes. A deleted record
@@ -52,7 +55,8 @@ struct RecordMerge {
 // recounted (attendanceOnly) or the whole other record replace it. A number found nowhere is
 // offered with the missing-record question and, on Yes, appended; it is then found by any
 // later record of the same number. Another person is offered as a missing record too and
-// appended under the next free number, written to the settings file after the last record.
+// appended under the next free number, as is a missing record without a number; the
+// numbers drawn are written to the settings file after the last record.
 // A record not written stops the merge (writes names it and those not reached); what was
 // written before stays. Throws VbError when a record cannot be read.
 RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool attendanceOnly,

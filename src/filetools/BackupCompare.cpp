@@ -4,18 +4,14 @@
 #include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
-#include "data/FixFiles.h"
 #include "data/OtherDataFile.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
 #include "filetools/AppendedRecords.h"
 #include "filetools/CrusadeFileSet.h"
 #include "filetools/CrusadeMerge.h"
-#include "mainwindow/MainLifecycle.h"
 #include "mainwindow/SaveRecord.h"
-#include "platform/Busy.h"
 #include "platform/Dialogs.h"
-#include "views/Indexes.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -109,15 +105,7 @@ BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup
             continue;
         }
         AttendeeRecord rec = r;
-        if (renumber) {
-            QString why;
-            const QByteArray number = StepRegNumber(app, &why);
-            if (number.isEmpty()) {
-                writes.stopAt(r, why.replace(NewLine, QStringLiteral(" ")));
-                continue;
-            }
-            rec.RNum = number;
-        }
+        if (renumber && !GiveNextNumber(app, writes, rec)) continue;
         if (!writes.write(app.crusade.RecCount + 1, rec)) continue;
         if (renumber)
             result.renumbered << MergeRenumbered{r.RNum.bytes(),       rec.RNum.bytes(),
@@ -127,9 +115,7 @@ BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup
         people.add(rec);
         ++result.added;
     }
-    // The numbers drawn stay issued: the records written hold them.
-    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."),
-                [&] { SaveDrawnNumbers(app, reserved); });
+    SaveDrawnNumbers(app, writes, reserved);
     return result;
 }
 
@@ -173,16 +159,7 @@ void CompareWithBackup(App& app, MainScreen& form) {
 
     BulkWrite writes(app, QStringLiteral("Compare"), kSourceFennick3);
     const BackupComparison compared = AddMissingRecords(app, other.records, writes);
-    bool repaired = false;
-    {
-        BusyGuard busy(app.platform.busy);
-        writes.step(QStringLiteral("The repair pass did not run to its end."),
-                    [&] { repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app); });
-        writes.step(QStringLiteral("The main window could not show the names."), [&] {
-            IndexAlpha(app);
-            ShowCurrentRecord(app, form);
-        });
-    }
+    const bool repaired = RepairAndShowAlphabetical(app, writes, form);
     if (writes.failed()) app.msg.ScratchVar = QStringLiteral("cancel");
     const bool success = compared.declined == 0 && !compared.full && !writes.failed() && repaired;
     QString text = success ? QStringLiteral("Files have been repaired Successfully.")

@@ -156,14 +156,8 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
             break;
         }
         if (held) {
-            QString why;
-            const QByteArray number = StepRegNumber(app, &why);
-            if (number.isEmpty()) {
-                result.stopped = why;
-                break;
-            }
-            app.msg.MsgAnswer = FromAnsi(number);
-            rec.RNum = number;
+            if (!GiveNextNumber(app, writes, rec)) continue;
+            app.msg.MsgAnswer = FromAnsi(rec.RNum.bytes());
         }
         if (!AppendWithEntry(app, writes, rec)) continue;
         if (held) {
@@ -175,9 +169,7 @@ CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& ot
         hold(rec);
         ++result.appended;
     }
-    // The numbers drawn stay issued: the records written hold them.
-    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."),
-                [&] { SaveDrawnNumbers(app, reserved); });
+    SaveDrawnNumbers(app, writes, reserved);
     return result;
 }
 

@@ -42,7 +42,7 @@ struct CrusadeMergeResult {
     int appended = 0;
     QList<MergeRenumbered> renumbered;  // appended under a new number, in the other file's order
     QList<MergeLeftOut> leftOut;        // every record skipped, in the other file's order
-    QString stopped;                    // why the merge stopped before the last record; empty when it did not
+    QString stopped;                    // why the data file took no more records; empty when it took them all
 };
 
 // Appends the live records of other to the data file and the current view, writing through
@@ -50,9 +50,9 @@ struct CrusadeMergeResult {
 // case), names among all its records, deleted ones included; both include the records
 // appended here. A name on file is named by the number of its first live record, or of its
 // first deleted one when no live record bears it. Stops at the data file's 9,999 records,
-// when no registration number is left to issue, and when a record is not written (writes
-// names it and the rest); what was appended before stays. The numbers drawn are written to
-// the settings file, a failure there kept by writes.
+// and, through writes, when no registration number is left to give or a record is not
+// written (writes names it and the rest); what was appended before stays. The numbers
+// drawn are written to the settings file, a failure there kept by writes.
 CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& other, BulkWrite& writes);
 
 // The closing message of a merge: the names added, each record renumbered with the names

@@ -187,8 +187,7 @@ ImportResult ImportNames(App& app, const QByteArray& file) {
         if (renumbered) result.renumberedLines << row.line;
         ++result.imported;
     }
-    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."),
-                [&] { SaveDrawnNumbers(app, reserved); });
+    SaveDrawnNumbers(app, writes, reserved);
     QString rerun;
     if (result.imported == 0)
         rerun = QStringLiteral("Running the import again is safe: no name was imported.");

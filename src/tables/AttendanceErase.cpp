@@ -68,12 +68,6 @@ QList<AdjustedRecord> EraseAttendanceAfter(App& app, int newLast, BulkWrite& wri
     return adjusted;
 }
 
-QString EraseRerun() {
-    return QStringLiteral(
-        "Running it again is safe: saving the preferences again erases the nights of the records not written and "
-        "leaves the others as they are.");
-}
-
 QString AdjustedRecordsMessage(const QList<AdjustedRecord>& adjusted, int oldLast, int newLast) {
     if (adjusted.size() == 1)
         return NameLine(adjusted.front()) + NewLine + QStringLiteral("Had not attended before meeting number ") +

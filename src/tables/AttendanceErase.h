@@ -29,9 +29,6 @@ struct AdjustedRecord {
 // read. Only records written are returned.
 QList<AdjustedRecord> EraseAttendanceAfter(App& app, int newLast, BulkWrite& writes);
 
-// Whether running the erase again is safe after it stopped part way.
-QString EraseRerun();
-
 // The one message that lists the adjusted records after the pass.
 QString AdjustedRecordsMessage(const QList<AdjustedRecord>& adjusted, int oldLast, int newLast);
 

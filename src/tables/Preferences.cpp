@@ -191,7 +191,10 @@ bool EraseLaterAttendance(App& app, int newLast, int oldLast) {
     const QList<AdjustedRecord> adjusted = EraseAttendanceAfter(app, newLast, writes);
     QStringList parts;
     if (!adjusted.isEmpty()) parts << AdjustedRecordsMessage(adjusted, oldLast, newLast);
-    if (writes.failed()) parts << writes.report(EraseRerun());
+    if (writes.failed())
+        parts << writes.report(QStringLiteral(
+            "Running it again is safe: saving the preferences again erases the nights of the records not written and "
+            "leaves the others as they are."));
     if (!parts.isEmpty())
         app.dialogs().msgBox(parts.join(NewLine + NewLine), Buttons::OK,
                              writes.failed() ? Icon::Exclamation : Icon::None);

@@ -252,8 +252,9 @@ TEST_F(AttendanceMergeTest, NoRecordIsAddedPastTheLastAddressableOne) {
 
 // A record of the other computer is the same person as the local record of its number
 // only when the names agree too (blanks and case aside); otherwise the user is asked. Yes
-// merges as ever; No offers it as a missing record, added under the next free number. The
-// closing message names each such record and what became of it.
+// merges as ever; No offers it as a missing record, added under the next free number, as is
+// a record without a number. The closing message names each such record and what became of
+// it.
 TEST_F(AttendanceMergeTest, ANumberHeldHereUnderAnotherNameIsAskedAbout) {
     const QString named = kMerged + QStringLiteral(
                                         "\r\n\r\nRecords of the other computer whose number is held here under another "
@@ -312,6 +313,14 @@ TEST_F(AttendanceMergeTest, ANumberHeldHereUnderAnotherNameIsAskedAbout) {
          "9995|00|David Taylor|-----------2|12\r\n9995|00|Bob Doorman|1-----------|1\r\n",
          kMerged,
          {Rec("9995", "Bob", "Doorman").nights("1")}},
+        {"no number",
+         david,
+         Rec("    ", "Eve", "Blank").nights("-----------2"),
+         {AnsYes},
+         "9995|00|David Taylor|1-----------|1\r\n0042|00|Eve Blank|-----------2|12\r\n",
+         "9995|00|David Taylor|1-----------|1\r\n0042|00|Eve Blank|-----------2|12\r\n",
+         kMerged + QStringLiteral("\r\n\r\n1 record was given a new number:\r\nBlank, Eve: added as "
+                                  "number\u00A00042, as it had none")},
         {"another person, and no number left to give",
          david,
          bob,
@@ -355,7 +364,7 @@ TEST_F(AttendanceMergeTest, ANumberHeldHereUnderAnotherNameIsAskedAbout) {
             EXPECT_EQ(records, whole ? c.whole : c.attendanceOnly);
             const QStringList shown = t.dialogs.messages();
             ASSERT_EQ(shown.size(), 3 + int(c.answers.size()) + 1);
-            if (!c.here.isDeleted() && c.answers.size() > 0 && c.later.isEmpty()) {
+            if (!c.here.isDeleted() && c.answers.size() > 0 && c.later.isEmpty() && c.there.RNum == c.here.RNum) {
                 EXPECT_EQ(shown[3], QStringLiteral("Found Record Number 9995 Under Another Name: \r\nOther computer:  "
                                                    "00  9995  ") +
                                         FromAnsi(c.there.LName.trimmed() + ", " + c.there.FName.bytes()) +
