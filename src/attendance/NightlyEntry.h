@@ -17,8 +17,8 @@ namespace attendf {
 // search's hit), nothing is written.
 inline constexpr int kKeyMarkShown = 999;
 
-// The search row: the text searched for and what the search told of it. A question that
-// offers a name found stands clear of it.
+// The search row, named alike on this screen and the main window: the text searched for and
+// what the search told of it. A question that offers a name found stands clear of it.
 const QStringList& SearchRow();
 
 // Enter runs the entry, Esc is Done, 999 marks the shown record. Returns true when the

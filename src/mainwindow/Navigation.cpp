@@ -1,5 +1,6 @@
 #include "mainwindow/Navigation.h"
 
+#include "attendance/NightlyEntry.h"
 #include "attendance/VisitCodes.h"
 #include "data/App.h"
 #include "data/DataStore.h"
@@ -27,9 +28,6 @@ const QString kSearchBox = QStringLiteral("SearchBox");
 const QString kClunk = QStringLiteral("clunk");
 const QString kSearchTitle = QStringLiteral("Searching for Last Name");
 const QString kCorrectName = QStringLiteral("Is this the Correct Name?");
-// The search row: the text searched for, and what the search has told of it so far. A
-// question offering a name found stands clear of it.
-const QStringList kSearchRow = {kSearchBox, QStringLiteral("EntInd"), QStringLiteral("SDAIdent")};
 
 // Saves the record on the screen; an empty view has none.
 bool SaveShown(App& app, MainScreen& form) {
@@ -118,7 +116,7 @@ SearchResult NameSearch(App& app, const QByteArray& upper) {
                                  FromAnsi(rec.Address.rtrimmed()) + QStringLiteral(", ") +
                                  FromAnsi(rec.City.rtrimmed()) + NewLine + NewLine + kCorrectName;
         const int answer =
-            app.dialogs().askAbout(kSearchRow, question, Buttons::YesNoCancel, Icon::Question, kSearchTitle);
+            app.dialogs().askAbout(attendf::SearchRow(), question, Buttons::YesNoCancel, Icon::Question, kSearchTitle);
         app.msg.MsgAnswer = QString::number(answer);
         if (answer == AnsYes) return {Outcome::Hit, p};
         if (answer == AnsCancel) return {Outcome::Cancelled, 0};
@@ -142,9 +140,9 @@ Outcome MemberSearch(App& app, MainScreen& form, const QByteArray& typed, bool n
         const QByteArray& entry = c.MemberNames[i];
         if (InStrNoCase(entry, typed) == 0) continue;
         if (!numberSearch) {
-            const int answer = app.dialogs().askAbout(kSearchRow, MemberLine(entry) + NewLine + NewLine + kCorrectName,
-                                                      Buttons::YesNoCancel, Icon::Question,
-                                                      QStringLiteral("Searching SDA File for Last Name"));
+            const int answer = app.dialogs().askAbout(
+                attendf::SearchRow(), MemberLine(entry) + NewLine + NewLine + kCorrectName, Buttons::YesNoCancel,
+                Icon::Question, QStringLiteral("Searching SDA File for Last Name"));
             app.msg.MsgAnswer = QString::number(answer);
             if (answer == AnsCancel) return Outcome::Cancelled;
             if (answer == AnsNo) continue;
@@ -223,7 +221,7 @@ int AskGlobal(App& app, const AttendeeRecord& r, const QString& item) {
                              FromAnsi(r.Address.rtrimmed()) + QStringLiteral(", ") + FromAnsi(r.City.rtrimmed()) +
                              QStringLiteral(", ") + FromAnsi(r.Zip.rtrimmed()) + NewLine + NewLine +
                              QStringLiteral("Is this the correct name?");
-    return app.dialogs().askAbout(kSearchRow, question, Buttons::YesNoCancel, Icon::Question,
+    return app.dialogs().askAbout(attendf::SearchRow(), question, Buttons::YesNoCancel, Icon::Question,
                                   QStringLiteral("Global Search for: ") + item);
 }
 

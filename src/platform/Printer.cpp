@@ -12,6 +12,26 @@ QString RightTrimmed(const QString& s) {
     while (n > 0 && s.at(n - 1) == u' ') --n;
     return s.left(n);
 }
+
+// The longest start of text no wider than room as width measures it: text itself when it
+// fits, or when all that does not fit is trailing blanks.
+template <typename Width>
+QString LongestStart(const Width& width, const QString& text, double room) {
+    qsizetype visible = text.size();
+    while (visible > 0 && text.at(visible - 1) == u' ') --visible;
+    // A text exactly as wide as the room fits, whatever the rounding of the sums.
+    room += 1e-9;
+    if (width(text.left(visible)) <= room) return text;
+    // The longest start that fits lies between fits (0 characters) and tooLong.
+    qsizetype fits = 0;
+    qsizetype tooLong = visible;
+    while (tooLong - fits > 1) {
+        const qsizetype mid = (fits + tooLong) / 2;
+        (width(text.left(mid)) <= room ? fits : tooLong) = mid;
+    }
+    return text.left(fits);
+}
+
 }  // namespace
 
 QList<PrintedItem> PrintedDocument::page(int n) const {
@@ -29,7 +49,8 @@ QString Printer::addText(const QString& text) {
     it.page = page_;
     it.x = x_;
     it.y = y_;
-    it.text = text.isEmpty() ? text : CutToWidth(*this, text, printableRight() - x_);
+    const auto width = [this](const QString& t) { return textWidth(t); };
+    it.text = text.isEmpty() ? text : LongestStart(width, text, printableRight() - x_);
     it.font = font_;
     if (!it.text.isEmpty()) doc_.items.append(it);
     doc_.pageCount = std::max(doc_.pageCount, page_);
@@ -54,15 +75,15 @@ Printer::Fitting Printer::fitting(const QList<Part>& parts, double x, double rig
     // Widths scale with the stretch, so they are measured once at the normal width.
     const auto width = [this](const QString& t) { return normalWidth(t); };
     const auto stretchFor = [](double room, double width) { return int(std::floor(100 * room / width)); };
-    QList<qsizetype> kept;
-    for (const Part& part : parts) kept << part.text.size();
-    const auto joined = [&parts, &kept] {
+    const auto joined = [&parts](const QList<qsizetype>& kept) {
         QString s;
         for (qsizetype i = 0; i < parts.size(); ++i) s += parts[i].text.left(kept[i]);
         return RightTrimmed(s);
     };
+    QList<qsizetype> kept;
+    for (const Part& part : parts) kept << part.text.size();
     const double room = columnEnd(right) - x + 1e-9;
-    double full = width(joined());
+    double full = width(joined(kept));
     // Blanks that end a free part before more text give way first, one at a time, from the
     // free part that ends in the most of them.
     while (full > room) {
@@ -80,7 +101,7 @@ Printer::Fitting Printer::fitting(const QList<Part>& parts, double x, double rig
         }
         if (most < 0) break;
         --kept[most];
-        full = width(joined());
+        full = width(joined(kept));
     }
     if (full <= room) return {100, kept};
     // From here on a free part is kept without its trailing blanks, a whole one all.
@@ -94,17 +115,16 @@ Printer::Fitting Printer::fitting(const QList<Part>& parts, double x, double rig
         return {std::max(kNarrowestStretch, stretchFor(room, full)), kept};
     // At the legible limit the free parts give way, up to all of them.
     const double legibleRoom = room / (kLegibleStretch / 100.0);
-    const QList<qsizetype> withFree = kept;
+    QList<qsizetype> wholeOnly = kept;
     for (qsizetype i = 0; i < parts.size(); ++i)
-        if (parts[i].fit == Fit::Cut) kept[i] = 0;
-    const double wholeWidth = width(joined());
-    if (wholeWidth > legibleRoom) return {std::max(kNarrowestStretch, stretchFor(room, wholeWidth)), kept};
-    kept = withFree;
+        if (parts[i].fit == Fit::Cut) wholeOnly[i] = 0;
+    const double wholeWidth = width(joined(wholeOnly));
+    if (wholeWidth > legibleRoom) return {std::max(kNarrowestStretch, stretchFor(room, wholeWidth)), wholeOnly};
     // The longest free part loses a character (and the blanks it then ends with) until the
     // whole text fits.
     QList<double> widths;
     for (qsizetype i = 0; i < parts.size(); ++i) widths << width(parts[i].text.left(kept[i]));
-    while (width(joined()) > legibleRoom) {
+    while (width(joined(kept)) > legibleRoom) {
         qsizetype longest = -1;
         for (qsizetype i = 0; i < parts.size(); ++i)
             if (parts[i].fit == Fit::Cut && kept[i] > 0 && (longest < 0 || widths[i] > widths[longest])) longest = i;
@@ -118,8 +138,7 @@ Printer::Fitting Printer::fitting(const QList<Part>& parts, double x, double rig
     return {kLegibleStretch, kept};
 }
 
-Printer::Fitted Printer::fitted(const QList<Part>& parts, double x, double right) const {
-    const Fitting f = fitting(parts, x, right);
+Printer::Fitted Printer::fitted(const QList<Part>& parts, const Fitting& f, double x, double right) const {
     QString text;
     for (qsizetype i = 0; i < parts.size(); ++i) text += parts[i].text.left(f.kept[i]);
     // The blanks the text ends with, as far as its column has room for them.
@@ -146,25 +165,6 @@ qsizetype CommonStart(const QString& a, const QString& b) {
     qsizetype n = 0;
     while (n < a.size() && n < b.size() && a.at(n) == b.at(n)) ++n;
     return n;
-}
-
-// The longest start of text no wider than room as width measures it: text itself when it
-// fits, or when all that does not fit is trailing blanks.
-template <typename Width>
-QString LongestStart(const Width& width, const QString& text, double room) {
-    qsizetype visible = text.size();
-    while (visible > 0 && text.at(visible - 1) == u' ') --visible;
-    // A text exactly as wide as the room fits, whatever the rounding of the sums.
-    room += 1e-9;
-    if (width(text.left(visible)) <= room) return text;
-    // The longest start that fits lies between fits (0 characters) and tooLong.
-    qsizetype fits = 0;
-    qsizetype tooLong = visible;
-    while (tooLong - fits > 1) {
-        const qsizetype mid = (fits + tooLong) / 2;
-        (width(text.left(mid)) <= room ? fits : tooLong) = mid;
-    }
-    return text.left(fits);
 }
 
 // visible cut to room as width measures it: its start, the mark, and its end from `from`
@@ -235,7 +235,7 @@ QList<Printer::Fitted> Printer::fitColumn(const QList<ColumnName>& names) const 
         visible << v;
         rooms << room;
         if (f.kept[0] >= v.size() || room < width(kMark)) {
-            out << fitted(parts, n.x, n.right);
+            out << fitted(parts, f, n.x, n.right);
             printed << v.left(f.kept[0]);
             endFrom << -1;
         } else {
@@ -287,7 +287,7 @@ Printer::FittedLines Printer::fitLines(const QString& text, double width, int ma
 }
 
 void Printer::printOnLine(const QString& text, double right, Fit fit) {
-    printFitted(fitted({{text, fit}}, x_, right));
+    printOnLine({{text, fit}}, right);
 }
 
 void Printer::print(const QString& text, double right, Fit fit) {
@@ -296,11 +296,11 @@ void Printer::print(const QString& text, double right, Fit fit) {
 }
 
 void Printer::printOnLine(const QString& freeText, const QString& wholeText, double right) {
-    printFitted(fitted({{freeText, Fit::Cut}, {wholeText, Fit::Whole}}, x_, right));
+    printOnLine({{freeText, Fit::Cut}, {wholeText, Fit::Whole}}, right);
 }
 
 void Printer::printOnLine(const QList<Part>& parts, double right) {
-    printFitted(fitted(parts, x_, right));
+    printFitted(fitted(parts, fitting(parts, x_, right), x_, right));
 }
 
 void Printer::print(const QList<Part>& parts, double right) {
@@ -393,10 +393,6 @@ double TableTextWidth(const QString& text, const PrinterFont& font) {
 }
 
 double TableLineHeight(const PrinterFont& font) { return font.size * 1.15 * kCmPerPoint; }
-
-QString CutToWidth(const Printer& printer, const QString& text, double width) {
-    return LongestStart([&printer](const QString& t) { return printer.textWidth(t); }, text, width);
-}
 
 double RecordingPrinter::textWidth(const QString& text) const { return TableTextWidth(text, font()); }
 

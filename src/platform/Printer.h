@@ -205,7 +205,8 @@ private:
         QList<qsizetype> kept;
     };
     Fitting fitting(const QList<Part>& parts, double x, double right) const;
-    Fitted fitted(const QList<Part>& parts, double x, double right) const;
+    // What f prints of the parts, with the blanks it ends with as far as the column has room.
+    Fitted fitted(const QList<Part>& parts, const Fitting& f, double x, double right) const;
     // A text's width at the font's normal width.
     double normalWidth(const QString& text) const;
 
@@ -226,10 +227,6 @@ private:
 // font size high. Both in centimetres.
 double TableTextWidth(const QString& text, const PrinterFont& font);
 double TableLineHeight(const PrinterFont& font);
-
-// The longest start of text no wider than width in the printer's current font: text itself
-// when it fits, or when all that does not fit is trailing blanks.
-QString CutToWidth(const Printer& printer, const QString& text, double width);
 
 // Measures text with the fixed table. Finished documents are kept in documents(), each
 // with the job it was delivered under (jobs(), same order): the pages from..to of a

@@ -19,7 +19,8 @@ QString ElidedCheckBox::shownText() const {
 
 QSize ElidedCheckBox::sizeHint() const {
     const QSize whole = QCheckBox::sizeHint();
-    if (longest_.isEmpty() || text().size() <= longest_.size()) return whole;
+    const QFontMetrics metrics = fontMetrics();
+    if (longest_.isEmpty() || metrics.horizontalAdvance(text()) <= metrics.horizontalAdvance(longest_)) return whole;
     QCheckBox model(longest_);
     model.setFont(font());
     return {std::min(whole.width(), model.sizeHint().width()), whole.height()};
