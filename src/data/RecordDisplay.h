@@ -21,7 +21,9 @@ struct ViewKindParts {
 };
 ViewKindParts SplitViewKind(const QString& reportKind);
 
-// Puts CurRecord into the screen's controls, then OrigRecord = CurRecord. All or
+// Puts CurRecord into the screen's controls, then OrigRecord = CurRecord, or the data
+// file's own copy of the record when a refused write of it is held (so that Esc and Undo
+// put back what the file holds). All or
 // nothing: when a control cannot be set, the controls already set get their earlier
 // values back, OrigRecord is left alone and false is returned. A record shown on the main
 // window ends the new name of add mode that was on it (NewEntryOnScreen).

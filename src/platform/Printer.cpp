@@ -103,7 +103,8 @@ Printer::Fitting Printer::fitting(const QList<Part>& parts, double x, double rig
         --kept[most];
         full = width(joined(kept));
     }
-    if (full <= room) return {100, kept};
+    // Nothing to print (a text of blanks only) fits wherever the line has come to.
+    if (full <= room || full <= 0) return {100, kept};
     // From here on a free part is kept without its trailing blanks, a whole one all.
     bool anyFree = false;
     for (qsizetype i = 0; i < parts.size(); ++i) {

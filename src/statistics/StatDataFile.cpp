@@ -3,6 +3,7 @@
 #include "data/App.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
+#include "data/ProtectedFiles.h"
 #include "data/Text.h"
 #include "platform/Dialogs.h"
 #include "statistics/CrusadeTallies.h"

@@ -13,8 +13,6 @@
 //   then for teams 1..20: the team's name and telephone as stored, and thirteen counts.
 // Numbers are written as printed: a blank (or the minus sign), the digits, a blank.
 
-#include "data/ProtectedFiles.h"
-
 #include <QByteArray>
 #include <QString>
 
