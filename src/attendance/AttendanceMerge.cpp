@@ -3,6 +3,7 @@
 #include "attendance/AttendanceMarks.h"
 #include "data/App.h"
 #include "data/BulkWrite.h"
+#include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
@@ -98,6 +99,7 @@ std::optional<int> MeetingNumber(const QString& item) {
 std::optional<OtherCrusade> ReadOtherCrusade(App& app, const QString& chosen) {
     OtherCrusade other;
     other.dataFile = chosen;
+    if (!EndCutOffReplacement(app, chosen, QStringLiteral("Nothing has been merged."))) return std::nullopt;
     OtherDataFile file = ReadOtherDataFile(chosen);
     if (file.ok() && file.records.isEmpty())
         file.refusal = chosen + NewLine + QStringLiteral("is not a crusade data file: it holds no records.");

@@ -278,6 +278,18 @@ void RepairCrusade(App& app) {
     if (!repaired || app.view.ReportKind != QStringLiteral("alpha")) IndexAlpha(app);
 }
 
+bool EndCutOffReplacement(App& app, const QString& dataFile, const QString& notDone) {
+    SetRepair repair;
+    {
+        BusyGuard busy(app.platform.busy);
+        repair = RecoverReplacedSet(app.files(), dataFile);
+    }
+    if (!repair.told.isEmpty())
+        app.dialogs().msgBox(repair.whole ? repair.told : repair.told + NewLine + notDone, Buttons::OK,
+                             repair.whole ? Icon::Exclamation : Icon::Critical);
+    return repair.whole;
+}
+
 void SaveCrusadeFiles(App& app) {
     // The table windows keep what they show before the tables are written.
     if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();

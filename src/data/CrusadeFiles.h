@@ -57,6 +57,13 @@ bool CloseCrusade(App& app);
 // open and never deletes it.
 void SaveCrusadeFiles(App& app);
 
+// Ends a replacement of the files of the crusade of dataFile cut off earlier (a backup,
+// restore or save in its folder), telling what it found, before a command reads them:
+// another crusade to merge, a backup to compare or restore. False, after a message ending
+// in notDone, when it cannot be ended; the command then reads nothing. The guard on the
+// open crusade's files stands meanwhile: a list naming them is never followed onto them.
+bool EndCutOffReplacement(App& app, const QString& dataFile, const QString& notDone);
+
 // Closes the loaded crusade with no other to follow: its ini, settings, member and zip
 // files are written as closing writes them (never deleted), and nothing of it stays
 // loaded. Throws VbError when a file cannot be written; the crusade is unloaded all the

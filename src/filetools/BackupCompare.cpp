@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/BulkWrite.h"
+#include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/OtherDataFile.h"
@@ -142,6 +143,7 @@ void CompareWithBackup(App& app, MainScreen& form) {
                              QStringLiteral("You must must select a different File Name to merge."));
         return;
     }
+    if (!EndCutOffReplacement(app, backup, QStringLiteral("Nothing has been compared."))) return;
     OtherDataFile other = ReadOtherDataFile(backup);
     if (!other.ok()) {
         app.dialogs().msgBox(other.refusal + NewLine + NewLine + QStringLiteral("Nothing has been compared."),

@@ -156,26 +156,6 @@ std::optional<QString> AskRestoreFile(App& app) {
     return chosen;
 }
 
-// A replacement of the chosen backup's files cut off earlier (a backup or a save in its
-// folder) is ended, and told, before anything is read from them: the date the question
-// shows is then of the files the restore copies. False, after the restore's failure
-// message, when it cannot be ended.
-bool EndCutOffReplacement(App& app, const QString& restoreFile) {
-    SetRepair repair;
-    {
-        BusyGuard busy(app.platform.busy);
-        repair = RecoverReplacedSet(app.files(), restoreFile);
-    }
-    if (!repair.whole) {
-        app.dialogs().msgBox(ErrorLines(FileResult{err::PathFileAccess, repair.told}) + NewLine +
-                                 QStringLiteral("The files were not restored."),
-                             Buttons::OK, Icon::Critical);
-        return false;
-    }
-    if (!repair.told.isEmpty()) TellRepairs(app, {repair.told});
-    return true;
-}
-
 int AskWhichBackup(App& app, const QString& restoreFile) {
     app.msg.MsgText = QStringLiteral("Restore this file From:   ") + restoreFile + NewLine +
                       QStringLiteral("Which was last updated on: ") + BackupDate(restoreFile) + NewLine + NewLine +
@@ -307,7 +287,9 @@ void RestoreCrusade(App& app, MainScreen& form) {
         app.dialogs().msgBox(kDisketteNotice, Buttons::OKCancel, Icon::None,
                              QStringLiteral("Restore files from Backup")) != AnsOK)
         return;
-    if (!EndCutOffReplacement(app, *restoreFile)) return;
+    // A cut-off replacement there is ended before anything is read: the date the question
+    // shows is then of the files the restore copies.
+    if (!EndCutOffReplacement(app, *restoreFile, QStringLiteral("The files were not restored."))) return;
     const int answer = AskWhichBackup(app, *restoreFile);
     if (answer == AnsCancel) return;
     if (answer == AnsNo) {

@@ -3,6 +3,7 @@
 #include "attendance/AttendanceMerge.h"
 #include "data/App.h"
 #include "data/BulkWrite.h"
+#include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
@@ -248,6 +249,7 @@ void mnuMerge_Click(App& app, MainScreen& form) {
                              QStringLiteral("You must must select a different File Name to merge."));
         return;
     }
+    if (!EndCutOffReplacement(app, *chosen, QStringLiteral("Nothing has been merged."))) return;
     OtherDataFile other = ReadOtherDataFile(*chosen);
     if (!other.ok()) {
         app.dialogs().msgBox(other.refusal + NewLine + NewLine + QStringLiteral("Nothing has been merged."),

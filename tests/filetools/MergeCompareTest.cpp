@@ -11,6 +11,7 @@
 #include "data/FileUtil.h"
 #include "data/SideFiles.h"
 #include "data/Text.h"
+#include "attendance/AttendanceMerge.h"
 #include "filetools/BackupCompare.h"
 #include "filetools/CrusadeMerge.h"
 #include "filetools/TextImport.h"
@@ -436,6 +437,57 @@ TEST(AddedFromElsewhere, AStopPartWayIsToldInTheOneClosingMessage) {
         message.replace(QStringLiteral("<mem>"), w.data(QStringLiteral("spring.mem")))
             .replace(QStringLiteral("<inf>"), w.data(QStringLiteral("spring.inf")));
         EXPECT_EQ(shown.last().toStdString(), message.toStdString());
+    }
+}
+
+// Another crusade, or a backup, whose files a replacement cut off was putting in place (its
+// list still beside them) is put back, and that told first, before a command reads it.
+TEST(AddedFromElsewhere, ACutOffReplacementThereIsEndedBeforeItIsRead) {
+    const struct {
+        const char* command;
+        std::function<void(CrusadeToolsWorld&, const QString&)> run;
+        const char* read;  // in the command's first question: the set put back was read
+    } routes[] = {
+        {"Merge Files",
+         [](CrusadeToolsWorld& w, const QString& file) {
+             w.t.dialogs.choose(file);
+             mnuMerge_Click(w.app, w.screen);
+         },
+         "You will merge 2 records"},
+        {"Compare",
+         [](CrusadeToolsWorld& w, const QString& file) {
+             w.app.settings.BackupPath = file;
+             mnuCompare_Click(w.app, w.screen);
+         },
+         "with: 2 records in the backup file"},
+        {"Merge Attendance Updates",
+         [](CrusadeToolsWorld& w, const QString& file) {
+             w.app.settings.BackupPath = file;  // its dialog opens there
+             w.t.dialogs.choose(file);
+             mnuMergeAttendance_Click(w.app, w.screen);
+         },
+         ""},
+    };
+    for (const auto& route : routes) {
+        SCOPED_TRACE(route.command);
+        CrusadeToolsWorld w;
+        CrusadeSpec s;
+        s.records = {Person("0030", "Old", "Copy"), Person("0031", "Also", "Old")};
+        const QString file = WriteCrusade(w.t, w.t.path(QStringLiteral("fall")), QStringLiteral("fall"), s);
+        const QByteArray before = ReadFileBytes(file);
+        const QString old = file + QLatin1String(kOldFileSuffix);
+        ASSERT_TRUE(QFile::rename(file, old));
+        WriteFileBytes(file, Person("0032", "Half", "Made").encode());
+        WriteFileBytes(ReplaceJournalPath(file),
+                       "pid 1\n" + (file + u'\t' + file + QLatin1String(kNewCopySuffix) + u'\t' + old).toUtf8() + '\n');
+        w.t.dialogs.otherwise(AnsNo);
+        route.run(w, file);
+        const QStringList shown = w.t.dialogs.messages();
+        ASSERT_GE(shown.size(), 2);
+        EXPECT_TRUE(shown[0].contains(QStringLiteral("was not finished"))) << shown[0].toStdString();
+        EXPECT_TRUE(shown[1].contains(QLatin1String(route.read))) << shown[1].toStdString();
+        EXPECT_EQ(ReadFileBytes(file), before);
+        EXPECT_FALSE(QFileInfo::exists(ReplaceJournalPath(file)));
     }
 }
 
