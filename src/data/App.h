@@ -6,10 +6,10 @@
 #include "data/CrusadeSettings.h"
 #include "data/GuardedFiles.h"
 #include "data/Messages.h"
+#include "data/PrintOutput.h"
 #include "data/ProgramSettings.h"
 #include "mainwindow/MainWindowState.h"
 #include "platform/Platform.h"
-#include "platform/Printer.h"
 #include "views/CurrentView.h"
 
 #include <functional>
@@ -113,11 +113,7 @@ struct Hooks {
 
 class App {
 public:
-    // Every PDF file the printer makes is checked as the files written are.
-    explicit App(const Platform& platform) : platform(platform) {
-        this->platform.printer.setOutputCheck([this](const QString& path) { guardedFiles.checkPrinted(path); });
-    }
-    ~App() { platform.printer.setOutputCheck({}); }
+    explicit App(const Platform& platform) : platform(platform) {}
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 
@@ -137,6 +133,8 @@ public:
     Messages msg;
     Hooks hooks;
     MainWindowState mainWindow;
+    // The end of every print: the platform's printer is bound to it while the object lives.
+    PrintOutput printOutput{*this};
 };
 
 }  // namespace fennick

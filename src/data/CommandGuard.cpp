@@ -24,6 +24,8 @@ bool RunGuarded(App& app, const QString& source, const std::function<void()>& co
     } catch (const DuplicateNumber& e) {
         // A record of a screen refused for its number: the registration box's message.
         TellDuplicateNumber(app, e.number);
+    } catch (const PrintFailed&) {
+        // Told where the print ended.
     } catch (const VbError& e) {
         app.dialogs().msgBox(CommonErrorText(e, source));
     } catch (const std::exception& e) {

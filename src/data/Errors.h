@@ -21,6 +21,14 @@ private:
     QString description_;
 };
 
+// Thrown by the end of a print whose output failed (a PDF file refused or not written, a
+// printer that took no document) once the user has been told with the common message: it
+// ends the command as the error would, and nobody tells it again.
+class PrintFailed : public VbError {
+public:
+    explicit PrintFailed(const VbError& e) : VbError(e) {}
+};
+
 // Thrown to end the program at once (the crusade close-down of a new empty crusade,
 // a refused conversion). The command entry that catches it quits the application.
 struct ProgramEnd {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <utility>
 
 namespace fennick {
@@ -348,11 +349,19 @@ void Printer::endDoc() {
     // The printer starts afresh before delivery, so a failing delivery leaves no half document.
     PrintedDocument finished = std::move(doc_);
     reset();
-    if (finished.pageCount > 0 || !finished.items.isEmpty()) {
-        finished.pageCount = std::max(finished.pageCount, 1);
-        if (job_.toPdf && outputCheck_) outputCheck_(job_.pdfPath);
-        deliver(finished);
-    }
+    if (finished.pageCount == 0 && finished.items.isEmpty()) return;
+    finished.pageCount = std::max(finished.pageCount, 1);
+    if (!output_) return deliver(finished);
+    output_->end(job_, [this, &finished] { deliver(finished); });
+}
+
+void Printer::bind(Output& output) {
+    if (output_ && output_ != &output) throw std::logic_error("the printer belongs to another application object");
+    output_ = &output;
+}
+
+void Printer::unbind(const Output& output) {
+    if (output_ == &output) output_ = nullptr;
 }
 
 void Printer::killDoc() { reset(); }

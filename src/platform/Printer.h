@@ -19,6 +19,8 @@
 
 namespace fennick {
 
+class Files;
+
 struct PrinterFont {
     QString face = QStringLiteral("Arial");
     double size = 10;  // points
@@ -178,14 +180,32 @@ public:
     // Reports draw every page; the job stays in force for the following documents.
     void setJob(const PrinterChoice& job) { job_ = job; }
     const PrinterChoice& job() const { return job_; }
-    // Run at endDoc() with the PDF file a document is to be written to, before anything
-    // is written; it throws to refuse the file, and the document is then dropped.
-    void setOutputCheck(std::function<void(const QString& pdfPath)> check) { outputCheck_ = std::move(check); }
+    // The end of every document of the program that owns the printer (its application
+    // object), bound to the printer for as long as that owner lives. Each finished document
+    // is handed to it, so that no print ends without it.
+    class Output {
+    public:
+        virtual ~Output() = default;
+        // Runs deliver, which sends a finished document to its output under job. The PDF
+        // file of a PDF job is checked before anything is written; a file refused there or
+        // a delivery that fails is told to the user, and end then throws.
+        virtual void end(const PrinterChoice& job, const std::function<void()>& deliver) = 0;
+        // The file operations a PDF file is saved with.
+        virtual Files& files() = 0;
+    };
+    // A printer has one owner at a time: binding a printer that is bound to another output
+    // throws std::logic_error. Without an output (a printer a test uses by itself) a
+    // document goes straight to deliver() and its failure is thrown to the caller.
+    void bind(Output& output);
+    // Lets output go, when the printer is bound to it.
+    void unbind(const Output& output);
 
 protected:
     // Receives the finished document at endDoc(). May throw VbError (printer error); the
     // printer is ready for a new document either way.
     virtual void deliver(const PrintedDocument& doc) = 0;
+    // The output the printer is bound to; null when none.
+    Output* output() const { return output_; }
     // Where a text starts a new page by itself: the bottom of the sheet. A surface that
     // never pages returns infinity.
     virtual double pageHeight() const { return kPageHeightCm; }
@@ -217,7 +237,7 @@ private:
     int drawWidth_ = 1;
     PrintedDocument doc_;
     PrinterChoice job_;
-    std::function<void(const QString&)> outputCheck_;
+    Output* output_ = nullptr;
 };
 
 // A fixed table instead of real fonts, so drawings can be checked without a display: a

@@ -20,9 +20,9 @@ inline constexpr int kStatsFileOnly = 9;  // the pass only: no window, nothing d
 // whose counts go with the crusade's into the statistics data file. In the window modes
 // the window is shown and the report drawn once on its cleared surface; the printed mode
 // then prints the page and, when it was printed, runs again on the window. Cancel in the
-// printer dialog, or a printer error, ends the run there without a message. A data file
-// that cannot be written is told once and the report goes on; returns whether the file
-// was written.
+// printer dialog, or a printer error, ends the run there without a message of its own (a
+// page that could not be delivered is told by the printer's end). A data file that cannot
+// be written is told once and the report goes on; returns whether the file was written.
 bool Stats(App& app, int mode);
 
 // The pass and the statistics data file only, for a command that tells a failure in its

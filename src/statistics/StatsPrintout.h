@@ -28,8 +28,9 @@ void PrintStatsPage(Printer& printer, const CrusadeSettings& settings, const Cru
 // The print step of a statistics run: the printer dialog, then the page on the printer
 // or PDF file chosen there (one copy, whatever the dialog said), with today's date from
 // the clock left in MsgText. Returns true when the page was delivered. Cancel, or an error
-// from the printer, ends it silently with false; the document begun is dropped either way,
-// so nothing of it reaches the next printout.
+// from the printer, ends it silently with false (a page that could not be delivered is
+// told by the printer's end); the document begun is dropped either way, so nothing of it
+// reaches the next printout.
 bool PrintStatsReport(App& app, const CrusadeTallies& t);
 
 // The print step shared by the statistics pages: the printer dialog, then draw(printer,

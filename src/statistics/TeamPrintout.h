@@ -19,7 +19,7 @@ void PrintTeamPage(Printer& printer, const CrusadeSettings& settings, const Team
 
 // The printer dialog, then the page, delivered once and whole (see PrintStatisticsPage).
 // Cancel, or an error from the printer, drops the document and ends it silently with
-// false.
+// false (a page that could not be delivered is told by the printer's end).
 bool PrintTeamReport(App& app, const TeamTallies& t);
 
 }  // namespace fennick

@@ -93,7 +93,8 @@ void btnPrintTeams_Click(App& app) {
         p.setJob(job);
         PrintTeams(app, p);
     } catch (const VbError&) {
-        // The printout ends silently; nothing of it reaches the printer.
+        // The printout ends silently (a failed delivery was told where the print ended);
+        // nothing of it reaches the printer.
         p.killDoc();
     }
 }

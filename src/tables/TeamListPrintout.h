@@ -16,7 +16,8 @@ bool IsPrintedTeam(const QString& entry);
 // Teams", a rule, and one line per printed team ("Team #07" at 2 cm, the name at 5.5 cm,
 // the telephone when there is one at 9.5 cm or as far right as the longest name needs and
 // the widest telephone allows). Cancel in the printer dialog or any error ends the
-// printout silently, and nothing of it is printed.
+// printout silently, and nothing of it is printed; a list that could not be delivered has
+// been told by the printer's end (PrintOutput).
 void btnPrintTeams_Click(App& app);
 
 }  // namespace fennick

@@ -100,7 +100,8 @@ void PrintZips(App& app) {
         if (!SelPrinter(app, fromPage, toPage, copies)) return;
         PrintTable(app, p);
     } catch (const VbError&) {
-        // The printout ends silently; nothing of it reaches the printer.
+        // The printout ends silently (a failed delivery was told where the print ended);
+        // nothing of it reaches the printer.
         p.killDoc();
     }
 }

@@ -9,7 +9,8 @@ class App;
 
 // Asks for the printer, then prints in Arial 16 (title) and 14 (lines). Lines past the
 // bottom of a page go on to the next page. Cancel in the printer dialog or any error ends
-// the printout without a message, and nothing of it is printed.
+// the printout without a message, and nothing of it is printed; a table that could not be
+// delivered has been told by the printer's end (PrintOutput).
 void PrintZips(App& app);
 
 }  // namespace fennick

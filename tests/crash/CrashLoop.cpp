@@ -78,7 +78,8 @@ int main(int argc, char** argv) {
 
     TestApp t;
     TellingFiles files;
-    App app(Platform{t.dialogs, t.printer, t.sound, t.help, t.shell, t.store, t.clock, t.busy, files, t.network});
+    FakePrinter printer;  // t's printer belongs to t's application object
+    App app(Platform{t.dialogs, printer, t.sound, t.help, t.shell, t.store, t.clock, t.busy, files, t.network});
     t.dialogs.otherwise(AnsYes);
     app.program.ProgramDir = folder;
     FakeScreen form;

@@ -299,7 +299,7 @@ TEST(OneLineReports, AFailedDeliveryIsThrownAndLeavesNothingBehind) {
         EXPECT_EQ(e.number(), err::PrinterError);
     }
     EXPECT_EQ(f.documents(), 0);
-    EXPECT_TRUE(f.t.dialogs.messages().isEmpty());  // the caller shows the error once
+    EXPECT_EQ(f.t.dialogs.messages(), QStringList{FailedDeliveryMessage()});  // told once, where the print ended
 
     // The next report starts on a fresh document.
     f.choosePrinter();

@@ -129,7 +129,7 @@ TEST(RegistrationLists, EveryEndGoesBackToAllNames) {
     const Case cases[] = {
         {"printed, two copies", twoCopies, 0, false, 1, {}},
         {"cancel", std::nullopt, 0, false, 0, {}},
-        {"printer fails", PrinterChoice(), 1, true, 0, {}},
+        {"printer fails", PrinterChoice(), 1, true, 0, {FailedDeliveryMessage()}},
         {"first page past the end", pastTheEnd, 0, false, 0,
          {QStringLiteral("The page you selected to begin with was greater than the total number of pages available "
                          "to print.")}},

@@ -77,6 +77,12 @@ FileResult FakeFiles::makeFolder(const QString& path) {
     return pass(Op::MakeFolder, QStringLiteral("folder ") + path, [&] { return real_.makeFolder(path); });
 }
 
+FakeFiles& FakeFiles::fullWhere(const QString& part) {
+    full_.setFaults({[](QtFiles::Step step) { return step == QtFiles::Step::Write ? ENOSPC : 0; }, false});
+    fullWhere_.append(part);
+    return *this;
+}
+
 FakeFiles& FakeFiles::emptyAt(int n) {
     emptied_.append(n);
     return *this;
@@ -91,7 +97,9 @@ FileResult FakeFiles::save(const QString& path, const QByteArray& bytes) {
         real_.save(path, QByteArray());
         return {};
     }
-    return pass(Op::Save, QStringLiteral("save ") + path, [&] { return real_.save(path, bytes); });
+    bool full = false;
+    for (const QString& part : fullWhere_) full = full || path.contains(part);
+    return pass(Op::Save, QStringLiteral("save ") + path, [&] { return (full ? full_ : real_).save(path, bytes); });
 }
 
 FileResult FakeFiles::append(const QString& path, const QByteArray& bytes) {

@@ -26,6 +26,9 @@ public:
     // The n-th save from now on writes an empty file and reports success, as a save on a
     // full disk whose failure went unnoticed.
     FakeFiles& emptyAt(int n);
+    // Every save of a path that contains part runs on the disk as on a full one: its writes
+    // fail with ENOSPC, and the file that was there stays.
+    FakeFiles& fullWhere(const QString& part);
 
     FileResult copy(const QString& from, const QString& to) override;
     FileResult remove(const QString& path) override;
@@ -57,6 +60,8 @@ private:
     FileResult pass(Op op, const QString& call, Real real);
 
     QtFiles real_;
+    QtFiles full_;  // the disk as full
+    QStringList fullWhere_;
     QList<Planned> planned_;
     QList<std::pair<QString, int>> failWhere_;
     QList<int> emptied_;  // for each planned empty save, the saves still to pass

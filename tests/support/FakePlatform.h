@@ -110,6 +110,9 @@ protected:
     void deliver(const PrintedDocument& doc) override;
 };
 
+// What the user is told of a delivery that FakePrinter failed.
+QString FailedDeliveryMessage();
+
 // An application object over fakes, with a temporary program folder.
 struct TestApp {
     TestApp();

@@ -66,15 +66,16 @@ TEST(ZipPrintout, ALongTableRunsOnToTheNextPages) {
     }
 }
 
-// Cancel in the printer dialog and a printer that fails both end the printout silently.
-TEST(ZipPrintout, CancelOrAFailureEndsItWithoutAMessage) {
+// Cancel in the printer dialog and a printer that fails both end the printout with nothing
+// printed; only the failed delivery is told.
+TEST(ZipPrintout, CancelOrAFailureEndsIt) {
     for (bool cancel : {true, false}) {
         Printout p({Z("62701", "IL", "00", "Springfield", 12)});
         if (!cancel) p.t.printer.failDeliveries = 1;
         p.print(cancel ? std::nullopt : std::optional<PrinterChoice>(PrinterChoice{}));
         EXPECT_TRUE(p.t.printer.documents().isEmpty());
         EXPECT_TRUE(p.t.printer.document().items.isEmpty());
-        EXPECT_TRUE(p.t.dialogs.messages().isEmpty());
+        EXPECT_EQ(p.t.dialogs.messages(), cancel ? QStringList() : QStringList{FailedDeliveryMessage()});
     }
 }
 

@@ -1,7 +1,6 @@
 #include "platform/ui/QtPrinter.h"
 
 #include "data/Errors.h"
-#include "platform/Files.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -166,7 +165,8 @@ void QtPrinter::deliver(const PrintedDocument& doc) {
             writer.setPageLayout(letter);
             PaintPages(writer, doc, first, last, copies);
         }
-        if (const FileResult r = QtFiles().save(j.pdfPath, pdf.data()); !r.ok())
+        Files& files = output() ? output()->files() : disk_;
+        if (const FileResult r = files.save(j.pdfPath, pdf.data()); !r.ok())
             throw VbError(err::PrinterError, r.description);
         return;
     }

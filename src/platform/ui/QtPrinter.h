@@ -3,6 +3,7 @@
 // document, paints it with QPainter on a QPrinter: a US Letter sheet used whole, positions
 // in centimetres from its top-left corner, to a printer or to a PDF file as the job says.
 
+#include "platform/Files.h"
 #include "platform/Printer.h"
 
 #include <QFont>
@@ -39,12 +40,14 @@ public:
     void setOutputPrinter(const QString& printerName = QString());
 
 protected:
-    // Paints the pages of the job's page range, as many copies as it asks for. Throws
-    // VbError(err::PrinterError) when the printer or file cannot be opened.
+    // Paints the pages of the job's page range, as many copies as it asks for; a PDF file
+    // is saved with the output's file operations. Throws VbError(err::PrinterError) when
+    // the printer cannot be opened or the file not written whole.
     void deliver(const PrintedDocument& doc) override;
 
 private:
     QImage measureDevice_;  // a paint device at kDpi, for font metrics
+    QtFiles disk_;          // where a PDF file is saved while the printer is bound to no output
 };
 
 }  // namespace fennick

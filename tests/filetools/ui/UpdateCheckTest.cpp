@@ -78,7 +78,8 @@ TEST(UpdateCheckTest, EachAnswerOfTheServerGivesItsMessage) {
         TestApp t;
         QtNetwork network;
         const Platform& p = t.app.platform;
-        App app(Platform{p.dialogs, p.printer, p.sound, p.help, p.shell, p.store, p.clock, p.busy, p.files, network});
+        FakePrinter printer;  // t's printer belongs to t's application object
+        App app(Platform{p.dialogs, printer, p.sound, p.help, p.shell, p.store, p.clock, p.busy, p.files, network});
         auto server = std::make_unique<VersionServer>(c.reply);
         const quint16 port = server->port();
         if (c.closedPort) server.reset();
