@@ -2,6 +2,7 @@
 
 #include "data/App.h"
 #include "data/CrusadeFiles.h"
+#include "data/CrusadeSet.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileSetReplace.h"
@@ -10,11 +11,11 @@
 #include "data/SequentialText.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
-#include "filetools/CrusadeFileSet.h"
 #include "mainwindow/MainLifecycle.h"
 #include "mainwindow/SaveRecord.h"
 #include "platform/Busy.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "views/Indexes.h"
 
 #include <QDir>
@@ -46,18 +47,21 @@ bool SameNameOrRefuse(App& app, const QString& chosen, const QString& verb, cons
     return false;
 }
 
-// The copies of a crusade's set: the settings file and the data file must be there, the
-// member list, zip table and prayer journal are copied when they exist. A backup drops
-// those an earlier backup in its place still has, so that it never joins this crusade's
-// records to another time's member list; a restore leaves the crusade's own.
-void AddFileSet(FileSetReplace& set, const CrusadeFileSet& from, const CrusadeFileSet& to, bool restore) {
+// The copies of a crusade's set, from the crusade of one data file to another's: the data
+// file and the settings file must be there, the others are copied when they exist. A backup
+// drops those an earlier backup in its place still has, so that it never joins this
+// crusade's records to another time's member list; a restore leaves the crusade's own. A
+// restore copies in the list's order; a backup copies the data file after the files written
+// whole beside it and before the journal.
+void AddFileSet(FileSetReplace& set, const QString& from, const QString& to, bool restore) {
     const auto missing = restore ? FileSetReplace::Missing::KeepTarget : FileSetReplace::Missing::RemoveTarget;
-    if (restore) set.add(from.data, to.data);
-    set.add(from.info, to.info);
-    set.add(from.members, to.members, true, missing);
-    set.add(from.zips, to.zips, true, missing);
-    if (!restore) set.add(from.data, to.data);
-    set.add(from.prayer, to.prayer, true, missing);
+    const auto turn = [restore](const CrusadeFileKind& k) {
+        if (restore) return 0;
+        return k.appended ? 2 : k.kind == OwnFile::DataFile ? 1 : 0;
+    };
+    for (int now = 0; now <= 2; ++now)
+        for (const CrusadeFileKind& k : kCrusadeSet)
+            if (turn(k) == now) set.add(CrusadeFilePath(from, k.kind), CrusadeFilePath(to, k.kind), !k.always, missing);
 }
 
 // The error number with its sign position and the description.
@@ -132,7 +136,7 @@ FileResult CopyToBackup(App& app, const QString& backupFile, QStringList& leftOv
     }
     FileSetReplace set(app.files());
     set.setOrigin(SetKind::Backup, app.program.DataFile);
-    AddFileSet(set, FileSetOf(app.program.DataFile), FileSetOf(backupFile), false);
+    AddFileSet(set, app.program.DataFile, backupFile, false);
     FileResult r = set.copyAll();
     repaired = set.repaired();
     if (r.ok()) r = set.putInPlace();
@@ -314,10 +318,10 @@ void RestoreCrusade(App& app, MainScreen& form) {
         }
         CloseWindows(app);
         FileSetReplace set(app.files());
-        const GuardedFiles::OwnSave own(app, kCrusadeSet);
+        const GuardedFiles::OwnSave own(app, CrusadeSetKinds());
         if (r.ok()) {
             set.setOrigin(SetKind::Restore, *restoreFile);
-            AddFileSet(set, FileSetOf(*restoreFile), FileSetOf(app.program.DataFile), true);
+            AddFileSet(set, *restoreFile, app.program.DataFile, true);
             r = set.copyAll();
             repaired = set.repaired();
         }
@@ -346,16 +350,17 @@ void RestoreCrusade(App& app, MainScreen& form) {
                 for (const QString& name : app.files().list(folder))
                     if (!beforeLoad.contains(name)) app.files().remove(QDir(folder).filePath(name));
                 Reload(app);
-                const CrusadeFileSet backup = FileSetOf(*restoreFile);
+                const auto backup = [&](OwnFile kind) { return CrusadeFilePath(*restoreFile, kind); };
                 QString why = *restoreFile + QStringLiteral(" could not be loaded.");
                 if (!unusable.settings.isEmpty())
-                    why += NewLine + QStringLiteral("The crusade settings file ") + backup.info +
+                    why += NewLine + QStringLiteral("The crusade settings file ") + backup(OwnFile::InfoFile) +
                            QStringLiteral(" could not be read:") + NewLine + unusable.settings;
                 if (!unusable.zips.isEmpty())
-                    why += NewLine + QStringLiteral("The zip code file ") + backup.zips + u' ' + unusable.zips;
+                    why += NewLine + QStringLiteral("The zip code file ") + backup(OwnFile::ZipFile) + u' ' +
+                           unusable.zips;
                 if (!unusable.members.isEmpty())
-                    why +=
-                        NewLine + QStringLiteral("The church member file ") + backup.members + u' ' + unusable.members;
+                    why += NewLine + QStringLiteral("The church member file ") + backup(OwnFile::MemberFile) + u' ' +
+                           unusable.members;
                 r = FileResult{err::PathFileAccess, why};
             }
         }
