@@ -6,6 +6,7 @@
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileSetReplace.h"
+#include "data/FileToWrite.h"
 #include "data/FileUtil.h"
 #include "data/InfoFile.h"
 #include "data/SequentialText.h"
@@ -37,13 +38,15 @@ bool SaveShown(App& app, MainScreen& form) {
     return app.view.ReportCount == 0 || SaveCurrentRecord(app, form);
 }
 
-// "The Backup file must have the same name as the Original File." when the names differ.
+// "The Backup file must have the same name as the Original File." for a file of another name.
+QString SameNameRefusal(const App& app, const QString& chosen, const QString& verb, const QString& preposition) {
+    return QStringLiteral("You are attempting to ") + verb + u' ' + app.program.DataFile + preposition + chosen +
+           NewLine + QStringLiteral("The Backup file must have the same name as the Original File.");
+}
+
 bool SameNameOrRefuse(App& app, const QString& chosen, const QString& verb, const QString& preposition) {
     if (FileTitle(chosen) == FileTitle(app.program.DataFile)) return true;
-    app.dialogs().msgBox(QStringLiteral("You are attempting to ") + verb + u' ' + app.program.DataFile +
-                             preposition + chosen + NewLine +
-                             QStringLiteral("The Backup file must have the same name as the Original File."),
-                         Buttons::OK, Icon::Critical);
+    app.dialogs().msgBox(SameNameRefusal(app, chosen, verb, preposition), Buttons::OK, Icon::Critical);
     return false;
 }
 
@@ -97,22 +100,39 @@ QString BackupFolder(const App& app) {
 
 // --- Backup ----------------------------------------------------------------------------
 
-// The save dialog until it gives a file; a folder chosen gets the data file's name and
-// the dialog is shown again once.
-std::optional<QString> AskBackupFile(App& app, QString proposal) {
-    for (int shown = 0; shown < 2; ++shown) {
-        FileDialogSpec spec;
-        spec.title = QStringLiteral("Backup the existing Crusade");
-        spec.filter = kCrusadeFilter;
-        spec.filterIndex = 1;
-        spec.fileName = proposal;
-        spec.askToReplace = false;  // asked below
-        const std::optional<QString> chosen = app.dialogs().saveFile(spec);
-        if (!chosen || chosen->isEmpty()) return std::nullopt;
-        if (!QFileInfo(*chosen).isDir()) return chosen;
-        proposal = QDir(*chosen).filePath(FileTitle(app.program.DataFile));
-    }
-    return std::nullopt;
+// The save dialog until it gives the backup's data file: a name without ".dta" gets it, a
+// folder chosen the data file's name in it, offered again. A name other than the data file's
+// and the crusade's own folder, also through a link to it, are refused before anything is
+// asked, and the dialog offered again; an existing file is then asked about, and Cancel
+// ends the command. ownFolder is set when the crusade's own folder was refused.
+std::optional<QString> AskBackupFile(App& app, const QString& proposal, bool& ownFolder) {
+    const QString dataFile = app.program.DataFile;
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Backup the existing Crusade");
+    spec.filter = kCrusadeFilter;
+    spec.filterIndex = 1;
+    spec.fileName = proposal;
+    spec.askToReplace = false;  // asked below
+    FileQuestions q;
+    q.complete = [](const QString& chosen) {
+        return chosen.endsWith(QLatin1String(".dta"), Qt::CaseInsensitive) ? chosen : chosen + QStringLiteral(".dta");
+    };
+    q.refusal = [&](const QString& file) {
+        if (FileTitle(file) != FileTitle(dataFile))
+            return SameNameRefusal(app, file, QStringLiteral("backup"), QStringLiteral(" to a file named "));
+        if (!SameFile(QFileInfo(file).absolutePath(), QFileInfo(dataFile).absolutePath())) return QString();
+        ownFolder = true;
+        return QStringLiteral("You cannot backup the file to the same Folder.  Choose a different Folder.");
+    };
+    q.inFolder = [&](const QString& folder) { return QDir(folder).filePath(FileTitle(dataFile)); };
+    q.replace = [&](const QString& file) {
+        if (!QFileInfo::exists(file)) return FileQuestions::Reply::Take;
+        const int answer =
+            app.dialogs().msgBox(file + QStringLiteral(" already exists on this disk, do you want to overwrite it?"),
+                                 Buttons::OKCancel, Icon::Critical, QStringLiteral("Overwriting a file Warning"));
+        return answer == AnsOK ? FileQuestions::Reply::Take : FileQuestions::Reply::Stop;
+    };
+    return AskFileToWrite(app, spec, q);
 }
 
 QString BackupFailureText(const FileResult& r) {
@@ -226,20 +246,12 @@ void BackupFiles(App& app) {
     const bool lastBackupHere = !ExistingFolderOf(earlier).isEmpty() && !QFileInfo(earlier).isDir();
     const QString proposal = lastBackupHere ? earlier : QDir(BackupFolder(app)).filePath(FileTitle(dataFile));
 
-    std::optional<QString> chosen = AskBackupFile(app, proposal);
+    bool ownFolder = false;
+    const std::optional<QString> chosen = AskBackupFile(app, proposal, ownFolder);
+    // The crusade's own folder refused: it no longer names an earlier backup.
+    if (ownFolder) s.BackupPath.clear();
     if (!chosen) return;
-    QString backupFile = *chosen;
-    if (!backupFile.endsWith(QLatin1String(".dta"), Qt::CaseInsensitive)) backupFile += QStringLiteral(".dta");
-    if (QFileInfo::exists(backupFile) &&
-        app.dialogs().msgBox(backupFile + QStringLiteral(" already exists on this disk, do you want to overwrite it?"),
-                             Buttons::OKCancel, Icon::Critical, QStringLiteral("Overwriting a file Warning")) != AnsOK)
-        return;
-    if (!SameNameOrRefuse(app, backupFile, QStringLiteral("backup"), QStringLiteral(" to a file named "))) return;
-    if (SameFile(backupFile, dataFile)) {
-        app.dialogs().msgBox(QStringLiteral("You cannot backup the file to the same Folder.  Choose a different Folder."));
-        s.BackupPath.clear();
-        return;
-    }
+    const QString backupFile = *chosen;
 
     s.BackupPath = backupFile;
     QString question = QStringLiteral("Backing up ") + NewLine + kTenBlanks + dataFile + NewLine +
