@@ -190,11 +190,13 @@ QString DataFolder(const App& app) {
     return QDir(app.program.ProgramDir).filePath(QStringLiteral("data"));
 }
 
+QString CrusadeNameRefusal(const QString& chosen) {
+    return QStringLiteral("A crusade file must be named with the extension \".dta\".") + NewLine +
+           QStringLiteral("\"") + FileTitle(chosen) + QStringLiteral("\" cannot be used as a crusade file.");
+}
+
 void RefuseCrusadeName(App& app, const QString& chosen) {
-    app.dialogs().msgBox(QStringLiteral("A crusade file must be named with the extension \".dta\".") + NewLine +
-                             QStringLiteral("\"") + FileTitle(chosen) +
-                             QStringLiteral("\" cannot be used as a crusade file."),
-                         Buttons::OK, Icon::Exclamation);
+    app.dialogs().msgBox(CrusadeNameRefusal(chosen), Buttons::OK, Icon::Exclamation);
 }
 
 QString CrusadeNameOf(const QString& dataFile) {

@@ -396,7 +396,7 @@ TEST(BackupRestoreTest, ACutOffReplacementIsUndoneOrKeptAndTold) {
         {Rescue,
          "elsewhere/",
          "The saving of the crusade <d>spring.dta in <f> was not finished; the files there are as they were before it.",
-         {"spring.dta", "spring.inf", "spring.mem", "spring.zps"}},
+         {"spring.dta", "spring.inf", "spring.mem", "spring.zps", "spring_prayer.txt"}},
         {Backup,
          "backup/",
          "The backup of <d>spring.dta to <f> was not finished; the files there are as they were before it.",
