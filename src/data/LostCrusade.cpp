@@ -261,6 +261,24 @@ bool SaveLostCrusade(App& app) {
     return OfferToSaveElsewhere(app, held.records, ask) == Rescue::Saved;
 }
 
+bool RefuseWhileFilesLost(App& app, const QString& command) {
+    if (!DataFileLost(app)) return false;
+    const qsizetype refused = RefusedRecordsHeld(app);
+    QString text = app.crusade.file.whatWasLost() + NewLine + command +
+                   QStringLiteral(" was not run: the crusade's files there are not those Fennick holds");
+    if (refused > 0)
+        text += QStringLiteral(", which include ") +
+                (refused == 1 ? QStringLiteral("a record") : Plain(refused) + QStringLiteral(" records")) +
+                QStringLiteral(" whose writing was refused");
+    text += QStringLiteral(", and nothing more is written there.") + NewLine + NewLine +
+            QStringLiteral(
+                "The crusade's files can still be saved in another folder: close the crusade (File, Change Meeting, "
+                "or Exit) and answer Yes when Fennick offers it. Then open the crusade from that folder and run ") +
+            command + QStringLiteral(" there.");
+    app.dialogs().msgBox(text, Buttons::OK, Icon::Exclamation);
+    return true;
+}
+
 std::optional<bool> CloseCrusadeToLeave(App& app) {
     try {
         return CloseCrusade(app);

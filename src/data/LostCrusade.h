@@ -22,6 +22,13 @@ class App;
 // chosen folder as it was, is told, and the question is asked again.
 bool SaveLostCrusade(App& app);
 
+// The commands that copy, rewrite or read the crusade's files as a whole call this first:
+// while its data file is not at its path (DataFileLost), the files there lack what the
+// program holds (the records whose write was refused, the open file's own records), and
+// no record is written there. True, after a message naming command and where the crusade's
+// files can still go (closing it offers to save them in another folder), when it refuses.
+bool RefuseWhileFilesLost(App& app, const QString& command);
+
 // Closes the crusade as the program is left (CloseCrusade). When its files cannot be
 // written, the user is told why and asked whether to save them in another folder (Yes,
 // as SaveLostCrusade), to leave without them (No) or to go on with the crusade (Cancel);
