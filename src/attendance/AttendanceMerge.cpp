@@ -75,13 +75,6 @@ bool BackupPathReady(App& app) {
     return true;
 }
 
-// The loaded data file chosen again, by whatever name leads to it.
-bool IsLoadedFile(const QString& chosen, const QString& dataFile) {
-    const QString a = QFileInfo(chosen).canonicalFilePath();
-    const QString b = QFileInfo(dataFile).canonicalFilePath();
-    return chosen == dataFile || (!a.isEmpty() && a == b);
-}
-
 // A meeting number as the settings file holds it: a whole number 1..40, blanks around it
 // allowed.
 std::optional<int> MeetingNumber(const QString& item) {
@@ -352,7 +345,7 @@ void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
         spec.fileName = app.settings.BackupPath;
     const std::optional<QString> chosen = app.dialogs().openFile(spec);
     if (!chosen || chosen->isEmpty()) return;
-    if (IsLoadedFile(*chosen, app.program.DataFile)) {
+    if (SameFile(*chosen, app.program.DataFile)) {
         app.dialogs().msgBox(QStringLiteral("You Cannot Update the Currently Loaded File to itself.") + NewLine +
                              QStringLiteral("You must must select a different File Name to merge."));
         return;

@@ -1,6 +1,7 @@
 #include "data/CrusadeFiles.h"
 
 #include "data/App.h"
+#include "data/CrusadeSet.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileUtil.h"
@@ -25,7 +26,6 @@ namespace fennick {
 namespace {
 
 const QString kCrusadeExtension = QStringLiteral("dta");
-const QString kSideExtensions[] = {QStringLiteral("inf"), QStringLiteral("mem"), QStringLiteral("zps")};
 
 FileDialogSpec CrusadeDialog(const App& app, const QString& filter) {
     FileDialogSpec spec;
@@ -190,11 +190,13 @@ QString DataFolder(const App& app) {
     return QDir(app.program.ProgramDir).filePath(QStringLiteral("data"));
 }
 
+QString CrusadeNameRefusal(const QString& chosen) {
+    return QStringLiteral("A crusade file must be named with the extension \".dta\".") + NewLine +
+           QStringLiteral("\"") + FileTitle(chosen) + QStringLiteral("\" cannot be used as a crusade file.");
+}
+
 void RefuseCrusadeName(App& app, const QString& chosen) {
-    app.dialogs().msgBox(QStringLiteral("A crusade file must be named with the extension \".dta\".") + NewLine +
-                             QStringLiteral("\"") + FileTitle(chosen) +
-                             QStringLiteral("\" cannot be used as a crusade file."),
-                         Buttons::OK, Icon::Exclamation);
+    app.dialogs().msgBox(CrusadeNameRefusal(chosen), Buttons::OK, Icon::Exclamation);
 }
 
 QString CrusadeNameOf(const QString& dataFile) {
@@ -248,7 +250,7 @@ bool OpenCrusade(App& app, const QString& dataFile, UnusableFiles* unusable) {
         // not wholly put back is not used.
         SetRepair repair;
         {
-            const GuardedFiles::OwnSave own(app, kCrusadeSet);
+            const GuardedFiles::OwnSave own(app, CrusadeSetKinds());
             repair = RecoverReplacedSet(app.files(), dataFile);
         }
         if (!repair.told.isEmpty())
@@ -348,11 +350,13 @@ bool CloseCrusade(App& app) {
                                                 "file next time you start Fennick"),
                              Buttons::OK, Icon::Critical, QStringLiteral("Exit Fennick"));
         Files& files = app.files();
-        const GuardedFiles::OwnSave own(app, {OwnFile::DataFile, OwnFile::InfoFile, OwnFile::MemberFile,
-                                              OwnFile::ZipFile, OwnFile::PrayerJournal, OwnFile::IniFile});
-        files.remove(dataFile);
-        const QString base = dataFile.left(dataFile.size() - 3);
-        for (const QString& ext : kSideExtensions) files.remove(base + ext);
+        QList<OwnFile> own = CrusadeSetKinds();
+        own.append(OwnFile::IniFile);
+        const GuardedFiles::OwnSave removal(app, own);
+        // The files it wrote: a journal of that name, which only prayer requests add to, is
+        // another time's.
+        for (const CrusadeFileKind& k : kCrusadeSet)
+            if (!k.appended) files.remove(CrusadeFilePath(dataFile, k.kind));
         files.remove(IniFilePath(app));
         c.FileIsOpen = false;
         c.NewEmptyFile = false;

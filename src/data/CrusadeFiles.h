@@ -83,8 +83,9 @@ void ForgetCrusade(App& app);
 void CreateCrusadeLike(App& app, const QString& path, const CrusadeSettings& vocabularies);
 
 // Tells that a name chosen for a new crusade cannot be used (NewCrusadeFileName gave
-// none).
+// none), and the text it tells.
 void RefuseCrusadeName(App& app, const QString& chosen);
+QString CrusadeNameRefusal(const QString& chosen);
 
 // The program's folder of crusade files ("data" in the program folder).
 QString DataFolder(const App& app);

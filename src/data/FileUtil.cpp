@@ -1,5 +1,6 @@
 #include "data/FileUtil.h"
 
+#include "data/CrusadeSet.h"
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "platform/Files.h"
@@ -22,9 +23,8 @@ namespace {
 // base name: its data file, its settings, member and zip files or its prayer journal.
 // Side files copied from other systems may differ in case.
 bool IsFileOfSet(QStringView name, const QString& base) {
-    if (name.compare(base + QStringLiteral("_prayer.txt"), Qt::CaseInsensitive) == 0) return true;
-    for (const char* ext : {"dta", "inf", "mem", "zps"})
-        if (name.compare(base + u'.' + QLatin1String(ext), Qt::CaseInsensitive) == 0) return true;
+    for (const CrusadeFileKind& k : kCrusadeSet)
+        if (name.compare(base + QLatin1String(k.ending), Qt::CaseInsensitive) == 0) return true;
     return false;
 }
 
@@ -56,8 +56,7 @@ std::optional<LeftOver> LeftOverOfSet(const QString& name, const QString& base, 
     QStringList files;
     for (const QString& n : names)
         if (IsFileOfSet(n, base)) files << n;
-    for (const char* ext : {".dta", ".inf", ".mem", ".zps"}) files << base + QLatin1String(ext);
-    files << base + QStringLiteral("_prayer.txt");
+    for (const CrusadeFileKind& k : kCrusadeSet) files << base + QLatin1String(k.ending);
     for (const QString& file : files)
         for (const QLatin1String suffix : suffixes) {
             const QString full = QDir(folder).filePath(file);
@@ -159,6 +158,11 @@ QString ExistingFolderOf(const QString& path) {
     const QFileInfo fi(path);
     const QString folder = fi.isDir() ? fi.absoluteFilePath() : fi.absolutePath();
     return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+bool OnRemovableMedia(const QString& path) {
+    const QString full = QFileInfo(path).absoluteFilePath();
+    return full.startsWith(QLatin1String("/media/")) || full.startsWith(QLatin1String("/run/media/"));
 }
 
 QStringList FilesWithBaseName(const QString& folder, const QString& base) {

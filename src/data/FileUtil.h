@@ -37,6 +37,10 @@ QString FolderOf(const QString& path);
 // kept from another system ("c:\backup\") or on a medium that is not in place.
 QString ExistingFolderOf(const QString& path);
 
+// Whether the path lies on removable media (a diskette or a memory stick mounted under
+// /media or /run/media), where the user is told to have the medium in place.
+bool OnRemovableMedia(const QString& path);
+
 // Files of folder whose name is base followed by "." and any extension, by exact name.
 QStringList FilesWithBaseName(const QString& folder, const QString& base);
 

@@ -3,10 +3,11 @@
 #include "data/App.h"
 #include "data/Errors.h"
 
+#include <utility>
+
 namespace fennick {
 
-GuardedFiles::OwnSave::OwnSave(App& app, std::initializer_list<OwnFile> kinds)
-    : guard_(app.guardedFiles), kinds_(kinds) {
+GuardedFiles::OwnSave::OwnSave(App& app, QList<OwnFile> kinds) : guard_(app.guardedFiles), kinds_(std::move(kinds)) {
     guard_.allowed_ += kinds_;
 }
 

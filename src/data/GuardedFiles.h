@@ -10,8 +10,6 @@
 
 #include <QList>
 
-#include <initializer_list>
-
 namespace fennick {
 
 class App;
@@ -27,7 +25,7 @@ public:
     // data file's compaction and conversion, a restore or a rescue of the crusade's set.
     class OwnSave {
     public:
-        OwnSave(App& app, std::initializer_list<OwnFile> kinds);
+        OwnSave(App& app, QList<OwnFile> kinds);
         ~OwnSave();
         OwnSave(const OwnSave&) = delete;
         OwnSave& operator=(const OwnSave&) = delete;

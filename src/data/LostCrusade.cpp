@@ -2,9 +2,11 @@
 
 #include "data/App.h"
 #include "data/CrusadeFiles.h"
+#include "data/CrusadeSet.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileSetReplace.h"
+#include "data/FileToWrite.h"
 #include "data/FileUtil.h"
 #include "data/InfoFile.h"
 #include "data/IniFile.h"
@@ -14,6 +16,7 @@
 #include "platform/Dialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <functional>
@@ -36,17 +39,28 @@ struct HeldRecords {
     qsizetype refused = 0;
 };
 
+// The new record whose write was refused, while the main window shows it as the name
+// being added; inFile: the records of the data file.
+std::optional<QByteArray> AddedOnScreen(App& app, qint64 inFile) {
+    const QMap<qint64, QByteArray>& refused = app.crusade.file.unwritten();
+    const auto added = refused.constFind(inFile + 1);
+    if (added == refused.cend() || !app.crusade.AddMode || !app.mainWindow.NewEntryOnScreen) return std::nullopt;
+    return *added;
+}
+
+// How many records whose write was refused the program holds, as RecordsToSave counts them.
+qsizetype RefusedRecordsHeld(App& app) {
+    const qint64 inFile = app.crusade.file.recordCount();
+    const QMap<qint64, QByteArray>& refused = app.crusade.file.unwritten();
+    return std::distance(refused.cbegin(), refused.upperBound(inFile)) + (AddedOnScreen(app, inFile) ? 1 : 0);
+}
+
 HeldRecords RecordsToSave(App& app) {
     RecordFile& file = app.crusade.file;
     HeldRecords held{file.readAll()};
     const qint64 inFile = held.records.size() / Crusade::RecLen;
-    const QMap<qint64, QByteArray>& refused = file.unwritten();
-    held.refused = std::distance(refused.cbegin(), refused.upperBound(inFile));
-    const auto added = refused.constFind(inFile + 1);
-    if (added != refused.cend() && app.crusade.AddMode && app.mainWindow.NewEntryOnScreen) {
-        held.records.append(*added);
-        ++held.refused;
-    }
+    if (const std::optional<QByteArray> added = AddedOnScreen(app, inFile)) held.records.append(*added);
+    held.refused = RefusedRecordsHeld(app);
     return held;
 }
 
@@ -69,8 +83,38 @@ QString RefusedRecordsText(qsizetype n) {
            QStringLiteral(" whose writing was refused, as entered.");
 }
 
-// The new data file: the name chosen, or the data file's own name in a folder chosen;
-// nullopt when the dialog was cancelled, the name refused or an existing file kept.
+// The question before the crusade's files are saved where a crusade of that name has files
+// (found without regard to case): what they are and that they go. OK takes the name, Cancel
+// offers the dialog again.
+FileQuestions::Reply AskToReplaceCrusade(App& app, const QString& target) {
+    const QList<CrusadeFile> there = ExistingCrusadeFiles(target);
+    if (there.isEmpty()) return FileQuestions::Reply::Take;
+    QStringList names;
+    for (const CrusadeFile& f : there) names << FileTitle(f.path);
+    const QString crusade = QStringLiteral("\"") + CrusadeNameOf(target) + QStringLiteral("\"");
+    QString text;
+    if (there.first().kind == OwnFile::DataFile) {
+        QFile data(target);
+        const QByteArray records = data.open(QIODevice::ReadOnly) ? data.readAll() : QByteArray();
+        text = QStringLiteral("The folder ") + FolderOf(target) + QStringLiteral(" holds the crusade ") + crusade +
+               QStringLiteral(" with ") + RecordsText(records) + QStringLiteral(", and they will be replaced.") +
+               NewLine + QStringLiteral("Saving the crusade's files there puts them in place of that crusade's ");
+    } else {
+        text = QStringLiteral("The folder ") + FolderOf(target) + QStringLiteral(" holds files of a crusade ") +
+               crusade + QStringLiteral(" without its data file.") + NewLine +
+               QStringLiteral("Saving the crusade's files there puts them in place of its ");
+    }
+    text += names.join(QStringLiteral(", ")) +
+            QStringLiteral(", and removes those of them that this crusade has none of.") + NewLine + NewLine +
+            QStringLiteral("Do you want to replace them?");
+    const int answer = app.dialogs().msgBox(text, Buttons::OKCancel, Icon::Critical,
+                                            QStringLiteral("Replacing Another Crusade Warning"), 2);
+    return answer == AnsOK ? FileQuestions::Reply::Take : FileQuestions::Reply::Again;
+}
+
+// The new data file: the name chosen (".dta" added where it has no extension), or the
+// data file's own name in a folder chosen; nullopt when the dialog was cancelled. A
+// crusade of that name there is asked about.
 std::optional<QString> AskWhere(App& app, const QString& lost) {
     FileDialogSpec spec;
     spec.title = kSaveTitle;
@@ -78,39 +122,66 @@ std::optional<QString> AskWhere(App& app, const QString& lost) {
     spec.filterIndex = 1;
     spec.fileName = QDir(QDir::homePath()).filePath(FileTitle(lost));
     spec.askToReplace = false;  // asked below
-    const std::optional<QString> chosen = app.dialogs().saveFile(spec);
-    if (!chosen || chosen->isEmpty()) return std::nullopt;
-    QString target = QFileInfo(*chosen).isDir() ? QDir(*chosen).filePath(FileTitle(lost)) : NewCrusadeFileName(*chosen);
-    if (target.isEmpty()) {
-        RefuseCrusadeName(app, *chosen);
-        return std::nullopt;
+    FileQuestions q;
+    q.complete = [](const QString& chosen) {
+        const QString target = NewCrusadeFileName(chosen);
+        if (target.isEmpty()) return chosen;
+        // A crusade of that name copied from another system may carry an upper-case name.
+        const QString existing = FindFileNoCase(target);
+        return existing.isEmpty() ? target : existing;
+    };
+    q.refusal = [](const QString& file) { return IsCrusadeFileName(file) ? QString() : CrusadeNameRefusal(file); };
+    q.inFolder = [&lost](const QString& folder) { return QDir(folder).filePath(FileTitle(lost)); };
+    q.takeFileInFolder = true;
+    q.replace = [&app](const QString& file) { return AskToReplaceCrusade(app, file); };
+    return AskFileToWrite(app, spec, q);
+}
+
+// The bytes of a file of the set that the program holds in memory; empty for a member list
+// or zip table the crusade has none of.
+QByteArray HeldFileBytes(App& app, OwnFile kind, const QByteArray& records) {
+    switch (kind) {
+        case OwnFile::DataFile:
+            return records;
+        case OwnFile::InfoFile:
+            return InfoFileBytes(app);
+        case OwnFile::MemberFile:
+            return MemberFileBytes(app);
+        case OwnFile::ZipFile:
+            return ZipFileBytes(app);
+        default:
+            return QByteArray();
     }
-    // A crusade of that name copied from another system may carry an upper-case name.
-    if (const QString existing = FindFileNoCase(target); !existing.isEmpty()) target = existing;
-    if (QFileInfo::exists(target) &&
-        app.dialogs().msgBox(target + QStringLiteral(" already exists on this disk, do you want to overwrite it?"),
-                             Buttons::OKCancel, Icon::Critical, QStringLiteral("Overwriting a file Warning")) != AnsOK)
-        return std::nullopt;
-    return target;
 }
 
 // Writes the crusade's files with target as the data file, as one set: each is written
 // beside the file it replaces, and only when all are written are they put in place
 // together, so that a failure leaves every file in target's folder as it was (and
-// DataFile naming lost) and is told. A member list or zip table the crusade has none of
-// is not written, and a file of that name there is left as it is. The program's settings
-// then name the new data file.
+// DataFile naming lost) and is told. The files the program holds are written from memory;
+// the prayer journal, which it only adds to, is copied from beside the lost data file while
+// it can be read there. A file of the set the crusade has none of (an empty member list or
+// zip table, no journal) is removed there: none of a crusade it replaces stays in the set.
+// The program's settings then name the new data file.
 bool SaveSetIn(App& app, const QString& target, const QString& lost, const QByteArray& records) {
+    const QString journal = PrayerRequestFile(lost);
+    const bool journalRead = QFileInfo(journal).isFile();
     SetDataFile(app, target);
     FileSetReplace set(app.files());
     set.setOrigin(SetKind::Rescue, lost);
-    const GuardedFiles::OwnSave own(app, {OwnFile::DataFile, OwnFile::InfoFile, OwnFile::MemberFile, OwnFile::ZipFile});
-    set.addBytes(records, target);
-    set.addBytes(InfoFileBytes(app), SideFileName(target, QStringLiteral("inf")));
-    if (const QByteArray members = MemberFileBytes(app); !members.isEmpty())
-        set.addBytes(members, SideFileName(target, QStringLiteral("mem")));
-    if (const QByteArray zips = ZipFileBytes(app); !zips.isEmpty())
-        set.addBytes(zips, SideFileName(target, QStringLiteral("zps")));
+    const GuardedFiles::OwnSave own(app, CrusadeSetKinds());
+    QStringList removed;  // the files there that this crusade has none of
+    for (const CrusadeFileKind& k : kCrusadeSet) {
+        const QString to = CrusadeFilePath(target, k.kind);
+        const QByteArray bytes = HeldFileBytes(app, k.kind, records);
+        if (k.appended && journalRead) {
+            set.add(journal, to);
+        } else if (!k.appended && (k.always || !bytes.isEmpty())) {
+            set.addBytes(bytes, to);
+        } else {
+            set.add(QString(), to, true, FileSetReplace::Missing::RemoveTarget);
+            if (QFileInfo(to).isFile()) removed << FileTitle(to);
+        }
+    }
     FileResult r = set.copyAll();
     // What ending an earlier save there cut off found and did comes first.
     if (!set.repaired().isEmpty())
@@ -127,6 +198,14 @@ bool SaveSetIn(App& app, const QString& target, const QString& lost, const QByte
     set.finish();
     QString text = QStringLiteral("The crusade's files have been saved in ") + FolderOf(target) +
                    QStringLiteral(" with its data file ") + FileTitle(target) + QStringLiteral(".");
+    if (journalRead)
+        text += QStringLiteral(" Its prayer request journal went with them.");
+    else if (!QFileInfo(FolderOf(lost)).isDir())
+        text += NewLine + QStringLiteral("Its prayer request journal, if it has one, is in ") + FolderOf(lost) +
+                QStringLiteral(", which Fennick can no longer reach: none was saved.");
+    if (!removed.isEmpty())
+        text += NewLine + QStringLiteral("Removed there, as this crusade has none of them: ") +
+                removed.join(QStringLiteral(", ")) + QStringLiteral(".");
     for (const QString& line : set.leftOver()) text += NewLine + line;
     try {
         SaveIniFile(app);
@@ -180,6 +259,24 @@ bool SaveLostCrusade(App& app) {
         return app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Exclamation, kSaveTitle);
     };
     return OfferToSaveElsewhere(app, held.records, ask) == Rescue::Saved;
+}
+
+bool RefuseWhileFilesLost(App& app, const QString& command) {
+    if (!DataFileLost(app)) return false;
+    const qsizetype refused = RefusedRecordsHeld(app);
+    QString text = app.crusade.file.whatWasLost() + NewLine + command +
+                   QStringLiteral(" was not run: the crusade's files there are not those Fennick holds");
+    if (refused > 0)
+        text += QStringLiteral(", which include ") +
+                (refused == 1 ? QStringLiteral("a record") : Plain(refused) + QStringLiteral(" records")) +
+                QStringLiteral(" whose writing was refused");
+    text += QStringLiteral(", and nothing more is written there.") + NewLine + NewLine +
+            QStringLiteral(
+                "The crusade's files can still be saved in another folder: close the crusade (File, Change Meeting, "
+                "or Exit) and answer Yes when Fennick offers it. Then open the crusade from that folder and run ") +
+            command + QStringLiteral(" there.");
+    app.dialogs().msgBox(text, Buttons::OK, Icon::Exclamation);
+    return true;
 }
 
 std::optional<bool> CloseCrusadeToLeave(App& app) {

@@ -9,8 +9,6 @@
 #include <QList>
 #include <QString>
 
-#include <initializer_list>
-
 namespace fennick {
 
 class App;
@@ -22,10 +20,7 @@ QString StatDataPath(const App& app);
 
 enum class OwnFile { DataFile, InfoFile, MemberFile, ZipFile, PrayerJournal, IniFile, RecentFiles, StatData };
 
-// The crusade's files as one set, as a restore puts them in place.
-inline constexpr std::initializer_list<OwnFile> kCrusadeSet = {
-    OwnFile::DataFile, OwnFile::InfoFile, OwnFile::MemberFile, OwnFile::ZipFile, OwnFile::PrayerJournal};
-
+// The crusade's own kinds are listed, with their names, in data/CrusadeSet.h.
 struct ProtectedFile {
     OwnFile kind;
     QString path;

@@ -5,14 +5,15 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/FileUtil.h"
 #include "data/OtherDataFile.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
 #include "filetools/AppendedRecords.h"
-#include "filetools/CrusadeFileSet.h"
 #include "filetools/CrusadeMerge.h"
 #include "mainwindow/SaveRecord.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -2,19 +2,21 @@
 
 #include "data/App.h"
 #include "data/CrusadeFiles.h"
+#include "data/CrusadeSet.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/FileSetReplace.h"
+#include "data/FileToWrite.h"
 #include "data/FileUtil.h"
 #include "data/InfoFile.h"
 #include "data/SequentialText.h"
 #include "data/Text.h"
 #include "data/Utilities.h"
-#include "filetools/CrusadeFileSet.h"
 #include "mainwindow/MainLifecycle.h"
 #include "mainwindow/SaveRecord.h"
 #include "platform/Busy.h"
 #include "platform/Dialogs.h"
+#include "platform/Files.h"
 #include "views/Indexes.h"
 
 #include <QDir>
@@ -36,28 +38,33 @@ bool SaveShown(App& app, MainScreen& form) {
     return app.view.ReportCount == 0 || SaveCurrentRecord(app, form);
 }
 
-// "The Backup file must have the same name as the Original File." when the names differ.
+// "The Backup file must have the same name as the Original File." for a file of another name.
+QString SameNameRefusal(const App& app, const QString& chosen, const QString& verb, const QString& preposition) {
+    return QStringLiteral("You are attempting to ") + verb + u' ' + app.program.DataFile + preposition + chosen +
+           NewLine + QStringLiteral("The Backup file must have the same name as the Original File.");
+}
+
 bool SameNameOrRefuse(App& app, const QString& chosen, const QString& verb, const QString& preposition) {
     if (FileTitle(chosen) == FileTitle(app.program.DataFile)) return true;
-    app.dialogs().msgBox(QStringLiteral("You are attempting to ") + verb + u' ' + app.program.DataFile +
-                             preposition + chosen + NewLine +
-                             QStringLiteral("The Backup file must have the same name as the Original File."),
-                         Buttons::OK, Icon::Critical);
+    app.dialogs().msgBox(SameNameRefusal(app, chosen, verb, preposition), Buttons::OK, Icon::Critical);
     return false;
 }
 
-// The copies of a crusade's set: the settings file and the data file must be there, the
-// member list, zip table and prayer journal are copied when they exist. A backup drops
-// those an earlier backup in its place still has, so that it never joins this crusade's
-// records to another time's member list; a restore leaves the crusade's own.
-void AddFileSet(FileSetReplace& set, const CrusadeFileSet& from, const CrusadeFileSet& to, bool restore) {
+// The copies of a crusade's set, from the crusade of one data file to another's: the data
+// file and the settings file must be there, the others are copied when they exist. A backup
+// drops those an earlier backup in its place still has, so that it never joins this
+// crusade's records to another time's member list; a restore leaves the crusade's own. A
+// restore copies in the list's order; a backup copies the data file after the files written
+// whole beside it and before the journal.
+void AddFileSet(FileSetReplace& set, const QString& from, const QString& to, bool restore) {
     const auto missing = restore ? FileSetReplace::Missing::KeepTarget : FileSetReplace::Missing::RemoveTarget;
-    if (restore) set.add(from.data, to.data);
-    set.add(from.info, to.info);
-    set.add(from.members, to.members, true, missing);
-    set.add(from.zips, to.zips, true, missing);
-    if (!restore) set.add(from.data, to.data);
-    set.add(from.prayer, to.prayer, true, missing);
+    const auto turn = [restore](const CrusadeFileKind& k) {
+        if (restore) return 0;
+        return k.appended ? 2 : k.kind == OwnFile::DataFile ? 1 : 0;
+    };
+    for (int now = 0; now <= 2; ++now)
+        for (const CrusadeFileKind& k : kCrusadeSet)
+            if (turn(k) == now) set.add(CrusadeFilePath(from, k.kind), CrusadeFilePath(to, k.kind), !k.always, missing);
 }
 
 // The error number with its sign position and the description.
@@ -93,22 +100,39 @@ QString BackupFolder(const App& app) {
 
 // --- Backup ----------------------------------------------------------------------------
 
-// The save dialog until it gives a file; a folder chosen gets the data file's name and
-// the dialog is shown again once.
-std::optional<QString> AskBackupFile(App& app, QString proposal) {
-    for (int shown = 0; shown < 2; ++shown) {
-        FileDialogSpec spec;
-        spec.title = QStringLiteral("Backup the existing Crusade");
-        spec.filter = kCrusadeFilter;
-        spec.filterIndex = 1;
-        spec.fileName = proposal;
-        spec.askToReplace = false;  // asked below
-        const std::optional<QString> chosen = app.dialogs().saveFile(spec);
-        if (!chosen || chosen->isEmpty()) return std::nullopt;
-        if (!QFileInfo(*chosen).isDir()) return chosen;
-        proposal = QDir(*chosen).filePath(FileTitle(app.program.DataFile));
-    }
-    return std::nullopt;
+// The save dialog until it gives the backup's data file: a name without ".dta" gets it, a
+// folder chosen the data file's name in it, offered again. A name other than the data file's
+// and the crusade's own folder, also through a link to it, are refused before anything is
+// asked, and the dialog offered again; an existing file is then asked about, and Cancel
+// ends the command. ownFolder is set when the crusade's own folder was refused.
+std::optional<QString> AskBackupFile(App& app, const QString& proposal, bool& ownFolder) {
+    const QString dataFile = app.program.DataFile;
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Backup the existing Crusade");
+    spec.filter = kCrusadeFilter;
+    spec.filterIndex = 1;
+    spec.fileName = proposal;
+    spec.askToReplace = false;  // asked below
+    FileQuestions q;
+    q.complete = [](const QString& chosen) {
+        return chosen.endsWith(QLatin1String(".dta"), Qt::CaseInsensitive) ? chosen : chosen + QStringLiteral(".dta");
+    };
+    q.refusal = [&](const QString& file) {
+        if (FileTitle(file) != FileTitle(dataFile))
+            return SameNameRefusal(app, file, QStringLiteral("backup"), QStringLiteral(" to a file named "));
+        if (!SameFile(QFileInfo(file).absolutePath(), QFileInfo(dataFile).absolutePath())) return QString();
+        ownFolder = true;
+        return QStringLiteral("You cannot backup the file to the same Folder.  Choose a different Folder.");
+    };
+    q.inFolder = [&](const QString& folder) { return QDir(folder).filePath(FileTitle(dataFile)); };
+    q.replace = [&](const QString& file) {
+        if (!QFileInfo::exists(file)) return FileQuestions::Reply::Take;
+        const int answer =
+            app.dialogs().msgBox(file + QStringLiteral(" already exists on this disk, do you want to overwrite it?"),
+                                 Buttons::OKCancel, Icon::Critical, QStringLiteral("Overwriting a file Warning"));
+        return answer == AnsOK ? FileQuestions::Reply::Take : FileQuestions::Reply::Stop;
+    };
+    return AskFileToWrite(app, spec, q);
 }
 
 QString BackupFailureText(const FileResult& r) {
@@ -132,7 +156,7 @@ FileResult CopyToBackup(App& app, const QString& backupFile, QStringList& leftOv
     }
     FileSetReplace set(app.files());
     set.setOrigin(SetKind::Backup, app.program.DataFile);
-    AddFileSet(set, FileSetOf(app.program.DataFile), FileSetOf(backupFile), false);
+    AddFileSet(set, app.program.DataFile, backupFile, false);
     FileResult r = set.copyAll();
     repaired = set.repaired();
     if (r.ok()) r = set.putInPlace();
@@ -222,20 +246,12 @@ void BackupFiles(App& app) {
     const bool lastBackupHere = !ExistingFolderOf(earlier).isEmpty() && !QFileInfo(earlier).isDir();
     const QString proposal = lastBackupHere ? earlier : QDir(BackupFolder(app)).filePath(FileTitle(dataFile));
 
-    std::optional<QString> chosen = AskBackupFile(app, proposal);
+    bool ownFolder = false;
+    const std::optional<QString> chosen = AskBackupFile(app, proposal, ownFolder);
+    // The crusade's own folder refused: it no longer names an earlier backup.
+    if (ownFolder) s.BackupPath.clear();
     if (!chosen) return;
-    QString backupFile = *chosen;
-    if (!backupFile.endsWith(QLatin1String(".dta"), Qt::CaseInsensitive)) backupFile += QStringLiteral(".dta");
-    if (QFileInfo::exists(backupFile) &&
-        app.dialogs().msgBox(backupFile + QStringLiteral(" already exists on this disk, do you want to overwrite it?"),
-                             Buttons::OKCancel, Icon::Critical, QStringLiteral("Overwriting a file Warning")) != AnsOK)
-        return;
-    if (!SameNameOrRefuse(app, backupFile, QStringLiteral("backup"), QStringLiteral(" to a file named "))) return;
-    if (SameFile(backupFile, dataFile)) {
-        app.dialogs().msgBox(QStringLiteral("You cannot backup the file to the same Folder.  Choose a different Folder."));
-        s.BackupPath.clear();
-        return;
-    }
+    const QString backupFile = *chosen;
 
     s.BackupPath = backupFile;
     QString question = QStringLiteral("Backing up ") + NewLine + kTenBlanks + dataFile + NewLine +
@@ -314,10 +330,10 @@ void RestoreCrusade(App& app, MainScreen& form) {
         }
         CloseWindows(app);
         FileSetReplace set(app.files());
-        const GuardedFiles::OwnSave own(app, kCrusadeSet);
+        const GuardedFiles::OwnSave own(app, CrusadeSetKinds());
         if (r.ok()) {
             set.setOrigin(SetKind::Restore, *restoreFile);
-            AddFileSet(set, FileSetOf(*restoreFile), FileSetOf(app.program.DataFile), true);
+            AddFileSet(set, *restoreFile, app.program.DataFile, true);
             r = set.copyAll();
             repaired = set.repaired();
         }
@@ -346,16 +362,17 @@ void RestoreCrusade(App& app, MainScreen& form) {
                 for (const QString& name : app.files().list(folder))
                     if (!beforeLoad.contains(name)) app.files().remove(QDir(folder).filePath(name));
                 Reload(app);
-                const CrusadeFileSet backup = FileSetOf(*restoreFile);
+                const auto backup = [&](OwnFile kind) { return CrusadeFilePath(*restoreFile, kind); };
                 QString why = *restoreFile + QStringLiteral(" could not be loaded.");
                 if (!unusable.settings.isEmpty())
-                    why += NewLine + QStringLiteral("The crusade settings file ") + backup.info +
+                    why += NewLine + QStringLiteral("The crusade settings file ") + backup(OwnFile::InfoFile) +
                            QStringLiteral(" could not be read:") + NewLine + unusable.settings;
                 if (!unusable.zips.isEmpty())
-                    why += NewLine + QStringLiteral("The zip code file ") + backup.zips + u' ' + unusable.zips;
+                    why += NewLine + QStringLiteral("The zip code file ") + backup(OwnFile::ZipFile) + u' ' +
+                           unusable.zips;
                 if (!unusable.members.isEmpty())
-                    why +=
-                        NewLine + QStringLiteral("The church member file ") + backup.members + u' ' + unusable.members;
+                    why += NewLine + QStringLiteral("The church member file ") + backup(OwnFile::MemberFile) + u' ' +
+                           unusable.members;
                 r = FileResult{err::PathFileAccess, why};
             }
         }

@@ -21,9 +21,10 @@ void mnuBackup_Click(App& app, MainScreen& form);
 void mnuRestoreCr_Click(App& app, MainScreen& form);
 
 // Asks where to (proposing BackupPath, or the data file's name in the home folder the
-// first time or when BackupPath names no folder on this machine), refuses another file
-// name or the data file's own folder, confirms, writes the crusade's files and copies the
-// set there. A failure gives BackupPath back its earlier value.
+// first time or when BackupPath names no folder on this machine); another file name and
+// the data file's own folder, also through a link to it, are refused before any other
+// question and the dialog offered again. Then confirms, writes the crusade's files and
+// copies the set there. A failure gives BackupPath back its earlier value.
 void BackupFiles(App& app);
 
 // Asks for the backup to restore from (the data file's own name in another folder), ends

@@ -4,7 +4,6 @@
 #include "data/FileUtil.h"
 #include "data/ProtectedFiles.h"
 #include "data/Utilities.h"
-#include "filetools/CrusadeFileSet.h"
 #include "platform/Busy.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -17,14 +16,12 @@ namespace {
 
 const QString kTenBlanks = QStringLiteral("          ");
 
-// A file of the loaded crusade: its base name in the loaded data file's folder.
-bool UsedByLoadedCrusade(const App& app, const QString& file) {
-    const QString loaded = app.program.DataFile;
-    if (loaded.isEmpty()) return false;
-    const QFileInfo f(file), d(loaded);
-    if (SameFile(file, loaded)) return true;
-    if (!SameFile(f.absolutePath(), d.absolutePath())) return false;
-    return f.completeBaseName().compare(d.completeBaseName(), Qt::CaseInsensitive) == 0;
+// The data file chosen is the loaded crusade's, by whatever name leads to it, or one that
+// differs from it in case only in its folder, which the program would take for it.
+bool IsLoadedDataFile(const App& app, const QString& chosen) {
+    for (const ProtectedFile& file : ProtectedFilesAt(app, chosen))
+        if (file.kind == OwnFile::DataFile) return true;
+    return false;
 }
 
 bool IsCrusadeFile(const QString& path) {
@@ -38,10 +35,10 @@ bool IsCrusadeFile(const QString& path) {
 QStringList ErasableFiles(const App& app, const QString& dataFile) {
     const QFileInfo fi(dataFile);
     QStringList out;
-    // A crusade named as one of the program's own files beside them (Fennick, StatData)
-    // never takes those files with it.
+    // No file of the loaded crusade is among them, nor, for a crusade named as one of the
+    // program's own files beside them (Fennick, StatData), those files.
     for (const QString& f : FilesWithBaseName(fi.absolutePath(), fi.completeBaseName()))
-        if (!UsedByLoadedCrusade(app, f) && ProtectedFilesAt(app, f).isEmpty()) out << f;
+        if (ProtectedFilesAt(app, f).isEmpty()) out << f;
     return out;
 }
 
@@ -63,7 +60,7 @@ void mnuErase_Click(App& app) {
                              Buttons::OK, Icon::Exclamation);
         return;
     }
-    if (UsedByLoadedCrusade(app, *chosen)) {
+    if (IsLoadedDataFile(app, *chosen)) {
         app.dialogs().msgBox(QStringLiteral("You Cannot Erase the Currently Loaded File.") + NewLine +
                              QStringLiteral("You must either Create a New File or Change Crusades first."));
         return;

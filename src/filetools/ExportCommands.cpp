@@ -1,6 +1,7 @@
 #include "filetools/ExportCommands.h"
 
 #include "data/App.h"
+#include "data/CrusadeSet.h"
 #include "data/Errors.h"
 #include "data/FileToWrite.h"
 #include "data/FileUtil.h"
@@ -110,6 +111,12 @@ void mnuExportText_Click(App& app, MainScreen& form) {
     if (!SaveShown(app, form)) return;
     const QString path = TextExportPath(app);
     app.msg.ScratchVar = path;
+    // The name is the program's own, asked of nobody: it never takes another crusade's file.
+    if (const QString refused = MadeNameRefusal(path, app.program.DataFile, QStringLiteral("The text file"));
+        !refused.isEmpty()) {
+        app.dialogs().msgBox(refused, Buttons::OK, Icon::Exclamation);
+        return;
+    }
     if (!WriteExport(app, path, [&] { return TextExportFile(app); })) return;
     app.dialogs().msgBox(QStringLiteral("The Text File has been Saved to: ") + path);
 }

@@ -10,7 +10,8 @@ class App;
 class MainScreen;
 
 // "Export to Text File": the current view as a tab-separated file beside the data file
-// (its name with ".txt"), without a question.
+// (its name with ".txt"), without a question; refused, with nothing written, where that
+// name is a file of another crusade there (data/CrusadeSet.h).
 void mnuExportText_Click(App& app, MainScreen& form);
 
 // "Export to E-Mail File": the names of the current view that have an e-mail address, as

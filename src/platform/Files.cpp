@@ -358,6 +358,41 @@ bool NameFits(const QString& path) {
     return QFile::encodeName(info.fileName()).size() <= (max > 0 ? max : 255);
 }
 
+QString LandingPath(const QString& path) {
+    QString p = QFileInfo(path).absoluteFilePath();
+    for (int hops = 0; hops < 16; ++hops) {
+        const QFileInfo fi(p);
+        if (!fi.isSymLink() || fi.exists()) break;
+        p = fi.symLinkTarget();
+    }
+    return p;
+}
+
+FileIdentity IdentityOf(const QString& path) {
+    FileIdentity id;
+    const QFileInfo fi(LandingPath(path));
+    struct stat st {};
+    if (::stat(QFile::encodeName(fi.absoluteFilePath()).constData(), &st) == 0) {
+        id.exists = true;
+        id.device = quint64(st.st_dev);
+        id.inode = quint64(st.st_ino);
+    }
+    const QString canonical = QFileInfo(fi.absolutePath()).canonicalFilePath();
+    id.folder = canonical.isEmpty() ? QDir::cleanPath(fi.absolutePath()) : canonical;
+    id.name = fi.fileName();
+    return id;
+}
+
+bool SameFile(const FileIdentity& a, const FileIdentity& b) {
+    if (a.exists && b.exists) return a.device == b.device && a.inode == b.inode;
+    return !a.name.isEmpty() && a.name == b.name && a.folder == b.folder;
+}
+
+bool SameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    return SameFile(IdentityOf(a), IdentityOf(b));
+}
+
 QString NameBeside(const QString& path, const QString& suffix, int number) {
     const QString tail = number > 0 ? QString::number(number) : QString();
     if (NameFits(path + suffix + tail)) return path + suffix + tail;

@@ -65,6 +65,27 @@ bool NameFits(const QString& path);
 // have a name as long as the file system allows, to which no suffix can be added.
 QString NameBeside(const QString& path, const QString& suffix, int number = 0);
 
+// Where a write to path lands, as an absolute path: path itself, or, for a link that names
+// no file yet, the name it gives (followed from link to link), which a save or an append
+// through it makes.
+QString LandingPath(const QString& path);
+
+// A file as the disk knows it, at the place a write to a path lands (LandingPath).
+struct FileIdentity {
+    bool exists = false;
+    quint64 device = 0;
+    quint64 inode = 0;
+    QString folder;  // canonical where it exists
+    QString name;
+};
+FileIdentity IdentityOf(const QString& path);
+
+// Whether two names are one file: for files that exist, the same device and inode, however
+// either is spelled (a symbolic or hard link, "..", a relative path, a folder reached
+// twice); for a name that names no file yet, the same name in the same folder.
+bool SameFile(const FileIdentity& a, const FileIdentity& b);
+bool SameFile(const QString& a, const QString& b);
+
 // The operations on the disk, with Qt Core and the system's calls; every failure says the
 // system's reason.
 class QtFiles : public Files {

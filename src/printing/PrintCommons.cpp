@@ -2,7 +2,7 @@
 
 #include "data/App.h"
 #include "data/Errors.h"
-#include "data/ProtectedFiles.h"
+#include "data/FileToWrite.h"
 #include "data/ReportFonts.h"
 #include "data/Text.h"
 #include "platform/Clock.h"
@@ -22,14 +22,15 @@ constexpr int kNoPrinterDialog = 394;
 }  // namespace
 
 std::optional<PrinterChoice> AskPrinter(App& app, PrinterDialogSpec spec) {
-    spec.refusal = [&app](const QString& path) { return WriteRefusal(app, path); };
-    for (;;) {
-        std::optional<PrinterChoice> choice = app.dialogs().selectPrinter(spec);
-        if (!choice || !choice->toPdf) return choice;
-        const QString refusal = WriteRefusal(app, choice->pdfPath);
-        if (refusal.isEmpty()) return choice;
-        app.dialogs().msgBox(refusal, Buttons::OK, Icon::Exclamation);
-    }
+    std::optional<PrinterChoice> choice;
+    const FileDialogRun run = [&](const QString&, const std::function<QString(const QString&)>& refusal) {
+        spec.refusal = refusal;
+        choice = app.dialogs().selectPrinter(spec);
+        if (!choice) return std::optional<QString>();
+        return std::optional<QString>(choice->toPdf ? choice->pdfPath : QString());
+    };
+    if (!AskUntilAllowed(app, run)) return std::nullopt;
+    return choice;
 }
 
 bool SelPrinter(App& app, int& fromPage, int& toPage, int& copies) {

@@ -3,6 +3,7 @@
 // crusade is open.
 
 #include "CrusadeOnDisk.h"
+#include "FakeDialogs.h"
 #include "FakePlatform.h"
 #include "FileSizeLimit.h"
 #include "RecordBuilder.h"
@@ -414,6 +415,64 @@ TEST(FolderGone, TheRescueSavesTheHeldRecordsOrLeavesTheOlderSetAsItWas) {
                           QList<QByteArray>{MemberEntry("0040", "Brown", "Ann")});
                 if (failed.size() == (folderGone ? 0 : 1)) break;
             }
+}
+
+// The rescue named into a folder holding another crusade of the same name, with 8 records
+// and its own journal: the question says so, Cancel offers the dialog again, and the set
+// written is whole: the rescued crusade's journal goes with it while it can be read, and
+// the other crusade's journal never stays beside the rescued records.
+TEST(FolderGone, TheRescueOverAnotherCrusadeOfItsNameSaysSoAndLeavesNothingOfItInTheSet) {
+    for (const bool folderGone : {true, false}) {
+        SCOPED_TRACE(folderGone ? "folder gone" : "data file replaced");
+        OpenSpring s;
+        WriteFileBytes(s.in("spring_prayer.txt"), "Pray for Mary\r\n");
+        ASSERT_TRUE(s.open());
+        const QString other = s.t.path("other");
+        CrusadeSpec eight;
+        for (int i = 0; i < 8; ++i) eight.records << Person(QByteArray::number(100 + i), "Other", "Person");
+        const QString target = WriteCrusade(s.t, other, QStringLiteral("spring"), eight);
+        WriteFileBytes(QDir(other).filePath("spring_prayer.txt"), "Pray for the other crusade\r\n");
+        if (folderGone) {
+            ASSERT_TRUE(QDir(s.folder).removeRecursively());
+        } else {
+            ASSERT_TRUE(QFile::remove(s.file));
+            WriteDataFile(s.file, kThree);
+        }
+        Refused([&] { WriteRecord(s.app, 2, Person("0013", "Jon", "Adams")); });
+        s.t.dialogs.answer(AnsYes).choose(other).answer(AnsCancel).choose(target).answer(AnsOK);
+        CloseCrusade(s.app);
+        EXPECT_FALSE(s.t.dialogs.pending());
+
+        using Kind = FakeDialogs::Kind;
+        std::vector<Kind> kinds;
+        for (const auto& shown : s.t.dialogs.shown()) kinds.push_back(shown.kind);
+        ASSERT_EQ(kinds, (std::vector<Kind>{Kind::Message, Kind::Save, Kind::Message, Kind::Save, Kind::Message,
+                                            Kind::Message}));
+        const auto& asked = s.t.dialogs.shown()[2];
+        EXPECT_TRUE(asked.text.startsWith(QStringLiteral("The folder ") + other +
+                                          QStringLiteral("/ holds the crusade \"spring\" with 8 records, and they will "
+                                                         "be replaced.")))
+            << asked.text.toStdString();
+        EXPECT_TRUE(asked.text.contains(QStringLiteral("spring.dta, spring.inf, spring_prayer.txt")));
+        EXPECT_EQ(asked.buttons, Buttons::OKCancel);
+        EXPECT_EQ(s.t.dialogs.shown()[4].text, asked.text);
+
+        EXPECT_EQ(ReadFileBytes(target),
+                  kThree[0].encode() + Person("0013", "Jon", "Adams").encode() + kThree[2].encode());
+        const QString journal = QDir(other).filePath("spring_prayer.txt");
+        const QString saved = s.t.dialogs.messages().last();
+        EXPECT_TRUE(saved.startsWith(QStringLiteral("The crusade's files have been saved in ") + other + u'/'));
+        if (folderGone) {
+            EXPECT_FALSE(QFileInfo::exists(journal));
+            EXPECT_TRUE(
+                saved.contains(QStringLiteral("Removed there, as this crusade has none of them: "
+                                              "spring_prayer.txt.")))
+                << saved.toStdString();
+        } else {
+            EXPECT_EQ(ReadFileBytes(journal), "Pray for Mary\r\n");
+            EXPECT_TRUE(saved.contains(QStringLiteral("Its prayer request journal went with them.")));
+        }
+    }
 }
 
 }  // namespace

@@ -209,19 +209,19 @@ TEST(BackupRestoreTest, RefusalsChangeNoFile) {
     const Case cases[] = {
         {"backup into the data folder",
          [](CrusadeToolsWorld& w) {
-             w.t.dialogs.choose(w.data(QStringLiteral("spring"))).answer(AnsOK);
+             w.t.dialogs.choose(w.data(QStringLiteral("spring"))).choose(std::nullopt);
              BackupFiles(w.app);
          },
          "You cannot backup the file to the same Folder.", true},
         {"backup into the data folder spelled otherwise",
          [](CrusadeToolsWorld& w) {
-             w.t.dialogs.choose(w.t.path(QStringLiteral("backup/../data/spring.dta"))).answer(AnsOK);
+             w.t.dialogs.choose(w.t.path(QStringLiteral("backup/../data/spring.dta"))).choose(std::nullopt);
              BackupFiles(w.app);
          },
          "You cannot backup the file to the same Folder.", true},
         {"backup under another name",
          [](CrusadeToolsWorld& w) {
-             w.t.dialogs.choose(w.backup(QStringLiteral("autumn.dta")));
+             w.t.dialogs.choose(w.backup(QStringLiteral("autumn.dta"))).choose(std::nullopt);
              BackupFiles(w.app);
          },
          "You are attempting to backup ", false},
@@ -256,7 +256,8 @@ TEST(BackupRestoreTest, RefusalsChangeNoFile) {
         w.app.settings.BackupPath = QStringLiteral("/earlier/spring.dta");
         const FolderFiles before = FilesIn(w.t.path(QStringLiteral("data")));
         c.run(w);
-        EXPECT_TRUE(w.t.dialogs.last().text.startsWith(QLatin1String(c.message))) << w.t.dialogs.last().text.toStdString();
+        const QString told = w.t.dialogs.messages().value(w.t.dialogs.messages().size() - 1);
+        EXPECT_TRUE(told.startsWith(QLatin1String(c.message))) << told.toStdString();
         EXPECT_FALSE(w.t.dialogs.pending());
         EXPECT_EQ(FilesIn(w.t.path(QStringLiteral("data"))), before);
         EXPECT_TRUE(Loaded(w));
@@ -395,7 +396,7 @@ TEST(BackupRestoreTest, ACutOffReplacementIsUndoneOrKeptAndTold) {
         {Rescue,
          "elsewhere/",
          "The saving of the crusade <d>spring.dta in <f> was not finished; the files there are as they were before it.",
-         {"spring.dta", "spring.inf", "spring.mem", "spring.zps"}},
+         {"spring.dta", "spring.inf", "spring.mem", "spring.zps", "spring_prayer.txt"}},
         {Backup,
          "backup/",
          "The backup of <d>spring.dta to <f> was not finished; the files there are as they were before it.",

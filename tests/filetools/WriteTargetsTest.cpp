@@ -169,6 +169,12 @@ TEST(WriteTargets, WritesPastTheDialogsAreRefusedWhereTheyPass) {
          "the open crusade's data file"},
         {"append through a link", [](Guarded& g) { return g.app.files().append(g.path("link.txt"), "x"); }, DataFileOf,
          "the open crusade's data file"},
+        {"append through a link that names no file yet",
+         [](Guarded& g) {
+             QFile::link(g.path("views.zps"), g.path("dangling.txt"));
+             return g.app.files().append(g.path("dangling.txt"), "x");
+         },
+         Beside("views.zps"), "the open crusade's zip code table"},
         {"copy onto a missing file in another case",
          [](Guarded& g) { return g.app.files().copy(g.path("views.inf"), g.path("VIEWS.ZPS")); }, Beside("views.zps"),
          "the open crusade's zip code table"},

@@ -1,21 +1,16 @@
 #include "mainwindow/ui/EditForm.h"
 
 #include "attendance/AttendOpening.h"
-#include "attendance/AttendanceMerge.h"
 #include "attendance/PrayerRequests.h"
 #include "attendance/VisitEntry.h"
 #include "data/App.h"
 #include "data/CommandGuard.h"
 #include "data/Errors.h"
 #include "data/ui/Artwork.h"
-#include "filetools/BackupCompare.h"
-#include "filetools/BackupRestore.h"
-#include "filetools/Compaction.h"
 #include "filetools/CrusadeChange.h"
-#include "filetools/CrusadeMerge.h"
+#include "filetools/CrusadeFileCommands.h"
 #include "filetools/EraseCrusade.h"
 #include "filetools/ExportCommands.h"
-#include "filetools/TextImport.h"
 #include "filetools/UpdateCheck.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
@@ -868,27 +863,9 @@ void EditForm::wireCommands() {
 void EditForm::wireRecordCommands() {
     using Command = void (*)(App&, MainScreen&);
     const QList<QPair<const char*, Command>> commands = {
-        // File: changing, creating, backing up, restoring and compacting the crusade.
+        // File: changing and creating the crusade.
         {"mnuChgCr", mnuChgCr_Click},
         {"mnuNewCr", mnuNewCr_Click},
-        {"mnuBackup", mnuBackup_Click},
-        {"mnuRestoreCr", mnuRestoreCr_Click},
-        {"mnuCompact", mnuCompact_Click},
-        // File and Tools: the repair pass.
-        {"mnuFixFile", mnuFixFile_Click},
-        {"mnuClearIntFlag", mnuClearIntFlag_Click},
-        // Tools: the exports.
-        {"mnuExportText", mnuExportText_Click},
-        {"mnuEmail", mnuEmail_Click},
-        {"mnuMailMerge", mnuMailMerge_Click},
-        {"mnuNamAndNum", mnuNamAndNum_Click},
-        {"mnuMMDupIntMemNam", mnuMMDupIntMemNam_Click},
-        {"mnuExpMap", mnuExpMap_Click},
-        // File: names from a spreadsheet's text file.
-        {"mnuImportText", mnuImportText_Click},
-        // File: another crusade merged in, the records missing since the last backup.
-        {"mnuMerge", mnuMerge_Click},
-        {"mnuCompare", mnuCompare_Click},
         // Edit and Tools: the zip-code editor.
         {"mnuZipCodes", mnuZipCodes_Click},
         {"mnuTeamAssignments", mnuZipCodes_Click},
@@ -922,8 +899,6 @@ void EditForm::wireRecordCommands() {
         // Prayer requests into the crusade's journal.
         {"mnuEnterPrayerRequest", EnterPrayer},
         {"btnPrayer", EnterPrayer},
-        // The attendance taken on another computer.
-        {"mnuMergeAttendance", mnuMergeAttendance_Click},
         {"ShowAll", ShowAll_Click},
         // The crusade statistics on the statistics window.
         {"mnuStats", mnuStats_Click},
@@ -941,6 +916,10 @@ void EditForm::wireRecordCommands() {
     };
     for (const auto& [name, command] : commands)
         onCommand(QLatin1String(name), [this, command = command] { command(app_, *this); });
+    // File and Tools: the backup, restore, merges, import, compare, compaction, repair and
+    // exports, over the crusade's files as a whole.
+    for (const CrusadeFileCommand& c : CrusadeFileCommands())
+        onCommand(QLatin1String(c.item), [this, &c] { RunCrusadeFileCommand(app_, *this, c); });
     onCommand(QStringLiteral("mnuViewPrayerList"), [this] { mnuViewPrayerList_Click(app_); });
     onCommand(QStringLiteral("mnuErase"), [this] { mnuErase_Click(app_); });
     // The Print Reports commands whose generators are built.
