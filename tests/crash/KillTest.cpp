@@ -2,11 +2,13 @@
 // with SIGKILL at seeded random moments. After each kill every file holds its content from
 // before the save cut off or after it, every record its content from before the record
 // write cut off or after it, a set half replaced is put back, nothing is left that a
-// command would take for a crusade file, and the crusade opens and repairs.
+// command would take for a crusade file, and the crusade opens from the start screen's
+// "Last File" and repairs.
 
 #include "CrashWork.h"
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
+#include "FakeStartScreen.h"
 #include "RecordBuilder.h"
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
@@ -15,6 +17,7 @@
 #include "data/InfoFile.h"
 #include "data/IniFile.h"
 #include "data/SideFiles.h"
+#include "data/StartUp.h"
 #include "statistics/StatDataFile.h"
 
 #include <QDir>
@@ -137,6 +140,7 @@ QByteArray Identity(const QByteArray& record) {
 // anywhere else.
 constexpr qsizetype kPage = 4096;
 int tornRecords = 0;  // records found torn so, counted for the summary
+int asideKills = 0;   // kills that left the data file moved aside by a restore
 
 bool TornAtAPage(const QByteArray& now, const QByteArray& was, const QByteArray& written, qsizetype offset) {
     for (qsizetype b = (offset / kPage + 1) * kPage; b < offset + kRecLen; b += kPage) {
@@ -229,9 +233,14 @@ void CheckCrusade(const QString& folder, int kind, const Said& said, int& live) 
     // (A restore cut off may have left the data file moved aside, for the opening to put back.)
     const QByteArray asLeft = QFileInfo::exists(dataFile) ? ReadFileBytes(dataFile) : QByteArray();
     const bool tornAdd = asLeft.size() % kRecLen != 0 && TornAdd(asLeft, said);
+    if (!QFileInfo::exists(dataFile)) ++asideKills;
+    // Opened as the program started again opens it: the start screen's Last File.
     TestApp o;
     o.dialogs.otherwise(AnsYes);
-    ASSERT_TRUE(OpenCrusade(o.app, dataFile));
+    WriteIni(o, dataFile);
+    FakeStartScreen start;
+    frmSplash_Load(o.app, start, [] { return true; });
+    ASSERT_TRUE(o.app.crusade.FileIsOpen) << o.dialogs.messages().join(u'|').toStdString();
     // A record added in part is kept aside with the whole file, and the file cut to its
     // whole records.
     const QString tail = dataFile + QStringLiteral(".tail");
@@ -301,6 +310,16 @@ void CheckCrusade(const QString& folder, int kind, const Said& said, int& live) 
     o.app.hooks.fixFiles = nullptr;
 }
 
+// The crusade the helper writes to: 40 people, a church member and a zip code.
+CrusadeSpec Spring() {
+    CrusadeSpec spec;
+    for (int i = 0; i < 40; ++i)
+        spec.records << Person(QByteArray::number(100 + i).rightJustified(4, '0'), "Ann", "Lee");
+    spec.members = {MemberEntry("0040", "Brown", "Ann")};
+    spec.zips = {ZipEntry("62701", "IL", "01", "Springfield", 2)};
+    return spec;
+}
+
 TEST(KillTest, EveryKindOfWriteSurvivesSigkill) {
     const unsigned seed = qEnvironmentVariableIsSet("FENNICK_KILL_SEED")
                               ? unsigned(qEnvironmentVariableIntValue("FENNICK_KILL_SEED"))
@@ -314,10 +333,7 @@ TEST(KillTest, EveryKindOfWriteSurvivesSigkill) {
 
     TestApp t;
     const QString folder = t.path("crusade");
-    CrusadeSpec spec;
-    for (int i = 0; i < 40; ++i) spec.records << Person(QByteArray::number(100 + i).rightJustified(4, '0'), "Ann", "Lee");
-    spec.members = {MemberEntry("0040", "Brown", "Ann")};
-    spec.zips = {ZipEntry("62701", "IL", "01", "Springfield", 2)};
+    const CrusadeSpec spec = Spring();
     WriteCrusade(t, folder, QStringLiteral("spring"), spec);
 
     // Kills in a write and between two, per kind. The kinds in turn; past the planned
@@ -364,7 +380,34 @@ TEST(KillTest, EveryKindOfWriteSurvivesSigkill) {
     }
     std::printf("%-18s %8d %8d (%d kills)\n", "all", cut, all - cut, all);
     std::printf("records torn at a page boundary: %d\n", tornRecords);
+    std::printf("restores killed with the data file moved aside: %d\n", asideKills);
     EXPECT_GE(all, kills);
+}
+
+// The moment a random kill seldom meets: a restore killed once it has moved the data file
+// aside, before the backup's takes its place.
+TEST(KillTest, ARestoreKilledWithItsDataFileAsideIsEndedByLastFile) {
+    TestApp t;
+    const QString folder = t.path("crusade");
+    const CrusadeSpec spec = Spring();
+    WriteCrusade(t, folder, QStringLiteral("spring"), spec);
+    const Before before = Snapshot(folder);
+    QProcess helper;
+    helper.start(QStringLiteral(FENNICK_CRASHLOOP), {folder, QString::number(kRestore), QStringLiteral("1"), "aside"});
+    ASSERT_TRUE(helper.waitForStarted());
+    QByteArray out;
+    while (!out.contains("aside\n") && helper.waitForReadyRead(20000)) out += helper.readAllStandardOutput();
+    ASSERT_TRUE(out.contains("aside\n")) << out.constData() << helper.readAllStandardError().constData();
+    ::kill(pid_t(helper.processId()), SIGKILL);
+    helper.waitForFinished();
+    out += helper.readAllStandardOutput();
+    const Said said = Parse(out);
+    ASSERT_TRUE(said.inWrite && said.kind == kRestore);
+    ASSERT_FALSE(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("spring.dta"))));
+    CheckFilesAsLeft(folder, kRestore, said, before);
+    int live = int(spec.records.size());
+    CheckCrusade(folder, kRestore, said, live);
+    EXPECT_EQ(SetSha(folder, QStringLiteral("spring")), said.hashes.value(0)) << "the set before the restore";
 }
 
 }  // namespace
