@@ -44,10 +44,11 @@ struct CrusadeToOpen {
 // aside is back in place by then.
 CrusadeToOpen FindCrusadeToOpen(App& app, const QString& name);
 
-// The start screen's "New File": the file dialog opens in the program's data folder; an
-// existing data file is opened (closing the loaded crusade first), a new name creates a
-// crusade, optionally with the settings of a prior one. A new name without an extension
-// gets ".dta"; any other extension is refused. start shows "Loading ..." when given.
+// The start screen's "New File": the file dialog opens in the program's data folder; the
+// crusade chosen is looked for through FindCrusadeToOpen, an existing one is opened
+// (closing the loaded crusade first), a new name creates a crusade, optionally with the
+// settings of a prior one. A new name without an extension gets ".dta"; any other
+// extension is refused. start shows "Loading ..." when given.
 CrusadeChoice SelectCrusade(App& app, StartScreen* start = nullptr);
 
 // Loads the crusade of dataFile: settings, data file, zip table, member list, in this
