@@ -310,16 +310,6 @@ void CheckCrusade(const QString& folder, int kind, const Said& said, int& live) 
     o.app.hooks.fixFiles = nullptr;
 }
 
-// The crusade the helper writes to: 40 people, a church member and a zip code.
-CrusadeSpec Spring() {
-    CrusadeSpec spec;
-    for (int i = 0; i < 40; ++i)
-        spec.records << Person(QByteArray::number(100 + i).rightJustified(4, '0'), "Ann", "Lee");
-    spec.members = {MemberEntry("0040", "Brown", "Ann")};
-    spec.zips = {ZipEntry("62701", "IL", "01", "Springfield", 2)};
-    return spec;
-}
-
 TEST(KillTest, EveryKindOfWriteSurvivesSigkill) {
     const unsigned seed = qEnvironmentVariableIsSet("FENNICK_KILL_SEED")
                               ? unsigned(qEnvironmentVariableIntValue("FENNICK_KILL_SEED"))
@@ -333,7 +323,11 @@ TEST(KillTest, EveryKindOfWriteSurvivesSigkill) {
 
     TestApp t;
     const QString folder = t.path("crusade");
-    const CrusadeSpec spec = Spring();
+    CrusadeSpec spec;
+    for (int i = 0; i < 40; ++i)
+        spec.records << Person(QByteArray::number(100 + i).rightJustified(4, '0'), "Ann", "Lee");
+    spec.members = {MemberEntry("0040", "Brown", "Ann")};
+    spec.zips = {ZipEntry("62701", "IL", "01", "Springfield", 2)};
     WriteCrusade(t, folder, QStringLiteral("spring"), spec);
 
     // Kills in a write and between two, per kind. The kinds in turn; past the planned
@@ -351,13 +345,19 @@ TEST(KillTest, EveryKindOfWriteSurvivesSigkill) {
     for (int k = 0, kind = nextKind(0); kind >= 0 && !testing::Test::HasFatalFailure(); kind = nextKind(++k)) {
         const Before before = Snapshot(folder);
         QProcess helper;
-        helper.start(QStringLiteral(FENNICK_CRASHLOOP), {folder, QString::number(kind), QString::number(rng())});
+        // The first restore is killed at the moment a random kill seldom meets: once it
+        // has moved the data file aside, before the backup's takes its place.
+        const bool aside = kind == kRestore && inWrite[size_t(kind)] + between[size_t(kind)] == 0;
+        QStringList arguments = {folder, QString::number(kind), QString::number(rng())};
+        if (aside) arguments << QStringLiteral("aside");
+        helper.start(QStringLiteral(FENNICK_CRASHLOOP), arguments);
         ASSERT_TRUE(helper.waitForStarted());
         QByteArray out;
-        while (!out.contains("ready\n") && helper.waitForReadyRead(20000)) out += helper.readAllStandardOutput();
-        ASSERT_TRUE(out.contains("ready\n")) << out.constData() << helper.readAllStandardError().constData();
+        const QByteArray wanted = aside ? "aside\n" : "ready\n";
+        while (!out.contains(wanted) && helper.waitForReadyRead(20000)) out += helper.readAllStandardOutput();
+        ASSERT_TRUE(out.contains(wanted)) << out.constData() << helper.readAllStandardError().constData();
         // Mostly within the first writes; now and then after many.
-        QThread::usleep(unsigned(rng() % 3000) + (rng() % 2 == 0 ? unsigned(rng() % 40000) : 0u));
+        if (!aside) QThread::usleep(unsigned(rng() % 3000) + (rng() % 2 == 0 ? unsigned(rng() % 40000) : 0u));
         ::kill(pid_t(helper.processId()), SIGKILL);
         helper.waitForFinished();
         out += helper.readAllStandardOutput();
@@ -382,32 +382,7 @@ TEST(KillTest, EveryKindOfWriteSurvivesSigkill) {
     std::printf("records torn at a page boundary: %d\n", tornRecords);
     std::printf("restores killed with the data file moved aside: %d\n", asideKills);
     EXPECT_GE(all, kills);
-}
-
-// The moment a random kill seldom meets: a restore killed once it has moved the data file
-// aside, before the backup's takes its place.
-TEST(KillTest, ARestoreKilledWithItsDataFileAsideIsEndedByLastFile) {
-    TestApp t;
-    const QString folder = t.path("crusade");
-    const CrusadeSpec spec = Spring();
-    WriteCrusade(t, folder, QStringLiteral("spring"), spec);
-    const Before before = Snapshot(folder);
-    QProcess helper;
-    helper.start(QStringLiteral(FENNICK_CRASHLOOP), {folder, QString::number(kRestore), QStringLiteral("1"), "aside"});
-    ASSERT_TRUE(helper.waitForStarted());
-    QByteArray out;
-    while (!out.contains("aside\n") && helper.waitForReadyRead(20000)) out += helper.readAllStandardOutput();
-    ASSERT_TRUE(out.contains("aside\n")) << out.constData() << helper.readAllStandardError().constData();
-    ::kill(pid_t(helper.processId()), SIGKILL);
-    helper.waitForFinished();
-    out += helper.readAllStandardOutput();
-    const Said said = Parse(out);
-    ASSERT_TRUE(said.inWrite && said.kind == kRestore);
-    ASSERT_FALSE(QFileInfo::exists(QDir(folder).filePath(QStringLiteral("spring.dta"))));
-    CheckFilesAsLeft(folder, kRestore, said, before);
-    int live = int(spec.records.size());
-    CheckCrusade(folder, kRestore, said, live);
-    EXPECT_EQ(SetSha(folder, QStringLiteral("spring")), said.hashes.value(0)) << "the set before the restore";
+    EXPECT_GE(asideKills, 1);
 }
 
 }  // namespace

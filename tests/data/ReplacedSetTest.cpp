@@ -2,12 +2,10 @@
 // brings back the old files at every point the replacement may have stopped, and leaves
 // alone one whose writer still runs.
 
-#include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
-#include "FileSizeLimit.h"
+#include "KilledRestore.h"
 #include "RecordBuilder.h"
 #include "data/CrusadeFiles.h"
-#include "data/FileSetReplace.h"
 #include "data/FileUtil.h"
 #include "platform/ErrorNumbers.h"
 #include "platform/FileLock.h"
@@ -20,7 +18,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -90,59 +87,6 @@ TEST(ReplacedSet, AReplacementThisProgramIsMakingIsLeftToIt) {
     EXPECT_FALSE(QFileInfo::exists(ReplaceJournalPath(to)));
 }
 
-namespace {
-
-// A crusade "spring" in data/ and its backup, of other records, in backup/.
-struct RestoreWorld {
-    TestApp t;
-    QString dta, inf, backup;
-    QByteArray was, restored;  // the data file's bytes before and after the restore
-
-    RestoreWorld() {
-        CrusadeSpec s;
-        s.records = {Person("0012", "Mary", "Smith")};
-        dta = WriteCrusade(t, t.path("data"), QStringLiteral("spring"), s);
-        inf = SideFileName(dta, QStringLiteral("inf"));
-        s.records << Person("0013", "John", "Adams");
-        backup = WriteCrusade(t, t.path("backup"), QStringLiteral("spring"), s);
-        was = ReadFileBytes(dta);
-        restored = ReadFileBytes(backup);
-    }
-    // The restore of the data and settings files, as the restore makes it.
-    void replace(FileSetReplace& set) const {
-        set.setOrigin(SetKind::Restore, backup);
-        set.add(backup, dta);
-        set.add(SideFileName(backup, QStringLiteral("inf")), inf);
-    }
-    // The restore killed once it has moved the data file aside.
-    void cutOffWithTheDataFileAside() {
-        const auto left = InChildWithFileSizeLimit(qint64(1) << 40, [this] {
-            t.files.afterCall = [this](const QString& call) {
-                if (call.startsWith("rename " + dta + " > ")) ::_exit(0);
-            };
-            FileSetReplace set(t.files);
-            replace(set);
-            if (set.copyAll().ok()) set.putInPlace();
-            return QByteArray("not cut off");
-        });
-        ASSERT_EQ(left.value_or("crashed"), QByteArray());
-        ASSERT_FALSE(QFileInfo::exists(dta));
-        ASSERT_TRUE(QFileInfo::exists(dta + kOldFileSuffix));
-    }
-    QString restoreNotFinished() const {
-        return "The restore from " + t.path("backup/") + " was not finished; the crusade is as it was before it.\r\n" +
-               "Put back as they were: " + dta + ".";
-    }
-    QString stillRunning() const {
-        return "The restore from " + t.path("backup/") +
-               " is still running in another copy of Fennick.\r\n"
-               "Fennick does not use these files until it has finished.";
-    }
-    QStringList dataFolder() const { return QDir(t.path("data")).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
-};
-
-}  // namespace
-
 // Whether a journal's writer still runs is told by its lock, never by the process number
 // a journal of an earlier version names: the system gives that number again, to this
 // program too (a container starts every program as the same number).
@@ -150,82 +94,42 @@ TEST(ReplacedSet, AJournalWhoseWriterIsGoneIsEndedAtTheOpeningWhateverNumberItNa
     const QByteArray headers[] = {"", "pid " + QByteArray::number(QCoreApplication::applicationPid()), "pid 1"};
     for (const QByteArray& header : headers) {
         SCOPED_TRACE(header.isEmpty() ? "as written" : header.constData());
-        RestoreWorld w;
-        w.cutOffWithTheDataFileAside();
-        const QString journal = ReplaceJournalPath(w.dta);
+        TestApp t;
+        const KilledRestore k = KillRestore(t, QStringLiteral("spring"));
+        const QString journal = ReplaceJournalPath(k.dataFile);
         if (!header.isEmpty()) {
-            QByteArray bytes = ReadFileBytes(journal);
+            const QByteArray bytes = ReadFileBytes(journal);
             WriteFileBytes(journal, header + bytes.mid(bytes.indexOf('\n')));
         }
-        ASSERT_TRUE(OpenCrusade(w.t.app, w.dta));
-        EXPECT_EQ(w.t.dialogs.messages(), QStringList{w.restoreNotFinished()});
-        EXPECT_EQ(ReadFileBytes(w.dta), w.was);
-        EXPECT_EQ(w.dataFolder(), QStringList({"spring.dta", "spring.inf"}));
+        ASSERT_TRUE(OpenCrusade(t.app, k.dataFile));
+        EXPECT_EQ(t.dialogs.messages(), QStringList{k.told});
+        EXPECT_EQ(ReadFileBytes(k.dataFile), k.before);
+        EXPECT_EQ(QDir(t.path("data")).entryList({"*.fennick-*"}, QDir::Files | QDir::Hidden).join(' ').toStdString(),
+                  "");
     }
 }
 
-// A journal whose writer still runs, in another program or through another opening of
-// it, is left alone, and the set not used, until the lock goes.
+// A journal whose writer still runs (here: another opening of it holds its lock) is left
+// alone, and the set not used, until the lock goes.
 TEST(ReplacedSet, AJournalWhoseWriterStillRunsIsLeftToIt) {
-    for (const bool child : {true, false}) {
-        SCOPED_TRACE(child ? "a child process putting the set in place" : "another opening of the journal");
-        RestoreWorld w;
-        int running[2] = {-1, -1}, go[2] = {-1, -1};
-        pid_t writer = -1;
-        int other = -1;
-        if (child) {
-            ASSERT_EQ(::pipe(running), 0);
-            ASSERT_EQ(::pipe(go), 0);
-            writer = ::fork();
-            ASSERT_GE(writer, 0);
-            if (writer == 0) {
-                ::close(running[0]);
-                ::close(go[1]);
-                QtFiles files;
-                FileSetReplace set(files);
-                w.replace(set);
-                const bool placed = set.copyAll().ok() && set.putInPlace().ok();
-                char c = placed ? '1' : '0';
-                if (::write(running[1], &c, 1) != 1 || ::read(go[0], &c, 1) < 0) ::_exit(2);
-                set.finish();
-                ::_exit(0);
-            }
-            ::close(running[1]);
-            ::close(go[0]);
-            char placed = 0;
-            ASSERT_EQ(::read(running[0], &placed, 1), 1);
-            ASSERT_EQ(placed, '1');
-        } else {
-            w.cutOffWithTheDataFileAside();
-            other = ::open(QFile::encodeName(ReplaceJournalPath(w.dta)).constData(), O_RDONLY | O_CLOEXEC);
-            ASSERT_GE(other, 0);
-            ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
-        }
-        const QStringList asLeft = w.dataFolder();
-        const QByteArray data = QFileInfo::exists(w.dta) ? ReadFileBytes(w.dta) : QByteArray();
+    TestApp t;
+    const KilledRestore k = KillRestore(t, QStringLiteral("spring"));
+    const int writer = ::open(QFile::encodeName(ReplaceJournalPath(k.dataFile)).constData(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(writer, LOCK_EX | LOCK_NB), 0);
+    const QStringList asLeft = QDir(t.path("data")).entryList(QDir::Files | QDir::Hidden);
 
-        EXPECT_FALSE(OpenCrusade(w.t.app, w.dta));
-        EXPECT_EQ(w.t.dialogs.messages(), QStringList{w.stillRunning()});
-        EXPECT_EQ(w.dataFolder(), asLeft);
-        EXPECT_EQ(QFileInfo::exists(w.dta) ? ReadFileBytes(w.dta) : QByteArray(), data);
+    EXPECT_FALSE(OpenCrusade(t.app, k.dataFile));
+    EXPECT_EQ(t.dialogs.messages(), QStringList{"The restore from " + t.path("backup/") +
+                                                " is still running in another copy of Fennick.\r\nFennick does not "
+                                                "use these files until it has finished."});
+    EXPECT_EQ(QDir(t.path("data")).entryList(QDir::Files | QDir::Hidden), asLeft);
 
-        // The writer ends: the child finishes its restore; the other opening goes, as a
-        // program killed, and the replacement is one cut off.
-        w.t.dialogs.clear();
-        if (child) {
-            ::close(go[1]);
-            int status = 0;
-            ASSERT_EQ(::waitpid(writer, &status, 0), writer);
-            ::close(running[0]);
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        } else {
-            ::close(other);
-        }
-        ASSERT_TRUE(OpenCrusade(w.t.app, w.dta));
-        EXPECT_EQ(w.t.dialogs.messages(), child ? QStringList() : QStringList{w.restoreNotFinished()});
-        EXPECT_EQ(ReadFileBytes(w.dta), child ? w.restored : w.was);
-        EXPECT_EQ(w.dataFolder(), QStringList({"spring.dta", "spring.inf"}));
-    }
+    ::close(writer);  // as the writer ends, killed
+    t.dialogs.clear();
+    ASSERT_TRUE(OpenCrusade(t.app, k.dataFile));
+    EXPECT_EQ(t.dialogs.messages(), QStringList{k.told});
+    EXPECT_EQ(ReadFileBytes(k.dataFile), k.before);
+    EXPECT_EQ(QDir(t.path("data")).entryList({"*.fennick-*"}, QDir::Files | QDir::Hidden).join(' ').toStdString(), "");
 }
 
 TEST(ReplacedSet, LeftoversWithoutAListGoForTheirOwnCrusadeOnly) {

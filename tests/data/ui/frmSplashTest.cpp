@@ -102,8 +102,7 @@ TEST_F(SplashTest, AKeyOrALabelOpensTheLastCrusade) {
     }
 }
 
-// The columns of image that hold ink (pixels far darker than the paper): the first and the
-// last; -1 and -1 when there is none.
+// The first and the last column of image that hold ink (pixels far darker than the paper).
 std::pair<int, int> InkColumns(const QImage& image) {
     int first = -1, last = -1;
     for (int x = 0; x < image.width(); ++x)
@@ -111,7 +110,6 @@ std::pair<int, int> InkColumns(const QImage& image) {
             if (qGray(image.pixel(x, y)) < 160) {
                 if (first < 0) first = x;
                 last = x;
-                break;
             }
     return {first, last};
 }
