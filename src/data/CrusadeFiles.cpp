@@ -8,6 +8,7 @@
 #include "data/InfoFile.h"
 #include "data/IniFile.h"
 #include "data/LostCrusade.h"
+#include "data/RecentFiles.h"
 #include "data/SequentialText.h"
 #include "data/SideFiles.h"
 #include "data/StartScreen.h"
@@ -21,11 +22,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace fennick {
 
 namespace {
 
 const QString kCrusadeExtension = QStringLiteral("dta");
+const QString kNotOpened = QStringLiteral("The crusade was not opened.");
 
 FileDialogSpec CrusadeDialog(const App& app, const QString& filter) {
     FileDialogSpec spec;
@@ -222,21 +226,53 @@ CrusadeChoice SelectCrusade(App& app, StartScreen* start) {
     app.msg.MsgText = QStringLiteral("NoFileSelected");
     if (!PrepareDataFolder(app)) return CrusadeChoice::Cancelled;
 
-    FileDialogSpec spec = CrusadeDialog(app, QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files"));
+    FileDialogSpec spec = CrusadeDialog(app, kOpenCrusadeFilter);
     spec.mayCreate = true;  // a new crusade is made by typing its name
     const auto chosen = app.dialogs().openFile(spec);
     if (!chosen || chosen->isEmpty()) return CrusadeChoice::Cancelled;
 
-    const QString path = NewCrusadeFileName(*chosen);
-    if (path.isEmpty()) {
-        RefuseCrusadeName(app, *chosen);
+    const CrusadeToOpen found = FindCrusadeToOpen(app, *chosen);
+    if (found.dataFile.isEmpty()) RefuseCrusadeName(app, *chosen);
+    if (found.dataFile.isEmpty() || !found.usable) {
         app.msg.MsgText = QStringLiteral("NoFileSelected");
         return CrusadeChoice::Cancelled;
     }
+    if (found.exists) return OpenChosenCrusade(app, found.dataFile, start);
+    return CreateCrusade(app, found.dataFile);
+}
+
+const QString kOpenCrusadeFilter = QStringLiteral("Crusade Files (*.dta)|*.dta;*.dta") + QLatin1String(kOldFileSuffix) +
+                                   QStringLiteral("*;*.DTA") + QLatin1String(kOldFileSuffix) +
+                                   QStringLiteral("*|Crusade Files");
+
+const QStringList& CrusadeOpeningCommands() {
+    static const QStringList commands = [] {
+        QStringList names = {QStringLiteral("btnLastCrusade"), QStringLiteral("btSelect"), QStringLiteral("mnuNewCr"),
+                             QStringLiteral("mnuChgCr")};
+        for (int i = 1; i <= kRecentFiles; ++i) names << QStringLiteral("mnuRecentFile(%1)").arg(i);
+        return names;
+    }();
+    return commands;
+}
+
+CrusadeToOpen FindCrusadeToOpen(App& app, const QString& name) {
+    // A data file kept aside, "<data file>.fennick-old" and a number or none, names its
+    // crusade's data file.
+    QString dataFile = name;
+    const qsizetype at = name.lastIndexOf(QLatin1String(kOldFileSuffix));
+    if (at > 0 && std::all_of(name.begin() + at + qsizetype(qstrlen(kOldFileSuffix)), name.end(),
+                              [](QChar c) { return c.isDigit(); }))
+        dataFile = name.left(at);
+    CrusadeToOpen found;
+    found.dataFile = NewCrusadeFileName(dataFile);
+    if (found.dataFile.isEmpty()) return found;
+    found.usable = EndCutOffReplacement(app, found.dataFile, kNotOpened);
     // A crusade copied from another system may carry an upper-case name.
-    const QString existing = FindFileNoCase(path);
-    if (!existing.isEmpty()) return OpenChosenCrusade(app, existing, start);
-    return CreateCrusade(app, path);
+    if (const QString existing = FindFileNoCase(found.dataFile); found.usable && !existing.isEmpty()) {
+        found.dataFile = existing;
+        found.exists = true;
+    }
+    return found;
 }
 
 bool OpenCrusade(App& app, const QString& dataFile, UnusableFiles* unusable) {

@@ -3,6 +3,7 @@
 // one folder (the data file ".dta" and its "inf", "mem" and "zps" side files).
 
 #include <QString>
+#include <QStringList>
 
 namespace fennick {
 
@@ -16,10 +17,38 @@ enum class CrusadeChoice {
     Created,    // a new crusade was created; NewEmptyFile and AddMode are set
 };
 
-// The start screen's "New File": the file dialog opens in the program's data folder; an
-// existing data file is opened (closing the loaded crusade first), a new name creates a
-// crusade, optionally with the settings of a prior one. A new name without an extension
-// gets ".dta"; any other extension is refused. start shows "Loading ..." when given.
+// The file filter of the dialogs that open a crusade: its data files, and those a backup,
+// restore or save cut off kept aside ("spring.dta.fennick-old"), each of which stands for
+// its crusade until an opening puts it back.
+extern const QString kOpenCrusadeFilter;
+
+// The commands that open a crusade, by the names of their controls: the start screen's
+// "Last File" (with the crusade its loading finds) and "New File", the main window's New
+// Meeting, Change Meeting and recent files. Each looks for its crusade through
+// FindCrusadeToOpen, and none needs a crusade loaded.
+const QStringList& CrusadeOpeningCommands();
+
+// What a command that opens a crusade found for the name it was given.
+struct CrusadeToOpen {
+    // Its data file, as it is on the disk (in any case), or as a new crusade of that name
+    // is named; empty when the name names no crusade ("A crusade file must be named ...").
+    QString dataFile;
+    bool exists = false;  // the data file is there, to be opened
+    bool usable = true;   // false: a replacement cut off there could not be ended (told)
+};
+
+// Looks for the crusade of name for a command that opens one: name is a data file, or a
+// data file kept aside (as the crusade dialogs list them), which stands for the data file.
+// A backup, restore or save cut off in its folder is ended first and told
+// (EndCutOffReplacement), and only then is the data file looked for: one it had moved
+// aside is back in place by then.
+CrusadeToOpen FindCrusadeToOpen(App& app, const QString& name);
+
+// The start screen's "New File": the file dialog opens in the program's data folder; the
+// crusade chosen is looked for through FindCrusadeToOpen, an existing one is opened
+// (closing the loaded crusade first), a new name creates a crusade, optionally with the
+// settings of a prior one. A new name without an extension gets ".dta"; any other
+// extension is refused. start shows "Loading ..." when given.
 CrusadeChoice SelectCrusade(App& app, StartScreen* start = nullptr);
 
 // Loads the crusade of dataFile: settings, data file, zip table, member list, in this

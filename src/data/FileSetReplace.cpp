@@ -2,7 +2,7 @@
 
 #include "platform/ErrorNumbers.h"
 
-#include <utility>
+#include <algorithm>
 
 namespace fennick {
 
@@ -20,6 +20,11 @@ FileResult OfTarget(const FileResult& r, const QString& what, const QString& tar
 
 FileSetReplace::~FileSetReplace() {
     removeCopies();
+    // A set not begun to be put in place needs no journal; one put in place, neither
+    // finished nor undone, keeps it for the next opening to end.
+    const bool begun =
+        std::any_of(entries_.begin(), entries_.end(), [](const Entry& e) { return e.placed || !e.aside.isEmpty(); });
+    if (!begun) dropJournal();
 }
 
 void FileSetReplace::add(const QString& from, const QString& to, bool optional, Missing missing) {
@@ -57,7 +62,9 @@ QString FileSetReplace::unusedName(const QString& path, const QString& suffix) c
 void FileSetReplace::removeCopies() {
     for (Entry& e : entries_) {
         if (e.copy.isEmpty() || e.placed) continue;
-        if (!files_.remove(e.copy).ok()) leftOver_ << QStringLiteral("The copy ") + e.copy + QStringLiteral(" is left.");
+        // A copy another program took away is gone all the same.
+        if (!files_.remove(e.copy).ok() && files_.exists(e.copy))
+            leftOver_ << QStringLiteral("The copy ") + e.copy + QStringLiteral(" is left.");
         e.copy.clear();
     }
 }
@@ -74,6 +81,7 @@ FileResult FileSetReplace::copyAll() {
             if (!repair.whole) return FileResult{err::PathFileAccess, repair.told};
             if (!repair.told.isEmpty()) repaired_ << repair.told;
         }
+        if (const FileResult r = beginJournal(); !r.ok()) return r;
     }
     for (Entry& e : entries_) {
         if (!e.bytes && !files_.exists(e.from)) {
@@ -82,12 +90,14 @@ FileResult FileSetReplace::copyAll() {
                 continue;
             }
             removeCopies();
+            dropJournal();
             return FileResult{err::FileNotFound, QStringLiteral("File not found: ") + e.from};
         }
         const QString copy = unusedName(e.to, QLatin1String(kNewCopySuffix));
         const FileResult r = e.bytes ? files_.save(copy, *e.bytes) : files_.copy(e.from, copy);
         if (!r.ok()) {
             removeCopies();
+            dropJournal();
             if (e.bytes) return OfTarget(r, QStringLiteral("Could not write "), e.to, copy);
             return OfTarget(r, QStringLiteral("Could not copy ") + e.from + QStringLiteral(" to "), e.to, copy);
         }
@@ -103,23 +113,21 @@ FileResult FileSetReplace::putInPlace() {
     };
     // The journal names every target's copy and old file before the first is moved, so
     // that a replacement cut off half way is put back when the crusade is next opened.
-    QByteArray journal = JournalHeader() + '\n';
-    if (!origin_.isEmpty()) journal += origin_ + '\n';
+    // They are added to the journal copyAll began, whose lock goes with the file.
+    QByteArray lines;
     QString first;  // the first target, named for a journal that cannot be written
     for (Entry& e : entries_) {
         if (!takesPart(e)) continue;
         e.oldName = files_.exists(e.to) ? unusedName(e.to, QLatin1String(kOldFileSuffix)) : QString();
-        journal += (e.to + u'\t' + e.copy + u'\t' + e.oldName).toUtf8() + '\n';
-        if (journal_.isEmpty()) {
-            journal_ = ReplaceJournalPath(e.to);
-            first = e.to;
-        }
+        lines += (e.to + u'\t' + e.copy + u'\t' + e.oldName).toUtf8() + '\n';
+        if (first.isEmpty()) first = e.to;
     }
-    if (!journal_.isEmpty()) {
-        const FileResult r = files_.save(journal_, journal);
+    if (!lines.isEmpty()) {
+        const FileResult r = files_.append(journal_, lines);
         if (!r.ok()) {
-            const QString written = std::exchange(journal_, QString());
+            const QString written = journal_;
             removeCopies();
+            dropJournal();
             return OfTarget(r, QStringLiteral("Could not write "), first, written);
         }
     }
@@ -144,12 +152,35 @@ FileResult FileSetReplace::putInPlace() {
     return {};
 }
 
+FileResult FileSetReplace::beginJournal() {
+    const QString first = entries_.first().to;
+    const QString journal = ReplaceJournalPath(first);
+    QByteArray head = JournalHeader() + '\n';
+    if (!origin_.isEmpty()) head += origin_ + '\n';
+    if (const FileResult r = files_.save(journal, head); !r.ok())
+        return OfTarget(r, QStringLiteral("Could not write "), first, journal);
+    // Another program that took the journal in the moment before its lock is ending it as
+    // cut off, and removes it: this replacement gives way.
+    switch (lock_.take(journal)) {
+        case FileLock::Outcome::Taken:
+        case FileLock::Outcome::NoLocks:  // no lock to be had: the journal still guards against a crash
+            journal_ = journal;
+            return {};
+        default:
+            return FileResult{err::PathFileAccess,
+                              QStringLiteral("Could not replace ") + first +
+                                  QStringLiteral(": another copy of Fennick is using the files there.")};
+    }
+}
+
 void FileSetReplace::dropJournal() {
     if (journal_.isEmpty()) return;
-    // A journal that cannot be removed is emptied, which leaves nothing to put back.
+    // A journal that cannot be removed is emptied, which leaves nothing to put back. It is
+    // removed before its lock goes, so that nobody takes it for one cut off.
     if (!files_.remove(journal_).ok() && !files_.save(journal_, QByteArray()).ok())
         leftOver_ << QStringLiteral("The list of replaced files ") + journal_ + QStringLiteral(" is left.");
     journal_.clear();
+    lock_.release();
 }
 
 bool FileSetReplace::undo() {
@@ -182,7 +213,14 @@ bool FileSetReplace::undo() {
         }
     }
     removeCopies();
-    if (complete) dropJournal();
+    if (complete) {
+        dropJournal();
+    } else {
+        // The journal stays for the next opening, which may end the replacement as one cut
+        // off, this program's own included: the set is not used until then.
+        journal_.clear();
+        lock_.release();
+    }
     return complete;
 }
 

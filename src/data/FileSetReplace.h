@@ -7,6 +7,7 @@
 // set, never of the temporary name beside it, which the user does not know.
 
 #include "data/FileUtil.h"
+#include "platform/FileLock.h"
 #include "platform/Files.h"
 
 #include <QByteArray>
@@ -21,7 +22,8 @@ namespace fennick {
 class FileSetReplace {
 public:
     explicit FileSetReplace(Files& files) : files_(files) {}
-    // Copies still lying beside their targets are removed.
+    // Copies still lying beside their targets are removed, and the journal of a set not
+    // begun to be put in place.
     ~FileSetReplace();
     FileSetReplace(const FileSetReplace&) = delete;
     FileSetReplace& operator=(const FileSetReplace&) = delete;
@@ -40,16 +42,18 @@ public:
     void setOrigin(SetKind kind, const QString& source);
 
     // Ends a replacement cut off earlier in the sources' or the targets' folder (repaired
-    // tells what it found), then copies every source, and writes every file from memory,
-    // beside its target. On failure the copies made so far are removed (what could not be
-    // removed is named by leftOver) and the failure returned; an earlier replacement that
-    // could not be undone fails it before any copy is made.
+    // tells what it found), begins the journal of this one, locked until it ends, then
+    // copies every source, and writes every file from memory, beside its target. On
+    // failure the copies made so far are removed (what could not be removed is named by
+    // leftOver) and the failure returned; an earlier replacement that could not be undone,
+    // or one another program still makes, fails it before any copy is made.
     FileResult copyAll();
-    // Puts the copies in place of their targets. On failure every target is put back as
-    // it was (leftOver names what could not be) and the failure returned.
+    // Puts the copies copyAll made in place of their targets. On failure every target is
+    // put back as it was (leftOver names what could not be) and the failure returned.
     FileResult putInPlace();
     // Puts every old file back in place after putInPlace succeeded, for a set that could
-    // not be used. False when some file could not be put back (named by leftOver).
+    // not be used. False when some file could not be put back (named by leftOver): the
+    // journal then stays, no longer locked, for the next opening to end.
     bool undo();
     // Removes the old files kept aside; their names stay in leftOver when they could not
     // be removed.
@@ -70,20 +74,24 @@ private:
         bool optional = false;
         Missing missing = Missing::KeepTarget;
         bool skipped = false;
-        QString copy;   // the copy beside to, while it is not in place
-        QString aside;  // the old to, while it is kept aside
+        QString copy;     // the copy beside to, while it is not in place
+        QString aside;    // the old to, while it is kept aside
         QString oldName;  // the name the old to is to be kept under
         bool placed = false;
     };
     // A name beside path, with the suffix, that no file has.
     QString unusedName(const QString& path, const QString& suffix) const;
     void removeCopies();
-    // Removes the journal of the replacement (or empties it when it cannot be removed).
+    // Writes the journal's first lines beside the first target and takes its lock.
+    FileResult beginJournal();
+    // Removes the journal of the replacement (or empties it when it cannot be removed),
+    // then lets its lock go.
     void dropJournal();
 
     Files& files_;
     QList<Entry> entries_;
-    QString journal_;  // while the set is being put in place
+    QString journal_;  // from the first copy until the set is in place or put back
+    FileLock lock_;    // the journal's, held meanwhile
     QStringList leftOver_;
     // The journal's line naming the kind of set and its source.
     QByteArray origin_;

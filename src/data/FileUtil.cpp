@@ -3,9 +3,9 @@
 #include "data/CrusadeSet.h"
 #include "data/Errors.h"
 #include "data/Messages.h"
+#include "platform/FileLock.h"
 #include "platform/Files.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -177,7 +177,11 @@ QStringList FilesWithBaseName(const QString& folder, const QString& base) {
 }
 
 QByteArray JournalHeader() {
-    return "pid " + QByteArray::number(QCoreApplication::applicationPid());
+    return "locked";
+}
+
+bool CrusadeIsOnDisk(const QString& dataFile) {
+    return QFileInfo(dataFile).isFile() || !FindFileNoCase(ReplaceJournalPath(dataFile)).isEmpty();
 }
 
 QString ReplaceJournalPath(const QString& target) {
@@ -211,24 +215,41 @@ SetRepair RecoverReplacedSet(Files& files, const QString& target) {
     const QFileInfo info(target);
     const QString folder = FolderOf(info.absoluteFilePath());
     const QString base = info.completeBaseName();
-    const QString journal = ReplaceJournalPath(target);
+    // A set copied from another system may carry upper-case names, its journal with them.
+    const QString found = FindFileNoCase(ReplaceJournalPath(target));
+    const QString journal = found.isEmpty() ? ReplaceJournalPath(target) : found;
     SetRepair repair;
     QStringList told;
-    if (files.exists(journal)) {
+    // The journal's writer runs for as long as it holds the journal's lock; the lock is
+    // held here while the replacement is ended, so that no other program ends it too.
+    FileLock lock;
+    FileLock::Outcome owner = FileLock::Outcome::NoFile;
+    if (files.exists(journal)) owner = lock.take(journal);
+    // A replacement this program is making now (a restore loading the set it put in
+    // place) is its own to finish or undo.
+    if (owner == FileLock::Outcome::HeldHere) return repair;
+    if (owner == FileLock::Outcome::HeldElsewhere) {
         QFile f(journal);
-        if (!f.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> lines = f.open(QIODevice::ReadOnly) ? f.readAll().split('\n') : QList<QByteArray>();
+        const auto [kind, source] = OriginOf(lines);
+        repair.whole = false;
+        repair.told = CutOffReplacement(kind, source, folder, base).first +
+                      QStringLiteral(" is still running in another copy of Fennick.") + NewLine +
+                      QStringLiteral("Fennick does not use these files until it has finished.");
+        return repair;
+    }
+    if (owner != FileLock::Outcome::NoFile) {
+        QFile f(journal);
+        if (owner == FileLock::Outcome::Unreadable || !f.open(QIODevice::ReadOnly)) {
             repair.whole = false;
             repair.told = QStringLiteral("The list of the files of ") + base + QStringLiteral(" in ") + folder +
                           QStringLiteral(" that a backup, restore or save was replacing could not be read: ") +
-                          f.errorString() + NewLine +
+                          (owner == FileLock::Outcome::Unreadable ? lock.error() : f.errorString()) + NewLine +
                           QStringLiteral("Fennick does not use these files until it can be read.");
             return repair;
         }
         const QList<QByteArray> lines = f.readAll().split('\n');
         f.close();
-        // A replacement this program is making now (a restore loading the set it put in
-        // place) is its own to finish or undo.
-        if (lines.value(0) == JournalHeader()) return repair;
         QStringList putBack, removed, failed;
         bool listed = false;  // none listed in an emptied list: the set was all in place
         // Back to front, as the targets were put in place front to back.

@@ -52,15 +52,24 @@ QString KeptAsideName(const QString& path, const QString& suffix);
 
 // A set of files replaced as one (backup, restore) lies beside its targets as copies named
 // "<target>.fennick-new"; while they are being put in place, the old files are kept as
-// "<target>.fennick-old" and a journal "<base>.fennick-set" in the targets' folder names
-// each target with its copy and its old file, one "target TAB copy TAB old" line each,
-// after a first line naming the process that writes it and, for one that says what it
-// is, a "kind TAB source" line (JournalOrigin). A name too long for a suffix gets the
-// short name NameBeside (platform/Files.h) makes instead.
+// "<target>.fennick-old". A journal "<base>.fennick-set" in the targets' folder stands from
+// the first copy to the end: a first line (JournalHeader), for one that says what it is a
+// "kind TAB source" line (JournalOrigin), and, once the set is being put in place, each
+// target with its copy and its old file, one "target TAB copy TAB old" line each. Its
+// writer holds a lock on it (platform/FileLock.h) for as long as it runs, which tells
+// whether a journal found was cut off. Journals of earlier versions name the writer's
+// process number in their first line ("pid N"); that number is not trusted, as the system
+// gives it again. A name too long for a suffix gets the short name NameBeside
+// (platform/Files.h) makes instead.
 inline constexpr char kNewCopySuffix[] = ".fennick-new";
 inline constexpr char kOldFileSuffix[] = ".fennick-old";
 QString ReplaceJournalPath(const QString& target);
 QByteArray JournalHeader();
+
+// Whether the crusade of dataFile is on the disk: its data file is there, or the journal
+// of a replacement of its set is, which may have moved the data file aside until the
+// crusade is next opened.
+bool CrusadeIsOnDisk(const QString& dataFile);
 
 // What a replacement of a set is, as the one that ends it after it was cut off tells the
 // user: a backup of the source data file into the targets' folder, a restore from the
@@ -87,7 +96,9 @@ struct SetRepair {
 // without a journal are removed, and told too: without a journal the user cannot know
 // whether the replacement took effect. An old file that cannot be put back, or a journal
 // that can be neither read nor removed, leaves the set not whole. Nothing is done when
-// nothing was left, nor for a replacement this process is making.
+// nothing was left, nor for a replacement this program is making. A replacement another
+// program still makes (it holds the journal's lock) is left to it, and the set, not
+// whole meanwhile, is told to be in use.
 SetRepair RecoverReplacedSet(Files& files, const QString& target);
 
 }  // namespace fennick

@@ -8,7 +8,6 @@
 #include "data/Text.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <cmath>
 
@@ -58,7 +57,9 @@ void LoadIniFile(App& app) {
     } catch (const VbError&) {
         // A missing or unreadable ini file leaves the settings as they were.
     }
-    SetDataFile(app, !p.DataFile.isEmpty() && QFileInfo(p.DataFile).isFile() ? p.DataFile : QString());
+    // A crusade whose data file a replacement cut off moved aside is still there: the
+    // start screen's opening puts it back.
+    SetDataFile(app, !p.DataFile.isEmpty() && CrusadeIsOnDisk(p.DataFile) ? p.DataFile : QString());
 }
 
 void SaveIniFile(App& app) {

@@ -21,7 +21,8 @@ QString IniFilePath(const App& app);
 
 // Reads the ini file: DataFile, ShowButtonLabels, LabelOffsetDown, LabelOffsetRight.
 // A missing or unreadable line leaves its setting as it was; a file that ends before
-// its fifth line empties DataFile. A DataFile that does not exist is emptied too.
+// its fifth line empties DataFile. A DataFile whose crusade is not on the disk (neither
+// its data file nor the journal of a replacement that moved it aside) is emptied too.
 // Nothing is shown.
 void LoadIniFile(App& app);
 

@@ -2,11 +2,11 @@
 
 #include "data/App.h"
 #include "data/Errors.h"
+#include "data/FileUtil.h"
 #include "mainwindow/MainScreen.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 namespace fennick {
@@ -62,7 +62,9 @@ void LoadRecentFiles(App& app, MainScreen& screen) {
     if (store.get(kApplication, kSection, Key(1)).isEmpty()) return;
     for (int i = 1; i <= kRecentFiles; ++i) {
         const QString path = store.get(kApplication, kSection, Key(i));
-        if (path.isEmpty() || !QFileInfo(path).isFile()) continue;
+        // A crusade whose data file a replacement cut off moved aside stays in the list: its
+        // opening puts it back.
+        if (path.isEmpty() || !CrusadeIsOnDisk(path)) continue;
         screen.setVisible(Item(0), true);
         screen.setText(Item(i), path);
         screen.setVisible(Item(i), true);

@@ -21,7 +21,8 @@ void AddRecentFile(App& app, MainScreen& screen, const QString& file);
 // Puts file first in the stored list; the others move down one place (a path already in
 // the list moves up instead of appearing twice) and the oldest beyond four is dropped.
 void SaveRecentFile(App& app, const QString& file);
-// Shows each stored path whose file still exists in its menu item, with the separator.
+// Shows each stored path whose crusade is still on the disk (CrusadeIsOnDisk) in its menu
+// item, with the separator.
 void LoadRecentFiles(App& app, MainScreen& screen);
 // The file that holds the list; empty when the settings are kept in no file.
 QString RecentFilesPath(const App& app);

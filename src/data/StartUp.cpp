@@ -75,6 +75,15 @@ void NoFileState(App& app, StartScreen& screen) {
     app.crusade.FileIsOpen = false;
 }
 
+// The ini file names no crusade that is on the disk.
+void NoCrusadeFound(App& app, StartScreen& screen) {
+    app.dialogs().msgBox(QStringLiteral("Fennick could not find a Meeting data file.  ") + NewLine +
+                             QStringLiteral("You must select 'New' to either create a new meeting file or search "
+                                            "for an existing file."),
+                         Buttons::OK, Icon::Information, QStringLiteral("No File Present"));
+    NoFileState(app, screen);
+}
+
 QString MeetingCaption(const App& app) {
     return app.settings.CrusadeName + QStringLiteral(":  Meeting #") + Plain(app.settings.LastMeeting);
 }
@@ -119,11 +128,7 @@ void frmSplash_Load(App& app, StartScreen& screen, const PrinterProbe& printerIn
         PlayWave(app, QStringLiteral("S06.wav"));
     }
     if (!iniFound || app.program.DataFile.isEmpty()) {
-        app.dialogs().msgBox(QStringLiteral("Fennick could not find a Meeting data file.  ") + NewLine +
-                                 QStringLiteral("You must select 'New' to either create a new meeting file or search "
-                                                "for an existing file."),
-                             Buttons::OK, Icon::Information, QStringLiteral("No File Present"));
-        NoFileState(app, screen);
+        NoCrusadeFound(app, screen);
         return;
     }
     // The crusade's other files share the base name of whatever the ini file names.
@@ -133,6 +138,20 @@ void frmSplash_Load(App& app, StartScreen& screen, const PrinterProbe& printerIn
         NoFileState(app, screen);
         return;
     }
+    // A replacement of its files cut off is ended before the data file is looked for; the
+    // files are no open crusade's meanwhile, for the ending to put them back.
+    const QString last = app.program.DataFile;
+    SetDataFile(app, QString());
+    const CrusadeToOpen found = FindCrusadeToOpen(app, last);
+    if (!found.usable) {
+        NoFileState(app, screen);
+        return;
+    }
+    if (!found.exists) {
+        NoCrusadeFound(app, screen);
+        return;
+    }
+    SetDataFile(app, found.dataFile);
     if (!LoadLastCrusade(app)) {
         NoFileState(app, screen);
         return;

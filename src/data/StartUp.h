@@ -38,8 +38,9 @@ void PrepareProgramFolder(App& app);
 using PrinterProbe = std::function<bool()>;
 
 // The start screen's loading: version and title, the ini file, the greeting sound and
-// the crusade used last. When there is none, or it cannot be loaded, the screen stays in
-// its no-file state ("Last File" hidden) and FileIsOpen is False.
+// the crusade used last, looked for through FindCrusadeToOpen (a replacement of its files
+// cut off is ended first, and told). When there is none, or it cannot be loaded, the
+// screen stays in its no-file state ("Last File" hidden) and FileIsOpen is False.
 void frmSplash_Load(App& app, StartScreen& screen, const PrinterProbe& printerInstalled);
 
 // "Last File": the repair pass over the loaded crusade. Returns true: the start screen

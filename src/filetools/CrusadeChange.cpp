@@ -4,7 +4,6 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
-#include "data/FileUtil.h"
 #include "data/IniFile.h"
 #include "data/RecentFiles.h"
 #include "data/StartUp.h"
@@ -44,7 +43,7 @@ std::optional<QString> AskCrusadeFile(App& app) {
     app.msg.ScratchVar.clear();
     FileDialogSpec spec;
     spec.title = QStringLiteral("Create a New Crusade or Select an Existing Crusade");
-    spec.filter = QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files");
+    spec.filter = kOpenCrusadeFilter;
     spec.filterIndex = 1;
     spec.initialDir = DataFolder(app);
     spec.fileName = app.program.DataFile;
@@ -82,8 +81,8 @@ bool OpenAndRepair(App& app, const QString& dataFile) {
 // The crusade loaded before comes back after the chosen one could not be loaded. When
 // it cannot (it was deleted as new and empty, or fails itself) no crusade stays loaded.
 void OpenPrevious(App& app, MainScreen& form, const QString& previous) {
-    const QString file = FindFileNoCase(previous);
-    if (!file.isEmpty() && OpenAndRepair(app, file)) {
+    const CrusadeToOpen found = FindCrusadeToOpen(app, previous);
+    if (found.exists && OpenAndRepair(app, found.dataFile)) {
         ShowLoadedCrusade(app, form);
         return;
     }
@@ -182,17 +181,16 @@ void mnuChgCr_Click(App& app, MainScreen& form) {
     }
     // Only a data file is opened: its side files share the base name of any other file
     // beside it (an export, a side file itself), which opening that file would rewrite.
-    const QString dataFile = NewCrusadeFileName(chosen);
-    if (dataFile.isEmpty()) {
+    const CrusadeToOpen found = FindCrusadeToOpen(app, chosen);
+    if (found.dataFile.isEmpty()) {
         RefuseCrusadeName(app, chosen);
         return;
     }
-    // A crusade copied from another system may carry an upper-case name.
-    const QString existing = FindFileNoCase(dataFile);
-    if (!existing.isEmpty())
-        Reopen(app, form, existing);
+    if (!found.usable) return;
+    if (found.exists)
+        Reopen(app, form, found.dataFile);
     else
-        Create(app, form, dataFile);
+        Create(app, form, found.dataFile);
 }
 
 void mnuNewCr_Click(App& app, MainScreen& form) {

@@ -1,9 +1,10 @@
 #pragma once
 // Leaving the loaded crusade for another one while the program runs: File, "C&hange
 // Meeting" and "&New Meeting" (one dialog, in which a name that does not exist may be
-// typed) and the recent-file items of the File menu, which skip the dialog. An existing
-// crusade is reopened with the repair pass; a new name is created, after a question,
-// with the vocabularies of the crusade just closed and begins in add mode.
+// typed) and the recent-file items of the File menu, which skip the dialog. The crusade
+// chosen is looked for through FindCrusadeToOpen. An existing crusade is reopened with
+// the repair pass; a new name is created, after a question, with the vocabularies of the
+// crusade just closed and begins in add mode.
 //
 // The crusade loaded before is closed (its files written, or deleted after the warning
 // when it was new and never got a record) only once the choice is made. A crusade that

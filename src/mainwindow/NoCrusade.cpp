@@ -1,6 +1,7 @@
 #include "mainwindow/NoCrusade.h"
 
 #include "data/App.h"
+#include "data/CrusadeFiles.h"
 #include "mainwindow/MainLifecycle.h"
 #include "mainwindow/MainScreen.h"
 #include "mainwindow/MenuBar.h"
@@ -27,8 +28,7 @@ const char* const kViewControls[] = {"ChgRec(0)", "ChgRec(1)", "ChgRec(2)",  "Ch
 
 // The File items that need no crusade: they open or create one, or end the program.
 bool NeedsNoCrusade(const QString& item) {
-    return item == QLatin1String("mnuNewCr") || item == QLatin1String("mnuChgCr") || item == QLatin1String("mnuExit") ||
-           item.startsWith(QLatin1String("mnuRecentFile("));
+    return item == QLatin1String("mnuExit") || CrusadeOpeningCommands().contains(item);
 }
 
 QString DecisionBox(int i) {

@@ -8,10 +8,12 @@
 //   save <sha> <path>          a whole file is saved with the bytes of that hash
 //   record <n> <sha> <hex>     record n is written in place with the bytes of that hash
 //                              (and, in hexadecimal, those bytes)
+//   aside                      (with "aside" given) the data file has been moved aside;
+//                              the helper waits there to be killed
 // Records written by the attendance erase pass itself are not told. No write deletes a
 // live record; successive writes of a file differ, so that its old and new content show.
 //
-//   fennick_crashloop <folder> <kind> <seed>
+//   fennick_crashloop <folder> <kind> <seed> [aside]
 
 #include "CrashWork.h"
 #include "FakePlatform.h"
@@ -57,6 +59,15 @@ public:
         Say("save " + Sha(bytes) + ' ' + path.toUtf8());
         return QtFiles::save(path, bytes);
     }
+    FileResult rename(const QString& from, const QString& to) override {
+        const FileResult r = QtFiles::rename(from, to);
+        if (r.ok() && !waitAside.isEmpty() && from == waitAside && to.contains(kOldFileSuffix)) {
+            Say("aside");
+            for (;;) ::pause();
+        }
+        return r;
+    }
+    QString waitAside;  // the data file: once it is moved aside, the helper stops
 };
 
 void Write(App& app, qint32 n, const AttendeeRecord& r) {
@@ -68,7 +79,7 @@ void Write(App& app, qint32 n, const AttendeeRecord& r) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) return 2;
+    if (argc != 4 && argc != 5) return 2;
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const int kind = std::atoi(argv[2]);
     std::mt19937 rng(unsigned(std::atoi(argv[3])));
@@ -78,6 +89,7 @@ int main(int argc, char** argv) {
 
     TestApp t;
     TellingFiles files;
+    if (argc == 5 && QByteArray(argv[4]) == "aside") files.waitAside = dataFile;
     FakePrinter printer;  // t's printer belongs to t's application object
     App app(Platform{t.dialogs, printer, t.sound, t.help, t.shell, t.store, t.clock, t.busy, files, t.network});
     t.dialogs.otherwise(AnsYes);

@@ -1,15 +1,24 @@
 // A backup or restore cut off while putting its files in place: opening the crusade
-// brings back the old files at every point the replacement may have stopped.
+// brings back the old files at every point the replacement may have stopped, and leaves
+// alone one whose writer still runs.
 
 #include "FakePlatform.h"
+#include "KilledRestore.h"
 #include "RecordBuilder.h"
 #include "data/CrusadeFiles.h"
 #include "data/FileUtil.h"
 #include "platform/ErrorNumbers.h"
+#include "platform/FileLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMap>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -22,8 +31,8 @@ TEST(ReplacedSet, EveryCutOffPointComesBackToTheOldFiles) {
         const char* target;  // what the target, its copy beside it and its old file kept
         const char* copy;    // aside held when the program was killed ("-": no file)
         const char* old;
-        bool journal;        // the list of the set was written
-        const char* after;   // the target afterwards ("-": none)
+        bool journal;       // the list of the set was written
+        const char* after;  // the target afterwards ("-": none)
     };
     const Case cases[] = {
         {"copies being made", "old", "ne", "-", false, "old"},
@@ -64,11 +73,63 @@ TEST(ReplacedSet, AReplacementThisProgramIsMakingIsLeftToIt) {
     const QByteArray journal =
         JournalHeader() + '\n' + (to + u'\t' + to + kNewCopySuffix + u'\t' + to + kOldFileSuffix).toUtf8() + '\n';
     WriteFileBytes(ReplaceJournalPath(to), journal);
+    FileLock own;
+    ASSERT_EQ(own.take(ReplaceJournalPath(to)), FileLock::Outcome::Taken);
 
-    RecoverReplacedSet(t.files, to);
+    EXPECT_EQ(RecoverReplacedSet(t.files, to).told, QString());
     EXPECT_EQ(ReadFileBytes(to), "new");
     EXPECT_EQ(ReadFileBytes(to + kOldFileSuffix), "old");
     EXPECT_EQ(ReadFileBytes(ReplaceJournalPath(to)), journal);
+    // Once its lock goes, the replacement is one cut off.
+    own.release();
+    RecoverReplacedSet(t.files, to);
+    EXPECT_EQ(ReadFileBytes(to), "old");
+    EXPECT_FALSE(QFileInfo::exists(ReplaceJournalPath(to)));
+}
+
+// Whether a journal's writer still runs is told by its lock, never by the process number
+// a journal of an earlier version names: the system gives that number again, to this
+// program too (a container starts every program as the same number).
+TEST(ReplacedSet, AJournalWhoseWriterIsGoneIsEndedAtTheOpeningWhateverNumberItNames) {
+    const QByteArray headers[] = {"", "pid " + QByteArray::number(QCoreApplication::applicationPid()), "pid 1"};
+    for (const QByteArray& header : headers) {
+        SCOPED_TRACE(header.isEmpty() ? "as written" : header.constData());
+        TestApp t;
+        const KilledRestore k = KillRestore(t, QStringLiteral("spring"));
+        const QString journal = ReplaceJournalPath(k.dataFile);
+        if (!header.isEmpty()) {
+            const QByteArray bytes = ReadFileBytes(journal);
+            WriteFileBytes(journal, header + bytes.mid(bytes.indexOf('\n')));
+        }
+        ASSERT_TRUE(OpenCrusade(t.app, k.dataFile));
+        EXPECT_EQ(t.dialogs.messages(), QStringList{k.told});
+        EXPECT_EQ(ReadFileBytes(k.dataFile), k.before);
+        EXPECT_EQ(QDir(t.path("data")).entryList({"*.fennick-*"}, QDir::Files | QDir::Hidden).join(' ').toStdString(),
+                  "");
+    }
+}
+
+// A journal whose writer still runs (here: another opening of it holds its lock) is left
+// alone, and the set not used, until the lock goes.
+TEST(ReplacedSet, AJournalWhoseWriterStillRunsIsLeftToIt) {
+    TestApp t;
+    const KilledRestore k = KillRestore(t, QStringLiteral("spring"));
+    const int writer = ::open(QFile::encodeName(ReplaceJournalPath(k.dataFile)).constData(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(writer, LOCK_EX | LOCK_NB), 0);
+    const QStringList asLeft = QDir(t.path("data")).entryList(QDir::Files | QDir::Hidden);
+
+    EXPECT_FALSE(OpenCrusade(t.app, k.dataFile));
+    EXPECT_EQ(t.dialogs.messages(), QStringList{"The restore from " + t.path("backup/") +
+                                                " is still running in another copy of Fennick.\r\nFennick does not "
+                                                "use these files until it has finished."});
+    EXPECT_EQ(QDir(t.path("data")).entryList(QDir::Files | QDir::Hidden), asLeft);
+
+    ::close(writer);  // as the writer ends, killed
+    t.dialogs.clear();
+    ASSERT_TRUE(OpenCrusade(t.app, k.dataFile));
+    EXPECT_EQ(t.dialogs.messages(), QStringList{k.told});
+    EXPECT_EQ(ReadFileBytes(k.dataFile), k.before);
+    EXPECT_EQ(QDir(t.path("data")).entryList({"*.fennick-*"}, QDir::Files | QDir::Hidden).join(' ').toStdString(), "");
 }
 
 TEST(ReplacedSet, LeftoversWithoutAListGoForTheirOwnCrusadeOnly) {
@@ -81,8 +142,8 @@ TEST(ReplacedSet, LeftoversWithoutAListGoForTheirOwnCrusadeOnly) {
         {"x.y.dta", {"x.y.dta.fennick-new", "x.y.inf.fennick-old", "x.y_prayer.txt.fennick-old"}},
     };
     // Files that are no replacement's leftovers.
-    const QStringList others = {"x.dta", "x_prayer.dta", "x_prayer.txt", "x.y.dta", "x.txt.fennick-new",
-                                "x.dta.fennick-newer"};
+    const QStringList others = {"x.dta",   "x_prayer.dta",      "x_prayer.txt",
+                                "x.y.dta", "x.txt.fennick-new", "x.dta.fennick-newer"};
     for (auto crusade = leftovers.begin(); crusade != leftovers.end(); ++crusade) {
         SCOPED_TRACE(crusade.key().toStdString());
         TestApp t;

@@ -338,14 +338,14 @@ void ForEveryFailure(Op op, bool restore) {
 }
 
 TEST(BackupRestoreTest, AFailedBackupLeavesBothSetsAsTheyWere) {
-    for (Op op : {Op::Copy, Op::Rename, Op::Remove, Op::Save}) {
+    for (Op op : {Op::Copy, Op::Rename, Op::Remove, Op::Save, Op::Append}) {
         SCOPED_TRACE(int(op));
         ForEveryFailure(op, false);
     }
 }
 
 TEST(BackupRestoreTest, AFailedRestoreLeavesTheCrusadeAsItWasAndLoaded) {
-    for (Op op : {Op::Copy, Op::Rename, Op::Remove, Op::Save}) {
+    for (Op op : {Op::Copy, Op::Rename, Op::Remove, Op::Save, Op::Append}) {
         SCOPED_TRACE(int(op));
         ForEveryFailure(op, true);
     }
@@ -424,8 +424,9 @@ TEST(BackupRestoreTest, ACutOffReplacementIsUndoneOrKeptAndTold) {
                     const bool journal = call.endsWith(".fennick-set");
                     copies += copy;
                     placed += place;
-                    const bool reached[] = {copy, journal && call.startsWith("save"), place, place && placed == copies,
-                                            journal && call.startsWith("remove")};
+                    // The journal's targets are written once every copy is made.
+                    const bool reached[] = {copy, journal && call.startsWith("append"), place,
+                                            place && placed == copies, journal && call.startsWith("remove")};
                     if (reached[point]) std::_Exit(0);
                 };
                 kind.run(w);
@@ -493,8 +494,9 @@ TEST(BackupRestoreTest, AFailedSetWriteNamesTheUsersFileAndTheReason) {
         {"Could not replace <b>spring.dta: Failed on purpose", "", {}, 0, 0, "new > <b>spring.dta", Backup},
         {"Could not write <e>spring.mem: Failed on purpose", "", {}, 0, 0, "spring.mem.fennick-new", Rescue},
         {"Could not write <t><n>.mem: No space left on device", ".mem", QtFiles::Step::Write, 1, ENOSPC},
-        {"Could not copy <d>spring.dta to <t><n>.dta: Permission denied", ".dta", QtFiles::Step::Create, 1, EACCES},
-        {"Could not write <t><n>.inf: No space left on device", ".inf", QtFiles::Step::Create, 2, ENOSPC},
+        // The journal is made first, then the copy.
+        {"Could not copy <d>spring.dta to <t><n>.dta: Permission denied", ".dta", QtFiles::Step::Create, 2, EACCES},
+        {"Could not write <t><n>.inf: No space left on device", ".inf", QtFiles::Step::Create, 1, ENOSPC},
     };
     for (const auto& c : cases) {
         CrusadeToolsWorld w;

@@ -95,8 +95,11 @@ frmSplash::frmSplash(App& app, PrinterProbe printerInstalled, QWidget* parent)
     lastBox->addWidget(addChoice(QStringLiteral("btnLastCrusade"), QStringLiteral("Last File")));
     auto* lastName = addLabel(kLastCrusadeName, QString());
     lastName->setStyleSheet(QStringLiteral("color: #1b365d; font-size: 12pt; padding-left: 12px;"));
-    // The line takes the room it is given, whatever its length: it is cut to fit it.
+    // The line takes the room it is given, whatever its length: it is cut to fit it. The
+    // text starts at the left of that room: a label beside a frame or padding otherwise
+    // indents it by half an "x", past the room it was cut to.
     lastName->setSizePolicy(QSizePolicy::Ignored, lastName->sizePolicy().verticalPolicy());
+    lastName->setIndent(0);
     lastBox->addWidget(lastName);
     lastFrame->addWidget(top, 0, 0, 1, 2);
     lastFrame->addWidget(leftLine, 1, 0);
@@ -275,7 +278,9 @@ QString frmSplash::text(const QString& name) const {
 
 void frmSplash::showLastCrusadeName() {
     auto* label = static_cast<QLabel*>(control(kLastCrusadeName));
-    label->setText(label->fontMetrics().elidedText(lastCrusadeName_, Qt::ElideMiddle, label->contentsRect().width()));
+    // The room the label draws its text in: its contents less its margin on either side.
+    const int room = label->contentsRect().width() - 2 * label->margin();
+    label->setText(label->fontMetrics().elidedText(lastCrusadeName_, Qt::ElideMiddle, room));
     label->setToolTip(lastCrusadeName_.isEmpty() ? QString() : app_.program.DataFile);
 }
 

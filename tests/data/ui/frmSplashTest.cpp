@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 
@@ -101,10 +102,28 @@ TEST_F(SplashTest, AKeyOrALabelOpensTheLastCrusade) {
     }
 }
 
+// The first and the last column of image that hold ink (pixels far darker than the paper).
+std::pair<int, int> InkColumns(const QImage& image) {
+    int first = -1, last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 160) {
+                if (first < 0) first = x;
+                last = x;
+            }
+    return {first, last};
+}
+
 // The last crusade's line fits its room: a long name is cut in the middle, keeping the end
-// of the line in sight, with the data file's whole path as its tool tip.
+// of the line in sight, with the data file's whole path as its tool tip. As painted in the
+// screen's own font, its ink spans as wide as the same text painted with room to spare:
+// nothing of it is cut at the line's edge.
 TEST_F(SplashTest, TheLastCrusadesLineFitsItsRoom) {
-    for (const QString& name : {QStringLiteral("spring"), QStringLiteral("Springfield").repeated(23).left(248)}) {
+    // Names whose cut line fills its room to the last pixel or falls short of it.
+    const QString springfield = QStringLiteral("Springfield").repeated(23),
+                  spring = QStringLiteral("Spring").repeated(42);
+    for (const QString& name : {QStringLiteral("spring"), springfield.left(183), springfield.left(248),
+                                spring.left(183), spring.left(63), springfield.left(40)}) {
         CrusadeSpec s;
         s.lastMeeting = 4;
         const QString file = WriteCrusade(t, t.path("data"), name, s);
@@ -122,6 +141,22 @@ TEST_F(SplashTest, TheLastCrusadesLineFitsItsRoom) {
         EXPECT_TRUE(shown.startsWith(name.left(6)) && shown.endsWith(name.right(2) + QStringLiteral(":  Meeting #4")));
         EXPECT_EQ(shown == whole, name.size() < 20);
         EXPECT_EQ(line->toolTip(), file);
+
+        const QImage painted = screen.grab(QRect(line->mapTo(&screen, QPoint(0, 0)), line->size())).toImage();
+        QImage roomy(line->fontMetrics().horizontalAdvance(shown) + 40, line->height(), QImage::Format_RGB32);
+        roomy.fill(Qt::white);
+        {
+            QPainter p(&roomy);
+            p.setFont(line->font());
+            p.setPen(Qt::black);
+            p.drawText(QPoint(20, line->fontMetrics().ascent()), shown);
+        }
+        const auto [left, right] = InkColumns(painted);
+        const auto [roomyLeft, roomyRight] = InkColumns(roomy);
+        ASSERT_GE(left, 0);
+        EXPECT_GE(right - left + 1, roomyRight - roomyLeft)
+            << "cut at the edge by " << (roomyRight - roomyLeft) - (right - left);
+        EXPECT_LT(right, painted.width() - 1) << "the ink reaches the line's edge";
         screen.hide();
         ModalGuard::allow(false);
     }
