@@ -367,6 +367,14 @@ void AddNewRecord(App& app, MainScreen& form) {
     form.setText(QStringLiteral("Last"), Plain(m));
     app.crusade.CurRecord.Last = qint16(m);
     form.setValue(QStringLiteral("MailList"), 1);
+    // Esc in a box of the entry puts back the entry's own value, never the record shown
+    // before it.
+    AttendeeRecord& entry = app.crusade.OrigRecord;
+    ClearRecord(entry);
+    entry.Attendance = OneNightAttendance(m);
+    entry.Attend = "1";
+    entry.Last = qint16(m);
+    entry.MailList = 1;
 
     app.mainWindow.EnteredRNum = form.text(kRNum);
     app.mainWindow.NewEntryOnScreen = true;
@@ -504,6 +512,8 @@ void CopyCurrentRecord(App& app, MainScreen& form) {
     QString failure;
     try {
         if (SaveCurrentRecord(app, form)) {
+            // The copy is the record on screen now: Esc puts back its own number.
+            c.OrigRecord = c.CurRecord;
             form.setFocus(kFName);
             return;
         }
