@@ -1109,8 +1109,7 @@ bool EditForm::leaveFocusedBox() {
     return accepted;
 }
 
-void EditForm::focusRefusedBox(const QString& name) {
-    setFocus(name);
+void EditForm::bringForward() {
     if (!isVisible()) return;
     raise();
     activateWindow();
