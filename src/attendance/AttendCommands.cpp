@@ -197,7 +197,7 @@ void MoveToSDA_Click(App& app, AttendFState& st, MainScreen& form) {
     try {
         WriteRecord(app, c.CurRecNo, deleted);
     } catch (...) {
-        c.file.putBackHeld(c.CurRecNo, held);
+        DiscardChanges(app, c.CurRecNo, held);
         throw;
     }
     c.CurRecord = deleted;

@@ -340,7 +340,7 @@ void mnuAddRecords_Click(App& app, MainScreen& form) {
 
 void AddNewRecord(App& app, MainScreen& form) {
     // The entry starts afresh: a refused save of a name left on screen goes with it.
-    app.crusade.file.forget(app.crusade.RecCount + 1);
+    DiscardChanges(app, app.crusade.RecCount + 1);
     app.crusade.AddMode = true;
     form.setEnabled(QStringLiteral("mnuEditMode"), true);
     form.setEnabled(QStringLiteral("mnuAddRecords"), false);
@@ -418,7 +418,7 @@ void btnCancelNew_Click(App& app, MainScreen& form) {
         return;
     }
     // A save of the name that was refused is not kept for the crusade's files either.
-    app.crusade.file.forget(app.crusade.RecCount + 1);
+    DiscardChanges(app, app.crusade.RecCount + 1);
     if (app.view.ReportCount == 0 && !RefillEmptyView(app, form)) return;
 
     app.view.CurIndexPos = app.view.ReportCount;
@@ -521,7 +521,7 @@ void CopyCurrentRecord(App& app, MainScreen& form) {
         failure = CommonErrorText(e, kSourceFennick95);
     }
     TakeBackSlot(app, before);
-    c.file.forget(slot);
+    DiscardChanges(app, slot);
     ShowCurrentRecord(app, form);
     if (!failure.isEmpty())
         app.dialogs().msgBox(QStringLiteral("The copy was not made.") + NewLine + NewLine + failure, Buttons::OK,

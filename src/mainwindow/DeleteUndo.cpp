@@ -164,7 +164,7 @@ void mnuDeleteRecord_Click(App& app, MainScreen& form) {
         if (!SaveWithTeam(app, form, kDeleted)) return;
     } catch (...) {
         if (toMembers) {
-            c.file.putBackHeld(c.CurRecNo, held);
+            DiscardChanges(app, c.CurRecNo, held);
             c.CurRecord = shown;
             form.setText(kWorkerCode, team);
         }
