@@ -23,12 +23,13 @@ using namespace fennick::test;
 
 namespace {
 
-// An editable box as the user pastes into it, and the most it holds.
+// An editable box as the user pastes into it: the property that holds its text, and the
+// most it holds.
 struct Box {
     QPointer<QWidget> widget;
     QString name;
+    const char* text;
     int width;
-    bool oneLine;
 };
 
 QList<Box> EditableBoxes(QWidget* window) {
@@ -36,32 +37,13 @@ QList<Box> EditableBoxes(QWidget* window) {
     for (QWidget* w : OwnWidgets(window)) {
         if (auto* line = qobject_cast<QLineEdit*>(w); line && !line->isReadOnly()) {
             const auto* combo = qobject_cast<QComboBox*>(line->parentWidget());
-            out.append({line, combo ? combo->objectName() : line->objectName(), line->maxLength(), true});
+            out.append({line, combo ? combo->objectName() : line->objectName(), "text", line->maxLength()});
         } else if (auto* text = qobject_cast<QPlainTextEdit*>(w); text && !text->isReadOnly()) {
             const auto* box = dynamic_cast<TextBox*>(text);
-            out.append({text, text->objectName(), box ? box->maxLength() : 32767, false});
+            out.append({text, text->objectName(), "plainText", box ? box->maxLength() : 32767});
         }
     }
     return out;
-}
-
-QString Text(const QWidget* w) {
-    if (const auto* line = qobject_cast<const QLineEdit*>(w)) return line->text();
-    return static_cast<const QPlainTextEdit*>(w)->toPlainText();
-}
-
-void SetText(QWidget* w, const QString& text) {
-    if (auto* line = qobject_cast<QLineEdit*>(w))
-        line->setText(text);
-    else
-        static_cast<QPlainTextEdit*>(w)->setPlainText(text);
-}
-
-void SelectAll(QWidget* w) {
-    if (auto* line = qobject_cast<QLineEdit*>(w))
-        line->selectAll();
-    else
-        static_cast<QPlainTextEdit*>(w)->selectAll();
 }
 
 // Five characters more than the box holds; for a box of no set width, a long line.
@@ -69,34 +51,26 @@ int LongLine(const Box& b) {
     return std::min(b.width, 500) + 5;
 }
 
-struct Paste {
-    const char* what;
-    bool fills;  // a box that takes it is full afterwards
-    std::function<QMimeData*(const Box&)> data;
-};
+QMimeData* Copied(const QString& text, const QString& html = {}) {
+    auto* d = new QMimeData;
+    if (!html.isEmpty()) d->setHtml(html);
+    if (!text.isEmpty()) d->setText(text);
+    return d;
+}
 
-const Paste kPastes[] = {
-    {"nothing", false, [](const Box&) { return new QMimeData; }},
-    {"one line longer than the box", true,
-     [](const Box& b) {
-         auto* d = new QMimeData;
-         d->setText(QString(LongLine(b), u'W'));
-         return d;
-     }},
-    {"several lines", false,
+const struct {
+    const char* what;
+    std::function<QMimeData*(const Box&)> data;
+} kPastes[] = {
+    {"nothing", [](const Box&) { return new QMimeData; }},
+    {"one line longer than the box", [](const Box& b) { return Copied(QString(LongLine(b), u'W')); }},
+    {"several lines", [](const Box&) { return Copied(QStringLiteral("First line\r\nSecond line\nThird line\r")); }},
+    {"rich text",
      [](const Box&) {
-         auto* d = new QMimeData;
-         d->setText(QStringLiteral("First line\r\nSecond line\nThird line\r"));
-         return d;
+         return Copied(QStringLiteral("Bold words\nand a second paragraph"),
+                       QStringLiteral("<p><b>Bold</b> words</p><p>and a <i>second</i> paragraph</p>"));
      }},
-    {"rich text", false,
-     [](const Box&) {
-         auto* d = new QMimeData;
-         d->setHtml(QStringLiteral("<p><b>Bold</b> words</p><p>and a <i>second</i> paragraph</p>"));
-         d->setText(QStringLiteral("Bold words\nand a second paragraph"));
-         return d;
-     }},
-    {"an image only", false,
+    {"an image only",
      [](const Box&) {
          auto* d = new QMimeData;
          QImage image(8, 8, QImage::Format_RGB32);
@@ -114,23 +88,22 @@ TEST_F(WindowWalk, APasteIntoAnyBoxKeepsTheProgramAndTheBoxsWidth) {
     walk([&](const QString& stop, QWidget* window) {
         const QPointer<QWidget> standing = window;
         for (const Box& box : EditableBoxes(window)) {
-            const QString before = Text(box.widget);
-            for (const Paste& p : kPastes) {
+            ++boxes;
+            const QVariant before = box.widget->property(box.text);
+            for (const auto& p : kPastes) {
                 SCOPED_TRACE((stop + u' ' + box.name + u' ' + QLatin1String(p.what)).toStdString());
-                ASSERT_TRUE(standing && box.widget) << "the window or the box went";
                 QGuiApplication::clipboard()->setMimeData(p.data(box));
-                SelectAll(box.widget);
+                QMetaObject::invokeMethod(box.widget, "selectAll");
                 QTest::keySequence(box.widget, paste);
                 ASSERT_TRUE(standing && box.widget) << "the window or the box went";
-                const QString now = Text(box.widget);
+                const QString now = box.widget->property(box.text).toString();
                 EXPECT_LE(now.size(), box.width) << now.toStdString();
-                if (box.oneLine) {
+                if (qobject_cast<QLineEdit*>(box.widget)) {
                     EXPECT_FALSE(now.contains(u'\n') || now.contains(u'\r')) << now.toStdString();
                 }
-                if (p.fills) filled += now.size() == std::min(box.width, LongLine(box));
-                SetText(box.widget, before);
+                if (&p == &kPastes[1]) filled += now.size() == std::min(box.width, LongLine(box));
+                box.widget->setProperty(box.text, before);
             }
-            ++boxes;
         }
     });
     QGuiApplication::clipboard()->clear();
