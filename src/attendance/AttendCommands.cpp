@@ -72,8 +72,8 @@ int AskCorrectName(App& app, const AttendeeRecord& r) {
                       QStringLiteral("   ") + FromAnsi(r.FName.rtrimmed()) + QStringLiteral(" ") +
                       FromAnsi(r.LName.rtrimmed()) + NewLine + FromAnsi(r.Address.rtrimmed()) + QStringLiteral(", ") +
                       FromAnsi(r.City.rtrimmed()) + QStringLiteral(", ") + FromAnsi(r.Zip.rtrimmed());
-    const int answer = app.dialogs().askAbout(FoundNameControls(), app.msg.MsgText, Buttons::YesNoCancel, Icon::Question,
-                                              TitleOrApp(app.msg.MsgTitle));
+    const int answer = app.dialogs().askAbout(FoundNameControls(), app.msg.MsgText, Buttons::YesNoCancel,
+                                              Icon::Question, TitleOrApp(app.msg.MsgTitle));
     app.msg.MsgAnswer = QString::number(answer);
     return answer;
 }

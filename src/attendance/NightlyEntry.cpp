@@ -54,8 +54,8 @@ Found NameSearch(App& app, const QByteArray& upper) {
                                  QStringLiteral("   ") + FromAnsi(rec.FName.rtrimmed()) + QStringLiteral(" ") +
                                  FromAnsi(rec.LName.rtrimmed()) + NewLine + FromAnsi(rec.Address.rtrimmed()) +
                                  QStringLiteral(", ") + FromAnsi(rec.City.rtrimmed());
-        const int answer =
-            app.dialogs().askAbout(FoundNameControls(), question, Buttons::YesNoCancel, Icon::Question, app.msg.MsgTitle);
+        const int answer = app.dialogs().askAbout(FoundNameControls(), question, Buttons::YesNoCancel, Icon::Question,
+                                                  app.msg.MsgTitle);
         app.msg.MsgAnswer = QString::number(answer);
         if (answer == AnsYes) return {Outcome::Hit, p};
         if (answer == AnsCancel) return {Outcome::Cancelled, 0};
