@@ -24,8 +24,6 @@ namespace fennick::attendf {
 namespace {
 
 const QString kSearchBox = QStringLiteral("SearchBox");
-// The boxes that name the person shown: a question about the record leaves them in view.
-const QStringList kPersonBoxes = {QStringLiteral("RNum"), QStringLiteral("FName"), QStringLiteral("LName")};
 
 std::optional<QString> TitleOrApp(const QString& title) {
     return title.isEmpty() ? std::nullopt : std::optional<QString>(title);
@@ -74,8 +72,8 @@ int AskCorrectName(App& app, const AttendeeRecord& r) {
                       QStringLiteral("   ") + FromAnsi(r.FName.rtrimmed()) + QStringLiteral(" ") +
                       FromAnsi(r.LName.rtrimmed()) + NewLine + FromAnsi(r.Address.rtrimmed()) + QStringLiteral(", ") +
                       FromAnsi(r.City.rtrimmed()) + QStringLiteral(", ") + FromAnsi(r.Zip.rtrimmed());
-    const int answer = app.dialogs().askAbout(SearchRow(), app.msg.MsgText, Buttons::YesNoCancel, Icon::Question,
-                                              TitleOrApp(app.msg.MsgTitle));
+    const int answer = app.dialogs().askAbout(FoundNameControls(), app.msg.MsgText, Buttons::YesNoCancel,
+                                              Icon::Question, TitleOrApp(app.msg.MsgTitle));
     app.msg.MsgAnswer = QString::number(answer);
     return answer;
 }
@@ -181,7 +179,7 @@ void MoveToSDA_Click(App& app, AttendFState& st, MainScreen& form) {
                 QStringLiteral("  ") + first + QStringLiteral(" ") + last + NewLine +
                 QStringLiteral("and add it to the SDA members File.") + NewLine + NewLine +
                 QStringLiteral("  Are you sure you want to Remove this Entry?");
-    const int answer = app.dialogs().askAbout(kPersonBoxes, m.MsgText, Buttons::YesNo, Icon::Critical, m.MsgTitle);
+    const int answer = app.dialogs().askAbout(PersonBoxes(), m.MsgText, Buttons::YesNo, Icon::Critical, m.MsgTitle);
     m.MsgAnswer = QString::number(answer);
     if (answer != AnsYes) {
         form.setFocus(kSearchBox);
@@ -199,7 +197,7 @@ void MoveToSDA_Click(App& app, AttendFState& st, MainScreen& form) {
     try {
         WriteRecord(app, c.CurRecNo, deleted);
     } catch (...) {
-        c.file.putBackHeld(c.CurRecNo, held);
+        DiscardChanges(app, c.CurRecNo, held);
         throw;
     }
     c.CurRecord = deleted;

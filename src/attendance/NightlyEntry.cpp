@@ -54,8 +54,8 @@ Found NameSearch(App& app, const QByteArray& upper) {
                                  QStringLiteral("   ") + FromAnsi(rec.FName.rtrimmed()) + QStringLiteral(" ") +
                                  FromAnsi(rec.LName.rtrimmed()) + NewLine + FromAnsi(rec.Address.rtrimmed()) +
                                  QStringLiteral(", ") + FromAnsi(rec.City.rtrimmed());
-        const int answer =
-            app.dialogs().askAbout(SearchRow(), question, Buttons::YesNoCancel, Icon::Question, app.msg.MsgTitle);
+        const int answer = app.dialogs().askAbout(FoundNameControls(), question, Buttons::YesNoCancel, Icon::Question,
+                                                  app.msg.MsgTitle);
         app.msg.MsgAnswer = QString::number(answer);
         if (answer == AnsYes) return {Outcome::Hit, p};
         if (answer == AnsCancel) return {Outcome::Cancelled, 0};
@@ -149,11 +149,6 @@ void SetVariable(AttendFState& st, MainScreen& form, const QString& name, const 
 }
 
 }  // namespace
-
-const QStringList& SearchRow() {
-    static const QStringList row = {kSearchBox, kEntInd, kSDAIdent};
-    return row;
-}
 
 bool MarkTonight(App& app, AttendFState& st, MainScreen& form) {
     const int night = Tonight(app, st, form);

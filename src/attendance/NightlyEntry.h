@@ -3,8 +3,6 @@
 // of a last name typed into the search box and Enter find the person in the view (or in
 // the church member list), mark tonight, record tonight's decisions and write the record.
 
-#include <QStringList>
-
 namespace fennick {
 
 class App;
@@ -16,10 +14,6 @@ namespace attendf {
 // The key code no keyboard sends: tonight is marked on the shown record (the global
 // search's hit), nothing is written.
 inline constexpr int kKeyMarkShown = 999;
-
-// The search row, named alike on this screen and the main window: the text searched for and
-// what the search told of it. A question that offers a name found stands clear of it.
-const QStringList& SearchRow();
 
 // Enter runs the entry, Esc is Done, 999 marks the shown record. Returns true when the
 // key was taken (every other key is typed as usual). closeScreen is set when Esc

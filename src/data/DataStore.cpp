@@ -79,6 +79,10 @@ AttendeeRecord ReadFileCopy(App& app, qint32 n) {
     return AttendeeRecord::decode(app.crusade.file.readFromFile(n));
 }
 
+void DiscardChanges(App& app, qint32 n, const std::optional<QByteArray>& before) {
+    app.crusade.file.putBackHeld(n, before);
+}
+
 namespace {
 
 // The number a record holds for the duplicate check, upper-cased; empty for a deleted

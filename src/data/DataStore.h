@@ -7,6 +7,8 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 namespace fennick {
 
 class App;
@@ -38,6 +40,11 @@ AttendeeRecord ReadRecord(App& app, qint32 n);
 // Record n as the data file itself holds it, without a refused write of it: what
 // discarding the changes of a record puts back.
 AttendeeRecord ReadFileCopy(App& app, qint32 n);
+// Discards the changes of record n that the program holds beyond its data file (the
+// refused write of it): what is held of n goes back to `before`, what was held before a
+// command that did not happen, or to nothing, the data file's own copy being the record
+// again. Every route that discards a record's unsaved changes comes here.
+void DiscardChanges(App& app, qint32 n, const std::optional<QByteArray>& before = std::nullopt);
 // Writes record n (RecCount grows when n is past the end). A live record whose
 // registration number another live record holds is not written when that number is new
 // to it (it had another, it was deleted, or it is a new record): DuplicateNumber is

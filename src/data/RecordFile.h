@@ -77,9 +77,7 @@ public:
     // each): what the program holds beyond the file.
     const QMap<qint64, QByteArray>& unwritten() const { return unwritten_; }
     // Lets go of the refused write of record n: the user left what it held.
-    void forget(qint64 n) {
-        if (unwritten_.remove(n) > 0) ++changes_;
-    }
+    void forget(qint64 n) { putBackHeld(n, std::nullopt); }
     // What is held of record n beyond the file (nullopt: nothing), and putting that back:
     // for a command whose refused write the user is told did not happen.
     std::optional<QByteArray> held(qint64 n) const;

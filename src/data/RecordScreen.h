@@ -4,6 +4,7 @@
 // these names; a control a screen does not carry is skipped.
 
 #include <QString>
+#include <QStringList>
 
 namespace fennick {
 
@@ -15,6 +16,22 @@ inline constexpr BgrColor kRed = 0x0000FF;
 // The system's window-text and window-background colours.
 inline constexpr BgrColor kWindowText = 0x80000008;
 inline constexpr BgrColor kWindowBackground = 0x80000005;
+
+// The boxes that name the person a record screen shows: a question about that record leaves
+// them in view.
+inline const QStringList& PersonBoxes() {
+    static const QStringList boxes = {QStringLiteral("RNum"), QStringLiteral("FName"), QStringLiteral("LName")};
+    return boxes;
+}
+
+// What a question offering a name that a search found leaves in view: the search row, named
+// alike on the main window and the attendance screen (the text searched for and what the
+// search told of it), and the boxes of the person the screen shows.
+inline const QStringList& FoundNameControls() {
+    static const QStringList controls =
+        QStringList{QStringLiteral("SearchBox"), QStringLiteral("EntInd"), QStringLiteral("SDAIdent")} + PersonBoxes();
+    return controls;
+}
 
 class RecordScreen {
 public:

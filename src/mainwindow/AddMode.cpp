@@ -340,7 +340,7 @@ void mnuAddRecords_Click(App& app, MainScreen& form) {
 
 void AddNewRecord(App& app, MainScreen& form) {
     // The entry starts afresh: a refused save of a name left on screen goes with it.
-    app.crusade.file.forget(app.crusade.RecCount + 1);
+    DiscardChanges(app, app.crusade.RecCount + 1);
     app.crusade.AddMode = true;
     form.setEnabled(QStringLiteral("mnuEditMode"), true);
     form.setEnabled(QStringLiteral("mnuAddRecords"), false);
@@ -367,6 +367,14 @@ void AddNewRecord(App& app, MainScreen& form) {
     form.setText(QStringLiteral("Last"), Plain(m));
     app.crusade.CurRecord.Last = qint16(m);
     form.setValue(QStringLiteral("MailList"), 1);
+    // Esc in a box of the entry puts back the entry's own value, never the record shown
+    // before it.
+    AttendeeRecord& entry = app.crusade.OrigRecord;
+    ClearRecord(entry);
+    entry.Attendance = OneNightAttendance(m);
+    entry.Attend = "1";
+    entry.Last = qint16(m);
+    entry.MailList = 1;
 
     app.mainWindow.EnteredRNum = form.text(kRNum);
     app.mainWindow.NewEntryOnScreen = true;
@@ -410,7 +418,7 @@ void btnCancelNew_Click(App& app, MainScreen& form) {
         return;
     }
     // A save of the name that was refused is not kept for the crusade's files either.
-    app.crusade.file.forget(app.crusade.RecCount + 1);
+    DiscardChanges(app, app.crusade.RecCount + 1);
     if (app.view.ReportCount == 0 && !RefillEmptyView(app, form)) return;
 
     app.view.CurIndexPos = app.view.ReportCount;
@@ -504,6 +512,8 @@ void CopyCurrentRecord(App& app, MainScreen& form) {
     QString failure;
     try {
         if (SaveCurrentRecord(app, form)) {
+            // The copy is the record on screen now: Esc puts back its own number.
+            c.OrigRecord = c.CurRecord;
             form.setFocus(kFName);
             return;
         }
@@ -511,7 +521,7 @@ void CopyCurrentRecord(App& app, MainScreen& form) {
         failure = CommonErrorText(e, kSourceFennick95);
     }
     TakeBackSlot(app, before);
-    c.file.forget(slot);
+    DiscardChanges(app, slot);
     ShowCurrentRecord(app, form);
     if (!failure.isEmpty())
         app.dialogs().msgBox(QStringLiteral("The copy was not made.") + NewLine + NewLine + failure, Buttons::OK,

@@ -23,8 +23,6 @@ namespace {
 
 const QString kWorkerCode = QStringLiteral("WorkerCode");
 const QString kSearchBox = QStringLiteral("SearchBox");
-// The boxes that name the person on the screen: a question about the record leaves them in view.
-const QStringList kPersonBoxes = {QStringLiteral("RNum"), QStringLiteral("FName"), QStringLiteral("LName")};
 const QString kCarbrake = QStringLiteral("carbrake");
 const QString kUndeleteKind = QStringLiteral("undelete");
 const QString kRestoreTitle = QStringLiteral("Delete Record ");
@@ -46,7 +44,7 @@ bool NewEntryShown(const App& app) {
 
 // A Yes/No question with the stop icon under MsgTitle; No leaves 7 in MsgAnswer.
 bool Confirmed(App& app, const QString& question) {
-    if (app.dialogs().askAbout(kPersonBoxes, question, Buttons::YesNo, Icon::Critical, app.msg.MsgTitle) == AnsYes)
+    if (app.dialogs().askAbout(PersonBoxes(), question, Buttons::YesNo, Icon::Critical, app.msg.MsgTitle) == AnsYes)
         return true;
     app.msg.MsgAnswer = QString::number(AnsNo);
     return false;
@@ -166,7 +164,7 @@ void mnuDeleteRecord_Click(App& app, MainScreen& form) {
         if (!SaveWithTeam(app, form, kDeleted)) return;
     } catch (...) {
         if (toMembers) {
-            c.file.putBackHeld(c.CurRecNo, held);
+            DiscardChanges(app, c.CurRecNo, held);
             c.CurRecord = shown;
             form.setText(kWorkerCode, team);
         }
@@ -197,7 +195,7 @@ void btnSDA_Click(App& app, MainScreen& form) {
                   QStringLiteral("All other information will be lost.") + NewLine + NewLine +
                   QStringLiteral("  Are you sure you want to Remove this Record?");
     msg.MsgTitle = kRemoveSdaTitle;
-    const int answer = app.dialogs().askAbout(kPersonBoxes, msg.MsgText, Buttons::YesNo, Icon::Critical, msg.MsgTitle);
+    const int answer = app.dialogs().askAbout(PersonBoxes(), msg.MsgText, Buttons::YesNo, Icon::Critical, msg.MsgTitle);
     msg.MsgAnswer = QString::number(answer);
     if (answer == AnsYes) mnuDeleteRecord_Click(app, form);
     msg.MsgTitle.clear();
@@ -238,7 +236,7 @@ void btnUndelete_Click(App& app, MainScreen& form) {
         return;
     }
     msg.MsgText = QStringLiteral("Are you sure you want to restore this record to the file?");
-    if (app.dialogs().askAbout(kPersonBoxes, msg.MsgText, Buttons::YesNo, Icon::Critical, kRestoreTitle) != AnsYes)
+    if (app.dialogs().askAbout(PersonBoxes(), msg.MsgText, Buttons::YesNo, Icon::Critical, kRestoreTitle) != AnsYes)
         return;
     if (!NumberFreeToRestore(app, form)) return;
     // The record is written before the success is reported, whichever entry it is.
@@ -261,7 +259,7 @@ void mnuUndo_Click(App& app, MainScreen& form) {
     msg.MsgText = QStringLiteral("Undo will Erase all of the changes you have made ") +
                   QStringLiteral("to this record.") + NewLine + NewLine +
                   QStringLiteral("Are you sure this is what you want?");
-    if (app.dialogs().askAbout(kPersonBoxes, msg.MsgText, Buttons::YesNo, Icon::Critical, msg.MsgTitle) != AnsYes)
+    if (app.dialogs().askAbout(PersonBoxes(), msg.MsgText, Buttons::YesNo, Icon::Critical, msg.MsgTitle) != AnsYes)
         return;
     // A new name of add mode has no copy in the file: its entry starts again, empty.
     if (app.mainWindow.NewEntryOnScreen) {

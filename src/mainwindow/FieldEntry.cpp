@@ -483,7 +483,9 @@ bool RNum_LostFocus(App& app, MainScreen& s) {
         app.msg.MsgText.clear();
         return true;
     }
-    const QString fallback = FromAnsi(app.crusade.CurRecord.RNum.trimmed());
+    // A new name of add mode falls back on its own number, not on the record shown before.
+    Crusade& c = app.crusade;
+    const QString fallback = FromAnsi((AddMode(app) ? c.OrigRecord : c.CurRecord).RNum.trimmed());
     QString text = s.text(kRNum);
     if (!AddMode(app) && text == app.mainWindow.EnteredRNum) return true;
     text = Trim(text);
@@ -510,6 +512,8 @@ bool RNum_LostFocus(App& app, MainScreen& s) {
         s.setFocus(kRNum);
     } else {
         app.mainWindow.EnteredRNum = *number;
+        // The number the new name was given is its own from now on.
+        if (AddMode(app)) c.OrigRecord.RNum = Ansi(*number);
     }
     PutNumberInView(app, s.text(kRNum));
     return !duplicate;

@@ -29,7 +29,13 @@ public:
     // A box's text was refused (after its message): the focus goes back to the box, and
     // the window comes to the front if another window is there, so that the box is put
     // right in sight whichever window's command met the refusal.
-    virtual void focusRefusedBox(const QString& name) { setFocus(name); }
+    void focusRefusedBox(const QString& name) {
+        setFocus(name);
+        bringForward();
+    }
+    // The window, when it is shown, comes in front of the program's other windows and takes
+    // the keyboard. A screen that is no window of its own: nothing.
+    virtual void bringForward() {}
 
     // Text selection of a text box or combo box.
     virtual void setSelection(const QString& name, int start, int length) = 0;

@@ -19,10 +19,10 @@ struct MainWindowState {
     qint16 RelPrefCaret = 0;
     // ZipTable index of the entry the last successful zip lookup found.
     qint16 ZipHitIndex = 0;
-    // A new name of add mode is on screen and has no record yet: CurRecNo and OrigRecord
-    // still belong to the record shown before, so the screen must not be saved. Set by
-    // AddNewRecord; cleared when the add-mode buttons append the entry's slot and when a
-    // record is shown on the main window.
+    // A new name of add mode is on screen and has no record yet: CurRecNo still belongs to
+    // the record shown before, so the screen must not be saved; OrigRecord holds the new
+    // name's own values, which Esc puts back. Set by AddNewRecord; cleared when the add-mode
+    // buttons append the entry's slot and when a record is shown on the main window.
     bool NewEntryOnScreen = false;
     // The meeting whose heading the window last wrote into the prayer-request journal.
     qint16 LastPrayerMeeting = 0;

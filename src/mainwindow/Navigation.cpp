@@ -1,6 +1,5 @@
 #include "mainwindow/Navigation.h"
 
-#include "attendance/NightlyEntry.h"
 #include "attendance/VisitCodes.h"
 #include "data/App.h"
 #include "data/DataStore.h"
@@ -116,7 +115,7 @@ SearchResult NameSearch(App& app, const QByteArray& upper) {
                                  FromAnsi(rec.Address.rtrimmed()) + QStringLiteral(", ") +
                                  FromAnsi(rec.City.rtrimmed()) + NewLine + NewLine + kCorrectName;
         const int answer =
-            app.dialogs().askAbout(attendf::SearchRow(), question, Buttons::YesNoCancel, Icon::Question, kSearchTitle);
+            app.dialogs().askAbout(FoundNameControls(), question, Buttons::YesNoCancel, Icon::Question, kSearchTitle);
         app.msg.MsgAnswer = QString::number(answer);
         if (answer == AnsYes) return {Outcome::Hit, p};
         if (answer == AnsCancel) return {Outcome::Cancelled, 0};
@@ -141,7 +140,7 @@ Outcome MemberSearch(App& app, MainScreen& form, const QByteArray& typed, bool n
         if (InStrNoCase(entry, typed) == 0) continue;
         if (!numberSearch) {
             const int answer = app.dialogs().askAbout(
-                attendf::SearchRow(), MemberLine(entry) + NewLine + NewLine + kCorrectName, Buttons::YesNoCancel,
+                FoundNameControls(), MemberLine(entry) + NewLine + NewLine + kCorrectName, Buttons::YesNoCancel,
                 Icon::Question, QStringLiteral("Searching SDA File for Last Name"));
             app.msg.MsgAnswer = QString::number(answer);
             if (answer == AnsCancel) return Outcome::Cancelled;
@@ -221,7 +220,7 @@ int AskGlobal(App& app, const AttendeeRecord& r, const QString& item) {
                              FromAnsi(r.Address.rtrimmed()) + QStringLiteral(", ") + FromAnsi(r.City.rtrimmed()) +
                              QStringLiteral(", ") + FromAnsi(r.Zip.rtrimmed()) + NewLine + NewLine +
                              QStringLiteral("Is this the correct name?");
-    return app.dialogs().askAbout(attendf::SearchRow(), question, Buttons::YesNoCancel, Icon::Question,
+    return app.dialogs().askAbout(FoundNameControls(), question, Buttons::YesNoCancel, Icon::Question,
                                   QStringLiteral("Global Search for: ") + item);
 }
 

@@ -247,7 +247,7 @@ void PutBackFileCopy(App& app, MainScreen& form) {
     }
     if (!ShowRecord(app, form)) return;
     app.mainWindow.EnteredRNum = form.text(QStringLiteral("RNum"));
-    if (MainWindowShows(app, c.CurRecNo)) c.file.forget(c.CurRecNo);
+    if (MainWindowShows(app, c.CurRecNo)) DiscardChanges(app, c.CurRecNo);
 }
 
 void LetGoOfDiscardedChanges(App& app, const MainScreen& form) {
@@ -259,7 +259,7 @@ void LetGoOfDiscardedChanges(App& app, const MainScreen& form) {
     } catch (const VbError&) {
         return;  // a box holds what no record can: it differs
     }
-    if (onScreen == c.OrigRecord) c.file.forget(c.CurRecNo);
+    if (onScreen == c.OrigRecord) DiscardChanges(app, c.CurRecNo);
 }
 
 bool SaveScreenBeforeWrite(App& app, qint32 n) {

@@ -445,6 +445,58 @@ TEST_F(AddModeTest, CopyCarriesTheSavedRecord) {
     EXPECT_EQ(app->view.ReportCount, 6);
 }
 
+// A new name's number box, with Smith (0012) shown before: Esc, or a number refused, puts
+// back the new name's own number (none yet, the one it was given, or the copy's), never the
+// number of the record shown before.
+TEST_F(AddModeTest, ANewNamesNumberBoxFallsBackOnItsOwnNumber) {
+    const std::function<void()> esc = [this] { FieldKeyDown(*app, screen, S("RNum"), vk::Escape, 0); };
+    const std::function<void()> refused = [this] {
+        type("RNum", "12x");
+        RNum_LostFocus(*app, screen);
+    };
+    const struct {
+        const char* what;
+        std::function<void()> begin;  // the new name on screen
+        const char* own;              // its own number
+    } starts[] = {
+        {"a new name", [this] { startAdding("5"); }, ""},
+        {"a new name given a number",
+         [this] {
+             startAdding("5");
+             type("RNum", "");
+             RNum_LostFocus(*app, screen);
+         },
+         "0101"},
+        {"a new name given a typed number",
+         [this] {
+             startAdding("5");
+             type("RNum", "77");
+             RNum_LostFocus(*app, screen);
+         },
+         "0077"},
+        {"a copy",
+         [this] {
+             dialogs().answer(AnsYes);
+             mnuCopy_Click(*app, screen);
+         },
+         "0101"},
+    };
+    for (const auto& start : starts) {
+        for (const auto& [how, back] : {std::pair{"Esc", esc}, std::pair{"a refused number", refused}}) {
+            SCOPED_TRACE(std::string(start.what) + ", " + how);
+            open(People());
+            ASSERT_EQ(text("RNum"), S("0012"));
+            start.begin();
+            type("FName", "Ned");
+            type("RNum", "");
+            dialogs().clear();
+            back();
+            EXPECT_EQ(text("RNum").toStdString(), start.own);
+            EXPECT_TRUE(dialogs().messages().filter(S("duplicate")).isEmpty());
+        }
+    }
+}
+
 // The data file gone, the crusade's files saved elsewhere hold what the user kept: a new
 // name still on screen, not a copy reported as not made nor a name left or undone; the
 // question counts what is saved.

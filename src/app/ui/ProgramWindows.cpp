@@ -1,6 +1,7 @@
 #include "app/ui/ProgramWindows.h"
 
 #include "app/ui/CrusadeWindows.h"
+#include "app/ui/PasteRules.h"
 #include "app/ui/TableWindows.h"
 #include "attendance/ui/AppointmentFm.h"
 #include "attendance/ui/AttendF.h"
@@ -26,7 +27,7 @@
 
 namespace fennick {
 
-ProgramWindows::ProgramWindows(App& app) : app_(app) {
+ProgramWindows::ProgramWindows(App& app) : app_(app), pasteRules_(std::make_unique<PasteRules>()) {
     // The repair pass run whenever a crusade is opened.
     app.hooks.fixFiles = [&app] { return FixFiles(app); };
     // Add mode on the main window: started by an empty view, cancelled at close-down, and

@@ -1,9 +1,9 @@
 #pragma once
 // The program's windows as start-up builds them: the main window, the dialogs the
 // display-free code opens over it, and the crusade's modeless windows in their owner,
-// with the repair pass and add mode installed. Once it stands, every hook that a built
-// part of the program provides is set; the hooks of a modeless window are set while that
-// window stands.
+// with the repair pass and add mode installed and the rule every one-line box keeps on a
+// paste (PasteRules). Once it stands, every hook that a built part of the program provides
+// is set; the hooks of a modeless window are set while that window stands.
 
 #include <memory>
 
@@ -12,6 +12,7 @@ namespace fennick {
 class App;
 class CrusadeWindows;
 class EditForm;
+class PasteRules;
 
 class ProgramWindows {
 public:
@@ -23,6 +24,7 @@ public:
 
 private:
     App& app_;
+    std::unique_ptr<PasteRules> pasteRules_;
     std::unique_ptr<EditForm> main_;
     // Declared after the main window so that they go first: some are its children.
     std::unique_ptr<CrusadeWindows> windows_;

@@ -690,8 +690,7 @@ void AttendF::setFocus(const QString& name) {
     if (depth_ == 0) applyPendingFocus();
 }
 
-void AttendF::focusRefusedBox(const QString& name) {
-    setFocus(name);
+void AttendF::bringForward() {
     if (!isVisible()) return;
     raise();
     activateWindow();

@@ -74,7 +74,7 @@ public:
     void setEnabled(const QString& name, bool enabled) override;
     bool isEnabled(const QString& name) const override;
     void setFocus(const QString& name) override;
-    void focusRefusedBox(const QString& name) override;
+    void bringForward() override;
     QString focused() const override;
     void setSelection(const QString& name, int start, int length) override;
     int selectionStart(const QString& name) const override;

@@ -22,6 +22,7 @@
 #include "mainwindow/MenuBar.h"
 #include "mainwindow/Navigation.h"
 #include "mainwindow/ui/ElidedCheckBox.h"
+#include "mainwindow/ui/TextBox.h"
 #include "mainwindow/ui/ToolbarIcons.h"
 #include "platform/Dialogs.h"
 #include "reportwindow/ReportMenus.h"
@@ -596,7 +597,7 @@ QGroupBox* EditForm::buildNotes() {
     auto* caption = label(QStringLiteral("Label17"), QStringLiteral("Notes for Data Entry Only"));
     caption->setToolTip(QStringLiteral("Double-click to empty the notes"));
     col->addWidget(caption);
-    auto* notes = add(new QPlainTextEdit(this), QStringLiteral("Notes"));
+    auto* notes = add(new TextBox(decltype(AttendeeRecord::Notes)::Width, this), QStringLiteral("Notes"));
     notes->setTabChangesFocus(true);
     notes->setMinimumHeight(notes->fontMetrics().lineSpacing() * 3 + 12);
     col->addWidget(notes);
@@ -1087,8 +1088,7 @@ bool EditForm::leaveFocusedBox() {
     return accepted;
 }
 
-void EditForm::focusRefusedBox(const QString& name) {
-    setFocus(name);
+void EditForm::bringForward() {
     if (!isVisible()) return;
     raise();
     activateWindow();

@@ -85,7 +85,7 @@ public:
     // the record (the window's own commands, other windows, activation). A name being
     // added is not left: no command saves it.
     bool leaveFocusedBox() override;
-    void focusRefusedBox(const QString& name) override;
+    void bringForward() override;
     void setSelection(const QString& name, int start, int length) override;
     int selectionStart(const QString& name) const override;
     void setItems(const QString& name, const QStringList& items) override;

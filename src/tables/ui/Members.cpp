@@ -23,7 +23,8 @@ namespace fennick {
 
 namespace {
 
-const char* const kBoxes[] = {"RNum", "LName", "FName"};
+// The entry's boxes from left to right, in the order Tab and Enter visit them.
+const char* const kBoxes[] = {"RNum", "FName", "LName"};
 
 }  // namespace
 
@@ -56,7 +57,7 @@ void Members::build() {
     title->setFont(bold);
 
     auto* entry = new QGridLayout;
-    const char* const captions[] = {"Reg. Num.", "Last Name", "First Name"};
+    const char* const captions[] = {"Reg. Num.", "First Name", "Last Name"};
     const int widths[] = {4, 15, 15};
     for (int i = 0; i < 3; ++i) {
         entry->addWidget(new QLabel(QLatin1String(captions[i]), this), 0, i);
@@ -66,8 +67,6 @@ void Members::build() {
         box->installEventFilter(this);
         entry->addWidget(box, 1, i);
     }
-    setTabOrder(control(QStringLiteral("RNum")), control(QStringLiteral("FName")));
-    setTabOrder(control(QStringLiteral("FName")), control(QStringLiteral("LName")));
 
     QHBoxLayout* moves = recordButtons();
 

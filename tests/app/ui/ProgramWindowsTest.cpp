@@ -504,13 +504,15 @@ void WaitFramed(const QWidget* w) {
 }
 
 // The questions asked about what a window shows (the names a search offers, the record a
-// delete removes), as the program's own boxes show them: each leaves those controls in view.
+// delete removes), as the program's own boxes show them: each names those controls and
+// leaves them in view. A search question is about the text searched for and the person shown.
 TEST_F(ProgramWindowsTest, EachQuestionLeavesWhatItAsksAboutInView) {
     ProgramWindows windows(app);
     EditForm* main = &windows.main();
     main->load();
     main->show();
-    const QStringList member = {"RNum", "LName", "FName", "RCounter"}, search = {"SearchBox", "EntInd", "SDAIdent"};
+    const QStringList member = {"RNum", "LName", "FName", "RCounter"};
+    const QStringList search = {"SearchBox", "EntInd", "SDAIdent", "RNum", "FName", "LName"};
     const QStringList zip = {"Zip", "City", "State", "WorkerCode", "NumberAddresses", "RCounter"};
     const struct {
         const char* window;  // empty: the main window
@@ -564,6 +566,10 @@ TEST_F(ProgramWindowsTest, EachQuestionLeavesWhatItAsksAboutInView) {
                 }
                 box->close();
             });
+            // The question names what it is about, so that it is placed clear of it at any
+            // size of the screen and the window, not only where a centred box happens to be.
+            for (const QString& name : c.about)
+                if (!shown.about.contains(name)) covered << QStringLiteral("unnamed ") + name;
             real.messageBox({shown.text, shown.buttons, shown.icon, shown.title, shown.defaultButton, shown.about});
         };
         if (c.button && *c.typed) t.dialogs.type(QLatin1String(c.typed));

@@ -6,13 +6,16 @@
 
 #include "ViewFixture.h"
 #include "mainwindow/FilterCommands.h"
+#include "mainwindow/MainLifecycle.h"
 #include "mainwindow/MenuBar.h"
+#include "mainwindow/ui/ElidedCheckBox.h"
 #include "platform/Dialogs.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
@@ -153,6 +156,30 @@ TEST_F(EditFormLayoutTest, TheWindowKeepsItsSizeThroughViewsAddModeAndLongNames)
         click(QStringLiteral("ShowAll"));
         EXPECT_EQ(width(), 1280) << name.toStdString() << ", then all names";
     }
+}
+
+// Each column of decisions keeps the room of the longest title the program gives, whatever
+// titles the crusade has: at the window's least width no column is narrower than that room,
+// so the least width does not change with the titles.
+TEST_F(EditFormLayoutTest, TheDecisionColumnsKeepTheRoomOfTheLongestTitle) {
+    const QString title = QLatin1String(kLongestDecisionCaption);
+    ElidedCheckBox longest(title, title);
+    longest.setFont(widget(QStringLiteral("Dec(0)"))->font());
+    QList<int> leastWidths;
+    for (const char* titles : {"Yes", "Decision title number %1 in full"}) {
+        SCOPED_TRACE(titles);
+        for (int i = 1; i <= 9; ++i) app.settings.DecisionNames[size_t(i)] = QString::fromLatin1(titles).arg(i);
+        ShowDecisionNames(app, *form);
+        form->resize(form->minimumSizeHint());
+        QTest::qWait(100);  // laid out at that width, as the window system told it
+        leastWidths << form->width();
+        const auto* columns = qobject_cast<QGridLayout*>(widget(QStringLiteral("grpDecisions"))->layout());
+        ASSERT_NE(columns, nullptr);
+        for (int column = 0; column < 3; ++column) {
+            EXPECT_GE(columns->cellRect(0, column).width(), longest.sizeHint().width()) << column;
+        }
+    }
+    EXPECT_EQ(leastWidths.first(), leastWidths.last());
 }
 
 TEST_F(EditFormLayoutTest, AViewsHighlightGoesCompletelyWhenItEnds) {
