@@ -320,6 +320,12 @@ void ShowListCaption(App& app, RecordScreen& form, QString& title) {
                     QStringLiteral(" Crusade (Meeting # ") + Plain(app.settings.LastMeeting) + QStringLiteral(")"));
 }
 
+QStringList CaptionedViewKinds() {
+    QStringList kinds;
+    for (const CaptionRow& row : kCaptionRows) kinds << QString(row.kind);
+    return kinds;
+}
+
 void ResetFieldColors(RecordScreen& form) {
     static const char* const kFields[] = {
         "WorkerCode", "Zip", "BaptDate", "RelPref",    "IntLevel", "Last",  "LName", "Advertising",

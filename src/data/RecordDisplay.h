@@ -33,6 +33,8 @@ bool ShowRecord(App& app, RecordScreen& form);
 // title of their own), shows it in EditLabel, highlights the fields the view is keyed
 // on, fills RecordCounter ("n of m") and sets the window caption.
 void ShowListCaption(App& app, RecordScreen& form, QString& title);
+// The view kinds ShowListCaption gives a title or highlights of their own.
+QStringList CaptionedViewKinds();
 
 // Puts white back on every field of the screen that a view highlights.
 void ResetFieldColors(RecordScreen& form);

@@ -623,8 +623,14 @@ void AttendF::setValue(const QString& control, int value) {
     b->setChecked(value != 0);
 }
 
+QWidget* AttendF::drawn(const QString& control) const {
+    // A value the screen keeps (Attend, Last) is no control: it has no colour or font.
+    if (AttendFState::isVariable(control)) return nullptr;
+    return qobject_cast<QWidget*>(named(control));
+}
+
 void AttendF::setBackColor(const QString& control, BgrColor color) {
-    auto* w = qobject_cast<QWidget*>(named(control));
+    auto* w = drawn(control);
     if (!w) return;
     if (qobject_cast<QLineEdit*>(w)) {
         SetRole(w, QPalette::Base, color);
@@ -635,13 +641,13 @@ void AttendF::setBackColor(const QString& control, BgrColor color) {
 }
 
 void AttendF::setForeColor(const QString& control, BgrColor color) {
-    auto* w = qobject_cast<QWidget*>(named(control));
+    auto* w = drawn(control);
     if (!w) return;
     for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) SetRole(w, role, color);
 }
 
 void AttendF::setBold(const QString& control, bool bold) {
-    auto* w = qobject_cast<QWidget*>(named(control));
+    auto* w = drawn(control);
     if (!w) return;
     QFont f = w->font();
     f.setBold(bold);

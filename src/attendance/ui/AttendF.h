@@ -92,6 +92,8 @@ private:
     T* add(T* widget, const QString& name);
     QLineEdit* box(const QString& name, int width);
     QLabel* label(const QString& name, const QString& caption);
+    // The widget whose colour or font a control name sets; null for a value of the screen.
+    QWidget* drawn(const QString& control) const;
     void buildMenu();
     QWidget* buildEntry();
     QWidget* buildRecord();

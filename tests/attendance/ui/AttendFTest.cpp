@@ -11,6 +11,7 @@
 #include "data/CrusadeFiles.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/RecordDisplay.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/ui/EditForm.h"
 #include "views/Indexes.h"
@@ -121,6 +122,25 @@ TEST_F(AttendFTest, AFailingCommandIsReportedOnceAndTheScreenGoesOn) {
     press(Qt::Key_Return);
     EXPECT_EQ(night6(3), '6');
     EXPECT_TRUE(s->isVisible());
+}
+
+// Every view's caption and highlights reach the screen's controls; a value the screen
+// keeps under a highlighted name (Last) takes no colour, and the test build does not stop.
+TEST_F(AttendFTest, EveryViewsCaptionLightsOnlyTheScreensControls) {
+    t.dialogs.type(QStringLiteral("5"));
+    form->action(QStringLiteral("mnuAttendUpdate"))->trigger();
+    AttendF* s = screen();
+    ASSERT_NE(s, nullptr);
+    const QStringList kinds = CaptionedViewKinds();
+    ASSERT_TRUE(kinds.contains(QStringLiteral("attendnight")));
+    const QString last = s->text(QStringLiteral("Last"));
+    for (const QString& kind : kinds) {
+        SCOPED_TRACE(kind.toStdString());
+        app.view.ReportKind = kind;
+        QString title;
+        ShowListCaption(app, *s, title);
+        EXPECT_EQ(s->text(QStringLiteral("Last")), last);
+    }
 }
 
 TEST_F(AttendFTest, EveryControlBearsItsNameAndTheDialogControlsWaitForTheirWindows) {
