@@ -240,9 +240,7 @@ void MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool 
                                              FromAnsi(in.record(holder).FName.trimmed()) + QStringLiteral(", ")
                                        : QString();
         if (in.full()) {
-            in.leaveOut(
-                theirs,
-                another + QStringLiteral("the data file holds %1 records, the most Fennick can keep").arg(kMaxRecords));
+            in.leaveOut(theirs, another + FullFileWhy());
             continue;
         }
         const QString question = QStringLiteral("Found Missing Record: ") + NewLine + MissingName(theirs) + NewLine +

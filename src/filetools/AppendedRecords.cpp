@@ -73,6 +73,10 @@ const QList<BringInCommand>& BringInCommands() {
     return commands;
 }
 
+QString FullFileWhy() {
+    return QStringLiteral("the data file holds %1 records, the most Fennick can keep").arg(kMaxRecords);
+}
+
 bool SamePerson(const AttendeeRecord& a, const AttendeeRecord& b) {
     const QByteArray number = NumberKey(a);
     return !number.isEmpty() && number == NumberKey(b) && NameKey(a.FName.bytes()) == NameKey(b.FName.bytes()) &&

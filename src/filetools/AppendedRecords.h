@@ -34,8 +34,9 @@ struct BringInCommand {
     void (*run)(App& app, MainScreen& form);
 };
 
-// Why a record that is the same person as one on file is left out.
+// Why a record is left out: the same person is on file, or the data file is full.
 inline const QString kAlreadyOnFile = QStringLiteral("the same person is already on file");
+QString FullFileWhy();
 
 // Every command that brings records in.
 const QList<BringInCommand>& BringInCommands();

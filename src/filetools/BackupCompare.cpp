@@ -72,8 +72,7 @@ void AddMissingRecords(App& app, const QList<AttendeeRecord>& backup, BringingIn
             continue;
         }
         if (in.full()) {
-            in.leaveOut(r, QStringLiteral("not offered: the data file holds %1 records, the most Fennick can keep")
-                               .arg(kMaxRecords));
+            in.leaveOut(r, FullFileWhy());
             continue;
         }
         const qint32 holder = in.holder(r);

@@ -30,11 +30,6 @@ namespace fennick {
 
 namespace {
 
-// The why of a record left out as the data file is full.
-QString FullFile() {
-    return QStringLiteral("the data file holds %1 records, the most Fennick can keep").arg(kMaxRecords);
-}
-
 // Whether running the merge again is safe: a record added under its own number is then
 // the same person on file and left out; one given a new number is not.
 QString MergeRerun(const BringingIn& in) {
@@ -111,7 +106,7 @@ void MergeCrusadeRecords(const QList<AttendeeRecord>& other, BringingIn& in) {
         } else if (in.samePerson(theirs)) {
             in.leaveOut(theirs, kAlreadyOnFile);
         } else if (in.full()) {
-            in.leaveOut(theirs, FullFile());
+            in.leaveOut(theirs, FullFileWhy());
         } else {
             in.append(theirs, true);
         }

@@ -154,9 +154,7 @@ QString ImportNames(App& app, const QByteArray& file, const std::function<void(B
         else if (in.samePerson(rec))
             in.leaveOut(rec, line + kAlreadyOnFile);
         else if (in.full())
-            in.leaveOut(
-                rec,
-                line + QStringLiteral("the data file holds %1 records, the most Fennick can keep").arg(kMaxRecords));
+            in.leaveOut(rec, line + FullFileWhy());
         else
             in.append(rec, true);
     }
