@@ -169,11 +169,7 @@ QString MergeRerun(const BringingIn& in, bool stopped) {
     QString text = QStringLiteral(
         "Running Merge Attendance Updates again is safe: the records merged are merged the same way again, and those "
         "added are found by their number and names.");
-    if (in.renumbered() > 0)
-        text += NewLine + (in.renumbered() == 1
-                               ? QStringLiteral("Only the 1 record added under a new number is offered again.")
-                               : QStringLiteral("Only the %1 records added under a new number are offered again.")
-                                     .arg(in.renumbered()));
+    text += in.offeredAgain();
     if (stopped) text += NewLine + QStringLiteral("The church members were not merged: running it again merges them.");
     return text;
 }

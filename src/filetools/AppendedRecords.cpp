@@ -188,6 +188,14 @@ void BringingIn::finish() {
     });
 }
 
+QString BringingIn::offeredAgain() const {
+    if (renumbered_ == 0) return QString();
+    return NewLine +
+           (renumbered_ == 1
+                ? QStringLiteral("Only the 1 record added under a new number is offered again.")
+                : QStringLiteral("Only the %1 records added under a new number are offered again.").arg(renumbered_));
+}
+
 QString BringingIn::closing(const QString& opening, bool countUpdates, const QStringList& notes,
                             const QString& rerun) const {
     QStringList parts;

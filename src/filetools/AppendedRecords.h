@@ -97,6 +97,10 @@ public:
     int added() const { return int(added_.size()); }
     int renumbered() const { return renumbered_; }
     int leftOut() const { return int(leftOut_.size()); }
+    // For the rerun advice of a command that offers the records it brings in: "Only the 2
+    // records added under a new number are offered again." after a line break; empty when
+    // none was.
+    QString offeredAgain() const;
 
     // The one closing message: opening (may be empty), how many records were updated
     // (when countUpdates) and added, each added one with its number, those left out with

@@ -49,15 +49,10 @@ QString MissingRecordQuestion(const AttendeeRecord& r, const AttendeeRecord* hol
 // Whether running the comparison again is safe: a record added under its own number is a
 // person on file then; one given a new number is offered again.
 QString CompareRerun(const BringingIn& in) {
-    QString text = QStringLiteral(
-        "Running Compare again is safe: the records added are found by their number and names and not offered "
-        "again.");
-    if (in.renumbered() > 0)
-        text += NewLine + (in.renumbered() == 1
-                               ? QStringLiteral("Only the 1 record added under a new number is offered again.")
-                               : QStringLiteral("Only the %1 records added under a new number are offered again.")
-                                     .arg(in.renumbered()));
-    return text;
+    return QStringLiteral(
+               "Running Compare again is safe: the records added are found by their number and names and not offered "
+               "again.") +
+           in.offeredAgain();
 }
 
 }  // namespace

@@ -42,9 +42,13 @@ bool ShownBox::fits() const {
 
 ShownBox ShowInRealBox(const MessageBoxSpec& spec, QWidget* over) {
     ShownBox seen;
-    QTimer::singleShot(30, [&seen] {
+    // Looks for the box until it stands on the screen, however long its showing takes.
+    QTimer look;
+    look.setInterval(20);
+    QObject::connect(&look, &QTimer::timeout, [&seen, &look] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
+        if (!box || !box->isVisible()) return;
+        look.stop();
         (void)QTest::qWaitForWindowExposed(box);
         for (QAbstractButton* b : box->buttons()) {
             if (box->buttonRole(b) != QMessageBox::ActionRole) continue;
@@ -58,6 +62,7 @@ ShownBox ShowInRealBox(const MessageBoxSpec& spec, QWidget* over) {
             if (b->isVisible()) seen.buttons << QRect(b->mapToGlobal(QPoint(0, 0)), b->size());
         box->done(QDialog::Rejected);
     });
+    look.start();
     QtDialogs(over).messageBox(spec);
     return seen;
 }
