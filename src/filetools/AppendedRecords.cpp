@@ -85,8 +85,7 @@ bool SamePerson(const AttendeeRecord& a, const AttendeeRecord& b) {
 
 BringingIn::BringingIn(App& app, BulkWrite& writes, const QList<AttendeeRecord>& incoming)
     : app_(app), writes_(writes), records_(ReadAllRecords(app)), reservedBefore_(app.settings.ReservedNumber) {
-    onFile_ = qint32(records_.size());
-    for (qint32 i = 0; i < onFile_; ++i) {
+    for (qint32 i = 0; i < records_.size(); ++i) {
         const QByteArray number = NumberKey(records_[i]);
         if (!records_[i].isDeleted() && !number.isEmpty()) byNumber_[number].append(i + 1);
     }

@@ -111,10 +111,10 @@ public:
 private:
     App& app_;
     BulkWrite& writes_;
-    QList<AttendeeRecord> records_;              // the data file's, then those appended
-    qint32 onFile_ = 0;                          // of them, on file when the command began
-    QHash<QByteArray, QList<qint32>> byNumber_;  // upper-cased number -> the live records on file holding it
-    QHash<QByteArray, int> toCome_;              // numbers of the records still to come, and how many carry each
+    QList<AttendeeRecord> records_;  // the data file's, then those appended
+    // Upper-cased number -> the live records on file when the command began that hold it.
+    QHash<QByteArray, QList<qint32>> byNumber_;
+    QHash<QByteArray, int> toCome_;  // numbers of the records still to come, and how many carry each
     qint16 reservedBefore_ = 0;
     int updated_ = 0;
     int renumbered_ = 0;
