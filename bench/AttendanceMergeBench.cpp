@@ -7,6 +7,7 @@
 #include "attendance/AttendanceMerge.h"
 #include "data/BulkWrite.h"
 #include "data/Errors.h"
+#include "filetools/AppendedRecords.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,7 +26,9 @@ void BM_MergeAttendance(benchmark::State& state) {
     int updated = 0;
     for (auto _ : state) {
         BulkWrite writes(b.app, QStringLiteral("Merge Attendance Updates"), kSourceFennick3);
-        updated = MergeRecords(b.app, other, night, true, writes).updated;
+        BringingIn in(b.app, writes, other);
+        MergeRecords(b.app, other, night, true, in);
+        updated = in.updated();
     }
     if (updated < kBenchRecords * 9 / 10) state.SkipWithError("records were not found");
     state.counters["updated"] = updated;

@@ -11,6 +11,7 @@
 #include "data/Errors.h"
 #include "data/FileUtil.h"
 #include "data/FixFiles.h"
+#include "filetools/AppendedRecords.h"
 #include "filetools/BackupCompare.h"
 #include "filetools/Compaction.h"
 #include "filetools/CrusadeMerge.h"
@@ -142,9 +143,10 @@ void BM_MergeCrusadeAllColliding(benchmark::State& state) {
         b.app.settings.ReservedNumber = 4999;
         state.ResumeTiming();
         BulkWrite writes(b.app, QStringLiteral("Merge Files"), kSourceFennick3);
-        const CrusadeMergeResult r = MergeCrusadeRecords(b.app, other, writes);
-        appended = r.appended;
-        if (!r.stopped.isEmpty()) state.SkipWithError(r.stopped.toStdString().c_str());
+        BringingIn in(b.app, writes, other);
+        MergeCrusadeRecords(other, in);
+        appended = in.added();
+        if (writes.failed()) state.SkipWithError(writes.report(QString()).toStdString().c_str());
         SortIndex(b.app);
     }
     state.counters["appended"] = appended;
@@ -157,10 +159,11 @@ void BM_CompareWithBackup(benchmark::State& state) {
     const QList<AttendeeRecord> backup = BenchRecords();
     for (auto _ : state) {
         BulkWrite writes(b.app, QStringLiteral("Compare"), kSourceFennick3);
-        const BackupComparison r = AddMissingRecords(b.app, backup, writes);
+        BringingIn in(b.app, writes, backup);
+        AddMissingRecords(b.app, backup, in);
         FixFiles(b.app);
         IndexAlpha(b.app);
-        benchmark::DoNotOptimize(r.added);
+        benchmark::DoNotOptimize(in.added());
     }
 }
 BENCHMARK(BM_CompareWithBackup)->Apply([](auto* b) { Timed(b); });

@@ -21,7 +21,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -33,8 +32,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("Fennick Attendance Update from Remote Computer");
 const QString kNothingMerged = QStringLiteral("Nothing has been merged.");
-// The most missing records the message about a full data file names one by one.
-constexpr int kNotAddedListed = 15;
 
 // The other computer's crusade, read and checked before anything is written.
 struct OtherCrusade {
@@ -127,12 +124,13 @@ std::optional<OtherCrusade> ReadOtherCrusade(App& app, const QString& chosen) {
 // The three questions; false when the user stops. attendanceOnly is set from the second.
 bool Confirmed(App& app, const OtherCrusade& other, bool& attendanceOnly) {
     const QString meeting = Plain(other.lastMeeting);
-    const QString what =
-        QStringLiteral("You will update the Attendance records in:") + NewLine + QStringLiteral("      ") +
-        app.program.DataFile + NewLine + NewLine + QStringLiteral("with the Attendance records in the file in Drive: ") +
-        other.dataFile + NewLine + NewLine + QStringLiteral("For Meeting Number: ") + meeting + NewLine +
-        QStringLiteral("The last Meeting Number for the Current Database is: ") + Plain(app.settings.LastMeeting) +
-        NewLine + NewLine + QStringLiteral("Is this what you want to do?");
+    const QString what = QStringLiteral("You will update the Attendance records in:") + NewLine +
+                         QStringLiteral("      ") + app.program.DataFile + NewLine + NewLine +
+                         QStringLiteral("with the Attendance records in the file in Drive: ") + other.dataFile +
+                         NewLine + NewLine + QStringLiteral("For Meeting Number: ") + meeting + NewLine +
+                         QStringLiteral("The last Meeting Number for the Current Database is: ") +
+                         Plain(app.settings.LastMeeting) + NewLine + NewLine +
+                         QStringLiteral("Is this what you want to do?");
     if (app.dialogs().msgBox(what, Buttons::YesNo, Icon::Critical, kTitle) != AnsYes) return false;
 
     const QString whole =
@@ -151,14 +149,7 @@ QString MissingName(const AttendeeRecord& rec) {
            FromAnsi(rec.LName.trimmed()) + QStringLiteral(", ") + FromAnsi(rec.FName.bytes());
 }
 
-// The other computer's record is the person the local one of its number is: their first
-// and last names agree, blanks around them and case aside.
-bool SamePerson(const AttendeeRecord& theirs, const AttendeeRecord& here) {
-    return AnsiUpper(theirs.FName.trimmed()) == AnsiUpper(here.FName.trimmed()) &&
-           AnsiUpper(theirs.LName.trimmed()) == AnsiUpper(here.LName.trimmed());
-}
-
-// Asked when the names of the local record of the other record's number differ.
+// Asked when a local record holds the other record's number under other names.
 QString SamePersonQuestion(const AttendeeRecord& theirs, const AttendeeRecord& here) {
     return QStringLiteral("Found Record Number ") + FromAnsi(theirs.RNum.bytes()) +
            QStringLiteral(" Under Another Name: ") + NewLine + QStringLiteral("Other computer:  ") +
@@ -166,29 +157,13 @@ QString SamePersonQuestion(const AttendeeRecord& theirs, const AttendeeRecord& h
            QStringLiteral("Is this the same person?");
 }
 
-// The records of the full data file that were not added, for the closing message.
-QString NotAddedText(const QStringList& notAdded) {
-    QString text = QStringLiteral("The data file holds %1 records, the most Fennick can keep.").arg(kMaxRecords) +
-                   NewLine + QStringLiteral("These records of the other computer were not added:") + NewLine;
-    for (qsizetype i = 0; i < std::min<qsizetype>(notAdded.size(), kNotAddedListed); ++i)
-        text += NewLine + notAdded[i];
-    if (notAdded.size() > kNotAddedListed)
-        text += NewLine + QStringLiteral("and %1 more.").arg(notAdded.size() - kNotAddedListed);
-    return text;
-}
-
-// The records whose number another person holds here, each with what became of it.
-QString OtherPeopleText(const QList<OtherPerson>& people) {
-    QString text = QStringLiteral("Records of the other computer whose number is held here under another name:");
-    for (qsizetype i = 0; i < std::min<qsizetype>(people.size(), kNotAddedListed); ++i) {
-        const OtherPerson& p = people[i];
-        text += NewLine + FromAnsi(p.number) + QStringLiteral("  ") + FromAnsi(p.lastName) + QStringLiteral(", ") +
-                FromAnsi(p.firstName) + QStringLiteral(" (here ") + FromAnsi(p.localLastName) + QStringLiteral(", ") +
-                FromAnsi(p.localFirstName) + QStringLiteral("): ") +
-                (p.outcome.isEmpty() ? QStringLiteral("not reached") : p.outcome);
-    }
-    if (people.size() > kNotAddedListed)
-        text += NewLine + QStringLiteral("and %1 more.").arg(people.size() - kNotAddedListed);
+// Whether running the merge again is safe, after it stopped (stopped) or not.
+QString MergeRerun(const BringingIn& in, bool stopped) {
+    QString text = QStringLiteral(
+        "Running Merge Attendance Updates again is safe: the records merged are merged the same way again, and those "
+        "added are found by their number and names.");
+    text += in.offeredAgain();
+    if (stopped) text += NewLine + QStringLiteral("The church members were not merged: running it again merges them.");
     return text;
 }
 
@@ -217,100 +192,56 @@ QString MergeMemberFile(App& app, const QString& otherDataFile) {
 
 }  // namespace
 
-RecordMerge MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool attendanceOnly,
-                         BulkWrite& writes) {
-    Crusade& c = app.crusade;
-    if (!IsNight(night)) return {};
-    QList<AttendeeRecord> local = ReadAllRecords(app);
-    QHash<QByteArray, qint32> byNumber;  // upper-cased number -> first live record with it
-    byNumber.reserve(local.size());
-    for (qint32 i = 0; i < local.size(); ++i) {
-        const QByteArray key = AnsiUpper(local[i].RNum.bytes());
-        if (!local[i].isDeleted() && !byNumber.contains(key)) byNumber.insert(key, i + 1);
-    }
-    const qint16 reserved = app.settings.ReservedNumber;
-
-    RecordMerge result;
+void MergeRecords(App& app, const QList<AttendeeRecord>& other, int night, bool attendanceOnly, BringingIn& in) {
+    if (!IsNight(night)) return;
+    // The other record merged into local record n, when it attended night.
+    const auto merge = [&](qint32 n, const AttendeeRecord& theirs) {
+        if (theirs.Last != night) return;
+        AttendeeRecord rec = theirs;
+        if (attendanceOnly) {
+            rec = in.record(n);
+            QByteArray attendance = NormalisedAttendance(rec.Attendance.bytes());
+            attendance[night - 1] = theirs.Attendance.at(night);
+            SetAttendance(rec, attendance);
+        }
+        in.update(n, rec);
+    };
     for (const AttendeeRecord& theirs : other) {
         if (theirs.isDeleted()) continue;
-        const QByteArray key = AnsiUpper(theirs.RNum.bytes());
-        const auto found = byNumber.constFind(key);
-        const bool held = found != byNumber.constEnd();
-        if (writes.stopped()) {
+        in.reach(theirs);
+        const qint32 same = in.samePerson(theirs);
+        if (in.stopped()) {
             // What would have been written or offered.
-            if (!held || theirs.Last == night || !SamePerson(theirs, local[*found - 1])) writes.notReached(theirs);
+            if (!same || theirs.Last == night) in.notReached(theirs);
             continue;
         }
-        OtherPerson* person = nullptr;
-        if (held && !SamePerson(theirs, local[*found - 1])) {
-            const AttendeeRecord& here = local[*found - 1];
-            result.otherPeople.append({theirs.RNum.bytes(), theirs.FName.trimmed(), theirs.LName.trimmed(),
-                                       here.FName.trimmed(), here.LName.trimmed(), QString()});
-            person = &result.otherPeople.last();
-        }
-        const bool same =
-            !person || app.dialogs().msgBox(SamePersonQuestion(theirs, local[*found - 1]), Buttons::YesNo) == AnsYes;
-        if (held && same) {
-            const qint32 n = *found;
-            if (theirs.Last != night) {
-                if (person)
-                    person->outcome =
-                        QStringLiteral("the same person, not marked at meeting %1: left as it is").arg(night);
-                continue;
-            }
-            AttendeeRecord rec = theirs;
-            if (attendanceOnly) {
-                rec = local[n - 1];
-                QByteArray attendance = NormalisedAttendance(rec.Attendance.bytes());
-                attendance[night - 1] = theirs.Attendance.at(night);
-                SetAttendance(rec, attendance);
-            }
-            if (!writes.write(n, rec)) {
-                if (person) person->outcome = QStringLiteral("the same person, not written");
-                continue;
-            }
-            if (person) person->outcome = QStringLiteral("the same person, merged");
-            local[n - 1] = rec;
-            ++result.updated;
+        if (same) {
+            merge(same, theirs);
             continue;
         }
-        const QString declined = person ? QStringLiteral("another person, not added") : QString();
-        if (c.RecCount >= kMaxRecords) {
-            result.notAdded << MissingName(theirs);
-            if (person) person->outcome = declined + QStringLiteral(": the data file is full");
+        const qint32 holder = in.holder(theirs);
+        if (holder && app.dialogs().msgBox(SamePersonQuestion(theirs, in.record(holder)), Buttons::YesNo) == AnsYes) {
+            merge(holder, theirs);
+            continue;
+        }
+        const QString another = holder ? QStringLiteral("its number is held here by ") +
+                                             FromAnsi(in.record(holder).LName.trimmed()) + QStringLiteral(", ") +
+                                             FromAnsi(in.record(holder).FName.trimmed()) + QStringLiteral(", ")
+                                       : QString();
+        if (in.full()) {
+            in.leaveOut(theirs, another + FullFileWhy());
             continue;
         }
         const QString question = QStringLiteral("Found Missing Record: ") + NewLine + MissingName(theirs) + NewLine +
                                  FromAnsi(theirs.Attendance.bytes()) + NewLine + NewLine +
                                  QStringLiteral("Add this record to the main file?");
         if (app.dialogs().msgBox(question, Buttons::YesNo) != AnsYes) {
-            if (person) person->outcome = declined;
+            in.leaveOut(theirs, another + QStringLiteral("not added, as answered"));
             continue;
         }
-        AttendeeRecord rec = theirs;
-        // Its number is another person's here, or it has none: it takes the next free one.
-        const bool renumber = person || theirs.RNum.trimmed().isEmpty();
-        if (renumber && !GiveNextNumber(app, writes, rec)) {
-            if (person) person->outcome = declined + QStringLiteral(": no registration number is left to issue");
-            continue;
-        }
-        const qint32 n = c.RecCount + 1;
-        if (!writes.write(n, rec)) {
-            if (person) person->outcome = declined + QStringLiteral(": not written");
-            continue;
-        }
-        local.append(rec);
-        byNumber.insert(AnsiUpper(rec.RNum.bytes()), n);
-        if (person)
-            person->outcome = QStringLiteral("another person, added as number ") + FromAnsi(rec.RNum.bytes());
-        else if (renumber)
-            result.unnumbered << MergeRenumbered{theirs.RNum.bytes(), rec.RNum.bytes(), rec.FName.trimmed(),
-                                                 rec.LName.trimmed(), QByteArray(),     QByteArray()};
-        if (renumber) ++result.addedRenumbered;
-        ++result.added;
+        in.append(theirs, false);
     }
-    SaveDrawnNumbers(app, writes, reserved);
-    return result;
+    in.finish();
 }
 
 int MergeMembers(App& app, const QList<QByteArray>& entries) {
@@ -360,11 +291,12 @@ void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
     app.settings.LastMeeting = qint16(std::max<int>(app.settings.LastMeeting, other->lastMeeting));
     // One closing message, whatever stopped the merge or failed after it.
     BulkWrite writes(app, QStringLiteral("Merge Attendance Updates"), kSourceFennick3);
-    RecordMerge merged;
+    std::optional<BringingIn> in;
     QString note;
     bool recordsMerged = false;
     try {
-        merged = MergeRecords(app, other->records, other->lastMeeting, attendanceOnly, writes);
+        in.emplace(app, writes, other->records);
+        MergeRecords(app, other->records, other->lastMeeting, attendanceOnly, *in);
         recordsMerged = !writes.stopped();
     } catch (const VbError& e) {
         writes.stepFailed(QStringLiteral("The merge stopped: a record of the data file could not be read. The church "
@@ -376,32 +308,17 @@ void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
                     [&] { note = MergeMemberFile(app, other->dataFile); });
 
     const bool repaired = RepairAndShowAlphabetical(app, writes, editForm);
-    QStringList parts;
-    if (!writes.failed() && repaired) parts << QStringLiteral("Attendance has been updated Successfully.");
-    if (!note.isEmpty()) parts << note;
-    if (!merged.otherPeople.isEmpty()) parts << OtherPeopleText(merged.otherPeople);
-    if (!merged.unnumbered.isEmpty()) parts << RenumberedText(merged.unnumbered);
-    if (!merged.notAdded.isEmpty()) parts << NotAddedText(merged.notAdded);
-    if (writes.failed()) {
-        app.msg.ScratchVar = QStringLiteral("cancel");
-        QString rerun = QStringLiteral(
-            "Running Merge Attendance Updates again is safe: the records merged are merged the same way again, and "
-            "those added are found by their number.");
-        if (merged.addedRenumbered > 0)
-            rerun += NewLine + (merged.addedRenumbered == 1
-                                    ? QStringLiteral("Only the 1 record added under a new number is offered again.")
-                                    : QStringLiteral("Only the %1 records added under a new number are offered again.")
-                                          .arg(merged.addedRenumbered));
-        if (writes.stopped())
-            rerun += NewLine + QStringLiteral("The church members were not merged: running it again merges them.");
-        parts << writes.report(rerun);
-    }
-    // A repair pass that stopped has told why; nothing else to tell leaves it at that.
-    if (parts.isEmpty()) return;
-    const bool success = !writes.failed() && repaired && merged.notAdded.isEmpty();
-    app.msg.MsgAnswer = QString::number(app.dialogs().msgBox(parts.join(NewLine + NewLine), Buttons::OK,
-                                                             success ? Icon::Information : Icon::Exclamation,
-                                                             success ? std::nullopt : std::optional<QString>(kTitle)));
+    const bool success = !writes.failed() && repaired && in && !in->full();
+    if (writes.failed()) app.msg.ScratchVar = QStringLiteral("cancel");
+    const QString opening =
+        !writes.failed() && repaired ? QStringLiteral("Attendance has been updated Successfully.") : QString();
+    // A data file whose records could not be read was not merged at all.
+    const QString text = in ? in->closing(opening, true, {note}, MergeRerun(*in, writes.stopped()))
+                            : writes.report(QString()) + NewLine + NewLine +
+                                  QStringLiteral("Running Merge Attendance Updates again is safe: nothing was merged.");
+    app.msg.MsgAnswer =
+        QString::number(app.dialogs().msgBox(text, Buttons::OK, success ? Icon::Information : Icon::Exclamation,
+                                             success ? std::nullopt : std::optional<QString>(kTitle)));
 }
 
 void mnuMergeAttendance_Click(App& app, MainScreen& editForm) {

@@ -3,19 +3,16 @@
 #include "data/App.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
+#include "data/ListedEntries.h"
 #include "data/Text.h"
 
 #include <QStringList>
 
-#include <algorithm>
+#include <optional>
 
 namespace fennick {
 
 namespace {
-
-// The records not written that the message names one by one: with them it still fits on
-// the screen.
-constexpr qsizetype kListed = 20;
 
 QString Names(const QByteArray& lastName, const QByteArray& firstName) {
     return FromAnsi(lastName) + QStringLiteral(", ") + FromAnsi(firstName);
@@ -31,19 +28,25 @@ bool BulkWrite::write(qint32 n, const AttendeeRecord& rec) {
         notReached(rec);
         return false;
     }
+    RecordFile& file = app_.crusade.file;
+    const std::optional<QByteArray> heldBefore = file.held(n);
     try {
         WriteRecord(app_, n, rec);
     } catch (const DuplicateNumber& e) {
         stopAt(rec, QStringLiteral("its number is held by ") + heldBy(e.heldBy));
         return false;
     } catch (const VbError& e) {
+        // The closing message tells the record as not written: the program keeps no copy
+        // of it either (a refusal while the folder is gone would), so that no later run
+        // finds its number held by a record that is on no disk.
+        file.putBackHeld(n, heldBefore);
         stopAt(rec, e.description());
         return false;
     }
     // A record whose refused write already held these bytes, while the data file's folder is
     // gone, is not refused again, but it is not in the file either.
-    if (app_.crusade.file.held(n)) {
-        stopAt(rec, app_.crusade.file.whatWasLost() + QStringLiteral(" It is kept to be saved elsewhere."));
+    if (file.held(n)) {
+        stopAt(rec, file.whatWasLost() + QStringLiteral(" It is kept to be saved elsewhere."));
         return false;
     }
     ++written_;
@@ -70,23 +73,26 @@ bool BulkWrite::step(const QString& what, const std::function<void()>& run) {
 }
 
 void BulkWrite::stepFailed(const QString& what, const VbError& e) {
-    steps_.append(CommonErrorText(e, source_) + NewLine + what);
+    stepFailed(CommonErrorText(e, source_) + NewLine + what);
+}
+
+void BulkWrite::stepFailed(const QString& told) {
+    steps_.append(told);
 }
 
 QString BulkWrite::report(const QString& rerun) const {
     QStringList parts;
     if (stopped_) {
         const qsizetype left = notWritten_.size();
+        QStringList lines;
+        for (const NotWritten& r : notWritten_)
+            lines << FromAnsi(r.number) + QStringLiteral("  ") + Names(r.lastName, r.firstName) + QStringLiteral(": ") +
+                         r.why;
         QString text = command_ + QStringLiteral(" stopped part way: ") +
                        (written_ == 1 ? QStringLiteral("1 record was written")
                                       : QStringLiteral("%1 records were written").arg(written_)) +
-                       (left == 1 ? QStringLiteral(" and 1 was not:") : QStringLiteral(" and %1 were not:").arg(left));
-        for (qsizetype i = 0; i < std::min(left, kListed); ++i) {
-            const NotWritten& r = notWritten_[i];
-            text += NewLine + FromAnsi(r.number) + QStringLiteral("  ") + Names(r.lastName, r.firstName) +
-                    QStringLiteral(": ") + r.why;
-        }
-        if (left > kListed) text += NewLine + QStringLiteral("and %1 more.").arg(left - kListed);
+                       (left == 1 ? QStringLiteral(" and 1 was not:") : QStringLiteral(" and %1 were not:").arg(left)) +
+                       ListedEntries(lines);
         if (!rerun.isEmpty()) text += NewLine + NewLine + rerun;
         parts << text;
     }

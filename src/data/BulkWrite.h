@@ -28,7 +28,8 @@ public:
     // Writes record n (WriteRecord) and counts it; true when it was written. A failure of
     // the file (VbError), a number another live record holds (DuplicateNumber) or a record
     // only held in memory while the data file's folder is gone stops the command, the
-    // record kept with why. Once stopped nothing more is written: each record offered is
+    // record kept with why. A refused write leaves no copy of the record held (the program
+    // holds of record n what it held before). Once stopped nothing more is written: each record offered is
     // kept as not reached.
     bool write(qint32 n, const AttendeeRecord& rec);
     // A record the command leaves unwritten because it stopped before it.
@@ -41,8 +42,10 @@ public:
     // message as the program's common error text and what (a sentence saying what was not
     // done). False when it failed.
     bool step(const QString& what, const std::function<void()>& run);
-    // A failure of a later step that the command caught itself.
+    // A failure of a later step that the command caught itself, and one whose whole
+    // account another part of the program gave (the repair pass).
     void stepFailed(const QString& what, const VbError& e);
+    void stepFailed(const QString& told);
 
     bool stopped() const { return stopped_; }
     // Stopped, or a later step failed.
@@ -50,9 +53,9 @@ public:
     int written() const { return written_; }
 
     // The closing message's account of what was not done, to follow the command's own
-    // summary: the records written and those not, one a line (the first twenty, then a
-    // count), and rerun (whether running the command again is safe) after a stop; then
-    // each failed step. Empty when nothing failed.
+    // summary: the records written and those not, one a line (ListedEntries), and rerun
+    // (whether running the command again is safe) after a stop; then each failed step.
+    // Empty when nothing failed.
     QString report(const QString& rerun) const;
 
 private:

@@ -263,7 +263,7 @@ QByteArray NextRegNumber(App& app) {
     return number;
 }
 
-QByteArray StepRegNumber(App& app, QString* why) {
+QByteArray StepRegNumber(App& app, QString* why, const std::function<bool(const QByteArray& number)>& alsoTaken) {
     CrusadeSettings& s = app.settings;
     const auto refuse = [why](const QString& reason) {
         if (why) *why = reason;
@@ -280,10 +280,13 @@ QByteArray StepRegNumber(App& app, QString* why) {
                       QStringLiteral("\" is neither UP nor DOWN."));
     }
     // A number that a record was given by hand is passed over.
-    if (app.crusade.file.isOpen()) {
-        const int step = next - s.ReservedNumber;
-        while (next >= 1 && next <= 9999 && RegNumberHeld(app, Ansi(ZeroPad(next, 4)))) next += step;
-    }
+    const bool open = app.crusade.file.isOpen();
+    const auto taken = [&](qint32 n) {
+        const QByteArray number = Ansi(ZeroPad(n, 4));
+        return (open && RegNumberHeld(app, number)) || (alsoTaken && alsoTaken(number));
+    };
+    const int step = next - s.ReservedNumber;
+    while (next >= 1 && next <= 9999 && taken(next)) next += step;
     if (next < 1 || next > 9999)
         return refuse(QStringLiteral("No more registration numbers can be issued counting ") + s.ReservedDirection +
                       QStringLiteral(" from ") + ZeroPad(s.ReservedNumber, 4) + QStringLiteral(".") + NewLine +

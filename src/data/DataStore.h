@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 
+#include <functional>
 #include <optional>
 
 namespace fennick {
@@ -68,10 +69,12 @@ void ClearRecord(App& app);
 // settings file cannot be written.
 QByteArray NextRegNumber(App& app);
 // The same number stepped in memory only, for a command that draws many at once and
-// writes the settings file once after them. Both pass over numbers a record holds. When
-// no number can be issued it returns an empty text without a message: why (when given)
-// gets the reason, for the command's own closing message.
-QByteArray StepRegNumber(App& app, QString* why = nullptr);
+// writes the settings file once after them. Both pass over numbers a record holds; this
+// one also over those for which alsoTaken is true (the numbers of the records a command
+// has still to bring in). When no number can be issued it returns an empty text without a
+// message: why (when given) gets the reason, for the command's own closing message.
+QByteArray StepRegNumber(App& app, QString* why = nullptr,
+                         const std::function<bool(const QByteArray& number)>& alsoTaken = {});
 // Whether a live record holds number (upper case and lower case alike), as the data file
 // has it, with the records whose writing was refused while its folder is gone.
 bool RegNumberHeld(App& app, const QByteArray& number);

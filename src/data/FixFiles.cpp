@@ -206,7 +206,7 @@ void CleanMemberList(App& app) {
 void ReportFailure(App& app, const VbError& e) {
     app.msg.MsgText = CommonErrorText(e, kSourceFennick95) + NewLine + NewLine +
                       QStringLiteral("The crusade files were not completely repaired.");
-    app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Exclamation);
+    if (!app.msg.KeepRepairFailure) app.dialogs().msgBox(app.msg.MsgText, Buttons::OK, Icon::Exclamation);
 }
 
 }  // namespace

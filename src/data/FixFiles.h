@@ -23,7 +23,8 @@ bool IsEmptyEntry(const AttendeeRecord& rec);
 // as well. The data file is locked against other programs while its records are
 // rewritten. Returns false when the pass could not finish: the user has been told why,
 // the view holds the entries built so far (sorted, ReportCount matching them) and the
-// member list is left as it was.
+// member list is left as it was. With KeepRepairFailure set the failure is only left in
+// MsgText, for the command that runs the pass to tell.
 bool FixFiles(App& app);
 
 }  // namespace fennick

@@ -13,6 +13,9 @@ struct Messages {
     QString MsgTitle;
     QString MsgAnswer;
     QString ScratchVar;
+    // Set while a command runs the repair pass whose one closing message tells how the
+    // pass failed: the pass then leaves its failure in MsgText without a box of its own.
+    bool KeepRepairFailure = false;
 };
 
 }  // namespace fennick

@@ -1,21 +1,218 @@
 #include "filetools/AppendedRecords.h"
 
+#include "attendance/AttendanceMerge.h"
 #include "data/App.h"
 #include "data/BulkWrite.h"
 #include "data/DataStore.h"
 #include "data/FixFiles.h"
 #include "data/InfoFile.h"
+#include "data/ListedEntries.h"
 #include "data/Messages.h"
 #include "data/Text.h"
+#include "filetools/BackupCompare.h"
+#include "filetools/CrusadeMerge.h"
+#include "filetools/TextImport.h"
 #include "mainwindow/MainLifecycle.h"
 #include "platform/Busy.h"
 #include "views/Indexes.h"
 
+#include <algorithm>
+
 namespace fennick {
 
-bool GiveNextNumber(App& app, BulkWrite& writes, AttendeeRecord& rec) {
+namespace {
+
+// A number as records are matched by it: upper-cased; empty for none.
+QByteArray NumberKey(const AttendeeRecord& r) {
+    return r.RNum.trimmed().isEmpty() ? QByteArray() : AnsiUpper(r.RNum.bytes());
+}
+
+QByteArray NameKey(const QByteArray& name) {
+    return AnsiUpper(Trim(name));
+}
+
+// "0042  Door, Bob"
+QString Listed(const QByteArray& number, const AttendeeRecord& r) {
+    return FromAnsi(number) + QStringLiteral("  ") + FromAnsi(r.LName.trimmed()) + QStringLiteral(", ") +
+           FromAnsi(r.FName.trimmed());
+}
+
+// "No record was updated." / "1 record was added:" / "3 records were added:", with the
+// list that follows.
+QString Count(int n, const QString& done, const QStringList& list = {}) {
+    if (n == 0) return QStringLiteral("No record was ") + done + QStringLiteral(".");
+    return (n == 1 ? QStringLiteral("1 record was ") : QStringLiteral("%1 records were ").arg(n)) + done +
+           (list.isEmpty() ? QStringLiteral(".") : QStringLiteral(":") + ListedEntries(list));
+}
+
+// While it lives, the repair pass leaves how it failed in MsgText without a box of its own.
+class KeptRepairFailure {
+public:
+    explicit KeptRepairFailure(Messages& msg) : msg_(msg), before_(msg.KeepRepairFailure) {
+        msg_.KeepRepairFailure = true;
+    }
+    ~KeptRepairFailure() { msg_.KeepRepairFailure = before_; }
+    KeptRepairFailure(const KeptRepairFailure&) = delete;
+    KeptRepairFailure& operator=(const KeptRepairFailure&) = delete;
+
+private:
+    Messages& msg_;
+    bool before_;
+};
+
+}  // namespace
+
+const QList<BringInCommand>& BringInCommands() {
+    using S = BringInCommand::Source;
+    static const QList<BringInCommand> commands = {
+        {"mnuMergeAttendance", "Merge Attendance Updates", S::OtherComputer, mnuMergeAttendance_Click},
+        {"mnuMerge", "Merge Files", S::OtherCrusade, mnuMerge_Click},
+        {"mnuCompare", "Compare", S::Backup, mnuCompare_Click},
+        {"mnuImportText", "Import from Text File", S::TextFile, mnuImportText_Click},
+    };
+    return commands;
+}
+
+QString FullFileWhy() {
+    return QStringLiteral("the data file holds %1 records, the most Fennick can keep").arg(kMaxRecords);
+}
+
+bool SamePerson(const AttendeeRecord& a, const AttendeeRecord& b) {
+    const QByteArray number = NumberKey(a);
+    return !number.isEmpty() && number == NumberKey(b) && NameKey(a.FName.bytes()) == NameKey(b.FName.bytes()) &&
+           NameKey(a.LName.bytes()) == NameKey(b.LName.bytes());
+}
+
+BringingIn::BringingIn(App& app, BulkWrite& writes, const QList<AttendeeRecord>& incoming)
+    : app_(app), writes_(writes), records_(ReadAllRecords(app)), reservedBefore_(app.settings.ReservedNumber) {
+    for (qint32 i = 0; i < records_.size(); ++i) {
+        const QByteArray number = NumberKey(records_[i]);
+        if (!records_[i].isDeleted() && !number.isEmpty()) byNumber_[number].append(i + 1);
+    }
+    for (const AttendeeRecord& r : incoming)
+        if (!r.isDeleted() && !NumberKey(r).isEmpty()) ++toCome_[NumberKey(r)];
+}
+
+void BringingIn::reach(const AttendeeRecord& rec) {
+    const auto it = toCome_.find(NumberKey(rec));
+    if (it != toCome_.end() && --*it == 0) toCome_.erase(it);
+}
+
+qint32 BringingIn::samePerson(const AttendeeRecord& rec) const {
+    for (const qint32 n : byNumber_.value(NumberKey(rec)))
+        if (SamePerson(rec, records_[n - 1])) return n;
+    return 0;
+}
+
+qint32 BringingIn::holder(const AttendeeRecord& rec) const {
+    return byNumber_.value(NumberKey(rec)).value(0);
+}
+
+bool BringingIn::needsNumber(const AttendeeRecord& rec) const {
+    return NumberKey(rec).isEmpty() || RegNumberHeld(app_, rec.RNum.bytes());
+}
+
+bool BringingIn::full() const {
+    return app_.crusade.RecCount >= kMaxRecords;
+}
+
+bool BringingIn::update(qint32 n, const AttendeeRecord& rec) {
+    if (!writes_.write(n, rec)) return false;
+    records_[n - 1] = rec;
+    ++updated_;
+    return true;
+}
+
+bool BringingIn::append(const AttendeeRecord& theirs, bool withEntry) {
+    const qint32 n = app_.crusade.RecCount + 1;
+    // A name added whose writing was refused while the crusade's folder was gone is held
+    // there: it is not written over.
+    if (app_.crusade.file.held(n)) {
+        writes_.stopAt(theirs, QStringLiteral("record %1, after the last, holds a name not written while the crusade's "
+                                              "folder was gone: save that name first")
+                                   .arg(n));
+        return false;
+    }
+    AttendeeRecord rec = theirs;
+    const qint16 reserved = app_.settings.ReservedNumber;
+    // Who holds its number, for the closing message, before it is given another.
     QString why;
-    const QByteArray number = StepRegNumber(app, &why);
+    if (NumberKey(theirs).isEmpty()) {
+        why = QStringLiteral(": it had no number");
+    } else if (needsNumber(theirs)) {
+        why = QStringLiteral(": its own number\u00A0") + FromAnsi(theirs.RNum.bytes()) + QStringLiteral(" is held by ");
+        const auto holds = [&](const AttendeeRecord& r) { return !r.isDeleted() && NumberKey(r) == NumberKey(theirs); };
+        const auto at = std::find_if(records_.cbegin(), records_.cend(), holds);
+        why += at != records_.cend()
+                   ? FromAnsi(at->LName.trimmed()) + QStringLiteral(", ") + FromAnsi(at->FName.trimmed())
+                   : QStringLiteral("a name kept while the crusade's folder was gone");
+    }
+    if (!why.isEmpty() && !GiveNextNumber(app_, writes_, rec, toCome_)) return false;
+    if (!writes_.write(n, rec)) {
+        // No record holds the number drawn: the next run may give it.
+        app_.settings.ReservedNumber = reserved;
+        return false;
+    }
+    if (withEntry) {
+        CurrentView& v = app_.view;
+        v.ReportIndex.resize(v.ReportCount + 1);
+        AppendEntry(v, rec, LName5(rec) + FName2(rec), n);
+        v.ReportCount = qint16(v.ReportIndex.size() - 1);
+    }
+    records_.append(rec);
+    added_ << Listed(rec.RNum.bytes(), rec) + why;
+    if (!why.isEmpty()) ++renumbered_;
+    return true;
+}
+
+bool BringingIn::stopped() const {
+    return writes_.stopped();
+}
+
+void BringingIn::notReached(const AttendeeRecord& rec) {
+    writes_.notReached(rec);
+}
+
+void BringingIn::leaveOut(const AttendeeRecord& rec, const QString& why) {
+    leaveOut(Listed(rec.RNum.bytes(), rec) + QStringLiteral(": ") + why);
+}
+
+void BringingIn::leaveOut(const QString& entry) {
+    leftOut_ << entry;
+}
+
+void BringingIn::finish() {
+    writes_.step(QStringLiteral("The registration numbers given could not be kept in the settings file."), [&] {
+        if (app_.settings.ReservedNumber != reservedBefore_) SaveInfoFile(app_);
+    });
+}
+
+QString BringingIn::offeredAgain() const {
+    if (renumbered_ == 0) return QString();
+    return NewLine +
+           (renumbered_ == 1
+                ? QStringLiteral("Only the 1 record added under a new number is offered again.")
+                : QStringLiteral("Only the %1 records added under a new number are offered again.").arg(renumbered_));
+}
+
+QString BringingIn::closing(const QString& opening, bool countUpdates, const QStringList& notes,
+                            const QString& rerun) const {
+    QStringList parts;
+    if (!opening.isEmpty()) parts << opening;
+    const QString added = Count(int(added_.size()), QStringLiteral("added"), added_);
+    parts << (countUpdates ? Count(updated_, QStringLiteral("updated")) + NewLine + added : added);
+    if (!leftOut_.isEmpty()) parts << Count(int(leftOut_.size()), QStringLiteral("left out"), leftOut_);
+    parts << notes;
+    if (const QString report = writes_.report(QString()); !report.isEmpty()) parts << report;
+    parts << rerun;
+    parts.removeAll(QString());
+    return parts.join(NewLine + NewLine);
+}
+
+bool GiveNextNumber(App& app, BulkWrite& writes, AttendeeRecord& rec, const QHash<QByteArray, int>& toCome) {
+    QString why;
+    const QByteArray number =
+        StepRegNumber(app, &why, [&toCome](const QByteArray& n) { return toCome.contains(AnsiUpper(n)); });
     if (number.isEmpty()) {
         writes.stopAt(rec, why.replace(NewLine, QStringLiteral(" ")));
         return false;
@@ -24,27 +221,20 @@ bool GiveNextNumber(App& app, BulkWrite& writes, AttendeeRecord& rec) {
     return true;
 }
 
-void SaveDrawnNumbers(App& app, BulkWrite& writes, qint16 before) {
-    writes.step(QStringLiteral("The registration numbers given could not be kept in the settings file."), [&] {
-        if (app.settings.ReservedNumber != before) SaveInfoFile(app);
-    });
-}
-
-bool AppendWithEntry(App& app, BulkWrite& writes, const AttendeeRecord& rec) {
-    const qint32 n = app.crusade.RecCount + 1;
-    if (!writes.write(n, rec)) return false;
-    CurrentView& v = app.view;
-    v.ReportIndex.resize(v.ReportCount + 1);
-    AppendEntry(v, rec, LName5(rec) + FName2(rec), n);
-    v.ReportCount = qint16(v.ReportIndex.size() - 1);
-    return true;
-}
-
 bool RepairAndShowAlphabetical(App& app, BulkWrite& writes, MainScreen& form) {
     BusyGuard busy(app.platform.busy);
     bool repaired = false;
-    writes.step(QStringLiteral("The repair pass did not run to its end."),
-                [&] { repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app); });
+    // How the pass failed goes into the command's one closing message.
+    app.msg.MsgText.clear();
+    bool ran = false;
+    {
+        const KeptRepairFailure kept(app.msg);
+        ran = writes.step(QStringLiteral("The repair pass did not run to its end."),
+                          [&] { repaired = app.hooks.fixFiles ? app.hooks.fixFiles() : FixFiles(app); });
+    }
+    if (ran && !repaired)
+        writes.stepFailed(app.msg.MsgText.isEmpty() ? QStringLiteral("The repair pass did not run to its end.")
+                                                    : app.msg.MsgText);
     writes.step(QStringLiteral("The main window could not show the names."), [&] {
         IndexAlpha(app);
         ShowCurrentRecord(app, form);

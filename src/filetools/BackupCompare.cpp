@@ -10,14 +10,11 @@
 #include "data/Text.h"
 #include "data/Utilities.h"
 #include "filetools/AppendedRecords.h"
-#include "filetools/CrusadeMerge.h"
 #include "mainwindow/SaveRecord.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 
 #include <QFileInfo>
-#include <QHash>
-#include <QSet>
 
 namespace fennick {
 
@@ -33,35 +30,7 @@ bool MediumReady(App& app, const QString& path) {
                Buttons::OKCancel, Icon::None, QStringLiteral("Restore files from Backup")) != AnsCancel;
 }
 
-// A person by the names: first and last, blanks around them and case aside.
-QByteArray PersonKey(const AttendeeRecord& r) {
-    return AnsiUpper(r.FName.trimmed()) + '\t' + AnsiUpper(r.LName.trimmed());
-}
-
-// The live records of the crusade as the comparison finds a person among them: the first
-// record holding each number (upper-cased), and the names they bear.
-class LivePeople {
-public:
-    void add(const AttendeeRecord& r) {
-        if (r.isDeleted()) return;
-        names_.insert(PersonKey(r));
-        if (!r.RNum.trimmed().isEmpty() && !byNumber_.contains(AnsiUpper(r.RNum.bytes())))
-            byNumber_.insert(AnsiUpper(r.RNum.bytes()), r);
-    }
-    // The record holding r's number, if any.
-    const AttendeeRecord* holderOf(const AttendeeRecord& r) const {
-        if (r.RNum.trimmed().isEmpty()) return nullptr;
-        const auto it = byNumber_.constFind(AnsiUpper(r.RNum.bytes()));
-        return it == byNumber_.cend() ? nullptr : &*it;
-    }
-    bool bearsNames(const AttendeeRecord& r) const { return names_.contains(PersonKey(r)); }
-
-private:
-    QHash<QByteArray, AttendeeRecord> byNumber_;
-    QSet<QByteArray> names_;
-};
-
-QString MissingRecordQuestion(const AttendeeRecord& r, const AttendeeRecord* holder) {
+QString MissingRecordQuestion(const AttendeeRecord& r, const AttendeeRecord* holder, bool renumbered) {
     QString text = QStringLiteral("Found Missing Record: ") + NewLine + FromAnsi(r.WorkerCode.bytes()) +
                    QStringLiteral("  ") + FromAnsi(r.RNum.bytes()) + QStringLiteral("  ") +
                    FromAnsi(r.LName.trimmed()) + QStringLiteral(", ") + FromAnsi(r.FName.bytes()) + NewLine +
@@ -73,52 +42,46 @@ QString MissingRecordQuestion(const AttendeeRecord& r, const AttendeeRecord* hol
     else if (r.RNum.trimmed().isEmpty())
         text += QStringLiteral("It has no registration number: it is added under the next free number.") + NewLine +
                 NewLine;
+    else if (renumbered)
+        text += QStringLiteral("Its number is held here: it is added under the next free number.") + NewLine + NewLine;
     return text + QStringLiteral("Add this record to the main file?");
+}
+
+// Whether running the comparison again is safe: a record added under its own number is a
+// person on file then; one given a new number is offered again.
+QString CompareRerun(const BringingIn& in) {
+    return QStringLiteral(
+               "Running Compare again is safe: the records added are found by their number and names and not offered "
+               "again.") +
+           in.offeredAgain();
 }
 
 }  // namespace
 
-BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup, BulkWrite& writes) {
-    BackupComparison result;
-    LivePeople people;
-    for (const AttendeeRecord& r : ReadAllRecords(app)) people.add(r);
-    const qint16 reserved = app.settings.ReservedNumber;
+void AddMissingRecords(App& app, const QList<AttendeeRecord>& backup, BringingIn& in) {
     for (const AttendeeRecord& r : backup) {
         if (r.isDeleted()) continue;
-        // A person is on file when a live record holds the number under the same names; one
-        // whose number another person holds, or who has none, when a live record bears the
-        // names, whatever its number.
-        const AttendeeRecord* holder = people.holderOf(r);
-        const bool renumber = holder || r.RNum.trimmed().isEmpty();
-        if (holder && PersonKey(*holder) == PersonKey(r)) continue;
-        if (renumber && people.bearsNames(r)) continue;
-        if (writes.stopped()) {
-            writes.notReached(r);
+        in.reach(r);
+        if (in.samePerson(r)) continue;
+        if (in.stopped()) {
+            in.notReached(r);
             continue;
         }
-        if (app.crusade.RecCount >= kMaxRecords) {
-            result.full = true;
-            break;
+        if (in.full()) {
+            in.leaveOut(r, FullFileWhy());
+            continue;
         }
-        const int answer = app.dialogs().msgBox(MissingRecordQuestion(r, holder), Buttons::YesNo);
+        const qint32 holder = in.holder(r);
+        const int answer = app.dialogs().msgBox(
+            MissingRecordQuestion(r, holder ? &in.record(holder) : nullptr, in.needsNumber(r)), Buttons::YesNo);
         app.msg.MsgAnswer = QString::number(answer);
         if (answer != AnsYes) {
-            ++result.declined;
+            in.leaveOut(r, QStringLiteral("declined"));
             continue;
         }
-        AttendeeRecord rec = r;
-        if (renumber && !GiveNextNumber(app, writes, rec)) continue;
-        if (!writes.write(app.crusade.RecCount + 1, rec)) continue;
-        if (renumber)
-            result.renumbered << MergeRenumbered{r.RNum.bytes(),       rec.RNum.bytes(),
-                                                 r.FName.trimmed(),    r.LName.trimmed(),
-                                                 holder ? holder->FName.trimmed() : QByteArray(),
-                                                 holder ? holder->LName.trimmed() : QByteArray()};
-        people.add(rec);
-        ++result.added;
+        in.append(r, false);
     }
-    SaveDrawnNumbers(app, writes, reserved);
-    return result;
+    in.finish();
 }
 
 void CompareWithBackup(App& app, MainScreen& form) {
@@ -161,27 +124,16 @@ void CompareWithBackup(App& app, MainScreen& form) {
     if (app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Critical) != AnsYes) return;
 
     BulkWrite writes(app, QStringLiteral("Compare"), kSourceFennick3);
-    const BackupComparison compared = AddMissingRecords(app, other.records, writes);
+    BringingIn in(app, writes, other.records);
+    AddMissingRecords(app, other.records, in);
     const bool repaired = RepairAndShowAlphabetical(app, writes, form);
     if (writes.failed()) app.msg.ScratchVar = QStringLiteral("cancel");
-    const bool success = compared.declined == 0 && !compared.full && !writes.failed() && repaired;
-    QString text = success ? QStringLiteral("Files have been repaired Successfully.")
-                           : QStringLiteral("Files have not been repaired.");
-    text += NewLine + NewLine + QStringLiteral("Records added from the backup: %1").arg(compared.added) + NewLine +
-            QStringLiteral("Records declined: %1").arg(compared.declined);
-    if (!compared.renumbered.isEmpty()) text += NewLine + NewLine + RenumberedText(compared.renumbered);
-    if (compared.full)
-        text += NewLine + NewLine +
-                QStringLiteral(
-                    "The data file holds %1 records, the most Fennick can keep: no more records can be "
-                    "added.")
-                    .arg(kMaxRecords);
-    if (writes.failed())
-        text += NewLine + NewLine +
-                writes.report(QStringLiteral("Running Compare again is safe: the records added are found by their "
-                                             "number or names and not offered again."));
-    app.msg.MsgAnswer =
-        QString::number(app.dialogs().msgBox(text, Buttons::OK, success ? Icon::Information : Icon::Critical));
+    // Files repaired: every record of the backup is a person on file now.
+    const bool success = in.leftOut() == 0 && !writes.failed() && repaired;
+    const QString opening = success ? QStringLiteral("Files have been repaired Successfully.")
+                                    : QStringLiteral("Files have not been repaired.");
+    app.msg.MsgAnswer = QString::number(app.dialogs().msgBox(
+        in.closing(opening, false, {}, CompareRerun(in)), Buttons::OK, success ? Icon::Information : Icon::Critical));
 }
 
 void mnuCompare_Click(App& app, MainScreen& form) {

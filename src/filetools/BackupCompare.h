@@ -1,37 +1,27 @@
 #pragma once
 // File, Compare: the open crusade compared with its last backup (BackupPath). Every live
-// record of the backup that is no person of the crusade is shown and, when the user agrees,
-// appended to the data file: as it stands when no live record of the crusade holds its
-// number, under the next free number when another person holds it or it has none. Then
-// the files are repaired and the alphabetical view is shown. The backup is only read.
+// record of the backup that is no person of the crusade (SamePerson: its number and its
+// first and last names) is shown and, when the user agrees, appended to the data file: as
+// it stands when no live record holds its number, under the next free number when one
+// does or it has none. Then the files are repaired and the alphabetical view is shown. The
+// backup is only read.
 
 #include "data/AttendeeRecord.h"
-#include "filetools/CrusadeMerge.h"
 
 #include <QList>
 
 namespace fennick {
 
 class App;
-class BulkWrite;
+class BringingIn;
 class MainScreen;
 
-// What the comparison did with the records missing from the crusade.
-struct BackupComparison {
-    int added = 0;
-    int declined = 0;
-    bool full = false;  // the data file reached 9,999 records before the last was added
-    QList<MergeRenumbered> renumbered;  // added under a new number, in the backup's order
-};
-
-// Offers each live backup record that is no person of the data file, the ones added here
-// included: a person is a live record holding its number (without regard to case) under
-// its first and last names (trimmed, case aside), or, for a backup record whose number
-// another person holds or that has none, a live record bearing its names under any number.
-// Yes appends it through writes, unchanged or under the next free number. A record not
-// written stops the offers (writes names it and those not offered); what was added before
-// stays. The numbers drawn are written to the settings file, a failure there kept by writes.
-BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup, BulkWrite& writes);
+// Offers each live backup record that is no person on file when the comparison began
+// (BringingIn::samePerson); Yes appends it through in, No leaves it out as declined. Once
+// the data file is full the rest are left out without a question. A record not written
+// stops the offers (the BulkWrite of in names it and those not offered); what was added
+// before stays. The numbers drawn are written to the settings file.
+void AddMissingRecords(App& app, const QList<AttendeeRecord>& backup, BringingIn& in);
 
 // The command behind File, Compare (mnuCompare_Click only calls it).
 void CompareWithBackup(App& app, MainScreen& form);

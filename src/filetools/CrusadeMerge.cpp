@@ -23,55 +23,26 @@
 #include "views/Indexes.h"
 #include "views/ZipRebuild.h"
 
-#include <QSet>
-
+#include <algorithm>
 #include <optional>
 
 namespace fennick {
 
 namespace {
 
-// The names as the same-person test compares them: both fields whole, as stored.
-QByteArray NameKey(const AttendeeRecord& r) {
-    return r.FName.bytes() + r.LName.bytes();
+// Whether running the merge again is safe: a record added under its own number is then
+// the same person on file and left out; one given a new number is not.
+QString MergeRerun(const BringingIn& in) {
+    if (in.renumbered() == 0)
+        return QStringLiteral(
+            "Running Merge Files again is safe: the records added are left out as the same people on file, and the "
+            "rest are added.");
+    return (in.renumbered() == 1
+                ? QStringLiteral("Running Merge Files again adds a second time the 1 record given a new number")
+                : QStringLiteral("Running Merge Files again adds a second time the %1 records given a new number")
+                      .arg(in.renumbered())) +
+           QStringLiteral(": merge a copy of the other crusade without them instead.");
 }
-
-// The most records left out that the closing message names one by one: with them it
-// still fits on the screen.
-constexpr qsizetype kListedLeftOut = 20;
-
-// After a merge stopped part way: a name added is found again by its number and names and
-// left out.
-const QString kMergeRerun = QStringLiteral(
-    "Running Merge Files again is safe: the names added are left out as already on file, and the rest are added.");
-
-MergeLeftOut LeftOut(const AttendeeRecord& r, const QByteArray& sameNameAs, bool deleted = false) {
-    return {r.RNum.bytes(), r.FName.trimmed(), r.LName.trimmed(), sameNameAs, deleted};
-}
-
-// The names on file and the number each is named by: a live record's number replaces a
-// deleted one's, and the first live record's stays.
-class NamesOnFile {
-public:
-    void add(const AttendeeRecord& r) {
-        const QByteArray key = NameKey(r);
-        if (live_.contains(key)) return;
-        if (!r.isDeleted()) {
-            live_.insert(key);
-            number_.insert(key, r.RNum.bytes());
-        } else if (!number_.contains(key)) {
-            number_.insert(key, r.RNum.bytes());
-        }
-    }
-    // The number the names of r are on file under; empty when they are not.
-    QByteArray numberOf(const AttendeeRecord& r) const { return number_.value(NameKey(r)); }
-    // Whether only deleted records bear the names of r.
-    bool onlyDeleted(const AttendeeRecord& r) const { return !live_.contains(NameKey(r)); }
-
-private:
-    QHash<QByteArray, QByteArray> number_;
-    QSet<QByteArray> live_;
-};
 
 // The other crusade's member list merged into the open one by member number. A missing or
 // unreadable list ends the reading without a message; what was read is kept. The open
@@ -112,120 +83,35 @@ void MasterStatistics(App& app, BulkWrite& writes, const QString& otherDataFile,
     writes.step(QStringLiteral("The statistics data file was not written."), [&] { WriteStatsFile(app); });
 }
 
-// "Baker, Ruth"
-QString ListedName(const QByteArray& lastName, const QByteArray& firstName) {
-    return FromAnsi(lastName) + QStringLiteral(", ") + FromAnsi(firstName);
+// How many records the merged file holds: at most what a data file may.
+QString MergedCount(qint64 n, qint32 recCount) {
+    if (n + recCount <= kMaxRecords)
+        return QStringLiteral("The Merged file will contain ") + Plain(n + recCount) + QStringLiteral(" records.");
+    return QStringLiteral("The Merged file can hold no more than ") + Plain(kMaxRecords) +
+           QStringLiteral(" records: at most ") + Plain(std::max<qint64>(0, kMaxRecords - recCount)) +
+           QStringLiteral(" of these can be added.");
 }
 
 }  // namespace
 
-CrusadeMergeResult MergeCrusadeRecords(App& app, const QList<AttendeeRecord>& other, BulkWrite& writes) {
-    CrusadeMergeResult result;
-    NamesOnFile names;
-    // The names of the first live record holding each number (upper-cased).
-    QHash<QByteArray, AttendeeRecord> holders;
-    const auto hold = [&holders](const AttendeeRecord& r) {
-        if (!r.isDeleted() && !r.RNum.trimmed().isEmpty() && !holders.contains(AnsiUpper(r.RNum.bytes())))
-            holders.insert(AnsiUpper(r.RNum.bytes()), r);
-    };
-    for (const AttendeeRecord& r : ReadAllRecords(app)) {
-        names.add(r);
-        hold(r);
-    }
-    const qint16 reserved = app.settings.ReservedNumber;
+void MergeCrusadeRecords(const QList<AttendeeRecord>& other, BringingIn& in) {
     for (const AttendeeRecord& theirs : other) {
-        if (writes.stopped()) {
-            if (!theirs.isDeleted()) writes.notReached(theirs);
-            continue;
-        }
         if (theirs.isDeleted()) {
-            result.leftOut << LeftOut(theirs, QByteArray());
+            in.leaveOut(theirs, QStringLiteral("deleted"));
             continue;
         }
-        AttendeeRecord rec = theirs;
-        // A record without a number takes the next one, as one whose number is held: two
-        // names without a number would read as one number held twice.
-        const bool held = rec.RNum.trimmed().isEmpty() || RegNumberHeld(app, rec.RNum.bytes());
-        const QByteArray onFile = held ? names.numberOf(rec) : QByteArray();
-        if (!onFile.isEmpty()) {
-            result.leftOut << LeftOut(rec, onFile, names.onlyDeleted(rec));
-            continue;
+        in.reach(theirs);
+        if (in.stopped()) {
+            in.notReached(theirs);
+        } else if (in.samePerson(theirs)) {
+            in.leaveOut(theirs, kAlreadyOnFile);
+        } else if (in.full()) {
+            in.leaveOut(theirs, FullFileWhy());
+        } else {
+            in.append(theirs, true);
         }
-        if (app.crusade.RecCount >= kMaxRecords) {
-            result.stopped =
-                QStringLiteral("The data file holds %1 records, the most Fennick can keep.").arg(kMaxRecords);
-            break;
-        }
-        if (held) {
-            if (!GiveNextNumber(app, writes, rec)) continue;
-            app.msg.MsgAnswer = FromAnsi(rec.RNum.bytes());
-        }
-        if (!AppendWithEntry(app, writes, rec)) continue;
-        if (held) {
-            const AttendeeRecord holder = holders.value(AnsiUpper(theirs.RNum.bytes()));
-            result.renumbered << MergeRenumbered{theirs.RNum.bytes(), rec.RNum.bytes(),       rec.FName.trimmed(),
-                                                 rec.LName.trimmed(), holder.FName.trimmed(), holder.LName.trimmed()};
-        }
-        names.add(rec);
-        hold(rec);
-        ++result.appended;
     }
-    SaveDrawnNumbers(app, writes, reserved);
-    return result;
-}
-
-QString RenumberedText(const QList<MergeRenumbered>& renumbered) {
-    // "number" and its digits are joined by a no-break space, so that a line wrapped in
-    // the message box never parts them.
-    const QString number = QStringLiteral("number") + QChar(0x00A0);
-    QString text = renumbered.size() == 1
-                       ? QStringLiteral("1 record was given a new number:")
-                       : QStringLiteral("%1 records were given a new number:").arg(renumbered.size());
-    for (qsizetype i = 0; i < std::min(renumbered.size(), kListedLeftOut); ++i) {
-        const MergeRenumbered& m = renumbered[i];
-        const QString holder = m.holderLastName.isEmpty() && m.holderFirstName.isEmpty()
-                                   ? QStringLiteral("another record")
-                                   : ListedName(m.holderLastName, m.holderFirstName);
-        text += NewLine + ListedName(m.lastName, m.firstName) + QStringLiteral(": added as ") + number +
-                FromAnsi(m.newNumber) +
-                (m.number.trimmed().isEmpty() ? QStringLiteral(", as it had none")
-                                              : QStringLiteral(", its ") + number + FromAnsi(m.number) +
-                                                    QStringLiteral(" is held by ") + holder);
-    }
-    if (renumbered.size() > kListedLeftOut)
-        text += NewLine + QStringLiteral("and %1 more.").arg(renumbered.size() - kListedLeftOut);
-    return text;
-}
-
-QString MergeSummary(const CrusadeMergeResult& r) {
-    QString text =
-        r.appended == 1 ? QStringLiteral("1 name was added.") : QStringLiteral("%1 names were added.").arg(r.appended);
-    const QString number = QStringLiteral("number") + QChar(0x00A0);
-    if (!r.renumbered.isEmpty()) text += NewLine + NewLine + RenumberedText(r.renumbered);
-    if (!r.leftOut.isEmpty()) {
-        text += NewLine + NewLine +
-                (r.leftOut.size() == 1 ? QStringLiteral("1 record was left out:")
-                                       : QStringLiteral("%1 records were left out:").arg(r.leftOut.size()));
-        for (qsizetype i = 0; i < std::min(r.leftOut.size(), kListedLeftOut); ++i) {
-            const MergeLeftOut& l = r.leftOut[i];
-            QString why = QStringLiteral("deleted");
-            if (l.sameNameDeleted)
-                why = QStringLiteral("the same name is on file only in a deleted record, ") + number +
-                      FromAnsi(l.sameNameAs);
-            else if (!l.sameNameAs.isEmpty())
-                why = QStringLiteral("the same name already on file as ") + number + FromAnsi(l.sameNameAs);
-            text += NewLine + FromAnsi(l.number) + QStringLiteral("  ") + ListedName(l.lastName, l.firstName) +
-                    QStringLiteral(": ") + why;
-        }
-        if (r.leftOut.size() > kListedLeftOut)
-            text += NewLine + QStringLiteral("and %1 more.").arg(r.leftOut.size() - kListedLeftOut);
-    }
-    if (!r.stopped.isEmpty())
-        text += NewLine + NewLine + r.stopped + NewLine +
-                (r.appended == 1
-                     ? QStringLiteral("The merge stopped after 1 record; it stays in the file.")
-                     : QStringLiteral("The merge stopped after %1 records; they stay in the file.").arg(r.appended));
-    return text;
+    in.finish();
 }
 
 void mnuMerge_Click(App& app, MainScreen& form) {
@@ -261,18 +147,18 @@ void mnuMerge_Click(App& app, MainScreen& form) {
     const QString six = QStringLiteral("      ");
     app.msg.MsgText = QStringLiteral("You will merge ") + Plain(n) + QStringLiteral(" records from:") + NewLine + six +
                       *chosen + NewLine + QStringLiteral("into: ") + NewLine + six + dataFile + NewLine + NewLine +
-                      QStringLiteral("The Merged file will contain ") + Plain(n + app.crusade.RecCount) +
-                      QStringLiteral(" records.") + NewLine + NewLine + QStringLiteral("Is this what you want to do?");
+                      MergedCount(n, app.crusade.RecCount) + NewLine + NewLine +
+                      QStringLiteral("Is this what you want to do?");
     if (app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Critical) != AnsYes) return;
     if (app.dialogs().msgBox(QStringLiteral("Last Chance! Are you sure?"), Buttons::YesNo, Icon::Critical) != AnsYes)
         return;
 
     // One closing message, whatever stopped the merge or failed after it.
     BulkWrite writes(app, QStringLiteral("Merge Files"), kSourceFennick3);
-    CrusadeMergeResult merged;
+    BringingIn in(app, writes, other.records);
     {
         BusyGuard busy(app.platform.busy);
-        merged = MergeCrusadeRecords(app, other.records, writes);
+        MergeCrusadeRecords(other.records, in);
     }
     writes.step(QStringLiteral("The main window could not show the merged names."), [&] {
         if (app.view.CurIndexPos == 0 && app.view.ReportCount > 0) app.view.CurIndexPos = 1;
@@ -283,10 +169,8 @@ void mnuMerge_Click(App& app, MainScreen& form) {
     if (app.settings.CrusadeName == QLatin1String("Master")) MasterStatistics(app, writes, *chosen, int(n));
     writes.step(QStringLiteral("The zip-code table was not rebuilt."), [&] { RebuildZipTable(app); });
     if (writes.failed()) app.msg.ScratchVar = QStringLiteral("cancel");
-    QString text = MergeSummary(merged);
-    if (writes.failed()) text += NewLine + NewLine + writes.report(kMergeRerun);
-    app.dialogs().msgBox(text, Buttons::OK,
-                         merged.stopped.isEmpty() && !writes.failed() ? Icon::Information : Icon::Exclamation);
+    app.dialogs().msgBox(in.closing(QString(), false, {}, MergeRerun(in)), Buttons::OK,
+                         writes.failed() || in.full() ? Icon::Exclamation : Icon::Information);
 }
 
 }  // namespace fennick

@@ -27,18 +27,6 @@ namespace {
 const QString kNoticeTitle = QStringLiteral("Import Text File into Interest File");
 const QString kSourceImport = QStringLiteral("Fennick Add Import Function ");
 
-// The first lines of a list, and how many more: a file of thousands of refused lines
-// still gives a message that fits on the screen.
-constexpr qsizetype kListedLines = 20;
-
-QString LineList(const QList<int>& lines) {
-    QStringList out;
-    for (qsizetype i = 0; i < std::min(lines.size(), kListedLines); ++i) out << QString::number(lines[i]);
-    QString text = out.join(QStringLiteral(", "));
-    if (lines.size() > kListedLines) text += QStringLiteral(" and %1 more").arg(lines.size() - kListedLines);
-    return text;
-}
-
 // A character of an item as a record field takes it: a tab or any other control
 // character becomes a blank, so that none reaches a record.
 char FieldChar(char c) {
@@ -140,81 +128,49 @@ QByteArray ImportedNumber(const QByteArray& item) {
     return QByteArray::number(n).rightJustified(4, '0');
 }
 
-ImportResult ImportNames(App& app, const QByteArray& file) {
-    ImportResult result;
+QString ImportNames(App& app, const QByteArray& file, const std::function<void(BulkWrite&)>& after) {
     BulkWrite writes(app, QStringLiteral("The import"), kSourceImport);
-    int stopLine = 0;  // the line of the name not written
-    const QList<ImportRow> rows = SplitCsvRows(ImportBytesAs1252(file));
-    const qint16 reserved = app.settings.ReservedNumber;
-    for (const ImportRow& row : rows) {
+    QList<AttendeeRecord> records;
+    QList<int> lines;  // the line of each record
+    QStringList refused;
+    for (const ImportRow& row : SplitCsvRows(ImportBytesAs1252(file))) {
         if (row.items.size() != kImportItems) {
-            result.refusedLines << row.line;
+            refused << QStringLiteral("line %1: %2 items, not nine").arg(row.line).arg(row.items.size());
             continue;
         }
         AttendeeRecord rec = ImportedRecord(row.items);
-        if (writes.stopped()) {
-            writes.notReached(rec);
-            continue;
-        }
-        if (app.crusade.RecCount >= kMaxRecords) {
-            result.stopped = QStringLiteral(
-                                 "The data file holds %1 records, the most Fennick can keep: the import "
-                                 "stopped at line %2.")
-                                 .arg(kMaxRecords)
-                                 .arg(row.line);
-            break;
-        }
-        QByteArray number = ImportedNumber(row.items[0]);
-        bool renumbered = false;
-        if (number.isEmpty() || RegNumberHeld(app, number)) {
-            QString why;
-            number = StepRegNumber(app, &why);
-            if (number.isEmpty()) {
-                result.stopped = why + NewLine +
-                                 QStringLiteral(
-                                     "No registration number is left to give the name of line %1: "
-                                     "the import stopped there.")
-                                     .arg(row.line);
-                break;
-            }
-            renumbered = true;
-        }
-        rec.RNum = number;
-        if (!AppendWithEntry(app, writes, rec)) {
-            stopLine = row.line;
-            continue;
-        }
-        if (renumbered) result.renumberedLines << row.line;
-        ++result.imported;
+        rec.RNum = ImportedNumber(row.items[0]);
+        records << rec;
+        lines << row.line;
     }
-    SaveDrawnNumbers(app, writes, reserved);
-    QString rerun;
-    if (result.imported == 0)
-        rerun = QStringLiteral("Running the import again is safe: no name was imported.");
-    else
-        rerun = (result.imported == 1 ? QStringLiteral("Running the import again on the same file adds the 1 name "
-                                                       "imported a second time")
-                                      : QStringLiteral("Running the import again on the same file adds the %1 names "
-                                                       "imported a second time")
-                                            .arg(result.imported)) +
-                QStringLiteral(": import a file of its lines from line %1 on instead.").arg(stopLine);
-    result.failed = writes.report(rerun);
-    return result;
-}
-
-QString ImportSummary(const ImportResult& r) {
-    QString text = r.imported == 1 ? QStringLiteral("1 name was imported.")
-                                   : QStringLiteral("%1 names were imported.").arg(r.imported);
-    if (!r.refusedLines.isEmpty())
-        text += NewLine + NewLine + QStringLiteral("Lines not imported, as they do not hold nine items: ") +
-                LineList(r.refusedLines);
-    if (!r.renumberedLines.isEmpty())
-        text += NewLine + NewLine +
-                QStringLiteral("Lines given the next registration number, as theirs was missing or already in use: ") +
-                LineList(r.renumberedLines);
-    if (!r.stopped.isEmpty()) text += NewLine + NewLine + r.stopped;
-    if (!r.failed.isEmpty()) text += NewLine + NewLine + r.failed;
-    return text;
+    BringingIn in(app, writes, records);
+    for (const QString& line : refused) in.leaveOut(line);
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const AttendeeRecord& rec = records[i];
+        const QString line = QStringLiteral("line %1, ").arg(lines[i]);
+        in.reach(rec);
+        if (in.stopped())
+            in.notReached(rec);
+        else if (in.samePerson(rec))
+            in.leaveOut(rec, line + kAlreadyOnFile);
+        else if (in.full())
+            in.leaveOut(rec, line + FullFileWhy());
+        else
+            in.append(rec, true);
+    }
+    in.finish();
+    if (after) after(writes);
+    QString rerun = QStringLiteral(
+        "Running the import again on the same file is safe: the names imported are left out as the "
+        "same people on file.");
+    if (in.renumbered() > 0)
+        rerun = (in.renumbered() == 1 ? QStringLiteral("Running the import again on the same file adds a second time "
+                                                       "the 1 name given a new number")
+                                      : QStringLiteral("Running the import again on the same file adds a second time "
+                                                       "the %1 names given a new number")
+                                            .arg(in.renumbered())) +
+                QStringLiteral(": import a file without their lines instead.");
+    return in.closing(QString(), false, {}, rerun);
 }
 
 void mnuImportText_Click(App& app, MainScreen& form) {
@@ -236,47 +192,57 @@ void mnuImportText_Click(App& app, MainScreen& form) {
     spec.filterIndex = 1;
     spec.initialDir = app.program.DataDir;
     const std::optional<QString> chosen = app.dialogs().openFile(spec);
-    QString summary;
-    bool failed = false;
-    if (chosen && !chosen->isEmpty()) {
+    const bool picked = chosen && !chosen->isEmpty();
+    QByteArray bytes;
+    QString unread;  // why the file chosen could not be read
+    if (picked) {
         PlaySound(app, QStringLiteral("carbrake"));
         app.msg.MsgText = QStringLiteral("You will Import the records from:") + NewLine + QStringLiteral("      ") +
                           *chosen + NewLine + QStringLiteral("into the Fennick Program Database: ") + NewLine +
                           QStringLiteral("      ") + app.program.DataFile + NewLine + NewLine + NewLine +
                           QStringLiteral("Is this what you want to do?");
         if (app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Critical) != AnsYes) return;
-        QFile in(*chosen);
-        if (!in.open(QIODevice::ReadOnly)) {
-            summary = ImportSummary({}) + NewLine + NewLine +
-                      CommonErrorText(VbError(err::PathFileAccess,
-                                              *chosen + QStringLiteral(" could not be read: ") + in.errorString()),
-                                      kSourceImport);
-        } else {
-            BusyGuard busy(app.platform.busy);
-            const ImportResult r = ImportNames(app, in.readAll());
-            summary = ImportSummary(r);
-            failed = !r.failed.isEmpty();
-        }
+        QFile file(*chosen);
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+        else
+            unread = CommonErrorText(VbError(err::PathFileAccess,
+                                             *chosen + QStringLiteral(" could not be read: ") + file.errorString()),
+                                     kSourceImport) +
+                     NewLine + NewLine + QStringLiteral("Nothing has been imported.");
     } else {
         app.msg.ScratchVar = QStringLiteral("cancel");
     }
-
     app.msg.MsgText.clear();
-    // What fails after the names were added is told with them.
-    BulkWrite after(app, QStringLiteral("The import"), kSourceImport);
-    {
-        BusyGuard busy(app.platform.busy);
-        after.step(QStringLiteral("The main window could not show the names imported."), [&] {
+
+    // The view is sorted again and the zip table rebuilt in any case; what fails there is
+    // told in the closing message.
+    bool failed = !unread.isEmpty();
+    const auto sortAndShow = [&](BulkWrite& writes) {
+        writes.step(QStringLiteral("The main window could not show the names imported."), [&] {
             if (app.view.CurIndexPos == 0 && app.view.ReportCount > 0) app.view.CurIndexPos = 1;
             SortIndex(app);
             ShowCurrentRecord(app, form);
         });
-        after.step(QStringLiteral("The zip-code table was not rebuilt."), [&] { RebuildZipTable(app); });
+        writes.step(QStringLiteral("The zip-code table was not rebuilt."), [&] { RebuildZipTable(app); });
+        failed = failed || writes.failed();
+    };
+    QStringList summary;
+    {
+        BusyGuard busy(app.platform.busy);
+        if (picked && unread.isEmpty()) {
+            summary << ImportNames(app, bytes, sortAndShow);
+        } else {
+            BulkWrite writes(app, QStringLiteral("The import"), kSourceImport);
+            sortAndShow(writes);
+            summary << unread << writes.report(QString());
+        }
     }
-    if (after.failed()) summary += (summary.isEmpty() ? QString() : NewLine + NewLine) + after.report(QString());
+    summary.removeAll(QString());
+    if (failed) app.msg.ScratchVar = QStringLiteral("cancel");
     if (!summary.isEmpty())
-        app.dialogs().msgBox(summary, Buttons::OK, failed || after.failed() ? Icon::Exclamation : Icon::Information,
-                             kNoticeTitle);
+        app.dialogs().msgBox(summary.join(NewLine + NewLine), Buttons::OK,
+                             failed ? Icon::Exclamation : Icon::Information, kNoticeTitle);
 }
 
 }  // namespace fennick

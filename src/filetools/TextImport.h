@@ -12,9 +12,12 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace fennick {
 
 class App;
+class BulkWrite;
 class MainScreen;
 
 // Items per name.
@@ -47,24 +50,13 @@ AttendeeRecord ImportedRecord(const QList<QByteArray>& items);
 // digits with leading zeros; empty when it gives none.
 QByteArray ImportedNumber(const QByteArray& item);
 
-// What an import did.
-struct ImportResult {
-    int imported = 0;
-    QList<int> refusedLines;     // lines without exactly nine items
-    QList<int> renumberedLines;  // lines given a new number (none usable, or already held)
-    QString stopped;             // why the import stopped before the end of the file
-    // The account of a name not written (the names not reached with it, whether running
-    // the import again is safe) and of the settings file not written; empty when all was.
-    QString failed;
-};
-
-// Adds the names of the file's bytes to the data file and the view. Stops, saying so in
-// stopped, when the data file is full or when no number is left to issue, and in failed
-// when a record is not written; the names added before stay.
-ImportResult ImportNames(App& app, const QByteArray& file);
-
-// The closing message of an import.
-QString ImportSummary(const ImportResult& r);
+// Adds the names of the file's bytes to the data file and the view: a line that does not
+// hold nine items, and a name that is a person on file (SamePerson: its number and
+// names), are left out; a name whose number is missing or held takes the next reserved
+// number. Stops when a record is not written or no number is left to give; the names
+// added before stay. after runs the steps that follow the names (the sorted view, the
+// zip table) through the same writes. Returns the one closing message.
+QString ImportNames(App& app, const QByteArray& file, const std::function<void(BulkWrite&)>& after = {});
 
 // The menu command: notice, file dialog, confirmation, import, then the sorted view and
 // the record at its position on the main window, the rebuilt zip table, and the summary.

@@ -36,13 +36,24 @@ int AcceptedCutOff(const App& app, const QString& answer) {
     return whole && n >= 0 && n <= HighestCutOff(app) ? n : -1;
 }
 
-// After a pass that stopped part way: the one message naming the records left as they
-// were. does is what the pass does to a record ("sets", "clears"). False when all were
-// written.
-bool TellStop(App& app, const BulkWrite& writes, const QString& does) {
+// After a pass that stopped part way: the one message saying how many marks it set or
+// cleared (clears) and naming the records left as they were. False when all were written.
+bool TellStop(App& app, const BulkWrite& writes, bool clears) {
     if (!writes.failed()) return false;
-    app.dialogs().msgBox(writes.report(QStringLiteral("Running it again is safe: it ") + does +
-                                       QStringLiteral(" the marks of the records left as they were.")),
+    const int n = writes.written();
+    QString done;
+    if (clears)
+        done = n == 0   ? QStringLiteral("No mark was cleared.")
+               : n == 1 ? QStringLiteral("The mark of 1 record was cleared.")
+                        : QStringLiteral("The marks of %1 records were cleared.").arg(n);
+    else
+        done = n == 0   ? QStringLiteral("No record was marked.")
+               : n == 1 ? QStringLiteral("1 record was marked.")
+                        : QStringLiteral("%1 records were marked.").arg(n);
+    const QString does = clears ? QStringLiteral("clears") : QStringLiteral("sets");
+    app.dialogs().msgBox(done + NewLine + NewLine +
+                             writes.report(QStringLiteral("Running it again is safe: it ") + does +
+                                           QStringLiteral(" the marks of the records left as they were.")),
                          Buttons::OK, Icon::Exclamation);
     return true;
 }
@@ -63,7 +74,7 @@ void mnuMarkMarkers_Click(App& app, MainScreen& form) {
         writes.write(r, rec);
     }
     ShowCurrentRecord(app, form);
-    TellStop(app, writes, QStringLiteral("sets"));
+    TellStop(app, writes, false);
 }
 
 void mnuClearMark_Click(App& app, MainScreen& form) {
@@ -74,7 +85,7 @@ void mnuClearMark_Click(App& app, MainScreen& form) {
         MoveToRecord(app, 0);
         app.mainWindow.EnteredRNum = form.text(QStringLiteral("RNum"));
     }
-    TellStop(app, writes, QStringLiteral("clears"));
+    TellStop(app, writes, true);
 }
 
 void mnuClearMarks_Click(App& app, MainScreen& form) {
@@ -83,7 +94,7 @@ void mnuClearMarks_Click(App& app, MainScreen& form) {
     ClearMarks(app, writes);
     if (app.view.ReportCount > 0) ShowCurrentRecord(app, form);
     form.setVisible(QStringLiteral("lblNextFieldBtn"), false);
-    if (!TellStop(app, writes, QStringLiteral("clears")))
+    if (!TellStop(app, writes, true))
         app.dialogs().msgBox(QStringLiteral("Marks have been removed from all names.") + NewLine);
 }
 

@@ -10,9 +10,11 @@ namespace fennick {
 class App;
 class MainScreen;
 
-// Tools, Mark all Displayed Records: the shown record is saved, every record of the
-// current view is marked (-1) in the data file and the record at the view position is
-// shown again. An empty view changes nothing.
+// Tools, Mark all Displayed Records: the shown record is saved (written only when it was
+// edited), every record of the current view is marked (-1) in the data file and the record
+// at the view position is shown again. An empty view changes nothing. A pass stopped part
+// way ends with one message: how many records it marked, those it did not, and that
+// running it again is safe. Clear Markers and Clear Selection Marks tell a stop alike.
 void mnuMarkMarkers_Click(App& app, MainScreen& form);
 
 // Tools, Clear Markers: the shown record is saved, the mark of every record of the data

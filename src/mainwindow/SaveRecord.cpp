@@ -82,7 +82,11 @@ void CopyControls(const RecordScreen& s, AttendeeRecord& r) {
     CopyValue(s, "MailList", r.MailList);
     CopyText(s, "MapCode", r.MapCode);
     CopyText(s, "BirthDate", r.BirthDate);
-    CopyValue(s, "chkMarkToVisit", r.MarkToVisit);
+    // A ticked box keeps the record's own mark: Mark all Displayed Records marks with -1,
+    // the box with 1, and both mean marked, so a record shown after Mark all is no change.
+    if (!(s.has(QStringLiteral("chkMarkToVisit")) && s.value(QStringLiteral("chkMarkToVisit")) != 0 &&
+          r.MarkToVisit != 0))
+        CopyValue(s, "chkMarkToVisit", r.MarkToVisit);
     CopyText(s, "txtEmail", r.Email);
 }
 

@@ -3,6 +3,7 @@
 #include "data/App.h"
 #include "data/BulkWrite.h"
 #include "data/DataStore.h"
+#include "data/ListedEntries.h"
 #include "data/Messages.h"
 #include "data/Text.h"
 #include "platform/Busy.h"
@@ -12,8 +13,6 @@ namespace fennick {
 namespace {
 
 constexpr int kNights = 40;
-// Names listed in the message; the rest are counted, so the box stays on the screen.
-constexpr int kListedNames = 20;
 
 bool IsDeleted(const AttendeeRecord& rec) {
     return rec.WorkerCode.bytes() == "##";
@@ -75,11 +74,10 @@ QString AdjustedRecordsMessage(const QList<AdjustedRecord>& adjusted, int oldLas
                QStringLiteral("This record has been adjusted to show  attendance for meeting number: ") +
                QString::number(newLast) + NewLine + NewLine +
                QStringLiteral("You may want to make a note of the number and edit this record manually or delete it.");
-    QString text;
-    for (qsizetype i = 0; i < adjusted.size() && i < kListedNames; ++i) text += NameLine(adjusted[i]) + NewLine;
-    if (adjusted.size() > kListedNames)
-        text += QStringLiteral("and %1 more").arg(adjusted.size() - kListedNames) + NewLine;
-    return text + QStringLiteral("Had not attended before meeting number ") + QString::number(oldLast) + NewLine +
+    QStringList lines;
+    for (const AdjustedRecord& a : adjusted) lines << NameLine(a);
+    return ListedEntries(lines).mid(NewLine.size()) + NewLine +
+           QStringLiteral("Had not attended before meeting number ") + QString::number(oldLast) + NewLine +
            QStringLiteral("These records have been adjusted to show  attendance for meeting number: ") +
            QString::number(newLast) + NewLine + NewLine +
            QStringLiteral("You may want to make a note of the numbers and edit these records manually or delete them.");

@@ -323,7 +323,8 @@ void RunMerge(const QByteArray& input) {
 
 // The count that the closing message of an import gives; -1 when it gives none.
 int ImportedCount(const QString& summary) {
-    static const QRegularExpression count(QStringLiteral("^(\\d+) names? (?:was|were) imported\\."));
+    if (summary.startsWith(QStringLiteral("No record was added."))) return 0;
+    static const QRegularExpression count(QStringLiteral("^(\\d+) records? (?:was|were) added:"));
     const QRegularExpressionMatch m = count.match(summary);
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }

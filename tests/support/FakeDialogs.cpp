@@ -79,6 +79,7 @@ int FakeDialogs::messageBox(const MessageBoxSpec& spec) {
             queue_.pop_front();
         return AnsOK;
     }
+    if (queue_.empty() && decide_) return decide_(shown_.back());
     int a = AnsCancel;
     if (!popAs(a, "message box")) return spec.buttons == Buttons::YesNo ? AnsNo : AnsCancel;
     return a;

@@ -44,6 +44,12 @@ public:
         otherwise_ = a;
         return *this;
     }
+    // With nothing queued, every message box that asks (more buttons than OK) is answered
+    // by decide, from what it shows: a user who answers each question by its text.
+    FakeDialogs& answerBy(std::function<int(const Shown&)> decide) {
+        decide_ = std::move(decide);
+        return *this;
+    }
 
     int messageBox(const MessageBoxSpec& spec) override;
     QString inputBox(const InputBoxSpec& spec) override;
@@ -85,6 +91,7 @@ private:
     void failIfQueued();
 
     std::optional<int> otherwise_;
+    std::function<int(const Shown&)> decide_;
     std::deque<Queued> queue_;
     std::vector<Shown> shown_;
 };

@@ -73,11 +73,13 @@ TEST(StoppedPass, EachPassTellsOnceWhatItDidNotWrite) {
          "preferences again erases the nights of the records not written and leaves the others as they are."},
         {"clear markers", [](ViewFixture& f, FakeScreen& s) { mnuClearMark_Click(f.app, s); }, 0,
          [](QList<AttendeeRecord>& r) { r[1].MarkToVisit = 0; },
-         "Clear Markers stopped part way: 1 record was written and 1 was not:\r\n0003  Lee, Cy: <failed 3>\r\n\r\n" +
+         "The mark of 1 record was cleared.\r\n\r\nClear Markers stopped part way: 1 record was written and 1 was "
+         "not:\r\n0003  Lee, Cy: <failed 3>\r\n\r\n" +
              safe.arg(QLatin1String("clears")).toStdString()},
         {"mark all displayed records", [](ViewFixture& f, FakeScreen& s) { mnuMarkMarkers_Click(f.app, s); }, 0,
          [](QList<AttendeeRecord>& r) { r[0].MarkToVisit = -1; },
-         "Mark all Displayed Records stopped part way: 1 record was written and 3 were not:\r\n0002  Lee, Bo: "
+         "1 record was marked.\r\n\r\nMark all Displayed Records stopped part way: 1 record was written and 3 were "
+         "not:\r\n0002  Lee, Bo: "
          "<failed 2>\r\n0003  Lee, Cy: not reached\r\n0004  Lee, Di: not reached\r\n\r\n" +
              safe.arg(QLatin1String("sets")).toStdString()},
         {"marking interest cards printed",

@@ -413,12 +413,43 @@ private:
     QStringList about_;
 };
 
+// A text taller than half the screen shows its first lines in the box, and the whole of it
+// in the box's details (a scrolling area opened by "Show Details..."), so that the box, its
+// buttons and its opened details stay on the screen.
+void KeepTextOnScreen(QMessageBox& box, const QString& text) {
+    const QScreen* s = box.screen();
+    if (!s) return;
+    const QRect room = s->availableGeometry();
+    const int most = room.height() / 2;
+    // The narrowest the box's label may wrap its lines at: the box's usual width, less its
+    // icon and margins.
+    constexpr int kIconAndMargins = 140;
+    const int width = std::max(100, std::min(room.width() / 2, 500) - kIconAndMargins);
+    const QFontMetrics metrics(box.font());
+    const auto height = [&](const QString& t) {
+        return metrics.boundingRect(QRect(0, 0, width, std::numeric_limits<int>::max() / 2), Qt::TextWordWrap, t)
+            .height();
+    };
+    const QString shown = WrappableText(ShownText(text));
+    if (height(shown) <= most) return;
+    const QString rest = QStringLiteral("\n\u2026\n\nThe whole message is under Show Details.");
+    QString head;
+    for (const QString& line : shown.split(u'\n')) {
+        const QString longer = head.isEmpty() ? line : head + u'\n' + line;
+        if (height(longer + rest) > most) break;
+        head = longer;
+    }
+    box.setText(head + rest);
+    box.setDetailedText(ShownText(text));
+}
+
 }  // namespace
 
 int QtDialogs::messageBox(const MessageBoxSpec& spec) {
     const OwnerScope scope(parent_);
     PlacedMessageBox box(scope.owner(), spec.about);
     PrepareMessageBox(box, spec);
+    KeepTextOnScreen(box, spec.text);
     box.exec();
     return MessageBoxAnswer(spec, box.standardButton(box.clickedButton()));
 }
