@@ -1,6 +1,5 @@
 #include "filetools/AppendedRecords.h"
 
-#include "attendance/AttendanceMerge.h"
 #include "data/App.h"
 #include "data/BulkWrite.h"
 #include "data/DataStore.h"
@@ -9,9 +8,6 @@
 #include "data/ListedEntries.h"
 #include "data/Messages.h"
 #include "data/Text.h"
-#include "filetools/BackupCompare.h"
-#include "filetools/CrusadeMerge.h"
-#include "filetools/TextImport.h"
 #include "mainwindow/MainLifecycle.h"
 #include "platform/Busy.h"
 #include "views/Indexes.h"
@@ -63,13 +59,12 @@ private:
 }  // namespace
 
 const QList<BringInCommand>& BringInCommands() {
-    using S = BringInCommand::Source;
-    static const QList<BringInCommand> commands = {
-        {"mnuMergeAttendance", "Merge Attendance Updates", S::OtherComputer, mnuMergeAttendance_Click},
-        {"mnuMerge", "Merge Files", S::OtherCrusade, mnuMerge_Click},
-        {"mnuCompare", "Compare", S::Backup, mnuCompare_Click},
-        {"mnuImportText", "Import from Text File", S::TextFile, mnuImportText_Click},
-    };
+    static const QList<BringInCommand> commands = [] {
+        QList<BringInCommand> list;
+        for (const CrusadeFileCommand& c : CrusadeFileCommands())
+            if (c.bringsIn != RecordSource::None) list.append({c.item, CommandCaption(c), c.bringsIn, c.run});
+        return list;
+    }();
     return commands;
 }
 

@@ -6,6 +6,7 @@
 // the repair pass after them.
 
 #include "data/AttendeeRecord.h"
+#include "filetools/CrusadeFileCommands.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -19,17 +20,12 @@ class App;
 class BulkWrite;
 class MainScreen;
 
-// A command that brings records in, as the main window's menu runs it.
+// A command that brings records in, as the main window's menu runs it: a row of
+// CrusadeFileCommands() that takes records from somewhere.
 struct BringInCommand {
-    // Where its records come from.
-    enum class Source {
-        OtherComputer,  // another computer's copy of the crusade (its .dta, .inf and .mem)
-        OtherCrusade,   // another crusade's data file and member list
-        Backup,         // the crusade's last backup (BackupPath)
-        TextFile,       // a spreadsheet's comma-separated file
-    };
+    using Source = RecordSource;
     const char* item;  // the menu item ("mnuMerge")
-    const char* name;  // as its closing message names it ("Merge Files")
+    QString name;      // as the menu and its closing message name it ("Merge Files")
     Source source;
     void (*run)(App& app, MainScreen& form);
 };
@@ -38,7 +34,7 @@ struct BringInCommand {
 inline const QString kAlreadyOnFile = QStringLiteral("the same person is already on file");
 QString FullFileWhy();
 
-// Every command that brings records in.
+// Every command that brings records in, in the order of the menus.
 const QList<BringInCommand>& BringInCommands();
 
 // Whether a and b are one person: the same registration number, not blank (case aside),

@@ -13,9 +13,19 @@ namespace fennick {
 class App;
 class MainScreen;
 
+// Where a command that brings records in takes them from.
+enum class RecordSource {
+    None,           // the command brings no records in
+    OtherComputer,  // another computer's copy of the crusade (its .dta, .inf and .mem)
+    OtherCrusade,   // another crusade's data file and member list
+    Backup,         // the crusade's last backup (BackupPath)
+    TextFile,       // a spreadsheet's comma-separated file
+};
+
 struct CrusadeFileCommand {
     const char* item;  // the menu item's name
     void (*run)(App& app, MainScreen& form);
+    RecordSource bringsIn = RecordSource::None;
 };
 
 // Every such command, in the order of the menus.

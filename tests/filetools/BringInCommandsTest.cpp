@@ -22,7 +22,7 @@
 namespace fennick {
 // A command of the list as a test names it.
 void PrintTo(const BringInCommand& c, std::ostream* os) {
-    *os << c.name;
+    *os << c.name.toStdString();
 }
 }  // namespace fennick
 

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <gtest/gtest.h>
+
 namespace fennick::test {
 
 namespace {
@@ -89,6 +91,9 @@ void BringInDriver::prepare(const BringInCommand& command, const QList<AttendeeR
             t.dialogs.answer(AnsOK).choose(source);  // the notice before the file dialog
             break;
         }
+        case S::None:
+            ADD_FAILURE() << command.item << " brings no records in";
+            break;
     }
 }
 

@@ -78,7 +78,7 @@ protected:
 // people here (left out, or merged), then 500 new ones whose writing fails.
 TEST_F(LongMessagesTest, EveryCommandThatBringsRecordsInTellsFiveHundredOnTheScreen) {
     for (const BringInCommand& c : BringInCommands()) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.name.toStdString());
         BringInDriver d(People("H", 1, 500));
         d.app.crusade.file.setWriteCall(FailingFor('N'));
         d.bringIn(c, People("O", 1, 500) + People("H", 1, 500) + People("N", 1001, 500));
@@ -86,7 +86,7 @@ TEST_F(LongMessagesTest, EveryCommandThatBringsRecordsInTellsFiveHundredOnTheScr
         const QString told = d.t.dialogs.messages().last();
         EXPECT_TRUE(told.contains(QStringLiteral("and 490 more."))) << told.toStdString();
         EXPECT_TRUE(told.contains(QStringLiteral(" stopped part way: "))) << told.toStdString();
-        expectEveryBoxFits(d.t.dialogs, c.name);
+        expectEveryBoxFits(d.t.dialogs, qPrintable(c.name));
     }
 }
 
