@@ -193,11 +193,11 @@ void MoveToSDA_Click(App& app, AttendFState& st, MainScreen& form) {
     // for the crusade's files saved elsewhere.
     AttendeeRecord deleted = c.CurRecord;
     deleted.WorkerCode = "##";
-    const std::optional<QByteArray> held = c.file.held(c.CurRecNo);
+    const std::optional<QByteArray> kept = c.file.kept(c.CurRecNo);
     try {
         WriteRecord(app, c.CurRecNo, deleted);
     } catch (...) {
-        DiscardChanges(app, c.CurRecNo, held);
+        DiscardChanges(app, c.CurRecNo, kept);
         throw;
     }
     c.CurRecord = deleted;

@@ -29,23 +29,23 @@ bool BulkWrite::write(qint32 n, const AttendeeRecord& rec) {
         return false;
     }
     RecordFile& file = app_.crusade.file;
-    const std::optional<QByteArray> heldBefore = file.held(n);
+    const std::optional<QByteArray> keptBefore = file.kept(n);
     try {
         WriteRecord(app_, n, rec);
     } catch (const DuplicateNumber& e) {
-        stopAt(rec, QStringLiteral("its number is held by ") + heldBy(e.heldBy));
+        stopAt(rec, QStringLiteral("its number is held by ") + holderName(e.holder));
         return false;
     } catch (const VbError& e) {
         // The closing message tells the record as not written: the program keeps no copy
         // of it either (a refusal while the folder is gone would), so that no later run
         // finds its number held by a record that is on no disk.
-        file.putBackHeld(n, heldBefore);
+        file.putBackKept(n, keptBefore);
         stopAt(rec, e.description());
         return false;
     }
-    // A record whose refused write already held these bytes, while the data file's folder is
+    // A record whose refused write already kept these bytes, while the data file's folder is
     // gone, is not refused again, but it is not in the file either.
-    if (file.held(n)) {
+    if (file.kept(n)) {
         stopAt(rec, file.whatWasLost() + QStringLiteral(" It is kept to be saved elsewhere."));
         return false;
     }
@@ -106,7 +106,7 @@ void BulkWrite::keep(const AttendeeRecord& rec, const QString& why) {
 
 // Record n, holding a number, by its place and names: a name added whose writing was
 // refused while the data file's folder was gone holds it past the file's records.
-QString BulkWrite::heldBy(qint32 n) {
+QString BulkWrite::holderName(qint32 n) {
     const QString place = QStringLiteral("record ") + QString::number(n);
     const auto& kept = app_.crusade.file.unwritten();
     const auto aside = kept.constFind(n);

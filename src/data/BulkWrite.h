@@ -27,9 +27,9 @@ public:
 
     // Writes record n (WriteRecord) and counts it; true when it was written. A failure of
     // the file (VbError), a number another live record holds (DuplicateNumber) or a record
-    // only held in memory while the data file's folder is gone stops the command, the
-    // record kept with why. A refused write leaves no copy of the record held (the program
-    // holds of record n what it held before). Once stopped nothing more is written: each record offered is
+    // only kept in memory while the data file's folder is gone stops the command, the
+    // record kept with why. A refused write leaves no copy of the record kept (the program
+    // keeps of record n what it kept before). Once stopped nothing more is written: each record offered is
     // kept as not reached.
     bool write(qint32 n, const AttendeeRecord& rec);
     // A record the command leaves unwritten because it stopped before it.
@@ -66,7 +66,7 @@ private:
         QString why;
     };
     void keep(const AttendeeRecord& rec, const QString& why);
-    QString heldBy(qint32 n);
+    QString holderName(qint32 n);
 
     App& app_;
     QString command_;

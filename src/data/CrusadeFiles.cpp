@@ -333,7 +333,7 @@ void SaveCrusadeFiles(App& app) {
     if (app.hooks.closeTableWindows) app.hooks.closeTableWindows();
     // A data file back at its path takes the records kept while it was gone, before a
     // backup or restore copies it.
-    if (app.crusade.file.isOpen()) app.crusade.file.writeHeld();
+    if (app.crusade.file.isOpen()) app.crusade.file.writeKept();
     SaveIniFile(app);
     SaveInfoFile(app);
     if (app.crusade.MemberCount > 0) SaveMembers(app);
@@ -401,7 +401,7 @@ bool CloseCrusade(App& app) {
     }
     if (loaded) {
         // The data file is back at its path: the records the user kept while it was gone go in.
-        c.file.writeHeld();
+        c.file.writeKept();
         SaveInfoFile(app);
         if (c.MemberCount > 0) SaveMembers(app);
         SaveZips(app);

@@ -80,7 +80,7 @@ AttendeeRecord ReadFileCopy(App& app, qint32 n) {
 }
 
 void DiscardChanges(App& app, qint32 n, const std::optional<QByteArray>& before) {
-    app.crusade.file.putBackHeld(n, before);
+    app.crusade.file.putBackKept(n, before);
 }
 
 namespace {
@@ -96,25 +96,25 @@ QByteArray LiveNumber(const AttendeeRecord& r) {
 // records whose writing was refused because the file's folder went away as they were to
 // be written (those are saved with the crusade's files elsewhere), and a name added whose
 // writing was refused.
-const RegNumbers& HeldNumbers(App& app) {
+const RegNumbers& NumbersOnFile(App& app) {
     Crusade& c = app.crusade;
-    RegNumbers& held = c.numbers;
-    if (held.fileChanges == c.file.changes()) return held;
+    RegNumbers& onFile = c.numbers;
+    if (onFile.fileChanges == c.file.changes()) return onFile;
     const QByteArray all = c.file.readAll();
-    held = RegNumbers();
-    held.ofRecord.reserve(all.size() / Crusade::RecLen);
+    onFile = RegNumbers();
+    onFile.ofRecord.reserve(all.size() / Crusade::RecLen);
     for (qsizetype at = 0; at + Crusade::RecLen <= all.size(); at += Crusade::RecLen)
-        held.ofRecord.append(LiveNumber(AttendeeRecord::decode(all.constData() + at)));
+        onFile.ofRecord.append(LiveNumber(AttendeeRecord::decode(all.constData() + at)));
     const QMap<qint64, QByteArray>& refused = c.file.unwritten();
     for (auto it = refused.cbegin(); it != refused.cend(); ++it) {
-        if (it.key() <= held.ofRecord.size()) continue;  // read above
-        held.ofRecord.resize(it.key());
-        held.ofRecord[it.key() - 1] = LiveNumber(AttendeeRecord::decode(it.value()));
+        if (it.key() <= onFile.ofRecord.size()) continue;  // read above
+        onFile.ofRecord.resize(it.key());
+        onFile.ofRecord[it.key() - 1] = LiveNumber(AttendeeRecord::decode(it.value()));
     }
-    for (const QByteArray& number : held.ofRecord)
-        if (!number.isEmpty()) ++held.holders[number];
-    held.fileChanges = c.file.changes();
-    return held;
+    for (const QByteArray& number : onFile.ofRecord)
+        if (!number.isEmpty()) ++onFile.holders[number];
+    onFile.fileChanges = c.file.changes();
+    return onFile;
 }
 
 // A record is never given a number that another live record holds, whichever command
@@ -124,32 +124,32 @@ const RegNumbers& HeldNumbers(App& app) {
 void RefuseTakenNumber(App& app, qint32 n, const AttendeeRecord& rec) {
     const QByteArray number = LiveNumber(rec);
     if (number.isEmpty()) return;
-    const RegNumbers& held = HeldNumbers(app);
-    if (n <= held.ofRecord.size() && held.ofRecord[n - 1] == number) return;
-    if (held.holders.value(number) == 0) return;
-    const auto holder = std::find(held.ofRecord.cbegin(), held.ofRecord.cend(), number);
-    throw DuplicateNumber{rec.RNum.bytes(), qint32(holder - held.ofRecord.cbegin()) + 1};
+    const RegNumbers& onFile = NumbersOnFile(app);
+    if (n <= onFile.ofRecord.size() && onFile.ofRecord[n - 1] == number) return;
+    if (onFile.holders.value(number) == 0) return;
+    const auto holder = std::find(onFile.ofRecord.cbegin(), onFile.ofRecord.cend(), number);
+    throw DuplicateNumber{rec.RNum.bytes(), qint32(holder - onFile.ofRecord.cbegin()) + 1};
 }
 
-// After record n was written: the numbers held follow it when they were the file's just
+// After record n was written: the numbers on file follow it when they were the file's just
 // before; otherwise they are read again when next needed.
 void NoteWrittenNumber(App& app, qint32 n, const AttendeeRecord& rec) {
     Crusade& c = app.crusade;
-    RegNumbers& held = c.numbers;
+    RegNumbers& onFile = c.numbers;
     const quint64 now = c.file.changes();
-    if (held.fileChanges + 1 != now || n > held.ofRecord.size() + 1) return;
-    if (n == held.ofRecord.size() + 1) held.ofRecord.append(QByteArray());
-    QByteArray& number = held.ofRecord[n - 1];
-    if (!number.isEmpty() && --held.holders[number] == 0) held.holders.remove(number);
+    if (onFile.fileChanges + 1 != now || n > onFile.ofRecord.size() + 1) return;
+    if (n == onFile.ofRecord.size() + 1) onFile.ofRecord.append(QByteArray());
+    QByteArray& number = onFile.ofRecord[n - 1];
+    if (!number.isEmpty() && --onFile.holders[number] == 0) onFile.holders.remove(number);
     number = LiveNumber(rec);
-    if (!number.isEmpty()) ++held.holders[number];
-    held.fileChanges = now;
+    if (!number.isEmpty()) ++onFile.holders[number];
+    onFile.fileChanges = now;
 }
 
 }  // namespace
 
-bool RegNumberHeld(App& app, const QByteArray& number) {
-    return !Trim(number).isEmpty() && HeldNumbers(app).holders.contains(AnsiUpper(Fixed(number, 4)));
+bool RegNumberOnFile(App& app, const QByteArray& number) {
+    return !Trim(number).isEmpty() && NumbersOnFile(app).holders.contains(AnsiUpper(Fixed(number, 4)));
 }
 
 void WriteRecord(App& app, qint32 n, const AttendeeRecord& rec) {
@@ -283,7 +283,7 @@ QByteArray StepRegNumber(App& app, QString* why, const std::function<bool(const 
     const bool open = app.crusade.file.isOpen();
     const auto taken = [&](qint32 n) {
         const QByteArray number = Ansi(ZeroPad(n, 4));
-        return (open && RegNumberHeld(app, number)) || (alsoTaken && alsoTaken(number));
+        return (open && RegNumberOnFile(app, number)) || (alsoTaken && alsoTaken(number));
     };
     const int step = next - s.ReservedNumber;
     while (next >= 1 && next <= 9999 && taken(next)) next += step;

@@ -33,7 +33,7 @@ bool DataFileLost(const App& app);
 // returns false and leaves CurRecord as it was.
 bool ReadCurrentRecord(App& app);
 
-// Record n as the program holds it: the refused write of it held while the data file is
+// Record n as the program holds it: the refused write of it kept while the data file is
 // gone (what the user kept, which the crusade's files saved elsewhere hold), else the data
 // file's. Every screen, view, report and export reads it so. Throws VbError when it cannot
 // be read.
@@ -42,7 +42,7 @@ AttendeeRecord ReadRecord(App& app, qint32 n);
 // discarding the changes of a record puts back.
 AttendeeRecord ReadFileCopy(App& app, qint32 n);
 // Discards the changes of record n that the program holds beyond its data file (the
-// refused write of it): what is held of n goes back to `before`, what was held before a
+// refused write of it): what is kept of n goes back to `before`, what was kept before a
 // command that did not happen, or to nothing, the data file's own copy being the record
 // again. Every route that discards a record's unsaved changes comes here.
 void DiscardChanges(App& app, qint32 n, const std::optional<QByteArray>& before = std::nullopt);
@@ -77,7 +77,7 @@ QByteArray StepRegNumber(App& app, QString* why = nullptr,
                          const std::function<bool(const QByteArray& number)>& alsoTaken = {});
 // Whether a live record holds number (upper case and lower case alike), as the data file
 // has it, with the records whose writing was refused while its folder is gone.
-bool RegNumberHeld(App& app, const QByteArray& number);
+bool RegNumberOnFile(App& app, const QByteArray& number);
 
 // Counts the nights attended: blanks become "-", last = the highest night marked (left
 // unchanged when none is). Returns the count.

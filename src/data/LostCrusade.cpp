@@ -31,10 +31,10 @@ const QString kAskToSave = QStringLiteral("Do you want to save the crusade's fil
 
 // The crusade's records as the program holds them (each record whose write was refused
 // in its place); refused: how many such records there are. A new record whose write was
-// refused is held only while the main window shows it as the name being added: a copy or
+// refused is kept only while the main window shows it as the name being added: a copy or
 // an added record the user was told was not made, and a name the user left without
 // saving, are not.
-struct HeldRecords {
+struct KeptRecords {
     QByteArray records;
     qsizetype refused = 0;
 };
@@ -49,19 +49,19 @@ std::optional<QByteArray> AddedOnScreen(App& app, qint64 inFile) {
 }
 
 // How many records whose write was refused the program holds, as RecordsToSave counts them.
-qsizetype RefusedRecordsHeld(App& app) {
+qsizetype RefusedRecordsKept(App& app) {
     const qint64 inFile = app.crusade.file.recordCount();
     const QMap<qint64, QByteArray>& refused = app.crusade.file.unwritten();
     return std::distance(refused.cbegin(), refused.upperBound(inFile)) + (AddedOnScreen(app, inFile) ? 1 : 0);
 }
 
-HeldRecords RecordsToSave(App& app) {
+KeptRecords RecordsToSave(App& app) {
     RecordFile& file = app.crusade.file;
-    HeldRecords held{file.readAll()};
-    const qint64 inFile = held.records.size() / Crusade::RecLen;
-    if (const std::optional<QByteArray> added = AddedOnScreen(app, inFile)) held.records.append(*added);
-    held.refused = RefusedRecordsHeld(app);
-    return held;
+    KeptRecords kept{file.readAll()};
+    const qint64 inFile = kept.records.size() / Crusade::RecLen;
+    if (const std::optional<QByteArray> added = AddedOnScreen(app, inFile)) kept.records.append(*added);
+    kept.refused = RefusedRecordsKept(app);
+    return kept;
 }
 
 // How many records the saved data file holds, as the screens count them: "56 records",
@@ -139,7 +139,7 @@ std::optional<QString> AskWhere(App& app, const QString& lost) {
 
 // The bytes of a file of the set that the program holds in memory; empty for a member list
 // or zip table the crusade has none of.
-QByteArray HeldFileBytes(App& app, OwnFile kind, const QByteArray& records) {
+QByteArray KeptFileBytes(App& app, OwnFile kind, const QByteArray& records) {
     switch (kind) {
         case OwnFile::DataFile:
             return records;
@@ -172,7 +172,7 @@ bool SaveSetIn(App& app, const QString& target, const QString& lost, const QByte
     QStringList removed;  // the files there that this crusade has none of
     for (const CrusadeFileKind& k : kCrusadeSet) {
         const QString to = CrusadeFilePath(target, k.kind);
-        const QByteArray bytes = HeldFileBytes(app, k.kind, records);
+        const QByteArray bytes = KeptFileBytes(app, k.kind, records);
         if (k.appended && journalRead) {
             set.add(journal, to);
         } else if (!k.appended && (k.always || !bytes.isEmpty())) {
@@ -239,9 +239,9 @@ Rescue OfferToSaveElsewhere(App& app, const QByteArray& records, const std::func
 }  // namespace
 
 bool SaveLostCrusade(App& app) {
-    HeldRecords held;
+    KeptRecords kept;
     try {
-        held = RecordsToSave(app);
+        kept = RecordsToSave(app);
     } catch (const VbError& e) {
         app.dialogs().msgBox(app.crusade.file.whatWasLost() + NewLine +
                                  QStringLiteral("Its records cannot be read either: ") + e.description(),
@@ -251,19 +251,19 @@ bool SaveLostCrusade(App& app) {
     const auto ask = [&] {
         app.msg.MsgText = app.crusade.file.whatWasLost() + NewLine +
                           QStringLiteral("The crusade's files cannot be written there, and its ") +
-                          RecordsText(held.records) +
+                          RecordsText(kept.records) +
                           QStringLiteral(
                               " are lost when it is closed unless they are saved in another "
                               "folder.") +
-                          RefusedRecordsText(held.refused) + NewLine + NewLine + kAskToSave;
+                          RefusedRecordsText(kept.refused) + NewLine + NewLine + kAskToSave;
         return app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Exclamation, kSaveTitle);
     };
-    return OfferToSaveElsewhere(app, held.records, ask) == Rescue::Saved;
+    return OfferToSaveElsewhere(app, kept.records, ask) == Rescue::Saved;
 }
 
 bool RefuseWhileFilesLost(App& app, const QString& command) {
     if (!DataFileLost(app)) return false;
-    const qsizetype refused = RefusedRecordsHeld(app);
+    const qsizetype refused = RefusedRecordsKept(app);
     QString text = app.crusade.file.whatWasLost() + NewLine + command +
                    QStringLiteral(" was not run: the crusade's files there are not those Fennick holds");
     if (refused > 0)

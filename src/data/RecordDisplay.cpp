@@ -279,9 +279,9 @@ bool ShowRecord(App& app, RecordScreen& form) {
     }
     Crusade& c = app.crusade;
     c.OrigRecord = c.CurRecord;
-    // A record whose refused write is held shows that change; it is told from, and put
+    // A record whose refused write is kept shows that change; it is told from, and put
     // back as, the data file's copy.
-    if (c.file.held(c.CurRecNo)) {
+    if (c.file.kept(c.CurRecNo)) {
         try {
             c.OrigRecord = ReadFileCopy(app, c.CurRecNo);
         } catch (const VbError&) {

@@ -137,13 +137,13 @@ QByteArray RecordFile::readAll() {
     return b;
 }
 
-std::optional<QByteArray> RecordFile::held(qint64 n) const {
+std::optional<QByteArray> RecordFile::kept(qint64 n) const {
     const auto it = unwritten_.constFind(n);
     return it != unwritten_.cend() ? std::optional<QByteArray>(*it) : std::nullopt;
 }
 
-void RecordFile::putBackHeld(qint64 n, const std::optional<QByteArray>& bytes) {
-    if (held(n) == bytes) return;
+void RecordFile::putBackKept(qint64 n, const std::optional<QByteArray>& bytes) {
+    if (kept(n) == bytes) return;
     ++changes_;
     if (bytes)
         unwritten_.insert(n, *bytes);
@@ -187,7 +187,7 @@ void RecordFile::writeInPlace(qint64 n, const QByteArray& b) {
                                               : NewLine + QStringLiteral("The file could not be put back as it was.")));
 }
 
-void RecordFile::writeHeld(qint64 except) {
+void RecordFile::writeKept(qint64 except) {
     if (unwritten_.isEmpty() || !atItsPath() || !file_.isWritable()) return;
     // A record added whose write was refused is no record of the file: it is written by
     // the save of the name it is, or let go with it.
@@ -215,7 +215,7 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
     if (!atItsPath()) {
         if (n <= recordCount()) {
             const QByteArray onFile = readFromFile(n);
-            if (b == held(n).value_or(onFile)) return;
+            if (b == kept(n).value_or(onFile)) return;
             if (b == onFile) {
                 forget(n);
                 return;
@@ -230,8 +230,8 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
                                                             "another folder."));
     }
 
-    // The file is back at its path: what was held of its other records goes in first.
-    writeHeld(n);
+    // The file is back at its path: what was kept of its other records goes in first.
+    writeKept(n);
     ++changes_;
     writeInPlace(n, b);
     unwritten_.remove(n);

@@ -39,7 +39,7 @@ public:
     qint64 byteSize() const;
 
     // Record n (1-based) as the program holds it: the bytes of its refused write when one
-    // is held (see unwritten()), else the file's. Throws VbError 63 for n < 1 and 62 past
+    // is kept (see unwritten()), else the file's. Throws VbError 63 for n < 1 and 62 past
     // the end of the file.
     QByteArray read(qint64 n);
     // Writes record n (1-based); n may be one past the last record. Throws VbError 63 for
@@ -49,20 +49,20 @@ public:
     // While the file is not at its path, a write of a record of the file as the program
     // already holds it changes nothing and throws nothing (a refusal is told once per
     // change), and one as the file holds it lets go of the refused write of n. Once the
-    // file is at its path again, the refused writes held of its other records go first
-    // (writeHeld).
+    // file is at its path again, the refused writes kept of its other records go first
+    // (writeKept).
     void write(qint64 n, const QByteArray& bytes);
     // Every whole record at once as the program holds them, for passes over the whole file.
     QByteArray readAll();
     // Record n and every whole record as the file itself holds them, without the refused
-    // writes held.
+    // writes kept.
     QByteArray readFromFile(qint64 n);
     QByteArray readAllFromFile();
-    // Writes every refused write held of a record the file holds, when the file is at its
+    // Writes every refused write kept of a record the file holds, when the file is at its
     // path again (otherwise nothing); record except is left, as a write of it follows.
     // Throws VbError 61 as write does, naming the record not written; those not reached
-    // stay held.
-    void writeHeld(qint64 except = 0);
+    // stay kept.
+    void writeKept(qint64 except = 0);
     // Cuts a trailing partial record off the file. Throws VbError 61 when it cannot.
     void cutToWholeRecords();
 
@@ -77,11 +77,11 @@ public:
     // each): what the program holds beyond the file.
     const QMap<qint64, QByteArray>& unwritten() const { return unwritten_; }
     // Lets go of the refused write of record n: the user left what it held.
-    void forget(qint64 n) { putBackHeld(n, std::nullopt); }
-    // What is held of record n beyond the file (nullopt: nothing), and putting that back:
+    void forget(qint64 n) { putBackKept(n, std::nullopt); }
+    // What is kept of record n beyond the file (nullopt: nothing), and putting that back:
     // for a command whose refused write the user is told did not happen.
-    std::optional<QByteArray> held(qint64 n) const;
-    void putBackHeld(qint64 n, const std::optional<QByteArray>& held);
+    std::optional<QByteArray> kept(qint64 n) const;
+    void putBackKept(qint64 n, const std::optional<QByteArray>& kept);
 
     // Counts every opening, closing, write (refused or not; not one that changes
     // nothing), cut of the file and refused write let go or put back: a copy of what the

@@ -104,7 +104,7 @@ qint32 BringingIn::holder(const AttendeeRecord& rec) const {
 }
 
 bool BringingIn::needsNumber(const AttendeeRecord& rec) const {
-    return NumberKey(rec).isEmpty() || RegNumberHeld(app_, rec.RNum.bytes());
+    return NumberKey(rec).isEmpty() || RegNumberOnFile(app_, rec.RNum.bytes());
 }
 
 bool BringingIn::full() const {
@@ -120,9 +120,9 @@ bool BringingIn::update(qint32 n, const AttendeeRecord& rec) {
 
 bool BringingIn::append(const AttendeeRecord& theirs, bool withEntry) {
     const qint32 n = app_.crusade.RecCount + 1;
-    // A name added whose writing was refused while the crusade's folder was gone is held
+    // A name added whose writing was refused while the crusade's folder was gone is kept
     // there: it is not written over.
-    if (app_.crusade.file.held(n)) {
+    if (app_.crusade.file.kept(n)) {
         writes_.stopAt(theirs, QStringLiteral("record %1, after the last, holds a name not written while the crusade's "
                                               "folder was gone: save that name first")
                                    .arg(n));

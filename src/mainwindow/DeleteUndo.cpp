@@ -157,14 +157,14 @@ void mnuDeleteRecord_Click(App& app, MainScreen& form) {
     // The person joins the member list only once the record is deleted: a refused save
     // adds nobody, and a move refused while the crusade's folder is gone leaves the record
     // as the program held it, with no deletion kept.
-    const std::optional<QByteArray> held = c.file.held(c.CurRecNo);
+    const std::optional<QByteArray> kept = c.file.kept(c.CurRecNo);
     const AttendeeRecord shown = c.CurRecord;
     const QString team = form.text(kWorkerCode);
     try {
         if (!SaveWithTeam(app, form, kDeleted)) return;
     } catch (...) {
         if (toMembers) {
-            DiscardChanges(app, c.CurRecNo, held);
+            DiscardChanges(app, c.CurRecNo, kept);
             c.CurRecord = shown;
             form.setText(kWorkerCode, team);
         }

@@ -491,7 +491,7 @@ TEST_F(AttendanceMergeTest, AStopPartWayIsToldInTheOneClosingMessage) {
         EXPECT_EQ(shown.last().toStdString(),
                   QString(c.message).replace(QStringLiteral("<failed>"), failed).toStdString());
         if (c.failAt == 0) {
-            EXPECT_EQ(app.crusade.file.held(5), Person("0107", "Kept", "Aside").encode()) << "still held";
+            EXPECT_EQ(app.crusade.file.kept(5), Person("0107", "Kept", "Aside").encode()) << "still held";
             app.crusade.file.forget(5);
         }
     }

@@ -57,7 +57,7 @@ struct RefusedChangeRescueTest : AttendFixture {
         main.setText(QStringLiteral("RNum"), QString::fromLatin1(kNumber));
         main.setText(QStringLiteral("FName"), QStringLiteral("Alfred"));
         EXPECT_THROW(SaveCurrentRecord(*app, main), VbError);
-        EXPECT_TRUE(RegNumberHeld(*app, kNumber));
+        EXPECT_TRUE(RegNumberOnFile(*app, kNumber));
     }
     void esc(std::initializer_list<const char*> boxes) {
         for (const char* box : boxes) EXPECT_TRUE(FieldKeyDown(*app, main, QLatin1String(box), vk::Escape, 0));
@@ -152,7 +152,7 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
              EXPECT_THROW(attendf::MoveToSDA_Click(*t.app, t.st, t.screen), VbError);
              // Nobody moved: the record is held live, its number taken, the member list as it was.
              EXPECT_EQ(t.app->crusade.CurRecord, t.onFile);
-             EXPECT_TRUE(RegNumberHeld(*t.app, t.onFile.RNum.bytes()));
+             EXPECT_TRUE(RegNumberOnFile(*t.app, t.onFile.RNum.bytes()));
              EXPECT_EQ(t.app->crusade.MemberCount, 0);
          },
          1, AsOnFile},
@@ -162,7 +162,7 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
              t.dialogs().answer(AnsYes).answer(AnsYes);
              EXPECT_THROW(btnSDA_Click(*t.app, t.main), VbError);
              EXPECT_EQ(t.main.text(QStringLiteral("WorkerCode")), QString::fromLatin1(t.onFile.WorkerCode.bytes()));
-             EXPECT_TRUE(RegNumberHeld(*t.app, t.onFile.RNum.bytes()));
+             EXPECT_TRUE(RegNumberOnFile(*t.app, t.onFile.RNum.bytes()));
              EXPECT_EQ(t.app->crusade.MemberCount, 0);
          },
          1, AsOnFile},
@@ -244,7 +244,7 @@ TEST_F(RefusedChangeRescueTest, TheFilesSavedElsewhereHoldWhatTheUserKept) {
         if (row.saved == WithANote) saved.Notes = "Call back";
         if (row.saved == Deleted) saved.WorkerCode = "##";
         // A number given by a change discarded is free again.
-        EXPECT_EQ(RegNumberHeld(*app, kNumber),
+        EXPECT_EQ(RegNumberOnFile(*app, kNumber),
                   row.saved != NotAtAll && !saved.isDeleted() && saved.RNum.bytes() == kNumber);
 
         // A data file come back is closed as any other, with nothing to save elsewhere.

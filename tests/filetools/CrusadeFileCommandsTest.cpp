@@ -71,7 +71,7 @@ TEST(CrusadeFileCommands, RefuseWhileTheProgramHoldsWhatTheDataFileLacks) {
             EXPECT_TRUE(told.contains(QStringLiteral("which include a record whose writing was refused")));
             EXPECT_TRUE(told.contains(QStringLiteral("close the crusade (File, Change Meeting, or Exit)")));
             EXPECT_EQ(EveryFile(w), before);
-            EXPECT_EQ(w.app.crusade.file.held(1), maria.encode()) << "the change is still held";
+            EXPECT_EQ(w.app.crusade.file.kept(1), maria.encode()) << "the change is still held";
         }
 }
 
