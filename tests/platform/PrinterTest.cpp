@@ -92,18 +92,18 @@ TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
         const char* cut;
         int stretch;
     } const cases[] = {
-        {1.0, 10.0, "Mary Smith", "Mary Smith", 100},                       // fits
+        {1.0, 10.0, "Mary Smith", "Mary Smith", 100},                      // fits
         {1.0, 1.0 + mary + 2 * blank + 0.01, "Mary      ", "Mary ", 100},  // its blanks as far as they fit
-        {12.0, 10.0, "Mary", "", 100},                                      // already past the edge
-        {20.0, 30.0, "WWWW", "WWW", Printer::kLegibleStretch},              // the printable area ends first
-        {Printer::kPrintableRightCm - 2 * w, 30.0, "WWWW", "WW", Printer::kLegibleStretch},  // no blank at its edge
+        {12.0, 10.0, "Mary", "", 100},                                     // already past the edge
+        {20.0, 30.0, "WWWW", "WWW…", Printer::kLegibleStretch},            // the printable area ends first
+        {Printer::kPrintableRightCm - 2 * w, 30.0, "WWWW", "WW…", Printer::kLegibleStretch},  // no blank at its edge
     };
     for (const Case& c : cases) {
         p.killDoc();
         p.setCurrentX(c.x);
         p.printOnLine(QString::fromLatin1(c.text), c.right, Printer::Fit::Cut);
         const PrintedItem it = p.document().items.value(0);
-        EXPECT_EQ(it.text, QString::fromLatin1(c.cut)) << c.text << " to " << c.right;
+        EXPECT_EQ(it.text.toStdString(), c.cut) << c.text << " to " << c.right;
         EXPECT_EQ(it.font.stretch, c.stretch) << c.text << " to " << c.right;
     }
     p.killDoc();
@@ -130,7 +130,7 @@ TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
 TEST(Printer, TextsReachingTheNextColumnAreCondensedAndOnlyFreeTextIsCut) {
     RecordingPrinter p;
     p.setFont(Font(10));
-    const auto w = [&p](const char* t) { return p.textWidth(QString::fromLatin1(t)); };
+    const auto w = [&p](const char* t) { return p.textWidth(QString::fromUtf8(t)); };
     const double blank = w(" ");
     using Fit = Printer::Fit;
     struct Case {
@@ -143,10 +143,11 @@ TEST(Printer, TextsReachingTheNextColumnAreCondensedAndOnlyFreeTextIsCut) {
         {"", "217-555-0113", 0.8 * w("217-555-0113"), 80, "217-555-0113"},
         {"", "217-555-0113", 0.2 * w("217-555-0113"), Printer::kNarrowestStretch, "217-555-0113"},
         {"Mary Smith", "", 0.9 * w("Mary Smith"), 90, "Mary Smith"},
-        {"Mary Smith", "", 0.75 * w("Mary Sm"), 75, "Mary Sm"},
-        {"Mary Smith", "", 0.75 * w("Mary Sm") - 0.01, 75, "Mary S"},
+        // A cut ends in the mark, within the room.
+        {"Mary Smith", "", 0.75 * w("Mary Sm…"), 75, "Mary Sm…"},
+        {"Mary Smith", "", 0.75 * w("Mary Sm…") - 0.01, 75, "Mary S…"},
         {"Springfield", ", IL 62704", 0.8 * w("Springfield, IL 62704"), 80, "Springfield, IL 62704"},
-        {"Springfield", ", IL 62704", 0.75 * w("Spring, IL 62704"), 75, "Spring, IL 62704"},
+        {"Springfield", ", IL 62704", 0.75 * w("Spring…, IL 62704"), 75, "Spring…, IL 62704"},
         {"Springfield", ", IL 62704", 0.6 * w(", IL 62704"), 60, ", IL 62704"},
         // Blanks that end a free text give way before anything condenses.
         {"Mary Smith          ", "", 0.9 * w("Mary Smith"), 90, "Mary Smith"},
@@ -164,7 +165,7 @@ TEST(Printer, TextsReachingTheNextColumnAreCondensedAndOnlyFreeTextIsCut) {
         else
             p.printOnLine(QString::fromLatin1(c.freeText), QString::fromLatin1(c.wholeText), right);
         const PrintedItem& it = p.document().items.value(0);
-        EXPECT_EQ(it.text, QString::fromLatin1(c.printed)) << c.freeText << c.wholeText;
+        EXPECT_EQ(it.text.toStdString(), c.printed) << c.freeText << c.wholeText;
         EXPECT_EQ(it.font.stretch, c.stretch) << c.freeText << c.wholeText;
         EXPECT_EQ(p.font().stretch, 100) << "the stretch is the text's own";
         EXPECT_NEAR(p.currentX(), 1.0 + TableTextWidth(it.text, it.font), 1e-9);
@@ -181,7 +182,7 @@ TEST(Printer, TextsReachingTheNextColumnAreCondensedAndOnlyFreeTextIsCut) {
 TEST(Printer, OfSeveralFreePartsTheLongestGivesWayFirst) {
     RecordingPrinter p;
     p.setFont(Font(10));
-    const auto w = [&p](const char* t) { return p.textWidth(QString::fromLatin1(t)); };
+    const auto w = [&p](const char* t) { return p.textWidth(QString::fromUtf8(t)); };
     using Fit = Printer::Fit;
     const QList<Printer::Part> parts{{QStringLiteral("Team 05:  "), Fit::Whole},
                                      {QStringLiteral("Men's Ministry Outreach"), Fit::Cut},
@@ -195,11 +196,11 @@ TEST(Printer, OfSeveralFreePartsTheLongestGivesWayFirst) {
     } const cases[] = {
         {0.8 * w("Team 05:  Men's Ministry Outreach 217-555-0113   Spring Team List"), 80,
          "Team 05:  Men's Ministry Outreach 217-555-0113   Spring Team List"},
-        {0.75 * w("Team 05:  Men's Ministry 217-555-0113   Spring Team List"), 75,
-         "Team 05:  Men's Ministry 217-555-0113   Spring Team List"},
-        {0.75 * w("Team 05:  Men's 217-555-0113   Spring Team List"), 75,
-         "Team 05:  Men's 217-555-0113   Spring Team List"},
-        {0.75 * w("Team 05:  Men' 217-555-0113   Sprin Team List"), 75, "Team 05:  Men' 217-555-0113   Sprin Team List"},
+        {0.75 * w("Team 05:  Men's Ministry… 217-555-0113   Spring Team List"), 75,
+         "Team 05:  Men's Ministry… 217-555-0113   Spring Team List"},
+        {0.75 * w("Team 05:  Men's… 217-555-0113   Spring Team List"), 75,
+         "Team 05:  Men's… 217-555-0113   Spring Team List"},
+        {0.75 * w("Team 05:  Me… 217-555-0113   Spr… Team List"), 75, "Team 05:  Me… 217-555-0113   Spr… Team List"},
         {0.6 * w("Team 05:   217-555-0113    Team List"), 60, "Team 05:   217-555-0113    Team List"},
     };
     for (const Case& c : cases) {
@@ -207,7 +208,7 @@ TEST(Printer, OfSeveralFreePartsTheLongestGivesWayFirst) {
         p.setCurrentX(1.0);
         p.printOnLine(parts, 1.0 + c.room + w(" "));
         const PrintedItem& it = p.document().items.value(0);
-        EXPECT_EQ(it.text, QString::fromLatin1(c.printed));
+        EXPECT_EQ(it.text.toStdString(), c.printed);
         EXPECT_EQ(it.font.stretch, c.stretch) << c.printed;
     }
 }
