@@ -93,13 +93,16 @@ struct Span {
     qsizetype to = 0;
 };
 
-// The piece around at that a cut keeps whole: the number at falls in, else its character.
+// The piece around at that a cut keeps whole: the number at falls in, else its character;
+// with the blank before it where it begins a word, so that after the mark it reads as a
+// word's beginning ("… 4", never the end of "14").
 Span WholeAround(const QString& v, qsizetype at) {
     Span s{at, std::min(at + 1, v.size())};
     if (at < v.size() && IsDigit(v.at(at))) {
         while (s.from > 0 && IsDigit(v.at(s.from - 1))) --s.from;
         while (s.to < v.size() && IsDigit(v.at(s.to))) ++s.to;
     }
+    if (s.from > 0 && v.at(s.from - 1) == u' ' && v.at(s.from) != u' ') --s.from;
     return s;
 }
 
@@ -162,9 +165,7 @@ QString Abbreviated(const Width& width, const QString& v, QList<Span> keep, doub
     const auto text = [&](const QList<Span>& ps) {
         QString out;
         for (qsizetype i = 0; i < ps.size(); ++i) {
-            QString piece = v.mid(ps[i].from, ps[i].to - ps[i].from);
-            if (i > 0)
-                while (piece.startsWith(u' ')) piece.remove(0, 1);
+            const QString piece = v.mid(ps[i].from, ps[i].to - ps[i].from);
             const bool gap = ps[i].to < (i + 1 < ps.size() ? ps[i + 1].from : n);
             out += gap ? RightTrimmed(piece) + kMark : piece;
         }
@@ -192,7 +193,8 @@ QString Abbreviated(const Width& width, const QString& v, QList<Span> keep, doub
     };
     for (qsizetype i = 1; i < pieces.size(); ++i) {
         QList<Span> ps = pieces;
-        while (ps[i].from > 0 && v.at(ps[i].from - 1) != u' ') --ps[i].from;
+        if (v.at(ps[i].from) != u' ')
+            while (ps[i].from > 0 && v.at(ps[i].from - 1) != u' ') --ps[i].from;
         while (ps[i].to < n && v.at(ps[i].to) != u' ') ++ps[i].to;
         grows(ps);
     }
@@ -351,15 +353,9 @@ Printer::Layout Printer::layout(const QList<Part>& parts, double x, double right
         } else if (part.fit == Fit::Cut) {
             texts[i] = Abbreviated(width, freeTexts[i], {}, budgets[k]);
         } else {
-            // A name is cut as the names of its kind would be in its room.
-            QStringList names{freeTexts[i]};
-            for (const QString& name : part.kind) {
-                const QString v = RightTrimmed(name);
-                if (!v.isEmpty() && !names.contains(v)) names << v;
-            }
-            QList<bool> cut;
-            for (const QString& name : names) cut << (width(name) > budgets[k] + 1e-9);
-            texts[i] = cutApart(names, QList<double>(names.size(), budgets[k]), cut).front();
+            QStringList kind;
+            for (const QString& name : part.kind) kind << RightTrimmed(name);
+            texts[i] = cutApart(freeTexts[i], kind, budgets[k]);
         }
     };
     const auto measure = [&] {
@@ -395,36 +391,30 @@ Printer::Layout Printer::layout(const QList<Part>& parts, double x, double right
     return {withBlanks(text, full, kLegibleStretch), firstCut, free.contains(0) ? budgets[0] : 0};
 }
 
-QStringList Printer::cutApart(const QStringList& names, const QList<double>& rooms, const QList<bool>& cut) const {
+QString Printer::cutApart(const QString& name, const QStringList& others, double room) const {
     const auto width = [this](const QString& t) { return normalWidth(t); };
-    QList<QList<Span>> keep;
-    QStringList printed;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        keep << Numbers(names[i]);
-        printed << (cut[i] ? Abbreviated(width, names[i], keep[i], rooms[i]) : names[i]);
-    }
-    // A cut name that can be read as another name keeps the piece where the two part, the
-    // name most alike first (its piece often tells the others apart too), till none can be
-    // read so or no name has a piece to add. Pieces are only added, so the rounds end.
+    QList<Span> keep = Numbers(name);
+    QString printed = Abbreviated(width, name, keep, room);
+    if (name.isEmpty()) return printed;
+    // Where it can be read as another name it keeps the piece where the two part, the name
+    // most alike first (its piece often tells the others apart too), till it can be read
+    // so no more or has no piece to add. Pieces are only added, so the rounds end.
+    QList<std::pair<qsizetype, QString>> alike;  // what each other name shares, and it
+    for (const QString& other : others)
+        if (other != name) alike.append({CommonStart(name, other), other});
+    std::sort(alike.begin(), alike.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     for (bool changed = true; changed;) {
         changed = false;
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            if (!cut[i] || names[i].isEmpty()) continue;
-            QList<std::pair<qsizetype, qsizetype>> alike;  // what each other name shares, and it
-            for (qsizetype j = 0; j < names.size(); ++j)
-                if (names[j] != names[i]) alike.append({CommonStart(names[i], names[j]), j});
-            std::sort(alike.begin(), alike.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-            for (const auto& [common, j] : alike) {
-                if (!ReadsAs(printed[i], names[j])) continue;
-                const Span part = Parting(names[i], common);
-                const bool held = std::any_of(keep[i].begin(), keep[i].end(), [&part](const Span& s) {
-                    return s.from <= part.from && s.to >= part.to;
-                });
-                if (held) continue;
-                keep[i] << part;
-                printed[i] = Abbreviated(width, names[i], keep[i], rooms[i]);
-                changed = true;
-            }
+        for (const auto& [common, other] : alike) {
+            if (!ReadsAs(printed, other)) continue;
+            const Span part = Parting(name, common);
+            const bool held = std::any_of(keep.begin(), keep.end(), [&part](const Span& s) {
+                return s.from <= part.from && s.to >= part.to;
+            });
+            if (held) continue;
+            keep << part;
+            printed = Abbreviated(width, name, keep, room);
+            changed = true;
         }
     }
     return printed;
@@ -481,9 +471,8 @@ QList<Printer::Fitted> Printer::fitColumn(const QList<ColumnName>& names) const 
         rooms << l.firstRoom;
         cut << (l.firstCut && l.firstRoom > 0);
     }
-    const QStringList printed = cutApart(visible, rooms, cut);
     for (qsizetype i = 0; i < names.size(); ++i)
-        if (cut[i]) out[i] = {kLegibleStretch, printed[i] + names[i].tail};
+        if (cut[i]) out[i] = {kLegibleStretch, cutApart(visible[i], visible, rooms[i]) + names[i].tail};
     return out;
 }
 
@@ -563,9 +552,7 @@ void Printer::endDoc() {
     }
 }
 
-void Printer::killDoc() {
-    reset();
-}
+void Printer::killDoc() { reset(); }
 
 void Printer::reset() {
     doc_ = PrintedDocument();
@@ -577,31 +564,17 @@ void Printer::reset() {
 namespace {
 double CharEm(QChar c) {
     switch (c.unicode()) {
-        case ' ':
-        case 'i':
-        case 'j':
-        case 'l':
-        case 'I':
-        case '.':
-        case ',':
-        case ':':
-        case ';':
-        case '\'':
-        case '|':
-        case '!':
-            return 0.28;
-        case 'f':
-        case 't':
-        case 'r':
-            return 0.33;
-        case 'm':
-        case 'w':
-            return 0.83;
-        case 'M':
-        case 'W':
-            return 0.94;
-        default:
-            break;
+    case ' ': case 'i': case 'j': case 'l': case 'I': case '.': case ',': case ':': case ';':
+    case '\'': case '|': case '!':
+        return 0.28;
+    case 'f': case 't': case 'r':
+        return 0.33;
+    case 'm': case 'w':
+        return 0.83;
+    case 'M': case 'W':
+        return 0.94;
+    default:
+        break;
     }
     if (c >= u'A' && c <= u'Z') return 0.67;
     if (c >= u'0' && c <= u'9') return 0.556;
@@ -617,17 +590,11 @@ double TableTextWidth(const QString& text, const PrinterFont& font) {
     return font.bold ? w * 1.05 : w;
 }
 
-double TableLineHeight(const PrinterFont& font) {
-    return font.size * 1.15 * kCmPerPoint;
-}
+double TableLineHeight(const PrinterFont& font) { return font.size * 1.15 * kCmPerPoint; }
 
-double RecordingPrinter::textWidth(const QString& text) const {
-    return TableTextWidth(text, font());
-}
+double RecordingPrinter::textWidth(const QString& text) const { return TableTextWidth(text, font()); }
 
-double RecordingPrinter::textHeight(const QString&) const {
-    return TableLineHeight(font());
-}
+double RecordingPrinter::textHeight(const QString&) const { return TableLineHeight(font()); }
 
 void RecordingPrinter::deliver(const PrintedDocument& doc) {
     documents_.append(doc);

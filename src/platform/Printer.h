@@ -33,9 +33,7 @@ struct PrinterFont {
 };
 
 // How much narrower than normal a font draws its letters (1 for normal width).
-inline double StretchFactor(const PrinterFont& f) {
-    return f.stretch / 100.0;
-}
+inline double StretchFactor(const PrinterFont& f) { return f.stretch / 100.0; }
 
 // One mark on a page.
 struct PrintedItem {
@@ -222,9 +220,9 @@ private:
         double firstRoom = 0;
     };
     Layout layout(const QList<Part>& parts, double x, double right) const;
-    // The names cut each to its room where cut says so (the others print whole), so that
-    // no two different ones print alike where their rooms allow.
-    QStringList cutApart(const QStringList& names, const QList<double>& rooms, const QList<bool>& cut) const;
+    // A name (without trailing blanks) cut to room so that it cannot be read as any of the
+    // others (its kind), as far as the room allows.
+    QString cutApart(const QString& name, const QStringList& others, double room) const;
     // A text's width at the font's normal width.
     double normalWidth(const QString& text) const;
 

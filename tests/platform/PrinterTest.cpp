@@ -1,9 +1,12 @@
 // The printer page model, on the recording printer.
 
+#include "DocumentDump.h"
 #include "data/Errors.h"
 #include "data/ReportFonts.h"
 #include "platform/DrawingSurface.h"
 #include "platform/Printer.h"
+
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +14,8 @@
 
 namespace fennick {
 namespace {
+
+using test::CanBeCutOf;
 
 constexpr double kCmPerPoint = 2.54 / 72.0;
 
@@ -210,6 +215,60 @@ TEST(Printer, OfSeveralFreePartsTheLongestGivesWayFirst) {
         const PrintedItem& it = p.document().items.value(0);
         EXPECT_EQ(it.text.toStdString(), c.printed);
         EXPECT_EQ(it.font.stretch, c.stretch) << c.printed;
+    }
+}
+
+// Names of one list cut to a narrow column, as a column of names and as a name among the
+// parts of a heading: each cut shows the mark where text is left out, even a name alike to
+// no other, keeps its numbers whole and reads as its own name only.
+TEST(Printer, ACutNameReadsAsItselfOnly) {
+    const QStringList westfield{"Westfield Wide Visitation Team 1", "Westfield Wide Visitation Team 4",
+                                "Westfield Wide Visitation Team 11", "Westfield Wide Visitation Team 14",
+                                "Westfield Wide Visitation Team 40"};
+    const struct {
+        QStringList names;
+        double room;  // at the normal width, from the column's left edge to the next column
+    } cases[] = {
+        {{"Pathfinder Outreach and Community Services Volunteers"}, 3.0},
+        {{"Riverside Visitation Team North", "Riverside Visitation Team South"}, 3.0},
+        {westfield, 3.0},
+        {westfield, 2.2},
+        {{"Greater Peoria Evangelistic Meetings in the Spring of 2026"}, 4.0},
+    };
+    const QRegularExpression digits(QStringLiteral("[0-9]+"));
+    const auto numbers = [&digits](const QString& text) {
+        QStringList out;
+        for (auto m = digits.globalMatch(text); m.hasNext();) out << m.next().captured();
+        return out;
+    };
+    const QString head = QStringLiteral("Team 05:  ");
+    const QString tail = QStringLiteral(" 555-0101");
+    for (const auto& c : cases) {
+        RecordingPrinter p;
+        p.setFont(Font(10));
+        const double right = 1.0 + c.room * Printer::kLegibleStretch / 100;
+        QList<Printer::ColumnName> column;
+        for (const QString& name : c.names) column.append({name, QString(), 1.0, right});
+        const QList<Printer::Fitted> fitted = p.fitColumn(column);
+        for (qsizetype i = 0; i < c.names.size(); ++i) {
+            const QString& name = c.names[i];
+            // The name among the parts of a heading, with room for it as in the column.
+            p.killDoc();
+            p.setCurrentX(1.0 - p.textWidth(head));
+            p.printOnLine(
+                {{head, Printer::Fit::Whole}, {name, Printer::Fit::Name, c.names}, {tail, Printer::Fit::Whole}},
+                right + p.textWidth(tail) * Printer::kLegibleStretch / 100);
+            const QString heading = p.document().items.value(0).text;
+            ASSERT_TRUE(heading.startsWith(head) && heading.endsWith(tail)) << heading.toStdString();
+            for (const QString& printed : {fitted[i].text, heading.mid(head.size()).chopped(tail.size())}) {
+                SCOPED_TRACE(printed.toStdString());
+                EXPECT_NE(printed, name) << "not cut";
+                EXPECT_TRUE(CanBeCutOf(printed, name));
+                for (const QString& other : c.names)
+                    EXPECT_TRUE(other == name || !CanBeCutOf(printed, other)) << other.toStdString();
+                EXPECT_EQ(numbers(printed), numbers(name));
+            }
+        }
     }
 }
 
