@@ -34,29 +34,57 @@ bool MediumReady(App& app, const QString& path) {
 
 // A person by the names: first and last, blanks around them and case aside.
 QByteArray PersonKey(const AttendeeRecord& r) {
-    return AnsiUpper(r.FName.trimmed()) + '\t' + AnsiUpper(r.LName.trimmed());
+    QByteArray key = r.FName.trimmed();
+    key += '\t';
+    key += r.LName.trimmed();
+    for (char& c : key) c = AnsiUpper(c);
+    return key;
 }
 
 // The live records of the crusade as the comparison finds a person among them: the first
-// record holding each number (upper-cased), and the names they bear.
+// record holding each number (upper-cased), and the names they bear. Each record's names
+// are keyed once, and the records are kept, not copied into the tables.
 class LivePeople {
 public:
+    explicit LivePeople(QList<AttendeeRecord> records) : records_(std::move(records)) {
+        byNumber_.reserve(records_.size());
+        names_.reserve(records_.size());
+        for (qsizetype i = 0; i < records_.size(); ++i) index(i);
+    }
     void add(const AttendeeRecord& r) {
-        if (r.isDeleted()) return;
-        names_.insert(PersonKey(r));
-        if (!r.RNum.trimmed().isEmpty() && !byNumber_.contains(AnsiUpper(r.RNum.bytes())))
-            byNumber_.insert(AnsiUpper(r.RNum.bytes()), r);
+        records_.append(r);
+        index(records_.size() - 1);
     }
-    // The record holding r's number, if any.
-    const AttendeeRecord* holderOf(const AttendeeRecord& r) const {
-        if (r.RNum.trimmed().isEmpty()) return nullptr;
+    // The record holding r's number, if any (until the next add()), and its names' key.
+    struct Holder {
+        const AttendeeRecord* record = nullptr;
+        QByteArray names;
+    };
+    Holder holderOf(const AttendeeRecord& r) const {
+        if (r.RNum.trimmed().isEmpty()) return {};
         const auto it = byNumber_.constFind(AnsiUpper(r.RNum.bytes()));
-        return it == byNumber_.cend() ? nullptr : &*it;
+        if (it == byNumber_.cend()) return {};
+        return {&records_[it->record], it->names};
     }
-    bool bearsNames(const AttendeeRecord& r) const { return names_.contains(PersonKey(r)); }
+    bool bearsNames(const QByteArray& names) const { return names_.contains(names); }
 
 private:
-    QHash<QByteArray, AttendeeRecord> byNumber_;
+    struct Numbered {
+        qsizetype record;
+        QByteArray names;
+    };
+    void index(qsizetype i) {
+        const AttendeeRecord& r = records_[i];
+        if (r.isDeleted()) return;
+        QByteArray names = PersonKey(r);
+        names_.insert(names);
+        if (r.RNum.trimmed().isEmpty()) return;
+        const QByteArray number = AnsiUpper(r.RNum.bytes());
+        if (!byNumber_.contains(number)) byNumber_.insert(number, {i, std::move(names)});
+    }
+
+    QList<AttendeeRecord> records_;
+    QHash<QByteArray, Numbered> byNumber_;
     QSet<QByteArray> names_;
 };
 
@@ -79,18 +107,19 @@ QString MissingRecordQuestion(const AttendeeRecord& r, const AttendeeRecord* hol
 
 BackupComparison AddMissingRecords(App& app, const QList<AttendeeRecord>& backup, BulkWrite& writes) {
     BackupComparison result;
-    LivePeople people;
-    for (const AttendeeRecord& r : ReadAllRecords(app)) people.add(r);
+    LivePeople people(ReadAllRecords(app));
     const qint16 reserved = app.settings.ReservedNumber;
     for (const AttendeeRecord& r : backup) {
         if (r.isDeleted()) continue;
         // A person is on file when a live record holds the number under the same names; one
         // whose number another person holds, or who has none, when a live record bears the
         // names, whatever its number.
-        const AttendeeRecord* holder = people.holderOf(r);
+        const LivePeople::Holder held = people.holderOf(r);
+        const AttendeeRecord* holder = held.record;
+        const QByteArray names = PersonKey(r);
         const bool renumber = holder || r.RNum.trimmed().isEmpty();
-        if (holder && PersonKey(*holder) == PersonKey(r)) continue;
-        if (renumber && people.bearsNames(r)) continue;
+        if (holder && held.names == names) continue;
+        if (renumber && people.bearsNames(names)) continue;
         if (writes.stopped()) {
             writes.notReached(r);
             continue;
