@@ -480,8 +480,16 @@ Printer::FittedLines Printer::fitLines(const QString& text, double width, int ma
     const auto measure = [this](const QString& t) { return normalWidth(t); };
     const QStringList lines = BrokenLines(measure, text, width, maxLines + 1);
     if (lines.size() <= maxLines) return {100, lines};
-    // Condensed, a line holds as much as a wider one does at the normal width.
-    return {kLegibleStretch, BrokenLines(measure, text, width * 100 / kLegibleStretch, maxLines)};
+    // Condensed, a line holds as much as a wider one does at the normal width; what the
+    // lines leave out is marked at the end of the last.
+    const double room = width * 100 / kLegibleStretch;
+    QStringList condensed = BrokenLines(measure, text, room, maxLines + 1);
+    if (condensed.size() > maxLines) {
+        condensed.resize(maxLines);
+        const QString last = condensed.back() + kMark;
+        condensed.back() = measure(last) <= room + 1e-9 ? last : Abbreviated(measure, last, {}, room);
+    }
+    return {kLegibleStretch, condensed};
 }
 
 void Printer::printOnLine(const QString& text, double right, Fit fit) {

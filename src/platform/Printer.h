@@ -159,7 +159,7 @@ public:
     QList<Fitted> fitColumn(const QList<ColumnName>& names) const;
     // A free text broken at blanks into lines of at most width (a word too long for a line
     // is broken inside), at most maxLines of them: at the normal width when it fits so, else
-    // condensed to kLegibleStretch, and only then cut at its end.
+    // condensed to kLegibleStretch, and only then cut at its end, with the mark.
     struct FittedLines {
         int stretch = 100;
         QStringList lines;

@@ -272,6 +272,33 @@ TEST(Printer, ACutNameReadsAsItselfOnly) {
     }
 }
 
+// Notes broken into the lines of a card: at the normal width, condensed, and cut with the
+// mark at the end of the last line when even condensed they run longer.
+TEST(Printer, NotesTooLongForTheirLinesEndInTheMark) {
+    RecordingPrinter p;
+    p.setFont(Font(10));
+    const QString notes = QStringLiteral("Asked for a Bible study on Daniel and Revelation after the meeting");
+    const double width = p.textWidth(QStringLiteral("Asked for a Bible study on"));
+    const struct {
+        int lines;
+        int stretch;
+        bool cut;
+    } cases[] = {{3, 100, false}, {2, Printer::kLegibleStretch, false}, {1, Printer::kLegibleStretch, true}};
+    for (const auto& c : cases) {
+        const Printer::FittedLines f = p.fitLines(notes, width, c.lines);
+        SCOPED_TRACE(f.lines.join(u'|').toStdString());
+        EXPECT_EQ(f.stretch, c.stretch);
+        ASSERT_EQ(f.lines.size(), c.lines);
+        for (const QString& line : f.lines) EXPECT_LE(p.textWidth(line) * f.stretch / 100, width + 1e-9);
+        if (c.cut) {
+            EXPECT_TRUE(f.lines.back().endsWith(QChar(0x2026)));
+            EXPECT_TRUE(notes.startsWith(f.lines.join(u' ').chopped(1)));
+        } else {
+            EXPECT_EQ(f.lines.join(u' '), notes);
+        }
+    }
+}
+
 TEST(Printer, ATextBelowTheBottomStartsANewPage) {
     struct Case {
         double y;
