@@ -182,12 +182,12 @@ QString Abbreviated(const Width& width, const QString& v, QList<Span> keep, doub
     // A piece grows where the start keeps its third of the room, or all it has before it.
     const auto grows = [&](QList<Span> ps) {
         join(ps);
-        if (ps.size() < 2) return false;
-        const double start = std::min(room / 3, width(RightTrimmed(v.left(ps[1].from))));
-        ps[0].to = 0;
-        if (width(text(ps)) + start > room) return false;
-        ps[0].to = pieces[0].to;
-        join(ps);
+        double reserve = 0;
+        if (ps.size() > 1) {
+            const double wanted = std::min(room / 3, width(RightTrimmed(v.left(ps[1].from))));
+            reserve = std::max(0.0, wanted - width(RightTrimmed(v.left(ps[0].to))));
+        }
+        if (width(text(ps)) + reserve > room) return false;
         pieces = ps;
         return true;
     };
