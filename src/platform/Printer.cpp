@@ -272,6 +272,12 @@ Printer::Layout Printer::layout(const QList<Part>& parts, double x, double right
             spare < 0 ? 0 : std::min(text.size() - trimmed, qsizetype(std::floor(spare / normalBlank + 1e-9)));
         return Fitted{stretch, text.left(trimmed + blanks), (visible + double(blanks) * normalBlank) * factor};
     };
+    QString text = parts.size() == 1 ? parts.front().text : QString();
+    if (parts.size() > 1)
+        for (const Part& part : parts) text += part.text;
+    double full = width(RightTrimmed(text));
+    // Nothing to print (a text of blanks only) fits wherever the line has come to.
+    if (full <= room || full <= 0) return {withBlanks(text, full, 100)};
     QList<QString> texts;
     for (const Part& part : parts) texts << part.text;
     const auto joined = [&texts] {
@@ -279,10 +285,6 @@ Printer::Layout Printer::layout(const QList<Part>& parts, double x, double right
         for (const QString& t : texts) s += t;
         return s;
     };
-    QString text = joined();
-    double full = width(RightTrimmed(text));
-    // Nothing to print (a text of blanks only) fits wherever the line has come to.
-    if (full <= room || full <= 0) return {withBlanks(text, full, 100)};
     // Blanks that end a free part before more text give way first, one at a time, from the
     // free part that ends in the most of them.
     for (bool more = true; more && full > room;) {
