@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <stdexcept>
 #include <utility>
 
@@ -43,19 +44,26 @@ QList<PrintedItem> PrintedDocument::page(int n) const {
 }
 
 QString Printer::addText(const QString& text) {
+    const auto width = [this](const QString& t) { return textWidth(t); };
+    const QString printed = text.isEmpty() ? text : LongestStart(width, text, printableRight() - x_);
+    placeText(printed);
+    return printed;
+}
+
+void Printer::placeText(const QString& text) {
     // A line that would run past the bottom of the page goes to the top of a new one.
     if (y_ + textHeight() > pageHeight() && y_ > 0) newPage();
-    PrintedItem it;
-    it.kind = PrintedItem::Kind::Text;
-    it.page = page_;
-    it.x = x_;
-    it.y = y_;
-    const auto width = [this](const QString& t) { return textWidth(t); };
-    it.text = text.isEmpty() ? text : LongestStart(width, text, printableRight() - x_);
-    it.font = font_;
-    if (!it.text.isEmpty()) doc_.items.append(it);
+    if (!text.isEmpty()) {
+        PrintedItem it;
+        it.kind = PrintedItem::Kind::Text;
+        it.page = page_;
+        it.x = x_;
+        it.y = y_;
+        it.text = text;
+        it.font = font_;
+        doc_.items.append(it);
+    }
     doc_.pageCount = std::max(doc_.pageCount, page_);
-    return it.text;
 }
 
 double Printer::columnEnd(double right) const {
@@ -72,96 +80,40 @@ double Printer::normalWidth(const QString& text) const {
     return textWidth(text) / StretchFactor(font_);
 }
 
-Printer::Fitting Printer::fitting(const QList<Part>& parts, double x, double right) const {
-    // Widths scale with the stretch, so they are measured once at the normal width.
-    const auto width = [this](const QString& t) { return normalWidth(t); };
-    const auto stretchFor = [](double room, double width) { return int(std::floor(100 * room / width)); };
-    const auto joined = [&parts](const QList<qsizetype>& kept) {
-        QString s;
-        for (qsizetype i = 0; i < parts.size(); ++i) s += parts[i].text.left(kept[i]);
-        return RightTrimmed(s);
-    };
-    QList<qsizetype> kept;
-    for (const Part& part : parts) kept << part.text.size();
-    const double room = columnEnd(right) - x + 1e-9;
-    double full = width(joined(kept));
-    // Blanks that end a free part before more text give way first, one at a time, from the
-    // free part that ends in the most of them.
-    while (full > room) {
-        qsizetype most = -1;
-        qsizetype mostBlanks = 0;
-        bool textAfter = false;
-        for (qsizetype i = parts.size() - 1; i >= 0; --i) {
-            const QString t = parts[i].text.left(kept[i]);
-            const qsizetype blanks = t.size() - RightTrimmed(t).size();
-            if (textAfter && parts[i].fit == Fit::Cut && blanks > mostBlanks) {
-                most = i;
-                mostBlanks = blanks;
-            }
-            textAfter = textAfter || blanks < t.size();
-        }
-        if (most < 0) break;
-        --kept[most];
-        full = width(joined(kept));
-    }
-    // Nothing to print (a text of blanks only) fits wherever the line has come to.
-    if (full <= room || full <= 0) return {100, kept};
-    // From here on a free part is kept without its trailing blanks, a whole one all.
-    bool anyFree = false;
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        if (parts[i].fit != Fit::Cut) continue;
-        kept[i] = RightTrimmed(parts[i].text).size();
-        anyFree = anyFree || kept[i] > 0;
-    }
-    if (!anyFree || stretchFor(room, full) >= kLegibleStretch)
-        return {std::max(kNarrowestStretch, stretchFor(room, full)), kept};
-    // At the legible limit the free parts give way, up to all of them.
-    const double legibleRoom = room / (kLegibleStretch / 100.0);
-    QList<qsizetype> wholeOnly = kept;
-    for (qsizetype i = 0; i < parts.size(); ++i)
-        if (parts[i].fit == Fit::Cut) wholeOnly[i] = 0;
-    const double wholeWidth = width(joined(wholeOnly));
-    if (wholeWidth > legibleRoom) return {std::max(kNarrowestStretch, stretchFor(room, wholeWidth)), wholeOnly};
-    // The longest free part loses a character (and the blanks it then ends with) until the
-    // whole text fits.
-    QList<double> widths;
-    for (qsizetype i = 0; i < parts.size(); ++i) widths << width(parts[i].text.left(kept[i]));
-    while (width(joined(kept)) > legibleRoom) {
-        qsizetype longest = -1;
-        for (qsizetype i = 0; i < parts.size(); ++i)
-            if (parts[i].fit == Fit::Cut && kept[i] > 0 && (longest < 0 || widths[i] > widths[longest])) longest = i;
-        if (longest < 0) break;
-        const QString& t = parts[longest].text;
-        qsizetype& k = kept[longest];
-        --k;
-        while (k > 0 && t.at(k - 1) == u' ') --k;
-        widths[longest] = width(t.left(k));
-    }
-    return {kLegibleStretch, kept};
-}
-
-Printer::Fitted Printer::fitted(const QList<Part>& parts, const Fitting& f, double x, double right) const {
-    QString text;
-    for (qsizetype i = 0; i < parts.size(); ++i) text += parts[i].text.left(f.kept[i]);
-    // The blanks the text ends with, as far as its column has room for them.
-    const double room = columnEnd(right) - x + 1e-9;
-    const double factor = f.stretch / 100.0;
-    qsizetype n = RightTrimmed(text).size();
-    while (n < text.size() && normalWidth(text.left(n + 1)) * factor <= room) ++n;
-    text.truncate(n);
-    return {f.stretch, text};
-}
-
-void Printer::printFitted(const Fitted& f) {
-    const int stretch = font_.stretch;
-    font_.stretch = f.stretch;
-    x_ += textWidth(addText(f.text));
-    font_.stretch = stretch;
-}
-
 namespace {
 
 const QString kMark(QChar(0x2026));  // "…"
+
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// A piece [from, to) of a name that its cut keeps.
+struct Span {
+    qsizetype from = 0;
+    qsizetype to = 0;
+};
+
+// The piece around at that a cut keeps whole: the number at falls in, else its character;
+// with the blank before it where it begins a word, so that after the mark it reads as a
+// word's beginning ("… 4", never the end of "14").
+Span WholeAround(const QString& v, qsizetype at) {
+    Span s{at, std::min(at + 1, v.size())};
+    if (at < v.size() && IsDigit(v.at(at))) {
+        while (s.from > 0 && IsDigit(v.at(s.from - 1))) --s.from;
+        while (s.to < v.size() && IsDigit(v.at(s.to))) ++s.to;
+    }
+    if (s.from > 0 && v.at(s.from - 1) == u' ' && v.at(s.from) != u' ') --s.from;
+    return s;
+}
+
+// Every number of v, each whole.
+QList<Span> Numbers(const QString& v) {
+    QList<Span> out;
+    for (qsizetype i = 0; i < v.size(); ++i)
+        if (IsDigit(v.at(i)) && (i == 0 || !IsDigit(v.at(i - 1)))) out << WholeAround(v, i);
+    return out;
+}
 
 qsizetype CommonStart(const QString& a, const QString& b) {
     qsizetype n = 0;
@@ -169,32 +121,322 @@ qsizetype CommonStart(const QString& a, const QString& b) {
     return n;
 }
 
-// visible cut to room as width measures it: its start, the mark, and its end from `from`
-// on (nothing when from is its length). The end reaches back to the start of its word, and
-// of the words before it, as long as what it so takes before `from` stays within four
-// ninths of the room; it keeps at most two thirds of the room, marked again when cut, and
-// the start has the rest. Names that share their first `from` characters so choose the
-// same place for their ends, and differ within them.
+// What tells v apart from a name that shares its first `common` characters: where v ends
+// there, its last character; else the character where the two part (a blank with the word
+// after it), or the number it falls in.
+Span Parting(const QString& v, qsizetype common) {
+    if (common >= v.size()) return WholeAround(v, v.size() - 1);
+    Span s = WholeAround(v, common);
+    if (v.at(common) == u' ') {
+        while (s.to < v.size() && v.at(s.to) == u' ') ++s.to;
+        while (s.to < v.size() && v.at(s.to) != u' ') ++s.to;
+    }
+    return s;
+}
+
+// v (without trailing blanks) cut to room as width measures it: its start and the pieces
+// of keep, in order, with the mark wherever text is left out, at the end too unless the
+// last piece ends v. Pieces that do not all fit give way from the first on. Each piece
+// then takes its whole word and, where the rest fits, the last one runs to v's end; a
+// piece reaches back word by word over at most a third of the room. These leave the start
+// a third of the room at least, and it has what is left. Names that share their first
+// characters so keep them alike and differ in the pieces that part them.
 template <typename Width>
-QString Elided(const Width& width, const QString& visible, qsizetype from, double room) {
+QString Abbreviated(const Width& width, const QString& v, QList<Span> keep, double room) {
     room += 1e-9;
-    const double markWidth = width(kMark);
-    const double endRoom = (room - markWidth) * 2 / 3;
-    qsizetype endFrom = from;
-    if (from < visible.size()) {
-        for (qsizetype word = from; word > 0;) {
-            word = word >= 2 && visible.at(word - 1) == u' ' ? visible.lastIndexOf(u' ', word - 2) + 1
-                                                             : visible.lastIndexOf(u' ', word - 1) + 1;
-            if (width(visible.mid(word, from - word)) > endRoom * 2 / 3) break;
-            endFrom = word;
+    if (width(v) <= room) return v;
+    if (width(kMark) > room) return QString();
+    const qsizetype n = v.size();
+    const auto blanksOnly = [&v](qsizetype from, qsizetype to) {
+        for (qsizetype i = from; i < to; ++i)
+            if (v.at(i) != u' ') return false;
+        return true;
+    };
+    // Pieces that touch, or stand apart by blanks only, join with no mark between them.
+    const auto join = [&](QList<Span>& ps) {
+        for (qsizetype i = 0; i + 1 < ps.size();) {
+            if (ps[i].to >= ps[i + 1].from || blanksOnly(ps[i].to, ps[i + 1].from)) {
+                ps[i].to = std::max(ps[i].to, ps[i + 1].to);
+                ps.removeAt(i + 1);
+            } else {
+                ++i;
+            }
+        }
+    };
+    const auto text = [&](const QList<Span>& ps) {
+        QString out;
+        for (qsizetype i = 0; i < ps.size(); ++i) {
+            const QString piece = v.mid(ps[i].from, ps[i].to - ps[i].from);
+            const bool gap = ps[i].to < (i + 1 < ps.size() ? ps[i + 1].from : n);
+            out += gap ? RightTrimmed(piece) + kMark : piece;
+        }
+        return out;
+    };
+    const auto fits = [&](const QList<Span>& ps) { return width(text(ps)) <= room; };
+    // The start, then the pieces kept.
+    std::sort(keep.begin(), keep.end(), [](const Span& a, const Span& b) { return a.from < b.from; });
+    QList<Span> pieces{{0, 0}};
+    pieces << keep;
+    join(pieces);
+    while (pieces.size() > 1 && !fits(pieces)) pieces.removeAt(1);
+    if (!fits(pieces)) pieces = {{0, 0}};
+    // A piece grows where the start keeps its third of the room, or all it has before it.
+    const auto grows = [&](QList<Span> ps) {
+        join(ps);
+        double reserve = 0;
+        if (ps.size() > 1) {
+            const double wanted = std::min(room / 3, width(RightTrimmed(v.left(ps[1].from))));
+            reserve = std::max(0.0, wanted - width(RightTrimmed(v.left(ps[0].to))));
+        }
+        if (width(text(ps)) + reserve > room) return false;
+        pieces = ps;
+        return true;
+    };
+    for (qsizetype i = 1; i < pieces.size(); ++i) {
+        QList<Span> ps = pieces;
+        if (v.at(ps[i].from) != u' ')
+            while (ps[i].from > 0 && v.at(ps[i].from - 1) != u' ') --ps[i].from;
+        while (ps[i].to < n && v.at(ps[i].to) != u' ') ++ps[i].to;
+        grows(ps);
+    }
+    if (pieces.size() > 1) {
+        QList<Span> ps = pieces;
+        ps.back().to = n;
+        grows(ps);
+    }
+    for (qsizetype i = 1; i < pieces.size(); ++i) {
+        double taken = 0;
+        while (i < pieces.size() && pieces[i].from > pieces[i - 1].to) {
+            qsizetype word = pieces[i].from;
+            while (word > 0 && v.at(word - 1) == u' ') --word;
+            while (word > 0 && v.at(word - 1) != u' ') --word;
+            const double more = width(v.mid(word, pieces[i].from - word));
+            QList<Span> ps = pieces;
+            ps[i].from = word;
+            if (taken + more > room / 3 || !grows(ps)) break;
+            taken += more;
         }
     }
-    const QString rest = visible.mid(endFrom);
-    QString end = LongestStart(width, rest, endRoom);
-    if (end.size() < rest.size()) end = RightTrimmed(LongestStart(width, rest, endRoom - markWidth)) + kMark;
-    const QString start = RightTrimmed(LongestStart(width, visible.left(endFrom), room - markWidth - width(end)));
-    return start + kMark + end;
+    // The start has what is left: all of the text before the first piece, or as much as
+    // leaves room for the mark after it.
+    const qsizetype limit = pieces.size() > 1 ? pieces[1].from : n;
+    const auto startTo = [&](qsizetype to) {
+        QList<Span> ps = pieces;
+        ps[0].to = std::max(ps[0].to, to);
+        join(ps);
+        return ps;
+    };
+    if (fits(startTo(limit))) return text(startTo(limit));
+    qsizetype longest = pieces[0].to;
+    for (qsizetype tooLong = limit; tooLong - longest > 1;) {
+        const qsizetype mid = (longest + tooLong) / 2;
+        (fits(startTo(mid)) ? longest : tooLong) = mid;
+    }
+    return text(startTo(longest));
 }
+
+// Whether a cut text can be read as name: the text before its first mark starts name, and
+// each piece after a mark stands in name further on, past at least one character left out;
+// the last piece ends name unless a mark follows it, which leaves something of name out.
+bool ReadsAs(const QString& cut, const QString& name) {
+    const QStringList pieces = cut.split(kMark);
+    if (pieces.size() < 2) return cut == name;
+    if (!name.startsWith(pieces.front())) return false;
+    qsizetype at = pieces.front().size();
+    for (qsizetype i = 1; i < pieces.size(); ++i) {
+        const QString& piece = pieces[i];
+        const bool last = i + 1 == pieces.size();
+        if (last && piece.isEmpty()) return at < name.size();
+        const qsizetype found = last ? name.size() - piece.size() : name.indexOf(piece, at + 1);
+        if (found < at + 1 || !name.mid(found).startsWith(piece)) return false;
+        at = found + piece.size();
+    }
+    return true;
+}
+
+}  // namespace
+
+Printer::Layout Printer::layout(const QList<Part>& parts, double x, double right) const {
+    // Widths scale with the stretch, so they are measured at the normal width.
+    const auto width = [this](const QString& t) { return normalWidth(t); };
+    const double blank = textWidth(QStringLiteral(" "));
+    const double normalBlank = blank / StretchFactor(font_);
+    const double room = (right < printableRight() ? right - blank : printableRight()) - x + 1e-9;
+    const auto stretchFor = [](double room, double width) { return int(std::floor(100 * room / width)); };
+    // The text at a stretch, with the blanks it ends with as far as its column has room for
+    // them; visible is its width without them.
+    const auto withBlanks = [&](const QString& text, double visible, int stretch) {
+        const qsizetype trimmed = RightTrimmed(text).size();
+        const double factor = stretch / 100.0;
+        const double spare = room / factor - visible;
+        const qsizetype blanks =
+            spare < 0 ? 0 : std::min(text.size() - trimmed, qsizetype(std::floor(spare / normalBlank + 1e-9)));
+        return Fitted{stretch, text.left(trimmed + blanks), (visible + double(blanks) * normalBlank) * factor};
+    };
+    QString text = parts.size() == 1 ? parts.front().text : QString();
+    if (parts.size() > 1)
+        for (const Part& part : parts) text += part.text;
+    double full = width(RightTrimmed(text));
+    // Nothing to print (a text of blanks only) fits wherever the line has come to.
+    if (full <= room || full <= 0) return {withBlanks(text, full, 100)};
+    QList<QString> texts;
+    for (const Part& part : parts) texts << part.text;
+    const auto joined = [&texts] {
+        QString s;
+        for (const QString& t : texts) s += t;
+        return s;
+    };
+    // Blanks that end a free part before more text give way first, one at a time, from the
+    // free part that ends in the most of them.
+    for (bool more = true; more && full > room;) {
+        qsizetype most = -1;
+        qsizetype mostBlanks = 0;
+        bool textAfter = false;
+        for (qsizetype i = parts.size() - 1; i >= 0; --i) {
+            const qsizetype blanks = texts[i].size() - RightTrimmed(texts[i]).size();
+            if (textAfter && parts[i].fit != Fit::Whole && blanks > mostBlanks) {
+                most = i;
+                mostBlanks = blanks;
+            }
+            textAfter = textAfter || blanks < texts[i].size();
+        }
+        more = most >= 0;
+        if (more) {
+            texts[most].chop(1);
+            full -= normalBlank;
+        }
+    }
+    text = joined();
+    full = width(RightTrimmed(text));
+    if (full <= room) return {withBlanks(text, full, 100)};
+    // From here on a free part is kept without its trailing blanks, a whole one all.
+    QList<qsizetype> free;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (parts[i].fit == Fit::Whole) continue;
+        texts[i] = RightTrimmed(parts[i].text);
+        if (!texts[i].isEmpty()) free << i;
+    }
+    text = joined();
+    full = width(RightTrimmed(text));
+    if (free.isEmpty() || stretchFor(room, full) >= kLegibleStretch) {
+        const int stretch = std::max(kNarrowestStretch, stretchFor(room, full));
+        return {withBlanks(text, full, stretch)};
+    }
+    // At the legible limit the free parts give way, up to all of them.
+    const double legibleRoom = room / (kLegibleStretch / 100.0);
+    const QList<QString> freeTexts = texts;
+    for (const qsizetype i : free) texts[i].clear();
+    const QString whole = joined();
+    const double wholeWidth = width(RightTrimmed(whole));
+    if (wholeWidth > legibleRoom) {
+        const int stretch = std::max(kNarrowestStretch, stretchFor(room, wholeWidth));
+        return {withBlanks(whole, wholeWidth, stretch), free.contains(0), 0};
+    }
+    // The longest free parts are cut to one width, the room the others leave them, and
+    // narrower once more where the whole still runs long.
+    QList<double> widths;
+    for (const qsizetype i : free) widths << width(freeTexts[i]);
+    QList<double> sorted = widths;
+    std::sort(sorted.begin(), sorted.end());
+    double level = legibleRoom - wholeWidth;
+    for (qsizetype k = 0; k < sorted.size(); ++k) {
+        const double share = (legibleRoom - wholeWidth - std::accumulate(sorted.begin(), sorted.begin() + k, 0.0)) /
+                             double(sorted.size() - k);
+        if (share <= sorted[k]) {
+            level = share;
+            break;
+        }
+    }
+    QList<double> budgets(free.size(), level);
+    const auto cutTo = [&](qsizetype k) {
+        const qsizetype i = free[k];
+        const Part& part = parts[i];
+        if (widths[k] <= budgets[k] + 1e-9) {
+            texts[i] = freeTexts[i];
+        } else if (part.fit == Fit::Cut) {
+            texts[i] = Abbreviated(width, freeTexts[i], {}, budgets[k]);
+        } else {
+            QStringList kind;
+            for (const QString& name : part.kind) kind << RightTrimmed(name);
+            texts[i] = cutApart(freeTexts[i], kind, budgets[k]);
+        }
+    };
+    const auto measure = [&] {
+        text = joined();
+        full = width(RightTrimmed(text));
+        return full <= legibleRoom;
+    };
+    for (int round = 0;; ++round) {
+        for (qsizetype k = 0; k < free.size(); ++k) cutTo(k);
+        if (measure() || round == 20) break;
+        for (double& b : budgets) b *= 0.97;
+    }
+    // What the cuts leave over goes back, the narrowest part cut first: enough to print it
+    // whole, or what there is.
+    QList<qsizetype> order;
+    for (qsizetype k = 0; k < free.size(); ++k) order << k;
+    std::sort(order.begin(), order.end(), [&widths](qsizetype a, qsizetype b) { return widths[a] < widths[b]; });
+    const auto widen = [&](qsizetype k, double budget) {
+        const double before = budgets[k];
+        budgets[k] = budget;
+        cutTo(k);
+        if (measure()) return;
+        budgets[k] = before;
+        cutTo(k);
+        measure();
+    };
+    for (const qsizetype k : order) {
+        if (widths[k] <= budgets[k] + 1e-9) continue;
+        widen(k, widths[k]);
+        if (widths[k] > budgets[k] + 1e-9) widen(k, width(texts[free[k]]) + legibleRoom - full);
+    }
+    const bool firstCut = free.contains(0) && widths[0] > budgets[0] + 1e-9;
+    return {withBlanks(text, full, kLegibleStretch), firstCut, free.contains(0) ? budgets[0] : 0};
+}
+
+QString Printer::cutApart(const QString& name, const QStringList& others, double room) const {
+    const auto width = [this](const QString& t) { return normalWidth(t); };
+    QList<Span> keep = Numbers(name);
+    QString printed = Abbreviated(width, name, keep, room);
+    if (name.isEmpty()) return printed;
+    // Where it can be read as another name it keeps the piece where the two part, the name
+    // most alike first (its piece often tells the others apart too), till it can be read
+    // so no more or has no piece to add. Pieces are only added, so the rounds end.
+    QList<std::pair<qsizetype, QString>> alike;  // what each other name shares, and it
+    for (const QString& other : others)
+        if (other != name) alike.append({CommonStart(name, other), other});
+    std::sort(alike.begin(), alike.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (const auto& [common, other] : alike) {
+            if (!ReadsAs(printed, other)) continue;
+            const Span part = Parting(name, common);
+            const bool held = std::any_of(keep.begin(), keep.end(), [&part](const Span& s) {
+                return s.from <= part.from && s.to >= part.to;
+            });
+            if (held) continue;
+            keep << part;
+            printed = Abbreviated(width, name, keep, room);
+            changed = true;
+        }
+    }
+    return printed;
+}
+
+void Printer::printFitted(const Fitted& f) {
+    const int stretch = font_.stretch;
+    font_.stretch = f.stretch;
+    // A text known to end within the printable area is put there as it is.
+    if (f.width >= 0 && x_ + f.width <= printableRight() + 1e-9) {
+        placeText(f.text);
+        x_ += f.width;
+    } else {
+        x_ += textWidth(addText(f.text));
+    }
+    font_.stretch = stretch;
+}
+
+namespace {
 
 // text broken at blanks into at most maxLines lines no wider than room as width measures
 // it; a line without a blank to end at is broken inside its word, after one character at
@@ -221,62 +463,19 @@ QStringList BrokenLines(const Width& width, const QString& text, double room, in
 }  // namespace
 
 QList<Printer::Fitted> Printer::fitColumn(const QList<ColumnName>& names) const {
-    const auto width = [this](const QString& t) { return normalWidth(t); };
     QList<Fitted> out;
-    // Each name without its trailing blanks, and as it is printed.
-    QStringList visible, printed;
-    // Where the end kept after the mark begins, for a cut name; -1 for one printed whole.
-    QList<qsizetype> endFrom;
-    // The room of each name at the legible width, beside its tail.
+    QStringList visible;
     QList<double> rooms;
+    QList<bool> cut;
     for (const ColumnName& n : names) {
-        const QList<Part> parts{{n.name, Fit::Cut}, {n.tail, Fit::Whole}};
-        const Fitting f = fitting(parts, n.x, n.right);
-        const QString v = RightTrimmed(n.name);
-        const double room = (columnEnd(n.right) - n.x) / (kLegibleStretch / 100.0) - width(n.tail);
-        visible << v;
-        rooms << room;
-        if (f.kept[0] >= v.size() || room < width(kMark)) {
-            out << fitted(parts, f, n.x, n.right);
-            printed << v.left(f.kept[0]);
-            endFrom << -1;
-        } else {
-            printed << Elided(width, v, v.size(), room);
-            out << Fitted{kLegibleStretch, printed.back() + n.tail};
-            endFrom << v.size();
-        }
+        const Layout l = layout({{n.name, Fit::Name}, {n.tail, Fit::Whole}}, n.x, n.right);
+        out << l.fitted;
+        visible << RightTrimmed(n.name);
+        rooms << l.firstRoom;
+        cut << (l.firstCut && l.firstRoom > 0);
     }
-    const auto endAt = [&](qsizetype i, qsizetype from) {
-        endFrom[i] = from;
-        printed[i] = Elided(width, visible[i], from, rooms[i]);
-        out[i].text = printed[i] + names[i].tail;
-    };
-    // Cut names that print alike keep their ends from where each parts from the others.
-    const QStringList cut = printed;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (endFrom[i] < 0) continue;
-        qsizetype parting = -1;
-        for (qsizetype j = 0; j < names.size(); ++j)
-            if (j != i && cut[j] == cut[i] && visible[j] != visible[i])
-                parting = std::max(parting, CommonStart(visible[i], visible[j]));
-        if (parting >= 0) endAt(i, parting);
-    }
-    // Two different names that still print alike both keep their ends from where these two
-    // part. Each round moves an end's start back, so the rounds come to an end.
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            for (qsizetype j = i + 1; j < names.size(); ++j) {
-                if (printed[i] != printed[j] || visible[i] == visible[j]) continue;
-                const qsizetype parting = CommonStart(visible[i], visible[j]);
-                for (const qsizetype k : {i, j}) {
-                    if (endFrom[k] <= parting) continue;
-                    endAt(k, parting);
-                    changed = true;
-                }
-            }
-        }
-    }
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (cut[i]) out[i] = {kLegibleStretch, cutApart(visible[i], visible, rooms[i]) + names[i].tail};
     return out;
 }
 
@@ -284,8 +483,16 @@ Printer::FittedLines Printer::fitLines(const QString& text, double width, int ma
     const auto measure = [this](const QString& t) { return normalWidth(t); };
     const QStringList lines = BrokenLines(measure, text, width, maxLines + 1);
     if (lines.size() <= maxLines) return {100, lines};
-    // Condensed, a line holds as much as a wider one does at the normal width.
-    return {kLegibleStretch, BrokenLines(measure, text, width * 100 / kLegibleStretch, maxLines)};
+    // Condensed, a line holds as much as a wider one does at the normal width; what the
+    // lines leave out is marked at the end of the last.
+    const double room = width * 100 / kLegibleStretch;
+    QStringList condensed = BrokenLines(measure, text, room, maxLines + 1);
+    if (condensed.size() > maxLines) {
+        condensed.resize(maxLines);
+        const QString last = condensed.back() + kMark;
+        condensed.back() = measure(last) <= room + 1e-9 ? last : Abbreviated(measure, last, {}, room);
+    }
+    return {kLegibleStretch, condensed};
 }
 
 void Printer::printOnLine(const QString& text, double right, Fit fit) {
@@ -302,7 +509,7 @@ void Printer::printOnLine(const QString& freeText, const QString& wholeText, dou
 }
 
 void Printer::printOnLine(const QList<Part>& parts, double right) {
-    printFitted(fitted(parts, fitting(parts, x_, right), x_, right));
+    printFitted(layout(parts, x_, right).fitted);
 }
 
 void Printer::print(const QList<Part>& parts, double right) {

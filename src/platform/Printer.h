@@ -95,9 +95,16 @@ public:
     enum class Fit {
         Whole,  // registration numbers, zip codes, telephones, dates, counts, codes, captions
                 // and titles: condensed as far as needed, never cut
-        Cut,    // free text (names, addresses, cities, notes, team names): condensed down to
+        Cut,    // free text (people's names, addresses, cities, notes): condensed down to
                 // kLegibleStretch, then cut at its end
+        Name,   // a name or title the user gave (a team, church, decision, age group or
+                // advertising name, a sermon title, the crusade's name): cut as free text,
+                // but its numbers stay whole and it keeps what tells it apart from the other
+                // names of its kind
     };
+    // Whatever is cut of a free text or a name, the mark "…" stands in its place, so that
+    // no cut reads as a shorter text: at the end ("Mary Sm…"), or, where a name keeps a
+    // later piece, before it ("Springfield…Team 11").
     static constexpr int kLegibleStretch = 75;
     // The narrowest a whole text is drawn; a layout leaves every whole text room for its
     // longest value at this width.
@@ -111,10 +118,13 @@ public:
     // the two are condensed together, and only the free part is cut, after condensing.
     void printOnLine(const QString& freeText, const QString& wholeText, double right);
     // One piece of a text made of free and whole pieces, such as a title of the crusade's
-    // name, a caption, a sermon title and a count.
+    // name, a caption, a sermon title and a count. A name is kept apart from the names of
+    // kind (the other teams, churches, sermon titles...; it need not be among them), as
+    // they would be cut in the room it has.
     struct Part {
         QString text;
         Fit fit;
+        QStringList kind = {};
     };
     // The parts printed as one text in the column, staying on the line: condensed together;
     // where that does not fit them at kLegibleStretch, the longest free part gives way first,
@@ -125,10 +135,12 @@ public:
     // The same, and ends the line.
     void print(const QList<Part>& parts, double right);
 
-    // A text as fitted in its column: the stretch it is drawn at and what of it is printed.
+    // A text as fitted in its column: the stretch it is drawn at and what of it is printed;
+    // its width there when known (negative: measured when printed).
     struct Fitted {
         int stretch = 100;
         QString text;
+        double width = -1;
     };
     // Prints a fitted text at CurrentX in its stretch and stays on the line, past it; the
     // font keeps its own stretch.
@@ -142,15 +154,14 @@ public:
         double x = 0;
         double right = 0;
     };
-    // The names fitted each as printOnLine({name, Cut}, {tail, Whole}) at x fits it, and
-    // together: a cut name ends in "…", so it never reads as a shorter name, and names
-    // that would still print alike keep the end that tells them apart ("Springfield…Team 1",
-    // "Springfield…Team 2"). Two different names of one column never print as the same
-    // text (but where their tails leave them no room at all).
+    // The names fitted each as printOnLine({name, Name}, {tail, Whole}) at x fits it, and
+    // together: names that would print alike keep the pieces that tell them apart
+    // ("Springfield…North", "Springfield…South"). Two different names of one column never
+    // print as the same text (but where their tails leave them no room at all).
     QList<Fitted> fitColumn(const QList<ColumnName>& names) const;
     // A free text broken at blanks into lines of at most width (a word too long for a line
     // is broken inside), at most maxLines of them: at the normal width when it fits so, else
-    // condensed to kLegibleStretch, and only then cut at its end.
+    // condensed to kLegibleStretch, and only then cut at its end, with the mark.
     struct FittedLines {
         int stretch = 100;
         QStringList lines;
@@ -216,17 +227,22 @@ protected:
 private:
     // Puts text on the page and returns what was printed of it.
     QString addText(const QString& text);
+    // Puts text on the page as it is, known to end within the printable area.
+    void placeText(const QString& text);
     void reset();
     // Where a text in the column before right has to end.
     double columnEnd(double right) const;
-    // How the parts fit their column from x on: the stretch and how much of each is printed.
-    struct Fitting {
-        int stretch;
-        QList<qsizetype> kept;
+    // How parts fit their column from x on: what is printed, and for a column of names,
+    // whether its first part was cut and the room it had at kLegibleStretch.
+    struct Layout {
+        Fitted fitted;
+        bool firstCut = false;
+        double firstRoom = 0;
     };
-    Fitting fitting(const QList<Part>& parts, double x, double right) const;
-    // What f prints of the parts, with the blanks it ends with as far as the column has room.
-    Fitted fitted(const QList<Part>& parts, const Fitting& f, double x, double right) const;
+    Layout layout(const QList<Part>& parts, double x, double right) const;
+    // A name (without trailing blanks) cut to room so that it cannot be read as any of the
+    // others (its kind), as far as the room allows.
+    QString cutApart(const QString& name, const QStringList& others, double room) const;
     // A text's width at the font's normal width.
     double normalWidth(const QString& text) const;
 

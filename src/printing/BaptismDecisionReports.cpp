@@ -98,7 +98,9 @@ void PrintBaptismHeader(App& app) {
     p.setCurrentY(0);
     const QString date = ShortDate(app.clock().today());
     const double dateX = 19 - std::nearbyint(p.textWidth(date));
-    p.printOnLine(Trim(app.settings.CrusadeName), QStringLiteral(" Baptisms and Profession of Faith (*)"), dateX);
+    p.printOnLine(
+        {NamePart(Trim(app.settings.CrusadeName)), WholePart(QStringLiteral(" Baptisms and Profession of Faith (*)"))},
+        dateX);
     p.setCurrentX(p.nextColumn(dateX));
     p.print(date);
     p.setDrawWidth(6);
@@ -183,15 +185,14 @@ void PrintBaptismTotals(Printer& p, OwnPages& pages, int additions, const Baptis
 
 // --- One decision --------------------------------------------------------------------
 
-void PrintDecisionHeader(App& app, const QString& title) {
+void PrintDecisionHeader(App& app, const Printer::Part& title) {
     Printer& p = app.printer();
     p.setFont(ReportFont(6));
     p.setCurrentX(1.0);
     p.setCurrentY(0.22);
-    p.printOnLine(
-        {FreePart(Trim(app.settings.CrusadeName)), WholePart(QStringLiteral(" Crusade Decision: ")), FreePart(title),
-         WholePart(QStringLiteral(" (") + Plain(app.view.ReportCount) + QStringLiteral(")"))},
-        kHeaderMeetingX);
+    p.printOnLine({NamePart(Trim(app.settings.CrusadeName)), WholePart(QStringLiteral(" Crusade Decision: ")), title,
+                   WholePart(QStringLiteral(" (") + Plain(app.view.ReportCount) + QStringLiteral(")"))},
+                  kHeaderMeetingX);
     const double meetingX = p.nextColumn(kHeaderMeetingX);
     p.setFont(ReportFont(7));
     p.setCurrentX(meetingX);
@@ -244,15 +245,14 @@ void PrintDecisionLine(Printer& p, const AttendeeRecord& r, int decision, int la
     p.setCurrentY(p.currentY() + 0.17);
 }
 
-void PrintDecisionTotals(Printer& p, OwnPages& pages, const QString& title, int count) {
+void PrintDecisionTotals(Printer& p, OwnPages& pages, const Printer::Part& title, int count) {
     p.setFont(ReportFont(2));
     pages.keepTogether(p.textHeight());
     p.setCurrentX(0.8);
     p.print(QString(18, u'_'));
     p.setFont(ReportFont(3));
     p.setCurrentX(0.8);
-    p.print({WholePart(QStringLiteral("Total ")), FreePart(title),
-             WholePart(QStringLiteral(" Decisions: ") + Plain(count))},
+    p.print({WholePart(QStringLiteral("Total ")), title, WholePart(QStringLiteral(" Decisions: ") + Plain(count))},
             Printer::kPrintableRightCm);
 }
 
@@ -282,14 +282,14 @@ void PrintBaptisms(App& app) {
 void PrintDecisions(App& app, int decisionNumber) {
     if (decisionNumber < 1 || decisionNumber > kDecisionCount) return;
     if (Left(app.view.ReportKind, 8) != QLatin1String("decision") && !IndexDecisions(app, true)) return;
-    const QString title = app.settings.DecisionNames[size_t(decisionNumber)];
+    const Printer::Part title = DecisionTitlePart(app, decisionNumber);
     int fromPage = 1, toPage = 1000, copies = 1;
     if (!SelPrinter(app, fromPage, toPage, copies)) return;
     const std::vector<AttendeeRecord> records = ViewRecords(app);
 
     Printer& p = app.printer();
     p.killDoc();
-    OwnPages pages(p, {FreePart(title)});
+    OwnPages pages(p, {title});
     PrintDecisionHeader(app, title);
     for (const AttendeeRecord& r : records) {
         PrintDecisionLine(p, r, decisionNumber, app.settings.LastMeeting);

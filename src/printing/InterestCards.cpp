@@ -29,6 +29,9 @@ constexpr double kTeamItem = 7.0;
 constexpr double kCardTextWidth = 9.9;
 
 const QString kIntCard = QStringLiteral("IntCard");
+// The captions of the card's church and media.
+const QString kReligion = QStringLiteral("Religion: ");
+const QString kMedia = QStringLiteral("Adv: ");
 
 QString Text(const QByteArray& bytes) {
     return FromAnsi(bytes);
@@ -92,23 +95,51 @@ void NarrowKeptView(App& app) {
     SortIndex(app);
 }
 
+// The churches and the media the cards print, each kept apart from the others of its kind
+// where it is cut: the church names of the crusade and every church and media text of the
+// cards.
+struct CardNames {
+    QStringList churches;
+    QStringList media;
+};
+
+CardNames CardNamesOf(const App& app, const QList<InterestCard>& cards) {
+    const auto& churches = app.settings.ReligionNames;
+    CardNames names{QStringList(churches.begin() + 1, churches.end()), {}};
+    for (const InterestCard& card : cards) {
+        names.churches << card.church.mid(kReligion.size());
+        names.media << card.advertising.mid(kMedia.size());
+    }
+    names.churches.removeDuplicates();
+    names.media.removeDuplicates();
+    return names;
+}
+
 // Prints a text of a card at CurrentX, staying on the line, to end before right: the
-// names, the address, the church and the media may be cut, the city only up to its state
-// and zip; the rest is whole.
+// names and the address may be cut, the church and the media too, as names of their
+// kinds after their captions, the city only up to its state and zip; the rest is whole.
 void PrintCardText(Printer& p, const InterestCard& card, QString InterestCard::*field, double right,
-                   const QString& prefix) {
+                   const QString& prefix, const CardNames& names) {
     using Fit = Printer::Fit;
-    const bool free = field == &InterestCard::name || field == &InterestCard::address ||
-                      field == &InterestCard::church || field == &InterestCard::advertising;
-    if (field == &InterestCard::city)
+    const QString& text = card.*field;
+    if (field == &InterestCard::city) {
         p.printOnLine(prefix + card.cityName, card.city.mid(card.cityName.size()), right);
-    else
-        p.printOnLine(prefix + card.*field, right, free ? Fit::Cut : Fit::Whole);
+    } else if (field == &InterestCard::church || field == &InterestCard::advertising) {
+        const bool church = field == &InterestCard::church;
+        const qsizetype caption = (church ? kReligion : kMedia).size();
+        p.printOnLine({WholePart(prefix + text.left(caption)),
+                       NamePart(text.mid(caption), church ? names.churches : names.media)},
+                      right);
+    } else {
+        const bool free = field == &InterestCard::name || field == &InterestCard::address;
+        p.printOnLine(prefix + text, right, free ? Fit::Cut : Fit::Whole);
+    }
 }
 
 // One row of count cards (1 or 2); the row's top moves down by a card's height. The place
 // of a missing card stays blank, captions and all.
-void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, size_t count, double& top, double right) {
+void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, size_t count, double& top, double right,
+              const CardNames& names) {
     const std::array<double, 2> edge{kColumn1 + right, kColumn2 + right};
     const double cardBottom = top + kRowPitch;
     p.setCurrentY(top);
@@ -122,10 +153,10 @@ void PrintRow(Printer& p, const std::array<InterestCard, 2>& cards, size_t count
         for (size_t c = 0; c < count; ++c) {
             const double cardRight = edge[c] + kCardTextWidth + p.textWidth(QStringLiteral(" "));
             p.setCurrentX(edge[c]);
-            PrintCardText(p, cards[c], first, second ? edge[c] + at : cardRight, prefix);
+            PrintCardText(p, cards[c], first, second ? edge[c] + at : cardRight, prefix, names);
             if (!second) continue;
             p.setCurrentX(p.nextColumn(edge[c] + at));
-            PrintCardText(p, cards[c], second, cardRight, QString());
+            PrintCardText(p, cards[c], second, cardRight, QString(), names);
         }
         p.print();
     };
@@ -162,9 +193,12 @@ void DrawCards(App& app) {
     p.print();
     p.setFont(ReportFont(5));
     double top = firstTop;
+    QList<InterestCard> cards;
+    for (int i = 1; i <= v.ReportCount; ++i) cards << InterestCardOf(ReadRecord(app, v.recordNumberAt(i)));
+    const CardNames names = CardNamesOf(app, cards);
     int onSheet = 0;
-    int card = 0;
-    while (card < v.ReportCount) {
+    qsizetype card = 0;
+    while (card < cards.size()) {
         if (onSheet == kPerSheet) {
             // A full sheet: the next begins only now that a card follows.
             onSheet = 0;
@@ -175,12 +209,11 @@ void DrawCards(App& app) {
         }
         std::array<InterestCard, 2> row{};
         size_t count = 0;
-        for (; count < 2 && card < v.ReportCount; ++count) {
-            ++card;
+        for (; count < 2 && card < cards.size(); ++count) {
             ++onSheet;
-            row[count] = InterestCardOf(ReadRecord(app, v.recordNumberAt(card)));
+            row[count] = cards[card++];
         }
-        PrintRow(p, row, count, top, right);
+        PrintRow(p, row, count, top, right, names);
     }
 }
 
@@ -221,9 +254,9 @@ InterestCard InterestCardOf(const AttendeeRecord& r) {
     if (r.Age.rtrimmed() != "NIF") c.age = QStringLiteral("Age: ") + Text(r.Age.bytes());
     c.cityName = Text(r.City.trimmed());
     c.city = c.cityName + QStringLiteral(", ") + Text(r.State.bytes()) + QStringLiteral("  ") + Text(r.Zip.bytes());
-    c.church = QStringLiteral("Religion: ") + Text(r.RelPref.trimmed());
+    c.church = kReligion + Text(r.RelPref.trimmed());
     c.phone = Text(r.Phone.trimmed());
-    c.advertising = QStringLiteral("Adv: ") + Text(r.Advertising.bytes());
+    c.advertising = kMedia + Text(r.Advertising.bytes());
     c.attendance = Text(r.Attendance.bytes()) + QStringLiteral("    Decisions: ") + Text(r.Decisions.bytes());
     c.notes = QStringLiteral("Notes: ") + Text(r.Notes.trimmed());
     return c;

@@ -102,8 +102,7 @@ TextParts TitleByKind(App& app, int& type) {
     const QString last2 = Right(kind, 2);
     if (first11 == QLatin1String("attendnight")) {
         const int n = int(Val(last2));
-        return title(QStringLiteral(", Meeting: ") + last2 + QStringLiteral(": "))
-               << FreePart(TableText(app.settings.SermonTitles, n));
+        return title(QStringLiteral(", Meeting: ") + last2 + QStringLiteral(": ")) << SermonTitlePart(app, n);
     }
     if (first11 == QLatin1String("missednight"))
         return title(QStringLiteral(", Missed Last ") + last2.trimmed() + QStringLiteral(" Meetings"));
@@ -116,7 +115,7 @@ TextParts TitleByKind(App& app, int& type) {
     const QString answer = app.dialogs().inputBox(
         {QStringLiteral("Enter the Title you desire for this report."), QStringLiteral("Report Title"),
          app.settings.CrusadeName + QStringLiteral(" Names Selected From the Main File"), std::nullopt});
-    return answer.isEmpty() ? TextParts() : TextParts{FreePart(answer)};
+    return answer.isEmpty() ? TextParts() : TextParts{NamePart(answer)};
 }
 
 // Builds or takes the view of the report type and returns its title; nullopt when the
@@ -135,7 +134,7 @@ std::optional<TextParts> ChooseViewAndTitle(App& app, int& type, const QString& 
         int present = 0;
         while (present < v.ReportCount && LastNightOf(v.ReportIndex[present + 1]) == last) ++present;
         return title(QStringLiteral(" Master Attendance List:  "))
-               << FreePart(TableText(app.settings.SermonTitles, last))
+               << SermonTitlePart(app, last)
                << WholePart(QStringLiteral(" ") + sabbath + QStringLiteral("(") + Plain(present) +
                             QStringLiteral(" present)"));
     }
@@ -324,7 +323,7 @@ TextParts OneLineList::headingText(int i) const {
     case Grouping::LastNight: {
         const int night = key.toInt();
         return {WholePart(QStringLiteral("Missing Since Meeting # ") + Plain(night) + QStringLiteral(": ")),
-                FreePart(TableText(s.SermonTitles, night)),
+                SermonTitlePart(app_, night),
                 WholePart(QStringLiteral(" ") + SabbathSuffix(app_, night) + QStringLiteral("    (") + n +
                           QStringLiteral(")"))};
     }

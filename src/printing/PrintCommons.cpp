@@ -95,8 +95,33 @@ QString Joined(const TextParts& parts) {
     return s;
 }
 
+TextParts CrusadeTitle(const CrusadeSettings& settings, const QString& caption) {
+    return {NamePart(settings.CrusadeName), WholePart(caption)};
+}
+
 TextParts CrusadeTitle(const App& app, const QString& caption) {
-    return {FreePart(app.settings.CrusadeName), WholePart(caption)};
+    return CrusadeTitle(app.settings, caption);
+}
+
+QStringList TeamNameList(const CrusadeSettings& settings) {
+    QStringList names;
+    for (const QString& entry : settings.TeamNames) names << entry.section(u':', 0, 0);
+    return names;
+}
+
+Printer::Part TeamNamePart(const CrusadeSettings& settings, const QString& name) {
+    return NamePart(name, TeamNameList(settings));
+}
+
+Printer::Part SermonTitlePart(const App& app, qint64 night) {
+    const auto& titles = app.settings.SermonTitles;
+    return NamePart(SermonTitle(app, night), QStringList(titles.begin(), titles.end()));
+}
+
+Printer::Part DecisionTitlePart(const App& app, int decision) {
+    const auto& titles = app.settings.DecisionNames;
+    const QString title = decision >= 1 && decision <= kDecisionCount ? titles[size_t(decision)] : QString();
+    return NamePart(title, QStringList(titles.begin() + 1, titles.end()));
 }
 
 void PrintFirstPageHeader(App& app, const TextParts& title) {

@@ -7,6 +7,7 @@
 // the printer dialog chose (printer or PDF file, pages from..to, copies) decides which
 // pages reach paper and how often (Printer::setJob).
 
+#include "data/CrusadeSettings.h"
 #include "platform/Printer.h"
 
 #include <QDate>
@@ -54,10 +55,24 @@ inline Printer::Part WholePart(const QString& text) {
 inline Printer::Part FreePart(const QString& text) {
     return {text, Printer::Fit::Cut};
 }
+// A name or title the user gave, kept apart from the other names of its kind.
+inline Printer::Part NamePart(const QString& text, const QStringList& kind = {}) {
+    return {text, Printer::Fit::Name, kind};
+}
 // The parts as one text.
 QString Joined(const TextParts& parts);
 // The crusade's name followed by a caption.
+TextParts CrusadeTitle(const CrusadeSettings& settings, const QString& caption);
 TextParts CrusadeTitle(const App& app, const QString& caption);
+
+// The names of the teams 0 to 40, without their telephones.
+QStringList TeamNameList(const CrusadeSettings& settings);
+// A team's name among the teams' names.
+Printer::Part TeamNamePart(const CrusadeSettings& settings, const QString& name);
+// The sermon title of a night among the sermon titles (empty for a night outside 0 to 40).
+Printer::Part SermonTitlePart(const App& app, qint64 night);
+// The title of decision 1 to 9 among the decisions' titles.
+Printer::Part DecisionTitlePart(const App& app, int decision);
 
 // Where the headers print LastMeeting: a title before it is condensed to end there.
 inline constexpr double kHeaderMeetingX = 18.5;

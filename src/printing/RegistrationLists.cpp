@@ -84,7 +84,7 @@ void DrawList(App& app, const Layout& layout, const QList<QByteArray>& entries) 
         p.setFont(kArial12);
         p.setCurrentY(0.5);
         p.setCurrentX(x[0]);
-        p.print({FreePart(app.settings.CrusadeName),
+        p.print({NamePart(app.settings.CrusadeName),
                  WholePart(QStringLiteral(" ") + QStringLiteral("Registration List for ") +
                            HeaderDate(app.clock().today()))},
                 Printer::kPrintableRightCm);

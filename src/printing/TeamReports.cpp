@@ -49,8 +49,8 @@ TextParts TeamLineParts(const App& app, const QByteArray& code, const QString& j
     const QString line = TeamLine(app, code);
     if (!IsTeamCode(code)) return {WholePart(line)};
     const qsizetype colon = line.indexOf(u':');
-    if (colon < 0) return {FreePart(line)};
-    return {FreePart(line.left(colon)), WholePart(joint + line.mid(colon + 1))};
+    if (colon < 0) return {TeamNamePart(app.settings, line)};
+    return {TeamNamePart(app.settings, line.left(colon)), WholePart(joint + line.mid(colon + 1))};
 }
 
 // The title of a report type, and whether each team begins a page of its own.
@@ -66,7 +66,7 @@ std::optional<TypeLayout> ChooseViewAndTitle(App& app, int type) {
     const auto title = [&app](const QString& caption) { return CrusadeTitle(app, caption); };
     const int last = app.settings.LastMeeting;
     const auto tonight = [&app, last](const QString& caption) {
-        return CrusadeTitle(app, caption) << FreePart(SermonTitle(app, last)) << WholePart(SabbathSuffix(app, last));
+        return CrusadeTitle(app, caption) << SermonTitlePart(app, last) << WholePart(SabbathSuffix(app, last));
     };
     switch (type) {
     case 1:
@@ -254,7 +254,7 @@ void TeamReport::printSubHeading(int i) {
         lastNight_ = night;
         if (night == app_.settings.LastMeeting) return;
         text = {WholePart(QStringLiteral("Missing Since Meeting # ") + Plain(night) + QStringLiteral(": ")),
-                FreePart(SermonTitle(app_, night)), WholePart(SabbathSuffix(app_, night))};
+                SermonTitlePart(app_, night), WholePart(SabbathSuffix(app_, night))};
         x = 0.8;
         break;
     }

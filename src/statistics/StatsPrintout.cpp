@@ -183,7 +183,9 @@ void CategoryColumn(LinePen& w, const CrusadeSettings& s, const CrusadeTallies& 
         w.at(12.5);
         w.on(QStringLiteral("Avg Baptism Age:"));
         w.at(17.4);
-        w.end(Picture(s.AgeGroupNames[size_t(t.AvgBaptismAgeGroup)], u"##"));
+        const QStringList groups(s.AgeGroupNames.begin(), s.AgeGroupNames.end());
+        w.out.print({NamePart(Picture(s.AgeGroupNames[size_t(t.AvgBaptismAgeGroup)], u"##"), groups)},
+                    Printer::kPrintableRightCm);
     }
     BlankLines(w, 3);
 
@@ -229,7 +231,7 @@ void PrintStatsPage(Printer& printer, const CrusadeSettings& settings, const Cru
     // title stops where it begins.
     const double dateX = 20.0 - RoundHalfEven(printer.textWidth(dateText));
     w.at(1.0);
-    printer.printOnLine(settings.CrusadeName, QStringLiteral(" Statistical Report"), dateX);
+    printer.printOnLine(CrusadeTitle(settings, QStringLiteral(" Statistical Report")), dateX);
     w.at(dateX);
     w.end(dateText);
 

@@ -4,6 +4,7 @@
 #include "data/CrusadeSettings.h"
 #include "data/Text.h"
 #include "platform/Printer.h"
+#include "printing/PrintCommons.h"
 #include "statistics/LinePen.h"
 #include "statistics/NumberForms.h"
 #include "statistics/StatsPrintout.h"
@@ -100,7 +101,7 @@ void PrintTeamPage(Printer& printer, const CrusadeSettings& settings, const Team
     // title stops where it begins.
     const double dateX = 20.0 - RoundHalfEven(printer.textWidth(dateText));
     w.at(1.0);
-    printer.printOnLine(settings.CrusadeName, QStringLiteral(" Visitation Report"), dateX);
+    printer.printOnLine(CrusadeTitle(settings, QStringLiteral(" Visitation Report")), dateX);
     w.at(dateX);
     w.end(dateText);
 

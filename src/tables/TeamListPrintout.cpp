@@ -20,7 +20,7 @@ void PrintTeams(App& app, Printer& p) {
 
     p.setCurrentY(0.5);
     p.setCurrentX(1.0);
-    p.printOnLine(app.settings.CrusadeName, QStringLiteral(" Vistiation Teams"), Printer::kPrintableRightCm);
+    p.printOnLine(CrusadeTitle(app, QStringLiteral(" Vistiation Teams")), Printer::kPrintableRightCm);
     p.print();
     p.setDrawWidth(6);
     p.line(1.0, 1.0, 19.9, 1.0);

@@ -41,7 +41,7 @@ void PrintTable(App& app, Printer& p) {
 
     p.setCurrentX(1.0);
     p.setCurrentY(0.5);
-    p.printOnLine(app.settings.CrusadeName, QStringLiteral(" Zip Code Count"), Printer::kPrintableRightCm);
+    p.printOnLine(CrusadeTitle(app, QStringLiteral(" Zip Code Count")), Printer::kPrintableRightCm);
     p.print();
     p.setDrawWidth(6);
     p.line(1.0, 1.0, 19.9, 1.0);

@@ -1,9 +1,12 @@
 // The printer page model, on the recording printer.
 
+#include "DocumentDump.h"
 #include "data/Errors.h"
 #include "data/ReportFonts.h"
 #include "platform/DrawingSurface.h"
 #include "platform/Printer.h"
+
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +14,8 @@
 
 namespace fennick {
 namespace {
+
+using test::CanBeCutOf;
 
 constexpr double kCmPerPoint = 2.54 / 72.0;
 
@@ -92,18 +97,18 @@ TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
         const char* cut;
         int stretch;
     } const cases[] = {
-        {1.0, 10.0, "Mary Smith", "Mary Smith", 100},                       // fits
+        {1.0, 10.0, "Mary Smith", "Mary Smith", 100},                      // fits
         {1.0, 1.0 + mary + 2 * blank + 0.01, "Mary      ", "Mary ", 100},  // its blanks as far as they fit
-        {12.0, 10.0, "Mary", "", 100},                                      // already past the edge
-        {20.0, 30.0, "WWWW", "WWW", Printer::kLegibleStretch},              // the printable area ends first
-        {Printer::kPrintableRightCm - 2 * w, 30.0, "WWWW", "WW", Printer::kLegibleStretch},  // no blank at its edge
+        {12.0, 10.0, "Mary", "", 100},                                     // already past the edge
+        {20.0, 30.0, "WWWW", "WWW…", Printer::kLegibleStretch},            // the printable area ends first
+        {Printer::kPrintableRightCm - 2 * w, 30.0, "WWWW", "WW…", Printer::kLegibleStretch},  // no blank at its edge
     };
     for (const Case& c : cases) {
         p.killDoc();
         p.setCurrentX(c.x);
         p.printOnLine(QString::fromLatin1(c.text), c.right, Printer::Fit::Cut);
         const PrintedItem it = p.document().items.value(0);
-        EXPECT_EQ(it.text, QString::fromLatin1(c.cut)) << c.text << " to " << c.right;
+        EXPECT_EQ(it.text.toStdString(), c.cut) << c.text << " to " << c.right;
         EXPECT_EQ(it.font.stretch, c.stretch) << c.text << " to " << c.right;
     }
     p.killDoc();
@@ -130,7 +135,7 @@ TEST(Printer, TextsAreCutAtTheNextColumnAndAtThePrintableArea) {
 TEST(Printer, TextsReachingTheNextColumnAreCondensedAndOnlyFreeTextIsCut) {
     RecordingPrinter p;
     p.setFont(Font(10));
-    const auto w = [&p](const char* t) { return p.textWidth(QString::fromLatin1(t)); };
+    const auto w = [&p](const char* t) { return p.textWidth(QString::fromUtf8(t)); };
     const double blank = w(" ");
     using Fit = Printer::Fit;
     struct Case {
@@ -143,10 +148,11 @@ TEST(Printer, TextsReachingTheNextColumnAreCondensedAndOnlyFreeTextIsCut) {
         {"", "217-555-0113", 0.8 * w("217-555-0113"), 80, "217-555-0113"},
         {"", "217-555-0113", 0.2 * w("217-555-0113"), Printer::kNarrowestStretch, "217-555-0113"},
         {"Mary Smith", "", 0.9 * w("Mary Smith"), 90, "Mary Smith"},
-        {"Mary Smith", "", 0.75 * w("Mary Sm"), 75, "Mary Sm"},
-        {"Mary Smith", "", 0.75 * w("Mary Sm") - 0.01, 75, "Mary S"},
+        // A cut ends in the mark, within the room.
+        {"Mary Smith", "", 0.75 * w("Mary Sm…"), 75, "Mary Sm…"},
+        {"Mary Smith", "", 0.75 * w("Mary Sm…") - 0.01, 75, "Mary S…"},
         {"Springfield", ", IL 62704", 0.8 * w("Springfield, IL 62704"), 80, "Springfield, IL 62704"},
-        {"Springfield", ", IL 62704", 0.75 * w("Spring, IL 62704"), 75, "Spring, IL 62704"},
+        {"Springfield", ", IL 62704", 0.75 * w("Spring…, IL 62704"), 75, "Spring…, IL 62704"},
         {"Springfield", ", IL 62704", 0.6 * w(", IL 62704"), 60, ", IL 62704"},
         // Blanks that end a free text give way before anything condenses.
         {"Mary Smith          ", "", 0.9 * w("Mary Smith"), 90, "Mary Smith"},
@@ -164,7 +170,7 @@ TEST(Printer, TextsReachingTheNextColumnAreCondensedAndOnlyFreeTextIsCut) {
         else
             p.printOnLine(QString::fromLatin1(c.freeText), QString::fromLatin1(c.wholeText), right);
         const PrintedItem& it = p.document().items.value(0);
-        EXPECT_EQ(it.text, QString::fromLatin1(c.printed)) << c.freeText << c.wholeText;
+        EXPECT_EQ(it.text.toStdString(), c.printed) << c.freeText << c.wholeText;
         EXPECT_EQ(it.font.stretch, c.stretch) << c.freeText << c.wholeText;
         EXPECT_EQ(p.font().stretch, 100) << "the stretch is the text's own";
         EXPECT_NEAR(p.currentX(), 1.0 + TableTextWidth(it.text, it.font), 1e-9);
@@ -181,7 +187,7 @@ TEST(Printer, TextsReachingTheNextColumnAreCondensedAndOnlyFreeTextIsCut) {
 TEST(Printer, OfSeveralFreePartsTheLongestGivesWayFirst) {
     RecordingPrinter p;
     p.setFont(Font(10));
-    const auto w = [&p](const char* t) { return p.textWidth(QString::fromLatin1(t)); };
+    const auto w = [&p](const char* t) { return p.textWidth(QString::fromUtf8(t)); };
     using Fit = Printer::Fit;
     const QList<Printer::Part> parts{{QStringLiteral("Team 05:  "), Fit::Whole},
                                      {QStringLiteral("Men's Ministry Outreach"), Fit::Cut},
@@ -195,11 +201,11 @@ TEST(Printer, OfSeveralFreePartsTheLongestGivesWayFirst) {
     } const cases[] = {
         {0.8 * w("Team 05:  Men's Ministry Outreach 217-555-0113   Spring Team List"), 80,
          "Team 05:  Men's Ministry Outreach 217-555-0113   Spring Team List"},
-        {0.75 * w("Team 05:  Men's Ministry 217-555-0113   Spring Team List"), 75,
-         "Team 05:  Men's Ministry 217-555-0113   Spring Team List"},
-        {0.75 * w("Team 05:  Men's 217-555-0113   Spring Team List"), 75,
-         "Team 05:  Men's 217-555-0113   Spring Team List"},
-        {0.75 * w("Team 05:  Men' 217-555-0113   Sprin Team List"), 75, "Team 05:  Men' 217-555-0113   Sprin Team List"},
+        {0.75 * w("Team 05:  Men's Ministry… 217-555-0113   Spring Team List"), 75,
+         "Team 05:  Men's Ministry… 217-555-0113   Spring Team List"},
+        {0.75 * w("Team 05:  Men's… 217-555-0113   Spring Team List"), 75,
+         "Team 05:  Men's… 217-555-0113   Spring Team List"},
+        {0.75 * w("Team 05:  Me… 217-555-0113   Spr… Team List"), 75, "Team 05:  Me… 217-555-0113   Spr… Team List"},
         {0.6 * w("Team 05:   217-555-0113    Team List"), 60, "Team 05:   217-555-0113    Team List"},
     };
     for (const Case& c : cases) {
@@ -207,8 +213,89 @@ TEST(Printer, OfSeveralFreePartsTheLongestGivesWayFirst) {
         p.setCurrentX(1.0);
         p.printOnLine(parts, 1.0 + c.room + w(" "));
         const PrintedItem& it = p.document().items.value(0);
-        EXPECT_EQ(it.text, QString::fromLatin1(c.printed));
+        EXPECT_EQ(it.text.toStdString(), c.printed);
         EXPECT_EQ(it.font.stretch, c.stretch) << c.printed;
+    }
+}
+
+// Names of one list cut to a narrow column, as a column of names and as a name among the
+// parts of a heading: each cut shows the mark where text is left out, even a name alike to
+// no other, keeps its numbers whole and reads as its own name only.
+TEST(Printer, ACutNameReadsAsItselfOnly) {
+    const QStringList westfield{"Westfield Wide Visitation Team 1", "Westfield Wide Visitation Team 4",
+                                "Westfield Wide Visitation Team 11", "Westfield Wide Visitation Team 14",
+                                "Westfield Wide Visitation Team 40"};
+    const struct {
+        QStringList names;
+        double room;  // at the normal width, from the column's left edge to the next column
+    } cases[] = {
+        {{"Pathfinder Outreach and Community Services Volunteers"}, 3.0},
+        {{"Riverside Visitation Team North", "Riverside Visitation Team South"}, 3.0},
+        {westfield, 3.0},
+        {westfield, 2.2},
+        {{"Greater Peoria Evangelistic Meetings in the Spring of 2026"}, 4.0},
+    };
+    const QRegularExpression digits(QStringLiteral("[0-9]+"));
+    const auto numbers = [&digits](const QString& text) {
+        QStringList out;
+        for (auto m = digits.globalMatch(text); m.hasNext();) out << m.next().captured();
+        return out;
+    };
+    const QString head = QStringLiteral("Team 05:  ");
+    const QString tail = QStringLiteral(" 555-0101");
+    for (const auto& c : cases) {
+        RecordingPrinter p;
+        p.setFont(Font(10));
+        const double right = 1.0 + c.room * Printer::kLegibleStretch / 100;
+        QList<Printer::ColumnName> column;
+        for (const QString& name : c.names) column.append({name, QString(), 1.0, right});
+        const QList<Printer::Fitted> fitted = p.fitColumn(column);
+        for (qsizetype i = 0; i < c.names.size(); ++i) {
+            const QString& name = c.names[i];
+            // The name among the parts of a heading, with room for it as in the column.
+            p.killDoc();
+            p.setCurrentX(1.0 - p.textWidth(head));
+            p.printOnLine(
+                {{head, Printer::Fit::Whole}, {name, Printer::Fit::Name, c.names}, {tail, Printer::Fit::Whole}},
+                right + p.textWidth(tail) * Printer::kLegibleStretch / 100);
+            const QString heading = p.document().items.value(0).text;
+            ASSERT_TRUE(heading.startsWith(head) && heading.endsWith(tail)) << heading.toStdString();
+            for (const QString& printed : {fitted[i].text, heading.mid(head.size()).chopped(tail.size())}) {
+                SCOPED_TRACE(printed.toStdString());
+                EXPECT_NE(printed, name) << "not cut";
+                EXPECT_TRUE(CanBeCutOf(printed, name));
+                for (const QString& other : c.names)
+                    EXPECT_TRUE(other == name || !CanBeCutOf(printed, other)) << other.toStdString();
+                EXPECT_EQ(numbers(printed), numbers(name));
+            }
+        }
+    }
+}
+
+// Notes broken into the lines of a card: at the normal width, condensed, and cut with the
+// mark at the end of the last line when even condensed they run longer.
+TEST(Printer, NotesTooLongForTheirLinesEndInTheMark) {
+    RecordingPrinter p;
+    p.setFont(Font(10));
+    const QString notes = QStringLiteral("Asked for a Bible study on Daniel and Revelation after the meeting");
+    const double width = p.textWidth(QStringLiteral("Asked for a Bible study on"));
+    const struct {
+        int lines;
+        int stretch;
+        bool cut;
+    } cases[] = {{3, 100, false}, {2, Printer::kLegibleStretch, false}, {1, Printer::kLegibleStretch, true}};
+    for (const auto& c : cases) {
+        const Printer::FittedLines f = p.fitLines(notes, width, c.lines);
+        SCOPED_TRACE(f.lines.join(u'|').toStdString());
+        EXPECT_EQ(f.stretch, c.stretch);
+        ASSERT_EQ(f.lines.size(), c.lines);
+        for (const QString& line : f.lines) EXPECT_LE(p.textWidth(line) * f.stretch / 100, width + 1e-9);
+        if (c.cut) {
+            EXPECT_TRUE(f.lines.back().endsWith(QChar(0x2026)));
+            EXPECT_TRUE(notes.startsWith(f.lines.join(u' ').chopped(1)));
+        } else {
+            EXPECT_EQ(f.lines.join(u' '), notes);
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
 
 namespace fennick::test {
 
@@ -134,6 +135,23 @@ QStringList OverlappingLines(const PrintedDocument& doc, Printer& measure) {
     if (missing.isEmpty()) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "not printed whole: |" << missing.join(QStringLiteral("|, |")).toStdString()
                                          << "|";
+}
+
+bool CanBeCutOf(const QString& cut, const QString& name) {
+    const QStringList pieces = cut.split(QChar(0x2026));
+    if (pieces.size() == 1) return cut == name;
+    // Piece `piece` and the ones after it, found in name past `at`.
+    std::function<bool(qsizetype, qsizetype)> from = [&](qsizetype piece, qsizetype at) {
+        const QString& p = pieces[piece];
+        const bool last = piece + 1 == pieces.size();
+        if (last && p.isEmpty()) return at < name.size();
+        for (qsizetype found = name.indexOf(p, at + 1); found >= 0; found = name.indexOf(p, found + 1)) {
+            const qsizetype end = found + p.size();
+            if (last ? end == name.size() : from(piece + 1, end)) return true;
+        }
+        return false;
+    };
+    return name.startsWith(pieces.front()) && from(1, pieces.front().size());
 }
 
 ::testing::AssertionResult MatchesGolden(const QString& actual, const QString& goldenPath) {

@@ -41,6 +41,11 @@ QStringList OverlappingLines(const PrintedDocument& doc, Printer& measure);
 // documents (numbers, dates, codes and captions, which are never cut); else the missing.
 ::testing::AssertionResult PrintsWhole(const RecordingPrinter& printer, const QStringList& texts);
 
+// Whether a printed text can be read as name: pieces of name in order, its start first,
+// with the mark "…" wherever at least one character is left out, and at its end unless
+// the last piece ends name.
+bool CanBeCutOf(const QString& cut, const QString& name);
+
 // Compares actual with the golden file at path. On a mismatch (or a missing golden) the
 // actual text is written beside it as path + ".actual", and the result names the first
 // line that differs.
