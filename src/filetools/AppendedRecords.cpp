@@ -18,13 +18,33 @@ namespace fennick {
 
 namespace {
 
-// A number as records are matched by it: upper-cased; empty for none.
-QByteArray NumberKey(const AttendeeRecord& r) {
-    return r.RNum.trimmed().isEmpty() ? QByteArray() : AnsiUpper(r.RNum.bytes());
+// A registration number as records are matched by it: its four characters upper-cased,
+// packed into a whole number (a cheap key for the tables of a command over thousands of
+// records); 0 for a record without a number.
+quint64 NumberKey(QByteArrayView number) {
+    if (std::all_of(number.begin(), number.end(), [](char c) { return c == ' '; })) return 0;
+    quint64 key = 1;
+    for (const char c : number) key = key << 8 | static_cast<unsigned char>(AnsiUpper(c));
+    return key;
+}
+quint64 NumberKey(const AttendeeRecord& r) {
+    return NumberKey(r.RNum.view());
 }
 
-QByteArray NameKey(const QByteArray& name) {
-    return AnsiUpper(Trim(name));
+// A field's text without the blanks around it, not copied.
+QByteArrayView Trimmed(QByteArrayView v) {
+    while (!v.empty() && v.front() == ' ') v = v.sliced(1);
+    while (!v.empty() && v.back() == ' ') v.chop(1);
+    return v;
+}
+
+// Two texts alike letter for letter, case aside (Windows-1252 letters included). The
+// same-person test runs for every record a command brings in, so nothing is copied.
+bool SameLetters(QByteArrayView a, QByteArrayView b) {
+    if (a.size() != b.size()) return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (AnsiUpper(a[i]) != AnsiUpper(b[i])) return false;
+    return true;
 }
 
 // "0042  Door, Bob"
@@ -73,19 +93,24 @@ QString FullFileWhy() {
 }
 
 bool SamePerson(const AttendeeRecord& a, const AttendeeRecord& b) {
-    const QByteArray number = NumberKey(a);
-    return !number.isEmpty() && number == NumberKey(b) && NameKey(a.FName.bytes()) == NameKey(b.FName.bytes()) &&
-           NameKey(a.LName.bytes()) == NameKey(b.LName.bytes());
+    return !a.RNum.isBlank() && SameLetters(a.RNum.view(), b.RNum.view()) &&
+           SameLetters(Trimmed(a.FName.view()), Trimmed(b.FName.view())) &&
+           SameLetters(Trimmed(a.LName.view()), Trimmed(b.LName.view()));
 }
 
 BringingIn::BringingIn(App& app, BulkWrite& writes, const QList<AttendeeRecord>& incoming)
     : app_(app), writes_(writes), records_(ReadAllRecords(app)), reservedBefore_(app.settings.ReservedNumber) {
+    byNumber_.reserve(records_.size());
+    firstHolder_.reserve(records_.size() + incoming.size());
+    toCome_.reserve(incoming.size());
     for (qint32 i = 0; i < records_.size(); ++i) {
-        const QByteArray number = NumberKey(records_[i]);
-        if (!records_[i].isDeleted() && !number.isEmpty()) byNumber_[number].append(i + 1);
+        const quint64 number = NumberKey(records_[i]);
+        if (records_[i].isDeleted() || number == 0) continue;
+        byNumber_[number].append(i + 1);
+        if (!firstHolder_.contains(number)) firstHolder_.insert(number, i + 1);
     }
     for (const AttendeeRecord& r : incoming)
-        if (!r.isDeleted() && !NumberKey(r).isEmpty()) ++toCome_[NumberKey(r)];
+        if (!r.isDeleted() && NumberKey(r) != 0) ++toCome_[NumberKey(r)];
 }
 
 void BringingIn::reach(const AttendeeRecord& rec) {
@@ -94,7 +119,9 @@ void BringingIn::reach(const AttendeeRecord& rec) {
 }
 
 qint32 BringingIn::samePerson(const AttendeeRecord& rec) const {
-    for (const qint32 n : byNumber_.value(NumberKey(rec)))
+    const auto holders = byNumber_.constFind(NumberKey(rec));
+    if (holders == byNumber_.cend()) return 0;
+    for (const qint32 n : *holders)
         if (SamePerson(rec, records_[n - 1])) return n;
     return 0;
 }
@@ -104,7 +131,7 @@ qint32 BringingIn::holder(const AttendeeRecord& rec) const {
 }
 
 bool BringingIn::needsNumber(const AttendeeRecord& rec) const {
-    return NumberKey(rec).isEmpty() || RegNumberOnFile(app_, rec.RNum.bytes());
+    return NumberKey(rec) == 0 || RegNumberOnFile(app_, rec.RNum.bytes());
 }
 
 bool BringingIn::full() const {
@@ -132,15 +159,13 @@ bool BringingIn::append(const AttendeeRecord& theirs, bool withEntry) {
     const qint16 reserved = app_.settings.ReservedNumber;
     // Who holds its number, for the closing message, before it is given another.
     QString why;
-    if (NumberKey(theirs).isEmpty()) {
+    if (NumberKey(theirs) == 0) {
         why = QStringLiteral(": it had no number");
     } else if (needsNumber(theirs)) {
         why = QStringLiteral(": its own number\u00A0") + FromAnsi(theirs.RNum.bytes()) + QStringLiteral(" is held by ");
-        const auto holds = [&](const AttendeeRecord& r) { return !r.isDeleted() && NumberKey(r) == NumberKey(theirs); };
-        const auto at = std::find_if(records_.cbegin(), records_.cend(), holds);
-        why += at != records_.cend()
-                   ? FromAnsi(at->LName.trimmed()) + QStringLiteral(", ") + FromAnsi(at->FName.trimmed())
-                   : QStringLiteral("a name kept while the crusade's folder was gone");
+        const qint32 at = firstHolder_.value(NumberKey(theirs));
+        why += at ? FromAnsi(record(at).LName.trimmed()) + QStringLiteral(", ") + FromAnsi(record(at).FName.trimmed())
+                  : QStringLiteral("a name kept while the crusade's folder was gone");
     }
     if (!why.isEmpty() && !GiveNextNumber(app_, writes_, rec, toCome_)) return false;
     if (!writes_.write(n, rec)) {
@@ -155,6 +180,8 @@ bool BringingIn::append(const AttendeeRecord& theirs, bool withEntry) {
         v.ReportCount = qint16(v.ReportIndex.size() - 1);
     }
     records_.append(rec);
+    if (const quint64 number = NumberKey(rec); number != 0 && !firstHolder_.contains(number))
+        firstHolder_.insert(number, qint32(records_.size()));
     added_ << Listed(rec.RNum.bytes(), rec) + why;
     if (!why.isEmpty()) ++renumbered_;
     return true;
@@ -204,10 +231,10 @@ QString BringingIn::closing(const QString& opening, bool countUpdates, const QSt
     return parts.join(NewLine + NewLine);
 }
 
-bool GiveNextNumber(App& app, BulkWrite& writes, AttendeeRecord& rec, const QHash<QByteArray, int>& toCome) {
+bool GiveNextNumber(App& app, BulkWrite& writes, AttendeeRecord& rec, const QHash<quint64, int>& toCome) {
     QString why;
     const QByteArray number =
-        StepRegNumber(app, &why, [&toCome](const QByteArray& n) { return toCome.contains(AnsiUpper(n)); });
+        StepRegNumber(app, &why, [&toCome](const QByteArray& n) { return toCome.contains(NumberKey(n)); });
     if (number.isEmpty()) {
         writes.stopAt(rec, why.replace(NewLine, QStringLiteral(" ")));
         return false;

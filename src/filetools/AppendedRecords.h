@@ -108,9 +108,12 @@ private:
     App& app_;
     BulkWrite& writes_;
     QList<AttendeeRecord> records_;  // the data file's, then those appended
-    // Upper-cased number -> the live records on file when the command began that hold it.
-    QHash<QByteArray, QList<qint32>> byNumber_;
-    QHash<QByteArray, int> toCome_;  // numbers of the records still to come, and how many carry each
+    // A number's key -> the live records on file when the command began that hold it.
+    QHash<quint64, QList<qint32>> byNumber_;
+    // A number's key -> the first live record of records_ that holds it, those appended
+    // included: whom the closing message names as holding a number.
+    QHash<quint64, qint32> firstHolder_;
+    QHash<quint64, int> toCome_;  // numbers of the records still to come, and how many carry each
     qint16 reservedBefore_ = 0;
     int updated_ = 0;
     int renumbered_ = 0;
@@ -121,7 +124,7 @@ private:
 // Gives rec the next free registration number, stepped in memory (StepRegNumber), passing
 // over the numbers toCome counts. When no number is left the command stops at rec through
 // writes, with why, and false is returned.
-bool GiveNextNumber(App& app, BulkWrite& writes, AttendeeRecord& rec, const QHash<QByteArray, int>& toCome);
+bool GiveNextNumber(App& app, BulkWrite& writes, AttendeeRecord& rec, const QHash<quint64, int>& toCome);
 
 // After records were added: the repair pass (app.hooks.fixFiles when set), then the
 // alphabetical view with its current record shown on form, under the hourglass; a failure
