@@ -63,6 +63,9 @@ bool BackupPathReady(App& app) {
             Buttons::OKCancel, Icon::None, QStringLiteral("Restore files from Backup"));
         if (answer == AnsCancel) return false;
     }
+    // A replacement cut off there may have moved the data file aside: it is put back before
+    // the file is looked for.
+    if (!EndCutOffReplacement(app, path, kNothingMerged)) return false;
     // A directory look-up finds a file, or a folder only by the files in it.
     const QFileInfo fi(path);
     const bool found = fi.isFile() || (fi.isDir() && !app.files().list(path).isEmpty());
@@ -267,15 +270,16 @@ void MergeAttendanceUpdates(App& app, MainScreen& editForm) {
 
     FileDialogSpec spec;
     spec.title = QStringLiteral("Merge Attendance Records from Remote Computer");
-    spec.filter = QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files");
+    spec.filter = kOpenCrusadeFilter;
     spec.filterIndex = 1;
     // The last backup while its folder is on this machine, the home folder otherwise.
     if (ExistingFolderOf(app.settings.BackupPath).isEmpty())
         spec.initialDir = QDir::homePath();
     else
         spec.fileName = app.settings.BackupPath;
-    const std::optional<QString> chosen = app.dialogs().openFile(spec);
+    std::optional<QString> chosen = app.dialogs().openFile(spec);
     if (!chosen || chosen->isEmpty()) return;
+    chosen = ListedDataFile(*chosen);
     if (SameFile(*chosen, app.program.DataFile)) {
         app.dialogs().msgBox(QStringLiteral("You Cannot Update the Currently Loaded File to itself.") + NewLine +
                              QStringLiteral("You must must select a different File Name to merge."));

@@ -255,16 +255,18 @@ const QStringList& CrusadeOpeningCommands() {
     return commands;
 }
 
-CrusadeToOpen FindCrusadeToOpen(App& app, const QString& name) {
-    // A data file kept aside, "<data file>.fennick-old" and a number or none, names its
-    // crusade's data file.
-    QString dataFile = name;
+QString ListedDataFile(const QString& name) {
+    // A data file kept aside is "<data file>.fennick-old" and a number or none.
     const qsizetype at = name.lastIndexOf(QLatin1String(kOldFileSuffix));
     if (at > 0 && std::all_of(name.begin() + at + qsizetype(qstrlen(kOldFileSuffix)), name.end(),
                               [](QChar c) { return c.isDigit(); }))
-        dataFile = name.left(at);
+        return name.left(at);
+    return name;
+}
+
+CrusadeToOpen FindCrusadeToOpen(App& app, const QString& name) {
     CrusadeToOpen found;
-    found.dataFile = NewCrusadeFileName(dataFile);
+    found.dataFile = NewCrusadeFileName(ListedDataFile(name));
     if (found.dataFile.isEmpty()) return found;
     found.usable = EndCutOffReplacement(app, found.dataFile, kNotOpened);
     // A crusade copied from another system may carry an upper-case name.

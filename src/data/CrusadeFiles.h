@@ -21,6 +21,9 @@ enum class CrusadeChoice {
 // restore or save cut off kept aside ("spring.dta.fennick-old"), each of which stands for
 // its crusade until an opening puts it back.
 extern const QString kOpenCrusadeFilter;
+// The data file a name those dialogs list stands for: a data file kept aside names its
+// crusade's data file; any other name stands for itself.
+QString ListedDataFile(const QString& name);
 
 // The commands that open a crusade, by the names of their controls: the start screen's
 // "Last File" (with the crusade its loading finds) and "New File", the main window's New

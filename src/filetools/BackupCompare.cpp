@@ -97,6 +97,9 @@ void CompareWithBackup(App& app, MainScreen& form) {
         return;
     }
     if (!MediumReady(app, backup)) return;
+    // A replacement cut off there may have moved the backup's data file aside: it is put
+    // back before the file is looked for.
+    if (!EndCutOffReplacement(app, backup, QStringLiteral("Nothing has been compared."))) return;
     if (!QFileInfo(backup).isFile()) {
         app.dialogs().msgBox(QStringLiteral("Unable to find ") + backup +
                              QStringLiteral(" on Flopy Drive.  Insert Diskette and try again."));
@@ -107,7 +110,6 @@ void CompareWithBackup(App& app, MainScreen& form) {
                              QStringLiteral("You must must select a different File Name to merge."));
         return;
     }
-    if (!EndCutOffReplacement(app, backup, QStringLiteral("Nothing has been compared."))) return;
     OtherDataFile other = ReadOtherDataFile(backup);
     if (!other.ok()) {
         app.dialogs().msgBox(other.refusal + NewLine + NewLine + QStringLiteral("Nothing has been compared."),

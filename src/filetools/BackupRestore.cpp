@@ -170,11 +170,12 @@ FileResult CopyToBackup(App& app, const QString& backupFile, QStringList& leftOv
 std::optional<QString> AskRestoreFile(App& app) {
     FileDialogSpec spec;
     spec.title = QStringLiteral("Restore the Information From a Backup file");
-    spec.filter = kCrusadeFilter;
+    spec.filter = kOpenCrusadeFilter;
     spec.filterIndex = 1;
     spec.initialDir = BackupFolder(app);
-    const std::optional<QString> chosen = app.dialogs().openFile(spec);
+    std::optional<QString> chosen = app.dialogs().openFile(spec);
     if (!chosen || chosen->isEmpty()) return std::nullopt;
+    chosen = ListedDataFile(*chosen);
     if (!SameNameOrRefuse(app, *chosen, QStringLiteral("restore"), QStringLiteral(" from a file named ")))
         return std::nullopt;
     return chosen;
@@ -195,8 +196,9 @@ int AskWhichBackup(App& app, const QString& restoreFile) {
 bool ConfirmRestore(App& app, const QString& restoreFile) {
     PlaySound(app, QStringLiteral("carbrake"));
     app.msg.MsgText = QStringLiteral("You have chosen to RESTORE the data files") + NewLine +
-                      QStringLiteral("This will Erase the current information from the file and replace it with "
-                                     "information from: ") +
+                      QStringLiteral(
+                          "This will Erase the current information from the file and replace it with "
+                          "information from: ") +
                       NewLine + NewLine + kTenBlanks + restoreFile + NewLine + NewLine +
                       QStringLiteral("Are you sure this is what you want to do?");
     return app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Critical, QStringLiteral("Restore Files")) ==
@@ -223,8 +225,8 @@ bool Reload(App& app, UnusableFiles* unusable = nullptr) {
 }  // namespace
 
 QString BackupDate(const QString& backupDataFile) {
-    const QString info = FindFileNoCase(backupDataFile.left(std::max<qsizetype>(0, backupDataFile.size() - 3)) +
-                                        QStringLiteral("inf"));
+    const QString info =
+        FindFileNoCase(backupDataFile.left(std::max<qsizetype>(0, backupDataFile.size() - 3)) + QStringLiteral("inf"));
     const QString unknown = QStringLiteral("Unknown Date");
     if (info.isEmpty()) return unknown;
     try {
@@ -299,9 +301,8 @@ void RestoreCrusade(App& app, MainScreen& form) {
     }
     std::optional<QString> restoreFile = AskRestoreFile(app);
     if (!restoreFile) return;
-    if (OnRemovableMedia(*restoreFile) &&
-        app.dialogs().msgBox(kDisketteNotice, Buttons::OKCancel, Icon::None,
-                             QStringLiteral("Restore files from Backup")) != AnsOK)
+    if (OnRemovableMedia(*restoreFile) && app.dialogs().msgBox(kDisketteNotice, Buttons::OKCancel, Icon::None,
+                                                               QStringLiteral("Restore files from Backup")) != AnsOK)
         return;
     // A cut-off replacement there is ended before anything is read: the date the question
     // shows is then of the files the restore copies.
@@ -381,15 +382,16 @@ void RestoreCrusade(App& app, MainScreen& form) {
     ShowLoadedCrusade(app, form);
     TellRepairs(app, repaired);
     if (!r.ok()) {
-        app.dialogs().msgBox(WithLeftOver(ErrorLines(r) + NewLine + QStringLiteral("The files were not restored."),
-                                          leftOver),
-                             Buttons::OK, Icon::Critical);
+        app.dialogs().msgBox(
+            WithLeftOver(ErrorLines(r) + NewLine + QStringLiteral("The files were not restored."), leftOver),
+            Buttons::OK, Icon::Critical);
         return;
     }
     if (!leftOver.isEmpty()) {
         app.dialogs().msgBox(
-            WithLeftOver(QStringLiteral("The files were restored, but some of the replaced files could not be removed:"),
-                         leftOver),
+            WithLeftOver(
+                QStringLiteral("The files were restored, but some of the replaced files could not be removed:"),
+                leftOver),
             Buttons::OK, Icon::Exclamation);
         return;
     }

@@ -121,14 +121,15 @@ void mnuMerge_Click(App& app, MainScreen& form) {
 
     FileDialogSpec spec;
     spec.title = QStringLiteral("Merge Files into the Master File");
-    spec.filter = QStringLiteral("Crusade Files (*.dta)|*.dta|Crusade Files");
+    spec.filter = kOpenCrusadeFilter;
     spec.filterIndex = 1;
     spec.initialDir = app.program.DataDir;
-    const std::optional<QString> chosen = app.dialogs().openFile(spec);
+    std::optional<QString> chosen = app.dialogs().openFile(spec);
     if (!chosen || chosen->isEmpty()) {
         app.msg.ScratchVar = QStringLiteral("cancel");
         return;
     }
+    chosen = ListedDataFile(*chosen);
     const QString& dataFile = app.program.DataFile;
     if (SameFile(*chosen, dataFile)) {
         app.dialogs().msgBox(QStringLiteral("You Cannot Merge the Currently Loaded File into itself.") + NewLine +

@@ -469,54 +469,64 @@ TEST(AddedFromElsewhere, AStopPartWayIsToldInTheOneClosingMessage) {
 }
 
 // Another crusade, or a backup, whose files a replacement cut off was putting in place (its
-// list still beside them) is put back, and that told first, before a command reads it.
+// list still beside them) is put back, and that told first, before a command reads it; also
+// when its data file was moved aside, as the dialog then lists it.
 TEST(AddedFromElsewhere, ACutOffReplacementThereIsEndedBeforeItIsRead) {
     const struct {
         const char* command;
-        std::function<void(CrusadeToolsWorld&, const QString&)> run;
+        // file: the data file; chosen: the name the dialog gives.
+        std::function<void(CrusadeToolsWorld&, const QString& file, const QString& chosen)> run;
         const char* read;  // in the command's first question: the set put back was read
     } routes[] = {
         {"Merge Files",
-         [](CrusadeToolsWorld& w, const QString& file) {
-             w.t.dialogs.choose(file);
+         [](CrusadeToolsWorld& w, const QString&, const QString& chosen) {
+             w.t.dialogs.choose(chosen);
              mnuMerge_Click(w.app, w.screen);
          },
          "You will merge 2 records"},
         {"Compare",
-         [](CrusadeToolsWorld& w, const QString& file) {
+         [](CrusadeToolsWorld& w, const QString& file, const QString&) {
              w.app.settings.BackupPath = file;
              mnuCompare_Click(w.app, w.screen);
          },
          "with: 2 records in the backup file"},
         {"Merge Attendance Updates",
-         [](CrusadeToolsWorld& w, const QString& file) {
+         [](CrusadeToolsWorld& w, const QString& file, const QString& chosen) {
              w.app.settings.BackupPath = file;  // its dialog opens there
-             w.t.dialogs.choose(file);
+             w.t.dialogs.choose(chosen);
              mnuMergeAttendance_Click(w.app, w.screen);
          },
          ""},
     };
-    for (const auto& route : routes) {
-        SCOPED_TRACE(route.command);
-        CrusadeToolsWorld w;
-        CrusadeSpec s;
-        s.records = {Person("0030", "Old", "Copy"), Person("0031", "Also", "Old")};
-        const QString file = WriteCrusade(w.t, w.t.path(QStringLiteral("fall")), QStringLiteral("fall"), s);
-        const QByteArray before = ReadFileBytes(file);
-        const QString old = file + QLatin1String(kOldFileSuffix);
-        ASSERT_TRUE(QFile::rename(file, old));
-        WriteFileBytes(file, Person("0032", "Half", "Made").encode());
-        WriteFileBytes(ReplaceJournalPath(file),
-                       "pid 1\n" + (file + u'\t' + file + QLatin1String(kNewCopySuffix) + u'\t' + old).toUtf8() + '\n');
-        w.t.dialogs.otherwise(AnsNo);
-        route.run(w, file);
-        const QStringList shown = w.t.dialogs.messages();
-        ASSERT_GE(shown.size(), 2);
-        EXPECT_TRUE(shown[0].contains(QStringLiteral("was not finished"))) << shown[0].toStdString();
-        EXPECT_TRUE(shown[1].contains(QLatin1String(route.read))) << shown[1].toStdString();
-        EXPECT_EQ(ReadFileBytes(file), before);
-        EXPECT_FALSE(QFileInfo::exists(ReplaceJournalPath(file)));
-    }
+    for (const auto& route : routes)
+        for (const bool aside : {false, true}) {
+            SCOPED_TRACE(route.command);
+            SCOPED_TRACE(aside ? "the data file aside" : "a half-made data file");
+            CrusadeToolsWorld w;
+            CrusadeSpec s;
+            s.records = {Person("0030", "Old", "Copy"), Person("0031", "Also", "Old")};
+            const QString file = WriteCrusade(w.t, w.t.path(QStringLiteral("fall")), QStringLiteral("fall"), s);
+            const QByteArray before = ReadFileBytes(file);
+            const QString old = file + QLatin1String(kOldFileSuffix);
+            ASSERT_TRUE(QFile::rename(file, old));
+            if (!aside) WriteFileBytes(file, Person("0032", "Half", "Made").encode());
+            WriteFileBytes(
+                ReplaceJournalPath(file),
+                "pid 1\n" + (file + u'\t' + file + QLatin1String(kNewCopySuffix) + u'\t' + old).toUtf8() + '\n');
+            w.t.dialogs.otherwise(AnsNo);
+            route.run(w, file, aside ? old : file);
+            for (const FakeDialogs::Shown& d : w.t.dialogs.shown()) {
+                if (d.kind == FakeDialogs::Kind::Open) {
+                    EXPECT_TRUE(d.file.filter.contains(QStringLiteral("*.dta.fennick-old")));
+                }
+            }
+            const QStringList shown = w.t.dialogs.messages();
+            ASSERT_GE(shown.size(), 2);
+            EXPECT_TRUE(shown[0].contains(QStringLiteral("was not finished"))) << shown[0].toStdString();
+            EXPECT_TRUE(shown[1].contains(QLatin1String(route.read))) << shown[1].toStdString();
+            EXPECT_EQ(ReadFileBytes(file), before);
+            EXPECT_FALSE(QFileInfo::exists(ReplaceJournalPath(file)));
+        }
 }
 
 }  // namespace
