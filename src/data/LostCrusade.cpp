@@ -163,7 +163,11 @@ QByteArray KeptFileBytes(App& app, OwnFile kind, const QByteArray& records) {
 // zip table, no journal) is removed there: none of a crusade it replaces stays in the set.
 // The program's settings then name the new data file.
 bool SaveSetIn(App& app, const QString& target, const QString& lost, const QByteArray& records) {
-    const QString journal = PrayerRequestFile(lost);
+    // The journal where prayer requests went last; one whose folder was renamed is beside
+    // the data file there.
+    QString journal = PrayerRequestFile(lost);
+    if (const QString now = app.crusade.file.currentPath(); !QFileInfo(journal).isFile() && !now.isEmpty())
+        journal = PrayerRequestFile(now);
     const bool journalRead = QFileInfo(journal).isFile();
     SetDataFile(app, target);
     FileSetReplace set(app.files());

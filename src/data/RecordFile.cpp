@@ -95,6 +95,16 @@ QString RecordFile::whatWasLost() const {
            QStringLiteral(" has been removed, renamed or replaced.");
 }
 
+QString RecordFile::currentPath() const {
+    if (!file_.isOpen()) return QString();
+    const QFileInfo link(QStringLiteral("/proc/self/fd/%1").arg(file_.handle()));
+    const QString target = link.symLinkTarget();
+    // A file removed keeps its last name, marked so.
+    if (target.isEmpty() || target.endsWith(QLatin1String(" (deleted)")) || !QFileInfo(target).isFile())
+        return QString();
+    return target;
+}
+
 qint64 RecordFile::byteSize() const {
     // Asked of the system each time: records are written past QFile.
     struct stat st {};

@@ -72,6 +72,9 @@ public:
     // What became of the file when it is no longer at its path, naming the folder when
     // that went, the file otherwise.
     QString whatWasLost() const;
+    // Where the open file is now, as the system tells it (its folder may have been renamed);
+    // empty when it was removed or the system cannot tell.
+    QString currentPath() const;
     // The records whose write was refused since the file was opened because it was no
     // longer at its path, by number, as they were to be written (the last refused bytes of
     // each): what the program holds beyond the file.

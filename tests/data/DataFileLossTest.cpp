@@ -422,8 +422,10 @@ TEST(FolderGone, TheRescueSavesTheHeldRecordsOrLeavesTheOlderSetAsItWas) {
 // written is whole: the rescued crusade's journal goes with it while it can be read, and
 // the other crusade's journal never stays beside the rescued records.
 TEST(FolderGone, TheRescueOverAnotherCrusadeOfItsNameSaysSoAndLeavesNothingOfItInTheSet) {
-    for (const bool folderGone : {true, false}) {
-        SCOPED_TRACE(folderGone ? "folder gone" : "data file replaced");
+    enum Loss { FolderGone, FolderRenamed, DataFileReplaced };
+    for (const Loss loss : {FolderGone, FolderRenamed, DataFileReplaced}) {
+        SCOPED_TRACE(int(loss));
+        const bool folderGone = loss == FolderGone;
         OpenSpring s;
         WriteFileBytes(s.in("spring_prayer.txt"), "Pray for Mary\r\n");
         ASSERT_TRUE(s.open());
@@ -432,8 +434,10 @@ TEST(FolderGone, TheRescueOverAnotherCrusadeOfItsNameSaysSoAndLeavesNothingOfItI
         for (int i = 0; i < 8; ++i) eight.records << Person(QByteArray::number(100 + i), "Other", "Person");
         const QString target = WriteCrusade(s.t, other, QStringLiteral("spring"), eight);
         WriteFileBytes(QDir(other).filePath("spring_prayer.txt"), "Pray for the other crusade\r\n");
-        if (folderGone) {
+        if (loss == FolderGone) {
             ASSERT_TRUE(QDir(s.folder).removeRecursively());
+        } else if (loss == FolderRenamed) {
+            ASSERT_TRUE(QDir().rename(s.folder, s.folder + QStringLiteral("-moved")));
         } else {
             ASSERT_TRUE(QFile::remove(s.file));
             WriteDataFile(s.file, kThree);
