@@ -413,9 +413,11 @@ private:
     QStringList about_;
 };
 
-// A text taller than half the screen shows its first lines in the box, and the whole of it
-// in the box's details (a scrolling area opened by "Show Details..."), so that the box, its
-// buttons and its opened details stay on the screen.
+// A text taller than half the screen shows the first lines of each of its paragraphs in the
+// box, as many as fit (so that a paragraph further down, such as what a command did not do
+// or the question asked, is never out of sight), and the whole of it in the box's details
+// (a scrolling area opened by "Show Details..."), so that the box, its buttons and its
+// opened details stay on the screen.
 void KeepTextOnScreen(QMessageBox& box, const QString& text) {
     const QScreen* s = box.screen();
     if (!s) return;
@@ -432,14 +434,23 @@ void KeepTextOnScreen(QMessageBox& box, const QString& text) {
     };
     const QString shown = WrappableText(ShownText(text));
     if (height(shown) <= most) return;
-    const QString rest = QStringLiteral("\n\u2026\n\nThe whole message is under Show Details.");
-    QString head;
-    for (const QString& line : shown.split(u'\n')) {
-        const QString longer = head.isEmpty() ? line : head + u'\n' + line;
-        if (height(longer + rest) > most) break;
-        head = longer;
-    }
-    box.setText(head + rest);
+    const QString rest = QStringLiteral("\n\nThe whole message is under Show Details.");
+    const QString cut = QStringLiteral("\n\u2026");
+    QList<QStringList> paragraphs;
+    for (const QString& p : shown.split(QStringLiteral("\n\n"))) paragraphs << p.split(u'\n');
+    // Each paragraph's first k lines, a paragraph cut there ending in the mark.
+    const auto firstLines = [&](qsizetype k) {
+        QStringList out;
+        for (const QStringList& lines : paragraphs)
+            out << (lines.size() <= k ? lines.join(u'\n') : lines.mid(0, k).join(u'\n') + cut);
+        return out.join(QStringLiteral("\n\n"));
+    };
+    qsizetype k = 1;
+    while (height(firstLines(k + 1) + rest) <= most && firstLines(k + 1) != firstLines(k)) ++k;
+    QString head = firstLines(k);
+    // So many paragraphs that even their first lines do not fit: the first of them.
+    while (height(head + rest) > most && head.contains(u'\n')) head.truncate(head.lastIndexOf(u'\n'));
+    box.setText(head + (head.endsWith(cut) ? QString() : cut) + rest);
     box.setDetailedText(ShownText(text));
 }
 

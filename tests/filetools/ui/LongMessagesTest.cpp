@@ -67,6 +67,11 @@ protected:
                                     << box.room.height() << "\n"
                                     << s.text.left(300).toStdString();
             EXPECT_FALSE(box.buttons.isEmpty());
+            // Each paragraph begins in view: what was not done, and the question or the
+            // rerun advice at the end, never lie under the details alone.
+            for (const QString& paragraph : s.text.split(QStringLiteral("\r\n\r\n")))
+                EXPECT_TRUE(box.text.contains(paragraph.section(QStringLiteral("\r\n"), 0, 0).left(40)))
+                    << what << ": " << paragraph.left(80).toStdString();
         }
         EXPECT_GT(shown, 0) << what;
     }

@@ -57,6 +57,7 @@ ShownBox ShowInRealBox(const MessageBoxSpec& spec, QWidget* over) {
         }
         QTest::qWait(50);
         seen.frame = box->frameGeometry();
+        seen.text = box->text();
         seen.room = box->screen()->availableGeometry();
         for (QAbstractButton* b : box->buttons())
             if (b->isVisible()) seen.buttons << QRect(b->mapToGlobal(QPoint(0, 0)), b->size());

@@ -31,6 +31,7 @@ struct ShownBox {
     QList<QRect> buttons;  // on the screen
     QRect room;            // the screen's available area
     bool details = false;  // it had details, and they were opened
+    QString text;          // the text in view, without the details
     // The box and every one of its buttons lie within the room.
     bool fits() const;
 };
