@@ -30,8 +30,9 @@ bool BulkWrite::write(qint32 n, const AttendeeRecord& rec) {
     }
     RecordFile& file = app_.crusade.file;
     const std::optional<QByteArray> keptBefore = file.kept(n);
+    bool reached = false;
     try {
-        WriteRecord(app_, n, rec);
+        reached = WriteRecord(app_, n, rec);
     } catch (const DuplicateNumber& e) {
         stopAt(rec, QStringLiteral("its number is held by ") + holderName(e.holder));
         return false;
@@ -43,10 +44,12 @@ bool BulkWrite::write(qint32 n, const AttendeeRecord& rec) {
         stopAt(rec, e.description());
         return false;
     }
-    // A record whose refused write already kept these bytes, while the data file's folder is
-    // gone, is not refused again, but it is not in the file either.
-    if (file.kept(n)) {
-        stopAt(rec, file.whatWasLost() + QStringLiteral(" It is kept to be saved elsewhere."));
+    // While the data file is not at its path, a record as the program already holds it is
+    // not refused again, but it reaches no file there either (a refused write of it may be
+    // kept to be saved elsewhere): it is not counted as written.
+    if (!reached) {
+        stopAt(rec, file.whatWasLost() + (file.kept(n) ? QStringLiteral(" It is kept to be saved elsewhere.")
+                                                       : QStringLiteral(" Nothing more is written there.")));
         return false;
     }
     ++written_;

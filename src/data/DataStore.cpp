@@ -5,8 +5,8 @@
 #include "data/Errors.h"
 #include "data/FileUtil.h"
 #include "data/InfoFile.h"
-#include "mainwindow/MainScreen.h"
 #include "data/Text.h"
+#include "mainwindow/MainScreen.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 
@@ -63,7 +63,9 @@ void OpenDataFile(App& app) {
     }
 }
 
-void CloseDataFile(App& app) { app.crusade.file.close(); }
+void CloseDataFile(App& app) {
+    app.crusade.file.close();
+}
 
 bool DataFileLost(const App& app) {
     return app.crusade.file.isOpen() && !app.crusade.file.atItsPath();
@@ -152,15 +154,17 @@ bool RegNumberOnFile(App& app, const QByteArray& number) {
     return !Trim(number).isEmpty() && NumbersOnFile(app).holders.contains(AnsiUpper(Fixed(number, 4)));
 }
 
-void WriteRecord(App& app, qint32 n, const AttendeeRecord& rec) {
+bool WriteRecord(App& app, qint32 n, const AttendeeRecord& rec) {
     RefuseTakenNumber(app, n, rec);
-    WriteRecordUnchecked(app, n, rec);
+    const bool reached = WriteRecordUnchecked(app, n, rec);
     NoteWrittenNumber(app, n, rec);
+    return reached;
 }
 
-void WriteRecordUnchecked(App& app, qint32 n, const AttendeeRecord& rec) {
-    app.crusade.file.write(n, rec.encode());
+bool WriteRecordUnchecked(App& app, qint32 n, const AttendeeRecord& rec) {
+    const bool reached = app.crusade.file.write(n, rec.encode());
     if (n > app.crusade.RecCount) app.crusade.RecCount = n;
+    return reached;
 }
 
 QList<AttendeeRecord> ReadAllRecords(App& app) {
@@ -226,7 +230,9 @@ void ClearRecord(AttendeeRecord& r) {
     r.Email = email;
 }
 
-void ClearRecord(App& app) { ClearRecord(app.crusade.CurRecord); }
+void ClearRecord(App& app) {
+    ClearRecord(app.crusade.CurRecord);
+}
 
 namespace {
 

@@ -49,12 +49,13 @@ void DiscardChanges(App& app, qint32 n, const std::optional<QByteArray>& before 
 // Writes record n (RecCount grows when n is past the end). A live record whose
 // registration number another live record holds is not written when that number is new
 // to it (it had another, it was deleted, or it is a new record): DuplicateNumber is
-// thrown, naming the record that holds it, and the catcher tells the user.
-void WriteRecord(App& app, qint32 n, const AttendeeRecord& rec);
+// thrown, naming the record that holds it, and the catcher tells the user. False when the
+// write changed nothing because the data file is not at its path (RecordFile::write).
+bool WriteRecord(App& app, qint32 n, const AttendeeRecord& rec);
 // The same write without the number check: for the repair pass, whose renumbering of a
 // whole file passes through numbers held twice until it ends, and for building files as
 // older versions left them.
-void WriteRecordUnchecked(App& app, qint32 n, const AttendeeRecord& rec);
+bool WriteRecordUnchecked(App& app, qint32 n, const AttendeeRecord& rec);
 // Every record at once as the program holds them (as ReadRecord), in file order.
 QList<AttendeeRecord> ReadAllRecords(App& app);
 

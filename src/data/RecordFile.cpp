@@ -35,7 +35,9 @@ QString SystemReason(int error) {
 
 }  // namespace
 
-RecordFile::~RecordFile() { close(); }
+RecordFile::~RecordFile() {
+    close();
+}
 
 void RecordFile::open(const QString& path, int recLen, bool createIfMissing) {
     close();
@@ -112,7 +114,9 @@ qint64 RecordFile::byteSize() const {
     return qint64(st.st_size);
 }
 
-qint64 RecordFile::recordCount() const { return recLen_ > 0 ? byteSize() / recLen_ : 0; }
+qint64 RecordFile::recordCount() const {
+    return recLen_ > 0 ? byteSize() / recLen_ : 0;
+}
 
 QByteArray RecordFile::readFromFile(qint64 n) {
     if (!file_.isOpen()) throw VbError(52, QStringLiteral("Bad file name or number"));
@@ -190,11 +194,10 @@ void RecordFile::writeInPlace(qint64 n, const QByteArray& b) {
     // Part of a record is never left: one written over gets its old bytes back, one added
     // at the end is cut off again.
     const bool putBack = old.isEmpty() ? file_.resize(std::min(at, sizeBefore)) : writeAt(at, old);
-    throw VbError(err::DiskFull, QStringLiteral("Disk full or write error: record ") + QString::number(n) +
-                                     QStringLiteral(" of ") + absolutePath_ + QStringLiteral(" was not written: ") +
-                                     SystemReason(reason) +
-                                     (putBack ? QString()
-                                              : NewLine + QStringLiteral("The file could not be put back as it was.")));
+    throw VbError(err::DiskFull,
+                  QStringLiteral("Disk full or write error: record ") + QString::number(n) + QStringLiteral(" of ") +
+                      absolutePath_ + QStringLiteral(" was not written: ") + SystemReason(reason) +
+                      (putBack ? QString() : NewLine + QStringLiteral("The file could not be put back as it was.")));
 }
 
 void RecordFile::writeKept(qint64 except) {
@@ -213,7 +216,7 @@ void RecordFile::writeKept(qint64 except) {
     }
 }
 
-void RecordFile::write(qint64 n, const QByteArray& bytes) {
+bool RecordFile::write(qint64 n, const QByteArray& bytes) {
     if (!file_.isOpen() || !file_.isWritable()) throw VbError(52, QStringLiteral("Bad file name or number"));
     if (n < 1) throw VbError(err::BadRecordNumber, QStringLiteral("Bad record number"));
     QByteArray b = bytes.left(recLen_);
@@ -225,10 +228,10 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
     if (!atItsPath()) {
         if (n <= recordCount()) {
             const QByteArray onFile = readFromFile(n);
-            if (b == kept(n).value_or(onFile)) return;
+            if (b == kept(n).value_or(onFile)) return false;
             if (b == onFile) {
                 forget(n);
-                return;
+                return false;
             }
         }
         ++changes_;
@@ -245,6 +248,7 @@ void RecordFile::write(qint64 n, const QByteArray& bytes) {
     ++changes_;
     writeInPlace(n, b);
     unwritten_.remove(n);
+    return true;
 }
 
 void RecordFile::cutToWholeRecords() {

@@ -50,8 +50,9 @@ public:
     // already holds it changes nothing and throws nothing (a refusal is told once per
     // change), and one as the file holds it lets go of the refused write of n. Once the
     // file is at its path again, the refused writes kept of its other records go first
-    // (writeKept).
-    void write(qint64 n, const QByteArray& bytes);
+    // (writeKept). Returns whether the bytes reached the file at its path: false for such a
+    // write that changed nothing.
+    bool write(qint64 n, const QByteArray& bytes);
     // Every whole record at once as the program holds them, for passes over the whole file.
     QByteArray readAll();
     // Record n and every whole record as the file itself holds them, without the refused

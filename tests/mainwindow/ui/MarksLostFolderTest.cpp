@@ -35,10 +35,11 @@ TEST_F(MarksLostFolderTest, TheOneMessageNamesTheCommandWhatItDidAndTheRerun) {
          "No mark was cleared.\r\n\r\nClear Markers stopped part way: 0 records were written and 2 were not:\r\n0012  "
          "Smith, Mary: The crusade's folder ",
          "clears"},
-        // Adams, marked already, is no change; Baker is refused.
+        // Adams, marked already, changes nothing, but reaches no file either: nothing is
+        // told as written.
         {"mnuMarkMarkers",
-         "1 record was marked.\r\n\r\nMark all Displayed Records stopped part way: 1 record was written and 2 were "
-         "not:\r\n0014  Baker, Ruth: The crusade's folder ",
+         "No record was marked.\r\n\r\nMark all Displayed Records stopped part way: 0 records were written and 3 "
+         "were not:\r\n0013  Adams, John: The crusade's folder ",
          "sets"},
     };
     for (const auto& c : commands) {
