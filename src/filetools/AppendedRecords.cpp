@@ -126,6 +126,11 @@ qint32 BringingIn::samePerson(const AttendeeRecord& rec) const {
     return 0;
 }
 
+qint64 BringingIn::newPeople(const QList<AttendeeRecord>& records) const {
+    return std::count_if(records.cbegin(), records.cend(),
+                         [this](const AttendeeRecord& r) { return !r.isDeleted() && samePerson(r) == 0; });
+}
+
 qint32 BringingIn::holder(const AttendeeRecord& rec) const {
     return byNumber_.value(NumberKey(rec)).value(0);
 }

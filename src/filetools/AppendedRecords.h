@@ -59,6 +59,9 @@ public:
     // The live record on file when the command began that is rec's person (SamePerson),
     // wherever it stands among the records holding rec's number; 0 when none.
     qint32 samePerson(const AttendeeRecord& rec) const;
+    // How many of records the command would add, room allowing: the live ones that are no
+    // person on file.
+    qint64 newPeople(const QList<AttendeeRecord>& records) const;
     // The first live record on file when the command began that holds rec's number; 0
     // when none does or rec has none.
     qint32 holder(const AttendeeRecord& rec) const;

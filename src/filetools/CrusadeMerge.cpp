@@ -83,13 +83,13 @@ void MasterStatistics(App& app, BulkWrite& writes, const QString& otherDataFile,
     writes.step(QStringLiteral("The statistics data file was not written."), [&] { WriteStatsFile(app); });
 }
 
-// How many records the merged file holds: at most what a data file may.
+// How many records the merged file holds, n of them added: at most what a data file may.
 QString MergedCount(qint64 n, qint32 recCount) {
     if (n + recCount <= kMaxRecords)
         return QStringLiteral("The Merged file will contain ") + Plain(n + recCount) + QStringLiteral(" records.");
     return QStringLiteral("The Merged file can hold no more than ") + Plain(kMaxRecords) +
            QStringLiteral(" records: at most ") + Plain(std::max<qint64>(0, kMaxRecords - recCount)) +
-           QStringLiteral(" of these can be added.");
+           QStringLiteral(" of the ") + Plain(n) + QStringLiteral(" new names can be added.");
 }
 
 }  // namespace
@@ -144,19 +144,19 @@ void mnuMerge_Click(App& app, MainScreen& form) {
         return;
     }
     const qint64 n = other.records.size();
+    // One closing message, whatever stopped the merge or failed after it. The records on
+    // file are those the question counts the merge's new names against.
+    BulkWrite writes(app, QStringLiteral("Merge Files"), kSourceFennick3);
+    BringingIn in(app, writes, other.records);
     PlaySound(app, QStringLiteral("carbrake"));
     const QString six = QStringLiteral("      ");
     app.msg.MsgText = QStringLiteral("You will merge ") + Plain(n) + QStringLiteral(" records from:") + NewLine + six +
                       *chosen + NewLine + QStringLiteral("into: ") + NewLine + six + dataFile + NewLine + NewLine +
-                      MergedCount(n, app.crusade.RecCount) + NewLine + NewLine +
+                      MergedCount(in.newPeople(other.records), app.crusade.RecCount) + NewLine + NewLine +
                       QStringLiteral("Is this what you want to do?");
     if (app.dialogs().msgBox(app.msg.MsgText, Buttons::YesNo, Icon::Critical) != AnsYes) return;
     if (app.dialogs().msgBox(QStringLiteral("Last Chance! Are you sure?"), Buttons::YesNo, Icon::Critical) != AnsYes)
         return;
-
-    // One closing message, whatever stopped the merge or failed after it.
-    BulkWrite writes(app, QStringLiteral("Merge Files"), kSourceFennick3);
-    BringingIn in(app, writes, other.records);
     {
         BusyGuard busy(app.platform.busy);
         MergeCrusadeRecords(other.records, in);
