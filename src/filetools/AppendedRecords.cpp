@@ -231,7 +231,13 @@ QString BringingIn::closing(const QString& opening, bool countUpdates, const QSt
     if (!leftOut_.isEmpty()) parts << Count(int(leftOut_.size()), QStringLiteral("left out"), leftOut_);
     parts << notes;
     if (const QString report = writes_.report(QString()); !report.isEmpty()) parts << report;
-    parts << rerun;
+    QString advice = rerun;
+    if (full())
+        advice += (advice.isEmpty() ? QString() : NewLine) +
+                  QStringLiteral(
+                      "Until the data file has room, running it again adds none of the records left out because it "
+                      "is full.");
+    parts << advice;
     parts.removeAll(QString());
     return parts.join(NewLine + NewLine);
 }

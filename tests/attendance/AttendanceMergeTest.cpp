@@ -258,7 +258,9 @@ TEST_F(AttendanceMergeTest, NoRecordIsAddedPastTheLastAddressableOne) {
     EXPECT_EQ(in.closing(QString(), true, {}, QString()).toStdString(),
               (QStringLiteral("No record was updated.\r\n1 record was added:\r\nA001  Extra, First\r\n\r\n2 records "
                               "were left out:\r\nA002  Extra, Second: ") +
-               why + QStringLiteral("\r\nA003  Extra, Third: ") + why)
+               why + QStringLiteral("\r\nA003  Extra, Third: ") + why +
+               QStringLiteral("\r\n\r\nUntil the data file has room, running it again adds none of the records left "
+                              "out because it is full."))
                   .toStdString());
     EXPECT_EQ(app.crusade.RecCount, kMaxRecords);
     EXPECT_EQ(QFileInfo(here).size(), qint64(kMaxRecords) * AttendeeRecord::Size);

@@ -168,7 +168,8 @@ TEST(TextImportTest, TheFaultsThatStopAnImportAreReportedAndKeepWhatWasAdded) {
          1, "1 record was added:\r\n0101  Lee, Anna\r\n\r\n5 records were left out:",
          "      Numberless-Overlong-, Nora: line 5, the data file holds 9999 records, the most Fennick can keep\r\n\r\n"
          "Running the import again on the same file is safe: the names imported are left out as the same people on "
-         "file."},
+         "file.\r\nUntil the data file has room, running it again adds none of the records left out because it is "
+         "full."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
