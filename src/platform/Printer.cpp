@@ -51,8 +51,14 @@ QString Printer::addText(const QString& text) {
 }
 
 void Printer::placeText(const QString& text) {
-    // A line that would run past the bottom of the page goes to the top of a new one.
-    if (y_ + textHeight() > pageHeight() && y_ > 0) newPage();
+    // A line that would run past the bottom of what is printed goes to the top of a new
+    // page, in its column.
+    if (y_ + textHeight() > pageHeight() && y_ > kPrintableMarginCm) {
+        const double x = x_;
+        newPage();
+        x_ = x;
+        y_ = kPrintableMarginCm;
+    }
     if (!text.isEmpty()) {
         PrintedItem it;
         it.kind = PrintedItem::Kind::Text;

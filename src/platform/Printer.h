@@ -2,9 +2,8 @@
 // The printer page model every printed report uses. Positions are in centimetres from
 // the top-left corner of a US Letter page. Printing a text either ends the line
 // (CurrentX back to 0, CurrentY down one line of the current font) or stays on the line
-// (CurrentX moves past the text). A text that would run below the bottom of the page
-// starts a new page by itself; one that would run past the printable area's right edge
-// is cut there. Nothing reaches paper until endDoc(); killDoc() drops the whole document.
+// (CurrentX moves past the text). A text that would run below the printable area's
+// bottom starts a new page by itself; one that would run past its right edge is cut there. Nothing reaches paper until endDoc(); killDoc() drops the whole document.
 //
 // The model is kept here; a subclass measures text and delivers the finished document:
 // RecordingPrinter (display-free, for tests) and the Qt printer of the windows.
@@ -64,7 +63,11 @@ public:
     static constexpr double kPageHeightCm = 27.94;
     // The right edge of what printers print on the sheet: a quarter inch in from its edge,
     // the border that laser and ink-jet printers leave blank.
-    static constexpr double kPrintableRightCm = kPageWidthCm - 0.635;
+    static constexpr double kPrintableMarginCm = 0.635;
+    static constexpr double kPrintableRightCm = kPageWidthCm - kPrintableMarginCm;
+    // The bottom of what printers print on the sheet, where a text that would run below it
+    // starts a new page by itself, in its column, at the top of what printers print.
+    static constexpr double kPrintableBottomCm = kPageHeightCm - kPrintableMarginCm;
 
     virtual ~Printer() = default;
 
@@ -217,9 +220,9 @@ protected:
     virtual void deliver(const PrintedDocument& doc) = 0;
     // The output the printer is bound to; null when none.
     Output* output() const { return output_; }
-    // Where a text starts a new page by itself: the bottom of the sheet. A surface that
-    // never pages returns infinity.
-    virtual double pageHeight() const { return kPageHeightCm; }
+    // Where a text starts a new page by itself: the bottom of what printers print. A
+    // surface that never pages returns infinity.
+    virtual double pageHeight() const { return kPrintableBottomCm; }
     // Where a text is cut on its line: the printable area's right edge. A surface without
     // a right edge returns infinity.
     virtual double printableRight() const { return kPrintableRightCm; }

@@ -305,9 +305,9 @@ TEST(Printer, ATextBelowTheBottomStartsANewPage) {
         int page;  // page the text lands on
     } const cases[] = {
         {1.0, 1},
-        {Printer::kPageHeightCm - 1.0, 1},  // fits
-        {Printer::kPageHeightCm - 0.1, 2},  // would run past the bottom
-        {Printer::kPageHeightCm + 3.0, 2},  // placed below the page
+        {Printer::kPrintableBottomCm - 1.0, 1},  // fits
+        {Printer::kPrintableBottomCm - 0.1, 2},  // would run past what printers print
+        {Printer::kPageHeightCm + 3.0, 2},       // placed below the page
     };
     for (const Case& c : cases) {
         RecordingPrinter p;
@@ -319,9 +319,9 @@ TEST(Printer, ATextBelowTheBottomStartsANewPage) {
         const PrintedItem& it = p.document().items.front();
         EXPECT_EQ(it.page, c.page) << c.y;
         EXPECT_EQ(p.page(), c.page) << c.y;
-        // A text carried to a new page starts at its top-left corner.
-        EXPECT_EQ(it.y, c.page == 1 ? c.y : 0.0) << c.y;
-        EXPECT_EQ(it.x, c.page == 1 ? 4.0 : 0.0) << c.y;
+        // A text carried to a new page stays in its column, at the top of what printers print.
+        EXPECT_EQ(it.y, c.page == 1 ? c.y : Printer::kPrintableMarginCm) << c.y;
+        EXPECT_EQ(it.x, 4.0) << c.y;
     }
     // A font taller than the page cannot loop: at the top it prints where it is.
     RecordingPrinter p;

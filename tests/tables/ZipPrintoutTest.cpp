@@ -54,14 +54,14 @@ TEST(ZipPrintout, ALongTableRunsOnToTheNextPages) {
     QStringList zips;
     for (const PrintedItem& it : doc.items) {
         if (it.kind == PrintedItem::Kind::Text && it.x == 2.0) zips << it.text.trimmed();
-        EXPECT_LE(it.y + 0.57, Printer::kPageHeightCm) << it.text.toStdString();
+        EXPECT_LE(it.y + 0.57, Printer::kPrintableBottomCm) << it.text.toStdString();
     }
     ASSERT_EQ(zips.size(), 100);
     for (int i = 0; i < 100; ++i) EXPECT_EQ(zips[i], QString::number(10000 + i));
     // Each page after the first begins with a whole line at its top, columns in place.
     for (int page : {2, 3}) {
         const PrintedItem first = doc.page(page).front();
-        EXPECT_EQ(first.y, 0.0);
+        EXPECT_EQ(first.y, Printer::kPrintableMarginCm);
         EXPECT_EQ(first.x, 2.0);
     }
 }
