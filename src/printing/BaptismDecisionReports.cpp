@@ -53,9 +53,11 @@ public:
     }
 
 private:
+    // The lines go on at the top of the new page, where printers print.
     void breakPage() {
         printFooter();
         p_.newPage();
+        p_.setCurrentY(Printer::kPrintableMarginCm);
     }
 
     Printer& p_;

@@ -65,9 +65,12 @@ void PrintTable(App& app, Printer& p) {
     const QList<Printer::Fitted> teams = p.fitColumn(names);
     for (int i = 1; i <= n; ++i) {
         const QByteArray& e = c.ZipTable[i];
-        // A line that would run past the bottom begins the next page at its top, as the
-        // printer would carry it there, but with its columns where they belong.
-        if (p.currentY() + p.textHeight() > Printer::kPageHeightCm) p.newPage();
+        // A line that would run past what printers print begins the next page at the top of
+        // it, as the printer would carry it there, but with its columns where they belong.
+        if (p.currentY() + p.textHeight() > Printer::kPrintableBottomCm) {
+            p.newPage();
+            p.setCurrentY(Printer::kPrintableMarginCm);
+        }
         p.setCurrentX(2.0);
         p.printOnLine(FromAnsi(ZipEntryZip(e)), 6.0, Printer::Fit::Whole);
         p.setCurrentX(p.nextColumn(6.0));
