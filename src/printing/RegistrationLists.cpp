@@ -23,22 +23,31 @@ namespace {
 // How one of the three lists is laid out.
 struct Layout {
     bool tickets = false;
-    bool threeBlanks = false;            // attendee entries carry three blanks after the number
-    std::array<double, 3> columns{};     // left edges before the label offset
+    bool threeBlanks = false;         // attendee entries carry three blanks after the number
+    std::array<double, 3> columns{};  // left edges before the label offset
     int perColumn = 60;
-    const char* footer = "";             // pages 2 on: the text before the page number
+    const char* footer = "";  // pages 2 on: the text before the page number
 };
 
 Layout LayoutOf(RegistrationList list) {
     switch (list) {
-    case RegistrationList::Numbers:
-        return {false, false, {0.5, 7.5, 14.5}, 60, "Registration List  as of Meeting #"};
-    case RegistrationList::ByNumber:
-        return {false, true, {0.5, 7.5, 14.5}, 60, "Registration List  as of Meeting #"};
-    case RegistrationList::Tickets:
-        return {true, true, {0.5, 7.0, 14.0}, 20, "Tickets for Meeting #"};
+        case RegistrationList::Numbers:
+            return {false, false, {0.5, 7.5, 14.5}, 60, "Registration List  as of Meeting #"};
+        case RegistrationList::ByNumber:
+            return {false, true, {0.5, 7.5, 14.5}, 60, "Registration List  as of Meeting #"};
+        case RegistrationList::Tickets:
+            return {true, true, {0.5, 7.0, 14.0}, 20, "Tickets for Meeting #"};
     }
     return {};
+}
+
+// The mark that ends a cut name, in Windows-1252.
+constexpr char kCutMark = '\x85';
+
+// A name in the room of its field in an entry: one too long ends in the mark, so that it
+// never reads as a shorter name.
+QByteArray InRoom(const QByteArray& name, int room) {
+    return name.size() <= room ? name : name.left(room - 1) + kCutMark;
 }
 
 // The list's own fonts.
@@ -120,9 +129,9 @@ void DrawList(App& app, const Layout& layout, const QList<QByteArray>& entries) 
 
 void PrintList(App& app, RegistrationList list) {
     const Layout layout = LayoutOf(list);
-    const int answer = app.dialogs().msgBox(QStringLiteral("Do you want to include SDA members in this list?"),
-                                            Buttons::YesNo, Icon::None,
-                                            QStringLiteral("Arrange Decisions by Interest Level or Alphabetical"));
+    const int answer =
+        app.dialogs().msgBox(QStringLiteral("Do you want to include SDA members in this list?"), Buttons::YesNo,
+                             Icon::None, QStringLiteral("Arrange Decisions by Interest Level or Alphabetical"));
     app.msg.MsgAnswer = QString::number(answer);
     QList<QByteArray> entries;
     {
@@ -157,7 +166,7 @@ QList<QByteArray> RegistrationEntries(App& app, RegistrationList list, bool with
         if (layout.tickets && r.Last != last) continue;
         QByteArray e = PadLeft(r.RNum.trimmed(), 4);
         if (layout.threeBlanks) e += "   ";
-        e += PadRight(r.LName.trimmed(), 15) + PadRight(r.FName.trimmed(), 15);
+        e += PadRight(InRoom(r.LName.trimmed(), 15), 15) + PadRight(InRoom(r.FName.trimmed(), 15), 15);
         numbers.insert(Left(e, 4));
         entries.append(e);
     }
@@ -178,7 +187,11 @@ QList<QByteArray> RegistrationEntries(App& app, RegistrationList list, bool with
 }
 
 QByteArray RegistrationLine(const QByteArray& entry) {
-    return Left(entry, 4) + "    " + Trim(Mid(entry, 5, 15)) + ", " + Right(entry, 15);
+    QByteArray last = Mid(entry, 5, 15);
+    // Where three blanks follow the number the line leaves the last name's last three
+    // letters out: a name that has any there is cut, and says so.
+    if (!Trim(Mid(entry, 20, std::max<int>(0, int(entry.size()) - 34))).isEmpty()) last = last.left(14) + kCutMark;
+    return Left(entry, 4) + "    " + Trim(last) + ", " + Right(entry, 15);
 }
 
 void PrintRegistrationList(App& app, RegistrationList list) {

@@ -34,7 +34,8 @@ enum class RegistrationList {
 // in 15 each; a member entry is the member line in 34.
 QList<QByteArray> RegistrationEntries(App& app, RegistrationList list, bool withMembers);
 
-// The printed line of an entry: number, four blanks, the last name, ", ", the first name.
+// The printed line of an entry: number, four blanks, the last name, ", ", the first name; a
+// name cut to its room ends in the mark "…".
 QByteArray RegistrationLine(const QByteArray& entry);
 
 // Asks whether to include the church members (answer in MsgAnswer), builds the list,

@@ -4,6 +4,7 @@
 
 #include "ReportFixture.h"
 #include "data/Errors.h"
+#include "data/Text.h"
 #include "printing/RegistrationLists.h"
 #include "views/MailViews.h"
 
@@ -74,11 +75,13 @@ TEST(RegistrationLists, PrintTheirGoldenDocuments) {
 }
 
 TEST(RegistrationLists, EntriesTakeTheMembersOnceAndRunInTheirOrder) {
-    // A 14-letter last name, whole in the Numbers list and cut to 12 in the others.
+    // A 14-letter last name, whole in the Numbers list and cut to 12 in the others, and a
+    // 17-letter one, cut in every list: a cut name ends in the mark.
     const QList<AttendeeRecord> records = {
         Rec("0101", "John", "Smith").nights("111111111111"),
         Rec("0102", "Mary", "Oppenheimerson").nights("111111111111"),
         Rec("0103", "Ned", "Moss").nights("1111"),
+        Rec("0105", "Maximilian-Wolfgang", "Vanderbildt-Moore").nights("1111"),
         Rec("0104", "Old", "Gone").nights("111111111111").deleted(),
     };
     struct Case {
@@ -87,19 +90,29 @@ TEST(RegistrationLists, EntriesTakeTheMembersOnceAndRunInTheirOrder) {
         bool members;
         QStringList lines;
     } const cases[] = {
-        {"by name, members", RegistrationList::Numbers, true,
-         {"9001    Abbott, Ruth           ", "0103    Moss, Ned            ",
-          "0102    Oppenheimerson, Mary           ", "0101    Smith, John           ",
+        {"by name, members",
+         RegistrationList::Numbers,
+         true,
+         {"9001    Abbott, Ruth           ", "0103    Moss, Ned            ", "0102    Oppenheimerson, Mary           ",
+          "0101    Smith, John           ", "0105    Vanderbildt-Mo\u2026, Maximilian-Wol\u2026",
           "        Zeller, Hank           "}},
-        {"by name, no members", RegistrationList::Numbers, false,
-         {"0103    Moss, Ned            ", "0102    Oppenheimerson, Mary           ", "0101    Smith, John           "}},
-        {"by number", RegistrationList::ByNumber, true,
-         {"        Zeller, Hank           ", "0101    Smith, John           ", "0102    Oppenheimers, Mary           ",
-          "0103    Moss, Ned            ", "9001    Abbott, Ruth           "}},
+        {"by name, no members",
+         RegistrationList::Numbers,
+         false,
+         {"0103    Moss, Ned            ", "0102    Oppenheimerson, Mary           ", "0101    Smith, John           ",
+          "0105    Vanderbildt-Mo\u2026, Maximilian-Wol\u2026"}},
+        {"by number",
+         RegistrationList::ByNumber,
+         true,
+         {"        Zeller, Hank           ", "0101    Smith, John           ",
+          "0102    Oppenheimer\u2026, Mary           ", "0103    Moss, Ned            ",
+          "0105    Vanderbildt\u2026, Maximilian-Wol\u2026", "9001    Abbott, Ruth           "}},
         // Tickets: those at the last meeting; attendees before numbered members, and a
         // member without a number among the attendees by name.
-        {"tickets", RegistrationList::Tickets, true,
-         {"0102    Oppenheimers, Mary           ", "0101    Smith, John           ",
+        {"tickets",
+         RegistrationList::Tickets,
+         true,
+         {"0102    Oppenheimer\u2026, Mary           ", "0101    Smith, John           ",
           "        Zeller, Hank           ", "9001    Abbott, Ruth           "}},
     };
     for (const Case& c : cases) {
@@ -108,7 +121,7 @@ TEST(RegistrationLists, EntriesTakeTheMembersOnceAndRunInTheirOrder) {
         SetMembers(f.app);
         QStringList lines;
         for (const QByteArray& e : RegistrationEntries(f.app, c.list, c.members))
-            lines << QString::fromLatin1(RegistrationLine(e));
+            lines << FromAnsi(RegistrationLine(e));
         EXPECT_EQ(lines.join(QLatin1Char('\n')).toStdString(), c.lines.join(QLatin1Char('\n')).toStdString());
     }
 }
@@ -130,7 +143,11 @@ TEST(RegistrationLists, EveryEndGoesBackToAllNames) {
         {"printed, two copies", twoCopies, 0, false, 1, {}},
         {"cancel", std::nullopt, 0, false, 0, {}},
         {"printer fails", PrinterChoice(), 1, true, 0, {FailedDeliveryMessage()}},
-        {"first page past the end", pastTheEnd, 0, false, 0,
+        {"first page past the end",
+         pastTheEnd,
+         0,
+         false,
+         0,
          {QStringLiteral("The page you selected to begin with was greater than the total number of pages available "
                          "to print.")}},
     };
