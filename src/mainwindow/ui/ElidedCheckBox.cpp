@@ -14,7 +14,7 @@ QString ElidedCheckBox::shownText() const {
     QStyleOptionButton option;
     initStyleOption(&option);
     const QRect room = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
-    return fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, room.width());
 }
 
 QSize ElidedCheckBox::sizeHint() const {

@@ -8,8 +8,9 @@ namespace fennick {
 constexpr char kLongestDecisionCaption[] = "Unite with Church";
 
 // A check box that keeps the room of its whole caption, but never asks for more than a box
-// holding `longest` would: a longer caption is cut short with "…" to that room instead of
-// being clipped, and the whole caption shows as its tool tip.
+// holding `longest` would: a longer caption is cut short with "…" in its middle to that
+// room instead of being clipped, so that its end, which tells titles alike apart ("…Part
+// 2"), stays in view, and the whole caption shows as its tool tip.
 class ElidedCheckBox : public QCheckBox {
 public:
     ElidedCheckBox(const QString& caption, const QString& longest, QWidget* parent = nullptr);

@@ -563,7 +563,8 @@ void PrintReports::showState() {
     for (int i = 0; i < kSelectButtons; ++i) {
         auto* b = static_cast<QRadioButton*>(objects_.value(QStringLiteral("btnSelect(%1)").arg(i)));
         const QString& caption = w.btnSelectCaption[size_t(i)];
-        b->setText(b->fontMetrics().elidedText(caption, Qt::ElideRight, kChoiceWidth - 40));
+        // Cut in the middle: the end tells church and decision names alike apart.
+        b->setText(b->fontMetrics().elidedText(caption, Qt::ElideMiddle, kChoiceWidth - 40));
         b->setToolTip(caption);
         b->setVisible(w.btnSelectVisible[size_t(i)]);
         b->group()->setExclusive(false);
