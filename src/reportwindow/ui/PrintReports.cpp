@@ -28,17 +28,18 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -199,8 +200,7 @@ PrintReports::PrintReports(App& app, QWidget* parent) : QMainWindow(parent), app
     gCurrent = this;
 
     QSize size = sizeHint();
-    if (const QScreen* s = screen())
-        size = size.boundedTo(s->availableGeometry().size() - QSize(0, kTitleBarRoom));
+    if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() - QSize(0, kTitleBarRoom));
     resize(size);
 }
 
@@ -255,7 +255,8 @@ void PrintReports::buildMenus() {
         QAction* a = add(menu->addAction(QString::fromUtf8(row.caption)), QLatin1String(row.name));
         if (*row.shortcut) a->setShortcut(QKeySequence(QLatin1String(row.shortcut)));
         const QString name = QLatin1String(row.name);
-        connect(a, &QAction::triggered, this, [this, name] { run([this, name] { RunListCommand(app_, state_, name); }); });
+        connect(a, &QAction::triggered, this,
+                [this, name] { run([this, name] { RunListCommand(app_, state_, name); }); });
     }
 }
 
@@ -363,7 +364,8 @@ QWidget* PrintReports::buildTeamRow() {
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
-    row->addWidget(add(new QLabel(QStringLiteral("Select Team Number to View"), box), QStringLiteral("lblSelTeamToVies")));
+    row->addWidget(
+        add(new QLabel(QStringLiteral("Select Team Number to View"), box), QStringLiteral("lblSelTeamToVies")));
     for (int i = 0; i < kTeamButtons; ++i) {
         auto* b = add(new QPushButton(box), QStringLiteral("btnTeam(%1)").arg(i));
         b->setFixedWidth(i == kTeamButtons - 1 ? kTeamButtonWidth * 5 / 4 : kTeamButtonWidth);
@@ -390,7 +392,8 @@ QWidget* PrintReports::buildButtonRow() {
                                                                  {"btnPrint", "Print"}}};
     for (const auto& [name, caption] : buttons)
         row->addWidget(add(new QPushButton(QString::fromUtf8(caption), box), QLatin1String(name)));
-    static_cast<QWidget*>(objects_.value(QStringLiteral("HelpButton")))->setToolTip(QStringLiteral("Entering Visit Information"));
+    static_cast<QWidget*>(objects_.value(QStringLiteral("HelpButton")))
+        ->setToolTip(QStringLiteral("Entering Visit Information"));
     row->addStretch();
     return box;
 }
@@ -410,11 +413,12 @@ QWidget* PrintReports::buildOptionRows() {
     auto* listGrid = new QGridLayout(lists);
     listGrid->addWidget(add(new QCheckBox(QStringLiteral("Teams"), lists), QStringLiteral("chkTeam")), 0, 0);
     listGrid->addWidget(add(new QCheckBox(QStringLiteral("Include 'F'"), lists), QStringLiteral("CkIncludeF")), 1, 0);
-    listGrid->addWidget(add(new QLabel(QStringLiteral("Mail List Options"), lists), QStringLiteral("lblMailOpt")), 0, 1);
-    listGrid->addWidget(add(new QCheckBox(QStringLiteral("Mail List Only"), lists), QStringLiteral("chkMailOpt(0)")),
-                        1, 1);
-    listGrid->addWidget(add(new QCheckBox(QStringLiteral("Mail Labels"), lists), QStringLiteral("chkPrnMailLabels")),
-                        1, 2);
+    listGrid->addWidget(add(new QLabel(QStringLiteral("Mail List Options"), lists), QStringLiteral("lblMailOpt")), 0,
+                        1);
+    listGrid->addWidget(add(new QCheckBox(QStringLiteral("Mail List Only"), lists), QStringLiteral("chkMailOpt(0)")), 1,
+                        1);
+    listGrid->addWidget(add(new QCheckBox(QStringLiteral("Mail Labels"), lists), QStringLiteral("chkPrnMailLabels")), 1,
+                        2);
     grid->addWidget(lists);
 
     auto* cutOff = new QGroupBox(box);
@@ -455,10 +459,12 @@ void PrintReports::wire() {
     for (const ListCommand& c : ListCommands()) {
         if (auto* b = qobject_cast<QPushButton*>(objects_.value(QLatin1String(c.control)))) {
             const QString name = QLatin1String(c.control);
-            connect(b, &QPushButton::clicked, this, [this, name] { run([this, name] { RunListCommand(app_, state_, name); }); });
+            connect(b, &QPushButton::clicked, this,
+                    [this, name] { run([this, name] { RunListCommand(app_, state_, name); }); });
         }
     }
-    connect(button("PVDecisions"), &QPushButton::clicked, this, [this] { run([this] { PVDecisions_Click(app_, state_); }); });
+    connect(button("PVDecisions"), &QPushButton::clicked, this,
+            [this] { run([this] { PVDecisions_Click(app_, state_); }); });
     connect(button("btnTeamSel"), &QPushButton::clicked, this, [this] { run([this] { btnTeamSel_Click(state_); }); });
     for (int i = 0; i < kTeamButtons; ++i)
         connect(static_cast<QPushButton*>(objects_.value(QStringLiteral("btnTeam(%1)").arg(i))), &QPushButton::clicked,
@@ -480,18 +486,23 @@ void PrintReports::wire() {
     for (const auto& [name, set] : boxes)
         connect(static_cast<QCheckBox*>(objects_.value(QLatin1String(name))), &QCheckBox::clicked, this,
                 [this, set = set](bool ticked) { run([this, set, ticked] { set(app_, state_, ticked); }); });
-    connect(button("btnVscrollUp"), &QPushButton::clicked, this, [this] { run([this] { btnVscrollUp_Click(app_, state_); }); });
-    connect(button("btnVScrollDn"), &QPushButton::clicked, this, [this] { run([this] { btnVScrollDn_Click(app_, state_); }); });
+    connect(button("btnVscrollUp"), &QPushButton::clicked, this,
+            [this] { run([this] { btnVscrollUp_Click(app_, state_); }); });
+    connect(button("btnVScrollDn"), &QPushButton::clicked, this,
+            [this] { run([this] { btnVScrollDn_Click(app_, state_); }); });
     // Text the box refuses is replaced by its last value when the state is shown again.
     connect(PrintCutOffBox, &QLineEdit::textEdited, this,
             [this](const QString& text) { run([this, text] { SetPrintCutOffBox(app_, state_, text); }); });
     // The frame "Left Mouse Button Function": what a click on a line does.
     auto option = [this](const char* name) { return static_cast<QRadioButton*>(objects_.value(QLatin1String(name))); };
-    connect(option("optEd"), &QRadioButton::clicked, this, [this] { run([this] { state_.leftButton = LeftButton::Edit; }); });
-    connect(option("optAt"), &QRadioButton::clicked, this, [this] { run([this] { state_.leftButton = LeftButton::Attend; }); });
+    connect(option("optEd"), &QRadioButton::clicked, this,
+            [this] { run([this] { state_.leftButton = LeftButton::Edit; }); });
+    connect(option("optAt"), &QRadioButton::clicked, this,
+            [this] { run([this] { state_.leftButton = LeftButton::Attend; }); });
     connect(option("OptIntML"), &QRadioButton::clicked, this,
             [this] { run([this] { state_.leftButton = LeftButton::Interest; }); });
-    connect(option("OptVisit"), &QRadioButton::clicked, this, [this] { run([this] { OptVisit_Click(app_, state_); }); });
+    connect(option("OptVisit"), &QRadioButton::clicked, this,
+            [this] { run([this] { OptVisit_Click(app_, state_); }); });
     option("OptVisit")->installEventFilter(this);
     Info->viewport()->installEventFilter(this);
     connect(ChkSaveFilter, &QCheckBox::toggled, this, [this](bool ticked) {
@@ -541,8 +552,9 @@ void PrintReports::showState() {
     check(QStringLiteral("ChkSaveFilter"), w.ChkSaveFilter);
     // A ticked "Save Filter on Exit" stands out in dark red.
     QPalette pal = ChkSaveFilter->palette();
-    pal.setColor(QPalette::WindowText,
-                 w.ChkSaveFilter ? QColor(0xC0, 0, 0) : QApplication::palette(ChkSaveFilter).color(QPalette::WindowText));
+    pal.setColor(QPalette::WindowText, w.ChkSaveFilter
+                                           ? QColor(0xC0, 0, 0)
+                                           : QApplication::palette(ChkSaveFilter).color(QPalette::WindowText));
     ChkSaveFilter->setPalette(pal);
     static_cast<QWidget*>(objects_.value(QStringLiteral("chkMailOpt(0)")))->setVisible(w.chkMailOptVisible);
     static_cast<QWidget*>(objects_.value(QStringLiteral("lblMailOpt")))->setVisible(w.lblMailOptVisible);
@@ -563,8 +575,14 @@ void PrintReports::showState() {
     for (int i = 0; i < kSelectButtons; ++i) {
         auto* b = static_cast<QRadioButton*>(objects_.value(QStringLiteral("btnSelect(%1)").arg(i)));
         const QString& caption = w.btnSelectCaption[size_t(i)];
-        // Cut in the middle: the end tells church and decision names alike apart.
-        b->setText(b->fontMetrics().elidedText(caption, Qt::ElideMiddle, kChoiceWidth - 40));
+        // Cut in the middle: the end tells church and decision names alike apart. The room
+        // is the column's, less its frame and margins and the button's round mark.
+        const QStyle* st = b->style();
+        const int room = kChoiceWidth - 2 * st->pixelMetric(QStyle::PM_DefaultFrameWidth) -
+                         st->pixelMetric(QStyle::PM_LayoutLeftMargin) - st->pixelMetric(QStyle::PM_LayoutRightMargin) -
+                         st->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) -
+                         st->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) - 6;
+        b->setText(b->fontMetrics().elidedText(caption, Qt::ElideMiddle, room));
         b->setToolTip(caption);
         b->setVisible(w.btnSelectVisible[size_t(i)]);
         b->group()->setExclusive(false);
@@ -581,7 +599,8 @@ void PrintReports::showState() {
     static_cast<QWidget*>(objects_.value(QStringLiteral("PVInterestLevel")))->setToolTip(w.PVInterestLevelToolTip);
     static_cast<QWidget*>(objects_.value(QStringLiteral("CkIncludeF")))->setToolTip(w.CkIncludeFToolTip);
     // The statistics window answers the button once it exists.
-    static_cast<QWidget*>(objects_.value(QStringLiteral("Command1")))->setEnabled(bool(app_.hooks.showCrusadeStatistics));
+    static_cast<QWidget*>(objects_.value(QStringLiteral("Command1")))
+        ->setEnabled(bool(app_.hooks.showCrusadeStatistics));
 
     if (!state_.focusRequest.isEmpty()) {
         if (auto* target = qobject_cast<QWidget*>(objects_.value(state_.focusRequest))) target->setFocus();

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <functional>
 
@@ -40,17 +42,35 @@ protected:
 TEST_F(PrintReportsTest, EveryControlByNameWithItsCaption) {
     app.hooks.openPrintReports();
     waitShown();
-    const QList<std::pair<const char*, const char*>> captions = {
-        {"btnPrint", "Print"},          {"btnTeamSel", "21-40"},          {"CkIncludeF", "Include 'F'"},
-        {"Command2", "Clean Up Mail List"}, {"chkPrnMailLabels", "Mail Labels"}, {"Command1", "Statistics"},
-        {"chkTeam", "Teams"},           {"chkDisableCutoff", "Disable"},  {"ChkSaveFilter", "Save Filter on Exit"},
-        {"chkMailOpt(0)", "Mail List Only"}, {"optSortOpt(0)", "Attend"}, {"optSortOpt(1)", "Alphabet"},
-        {"NeedBapDate", "NeedBapDate"}, {"Appointments", "Appointments"}, {"pvBapDate", "BapDate Set"},
-        {"btnBaptisms", "Baptisms"},    {"PVInterestLevel", "Interest Lvl."}, {"PVDecisions", "View Churches"},
-        {"btnInterviewNeeded", "Need Apt."}, {"MasterListButton", "Master List"}, {"CloseBut", "  Close Preview"},
-        {"OptVisit", "Visit"},          {"OptIntML", "Interest"},         {"optAt", "Attend 5"},
-        {"optEd", "Edit"},              {"btnTeam(0)", " 0"},             {"btnTeam(20)", "20"},
-        {"btnTeam(21)", "All"},         {"btnSelect(0)", "Accept Christ"}};
+    const QList<std::pair<const char*, const char*>> captions = {{"btnPrint", "Print"},
+                                                                 {"btnTeamSel", "21-40"},
+                                                                 {"CkIncludeF", "Include 'F'"},
+                                                                 {"Command2", "Clean Up Mail List"},
+                                                                 {"chkPrnMailLabels", "Mail Labels"},
+                                                                 {"Command1", "Statistics"},
+                                                                 {"chkTeam", "Teams"},
+                                                                 {"chkDisableCutoff", "Disable"},
+                                                                 {"ChkSaveFilter", "Save Filter on Exit"},
+                                                                 {"chkMailOpt(0)", "Mail List Only"},
+                                                                 {"optSortOpt(0)", "Attend"},
+                                                                 {"optSortOpt(1)", "Alphabet"},
+                                                                 {"NeedBapDate", "NeedBapDate"},
+                                                                 {"Appointments", "Appointments"},
+                                                                 {"pvBapDate", "BapDate Set"},
+                                                                 {"btnBaptisms", "Baptisms"},
+                                                                 {"PVInterestLevel", "Interest Lvl."},
+                                                                 {"PVDecisions", "View Churches"},
+                                                                 {"btnInterviewNeeded", "Need Apt."},
+                                                                 {"MasterListButton", "Master List"},
+                                                                 {"CloseBut", "  Close Preview"},
+                                                                 {"OptVisit", "Visit"},
+                                                                 {"OptIntML", "Interest"},
+                                                                 {"optAt", "Attend 5"},
+                                                                 {"optEd", "Edit"},
+                                                                 {"btnTeam(0)", " 0"},
+                                                                 {"btnTeam(20)", "20"},
+                                                                 {"btnTeam(21)", "All"},
+                                                                 {"btnSelect(0)", "Accept Christ"}};
     for (const auto& [name, caption] : captions) {
         if (auto* b = control<QAbstractButton>(name)) {
             EXPECT_EQ(b->text(), QString::fromUtf8(caption)) << name;
@@ -79,7 +99,7 @@ TEST_F(PrintReportsTest, EveryControlByNameWithItsCaption) {
     EXPECT_GE(info->viewport()->height(), QFontMetrics(info->font()).lineSpacing() * 26);
     // The window fits a 1366 x 768 screen with its title bar.
     EXPECT_LE(window()->sizeHint().width(), 1366);
-    EXPECT_LE(window()->sizeHint().height() , 768 - 40);
+    EXPECT_LE(window()->sizeHint().height(), 768 - 40);
 }
 
 // Options and captions that change leave the window's size and every control's place as
@@ -87,8 +107,18 @@ TEST_F(PrintReportsTest, EveryControlByNameWithItsCaption) {
 TEST_F(PrintReportsTest, OptionsAndCaptionsLeaveTheLayoutAsItIs) {
     app.hooks.openPrintReports();
     waitShown();
-    const char* const watched[] = {"Info", "CloseBut", "optEd", "optAt", "OptIntML", "OptVisit", "chkPrnMailLabels",
-                                   "chkDisableCutoff", "ChkSaveFilter", "btnPrint", "PVDecisions", "btnTeam(21)"};
+    const char* const watched[] = {"Info",
+                                   "CloseBut",
+                                   "optEd",
+                                   "optAt",
+                                   "OptIntML",
+                                   "OptVisit",
+                                   "chkPrnMailLabels",
+                                   "chkDisableCutoff",
+                                   "ChkSaveFilter",
+                                   "btnPrint",
+                                   "PVDecisions",
+                                   "btnTeam(21)"};
     auto places = [&] {
         QApplication::processEvents();
         QMap<QString, QRect> out;
@@ -115,6 +145,28 @@ TEST_F(PrintReportsTest, OptionsAndCaptionsLeaveTheLayoutAsItIs) {
     }
     EXPECT_EQ(control<QRadioButton>("OptVisit")->text(), QStringLiteral("Visit m04"));
     EXPECT_LT(before.value(QStringLiteral("OptVisit")).bottom(), before.value(QStringLiteral("Info")).top());
+}
+
+// Decision titles alike in their first letters keep, each, the end that tells them apart,
+// and the "…" of a cut title stands whole inside its button.
+TEST_F(PrintReportsTest, TheDecisionChoicesReadAsTheirOwnTitles) {
+    for (int d = 3; d <= 8; ++d)
+        app.settings.DecisionNames[size_t(d)] = QStringLiteral("Springfield Decisions Health Part %1").arg(d);
+    app.hooks.openPrintReports();
+    waitShown();
+    QStringList shown;
+    for (int i = 2; i <= 7; ++i) {
+        auto* b = control<QRadioButton>(qPrintable(QStringLiteral("btnSelect(%1)").arg(i)));
+        ASSERT_NE(b, nullptr);
+        QStyleOptionButton option;
+        option.initFrom(b);
+        const QRect label = b->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, b);
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), label.width()) << b->text().toStdString();
+        EXPECT_TRUE(b->text().endsWith(QStringLiteral("Part %1").arg(i + 1))) << b->text().toStdString();
+        shown << b->text();
+    }
+    shown.removeDuplicates();
+    EXPECT_EQ(shown.size(), 6);
 }
 
 TEST_F(PrintReportsTest, PreviewScrollsByKeyAndEscReturnsToTheMainWindow) {
