@@ -471,6 +471,9 @@ QString QtDialogs::inputBox(const InputBoxSpec& spec) {
     dlg.setWindowTitle(Title(spec.title));
     dlg.setLabelText(ShownText(spec.prompt));
     dlg.setTextValue(spec.defaultText);
+    // Wide enough for the text offered (a report title), within what a small screen holds.
+    const int offered = dlg.fontMetrics().horizontalAdvance(spec.defaultText) + 60;
+    dlg.setMinimumWidth(std::min(offered, 640));
     if (spec.position) dlg.move(*spec.position);
     if (dlg.exec() != QDialog::Accepted) return QString();
     return dlg.textValue();

@@ -78,7 +78,11 @@ void ZipCnt::refresh() {
     int at = 0;
     for (const TeamTotalRow& t : rows) {
         QWidget* r = row(t.team);
-        box(QStringLiteral("TeamNameBox(%1)").arg(t.team))->setText(t.name);
+        QLineEdit* name = box(QStringLiteral("TeamNameBox(%1)").arg(t.team));
+        name->setText(t.name);
+        // A name longer than its box shows from its start, the whole of it as the tool tip.
+        name->setCursorPosition(0);
+        name->setToolTip(t.name);
         box(QStringLiteral("TeamCountBox(%1)").arg(t.team))->setText(t.count);
         rows_->insertWidget(at++, r);
         r->show();
