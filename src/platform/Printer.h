@@ -3,7 +3,8 @@
 // the top-left corner of a US Letter page. Printing a text either ends the line
 // (CurrentX back to 0, CurrentY down one line of the current font) or stays on the line
 // (CurrentX moves past the text). A text that would run below the printable area's
-// bottom starts a new page by itself; one that would run past its right edge is cut there. Nothing reaches paper until endDoc(); killDoc() drops the whole document.
+// bottom starts a new page by itself; one that would run past its right edge is cut
+// there. Nothing reaches paper until endDoc(); killDoc() drops the whole document.
 //
 // The model is kept here; a subclass measures text and delivers the finished document:
 // RecordingPrinter (display-free, for tests) and the Qt printer of the windows.
