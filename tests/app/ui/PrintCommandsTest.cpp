@@ -1,8 +1,10 @@
 // Every command of the program's windows that prints, found in the windows themselves (a
-// menu item or a button that names printing, or an item of a menu that does), run against
-// a PDF file on a full disk: the error names the file and the reason, nothing follows it,
-// and the file printed there before stays as it was.
+// menu item or a button that names printing, or an item of a menu that does): run against
+// a PDF file on a full disk, the error names the file and the reason, nothing follows it,
+// and the file printed there before stays as it was; run over names alike in their first
+// twenty letters, each name printed reads as itself and no other of its kind.
 
+#include "AlikeNames.h"
 #include "CrusadeOnDisk.h"
 #include "FakePlatform.h"
 #include "ModalGuard.h"
@@ -31,6 +33,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace fennick;
@@ -148,24 +151,36 @@ const struct {
      }},
 };
 
-// The program's windows over a crusade, printing to PDF files with the real printer: the
-// main window and every other window, or the one named only.
+// The program's windows over a crusade: the main window and every other window, or the
+// one named only.
 struct Program {
-    explicit Program(const QString& only = QString()) {
+    struct Options {
+        QString only;
+        // Printing to PDF files with the real printer; else to the recording printer.
+        bool realPrinter = true;
+        QList<AttendeeRecord> records = FixtureRecords();
+        qint16 lastMeeting = 12;
+        // Run on the crusade opened, before any window is.
+        std::function<void(App&)> prepare;
+    };
+
+    explicit Program(const Options& o)
+        : printer(o.realPrinter ? std::make_unique<QtPrinter>() : nullptr), t(printer.get()) {
         CrusadeSpec s;
-        s.records = FixtureRecords();
-        s.lastMeeting = 12;
+        s.records = o.records;
+        s.lastMeeting = o.lastMeeting;
         s.zips = {"62704     IL05Springfield       3"};
         s.members = {MemberEntry("0301", "Baker", "Ruth")};
         const QString file = WriteCrusade(t, t.path("data"), QStringLiteral("spring"), s);
         EXPECT_TRUE(OpenCrusade(app, file));
+        if (o.prepare) o.prepare(app);
         IndexAlpha(app);
         windows = std::make_unique<ProgramWindows>(app);
         EditForm& form = windows->main();
         form.load();
         form.show();
         for (const auto& opener : kOpeners)
-            if (only.isEmpty() || QString::fromLatin1(opener.windows).split(u' ').contains(only))
+            if (o.only.isEmpty() || QString::fromLatin1(opener.windows).split(u' ').contains(o.only))
                 opener.open(app, windows->crusadeWindows());
         QCoreApplication::processEvents();
     }
@@ -189,8 +204,8 @@ struct Program {
         return name == QLatin1String("EditForm") ? &windows->main() : windows->crusadeWindows().find(name);
     }
 
-    QtPrinter printer;
-    TestApp t{&printer};
+    std::unique_ptr<QtPrinter> printer;
+    TestApp t;
     App& app = t.app;
     std::unique_ptr<ProgramWindows> windows;
 };
@@ -214,6 +229,21 @@ struct Found {
     QString trace() const { return window + QLatin1Char(' ') + before + QLatin1Char(' ') + command; }
 };
 
+// Every print command of every window of the program that options open, in each of the
+// window's printouts.
+QList<Found> FoundPrintCommands(const Program::Options& options) {
+    QList<Found> found;
+    Program program(options);
+    for (const auto& [name, w] : program.allWindows()) {
+        QStringList states{QString()};
+        for (const auto& further : kFurtherPrintouts)
+            if (name == QLatin1String(further.window)) states << QLatin1String(further.button);
+        for (QObject* c : PrintCommands(w))
+            for (const QString& before : states) found.append({name, before, CommandName(c)});
+    }
+    return found;
+}
+
 void RunCommand(QObject* command) {
     if (auto* a = qobject_cast<QAction*>(command))
         a->trigger();
@@ -222,31 +252,28 @@ void RunCommand(QObject* command) {
     QCoreApplication::processEvents();
 }
 
-TEST(FailedPrints, EveryPrintCommandTellsTheFileAndTheReasonAndKeepsTheEarlierFile) {
+// The command found, in its window of p brought to the printout it was found in.
+QObject* ReachCommand(Program& p, const Found& f) {
+    QWidget* window = p.window(f.window);
+    if (!window) return nullptr;
+    if (!f.before.isEmpty()) RunCommand(window->findChild<QAbstractButton*>(f.before));
+    for (QObject* c : PrintCommands(window))
+        if (CommandName(c) == f.command) return c;
+    return nullptr;
+}
+
+TEST(PrintCommands, EveryPrintCommandTellsTheFileAndTheReasonAndKeepsTheEarlierFile) {
     const ModalAnswers modals;
-    QList<Found> found;
-    {
-        Program program;
-        for (const auto& [name, w] : program.allWindows()) {
-            QStringList states{QString()};
-            for (const auto& further : kFurtherPrintouts)
-                if (name == QLatin1String(further.window)) states << QLatin1String(further.button);
-            for (QObject* c : PrintCommands(w))
-                for (const QString& before : states) found.append({name, before, CommandName(c)});
-        }
-    }
+    const QList<Found> found = FoundPrintCommands(Program::Options());
     ASSERT_FALSE(found.isEmpty());
 
     QSet<QString> named, printed;  // windows (and their further printouts) with print commands
     for (const Found& f : found) {
         SCOPED_TRACE(f.trace().toStdString());
-        Program p(f.window);
-        QWidget* window = p.window(f.window);
-        ASSERT_NE(window, nullptr);
-        if (!f.before.isEmpty()) RunCommand(window->findChild<QAbstractButton*>(f.before));
-        QObject* command = nullptr;
-        for (QObject* c : PrintCommands(window))
-            if (CommandName(c) == f.command) command = c;
+        Program::Options options;
+        options.only = f.window;
+        Program p(options);
+        QObject* command = ReachCommand(p, f);
         ASSERT_NE(command, nullptr);
 
         const QString pdf = p.t.path(QStringLiteral("earlier.pdf"));
@@ -289,6 +316,45 @@ TEST(FailedPrints, EveryPrintCommandTellsTheFileAndTheReasonAndKeepsTheEarlierFi
     }
     // Every window, and every further printout, whose commands name printing prints.
     EXPECT_EQ(printed, named);
+}
+
+TEST(PrintCommands, EveryNameReadsAsItselfAndNoOtherOfItsKind) {
+    const ModalAnswers modals;
+    const Vocabulary v = AlikeNames();
+    Program::Options options;
+    options.realPrinter = false;
+    options.records = AlikePeople(v);
+    options.lastMeeting = 40;
+    options.prepare = [&v](App& app) { UseAlikeNames(app, v); };
+    const QList<Found> found = FoundPrintCommands(options);
+    ASSERT_FALSE(found.isEmpty());
+    NamesRead count;
+    for (const Found& f : found) {
+        SCOPED_TRACE(f.trace().toStdString());
+        options.only = f.window;
+        Program p(options);
+        QObject* command = ReachCommand(p, f);
+        ASSERT_NE(command, nullptr);
+        p.t.dialogs.clear();
+        p.t.dialogs.otherwise(AnsYes);
+        p.t.dialogs.onShow = [&p](const FakeDialogs::Shown& shown) {
+            if (shown.kind == FakeDialogs::Kind::Printer) p.t.dialogs.print(PrinterChoice{});
+            // A night or a number of nights is asked without a text offered.
+            if (shown.kind == FakeDialogs::Kind::Input)
+                p.t.dialogs.type(shown.defaultText.isEmpty() ? QStringLiteral("36") : shown.defaultText);
+        };
+        RunCommand(command);
+        p.t.dialogs.onShow = nullptr;
+        EXPECT_EQ(MisprintedNames(p.t.printer.documents(), v, count).join(u'\n').toStdString(), "");
+    }
+    // Every kind was read, and cut somewhere (but the media, whose twenty letters fit every
+    // place they are printed in).
+    for (const auto& [kind, names] : v) {
+        EXPECT_GT(count.read[kind], 0) << kind.toStdString();
+        if (kind != "media") {
+            EXPECT_GT(count.cut[kind], 0) << kind.toStdString();
+        }
+    }
 }
 
 }  // namespace
