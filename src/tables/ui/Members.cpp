@@ -62,7 +62,7 @@ void Members::build() {
     for (int i = 0; i < 3; ++i) {
         entry->addWidget(new QLabel(QLatin1String(captions[i]), this), 0, i);
         auto* box = add(new QLineEdit(this), QLatin1String(kBoxes[i]));
-        box->setMaxLength(i == 0 ? 5 : 15);
+        box->setMaxLength(widths[i]);
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(widths[i] + 1, u'M')));
         box->installEventFilter(this);
         entry->addWidget(box, 1, i);

@@ -102,25 +102,30 @@ TEST_F(MembersWindow, ItsOwnMessagesPlayNoSound) {
 }
 
 // While adding, leaving the last name in any way within the window stores the new member
-// with its first letters in capitals ("Unknown" for no name) and asks for another.
+// with its first letters in capitals ("Unknown" for no name) and asks for another; a number
+// typed past its four characters keeps those the box shows.
 TEST_F(MembersWindow, LeavingTheLastNameWhileAddingStoresTheMember) {
     struct Case {
         const char* name;
+        const char* number;
         const char* first;
         const char* last;
         std::function<void(MembersWindow&)> leave;
         QByteArray stored;
     };
     const Case cases[] = {
-        {"Tab", "ann", "lee", [](MembersWindow&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); },
-         M("0401", "Lee", "Ann")},
-        {"a click on Edit", "bob", "", [](MembersWindow& f) { f.click("Edit"); }, M("0401", "Unknown", "Bob")},
+        {"Tab", "0401", "ann", "lee",
+         [](MembersWindow&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }, M("0401", "Lee", "Ann")},
+        {"a click on Edit", "0401", "bob", "", [](MembersWindow& f) { f.click("Edit"); },
+         M("0401", "Unknown", "Bob")},
+        {"a long number", "04015", "cy", "orr",
+         [](MembersWindow&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }, M("0401", "Orr", "Cy")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         click("AddMem");
         ASSERT_EQ(app.crusade.MemberCount, 4);
-        typeInto("RNum", QStringLiteral("0401"));
+        typeInto("RNum", QLatin1String(c.number));
         typeInto("FName", QLatin1String(c.first));
         QTest::mouseClick(box("LName"), Qt::LeftButton);  // a click leaves the first name
         QTest::keyClicks(box("LName"), QLatin1String(c.last));
