@@ -28,9 +28,9 @@ public:
     // Writes record n (WriteRecord) and counts it; true when it was written. A failure of
     // the file (VbError), a number another live record holds (DuplicateNumber) or a record
     // only kept in memory while the data file's folder is gone stops the command, the
-    // record kept with why. A refused write leaves no copy of the record kept (the program
-    // keeps of record n what it kept before). Once stopped nothing more is written: each record offered is
-    // kept as not reached.
+    // record listed with why. A refused write leaves no copy of the record kept (the
+    // program keeps of record n what it kept before). Once stopped nothing more is written:
+    // each record offered is listed as not reached.
     bool write(qint32 n, const AttendeeRecord& rec);
     // A record the command leaves unwritten because it stopped before it.
     void notReached(const AttendeeRecord& rec);
