@@ -370,7 +370,8 @@ void AddNewRecord(App& app, MainScreen& form) {
     // Esc in a box of the entry puts back the entry's own value, never the record shown
     // before it.
     AttendeeRecord& entry = app.crusade.OrigRecord;
-    ClearRecord(entry);
+    entry = AttendeeRecord();
+    ClearRecord(entry);  // which would keep the e-mail address of the record shown before
     entry.Attendance = OneNightAttendance(m);
     entry.Attend = "1";
     entry.Last = qint16(m);

@@ -4,6 +4,7 @@
 #include "data/Text.h"
 #include "mainwindow/AddMode.h"
 #include "mainwindow/DeleteUndo.h"
+#include "mainwindow/EditFormControls.h"
 #include "mainwindow/FieldEntry.h"
 #include "mainwindow/FilterCommands.h"
 #include "mainwindow/Marks.h"
@@ -495,6 +496,48 @@ TEST_F(AddModeTest, ANewNamesNumberBoxFallsBackOnItsOwnNumber) {
             EXPECT_TRUE(dialogs().messages().filter(S("duplicate")).isEmpty());
         }
     }
+}
+
+// Esc in any box of a new name that puts back its field, with a record shown before whose
+// every field is filled: the box gets the new name's own value as the entry began, never
+// the field of the record shown before.
+TEST_F(AddModeTest, EscInAnyBoxOfANewNamePutsBackItsOwnValue) {
+    QList<AttendeeRecord> people = People();
+    people[0] = Rec("0012", "Mary", "Smith")
+                    .nights("1-1-1")
+                    .address("12 Oak St")
+                    .zip("62702")
+                    .religion("Methodist")
+                    .advertising(".M.....")
+                    .team("05")
+                    .level("A")
+                    .bapt("12/25/26")
+                    .interview(1)
+                    .with([](AttendeeRecord& r) {
+                        r.City = "Chatham";
+                        r.State = "IL";
+                        r.Phone = "217-555-1234";
+                        r.Email = "mary@example.org";
+                        r.MapCode = "B7";
+                        r.Visits = "A1";
+                        r.MailList = 0;
+                    });
+    int restored = 0;
+    for (const QString& box : EditFormControlNames()) {
+        open(people);
+        startAdding("5");
+        const QString text = screen.text(box);
+        const int value = screen.value(box);
+        screen.setText(box, S("zz"));
+        screen.setValue(box, value == 0 ? 1 : 0);
+        if (!FieldKeyDown(*app, screen, box, vk::Escape, 0)) continue;
+        SCOPED_TRACE(box.toStdString());
+        ++restored;
+        // A text box gets its text back, a check box its value.
+        EXPECT_TRUE(screen.text(box) == text || screen.value(box) == value)
+            << screen.text(box).toStdString() << " / " << screen.value(box);
+    }
+    EXPECT_GT(restored, 10);
 }
 
 // The data file gone, the crusade's files saved elsewhere hold what the user kept: a new
