@@ -157,7 +157,10 @@ FileResult FileSetReplace::beginJournal() {
     const QString journal = ReplaceJournalPath(first);
     QByteArray head = JournalHeader() + '\n';
     if (!origin_.isEmpty()) head += origin_ + '\n';
-    if (const FileResult r = files_.save(journal, head); !r.ok())
+    // Made by appending, not saved whole: a save cut off would leave its temporary file,
+    // which no opening takes for the journal's, while a journal cut off in its first lines
+    // lists nothing to put back and is removed at the next opening.
+    if (const FileResult r = files_.append(journal, head); !r.ok())
         return OfTarget(r, QStringLiteral("Could not write "), first, journal);
     // Another program that took the journal in the moment before its lock is ending it as
     // cut off, and removes it: this replacement gives way.

@@ -65,6 +65,22 @@ TEST(ReplacedSet, EveryCutOffPointComesBackToTheOldFiles) {
     }
 }
 
+// A journal is begun before the first copy; cut off while its first lines were being
+// written, it lists nothing, and the opening removes it with the copies.
+TEST(ReplacedSet, AJournalCutOffInItsFirstLinesGoesWithTheCopies) {
+    for (const QByteArray& head : {QByteArray(), QByteArray("lo"), JournalHeader() + "\nresto"}) {
+        SCOPED_TRACE(head.constData());
+        TestApp t;
+        const QString to = t.path("spring.dta");
+        WriteFileBytes(to, "old");
+        WriteFileBytes(to + kNewCopySuffix, "ne");
+        WriteFileBytes(ReplaceJournalPath(to), head);
+        EXPECT_TRUE(RecoverReplacedSet(t.files, to).whole);
+        EXPECT_EQ(ReadFileBytes(to), "old");
+        EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"spring.dta"});
+    }
+}
+
 TEST(ReplacedSet, AReplacementThisProgramIsMakingIsLeftToIt) {
     TestApp t;
     const QString to = t.path("spring.dta");

@@ -417,15 +417,17 @@ TEST(BackupRestoreTest, ACutOffReplacementIsUndoneOrKeptAndTold) {
             const QString folder = w.t.path(kind.folder);
             FolderFiles expected = FilesIn(folder);
             const std::optional<QByteArray> left = InChildWithFileSizeLimit(qint64(1) << 40, [&] {
-                int copies = 0, placed = 0;
+                int copies = 0, placed = 0, listed = 0;
                 w.t.files.afterCall = [&](const QString& call) {
                     const bool copy = !call.startsWith("rename") && call.endsWith(kNewCopySuffix);
                     const bool place = call.startsWith("rename") && call.contains(".fennick-new > ");
                     const bool journal = call.endsWith(".fennick-set");
                     copies += copy;
                     placed += place;
-                    // The journal's targets are written once every copy is made.
-                    const bool reached[] = {copy, journal && call.startsWith("append"), place,
+                    // The journal's first lines are written before the first copy, its targets
+                    // once every copy is made.
+                    listed += journal && call.startsWith("append");
+                    const bool reached[] = {copy, journal && call.startsWith("append") && listed == 2, place,
                                             place && placed == copies, journal && call.startsWith("remove")};
                     if (reached[point]) std::_Exit(0);
                 };
@@ -494,8 +496,8 @@ TEST(BackupRestoreTest, AFailedSetWriteNamesTheUsersFileAndTheReason) {
         {"Could not replace <b>spring.dta: Failed on purpose", "", {}, 0, 0, "new > <b>spring.dta", Backup},
         {"Could not write <e>spring.mem: Failed on purpose", "", {}, 0, 0, "spring.mem.fennick-new", Rescue},
         {"Could not write <t><n>.mem: No space left on device", ".mem", QtFiles::Step::Write, 1, ENOSPC},
-        // The journal is made first, then the copy.
-        {"Could not copy <d>spring.dta to <t><n>.dta: Permission denied", ".dta", QtFiles::Step::Create, 2, EACCES},
+        // The journal is begun by appending to it: the first file made by a step is the copy.
+        {"Could not copy <d>spring.dta to <t><n>.dta: Permission denied", ".dta", QtFiles::Step::Create, 1, EACCES},
         {"Could not write <t><n>.inf: No space left on device", ".inf", QtFiles::Step::Create, 1, ENOSPC},
     };
     for (const auto& c : cases) {
